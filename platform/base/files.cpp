@@ -1,0 +1,280 @@
+#include "platform/base/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace kv {
+namespace {
+
+// Reads one code point; malformed bytes stand for themselves so that comparison stays total.
+char32_t NextCodePoint(std::string_view s, size_t& i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 >= 0xC2 && b0 <= 0xDF && i + 1 < s.size()) {
+        const auto b1 = static_cast<unsigned char>(s[i + 1]);
+        if ((b1 & 0xC0) == 0x80) {
+            i += 2;
+            return (char32_t(b0 & 0x1F) << 6) | (b1 & 0x3F);
+        }
+    }
+    if (b0 >= 0x80) {
+        // Longer sequences are left as bytes: only ASCII and Latin-1 letters fold.
+        ++i;
+        return 0x110000 + b0;
+    }
+    ++i;
+    return b0;
+}
+
+char32_t FoldCase(char32_t c) {
+    if (c >= 'A' && c <= 'Z') return c + 32;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
+    return c;
+}
+
+std::vector<char32_t> Folded(std::string_view s) {
+    std::vector<char32_t> out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) out.push_back(FoldCase(NextCodePoint(s, i)));
+    return out;
+}
+
+// Case-insensitive order, as the game's original file system listed folders; names that differ
+// only in case fall back to byte order so that the order is total.
+bool NameLess(const std::string& a, const std::string& b) {
+    const auto fa = Folded(a), fb = Folded(b);
+    if (fa != fb) return fa < fb;
+    return a < b;
+}
+
+bool StatIs(const std::string& path, mode_t kind) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// Every entry name of a folder except "." and "..", sorted.
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return names;
+    while (const dirent* e = ::readdir(dir)) {
+        if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+        names.emplace_back(e->d_name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end(), NameLess);
+    return names;
+}
+
+std::vector<std::string> EntriesOfKind(std::string_view folder, std::string_view pattern,
+                                       mode_t kind) {
+    const std::string real = ResolvePath(folder);
+    std::vector<std::string> names;
+    for (auto& name : Entries(real)) {
+        if (WildcardMatch(pattern, name) && StatIs(JoinPath(real, name), kind))
+            names.push_back(std::move(name));
+    }
+    return names;
+}
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<size_t>(n));
+    }
+    return true;
+}
+
+bool Fail(std::string* error, const std::string& what) {
+    if (error) *error = what + ": " + std::strerror(errno);
+    return false;
+}
+
+}  // namespace
+
+std::string NativePath(std::string_view path) {
+    std::string out(path);
+    std::replace(out.begin(), out.end(), '\\', '/');
+    return out;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    if (folder.empty()) return std::string(name);
+    if (name.empty()) return std::string(folder);
+    std::string out(folder);
+    if (out.back() != '/' && out.back() != '\\') out += '/';
+    out.append(name.substr(std::min(name.find_first_not_of("/\\"), name.size())));
+    return out;
+}
+
+std::string FileNameOf(std::string_view path) {
+    const size_t slash = path.find_last_of("/\\");
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string FolderOf(std::string_view path) {
+    const size_t slash = path.find_last_of("/\\");
+    if (slash == std::string_view::npos) return {};
+    if (slash == 0) return "/";
+    return std::string(path.substr(0, slash));
+}
+
+std::string ExtensionOf(std::string_view path) {
+    const std::string name = FileNameOf(path);
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+    return Folded(a) == Folded(b);
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+    const auto p = Folded(pattern);
+    const auto n = Folded(name);
+    // Greedy match with one back-track point: linear for the patterns the game uses.
+    size_t pi = 0, ni = 0, star = std::string::npos, mark = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == U'?' || p[pi] == n[ni])) {
+            ++pi;
+            ++ni;
+        } else if (pi < p.size() && p[pi] == U'*') {
+            star = pi++;
+            mark = ni;
+        } else if (star != std::string::npos) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == U'*') ++pi;
+    return pi == p.size();
+}
+
+std::string ResolvePath(std::string_view path) {
+    const std::string native = NativePath(path);
+    std::string real;
+    size_t pos = 0;
+    if (!native.empty() && native[0] == '/') {
+        real = "/";
+        pos = 1;
+    }
+    while (pos <= native.size()) {
+        size_t end = native.find('/', pos);
+        if (end == std::string::npos) end = native.size();
+        const std::string part = native.substr(pos, end - pos);
+        pos = end + 1;
+        if (part.empty()) continue;
+        const std::string exact = JoinPath(real, part);
+        if (part == "." || part == ".." || Exists(exact)) {
+            real = exact;
+            continue;
+        }
+        std::string found;
+        for (const auto& entry : Entries(real)) {
+            if (SameNameIgnoringCase(entry, part)) {
+                found = entry;
+                break;
+            }
+        }
+        if (found.empty()) {
+            // Missing from here on: keep the rest as given.
+            return pos > native.size() ? exact : JoinPath(exact, native.substr(pos));
+        }
+        real = JoinPath(real, found);
+    }
+    return real;
+}
+
+bool FileExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFREG); }
+
+bool DirectoryExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFDIR); }
+
+std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern) {
+    return EntriesOfKind(folder, pattern, S_IFREG);
+}
+
+std::vector<std::string> ListFolders(std::string_view folder) {
+    return EntriesOfKind(folder, "*", S_IFDIR);
+}
+
+std::optional<std::string> ReadFile(std::string_view path) {
+    const std::string real = ResolvePath(path);
+    const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string bytes;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        bytes.append(chunk, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return bytes;
+}
+
+bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+    const std::string target = ResolvePath(path);
+    std::string folder = FolderOf(target);
+    std::string temp = JoinPath(folder, "." + FileNameOf(target) + ".XXXXXX");
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return Fail(error, "não foi possível criar " + temp);
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+        const int saved = errno;
+        ::close(fd);
+        ::unlink(temp.c_str());
+        errno = saved;
+        return Fail(error, "não foi possível gravar " + target);
+    }
+    // mkstemp makes the file private; saved games are ordinary files.
+    ::fchmod(fd, 0644);
+    if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
+        const int saved = errno;
+        ::unlink(temp.c_str());
+        errno = saved;
+        return Fail(error, "não foi possível gravar " + target);
+    }
+    // The rename itself must reach the disk too, or a crash could bring back the old file.
+    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+bool MakeFolders(std::string_view path) {
+    const std::string real = ResolvePath(path);
+    std::string partial;
+    size_t pos = 0;
+    while (pos != std::string::npos) {
+        pos = real.find('/', pos + 1);
+        partial = real.substr(0, pos);
+        if (!partial.empty() && !Exists(partial) && ::mkdir(partial.c_str(), 0755) != 0 &&
+            errno != EEXIST)
+            return false;
+    }
+    return StatIs(real, S_IFDIR);
+}
+
+}  // namespace kv

@@ -1,0 +1,63 @@
+#pragma once
+// Files as the game sees them. The game writes paths the Windows way (`teams\escudos\x.png`) and
+// its teams database comes from a case-insensitive file system, so every look-up here accepts
+// either separator and finds each path component whatever its case. Listings are sorted so that
+// a game built from the same folder is the same game every time.
+//
+// All paths are UTF-8. A path that does not exist comes back unchanged from ResolvePath, so
+// callers may resolve before creating a file.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+// `\` becomes `/`; nothing else changes ("teams\\escudos\\x.png" -> "teams/escudos/x.png").
+std::string NativePath(std::string_view path);
+
+// Joins two parts with one `/` between them (either part may be empty).
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// The part after the last separator ("sav/jogo1.sav" -> "jogo1.sav").
+std::string FileNameOf(std::string_view path);
+// The part before the last separator, without it ("sav/jogo1.sav" -> "sav"; "x" -> "").
+std::string FolderOf(std::string_view path);
+// The extension with its dot ("a/x.B14" -> ".B14"; "a.b/x" -> "").
+std::string ExtensionOf(std::string_view path);
+
+// ASCII letters and the accented Latin-1 letters compare without regard to case.
+bool SameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// `*` matches any run of characters, `?` one character; case is ignored ("*.b14" matches
+// "CLUBE.B14").
+bool WildcardMatch(std::string_view pattern, std::string_view name);
+
+// The real path on disk of `path` (native or Windows separators): each component that exists
+// with exactly that name is kept, otherwise the first one (in sorted order) whose name equals it
+// ignoring case is taken. Once a component is missing, it and the rest are returned as given.
+std::string ResolvePath(std::string_view path);
+
+bool FileExists(std::string_view path);       // a regular file, found ignoring case
+bool DirectoryExists(std::string_view path);  // a folder, found ignoring case
+
+// Names (not paths) of the regular files in `folder` whose name matches `pattern`, sorted
+// ignoring case (names equal but for case in byte order). A missing folder gives an empty list.
+std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern = "*");
+// Names of the sub-folders of `folder` (without "." and ".."), sorted the same way.
+std::vector<std::string> ListFolders(std::string_view folder);
+
+// The whole file, or nothing when it cannot be opened or read.
+std::optional<std::string> ReadFile(std::string_view path);
+
+// Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
+// over the target, so the old file survives any failure. A target that already exists under
+// another case is replaced under its existing name. On failure returns false, fills `error`
+// (when given) with a short reason, and leaves no temporary file behind.
+bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
+
+// Creates the folder and its missing parents; true when it exists afterwards.
+bool MakeFolders(std::string_view path);
+
+}  // namespace kv
