@@ -1,0 +1,148 @@
+#include "core/club_file.h"
+
+#include <algorithm>
+
+#include "core/byte_reader.h"
+#include "core/byte_writer.h"
+#include "platform/base/files.h"
+
+namespace kv {
+namespace {
+
+constexpr std::size_t kClubRecordOffset = 4;
+constexpr std::size_t kSquadRecordOffset = 208;
+constexpr std::uint8_t kLastState = 26;
+constexpr std::uint8_t kLastCharacteristic = 13;
+
+template <std::size_t N>
+void WriteBytes(ByteWriter& w, const std::array<std::uint8_t, N>& a) {
+    for (std::uint8_t b : a) w.U8(b);
+}
+
+template <std::size_t N>
+void ReadBytes(ByteReader& r, std::array<std::uint8_t, N>& a) {
+    for (std::uint8_t& b : a) b = r.U8();
+}
+
+}  // namespace
+
+std::string EncodeClubFile(const t_club_file_record& c, const t_squad_file_record& s) {
+    ByteWriter w;
+    w.I32(1);
+    w.U8(c.country);
+    w.U8(c.squad_complete);
+    w.U8(c.version);
+    w.U8(c.level);
+    w.String(c.short_name);
+    w.String(c.full_name);
+    w.String(c.stadium);
+    w.String(c.file_name);
+    w.String(c.picture_name);
+    w.String(c.coach_name);
+    w.Zeros(3);
+    w.I32(c.back_colour);
+    w.I32(c.text_colour);
+    w.U8(c.state);
+    w.Zeros(3);
+    w.I32(c.reputation);
+    w.I32(c.kit_colour);
+    w.I32(c.club_id);
+    w.I32(c.sort_key);
+    w.I32(c.capacity);
+    w.I32(1);
+    for (const auto& name : s.player_names) w.String(name);
+    WriteBytes(w, s.star);
+    WriteBytes(w, s.nationality);
+    WriteBytes(w, s.age);
+    WriteBytes(w, s.position);
+    WriteBytes(w, s.starter);
+    WriteBytes(w, s.characteristic1);
+    WriteBytes(w, s.characteristic2);
+    WriteBytes(w, s.side);
+    WriteBytes(w, s.reserved);
+    return w.Take();
+}
+
+void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_record& s) {
+    ByteReader r(bytes);
+    r.Seek(kClubRecordOffset);
+    c.country = r.U8();
+    c.squad_complete = r.U8();
+    c.version = r.U8();
+    c.level = r.U8();
+    r.String(c.short_name);
+    r.String(c.full_name);
+    r.String(c.stadium);
+    r.String(c.file_name);
+    r.String(c.picture_name);
+    r.String(c.coach_name);
+    r.Seek(kClubRecordOffset + 168);
+    c.back_colour = r.I32();
+    c.text_colour = r.I32();
+    c.state = r.U8();
+    if (c.state > kLastState) c.state = kNoState;
+    r.Seek(kClubRecordOffset + 180);
+    c.reputation = std::clamp(r.I32(), 0, 5);
+    c.kit_colour = std::clamp(r.I32(), 0, 6);
+    c.club_id = r.I32();
+    c.sort_key = r.I32();
+    c.capacity = r.I32();
+
+    r.Seek(kSquadRecordOffset);
+    for (auto& name : s.player_names) r.String(name);
+    ReadBytes(r, s.star);
+    ReadBytes(r, s.nationality);
+    ReadBytes(r, s.age);
+    ReadBytes(r, s.position);
+    ReadBytes(r, s.starter);
+    ReadBytes(r, s.characteristic1);
+    ReadBytes(r, s.characteristic2);
+    ReadBytes(r, s.side);
+    ReadBytes(r, s.reserved);
+    for (int i = 0; i < kClubSquadSlots; ++i) {
+        if (s.characteristic1[i] > kLastCharacteristic) s.characteristic1[i] = 0;
+        if (s.characteristic2[i] > kLastCharacteristic) s.characteristic2[i] = 0;
+        if (s.side[i] > 1) s.side[i] = 0;
+    }
+}
+
+std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name) {
+    const std::string path = ResolvePath(JoinPath(NativePath(folder), name));
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) return std::nullopt;
+    ClubFile file;
+    file.real_name = FileNameOf(path);
+    DecodeClubFile(*bytes, file.club, file.squad);
+    file.club.file_name.set_raw(Utf8ToCp1252(file.real_name));
+    return file;
+}
+
+bool WriteClubFile(std::string_view path, const t_club_file_record& club,
+                   const t_squad_file_record& squad) {
+    return WriteFileAtomic(path, EncodeClubFile(club, squad));
+}
+
+std::vector<std::string> ListClubFiles(std::string_view folder) {
+    return ListFiles(NativePath(folder), "*.b14");
+}
+
+bool IsUsableClub(const t_club_file_record& club) {
+    return club.squad_complete != 0 && club.version == kClubFileVersion &&
+           club.country <= kLastNationality;
+}
+
+bool IsNamedSlot(const PString<35>& name) {
+    return !name.empty() && name.raw() != kEmptySlotName;
+}
+
+bool IsUsableSquadSlot(const t_squad_file_record& squad, int index) {
+    if (index < 0 || index >= kClubSquadSlots) return false;
+    return IsNamedSlot(squad.player_names[index]) && squad.position[index] <= 4 &&
+           squad.nationality[index] <= kLastNationality;
+}
+
+bool IsClubSquadComplete(const t_squad_file_record& squad) {
+    return HasGoalkeeperAndOthers(squad.player_names, squad.position, 11);
+}
+
+}  // namespace kv

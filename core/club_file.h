@@ -1,0 +1,114 @@
+#pragma once
+// Club files of the teams database (`teams/*.b14`): one file per club, 1,333 bytes, written by
+// the editor and by the sample-database generator, read by the new-game set-up and builder.
+// The same encoder and decoder serve every one of them.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/pstring.h"
+
+namespace kv {
+
+inline constexpr std::size_t kClubFileSize = 1333;
+inline constexpr std::uint8_t kClubFileVersion = 14;
+inline constexpr int kClubSquadSlots = 25;
+inline constexpr std::uint8_t kNoState = 255;  // what the editor writes for a club with no state
+inline constexpr int kLastNationality = 202;   // country_names has 203 entries
+
+struct t_club_file_record {
+    std::uint8_t country = 0;
+    std::uint8_t squad_complete = 0;
+    std::uint8_t version = 0;
+    std::uint8_t level = 0;  // 1..25
+    PString<25> short_name;
+    PString<25> full_name;
+    PString<30> stadium;
+    PString<25> file_name;  // for display; the real name travels beside the record
+    PString<25> picture_name;
+    PString<25> coach_name;
+    std::int32_t back_colour = 0;  // 0x00BBGGRR
+    std::int32_t text_colour = 0;
+    std::uint8_t state = kNoState;  // 0..26 for Brasil
+    std::int32_t reputation = 0;    // 0..5
+    std::int32_t kit_colour = 0;    // 0..6
+    std::int32_t club_id = 0;       // 0: the editor assigns one on the next save
+    std::int32_t sort_key = 0;      // background clubs: higher first
+    std::int32_t capacity = 0;      // 1..119,999 used as given, else defaults by division
+};
+
+// Structure of arrays over the 25 slots; slot j is index j - 1 of every array.
+struct t_squad_file_record {
+    std::array<PString<35>, kClubSquadSlots> player_names;
+    std::array<std::uint8_t, kClubSquadSlots> star{};
+    std::array<std::uint8_t, kClubSquadSlots> nationality{};
+    std::array<std::uint8_t, kClubSquadSlots> age{};
+    std::array<std::uint8_t, kClubSquadSlots> position{};  // 0..4
+    std::array<std::uint8_t, kClubSquadSlots> starter{};
+    std::array<std::uint8_t, kClubSquadSlots> characteristic1{};  // 0..13
+    std::array<std::uint8_t, kClubSquadSlots> characteristic2{};
+    std::array<std::uint8_t, kClubSquadSlots> side{};  // 0 right, 1 left
+    std::array<std::uint8_t, kClubSquadSlots> reserved{};
+};
+
+// One club file as read: the real file name (in full, with its extension) beside the records.
+struct ClubFile {
+    std::string real_name;
+    t_club_file_record club;
+    t_squad_file_record squad;
+};
+
+// The 1,333-byte image of a club file, every field at its offset.
+std::string EncodeClubFile(const t_club_file_record& club, const t_squad_file_record& squad);
+
+// Decodes as much of a club file as `bytes` holds; the rest stays zero, as the game reads a short
+// file. Nothing read is trusted: lengths are clamped to their capacity, a state outside 0..26
+// becomes kNoState, reputation and kit colour are clamped to their ranges, and characteristics
+// above 13 and sides other than 0/1 read as 0.
+void DecodeClubFile(std::string_view bytes, t_club_file_record& club, t_squad_file_record& squad);
+
+// Reads `folder`/`name` (the name is found ignoring case); `file_name` takes the real name cut to
+// its capacity. Nothing when the file cannot be read.
+std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name);
+
+// Writes the file so that the old one survives a failure; false when it could not be written.
+bool WriteClubFile(std::string_view path, const t_club_file_record& club,
+                   const t_squad_file_record& squad);
+
+// The names of the club files of `folder` (`*.b14`, any case), sorted.
+std::vector<std::string> ListClubFiles(std::string_view folder);
+
+// A club the game plays with: a complete squad, this version, a known country.
+bool IsUsableClub(const t_club_file_record& club);
+
+// A slot holding a player: named, not the editor's empty marker. The editor's counts use this.
+bool IsNamedSlot(const PString<35>& name);
+// A named slot whose position and nationality the game can index with; the builder takes only
+// these, so a damaged slot is skipped rather than indexing past a table.
+bool IsUsableSquadSlot(const t_squad_file_record& squad, int index);
+
+// The editor's rule: at least one named goalkeeper and at least 11 other named players.
+bool IsClubSquadComplete(const t_squad_file_record& squad);
+
+// The name the editor leaves in an empty slot: "nome" and the byte 0xF8.
+inline constexpr std::string_view kEmptySlotName = "nome\xF8";
+
+// The editor's completeness rule over any squad: a named goalkeeper and `others_needed` other
+// named players.
+template <typename Names, typename Positions>
+bool HasGoalkeeperAndOthers(const Names& names, const Positions& positions, int others_needed) {
+    int goalkeepers = 0;
+    int others = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (!IsNamedSlot(names[i])) continue;
+        (positions[i] == 0 ? goalkeepers : others) += 1;
+    }
+    return goalkeepers >= 1 && others >= others_needed;
+}
+
+}  // namespace kv

@@ -1,0 +1,144 @@
+#include "core/national_team_file.h"
+
+#include <algorithm>
+
+#include "core/byte_reader.h"
+#include "core/byte_writer.h"
+#include "core/club_file.h"
+#include "platform/base/files.h"
+
+namespace kv {
+namespace {
+
+constexpr std::size_t kRecordOffset = 4;
+constexpr std::int32_t kLastCharacteristic = 13;
+constexpr std::int32_t kLastRealCountry = 201;
+
+template <typename T, std::size_t N>
+void WriteArray(ByteWriter& w, const std::array<T, N>& a) {
+    for (T v : a) {
+        if constexpr (sizeof(T) == 1) {
+            w.U8(v);
+        } else {
+            w.I32(v);
+        }
+    }
+}
+
+template <typename T, std::size_t N>
+void ReadArray(ByteReader& r, std::array<T, N>& a) {
+    for (T& v : a) {
+        if constexpr (sizeof(T) == 1) {
+            v = r.U8();
+        } else {
+            v = r.I32();
+        }
+    }
+}
+
+}  // namespace
+
+std::string EncodeNationalTeamFile(const t_national_team_file_record& n) {
+    ByteWriter w;
+    w.I32(1);
+    w.I32(n.country);
+    w.I32(n.continent);
+    w.String(n.picture_name);
+    w.String(n.coach_name);
+    w.Zeros(2);
+    w.I32(n.level);
+    w.U8(n.squad_complete);
+    w.Zeros(3);
+    w.I32(n.text_colour);
+    w.I32(n.back_colour);
+    w.I32(n.reserved1);
+    for (const auto& name : n.player_names) w.String(name);
+    WriteArray(w, n.age);
+    WriteArray(w, n.position);
+    WriteArray(w, n.starter);
+    WriteArray(w, n.characteristic1);
+    WriteArray(w, n.characteristic2);
+    WriteArray(w, n.star);
+    w.U8(n.version);
+    WriteArray(w, n.side);
+    WriteArray(w, n.reserved);
+    w.U8(n.reputation);
+    w.Zeros(2);
+    return w.Take();
+}
+
+void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record& n) {
+    ByteReader r(bytes);
+    r.Seek(kRecordOffset);
+    n.country = r.I32();
+    n.continent = r.I32();
+    r.String(n.picture_name);
+    r.String(n.coach_name);
+    r.Seek(kRecordOffset + 72);
+    n.level = r.I32();
+    n.squad_complete = r.U8();
+    r.Seek(kRecordOffset + 80);
+    n.text_colour = r.I32();
+    n.back_colour = r.I32();
+    n.reserved1 = r.I32();
+    for (auto& name : n.player_names) r.String(name);
+    ReadArray(r, n.age);
+    ReadArray(r, n.position);
+    ReadArray(r, n.starter);
+    ReadArray(r, n.characteristic1);
+    ReadArray(r, n.characteristic2);
+    ReadArray(r, n.star);
+    n.version = r.U8();
+    ReadArray(r, n.side);
+    ReadArray(r, n.reserved);
+    n.reputation = std::min<std::uint8_t>(r.U8(), 5);
+    for (int i = 0; i < kNationalSquadSlots; ++i) {
+        n.age[i] = std::clamp(n.age[i], 0, 255);
+        if (n.characteristic1[i] < 0 || n.characteristic1[i] > kLastCharacteristic) {
+            n.characteristic1[i] = 0;
+        }
+        if (n.characteristic2[i] < 0 || n.characteristic2[i] > kLastCharacteristic) {
+            n.characteristic2[i] = 0;
+        }
+        if (n.side[i] > 1) n.side[i] = 0;
+    }
+}
+
+std::optional<NationalTeamFile> ReadNationalTeamFile(std::string_view folder,
+                                                     std::string_view name) {
+    const std::string path = ResolvePath(JoinPath(NativePath(folder), name));
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) return std::nullopt;
+    NationalTeamFile file;
+    file.real_name = FileNameOf(path);
+    DecodeNationalTeamFile(*bytes, file.record);
+    return file;
+}
+
+bool WriteNationalTeamFile(std::string_view path, const t_national_team_file_record& record) {
+    return WriteFileAtomic(path, EncodeNationalTeamFile(record));
+}
+
+std::vector<std::string> ListNationalTeamFiles(std::string_view folder) {
+    return ListFiles(NativePath(folder), "*.s11");
+}
+
+std::string NationalTeamFileName(int country) {
+    return std::to_string(country) + ".s11";
+}
+
+bool IsUsableNationalTeam(const t_national_team_file_record& n) {
+    return n.version == kNationalTeamFileVersion && n.country >= 0 &&
+           n.country <= kLastRealCountry && !n.coach_name.empty();
+}
+
+bool IsUsableNationalSquadSlot(const t_national_team_file_record& n, int index) {
+    if (index < 0 || index >= kNationalSquadSlots) return false;
+    return IsNamedSlot(n.player_names[index]) && n.position[index] >= 0 && n.position[index] <= 4;
+}
+
+bool IsNationalSquadComplete(const t_national_team_file_record& n) {
+    return HasGoalkeeperAndOthers(n.player_names, n.position, 15);
+}
+
+}  // namespace kv
