@@ -404,15 +404,6 @@ const std::array<std::string_view, 19> news_title_pieces = {
     /* 19 */ " não pode voltar.",
 };
 
-std::array<arbitro_, 42> LoadReferees() {
-    std::array<arbitro_, 42> referees;
-    for (std::size_t i = 0; i < referees.size(); ++i) {
-        const RefereeDefault& d = referee_defaults[i];
-        referees[i] = {std::string(d.name), d.technique, d.strictness, d.origin};
-    }
-    return referees;
-}
-
 namespace {
 
 template <std::size_t N>

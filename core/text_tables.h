@@ -9,7 +9,6 @@
 
 namespace kv {
 
-inline constexpr int kRefereeCount = 42;
 inline constexpr std::int32_t kHomeRefereeOrigin = 29;
 inline constexpr std::int32_t kInternationalRefereeOrigin = 1;
 
@@ -42,14 +41,6 @@ struct RefereeDefault {
 };
 extern const std::array<RefereeDefault, 42> referee_defaults;
 
-// The game's referee record.
-struct arbitro_ {
-    std::string name;
-    std::int32_t technique = 0;
-    std::int32_t strictness = 0;
-    std::int32_t origin = 0;
-};
-std::array<arbitro_, 42> LoadReferees();
 
 // Indexes read from files and saved games are not trusted: these give "" for any index
 // outside the table instead of reading past it.

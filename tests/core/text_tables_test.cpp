@@ -159,17 +159,17 @@ TEST(TextTables, LookUpsOutsideATableGiveAnEmptyText) {
 }
 
 TEST(TextTables, RefereesKeepTheirOriginsAndRatings) {
-    const std::array<arbitro_, 42> referees = LoadReferees();
+    const auto& referees = referee_defaults;
     std::map<std::string, std::vector<int>> by_name;
     for (int i = 0; i < 42; ++i) {
-        const arbitro_& r = referees[static_cast<std::size_t>(i)];
+        const RefereeDefault& r = referees[static_cast<std::size_t>(i)];
         EXPECT_EQ(r.origin, i < 25 ? kHomeRefereeOrigin : kInternationalRefereeOrigin) << i;
         EXPECT_GE(r.technique, 2) << i;
         EXPECT_LE(r.technique, 5) << i;
         EXPECT_GE(r.strictness, 2) << i;
         EXPECT_LE(r.strictness, 5) << i;
         EXPECT_FALSE(r.name.empty()) << i;
-        by_name[r.name].push_back(i);
+        by_name[std::string(r.name)].push_back(i);
     }
     EXPECT_EQ(referees[0].technique, 3);
     EXPECT_EQ(referees[5].strictness, 2);
