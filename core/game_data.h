@@ -1,0 +1,172 @@
+#pragma once
+// All the tables of the running game, the game state and the values windows hand
+// each other, in one object. There is one global instance, reached through Game().
+// A new game or a load fills a fresh GameData and swaps it in (SwapInGame) only
+// once it succeeded; a test starts from Game().Reset().
+//
+// Conventions: tables are indexed by int, -1 means "none"; growing a table appends
+// zero-filled records (AppendRecord) and the caller writes any -1 defaults itself.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/records_club.h"
+#include "core/records_coach.h"
+#include "core/records_match.h"
+#include "core/records_player.h"
+#include "core/records_season.h"
+#include "core/records_state.h"
+#include "core/records_team.h"
+#include "core/types.h"
+
+namespace kv {
+
+inline constexpr int kCalendarDays = 366;
+inline constexpr int kRefereeCount = 42;
+inline constexpr int kHumanSlots = 6;
+inline constexpr int kTicketPriceRows = 5;  // division 0 (none) .. 4
+inline constexpr int kStadiumSectors = 4;
+inline constexpr int kNationalBracketTies = 16;
+inline constexpr int kClubWorldCupTies = 6;
+inline constexpr int kDayMatchRecords = 41;  // record 0 unused, matches 1..40
+
+class GameData {
+  public:
+    GameData();
+
+    // Back to a clean, empty game: every table emptied, fixed tables zero-filled,
+    // the start-up values put back, and `players` holding only its dummy entry 0.
+    void Reset();
+
+    // ---- teams and people (saved) ----
+    std::vector<t_team> teams;      // clubs, then background clubs, then national teams
+    std::vector<t_player> players;  // entry 0 holds no player (team -1)
+    std::vector<t_coach> coaches;
+    std::vector<t_finance> finances;  // one per club, index = team; none for national teams
+    std::vector<t_national_team_entry> national_team_list;
+    // Not saved: the club file each club was built from, by team index.
+    std::vector<std::string> team_file_names;
+    std::array<PString<25>, kHumanSlots> human_coach_names{};
+    std::array<std::int32_t, kHumanSlots> human_coach_nationalities{};
+
+    // ---- competitions, fixtures and the season ----
+    t_game_state game_state{};
+    std::vector<t_competition> competitions;  // index = competition id
+    std::vector<t_league_config> league_configs;
+    std::array<t_state_league, kStateCount> state_leagues{};  // index = state
+    std::vector<t_fixture> fixtures;
+    std::array<t_calendar_day, kCalendarDays> calendar{};  // day d is entry d - 1; not saved
+    std::vector<t_friendly> friendlies;
+    std::vector<t_top_clubs> top_club_lists;                 // by league_configs index; not saved
+    std::array<std::int32_t, 32> second_cup_prelim_teams{};  // (home, away) pairs; not saved
+    // [division 0..4][sector 0..3], whole units.
+    std::array<std::array<std::int32_t, kStadiumSectors>, kTicketPriceRows> ticket_prices{};
+    std::array<std::int32_t, 4> regional_cup_entrants{};  // -1 = none; not saved
+
+    // ---- match day and results ----
+    std::vector<jogos> day_matches;                  // not saved
+    std::vector<t_match_strength> match_strengths;   // not saved
+    std::vector<t_match_event> match_events;         // today's; not saved
+    std::vector<t_match_event> match_event_archive;  // `match` = match_archive index
+    std::vector<t_archived_match> match_archive;
+    std::vector<t_result_entry> result_history;
+    std::vector<t_player_rating> player_ratings;
+    std::vector<t_substitute_rating> substitute_ratings;
+    std::vector<t_round_best_eleven> round_best_elevens;
+    std::vector<t_season_best_eleven> season_best_elevens;
+    std::array<arbitro_, kRefereeCount> referees{};  // filled at start-up; not saved
+    // The knock-out ties of the current national-team tournament (its "tournament ties").
+    std::array<t_bracket_tie, kNationalBracketTies> national_tournament_bracket{};
+    std::array<t_bracket_tie, kClubWorldCupTies> club_world_cup_bracket{};
+    std::vector<t_rating_total> rating_totals;
+
+    // ---- histories and statistics ----
+    std::vector<t_honour> honours;
+    std::vector<t_placing_record> placing_records;
+    std::vector<t_top_scorer> top_scorers;
+    std::vector<t_coach_season> coach_seasons;
+    std::vector<t_player_season> player_seasons;
+    std::vector<t_competition_tally> season_goals;
+    std::vector<t_competition_tally> season_appearances;
+    std::vector<t_club_result> club_competition_history;
+
+    // ---- club management, career and news ----
+    std::vector<t_news_item> inbox;
+    std::vector<t_loan> loans;
+    std::vector<t_transfer> transfer_log;
+    std::vector<t_stadium_work> stadium_works;
+    std::vector<t_coach_appointment> coach_appointment_log;
+    std::vector<t_default_lineup> default_lineups;
+    std::vector<t_saved_tactic> saved_tactics;
+    std::vector<t_callup> callups;
+    std::vector<t_regional_candidate> regional_division_candidates;  // the regional candidates
+    // Human coaches left without a club when the state championships ended (the
+    // jobless coaches the season step offers jobs to).
+    std::vector<t_state_dismissal> state_dismissals;
+    std::vector<t_coach_dismissal> coach_dismissals;  // not saved
+    std::array<std::int32_t, 4> job_offers{};         // team indexes, -1 = empty; not saved
+
+    // ---- values kept beside the game (not saved) ----
+    std::int32_t auction_player = -1;
+    double auction_price_factor = 0;
+    std::string results_heading;
+    std::string match_day_heading_prefix;
+    std::string club_message_text;
+    std::int32_t autosave_turn_counter = 0;
+    // Set while the main window is opened by a new game, a load or the season
+    // step: its first turn skips the turn-start updates (also read as
+    // skip_turn_updates).
+    std::uint8_t opening_main_window = 0;
+    std::int32_t fallback_league = -1;
+
+    // ---- the match day being played (not saved) ----
+    std::int32_t day_match_count = 0;
+    std::int32_t match_day_group = 0;  // league_configs index for kinds 1, 2; TCupRegion for 4, 6
+    std::int32_t state_position = 0;   // the state for kind 3
+    std::uint8_t quick_mode = 0;
+    std::int32_t clock_tick = 0;
+    std::int32_t half = 1;
+    std::int32_t half_time = 0;
+    std::array<std::uint8_t, kHumanSlots> human_match_rows{};
+    std::uint8_t human_match_count = 0;
+    std::int32_t current_match = 1;
+    std::int32_t lineup_side = 1;
+    std::int32_t substitution_minute = 0;
+    std::int32_t match_day_calendar_day = 0;
+    std::uint8_t south_second_cup_played = 1;
+    std::vector<t_scheduled_goal> goal_schedule;
+    std::array<std::int32_t, 32> pending_shootouts{};
+    std::int32_t pending_shootout_count = 0;
+    std::uint8_t tournament_just_ended = 0;
+
+  private:
+    void SetStartValues();
+};
+
+// The running game.
+GameData& Game();
+
+// Makes `fresh` the running game; the old game ends up in `fresh`.
+void SwapInGame(GameData& fresh);
+
+// Appends one zero-filled record and returns it.
+template <class T>
+T& AppendRecord(std::vector<T>& table) {
+    return table.emplace_back();
+}
+
+// Sets the length of a table; new records are zero-filled.
+template <class T>
+void ResizeTable(std::vector<T>& table, int count) {
+    table.resize(count > 0 ? static_cast<std::size_t>(count) : 0);
+}
+
+// True when `index` names an entry of the table.
+template <class Table>
+bool InTable(const Table& table, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < table.size();
+}
+
+}  // namespace kv

@@ -1,0 +1,34 @@
+#pragma once
+// The game's one pseudo-random source. Seeded once from the clock at start-up and
+// seedable by tests, so a seeded game is the same game every time. Game rules that
+// ask for a clock re-seed in the middle of play call ReseedFromClockMidPlay(),
+// which does nothing: re-seeding inside a loop would repeat draws.
+
+#include <cstdint>
+
+namespace kv {
+
+// 0..n-1, uniformly; 0 when n <= 0.
+int Random(int n);
+
+// The same draw under the name the game's rules use.
+inline int RandInt(int n) {
+    return Random(n);
+}
+
+// 0 <= x < 1.
+double RandomUnit();
+
+void SeedRandom(std::uint64_t seed);
+
+// Only at program start.
+void RandomizeFromClock();
+
+// A no-op on purpose (see above).
+inline void ReseedFromClockMidPlay() {}
+
+// The source's whole state, so a test or a tool can put it back.
+std::uint64_t RandomState();
+void SetRandomState(std::uint64_t state);
+
+}  // namespace kv

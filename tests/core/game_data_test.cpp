@@ -1,0 +1,98 @@
+#include "core/game_data.h"
+
+#include <gtest/gtest.h>
+
+namespace kv {
+namespace {
+
+void ExpectFreshGame(const GameData& g) {
+    ASSERT_EQ(g.players.size(), 1u);
+    EXPECT_EQ(g.players[0].team, -1);
+    EXPECT_TRUE(g.teams.empty());
+    EXPECT_TRUE(g.coaches.empty());
+    EXPECT_TRUE(g.finances.empty());
+    EXPECT_TRUE(g.competitions.empty());
+    EXPECT_TRUE(g.fixtures.empty());
+    EXPECT_TRUE(g.match_archive.empty());
+    EXPECT_TRUE(g.result_history.empty());
+    EXPECT_TRUE(g.match_strengths.empty());
+    EXPECT_TRUE(g.inbox.empty());
+    EXPECT_TRUE(g.honours.empty());
+    EXPECT_EQ(g.game_state.human_count, 0);
+    EXPECT_EQ(g.game_state.league_club_count, 0);
+    for (int v : g.job_offers) EXPECT_EQ(v, -1);
+    for (int v : g.regional_cup_entrants) EXPECT_EQ(v, -1);
+    EXPECT_EQ(g.auction_player, -1);
+    EXPECT_EQ(g.auction_price_factor, 0);
+    EXPECT_EQ(g.fallback_league, -1);
+    EXPECT_EQ(g.calendar.size(), 366u);
+    EXPECT_EQ(g.state_leagues.size(), 27u);
+    EXPECT_EQ(g.referees.size(), 42u);
+    EXPECT_EQ(g.national_tournament_bracket.size(), 16u);
+    EXPECT_EQ(g.club_world_cup_bracket.size(), 6u);
+}
+
+TEST(GameData, FreshGameHoldsOnlyTheDummyPlayerAndStartValues) {
+    ExpectFreshGame(GameData{});
+}
+
+TEST(GameData, ResetClearsEveryTableAndValue) {
+    GameData g;
+    AppendRecord(g.teams).name.set("Tubarões");
+    AppendRecord(g.players).team = 0;
+    AppendRecord(g.coaches);
+    AppendRecord(g.competitions);
+    AppendRecord(g.fixtures).played = 1;
+    AppendRecord(g.match_archive);
+    AppendRecord(g.result_history);
+    AppendRecord(g.match_strengths);
+    AppendRecord(g.inbox);
+    AppendRecord(g.honours);
+    g.game_state.human_count = 2;
+    g.game_state.league_club_count = 40;
+    g.job_offers[0] = 7;
+    g.regional_cup_entrants[2] = 9;
+    g.auction_player = 12;
+    g.fallback_league = 3;
+    g.calendar[10].day_type = ckNationalLeague;
+    g.state_leagues[5].group_count = 2;
+    g.referees[0].technique = 5;
+    g.national_tournament_bracket[3].winner = 8;
+    g.players[0].team = 4;
+
+    g.Reset();
+    ExpectFreshGame(g);
+    EXPECT_EQ(g.calendar[10].day_type, 0);
+    EXPECT_EQ(g.state_leagues[5].group_count, 0);
+    EXPECT_EQ(g.referees[0].technique, 0);
+    EXPECT_EQ(g.national_tournament_bracket[3].winner, 0);
+}
+
+TEST(GameData, SwapInGameReplacesTheRunningGameWhole) {
+    Game().Reset();
+    GameData fresh;
+    AppendRecord(fresh.teams).name.set("Novo");
+    SwapInGame(fresh);
+    ASSERT_EQ(Game().teams.size(), 1u);
+    EXPECT_EQ(Game().teams[0].name.str(), "Novo");
+    EXPECT_TRUE(fresh.teams.empty());
+    Game().Reset();
+}
+
+TEST(GameData, GrowingATableAppendsZeroFilledRecords) {
+    std::vector<t_fixture> fixtures;
+    ResizeTable(fixtures, 3);
+    ASSERT_EQ(fixtures.size(), 3u);
+    for (const auto& f : fixtures) {
+        EXPECT_EQ(f.home, 0);
+        EXPECT_EQ(f.date, 0);
+        EXPECT_EQ(f.played, 0);
+    }
+    ResizeTable(fixtures, -5);
+    EXPECT_TRUE(fixtures.empty());
+    EXPECT_FALSE(InTable(fixtures, 0));
+    EXPECT_FALSE(InTable(fixtures, -1));
+}
+
+}  // namespace
+}  // namespace kv
