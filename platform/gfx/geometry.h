@@ -1,0 +1,70 @@
+#pragma once
+// Integer points and rectangles as the windows use them: a rectangle covers
+// left..right-1 and top..bottom-1. The float forms serve the antialiased layer.
+
+#include <algorithm>
+
+namespace kv {
+
+struct Point {
+    int x = 0;
+    int y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Size {
+    int cx = 0;
+    int cy = 0;
+    friend bool operator==(const Size&, const Size&) = default;
+};
+
+struct Rect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    int width() const { return right - left; }
+    int height() const { return bottom - top; }
+    bool empty() const { return right <= left || bottom <= top; }
+    bool contains(Point p) const {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
+    Rect offset(int dx, int dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+    Rect inflate(int dx, int dy) const { return {left - dx, top - dy, right + dx, bottom + dy}; }
+    Rect intersect(const Rect& o) const {
+        Rect r{std::max(left, o.left), std::max(top, o.top), std::min(right, o.right),
+               std::min(bottom, o.bottom)};
+        if (r.empty()) return {};
+        return r;
+    }
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+inline Rect RectOfSize(int x, int y, int width, int height) {
+    return {x, y, x + width, y + height};
+}
+
+struct PointF {
+    float x = 0;
+    float y = 0;
+    friend bool operator==(const PointF&, const PointF&) = default;
+};
+
+struct RectF {
+    float x = 0;
+    float y = 0;
+    float width = 0;
+    float height = 0;
+
+    float right() const { return x + width; }
+    float bottom() const { return y + height; }
+    bool empty() const { return width <= 0 || height <= 0; }
+    friend bool operator==(const RectF&, const RectF&) = default;
+};
+
+inline RectF ToRectF(const Rect& r) {
+    return {float(r.left), float(r.top), float(r.width()), float(r.height())};
+}
+
+}  // namespace kv

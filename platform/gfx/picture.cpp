@@ -1,0 +1,254 @@
+#include "platform/gfx/picture.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <utility>
+
+namespace kv {
+namespace {
+
+// Largest picture file read whole into memory.
+constexpr std::streamoff kMaxPictureFile = 256 * 1024 * 1024;
+
+uint32_t* Row(cairo_surface_t* s, int y) {
+    return reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(s) +
+                                       static_cast<size_t>(y) * cairo_image_surface_get_stride(s));
+}
+
+cairo_surface_t* CopySurface(cairo_surface_t* s) {
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    cairo_surface_flush(s);
+    for (int y = 0; y < h; ++y) std::memcpy(Row(copy, y), Row(s, y), static_cast<size_t>(w) * 4);
+    cairo_surface_mark_dirty(copy);
+    return copy;
+}
+
+ARGB Unpremultiply(uint32_t p) {
+    const uint32_t a = p >> 24;
+    if (a == 0) return 0;
+    if (a == 255) return p;
+    auto un = [a](uint32_t v) { return (v * 255 + a / 2) / a; };
+    return (a << 24) | (un((p >> 16) & 0xFF) << 16) | (un((p >> 8) & 0xFF) << 8) | un(p & 0xFF);
+}
+
+uint32_t Premultiply(ARGB c) {
+    const uint32_t a = c >> 24;
+    if (a == 255) return c;
+    auto pre = [a](uint32_t v) { return (v * a + 127) / 255; };
+    return (a << 24) | (pre((c >> 16) & 0xFF) << 16) | (pre((c >> 8) & 0xFF) << 8) | pre(c & 0xFF);
+}
+
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    auto* out = static_cast<std::vector<uint8_t>*>(closure);
+    out->insert(out->end(), data, data + length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+void PremultiplyPixels(cairo_surface_t* surface) {
+    const int w = cairo_image_surface_get_width(surface);
+    const int h = cairo_image_surface_get_height(surface);
+    for (int y = 0; y < h; ++y) {
+        uint32_t* row = Row(surface, y);
+        for (int x = 0; x < w; ++x) row[x] = Premultiply(row[x]);
+    }
+}
+
+bool PictureSizeAllowed(int64_t width, int64_t height) {
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
+           width * height <= kMaxPicturePixels;
+}
+
+Picture::Picture(int width, int height) {
+    SetSize(width, height);
+}
+
+Picture::~Picture() {
+    Release();
+}
+
+Picture::Picture(const Picture& other) {
+    *this = other;
+}
+
+Picture& Picture::operator=(const Picture& other) {
+    if (this == &other) return *this;
+    Release();
+    if (other.surface_) surface_ = CopySurface(other.surface_);
+    width_ = other.width_;
+    height_ = other.height_;
+    format_ = other.format_;
+    error_ = other.error_;
+    transparent = other.transparent;
+    transparent_color = other.transparent_color;
+    return *this;
+}
+
+Picture::Picture(Picture&& other) noexcept {
+    *this = std::move(other);
+}
+
+Picture& Picture::operator=(Picture&& other) noexcept {
+    if (this == &other) return *this;
+    Release();
+    surface_ = std::exchange(other.surface_, nullptr);
+    keyed_ = std::exchange(other.keyed_, nullptr);
+    keyed_color_ = other.keyed_color_;
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    format_ = std::exchange(other.format_, PictureFormat::None);
+    error_ = std::move(other.error_);
+    transparent = other.transparent;
+    transparent_color = other.transparent_color;
+    return *this;
+}
+
+void Picture::Release() {
+    if (keyed_) cairo_surface_destroy(keyed_);
+    if (surface_) cairo_surface_destroy(surface_);
+    keyed_ = nullptr;
+    surface_ = nullptr;
+    width_ = height_ = 0;
+    format_ = PictureFormat::None;
+}
+
+void Picture::Clear() {
+    Release();
+    error_.clear();
+}
+
+void Picture::Adopt(cairo_surface_t* surface, PictureFormat format) {
+    Release();
+    surface_ = surface;
+    cairo_surface_mark_dirty(surface_);
+    width_ = cairo_image_surface_get_width(surface_);
+    height_ = cairo_image_surface_get_height(surface_);
+    format_ = format;
+    error_.clear();
+}
+
+void Picture::Fail(std::string message) {
+    Release();
+    error_ = std::move(message);
+}
+
+bool Picture::SetSize(int width, int height) {
+    if (!PictureSizeAllowed(width, height)) {
+        Fail("Tamanho de imagem inválido.");
+        return false;
+    }
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        Fail("Memória insuficiente para a imagem.");
+        return false;
+    }
+    Adopt(s, PictureFormat::Memory);
+    return true;
+}
+
+bool Picture::LoadFromMemory(const void* data, size_t size) {
+    const auto* b = static_cast<const uint8_t*>(data);
+    auto starts = [&](const char* magic, size_t n) {
+        return size >= n && std::memcmp(b, magic, n) == 0;
+    };
+    bool ok;
+    if (starts("\x89PNG\r\n\x1a\n", 8))
+        ok = DecodePng(b, size, *this);
+    else if (starts("\xFF\xD8\xFF", 3))
+        ok = DecodeJpeg(b, size, *this);
+    else if (starts("GIF87a", 6) || starts("GIF89a", 6))
+        ok = DecodeGif(b, size, *this);
+    else if (starts("BM", 2))
+        ok = DecodeBmp(b, size, *this);
+    else {
+        Fail(size == 0 ? "Arquivo de imagem vazio." : "Formato de imagem desconhecido.");
+        return false;
+    }
+    if (!ok && error_.empty()) error_ = "Imagem danificada.";
+    return ok;
+}
+
+bool Picture::LoadFromFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        Fail("Não foi possível abrir a imagem " + path + ".");
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    if (size < 0 || size > kMaxPictureFile) {
+        Fail("Arquivo de imagem grande demais: " + path + ".");
+        return false;
+    }
+    std::vector<uint8_t> bytes(static_cast<size_t>(size));
+    in.seekg(0);
+    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) {
+        Fail("Não foi possível ler a imagem " + path + ".");
+        return false;
+    }
+    return LoadFromMemory(bytes.data(), bytes.size());
+}
+
+std::vector<uint8_t> Picture::SaveToPngMemory() const {
+    std::vector<uint8_t> out;
+    if (!surface_) return out;
+    cairo_surface_flush(surface_);
+    if (cairo_surface_write_to_png_stream(surface_, AppendBytes, &out) != CAIRO_STATUS_SUCCESS)
+        out.clear();
+    return out;
+}
+
+bool Picture::SaveToPng(const std::string& path) const {
+    if (!surface_) return false;
+    cairo_surface_flush(surface_);
+    return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+TColor Picture::EffectiveTransparentColor() const {
+    if (transparent_color != clDefault) return ColorToRGB(transparent_color);
+    if (!surface_) return clNone;
+    return ARGBToColor(PixelARGB(0, height_ - 1));
+}
+
+ARGB Picture::PixelARGB(int x, int y) const {
+    if (!surface_ || x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    cairo_surface_flush(surface_);
+    return Unpremultiply(Row(surface_, y)[x]);
+}
+
+void Picture::SetPixelARGB(int x, int y, ARGB color) {
+    if (!surface_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    cairo_surface_flush(surface_);
+    Row(surface_, y)[x] = Premultiply(color);
+    MarkDirty();
+}
+
+void Picture::MarkDirty() {
+    if (surface_) cairo_surface_mark_dirty(surface_);
+    if (keyed_) cairo_surface_destroy(keyed_);
+    keyed_ = nullptr;
+}
+
+cairo_surface_t* Picture::DrawSurface() const {
+    if (!surface_ || !transparent) return surface_;
+    const TColor key = EffectiveTransparentColor();
+    if (keyed_ && keyed_color_ == key) return keyed_;
+    if (keyed_) cairo_surface_destroy(keyed_);
+    keyed_ = CopySurface(surface_);
+    keyed_color_ = key;
+    const ARGB opaque_key = ColorToOpaqueARGB(key);
+    for (int y = 0; y < height_; ++y) {
+        uint32_t* row = Row(keyed_, y);
+        for (int x = 0; x < width_; ++x) {
+            if (row[x] == opaque_key) row[x] = 0;
+        }
+    }
+    cairo_surface_mark_dirty(keyed_);
+    return keyed_;
+}
+
+}  // namespace kv

@@ -1,0 +1,99 @@
+#pragma once
+// A picture in memory: a premultiplied ARGB32 Cairo surface decoded from PNG,
+// JPEG, GIF (first frame) or BMP. Decoders trust nothing they read: a damaged or
+// hostile file leaves the picture empty with a message, never a crash.
+
+#include <cairo.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/gfx/colors.h"
+
+namespace kv {
+
+enum class PictureFormat { None, Memory, Bmp, Png, Jpeg, Gif };
+
+// Pictures larger than this on either side, or with more pixels than
+// kMaxPicturePixels, are refused before any memory is taken for them.
+constexpr int kMaxPictureSide = 16384;
+constexpr int64_t kMaxPicturePixels = int64_t{64} * 1024 * 1024;
+
+class Picture {
+  public:
+    Picture() = default;
+    Picture(int width, int height);  // transparent black; empty when the size is refused
+    ~Picture();
+    Picture(const Picture& other);
+    Picture& operator=(const Picture& other);
+    Picture(Picture&& other) noexcept;
+    Picture& operator=(Picture&& other) noexcept;
+
+    // The format is found from the first bytes. On failure the picture is empty
+    // and error() says why.
+    bool LoadFromMemory(const void* data, size_t size);
+    bool LoadFromFile(const std::string& path);
+    bool SaveToPng(const std::string& path) const;
+    std::vector<uint8_t> SaveToPngMemory() const;
+
+    // New size, contents cleared to transparent black; false when the size is refused.
+    bool SetSize(int width, int height);
+    void Clear();
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return surface_ == nullptr; }
+    PictureFormat format() const { return format_; }
+    const std::string& error() const { return error_; }
+
+    // Drawn with every pixel of transparent_color left out. clDefault takes the
+    // colour of the bottom-left pixel, as bitmaps do.
+    bool transparent = false;
+    TColor transparent_color = clDefault;
+    TColor EffectiveTransparentColor() const;
+
+    // Unpremultiplied 0xAARRGGBB; 0 outside the picture.
+    ARGB PixelARGB(int x, int y) const;
+    void SetPixelARGB(int x, int y, ARGB color);
+
+    // The surface to draw from or into (null when empty). Call MarkDirty after
+    // drawing into it directly so cached derived forms are rebuilt.
+    cairo_surface_t* surface() const { return surface_; }
+    void MarkDirty();
+
+    // The surface with the transparent colour keyed out when `transparent` is set,
+    // else surface(). Owned by the picture.
+    cairo_surface_t* DrawSurface() const;
+
+    // For decoders: takes ownership of an ARGB32 surface that holds premultiplied pixels.
+    void Adopt(cairo_surface_t* surface, PictureFormat format);
+    void Fail(std::string message);
+
+  private:
+    void Release();
+    cairo_surface_t* surface_ = nullptr;
+    mutable cairo_surface_t* keyed_ = nullptr;
+    mutable TColor keyed_color_ = clNone;
+    int width_ = 0;
+    int height_ = 0;
+    PictureFormat format_ = PictureFormat::None;
+    std::string error_;
+};
+
+// True when width and height are positive and within the limits above.
+bool PictureSizeAllowed(int64_t width, int64_t height);
+
+// Turns the straight-alpha pixels a decoder wrote into the premultiplied ones
+// Cairo draws with.
+void PremultiplyPixels(cairo_surface_t* surface);
+
+// The decoders, one per format; each fills `out` or fails it with a message.
+bool DecodeBmp(const uint8_t* data, size_t size, Picture& out);
+bool DecodePng(const uint8_t* data, size_t size, Picture& out);
+bool DecodeJpeg(const uint8_t* data, size_t size, Picture& out);
+bool DecodeGif(const uint8_t* data, size_t size, Picture& out);
+
+}  // namespace kv
