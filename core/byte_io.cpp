@@ -1,67 +1,56 @@
 #include "core/byte_io.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
 namespace kv {
 
-void ByteWriter::f32(float v) {
-    put(std::bit_cast<std::uint32_t>(v), 4);
+void ByteWriter::F32(float v) {
+    Put(std::bit_cast<std::uint32_t>(v), 4);
 }
-void ByteWriter::f64(double v) {
-    put(std::bit_cast<std::uint64_t>(v), 8);
-}
-
-void ByteWriter::bytes(const void* p, std::size_t n) {
-    const auto* b = static_cast<const std::uint8_t*>(p);
-    buf_.insert(buf_.end(), b, b + n);
+void ByteWriter::F64(double v) {
+    Put(std::bit_cast<std::uint64_t>(v), 8);
 }
 
-std::uint64_t ByteReader::get(int n) {
-    if (!ok_ || data_.size() - pos_ < static_cast<std::size_t>(n)) {
-        ok_ = false;
-        return 0;
-    }
+std::uint64_t ByteReader::Get(int n) {
     std::uint64_t v = 0;
-    for (int i = 0; i < n; ++i) v |= static_cast<std::uint64_t>(data_[pos_ + i]) << (8 * i);
-    pos_ += n;
+    for (int i = 0; i < n; ++i, ++pos_) {
+        if (pos_ < bytes_.size()) {
+            v |= static_cast<std::uint64_t>(static_cast<std::uint8_t>(bytes_[pos_])) << (8 * i);
+        } else {
+            ok_ = false;
+        }
+    }
     return v;
 }
 
-std::uint8_t ByteReader::u8() {
-    return static_cast<std::uint8_t>(get(1));
+float ByteReader::F32() {
+    return std::bit_cast<float>(static_cast<std::uint32_t>(Get(4)));
 }
-float ByteReader::f32() {
-    return std::bit_cast<float>(static_cast<std::uint32_t>(get(4)));
-}
-double ByteReader::f64() {
-    return std::bit_cast<double>(get(8));
+double ByteReader::F64() {
+    return std::bit_cast<double>(Get(8));
 }
 
-bool ByteReader::bytes(void* p, std::size_t n) {
-    if (!ok_ || data_.size() - pos_ < n) {
+void ByteReader::Bytes(void* p, std::size_t n) {
+    auto* out = static_cast<char*>(p);
+    const std::size_t have = std::min(n, remaining());
+    if (have) std::memcpy(out, bytes_.data() + pos_, have);
+    if (have < n) {
+        std::memset(out + have, 0, n - have);
         ok_ = false;
-        if (n) std::memset(p, 0, n);
-        return false;
-    }
-    if (n) std::memcpy(p, data_.data() + pos_, n);
-    pos_ += n;
-    return true;
-}
-
-bool ByteReader::skip(std::size_t n) {
-    if (!ok_ || data_.size() - pos_ < n) {
-        ok_ = false;
-        return false;
     }
     pos_ += n;
-    return true;
 }
 
-std::int32_t ByteReader::count(std::size_t record_size, std::int32_t max_count) {
-    const std::int32_t n = i32();
-    if (!ok_) return -1;
-    if (n < 0 || n > max_count ||
+void ByteReader::Skip(std::size_t n) {
+    if (remaining() < n) ok_ = false;
+    pos_ += n;
+}
+
+std::int32_t ByteReader::Count(std::size_t record_size, std::int32_t max_count) {
+    const std::int32_t n = I32();
+    if (!ok_ || n < 0 || n > max_count ||
         (record_size != 0 && static_cast<std::size_t>(n) > remaining() / record_size)) {
         ok_ = false;
         return -1;

@@ -1,13 +1,18 @@
 #pragma once
-// Little-endian field-by-field writing and reading of file records. Records are
-// never copied to or from disk as whole structs: padding and byte order would
-// then depend on the compiler. The reader trusts nothing: reading past the end
-// marks it failed (and gives zeros), and counts are checked against the bytes left.
+// Little-endian field-by-field writing and reading of file images. Records are
+// never copied to or from disk as whole structs: padding and byte order would then
+// depend on the compiler.
+//
+// The reader trusts nothing: a field past the end reads as zero (so a truncated
+// file gives a zero-filled tail, never a read beyond the buffer) and marks the
+// reader failed; name lengths are clamped to the capacity; counts are checked
+// against the bytes left.
 
 #include <cstddef>
 #include <cstdint>
 #include <span>
-#include <vector>
+#include <string>
+#include <string_view>
 
 #include "core/pstring.h"
 
@@ -15,80 +20,94 @@ namespace kv {
 
 class ByteWriter {
   public:
-    void u8(std::uint8_t v) { buf_.push_back(v); }
-    void i32(std::int32_t v) { put(static_cast<std::uint32_t>(v), 4); }
-    void i64(std::int64_t v) { put(static_cast<std::uint64_t>(v), 8); }
-    void f32(float v);
-    void f64(double v);
-    void bytes(const void* p, std::size_t n);
-    void zeros(std::size_t n) { buf_.insert(buf_.end(), n, 0); }
+    void U8(std::uint8_t v) { bytes_.push_back(static_cast<char>(v)); }
+    void I32(std::int32_t v) { Put(static_cast<std::uint32_t>(v), 4); }
+    void I64(std::int64_t v) { Put(static_cast<std::uint64_t>(v), 8); }
+    void F32(float v);
+    void F64(double v);
+    void Bytes(const void* p, std::size_t n) { bytes_.append(static_cast<const char*>(p), n); }
+    // Alignment gaps of a format are written as zeros.
+    void Zeros(std::size_t n) { bytes_.append(n, '\0'); }
 
-    // The length byte and the whole capacity, unused tail included.
+    // The length byte (at most the capacity) and the whole capacity, unused tail included.
     template <std::size_t N>
-    void pstring(const PString<N>& s) {
-        u8(s.length);
-        bytes(s.bytes, N);
+    void String(const PString<N>& s) {
+        U8(s.length > N ? static_cast<std::uint8_t>(N) : s.length);
+        Bytes(s.bytes, N);
     }
 
-    // Field-list visitors (core/record_io.cpp) call the writer with each field.
-    void operator()(std::uint8_t v) { u8(v); }
-    void operator()(std::int32_t v) { i32(v); }
-    void operator()(std::int64_t v) { i64(v); }
-    void operator()(float v) { f32(v); }
-    void operator()(double v) { f64(v); }
+    const std::string& data() const { return bytes_; }
+    std::size_t size() const { return bytes_.size(); }
+    std::string Take() { return std::move(bytes_); }
 
-    const std::vector<std::uint8_t>& data() const { return buf_; }
-    std::size_t size() const { return buf_.size(); }
+    // Record field lists (core/record_io.h) hand every field to these.
+    void operator()(std::uint8_t v) { U8(v); }
+    void operator()(std::int32_t v) { I32(v); }
+    void operator()(std::int64_t v) { I64(v); }
+    void operator()(float v) { F32(v); }
+    void operator()(double v) { F64(v); }
+    template <std::size_t N>
+    void operator()(const PString<N>& s) {
+        String(s);
+    }
 
   private:
-    void put(std::uint64_t v, int n) {
-        for (int i = 0; i < n; ++i) buf_.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    void Put(std::uint64_t v, int n) {
+        for (int i = 0; i < n; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
     }
-    std::vector<std::uint8_t> buf_;
+    std::string bytes_;
 };
 
 class ByteReader {
   public:
-    explicit ByteReader(std::span<const std::uint8_t> data) : data_(data) {}
-    ByteReader(const void* p, std::size_t n) : data_(static_cast<const std::uint8_t*>(p), n) {}
+    explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
+    explicit ByteReader(std::span<const std::uint8_t> bytes)
+        : bytes_(reinterpret_cast<const char*>(bytes.data()), bytes.size()) {}
 
-    // False once anything was read past the end or a check failed.
+    // False once a read went past the end or a check failed.
     bool ok() const { return ok_; }
-    void fail() { ok_ = false; }
+    void Fail() { ok_ = false; }
+
+    void Seek(std::size_t offset) { pos_ = offset; }
     std::size_t position() const { return pos_; }
-    std::size_t remaining() const { return ok_ ? data_.size() - pos_ : 0; }
-    bool at_end() const { return pos_ == data_.size(); }
+    std::size_t size() const { return bytes_.size(); }
+    std::size_t remaining() const { return pos_ < bytes_.size() ? bytes_.size() - pos_ : 0; }
+    bool AtEnd() const { return pos_ == bytes_.size(); }
 
-    std::uint8_t u8();
-    std::int32_t i32() { return static_cast<std::int32_t>(get(4)); }
-    std::int64_t i64() { return static_cast<std::int64_t>(get(8)); }
-    float f32();
-    double f64();
-    // Copies n bytes, or zeros them and fails when fewer are left.
-    bool bytes(void* p, std::size_t n);
-    bool skip(std::size_t n);
+    std::uint8_t U8() { return static_cast<std::uint8_t>(Get(1)); }
+    std::int32_t I32() { return static_cast<std::int32_t>(Get(4)); }
+    std::int64_t I64() { return static_cast<std::int64_t>(Get(8)); }
+    float F32();
+    double F64();
+    // Copies n bytes; what lies past the end reads as zeros.
+    void Bytes(void* p, std::size_t n);
+    void Skip(std::size_t n);
 
-    // The length byte is kept as stored: PString reads a length above the
-    // capacity as the capacity, so a damaged byte can do no harm.
+    // The length byte is clamped to the capacity; the tail bytes are kept as stored.
     template <std::size_t N>
-    void pstring(PString<N>& s) {
-        s.length = u8();
-        bytes(s.bytes, N);
+    void String(PString<N>& s) {
+        const std::uint8_t len = U8();
+        s.length = len > N ? static_cast<std::uint8_t>(N) : len;
+        Bytes(s.bytes, N);
     }
 
-    // A count of records of record_size bytes each: fails (and gives -1) when it is
-    // negative, above max_count, or more than the bytes left can hold.
-    std::int32_t count(std::size_t record_size, std::int32_t max_count = INT32_MAX);
+    // A count of records of record_size bytes each. A negative count, one above
+    // max_count, or one the bytes left cannot hold fails the reader and gives -1.
+    std::int32_t Count(std::size_t record_size, std::int32_t max_count = INT32_MAX);
 
-    void operator()(std::uint8_t& v) { v = u8(); }
-    void operator()(std::int32_t& v) { v = i32(); }
-    void operator()(std::int64_t& v) { v = i64(); }
-    void operator()(float& v) { v = f32(); }
-    void operator()(double& v) { v = f64(); }
+    void operator()(std::uint8_t& v) { v = U8(); }
+    void operator()(std::int32_t& v) { v = I32(); }
+    void operator()(std::int64_t& v) { v = I64(); }
+    void operator()(float& v) { v = F32(); }
+    void operator()(double& v) { v = F64(); }
+    template <std::size_t N>
+    void operator()(PString<N>& s) {
+        String(s);
+    }
 
   private:
-    std::uint64_t get(int n);
-    std::span<const std::uint8_t> data_;
+    std::uint64_t Get(int n);
+    std::string_view bytes_;
     std::size_t pos_ = 0;
     bool ok_ = true;
 };

@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "core/byte_reader.h"
-#include "core/byte_writer.h"
+#include "core/byte_io.h"
 #include "core/club_file.h"
 #include "platform/base/files.h"
 

@@ -31,11 +31,11 @@ struct FieldVisitor {
     }
     template <std::size_t N>
     void one(PString<N>& s) {
-        io.pstring(s);
+        io(s);
     }
     template <std::size_t N>
     void one(const PString<N>& s) {
-        io.pstring(s);
+        io(s);
     }
     template <class T>
     requires std::is_arithmetic_v<std::remove_const_t<T>>
@@ -70,7 +70,7 @@ bool ReadRecord(ByteReader& rd, T& r) {
 // A count, then the records.
 template <FileRecord T>
 void WriteTable(ByteWriter& w, const std::vector<T>& table) {
-    w.i32(static_cast<std::int32_t>(table.size()));
+    w.I32(static_cast<std::int32_t>(table.size()));
     for (const T& r : table) WriteRecord(w, r);
 }
 
@@ -78,7 +78,7 @@ void WriteTable(ByteWriter& w, const std::vector<T>& table) {
 // the bytes left cannot hold is refused before anything is allocated.
 template <FileRecord T>
 bool ReadTable(ByteReader& rd, std::vector<T>& table) {
-    const std::int32_t n = rd.count(sizeof(T));
+    const std::int32_t n = rd.Count(sizeof(T));
     if (n < 0) return false;
     std::vector<T> read(static_cast<std::size_t>(n));
     for (T& r : read)

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/byte_reader.h"
+#include "core/byte_io.h"
 
 #include "core/club_file.h"
 
