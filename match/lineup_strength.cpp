@@ -1,0 +1,253 @@
+#include "match/lineup_strength.h"
+
+#include "match/match_tables.h"
+#include "match/position_codes.h"
+#include "match/round_even.h"
+
+namespace kv {
+namespace {
+
+// The starter a computer club prefers for its free kicks and penalties above all others.
+constexpr const char* kPreferredSetPieceTaker = "Ziquinho";
+
+constexpr int kFinishing = 9;
+constexpr int kPlaymaking = 4;
+constexpr int kPassing = 11;
+
+// Working values, 1-based by zone.
+struct ZoneValues {
+    int attack[kZoneCount + 1] = {};
+    int defence[kZoneCount + 1] = {};
+    int keeper = 0;
+
+    void ScaleAttack(int from, int to, double f) {
+        for (int z = from; z <= to; ++z) attack[z] = RoundEven(attack[z] * f);
+    }
+    void ScaleDefence(int from, int to, double f) {
+        for (int z = from; z <= to; ++z) defence[z] = RoundEven(defence[z] * f);
+    }
+    void ScaleKeeper(double f) { keeper = RoundEven(keeper * f); }
+};
+
+int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to) {
+    int n = 0;
+    for (int c = from; c <= to; ++c) n += present[c] ? 1 : 0;
+    return n;
+}
+
+int EnergyScaled(const t_player& p, int value) { return RoundEven(p.energy / 100.0 * value); }
+
+bool IsOneOf(int v, std::initializer_list<int> values) {
+    for (int x : values)
+        if (v == x) return true;
+    return false;
+}
+
+}  // namespace
+
+void ComputeLineupStrength(int s) {
+    t_match_strength* r = StrengthAt(s);
+    if (!r) return;
+
+    int team = -1;
+    for (int slot = 10; slot >= 0; --slot) {
+        if (r->players[slot] > 0) {
+            if (const t_player* p = PlayerAt(r->players[slot])) team = p->team;
+            break;
+        }
+    }
+    const t_team* t = TeamAt(team);
+    const bool human = t && t->human;
+
+    ZoneValues v;
+    bool present[kLastPositionCode + 1] = {};
+    for (int slot = 0; slot < 11; ++slot) {
+        const int c = r->slot_positions[slot];
+        const t_player* p = PlayerAt(r->players[slot]);
+        if (!p) continue;
+        if (p->on_pitch) {
+            for (int z : position_zones(c)) {
+                if (z <= 0) continue;
+                const int value = p->position == position_codes(c).group
+                                      ? p->strength
+                                      : RoundEven(p->strength * 0.7);
+                const int amount = EnergyScaled(*p, value);
+                v.attack[z] += amount;
+                v.defence[z] += amount;
+                present[c] = true;
+            }
+        }
+        if (c == 1) {
+            v.keeper += EnergyScaled(*p, p->strength);
+            if (p->position != 0) {
+                // An outfield player in goal: the box is all but open.
+                v.ScaleKeeper(0.1);
+                v.ScaleDefence(2, 2, 0.05);
+                v.ScaleDefence(3, kZoneCount, 0.2);
+                r->irregular_lineup = 1;
+            }
+        }
+    }
+
+    const int central = CountPresent(present, 3, 8);
+    const int back = CountPresent(present, 2, 9);
+    auto flag_human = [&] {
+        if (human) r->irregular_lineup = 1;
+    };
+    if (human && (central == 1 || back <= 2)) {
+        v.ScaleAttack(1, kZoneCount, 0.7);
+        v.ScaleDefence(1, kZoneCount, 0.3);
+        v.ScaleDefence(2, 2, 0.2);
+        v.ScaleKeeper(0.2);
+        r->irregular_lineup = 1;
+    }
+    if (central == 0) {
+        v.ScaleKeeper(0.1);
+        v.ScaleDefence(1, kZoneCount, 0.1);
+        v.ScaleAttack(1, kZoneCount, 0.1);
+        flag_human();
+    }
+    if (central > 3) {
+        v.ScaleKeeper(0.9);
+        v.ScaleDefence(1, 3, 0.7);
+        v.ScaleAttack(1, kZoneCount, 0.7);
+        flag_human();
+    }
+    if (CountPresent(present, 11, 16) > 4) {
+        v.ScaleDefence(5, 5, 0.5);
+        v.ScaleDefence(8, 8, 0.5);
+        flag_human();
+    }
+    if (CountPresent(present, 18, 25) > 3) {
+        v.ScaleAttack(10, 12, 0.3);
+        v.ScaleAttack(1, 9, 0.7);
+        v.ScaleDefence(1, kZoneCount, 0.4);
+        flag_human();
+    }
+    if (CountPresent(present, 10, 17) > 5) {
+        v.ScaleDefence(4, 9, 0.5);
+        flag_human();
+    }
+
+    r->attack_total = 0;
+    r->defence_total = 0;
+    for (int z = 1; z <= kZoneCount; ++z) {
+        r->zone_attack[z - 1] = v.attack[z];
+        r->zone_defence[z - 1] = v.defence[z];
+        r->attack_total += v.attack[z];
+        r->defence_total += v.defence[z];
+    }
+    r->goalkeeper_value = v.keeper;
+}
+
+void PutPlayerInSlot(int team, int player, int slot) {
+    if (slot < 1 || slot > 11) return;
+    const t_team* t = TeamAt(team);
+    t_match_strength* r = t ? StrengthAt(t->match_strength_index) : nullptr;
+    if (!r) return;
+    if (t_player* p = PlayerAt(player)) {
+        p->on_pitch = 1;
+        p->played_match = 1;
+    }
+    r->players[slot - 1] = player;
+    for (auto& place : r->bench) {
+        if (place == player) {
+            place = 0;
+            break;
+        }
+    }
+}
+
+bool IsAvailableToday(int player) {
+    const t_player* p = PlayerAt(player);
+    if (!p) return false;
+    const int k = CurrentMatchKind();
+    return p->yellow_cards[k] < 3 && p->suspension[k] == 0 && p->injured_until <= TodaysDate();
+}
+
+void CountAvailablePlayers(int /*unused*/, int team) {
+    t_team* t = TeamAt(team);
+    if (!t) return;
+    const auto& players = Game().players;
+    int n = 0;
+    for (int p = 1; p < static_cast<int>(players.size()); ++p)
+        if (players[p].team == team && IsAvailableToday(p)) ++n;
+    t->available_players = n;
+}
+
+int ChooseRole(int player) {
+    const t_player* p = PlayerAt(player);
+    if (!p) return 0;
+    const int c1 = p->characteristic1;
+    const int c2 = p->characteristic2;
+    const auto creative = {4, 8, 9, 11};
+    const auto marking = {7, 10};
+    switch (p->position) {
+        case 1:  // full-back: 1 attacking, 0 defensive
+            if (IsOneOf(c1, {13, 6})) return 1;
+            if (IsOneOf(c1, marking)) return 0;
+            if (c2 == 13) return 1;
+            if (IsOneOf(c2, marking)) return 0;
+            return IsOneOf(c1, creative) ? 1 : 0;
+        case 3:  // midfielder: 1 attacking, 0 holding
+            if (IsOneOf(c1, creative)) return 1;
+            if (IsOneOf(c1, marking)) return 0;
+            if (IsOneOf(c2, creative)) return 1;
+            if (IsOneOf(c2, marking)) return 0;
+            return 1;
+        case 4:  // forward: 0 deep, 2 wide, 1 central
+            if (IsOneOf(c1, marking)) return 0;
+            if (IsOneOf(c1, {6, 8, 13})) return 2;
+            return 1;
+        default:
+            return 0;
+    }
+}
+
+void ChooseSetPieceTaker(int team) {
+    t_team* t = TeamAt(team);
+    if (!t) return;
+    const auto& players = Game().players;
+    int by_name = -1, finisher = -1, playmaker = -1, passer = -1, first = -1;
+    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
+        const t_player& p = players[i];
+        if (p.team != team || p.squad_role != 1) continue;
+        if (first == -1) first = i;
+        if (by_name == -1 && p.name.str() == kPreferredSetPieceTaker) by_name = i;
+        if (finisher == -1 && p.characteristic1 == kFinishing) finisher = i;
+        if (playmaker == -1 && p.characteristic1 == kPlaymaking) playmaker = i;
+        if (passer == -1 && p.characteristic1 == kPassing) passer = i;
+    }
+    for (int choice : {by_name, finisher, playmaker, passer, first}) {
+        if (choice != -1) {
+            t->set_piece_taker = choice;
+            return;
+        }
+    }
+}
+
+void ChooseCaptain(int team) {
+    t_team* t = TeamAt(team);
+    if (!t) return;
+    const auto& players = Game().players;
+    int any = -1;
+    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
+        if (players[i].team != team) continue;
+        if (players[i].squad_role == 1) {
+            t->captain = i;
+            return;
+        }
+        if (any == -1) any = i;
+    }
+    if (any != -1) t->captain = any;
+}
+
+int PositionSortKey(int player) {
+    const t_player* p = PlayerAt(player);
+    if (!p) return 0;
+    static constexpr int kKeys[5][3] = {{0, 0, 0}, {2, 3, 6}, {4, 5, 4}, {7, 8, 6}, {9, 10, 11}};
+    if (p->position < 0 || p->position > 4 || p->role < 0 || p->role > 2) return 0;
+    return kKeys[p->position][p->role];
+}
+
+}  // namespace kv

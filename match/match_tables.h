@@ -1,0 +1,37 @@
+#pragma once
+// Checked access to the game tables the engine works on: an index out of its table gives
+// nullptr, so a damaged line-up or a stale index never reads past a table during a tick.
+
+#include "core/game_data.h"
+
+namespace kv {
+
+template <class Table>
+auto* TableEntry(Table& table, int index) {
+    return index >= 0 && index < static_cast<int>(table.size()) ? &table[index] : nullptr;
+}
+
+// Entry 0 of players holds no player, so it is never returned.
+inline t_player* PlayerAt(int p) { return p > 0 ? TableEntry(Game().players, p) : nullptr; }
+inline t_team* TeamAt(int t) { return TableEntry(Game().teams, t); }
+inline t_match_strength* StrengthAt(int s) { return TableEntry(Game().match_strengths, s); }
+// Day match 0 is never a match.
+inline jogos* DayMatchAt(int m) { return m > 0 ? TableEntry(Game().day_matches, m) : nullptr; }
+
+// The date of the current calendar day (0 outside the calendar) and the kind being played.
+inline double TodaysDate() {
+    const GameData& gd = Game();
+    const int day = gd.game_state.calendar_day - 1;
+    return InTable(gd.calendar, day) ? gd.calendar[day].date : 0.0;
+}
+inline int CurrentMatchKind() {
+    const int k = Game().game_state.match_kind;
+    return k >= 0 && k < kCompetitionKindCount ? k : 0;
+}
+
+inline bool IsOnPitch(int p) {
+    const t_player* pl = PlayerAt(p);
+    return pl && pl->on_pitch;
+}
+
+}  // namespace kv

@@ -1,0 +1,79 @@
+#pragma once
+// A small world for the engine: clubs with squads, their line-ups and a day match between them.
+
+#include "core/game_data.h"
+#include "match/computer_lineups.h"
+#include "match/lineup_strength.h"
+
+namespace kv::testing {
+
+struct PlayerSpec {
+    int position;
+    int strength;
+    int side = 0;
+    int role = 0;
+    int energy = 100;
+    int age = 25;
+};
+
+inline int AddTeam(bool human = false) {
+    GameData& gd = Game();
+    t_team& t = AppendRecord(gd.teams);
+    t.human = human ? 1 : 0;
+    t.coach = -1;
+    t.match_strength_index = -1;
+    t.captain = -1;
+    t.set_piece_taker = -1;
+    t.division = 1;
+    return static_cast<int>(gd.teams.size()) - 1;
+}
+
+inline int AddPlayer(int team, const PlayerSpec& spec) {
+    GameData& gd = Game();
+    t_player& p = AppendRecord(gd.players);
+    p.team = team;
+    p.position = spec.position;
+    p.strength = spec.strength;
+    p.side = spec.side;
+    p.role = spec.role;
+    p.energy = spec.energy;
+    p.age = spec.age;
+    p.squad_role = 1;
+    p.characteristic1 = spec.position == 0 ? 0 : 4 + (static_cast<int>(gd.players.size()) % 10);
+    return static_cast<int>(gd.players.size()) - 1;
+}
+
+// Two goalkeepers, four full-backs, five centre-backs, six midfielders and four forwards.
+inline void AddSquad(int team, int strength) {
+    const int positions[] = {0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4};
+    int i = 0;
+    for (int position : positions) {
+        AddPlayer(team, {position, strength - (i % 7), i % 2, 0, 100, 18 + (i * 3) % 20});
+        ++i;
+    }
+}
+
+// An empty match day: calendar day 1, league kind, record 0 of day_matches unused.
+inline void StartMatchDay() {
+    GameData& gd = Game();
+    gd.Reset();
+    gd.game_state.calendar_day = 1;
+    gd.game_state.match_kind = 1;
+    gd.game_state.league_club_count = 0;
+    ResizeTable(gd.day_matches, 1);
+}
+
+// Day match between two teams whose line-ups exist; returns its number.
+inline int AddDayMatch(int home, int away) {
+    GameData& gd = Game();
+    jogos& m = AppendRecord(gd.day_matches);
+    m.team[0] = home;
+    m.team[1] = away;
+    m.strength_slot[0] = gd.teams[home].match_strength_index;
+    m.strength_slot[1] = gd.teams[away].match_strength_index;
+    m.subs_left[0] = 3;
+    m.subs_left[1] = 3;
+    return static_cast<int>(gd.day_matches.size()) - 1;
+}
+
+}  // namespace kv::testing
