@@ -80,6 +80,13 @@ void LineUpGroups(const Groups& groups, int group_count) {
         for (int team : groups[g]) LineUpAndTactics(team);
 }
 
+// The round of the first super cup fixture not played yet; -1 when none.
+int SuperCupRoundToPlay() {
+    for (const t_fixture& f : Game().fixtures)
+        if (f.kind == ckSuperCup && !f.played) return f.round;
+    return -1;
+}
+
 }  // namespace
 
 int FormationForDraw(int x) {
@@ -265,7 +272,7 @@ void PrepareComputerLineups() {
         case 8: LineUpGroups(gs.tournament_groups, 3); break;
         case 9: LineUpGroups(gs.tournament_groups, 4); break;
         case 10: {
-            const int round = NextSuperCupRound();
+            const int round = SuperCupRoundToPlay();
             for (std::size_t i = 0; i < gd.fixtures.size(); ++i) {
                 const t_fixture f = gd.fixtures[i];
                 if (f.kind != 10 || f.round != round) continue;

@@ -141,7 +141,9 @@ TEST(LineupStrength, FormationRulesCutHumanAndComputerLineups) {
         EXPECT_EQ(l.defence(2), c.defence2) << c.what;
         EXPECT_EQ(l.r().goalkeeper_value, c.keeper) << c.what;
         EXPECT_EQ(bool(l.r().irregular_lineup), c.irregular) << c.what;
-        if (c.zone) EXPECT_EQ(l.defence(c.zone), c.zone_defence) << c.what;
+        if (c.zone) {
+            EXPECT_EQ(l.defence(c.zone), c.zone_defence) << c.what;
+        }
     }
 }
 
