@@ -160,7 +160,9 @@ void PutPlayerInSlot(int team, int player, int slot) {
 
 bool IsAvailableToday(int player) {
     const t_player* p = PlayerAt(player);
-    return p && IsPlayerAvailable(*p, CurrentMatchKind(), TodaysDate());
+    if (!p) return false;
+    const int k = CurrentMatchKind();
+    return p->yellow_cards[k] < 3 && p->suspension[k] == 0 && p->injured_until <= TodaysDate();
 }
 
 void CountAvailablePlayers(int /*unused*/, int team) {
