@@ -4,6 +4,8 @@
 #include <limits>
 #include <string_view>
 
+#include "core/money.h"
+
 namespace kv {
 
 namespace {
@@ -13,23 +15,10 @@ std::string Digits(const std::string& s, std::size_t from, std::size_t to) {
     return s.substr(from - 1, to - from + 1);
 }
 
-// Half-even division of a 64-bit amount by a positive divisor.
-std::int64_t DivideRoundingHalfEven(std::int64_t value, std::int64_t divisor) {
-    std::int64_t quotient = value / divisor;
-    std::int64_t remainder = value % divisor;
-    if (remainder < 0) {  // keep the remainder in 0 .. divisor - 1
-        remainder += divisor;
-        --quotient;
-    }
-    const std::int64_t twice = remainder * 2;
-    if (twice > divisor || (twice == divisor && quotient % 2 != 0)) ++quotient;
-    return quotient;
-}
-
 }  // namespace
 
 std::int32_t MoneyToWholeUnits(std::int64_t ten_thousandths) {
-    const std::int64_t units = DivideRoundingHalfEven(ten_thousandths, 10000);
+    const std::int64_t units = MoneyToUnits(ten_thousandths);
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(units < lo ? lo : (units > hi ? hi : units));

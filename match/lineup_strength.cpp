@@ -160,9 +160,7 @@ void PutPlayerInSlot(int team, int player, int slot) {
 
 bool IsAvailableToday(int player) {
     const t_player* p = PlayerAt(player);
-    if (!p) return false;
-    const int k = CurrentMatchKind();
-    return p->yellow_cards[k] < 3 && p->suspension[k] == 0 && p->injured_until <= TodaysDate();
+    return p && IsPlayerAvailable(*p, CurrentMatchKind(), TodaysDate());
 }
 
 void CountAvailablePlayers(int /*unused*/, int team) {

@@ -2,6 +2,7 @@
 // Checked access to the game tables the engine works on: an index out of its table gives
 // nullptr, so a damaged line-up or a stale index never reads past a table during a tick.
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 
 namespace kv {
@@ -19,11 +20,7 @@ inline t_match_strength* StrengthAt(int s) { return TableEntry(Game().match_stre
 inline jogos* DayMatchAt(int m) { return m > 0 ? TableEntry(Game().day_matches, m) : nullptr; }
 
 // The date of the current calendar day (0 outside the calendar) and the kind being played.
-inline double TodaysDate() {
-    const GameData& gd = Game();
-    const int day = gd.game_state.calendar_day - 1;
-    return InTable(gd.calendar, day) ? gd.calendar[day].date : 0.0;
-}
+inline double TodaysDate() { return TodayDate(Game()); }
 inline int CurrentMatchKind() {
     const int k = Game().game_state.match_kind;
     return k >= 0 && k < kCompetitionKindCount ? k : 0;

@@ -1,0 +1,54 @@
+#include "core/field_readers.h"
+
+namespace kv {
+
+TDateTime TodayDate(const GameData& g) {
+    const int day = g.game_state.calendar_day;
+    if (day < 1 || day > kCalendarDays) return 0;
+    return g.calendar[day - 1].date;
+}
+
+bool IsPlayerAvailable(const t_player& p, int kind, TDateTime today) {
+    if (kind < 0 || kind >= kCompetitionKindCount) return false;
+    return p.yellow_cards[kind] < 3 && p.suspension[kind] == 0 && !(p.injured_until > today);
+}
+
+int Draws(const t_team& t, int kind) {
+    if (kind < 0 || kind >= kTableKindCount) return 0;
+    return t.played[kind] - t.wins[kind] - t.losses[kind];
+}
+
+int ClubCount(const GameData& g) {
+    return g.game_state.league_club_count + g.game_state.background_club_count;
+}
+
+bool IsClub(const GameData& g, int team) {
+    return InTable(g.teams, team) && team < ClubCount(g);
+}
+
+bool IsNationalTeam(const GameData& g, int team) {
+    return InTable(g.teams, team) && team >= ClubCount(g);
+}
+
+namespace {
+
+// Works for a coach and a const coach alike.
+template <class Coach>
+auto TitleCounter(Coach& c, int kind) -> decltype(&c.titles[0]) {
+    if (kind >= 0 && kind < kTableKindCount) return &c.titles[kind];
+    if (kind == ckSuperCup) return &c.division_titles[0];
+    return nullptr;
+}
+
+}  // namespace
+
+int CoachTitleCount(const t_coach& c, int kind) {
+    const auto* n = TitleCounter(c, kind);
+    return n ? *n : 0;
+}
+
+void AddCoachTitle(t_coach& c, int kind) {
+    if (auto* n = TitleCounter(c, kind)) ++*n;
+}
+
+}  // namespace kv

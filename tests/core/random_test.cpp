@@ -1,0 +1,51 @@
+#include "core/random.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace kv {
+namespace {
+
+TEST(Random, DrawsStayInRangeAndCoverIt) {
+    SeedRandom(12345);
+    std::vector<int> seen(7, 0);
+    for (int i = 0; i < 7000; ++i) {
+        const int r = Random(7);
+        ASSERT_GE(r, 0);
+        ASSERT_LT(r, 7);
+        ++seen[r];
+    }
+    for (int n : seen) EXPECT_GT(n, 800);
+    for (int i = 0; i < 100; ++i) {
+        const double u = RandomUnit();
+        ASSERT_GE(u, 0.0);
+        ASSERT_LT(u, 1.0);
+    }
+}
+
+TEST(Random, EmptyOrNegativeRangeGivesZeroWithoutDrawing) {
+    SeedRandom(5);
+    const int expected = Random(1000);
+    SeedRandom(5);
+    EXPECT_EQ(Random(0), 0);
+    EXPECT_EQ(Random(-4), 0);
+    EXPECT_EQ(Random(1000), expected);  // the empty draws used up nothing
+}
+
+TEST(Random, SameSeedSameSequenceAndMidPlayReseedChangesNothing) {
+    SeedRandom(2014);
+    std::vector<int> first;
+    for (int i = 0; i < 20; ++i) first.push_back(Random(100));
+
+    SeedRandom(2014);
+    std::vector<int> second;
+    for (int i = 0; i < 20; ++i) {
+        ReseedFromClockMidPlay();
+        second.push_back(Random(100));
+    }
+    EXPECT_EQ(first, second);
+}
+
+}  // namespace
+}  // namespace kv
