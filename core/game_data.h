@@ -114,7 +114,7 @@ class GameData {
     std::string results_heading;
     std::string match_day_heading_prefix;
     std::string club_message_text;
-    std::int32_t autosave_turn_counter = 0;
+    std::int32_t autosave_turn_counter = 0;  // main-window openings since the last autosave
     // Set while the main window is opened by a new game, a load or the season
     // step: its first turn skips the turn-start updates (also read as
     // skip_turn_updates).

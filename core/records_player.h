@@ -49,9 +49,9 @@ struct t_player {
     std::int32_t fielded_exhausted{};  // nothing sets it; cleared after each round and by moves
     std::int32_t yellow_cards[11]{};
     std::int32_t suspension[11]{};
-    std::int32_t morale{};  // 1..3
-    std::int32_t mood_counter{};
-    std::uint8_t complaint_sent{};
+    std::int32_t morale{};          // 1..3
+    std::int32_t mood_counter{};    // the complaint counter: above 7 the player complains
+    std::uint8_t complaint_sent{};  // set with that complaint; cleared on moves
     std::uint8_t reserved_237[3]{};
     std::int32_t reserved_240{};  // cleared by a renewal and for a new youth player
     std::uint8_t renewal_pleases{};

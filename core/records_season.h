@@ -135,7 +135,7 @@ static_assert(offsetof(t_calendar_day, day_type) == 16);
 struct t_friendly {
     std::int32_t home{};
     std::int32_t away{};
-    std::uint8_t taken{};  // set once a match day has placed it
+    std::uint8_t taken{};  // set once a match day has placed it (read as "cancelled" too)
     std::uint8_t reserved_9[7]{};
     TDateTime date{};
 };
