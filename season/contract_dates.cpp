@@ -4,15 +4,11 @@
 #include <cmath>
 
 #include "core/dates.h"
+#include "core/field_readers.h"
 #include "core/game_data.h"
 
 namespace kv {
 namespace {
-
-double Today(const GameData& data) {
-    const int day = std::clamp(data.game_state.calendar_day, 1, kCalendarDays);
-    return data.calendar[day - 1].date;
-}
 
 // Same day of the month, or the month's last day when the target month is shorter.
 TDateTime AddMonths(TDateTime date, int months) {
@@ -29,14 +25,14 @@ TDateTime AddMonths(TDateTime date, int months) {
 void SetContractEndWeeks(GameData& data, int weeks, int player) {
     if (!InTable(data.players, player)) return;
     t_player& p = data.players[player];
-    p.contract_end = Today(data) + 7.0 * weeks;
+    p.contract_end = TodayDate(data) + 7.0 * weeks;
     p.contract_notice = 0;
 }
 
 void SetContractEndMonths(GameData& data, int months, int player) {
     if (!InTable(data.players, player)) return;
     t_player& p = data.players[player];
-    p.contract_end = AddMonths(Today(data), months);
+    p.contract_end = AddMonths(TodayDate(data), months);
     p.contract_notice = 0;
 }
 

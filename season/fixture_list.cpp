@@ -1,5 +1,6 @@
 #include "season/fixture_list.h"
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "season/pairing_tables.h"
 
@@ -10,15 +11,9 @@ bool HasTeam(const t_fixture& f, int team) {
     return f.home == team || f.away == team;
 }
 
-double TodaysDate(const GameData& data) {
-    const int day = data.game_state.calendar_day;
-    if (day < 1 || day > static_cast<int>(std::size(data.calendar))) return -1;
-    return data.calendar[day - 1].date;
-}
-
 // The friendlies of today, counted in list order; a later one of the same team wins.
 bool FriendlyOpponent(const GameData& data, int team, TodaysOpponent& result) {
-    const double today = TodaysDate(data);
+    const double today = TodayDate(data);
     bool found = false;
     int number = 0;
     for (const t_friendly& f : data.friendlies) {
