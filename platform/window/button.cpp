@@ -1,0 +1,62 @@
+#include "platform/window/button.h"
+
+#include "platform/window/form.h"
+
+namespace kv {
+
+Button::Button() {
+    windowed_ = true;
+    tab_stop = true;
+    double_clicks_ = false;
+    SetBounds(0, 0, 75, 25);
+}
+
+bool Button::DefaultFor(int key) const {
+    if (key == VK_RETURN) return is_default || Focused();
+    if (key == VK_ESCAPE) return cancel;
+    return false;
+}
+
+void Button::Click() {
+    if (modal_result != mrNone)
+        if (Form* form = ParentForm()) form->SetModalResult(modal_result);
+    Control::Click();
+}
+
+void Button::KeyUp(int& key, ShiftState shift) {
+    Control::KeyUp(key, shift);
+    if (key == VK_SPACE) {
+        ControlEvent e{ControlEvent::Click};
+        Dispatch(e);
+    }
+}
+
+void Button::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft) {
+        pressed_ = true;
+        Invalidate();
+    }
+    Control::MouseDown(button, shift, x, y);
+}
+
+void Button::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft && pressed_) {
+        pressed_ = false;
+        Invalidate();
+    }
+    Control::MouseUp(button, shift, x, y);
+}
+
+void Button::MouseEnter() {
+    hot_ = true;
+    Control::MouseEnter();
+}
+
+void Button::MouseLeave() {
+    hot_ = false;
+    Control::MouseLeave();
+}
+
+void Button::Paint(Canvas&) {}
+
+}  // namespace kv

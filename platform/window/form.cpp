@@ -1,0 +1,257 @@
+#include "platform/window/form.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "platform/window/screen.h"
+
+namespace kv {
+namespace {
+
+// Windowed controls of a subtree in tab order: each parent's windowed children sorted by
+// TabOrder, depth first; windowless containers are walked through after them.
+void CollectTabOrder(Control& parent, std::vector<Control*>& out) {
+    std::vector<Control*> kids;
+    for (auto& c : parent.Children()) kids.push_back(c.get());
+    std::stable_sort(kids.begin(), kids.end(), [](Control* a, Control* b) {
+        return (a->Windowed() ? a->TabOrder() : INT32_MAX) <
+               (b->Windowed() ? b->TabOrder() : INT32_MAX);
+    });
+    for (Control* k : kids) {
+        if (k->Windowed()) out.push_back(k);
+        CollectTabOrder(*k, out);
+    }
+}
+
+}  // namespace
+
+Form::Form(std::string name) : Control(std::move(name)) {
+    windowed_ = true;
+    // Forms start hidden, like any window before Show.
+    StartHidden();
+    if (Screen* screen = Screen::Current()) screen->Register(*this);
+}
+
+Form::~Form() {
+    if (on_destroy) on_destroy();
+    components_.clear();
+    if (Screen* screen = Screen::Current()) screen->Unregister(*this);
+}
+
+void Form::SetBorderStyle(BorderStyle style) {
+    if (border_ == style) return;
+    border_ = style;
+    Realign();
+    Invalidate();
+}
+
+Rect Form::ClientArea() const {
+    if (border_ == bsNone) return {0, 0, Width(), Height()};
+    return {kBorderWidth, kBorderWidth + kCaptionHeight, Width() - kBorderWidth,
+            Height() - kBorderWidth};
+}
+
+void Form::SetClientSize(int width, int height) {
+    const Rect client = ClientArea();
+    SetBounds(Left(), Top(), width + Width() - client.width(), height + Height() - client.height());
+}
+
+void Form::PlaceOnScreen() {
+    if (position != poScreenCenter) return;
+    Screen& screen = Screen::Get();
+    SetBounds((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2, Width(), Height());
+}
+
+void Form::VisibleChanged() {
+    Screen* screen = Screen::Current();
+    if (!screen) return;
+    if (Visible()) {
+        PlaceOnScreen();
+        screen->BringToFront(*this);
+        Invalidate();
+        if (on_show) on_show();
+        if (Visible()) screen->Activate(this);
+    } else {
+        if (on_hide) on_hide();
+        screen->FormHidden(*this);
+    }
+}
+
+int Form::ShowModal() {
+    Screen& screen = Screen::Get();
+    if (modal_ || Freed()) return mrCancel;
+    Screen::Busy busy(screen);
+    // Every form shown now takes no input until this one closes.
+    std::vector<Form*> blocked;
+    for (Form* f : screen.Forms()) {
+        if (f != this && f->Visible()) {
+            ++f->input_blocked_;
+            blocked.push_back(f);
+        }
+    }
+    modal_ = true;
+    modal_result_ = mrNone;
+    ++screen.modal_depth;
+    Show();
+    for (;;) {
+        if (screen.Terminated() || Freed() || !Visible()) {
+            if (modal_result_ == mrNone) modal_result_ = mrCancel;
+            break;
+        }
+        if (modal_result_ != mrNone) {
+            // A result ends the loop only when the form agrees to close.
+            if (DoClose() != caNone) break;
+            modal_result_ = mrNone;
+        }
+        screen.HandleMessage(true);
+    }
+    --screen.modal_depth;
+    modal_ = false;
+    for (Form* f : blocked) {
+        // A blocked form may have been destroyed meanwhile.
+        const auto& forms = screen.Forms();
+        if (std::find(forms.begin(), forms.end(), f) != forms.end()) --f->input_blocked_;
+    }
+    const int result = modal_result_;
+    if (Visible()) Hide();
+    return result;
+}
+
+void Form::Close() {
+    if (closing_) return;
+    if (modal_) {
+        if (modal_result_ == mrNone) modal_result_ = mrCancel;
+        return;
+    }
+    closing_ = true;
+    const CloseAction action = DoClose();
+    closing_ = false;
+    Screen* screen = Screen::Current();
+    if (action == caNone) return;
+    if (screen && screen->MainForm() == this) screen->Terminate();
+    if (action == caHide) Hide();
+    if (action == caFree) Release();
+}
+
+bool Form::CloseQuery() {
+    bool can_close = true;
+    if (on_close_query) on_close_query(can_close);
+    return can_close;
+}
+
+CloseAction Form::DoClose() {
+    if (!CloseQuery()) return caNone;
+    CloseAction action = caHide;
+    if (on_close) on_close(action);
+    if (modal_ && action == caFree) {
+        // Freed once its modal loop has returned to whoever called ShowModal.
+        Free();
+    }
+    return action;
+}
+
+void Form::SetActiveControl(Control* control) {
+    if (control && control->ParentForm() != this) return;
+    active_control_ = control;
+    if (control && Active()) control->SetFocus();
+}
+
+bool Form::Active() const {
+    Screen* screen = Screen::Current();
+    return screen && screen->ActiveForm() == this;
+}
+
+void Form::SelectNext(bool forward) {
+    std::vector<Control*> order;
+    CollectTabOrder(*this, order);
+    if (order.empty()) return;
+    Screen& screen = Screen::Get();
+    auto at = std::find(order.begin(), order.end(), screen.Focused());
+    const int n = static_cast<int>(order.size());
+    int i = at == order.end() ? (forward ? -1 : n) : static_cast<int>(at - order.begin());
+    for (int step = 0; step < n; ++step) {
+        i = ((forward ? i + 1 : i - 1) % n + n) % n;
+        Control* c = order[i];
+        if (c->tab_stop && c->CanFocus()) {
+            c->SetFocus();
+            return;
+        }
+    }
+}
+
+bool Form::DialogKey(int key, ShiftState shift) {
+    if (shift & (ssAlt | ssCtrl)) return false;
+    Screen& screen = Screen::Get();
+    Control* focused = screen.Focused();
+    switch (key) {
+        case VK_TAB:
+            SelectNext(!(shift & ssShift));
+            return true;
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_UP:
+        case VK_DOWN: {
+            if (!focused || !focused->Parent()) return false;
+            // Arrows step among the focused control's siblings, as in a group of buttons.
+            std::vector<Control*> order;
+            CollectTabOrder(*focused->Parent(), order);
+            std::erase_if(order, [&](Control* c) { return c->Parent() != focused->Parent(); });
+            auto at = std::find(order.begin(), order.end(), focused);
+            const int n = static_cast<int>(order.size());
+            int i = static_cast<int>(at - order.begin());
+            const bool forward = key == VK_RIGHT || key == VK_DOWN;
+            for (int step = 1; step < n; ++step) {
+                Control* c = order[((forward ? i + step : i - step) % n + n) % n];
+                if (c->CanFocus()) {
+                    c->SetFocus();
+                    return true;
+                }
+            }
+            return true;
+        }
+        case VK_RETURN:
+        case VK_ESCAPE: {
+            Control* target = nullptr;
+            if (focused && focused->DefaultFor(key)) target = focused;
+            if (!target) {
+                ForEachControl(*this, [&](Control& c) {
+                    if (!target && &c != this && c.DefaultFor(key) && c.Showing() &&
+                        c.EnabledInTree())
+                        target = &c;
+                });
+            }
+            if (!target) return false;
+            ControlEvent click{ControlEvent::Click};
+            target->Dispatch(click);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+Component* Form::FindComponent(std::string_view name) const {
+    for (auto& c : components_)
+        if (c->Name() == name) return c.get();
+    return nullptr;
+}
+
+void Form::DoCreate() {
+    if (created_) return;
+    created_ = true;
+    if (on_create) on_create();
+}
+
+void Form::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    // The caption bar's close box lies above the client area, at its right end.
+    const Rect client = ClientArea();
+    if (border_ != bsNone && y < 0 && button == mbLeft) {
+        if (x >= client.width() - kCaptionHeight) Close();
+        return;
+    }
+    Control::MouseDown(button, shift, x, y);
+}
+
+void Form::Paint(Canvas& canvas) { Control::Paint(canvas); }
+
+}  // namespace kv

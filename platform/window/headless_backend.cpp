@@ -1,0 +1,35 @@
+#include "platform/window/headless_backend.h"
+
+namespace kv {
+
+HeadlessBackend::HeadlessBackend(int width, int height, int dpi)
+    : size_{width, height}, dpi_(dpi) {}
+
+bool HeadlessBackend::WaitEvent(InputEvent& event, int timeout_ms) {
+    if (!events_.empty()) {
+        event = std::move(events_.front());
+        events_.pop_front();
+        idle_ = 0;
+        return true;
+    }
+    if (timeout_ms == 0) return false;
+    if (!steps_.empty()) {
+        auto step = std::move(steps_.front());
+        steps_.pop_front();
+        idle_ = 0;
+        step();
+        return false;
+    }
+    if (timeout_ms > 0 && idle_ + timeout_ms <= max_idle_ms) {
+        now_ += timeout_ms;
+        idle_ += timeout_ms;
+        return false;
+    }
+    throw HeadlessStall("an event loop waits for input that the test never gives");
+}
+
+void HeadlessBackend::Present(const PixelView&, const Rect&) { ++presents_; }
+
+void HeadlessBackend::SetCursor(int cursor, const PixelView*, Point) { cursor_ = cursor; }
+
+}  // namespace kv

@@ -1,0 +1,696 @@
+#include "platform/window/screen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "platform/window/screen_painter.h"
+#include "platform/window/timer.h"
+
+namespace kv {
+namespace {
+
+constexpr int kDoubleClickMs = 500;
+constexpr int kDoubleClickSlop = 4;
+constexpr int kHintHideMs = 2500;
+
+bool IsInside(const Control& ancestor, const Control* c) {
+    for (; c; c = c->Parent())
+        if (c == &ancestor) return true;
+    return false;
+}
+
+// Decodes UTF-8 text into code points; a malformed byte stands for itself.
+std::vector<char32_t> CodePoints(const std::string& text) {
+    std::vector<char32_t> out;
+    for (size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+        if (len == 0 || i + len > text.size()) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        char32_t cp = len == 1 ? b : b & (0x7F >> len);
+        bool ok = true;
+        for (int k = 1; k < len; ++k) {
+            const auto c = static_cast<unsigned char>(text[i + k]);
+            ok = ok && (c & 0xC0) == 0x80;
+            cp = (cp << 6) | (c & 0x3F);
+        }
+        if (!ok) {
+            out.push_back(b);
+            ++i;
+            continue;
+        }
+        out.push_back(cp);
+        i += len;
+    }
+    return out;
+}
+
+// The hint's short text: what comes before a '|'.
+std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
+
+}  // namespace
+
+Screen* Screen::current_ = nullptr;
+
+Screen::Screen(Backend& backend) : backend_(backend), size_(backend.ScreenSize()) {
+    current_ = this;
+    painter_ = std::make_unique<ScreenPainter>(size_.cx, size_.cy);
+    Invalidate({0, 0, size_.cx, size_.cy});
+}
+
+Screen::~Screen() {
+    terminated_ = true;
+    pending_delete_.clear();
+    // Forms unregister themselves as they go.
+    while (!owned_forms_.empty()) {
+        std::unique_ptr<Form> form = std::move(owned_forms_.back());
+        owned_forms_.pop_back();
+        form.reset();
+    }
+    current_ = nullptr;
+}
+
+Screen& Screen::Get() {
+    if (!current_) throw std::logic_error("no Screen exists");
+    return *current_;
+}
+
+Form* Screen::TopForm() const {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it)
+        if (TakesInput(**it)) return *it;
+    return nullptr;
+}
+
+Form* Screen::FindForm(std::string_view name) const {
+    for (Form* f : forms_)
+        if (f->Name() == name && !f->Freed()) return f;
+    return nullptr;
+}
+
+bool Screen::TakesInput(const Form& form) const {
+    return form.Visible() && !form.Freed() && form.input_blocked_ == 0;
+}
+
+Form* Screen::InputForm() const {
+    if (active_form_ && TakesInput(*active_form_)) return active_form_;
+    return TopForm();
+}
+
+// --- event loop
+
+void Screen::Run(Form& main_form) {
+    main_form_ = &main_form;
+    terminated_ = false;
+    main_form.Show();
+    while (!terminated_) HandleMessage(true);
+    DeletePending();
+}
+
+void Screen::ProcessMessages() {
+    // Bounded so that input a handler keeps generating cannot hang the caller.
+    for (int turn = 0; turn < 100000; ++turn) {
+        if (busy_ == 0) DeletePending();
+        FireDueTimers();
+        CheckHint();
+        InputEvent event;
+        if (!backend_.WaitEvent(event, 0)) break;
+        HandleInput(event);
+    }
+    FireDueTimers();
+    if (busy_ == 0) DeletePending();
+    Paint();
+}
+
+void Screen::HandleMessage(bool wait) {
+    if (busy_ == 0) DeletePending();
+    // A timer that fired may have ended the caller's loop: let it look before waiting.
+    if (FireDueTimers() > 0) wait = false;
+    CheckHint();
+    Paint();
+    int timeout = 0;
+    if (wait) {
+        const int64_t due = NextDue();
+        timeout = due < 0 ? -1 : static_cast<int>(std::clamp<int64_t>(due - Now(), 0, 1 << 30));
+    }
+    InputEvent event;
+    if (backend_.WaitEvent(event, timeout)) HandleInput(event);
+}
+
+int Screen::FireDueTimers() {
+    const int64_t now = Now();
+    std::vector<std::pair<int64_t, uint64_t>> due;
+    for (auto& [serial, timer] : timers_)
+        if (timer->Armed() && timer->Due() <= now) due.emplace_back(timer->Due(), serial);
+    std::sort(due.begin(), due.end());
+    int fired = 0;
+    for (auto& [when, serial] : due) {
+        auto it = timers_.find(serial);
+        if (it == timers_.end()) continue;  // destroyed by an earlier handler
+        Timer* timer = it->second;
+        if (!timer->Armed() || timer->Due() > now) continue;
+        Busy busy(*this);
+        ++fired;
+        timer->Fire(now);
+    }
+    return fired;
+}
+
+int64_t Screen::NextDue() const {
+    int64_t next = -1;
+    auto consider = [&](int64_t t) {
+        if (next < 0 || t < next) next = t;
+    };
+    for (auto& [serial, timer] : timers_)
+        if (timer->Armed()) consider(timer->Due());
+    if (hint_showing_) consider(hover_since_ + hint_pause_ms + kHintHideMs);
+    else if (hovered_ && !hint_done_) consider(hover_since_ + hint_pause_ms);
+    return next;
+}
+
+void Screen::HandleInput(const InputEvent& event) {
+    Busy busy(*this);
+    switch (event.kind) {
+        case InputEvent::MouseDown:
+        case InputEvent::MouseUp:
+        case InputEvent::MouseMove:
+        case InputEvent::MouseWheel:
+            MouseInput(event);
+            break;
+        case InputEvent::KeyDown:
+        case InputEvent::KeyUp:
+            KeyInput(event);
+            break;
+        case InputEvent::Text:
+            for (char32_t ch : CodePoints(event.text)) CharInput(ch);
+            break;
+        case InputEvent::Quit:
+            Terminate();
+            break;
+    }
+    UpdateCursor();
+}
+
+// --- mouse
+
+Control* Screen::ControlAt(Point p) const {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) {
+        Form* form = *it;
+        if (!form->Visible() || form->Freed() || !form->BoundsRect().contains(p)) continue;
+        Control* c = form;
+        Point local{p.x - form->Left(), p.y - form->Top()};  // in c's own rectangle
+        for (;;) {
+            const Rect client = c->ClientArea();
+            if (!client.contains(local)) return c;
+            const Point in_client{local.x - client.left, local.y - client.top};
+            Control* hit = nullptr;
+            const auto& kids = c->Children();
+            for (auto k = kids.rbegin(); k != kids.rend(); ++k) {
+                Control& kid = **k;
+                if (kid.Visible() && !kid.Freed() && kid.BoundsRect().contains(in_client)) {
+                    hit = &kid;
+                    break;
+                }
+            }
+            if (!hit) return c;
+            local = {in_client.x - hit->Left(), in_client.y - hit->Top()};
+            c = hit;
+        }
+    }
+    return nullptr;
+}
+
+void Screen::DispatchMouse(Control& target, ControlEvent::Kind kind, const InputEvent& event,
+                           ShiftState shift) {
+    const Point p = target.ScreenToClient(mouse_);
+    ControlEvent e{kind};
+    e.button = event.button;
+    e.shift = shift;
+    e.x = p.x;
+    e.y = p.y;
+    e.wheel = event.wheel;
+    target.Dispatch(e);
+}
+
+void Screen::MouseInput(const InputEvent& event) {
+    mouse_ = {event.x, event.y};
+    const ShiftState button_bit =
+        event.button == mbLeft ? ssLeft : event.button == mbRight ? ssRight : ssMiddle;
+    if (event.kind == InputEvent::MouseDown) {
+        HideHint();
+        hint_done_ = true;
+    }
+
+    Control* under = ControlAt(mouse_);
+    if (under && !TakesInput(*under->ParentForm())) under = nullptr;
+
+    if (drag_.source) {
+        if (event.kind == InputEvent::MouseMove) {
+            if (!drag_.active && (std::abs(mouse_.x - drag_.start.x) >= drag_.threshold ||
+                                  std::abs(mouse_.y - drag_.start.y) >= drag_.threshold)) {
+                BeginDrag(*drag_.source, true, 0);
+            }
+            if (drag_.active) {
+                DragMove(mouse_);
+                return;
+            }
+        } else if (event.kind == InputEvent::MouseUp) {
+            buttons_ &= ~button_bit;
+            if (drag_.active) {
+                EndDrag(mouse_, true);
+                UpdateHover(under);
+                return;
+            }
+            drag_ = {};
+        }
+    }
+
+    Control* target = capture_ ? capture_ : under;
+    ShiftState shift = (event.shift & (ssShift | ssAlt | ssCtrl)) | buttons_;
+    switch (event.kind) {
+        case InputEvent::MouseMove:
+            if (!capture_) UpdateHover(under);
+            if (target) DispatchMouse(*target, ControlEvent::MouseMove, event, shift);
+            break;
+        case InputEvent::MouseWheel: {
+            // The wheel goes to the focused control first, then up its parents.
+            for (Control* c = focused_ ? focused_ : under; c; c = c->Parent()) {
+                ControlEvent e{ControlEvent::MouseWheel};
+                const Point p = c->ScreenToClient(mouse_);
+                e.shift = shift;
+                e.wheel = event.wheel;
+                e.x = p.x;
+                e.y = p.y;
+                c->Dispatch(e);
+                if (e.handled) break;
+            }
+            break;
+        }
+        case InputEvent::MouseDown: {
+            if (!target) break;
+            Form* form = target->ParentForm();
+            if (form && form != active_form_) Activate(form);
+            Control* windowed = target;
+            while (windowed && !windowed->Windowed()) windowed = windowed->Parent();
+            if (windowed && windowed->tab_stop && windowed->CanFocus()) SetFocus(windowed);
+            const int64_t now = Now();
+            const bool twice = target == last_press_target_ && event.button == last_press_button_ &&
+                               now - last_press_time_ <= kDoubleClickMs &&
+                               std::abs(mouse_.x - last_press_point_.x) <= kDoubleClickSlop &&
+                               std::abs(mouse_.y - last_press_point_.y) <= kDoubleClickSlop &&
+                               target->double_clicks_;
+            if (twice) {
+                shift |= ssDouble;
+                last_press_target_ = nullptr;
+            } else {
+                last_press_target_ = target;
+                last_press_time_ = now;
+                last_press_point_ = mouse_;
+                last_press_button_ = event.button;
+            }
+            buttons_ |= button_bit;
+            shift |= button_bit;
+            capture_ = target;
+            pressed_ = event.button == mbLeft && !twice ? target : nullptr;
+            DispatchMouse(*target, ControlEvent::MouseDown, event, shift);
+            if (twice && event.button == mbLeft) {
+                ControlEvent e{ControlEvent::DblClick};
+                target->Dispatch(e);
+            }
+            break;
+        }
+        case InputEvent::MouseUp: {
+            buttons_ &= ~button_bit;
+            if (buttons_ == 0) capture_ = nullptr;
+            if (!target) break;
+            const bool click = event.button == mbLeft && pressed_ == target;
+            pressed_ = nullptr;
+            DispatchMouse(*target, ControlEvent::MouseUp, event, shift);
+            // A click needs the release over the control that was pressed.
+            if (click && target->Showing() && under && IsInside(*target, under)) {
+                ControlEvent e{ControlEvent::Click};
+                target->Dispatch(e);
+            }
+            if (!capture_) UpdateHover(ControlAt(mouse_));
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void Screen::UpdateHover(Control* under) {
+    if (under && !TakesInput(*under->ParentForm())) under = nullptr;
+    if (under == hovered_) return;
+    Control* old = hovered_;
+    hovered_ = under;
+    hover_since_ = Now();
+    HideHint();
+    hint_done_ = false;
+    if (old) {
+        ControlEvent e{ControlEvent::MouseLeave};
+        old->Dispatch(e);
+    }
+    if (under && hovered_ == under) {
+        ControlEvent e{ControlEvent::MouseEnter};
+        under->Dispatch(e);
+    }
+}
+
+// --- keyboard
+
+void Screen::KeyInput(const InputEvent& event) {
+    HideHint();
+    hint_done_ = true;
+    if (drag_.active && event.kind == InputEvent::KeyDown && event.key == VK_ESCAPE) {
+        EndDrag(mouse_, false);
+        return;
+    }
+    Form* form = InputForm();
+    if (!form) return;
+    Control* target = focused_ && focused_->ParentForm() == form ? focused_ : form;
+    int key = event.key;
+    const ShiftState shift = event.shift;
+    const auto kind = event.kind == InputEvent::KeyDown ? ControlEvent::KeyDown : ControlEvent::KeyUp;
+
+    if (kind == ControlEvent::KeyDown) {
+        const bool dialog_key = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE ||
+                                (key >= VK_LEFT && key <= VK_DOWN);
+        if (dialog_key && (target == form || !target->WantsKey(key)) && form->DialogKey(key, shift))
+            return;
+    }
+    if (form->key_preview && target != form) {
+        ControlEvent e{kind};
+        e.key = &key;
+        e.shift = shift;
+        form->Dispatch(e);
+    }
+    if (key != 0) {
+        ControlEvent e{kind};
+        e.key = &key;
+        e.shift = shift;
+        target->Dispatch(e);
+    }
+    if (kind != ControlEvent::KeyDown) return;
+    if (event.key == VK_F4 && (shift & ssAlt)) {
+        // The desktop turns Alt+F4 into a close request, unless a handler swallowed the key.
+        if (key != 0) form->Close();
+        return;
+    }
+    if (shift & (ssAlt | ssCtrl)) return;
+    // Keys that type a control character, as the desktop translates them.
+    if (event.key == VK_RETURN) CharInput(13);
+    if (event.key == VK_ESCAPE) CharInput(27);
+    if (event.key == VK_BACK) CharInput(8);
+    if (event.key == VK_TAB) CharInput(9);
+}
+
+void Screen::CharInput(char32_t ch) {
+    Form* form = InputForm();
+    if (!form) return;
+    Control* target = focused_ && focused_->ParentForm() == form ? focused_ : form;
+    if (form->key_preview && target != form) {
+        ControlEvent e{ControlEvent::KeyPress};
+        e.ch = &ch;
+        form->Dispatch(e);
+        if (ch == 0) return;
+    }
+    ControlEvent e{ControlEvent::KeyPress};
+    e.ch = &ch;
+    target->Dispatch(e);
+}
+
+void Screen::SetFocus(Control* control) {
+    if (control == focused_) return;
+    Control* old = focused_;
+    focused_ = control;
+    if (control)
+        if (Form* form = control->ParentForm()) form->active_control_ = control;
+    if (old) {
+        ControlEvent e{ControlEvent::Exit};
+        old->Dispatch(e);
+    }
+    if (control && focused_ == control) {
+        ControlEvent e{ControlEvent::Enter};
+        control->Dispatch(e);
+    }
+}
+
+// --- forms
+
+void Screen::Register(Form& form) { forms_.push_back(&form); }
+
+void Screen::Unregister(Form& form) {
+    Forget(form);
+    std::erase(forms_, &form);
+    if (main_form_ == &form) main_form_ = nullptr;
+    if (active_form_ == &form) active_form_ = nullptr;
+}
+
+void Screen::Register(Timer& timer) {
+    timer.serial_ = next_timer_serial_++;
+    timers_[timer.serial_] = &timer;
+}
+
+void Screen::Unregister(Timer& timer) { timers_.erase(timer.serial_); }
+
+void Screen::BringToFront(Form& form) {
+    std::erase(forms_, &form);
+    auto at = forms_.end();
+    if (form.form_style != fsStayOnTop) {
+        // Stay-on-top forms remain above every normal one.
+        at = std::find_if(forms_.begin(), forms_.end(),
+                          [](Form* f) { return f->form_style == fsStayOnTop; });
+    }
+    forms_.insert(at, &form);
+    form.Invalidate();
+}
+
+void Screen::Activate(Form* form) {
+    if (form == active_form_) return;
+    Form* old = active_form_;
+    active_form_ = form;
+    if (old && old->on_deactivate) old->on_deactivate();
+    if (!form || active_form_ != form) return;
+    Control* want = form->active_control_;
+    if (want && want->CanFocus()) {
+        SetFocus(want);
+    } else {
+        SetFocus(nullptr);
+        form->SelectNext(true);
+    }
+    if (form->on_activate) form->on_activate();
+}
+
+void Screen::FormHidden(Form& form) {
+    form.Invalidate();
+    Invalidate(form.BoundsRect());
+    if (focused_ && IsInside(form, focused_)) SetFocus(nullptr);
+    if (capture_ && IsInside(form, capture_)) capture_ = nullptr;
+    if (hovered_ && IsInside(form, hovered_)) UpdateHover(nullptr);
+    if (active_form_ == &form) {
+        active_form_ = nullptr;
+        Activate(TopForm());
+    }
+}
+
+void Screen::DeferDelete(Control& control) {
+    if (auto* form = dynamic_cast<Form*>(&control)) {
+        Invalidate(form->BoundsRect());
+        FormHidden(*form);
+    }
+    pending_delete_.push_back(&control);
+}
+
+void Screen::Forget(Control& c) {
+    if (IsInside(c, focused_)) focused_ = nullptr;
+    if (IsInside(c, capture_)) capture_ = nullptr;
+    if (IsInside(c, hovered_)) {
+        hovered_ = nullptr;
+        HideHint();
+    }
+    if (IsInside(c, pressed_)) pressed_ = nullptr;
+    if (IsInside(c, last_press_target_)) last_press_target_ = nullptr;
+    if (IsInside(c, drag_.source)) drag_ = {};
+    if (IsInside(c, drag_.target)) drag_.target = nullptr, drag_.accepted = false;
+    if (active_form_ == &c) active_form_ = nullptr;
+    for (Form* f : forms_)
+        if (IsInside(c, f->active_control_) && f != &c) f->active_control_ = nullptr;
+    if (!c.Freed()) std::erase(pending_delete_, &c);
+}
+
+void Screen::DeletePending() {
+    while (!pending_delete_.empty()) {
+        Control* c = pending_delete_.back();
+        pending_delete_.pop_back();
+        if (Control* parent = c->Parent()) {
+            parent->Detach(*c).reset();
+            continue;
+        }
+        auto it = std::find_if(owned_forms_.begin(), owned_forms_.end(),
+                               [&](const auto& f) { return f.get() == c; });
+        if (it != owned_forms_.end()) {
+            std::unique_ptr<Form> form = std::move(*it);
+            owned_forms_.erase(it);
+            form.reset();
+        }
+        // A form the game keeps on the stack stays hidden until it goes out of scope.
+    }
+}
+
+// --- cursors, hints, drag and drop
+
+void Screen::SetScreenCursor(int cursor) {
+    screen_cursor_ = cursor;
+    UpdateCursor();
+}
+
+void Screen::SetCursorImage(int number, const PixelView& view, Point hot_spot) {
+    CursorImage image;
+    image.width = view.width;
+    image.height = view.height;
+    image.hot_spot = hot_spot;
+    image.pixels.resize(static_cast<size_t>(view.width) * view.height);
+    for (int y = 0; y < view.height; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(
+            reinterpret_cast<const unsigned char*>(view.pixels) + static_cast<size_t>(y) * view.stride);
+        std::copy(row, row + view.width, image.pixels.begin() + static_cast<size_t>(y) * view.width);
+    }
+    cursors_[number] = std::move(image);
+}
+
+void Screen::UpdateCursor() {
+    int cursor = screen_cursor_;
+    if (cursor == crDefault && drag_.active)
+        cursor = drag_.accepted ? drag_.source->drag_cursor : crNoDrop;
+    for (Control* c = hovered_; cursor == crDefault && c; c = c->Parent()) cursor = c->cursor;
+    if (cursor == crDefault) cursor = crArrow;
+    if (cursor == shown_cursor_) return;
+    shown_cursor_ = cursor;
+    auto it = cursors_.find(cursor);
+    if (it != cursors_.end()) {
+        const CursorImage& image = it->second;
+        PixelView view{image.pixels.data(), image.width, image.height, image.width * 4};
+        backend_.SetCursor(cursor, &view, image.hot_spot);
+    } else {
+        backend_.SetCursor(cursor, nullptr, {});
+    }
+}
+
+void Screen::HideHint() {
+    if (!hint_showing_) return;
+    hint_showing_ = false;
+    Invalidate(hint_rect_);
+}
+
+void Screen::CheckHint() {
+    const int64_t now = Now();
+    if (hint_showing_) {
+        if (now >= hover_since_ + hint_pause_ms + kHintHideMs) {
+            HideHint();
+            hint_done_ = true;
+        }
+        return;
+    }
+    if (!hovered_ || hint_done_ || now < hover_since_ + hint_pause_ms) return;
+    hint_done_ = true;
+    for (Control* c = hovered_; c; c = c->Parent()) {
+        if (c->hint.empty()) continue;
+        if (!c->show_hint) return;
+        hint_text_ = ShortHint(c->hint);
+        if (hint_text_.empty()) return;
+        const Size size = painter_->HintSize(hint_text_);
+        int left = std::clamp(mouse_.x, 0, std::max(0, size_.cx - size.cx));
+        int top = mouse_.y + 20;
+        if (top + size.cy > size_.cy) top = mouse_.y - size.cy - 4;
+        hint_rect_ = RectOfSize(left, top, size.cx, size.cy);
+        hint_showing_ = true;
+        Invalidate(hint_rect_);
+        return;
+    }
+}
+
+void Screen::BeginDrag(Control& source, bool immediate, int threshold) {
+    if (drag_.active) return;
+    if (drag_.source != &source) {
+        drag_ = {};
+        drag_.source = &source;
+        drag_.start = mouse_;
+        drag_.threshold = std::max(threshold, 1);
+    }
+    if (!immediate) return;
+    drag_.active = true;
+    capture_ = &source;
+    last_press_target_ = nullptr;  // the press became a drag, not the first half of a double-click
+    if (source.on_start_drag) source.on_start_drag();
+    DragMove(mouse_);
+}
+
+void Screen::DragMove(Point p) {
+    Control* under = ControlAt(p);
+    if (under && !TakesInput(*under->ParentForm())) under = nullptr;
+    drag_.target = under;
+    drag_.accepted = false;
+    if (under && under->EnabledInTree() && drag_.source) {
+        const Point local = under->ScreenToClient(p);
+        drag_.accepted = under->DragOver(*drag_.source, local.x, local.y);
+    }
+    UpdateCursor();
+}
+
+void Screen::EndDrag(Point p, bool drop) {
+    if (drop) DragMove(p);
+    Control* source = drag_.source;
+    Control* target = drop && drag_.accepted ? drag_.target : nullptr;
+    drag_ = {};
+    capture_ = nullptr;
+    pressed_ = nullptr;
+    UpdateCursor();
+    if (!source) return;
+    const Point local = target ? target->ScreenToClient(p) : Point{};
+    if (target) target->DragDrop(*source, local.x, local.y);
+    if (source->on_end_drag) source->on_end_drag(target, local.x, local.y);
+}
+
+// --- painting
+
+void Screen::Invalidate(const Rect& r) {
+    const Rect clipped = r.intersect({0, 0, size_.cx, size_.cy});
+    if (clipped.empty()) return;
+    for (Rect& d : dirty_) {
+        if (!d.intersect(clipped.inflate(1, 1)).empty()) {
+            d = {std::min(d.left, clipped.left), std::min(d.top, clipped.top),
+                 std::max(d.right, clipped.right), std::max(d.bottom, clipped.bottom)};
+            return;
+        }
+    }
+    dirty_.push_back(clipped);
+    if (dirty_.size() > 16) {
+        Rect all = dirty_.front();
+        for (const Rect& d : dirty_)
+            all = {std::min(all.left, d.left), std::min(all.top, d.top),
+                   std::max(all.right, d.right), std::max(all.bottom, d.bottom)};
+        dirty_ = {all};
+    }
+}
+
+void Screen::Paint() {
+    if (dirty_.empty()) return;
+    Busy busy(*this);
+    std::vector<Rect> dirty;
+    dirty.swap(dirty_);
+    Rect all = dirty.front();
+    for (const Rect& d : dirty) {
+        painter_->Paint(*this, d);
+        all = {std::min(all.left, d.left), std::min(all.top, d.top), std::max(all.right, d.right),
+               std::max(all.bottom, d.bottom)};
+    }
+    backend_.Present(painter_->Pixels(), all);
+}
+
+PixelView Screen::BackBuffer() const { return painter_->Pixels(); }
+
+}  // namespace kv

@@ -1,0 +1,204 @@
+#include "platform/window/test_driver.h"
+
+#include <stdexcept>
+
+#include "platform/window/button.h"
+
+namespace kv {
+namespace {
+
+Control* FindShown(Control& root, std::string_view name) {
+    if (root.Name() == name && root.Visible() && !root.Freed()) return &root;
+    for (auto& child : root.Children())
+        if (Control* c = FindShown(*child, name)) return c;
+    return nullptr;
+}
+
+// Every text a modal window shows, for a test to check what the player was told.
+std::string TextsOf(Control& root) {
+    std::string out;
+    ForEachControl(root, [&](Control& c) {
+        if (c.Caption().empty() || dynamic_cast<Button*>(&c)) return;
+        if (!out.empty()) out += '\n';
+        out += c.Caption();
+    });
+    return out;
+}
+
+}  // namespace
+
+TestDriver::TestDriver(int width, int height, int dpi)
+    : backend_(width, height, dpi), screen_(std::make_unique<Screen>(backend_)) {}
+
+TestDriver::~TestDriver() = default;
+
+Control& TestDriver::Get(std::string_view name) {
+    const auto& forms = screen_->Forms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        if ((*it)->Visible())
+            if (Control* c = FindShown(**it, name)) return *c;
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        if (Control* c = (*it)->Find(name)) return *c;
+    throw std::runtime_error("no control named " + std::string(name));
+}
+
+Control& TestDriver::Get(Control& inside, std::string_view name) {
+    if (Control* c = inside.Find(name)) return *c;
+    throw std::runtime_error("no control named " + std::string(name) + " in " + inside.Name());
+}
+
+bool TestDriver::Exists(std::string_view name) {
+    for (Form* f : screen_->Forms())
+        if (f->Visible() && FindShown(*f, name)) return true;
+    return false;
+}
+
+Point TestDriver::CentreOf(Control& control) {
+    return control.ClientToScreen({control.ClientWidth() / 2, control.ClientHeight() / 2});
+}
+
+void TestDriver::MouseDown(Point p, MouseButton button, ShiftState shift) {
+    InputEvent e{InputEvent::MouseDown};
+    e.x = p.x;
+    e.y = p.y;
+    e.button = button;
+    e.shift = shift;
+    backend_.Push(e);
+    Pump();
+}
+
+void TestDriver::MouseUp(Point p, MouseButton button, ShiftState shift) {
+    InputEvent e{InputEvent::MouseUp};
+    e.x = p.x;
+    e.y = p.y;
+    e.button = button;
+    e.shift = shift;
+    backend_.Push(e);
+    Pump();
+}
+
+void TestDriver::MouseMove(Point p) {
+    InputEvent e{InputEvent::MouseMove};
+    e.x = p.x;
+    e.y = p.y;
+    backend_.Push(e);
+    Pump();
+}
+
+void TestDriver::Wheel(int delta) {
+    InputEvent e{InputEvent::MouseWheel};
+    e.x = screen_->MousePos().x;
+    e.y = screen_->MousePos().y;
+    e.wheel = delta;
+    backend_.Push(e);
+    Pump();
+}
+
+void TestDriver::MoveTo(Control& control, Point client) {
+    MouseMove(client.x < 0 ? CentreOf(control) : control.ClientToScreen(client));
+}
+
+void TestDriver::Click(Control& control) {
+    ClickAt(control, {control.ClientWidth() / 2, control.ClientHeight() / 2});
+}
+
+void TestDriver::ClickAt(Control& control, Point client, MouseButton button) {
+    const Point p = control.ClientToScreen(client);
+    // Queued together: a click that opens a modal window must find its release in that
+    // window's loop, as a real release would.
+    InputEvent move{InputEvent::MouseMove};
+    move.x = p.x;
+    move.y = p.y;
+    InputEvent down = move, up = move;
+    down.kind = InputEvent::MouseDown;
+    up.kind = InputEvent::MouseUp;
+    down.button = up.button = button;
+    backend_.Push(move);
+    backend_.Push(down);
+    backend_.Push(up);
+    Pump();
+}
+
+void TestDriver::DoubleClick(Control& control) {
+    Click(control);
+    Click(control);
+}
+
+void TestDriver::DragTo(Control& from, Control& to) {
+    const Point a = CentreOf(from), b = CentreOf(to);
+    MouseMove(a);
+    MouseDown(a);
+    for (int step = 1; step <= 4; ++step)
+        MouseMove({a.x + (b.x - a.x) * step / 4, a.y + (b.y - a.y) * step / 4});
+    MouseUp(b);
+}
+
+void TestDriver::Type(std::string_view utf8) {
+    for (size_t i = 0; i < utf8.size();) {
+        size_t len = 1;
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        if (b >= 0xF0) len = 4;
+        else if (b >= 0xE0) len = 3;
+        else if (b >= 0xC0) len = 2;
+        InputEvent e{InputEvent::Text};
+        e.text = std::string(utf8.substr(i, len));
+        backend_.Push(e);
+        i += len;
+    }
+    Pump();
+}
+
+void TestDriver::Press(int key, ShiftState shift) {
+    InputEvent down{InputEvent::KeyDown};
+    down.key = key;
+    down.shift = shift;
+    InputEvent up = down;
+    up.kind = InputEvent::KeyUp;
+    backend_.Push(down);
+    backend_.Push(up);
+    Pump();
+}
+
+void TestDriver::Pump() { screen_->ProcessMessages(); }
+
+void TestDriver::Advance(int ms) {
+    const int64_t target = backend_.Now() + ms;
+    for (int guard = 0; guard < 1000000; ++guard) {
+        const int64_t due = screen_->NextDue();
+        if (due < 0 || due > target) break;
+        if (due > backend_.Now()) backend_.SetNow(due);
+        Pump();
+        if (screen_->NextDue() == due) break;  // nothing moved: a timer busy in its own handler
+    }
+    // A modal loop inside a handler may have let time pass beyond the target already.
+    if (backend_.Now() < target) backend_.SetNow(target);
+    Pump();
+}
+
+void TestDriver::AnswerModal(int modal_result) {
+    Then([this, modal_result] {
+        Form* form = screen_->TopForm();
+        if (!form || !form->Modal()) throw std::runtime_error("no modal window is waiting");
+        messages_.push_back(TextsOf(*form));
+        Button* answer = nullptr;
+        ForEachControl(*form, [&](Control& c) {
+            auto* b = dynamic_cast<Button*>(&c);
+            if (!answer && b && b->modal_result == modal_result && b->Showing()) answer = b;
+        });
+        if (!answer) throw std::runtime_error("the modal window has no button for that answer");
+        const Point p = CentreOf(*answer);
+        InputEvent move{InputEvent::MouseMove};
+        move.x = p.x;
+        move.y = p.y;
+        InputEvent down = move, up = move;
+        down.kind = InputEvent::MouseDown;
+        up.kind = InputEvent::MouseUp;
+        backend_.Push(move);
+        backend_.Push(down);
+        backend_.Push(up);
+    });
+}
+
+std::string TestDriver::SavePng(const std::string&) { return {}; }
+
+}  // namespace kv

@@ -1,0 +1,200 @@
+// Modal loops, deferred destruction and timers on the virtual clock.
+#include <gtest/gtest.h>
+
+#include "platform/window/button.h"
+#include "platform/window/test_driver.h"
+#include "platform/window/timer.h"
+
+namespace kv {
+namespace {
+
+Form& MakeForm(TestDriver& d, const std::string& name, int left = 0) {
+    auto& form = d.screen().Create<Form>(name);
+    form.SetBounds(left, 0, 300, 200);
+    return form;
+}
+
+Button& MakeButton(Control& parent, const std::string& name, int left, int modal_result = mrNone) {
+    auto& b = parent.Add<Button>(name);
+    b.SetBounds(left, 10, 60, 25);
+    b.modal_result = modal_result;
+    return b;
+}
+
+bool Alive(TestDriver& d, const std::string& name) { return d.screen().FindForm(name) != nullptr; }
+
+TEST(ModalLoop, NestedLoopsReturnTheirOwnModalResult) {
+    TestDriver d;
+    Form& a = MakeForm(d, "a");
+    int b_result = -1, c_result = -1;
+    int a_clicks = 0;
+    MakeButton(a, "a_btn", 10).on_click = [&] { ++a_clicks; };
+    MakeButton(a, "open_b", 100).on_click = [&] {
+        Form& b = MakeForm(d, "b", 320);
+        MakeButton(b, "b_ok", 10, mrOk);
+        MakeButton(b, "open_c", 100).on_click = [&] {
+            Form& c = MakeForm(d, "c", 640);
+            MakeButton(c, "c_yes", 10, mrYes);
+            c_result = c.ShowModal();
+            c.Release();
+        };
+        b_result = b.ShowModal();
+        b.Release();
+    };
+    a.Show();
+
+    d.Then([&] { d.Click(*a.Find("a_btn")); });  // a takes no input under b
+    d.Then([&] { d.Click("open_c"); });
+    d.AnswerModal(mrYes);
+    d.AnswerModal(mrOk);
+    d.Click("open_b");
+
+    EXPECT_EQ(c_result, mrYes);
+    EXPECT_EQ(b_result, mrOk);
+    EXPECT_EQ(a_clicks, 0);
+    d.Pump();
+    EXPECT_FALSE(Alive(d, "b"));
+    EXPECT_FALSE(Alive(d, "c"));
+    d.Click("a_btn");
+    EXPECT_EQ(a_clicks, 1);
+}
+
+TEST(ModalLoop, CloseQueryCanKeepAModalFormOpen) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    MakeButton(f, "ok", 10, mrOk);
+    int asked = 0;
+    f.on_close_query = [&](bool& can) { can = ++asked > 1; };
+    d.AnswerModal(mrOk);
+    d.AnswerModal(mrOk);
+    EXPECT_EQ(f.ShowModal(), mrOk);
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(f.Visible());
+}
+
+// A window closing itself and its opener must not be destroyed under its own handler: the
+// opener's handler still runs after ShowModal returns (AddressSanitizer checks the accesses).
+class CloseBoth : public ::testing::TestWithParam<bool> {};
+
+TEST_P(CloseBoth, FromAHandlerOrATimerWithoutCrash) {
+    const bool from_timer = GetParam();
+    TestDriver d;
+    Form& opener = MakeForm(d, "opener");
+    opener.on_close = [](CloseAction& a) { a = caFree; };
+    int after_modal = 0;
+    MakeButton(opener, "open", 10).on_click = [&] {
+        Form& child = MakeForm(d, "child", 320);
+        child.on_close = [](CloseAction& a) { a = caFree; };
+        auto close_both = [&] {
+            child.Close();
+            opener.Close();
+        };
+        if (from_timer) {
+            Timer& t = child.AddComponent<Timer>("t");
+            t.SetInterval(100);
+            t.on_timer = close_both;
+        } else {
+            MakeButton(child, "close", 10).on_click = close_both;
+            d.Then([&] { d.Click("close"); });
+        }
+        child.ShowModal();
+        opener.tag = 7;  // the opener is still alive here
+        after_modal = opener.tag;
+    };
+    opener.Show();
+    d.Click("open");
+    EXPECT_EQ(after_modal, 7);
+    d.Pump();
+    EXPECT_FALSE(Alive(d, "child"));
+    EXPECT_FALSE(Alive(d, "opener"));
+    EXPECT_TRUE(d.screen().Forms().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, CloseBoth, ::testing::Values(false, true));
+
+TEST(ModalLoop, FreeingAControlInsideItsOwnHandlerIsDeferred) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    Button& b = MakeButton(f, "b", 10);
+    b.on_click = [&] {
+        b.Free();
+        b.tag = 1;  // still a live object until the loop comes back
+    };
+    f.Show();
+    d.Click("b");
+    EXPECT_EQ(f.Find("b"), nullptr);
+}
+
+TEST(Timers, FireInOrderOfTheVirtualClock) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    std::string log;
+    Timer& slow = f.AddComponent<Timer>("slow");
+    slow.SetInterval(300);
+    slow.on_timer = [&] { log += "slow@" + std::to_string(d.screen().Now()) + " "; };
+    Timer& fast = f.AddComponent<Timer>("fast");
+    fast.SetInterval(200);
+    fast.on_timer = [&] { log += "fast@" + std::to_string(d.screen().Now()) + " "; };
+    Timer& off = f.AddComponent<Timer>("off");
+    off.SetInterval(50);
+    off.SetEnabled(false);
+    off.on_timer = [&] { log += "off "; };
+
+    d.Advance(199);
+    EXPECT_EQ(log, "");
+    d.Advance(501);
+    EXPECT_EQ(log, "fast@200 slow@300 fast@400 slow@600 fast@600 ");
+}
+
+TEST(Timers, NeverReEnterTheirOwnHandler) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    int depth = 0, max_depth = 0, ticks = 0;
+    Timer& t = f.AddComponent<Timer>("t");
+    t.SetInterval(100);
+    t.on_timer = [&] {
+        ++ticks;
+        max_depth = std::max(max_depth, ++depth);
+        if (ticks == 1) {
+            // A modal window inside the handler keeps the loop running for 1 s of virtual time.
+            Form& inner = MakeForm(d, "inner");
+            Timer& close = inner.AddComponent<Timer>("close");
+            close.SetInterval(1000);
+            close.on_timer = [&] { inner.SetModalResult(mrOk); };
+            inner.ShowModal();
+            inner.Release();
+        }
+        --depth;
+    };
+    d.Advance(100);
+    EXPECT_EQ(max_depth, 1);
+    EXPECT_EQ(d.screen().Now(), 1100);
+    // Overdue once the handler came back: one more tick, not one per missed interval.
+    EXPECT_EQ(ticks, 2);
+    d.Advance(100);
+    EXPECT_EQ(ticks, 3);
+}
+
+TEST(Timers, StopWhenTheirFormIsFreed) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    int ticks = 0;
+    Timer& t = f.AddComponent<Timer>("t");
+    t.SetInterval(10);
+    t.on_timer = [&] {
+        if (++ticks == 2) f.Release();
+    };
+    f.Show();
+    d.Advance(100);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_FALSE(Alive(d, "f"));
+}
+
+TEST(Timers, AWaitThatNothingCanEndIsReported) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    EXPECT_THROW(f.ShowModal(), HeadlessStall);
+}
+
+}  // namespace
+}  // namespace kv
