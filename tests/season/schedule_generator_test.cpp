@@ -276,5 +276,41 @@ TEST(ScheduleGenerator, OtherKindsAndUnknownOwnersAreIgnored) {
     EXPECT_TRUE(data->fixtures.empty());
 }
 
+TEST(ScheduleGenerator, AWholeSeasonDatesEveryFixtureOnADayOfItsKind) {
+    for (const int format : {2, 4}) {
+        auto data = NewSeason(format, 3);
+        SwitchEverythingOn(*data);
+        const int size = format == 2 ? 20 : 10;
+        const int home = AddLeague(*data, 29, 4, size);
+        data->league_configs[home].club_count = 90;
+        AddLeague(*data, 11, 2, size);
+        t_state_league& state = data->state_leagues[25];
+        state.active = 1;
+        state.group_count = 1;
+        for (int s = 0; s < 6; ++s)
+            state.groups[0][s] = data->league_configs[home].division_clubs[0][s];
+        DrawContinentalCups(*data);
+        BuildSeasonCalendar(*data);
+        for (int c = 0; c < 2; ++c) BuildCompetitionFixtures(*data, ckNationalLeague, c);
+        BuildCompetitionFixtures(*data, ckStateChampionship, 25);
+        for (int c = 0; c < 2; ++c) BuildCompetitionFixtures(*data, ckNationalCup, c);
+        BuildCompetitionFixtures(*data, ckContinentalCup, -1);
+        BuildCompetitionFixtures(*data, ckSecondContinentalCup, -1);
+
+        std::map<double, int> type_of_date;
+        for (const t_calendar_day& day : data->calendar) type_of_date[day.date] = day.day_type;
+        SCOPED_TRACE(testing::Message() << "format " << format);
+        EXPECT_EQ(data->fixtures.front().kind, ckNationalLeague);
+        for (const t_fixture& f : data->fixtures) {
+            ASSERT_EQ(type_of_date.count(f.date), 1u) << "kind " << f.kind << " round " << f.round;
+            EXPECT_EQ(type_of_date[f.date], f.kind) << "round " << f.round;
+            const bool open_tie = f.kind == ckNationalCup || f.round >= 4;
+            if (!open_tie) {
+                EXPECT_TRUE(f.home >= 0 && f.away >= 0) << "kind " << f.kind;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kv
