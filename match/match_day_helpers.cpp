@@ -178,12 +178,11 @@ void DrawRoundReferees() {
 
 bool HasNationalSquad(int country) {
     const GameData& gd = Game();
-    const int clubs = gd.game_state.league_club_count + gd.game_state.background_club_count;
     const double today = TodaysDate();
     int keepers = 0, others = 0;
     for (std::size_t i = 1; i < gd.players.size(); ++i) {
         const t_player& p = gd.players[i];
-        if (p.nationality != country || p.team < 0 || p.team >= clubs || p.injured_until > today)
+        if (p.nationality != country || !IsClub(gd, p.team) || p.injured_until > today)
             continue;
         (p.position == 0 ? keepers : others) += 1;
     }
