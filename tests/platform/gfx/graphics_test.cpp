@@ -1,0 +1,179 @@
+#include "platform/gfx/graphics.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
+
+namespace kv {
+namespace {
+
+void ExpectNearColor(TColor got, TColor expected, int tolerance, const char* what) {
+    EXPECT_NEAR(GetRValue(got), GetRValue(expected), tolerance) << what;
+    EXPECT_NEAR(GetGValue(got), GetGValue(expected), tolerance) << what;
+    EXPECT_NEAR(GetBValue(got), GetBValue(expected), tolerance) << what;
+}
+
+void ExpectNearRect(const RectF& got, const RectF& expected) {
+    EXPECT_NEAR(got.x, expected.x, 0.01);
+    EXPECT_NEAR(got.y, expected.y, 0.01);
+    EXPECT_NEAR(got.width, expected.width, 0.01);
+    EXPECT_NEAR(got.height, expected.height, 0.01);
+}
+
+TEST(GraphicsPath, FiguresAndBounds) {
+    GraphicsPath round;
+    round.AddRoundRectangle({10, 10, 80, 40}, 8);
+    ExpectNearRect(round.Bounds(), {10, 10, 80, 40});
+
+    GraphicsPath quarter;  // 0 degrees is east, 90 is south
+    quarter.AddArc({0, 0, 100, 100}, 0, 90);
+    ExpectNearRect(quarter.Bounds(), {50, 50, 50, 50});
+
+    GraphicsPath joined;  // segments of one figure join up
+    joined.AddLine(0, 0, 10, 0);
+    joined.AddLine(10, 10, 0, 10);
+    joined.CloseFigure();
+    EXPECT_EQ(joined.PointCount(), 4);
+    joined.AddRectangle({20, 20, 5, 5});
+    EXPECT_EQ(joined.PointCount(), 8);
+    ExpectNearRect(joined.Bounds(), {0, 0, 25, 25});
+}
+
+TEST(GraphicsFill, BrushesAndAlpha) {
+    Canvas c(100, 60);
+    {
+        Graphics g(c);
+        g.FillRectangle(GraphicsBrush::Solid(0x80FF0000), {0, 0, 20, 20});
+        g.FillRectangle(GraphicsBrush::LinearGradient(RectF{0, 20, 100, 20}, 0xFFFF0000, 0xFF0000FF,
+                                                      LinearGradientMode::Horizontal),
+                        {0, 20, 100, 20});
+        GraphicsPath ellipse;
+        ellipse.AddEllipse({40, 0, 20, 20});
+        g.FillPath(GraphicsBrush::PathGradient(ellipse, 0xFFFFFFFF, 0xFF000000), ellipse);
+        GraphicsBrush bands = GraphicsBrush::LinearGradient(PointF{0, 0}, PointF{100, 0}, 0, 0);
+        bands.SetInterpolationColors({0xFF00FF00, 0xFF00FF00, 0xFF000000}, {0, 0.5f, 1});
+        g.FillRectangle(bands, {0, 40, 100, 20});
+    }
+    ExpectNearColor(c.Pixel(10, 10), RGBColor(255, 127, 127), 2, "half-transparent red on white");
+    ExpectNearColor(c.Pixel(0, 30), clRed, 6, "gradient start");
+    ExpectNearColor(c.Pixel(99, 30), clBlue, 6, "gradient end");
+    ExpectNearColor(c.Pixel(50, 30), RGBColor(127, 0, 127), 6, "gradient middle");
+    ExpectNearColor(c.Pixel(50, 10), clWhite, 30, "path gradient centre");
+    EXPECT_LT(GetRValue(c.Pixel(41, 10)), 80) << "path gradient edge";
+    ExpectNearColor(c.Pixel(25, 50), clLime, 2, "first band");
+    ExpectNearColor(c.Pixel(75, 50), RGBColor(0, 127, 0), 6, "second band");
+}
+
+TEST(GraphicsFill, WholeCoordinatesArePixelCentres) {
+    Canvas c(10, 10);
+    {
+        Graphics g(c);
+        g.DrawLine({0xFF000000, 1}, 0, 2, 9, 2);
+        g.FillRectangle(GraphicsBrush::Solid(0xFF000000), {2, 5, 3, 3});
+    }
+    for (int y = 0; y < 10; ++y) {
+        EXPECT_EQ(c.Pixel(4, y) == clBlack, y == 2 || (y >= 5 && y < 8)) << "row " << y;
+    }
+    EXPECT_EQ(c.Pixel(1, 6), clWhite);
+    EXPECT_EQ(c.Pixel(4, 6), clBlack);
+    EXPECT_EQ(c.Pixel(5, 6), clWhite);
+}
+
+TEST(GraphicsFill, SmoothingAddsEdgeShades) {
+    for (bool smooth : {false, true}) {
+        Canvas c(30, 30);
+        {
+            Graphics g(c);
+            g.SetSmoothing(smooth);
+            g.FillEllipse(GraphicsBrush::Solid(0xFF000000), {3, 3, 24, 24});
+        }
+        std::set<TColor> colours;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 30; ++x) colours.insert(c.Pixel(x, y));
+        }
+        EXPECT_EQ(colours.size() > 2, smooth);
+    }
+}
+
+TEST(GraphicsClip, RectanglePathAndTheCanvasClip) {
+    Canvas c(40, 20);
+    c.IntersectClipRect({0, 0, 30, 20});
+    {
+        Graphics g(c);
+        g.SetClip(RectF{5, 5, 10, 10});
+        g.FillRectangle(GraphicsBrush::Solid(0xFF000000), {0, 0, 40, 20});
+        EXPECT_EQ(c.Pixel(5, 5), clBlack);
+        EXPECT_EQ(c.Pixel(14, 14), clBlack);
+        EXPECT_EQ(c.Pixel(15, 15), clWhite);
+        EXPECT_EQ(c.Pixel(4, 5), clWhite);
+
+        // Clearing our clip goes back to the canvas's, not to the whole surface.
+        g.ResetClip();
+        g.FillRectangle(GraphicsBrush::Solid(0xFFFF0000), {0, 0, 40, 5});
+        EXPECT_EQ(c.Pixel(29, 0), clRed);
+        EXPECT_EQ(c.Pixel(30, 0), clWhite);
+
+        GraphicsPath circle;
+        circle.AddEllipse({20, 0, 20, 20});
+        g.SetClip(circle);
+        g.FillRectangle(GraphicsBrush::Solid(0xFF0000FF), {0, 0, 40, 20});
+        EXPECT_EQ(c.Pixel(25, 10), clBlue);
+        EXPECT_EQ(c.Pixel(20, 19), clWhite);
+        EXPECT_EQ(c.Pixel(35, 10), clWhite);  // inside the circle, outside the canvas clip
+    }
+    // The canvas's own drawing is unaffected once the graphics is gone.
+    c.brush.color = clLime;
+    c.FillRect({0, 15, 30, 20});
+    EXPECT_EQ(c.Pixel(1, 16), clLime);
+}
+
+TEST(GraphicsImage, OpacityAndScaling) {
+    Picture p(2, 2);
+    p.SetPixelARGB(0, 0, 0xFFFF0000);
+    p.SetPixelARGB(1, 0, 0xFFFF0000);
+    p.SetPixelARGB(0, 1, 0xFF0000FF);
+    p.SetPixelARGB(1, 1, 0xFF0000FF);
+    Canvas c(40, 20);
+    {
+        Graphics g(c);
+        g.DrawImage(p, RectF{0, 0, 2, 2}, 0.5f);
+        g.DrawImage(p, RectF{20, 0, 20, 20});
+        g.DrawImage(p, RectF{4, 0, 2, 2}, RectF{0, 0, 2, 2}, 1.0f, clRed);
+    }
+    ExpectNearColor(c.Pixel(0, 0), RGBColor(255, 128, 128), 2, "half opacity");
+    EXPECT_EQ(c.Pixel(20, 0), clRed);
+    EXPECT_EQ(c.Pixel(39, 19), clBlue);
+    EXPECT_EQ(c.Pixel(4, 0), clWhite) << "colour key leaves red out";
+    EXPECT_EQ(c.Pixel(4, 1), clBlue);
+}
+
+TEST(GraphicsText, MeasureAndAlign) {
+    Font f;
+    f.name = "Arial";
+    f.size = 10;
+    Canvas c(200, 60);
+    c.font = f;
+    Graphics g(c);
+    const StringMeasure m = g.MeasureString("Corinthians", f, {0, 0, 0, 0});
+    EXPECT_NEAR(m.bounds.width, c.TextWidth("Corinthians"), 2);
+    EXPECT_EQ(m.lines_filled, 1);
+    EXPECT_EQ(m.code_points_fitted, 11);
+
+    StringFormat centred;
+    centred.align = StringAlignment::Center;
+    centred.line_align = StringAlignment::Center;
+    const StringMeasure mc = g.MeasureString("Corinthians", f, {0, 0, 200, 60}, centred);
+    EXPECT_NEAR(mc.bounds.x + mc.bounds.width / 2, 100, 1.5);
+    EXPECT_NEAR(mc.bounds.y + mc.bounds.height / 2, 30, 1.5);
+
+    const StringMeasure wrapped =
+        g.MeasureString("Corinthians Palmeiras Santos", f, {0, 0, m.bounds.width + 4, 60});
+    EXPECT_EQ(wrapped.lines_filled, 3);
+    EXPECT_LE(wrapped.bounds.width, m.bounds.width + 4);
+}
+
+}  // namespace
+}  // namespace kv
