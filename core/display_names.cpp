@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "core/game_data.h"
 #include "core/text_tables.h"
 
 namespace kv {
@@ -53,6 +54,73 @@ std::string NationalityAdjective(int country) {
 
 std::string CountryWithArticle(int country) {
     return WordOrCountryName(kWithArticle, country);
+}
+
+std::string CompetitionName(int competition_id) {
+    return CompetitionName(Game(), competition_id);
+}
+
+std::string CompetitionName(const GameData& data, int competition_id) {
+    const std::vector<t_competition>& registry = data.competitions;
+    if (competition_id < 0 || static_cast<std::size_t>(competition_id) >= registry.size())
+        return {};
+    const t_competition& c = registry[static_cast<std::size_t>(competition_id)];
+    switch (c.kind) {
+        case ckNationalLeague: {
+            static constexpr std::array<std::string_view, 5> kDivisionSuffix = {
+                "", " - 2ª divisão", " - 3ª divisão", " - 4ª divisão", " - Regional"};
+            if (c.division < 1 || c.division > 5) return {};
+            return "Camp. " + NationalityAdjective(c.area) +
+                   std::string(kDivisionSuffix[static_cast<std::size_t>(c.division - 1)]);
+        }
+        case ckNationalCup:
+            return "Copa " + CountryWithArticle(c.area);
+        case ckStateChampionship:
+            // A state read from a saved game may be out of range; name it by nothing then.
+            if (c.area < 0 || c.area >= kStateCount) return {};
+            return "Camp. " + std::string(state_adjectives[static_cast<std::size_t>(c.area)]);
+        case ckContinentalCup:
+            switch (c.division) {
+                case ctSouthAmerica:
+                    return "Libertadores";
+                case ctEurope:
+                    return "Liga dos Campeões";
+                case ctAfrica:
+                    return std::string(continental_cup_names[2]);
+                case ctAsia:
+                    return std::string(continental_cup_names[3]);
+                default:
+                    return {};
+            }
+        case ckClubWorldCup:
+            return "Mundial de Clubes";
+        case ckSecondContinentalCup:
+            switch (c.division) {
+                case ctSouthAmerica:
+                    return "Sul-Americana";
+                case ctEurope:
+                    return "Liga Europa da UEFA";
+                default:
+                    return {};
+            }
+        case ckWorldCup:
+            return "Copa do Mundo";
+        case ckAmericasNationsCup:
+            return "Copa América";
+        case ckEuropeanNationsCup:
+            return "Eurocopa";
+        case ckSuperCup:
+            switch (c.division) {
+                case ctSouthAmerica:
+                    return "Recopa Sul-Americana";
+                case ctEurope:
+                    return "Recopa Europeia";
+                default:
+                    return {};
+            }
+        default:
+            return {};
+    }
 }
 
 std::string RemoveAccents(std::string_view text) {
