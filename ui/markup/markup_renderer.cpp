@@ -1,0 +1,923 @@
+#include "ui/markup/markup_renderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "ui/markup/markup_picture.h"
+#include "ui/markup/markup_tag.h"
+#include "ui/markup/markup_text.h"
+#include "ui/markup/picture_container.h"
+
+namespace kv {
+namespace {
+
+constexpr int kListIndent = 12;
+constexpr int kGradientSteps = 64;
+
+// a * b / c rounded to the nearest integer, halves away from zero.
+int MulDiv(int a, int b, int c) {
+    if (c == 0) return 0;
+    const long long p = static_cast<long long>(a) * b;
+    const long long q = (std::llabs(p) * 2 + std::llabs(c)) / (2 * std::llabs(c));
+    return static_cast<int>(((p < 0) != (c < 0)) ? -q : q);
+}
+
+int RoundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    return s;
+}
+
+std::string AttributeOr(std::string_view tag, std::string_view name, std::string_view fallback) {
+    auto value = MarkupAttribute(tag, name);
+    return value ? *value : std::string(fallback);
+}
+
+enum class Align { kLeft, kRight, kCenter };
+enum class Mode { kMeasure, kDraw };
+
+// Where a picture named in mark-up comes from.
+struct PictureSource {
+    const MarkupImageList* list = nullptr;
+    int index = -1;
+    EncodedPicture* picture = nullptr;
+    int frame_left = 0;
+    int frame_top = 0;
+};
+
+class MarkupEngine {
+  public:
+    MarkupEngine(MarkupCanvas& canvas, const MarkupFont& base_font, TColor background,
+                 const MarkupOptions& options)
+        : canvas_(canvas), opt_(options), base_font_(base_font), entry_background_(background) {}
+
+    MarkupResult Run(std::string_view source);
+
+  private:
+    // One line: consumes from rest what it lays out and appends it to consumed.
+    void Line(Mode mode, std::string_view& rest, std::string& consumed, int offset_carry);
+    int DrawRun(const std::string& text);
+    void HitTestRun(int width_before, int width_after);
+    void Zigzag(int from, int to, int bottom);
+
+    void Tag(const MarkupTag& tag);
+    void OpenTag(const MarkupTag& tag);
+    void CloseTag(const MarkupTag& tag);
+    void OpenAnchor(const MarkupTag& tag);
+    void CloseAnchor();
+    void CloseFocusRect(int bottom);
+    void Font(const MarkupTag& tag);
+    void Image(const MarkupTag& tag);
+    void ListItem(const MarkupTag& tag);
+    void Rule(const MarkupTag& tag);
+    void Paragraph(const MarkupTag& tag);
+    void Body(const MarkupTag& tag);
+    void BodyPicture(std::string_view source, bool top_right);
+    void FillParagraphLine();
+
+    PictureSource FindPicture(std::string_view source);
+    void DrawListPicture(const PictureSource& p, int x, int y);
+    void Gradient(const MarkupRect& rect, TColor from, TColor to, bool horizontal);
+
+    int GhHeight() { return canvas_.TextExtent(font_, "gh").cy; }
+    int ScaleX(int v) { return MulDiv(v, canvas_.PixelsPerInchX(), 96); }
+    int ScaleY(int v) { return MulDiv(v, canvas_.PixelsPerInchY(), 96); }
+    int RunBottom() const { return line_.bottom - sub_depth_; }
+    bool Drawing() const { return mode_ == Mode::kDraw; }
+    bool Hovered() const { return !opt_.hover_enabled || anchor_counter_ == opt_.hover_index; }
+
+    MarkupCanvas& canvas_;
+    const MarkupOptions& opt_;
+    const MarkupFont base_font_;
+    const TColor entry_background_;
+    MarkupResult out_;
+    MarkupTextFlags text_flags_;
+
+    // Style state, carried from line to line.
+    MarkupFont font_;
+    TColor background_ = kMarkupNone;
+    bool shadow_ = false, sub_ = false, sup_ = false, hidden_ = false, error_ = false;
+    bool in_anchor_ = false;
+    std::string target_, title_;
+    int list_level_ = 0;
+    bool ordered_ = false;
+    int item_counter_ = 0;
+    Align align_ = Align::kLeft;
+    int indent_ = 0;
+    int offset_ = 0;  // <OF>
+    int anchor_counter_ = 0, image_counter_ = 0;
+    TColor font_saved_background_ = kMarkupNone;
+    bool highlight_saved_ = false;
+    TColor highlight_saved_color_ = 0, highlight_saved_background_ = kMarkupNone;
+    bool hover_background_saved_ = false, hover_color_switched_ = false;
+    TColor hover_saved_background_ = kMarkupNone, hover_saved_color_ = 0;
+    bool paragraph_background_ = false, paragraph_saved_ = false, paragraph_gradient_ = false;
+    TColor paragraph_saved_background_ = kMarkupNone;
+    TColor paragraph_from_ = 0, paragraph_to_ = 0;
+
+    // The anchor under the point, and the focus rectangle.
+    bool point_on_anchor_ = false;
+    int point_anchor_number_ = -1;
+    MarkupRect anchor_start_;
+    bool anchor_started_on_line_ = false;
+    MarkupRect focus_;
+    bool focus_open_ = false;
+    bool focus_continues_ = false;
+
+    // Hit tests run only in the pass whose positions are final (after alignment), so a
+    // point where a centred line's text would lie if it were left-aligned finds nothing.
+    bool final_pass_ = false;
+
+    // The current line.
+    Mode mode_ = Mode::kMeasure;
+    MarkupRect line_;
+    int x_ = 0;
+    int line_height_ = 0, sub_depth_ = 0, sup_height_ = 0, image_offset_ = 0;
+    int line_width_ = 0, trailing_blank_ = 0;
+    bool line_break_ = false, line_full_ = false, item_seen_ = false;
+    bool run_hit_ = false, picture_hit_ = false;
+};
+
+MarkupResult MarkupEngine::Run(std::string_view source) {
+    const std::string text = PrepareMarkup(source);
+    text_flags_.prefix = text.find(" & ") == std::string::npos;
+    text_flags_.end_ellipsis = !opt_.word_wrap;
+
+    const MarkupRect& bounds = opt_.bounds;
+    MarkupFont measure_carry = base_font_;
+    MarkupFont draw_carry = base_font_;
+    int offset_carry = 0;
+    int top = bounds.top;
+    std::string_view rest = text;
+
+    while (!rest.empty()) {
+        font_ = measure_carry;
+        const bool saved_shadow = shadow_;
+        const bool saved_in_anchor = in_anchor_;
+        const std::string saved_target = target_;
+        sub_depth_ = sup_height_ = image_offset_ = 0;
+        sub_ = sup_ = false;
+        const int start_gh = GhHeight();
+        line_height_ = start_gh;
+        rest = TrimBlanks(rest);
+        if (rest.empty()) break;
+
+        const int start_anchor_counter = anchor_counter_;
+        const int start_list_level = list_level_;
+        const int start_image_counter = image_counter_;
+        const bool start_hidden = hidden_;
+        const std::size_t rest_before = rest.size();
+
+        std::string consumed;
+        final_pass_ = opt_.measure_only;
+        line_ = {bounds.left, top, bounds.right, bounds.bottom};
+        Line(Mode::kMeasure, rest, consumed, offset_carry);
+
+        shadow_ = saved_shadow;
+        in_anchor_ = saved_in_anchor;
+        target_ = saved_target;
+        measure_carry = font_;
+        line_height_ += opt_.line_spacing;
+
+        int left = bounds.left;
+        if (align_ == Align::kRight) {
+            if (bounds.right - line_width_ > bounds.left) left = bounds.right - line_width_;
+        } else if (align_ == Align::kCenter) {
+            const int free = bounds.width() - line_width_;
+            if (free > 0) left = bounds.left + free / 2;
+        }
+        left += indent_;
+        line_ = {left, top, bounds.right, top + line_height_ + sub_depth_ + sup_height_};
+
+        if (opt_.measure_only) {
+            offset_carry = offset_;
+        } else {
+            font_ = draw_carry;
+            anchor_counter_ = start_anchor_counter;
+            list_level_ = start_list_level;
+            image_counter_ = start_image_counter;
+            sub_ = sup_ = false;
+            hidden_ = start_hidden;
+            final_pass_ = true;
+            std::string_view again = consumed;
+            std::string unused;
+            Line(opt_.hit_test_only ? Mode::kMeasure : Mode::kDraw, again, unused, offset_carry);
+            draw_carry = font_;
+            const int base = line_.bottom - image_offset_;
+            if ((run_hit_ && opt_.point_y > base - GhHeight() && opt_.point_y < base) ||
+                picture_hit_) {
+                out_.hit = true;
+            }
+            offset_carry = offset_;
+        }
+
+        const int step = line_height_ + sub_depth_ + sup_height_;
+        top += step;
+        out_.extent_y += step;
+        if (!opt_.measure_only && top + start_gh > bounds.bottom) break;
+        if (rest.size() == rest_before) break;  // nothing laid out: never loop on it
+    }
+
+    if (out_.extent_y == 0) {
+        font_ = base_font_;
+        out_.extent_y = GhHeight();
+    }
+    out_.anchor_count = anchor_counter_;
+    return std::move(out_);
+}
+
+void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed,
+                        int offset_carry) {
+    mode_ = mode;
+    line_width_ = trailing_blank_ = 0;
+    line_break_ = line_full_ = item_seen_ = run_hit_ = picture_hit_ = false;
+    anchor_started_on_line_ = false;
+    offset_ = offset_carry;
+    x_ = line_.left + (Drawing() ? offset_carry : 0);
+    if (Drawing() && focus_continues_) {
+        focus_.left = line_.left + 1;
+        focus_continues_ = false;
+        focus_open_ = true;
+    }
+    if (Drawing() && paragraph_background_) FillParagraphLine();
+
+    while (!rest.empty() && !line_break_ && !line_full_) {
+        const MarkupRun run = CutMarkupRun(rest, opt_.word_wrap);
+        if (run.source_length > 0) {
+            const int h = canvas_.TextExtent(font_, run.text).cy;
+            if (sub_) sub_depth_ = std::max(sub_depth_, h / 4);
+            if (sup_) sup_height_ = std::max(sup_height_, h / 4);
+            line_height_ = std::max(line_height_, h);
+            out_.plain_text += run.text;
+            if (hidden_) {
+                rest.remove_prefix(run.source_length);
+                continue;
+            }
+            const int before = line_width_;
+            int w;
+            if (Drawing()) {
+                w = DrawRun(run.text);
+                line_width_ += w;
+            } else {
+                MarkupTextFlags flags = text_flags_;
+                flags.external_leading = true;
+                w = canvas_.MeasureText(font_, run.text, flags).cx;
+                line_width_ += w;
+                HitTestRun(before, line_width_);
+            }
+            const int free = line_.width() - offset_carry;
+            const bool fits = Drawing() || line_width_ < free || w >= free;
+            if (fits || !opt_.word_wrap) {
+                consumed.append(rest.substr(0, run.source_length));
+                rest.remove_prefix(run.source_length);
+                const bool blank_end =
+                    run.text.size() == run.source_length && run.text.back() == ' ';
+                trailing_blank_ = blank_end ? canvas_.TextExtent(font_, " ").cx : 0;
+            } else {
+                line_break_ = true;
+                line_width_ -= w;
+            }
+        }
+        if (line_break_ || rest.empty() || rest.front() != '<') continue;
+        if (rest.size() <= 2) {
+            rest = {};
+            break;
+        }
+        const MarkupTag tag = ReadMarkupTag(rest);
+        Tag(tag);
+        if (line_full_) break;
+        if (tag.closed) consumed.append(tag.text);
+        rest.remove_prefix(tag.text.size());
+    }
+
+    line_width_ -= trailing_blank_;
+    if (out_.extent_x < line_width_) out_.extent_x = line_width_ + 2;
+    if (Drawing() && focus_open_) {
+        CloseFocusRect(line_.bottom);
+        focus_continues_ = true;
+    }
+}
+
+int MarkupEngine::DrawRun(const std::string& text) {
+    MarkupRect r{x_, line_.top, line_.right, RunBottom()};
+    if (sup_) r.bottom -= sup_height_;
+    if (sub_) r.bottom += sub_depth_;
+    r.bottom -= image_offset_;
+
+    const bool cut_off = !opt_.word_wrap && x_ >= line_.right - canvas_.TextExtent(font_, "l").cx;
+    MarkupTextFlags flags = text_flags_;
+    if (shadow_ && !cut_off) {
+        MarkupFont shade = font_;
+        shade.color = opt_.shadow_color;
+        const int d = opt_.shadow_offset;
+        canvas_.DrawText(shade, text, {r.left + d, r.top + d, r.right + d, r.bottom + d}, flags);
+    }
+    flags.background = background_;
+    MarkupRect drawn = r;
+    if (font_.italic) drawn.right += 2;
+    const int w = canvas_.MeasureText(font_, text, flags).cx;
+    if (!cut_off) canvas_.DrawText(font_, text, drawn, flags);
+    if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
+    if (error_) Zigzag(x_, x_ + w, RunBottom());
+    x_ += w;
+    return w;
+}
+
+void MarkupEngine::Zigzag(int from, int to, int bottom) {
+    int x = from / 2 * 2;
+    int y = x % 4 == 0 ? bottom + 1 : bottom - 1;
+    while (x < to) {
+        const int next_y = y == bottom + 1 ? bottom - 1 : bottom + 1;
+        canvas_.Line(x, y, x + 2, next_y, kMarkupRed);
+        x += 2;
+        y = next_y;
+    }
+}
+
+void MarkupEngine::HitTestRun(int width_before, int width_after) {
+    if (!final_pass_ || !in_anchor_ || target_.empty()) return;
+    const int d = opt_.point_x - line_.left;
+    if (d < width_before || d > width_after) return;
+    run_hit_ = true;
+    if (opt_.point_y > line_.top && opt_.point_y < line_.bottom) {
+        out_.anchor_under_point = target_;
+        out_.anchor_title = title_;
+        point_on_anchor_ = true;
+        point_anchor_number_ = anchor_counter_;
+    }
+}
+
+void MarkupEngine::Tag(const MarkupTag& tag) {
+    if (tag.closing) {
+        CloseTag(tag);
+    } else {
+        OpenTag(tag);
+    }
+}
+
+void MarkupEngine::OpenTag(const MarkupTag& tag) {
+    const char second = tag.second;
+    switch (tag.letter) {
+        case 'A':
+            OpenAnchor(tag);
+            break;
+        case 'B':
+            if (second == '>') {
+                font_.bold = true;
+            } else if (second == 'L') {
+                if (!opt_.blink_on) font_.color = entry_background_;
+            } else if (second == 'O') {
+                if (Drawing() && !opt_.selected) Body(tag);
+            } else if (second == 'R') {
+                line_break_ = true;
+                out_.plain_text += '\r';
+            }
+            break;
+        case 'E':
+            if (Drawing()) error_ = true;
+            break;
+        case 'F':
+            if (tag.closed) Font(tag);
+            break;
+        case 'H':
+            if (second == 'I') {
+                if (Drawing()) {
+                    highlight_saved_ = true;
+                    highlight_saved_color_ = font_.color;
+                    highlight_saved_background_ = background_;
+                    background_ = kMarkupHighlight;
+                    font_.color = kMarkupHighlightText;
+                }
+            } else if (second == 'R') {
+                line_break_ = true;
+                if (Drawing()) Rule(tag);
+            }
+            break;
+        case 'I':
+            if (second == '>') {
+                font_.italic = true;
+            } else if (second == 'N') {
+                const auto n = ReadWholeNumber(AttributeOr(tag.attributes, "X", ""));
+                if (n && line_width_ < *n) {
+                    x_ += *n - line_width_;
+                    line_width_ = *n;
+                }
+            } else if (second == 'M') {
+                Image(tag);
+            }
+            break;
+        case 'L':
+            ListItem(tag);
+            break;
+        case 'O':
+            if (second == 'L') {
+                line_break_ = true;
+                ++list_level_;
+                ordered_ = true;
+                item_counter_ = 1;
+            } else if (second == 'F') {
+                const int n = ReadMarkupNumber(AttributeOr(tag.attributes, "X", ""));
+                x_ = line_.left + n;
+                line_width_ = n;
+                offset_ = n;
+            }
+            break;
+        case 'P':
+            if (tag.closed) Paragraph(tag);
+            break;
+        case 'R':
+            font_.angle = ReadMarkupNumber(AttributeOr(tag.attributes, "A", ""));
+            break;
+        case 'S':
+            if (second == '>') {
+                font_.strikeout = true;
+            } else if (second == 'H') {
+                shadow_ = true;
+            } else if (StartsWithIgnoreCase(tag.text, "<SUB>")) {
+                sub_ = true;
+            } else if (StartsWithIgnoreCase(tag.text, "<SUP>")) {
+                sup_ = true;
+            }
+            break;
+        case 'U':
+            if (second == '>') {
+                font_.underline = true;
+            } else {
+                line_break_ = true;
+                ++list_level_;
+                ordered_ = false;
+            }
+            break;
+        case 'Z':
+            hidden_ = true;
+            break;
+        default:
+            break;
+    }
+}
+
+void MarkupEngine::CloseTag(const MarkupTag& tag) {
+    const char second = tag.second;
+    switch (tag.letter) {
+        case 'A':
+            CloseAnchor();
+            break;
+        case 'B':
+            if (second == '>') {
+                font_.bold = false;
+            } else {
+                font_.color = base_font_.color;
+            }
+            break;
+        case 'E':
+            if (Drawing()) error_ = false;
+            break;
+        case 'F':
+            font_.name = base_font_.name;
+            font_.size = base_font_.size;
+            if (Drawing() && !opt_.selected) {
+                font_.color = base_font_.color;
+                background_ = font_saved_background_;
+            }
+            break;
+        case 'H':
+            if (Drawing() && highlight_saved_) {
+                font_.color = highlight_saved_color_;
+                background_ = highlight_saved_background_;
+                highlight_saved_ = false;
+            }
+            break;
+        case 'I':
+            font_.italic = false;
+            break;
+        case 'L':
+            line_break_ = true;
+            break;
+        case 'O':
+            if (second != '>' && list_level_ > 0) {
+                --list_level_;
+                ordered_ = false;
+            } else {
+                offset_ = 0;
+            }
+            break;
+        case 'P':
+            line_break_ = true;
+            if (Drawing()) {
+                if (paragraph_saved_ && !opt_.selected) background_ = paragraph_saved_background_;
+                paragraph_saved_ = false;
+                paragraph_background_ = false;
+            }
+            break;
+        case 'R':
+            font_.angle = 0;
+            break;
+        case 'S':
+            if (second == 'U') {
+                sub_ = sup_ = false;
+            } else if (second == 'H') {
+                shadow_ = false;
+            } else {
+                font_.strikeout = false;
+            }
+            break;
+        case 'U':
+            if (second != '>' && list_level_ > 0) {
+                --list_level_;
+            } else {
+                font_.underline = false;
+            }
+            break;
+        case 'Z':
+            hidden_ = false;
+            break;
+        default:
+            break;
+    }
+}
+
+void MarkupEngine::OpenAnchor(const MarkupTag& tag) {
+    if (Drawing() && opt_.focus_index == anchor_counter_) {
+        focus_.left = x_;
+        focus_.top = line_.top;
+        focus_open_ = true;
+    }
+    ++anchor_counter_;
+    if (auto href = MarkupAttribute(tag.attributes, "HREF")) {
+        target_ = *href;
+        in_anchor_ = true;
+    }
+    title_ = AttributeOr(tag.attributes, "TITLE", "");
+
+    const bool hovered = Hovered();
+    hover_background_saved_ = hover_color_switched_ = false;
+    if (hovered && Drawing()) {
+        font_.underline = true;
+        if (opt_.hover_color != kMarkupNone) {
+            hover_saved_background_ = background_;
+            hover_background_saved_ = true;
+            background_ = opt_.hover_color;
+        }
+        if (opt_.hover_font_color != kMarkupNone) {
+            hover_saved_color_ = font_.color;
+            hover_color_switched_ = true;
+            font_.color = opt_.hover_font_color;
+        }
+    }
+    const bool keeps_hover_color =
+        opt_.hover_enabled && hovered && opt_.hover_font_color != kMarkupNone;
+    if (!opt_.selected && !keeps_hover_color) font_.color = opt_.url_color;
+    anchor_start_ = {line_.left + line_width_, line_.top, 0, 0};
+    anchor_started_on_line_ = true;
+}
+
+void MarkupEngine::CloseAnchor() {
+    if (Hovered() && Drawing()) {
+        font_.underline = false;
+        if (hover_background_saved_) background_ = hover_saved_background_;
+        if (hover_color_switched_) font_.color = hover_saved_color_;
+    }
+    hover_background_saved_ = hover_color_switched_ = false;
+    if (!opt_.selected) font_.color = base_font_.color;
+    in_anchor_ = false;
+    if (point_on_anchor_) {
+        const MarkupRect start =
+            anchor_started_on_line_ ? anchor_start_ : MarkupRect{line_.left, line_.top, 0, 0};
+        out_.point_anchor_rect = {start.left, start.top, line_.left + line_width_, RunBottom()};
+        out_.point_anchor = point_anchor_number_;
+        point_on_anchor_ = false;
+    }
+    if (focus_open_ && anchor_counter_ == opt_.focus_index + 1) {
+        CloseFocusRect(RunBottom() - image_offset_);
+        focus_open_ = focus_continues_ = false;
+    }
+}
+
+void MarkupEngine::CloseFocusRect(int bottom) {
+    focus_.right = x_;
+    focus_.bottom = bottom;
+    focus_.top = bottom - GhHeight();
+    const MarkupRect r{focus_.left - 1, focus_.top - 1, focus_.right + 1, focus_.bottom + 1};
+    if (Drawing()) canvas_.DrawFocusRect(r);
+    focus_.top = bottom;
+}
+
+void MarkupEngine::Font(const MarkupTag& tag) {
+    const std::string_view a = tag.attributes;
+    font_saved_background_ = background_;
+    if (auto face = MarkupAttribute(a, "FACE")) font_.name = *face;
+    if (auto color = MarkupAttribute(a, " COLOR"); color && !opt_.selected) {
+        font_.color = ColorFromValue(*color);
+    }
+    if (auto back = MarkupAttribute(a, "BGCOLOR"); back && Drawing() && !opt_.selected) {
+        background_ = ColorFromValue(*back);
+    }
+    // SIZE needs no quotes: size=3 and size="3" alike.
+    const std::size_t at = FindIgnoreCase(a, "SIZE");
+    if (at != std::string_view::npos) {
+        std::string_view v = a.substr(at + 4);
+        const std::size_t eq = v.find('=');
+        if (eq != std::string_view::npos) v.remove_prefix(eq + 1);
+        while (!v.empty() && v.front() == ' ') v.remove_prefix(1);
+        if (!v.empty() && v.front() == '"') v.remove_prefix(1);
+        static constexpr int kHtmlSizes[] = {8, 10, 12, 14, 16};
+        const int n = ReadMarkupNumber(v);
+        // A size of nothing or below would make the text vanish; it is ignored.
+        if (n >= 1 && n <= 5) {
+            font_.size = kHtmlSizes[n - 1];
+        } else if (n > 0) {
+            font_.size = n;
+        }
+    }
+}
+
+PictureSource MarkupEngine::FindPicture(std::string_view source) {
+    PictureSource p;
+    if (FindIgnoreCase(source, "IDX:") != std::string_view::npos) {
+        const int n = ReadMarkupNumber(source.substr(std::min<std::size_t>(4, source.size())));
+        if (opt_.images && n >= 0 && n < opt_.images->Count()) {
+            p.list = opt_.images;
+            p.index = n;
+        }
+        return p;
+    }
+    // Shell icons come from the desktop's system image list, which the game does not have.
+    if (FindIgnoreCase(source, "SSYS:") != std::string_view::npos ||
+        FindIgnoreCase(source, "LSYS:") != std::string_view::npos) {
+        return p;
+    }
+    if (source.find(':') == std::string_view::npos) {
+        if (opt_.picture_container) p.picture = opt_.picture_container->FindEncoded(source);
+    } else if (source.find("://") != std::string_view::npos && opt_.picture_cache) {
+        TMarkupPicture* cached = opt_.picture_cache->FindPictureByAddress(source);
+        if (!cached) {
+            cached = opt_.picture_cache->AddPicture();
+            cached->Asynchronous = false;
+            cached->LoadFromAddress(source);
+        }
+        p.picture = cached;
+    }
+    if (auto* animated = dynamic_cast<TMarkupPicture*>(p.picture)) {
+        p.frame_left = animated->FrameLeft();
+        p.frame_top = animated->FrameTop();
+    }
+    return p;
+}
+
+void MarkupEngine::DrawListPicture(const PictureSource& p, int x, int y) {
+    const int w = p.list->Width(), h = p.list->Height();
+    if (opt_.print_mode) {
+        const MarkupRect r{x, y, x + RoundEven(w * opt_.print_scale),
+                           y + RoundEven(h * opt_.print_scale)};
+        canvas_.DrawListImage(*p.list, p.index, r, true);
+    } else {
+        canvas_.DrawListImage(*p.list, p.index, {x, y, x + w, y + h}, false);
+    }
+}
+
+void MarkupEngine::Image(const MarkupTag& tag) {
+    ++image_counter_;
+    const std::string source = AttributeOr(tag.attributes, "SRC", "");
+    const int given_w = ReadMarkupNumber(AttributeOr(tag.attributes, "WIDTH", ""));
+    const int given_h = ReadMarkupNumber(AttributeOr(tag.attributes, "HEIGHT", ""));
+    const PictureSource p = FindPicture(source);
+    const int top = line_.top;
+    int counted_w = 0, counted_h = 0;
+    if (p.list) {
+        counted_w = ScaleX(p.list->Width());
+        counted_h = ScaleY(p.list->Height());
+        if (Drawing()) DrawListPicture(p, x_, top);
+    } else if (p.picture && !p.picture->Empty() && p.picture->Width() > 0 &&
+               p.picture->Height() > 0) {
+        // A picture whose size reads 0 is drawn as nothing: there is nothing to scale by.
+        const int pw = p.picture->Width(), ph = p.picture->Height();
+        int w = pw, h = ph;
+        if (given_w > 0 && given_h > 0) {
+            w = given_w;
+            h = given_h;
+        } else if (given_w > 0) {
+            w = given_w;
+            h = RoundEven(static_cast<double>(ph) * given_w / pw);
+        } else if (given_h > 0) {
+            h = given_h;
+            w = RoundEven(static_cast<double>(pw) * given_h / ph);
+        }
+        if (Drawing()) {
+            if (given_w > 0 || given_h > 0) {
+                if (auto* m = dynamic_cast<TMarkupPicture*>(p.picture)) m->Stretch = true;
+                canvas_.DrawPicture(*p.picture, {x_, top, x_ + w, top + h});
+            } else {
+                const int x = x_ + p.frame_left, y = top + p.frame_top;
+                canvas_.DrawPicture(*p.picture, {x, y, x + pw, y + ph});
+            }
+        }
+        counted_w = ScaleX(w);
+        counted_h = ScaleY(h);
+    } else {
+        return;
+    }
+
+    if (final_pass_ && in_anchor_ && !target_.empty()) {
+        const int d = opt_.point_x - line_.left;
+        if (d > line_width_ && d < line_width_ + counted_w && opt_.point_y > top &&
+            opt_.point_y < top + counted_h) {
+            picture_hit_ = true;
+            out_.anchor_under_point = target_;
+            if (!title_.empty()) out_.anchor_title = title_;
+        }
+    }
+
+    // Only the measuring pass decides the line: the drawing pass places what it was given.
+    const int line_w = line_.width();
+    if (!Drawing() && counted_w < line_w && line_width_ + counted_w > line_w) {
+        line_full_ = true;
+        return;
+    }
+    line_width_ += counted_w;
+    x_ += counted_w;
+    line_height_ = std::max(line_height_, counted_h);
+
+    const std::string upper = UpperAscii(tag.text);
+    if (upper.find("ALIGN") != std::string::npos) {
+        if (upper.find("\"TOP") != std::string::npos) {
+            image_offset_ = line_height_ - GhHeight();
+        } else if (upper.find("\"MIDDLE") != std::string::npos) {
+            image_offset_ = (line_height_ - GhHeight()) / 2;
+        }
+    }
+    if (upper.find("WRAP") != std::string::npos) {
+        line_height_ = GhHeight();
+        image_offset_ = 0;
+    }
+}
+
+void MarkupEngine::ListItem(const MarkupTag& tag) {
+    if (item_seen_) {
+        line_full_ = true;  // one item per line: the second starts the next
+        return;
+    }
+    item_seen_ = true;
+    const std::string type = UpperAscii(AttributeOr(tag.attributes, "TYPE", ""));
+    const auto color_value = MarkupAttribute(tag.attributes, "COLOR");
+    const TColor color = color_value ? ColorFromValue(*color_value) : kMarkupNone;
+
+    line_width_ += list_level_ * kListIndent;
+    x_ += (list_level_ - 1) * kListIndent;
+    if (Drawing() && !hidden_) {
+        if (!type.empty()) {
+            // Without COLOR the shape takes the text's colour.
+            const TColor fill = color != kMarkupNone ? color : font_.color;
+            const MarkupRect box{x_, line_.top + 2, x_ + 8, line_.top + 10};
+            if (type == "SQUARE") canvas_.FillRect(box, fill);
+            if (type == "CIRCLE") canvas_.FillEllipse(box, fill);
+            background_ = kMarkupNone;
+        } else {
+            MarkupFont bullet = font_;
+            if (color != kMarkupNone) bullet.color = color;
+            bullet.name = "Symbol";
+            std::string mark;
+            if (ordered_) {
+                mark = std::to_string(item_counter_++) + ". ";
+            } else {
+                mark = list_level_ % 2 != 0 ? "•" : "o";
+            }
+            MarkupTextFlags flags = text_flags_;
+            flags.top_aligned = true;
+            canvas_.DrawText(bullet, mark, {x_, line_.top, line_.right, line_.bottom}, flags);
+            if (ordered_) x_ += canvas_.TextExtent(bullet, mark).cx - kListIndent;
+        }
+    }
+    x_ += kListIndent;
+}
+
+void MarkupEngine::Rule(const MarkupTag& tag) {
+    const auto value = MarkupAttribute(tag.attributes, "COLOR");
+    const TColor color = value ? ColorFromValue(*value) : kMarkupBlack;
+    const int y = RunBottom() + 1;
+    canvas_.Line(line_.left, y, line_.right, y, color);
+}
+
+void MarkupEngine::Paragraph(const MarkupTag& tag) {
+    const std::string_view a = tag.attributes;
+    if (auto align = MarkupAttribute(a, "ALIGN")) {
+        const std::string upper = UpperAscii(*align);
+        if (upper.find("RIGHT") != std::string::npos) align_ = Align::kRight;
+        if (upper.find("LEFT") != std::string::npos) align_ = Align::kLeft;
+        if (upper.find("CENTER") != std::string::npos) align_ = Align::kCenter;
+    }
+    indent_ = ReadMarkupNumber(AttributeOr(a, "INDENT", ""));
+
+    const auto back = MarkupAttribute(a, "BGCOLOR");
+    if (!back || !Drawing() || opt_.selected) return;
+    const MarkupRect& b = opt_.bounds;
+    const TColor from = ColorFromValue(*back);
+    paragraph_background_ = true;
+    if (auto to = MarkupAttribute(a, "BGCOLORTO")) {
+        paragraph_gradient_ = true;
+        paragraph_from_ = from;
+        paragraph_to_ = ColorFromValue(*to);
+        Gradient({b.left, line_.top, b.right, RunBottom() + 2}, paragraph_from_, paragraph_to_,
+                 true);
+        background_ = kMarkupNone;
+    } else {
+        paragraph_gradient_ = false;
+        paragraph_saved_ = true;
+        paragraph_saved_background_ = background_;
+        background_ = from;
+        canvas_.FillRect({b.left, line_.top, b.right, RunBottom()}, from);
+    }
+}
+
+void MarkupEngine::FillParagraphLine() {
+    const MarkupRect r{opt_.bounds.left, line_.top, opt_.bounds.right, line_.top + line_height_};
+    // Further lines of a gradient paragraph repeat the gradient rather than stay bare.
+    if (paragraph_gradient_) {
+        Gradient(r, paragraph_from_, paragraph_to_, true);
+    } else if (background_ != kMarkupNone) {
+        canvas_.FillRect(r, background_);
+    }
+}
+
+void MarkupEngine::Body(const MarkupTag& tag) {
+    const std::string_view a = tag.attributes;
+    if (auto v = MarkupAttribute(a, "BACKGROUND")) BodyPicture(*v, false);
+    if (auto v = MarkupAttribute(a, "BGTOPLEFT")) BodyPicture(*v, false);
+    if (auto v = MarkupAttribute(a, "BGTOPRIGHT")) BodyPicture(*v, true);
+
+    const auto back = MarkupAttribute(a, "BGCOLOR");
+    if (!back) return;
+    const MarkupRect& b = opt_.bounds;
+    const TColor from = ColorFromValue(*back);
+    if (auto to = MarkupAttribute(a, "BGCOLORTO")) {
+        const bool horizontal = UpperAscii(AttributeOr(a, "DIR", "H")) == "H";
+        Gradient(b, from, ColorFromValue(*to), horizontal);
+        background_ = kMarkupNone;
+    } else {
+        font_saved_background_ = background_;
+        background_ = from;
+        canvas_.FillRect({b.left - 2, b.top, b.right, b.bottom}, from);
+    }
+}
+
+void MarkupEngine::BodyPicture(std::string_view source, bool top_right) {
+    const PictureSource p = FindPicture(source);
+    if (p.list) {
+        const int x = top_right ? line_.right - ScaleX(p.list->Width()) : x_;
+        DrawListPicture(p, x, line_.top);
+        return;
+    }
+    if (!p.picture || p.picture->Empty()) return;
+    const int pw = p.picture->Width(), ph = p.picture->Height();
+    if (pw <= 0 || ph <= 0) return;
+    const MarkupRect& b = opt_.bounds;
+    canvas_.PushClip(b);
+    for (int y = b.top; y < b.bottom; y += ph) {
+        if (top_right) {
+            canvas_.DrawPicture(*p.picture, {b.right - pw, y, b.right, y + ph});
+            continue;
+        }
+        for (int x = b.left; x < b.right; x += pw) {
+            canvas_.DrawPicture(*p.picture, {x, y, x + pw, y + ph});
+        }
+    }
+    canvas_.PopClip();
+}
+
+void MarkupEngine::Gradient(const MarkupRect& rect, TColor from, TColor to, bool horizontal) {
+    const TColor a = canvas_.ToRgb(from), b = canvas_.ToRgb(to);
+    const int n = kGradientSteps;
+    const int span = horizontal ? rect.width() : rect.height();
+    auto channel = [&](int shift, int k) {
+        const int ca = static_cast<int>((a >> shift) & 0xFF),
+                  cb = static_cast<int>((b >> shift) & 0xFF);
+        return static_cast<TColor>(std::clamp(ca + RoundEven(double(cb - ca) * k / n), 0, 255));
+    };
+    for (int k = 0; k < n; ++k) {
+        const TColor c = channel(0, k) | channel(8, k) << 8 | channel(16, k) << 16;
+        const int from_offset = RoundEven(double(k) * span / n);
+        const int to_offset = std::min(span, from_offset + span / n + 1);
+        if (to_offset <= from_offset) continue;
+        if (horizontal) {
+            canvas_.FillRect(
+                {rect.left + from_offset, rect.top, rect.left + to_offset, rect.bottom}, c);
+        } else {
+            canvas_.FillRect({rect.left, rect.top + from_offset, rect.right, rect.top + to_offset},
+                             c);
+        }
+    }
+}
+
+}  // namespace
+
+MarkupResult DrawMarkup(MarkupCanvas& canvas, const MarkupFont& base_font, TColor background,
+                        std::string_view text, const MarkupOptions& options) {
+    MarkupEngine engine(canvas, base_font, background, options);
+    return engine.Run(text);
+}
+
+}  // namespace kv

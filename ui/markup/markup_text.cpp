@@ -1,0 +1,336 @@
+#include "ui/markup/markup_text.h"
+
+#include <array>
+#include <cctype>
+#include <climits>
+#include <cstdlib>
+#include <utility>
+
+namespace kv {
+namespace {
+
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+void ReplaceAllIgnoreCase(std::string& text, std::string_view pattern, std::string_view with) {
+    std::size_t at = 0;
+    while ((at = FindIgnoreCase(text, pattern, at)) != std::string::npos) {
+        text.replace(at, pattern.size(), with);
+        at += with.size();
+    }
+}
+
+// Entities and what the game shows for them (the 1252 characters, in UTF-8).
+constexpr std::array<std::pair<std::string_view, std::string_view>, 9> kEntities{{
+    {"&amp;", "&&"},
+    {"&quot;", "\""},
+    {"&sect;", "§"},
+    {"&permil;", "‰"},
+    {"&reg;", "®"},
+    {"&copy;", "©"},
+    {"&para;", "¶"},
+    {"&trade;", "™"},
+    {"&euro;", "€"},
+}};
+
+constexpr std::array<std::pair<std::string_view, TColor>, 40> kColorNames{{
+    {"clred", 0x0000FF},
+    {"clblack", 0x000000},
+    {"clblue", 0xFF0000},
+    {"clgreen", 0x008000},
+    {"claqua", 0xFFFF00},
+    {"clyellow", 0x00FFFF},
+    {"clfuchsia", 0xFF00FF},
+    {"clwhite", 0xFFFFFF},
+    {"cllime", 0x00FF00},
+    {"clsilver", 0xC0C0C0},
+    {"clgray", 0x808080},
+    {"clolive", 0x008080},
+    {"clnavy", 0x800000},
+    {"clpurple", 0x800080},
+    {"clteal", 0x808000},
+    {"clmaroon", 0x000080},
+    {"clbackground", 0xFF000001},
+    {"clactivecaption", 0xFF000002},
+    {"clinactivecaption", 0xFF000003},
+    {"clmenu", 0xFF000004},
+    {"clwindow", 0xFF000005},
+    {"clwindowframe", 0xFF000006},
+    {"clmenutext", 0xFF000007},
+    {"clwindowtext", 0xFF000008},
+    {"clcaptiontext", 0xFF000009},
+    {"clactiveborder", 0xFF00000A},
+    {"clinactiveborder", 0xFF00000B},
+    {"clappworkspace", 0xFF00000C},
+    {"clhighlight", 0xFF00000D},
+    {"clhighlighttext", 0xFF00000E},
+    {"clbtnface", 0xFF00000F},
+    {"clbtnshadow", 0xFF000010},
+    {"clgraytext", 0xFF000011},
+    {"clbtntext", 0xFF000012},
+    {"clinactivecaptiontext", 0xFF000013},
+    {"clbtnhighlight", 0xFF000014},
+    {"cl3ddkshadow", 0xFF000015},
+    {"cl3dlight", 0xFF000016},
+    {"clinfotext", 0xFF000017},
+    {"clinfobk", 0xFF000018},
+}};
+
+// Removes every section from open to close (the closing text included); an unclosed
+// section hides the rest of the text.
+std::string DropSections(std::string_view text, std::string_view open, std::string_view close,
+                         bool ignore_case) {
+    std::string out;
+    while (true) {
+        const std::size_t at = ignore_case ? FindIgnoreCase(text, open) : text.find(open);
+        if (at == std::string_view::npos) break;
+        out.append(text.substr(0, at));
+        const std::size_t end = ignore_case ? FindIgnoreCase(text, close, at + open.size())
+                                            : text.find(close, at + open.size());
+        if (end == std::string_view::npos) return out;
+        text.remove_prefix(end + close.size());
+    }
+    out.append(text);
+    return out;
+}
+
+}  // namespace
+
+std::string UpperAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = Upper(c);
+    return out;
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = Lower(c);
+    return out;
+}
+
+std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from) {
+    if (pattern.empty()) return from <= text.size() ? from : std::string_view::npos;
+    if (pattern.size() > text.size()) return std::string_view::npos;
+    for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
+        std::size_t k = 0;
+        while (k < pattern.size() && Upper(text[i + k]) == Upper(pattern[k])) ++k;
+        if (k == pattern.size()) return i;
+    }
+    return std::string_view::npos;
+}
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           FindIgnoreCase(text.substr(0, prefix.size()), prefix) == 0;
+}
+
+std::size_t PosIgnoreCase(std::string_view pattern, std::string_view text) {
+    const std::size_t at = FindIgnoreCase(text, pattern);
+    return at == std::string_view::npos ? 0 : at + 1;
+}
+
+bool ReplaceFirstIgnoreCase(std::string_view pattern, std::string_view replacement,
+                            std::string& text) {
+    const std::size_t at = FindIgnoreCase(text, pattern);
+    if (at == std::string::npos) return false;
+    text.replace(at, pattern.size(), replacement);
+    return true;
+}
+
+std::string JoinMarkupLines(std::string_view text, bool br_as_tag) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\n') continue;
+        if (c == '\r') {
+            if (br_as_tag) out += "<BR>";
+            continue;
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::string RemoveHashMarkers(std::string_view text) {
+    std::string out(text);
+    std::size_t at;
+    while ((at = out.find("<#")) != std::string::npos) {
+        out.erase(at, 1);
+        const std::size_t close = out.find('>', at);
+        if (close != std::string::npos) out.erase(close, 1);
+    }
+    return out;
+}
+
+std::string DecodeEntities(std::string_view text) {
+    std::string out(text);
+    if (out.find('&') == std::string::npos) return out;
+    // Each replacement shortens the text, so the passes end.
+    bool replaced = true;
+    while (replaced) {
+        replaced = false;
+        for (const auto& [entity, shown] : kEntities) {
+            if (ReplaceFirstIgnoreCase(entity, shown, out)) replaced = true;
+        }
+    }
+    return out;
+}
+
+std::string DecodeRunEntities(std::string_view run) {
+    std::string out(run);
+    if (out.find('&') == std::string::npos) return out;
+    ReplaceAllIgnoreCase(out, "&nbsp;", " ");
+    ReplaceAllIgnoreCase(out, "&lt;", "<");
+    ReplaceAllIgnoreCase(out, "&gt;", ">");
+    return out;
+}
+
+std::string PrepareMarkup(std::string_view text) {
+    return JoinMarkupLines(RemoveHashMarkers(DecodeEntities(text)), true);
+}
+
+TColor ColorFromHex(std::string_view value) {
+    auto pair = [&](std::size_t at) {
+        int v = 0;
+        for (std::size_t i = at; i < at + 2; ++i) {
+            const int d = i < value.size() ? HexDigit(value[i]) : 0;
+            v = v * 16 + (d < 0 ? 0 : d);
+        }
+        return static_cast<TColor>(v);
+    };
+    return pair(1) + 256 * pair(3) + 65536 * pair(5);
+}
+
+TColor ColorFromName(std::string_view name) {
+    const std::string lower = LowerAscii(name);
+    for (const auto& [n, color] : kColorNames) {
+        if (n == lower) return color;
+    }
+    return 0;
+}
+
+TColor ColorFromValue(std::string_view value) {
+    if (!value.empty() && value[0] == '#') return ColorFromHex(value);
+    return ColorFromName(value);
+}
+
+namespace {
+
+// Reads an integer at the start of s; returns the number of characters used (0 when no digit).
+std::size_t ParseNumber(std::string_view s, long long& result) {
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+    int base = 10;
+    if (i < s.size() && s[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    const std::size_t digits_from = i;
+    long long v = 0;
+    while (i < s.size()) {
+        const int d = base == 16 ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
+        if (d < 0) break;
+        if (v < INT_MAX) v = v * base + d;  // a huge value saturates instead of overflowing
+        ++i;
+    }
+    if (i == digits_from) return 0;
+    if (v > INT_MAX) v = INT_MAX;
+    result = negative ? -v : v;
+    return i;
+}
+
+}  // namespace
+
+int ReadMarkupNumber(std::string_view value) {
+    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
+        value.remove_prefix(1);
+    long long v = 0;
+    return ParseNumber(value, v) ? static_cast<int>(v) : 0;
+}
+
+std::optional<int> ReadWholeNumber(std::string_view value) {
+    long long v = 0;
+    const std::size_t used = ParseNumber(value, v);
+    if (used == 0 || used != value.size()) return std::nullopt;
+    return static_cast<int>(v);
+}
+
+std::optional<std::string> MarkupAttribute(std::string_view tag, std::string_view name) {
+    const std::size_t at = FindIgnoreCase(tag, name);
+    if (at == std::string_view::npos) return std::nullopt;
+    const std::size_t open = tag.find('"', at + name.size());
+    if (open == std::string_view::npos) return std::string();
+    const std::size_t close = tag.find('"', open + 1);
+    if (close == std::string_view::npos) return std::string();
+    return std::string(tag.substr(open + 1, close - open - 1));
+}
+
+std::string StripMarkup(std::string_view text) {
+    std::string s(text);
+    ReplaceAllIgnoreCase(s, "<BR>", "\r\n");
+    ReplaceAllIgnoreCase(s, "<HR>", "\r\n");
+    s = DropSections(s, "<z>", "</z>", false);
+    s = DropSections(s, "<Z>", "</Z>", false);
+    return DropSections(s, "<", ">", false);
+}
+
+std::string EscapeMarkup(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (text[i]) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '\r':
+                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+                out += ' ';
+                break;
+            case '\n':
+                out += ' ';
+                break;
+            default:
+                out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string RemovePrefixMarks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&') {
+            if (i + 1 < text.size() && text[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace kv

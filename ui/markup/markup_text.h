@@ -1,0 +1,72 @@
+#pragma once
+// The mark-up language the game writes its rich texts in: preparation of a text before
+// layout, entities, colour and number values, attribute look-up and the plain-text form.
+// Texts are UTF-8 in memory; every character the language gives a meaning is ASCII, so
+// byte positions are safe to cut at.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+// 0x00BBGGRR, 0xFF0000nn for system colour nn, kMarkupNone for "no colour".
+using TColor = std::uint32_t;
+inline constexpr TColor kMarkupNone = 0x1FFFFFFF;
+inline constexpr TColor kMarkupHighlight = 0xFF00000D;
+inline constexpr TColor kMarkupHighlightText = 0xFF00000E;
+inline constexpr TColor kMarkupBlack = 0x000000;
+inline constexpr TColor kMarkupRed = 0x0000FF;
+
+// Drops every LF; every CR becomes "<BR>" when br_as_tag, else it is dropped too.
+std::string JoinMarkupLines(std::string_view text, bool br_as_tag);
+// "<#12>" becomes "#12": markers that look like tags are shown as text.
+std::string RemoveHashMarkers(std::string_view text);
+// The named entities decoded once per text ("&amp;" becomes "&&", shown as one '&').
+std::string DecodeEntities(std::string_view text);
+// The entities decoded inside one text run, so that they neither split words nor open tags.
+std::string DecodeRunEntities(std::string_view run);
+// Entities, markers and line ends, in the order the renderer needs them.
+std::string PrepareMarkup(std::string_view text);
+
+// "#RRGGBB" (either letter case); missing digits count 0.
+TColor ColorFromHex(std::string_view value);
+// "clRed", "clBtnFace", ... compared without case; unknown names are black.
+TColor ColorFromName(std::string_view name);
+// A colour attribute value: "#" starts a hexadecimal colour, anything else is a name.
+TColor ColorFromValue(std::string_view value);
+
+// The leading integer of a value: blanks skipped, a sign, "$" or "0x" for hexadecimal;
+// reading stops at the first stray character and no digits at all read 0.
+int ReadMarkupNumber(std::string_view value);
+// The whole value must be one integer, nothing else (used by the <IND> tab).
+std::optional<int> ReadWholeNumber(std::string_view value);
+
+bool ReplaceFirstIgnoreCase(std::string_view pattern, std::string_view replacement,
+                            std::string& text);
+// 1-based position of pattern in text ignoring case, 0 when absent.
+std::size_t PosIgnoreCase(std::string_view pattern, std::string_view text);
+// 0-based, npos when absent.
+std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
+std::string UpperAscii(std::string_view text);
+std::string LowerAscii(std::string_view text);
+
+// The value of an attribute of a tag: name is searched (without case) in the tag's text and
+// the value is what stands between the next two double quotes, in its written case. nullopt
+// when the name does not occur; an empty value when no quotes follow it.
+std::optional<std::string> MarkupAttribute(std::string_view tag, std::string_view name);
+
+// The text of a mark-up with its tags and hidden sections removed; <BR> and <HR> become CR LF.
+std::string StripMarkup(std::string_view text);
+
+// Makes a text from the teams database or from the player safe to put inside mark-up:
+// it can open no tag, name no entity and break no line.
+std::string EscapeMarkup(std::string_view text);
+
+// What a text drawn with prefix processing shows: "&&" is one '&', a lone '&' vanishes
+// (it marks the accelerator letter after it).
+std::string RemovePrefixMarks(std::string_view text);
+
+}  // namespace kv
