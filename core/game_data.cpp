@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/text_tables.h"
+
 namespace kv {
 
 GameData::GameData() {
@@ -17,6 +19,7 @@ void GameData::SetStartValues() {
     job_offers.fill(-1);
     players.assign(1, t_player{});
     players[0].team = -1;
+    LoadReferees(*this);
 }
 
 GameData& Game() {

@@ -1,5 +1,7 @@
 #include "core/text_tables.h"
 
+#include "core/game_data.h"
+
 namespace kv {
 
 // Written in index order, five to a line, so an entry is easy to find by its number.
@@ -413,6 +415,19 @@ std::string_view EntryOr(const std::array<std::string_view, N>& table, long long
 }
 
 }  // namespace
+
+void LoadReferees(GameData& data) {
+    static_assert(std::tuple_size_v<decltype(data.referees)> == referee_defaults.size());
+    for (std::size_t i = 0; i < referee_defaults.size(); ++i) {
+        const RefereeDefault& d = referee_defaults[i];
+        arbitro_& r = data.referees[i];
+        r = arbitro_{};
+        r.name.set(d.name);
+        r.technique = d.technique;
+        r.strictness = d.strictness;
+        r.origin = d.origin;
+    }
+}
 
 std::string_view CountryName(int country) {
     return EntryOr(country_names, country);

@@ -41,6 +41,10 @@ struct RefereeDefault {
 };
 extern const std::array<RefereeDefault, 42> referee_defaults;
 
+class GameData;
+// Fills the game's `referees` table from the defaults; every GameData starts with it filled,
+// as the table is part of the program and never saved.
+void LoadReferees(GameData& data);
 
 // Indexes read from files and saved games are not trusted: these give "" for any index
 // outside the table instead of reading past it.

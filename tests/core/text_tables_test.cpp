@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/game_data.h"
 #include "platform/base/cp1252.h"
 
 namespace kv {
@@ -159,17 +160,20 @@ TEST(TextTables, LookUpsOutsideATableGiveAnEmptyText) {
 }
 
 TEST(TextTables, RefereesKeepTheirOriginsAndRatings) {
-    const auto& referees = referee_defaults;
+    GameData game;
+    game.referees = {};
+    LoadReferees(game);
+    const auto& referees = game.referees;
     std::map<std::string, std::vector<int>> by_name;
     for (int i = 0; i < 42; ++i) {
-        const RefereeDefault& r = referees[static_cast<std::size_t>(i)];
+        const arbitro_& r = referees[static_cast<std::size_t>(i)];
         EXPECT_EQ(r.origin, i < 25 ? kHomeRefereeOrigin : kInternationalRefereeOrigin) << i;
         EXPECT_GE(r.technique, 2) << i;
         EXPECT_LE(r.technique, 5) << i;
         EXPECT_GE(r.strictness, 2) << i;
         EXPECT_LE(r.strictness, 5) << i;
         EXPECT_FALSE(r.name.empty()) << i;
-        by_name[std::string(r.name)].push_back(i);
+        by_name[r.name.str()].push_back(i);
     }
     EXPECT_EQ(referees[0].technique, 3);
     EXPECT_EQ(referees[5].strictness, 2);
@@ -180,6 +184,12 @@ TEST(TextTables, RefereesKeepTheirOriginsAndRatings) {
     for (const auto& [name, indexes] : by_name)
         if (indexes.size() > 1) shared.insert(indexes);
     EXPECT_EQ(shared, (std::set<std::vector<int>>{{4, 17}, {27, 28}}));
+    EXPECT_EQ(referees[3].name.str(), referee_defaults[3].name);
+
+    // A clean game already has them: they are part of the program, not of a saved game.
+    Game().Reset();
+    EXPECT_EQ(Game().referees[41].origin, kInternationalRefereeOrigin);
+    EXPECT_EQ(Game().referees[41].name.str(), referee_defaults[41].name);
 }
 
 }  // namespace
