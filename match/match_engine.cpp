@@ -123,6 +123,12 @@ PenaltyKick AwardPenalty(const jogos& m, int match, int s, int taking, int keepe
 
 }  // namespace
 
+void ReserveMatchDayLists() {
+    // Up to 40 matches a group; a busy match writes a few dozen events.
+    Game().match_events.reserve(40 * 64);
+    booked_players().reserve(40 * 16);
+}
+
 void SetStoppageTime(int match) {
     jogos* m = DayMatchAt(match);
     if (!m) return;

@@ -6,7 +6,8 @@ namespace kv {
 class MatchDecisions;
 
 inline constexpr int kFirstHalfLastTick = 92;
-inline constexpr int kStoppageTimeTick = 180;
+inline constexpr int kStoppageTimeTick = 180;  // the tick that fixes the length of stoppage time
+inline constexpr int kSecondHalfLastTick = 182;
 inline constexpr int kLastTick = 190;
 
 // Follow-up values a move leaves for the next one, beyond the zone engine's outcomes 1..10.
@@ -37,6 +38,9 @@ struct MoveResult {
     int value = -1;
     int spare = -1;
 };
+
+// Gives the day's event and booking lists room for a full match day, so no tick allocates.
+void ReserveMatchDayLists();
 
 // Plays one tick of day match `match`; `decisions` answers for human teams in a watched match and
 // is null in a quick group. Returns the index in match_events of the event the tick added (the last

@@ -1,9 +1,14 @@
 #pragma once
 // A small world for the engine: clubs with squads, their line-ups and a day match between them.
 
+#include <algorithm>
+#include <vector>
+
 #include "core/game_data.h"
+#include "match/discipline.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
+#include "match/match_engine.h"
 
 namespace kv::testing {
 
@@ -43,9 +48,10 @@ inline int AddPlayer(int team, const PlayerSpec& spec) {
     return static_cast<int>(gd.players.size()) - 1;
 }
 
-// Two goalkeepers, four full-backs, five centre-backs, six midfielders and four forwards.
+// Enough players of each position for any computer formation and a full bench: two goalkeepers,
+// five full-backs, five centre-backs, six midfielders and five forwards.
 inline void AddSquad(int team, int strength) {
-    const int positions[] = {0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4};
+    const int positions[] = {0, 0, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4};
     int i = 0;
     for (int position : positions) {
         AddPlayer(team, {position, strength - (i % 7), i % 2, 0, 100, 18 + (i * 3) % 20});
@@ -75,5 +81,57 @@ inline int AddDayMatch(int home, int away) {
     m.subs_left[1] = 3;
     return static_cast<int>(gd.day_matches.size()) - 1;
 }
+
+// A match day of `matches` matches between computer clubs of varied strength, line-ups chosen.
+inline void SetUpMatchDay(int matches) {
+    StartMatchDay();
+    for (int i = 0; i < 2 * matches; ++i) {
+        const int team = AddTeam();
+        AddSquad(team, 55 + (i * 7) % 40);
+        ChooseComputerLineup(team);
+    }
+    for (int i = 0; i < matches; ++i) AddDayMatch(2 * i, 2 * i + 1);
+}
+
+// The ticks of one match as the match day plays them: all of the first 182, then stoppage time
+// up to the match's last tick.
+template <class AfterTick>
+void PlayWholeMatch(int match, MatchDecisions* decisions, AfterTick after_tick) {
+    for (int tick = 1; tick <= kLastTick; ++tick) {
+        if (tick > kSecondHalfLastTick && tick > Game().day_matches[match].last_tick) break;
+        PlayTick(match, decisions);
+        after_tick();
+    }
+}
+
+inline void PlayWholeMatch(int match, MatchDecisions* decisions = nullptr) {
+    PlayWholeMatch(match, decisions, [] {});
+}
+
+// A prepared match day kept aside, so a batch can play its matches again and again from the same
+// start. Restoring copies into the tables in place and allocates nothing.
+class SavedMatchDay {
+public:
+    SavedMatchDay()
+        : teams_(Game().teams),
+          players_(Game().players),
+          strengths_(Game().match_strengths),
+          matches_(Game().day_matches) {}
+
+    void Restore() const {
+        std::copy(teams_.begin(), teams_.end(), Game().teams.begin());
+        std::copy(players_.begin(), players_.end(), Game().players.begin());
+        std::copy(strengths_.begin(), strengths_.end(), Game().match_strengths.begin());
+        std::copy(matches_.begin(), matches_.end(), Game().day_matches.begin());
+        Game().match_events.clear();
+        booked_players().clear();
+    }
+
+private:
+    std::vector<t_team> teams_;
+    std::vector<t_player> players_;
+    std::vector<t_match_strength> strengths_;
+    std::vector<jogos> matches_;
+};
 
 }  // namespace kv::testing
