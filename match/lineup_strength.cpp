@@ -59,27 +59,30 @@ void ComputeLineupStrength(int s) {
     const t_team* t = TeamAt(team);
     const bool human = t && t->human;
 
+    // The player table is read once; a slot's index is checked against it.
+    const auto& players = Game().players;
+    const int player_count = static_cast<int>(players.size());
     ZoneValues v;
     bool present[kLastPositionCode + 1] = {};
     for (int slot = 0; slot < 11; ++slot) {
         const int c = r->slot_positions[slot];
-        const t_player* p = PlayerAt(r->players[slot]);
-        if (!p) continue;
-        if (p->on_pitch) {
+        const int index = r->players[slot];
+        if (index <= 0 || index >= player_count) continue;
+        const t_player& p = players[index];
+        if (p.on_pitch) {
+            const int value =
+                p.position == position_codes(c).group ? p.strength : RoundEven(p.strength * 0.7);
+            const int amount = EnergyScaled(p, value);
             for (int z : position_zones(c)) {
                 if (z <= 0) continue;
-                const int value = p->position == position_codes(c).group
-                                      ? p->strength
-                                      : RoundEven(p->strength * 0.7);
-                const int amount = EnergyScaled(*p, value);
                 v.attack[z] += amount;
                 v.defence[z] += amount;
                 present[c] = true;
             }
         }
         if (c == 1) {
-            v.keeper += EnergyScaled(*p, p->strength);
-            if (p->position != 0) {
+            v.keeper += EnergyScaled(p, p.strength);
+            if (p.position != 0) {
                 // An outfield player in goal: the box is all but open.
                 v.ScaleKeeper(0.1);
                 v.ScaleDefence(2, 2, 0.05);

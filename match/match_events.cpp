@@ -67,4 +67,14 @@ int RecordMatchEvent(int side, int player, int match, int value, int kind) {
     return e;
 }
 
+void RecordCompetitionResult(int team, int placing, int kind, int extra) {
+    GameData& gd = Game();
+    t_club_result& r = AppendRecord(gd.club_competition_history);
+    r.team = team;
+    r.season = gd.game_state.season;
+    r.kind = kind;
+    r.placing = placing;
+    r.extra = extra;
+}
+
 }  // namespace kv

@@ -17,6 +17,10 @@ int AddMatchEvent(int side, int player, int match, int value, int kind);
 // a replacement adds a second event. Returns the index of the last event added, or -1.
 int RecordMatchEvent(int side, int player, int match, int value, int kind);
 
+// Appends a line to club_competition_history: a club's placing or stage in a competition kind
+// this season, with its division or group (-1 none).
+void RecordCompetitionResult(int team, int placing, int kind, int extra);
+
 // The player statistics of an event ("gol", "ca", "cv", "ct") are kept by the season's statistics;
 // they plug in here. Without a recorder the events are only listed.
 using PlayerEventRecorder = void (*)(int player, int club, int competition, std::string_view key);

@@ -1,10 +1,14 @@
 #pragma once
 // The game rounds to the nearest whole number with halves going to the even neighbour.
 
-#include <cmath>
-
 namespace kv {
 
-inline int RoundEven(double x) { return static_cast<int>(std::nearbyint(x)); }
+// Adding and taking away 1.5 x 2^52 leaves a double rounded to a whole number by the processor's
+// default rounding, which sends halves to the even neighbour; exact for every value the game
+// rounds (far below 2^51), and much cheaper than a library call in the engine's inner loops.
+inline int RoundEven(double x) {
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<int>((x + kShift) - kShift);
+}
 
 }  // namespace kv

@@ -126,6 +126,13 @@ TEST(MatchEngine, InvariantsHoldAfterEveryTick) {
         EXPECT_EQ(m.possession[0] + m.possession[1], m.tick);
         if (match % 4 == 1) engine_goals += m.goals[0] + m.goals[1];
     }
+    // With both line-ups regular the engine's own goals never count: only set pieces score.
+    for (const t_match_event& e : Game().match_events) {
+        if (e.match % 4 != 1) {
+            ASSERT_NE(e.kind, meGoal);
+            ASSERT_NE(e.kind, meOwnGoal);
+        }
+    }
     for (const t_match_event& e : Game().match_events) {
         ASSERT_GE(e.tick, 1);
         ASSERT_LE(e.tick, kLastTick);
