@@ -326,3 +326,9 @@ TextBlock LayoutText(std::string_view utf8, const Font& font, int box_width, uns
 }
 
 }  // namespace kv
+
+#if defined(__SANITIZE_ADDRESS__)
+// Fontconfig keeps its configuration for the life of the process and frees it
+// only on request; the leak checker would report it at every exit.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+#endif
