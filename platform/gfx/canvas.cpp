@@ -353,7 +353,7 @@ TColor Canvas::Pixel(int x, int y) const {
 }
 
 void Canvas::SetPixel(int x, int y, TColor color) {
-    if (!clip_.contains({x + origin_.x, y + origin_.y})) return;
+    if (color == clNone || !clip_.contains({x + origin_.x, y + origin_.y})) return;
     SetSourceColor(color);
     cairo_rectangle(cr_, x, y, 1, 1);
     cairo_fill(cr_);

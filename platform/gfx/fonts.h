@@ -22,6 +22,7 @@ struct Font {
     int size = 8;  // points at 96 dpi
     FontStyles style = 0;
     TColor color = clWindowText;
+    int angle = 0;  // degrees counter-clockwise, turning about the text's top-left
 
     bool bold() const { return style & fsBold; }
     bool italic() const { return style & fsItalic; }

@@ -74,6 +74,8 @@ class TextEngine {
         PangoFontMetrics* m = pango_context_get_metrics(context_, e->desc, nullptr);
         e->metrics.ascent = PANGO_PIXELS_CEIL(pango_font_metrics_get_ascent(m));
         e->metrics.descent = PANGO_PIXELS_CEIL(pango_font_metrics_get_descent(m));
+        e->metrics.external_leading =
+            std::max(0, PANGO_PIXELS(pango_font_metrics_get_height(m)) - e->metrics.height());
         pango_font_metrics_unref(m);
         fonts_.push_back(std::move(e));
         last_ = fonts_.back().get();
@@ -126,28 +128,29 @@ size_t NextCharEnd(std::string_view s, size_t i) {
     return i;
 }
 
-size_t PrevCharStart(std::string_view s, size_t i) {
-    if (i == 0) return 0;
-    --i;
-    while (i > 0 && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) --i;
-    return i;
-}
-
-// Cuts a line to fit `width` with "..." at its end.
+// Cuts a line to fit `width` with "..." at its end, keeping the longest start
+// that fits (blanks before the dots dropped).
 void Ellipsize(TextLine& line, const Font& font, int width) {
     const std::string_view dots = "...";
-    const int dots_width = MeasureTextWidth(font, dots);
-    std::string_view text = line.text;
-    size_t end = text.size();
-    while (end > 0) {
-        end = PrevCharStart(text, end);
-        size_t trimmed = end;
-        while (trimmed > 0 && text[trimmed - 1] == ' ') --trimmed;
-        if (MeasureTextWidth(font, text.substr(0, trimmed)) + dots_width <= width) {
-            end = trimmed;
-            break;
-        }
+    const int room = width - MeasureTextWidth(font, dots);
+    const std::string_view text = line.text;
+    std::vector<size_t> ends;  // every character boundary after the first character
+    for (size_t i = 0; i < text.size(); i = NextCharEnd(text, i))
+        ends.push_back(NextCharEnd(text, i));
+    auto trimmed = [&](size_t end) {
+        while (end > 0 && text[end - 1] == ' ') --end;
+        return end;
+    };
+    // Widths grow with the prefix, so the longest fitting one is found by halving.
+    size_t lo = 0, hi = ends.size();  // ends[0..lo) fit; ends[hi..) do not
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        if (MeasureTextWidth(font, text.substr(0, trimmed(ends[mid]))) <= room)
+            lo = mid + 1;
+        else
+            hi = mid;
     }
+    const size_t end = lo == 0 ? 0 : trimmed(ends[lo - 1]);
     line.text = std::string(text.substr(0, end)) + std::string(dots);
     if (line.accel_byte >= static_cast<int>(end)) line.accel_byte = -1;
     line.width = MeasureTextWidth(font, line.text);
@@ -240,10 +243,21 @@ void DrawTextRun(cairo_t* cr, const Font& font, double x, double y, std::string_
         pango_attr_list_unref(attrs);
     }
     const TColor c = ColorToRGB(color == clDefault ? font.color : color);
+    if (c == clNone) return;
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
     const double baseline = PANGO_PIXELS(pango_layout_get_baseline(layout));
-    cairo_move_to(cr, x, y + entry.metrics.ascent - baseline);
-    pango_cairo_show_layout(cr, layout);
+    if (font.angle != 0) {
+        // Laid out level, then turned as a whole: the measured widths still hold.
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, -font.angle * M_PI / 180.0);
+        cairo_move_to(cr, 0, entry.metrics.ascent - baseline);
+        pango_cairo_show_layout(cr, layout);
+        cairo_restore(cr);
+    } else {
+        cairo_move_to(cr, x, y + entry.metrics.ascent - baseline);
+        pango_cairo_show_layout(cr, layout);
+    }
     cairo_new_path(cr);
 }
 
@@ -269,7 +283,9 @@ std::string StripPrefixes(std::string_view utf8, int& accel_byte) {
 
 TextBlock LayoutText(std::string_view utf8, const Font& font, int box_width, unsigned flags) {
     TextBlock block;
-    block.line_height = MeasureFontMetrics(font).height();
+    const FontMetrics metrics = MeasureFontMetrics(font);
+    block.line_height =
+        metrics.height() + ((flags & DT_EXTERNALLEADING) ? metrics.external_leading : 0);
     int accel = -1;
     std::string text = (flags & DT_NOPREFIX) ? std::string(utf8) : StripPrefixes(utf8, accel);
     if (flags & DT_HIDEPREFIX) accel = -1;
@@ -330,5 +346,7 @@ TextBlock LayoutText(std::string_view utf8, const Font& font, int box_width, uns
 #if defined(__SANITIZE_ADDRESS__)
 // Fontconfig keeps its configuration for the life of the process and frees it
 // only on request; the leak checker would report it at every exit.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 #endif

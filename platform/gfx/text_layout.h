@@ -18,6 +18,7 @@ namespace kv {
 struct FontMetrics {
     int ascent = 0;
     int descent = 0;
+    int external_leading = 0;  // the face's recommended gap between lines
     int height() const { return ascent + descent; }
 };
 

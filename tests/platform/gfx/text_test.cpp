@@ -241,6 +241,19 @@ TEST(TextDraw, WrappedCentredLinesAndClipping) {
     EXPECT_GT(Ink(d).right, 20);
 }
 
+TEST(TextDraw, TurnedTextRunsUpFromItsStart) {
+    Canvas c(60, 120);
+    c.bk_mode = BkMode::Transparent;
+    c.font.angle = 90;
+    const int w = c.TextWidth("Flamengo");
+    c.TextOut(20, 110, "Flamengo");
+    const Rect ink = Ink(c);
+    EXPECT_NEAR(ink.height(), w, 3);
+    EXPECT_LE(ink.bottom, 111);
+    EXPECT_GE(ink.left, 20);
+    EXPECT_LE(ink.right, 20 + c.TextHeight("Flamengo"));
+}
+
 TEST(TextDraw, OpaqueBackgroundFillsTheTextCell) {
     for (BkMode mode : {BkMode::Opaque, BkMode::Transparent}) {
         Canvas c(120, 30);
