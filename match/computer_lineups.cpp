@@ -1,6 +1,7 @@
 #include "match/computer_lineups.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "core/random.h"
@@ -228,10 +229,11 @@ void PrepareComputerLineups() {
     const int clubs = std::min<int>(gs.league_club_count, static_cast<int>(gd.teams.size()));
     switch (gs.match_kind) {
         case 0: {
-            const double today = TodaysDate();
+            // A friendly is today's whatever the time of day its date carries.
+            const double today = std::floor(TodaysDate());
             for (std::size_t i = 0; i < gd.friendlies.size(); ++i) {
                 const t_friendly f = gd.friendlies[i];
-                if (f.date != today || f.taken) continue;
+                if (std::floor(f.date) != today || f.taken) continue;
                 LineUpTeam(f.home);
                 LineUpTeam(f.away);
             }

@@ -224,6 +224,8 @@ MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_stren
 int PlayTick(int match, MatchDecisions* decisions) {
     jogos* m = DayMatchAt(match);
     if (!m) return -1;
+    // A group played without display asks nobody.
+    if (Game().quick_mode) decisions = nullptr;
     int s = m->ball_side;
     int z = m->ball_zone;
     const int k = m->last_outcome;

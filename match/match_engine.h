@@ -42,8 +42,8 @@ struct MoveResult {
 // Gives the day's event and booking lists room for a full match day, so no tick allocates.
 void ReserveMatchDayLists();
 
-// Plays one tick of day match `match`; `decisions` answers for human teams in a watched match and
-// is null in a quick group. Returns the index in match_events of the event the tick added (the last
+// Plays one tick of day match `match`; `decisions` answers for human teams in a watched match; in a
+// quick group (Game().quick_mode, or no decisions given) the engine decides for everybody. Returns the index in match_events of the event the tick added (the last
 // one when it added two), or -1.
 int PlayTick(int match, MatchDecisions* decisions = nullptr);
 

@@ -106,5 +106,46 @@ TEST(ComputerLineups, LeagueDayLinesUpComputerClubsAndServesSuspensions) {
     EXPECT_TRUE(t.attack_route == 0 || t.attack_route == 1);
 }
 
+TEST(ComputerLineups, FriendliesAndClubWorldCupPickTheirTeamsAndKeepTactics) {
+    testing::StartMatchDay();
+    Game().calendar[0].date = 300;
+    for (int t = 0; t < 12; ++t) {
+        AddTeam();
+        AddSquad(t, 60);
+        Game().teams[t].playing_style = 1;
+    }
+    auto friendly = [](int home, int away, double date, bool taken) {
+        t_friendly& f = AppendRecord(Game().friendlies);
+        f.home = home;
+        f.away = away;
+        f.date = date;
+        f.taken = taken;
+    };
+    friendly(0, 1, 300.25, false);
+    friendly(2, 3, 300, true);
+    friendly(4, 5, 301, false);
+    Game().game_state.match_kind = 0;
+    PrepareComputerLineups();
+    auto lined_up = [] {
+        std::set<int> teams;
+        for (int t = 0; t < static_cast<int>(Game().teams.size()); ++t)
+            if (Game().teams[t].match_strength_index >= 0) teams.insert(t);
+        return teams;
+    };
+    EXPECT_EQ(lined_up(), (std::set<int>{0, 1}));
+
+    for (auto& t : Game().teams) t.match_strength_index = -1;
+    Game().match_strengths.clear();
+    for (int tie = 0; tie < 6; ++tie) {
+        Game().club_world_cup_bracket[tie].team_a = 2 * tie;
+        Game().club_world_cup_bracket[tie].team_b = 2 * tie + 1;
+    }
+    Game().game_state.match_kind = 5;
+    Game().game_state.club_world_cup_stage = 2;
+    PrepareComputerLineups();
+    EXPECT_EQ(lined_up(), (std::set<int>{4, 5, 6, 7}));
+    for (const t_team& t : Game().teams) EXPECT_EQ(t.playing_style, 1);
+}
+
 }  // namespace
 }  // namespace kv
