@@ -26,6 +26,15 @@ void MeshCorner(cairo_pattern_t* p, int corner, ARGB c) {
                                              ARGBBlue(c) / 255.0, ARGBAlpha(c) / 255.0);
 }
 
+// Whole coordinates name pixel centres, but a picture's texels start on whole
+// coordinates: shift them so each texel lands on one pixel, unblurred.
+void AlignToPixels(cairo_pattern_t* p) {
+    cairo_matrix_t m;
+    cairo_matrix_init_translate(&m, 0.5, 0.5);
+    cairo_pattern_set_matrix(p, &m);
+    cairo_pattern_set_filter(p, CAIRO_FILTER_NEAREST);
+}
+
 // The flattened outline of a path: straight edges only.
 std::vector<PointF> FlattenPath(const GraphicsPath& path) {
     std::vector<PointF> points;
@@ -413,6 +422,7 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
             cairo_surface_mark_dirty(tile);
             cairo_pattern_t* p = cairo_pattern_create_for_surface(tile);
             cairo_pattern_set_extend(p, CAIRO_EXTEND_REPEAT);
+            AlignToPixels(p);
             cairo_surface_destroy(tile);
             return p;
         }
@@ -421,6 +431,7 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
             cairo_pattern_t* p = cairo_pattern_create_for_surface(texture_);
             cairo_pattern_set_extend(
                 p, wrap_ == WrapMode::Clamp ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_REPEAT);
+            AlignToPixels(p);
             return p;
         }
     }

@@ -67,6 +67,22 @@ TEST(GraphicsFill, BrushesAndAlpha) {
     ExpectNearColor(c.Pixel(75, 50), RGBColor(0, 127, 0), 6, "second band");
 }
 
+TEST(GraphicsFill, HatchAndTextureTilesLandOnWholePixels) {
+    Picture tile(2, 1);
+    tile.SetPixelARGB(0, 0, 0xFFFF0000);
+    tile.SetPixelARGB(1, 0, 0xFF0000FF);
+    Canvas c(8, 16);
+    {
+        Graphics g(c);
+        g.FillRectangle(GraphicsBrush::Texture(tile), {0, 0, 8, 8});
+        g.FillRectangle(GraphicsBrush::Hatch(1, 0xFF000000, 0xFFFFFFFF), {0, 8, 8, 8});
+    }
+    for (int x = 0; x < 8; ++x) {
+        EXPECT_EQ(c.Pixel(x, 3), x % 2 ? clBlue : clRed) << x;
+        EXPECT_EQ(c.Pixel(x, 12), x == 0 ? clBlack : clWhite) << x;
+    }
+}
+
 TEST(GraphicsFill, WholeCoordinatesArePixelCentres) {
     Canvas c(10, 10);
     {
