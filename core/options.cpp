@@ -1,18 +1,16 @@
 #include "core/options.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <vector>
 
+#include "core/game_data.h"
+#include "core/picture_paths.h"
 #include "platform/base/files.h"
 
 namespace kv {
 namespace {
-
-std::string& OptionsPath() {
-    static std::string path = "korvanel.ini";
-    return path;
-}
 
 std::string_view Trim(std::string_view s) {
     const auto not_space = [](char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; };
@@ -122,11 +120,8 @@ constexpr std::array<NamedColour, 20> kNamedColours = {{
 
 }  // namespace
 
-void SetOptionsFilePath(std::string path) {
-    OptionsPath() = std::move(path);
-}
-const std::string& OptionsFilePath() {
-    return OptionsPath();
+std::string OptionsFilePath() {
+    return GamePath("korvanel.ini");
 }
 
 std::string ReadOption(std::string_view section, std::string_view key) {
@@ -203,6 +198,24 @@ LoadedOptions ReadOptionsFile() {
         o.list_colours[k] = *colour;
     }
     return o;
+}
+
+void LoadOptions() {
+    const LoadedOptions o = ReadOptionsFile();
+    t_game_state& s = Game().game_state;
+    s.match_delay = o.match_delay;
+    s.match_delay_no_humans = o.match_delay_no_humans;
+    s.halftime_window = o.halftime_window;
+    s.show_ai_shootouts = o.show_ai_shootouts;
+    s.show_coach_changes = o.show_coach_changes;
+    s.sound_on = o.sound_on;
+    s.auto_renew_contracts = o.auto_renew_contracts;
+    s.list_colours_on = o.list_colours_on;
+    s.bold_home_events = o.bold_home_events;
+    s.keep_lineup = o.keep_lineup;
+    s.autosave_mode = o.autosave_mode;
+    s.contract_notices = o.contract_notices;
+    std::copy(o.list_colours.begin(), o.list_colours.end(), s.list_colours);
 }
 
 std::optional<std::int32_t> ParseOptionNumber(std::string_view text) {

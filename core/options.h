@@ -17,10 +17,8 @@ inline constexpr std::int32_t kFallbackListColour = 255;  // red, when any list 
 inline constexpr std::array<std::int32_t, 5> kDefaultListColours = {4822164, 6599603, 8503488,
                                                                     10736081, 12377822};
 
-// Where the file lives; "korvanel.ini" in the working folder unless a test or the program's
-// start-up points elsewhere.
-void SetOptionsFilePath(std::string path);
-const std::string& OptionsFilePath();
+// "korvanel.ini" in the game folder (see GameFolder).
+std::string OptionsFilePath();
 
 // The value stored under the key, trimmed; kOptionNotFound when the file, section or key is
 // missing. Section and key names ignore case.
@@ -52,6 +50,9 @@ struct LoadedOptions {
 
 // Reads every key of the options file with its default for a missing or bad value.
 LoadedOptions ReadOptionsFile();
+
+// Gives the running game's state the options of the file; called once by the new-game builder.
+void LoadOptions();
 
 // A whole decimal number, spaces around it allowed; nothing for any other text.
 std::optional<std::int32_t> ParseOptionNumber(std::string_view text);

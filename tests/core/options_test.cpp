@@ -1,5 +1,8 @@
 #include "core/options.h"
 
+#include "core/game_data.h"
+#include "core/picture_paths.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,10 +19,10 @@ class OptionsFile : public ::testing::Test {
         char tmpl[] = "/tmp/kv_options_XXXXXX";
         ASSERT_NE(mkdtemp(tmpl), nullptr);
         dir_ = tmpl;
-        SetOptionsFilePath((dir_ / "korvanel.ini").string());
+        SetGameFolder(dir_.string());
     }
     void TearDown() override {
-        SetOptionsFilePath("korvanel.ini");
+        SetGameFolder("");
         std::filesystem::remove_all(dir_);
     }
     void WriteText(const std::string& text) {
@@ -139,8 +142,29 @@ TEST_F(OptionsFile, WriteOptionKeepsEveryOtherLine) {
     EXPECT_EQ(Text(), "[outra]\nx=1\n\n[opcoes]\nopsalvar=2\n");
 }
 
+TEST_F(OptionsFile, LoadOptionsGivesTheGameItsStartingOptions) {
+    Game().Reset();
+    Game().game_state.season = 3;
+    WriteText(
+        "[opcoes]\nopvelocidade=4\nopsom=0\nopsalvar=1\nopemails=2\nopcontrato=1\n"
+        "cor0=clRed\ncor1=clBlue\ncor2=clLime\ncor3=clWhite\ncor4=clBlack\n");
+    LoadOptions();
+    const t_game_state& s = Game().game_state;
+    EXPECT_EQ(s.match_delay, 300);
+    EXPECT_EQ(s.match_delay_no_humans, 600);
+    EXPECT_EQ(s.sound_on, 0);
+    EXPECT_EQ(s.halftime_window, 1);
+    EXPECT_EQ(s.auto_renew_contracts, 1);
+    EXPECT_EQ(s.autosave_mode, 1);
+    EXPECT_EQ(s.contract_notices, 2);
+    EXPECT_EQ(s.list_colours[1], 0xFF0000);
+    EXPECT_EQ(s.list_colours[4], 0);
+    EXPECT_EQ(s.season, 3);  // nothing but the options changes
+    Game().Reset();
+}
+
 TEST_F(OptionsFile, UnwritableFileIsSwallowed) {
-    SetOptionsFilePath((dir_ / "missing-folder" / "korvanel.ini").string());
+    SetGameFolder((dir_ / "missing-folder").string());
     WriteOption("opcoes", "opsom", "0");
     EXPECT_EQ(ReadOption("opcoes", "opsom"), "nofound");
 }

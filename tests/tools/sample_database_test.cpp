@@ -10,6 +10,7 @@
 #include <set>
 
 #include "core/club_file.h"
+#include "core/lookups.h"
 #include "core/national_team_file.h"
 
 namespace kv::sampledb {
@@ -207,6 +208,17 @@ TEST_F(SampleDatabaseOnDisk, EveryTournamentFindsItsNationalTeams) {
         EXPECT_GE(n->level, 1);
         EXPECT_LE(n->level, 25);
     }
+}
+
+TEST_F(SampleDatabaseOnDisk, ADrawnWorldCupFillsEveryContinentsQuota) {
+    // Quotas of a drawn world cup (Europe's pool is 14, South America may take Oceania's place),
+    // plus one for a host of that continent, who is drawn apart.
+    const std::array<int, 6> needed = {15, 6, 6, 6, 4, 1};
+    std::array<int, 6> teams{};
+    for (const NationalTeamFile& n : *nationals_) {
+        if (IsUsableNationalTeam(n.record)) ++teams[ContinentOfCountry(n.record.country)];
+    }
+    for (int c = 0; c < 6; ++c) EXPECT_GE(teams[c], needed[c]) << "continent " << c;
 }
 
 TEST_F(SampleDatabaseOnDisk, CallUpsFindPlayersOfTheBigNations) {

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "core/display_names.h"
+#include "core/lookups.h"
 #include "core/text_tables.h"
 #include "platform/base/cp1252.h"
 #include "tools/sampledb/output_files.h"
@@ -366,6 +367,7 @@ class Generator {
         team.file_name = NationalTeamFileName(plan.country);
         t_national_team_file_record& n = team.record;
         n.country = plan.country;
+        n.continent = ContinentOfCountry(plan.country);
         n.picture_name.set(FileSlug(CountryName(plan.country)));
         n.coach_name.set(PersonName(lang, 30));
         n.level = plan.level;

@@ -1,0 +1,48 @@
+#pragma once
+// The seven short sounds of a shown match. Each file in sons/ is opened once at start-up under a
+// short alias and then played by alias when its event happens, if the player has sounds on. A
+// missing or failing sound is silent: sound never stops the game.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+// What the game needs of the platform's sound: the platform side plugs an implementation in at
+// start-up; with none, or with no audio device behind it, every sound is silent.
+class SoundOutput {
+  public:
+    virtual ~SoundOutput() = default;
+    // Opens a wave file under an alias; false when it cannot.
+    virtual bool Open(const std::string& path, std::string_view alias) = 0;
+    // Plays the alias from its beginning, restarting it if it is still sounding; never waits.
+    virtual void Play(std::string_view alias) = 0;
+};
+
+void SetSoundOutput(SoundOutput* output);
+
+struct SoundEffect {
+    std::string_view alias;
+    std::string_view file;  // inside the game folder, written the Windows way
+};
+
+// In the order they are opened at start-up. Note that "gol" plays gol1.wav.
+inline constexpr std::array<SoundEffect, 7> kSoundEffects = {{
+    {"gol", "sons\\gol1.wav"},
+    {"goladv", "sons\\goladv.wav"},
+    {"fimjogo", "sons\\fimjogo.wav"},
+    {"penalty", "sons\\penalty.wav"},
+    {"contusao", "sons\\contusao.wav"},
+    {"intervalo", "sons\\intervalo.wav"},
+    {"expulsao", "sons\\expulsao.wav"},
+}};
+
+// Opens one file under an alias, silently doing nothing on failure.
+void OpenSoundAlias(std::string_view file, std::string_view alias);
+// At start-up: opens every effect whose file exists in the game folder.
+void OpenSoundAliases();
+// Plays the alias when the game's sounds are on; an alias never opened is silent.
+void PlaySoundAlias(std::string_view alias);
+
+}  // namespace kv
