@@ -6,22 +6,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/gfx/geometry.h"
 #include "ui/markup/markup_text.h"
 
 namespace kv {
 
 class EncodedPicture;
-
-struct MarkupRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
-    bool operator==(const MarkupRect&) const = default;
-};
-
-struct MarkupSize {
-    int cx = 0, cy = 0;
-};
+class Picture;
 
 struct MarkupFont {
     std::string name = "Arial";
@@ -38,8 +29,8 @@ struct MarkupTextFlags {
     bool prefix = true;  // '&' marks an accelerator, "&&" shows one '&'
     bool end_ellipsis = false;
     bool top_aligned = false;
-    bool external_leading = false;    // measuring only
-    TColor background = kMarkupNone;  // filled behind the text; kMarkupNone leaves it clear
+    bool external_leading = false;  // measuring only
+    TColor background = clNone;     // filled behind the text; clNone leaves it clear
 };
 
 // The entries of an image list ("idx:" pictures); all of one size.
@@ -49,6 +40,8 @@ class MarkupImageList {
     virtual int Count() const = 0;
     virtual int Width() const = 0;
     virtual int Height() const = 0;
+    // The entry's picture, for surfaces that draw it; nullptr when there is none to show.
+    virtual const Picture* Entry(int) const { return nullptr; }
 };
 
 class MarkupCanvas {
@@ -56,27 +49,27 @@ class MarkupCanvas {
     virtual ~MarkupCanvas() = default;
 
     // Plain extent of a text in a font (no prefix handling).
-    virtual MarkupSize TextExtent(const MarkupFont& font, std::string_view text) = 0;
+    virtual Size TextExtent(const MarkupFont& font, std::string_view text) = 0;
     // Extent of a run as the text drawing will lay it out.
-    virtual MarkupSize MeasureText(const MarkupFont& font, std::string_view text,
-                                   const MarkupTextFlags& flags) = 0;
-    virtual void DrawText(const MarkupFont& font, std::string_view text, const MarkupRect& rect,
+    virtual Size MeasureText(const MarkupFont& font, std::string_view text,
+                             const MarkupTextFlags& flags) = 0;
+    virtual void DrawText(const MarkupFont& font, std::string_view text, const Rect& rect,
                           const MarkupTextFlags& flags) = 0;
 
     // A one-pixel line that leaves out its last pixel.
     virtual void Line(int x0, int y0, int x1, int y1, TColor color) = 0;
-    virtual void FillRect(const MarkupRect& rect, TColor color) = 0;
-    virtual void FillEllipse(const MarkupRect& rect, TColor color) = 0;
-    virtual void DrawFocusRect(const MarkupRect& rect) = 0;
+    virtual void FillRect(const Rect& rect, TColor color) = 0;
+    virtual void FillEllipse(const Rect& rect, TColor color) = 0;
+    virtual void DrawFocusRect(const Rect& rect) = 0;
 
     // The picture's bytes decoded and stretched into rect (natural size when rect has it).
-    virtual void DrawPicture(const EncodedPicture& picture, const MarkupRect& rect) = 0;
+    virtual void DrawPicture(const EncodedPicture& picture, const Rect& rect) = 0;
     // An image-list entry; transparent at (rect.left, rect.top) at the list's size, or
     // stretched without transparency into rect when stretched.
-    virtual void DrawListImage(const MarkupImageList& images, int index, const MarkupRect& rect,
+    virtual void DrawListImage(const MarkupImageList& images, int index, const Rect& rect,
                                bool stretched) = 0;
     // Drawing is limited to rect (within any clip already set) until the matching PopClip.
-    virtual void PushClip(const MarkupRect& rect) = 0;
+    virtual void PushClip(const Rect& rect) = 0;
     virtual void PopClip() = 0;
 
     // System colours resolved to 0x00BBGGRR.

@@ -82,7 +82,7 @@ class MarkupEngine {
 
     PictureSource FindPicture(std::string_view source);
     void DrawListPicture(const PictureSource& p, int x, int y);
-    void Gradient(const MarkupRect& rect, TColor from, TColor to, bool horizontal);
+    void Gradient(const Rect& rect, TColor from, TColor to, bool horizontal);
 
     int GhHeight() { return canvas_.TextExtent(font_, "gh").cy; }
     int ScaleX(int v) { return MulDiv(v, canvas_.PixelsPerInchX(), 96); }
@@ -100,7 +100,7 @@ class MarkupEngine {
 
     // Style state, carried from line to line.
     MarkupFont font_;
-    TColor background_ = kMarkupNone;
+    TColor background_ = clNone;
     bool shadow_ = false, sub_ = false, sup_ = false, hidden_ = false, error_ = false;
     bool in_anchor_ = false;
     std::string target_, title_;
@@ -111,21 +111,21 @@ class MarkupEngine {
     int indent_ = 0;
     int offset_ = 0;  // <OF>
     int anchor_counter_ = 0, image_counter_ = 0;
-    TColor font_saved_background_ = kMarkupNone;
+    TColor font_saved_background_ = clNone;
     bool highlight_saved_ = false;
-    TColor highlight_saved_color_ = 0, highlight_saved_background_ = kMarkupNone;
+    TColor highlight_saved_color_ = 0, highlight_saved_background_ = clNone;
     bool hover_background_saved_ = false, hover_color_switched_ = false;
-    TColor hover_saved_background_ = kMarkupNone, hover_saved_color_ = 0;
+    TColor hover_saved_background_ = clNone, hover_saved_color_ = 0;
     bool paragraph_background_ = false, paragraph_saved_ = false, paragraph_gradient_ = false;
-    TColor paragraph_saved_background_ = kMarkupNone;
+    TColor paragraph_saved_background_ = clNone;
     TColor paragraph_from_ = 0, paragraph_to_ = 0;
 
     // The anchor under the point, and the focus rectangle.
     bool point_on_anchor_ = false;
     int point_anchor_number_ = -1;
-    MarkupRect anchor_start_;
+    Rect anchor_start_;
     bool anchor_started_on_line_ = false;
-    MarkupRect focus_;
+    Rect focus_;
     bool focus_open_ = false;
     bool focus_continues_ = false;
 
@@ -135,7 +135,7 @@ class MarkupEngine {
 
     // The current line.
     Mode mode_ = Mode::kMeasure;
-    MarkupRect line_;
+    Rect line_;
     int x_ = 0;
     int line_height_ = 0, sub_depth_ = 0, sup_height_ = 0, image_offset_ = 0;
     int line_width_ = 0, trailing_blank_ = 0;
@@ -148,7 +148,7 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
     text_flags_.prefix = text.find(" & ") == std::string::npos;
     text_flags_.end_ellipsis = !opt_.word_wrap;
 
-    const MarkupRect& bounds = opt_.bounds;
+    const Rect& bounds = opt_.bounds;
     MarkupFont measure_carry = base_font_;
     MarkupFont draw_carry = base_font_;
     int offset_carry = 0;
@@ -304,23 +304,31 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
 }
 
 int MarkupEngine::DrawRun(const std::string& text) {
-    MarkupRect r{x_, line_.top, line_.right, RunBottom()};
+    Rect r{x_, line_.top, line_.right, RunBottom()};
     if (sup_) r.bottom -= sup_height_;
     if (sub_) r.bottom += sub_depth_;
     r.bottom -= image_offset_;
 
     const bool cut_off = !opt_.word_wrap && x_ >= line_.right - canvas_.TextExtent(font_, "l").cx;
     MarkupTextFlags flags = text_flags_;
+    flags.background = background_;
+    const Size extent = canvas_.MeasureText(font_, text, flags);
+    Rect drawn = r;
+    if (font_.italic) drawn.right += 2;
     if (shadow_ && !cut_off) {
+        // The run's background goes down first, so that neither text hides the shadow.
+        if (background_ != clNone) {
+            const Rect cell{r.left, std::max(r.top, r.bottom - extent.cy),
+                            std::min(r.right, r.left + extent.cx), r.bottom};
+            canvas_.FillRect(cell, background_);
+            flags.background = clNone;
+        }
         MarkupFont shade = font_;
         shade.color = opt_.shadow_color;
         const int d = opt_.shadow_offset;
         canvas_.DrawText(shade, text, {r.left + d, r.top + d, r.right + d, r.bottom + d}, flags);
     }
-    flags.background = background_;
-    MarkupRect drawn = r;
-    if (font_.italic) drawn.right += 2;
-    const int w = canvas_.MeasureText(font_, text, flags).cx;
+    const int w = extent.cx;
     if (!cut_off) canvas_.DrawText(font_, text, drawn, flags);
     if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
     if (error_) Zigzag(x_, x_ + w, RunBottom());
@@ -333,7 +341,7 @@ void MarkupEngine::Zigzag(int from, int to, int bottom) {
     int y = x % 4 == 0 ? bottom + 1 : bottom - 1;
     while (x < to) {
         const int next_y = y == bottom + 1 ? bottom - 1 : bottom + 1;
-        canvas_.Line(x, y, x + 2, next_y, kMarkupRed);
+        canvas_.Line(x, y, x + 2, next_y, clRed);
         x += 2;
         y = next_y;
     }
@@ -390,8 +398,8 @@ void MarkupEngine::OpenTag(const MarkupTag& tag) {
                     highlight_saved_ = true;
                     highlight_saved_color_ = font_.color;
                     highlight_saved_background_ = background_;
-                    background_ = kMarkupHighlight;
-                    font_.color = kMarkupHighlightText;
+                    background_ = clHighlight;
+                    font_.color = clHighlightText;
                 }
             } else if (second == 'R') {
                 line_break_ = true;
@@ -558,19 +566,18 @@ void MarkupEngine::OpenAnchor(const MarkupTag& tag) {
     hover_background_saved_ = hover_color_switched_ = false;
     if (hovered && Drawing()) {
         font_.underline = true;
-        if (opt_.hover_color != kMarkupNone) {
+        if (opt_.hover_color != clNone) {
             hover_saved_background_ = background_;
             hover_background_saved_ = true;
             background_ = opt_.hover_color;
         }
-        if (opt_.hover_font_color != kMarkupNone) {
+        if (opt_.hover_font_color != clNone) {
             hover_saved_color_ = font_.color;
             hover_color_switched_ = true;
             font_.color = opt_.hover_font_color;
         }
     }
-    const bool keeps_hover_color =
-        opt_.hover_enabled && hovered && opt_.hover_font_color != kMarkupNone;
+    const bool keeps_hover_color = opt_.hover_enabled && hovered && opt_.hover_font_color != clNone;
     if (!opt_.selected && !keeps_hover_color) font_.color = opt_.url_color;
     anchor_start_ = {line_.left + line_width_, line_.top, 0, 0};
     anchor_started_on_line_ = true;
@@ -586,8 +593,8 @@ void MarkupEngine::CloseAnchor() {
     if (!opt_.selected) font_.color = base_font_.color;
     in_anchor_ = false;
     if (point_on_anchor_) {
-        const MarkupRect start =
-            anchor_started_on_line_ ? anchor_start_ : MarkupRect{line_.left, line_.top, 0, 0};
+        const Rect start =
+            anchor_started_on_line_ ? anchor_start_ : Rect{line_.left, line_.top, 0, 0};
         out_.point_anchor_rect = {start.left, start.top, line_.left + line_width_, RunBottom()};
         out_.point_anchor = point_anchor_number_;
         point_on_anchor_ = false;
@@ -602,7 +609,7 @@ void MarkupEngine::CloseFocusRect(int bottom) {
     focus_.right = x_;
     focus_.bottom = bottom;
     focus_.top = bottom - GhHeight();
-    const MarkupRect r{focus_.left - 1, focus_.top - 1, focus_.right + 1, focus_.bottom + 1};
+    const Rect r{focus_.left - 1, focus_.top - 1, focus_.right + 1, focus_.bottom + 1};
     if (Drawing()) canvas_.DrawFocusRect(r);
     focus_.top = bottom;
 }
@@ -672,8 +679,8 @@ PictureSource MarkupEngine::FindPicture(std::string_view source) {
 void MarkupEngine::DrawListPicture(const PictureSource& p, int x, int y) {
     const int w = p.list->Width(), h = p.list->Height();
     if (opt_.print_mode) {
-        const MarkupRect r{x, y, x + RoundEven(w * opt_.print_scale),
-                           y + RoundEven(h * opt_.print_scale)};
+        const Rect r{x, y, x + RoundEven(w * opt_.print_scale),
+                     y + RoundEven(h * opt_.print_scale)};
         canvas_.DrawListImage(*p.list, p.index, r, true);
     } else {
         canvas_.DrawListImage(*p.list, p.index, {x, y, x + w, y + h}, false);
@@ -764,21 +771,21 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
     item_seen_ = true;
     const std::string type = UpperAscii(AttributeOr(tag.attributes, "TYPE", ""));
     const auto color_value = MarkupAttribute(tag.attributes, "COLOR");
-    const TColor color = color_value ? ColorFromValue(*color_value) : kMarkupNone;
+    const TColor color = color_value ? ColorFromValue(*color_value) : clNone;
 
     line_width_ += list_level_ * kListIndent;
     x_ += (list_level_ - 1) * kListIndent;
     if (Drawing() && !hidden_) {
         if (!type.empty()) {
             // Without COLOR the shape takes the text's colour.
-            const TColor fill = color != kMarkupNone ? color : font_.color;
-            const MarkupRect box{x_, line_.top + 2, x_ + 8, line_.top + 10};
+            const TColor fill = color != clNone ? color : font_.color;
+            const Rect box{x_, line_.top + 2, x_ + 8, line_.top + 10};
             if (type == "SQUARE") canvas_.FillRect(box, fill);
             if (type == "CIRCLE") canvas_.FillEllipse(box, fill);
-            background_ = kMarkupNone;
+            background_ = clNone;
         } else {
             MarkupFont bullet = font_;
-            if (color != kMarkupNone) bullet.color = color;
+            if (color != clNone) bullet.color = color;
             bullet.name = "Symbol";
             std::string mark;
             if (ordered_) {
@@ -797,7 +804,7 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
 
 void MarkupEngine::Rule(const MarkupTag& tag) {
     const auto value = MarkupAttribute(tag.attributes, "COLOR");
-    const TColor color = value ? ColorFromValue(*value) : kMarkupBlack;
+    const TColor color = value ? ColorFromValue(*value) : clBlack;
     const int y = RunBottom() + 1;
     canvas_.Line(line_.left, y, line_.right, y, color);
 }
@@ -814,7 +821,7 @@ void MarkupEngine::Paragraph(const MarkupTag& tag) {
 
     const auto back = MarkupAttribute(a, "BGCOLOR");
     if (!back || !Drawing() || opt_.selected) return;
-    const MarkupRect& b = opt_.bounds;
+    const Rect& b = opt_.bounds;
     const TColor from = ColorFromValue(*back);
     paragraph_background_ = true;
     if (auto to = MarkupAttribute(a, "BGCOLORTO")) {
@@ -823,7 +830,7 @@ void MarkupEngine::Paragraph(const MarkupTag& tag) {
         paragraph_to_ = ColorFromValue(*to);
         Gradient({b.left, line_.top, b.right, RunBottom() + 2}, paragraph_from_, paragraph_to_,
                  true);
-        background_ = kMarkupNone;
+        background_ = clNone;
     } else {
         paragraph_gradient_ = false;
         paragraph_saved_ = true;
@@ -834,11 +841,11 @@ void MarkupEngine::Paragraph(const MarkupTag& tag) {
 }
 
 void MarkupEngine::FillParagraphLine() {
-    const MarkupRect r{opt_.bounds.left, line_.top, opt_.bounds.right, line_.top + line_height_};
+    const Rect r{opt_.bounds.left, line_.top, opt_.bounds.right, line_.top + line_height_};
     // Further lines of a gradient paragraph repeat the gradient rather than stay bare.
     if (paragraph_gradient_) {
         Gradient(r, paragraph_from_, paragraph_to_, true);
-    } else if (background_ != kMarkupNone) {
+    } else if (background_ != clNone) {
         canvas_.FillRect(r, background_);
     }
 }
@@ -851,12 +858,12 @@ void MarkupEngine::Body(const MarkupTag& tag) {
 
     const auto back = MarkupAttribute(a, "BGCOLOR");
     if (!back) return;
-    const MarkupRect& b = opt_.bounds;
+    const Rect& b = opt_.bounds;
     const TColor from = ColorFromValue(*back);
     if (auto to = MarkupAttribute(a, "BGCOLORTO")) {
         const bool horizontal = UpperAscii(AttributeOr(a, "DIR", "H")) == "H";
         Gradient(b, from, ColorFromValue(*to), horizontal);
-        background_ = kMarkupNone;
+        background_ = clNone;
     } else {
         font_saved_background_ = background_;
         background_ = from;
@@ -874,7 +881,7 @@ void MarkupEngine::BodyPicture(std::string_view source, bool top_right) {
     if (!p.picture || p.picture->Empty()) return;
     const int pw = p.picture->Width(), ph = p.picture->Height();
     if (pw <= 0 || ph <= 0) return;
-    const MarkupRect& b = opt_.bounds;
+    const Rect& b = opt_.bounds;
     canvas_.PushClip(b);
     for (int y = b.top; y < b.bottom; y += ph) {
         if (top_right) {
@@ -888,7 +895,7 @@ void MarkupEngine::BodyPicture(std::string_view source, bool top_right) {
     canvas_.PopClip();
 }
 
-void MarkupEngine::Gradient(const MarkupRect& rect, TColor from, TColor to, bool horizontal) {
+void MarkupEngine::Gradient(const Rect& rect, TColor from, TColor to, bool horizontal) {
     const TColor a = canvas_.ToRgb(from), b = canvas_.ToRgb(to);
     const int n = kGradientSteps;
     const int span = horizontal ? rect.width() : rect.height();

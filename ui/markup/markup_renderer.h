@@ -14,7 +14,7 @@ class MarkupPictureSource;
 class TMarkupPictureCache;
 
 struct MarkupOptions {
-    MarkupRect bounds;
+    Rect bounds;
     const MarkupImageList* images = nullptr;  // "idx:" pictures
     int point_x = -1;                         // the point to hit-test
     int point_y = -1;
@@ -30,8 +30,8 @@ struct MarkupOptions {
     bool word_wrap = true;       // false: one line per line break, cut with an ellipsis
     double print_scale = 1.0;
     TColor url_color = 0xFF0000;
-    TColor hover_color = kMarkupNone;       // background of the hovered anchor
-    TColor hover_font_color = kMarkupNone;  // text colour of the hovered anchor
+    TColor hover_color = clNone;       // background of the hovered anchor
+    TColor hover_font_color = clNone;  // text colour of the hovered anchor
     TColor shadow_color = 0x808080;
     TMarkupPictureCache* picture_cache = nullptr;            // pictures named by address
     const MarkupPictureSource* picture_container = nullptr;  // pictures named by name
@@ -49,8 +49,8 @@ struct MarkupResult {
     int extent_x = 0;
     int extent_y = 0;
     int anchor_count = 0;
-    int point_anchor = -1;         // 1-based
-    MarkupRect point_anchor_rect;  // the anchor's area on its last line
+    int point_anchor = -1;   // 1-based
+    Rect point_anchor_rect;  // the anchor's area on its last line
 };
 
 // base_font and background are what the surface would draw plain text with; the call leaves

@@ -61,30 +61,30 @@ constexpr std::array<std::pair<std::string_view, TColor>, 40> kColorNames{{
     {"clpurple", 0x800080},
     {"clteal", 0x808000},
     {"clmaroon", 0x000080},
-    {"clbackground", 0xFF000001},
-    {"clactivecaption", 0xFF000002},
-    {"clinactivecaption", 0xFF000003},
-    {"clmenu", 0xFF000004},
-    {"clwindow", 0xFF000005},
-    {"clwindowframe", 0xFF000006},
-    {"clmenutext", 0xFF000007},
-    {"clwindowtext", 0xFF000008},
-    {"clcaptiontext", 0xFF000009},
-    {"clactiveborder", 0xFF00000A},
-    {"clinactiveborder", 0xFF00000B},
-    {"clappworkspace", 0xFF00000C},
-    {"clhighlight", 0xFF00000D},
-    {"clhighlighttext", 0xFF00000E},
-    {"clbtnface", 0xFF00000F},
-    {"clbtnshadow", 0xFF000010},
-    {"clgraytext", 0xFF000011},
-    {"clbtntext", 0xFF000012},
-    {"clinactivecaptiontext", 0xFF000013},
-    {"clbtnhighlight", 0xFF000014},
-    {"cl3ddkshadow", 0xFF000015},
-    {"cl3dlight", 0xFF000016},
-    {"clinfotext", 0xFF000017},
-    {"clinfobk", 0xFF000018},
+    {"clbackground", SystemColor(0x01)},
+    {"clactivecaption", SystemColor(0x02)},
+    {"clinactivecaption", SystemColor(0x03)},
+    {"clmenu", SystemColor(0x04)},
+    {"clwindow", SystemColor(0x05)},
+    {"clwindowframe", SystemColor(0x06)},
+    {"clmenutext", SystemColor(0x07)},
+    {"clwindowtext", SystemColor(0x08)},
+    {"clcaptiontext", SystemColor(0x09)},
+    {"clactiveborder", SystemColor(0x0A)},
+    {"clinactiveborder", SystemColor(0x0B)},
+    {"clappworkspace", SystemColor(0x0C)},
+    {"clhighlight", SystemColor(0x0D)},
+    {"clhighlighttext", SystemColor(0x0E)},
+    {"clbtnface", SystemColor(0x0F)},
+    {"clbtnshadow", SystemColor(0x10)},
+    {"clgraytext", SystemColor(0x11)},
+    {"clbtntext", SystemColor(0x12)},
+    {"clinactivecaptiontext", SystemColor(0x13)},
+    {"clbtnhighlight", SystemColor(0x14)},
+    {"cl3ddkshadow", SystemColor(0x15)},
+    {"cl3dlight", SystemColor(0x16)},
+    {"clinfotext", SystemColor(0x17)},
+    {"clinfobk", SystemColor(0x18)},
 }};
 
 // Removes every section from open to close (the closing text included); an unclosed
@@ -313,22 +313,6 @@ std::string EscapeMarkup(std::string_view text) {
             default:
                 out += text[i];
         }
-    }
-    return out;
-}
-
-std::string RemovePrefixMarks(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '&') {
-            if (i + 1 < text.size() && text[i + 1] == '&') {
-                out += '&';
-                ++i;
-            }
-            continue;
-        }
-        out += text[i];
     }
     return out;
 }

@@ -9,15 +9,9 @@
 #include <string>
 #include <string_view>
 
-namespace kv {
+#include "platform/gfx/colors.h"
 
-// 0x00BBGGRR, 0xFF0000nn for system colour nn, kMarkupNone for "no colour".
-using TColor = std::uint32_t;
-inline constexpr TColor kMarkupNone = 0x1FFFFFFF;
-inline constexpr TColor kMarkupHighlight = 0xFF00000D;
-inline constexpr TColor kMarkupHighlightText = 0xFF00000E;
-inline constexpr TColor kMarkupBlack = 0x000000;
-inline constexpr TColor kMarkupRed = 0x0000FF;
+namespace kv {
 
 // Drops every LF; every CR becomes "<BR>" when br_as_tag, else it is dropped too.
 std::string JoinMarkupLines(std::string_view text, bool br_as_tag);
@@ -64,9 +58,5 @@ std::string StripMarkup(std::string_view text);
 // Makes a text from the teams database or from the player safe to put inside mark-up:
 // it can open no tag, name no entity and break no line.
 std::string EscapeMarkup(std::string_view text);
-
-// What a text drawn with prefix processing shows: "&&" is one '&', a lone '&' vanishes
-// (it marks the accelerator letter after it).
-std::string RemovePrefixMarks(std::string_view text);
 
 }  // namespace kv

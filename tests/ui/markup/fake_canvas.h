@@ -13,14 +13,14 @@ namespace kv::test {
 
 struct DrawnText {
     std::string text;  // as shown, after prefix handling
-    MarkupRect rect;
+    Rect rect;
     MarkupFont font;
     MarkupTextFlags flags;
 };
 
 struct DrawnShape {
     enum Kind { kLine, kFill, kEllipse, kFocus, kPicture, kListImage } kind;
-    MarkupRect rect;  // a line is (x0, y0, x1, y1)
+    Rect rect;  // a line is (x0, y0, x1, y1)
     TColor color = 0;
     int index = -1;  // image-list entry
     const EncodedPicture* picture = nullptr;
@@ -31,36 +31,34 @@ class FakeCanvas : public MarkupCanvas {
     static int CharWidth(const MarkupFont& f) { return f.size; }
     static int LineHeight(const MarkupFont& f) { return f.size * 2; }
 
-    MarkupSize TextExtent(const MarkupFont& font, std::string_view text) override {
+    Size TextExtent(const MarkupFont& font, std::string_view text) override {
         return {static_cast<int>(Utf8Length(text)) * CharWidth(font), LineHeight(font)};
     }
-    MarkupSize MeasureText(const MarkupFont& font, std::string_view text,
-                           const MarkupTextFlags& flags) override {
+    Size MeasureText(const MarkupFont& font, std::string_view text,
+                     const MarkupTextFlags& flags) override {
         return TextExtent(font, Shown(text, flags));
     }
-    void DrawText(const MarkupFont& font, std::string_view text, const MarkupRect& rect,
+    void DrawText(const MarkupFont& font, std::string_view text, const Rect& rect,
                   const MarkupTextFlags& flags) override {
         texts.push_back({Shown(text, flags), rect, font, flags});
     }
     void Line(int x0, int y0, int x1, int y1, TColor color) override {
         shapes.push_back({DrawnShape::kLine, {x0, y0, x1, y1}, color});
     }
-    void FillRect(const MarkupRect& rect, TColor color) override {
+    void FillRect(const Rect& rect, TColor color) override {
         shapes.push_back({DrawnShape::kFill, rect, color});
     }
-    void FillEllipse(const MarkupRect& rect, TColor color) override {
+    void FillEllipse(const Rect& rect, TColor color) override {
         shapes.push_back({DrawnShape::kEllipse, rect, color});
     }
-    void DrawFocusRect(const MarkupRect& rect) override {
-        shapes.push_back({DrawnShape::kFocus, rect});
-    }
-    void DrawPicture(const EncodedPicture& picture, const MarkupRect& rect) override {
+    void DrawFocusRect(const Rect& rect) override { shapes.push_back({DrawnShape::kFocus, rect}); }
+    void DrawPicture(const EncodedPicture& picture, const Rect& rect) override {
         shapes.push_back({DrawnShape::kPicture, rect, 0, -1, &picture});
     }
-    void DrawListImage(const MarkupImageList&, int index, const MarkupRect& rect, bool) override {
+    void DrawListImage(const MarkupImageList&, int index, const Rect& rect, bool) override {
         shapes.push_back({DrawnShape::kListImage, rect, 0, index});
     }
-    void PushClip(const MarkupRect&) override { ++clip_depth; }
+    void PushClip(const Rect&) override { ++clip_depth; }
     void PopClip() override { --clip_depth; }
     TColor ToRgb(TColor color) override { return color & 0xFFFFFF; }
 

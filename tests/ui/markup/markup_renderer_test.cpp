@@ -31,12 +31,12 @@ MarkupOptions Box(int w, int h = 400) {
 }
 
 MarkupResult Draw(FakeCanvas& canvas, std::string_view text, const MarkupOptions& o) {
-    return DrawMarkup(canvas, BaseFont(), kMarkupNone, text, o);
+    return DrawMarkup(canvas, BaseFont(), clNone, text, o);
 }
 
-MarkupRect RectOf(const FakeCanvas& c, std::string_view text) {
+Rect RectOf(const FakeCanvas& c, std::string_view text) {
     const auto* t = c.Find(text);
-    return t ? t->rect : MarkupRect{-999, -999, -999, -999};
+    return t ? t->rect : Rect{-999, -999, -999, -999};
 }
 
 TEST(MarkupRenderer, EmptyTextIsOneLineHigh) {
@@ -52,7 +52,7 @@ TEST(MarkupRenderer, LinesBreakBetweenWordsAndAlignWithoutTheTrailingBlank) {
     struct Case {
         std::string text;
         int width;
-        MarkupRect first, second;  // where "aaa " and "bbb" are drawn
+        Rect first, second;  // where "aaa " and "bbb" are drawn
     };
     const Case cases[] = {
         {"aaa bbb", 40, {0, 0, 40, 16}, {0, 16, 40, 32}},
@@ -73,8 +73,8 @@ TEST(MarkupRenderer, LinesBreakBetweenWordsAndAlignWithoutTheTrailingBlank) {
 TEST(MarkupRenderer, AWordWiderThanTheLineStaysAndIsCut) {
     FakeCanvas c;
     const MarkupResult r = Draw(c, "ab abcdefghij", Box(40));
-    EXPECT_EQ(RectOf(c, "ab "), (MarkupRect{0, 0, 40, 16}));
-    EXPECT_EQ(RectOf(c, "abcdefghij"), (MarkupRect{24, 0, 40, 16}));  // clipped at 40
+    EXPECT_EQ(RectOf(c, "ab "), (Rect{0, 0, 40, 16}));
+    EXPECT_EQ(RectOf(c, "abcdefghij"), (Rect{24, 0, 40, 16}));  // clipped at 40
     EXPECT_EQ(r.extent_x, 24 + 80 + 2);
     EXPECT_EQ(r.extent_y, 16);
 }
@@ -186,10 +186,20 @@ TEST(MarkupRenderer, ShadowIsDrawnFirstOffsetInTheShadowColour) {
     FakeCanvas c;
     Draw(c, "<shad>a</shad>", o);
     ASSERT_EQ(c.texts.size(), 2u);
-    EXPECT_EQ(c.texts[0].rect, (MarkupRect{2, 2, 402, 18}));
-    EXPECT_EQ(c.texts[0].font.color, 0x000000u);
-    EXPECT_EQ(c.texts[1].rect, (MarkupRect{0, 0, 400, 16}));
-    EXPECT_EQ(c.texts[1].font.color, 0x111111u);
+    EXPECT_EQ(c.texts[0].rect, (Rect{2, 2, 402, 18}));
+    EXPECT_EQ(c.texts[0].font.color, 0x000000);
+    EXPECT_EQ(c.texts[1].rect, (Rect{0, 0, 400, 16}));
+    EXPECT_EQ(c.texts[1].font.color, 0x111111);
+
+    // On a background the cell is filled first and both texts go over it.
+    FakeCanvas b;
+    Draw(b, R"(<FONT bgcolor="#00FF00"><shad>ab</shad>)", o);
+    const auto fills = b.Shapes(DrawnShape::kFill);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, (Rect{0, 0, 16, 16}));
+    ASSERT_EQ(b.texts.size(), 2u);
+    EXPECT_EQ(b.texts[0].flags.background, clNone);
+    EXPECT_EQ(b.texts[1].flags.background, clNone);
 }
 
 TEST(MarkupRenderer, TabsMoveOnlyForwardAndOffsetsCarryToLaterLines) {
@@ -256,26 +266,26 @@ TEST(MarkupRenderer, BlinkingTextTakesTheBackgroundColourWhenThePhaseIsOff) {
         o.blink_on = on;
         FakeCanvas c;
         DrawMarkup(c, BaseFont(), 0x00FF00, "<BLINK>a</BLINK>b", o);
-        EXPECT_EQ(c.Find("a")->font.color, on ? 0x111111u : 0x00FF00u);
-        EXPECT_EQ(c.Find("b")->font.color, 0x111111u);
+        EXPECT_EQ(c.Find("a")->font.color, on ? 0x111111 : 0x00FF00);
+        EXPECT_EQ(c.Find("b")->font.color, 0x111111);
     }
 }
 
 TEST(MarkupRenderer, HighlightAndFontBackgroundsFillBehindTheirRuns) {
     FakeCanvas c;
     Draw(c, R"(<HI>h</HI><FONT bgcolor="#00FF00">f</FONT>n)", Box(400));
-    EXPECT_EQ(c.Find("h")->flags.background, kMarkupHighlight);
-    EXPECT_EQ(c.Find("h")->font.color, kMarkupHighlightText);
-    EXPECT_EQ(c.Find("f")->flags.background, 0x00FF00u);
-    EXPECT_EQ(c.Find("n")->flags.background, kMarkupNone);
-    EXPECT_EQ(c.Find("n")->font.color, 0x111111u);
+    EXPECT_EQ(c.Find("h")->flags.background, clHighlight);
+    EXPECT_EQ(c.Find("h")->font.color, clHighlightText);
+    EXPECT_EQ(c.Find("f")->flags.background, 0x00FF00);
+    EXPECT_EQ(c.Find("n")->flags.background, clNone);
+    EXPECT_EQ(c.Find("n")->font.color, 0x111111);
 
     MarkupOptions selected = Box(400);
     selected.selected = true;
     FakeCanvas s;
     Draw(s, R"(<FONT color="#FF0000" bgcolor="#00FF00">f</FONT>)", selected);
-    EXPECT_EQ(s.Find("f")->font.color, 0x111111u);
-    EXPECT_EQ(s.Find("f")->flags.background, kMarkupNone);
+    EXPECT_EQ(s.Find("f")->font.color, 0x111111);
+    EXPECT_EQ(s.Find("f")->flags.background, clNone);
 }
 
 constexpr const char* kThreeAnchors =
@@ -290,11 +300,7 @@ TEST(MarkupRenderer, AnchorsTakeUrlAndHoverColours) {
         TColor backgrounds[3];
     };
     const Case cases[] = {
-        {true,
-         2,
-         {false, true, false},
-         {0xFF0000, 0x00FF00, 0xFF0000},
-         {kMarkupNone, 0x00FFFF, kMarkupNone}},
+        {true, 2, {false, true, false}, {0xFF0000, 0x00FF00, 0xFF0000}, {clNone, 0x00FFFF, clNone}},
         // Hover off: every anchor underlined, in the URL colour, on the hover background.
         {false,
          2,
@@ -320,7 +326,7 @@ TEST(MarkupRenderer, AnchorsTakeUrlAndHoverColours) {
             EXPECT_EQ(t->font.color, k.colors[i]) << words[i];
             EXPECT_EQ(t->flags.background, k.backgrounds[i]) << words[i];
         }
-        EXPECT_EQ(c.Find(" ")->font.color, 0x111111u);  // text between anchors
+        EXPECT_EQ(c.Find(" ")->font.color, 0x111111);  // text between anchors
         EXPECT_FALSE(c.Find(" ")->font.underline);
     }
 }
@@ -334,7 +340,7 @@ TEST(MarkupRenderer, HitTestFindsTheAnchorUnderThePoint) {
         bool hit;
         std::string target, title;
         int number;
-        MarkupRect rect;
+        Rect rect;
     };
     const Case cases[] = {
         {40, 8, true, "http://a.org", "O site", 1, {32, 0, 64, 16}},
@@ -381,7 +387,7 @@ TEST(MarkupRenderer, FocusedAnchorGetsAFocusRectangleAndReportsItsTarget) {
     const MarkupResult r = Draw(c, kThreeAnchors, o);
     const auto focus = c.Shapes(DrawnShape::kFocus);
     ASSERT_EQ(focus.size(), 1u);
-    EXPECT_EQ(focus[0].rect, (MarkupRect{23, -1, 57, 17}));  // "dois" at 24..56, widened
+    EXPECT_EQ(focus[0].rect, (Rect{23, -1, 57, 17}));  // "dois" at 24..56, widened
     EXPECT_EQ(r.anchor_title, "dois");
 }
 
@@ -389,10 +395,10 @@ TEST(MarkupRenderer, ErrorUnderlineIsARedZigzagUnderTheRun) {
     FakeCanvas c;
     Draw(c, "a<E>bc</E>d", Box(400));
     const auto lines = c.Shapes(DrawnShape::kLine);
-    ASSERT_EQ(lines.size(), 8u);                            // 16 pixels in steps of 2
-    EXPECT_EQ(lines[0].rect, (MarkupRect{8, 17, 10, 15}));  // x 8 is a multiple of 4: low first
-    EXPECT_EQ(lines[1].rect, (MarkupRect{10, 15, 12, 17}));
-    for (const auto& l : lines) EXPECT_EQ(l.color, kMarkupRed);
+    ASSERT_EQ(lines.size(), 8u);                      // 16 pixels in steps of 2
+    EXPECT_EQ(lines[0].rect, (Rect{8, 17, 10, 15}));  // x 8 is a multiple of 4: low first
+    EXPECT_EQ(lines[1].rect, (Rect{10, 15, 12, 17}));
+    for (const auto& l : lines) EXPECT_EQ(l.color, clRed);
 }
 
 TEST(MarkupRenderer, RulesEndTheLineAndDrawBelowIt) {
@@ -400,10 +406,10 @@ TEST(MarkupRenderer, RulesEndTheLineAndDrawBelowIt) {
     Draw(c, R"(a<HR color="#FF0000">b<HR>)", Box(100));
     const auto lines = c.Shapes(DrawnShape::kLine);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].rect, (MarkupRect{0, 17, 100, 17}));
-    EXPECT_EQ(lines[0].color, 0x0000FFu);
-    EXPECT_EQ(lines[1].rect, (MarkupRect{0, 33, 100, 33}));
-    EXPECT_EQ(lines[1].color, kMarkupBlack);
+    EXPECT_EQ(lines[0].rect, (Rect{0, 17, 100, 17}));
+    EXPECT_EQ(lines[0].color, 0x0000FF);
+    EXPECT_EQ(lines[1].rect, (Rect{0, 33, 100, 33}));
+    EXPECT_EQ(lines[1].color, clBlack);
     EXPECT_EQ(RectOf(c, "b").top, 16);
 }
 
@@ -442,9 +448,9 @@ TEST(MarkupRenderer, OneListItemPerLineAndShapedBullets) {
     const auto circles = c.Shapes(DrawnShape::kEllipse);
     ASSERT_EQ(squares.size(), 1u);
     ASSERT_EQ(circles.size(), 1u);
-    EXPECT_EQ(squares[0].rect, (MarkupRect{0, 18, 8, 26}));
-    EXPECT_EQ(squares[0].color, 0x0000FFu);
-    EXPECT_EQ(circles[0].rect, (MarkupRect{0, 34, 8, 42}));
+    EXPECT_EQ(squares[0].rect, (Rect{0, 18, 8, 26}));
+    EXPECT_EQ(squares[0].color, 0x0000FF);
+    EXPECT_EQ(circles[0].rect, (Rect{0, 34, 8, 42}));
 }
 
 TEST(MarkupRenderer, BodyAndParagraphBackgrounds) {
@@ -452,26 +458,26 @@ TEST(MarkupRenderer, BodyAndParagraphBackgrounds) {
     Draw(c, R"(<BODY bgcolor="#FFFF00">x)", Box(100, 50));
     const auto fills = c.Shapes(DrawnShape::kFill);
     ASSERT_EQ(fills.size(), 1u);
-    EXPECT_EQ(fills[0].rect, (MarkupRect{-2, 0, 100, 50}));
-    EXPECT_EQ(c.Find("x")->flags.background, 0x00FFFFu);
+    EXPECT_EQ(fills[0].rect, (Rect{-2, 0, 100, 50}));
+    EXPECT_EQ(c.Find("x")->flags.background, 0x00FFFF);
 
     FakeCanvas g;
     Draw(g, R"(<BODY bgcolor="#000000" bgcolorto="#FF0000" dir="V">x)", Box(100, 128));
     const auto bands = g.Shapes(DrawnShape::kFill);
     ASSERT_EQ(bands.size(), 64u);
-    EXPECT_EQ(bands[0].rect, (MarkupRect{0, 0, 100, 3}));
+    EXPECT_EQ(bands[0].rect, (Rect{0, 0, 100, 3}));
     EXPECT_EQ(bands[0].color, 0u);
-    EXPECT_EQ(bands[63].rect, (MarkupRect{0, 126, 100, 128}));
-    EXPECT_EQ(bands[63].color, 0x0000FBu);  // 255 * 63 / 64, rounded
-    EXPECT_EQ(g.Find("x")->flags.background, kMarkupNone);
+    EXPECT_EQ(bands[63].rect, (Rect{0, 126, 100, 128}));
+    EXPECT_EQ(bands[63].color, 0x0000FB);  // 255 * 63 / 64, rounded
+    EXPECT_EQ(g.Find("x")->flags.background, clNone);
 
     FakeCanvas p;
     Draw(p, R"(<P bgcolor="#00FF00">a<BR>b</P>c)", Box(100));
     const auto pfills = p.Shapes(DrawnShape::kFill);
     ASSERT_EQ(pfills.size(), 2u);  // the first line, then the second before its text
-    EXPECT_EQ(pfills[0].rect, (MarkupRect{0, 0, 100, 16}));
-    EXPECT_EQ(pfills[1].rect, (MarkupRect{0, 16, 100, 32}));
-    EXPECT_EQ(p.Find("c")->flags.background, kMarkupNone);
+    EXPECT_EQ(pfills[0].rect, (Rect{0, 0, 100, 16}));
+    EXPECT_EQ(pfills[1].rect, (Rect{0, 16, 100, 32}));
+    EXPECT_EQ(p.Find("c")->flags.background, clNone);
 }
 
 class MarkupPictures : public ::testing::Test {
@@ -501,7 +507,7 @@ class MarkupPictures : public ::testing::Test {
 TEST_F(MarkupPictures, ContainerPicturesAreFoundByNameAndSized) {
     struct Case {
         std::string tag;
-        MarkupRect drawn;
+        Rect drawn;
         int x_after;
     };
     const Case cases[] = {
@@ -553,7 +559,7 @@ TEST_F(MarkupPictures, ImageListEntriesNeedAValidIndex) {
         EXPECT_EQ(entries.size(), k.drawn ? 1u : 0u) << k.src;
         EXPECT_EQ(RectOf(canvas, "x").left, k.drawn ? 16 : 0) << k.src;
         if (k.drawn) {
-            EXPECT_EQ(entries[0].rect, (MarkupRect{0, 0, 16, 16})) << k.src;
+            EXPECT_EQ(entries[0].rect, (Rect{0, 0, 16, 16})) << k.src;
         }
     }
 }
@@ -562,13 +568,13 @@ TEST_F(MarkupPictures, APictureThatDoesNotFitStartsTheNextLineUnlessWiderThanAny
     Render(R"(abcd<IMG src="i_gol">)", 60);
     auto pictures = canvas.Shapes(DrawnShape::kPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (MarkupRect{0, 16, 40, 26}));
+    EXPECT_EQ(pictures[0].rect, (Rect{0, 16, 40, 26}));
 
     canvas = {};
     Render(R"(ab<IMG src="i_gol">)", 30);
     pictures = canvas.Shapes(DrawnShape::kPicture);
     ASSERT_EQ(pictures.size(), 1u);
-    EXPECT_EQ(pictures[0].rect, (MarkupRect{16, 0, 56, 10}));
+    EXPECT_EQ(pictures[0].rect, (Rect{16, 0, 56, 10}));
 }
 
 TEST_F(MarkupPictures, APictureInsideAnAnchorIsHit) {
@@ -596,7 +602,7 @@ TEST_F(MarkupPictures, FileAddressesLoadOnceIntoTheCache) {
     Render(tag + tag);
     const auto pictures = canvas.Shapes(DrawnShape::kPicture);
     ASSERT_EQ(pictures.size(), 2u);
-    EXPECT_EQ(pictures[1].rect, (MarkupRect{12, 0, 24, 6}));
+    EXPECT_EQ(pictures[1].rect, (Rect{12, 0, 24, 6}));
     EXPECT_EQ(cache.Count(), 1);
     EXPECT_EQ(cache.FindPictureByAddress("file://" + file.string()), nullptr);
 }
@@ -612,7 +618,7 @@ TEST_F(MarkupPictures, BodyPicturesTileInsideTheBounds) {
     Render(R"(<BODY bgtopright="i_gol">)", 100);
     const auto column = canvas.Shapes(DrawnShape::kPicture);
     ASSERT_EQ(column.size(), 40u);
-    EXPECT_EQ(column[0].rect, (MarkupRect{60, 0, 100, 10}));
+    EXPECT_EQ(column[0].rect, (Rect{60, 0, 100, 10}));
 }
 
 }  // namespace

@@ -1,0 +1,26 @@
+#include "ui/markup/markup_links.h"
+
+#include "ui/markup/markup_text.h"
+
+namespace kv {
+
+bool IsWebAddress(std::string_view target) {
+    const auto after = [&](std::string_view scheme) {
+        return StartsWithIgnoreCase(target, scheme) && target.size() > scheme.size();
+    };
+    return after("http://") || after("https://");
+}
+
+std::function<void(const std::string& address)>& MarkupOpenAddressHook() {
+    static std::function<void(const std::string&)> hook;
+    return hook;
+}
+
+bool OpenMarkupAnchor(std::string_view target) {
+    auto& hook = MarkupOpenAddressHook();
+    if (!IsWebAddress(target) || !hook) return false;
+    hook(std::string(target));
+    return true;
+}
+
+}  // namespace kv
