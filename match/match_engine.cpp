@@ -21,8 +21,10 @@ bool IsHumanTeam(int team) {
     return t && t->human;
 }
 
-// A zone-engine goal is thinned out once a side has already scored several.
-bool ZoneGoalLost(int goals, int tick) {
+}  // namespace
+
+bool ZoneGoalThinnedOut(int goals, int tick) {
+    if (goals > 100) return false;
     if (tick < kFirstHalfLastTick) {
         if (goals < 2) return false;
         const int keep_at_most = goals == 2 ? 80 : goals == 3 ? 70 : goals == 4 ? 30 : 1;
@@ -33,10 +35,12 @@ bool ZoneGoalLost(int goals, int tick) {
     return Random(100) > keep_at_most;
 }
 
+namespace {
+
 // Returns the event index, or -1.
 int BookZoneGoal(jogos& m, int match, int side, int scorer, const t_match_strength& home,
                  const t_match_strength& away) {
-    if (ZoneGoalLost(m.goals[side - 1], m.tick)) return -1;
+    if (ZoneGoalThinnedOut(m.goals[side - 1], m.tick)) return -1;
     // Goals of ordinary play are scheduled at kick-off; the engine's own count only while a line-up
     // is irregular, and never without a scorer on the pitch.
     if (!home.irregular_lineup && !away.irregular_lineup) return -1;

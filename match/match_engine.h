@@ -47,6 +47,10 @@ void ReserveMatchDayLists();
 // one when it added two), or -1.
 int PlayTick(int match, MatchDecisions* decisions = nullptr);
 
+// Whether a zone-engine goal of a side that has `goals` already is lost: a side that has scored
+// several keeps a further one less and less often.
+bool ZoneGoalThinnedOut(int goals, int tick);
+
 void SetStoppageTime(int match);
 int EnergyLossByAge(int age);
 void DrainEnergy(int team, int tick);

@@ -295,5 +295,70 @@ TEST(MatchEngine, StoppageTimeGrowsWithRedCards) {
     }
 }
 
+TEST(MatchEngine, ZoneGoalsThinOutForSidesThatScoredSeveral) {
+    struct Case {
+        int goals;
+        int tick;
+        double kept;
+    };
+    const Case cases[] = {
+        {1, 50, 1.0},   {2, 50, 0.81},  {3, 50, 0.71},  {4, 91, 0.31},  {5, 50, 0.02},
+        {60, 50, 0.02}, {3, 92, 1.0},   {4, 92, 0.81},  {5, 120, 0.51}, {6, 120, 0.04},
+        {8, 120, 0.02}, {9, 190, 0.01}, {100, 190, 0.01},
+    };
+    SeedRandom(23);
+    constexpr int kDraws = 200000;
+    for (const Case& c : cases) {
+        int kept = 0;
+        for (int i = 0; i < kDraws; ++i) kept += !ZoneGoalThinnedOut(c.goals, c.tick);
+        EXPECT_NEAR(kept / double(kDraws), c.kept, 0.006) << c.goals << " goals, tick " << c.tick;
+    }
+}
+
+// One move of the set piece after a booked foul, played until the kind wanted comes up.
+MoveResult SetPieceOfKind(int side, int kind) {
+    const jogos& m = Game().day_matches[1];
+    for (int i = 0; i < 100000; ++i) {
+        const MoveResult r = PlayMove(6, side, fuInjury, 1, m.strength_slot[1], m.strength_slot[0], nullptr);
+        if (r.kind == kind) return r;
+    }
+    return {};
+}
+
+TEST(MatchEngine, SetPiecesRestartWhereTheRulesSay) {
+    SetUpMatchDay(1);
+    Game().day_matches[1].tick = 1;  // no computer substitution on this tick
+    SeedRandom(29);
+    struct Case {
+        int side;
+        int kind;
+        int zone;
+        int next_side;
+    };
+    const Case cases[] = {
+        {1, mkFreeKickGoal, 8, 2}, {1, mkPenaltyGoal, 8, 2}, {1, mkPenaltyMissed, 11, 2},
+        {2, mkFreeKickGoal, 5, 1}, {2, mkPenaltyGoal, 5, 1}, {2, mkPenaltyMissed, 2, 1},
+    };
+    for (const Case& c : cases) {
+        const MoveResult r = SetPieceOfKind(c.side, c.kind);
+        ASSERT_EQ(r.kind, c.kind) << c.side;
+        EXPECT_EQ(r.zone, c.zone) << c.side << " " << c.kind;
+        EXPECT_EQ(r.side, c.next_side) << c.side << " " << c.kind;
+        EXPECT_EQ(r.follow_up, fuNone);
+        EXPECT_EQ(r.event_side, c.side);
+        EXPECT_EQ(Game().players[r.player].team, Game().day_matches[1].team[c.side - 1]);
+    }
+    // A booked foul: the card is the fouling side's and the injury check comes next.
+    const jogos& m = Game().day_matches[1];
+    MoveResult card;
+    for (int i = 0; i < 100000 && card.kind != mkCard; ++i)
+        card = PlayMove(6, 1, fuFoul, 1, m.strength_slot[1], m.strength_slot[0], nullptr);
+    ASSERT_EQ(card.kind, mkCard);
+    EXPECT_EQ(card.event_side, 2);
+    EXPECT_EQ(card.side, 1);
+    EXPECT_EQ(card.follow_up, fuCard);
+    EXPECT_EQ(Game().players[card.player].team, m.team[1]);
+}
+
 }  // namespace
 }  // namespace kv
