@@ -2,6 +2,7 @@
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
+#include "core/lookups.h"
 #include "season/pairing_tables.h"
 
 namespace kv {
@@ -95,17 +96,9 @@ bool ClubWorldCupOpponent(const GameData& data, int team, TodaysOpponent& result
     return BracketOpponent(data.club_world_cup_bracket, 2 * stage - 1, 2 * stage, team, result);
 }
 
-// The first league configuration of the country in this game, which need not be the
-// running one while a new game is being built.
-int LeagueConfigOfCountry(const GameData& data, int country) {
-    for (int c = 0; c < static_cast<int>(data.league_configs.size()); ++c)
-        if (data.league_configs[c].country == country) return c;
-    return -1;
-}
-
 bool NationalCupHasPhase(const GameData& data, int team, int phase) {
     if (!InTable(data.teams, team)) return false;
-    const int config = LeagueConfigOfCountry(data, data.teams[team].country);
+    const int config = FindLeagueConfig(data, data.teams[team].country);
     return config >= 0 && FindFixture(data, config, ckNationalCup, phase) >= 0;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/game_data.h"
+#include "core/lookups.h"
 #include "season/fixture_list.h"
 
 namespace kv {
@@ -74,6 +75,12 @@ bool HumanClubInContinentalCup(const GameData& data) {
     return AnyHumanClub(data, [](const t_team& t, int) { return t.in_continental_cup != 0; });
 }
 
+bool HumanClubInContinentalCupOf(const GameData& data, int continent) {
+    return AnyHumanClub(data, [&](const t_team& t, int) {
+        return t.in_continental_cup && ContinentOfCountry(t.country) == continent;
+    });
+}
+
 bool HumanClubInClubWorldCup(const GameData& data) {
     const int stage = data.game_state.club_world_cup_stage;
     if (data.game_state.human_count == 0 || stage < 1 || stage > 3) return false;
@@ -87,6 +94,12 @@ bool HumanClubInClubWorldCup(const GameData& data) {
 bool HumanClubInSecondCup(const GameData& data) {
     return AnyHumanClub(data,
                         [](const t_team& t, int) { return t.in_second_continental_cup != 0; });
+}
+
+bool HumanClubInSecondCupOf(const GameData& data, int continent) {
+    return AnyHumanClub(data, [&](const t_team& t, int) {
+        return t.in_second_continental_cup && ContinentOfCountry(t.country) == continent;
+    });
 }
 
 bool HumanTeamInNationalTournament(const GameData& data) {

@@ -17,8 +17,11 @@ bool HumanClubInCupFirstRound(const GameData& data);
 bool HumanClubInNationalCup(const GameData& data);
 bool HumanClubInStateLeague(const GameData& data);
 bool HumanClubInContinentalCup(const GameData& data);
+// The same for the clubs of one TContinent (the match day asks region by region).
+bool HumanClubInContinentalCupOf(const GameData& data, int continent);
 bool HumanClubInClubWorldCup(const GameData& data);
 bool HumanClubInSecondCup(const GameData& data);
+bool HumanClubInSecondCupOf(const GameData& data, int continent);
 bool HumanTeamInNationalTournament(const GameData& data);
 // Looks at the human flag of the teams only, so it holds with no human coach too.
 bool HumanClubInSuperCup(const GameData& data);

@@ -105,9 +105,18 @@ TEST_F(HumanInvolvementTest, StateAndContinentalFlags) {
     EXPECT_FALSE(HumanClubInContinentalCup(*data_));
     Club().in_continental_cup = 1;
     EXPECT_TRUE(HumanClubInContinentalCup(*data_));
+    EXPECT_TRUE(HumanClubInContinentalCupOf(*data_, ctSouthAmerica));
+    EXPECT_FALSE(HumanClubInContinentalCupOf(*data_, ctEurope));
     EXPECT_FALSE(HumanClubInSecondCup(*data_));
     Club().in_second_continental_cup = 1;
     EXPECT_TRUE(HumanClubInSecondCup(*data_));
+    EXPECT_TRUE(HumanClubInSecondCupOf(*data_, ctSouthAmerica));
+    EXPECT_FALSE(HumanClubInSecondCupOf(*data_, ctAfrica));
+    Club().country = 68;  // a North American club belongs to no cup region
+    for (int continent = ctEurope; continent <= ctAsia; ++continent) {
+        EXPECT_FALSE(HumanClubInContinentalCupOf(*data_, continent)) << continent;
+        EXPECT_FALSE(HumanClubInSecondCupOf(*data_, continent)) << continent;
+    }
 }
 
 TEST_F(HumanInvolvementTest, LeagueNeedsOnlyAHumanCoach) {
