@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <utility>
@@ -174,8 +175,10 @@ bool Picture::LoadFromMemory(const void* data, size_t size) {
 }
 
 bool Picture::LoadFromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) {
+    std::error_code ec;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary | std::ios::ate);
+    if (!in.is_open()) {
         Fail("Não foi possível abrir a imagem " + path + ".");
         return false;
     }

@@ -20,7 +20,7 @@ enum class PictureFormat { None, Memory, Bmp, Png, Jpeg, Gif };
 // Pictures larger than this on either side, or with more pixels than
 // kMaxPicturePixels, are refused before any memory is taken for them.
 constexpr int kMaxPictureSide = 16384;
-constexpr int64_t kMaxPicturePixels = int64_t{64} * 1024 * 1024;
+constexpr int64_t kMaxPicturePixels = int64_t{32} * 1024 * 1024;
 
 class Picture {
   public:

@@ -29,7 +29,7 @@ int32_t I32(const uint8_t* p) {
 struct Channel {
     uint32_t mask = 0;
     int shift = 0;
-    uint32_t max = 0;
+    uint64_t max = 0;
 
     explicit Channel(uint32_t m = 0) : mask(m) {
         if (!mask) return;
@@ -38,7 +38,8 @@ struct Channel {
     }
     uint32_t operator()(uint32_t v) const {
         if (!mask) return 0;
-        return (((v & mask) >> shift) * 255 + max / 2) / max;
+        const uint64_t value = (v & mask) >> shift;
+        return static_cast<uint32_t>((value * 255 + max / 2) / max);
     }
 };
 

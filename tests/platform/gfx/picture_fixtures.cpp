@@ -202,6 +202,9 @@ Bytes EncodeBmp(int bpp, int width, int height, const std::vector<uint32_t>& val
                 case 8:
                     row[x] = v & 0xFF;
                     break;
+                case 16:
+                    row[x * 2] = v & 0xFF, row[x * 2 + 1] = (v >> 8) & 0xFF;
+                    break;
                 case 24:
                     row[x * 3] = v & 0xFF, row[x * 3 + 1] = (v >> 8) & 0xFF,
                             row[x * 3 + 2] = (v >> 16) & 0xFF;
@@ -213,6 +216,16 @@ Bytes EncodeBmp(int bpp, int width, int height, const std::vector<uint32_t>& val
         }
     }
     return b;
+}
+
+Bytes WithBitMasks(Bytes bmp, const std::vector<uint32_t>& masks) {
+    Bytes field(4 * masks.size());
+    for (size_t i = 0; i < masks.size(); ++i) PutU32(field, i * 4, masks[i]);
+    bmp.insert(bmp.begin() + 54, field.begin(), field.end());
+    PutU32(bmp, 2, static_cast<uint32_t>(bmp.size()));
+    PutU32(bmp, 10, static_cast<uint32_t>(54 + field.size()));
+    PutU32(bmp, 30, masks.size() == 4 ? 6 : 3);
+    return bmp;
 }
 
 }  // namespace kv::fixtures

@@ -21,9 +21,14 @@ Bytes EncodeGif(int width, int height, const std::vector<uint8_t>& indices, cons
                 int transparent_index, bool interlaced = false);
 
 // A device-independent bitmap: 1, 4 or 8 bits take palette indices, 24 and 32
-// take pixels (32 keeps their alpha). Height < 0 writes the rows top-down.
+// take pixels (32 keeps their alpha), 16 takes raw 16-bit words. Height < 0 writes the rows
+// top-down.
 Bytes EncodeBmp(int bpp, int width, int height, const std::vector<uint32_t>& values,
                 const Pixels& palette = {});
+
+// Adds red, green, blue (and alpha) masks after the header of an uncompressed
+// 16- or 32-bit bitmap and marks it as using them.
+Bytes WithBitMasks(Bytes bmp, const std::vector<uint32_t>& masks);
 
 void PutU16(Bytes& b, size_t at, uint32_t v);
 void PutU32(Bytes& b, size_t at, uint32_t v);

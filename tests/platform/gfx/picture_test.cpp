@@ -128,6 +128,30 @@ TEST(PictureDecode, BmpEveryDepthBothRowOrders) {
     }
 }
 
+TEST(PictureDecode, BmpBitMasks) {
+    struct Case {
+        const char* name;
+        Bytes bytes;
+        Pixels expected;
+    };
+    const Case cases[] = {
+        {"16-bit default 5-5-5", fixtures::EncodeBmp(16, 2, 1, {0x7C00, 0x001F}), {kRed, kBlue}},
+        {"16-bit 5-6-5 masks",
+         fixtures::WithBitMasks(fixtures::EncodeBmp(16, 2, 1, {0x07E0, 0xF800}),
+                                {0xF800, 0x07E0, 0x001F}),
+         {kGreen, kRed}},
+        // Red in the top byte, alpha in the low one.
+        {"32-bit masks with alpha",
+         fixtures::WithBitMasks(fixtures::EncodeBmp(32, 2, 1, {0xFF0000FF, 0x0000FF80}),
+                                {0xFF000000, 0x00FF0000, 0x0000FF00, 0x000000FF}),
+         {kRed, 0x800000FF}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ExpectPixels(Load(c.bytes), c.expected, 2);
+    }
+}
+
 TEST(PictureTransparency, KeyedColourIsLeftOutWhenDrawn) {
     // Bottom-left pixel is blue: with the default key, blue disappears.
     Picture p = Load(fixtures::EncodeBmp(24, 3, 2, {kRed, kGreen, kRed, kBlue, kBlue, kGreen}));
@@ -160,9 +184,11 @@ TEST(PictureFile, PngWrittenAndReadBack) {
     EXPECT_EQ(q.PixelARGB(1, 2), kHalfWhite);
     EXPECT_EQ(q.PixelARGB(3, 0), kRed);
     EXPECT_EQ(q.PixelARGB(0, 0), kClear);
-    EXPECT_FALSE(q.LoadFromFile(path + ".missing"));
-    EXPECT_TRUE(q.empty());
-    EXPECT_FALSE(q.error().empty());
+    for (const std::string& bad : {path + ".missing", std::string(KORVANEL_TEST_OUTPUT_DIR)}) {
+        EXPECT_FALSE(q.LoadFromFile(bad)) << bad;
+        EXPECT_TRUE(q.empty());
+        EXPECT_FALSE(q.error().empty());
+    }
 }
 
 // ---- damaged and hostile pictures ----
