@@ -138,12 +138,7 @@ void CanvasMarkupSurface::DrawFocusRect(const Rect& rect) {
 
 const Picture& CanvasMarkupSurface::Decoded(const EncodedPicture& picture) {
     auto [it, added] = decoded_.try_emplace(&picture);
-    if (added && !picture.Data().empty()) {
-        Picture& p = it->second;
-        p.LoadFromMemory(picture.Data().data(), picture.Data().size());
-        // Bitmaps leave out the colour of their bottom-left pixel, as the desktop's do.
-        if (p.format() == PictureFormat::Bmp) p.transparent = true;
-    }
+    if (added) picture.Decode(it->second);
     return it->second;
 }
 

@@ -4,6 +4,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
+
 namespace kv {
 
 std::optional<Bytes> ReadFileBytes(std::string_view path) {
@@ -50,6 +53,28 @@ bool EncodedPicture::TakeFile(std::string_view file_name) {
     empty_ = false;
     Cleared();
     return true;
+}
+
+bool EncodedPicture::Decode(Picture& out) const {
+    out = Picture();
+    if (empty_ || bytes_.empty() || !out.LoadFromMemory(bytes_.data(), bytes_.size())) return false;
+    if (out.format() == PictureFormat::Bmp) out.transparent = true;
+    return true;
+}
+
+void EncodedPicture::DrawOnCanvas(Canvas& canvas, const Rect& r, bool bitmap_at_own_size) {
+    Picture p;
+    if (!Decode(p)) return;
+    if (p.format() == PictureFormat::Bmp) {
+        if (bitmap_at_own_size) {
+            canvas.Draw(r.left, r.top, p);
+        } else {
+            canvas.StretchDraw(r, p);
+        }
+        return;
+    }
+    SetSize({p.width(), p.height()});
+    canvas.StretchDraw(r, p);
 }
 
 std::string FormatVersion(std::uint32_t packed) {

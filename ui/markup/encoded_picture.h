@@ -10,9 +10,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/gfx/geometry.h"
 #include "ui/markup/image_header.h"
 
 namespace kv {
+
+class Canvas;
+class Picture;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -34,6 +38,11 @@ class EncodedPicture {
     // Reads the size from the bytes; false when the picture is empty or holds no bytes.
     bool UpdateImageSize();
 
+    // Decodes the bytes; false (and out empty) when there are none or they cannot be read.
+    // Bitmaps come out with their bottom-left pixel's colour keyed out, as the desktop's
+    // bitmaps draw.
+    bool Decode(Picture& out) const;
+
     // The stored form of a picture property is the file's bytes, nothing before or after.
     Bytes SaveToBytes() const { return bytes_; }
 
@@ -51,6 +60,9 @@ class EncodedPicture {
     // Assignment: nullptr clears (change, then clear notification); a picture of the same
     // kind passes its emptiness on; any other picture saved to bytes is a picture.
     void AssignFrom(const EncodedPicture* source, bool same_kind);
+    // Draws on a canvas: other formats stretched into r (their decoded size is kept), a
+    // bitmap with its key colour left out, at its own size at r's corner or stretched.
+    void DrawOnCanvas(Canvas& canvas, const Rect& r, bool bitmap_at_own_size);
     // Takes a file's bytes and fires the clear notification; false (and empty) when the
     // file cannot be read.
     bool TakeFile(std::string_view file_name);

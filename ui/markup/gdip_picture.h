@@ -7,6 +7,8 @@
 
 namespace kv {
 
+class Canvas;
+
 class TGDIPPicture : public EncodedPicture {
   public:
     void Assign(const EncodedPicture* source);
@@ -14,6 +16,9 @@ class TGDIPPicture : public EncodedPicture {
     void LoadFromBytes(Bytes bytes);
     // The size stays as it was until UpdateImageSize.
     void ReadData(Bytes bytes);
+
+    // Stretched into r, a bitmap with its bottom-left colour keyed out.
+    void Draw(Canvas& canvas, const Rect& r) { DrawOnCanvas(canvas, r, false); }
 };
 
 }  // namespace kv

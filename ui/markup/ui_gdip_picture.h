@@ -4,9 +4,14 @@
 
 #include <string_view>
 
+#include "platform/gfx/geometry.h"
 #include "ui/markup/encoded_picture.h"
 
 namespace kv {
+
+class Canvas;
+class Graphics;
+class GraphicsPath;
 
 class TUiGDIPPicture : public EncodedPicture {
   public:
@@ -19,6 +24,14 @@ class TUiGDIPPicture : public EncodedPicture {
     // No bytes: nothing happens.
     void LoadFromBytes(Bytes bytes);
     void ReadData(Bytes bytes);
+
+    // A transparent bitmap at its own size with its bottom-left colour keyed out; anything
+    // else stretched into r.
+    void DrawOnGraphics(Graphics& graphics, const Rect& r) const;
+    void FillPathWithTexture(Graphics& graphics, const GraphicsPath& path) const;
+    void FillRectWithTexture(Graphics& graphics, const RectF& r) const;
+    // A bitmap at its own size at r's corner, anything else stretched into r.
+    void Draw(Canvas& canvas, const Rect& r) { DrawOnCanvas(canvas, r, true); }
 };
 
 }  // namespace kv

@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/graphics.h"
+#include "platform/gfx/picture.h"
 #include "tests/ui/markup/picture_bytes.h"
 #include "ui/markup/gdip_picture.h"
 #include "ui/markup/markup_picture.h"
@@ -208,6 +211,73 @@ TEST(GdipPicture, AssigningNothingNotifiesChangeThenClear) {
     EXPECT_EQ(copy.Notes.size(), 2u);
     EXPECT_TRUE(copy.ShowHelp);
     EXPECT_EQ(copy.Picture.Width(), 3);
+}
+
+// A 4 x 2 bitmap, red but for its bottom-left pixel, which is blue.
+Bytes RedBitmapWithBlueCorner() {
+    Bytes b = {'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0,  0,
+               4,   0,   0,  0, 2, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0,  0, 16, 0,
+               0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0,  0};
+    for (int row = 0; row < 2; ++row) {  // bottom row first
+        for (int x = 0; x < 4; ++x) {
+            const bool blue = row == 0 && x == 0;
+            b.insert(b.end(), {std::uint8_t(blue ? 255 : 0), 0, std::uint8_t(blue ? 0 : 255)});
+        }
+    }
+    return b;
+}
+
+TEST(GdipPicture, BitmapsDrawAtTheirSizeWithTheirCornerColourLeftOut) {
+    constexpr ARGB kRed = 0xFFFF0000;
+    struct Case {
+        std::string how;
+        bool stretched;
+    };
+    const Case cases[] = {
+        {"graphics, transparent", false},
+        {"graphics, opaque", true},
+        {"canvas", false},
+        {"canvas, glow picture", true},
+    };
+    for (const auto& c : cases) {
+        Picture target(8, 4);
+        TUiGDIPPicture ui;
+        ui.LoadFromBytes(RedBitmapWithBlueCorner());
+        TGDIPPicture glow;
+        glow.LoadFromBytes(RedBitmapWithBlueCorner());
+        const Rect r{0, 0, 8, 4};
+        if (c.how.starts_with("graphics")) {
+            ui.Transparent = c.how == "graphics, transparent";
+            Graphics g(target);
+            ui.DrawOnGraphics(g, r);
+        } else {
+            Canvas canvas(target);
+            canvas.brush.style = bsClear;
+            if (c.how == "canvas") {
+                ui.Draw(canvas, r);
+            } else {
+                glow.Draw(canvas, r);
+            }
+        }
+        EXPECT_EQ(target.PixelARGB(1, 0), kRed) << c.how;
+        EXPECT_EQ(target.PixelARGB(7, 0), c.stretched ? kRed : 0) << c.how;
+        if (!c.stretched) {
+            EXPECT_EQ(target.PixelARGB(0, 1), 0u) << c.how;  // the corner's colour is keyed out
+            EXPECT_EQ(target.PixelARGB(1, 1), kRed) << c.how;
+        }
+    }
+}
+
+TEST(GdipPicture, TexturesTileThePicture) {
+    Picture tile(2, 2);
+    tile.SetPixelARGB(0, 0, 0xFF00FF00);
+    TUiGDIPPicture ui;
+    ui.LoadFromBytes(tile.SaveToPngMemory());
+    Picture target(6, 6);
+    Graphics g(target);
+    ui.FillRectWithTexture(g, RectF{0, 0, 6, 6});
+    EXPECT_EQ(target.PixelARGB(4, 4), 0xFF00FF00u);
+    EXPECT_EQ(target.PixelARGB(5, 4), 0u);
 }
 
 }  // namespace
