@@ -156,8 +156,9 @@ void ChooseComputerLineup(int team) {
         p.role = ChooseRole(i);
         p.on_pitch = 0;
         if (p.energy < 20) p.energy = 30 + Random(10);
-        const int s = RoundEven(p.strength / 2.0);
-        const int rating = s + RoundEven(s * p.energy / 100.0);
+        // Strength and energy are clamped only for the rating: a damaged record cannot overflow it.
+        const int s = RoundEven(std::clamp(p.strength, 0, 10000) / 2.0);
+        const int rating = s + RoundEven(s * std::clamp(p.energy, 0, 1000) / 100.0);
         candidates.push_back({i, rating, p.energy, p.side, p.role, p.position, 0});
     }
     QuickSortRecords(candidates, CompareLineupCandidates);

@@ -1,5 +1,7 @@
 #include "match/lineup_strength.h"
 
+#include <algorithm>
+
 #include "match/match_tables.h"
 #include "match/position_codes.h"
 #include "match/round_even.h"
@@ -35,7 +37,12 @@ int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to)
     return n;
 }
 
-int EnergyScaled(const t_player& p, int value) { return RoundEven(p.energy / 100.0 * value); }
+// Energy and strength are kept within their ranges by the game; a damaged record still cannot
+// make a sum run past an int.
+int Energy(const t_player& p) { return std::clamp(p.energy, 0, 1000); }
+int Strength(const t_player& p) { return std::clamp(p.strength, 0, 10000); }
+
+int EnergyScaled(const t_player& p, int value) { return RoundEven(Energy(p) / 100.0 * value); }
 
 bool IsOneOf(int v, std::initializer_list<int> values) {
     for (int x : values)
@@ -71,7 +78,7 @@ void ComputeLineupStrength(int s) {
         const t_player& p = players[index];
         if (p.on_pitch) {
             const int value =
-                p.position == position_codes(c).group ? p.strength : RoundEven(p.strength * 0.7);
+                p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
             const int amount = EnergyScaled(p, value);
             for (int z : position_zones(c)) {
                 if (z <= 0) continue;
@@ -81,7 +88,7 @@ void ComputeLineupStrength(int s) {
             }
         }
         if (c == 1) {
-            v.keeper += EnergyScaled(p, p.strength);
+            v.keeper += EnergyScaled(p, Strength(p));
             if (p.position != 0) {
                 // An outfield player in goal: the box is all but open.
                 v.ScaleKeeper(0.1);

@@ -161,6 +161,7 @@ void DrainEnergy(int team, int tick) {
         t_player* p = PlayerAt(s->players[slot]);
         if (!p) continue;
         // A goalkeeper tires only in the second half.
+        p->energy = std::clamp(p->energy, 0, 1000);  // a damaged value cannot overflow below
         if (p->on_pitch && (s->slot_positions[slot] != 1 || tick > 90))
             p->energy -= EnergyLossByAge(p->age);
         if (p->star && p->age >= 34) p->energy += 1;

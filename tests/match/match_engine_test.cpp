@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <new>
 #include <set>
@@ -229,6 +230,10 @@ TEST(MatchEngine, DamagedMatchRecordsPlayWithoutReadingPastTheTables) {
     a.slot_positions[4] = 0;
     a.bench[0] = 1 << 29;
     a.bench[1] = -5;
+    Game().players[a.players[1]].energy = INT_MAX;
+    Game().players[a.players[2]].energy = INT_MIN;
+    Game().players[a.players[3]].strength = INT_MIN;
+    Game().players[a.players[5]].age = INT_MIN;
     Game().day_matches[1].ball_zone = 77;
     Game().day_matches[1].ball_side = 9;
     Game().day_matches[1].last_outcome = 42;
