@@ -440,7 +440,26 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
 
 // ---- Graphics ----
 
-Graphics::Graphics(cairo_t* cr) : cr_(cairo_reference(cr)) {
+// A context of our own on the same surface, starting from the given one's
+// transformation and clip: the canvas beside it keeps its own state and pixel
+// rules while both are alive.
+Graphics::Graphics(cairo_t* cr) : cr_(cairo_create(cairo_get_target(cr))) {
+    cairo_save(cr);
+    cairo_matrix_t user;
+    cairo_get_matrix(cr, &user);
+    cairo_identity_matrix(cr);
+    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr);
+    if (list->status == CAIRO_STATUS_SUCCESS) {
+        base_clip_.assign(list->rectangles, list->rectangles + list->num_rectangles);
+    } else {
+        double x0, y0, x1, y1;
+        cairo_clip_extents(cr, &x0, &y0, &x1, &y1);
+        base_clip_.push_back({x0, y0, x1 - x0, y1 - y0});
+    }
+    cairo_rectangle_list_destroy(list);
+    cairo_restore(cr);
+    ApplyBaseClip();
+    cairo_set_matrix(cr_, &user);
     Init();
 }
 
@@ -450,30 +469,16 @@ Graphics::Graphics(Picture& picture) {
     if (picture.empty()) picture.SetSize(1, 1);
     picture.MarkDirty();
     cr_ = cairo_create(picture.surface());
+    base_clip_.push_back({0, 0, double(picture.width()), double(picture.height())});
     Init();
 }
 
 void Graphics::Init() {
-    cairo_save(cr_);
-    cairo_matrix_t user;
-    cairo_get_matrix(cr_, &user);
-    cairo_identity_matrix(cr_);
-    cairo_rectangle_list_t* list = cairo_copy_clip_rectangle_list(cr_);
-    if (list->status == CAIRO_STATUS_SUCCESS) {
-        base_clip_.assign(list->rectangles, list->rectangles + list->num_rectangles);
-    } else {
-        double x0, y0, x1, y1;
-        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
-        base_clip_.push_back({x0, y0, x1 - x0, y1 - y0});
-    }
-    cairo_rectangle_list_destroy(list);
-    cairo_set_matrix(cr_, &user);
     // Coordinates name pixel centres, so a one-pixel line on a whole coordinate
     // covers exactly one row of pixels.
     cairo_translate(cr_, 0.5, 0.5);
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_OVER);
 }
 
 void Graphics::ApplyBaseClip() {
@@ -489,7 +494,6 @@ void Graphics::ApplyBaseClip() {
 
 Graphics::~Graphics() {
     while (depth_ > 0) Restore();
-    cairo_restore(cr_);
     cairo_surface_flush(cairo_get_target(cr_));
     cairo_destroy(cr_);
 }

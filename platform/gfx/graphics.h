@@ -129,7 +129,9 @@ struct StringMeasure {
 
 class Graphics {
   public:
-    explicit Graphics(cairo_t* cr);  // borrowed; its state is restored at destruction
+    // Draws on the surface of cr (or of the canvas), inside its clip and with its
+    // transformation as they are now; cr itself is left untouched.
+    explicit Graphics(cairo_t* cr);
     explicit Graphics(Canvas& canvas);
     explicit Graphics(Picture& picture);
     ~Graphics();

@@ -146,6 +146,25 @@ TEST(GraphicsClip, RectanglePathAndTheCanvasClip) {
     EXPECT_EQ(c.Pixel(1, 16), clLime);
 }
 
+TEST(GraphicsClip, CanvasBesideGraphicsKeepsItsPixelRules) {
+    Canvas c(30, 30);
+    c.SetOrigin(2, 2);
+    Graphics g(c);
+    g.SetSmoothing(true);
+    g.FillRectangle(GraphicsBrush::Solid(0xFF000000), {0, 0, 2, 2});
+    c.brush.color = clRed;
+    c.pen.color = clRed;
+    c.Ellipse({4, 4, 26, 26});
+    c.SetOrigin(0, 0);
+    EXPECT_EQ(c.Pixel(2, 2), clBlack);
+    EXPECT_EQ(c.Pixel(4, 4), clWhite);
+    std::set<TColor> colours;
+    for (int y = 6; y < 30; ++y) {
+        for (int x = 6; x < 30; ++x) colours.insert(c.Pixel(x, y));
+    }
+    EXPECT_EQ(colours, (std::set<TColor>{clWhite, clRed})) << "the canvas stays unsmoothed";
+}
+
 TEST(GraphicsImage, OpacityAndScaling) {
     Picture p(2, 2);
     p.SetPixelARGB(0, 0, 0xFFFF0000);
