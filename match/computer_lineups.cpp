@@ -6,6 +6,7 @@
 
 #include "core/random.h"
 #include "core/record_sort.h"
+#include "season/fixture_list.h"
 #include "match/lineup_strength.h"
 #include "match/match_tables.h"
 #include "match/position_codes.h"
@@ -79,13 +80,6 @@ template <class Groups>
 void LineUpGroups(const Groups& groups, int group_count) {
     for (int g = 0; g < group_count && g < static_cast<int>(std::size(groups)); ++g)
         for (int team : groups[g]) LineUpAndTactics(team);
-}
-
-// The round of the first super cup fixture not played yet; -1 when none.
-int SuperCupRoundToPlay() {
-    for (const t_fixture& f : Game().fixtures)
-        if (f.kind == ckSuperCup && !f.played) return f.round;
-    return -1;
 }
 
 }  // namespace
@@ -275,7 +269,7 @@ void PrepareComputerLineups() {
         case 8: LineUpGroups(gs.tournament_groups, 3); break;
         case 9: LineUpGroups(gs.tournament_groups, 4); break;
         case 10: {
-            const int round = SuperCupRoundToPlay();
+            const int round = NextSuperCupRound(gd);
             for (std::size_t i = 0; i < gd.fixtures.size(); ++i) {
                 const t_fixture f = gd.fixtures[i];
                 if (f.kind != 10 || f.round != round) continue;

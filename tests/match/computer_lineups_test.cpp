@@ -106,7 +106,7 @@ TEST(ComputerLineups, LeagueDayLinesUpComputerClubsAndServesSuspensions) {
     EXPECT_TRUE(t.attack_route == 0 || t.attack_route == 1);
 }
 
-TEST(ComputerLineups, FriendliesAndClubWorldCupPickTheirTeamsAndKeepTactics) {
+TEST(ComputerLineups, FriendliesClubWorldCupAndSuperCupPickTheirTeams) {
     testing::StartMatchDay();
     Game().calendar[0].date = 300;
     for (int t = 0; t < 12; ++t) {
@@ -145,6 +145,24 @@ TEST(ComputerLineups, FriendliesAndClubWorldCupPickTheirTeamsAndKeepTactics) {
     PrepareComputerLineups();
     EXPECT_EQ(lined_up(), (std::set<int>{4, 5, 6, 7}));
     for (const t_team& t : Game().teams) EXPECT_EQ(t.playing_style, 1);
+
+    // The super cup plays the first round not played yet.
+    for (auto& t : Game().teams) t.match_strength_index = -1;
+    Game().match_strengths.clear();
+    auto super_cup = [](int home, int away, int round, bool played) {
+        t_fixture& f = AppendRecord(Game().fixtures);
+        f.kind = ckSuperCup;
+        f.home = home;
+        f.away = away;
+        f.round = round;
+        f.played = played;
+    };
+    super_cup(8, 9, 1, true);
+    super_cup(10, 11, 2, false);
+    super_cup(2, 3, 2, false);
+    Game().game_state.match_kind = ckSuperCup;
+    PrepareComputerLineups();
+    EXPECT_EQ(lined_up(), (std::set<int>{2, 3, 10, 11}));
 }
 
 }  // namespace
