@@ -38,6 +38,9 @@ class TMarkupPicture : public EncodedPicture {
     void LoadFromResource(std::string_view name);
     void LoadFromAddress(std::string_view address);
 
+    // Stretched into r; a bitmap with its bottom-left colour left out.
+    void Draw(Canvas& canvas, const Rect& r) { DrawOnCanvas(canvas, r, false); }
+
     bool IsGifData() const { return kv::IsGifData(Data()); }
     int GetFrameCount();
 

@@ -70,6 +70,7 @@ class MarkupEngine {
     void CloseTag(const MarkupTag& tag);
     void OpenAnchor(const MarkupTag& tag);
     void CloseAnchor();
+    void ReportPointAnchor();
     void CloseFocusRect(int bottom);
     void Font(const MarkupTag& tag);
     void Image(const MarkupTag& tag);
@@ -297,6 +298,9 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
 
     line_width_ -= trailing_blank_;
     if (out_.extent_x < line_width_) out_.extent_x = line_width_ + 2;
+    // An anchor the point lies on that goes on past this line (or is never closed) is
+    // reported with this line's part until its </A> says otherwise.
+    if (final_pass_ && point_on_anchor_) ReportPointAnchor();
     if (Drawing() && focus_open_) {
         CloseFocusRect(line_.bottom);
         focus_continues_ = true;
@@ -593,16 +597,19 @@ void MarkupEngine::CloseAnchor() {
     if (!opt_.selected) font_.color = base_font_.color;
     in_anchor_ = false;
     if (point_on_anchor_) {
-        const Rect start =
-            anchor_started_on_line_ ? anchor_start_ : Rect{line_.left, line_.top, 0, 0};
-        out_.point_anchor_rect = {start.left, start.top, line_.left + line_width_, RunBottom()};
-        out_.point_anchor = point_anchor_number_;
+        ReportPointAnchor();
         point_on_anchor_ = false;
     }
-    if (focus_open_ && anchor_counter_ == opt_.focus_index + 1) {
+    if (Drawing() && focus_open_ && anchor_counter_ == opt_.focus_index + 1) {
         CloseFocusRect(RunBottom() - image_offset_);
         focus_open_ = focus_continues_ = false;
     }
+}
+
+void MarkupEngine::ReportPointAnchor() {
+    const Rect start = anchor_started_on_line_ ? anchor_start_ : Rect{line_.left, line_.top, 0, 0};
+    out_.point_anchor_rect = {start.left, start.top, line_.left + line_width_, RunBottom()};
+    out_.point_anchor = point_anchor_number_;
 }
 
 void MarkupEngine::CloseFocusRect(int bottom) {

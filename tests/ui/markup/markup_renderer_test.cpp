@@ -369,6 +369,18 @@ TEST(MarkupRenderer, HitTestFindsTheAnchorUnderThePoint) {
     }
 }
 
+TEST(MarkupRenderer, AnAnchorLeftOpenIsStillReportedUnderThePoint) {
+    MarkupOptions o = Box(200);
+    o.point_x = 12;
+    o.point_y = 8;
+    o.hit_test_only = true;
+    FakeCanvas c;
+    const MarkupResult r = Draw(c, R"(a<A href="x">bc)", o);
+    EXPECT_TRUE(r.hit);
+    EXPECT_EQ(r.point_anchor, 1);
+    EXPECT_EQ(r.point_anchor_rect, (Rect{8, 0, 24, 16}));
+}
+
 TEST(MarkupRenderer, AnAnchorWithoutTargetIsCountedButNeverHit) {
     MarkupOptions o = Box(200);
     o.point_x = 4;
@@ -389,6 +401,16 @@ TEST(MarkupRenderer, FocusedAnchorGetsAFocusRectangleAndReportsItsTarget) {
     ASSERT_EQ(focus.size(), 1u);
     EXPECT_EQ(focus[0].rect, (Rect{23, -1, 57, 17}));  // "dois" at 24..56, widened
     EXPECT_EQ(r.anchor_title, "dois");
+
+    // An anchor over two lines gets a rectangle on each.
+    MarkupOptions narrow = Box(40);
+    narrow.focus_index = 0;
+    FakeCanvas w;
+    Draw(w, R"(<A href="x">aaa bbb</A>)", narrow);
+    const auto parts = w.Shapes(DrawnShape::kFocus);
+    ASSERT_EQ(parts.size(), 2u);
+    EXPECT_EQ(parts[0].rect, (Rect{-1, -1, 33, 17}));
+    EXPECT_EQ(parts[1].rect, (Rect{0, 15, 25, 33}));
 }
 
 TEST(MarkupRenderer, ErrorUnderlineIsARedZigzagUnderTheRun) {

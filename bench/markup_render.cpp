@@ -1,0 +1,57 @@
+// A match report in mark-up, as the match-day labels show it: laid out and drawn, and
+// hit-tested the way a label follows the mouse over it.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "platform/gfx/canvas.h"
+#include "ui/markup/canvas_markup_surface.h"
+
+namespace {
+
+std::string MatchReport() {
+    std::string text =
+        R"(<P align="center"><shad><B><FONT size="12">Atlético Serrano 2 x 1 Clube do Porto</FONT></B></shad></P><BR>)";
+    for (int minute = 1; minute <= 90; minute += 4) {
+        text += R"(<P align="left"><FONT color="#FFFF00">)" + std::to_string(minute) +
+                R"('</FONT><IND x="40">)";
+        text +=
+            minute % 3
+                ? R"(Passe longo de <B>Joãozinho</B> para <A href="http://korvanel.example/j">Marcão</A>, que chuta &amp; a bola sai.)"
+                : R"(<FONT color="clRed">Cartão amarelo</FONT> para <I>Ribamar</I> por falta dura no meio-campo.)";
+        text += "<BR>";
+    }
+    return text;
+}
+
+void BM_DrawMatchReport(benchmark::State& state) {
+    const std::string text = MatchReport();
+    kv::Canvas canvas(420, 900);
+    canvas.font = kv::Font{"Arial", 8, kv::fsBold, kv::clWhite};
+    kv::MarkupOptions o;
+    o.bounds = {4, 4, 416, 896};
+    o.shadow_color = kv::clBlack;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kv::DrawMarkup(canvas, text, o));
+    }
+}
+BENCHMARK(BM_DrawMatchReport)->Unit(benchmark::kMillisecond);
+
+void BM_HitTestMatchReport(benchmark::State& state) {
+    const std::string text = MatchReport();
+    kv::Canvas canvas(420, 900);
+    canvas.font = kv::Font{"Arial", 8, kv::fsBold, kv::clWhite};
+    kv::MarkupOptions o;
+    o.bounds = {4, 4, 416, 896};
+    o.hit_test_only = true;
+    int y = 0;
+    for (auto _ : state) {
+        o.point_x = 200;
+        o.point_y = y = (y + 37) % 880;
+        benchmark::DoNotOptimize(kv::DrawMarkup(canvas, text, o));
+    }
+}
+BENCHMARK(BM_HitTestMatchReport)->Unit(benchmark::kMillisecond);
+
+}  // namespace
