@@ -149,17 +149,9 @@ TEST(ComputerLineups, FriendliesClubWorldCupAndSuperCupPickTheirTeams) {
     // The super cup plays the first round not played yet.
     for (auto& t : Game().teams) t.match_strength_index = -1;
     Game().match_strengths.clear();
-    auto super_cup = [](int home, int away, int round, bool played) {
-        t_fixture& f = AppendRecord(Game().fixtures);
-        f.kind = ckSuperCup;
-        f.home = home;
-        f.away = away;
-        f.round = round;
-        f.played = played;
-    };
-    super_cup(8, 9, 1, true);
-    super_cup(10, 11, 2, false);
-    super_cup(2, 3, 2, false);
+    testing::AddFixture(ckSuperCup, 1, 8, 9).played = 1;
+    testing::AddFixture(ckSuperCup, 2, 10, 11);
+    testing::AddFixture(ckSuperCup, 2, 2, 3);
     Game().game_state.match_kind = ckSuperCup;
     PrepareComputerLineups();
     EXPECT_EQ(lined_up(), (std::set<int>{2, 3, 10, 11}));

@@ -121,11 +121,7 @@ TEST(MatchDayHelpers, FixtureScoreOfTheCurrentKindAndRound) {
     testing::StartMatchDay();
     Game().game_state.match_kind = 2;
     auto add = [](int kind, int round, int home, int away, int hg, int ag) {
-        t_fixture& f = AppendRecord(Game().fixtures);
-        f.kind = kind;
-        f.round = round;
-        f.home = home;
-        f.away = away;
+        t_fixture& f = testing::AddFixture(kind, round, home, away);
         f.home_goals = hg;
         f.away_goals = ag;
     };

@@ -69,6 +69,15 @@ inline void StartMatchDay() {
     ResizeTable(gd.day_matches, 1);
 }
 
+inline t_fixture& AddFixture(int kind, int round, int home, int away) {
+    t_fixture& f = AppendRecord(Game().fixtures);
+    f.kind = kind;
+    f.round = round;
+    f.home = home;
+    f.away = away;
+    return f;
+}
+
 // Day match between two teams whose line-ups exist; returns its number.
 inline int AddDayMatch(int home, int away) {
     GameData& gd = Game();
