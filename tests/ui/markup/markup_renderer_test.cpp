@@ -30,6 +30,15 @@ MarkupOptions Box(int w, int h = 400) {
     return o;
 }
 
+// A hit test at (x, y): the second pass measures instead of drawing.
+MarkupOptions HitAt(int x, int y, int w = 200) {
+    MarkupOptions o = Box(w);
+    o.point_x = x;
+    o.point_y = y;
+    o.hit_test_only = true;
+    return o;
+}
+
 MarkupResult Draw(FakeCanvas& canvas, std::string_view text, const MarkupOptions& o) {
     return DrawMarkup(canvas, BaseFont(), clNone, text, o);
 }
@@ -352,10 +361,7 @@ TEST(MarkupRenderer, HitTestFindsTheAnchorUnderThePoint) {
         {5, 24, false, "", "", -1, {}},
     };
     for (const auto& k : cases) {
-        MarkupOptions o = Box(200);
-        o.point_x = k.x;
-        o.point_y = k.y;
-        o.hit_test_only = true;
+        const MarkupOptions o = HitAt(k.x, k.y);
         FakeCanvas c;
         const MarkupResult r = Draw(c, text, o);
         EXPECT_EQ(r.hit, k.hit) << k.x << "," << k.y;
@@ -370,10 +376,7 @@ TEST(MarkupRenderer, HitTestFindsTheAnchorUnderThePoint) {
 }
 
 TEST(MarkupRenderer, AnAnchorLeftOpenIsStillReportedUnderThePoint) {
-    MarkupOptions o = Box(200);
-    o.point_x = 12;
-    o.point_y = 8;
-    o.hit_test_only = true;
+    const MarkupOptions o = HitAt(12, 8);
     FakeCanvas c;
     const MarkupResult r = Draw(c, R"(a<A href="x">bc)", o);
     EXPECT_TRUE(r.hit);
@@ -382,10 +385,7 @@ TEST(MarkupRenderer, AnAnchorLeftOpenIsStillReportedUnderThePoint) {
 }
 
 TEST(MarkupRenderer, AnAnchorWithoutTargetIsCountedButNeverHit) {
-    MarkupOptions o = Box(200);
-    o.point_x = 4;
-    o.point_y = 8;
-    o.hit_test_only = true;
+    const MarkupOptions o = HitAt(4, 8);
     FakeCanvas c;
     const MarkupResult r = Draw(c, "<A>ab</A>", o);
     EXPECT_FALSE(r.hit);
@@ -600,11 +600,8 @@ TEST_F(MarkupPictures, APictureThatDoesNotFitStartsTheNextLineUnlessWiderThanAny
 }
 
 TEST_F(MarkupPictures, APictureInsideAnAnchorIsHit) {
-    MarkupOptions o = Box(400);
+    MarkupOptions o = HitAt(20, 5, 400);
     o.picture_container = &container;
-    o.point_x = 20;
-    o.point_y = 5;
-    o.hit_test_only = true;
     const MarkupResult r =
         Draw(canvas, R"(<A href="http://x.org" title="t"><IMG src="i_gol"></A>)", o);
     EXPECT_TRUE(r.hit);
