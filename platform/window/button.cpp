@@ -1,5 +1,7 @@
 #include "platform/window/button.h"
 
+#include "platform/gfx/canvas.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/form.h"
 
 namespace kv {
@@ -57,6 +59,21 @@ void Button::MouseLeave() {
     Control::MouseLeave();
 }
 
-void Button::Paint(Canvas&) {}
+void Button::Paint(Canvas& canvas) {
+    Rect r{0, 0, Width(), Height()};
+    if (is_default || Focused()) {
+        canvas.brush = Brush{cl3DDkShadow};
+        canvas.FrameRect(r);
+        r = r.inflate(-1, -1);
+    }
+    const bool down = pressed_ && hot_;
+    canvas.brush = Brush{clBtnFace};
+    canvas.FillRect(r);
+    DrawButtonEdge(canvas, r, down);
+    Rect text = down ? r.offset(1, 1) : r;
+    DrawControlText(canvas, *this, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (Focused()) canvas.DrawFocusRect(r.inflate(-1, -1));
+    Control::Paint(canvas);
+}
 
 }  // namespace kv

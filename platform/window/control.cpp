@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/gfx/canvas.h"
+
 #include "platform/window/form.h"
+#include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 
 namespace kv {
@@ -104,6 +107,7 @@ void Control::SetBounds(int left, int top, int width, int height) {
     const Rect next = RectOfSize(left, top, width, height);
     if (next == bounds_) return;
     const bool resized = next.width() != bounds_.width() || next.height() != bounds_.height();
+    const bool moved = next.left != bounds_.left || next.top != bounds_.top;
     Invalidate();
     bounds_ = next;
     Invalidate();
@@ -111,6 +115,7 @@ void Control::SetBounds(int left, int top, int width, int height) {
         Realign();
         Resized();
     }
+    if (moved) Moved();
     if (parent_ && align_ != alNone) parent_->Realign();
 }
 
@@ -119,6 +124,11 @@ Point Control::ClientToScreen(Point p) const {
         const Rect client = c->ClientArea();
         p.x += c->bounds_.left + client.left;
         p.y += c->bounds_.top + client.top;
+        if (c->parent_) {
+            const Point scroll = c->parent_->ScrollOffset();
+            p.x -= scroll.x;
+            p.y -= scroll.y;
+        }
     }
     return p;
 }
@@ -174,6 +184,11 @@ void Control::ScaleBy(int m, int d) {
     if (d == 0) return;
     auto scale = [&](int v) { return static_cast<int>(static_cast<int64_t>(v) * m / d); };
     if (parent_) SetBounds(scale(Left()), scale(Top()), scale(Width()), scale(Height()));
+    else SetBounds(Left(), Top(), scale(Width()), scale(Height()));
+    if (!parent_font_ || !parent_) {
+        font_.size = std::max(1, scale(font_.size));
+        FontChanged();
+    }
     for (auto& child : children_) child->ScaleBy(m, d);
 }
 
@@ -230,10 +245,30 @@ void Control::SetCaption(std::string caption) {
     CaptionChanged();
 }
 
+TColor Control::Color() const {
+    const Control* c = this;
+    while (c->parent_color_ && c->parent_) c = c->parent_;
+    return c->color_;
+}
+
 void Control::SetColor(TColor color) {
+    parent_color_ = false;
     if (color_ == color) return;
     color_ = color;
     Invalidate();
+}
+
+const Font& Control::font() const {
+    const Control* c = this;
+    while (c->parent_font_ && c->parent_) c = c->parent_;
+    return c->font_;
+}
+
+void Control::SetFont(const Font& font) {
+    font_ = font;
+    parent_font_ = false;
+    Invalidate();
+    ForEachControl(*this, [](Control& c) { c.FontChanged(); });
 }
 
 void Control::SetTabOrder(int order) {
@@ -273,7 +308,11 @@ bool Control::WantsKey(int) const { return false; }
 void Control::Invalidate() {
     Screen* screen = Screen::Current();
     if (!screen || !Showing()) return;
-    const Point origin = parent_ ? parent_->ClientToScreen({Left(), Top()}) : Point{Left(), Top()};
+    Point origin{Left(), Top()};
+    if (parent_) {
+        const Point scroll = parent_->ScrollOffset();
+        origin = parent_->ClientToScreen({Left() - scroll.x, Top() - scroll.y});
+    }
     screen->Invalidate(RectOfSize(origin.x, origin.y, Width(), Height()));
 }
 
@@ -283,6 +322,28 @@ void Control::Update() {
 
 void Control::Paint(Canvas& canvas) {
     if (on_paint) on_paint(canvas);
+}
+
+void Control::PaintTree(Canvas& canvas, const Rect& dirty) {
+    canvas.font = font();
+    canvas.brush = Brush{Color(), bsSolid};
+    canvas.pen = Pen{};
+    canvas.bk_mode = BkMode::Transparent;
+    Paint(canvas);
+    const Rect client = ClientArea();
+    const Point scroll = ScrollOffset();
+    const Point origin = canvas.Origin();
+    for (auto& child : children_) {
+        if (!child->visible_ || child->freed_) continue;
+        const Rect r = child->bounds_.offset(client.left - scroll.x, client.top - scroll.y);
+        const Rect d = r.intersect(dirty).intersect(client);
+        if (d.empty()) continue;
+        canvas.Save();
+        canvas.SetOrigin(origin.x + r.left, origin.y + r.top);
+        canvas.IntersectClipRect(d.offset(-r.left, -r.top));
+        child->PaintTree(canvas, d.offset(-r.left, -r.top));
+        canvas.Restore();
+    }
 }
 
 void Control::BeginDrag(bool immediate, int threshold) {
@@ -304,7 +365,13 @@ void Control::Dispatch(ControlEvent& e) {
             MouseDown(e.button, e.shift, e.x, e.y);
             break;
         case ControlEvent::MouseMove: MouseMove(e.shift, e.x, e.y); break;
-        case ControlEvent::MouseUp: MouseUp(e.button, e.shift, e.x, e.y); break;
+        case ControlEvent::MouseUp:
+            MouseUp(e.button, e.shift, e.x, e.y);
+            if (e.button == mbRight && popup_menu) {
+                const Point at = ClientToScreen({e.x, e.y});
+                popup_menu->Popup(at.x, at.y);
+            }
+            break;
         case ControlEvent::Click: Click(); break;
         case ControlEvent::DblClick: DblClick(); break;
         case ControlEvent::MouseWheel: MouseWheel(e.shift, e.wheel, e.x, e.y, e.handled); break;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/gfx/colors.h"
+#include "platform/gfx/fonts.h"
 #include "platform/gfx/geometry.h"
 #include "platform/window/keys.h"
 
@@ -20,6 +21,7 @@ namespace kv {
 
 class Canvas;
 class Form;
+class PopupMenu;
 class Screen;
 
 enum Align { alNone, alTop, alBottom, alLeft, alRight, alClient };
@@ -107,6 +109,8 @@ public:
     // Where the client area lies inside the control's own rectangle (forms with a caption bar,
     // panels with borders, scroll boxes scrolled).
     virtual Rect ClientArea() const { return {0, 0, Width(), Height()}; }
+    // How far the children are scrolled inside the client area (scroll boxes).
+    virtual Point ScrollOffset() const { return {0, 0}; }
     int ClientWidth() const { return ClientArea().width(); }
     int ClientHeight() const { return ClientArea().height(); }
     Point ClientToScreen(Point p) const;
@@ -128,14 +132,20 @@ public:
     bool EnabledInTree() const;  // itself and every parent enabled
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption);
-    TColor Color() const { return color_; }
+    // The control's colour, or its parent's while it uses the parent's (labels, check boxes).
+    TColor Color() const;
     void SetColor(TColor color);
+    // The control's own font, or its parent's while it has none of its own.
+    const Font& font() const;
+    void SetFont(const Font& font);
+    bool ParentFont() const { return parent_font_; }
 
     int tag = 0;
     int cursor = crDefault;
     std::string hint;
     bool show_hint = false;
     bool transparent = false;
+    PopupMenu* popup_menu = nullptr;  // shown on a right-button release
     DragMode drag_mode = dmManual;
     int drag_cursor = crDrag;
 
@@ -210,12 +220,15 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     virtual void Resized();
+    virtual void Moved() {}
     virtual void CaptionChanged() {}
     virtual void EnabledChanged() {}
     virtual void VisibleChanged() {}
+    virtual void FontChanged() {}
     // Lays out the children that have an Align other than alNone.
     void Realign();
     void StartHidden() { visible_ = false; }
+    void UseParentColor() { parent_color_ = true; }
 
     bool windowed_ = false;
     // Input goes to the control on both presses of a double-click as plain presses.
@@ -237,6 +250,9 @@ private:
     int tab_order_ = -1;
     std::string caption_;
     TColor color_ = clBtnFace;
+    Font font_;
+    bool parent_font_ = true;
+    bool parent_color_ = false;
 };
 
 // Every control of a subtree, depth first, parents before children.

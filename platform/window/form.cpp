@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/gfx/canvas.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/screen.h"
 
 namespace kv {
@@ -81,6 +83,7 @@ int Form::ShowModal() {
     Screen& screen = Screen::Get();
     if (modal_ || Freed()) return mrCancel;
     Screen::Busy busy(screen);
+    screen.ReleaseMouse();  // a press that opened this window ends here
     // Every form shown now takes no input until this one closes.
     std::vector<Form*> blocked;
     for (Form* f : screen.Forms()) {
@@ -252,6 +255,44 @@ void Form::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     Control::MouseDown(button, shift, x, y);
 }
 
-void Form::Paint(Canvas& canvas) { Control::Paint(canvas); }
+void Form::Paint(Canvas& canvas) {
+    const Rect client = ClientArea();
+    canvas.brush = Brush{Color()};
+    canvas.FillRect(client);
+    if (border_ != bsNone) {
+        canvas.brush = Brush{clWindowFrame};
+        canvas.FrameRect({0, 0, Width(), Height()});
+        const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
+        canvas.brush = Brush{Active() ? clActiveCaption : clInactiveCaption};
+        canvas.FillRect(bar);
+        Font title = font();
+        title.style |= fsBold;
+        title.color = clCaptionText;
+        canvas.font = title;
+        Rect text{bar.left + 4, bar.top, bar.right - kCaptionHeight, bar.bottom};
+        canvas.DrawText(Caption(), text, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+        Rect box{bar.right - kCaptionHeight + 2, bar.top + 2, bar.right - 2, bar.bottom - 2};
+        canvas.brush = Brush{clBtnFace};
+        canvas.FillRect(box);
+        DrawButtonEdge(canvas, box, false);
+        canvas.pen = Pen{clBtnText, 2};
+        canvas.MoveTo(box.left + 3, box.top + 3);
+        canvas.LineTo(box.right - 3, box.bottom - 3);
+        canvas.MoveTo(box.right - 3, box.top + 3);
+        canvas.LineTo(box.left + 3, box.bottom - 3);
+        canvas.font = font();
+    }
+    if (on_paint) {
+        // The game paints forms in client coordinates, below the caption bar.
+        canvas.Save();
+        const Point origin = canvas.Origin();
+        canvas.SetOrigin(origin.x + client.left, origin.y + client.top);
+        canvas.IntersectClipRect({0, 0, client.width(), client.height()});
+        canvas.brush = Brush{Color()};
+        canvas.pen = Pen{};
+        on_paint(canvas);
+        canvas.Restore();
+    }
+}
 
 }  // namespace kv

@@ -27,6 +27,9 @@ public:
     FormPosition position = poDesigned;
     FormStyle form_style = fsNormal;
     bool key_preview = false;
+    // Pop-ups (menus, drop-down lists) end their modal loop with mrCancel when the mouse is
+    // pressed outside them.
+    bool close_on_outside_click = false;
 
     Rect ClientArea() const override;
     void SetClientSize(int width, int height);

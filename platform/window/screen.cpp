@@ -6,6 +6,7 @@
 
 #include "platform/window/screen_painter.h"
 #include "platform/window/timer.h"
+#include "platform/base/utf8.h"
 
 namespace kv {
 namespace {
@@ -18,35 +19,6 @@ bool IsInside(const Control& ancestor, const Control* c) {
     for (; c; c = c->Parent())
         if (c == &ancestor) return true;
     return false;
-}
-
-// Decodes UTF-8 text into code points; a malformed byte stands for itself.
-std::vector<char32_t> CodePoints(const std::string& text) {
-    std::vector<char32_t> out;
-    for (size_t i = 0; i < text.size();) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        int len = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
-        if (len == 0 || i + len > text.size()) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        char32_t cp = len == 1 ? b : b & (0x7F >> len);
-        bool ok = true;
-        for (int k = 1; k < len; ++k) {
-            const auto c = static_cast<unsigned char>(text[i + k]);
-            ok = ok && (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        if (!ok) {
-            out.push_back(b);
-            ++i;
-            continue;
-        }
-        out.push_back(cp);
-        i += len;
-    }
-    return out;
 }
 
 // The hint's short text: what comes before a '|'.
@@ -185,7 +157,7 @@ void Screen::HandleInput(const InputEvent& event) {
             KeyInput(event);
             break;
         case InputEvent::Text:
-            for (char32_t ch : CodePoints(event.text)) CharInput(ch);
+            for (char32_t ch : ToUtf32(event.text)) CharInput(ch);
             break;
         case InputEvent::Quit:
             Terminate();
@@ -205,7 +177,8 @@ Control* Screen::ControlAt(Point p) const {
         for (;;) {
             const Rect client = c->ClientArea();
             if (!client.contains(local)) return c;
-            const Point in_client{local.x - client.left, local.y - client.top};
+            const Point scroll = c->ScrollOffset();
+            const Point in_client{local.x - client.left + scroll.x, local.y - client.top + scroll.y};
             Control* hit = nullptr;
             const auto& kids = c->Children();
             for (auto k = kids.rbegin(); k != kids.rend(); ++k) {
@@ -290,7 +263,12 @@ void Screen::MouseInput(const InputEvent& event) {
             break;
         }
         case InputEvent::MouseDown: {
-            if (!target) break;
+            if (!target) {
+                Form* top = TopForm();
+                if (top && top->Modal() && top->close_on_outside_click)
+                    top->SetModalResult(mrCancel);
+                break;
+            }
             Form* form = target->ParentForm();
             if (form && form != active_form_) Activate(form);
             Control* windowed = target;
@@ -473,6 +451,8 @@ void Screen::Activate(Form* form) {
     if (form == active_form_) return;
     Form* old = active_form_;
     active_form_ = form;
+    if (old) old->Invalidate();  // the caption bar changes colour
+    if (form) form->Invalidate();
     if (old && old->on_deactivate) old->on_deactivate();
     if (!form || active_form_ != form) return;
     Control* want = form->active_control_;
@@ -692,5 +672,12 @@ void Screen::Paint() {
 }
 
 PixelView Screen::BackBuffer() const { return painter_->Pixels(); }
+
+TColor Screen::PixelAt(int x, int y) const { return painter_->canvas().Pixel(x, y); }
+
+bool Screen::SavePng(const std::string& path) {
+    Paint();
+    return painter_->canvas().SaveToPng(path);
+}
 
 }  // namespace kv

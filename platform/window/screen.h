@@ -75,6 +75,11 @@ public:
     void SetFocus(Control* control);
     Control* Capture() const { return capture_; }
     void SetCapture(Control* control) { capture_ = control; }
+    // Forgets the pressed button and the capture, so the release goes where the mouse is.
+    void ReleaseMouse() {
+        capture_ = pressed_ = nullptr;
+        buttons_ = 0;
+    }
     Control* Hovered() const { return hovered_; }
     Point MousePos() const { return mouse_; }
     // The control of a shown form under a screen point, input blocking ignored.
@@ -105,6 +110,10 @@ public:
     void Paint();
     // The back buffer as pixels; valid until the next Paint.
     PixelView BackBuffer() const;
+    // The colour of one pixel of the back buffer (after Paint).
+    TColor PixelAt(int x, int y) const;
+    // Paints and writes the whole screen as PNG.
+    bool SavePng(const std::string& path);
     // When true, invalidations are painted as they come (a test may switch it off to count).
     TColor desktop_color = 0x804000;
 
@@ -131,6 +140,8 @@ public:
         Screen& screen;
     };
     int modal_depth = 0;
+    // The application's title, the caption of plain message boxes.
+    std::string title = "Korvanel 2014";
 
 private:
     void MouseInput(const InputEvent& event);

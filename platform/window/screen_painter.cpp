@@ -1,20 +1,55 @@
 #include "platform/window/screen_painter.h"
 
+#include "platform/gfx/text_layout.h"
 #include "platform/window/screen.h"
 
 namespace kv {
 
-ScreenPainter::ScreenPainter(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, 0xFF000000) {}
+ScreenPainter::ScreenPainter(int width, int height) : canvas_(width, height) {
+    hint_font_.color = clInfoText;
+}
 
-ScreenPainter::~ScreenPainter() = default;
+void ScreenPainter::Paint(Screen& screen, const Rect& dirty) {
+    canvas_.Save();
+    canvas_.SetOrigin(0, 0);
+    canvas_.SetClipRect(dirty);
+    canvas_.brush = Brush{screen.desktop_color};
+    canvas_.FillRect(dirty);
+    for (Form* form : screen.Forms()) {
+        if (!form->Visible() || form->Freed()) continue;
+        const Rect r = form->BoundsRect();
+        const Rect d = r.intersect(dirty);
+        if (d.empty()) continue;
+        canvas_.Save();
+        canvas_.SetOrigin(r.left, r.top);
+        canvas_.IntersectClipRect(d.offset(-r.left, -r.top));
+        form->PaintTree(canvas_, d.offset(-r.left, -r.top));
+        canvas_.Restore();
+    }
+    if (screen.HintShowing() && !screen.HintRect().intersect(dirty).empty()) {
+        Rect r = screen.HintRect();
+        canvas_.pen = Pen{clBlack};
+        canvas_.brush = Brush{clInfoBk};
+        canvas_.Rectangle(r);
+        canvas_.font = hint_font_;
+        canvas_.bk_mode = BkMode::Transparent;
+        Rect text = r.inflate(-3, -2);
+        canvas_.DrawText(screen.HintText(), text, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+    }
+    canvas_.Restore();
+    cairo_surface_flush(canvas_.surface());
+}
 
-void ScreenPainter::Paint(Screen&, const Rect&) {}
+PixelView ScreenPainter::Pixels() const {
+    cairo_surface_t* s = canvas_.surface();
+    return {reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s)),
+            cairo_image_surface_get_width(s), cairo_image_surface_get_height(s),
+            cairo_image_surface_get_stride(s)};
+}
 
-PixelView ScreenPainter::Pixels() const { return {pixels_.data(), width_, height_, width_ * 4}; }
-
-Size ScreenPainter::HintSize(const std::string& text) {
-    return {static_cast<int>(text.size()) * 6 + 8, 18};
+Size ScreenPainter::HintSize(const std::string& text) const {
+    const TextBlock block = LayoutText(text, hint_font_, 300, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+    return {block.width + 8, block.height + 5};
 }
 
 }  // namespace kv

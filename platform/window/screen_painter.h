@@ -1,11 +1,11 @@
 #pragma once
-// The back buffer and the painting of the whole screen into it.
+// The back buffer and the painting of the whole screen into it: the desktop, every shown form
+// bottom to top, then the hint on top of everything.
 
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "platform/gfx/geometry.h"
+#include "platform/gfx/canvas.h"
 #include "platform/window/backend.h"
 
 namespace kv {
@@ -15,15 +15,14 @@ class Screen;
 class ScreenPainter {
 public:
     ScreenPainter(int width, int height);
-    ~ScreenPainter();
-    // Paints the desktop, every shown form bottom to top and the hint, clipped to `dirty`.
     void Paint(Screen& screen, const Rect& dirty);
     PixelView Pixels() const;
-    Size HintSize(const std::string& text);
+    Canvas& canvas() { return canvas_; }
+    Size HintSize(const std::string& text) const;
 
 private:
-    int width_, height_;
-    std::vector<uint32_t> pixels_;
+    Canvas canvas_;
+    Font hint_font_;
 };
 
 }  // namespace kv

@@ -1,7 +1,9 @@
 #include "platform/window/test_driver.h"
 
+#include <cstdlib>
 #include <stdexcept>
 
+#include "platform/base/files.h"
 #include "platform/window/button.h"
 
 namespace kv {
@@ -199,6 +201,12 @@ void TestDriver::AnswerModal(int modal_result) {
     });
 }
 
-std::string TestDriver::SavePng(const std::string&) { return {}; }
+std::string TestDriver::SavePng(const std::string& file_name) {
+    const char* dir = std::getenv("KORVANEL_TEST_OUTPUT_DIR");
+    const std::string folder = dir && *dir ? dir : "test-output";
+    MakeFolders(folder);
+    const std::string path = JoinPath(folder, file_name);
+    return screen_->SavePng(path) ? path : std::string();
+}
 
 }  // namespace kv

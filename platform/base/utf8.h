@@ -1,0 +1,19 @@
+#pragma once
+// UTF-8 encoding and decoding shared by the 1252 conversion and the text boxes, which edit
+// characters rather than bytes.
+
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+void AppendUtf8(std::string& out, char32_t cp);
+// Decodes one code point at s[i]; returns false (and advances one byte) when malformed.
+bool DecodeUtf8(std::string_view s, size_t& i, char32_t& cp);
+
+// Code points of UTF-8 text; a malformed byte becomes the code point of the byte itself, so
+// nothing typed or pasted is lost.
+std::u32string ToUtf32(std::string_view utf8);
+std::string ToUtf8(std::u32string_view text);
+
+}  // namespace kv

@@ -1,0 +1,29 @@
+#pragma once
+// The plain classic look every standard control shares: 3-D frames, check marks, arrows.
+
+#include "platform/gfx/canvas.h"
+#include "platform/window/control.h"
+
+namespace kv {
+
+// `width` lines of `top_left` along the top and left edges and `bottom_right` along the others;
+// `r` shrinks by the frame.
+void Frame3D(Canvas& canvas, Rect& r, TColor top_left, TColor bottom_right, int width = 1);
+// A raised button face edge (2 pixels) or a pressed one; `r` shrinks by it.
+void DrawButtonEdge(Canvas& canvas, Rect& r, bool pressed);
+// The 2-pixel sunken edge of edit boxes and lists; `r` shrinks by it.
+void DrawSunkenEdge(Canvas& canvas, Rect& r);
+// A check mark inside a 13-pixel box whose top-left is (x, y).
+void DrawCheckMark(Canvas& canvas, int x, int y, TColor color);
+enum class Arrow { Up, Down, Right };
+// A small filled triangle (drop-downs, sub-menus, scroll buttons), centred in r.
+void DrawArrow(Canvas& canvas, const Rect& r, Arrow direction, TColor color);
+// A vertical scroll bar in r for `position` of `range` with `page` visible.
+void DrawVerticalScrollBar(Canvas& canvas, const Rect& r, int position, int range, int page);
+
+// The control's caption in its font, greyed the desktop's way when the control is disabled.
+void DrawControlText(Canvas& canvas, const Control& control, Rect r, unsigned flags);
+
+constexpr int kScrollBarWidth = 16;
+
+}  // namespace kv

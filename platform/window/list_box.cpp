@@ -1,0 +1,156 @@
+#include "platform/window/list_box.h"
+
+#include <algorithm>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/text_layout.h"
+#include "platform/window/classic_look.h"
+#include "platform/window/image_list.h"
+
+namespace kv {
+namespace {
+constexpr int kEdge = 2;
+}
+
+ListBox::ListBox() {
+    windowed_ = true;
+    tab_stop = true;
+    SetColor(clWindow);
+    SetBounds(0, 0, 121, 97);
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+    items_ = std::move(items);
+    item_index_ = -1;
+    top_index_ = 0;
+    Invalidate();
+}
+
+int ListBox::AddItem(const std::string& item) {
+    items_.push_back(item);
+    Invalidate();
+    return Count() - 1;
+}
+
+void ListBox::Clear() { SetItems({}); }
+
+void ListBox::SetItemIndex(int index) {
+    if (index < -1 || index >= Count()) index = -1;
+    item_index_ = index;
+    // Scroll the selection into view.
+    if (index >= 0) {
+        if (index < top_index_) top_index_ = index;
+        if (index >= top_index_ + VisibleRows()) top_index_ = index - VisibleRows() + 1;
+    }
+    Invalidate();
+}
+
+void ListBox::SetTopIndex(int index) {
+    top_index_ = std::clamp(index, 0, std::max(0, Count() - VisibleRows()));
+    Invalidate();
+}
+
+int ListBox::ItemHeight() const {
+    if (item_height > 0) return item_height;
+    int h = MeasureFontMetrics(font()).height();
+    if (images) h = std::max(h, images->height);
+    return h;
+}
+
+int ListBox::VisibleRows() const {
+    return std::max(1, (Height() - 2 * kEdge) / std::max(1, ItemHeight()));
+}
+
+bool ListBox::HasScrollBar() const { return Count() > VisibleRows(); }
+
+int ListBox::ItemAtPos(Point p) const {
+    if (p.x < kEdge || p.y < kEdge || p.x >= Width() - kEdge || p.y >= Height() - kEdge) return -1;
+    const int i = top_index_ + (p.y - kEdge) / std::max(1, ItemHeight());
+    return i < Count() ? i : -1;
+}
+
+void ListBox::SelectByUser(int index) {
+    index = std::clamp(index, 0, Count() - 1);
+    if (Count() == 0 || index == item_index_) return;
+    SetItemIndex(index);
+    Control::Click();
+}
+
+bool ListBox::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
+
+void ListBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    Control::MouseDown(button, shift, x, y);
+    if (button != mbLeft) return;
+    if (HasScrollBar() && x >= Width() - kEdge - kScrollBarWidth) {
+        // The scroll bar: the top half pages up, the bottom half down.
+        SetTopIndex(top_index_ + (y < Height() / 2 ? -VisibleRows() : VisibleRows()));
+        return;
+    }
+    const int i = ItemAtPos({x, y});
+    if (i >= 0) SelectByUser(i);
+}
+
+void ListBox::MouseMove(ShiftState shift, int x, int y) {
+    Control::MouseMove(shift, x, y);
+    if (!(shift & ssLeft)) return;
+    const int i = ItemAtPos({x, y});
+    if (i >= 0) SelectByUser(i);
+}
+
+void ListBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
+    Control::MouseWheel(shift, delta, x, y, handled);
+    if (handled) return;
+    SetTopIndex(top_index_ - delta / 120 * 3);
+    handled = true;
+}
+
+void ListBox::KeyDown(int& key, ShiftState shift) {
+    Control::KeyDown(key, shift);
+    const int page = VisibleRows();
+    switch (key) {
+        case VK_UP: case VK_LEFT: SelectByUser(item_index_ - 1); break;
+        case VK_DOWN: case VK_RIGHT: SelectByUser(item_index_ + 1); break;
+        case VK_PRIOR: SelectByUser(item_index_ - page); break;
+        case VK_NEXT: SelectByUser(item_index_ + page); break;
+        case VK_HOME: SelectByUser(0); break;
+        case VK_END: SelectByUser(Count() - 1); break;
+        default: break;
+    }
+}
+
+void ListBox::Paint(Canvas& canvas) {
+    Rect r{0, 0, Width(), Height()};
+    DrawSunkenEdge(canvas, r);
+    canvas.brush = Brush{Color()};
+    canvas.FillRect(r);
+    if (HasScrollBar()) {
+        DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom},
+                              top_index_, Count(), VisibleRows());
+        r.right -= kScrollBarWidth;
+    }
+    canvas.IntersectClipRect(r);
+    const int h = ItemHeight();
+    canvas.bk_mode = BkMode::Transparent;
+    for (int i = top_index_, y = r.top; i < Count() && y < r.bottom; ++i, y += h) {
+        const Rect row{r.left, y, r.right, y + h};
+        Font f = font();
+        if (i == item_index_) {
+            canvas.brush = Brush{clHighlight};
+            canvas.FillRect(row);
+            f.color = clHighlightText;
+        }
+        if (!EnabledInTree()) f.color = clGrayText;
+        int x = row.left + 2;
+        if (images && i < images->Count()) {
+            images->Draw(canvas, x, y + (h - images->height) / 2, i);
+            x += images->width + 4;
+        }
+        canvas.font = f;
+        Rect text{x, row.top, row.right, row.bottom};
+        canvas.DrawText(items_[i], text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+        if (i == item_index_ && Focused()) canvas.DrawFocusRect(row);
+    }
+    Control::Paint(canvas);
+}
+
+}  // namespace kv

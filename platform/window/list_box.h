@@ -1,0 +1,54 @@
+#pragma once
+// A list of text items with one selected (ItemIndex, -1 for none), scrolling by wheel, keys
+// and its scroll bar; optionally a picture from an image list beside each item. A change of
+// selection by the user fires on_click.
+
+#include <string>
+#include <vector>
+
+#include "platform/window/control.h"
+
+namespace kv {
+
+class ImageList;
+
+class ListBox : public Control {
+public:
+    ListBox();
+
+    const std::vector<std::string>& Items() const { return items_; }
+    void SetItems(std::vector<std::string> items);
+    int AddItem(const std::string& item);  // returns its index
+    void Clear();
+    int Count() const { return static_cast<int>(items_.size()); }
+    int ItemIndex() const { return item_index_; }
+    void SetItemIndex(int index);
+    int TopIndex() const { return top_index_; }
+    void SetTopIndex(int index);
+    int ItemHeight() const;
+    int item_height = 0;  // 0: from the font
+    // The item under a client point, or -1.
+    int ItemAtPos(Point p) const;
+
+    ImageList* images = nullptr;  // image i beside item i
+
+    bool WantsKey(int key) const override;
+    void Paint(Canvas& canvas) override;
+
+protected:
+    void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+    void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
+    void KeyDown(int& key, ShiftState shift) override;
+    void Click() override {}  // fired by selection changes instead
+    void SelectByUser(int index);
+    int VisibleRows() const;
+    bool HasScrollBar() const;
+
+private:
+    std::vector<std::string> items_;
+    int item_index_ = -1;
+    int top_index_ = 0;
+};
+
+}  // namespace kv

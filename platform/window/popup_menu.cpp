@@ -1,0 +1,158 @@
+#include "platform/window/popup_menu.h"
+
+#include <algorithm>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/text_layout.h"
+#include "platform/window/classic_look.h"
+#include "platform/window/screen.h"
+
+namespace kv {
+namespace {
+
+constexpr int kRowHeight = 20;
+constexpr int kSeparatorHeight = 8;
+
+class MenuRow : public Control {
+public:
+    explicit MenuRow(MenuItem& item) : item_(item) {}
+    MenuItem& item() { return item_; }
+    bool hot = false;
+
+    void Paint(Canvas& canvas) override {
+        const Rect r{0, 0, Width(), Height()};
+        if (item_.IsSeparator()) {
+            canvas.pen = Pen{clBtnShadow};
+            canvas.MoveTo(2, Height() / 2 - 1);
+            canvas.LineTo(Width() - 2, Height() / 2 - 1);
+            canvas.pen = Pen{clBtnHighlight};
+            canvas.MoveTo(2, Height() / 2);
+            canvas.LineTo(Width() - 2, Height() / 2);
+            return;
+        }
+        Font f = font();
+        if (hot && item_.enabled) {
+            canvas.brush = Brush{clHighlight};
+            canvas.FillRect(r);
+            f.color = clHighlightText;
+        }
+        if (!item_.enabled) f.color = clGrayText;
+        if (item_.checked) DrawCheckMark(canvas, 4, (Height() - 13) / 2, f.color);
+        canvas.font = f;
+        canvas.bk_mode = BkMode::Transparent;
+        Rect text{22, 0, Width() - 16, Height()};
+        canvas.DrawText(item_.caption, text, DT_SINGLELINE | DT_VCENTER);
+        if (!item_.items.empty())
+            DrawArrow(canvas, {Width() - 14, 0, Width() - 4, Height()}, Arrow::Right, f.color);
+    }
+
+protected:
+    void MouseEnter() override {
+        hot = true;
+        Invalidate();
+    }
+    void MouseLeave() override {
+        hot = false;
+        Invalidate();
+    }
+    void Click() override {
+        if (item_.IsSeparator() || !item_.enabled) return;
+        auto* window = static_cast<MenuWindow*>(ParentForm());
+        if (!item_.items.empty()) {
+            window->OpenSubMenu(item_, *this);
+            return;
+        }
+        window->chosen = &item_;
+        window->SetModalResult(mrOk);
+    }
+
+private:
+    MenuItem& item_;
+};
+
+// Runs one menu level modally at a screen point, kept inside the screen.
+MenuItem* RunMenu(MenuItem& menu, Point at) {
+    Screen& screen = Screen::Get();
+    Font font;
+    MenuWindow& window = screen.Create<MenuWindow>(menu, font);
+    const int x = std::clamp(at.x, 0, std::max(0, screen.Width() - window.Width()));
+    const int y = std::clamp(at.y, 0, std::max(0, screen.Height() - window.Height()));
+    window.SetBounds(x, y, window.Width(), window.Height());
+    window.ShowModal();
+    MenuItem* chosen = window.chosen;
+    window.Release();
+    return chosen;
+}
+
+}  // namespace
+
+MenuItem& MenuItem::Add(std::string item_name, std::string item_caption,
+                        std::function<void()> click) {
+    auto item = std::make_unique<MenuItem>();
+    item->name = std::move(item_name);
+    item->caption = std::move(item_caption);
+    item->on_click = std::move(click);
+    items.push_back(std::move(item));
+    return *items.back();
+}
+
+MenuItem& MenuItem::AddSeparator() { return Add({}, "-"); }
+
+MenuItem* MenuItem::Find(std::string_view item_name) {
+    for (auto& i : items) {
+        if (i->name == item_name) return i.get();
+        if (MenuItem* found = i->Find(item_name)) return found;
+    }
+    return nullptr;
+}
+
+MenuItem* PopupMenu::Popup(int x, int y) {
+    if (on_popup) on_popup();
+    MenuItem* chosen = RunMenu(items, {x, y});
+    if (chosen && chosen->on_click) {
+        auto click = chosen->on_click;
+        click();
+    }
+    return chosen;
+}
+
+MenuWindow::MenuWindow(MenuItem& menu, Font font) : Form("menu"), menu_(menu) {
+    SetBorderStyle(bsNone);
+    form_style = fsStayOnTop;
+    close_on_outside_click = true;
+    SetColor(clMenu);
+    SetFont(font);
+    int width = 100, y = 2;
+    for (auto& item : menu.items) {
+        if (!item->visible) continue;
+        width = std::max(width, MeasureTextWidth(font, item->caption) + 48);
+    }
+    for (auto& item : menu.items) {
+        if (!item->visible) continue;
+        auto& row = Add<MenuRow>(item->name, *item);
+        const int h = item->IsSeparator() ? kSeparatorHeight : kRowHeight;
+        row.SetBounds(2, y, width, h);
+        y += h;
+    }
+    SetBounds(0, 0, width + 4, y + 2);
+    on_paint = [this](Canvas& canvas) {
+        Rect r{0, 0, Width(), Height()};
+        Frame3D(canvas, r, cl3DLight, cl3DDkShadow);
+        Frame3D(canvas, r, clBtnHighlight, clBtnShadow);
+    };
+}
+
+void MenuWindow::OpenSubMenu(MenuItem& item, Control& row) {
+    const Point at = row.ClientToScreen({row.Width(), -2});
+    if (MenuItem* sub = RunMenu(item, at)) {
+        chosen = sub;
+        SetModalResult(mrOk);
+    }
+}
+
+void MenuWindow::KeyDown(int& key, ShiftState shift) {
+    Form::KeyDown(key, shift);
+    if (key == VK_ESCAPE) SetModalResult(mrCancel);
+}
+
+}  // namespace kv
