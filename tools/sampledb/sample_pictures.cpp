@@ -126,6 +126,57 @@ void DrawFlag(cairo_t* cr, const FlagDesign& f, double w, double h) {
     }
 }
 
+// Capital letters of a 5 x 7 grid, one row per byte (bit 4 is the left column): crests get
+// their letters from here rather than from the machine's fonts, so the pictures are the same on
+// every machine.
+constexpr std::array<std::array<std::uint8_t, 7>, 26> kLetterGrid = {{
+    {0b01110, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001},  // A
+    {0b11110, 0b10001, 0b10001, 0b11110, 0b10001, 0b10001, 0b11110},  // B
+    {0b01110, 0b10001, 0b10000, 0b10000, 0b10000, 0b10001, 0b01110},  // C
+    {0b11110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b11110},  // D
+    {0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b11111},  // E
+    {0b11111, 0b10000, 0b10000, 0b11110, 0b10000, 0b10000, 0b10000},  // F
+    {0b01110, 0b10001, 0b10000, 0b10111, 0b10001, 0b10001, 0b01111},  // G
+    {0b10001, 0b10001, 0b10001, 0b11111, 0b10001, 0b10001, 0b10001},  // H
+    {0b01110, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b01110},  // I
+    {0b00111, 0b00010, 0b00010, 0b00010, 0b00010, 0b10010, 0b01100},  // J
+    {0b10001, 0b10010, 0b10100, 0b11000, 0b10100, 0b10010, 0b10001},  // K
+    {0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b10000, 0b11111},  // L
+    {0b10001, 0b11011, 0b10101, 0b10101, 0b10001, 0b10001, 0b10001},  // M
+    {0b10001, 0b10001, 0b11001, 0b10101, 0b10011, 0b10001, 0b10001},  // N
+    {0b01110, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110},  // O
+    {0b11110, 0b10001, 0b10001, 0b11110, 0b10000, 0b10000, 0b10000},  // P
+    {0b01110, 0b10001, 0b10001, 0b10001, 0b10101, 0b10010, 0b01101},  // Q
+    {0b11110, 0b10001, 0b10001, 0b11110, 0b10100, 0b10010, 0b10001},  // R
+    {0b01111, 0b10000, 0b10000, 0b01110, 0b00001, 0b00001, 0b11110},  // S
+    {0b11111, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100, 0b00100},  // T
+    {0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01110},  // U
+    {0b10001, 0b10001, 0b10001, 0b10001, 0b10001, 0b01010, 0b00100},  // V
+    {0b10001, 0b10001, 0b10001, 0b10101, 0b10101, 0b10101, 0b01010},  // W
+    {0b10001, 0b10001, 0b01010, 0b00100, 0b01010, 0b10001, 0b10001},  // X
+    {0b10001, 0b10001, 0b01010, 0b00100, 0b00100, 0b00100, 0b00100},  // Y
+    {0b11111, 0b00001, 0b00010, 0b00100, 0b01000, 0b10000, 0b11111},  // Z
+}};
+
+void DrawLetters(cairo_t* cr, const std::string& letters, double x, double y, double cell,
+                 std::int32_t colour, double alpha) {
+    SetColour(cr, colour, alpha);
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+        const int index = letters[i] - 'A';
+        if (index < 0 || index >= 26) continue;
+        const double left = x + static_cast<double>(i) * 6 * cell;
+        for (int row = 0; row < 7; ++row) {
+            for (int col = 0; col < 5; ++col) {
+                if (kLetterGrid[static_cast<std::size_t>(index)][static_cast<std::size_t>(row)] &
+                    (0x10 >> col)) {
+                    cairo_rectangle(cr, left + col * cell, y + row * cell, cell, cell);
+                }
+            }
+        }
+    }
+    cairo_fill(cr);
+}
+
 std::string Initials(const std::string& name) {
     std::string out;
     bool start = true;
@@ -189,18 +240,12 @@ void DrawCrest(cairo_t* cr, const Emblem& e, double s) {
     if (s >= 32) {
         const bool dark =
             ((e.main & 0xFF) + ((e.main >> 8) & 0xFF) + ((e.main >> 16) & 0xFF)) < 380;
-        cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-        cairo_set_font_size(cr, s * (e.letters.size() > 2 ? 0.2 : 0.26));
-        cairo_text_extents_t ext;
-        cairo_text_extents(cr, e.letters.c_str(), &ext);
-        const double x = s / 2 - ext.width / 2 - ext.x_bearing;
-        const double y = s * 0.62 - ext.height / 2 - ext.y_bearing;
-        SetColour(cr, dark ? 0x000000 : 0xFFFFFF, 0.6);
-        cairo_move_to(cr, x + 1, y + 1);
-        cairo_show_text(cr, e.letters.c_str());
-        SetColour(cr, dark ? 0xFFFFFF : 0x000000);
-        cairo_move_to(cr, x, y);
-        cairo_show_text(cr, e.letters.c_str());
+        const double cell = s * (e.letters.size() > 2 ? 0.036 : 0.05);
+        const double width = (static_cast<double>(e.letters.size()) * 6 - 1) * cell;
+        const double x = s / 2 - width / 2;
+        const double y = s * 0.62 - 3.5 * cell;
+        DrawLetters(cr, e.letters, x + 1, y + 1, cell, dark ? 0x000000 : 0xFFFFFF, 0.6);
+        DrawLetters(cr, e.letters, x, y, cell, dark ? 0xFFFFFF : 0x000000, 1.0);
     }
     if (e.star) {
         SetColour(cr, 0x00CCFF);
