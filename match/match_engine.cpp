@@ -203,9 +203,10 @@ MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_stren
             if (scorer > 0) return {KickOffZone(other), other, fuNone, mkFreeKickGoal, s, scorer};
         } else {
             const PenaltyKick kick = AwardPenalty(*m, match, s, own, keeper, decisions);
-            if (kick.kind == 1)
+            // Without a taker there is no kick to book.
+            if (kick.taker > 0 && kick.kind == 1)
                 return {KickOffZone(other), other, fuNone, mkPenaltyGoal, s, kick.taker};
-            if (kick.kind >= 2)
+            if (kick.taker > 0 && kick.kind >= 2)
                 return {SideZone(2, other), other, fuNone, mkPenaltyMissed, s, kick.taker, kick.kind};
         }
     }
