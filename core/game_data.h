@@ -120,6 +120,8 @@ class GameData {
     // skip_turn_updates).
     std::uint8_t opening_main_window = 0;
     std::int32_t fallback_league = -1;
+    // The coach or player whose career page was built last (its profile window is open).
+    std::int32_t profile_subject = -1;
 
     // ---- the match day being played (not saved) ----
     std::int32_t day_match_count = 0;

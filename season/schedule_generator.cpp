@@ -6,7 +6,7 @@
 #include "core/game_data.h"
 #include "season/calendar.h"
 #include "season/fixture_list.h"
-#include "season/histories_stub.h"
+#include "season/histories.h"
 #include "season/pairing_tables.h"
 
 namespace kv {
