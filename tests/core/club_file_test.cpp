@@ -118,6 +118,18 @@ TEST(ClubFile, DamagedValuesReadAsSafeOnes) {
     EXPECT_FALSE(IsUsableSquadSlot(s, -1));
 }
 
+TEST(ClubFile, StatesOutsideBrasilsReadAsNoState) {
+    for (auto [stored, read] :
+         {std::pair<int, int>{0, 0}, {26, 26}, {27, kNoState}, {255, kNoState}}) {
+        std::string bytes = EncodeClubFile(SampleClub(), SampleSquad(18));
+        bytes[4 + 176] = static_cast<char>(stored);
+        t_club_file_record c;
+        t_squad_file_record s;
+        DecodeClubFile(bytes, c, s);
+        EXPECT_EQ(c.state, read) << stored;
+    }
+}
+
 TEST(ClubFile, TruncatedFileKeepsWhatItHoldsAndZeroFillsTheRest) {
     const std::string full = EncodeClubFile(SampleClub(), SampleSquad(25));
     for (std::size_t cut : {std::size_t{0}, std::size_t{3}, std::size_t{40}, std::size_t{191},
