@@ -193,7 +193,9 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
             if (free > 0) left = bounds.left + free / 2;
         }
         left += indent_;
-        line_ = {left, top, bounds.right, top + line_height_ + sub_depth_ + sup_height_};
+        // The measuring pass decides the line's height; drawing only follows it.
+        const int step = line_height_ + sub_depth_ + sup_height_;
+        line_ = {left, top, bounds.right, top + step};
 
         if (opt_.measure_only) {
             offset_carry = offset_;
@@ -217,7 +219,6 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
             offset_carry = offset_;
         }
 
-        const int step = line_height_ + sub_depth_ + sup_height_;
         top += step;
         out_.extent_y += step;
         if (!opt_.measure_only && top + start_gh > bounds.bottom) break;

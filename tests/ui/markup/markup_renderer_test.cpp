@@ -599,6 +599,31 @@ TEST_F(MarkupPictures, APictureThatDoesNotFitStartsTheNextLineUnlessWiderThanAny
     EXPECT_EQ(pictures[0].rect, (Rect{16, 0, 56, 10}));
 }
 
+TEST_F(MarkupPictures, AlignAndWrapMoveTheTextBesideATallPicture) {
+    struct Case {
+        std::string attributes;
+        int spacing;
+        int x_bottom, y_top;
+    };
+    const Case cases[] = {
+        {"", 0, 32, 32},
+        {R"(align="top")", 0, 16, 32},
+        {R"(align="middle")", 0, 24, 32},
+        {"wrap", 0, 16, 16},  // the picture reaches down over the next line
+        {"wrap", 4, 20, 20},
+        {"", 4, 36, 36},
+    };
+    for (const auto& k : cases) {
+        canvas = {};
+        MarkupOptions o = Box(400);
+        o.picture_container = &container;
+        o.line_spacing = k.spacing;
+        Draw(canvas, R"(<IMG src="i_gol" height="32" )" + k.attributes + ">x<BR>y", o);
+        EXPECT_EQ(RectOf(canvas, "x").bottom, k.x_bottom) << k.attributes << k.spacing;
+        EXPECT_EQ(RectOf(canvas, "y").top, k.y_top) << k.attributes << k.spacing;
+    }
+}
+
 TEST_F(MarkupPictures, APictureInsideAnAnchorIsHit) {
     MarkupOptions o = HitAt(20, 5, 400);
     o.picture_container = &container;
