@@ -289,32 +289,4 @@ std::string StripMarkup(std::string_view text) {
     return DropSections(s, "<", ">", false);
 }
 
-std::string EscapeMarkup(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        switch (text[i]) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '\r':
-                if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-                out += ' ';
-                break;
-            case '\n':
-                out += ' ';
-                break;
-            default:
-                out += text[i];
-        }
-    }
-    return out;
-}
-
 }  // namespace kv

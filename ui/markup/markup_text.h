@@ -55,8 +55,4 @@ std::optional<std::string> MarkupAttribute(std::string_view tag, std::string_vie
 // The text of a mark-up with its tags and hidden sections removed; <BR> and <HR> become CR LF.
 std::string StripMarkup(std::string_view text);
 
-// Makes a text from the teams database or from the player safe to put inside mark-up:
-// it can open no tag, name no entity and break no line.
-std::string EscapeMarkup(std::string_view text);
-
 }  // namespace kv

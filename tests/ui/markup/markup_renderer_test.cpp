@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/markup_escape.h"
 #include "tests/ui/markup/fake_canvas.h"
 #include "tests/ui/markup/picture_bytes.h"
 #include "ui/markup/markup_picture.h"
@@ -111,7 +112,7 @@ TEST(MarkupRenderer, AmpersandsAndEscapedTags) {
         {"<B", ""},
         {"a<1>b<BIG>c", "abc"},
         {"&euro; 5", "€ 5"},
-        {EscapeMarkup("Grêmio <b>&</b>\r\nlinha"), "Grêmio <b>&</b> linha"},
+        {EscapeMarkupText("Grêmio <b>&</b>\r\nlinha"), "Grêmio <b>&</b> linha"},
     };
     for (const auto& k : cases) {
         FakeCanvas c;
