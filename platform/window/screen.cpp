@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/gfx/picture.h"
 #include "platform/window/screen_painter.h"
 #include "platform/window/timer.h"
 #include "platform/base/utf8.h"
@@ -540,6 +541,16 @@ void Screen::SetCursorImage(int number, const PixelView& view, Point hot_spot) {
         std::copy(row, row + view.width, image.pixels.begin() + static_cast<size_t>(y) * view.width);
     }
     cursors_[number] = std::move(image);
+}
+
+void Screen::SetCursorImage(int number, const Picture& picture, Point hot_spot) {
+    cairo_surface_t* s = picture.surface();
+    if (!s) return;
+    cairo_surface_flush(s);
+    SetCursorImage(number,
+                   PixelView{reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(s)),
+                             picture.width(), picture.height(), cairo_image_surface_get_stride(s)},
+                   hot_spot);
 }
 
 void Screen::UpdateCursor() {

@@ -18,6 +18,7 @@ namespace kv {
 
 class Timer;
 class Canvas;
+class Picture;
 class ScreenPainter;
 
 class Screen {
@@ -89,8 +90,9 @@ public:
     int ScreenCursor() const { return screen_cursor_; }
     void SetScreenCursor(int cursor);
     int ShownCursor() const { return shown_cursor_; }
-    // Registers a cursor made from pixels under a number (copied).
+    // Registers a cursor made from pixels, or a picture, under a number (copied).
     void SetCursorImage(int number, const PixelView& pixels, Point hot_spot);
+    void SetCursorImage(int number, const Picture& picture, Point hot_spot);
 
     // --- hints
     int hint_pause_ms = 500;

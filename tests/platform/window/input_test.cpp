@@ -1,6 +1,7 @@
 // Keyboard focus and key order, mouse capture, hover, hints, double-clicks, drag and drop.
 #include <gtest/gtest.h>
 
+#include "platform/gfx/picture.h"
 #include "platform/window/button.h"
 #include "platform/window/test_driver.h"
 
@@ -265,6 +266,11 @@ TEST(Cursor, ControlCursorUnlessTheScreenShowsTheHourglass) {
     f.d.screen().SetScreenCursor(crDefault);
     f.d.MoveTo(f.form, {300, 200});
     EXPECT_EQ(f.d.backend().cursor(), crArrow);
+
+    f.d.screen().SetCursorImage(20, Picture(32, 32), {3, 3});  // the game's own cursor slot
+    a.cursor = 20;
+    f.d.MoveTo(a);
+    EXPECT_EQ(f.d.backend().cursor(), 20);
 }
 
 TEST(DragDrop, DropLandsOnATargetThatAccepts) {

@@ -1,0 +1,197 @@
+#include "platform/window/sdl_backend.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace kv {
+namespace {
+
+int KeyCode(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
+    switch (k) {
+        case SDLK_BACKSPACE: return VK_BACK;
+        case SDLK_TAB: return VK_TAB;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_ESCAPE: return VK_ESCAPE;
+        case SDLK_SPACE: return VK_SPACE;
+        case SDLK_PAGEUP: return VK_PRIOR;
+        case SDLK_PAGEDOWN: return VK_NEXT;
+        case SDLK_END: return VK_END;
+        case SDLK_HOME: return VK_HOME;
+        case SDLK_LEFT: return VK_LEFT;
+        case SDLK_UP: return VK_UP;
+        case SDLK_RIGHT: return VK_RIGHT;
+        case SDLK_DOWN: return VK_DOWN;
+        case SDLK_INSERT: return VK_INSERT;
+        case SDLK_DELETE: return VK_DELETE;
+        case SDLK_LSHIFT:
+        case SDLK_RSHIFT: return VK_SHIFT;
+        case SDLK_LCTRL:
+        case SDLK_RCTRL: return VK_CONTROL;
+        case SDLK_LALT:
+        case SDLK_RALT: return VK_MENU;
+        default: return 0;
+    }
+}
+
+ShiftState Modifiers(uint16_t mod) {
+    ShiftState s = 0;
+    if (mod & KMOD_SHIFT) s |= ssShift;
+    if (mod & KMOD_CTRL) s |= ssCtrl;
+    if (mod & KMOD_ALT) s |= ssAlt;
+    return s;
+}
+
+SDL_SystemCursor SystemCursor(int cursor) {
+    switch (cursor) {
+        case crIBeam: return SDL_SYSTEM_CURSOR_IBEAM;
+        case crCross: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+        case crHourGlass: return SDL_SYSTEM_CURSOR_WAIT;
+        case crHandPoint: return SDL_SYSTEM_CURSOR_HAND;
+        case crNoDrop: return SDL_SYSTEM_CURSOR_NO;
+        case crDrag: return SDL_SYSTEM_CURSOR_SIZEALL;
+        default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+}  // namespace
+
+std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::string* error) {
+    auto fail = [&](const char* what) -> std::unique_ptr<SdlBackend> {
+        if (error) *error = std::string(what) + ": " + SDL_GetError();
+        return nullptr;
+    };
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return fail("no display");
+    std::unique_ptr<SdlBackend> b(new SdlBackend);
+    int w = 0, h = 0;
+    const char* wanted = std::getenv("KORVANEL_SCREEN_SIZE");
+    if (!wanted || std::sscanf(wanted, "%dx%d", &w, &h) != 2 || w < 320 || h < 200) {
+        SDL_Rect usable{};
+        if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {0, 0, 1024, 768};
+        w = usable.w;
+        h = usable.h;
+    }
+    b->size_ = {w, h};
+    b->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
+                                  h, SDL_WINDOW_SHOWN);
+    if (!b->window_) return fail("no window");
+    b->renderer_ = SDL_CreateRenderer(b->window_, -1, 0);
+    if (!b->renderer_) b->renderer_ = SDL_CreateRenderer(b->window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!b->renderer_) return fail("no renderer");
+    b->texture_ = SDL_CreateTexture(b->renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, w, h);
+    if (!b->texture_) return fail("no texture");
+    SDL_StartTextInput();
+    return b;
+}
+
+SdlBackend::~SdlBackend() {
+    for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
+    if (custom_) SDL_FreeCursor(custom_);
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+}
+
+int64_t SdlBackend::Now() const { return static_cast<int64_t>(SDL_GetTicks64()); }
+
+bool SdlBackend::WaitEvent(InputEvent& event, int timeout_ms) {
+    SDL_Event e;
+    const int got = timeout_ms < 0 ? SDL_WaitEvent(&e) : SDL_WaitEventTimeout(&e, timeout_ms);
+    if (!got) return false;
+    return Translate(&e, event);
+}
+
+bool SdlBackend::Translate(const void* raw, InputEvent& out) {
+    const SDL_Event& e = *static_cast<const SDL_Event*>(raw);
+    auto button = [](uint8_t b) { return b == SDL_BUTTON_RIGHT ? mbRight : b == SDL_BUTTON_MIDDLE ? mbMiddle : mbLeft; };
+    out = InputEvent();
+    out.shift = Modifiers(SDL_GetModState());
+    switch (e.type) {
+        case SDL_QUIT: out.kind = InputEvent::Quit; return true;
+        case SDL_MOUSEMOTION:
+            out.kind = InputEvent::MouseMove;
+            out.x = e.motion.x;
+            out.y = e.motion.y;
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            out.kind = e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp;
+            out.x = e.button.x;
+            out.y = e.button.y;
+            out.button = button(e.button.button);
+            return true;
+        case SDL_MOUSEWHEEL: {
+            out.kind = InputEvent::MouseWheel;
+            SDL_GetMouseState(&out.x, &out.y);
+            out.wheel = e.wheel.y * 120;
+            return e.wheel.y != 0;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            out.kind = e.type == SDL_KEYDOWN ? InputEvent::KeyDown : InputEvent::KeyUp;
+            out.key = KeyCode(e.key.keysym.sym);
+            out.shift = Modifiers(e.key.keysym.mod);
+            return out.key != 0;
+        case SDL_TEXTINPUT:
+            out.kind = InputEvent::Text;
+            out.text = e.text.text;
+            return true;
+        case SDL_WINDOWEVENT:
+            // The window was uncovered: show the last frame again.
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+                SDL_RenderPresent(renderer_);
+            }
+            return false;
+        default: return false;
+    }
+}
+
+void SdlBackend::Present(const PixelView& buffer, const Rect& dirty) {
+    const Rect r = dirty.intersect({0, 0, size_.cx, size_.cy});
+    if (!r.empty() && buffer.pixels) {
+        const SDL_Rect area{r.left, r.top, r.width(), r.height()};
+        const auto* first = reinterpret_cast<const uint8_t*>(buffer.pixels) +
+                            static_cast<size_t>(r.top) * buffer.stride + static_cast<size_t>(r.left) * 4;
+        SDL_UpdateTexture(texture_, &area, first, buffer.stride);
+    }
+    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+}
+
+void SdlBackend::SetCursor(int cursor, const PixelView* custom, Point hot_spot) {
+    if (custom) {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint32_t*>(custom->pixels), custom->width, custom->height, 32, custom->stride,
+            SDL_PIXELFORMAT_ARGB8888);
+        if (!surface) return;
+        SDL_Cursor* made = SDL_CreateColorCursor(surface, hot_spot.x, hot_spot.y);
+        SDL_FreeSurface(surface);
+        if (!made) return;
+        SDL_SetCursor(made);
+        if (custom_) SDL_FreeCursor(custom_);
+        custom_ = made;
+        return;
+    }
+    SDL_Cursor*& c = cursors_[cursor];
+    if (!c) c = SDL_CreateSystemCursor(SystemCursor(cursor));
+    if (c) SDL_SetCursor(c);
+}
+
+std::string SdlBackend::ClipboardText() const {
+    char* text = SDL_GetClipboardText();
+    std::string out = text ? text : "";
+    SDL_free(text);
+    return out;
+}
+
+void SdlBackend::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+}  // namespace kv

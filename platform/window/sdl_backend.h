@@ -1,0 +1,46 @@
+#pragma once
+// The real back end: one SDL window the size of the game's screen (the display's usable area,
+// or KORVANEL_SCREEN_SIZE="1024x768" for testing), showing the back buffer and turning SDL's
+// mouse, keyboard and text input into the window system's events. Only this file starts SDL
+// video.
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/window/backend.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+struct SDL_Cursor;
+
+namespace kv {
+
+class SdlBackend : public Backend {
+public:
+    // Opens the window; null (and a reason) when there is no display.
+    static std::unique_ptr<SdlBackend> Open(const std::string& title, std::string* error);
+    ~SdlBackend() override;
+
+    Size ScreenSize() const override { return size_; }
+    int64_t Now() const override;
+    bool WaitEvent(InputEvent& event, int timeout_ms) override;
+    void Present(const PixelView& buffer, const Rect& dirty) override;
+    void SetCursor(int cursor, const PixelView* custom, Point hot_spot) override;
+    std::string ClipboardText() const override;
+    void SetClipboardText(const std::string& text) override;
+
+private:
+    SdlBackend() = default;
+    bool Translate(const void* sdl_event, InputEvent& event);
+
+    Size size_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::map<int, SDL_Cursor*> cursors_;
+    SDL_Cursor* custom_ = nullptr;
+};
+
+}  // namespace kv
