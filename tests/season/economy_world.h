@@ -2,7 +2,12 @@
 // A small world of clubs, players and coaches for the market, loan and coach rules, built in
 // its own GameData with a dated calendar.
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <string>
 
 #include "core/dates.h"
 #include "core/game_data.h"
@@ -129,6 +134,29 @@ class EconomyWorld {
         return index;
     }
 
+    // A league of full divisions of new clubs, each with its own coach; a club's place in
+    // the table is its slot. Returns the league configuration.
+    int AddLeague(int country, int divisions, int per_division) {
+        GameData& g = *data_;
+        t_league_config& config = AppendRecord(g.league_configs);
+        config.country = country;
+        config.division_count = divisions;
+        config.club_count = divisions * per_division;
+        for (auto& row : config.standings) std::fill(std::begin(row), std::end(row), -1);
+        for (auto& row : config.division_clubs) std::fill(std::begin(row), std::end(row), -1);
+        const int league = static_cast<int>(g.league_configs.size()) - 1;
+        for (int d = 1; d <= divisions; ++d)
+            for (int place = 1; place <= per_division; ++place) {
+                const int club = AddClub({.country = country, .division = d});
+                g.league_configs[league].standings[d - 1][place - 1] = club;
+                g.league_configs[league].division_clubs[d - 1][place - 1] = club;
+                g.teams[club].table_position[ckNationalLeague] = place;
+                g.teams[club].board_confidence = 50;
+                AddCoach(("Técnico " + std::to_string(club)).c_str(), club);
+            }
+        return league;
+    }
+
   private:
     std::unique_ptr<GameData> data_;
 };
@@ -142,6 +170,29 @@ inline bool WageBillsTrue(const GameData& g) {
         if (g.finances[club].wage_bill != sum) return false;
     }
     return true;
+}
+
+// Every club points at its coach and he back at it; every employed coach has one club; the
+// human flags match the count of human clubs.
+inline void ExpectOneCoachEach(const GameData& g) {
+    for (std::size_t t = 0; t < g.teams.size(); ++t) {
+        const int coach = g.teams[t].coach;
+        ASSERT_TRUE(InTable(g.coaches, coach)) << "club " << t << " has no coach";
+        EXPECT_EQ(g.coaches[coach].club, static_cast<int>(t));
+        EXPECT_EQ(g.coaches[coach].employed, 1);
+    }
+    for (std::size_t c = 0; c < g.coaches.size(); ++c) {
+        const t_coach& coach = g.coaches[c];
+        if (!coach.employed) {
+            EXPECT_EQ(coach.club, -1) << coach.name.str();
+            continue;
+        }
+        ASSERT_TRUE(InTable(g.teams, coach.club));
+        EXPECT_EQ(g.teams[coach.club].coach, static_cast<int>(c)) << coach.name.str();
+    }
+    int humans = 0;
+    for (const t_team& t : g.teams) humans += t.human;
+    EXPECT_EQ(humans, g.game_state.human_count);
 }
 
 }  // namespace kv::test
