@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "season/season_lines.h"
 
 namespace kv {
 namespace {
@@ -80,12 +81,9 @@ void AddTopScorer(GameData& data, int competition, int team, int player, int goa
 void AddCoachSeasonStat(GameData& data, int coach, int team, int amount, std::string_view key) {
     if (!InTable(data.coaches, coach)) return;
     const int season = data.game_state.season;
-    t_coach_season* line = nullptr;
-    for (t_coach_season& s : data.coach_seasons)
-        if (s.coach == coach && s.season == season && s.team == team) {
-            line = &s;
-            break;
-        }
+    t_coach_season* line = FindCurrentSeasonLine(
+        data.coach_seasons, season,
+        [&](const t_coach_season& s) { return s.coach == coach && s.team == team; });
     if (line == nullptr) {
         // A coach's first event at a club in a season is always a game, so the new line's
         // one game is that event and nothing else is counted.

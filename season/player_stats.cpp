@@ -8,6 +8,7 @@
 #include "core/random.h"
 #include "season/human_involvement.h"
 #include "season/news.h"
+#include "season/season_lines.h"
 
 namespace kv {
 namespace {
@@ -53,11 +54,12 @@ std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
 
 void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     const int season = data.game_state.season;
-    for (t_player_season& line : data.player_seasons)
-        if (line.player == player && line.season == season && line.club == club) {
-            ++SeasonCounter(line, event);
-            return;
-        }
+    if (t_player_season* line = FindCurrentSeasonLine(
+            data.player_seasons, season,
+            [&](const t_player_season& l) { return l.player == player && l.club == club; })) {
+        ++SeasonCounter(*line, event);
+        return;
+    }
     t_player_season& line = data.player_seasons.emplace_back();
     line.player = player;
     line.season = season;

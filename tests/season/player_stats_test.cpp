@@ -69,6 +69,17 @@ TEST(PlayerStats, TalliesSeasonLinesAndCareerCounters) {
     EXPECT_EQ(p.cards, 1);
     EXPECT_EQ(p.yellow_cards[ckNationalLeague], 1);
     EXPECT_EQ(g.players[0].goals, 0);
+
+    // A card booked late for his first club still finds its line behind the newer one, and
+    // the next season opens new lines.
+    RecordPlayerEvent(g, player, first_club, 1, "ca");
+    EXPECT_EQ(g.player_seasons[0].yellow_cards, 2);
+    g.game_state.season = 3;
+    RecordPlayerEvent(g, player, first_club, 1, "ca");
+    ASSERT_EQ(g.player_seasons.size(), 3u);
+    EXPECT_EQ(g.player_seasons[2].season, 3);
+    EXPECT_EQ(g.player_seasons[2].yellow_cards, 1);
+    EXPECT_EQ(g.player_seasons[0].yellow_cards, 2);
 }
 
 int SuspensionOfDraw(int r) {
