@@ -1,0 +1,221 @@
+#include "season/computer_market.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/money_text.h"
+#include "core/random.h"
+#include "season/loans.h"
+#include "season/transfers.h"
+#include "economy_world.h"
+
+namespace kv {
+namespace {
+
+struct MarketWorld : test::EconomyWorld {
+    std::vector<Money> cash_before;
+    std::vector<int> loanees;
+    int human = -1;
+
+    explicit MarketWorld(std::uint64_t seed) {
+        SeedRandom(seed);
+        AddLeague(3, 2, 10);
+        AddLeague(29, 1, 10);
+        const int background_first = static_cast<int>(data().teams.size());
+        for (int k = 0; k < 4; ++k) AddClub({.country = 65, .division = 0, .reputation = 3 + k % 3});
+        data().game_state.league_club_count = background_first;
+        data().game_state.background_club_count = 4;
+        human = 3;
+        MakeHumanClub(human);
+        for (int club = 0; club < static_cast<int>(data().teams.size()); ++club) {
+            t_team& t = data().teams[club];
+            if (club < background_first) t.reputation = Random(6);
+            t.level = 8 + Random(16);
+            static constexpr int kMinimum[5] = {2, 3, 3, 5, 3};
+            for (int position = 0; position < 5; ++position) {
+                const int count = kMinimum[position] - 1 + Random(4);
+                for (int k = 0; k < count; ++k)
+                    AddPlayer(club, {.position = position, .strength = 20 + Random(60),
+                                     .age = 18 + Random(17), .star = Random(15) == 1,
+                                     .nationality = t.country});
+            }
+            Refresh(club);
+            ListSurplusPlayers(data(), club);
+            cash_before.push_back(t.cash);
+        }
+        for (int k = 0; k < 3; ++k) {  // the human club lends three players to computer clubs
+            const int player = AddPlayer(human, {.position = posForward, .strength = 90});
+            MovePlayerOnLoan(data(), player, 5 + k, today() + 100);
+            AddLoan(data(), player, human, today() + 100);
+            loanees.push_back(player);
+        }
+        for (int club = 0; club < static_cast<int>(data().teams.size()); ++club)
+            cash_before[club] = data().teams[club].cash;
+    }
+
+    void ExpectSoundBooks() {
+        const GameData& g = data();
+        std::map<int, std::int64_t> sold, bought, sales;
+        for (const t_transfer& t : g.transfer_log) {
+            if (t.fee == 0) continue;  // the loans of the set-up
+            sold[t.from_team] += t.fee;
+            bought[t.to_team] += t.fee;
+            sales[t.from_team] += 1;
+        }
+        for (int club = 0; club < static_cast<int>(g.teams.size()); ++club) {
+            const t_finance& f = g.finances[club];
+            EXPECT_EQ(f.player_sales, sold[club]) << club;
+            EXPECT_EQ(f.player_purchases, bought[club]) << club;
+            EXPECT_EQ(g.teams[club].cash - cash_before[club],
+                      MoneyFromUnits(sold[club] - bought[club]) + 4100 * sales[club])
+                << club;
+        }
+        EXPECT_TRUE(test::WageBillsTrue(g));
+    }
+
+    void ExpectSquadsInLimits() {
+        const GameData& g = data();
+        for (int club = 0; club < static_cast<int>(g.teams.size()); ++club) {
+            const t_team& t = g.teams[club];
+            int count = 0;
+            for (const t_player& p : g.players) count += p.team == club;
+            EXPECT_EQ(t.squad_size, count) << club;
+            EXPECT_GE(t.squad_size, 11) << club;
+            EXPECT_LE(t.squad_size, 30) << club;
+            for (int position = 0; position < 5; ++position)
+                EXPECT_GE(t.position_counts[position], 1) << club << "/" << position;
+        }
+        for (int player : loanees) {
+            EXPECT_EQ(g.players[player].loan_status, 2);
+            EXPECT_GE(FindOpenLoan(g, player), 0);
+        }
+        for (const t_transfer& t : g.transfer_log)
+            if (t.fee > 0) {
+                EXPECT_NE(t.from_team, human);
+                EXPECT_NE(t.to_team, human);
+            }
+    }
+};
+
+TEST(ComputerMarket, SeasonWindowKeepsSquadsInLimitsAndBooksConsistent) {
+    for (std::uint64_t seed : {1u, 2u, 3u, 4u}) {
+        MarketWorld w(seed);
+        const std::size_t loans_logged = w.data().transfer_log.size();
+        RunComputerTransferWindow(w.data());
+        EXPECT_GT(w.data().transfer_log.size(), loans_logged + 10) << seed;
+        w.ExpectSoundBooks();
+        w.ExpectSquadsInLimits();
+        for (const t_transfer& t : w.data().transfer_log) {
+            if (t.fee == 0) continue;
+            const t_player& p = w.data().players[t.player];
+            EXPECT_EQ(p.bought_this_window, 1);
+            EXPECT_EQ(p.bought_by_computer, 1);
+            EXPECT_EQ(t.fee, MoneyToWholeUnits(p.value));
+        }
+    }
+}
+
+TEST(ComputerMarket, RandomTransfersAfterRoundsKeepTheSameRules) {
+    MarketWorld w(9);
+    int moved = 0;
+    for (int k = 0; k < 60; ++k) moved += MakeRandomComputerTransfer(w.data(), -1) > 0;
+    for (int k = 0; k < 20; ++k) moved += MakeRandomComputerTransfer(w.data(), 29) > 0;
+    EXPECT_GT(moved, 10);
+    w.ExpectSoundBooks();
+    w.ExpectSquadsInLimits();
+}
+
+struct PurchaseWorld : test::EconomyWorld {
+    ComputerMarket market;
+    int buyer, seller;
+    PurchaseWorld(int buyer_country, int buyer_rep, int seller_country, int seller_rep) {
+        buyer = AddClub({.country = buyer_country, .division = 1, .reputation = buyer_rep});
+        seller = AddClub({.country = seller_country, .division = 1, .reputation = seller_rep});
+        AddSquad(buyer, {2, 3, 3, 5, 3}, 50);
+        AddSquad(seller, {3, 3, 3, 5, 4}, 50);
+        market.average_strength = {50, 50};
+        market.sales_count = {0, 0};
+    }
+    int Offer(int position, int strength) {
+        const int player = AddPlayer(seller, {.position = position, .strength = strength,
+                                              .nationality = data().teams[seller].country});
+        Refresh(seller);
+        AddMarketCandidate(data(), market, player);
+        return player;
+    }
+};
+
+TEST(ComputerMarket, PurchaseRulesOfTheFirstRounds) {
+    struct Case {
+        const char* what;
+        int buyer_country, buyer_rep, seller_country, seller_rep;
+        int strength;
+        bool bought;
+    };
+    const Case cases[] = {
+        {"same continent, in the band", 3, 3, 3, 3, 55, true},
+        {"too strong for the margin", 3, 0, 3, 0, 61, false},
+        {"too weak", 3, 3, 3, 3, 40, false},
+        {"seller far above in reputation", 3, 1, 3, 4, 55, false},
+        {"a modest european club never shops in south america", 3, 1, 29, 1, 55, false},
+        {"an african club stays in africa", 1, 3, 3, 3, 55, false},
+    };
+    for (const Case& c : cases) {
+        for (std::uint64_t seed = 1; seed <= 10; ++seed) {
+            PurchaseWorld w(c.buyer_country, c.buyer_rep, c.seller_country, c.seller_rep);
+            const int player = w.Offer(posForward, c.strength);
+            SeedRandom(seed);
+            const bool bought = TryComputerPurchase(w.data(), w.market, w.buyer, posForward, 1);
+            EXPECT_EQ(bought, c.bought) << c.what;
+            EXPECT_EQ(w.data().players[player].team == w.buyer, c.bought) << c.what;
+            EXPECT_EQ(w.market.last_buyer, w.buyer);
+            EXPECT_EQ(w.market.last_buyer_bought, c.bought);
+        }
+    }
+}
+
+TEST(ComputerMarket, SellerSellsThreeInTheFirstRoundsAndMoreWhenInNeed) {
+    PurchaseWorld w(3, 3, 3, 3);
+    for (t_player& p : w.data().players)
+        if (p.team == w.buyer && p.position == posMidfielder) p.team = -1;  // short of midfield
+    w.Refresh(w.buyer);
+    for (int k = 0; k < 6; ++k) w.Offer(posMidfielder, 52);
+    int bought = 0;
+    for (int k = 0; k < 8; ++k)
+        bought += TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 1);
+    EXPECT_EQ(bought, 3);
+    w.market.sales_count = {0, 0};
+    w.market.last_buyer = -1;
+    for (int k = 0; k < 8; ++k)
+        bought += TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 2);
+    EXPECT_EQ(bought, 6);  // every one offered
+    EXPECT_EQ(w.data().teams[w.buyer].position_counts[posMidfielder], 6);
+}
+
+TEST(ComputerMarket, SellerKeepsItsMinimumOfThePosition) {
+    PurchaseWorld w(3, 3, 3, 3);
+    for (t_player& p : w.data().players)
+        if (p.team == w.seller && p.position == posMidfielder) p.team = -1;
+    for (int k = 0; k < 3; ++k) w.Offer(posMidfielder, 52);
+    int bought = 0;
+    for (int k = 0; k < 4; ++k)
+        bought += TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 1);
+    EXPECT_EQ(bought, 1);
+    EXPECT_EQ(w.data().teams[w.seller].position_counts[posMidfielder], 2);
+}
+
+TEST(ComputerMarket, ShortAndSurplusPositions) {
+    test::EconomyWorld w;
+    const int club = w.AddClub({.reputation = 3});
+    w.AddSquad(club, {2, 3, 5, 4, 3});
+    EXPECT_EQ(FirstShortPosition(w.data(), club), posMidfielder);
+    EXPECT_EQ(FirstSurplusPosition(w.data(), club), posCentreBack);
+    w.data().teams[club].reputation = 4;
+    w.AddSquad(club, {0, 0, 0, 1, 0});
+    EXPECT_EQ(FirstShortPosition(w.data(), club), -1);
+    EXPECT_EQ(FirstSurplusPosition(w.data(), club), posCentreBack);
+}
+
+}  // namespace
+}  // namespace kv
