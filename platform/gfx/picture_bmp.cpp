@@ -83,20 +83,22 @@ bool DecodeBmp(const uint8_t* data, size_t size, Picture& out) {
     if (compression != kBiRgb && compression != kBiBitfields && compression != kBiAlphaBitfields)
         return Fail(out, "Compressão de imagem BMP não suportada.");
 
-    // Masks: given after a 40-byte header, inside the larger ones, else the defaults.
+    // Masks: after a 40-byte header, inside the larger ones (as many as they
+    // hold), else the defaults of the depth.
     uint32_t masks[4] = {0, 0, 0, 0};
     size_t table_at = 14 + header_size;
     if (compression == kBiBitfields || compression == kBiAlphaBitfields) {
         if (bpp != 16 && bpp != 32) return Fail(out, "Imagem BMP inválida.");
-        const int count = compression == kBiAlphaBitfields ? 4 : 3;
+        const size_t wanted = compression == kBiAlphaBitfields ? 4 : 3;
         const uint8_t* m = h + 40;
+        size_t count = std::min<size_t>(4, (header_size - 40) / 4);
         if (header_size == 40) {
-            if (size < table_at + count * 4u) return Fail(out, "Imagem BMP truncada.");
+            if (size < table_at + wanted * 4) return Fail(out, "Imagem BMP truncada.");
             m = data + table_at;
-            table_at += count * 4u;
+            count = wanted;
+            table_at += wanted * 4;
         }
-        for (int i = 0; i < count; ++i) masks[i] = U32(m + i * 4);
-        if (header_size >= 56) masks[3] = U32(h + 52);
+        for (size_t i = 0; i < count; ++i) masks[i] = U32(m + i * 4);
     } else if (bpp == 16) {
         masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
     } else if (bpp == 32) {
