@@ -78,6 +78,7 @@ public:
         return ref;
     }
     Control& Adopt(std::unique_ptr<Control> child);
+    // Hands a child back to the caller; a handler that wants a control gone uses Free() instead.
     std::unique_ptr<Control> Detach(Control& child);
     // Moves this control, with its ownership, under another parent.
     void SetParent(Control& parent);
@@ -123,7 +124,7 @@ public:
     // --- state
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
+    virtual void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     // Visible itself and all its parents up to a shown form.
     bool Showing() const;
@@ -167,6 +168,10 @@ public:
     // --- painting
     void Invalidate();
     void Update();  // paints what is invalid now
+    void Repaint() {
+        Invalidate();
+        Update();
+    }
     virtual void Paint(Canvas& canvas);
     // Paints this control and its children into `canvas`, already clipped and translated to
     // this control's rectangle.

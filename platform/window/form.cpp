@@ -64,6 +64,16 @@ void Form::PlaceOnScreen() {
     SetBounds((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2, Width(), Height());
 }
 
+void Form::Show() {
+    Screen* screen = Screen::Current();
+    if (!Visible() || !screen) {
+        SetVisible(true);
+        return;
+    }
+    screen->BringToFront(*this);
+    screen->Activate(this);
+}
+
 void Form::VisibleChanged() {
     Screen* screen = Screen::Current();
     if (!screen) return;

@@ -37,7 +37,9 @@ public:
     static constexpr int kBorderWidth = 1;
 
     // Show() puts the form on top of the others (placing it first when centred) and fires
-    // on_show, then on_activate; Hide() fires on_hide.
+    // on_show, then on_activate; on a shown form it only brings it to the front. Hide() fires
+    // on_hide.
+    void Show() override;
     // Shows the form and runs a nested event loop until ModalResult is set or the form closes;
     // the other forms take no input meanwhile. Returns the ModalResult.
     int ShowModal();

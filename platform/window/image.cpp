@@ -20,6 +20,12 @@ void Image::SetPicture(const Picture& picture) {
     Invalidate();
 }
 
+void Image::SetTransparent(bool on) {
+    transparent = on;
+    picture_.transparent = on;
+    Invalidate();
+}
+
 bool Image::LoadFromFile(const std::string& path) {
     Picture p;
     const bool ok = p.LoadFromFile(ResolvePath(path));
@@ -51,8 +57,6 @@ Rect Image::DestRect() const {
 
 void Image::Paint(Canvas& canvas) {
     if (!picture_.empty()) {
-        Picture& p = const_cast<Picture&>(picture_);
-        p.transparent = transparent;
         const Rect d = DestRect();
         if (d.width() == picture_.width() && d.height() == picture_.height())
             canvas.Draw(d.left, d.top, picture_);

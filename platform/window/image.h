@@ -14,6 +14,8 @@ public:
     // Copies the picture in; with auto_size the control takes its size.
     void SetPicture(const Picture& picture);
     bool LoadFromFile(const std::string& path);  // Windows-style paths are fine
+    // Leaves out the picture's transparent colour (the bottom-left pixel's, as bitmaps do).
+    void SetTransparent(bool on);
     bool stretch = false;
     bool proportional = false;
     bool center = false;

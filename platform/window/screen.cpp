@@ -500,7 +500,7 @@ void Screen::Forget(Control& c) {
     if (active_form_ == &c) active_form_ = nullptr;
     for (Form* f : forms_)
         if (IsInside(c, f->active_control_) && f != &c) f->active_control_ = nullptr;
-    if (!c.Freed()) std::erase(pending_delete_, &c);
+    std::erase(pending_delete_, &c);
 }
 
 void Screen::DeletePending() {

@@ -49,6 +49,19 @@ Control& TestDriver::Get(Control& inside, std::string_view name) {
     throw std::runtime_error("no control named " + std::string(name) + " in " + inside.Name());
 }
 
+Control& TestDriver::WithCaption(std::string_view caption) {
+    const auto& forms = screen_->Forms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        if (!(*it)->Visible()) continue;
+        Control* found = nullptr;
+        ForEachControl(**it, [&](Control& c) {
+            if (!found && c.Caption() == caption && c.Showing()) found = &c;
+        });
+        if (found) return *found;
+    }
+    throw std::runtime_error("no control shows " + std::string(caption));
+}
+
 bool TestDriver::Exists(std::string_view name) {
     for (Form* f : screen_->Forms())
         if (f->Visible() && FindShown(*f, name)) return true;

@@ -30,6 +30,8 @@ public:
         return Cast<T>(Get(name), name);
     }
     bool Exists(std::string_view name);
+    // The shown control with that caption ("Continuar >>"), searching from the top form.
+    Control& WithCaption(std::string_view caption);
 
     // Mouse: moves there first (hover), then presses and releases; points are screen pixels.
     void Click(std::string_view name) { Click(Get(name)); }

@@ -31,7 +31,7 @@ TEST(ModalLoop, NestedLoopsReturnTheirOwnModalResult) {
     MakeButton(a, "a_btn", 10).on_click = [&] { ++a_clicks; };
     MakeButton(a, "open_b", 100).on_click = [&] {
         Form& b = MakeForm(d, "b", 320);
-        MakeButton(b, "b_ok", 10, mrOk);
+        MakeButton(b, "b_ok", 10, mrOk).SetCaption("OK in b");
         MakeButton(b, "open_c", 100).on_click = [&] {
             Form& c = MakeForm(d, "c", 640);
             MakeButton(c, "c_yes", 10, mrYes);
@@ -46,7 +46,7 @@ TEST(ModalLoop, NestedLoopsReturnTheirOwnModalResult) {
     d.Then([&] { d.Click(*a.Find("a_btn")); });  // a takes no input under b
     d.Then([&] { d.Click("open_c"); });
     d.AnswerModal(mrYes);
-    d.AnswerModal(mrOk);
+    d.Then([&] { d.Click(d.WithCaption("OK in b")); });
     d.Click("open_b");
 
     EXPECT_EQ(c_result, mrYes);
@@ -123,6 +123,36 @@ TEST(ModalLoop, FreeingAControlInsideItsOwnHandlerIsDeferred) {
     f.Show();
     d.Click("b");
     EXPECT_EQ(f.Find("b"), nullptr);
+}
+
+TEST(Forms, ZOrderActivationAndCentring) {
+    TestDriver d(800, 600);
+    Form& a = MakeForm(d, "a");
+    Form& b = MakeForm(d, "b");
+    Form& top = MakeForm(d, "top");
+    top.form_style = fsStayOnTop;
+    b.position = poScreenCenter;
+    std::string log;
+    a.on_activate = [&] { log += "a+ "; };
+    a.on_deactivate = [&] { log += "a- "; };
+    b.on_show = [&] { log += "b:show "; };
+    b.on_activate = [&] { log += "b+ "; };
+    top.Show();
+    a.Show();
+    b.Show();
+    EXPECT_EQ(b.BoundsRect(), RectOfSize(250, 200, 300, 200));
+    auto order = [&] {
+        std::string names;
+        for (Form* f : d.screen().Forms())
+            if (f->Visible()) names += f->Name() + " ";
+        return names;
+    };
+    EXPECT_EQ(order(), "a b top ");
+    a.Show();  // already shown: only to the front, below the stay-on-top form
+    EXPECT_EQ(order(), "b a top ");
+    EXPECT_EQ(log, "a+ b:show a- b+ a+ ");  // on_show comes before the activation moves
+    a.Hide();
+    EXPECT_EQ(d.screen().ActiveForm(), &top);
 }
 
 TEST(Timers, FireInOrderOfTheVirtualClock) {

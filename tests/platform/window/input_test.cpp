@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/picture.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/button.h"
 #include "platform/window/test_driver.h"
 
@@ -261,9 +262,13 @@ TEST(Cursor, ControlCursorUnlessTheScreenShowsTheHourglass) {
     f.form.Show();
     f.d.MoveTo(a);
     EXPECT_EQ(f.d.backend().cursor(), crHandPoint);
-    f.d.screen().SetScreenCursor(crHourGlass);
-    EXPECT_EQ(f.d.backend().cursor(), crHourGlass);
-    f.d.screen().SetScreenCursor(crDefault);
+    try {
+        BusyCursor busy;
+        EXPECT_EQ(f.d.backend().cursor(), crHourGlass);
+        throw std::runtime_error("a long step fails");
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(f.d.backend().cursor(), crHandPoint);
     f.d.MoveTo(f.form, {300, 200});
     EXPECT_EQ(f.d.backend().cursor(), crArrow);
 
