@@ -125,8 +125,10 @@ class Canvas {
     Size TextExtent(std::string_view utf8) const;
 
     // Draws text laid out in r by the DT_ flags and returns the height of the
-    // text. With DT_CALCRECT nothing is drawn and r receives the bounds the text
-    // needs (right and bottom move; the width stays for word breaking).
+    // text (with DT_VCENTER or DT_BOTTOM: from r.top to the text's bottom). With
+    // DT_CALCRECT nothing is drawn and r receives the bounds the text needs (right
+    // and bottom move; the width given is the one words break at). DT_VCENTER and
+    // DT_BOTTOM apply to DT_SINGLELINE text only, as on the desktop.
     int DrawText(std::string_view utf8, Rect& r, unsigned flags);
 
     // Pictures: at their size, or scaled smoothly into r; alpha and the transparent

@@ -41,6 +41,8 @@ class TextEngine {
         cairo_font_options_destroy(options);
         pango_cairo_context_set_resolution(context_, kScreenDpi);
         layout_ = pango_layout_new(context_);
+        // One run is one line: line breaks are the layout's business, not Pango's.
+        pango_layout_set_single_paragraph_mode(layout_, TRUE);
     }
     ~TextEngine() {
         for (auto& e : fonts_) pango_font_description_free(e->desc);

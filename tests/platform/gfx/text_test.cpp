@@ -36,6 +36,8 @@ TEST(TextMeasure, WidthHeightAndFontSizes) {
     EXPECT_GE(h, 12);
     EXPECT_LE(h, 14);
     EXPECT_EQ(c.TextWidth(""), 0);
+    EXPECT_GE(c.TextWidth("um\ndois"), c.TextWidth("um") + c.TextWidth("dois"))
+        << "a run never breaks into lines";
     const int one = c.TextWidth("Grêmio");
     EXPECT_GT(one, 20);
     EXPECT_GT(c.TextWidth("Grêmio Grêmio"), 2 * one);
