@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 #include "platform/gfx/picture.h"
@@ -198,7 +199,11 @@ void Canvas::LineTo(int x, int y) {
     const Point from = pen_pos_;
     pen_pos_ = {x, y};
     if (!SetPenSource()) return;
-    if (pen.width > 1) {
+    // Lines far longer than any surface (coordinates gone astray) are stroked
+    // whole rather than stepped out pixel by pixel.
+    constexpr int64_t kLongest = 1 << 16;
+    const int64_t span = std::max(std::abs(int64_t{x} - from.x), std::abs(int64_t{y} - from.y));
+    if (pen.width > 1 || span > kLongest) {
         cairo_set_line_width(cr_, pen.width);
         cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
         cairo_move_to(cr_, from.x + 0.5, from.y + 0.5);
@@ -324,11 +329,13 @@ void Canvas::DrawFocusRect(const Rect& r) {
     auto dot = [&](int x, int y) {
         if (((x + origin_.x) + (y + origin_.y)) % 2 == 0) cairo_rectangle(cr_, x, y, 1, 1);
     };
-    for (int x = r.left; x < r.right; ++x) {
+    // Only the dots that can show are visited.
+    const Rect seen = ClipRect();
+    for (int x = std::max(r.left, seen.left); x < std::min(r.right, seen.right); ++x) {
         dot(x, r.top);
         if (r.bottom - 1 != r.top) dot(x, r.bottom - 1);
     }
-    for (int y = r.top + 1; y < r.bottom - 1; ++y) {
+    for (int y = std::max(r.top + 1, seen.top); y < std::min(r.bottom - 1, seen.bottom); ++y) {
         dot(r.left, y);
         if (r.right - 1 != r.left) dot(r.right - 1, y);
     }

@@ -110,7 +110,8 @@ void GraphicsPath::AddLines(const std::vector<PointF>& points) {
 void GraphicsPath::AddArc(const RectF& b, float start_angle, float sweep_angle) {
     const double rx = b.width / 2.0, ry = b.height / 2.0;
     const double cx = b.x + rx, cy = b.y + ry;
-    if (rx <= 0 || ry <= 0) return;
+    if (!(rx > 0 && ry > 0) || !std::isfinite(start_angle) || !std::isfinite(sweep_angle)) return;
+    sweep_angle = std::clamp(sweep_angle, -360.0f, 360.0f);  // more than a turn draws one turn
     // Angles are measured on the ellipse as drawn, so they turn into the
     // parameter of its parametric form first.
     auto param = [&](double degrees) {

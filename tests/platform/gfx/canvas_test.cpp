@@ -202,6 +202,18 @@ TEST(CanvasPixels, PicturesDrawStretchAndCopy) {
     EXPECT_EQ(c.Pixel(3, 3), clBlue);
 }
 
+TEST(CanvasPixels, CoordinatesGoneAstrayFinishAtOnce) {
+    constexpr int kFar = 2000000000;
+    Canvas c(8, 6);
+    c.MoveTo(-kFar, -kFar);
+    c.LineTo(kFar, kFar - 1);
+    c.pen.style = psDot;
+    c.LineTo(-kFar, 3);
+    c.DrawFocusRect({-kFar, -kFar, kFar, kFar});
+    c.DrawFocusRect({-kFar, 2, kFar, 4});
+    EXPECT_EQ(c.Pixel(0, 2), clBlack) << "the focus rectangle's dotted top row";
+}
+
 TEST(CanvasPixels, CanvasOverAPictureWritesIntoIt) {
     Picture p(4, 4);
     {

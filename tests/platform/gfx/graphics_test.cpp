@@ -38,7 +38,8 @@ TEST(GraphicsPath, FiguresAndBounds) {
     joined.CloseFigure();
     EXPECT_EQ(joined.PointCount(), 4);
     joined.AddRectangle({20, 20, 5, 5});
-    EXPECT_EQ(joined.PointCount(), 8);
+    joined.AddArc({20, 20, 5, 5}, 0, 1e9f);  // more than a turn is one turn
+    EXPECT_EQ(joined.PointCount(), 8 + 1 + 4 * 3);
     ExpectNearRect(joined.Bounds(), {0, 0, 25, 25});
 }
 
