@@ -5,6 +5,7 @@
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/random.h"
+#include "core/text_tables.h"
 #include "season/coaches.h"
 #include "season/contract_dates.h"
 #include "season/news.h"
@@ -124,6 +125,14 @@ bool IsJobOffered(const GameData& data, int club) {
 
 void ClearJobOffers(GameData& data) {
     data.job_offers.fill(-1);
+}
+
+std::string JobOfferCaption(const GameData& data, int club) {
+    if (!InTable(data.teams, club)) return {};
+    const t_team& t = data.teams[club];
+    const std::string division =
+        t.division == 0 ? "Divisão regional" : std::to_string(t.division) + "ª divisão";
+    return t.name.str() + "(" + std::string(CountryName(t.country)) + ") - " + division;
 }
 
 void FindJobOffersForUnemployed(GameData& data, int country, int coach) {

@@ -3,6 +3,8 @@
 // the first on with up to four clubs; the job-offer window shows the places that hold a club
 // and calls AcceptJobOffer with the one taken, or ClearJobOffers.
 
+#include <string>
+
 namespace kv {
 
 class GameData;
@@ -25,5 +27,9 @@ bool IsJobOffered(const GameData& data, int club);
 void AcceptJobOffer(GameData& data, int coach, int club);
 
 void ClearJobOffers(GameData& data);
+
+// How the window names an offered club: "Name (Country) - 2ª divisão", or "Divisão regional"
+// for a club of no division.
+std::string JobOfferCaption(const GameData& data, int club);
 
 }  // namespace kv

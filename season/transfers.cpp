@@ -44,8 +44,8 @@ int ReleasePenalty(const GameData& data, const t_player& p, int seller, int fee)
 // The press tells the user's coach when a star joins a big club elsewhere.
 void ReportStarMove(GameData& data, int player, int buyer) {
     const int user = data.game_state.user_club;
-    if (data.players[player].star && buyer != user && InTable(data.teams, buyer) &&
-        data.teams[buyer].level > 22)
+    if (data.players[player].star && buyer != user && InTable(data.teams, user) &&
+        InTable(data.teams, buyer) && data.teams[buyer].level > 22)
         AddNewsItem(data, user, neRumour, 0, player, buyer, 0);
 }
 

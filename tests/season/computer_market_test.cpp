@@ -6,7 +6,10 @@
 
 #include "core/money_text.h"
 #include "core/random.h"
+#include "season/coach_dismissals.h"
+#include "season/coaches.h"
 #include "season/loans.h"
+#include "season/player_economy.h"
 #include "season/transfers.h"
 #include "economy_world.h"
 
@@ -54,6 +57,14 @@ struct MarketWorld : test::EconomyWorld {
             cash_before[club] = data().teams[club].cash;
     }
 
+    // The market never moves a player who is out on loan.
+    void ExpectLoansUntouched() {
+        for (int player : loanees) {
+            EXPECT_EQ(data().players[player].loan_status, 2);
+            EXPECT_GE(FindOpenLoan(data(), player), 0);
+        }
+    }
+
     void ExpectSoundBooks() {
         const GameData& g = data();
         std::map<int, std::int64_t> sold, bought, sales;
@@ -86,10 +97,6 @@ struct MarketWorld : test::EconomyWorld {
             for (int position = 0; position < 5; ++position)
                 EXPECT_GE(t.position_counts[position], 1) << club << "/" << position;
         }
-        for (int player : loanees) {
-            EXPECT_EQ(g.players[player].loan_status, 2);
-            EXPECT_GE(FindOpenLoan(g, player), 0);
-        }
         for (const t_transfer& t : g.transfer_log)
             if (t.fee > 0) {
                 EXPECT_NE(t.from_team, human);
@@ -106,6 +113,7 @@ TEST(ComputerMarket, SeasonWindowKeepsSquadsInLimitsAndBooksConsistent) {
         EXPECT_GT(w.data().transfer_log.size(), loans_logged + 10) << seed;
         w.ExpectSoundBooks();
         w.ExpectSquadsInLimits();
+        w.ExpectLoansUntouched();
         for (const t_transfer& t : w.data().transfer_log) {
             if (t.fee == 0) continue;
             const t_player& p = w.data().players[t.player];
@@ -123,6 +131,45 @@ TEST(ComputerMarket, RandomTransfersAfterRoundsKeepTheSameRules) {
     for (int k = 0; k < 20; ++k) moved += MakeRandomComputerTransfer(w.data(), 29) > 0;
     EXPECT_GT(moved, 10);
     w.ExpectSoundBooks();
+    w.ExpectSquadsInLimits();
+    w.ExpectLoansUntouched();
+}
+
+TEST(ComputerMarket, SeasonOfRoundsWithLoansAndCoachChangesKeepsEveryInvariant) {
+    MarketWorld w(21);
+    GameData& g = w.data();
+    for (int club = 0; club < static_cast<int>(g.teams.size()); ++club)
+        if (g.teams[club].coach < 0) w.AddCoach("Técnico de fora", club);
+    const int human_coach = w.AddCoach("Humano", -1, true);
+    g.teams[w.human].human = 0;  // the club becomes human through its coach below
+    g.game_state.human_count = 0;
+    g.game_state.human_clubs[0] = -1;
+    ReleaseCoach(g, w.human, g.teams[w.human].coach);
+    HireCoach(g, w.human, human_coach);
+    for (int k = 0; k < 6; ++k) w.AddCoach(("Livre " + std::to_string(k)).c_str());
+    for (int round = 0; round < 30; ++round) {
+        g.game_state.calendar_day = 10 + 7 * round;
+        ReturnLoanedPlayers(g, w.today());
+        for (int k = 0; k < 3; ++k) MakeRandomComputerTransfer(g, -1);
+        int shaken = Random(static_cast<int>(g.teams.size()));
+        if (shaken == w.human) shaken = 0;  // the human coach keeps his job here
+        g.teams[shaken].board_confidence = 5;
+        g.teams[shaken].table_position[ckNationalLeague] = 6 + Random(5);
+        ProcessCoachDismissals(g);
+        test::ExpectOneCoachEach(g);
+        ASSERT_TRUE(test::WageBillsTrue(g)) << round;
+    }
+    EXPECT_GT(g.coach_appointment_log.size(), 10u);  // boards did sack coaches
+    for (int club = 0; club < static_cast<int>(g.teams.size()); ++club) ListSurplusPlayers(g, club);
+    RunComputerTransferWindow(g);
+    ReturnLoanedPlayers(g, w.today());
+    EXPECT_TRUE(test::WageBillsTrue(g));
+    for (const t_loan& loan : g.loans) {
+        if (loan.player < 0) continue;
+        EXPECT_EQ(g.players[loan.player].loan_status, 2);
+        EXPECT_NE(g.players[loan.player].team, loan.owner);
+    }
+    for (int player : w.loanees) EXPECT_EQ(g.players[player].team, w.human);  // all back home
     w.ExpectSquadsInLimits();
 }
 

@@ -194,5 +194,14 @@ TEST(JobOffers, UnemployedCoachTakesTheClubAndItsCoachBecomesFree) {
     test::ExpectOneCoachEach(w.data());
 }
 
+TEST(JobOffers, CaptionNamesClubCountryAndDivision) {
+    OfferWorld w(kDivisionsOf20, 2, 20);
+    const int club = w.Club(w.home, 2, 1);
+    w.data().teams[club].name.set("Tupi");
+    EXPECT_EQ(JobOfferCaption(w.data(), club), "Tupi(Brasil) - 2ª divisão");
+    w.data().teams[club].division = 0;
+    EXPECT_EQ(JobOfferCaption(w.data(), club), "Tupi(Brasil) - Divisão regional");
+}
+
 }  // namespace
 }  // namespace kv
