@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/base/cp1252.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/picture.h"
 #include "platform/gfx/text_layout.h"
@@ -653,7 +654,7 @@ PreparedString PrepareString(std::string_view utf8, const Font& font, const Rect
     s.text =
         format.hotkey_prefix == HotkeyPrefix::None ? std::string(utf8) : StripPrefixes(utf8, accel);
     s.layout = CreateTextLayout(font);
-    pango_layout_set_text(s.layout, s.text.data(), static_cast<int>(s.text.size()));
+    SetLayoutText(s.layout, s.text);
     PangoAttrList* attrs = pango_attr_list_new();
     if (font.underline())
         pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
@@ -699,7 +700,7 @@ PreparedString PrepareString(std::string_view utf8, const Font& font, const Rect
     s.width = logical.width;
     s.height = logical.height;
     s.lines = pango_layout_get_line_count(s.layout);
-    s.fitted = static_cast<int>(g_utf8_strlen(s.text.data(), static_cast<gssize>(s.text.size())));
+    s.fitted = static_cast<int>(Utf8Length(s.text));
     s.x = box.x;
     s.y = box.y;
     if (bounded && !wrap && !ellipsis) {

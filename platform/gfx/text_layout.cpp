@@ -14,6 +14,7 @@ namespace kv {
 namespace {
 
 constexpr size_t kMaxCachedWidths = 8192;
+constexpr int kLargestPixelSize = 1000;
 
 struct FontEntry {
     std::string name;
@@ -67,8 +68,8 @@ class TextEngine {
         e->desc = pango_font_description_new();
         const std::string family(SubstituteFontFamily(font.name));
         pango_font_description_set_family(e->desc, family.c_str());
-        pango_font_description_set_absolute_size(e->desc,
-                                                 std::max(1, font.pixel_size()) * PANGO_SCALE);
+        pango_font_description_set_absolute_size(
+            e->desc, std::clamp(font.pixel_size(), 1, kLargestPixelSize) * PANGO_SCALE);
         pango_font_description_set_weight(e->desc,
                                           font.bold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
         pango_font_description_set_style(e->desc,
@@ -90,7 +91,7 @@ class TextEngine {
             current_ = entry.desc;
         }
         pango_layout_set_attributes(layout_, nullptr);
-        pango_layout_set_text(layout_, utf8.data(), static_cast<int>(utf8.size()));
+        SetLayoutText(layout_, utf8);
         return layout_;
     }
 
@@ -207,6 +208,18 @@ void BreakParagraph(std::string_view para, int accel, const Font& font, int widt
 }
 
 }  // namespace
+
+void SetLayoutText(PangoLayout* layout, std::string_view utf8) {
+    const int length = static_cast<int>(std::min<size_t>(utf8.size(), 1 << 20));
+    if (g_utf8_validate(utf8.data(), length, nullptr)) {
+        pango_layout_set_text(layout, utf8.data(), length);
+        return;
+    }
+    // Bytes that are not UTF-8 show as replacement marks instead of upsetting Pango.
+    gchar* valid = g_utf8_make_valid(utf8.data(), length);
+    pango_layout_set_text(layout, valid, -1);
+    g_free(valid);
+}
 
 FontMetrics MeasureFontMetrics(const Font& font) {
     return Engine().Entry(font).metrics;

@@ -30,6 +30,9 @@ int MeasureTextWidth(const Font& font, std::string_view utf8);
 // for text that needs Pango's own wrapping and alignment.
 PangoLayout* CreateTextLayout(const Font& font);
 
+// Sets a layout's text; bytes that are not UTF-8 become replacement marks.
+void SetLayoutText(PangoLayout* layout, std::string_view utf8);
+
 // Draws one line with its cell's top-left at (x, y) in the font's colour (or
 // `color` when given); accel_byte is the byte offset of the character to
 // underline, or -1.

@@ -38,6 +38,9 @@ TEST(TextMeasure, WidthHeightAndFontSizes) {
     EXPECT_EQ(c.TextWidth(""), 0);
     EXPECT_GE(c.TextWidth("um\ndois"), c.TextWidth("um") + c.TextWidth("dois"))
         << "a run never breaks into lines";
+    // Bytes that are not UTF-8 (a 1252 name not converted) still measure and draw.
+    EXPECT_GT(c.TextWidth("Gr\xEAmio"), c.TextWidth("Grmio"));
+    c.TextOut(0, 0, "Gr\xEAmio");
     const int one = c.TextWidth("Grêmio");
     EXPECT_GT(one, 20);
     EXPECT_GT(c.TextWidth("Grêmio Grêmio"), 2 * one);
