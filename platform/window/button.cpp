@@ -19,6 +19,13 @@ bool Button::DefaultFor(int key) const {
     return false;
 }
 
+bool Button::Accelerator(char32_t ch) {
+    if (AcceleratorOf(Caption()) != LowerChar(ch) || ch == 0) return false;
+    ControlEvent e{ControlEvent::Click};
+    Dispatch(e);
+    return true;
+}
+
 void Button::Click() {
     if (modal_result != mrNone)
         if (Form* form = ParentForm()) form->SetModalResult(modal_result);

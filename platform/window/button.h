@@ -15,6 +15,7 @@ public:
     bool cancel = false;
 
     bool DefaultFor(int key) const override;
+    bool Accelerator(char32_t ch) override;
     void Paint(Canvas& canvas) override;
 
 protected:

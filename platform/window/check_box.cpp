@@ -22,6 +22,14 @@ void CheckBox::SetChecked(bool checked) {
 
 void CheckBox::Click() { SetChecked(!checked_); }
 
+bool CheckBox::Accelerator(char32_t ch) {
+    if (ch == 0 || AcceleratorOf(Caption()) != LowerChar(ch)) return false;
+    SetFocus();
+    ControlEvent e{ControlEvent::Click};
+    Dispatch(e);
+    return true;
+}
+
 void CheckBox::KeyUp(int& key, ShiftState shift) {
     Control::KeyUp(key, shift);
     if (key == VK_SPACE) {

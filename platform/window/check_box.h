@@ -11,6 +11,7 @@ public:
     bool Checked() const { return checked_; }
     virtual void SetChecked(bool checked);
     void Paint(Canvas& canvas) override;
+    bool Accelerator(char32_t ch) override;
 
 protected:
     void Click() override;

@@ -37,6 +37,7 @@ public:
     ListBox* DropDownList() const { return list_; }
 
     bool WantsKey(int key) const override;
+    bool WantsChars() const override { return true; }
     void Paint(Canvas& canvas) override;
 
 protected:

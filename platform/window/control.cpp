@@ -1,8 +1,12 @@
 #include "platform/window/control.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
+#include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/text_layout.h"
 
 #include "platform/window/form.h"
 #include "platform/window/popup_menu.h"
@@ -180,13 +184,28 @@ void Control::Realign() {
     realigning_ = false;
 }
 
+int MulDiv(int value, int m, int d) {
+    if (d == 0) return -1;
+    const int64_t n = static_cast<int64_t>(value) * m;
+    int64_t q = n / d;
+    const int64_t r = n % d;
+    // Rounded half away from zero, as the desktop's MulDiv does.
+    if (2 * std::abs(r) >= std::abs(static_cast<int64_t>(d))) q += (n < 0) != (d < 0) ? -1 : 1;
+    return static_cast<int>(q);
+}
+
 void Control::ScaleBy(int m, int d) {
     if (d == 0) return;
-    auto scale = [&](int v) { return static_cast<int>(static_cast<int64_t>(v) * m / d); };
-    if (parent_) SetBounds(scale(Left()), scale(Top()), scale(Width()), scale(Height()));
-    else SetBounds(Left(), Top(), scale(Width()), scale(Height()));
+    if (parent_) {
+        SetBounds(MulDiv(Left(), m, d), MulDiv(Top(), m, d), MulDiv(Width(), m, d),
+                  MulDiv(Height(), m, d));
+    }
+    ScaleFontAndChildren(m, d);
+}
+
+void Control::ScaleFontAndChildren(int m, int d) {
     if (!parent_font_ || !parent_) {
-        font_.size = std::max(1, scale(font_.size));
+        font_.size = std::max(1, MulDiv(font_.size, m, d));
         FontChanged();
     }
     for (auto& child : children_) child->ScaleBy(m, d);
@@ -441,6 +460,21 @@ void Control::Resized() {
 }
 
 void Control::ChildrenChanged() { Realign(); }
+
+char32_t LowerChar(char32_t ch) {
+    if ((ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return ch + 32;
+    return ch;
+}
+
+char32_t AcceleratorOf(std::string_view caption) {
+    int at = -1;
+    const std::string shown = StripPrefixes(caption, at);
+    if (at < 0) return 0;
+    size_t i = static_cast<size_t>(at);
+    char32_t ch = 0;
+    if (!DecodeUtf8(shown, i, ch)) return 0;
+    return LowerChar(ch);
+}
 
 void ForEachControl(Control& root, const std::function<void(Control&)>& visit) {
     visit(root);

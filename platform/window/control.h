@@ -118,7 +118,7 @@ public:
     Point ScreenToClient(Point p) const;
     Align AlignMode() const { return align_; }
     void SetAlign(Align align);
-    // Scales bounds (and fonts, in subclasses) of this control and its children by m/d.
+    // Scales bounds and own fonts of this control and its children by m/d (rounded to nearest).
     virtual void ScaleBy(int m, int d);
 
     // --- state
@@ -164,6 +164,11 @@ public:
     virtual bool WantsKey(int key) const;
     // The control that Enter (default button) or Escape (cancel button) clicks.
     virtual bool DefaultFor(int) const { return false; }
+    // Controls that take typed characters themselves (text boxes) keep them from accelerators.
+    virtual bool WantsChars() const { return false; }
+    // Uses the character when it is this control's accelerator (the letter after '&' in its
+    // caption, case ignored); true when used.
+    virtual bool Accelerator(char32_t) { return false; }
 
     // --- painting
     void Invalidate();
@@ -233,6 +238,7 @@ protected:
     // Lays out the children that have an Align other than alNone.
     void Realign();
     void StartHidden() { visible_ = false; }
+    void ScaleFontAndChildren(int m, int d);
     void UseParentColor() { parent_color_ = true; }
 
     bool windowed_ = false;
@@ -259,6 +265,14 @@ private:
     bool parent_font_ = true;
     bool parent_color_ = false;
 };
+
+// The accelerator of a caption ("&Sim" -> 's'), lower-cased, or 0 when it has none.
+char32_t AcceleratorOf(std::string_view caption);
+// ASCII and accented Latin-1 letters to lower case; anything else unchanged.
+char32_t LowerChar(char32_t ch);
+
+// value * m / d rounded half away from zero, as the desktop computes scaled sizes.
+int MulDiv(int value, int m, int d);
 
 // Every control of a subtree, depth first, parents before children.
 void ForEachControl(Control& root, const std::function<void(Control&)>& visit);

@@ -33,6 +33,7 @@ public:
     std::function<void()> on_change;
 
     bool WantsKey(int key) const override;
+    bool WantsChars() const override { return true; }
     void Paint(Canvas& canvas) override;
 
 protected:

@@ -48,7 +48,7 @@ void Form::SetBorderStyle(BorderStyle style) {
 }
 
 Rect Form::ClientArea() const {
-    if (border_ == bsNone) return {0, 0, Width(), Height()};
+    if (border_ == bsNone || layered) return {0, 0, Width(), Height()};
     return {kBorderWidth, kBorderWidth + kCaptionHeight, Width() - kBorderWidth,
             Height() - kBorderWidth};
 }
@@ -58,10 +58,22 @@ void Form::SetClientSize(int width, int height) {
     SetBounds(Left(), Top(), width + Width() - client.width(), height + Height() - client.height());
 }
 
+void Form::ScaleBy(int m, int d) {
+    if (d == 0) return;
+    SetClientSize(MulDiv(ClientWidth(), m, d), MulDiv(ClientHeight(), m, d));
+    ScaleFontAndChildren(m, d);
+}
+
 void Form::PlaceOnScreen() {
-    if (position != poScreenCenter) return;
     Screen& screen = Screen::Get();
-    SetBounds((screen.Width() - Width()) / 2, (screen.Height() - Height()) / 2, Width(), Height());
+    Rect around{0, 0, screen.Width(), screen.Height()};
+    const Form* on = position == poOwnerFormCenter  ? owner_form
+                     : position == poMainFormCenter ? screen.MainForm()
+                                                    : nullptr;
+    if (position == poDesigned) return;
+    if (on && on != this) around = on->BoundsRect();
+    SetBounds(around.left + (around.width() - Width()) / 2,
+              around.top + (around.height() - Height()) / 2, Width(), Height());
 }
 
 void Form::Show() {
@@ -243,6 +255,19 @@ bool Form::DialogKey(int key, ShiftState shift) {
     }
 }
 
+bool Form::DialogChar(char32_t ch) {
+    Control* used = nullptr;
+    ForEachControl(*this, [&](Control& c) {
+        if (!used && c.Showing() && c.EnabledInTree() && c.Accelerator(ch)) used = &c;
+    });
+    return used != nullptr;
+}
+
+bool Form::HitCaption(Point client) const {
+    if (border_ == bsNone || layered) return false;
+    return client.y < 0 && client.y >= -kCaptionHeight && client.x < ClientWidth() - kCaptionHeight;
+}
+
 Component* Form::FindComponent(std::string_view name) const {
     for (auto& c : components_)
         if (c->Name() == name) return c.get();
@@ -267,9 +292,11 @@ void Form::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
 
 void Form::Paint(Canvas& canvas) {
     const Rect client = ClientArea();
-    canvas.brush = Brush{Color()};
-    canvas.FillRect(client);
-    if (border_ != bsNone) {
+    if (!layered) {
+        canvas.brush = Brush{Color()};
+        canvas.FillRect(client);
+    }
+    if (border_ != bsNone && !layered) {
         canvas.brush = Brush{clWindowFrame};
         canvas.FrameRect({0, 0, Width(), Height()});
         const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};

@@ -13,7 +13,7 @@
 namespace kv {
 
 enum BorderStyle { bsNone, bsSingle, bsDialog };
-enum FormPosition { poDesigned, poScreenCenter };
+enum FormPosition { poDesigned, poScreenCenter, poDesktopCenter, poMainFormCenter, poOwnerFormCenter };
 enum FormStyle { fsNormal, fsStayOnTop };
 enum CloseAction { caNone, caHide, caFree };
 
@@ -25,6 +25,10 @@ public:
     BorderStyle Border() const { return border_; }
     void SetBorderStyle(BorderStyle style);
     FormPosition position = poDesigned;
+    Form* owner_form = nullptr;  // what poOwnerFormCenter centres on
+    // The form paints every pixel itself, alpha included, over whatever lies beneath it: no
+    // background, no caption bar (rounded, partly transparent windows).
+    bool layered = false;
     FormStyle form_style = fsNormal;
     bool key_preview = false;
     // Pop-ups (menus, drop-down lists) end their modal loop with mrCancel when the mouse is
@@ -33,6 +37,8 @@ public:
 
     Rect ClientArea() const override;
     void SetClientSize(int width, int height);
+    // A form scales its client area (its caption bar and border keep their size) and stays put.
+    void ScaleBy(int m, int d) override;
     static constexpr int kCaptionHeight = 20;
     static constexpr int kBorderWidth = 1;
 
@@ -59,6 +65,11 @@ public:
     void SelectNext(bool forward);
     // Tab, arrows, Enter and Escape as a dialog uses them; true when the key was used.
     virtual bool DialogKey(int key, ShiftState shift);
+    // A typed character (or Alt+letter) that the focused control does not take: offered to
+    // every control's accelerator, in tree order; true when one used it.
+    virtual bool DialogChar(char32_t ch);
+    // Where dragging moves the window: the caption bar (minus its close box) by default.
+    virtual bool HitCaption(Point client) const;
 
     // Non-visual parts owned by the form, destroyed with it.
     template <class T>

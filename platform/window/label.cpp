@@ -57,6 +57,13 @@ void Label::BoundsGiven() {
     AdjustBounds();
 }
 
+bool Label::Accelerator(char32_t ch) {
+    if (!focus_control || !show_accel_char || ch == 0 || AcceleratorOf(Caption()) != LowerChar(ch))
+        return false;
+    focus_control->SetFocus();
+    return true;
+}
+
 void Label::Resized() {
     BoundsGiven();
     Control::Resized();

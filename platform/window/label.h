@@ -21,10 +21,12 @@ public:
     void SetAlignment(Alignment alignment);
     TextLayout layout = tlTop;
     bool show_accel_char = true;
+    Control* focus_control = nullptr;  // what the label's accelerator focuses
 
     // Sizes the label to its text now (done on every change of caption, font or wrapping).
     void AdjustBounds();
     void Paint(Canvas& canvas) override;
+    bool Accelerator(char32_t ch) override;
 
 protected:
     void CaptionChanged() override { AdjustBounds(); }

@@ -33,6 +33,7 @@ public:
     ImageList* images = nullptr;  // image i beside item i
 
     bool WantsKey(int key) const override;
+    bool WantsChars() const override { return true; }
     void Paint(Canvas& canvas) override;
 
 protected:

@@ -29,6 +29,7 @@ public:
     std::vector<std::string> ShownLines() const;
 
     bool WantsKey(int key) const override;
+    bool WantsChars() const override { return true; }
     void Paint(Canvas& canvas) override;
 
 protected:

@@ -242,6 +242,27 @@ void Screen::MouseInput(const InputEvent& event) {
         }
     }
 
+    if (moving_form_) {
+        if (event.kind == InputEvent::MouseMove) {
+            moving_form_->SetBounds(mouse_.x - move_grab_.x, mouse_.y - move_grab_.y,
+                                    moving_form_->Width(), moving_form_->Height());
+        } else if (event.kind == InputEvent::MouseUp) {
+            moving_form_ = nullptr;
+            buttons_ = 0;
+        }
+        return;
+    }
+    if (event.kind == InputEvent::MouseDown && event.button == mbLeft && !capture_) {
+        auto* form = dynamic_cast<Form*>(under);
+        if (form && form->HitCaption(form->ScreenToClient(mouse_))) {
+            if (form != active_form_) Activate(form);
+            // Dragging the caption moves the window, as the desktop does.
+            moving_form_ = form;
+            move_grab_ = {mouse_.x - form->Left(), mouse_.y - form->Top()};
+            return;
+        }
+    }
+
     Control* target = capture_ ? capture_ : under;
     ShiftState shift = (event.shift & (ssShift | ssAlt | ssCtrl)) | buttons_;
     switch (event.kind) {
@@ -379,6 +400,11 @@ void Screen::KeyInput(const InputEvent& event) {
         if (key != 0) form->Close();
         return;
     }
+    if (key != 0 && (shift & ssAlt) && !(shift & ssCtrl) &&
+        ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
+        form->DialogChar(LowerChar(static_cast<char32_t>(key)));
+        return;
+    }
     if (shift & (ssAlt | ssCtrl)) return;
     // Keys that type a control character, as the desktop translates them.
     if (event.key == VK_RETURN) CharInput(13);
@@ -400,6 +426,7 @@ void Screen::CharInput(char32_t ch) {
     ControlEvent e{ControlEvent::KeyPress};
     e.ch = &ch;
     target->Dispatch(e);
+    if (ch != 0 && ch >= 32 && !target->WantsChars()) form->DialogChar(ch);
 }
 
 void Screen::SetFocus(Control* control) {
@@ -494,6 +521,7 @@ void Screen::Forget(Control& c) {
         HideHint();
     }
     if (IsInside(c, pressed_)) pressed_ = nullptr;
+    if (IsInside(c, moving_form_)) moving_form_ = nullptr;
     if (IsInside(c, last_press_target_)) last_press_target_ = nullptr;
     if (IsInside(c, drag_.source)) drag_ = {};
     if (IsInside(c, drag_.target)) drag_.target = nullptr, drag_.accepted = false;

@@ -174,6 +174,8 @@ private:
     Control* capture_ = nullptr;
     Control* hovered_ = nullptr;
     Control* pressed_ = nullptr;  // the left press that may become a click
+    Form* moving_form_ = nullptr;  // dragged by its caption
+    Point move_grab_;
     bool terminated_ = false;
     int busy_ = 0;
     Point mouse_;

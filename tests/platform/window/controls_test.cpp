@@ -284,10 +284,17 @@ TEST(Forms, ScaleByScalesChildrenAndFonts) {
     f.form.SetFont(big);
     auto& b = f.form.Add<Button>("b");
     b.SetBounds(10, 20, 100, 40);
+    const int client_width = f.form.ClientWidth();
     f.form.ScaleBy(3, 2);
     EXPECT_EQ(b.BoundsRect(), RectOfSize(15, 30, 150, 60));
     EXPECT_EQ(b.font().size, 15);
-    EXPECT_EQ(f.form.Width(), 600);
+    EXPECT_EQ(f.form.ClientWidth(), client_width * 3 / 2);
+    EXPECT_EQ(f.form.Left(), 20);
+
+    const struct {
+        int value, m, d, expect;
+    } rounding[] = {{5, 1, 2, 3}, {-5, 1, 2, -3}, {7, 1280, 800, 11}, {4, 1, 3, 1}, {1, 1, 0, -1}};
+    for (const auto& r : rounding) EXPECT_EQ(MulDiv(r.value, r.m, r.d), r.expect);
 }
 
 TEST(Pictures, ImagePlacement) {
@@ -345,6 +352,27 @@ TEST(Painting, ControlsPaintInsideTheirParentsAndZOrder) {
     f.d.Pump();
     EXPECT_EQ(s.PixelAt(x0 + 110, y0 + 110), clLime);
     EXPECT_EQ(s.PixelAt(x0 + 20, y0 + 20), clYellow);
+}
+
+TEST(Painting, LayeredFormsShowWhatLiesBeneathWhereTheyLeavePixelsTransparent) {
+    Fixture f;
+    f.form.SetBorderStyle(bsNone);
+    f.form.SetColor(clRed);
+    Form& glass = f.d.screen().Create<Form>("glass");
+    glass.layered = true;
+    glass.position = poOwnerFormCenter;
+    glass.owner_form = &f.form;
+    glass.SetBounds(0, 0, 100, 100);
+    glass.on_paint = [](Canvas& c) {
+        c.brush = Brush{clBlue};
+        c.FillRect({0, 0, 50, 100});  // the right half stays transparent
+    };
+    f.form.Show();
+    glass.Show();
+    f.d.Pump();
+    EXPECT_EQ(glass.BoundsRect(), RectOfSize(170, 120, 100, 100));
+    EXPECT_EQ(f.d.screen().PixelAt(180, 150), clBlue);
+    EXPECT_EQ(f.d.screen().PixelAt(260, 150), clRed);
 }
 
 TEST(Painting, DemoOfTheStandardControls) {

@@ -4,6 +4,8 @@
 #include "platform/gfx/picture.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/button.h"
+#include "platform/window/edit.h"
+#include "platform/window/label.h"
 #include "platform/window/test_driver.h"
 
 namespace kv {
@@ -183,6 +185,52 @@ TEST(Keys, AltF4IsACloseRequestTheFormCanSwallow) {
         EXPECT_EQ(f.form.Visible(), !c.closes) << c.name;
         EXPECT_EQ(queries, c.swallow_in_key_preview ? 0 : 1) << c.name;
     }
+}
+
+TEST(Keys, AcceleratorsClickButtonsUnlessATextBoxTakesTheCharacter) {
+    Fixture f;
+    auto& yes = f.form.Add<Button>("yes");
+    yes.SetCaption("&Sim");
+    auto& no = f.form.Add<Button>("no");
+    no.SetCaption("N&ão");
+    no.SetLeft(100);
+    auto& edit = f.form.Add<Edit>("edit");
+    edit.SetTop(50);
+    auto& name = f.form.Add<Label>("name");
+    name.SetCaption("N&ome:");
+    name.SetTop(80);
+    name.focus_control = &edit;
+    std::string clicks;
+    yes.on_click = [&] { clicks += "sim "; };
+    no.on_click = [&] { clicks += "nao "; };
+    f.form.Show();
+    ASSERT_TRUE(yes.Focused());
+
+    f.d.Type("Ã");  // accented accelerators too, case ignored
+    f.d.Type("S");
+    no.SetEnabled(false);
+    f.d.Type("ã");
+    EXPECT_EQ(clicks, "nao sim ");
+
+    f.d.Type("o");  // the label's accelerator focuses its edit box
+    ASSERT_TRUE(edit.Focused());
+    f.d.Type("s");  // typed into the edit box, not an accelerator
+    f.d.Press('S', ssAlt);  // Alt reaches the accelerators from anywhere
+    EXPECT_EQ(edit.Text(), "s");
+    EXPECT_EQ(clicks, "nao sim sim ");
+}
+
+TEST(Mouse, DraggingTheCaptionMovesTheForm) {
+    Fixture f;
+    f.form.Show();
+    const Point grab{f.form.Left() + 50, f.form.Top() + 5};
+    f.d.MouseDown(grab);
+    f.d.MouseMove({grab.x + 30, grab.y + 40});
+    f.d.MouseUp({grab.x + 30, grab.y + 40});
+    EXPECT_EQ(f.form.Left(), 40);
+    EXPECT_EQ(f.form.Top(), 50);
+    f.d.MouseMove({grab.x + 100, grab.y + 100});  // released: no longer moving
+    EXPECT_EQ(f.form.Left(), 40);
 }
 
 TEST(Mouse, CaptureKeepsEventsAndHoverWaitsForTheRelease) {
