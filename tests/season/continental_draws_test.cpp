@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "season/game_messages.h"
 #include "season/league_entrants.h"
+#include "season/schedule_generator.h"
 #include "tests/season/draw_world.h"
 
 namespace kv {
@@ -423,6 +424,41 @@ TEST(ContinentalDraws, NationalCupWinnerStandsSecondInItsCountrysList) {
     EXPECT_EQ(data->top_club_lists[0].clubs[0], standings[0]);
     EXPECT_EQ(data->top_club_lists[0].clubs[1], far);
     EXPECT_EQ(data->top_club_lists[0].clubs[9], standings[8]);
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(ContinentalDraws, SeasonChangeDrawsEveryCupFromTheLeagueTablesAndBuildsItsFixtures) {
+    SeedRandom(16);
+    auto data = ClubsWorld();
+    data->game_state.season = 2;  // the season the draw is for
+    // England's league: its table order decides its places, whatever the levels say.
+    std::vector<int> english;
+    for (int rank = 1; rank <= 10; ++rank) english.push_back(ClubOf(*data, 97, rank));
+    t_league_config& league = data->league_configs.emplace_back();
+    league.country = 97;
+    for (auto& row : league.standings) std::fill(std::begin(row), std::end(row), -1);
+    for (int i = 0; i < 10; ++i) league.standings[0][i] = english[9 - i];
+
+    PrepareContinentalCups(*data, 1, 1);
+    const t_game_state& gs = data->game_state;
+    std::set<int> heads;
+    for (const auto& group : gs.continental_groups_europe) heads.insert(group[0]);
+    EXPECT_TRUE(heads.count(english[9]) && heads.count(english[8]))
+        << "the table's top two are seeds";
+    EXPECT_EQ(CountriesOf(*data, gs.continental_groups_europe).at(97), 4);
+    EXPECT_FALSE(TeamsIn(gs.continental_groups_europe).count(english[0]))
+        << "top club by level, last in the table";
+
+    std::map<int, int> fixtures_by_kind;
+    for (const t_fixture& f : data->fixtures) ++fixtures_by_kind[f.kind];
+    EXPECT_EQ(fixtures_by_kind[ckContinentalCup], 4 * 8 * 12 + 4 * 30)
+        << "group matches and open knock-out ties";
+    EXPECT_GT(fixtures_by_kind[ckSecondContinentalCup], 0);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/lookups.h"
 #include "core/random.h"
+#include "season/calendar.h"
 #include "tests/season/draw_world.h"
 
 namespace kv {
@@ -178,6 +179,17 @@ TEST(NationalTournaments, ShortContinentsLendTheirPlacesAndTooFewTeamsCancel) {
     StartWorldCup(*tiny);
     EXPECT_EQ(tiny->game_state.world_cup_on, 0);
     for (const t_team& team : tiny->teams) EXPECT_FALSE(team.in_tournament);
+}
+
+TEST(NationalTournaments, WorldCupCancelledByItsDrawGetsNoCalendarDays) {
+    for (const bool enough : {true, false}) {
+        SeedRandom(10);
+        auto data = enough ? NationsWorld({20, 9, 9, 9, 6, 3}) : NationsWorld({10, 5, 5, 5, 3, 1});
+        ASSERT_TRUE(IsWorldCupYear(*data));
+        StartWorldCup(*data);
+        BuildSeasonCalendar(*data);
+        EXPECT_EQ(test::DatesOfType(*data, ckWorldCup).empty(), !enough);
+    }
 }
 
 TEST(NationalTournaments, WorldCupHostsRotate) {
