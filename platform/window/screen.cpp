@@ -158,6 +158,7 @@ void Screen::HandleInput(const InputEvent& event) {
             KeyInput(event);
             break;
         case InputEvent::Text:
+            if (swallow_text_) break;
             for (char32_t ch : ToUtf32(event.text)) CharInput(ch);
             break;
         case InputEvent::Quit:
@@ -365,6 +366,7 @@ void Screen::UpdateHover(Control* under) {
 void Screen::KeyInput(const InputEvent& event) {
     HideHint();
     hint_done_ = true;
+    swallow_text_ = false;
     if (drag_.active && event.kind == InputEvent::KeyDown && event.key == VK_ESCAPE) {
         EndDrag(mouse_, false);
         return;
@@ -403,6 +405,8 @@ void Screen::KeyInput(const InputEvent& event) {
     if (key != 0 && (shift & ssAlt) && !(shift & ssCtrl) &&
         ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))) {
         form->DialogChar(LowerChar(static_cast<char32_t>(key)));
+        // Some keyboards also type the letter: it belongs to this key, not to a text box.
+        swallow_text_ = true;
         return;
     }
     if (shift & (ssAlt | ssCtrl)) return;

@@ -175,6 +175,7 @@ private:
     Control* hovered_ = nullptr;
     Control* pressed_ = nullptr;  // the left press that may become a click
     Form* moving_form_ = nullptr;  // dragged by its caption
+    bool swallow_text_ = false;    // the text an Alt+letter may type
     Point move_grab_;
     bool terminated_ = false;
     int busy_ = 0;

@@ -215,7 +215,7 @@ TEST(Keys, AcceleratorsClickButtonsUnlessATextBoxTakesTheCharacter) {
     f.d.Type("o");  // the label's accelerator focuses its edit box
     ASSERT_TRUE(edit.Focused());
     f.d.Type("s");  // typed into the edit box, not an accelerator
-    f.d.Press('S', ssAlt);  // Alt reaches the accelerators from anywhere
+    KeyStroke(f.d, 'S', "s", ssAlt);  // Alt reaches the accelerators from anywhere
     EXPECT_EQ(edit.Text(), "s");
     EXPECT_EQ(clicks, "nao sim sim ");
 }
