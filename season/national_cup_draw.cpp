@@ -241,6 +241,7 @@ void DrawNationalCupPreliminaryRound(GameData& data, int config) {
 
 void DrawNationalCups(GameData& data) {
     const t_game_state& gs = data.game_state;
+    if (!gs.national_cup_on) return;
     for (int c = 0; c < static_cast<int>(data.league_configs.size()); ++c) {
         const t_league_config& league = data.league_configs[c];
         if (league.country == kHomeCountry && gs.league_format == kDivisionsOf20 &&

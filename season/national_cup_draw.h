@@ -14,8 +14,8 @@ void DrawNationalCup(GameData& data, int config);
 // from outside them (last season's regional entrants when there are four).
 void DrawNationalCupPreliminaryRound(GameData& data, int config);
 
-// The national cup of every league configuration, the preliminary round where the
-// home country's cup has one. Called after the cup's fixtures are built.
+// With the national cup on, the cup of every league configuration, the preliminary round
+// where the home country's cup has one. Called after the cup's fixtures are built.
 void DrawNationalCups(GameData& data);
 
 }  // namespace kv
