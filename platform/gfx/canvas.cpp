@@ -103,13 +103,15 @@ Canvas::Canvas(cairo_surface_t* surface) {
 
 Canvas::Canvas(Picture& picture) {
     if (picture.empty()) picture.SetSize(1, 1);
-    picture.MarkDirty();
+    picture.OpenForDrawing();
+    picture_ = &picture;
     Init(picture.surface(), false);
 }
 
 Canvas::~Canvas() {
     cairo_destroy(cr_);
     if (owned_) cairo_surface_destroy(surface_);
+    if (picture_) picture_->CloseForDrawing();
 }
 
 void Canvas::Init(cairo_surface_t* surface, bool owned) {

@@ -167,6 +167,7 @@ class Canvas {
     };
 
     cairo_surface_t* surface_ = nullptr;
+    Picture* picture_ = nullptr;  // the picture drawn into, if any
     cairo_t* cr_ = nullptr;
     bool owned_ = false;
     int width_ = 0;

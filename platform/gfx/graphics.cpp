@@ -469,7 +469,8 @@ Graphics::Graphics(Canvas& canvas) : Graphics(canvas.cairo()) {}
 
 Graphics::Graphics(Picture& picture) {
     if (picture.empty()) picture.SetSize(1, 1);
-    picture.MarkDirty();
+    picture.OpenForDrawing();
+    picture_ = &picture;
     cr_ = cairo_create(picture.surface());
     base_clip_.push_back({0, 0, double(picture.width()), double(picture.height())});
     Init();
@@ -498,6 +499,7 @@ Graphics::~Graphics() {
     while (depth_ > 0) Restore();
     cairo_surface_flush(cairo_get_target(cr_));
     cairo_destroy(cr_);
+    if (picture_) picture_->CloseForDrawing();
 }
 
 void Graphics::SetSmoothing(bool antialias) {

@@ -184,6 +184,7 @@ class Graphics {
     void Fill(const GraphicsBrush& brush);
     void Stroke(const GraphicsPen& pen);
     cairo_t* cr_ = nullptr;
+    Picture* picture_ = nullptr;  // the picture drawn into, if any
     // The clip the context had when handed over: clearing our clip goes back to it.
     std::vector<cairo_rectangle_t> base_clip_;
     bool smoothing_ = false;

@@ -21,6 +21,10 @@ uint32_t* Row(cairo_surface_t* s, int y) {
 cairo_surface_t* CopySurface(cairo_surface_t* s) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h);
+    if (cairo_surface_status(copy) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(copy);
+        return nullptr;
+    }
     cairo_surface_flush(s);
     for (int y = 0; y < h; ++y) std::memcpy(Row(copy, y), Row(s, y), static_cast<size_t>(w) * 4);
     cairo_surface_mark_dirty(copy);
@@ -80,6 +84,10 @@ Picture& Picture::operator=(const Picture& other) {
     if (this == &other) return *this;
     Release();
     if (other.surface_) surface_ = CopySurface(other.surface_);
+    if (other.surface_ && !surface_) {
+        error_ = "Memória insuficiente para a imagem.";
+        return *this;
+    }
     width_ = other.width_;
     height_ = other.height_;
     format_ = other.format_;
@@ -236,12 +244,18 @@ void Picture::MarkDirty() {
     keyed_ = nullptr;
 }
 
+void Picture::CloseForDrawing() {
+    if (open_for_drawing_ > 0) --open_for_drawing_;
+    MarkDirty();
+}
+
 cairo_surface_t* Picture::DrawSurface() const {
     if (!surface_ || !transparent) return surface_;
     const TColor key = EffectiveTransparentColor();
-    if (keyed_ && keyed_color_ == key) return keyed_;
+    if (keyed_ && keyed_color_ == key && open_for_drawing_ == 0) return keyed_;
     if (keyed_) cairo_surface_destroy(keyed_);
     keyed_ = CopySurface(surface_);
+    if (!keyed_) return surface_;  // out of memory: drawn unkeyed rather than not at all
     keyed_color_ = key;
     const ARGB opaque_key = ColorToOpaqueARGB(key);
     for (int y = 0; y < height_; ++y) {

@@ -64,6 +64,11 @@ class Picture {
     cairo_surface_t* surface() const { return surface_; }
     void MarkDirty();
 
+    // A canvas or graphics drawing into the picture holds it open: meanwhile the
+    // keyed form is rebuilt at every use, and closing marks the pixels changed.
+    void OpenForDrawing() { ++open_for_drawing_; }
+    void CloseForDrawing();
+
     // The surface with the transparent colour keyed out when `transparent` is set,
     // else surface(). Owned by the picture.
     cairo_surface_t* DrawSurface() const;
@@ -77,6 +82,7 @@ class Picture {
     cairo_surface_t* surface_ = nullptr;
     mutable cairo_surface_t* keyed_ = nullptr;
     mutable TColor keyed_color_ = clNone;
+    int open_for_drawing_ = 0;
     int width_ = 0;
     int height_ = 0;
     PictureFormat format_ = PictureFormat::None;

@@ -223,6 +223,19 @@ TEST(CanvasPixels, CanvasOverAPictureWritesIntoIt) {
     }
     EXPECT_EQ(p.PixelARGB(1, 1), 0xFF00FF00u);
     EXPECT_EQ(p.PixelARGB(0, 0), 0u);
+
+    // A keyed picture drawn while a canvas is still painting into it shows the
+    // latest pixels, not a copy keyed earlier.
+    p.transparent = true;
+    p.transparent_color = clLime;
+    Canvas into(p);
+    Canvas view(4, 4);
+    view.Draw(0, 0, p);
+    EXPECT_EQ(view.Pixel(1, 1), clWhite);
+    into.brush.color = clRed;
+    into.FillRect({1, 1, 2, 2});
+    view.Draw(0, 0, p);
+    EXPECT_EQ(view.Pixel(1, 1), clRed);
 }
 
 }  // namespace
