@@ -1,0 +1,201 @@
+#include "platform/gfx/gdiplus.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/visual_styles.h"
+
+namespace kv {
+namespace {
+
+TEST(GdiplusStatus, ConstructorsKeepTheirCreationStatus) {
+    auto null_surface = TGPGraphics::CreateFromImage(nullptr);
+    TGPGraphicsPath two_points;
+    two_points.AddPathLine(0, 0, 10, 10);
+    TGPPathGradientBrush gradient(&two_points);
+    struct Case {
+        const char* what;
+        GpStatus status;
+        GpStatus expected;
+    } cases[] = {
+        {"hatch style in range", TGPHatchBrush(0, 0xFF000000, 0xFFFFFFFF).GetLastStatus(), Ok},
+        {"hatch style past the last", TGPHatchBrush(HatchStyleTotal, 0, 0).GetLastStatus(),
+         InvalidParameter},
+        {"negative pen width", TGPPen(0xFF000000, -1).GetLastStatus(), InvalidParameter},
+        {"installed family", TGPFontFamily("Arial").GetLastStatus(), Ok},
+        {"unknown family", TGPFontFamily("Nonexistent Face 42").GetLastStatus(),
+         FontFamilyNotFound},
+        {"font without a family", TGPFont(nullptr, 8, 0, UnitPoint).GetLastStatus(),
+         InvalidParameter},
+        {"image of no bytes", TGPImage(std::span<const uint8_t>{}).GetLastStatus(), InvalidParameter},
+        {"surface over no bitmap", null_surface->GetLastStatus(), InvalidParameter},
+        {"path gradient of two points", gradient.GetLastStatus(), Ok},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.status, c.expected) << c.what;
+    EXPECT_EQ(null_surface->GetSmoothingMode(), -1);
+}
+
+TEST(GdiplusStatus, FirstFailureStaysUntilTheObjectIsFreed) {
+    auto bitmap = TGPBitmap::CreateFromScan0(20, 20);
+    auto g = TGPGraphics::CreateFromImage(bitmap.get());
+    TGPSolidBrush red(0xFFFF0000);
+    ASSERT_EQ(g->GetLastStatus(), Ok);
+
+    EXPECT_EQ(g->FillRectangle(&red, 0, 0, 5, 5), Ok);
+    EXPECT_EQ(g->FillRectangle(nullptr, 0, 0, 5, 5), InvalidParameter);
+    // Later successes are returned but do not clear what went wrong.
+    EXPECT_EQ(g->FillRectangle(&red, 5, 5, 5, 5), Ok);
+    EXPECT_EQ(g->GetLastStatus(), InvalidParameter);
+    EXPECT_EQ(g->SetSmoothingMode(99), InvalidParameter);
+
+    // The failed step drew nothing; the good ones did.
+    ARGB pixel = 0;
+    ASSERT_EQ(bitmap->BitmapGetPixel(7, 7, pixel), Ok);
+    EXPECT_EQ(pixel, 0xFFFF0000u);
+    ASSERT_EQ(bitmap->BitmapGetPixel(15, 15, pixel), Ok);
+    EXPECT_EQ(pixel, 0u);
+    EXPECT_EQ(bitmap->BitmapGetPixel(20, 0, pixel), InvalidParameter);
+    EXPECT_EQ(bitmap->GetLastStatus(), InvalidParameter);
+
+    // Calls on a surface that never came to be fail the same way, without throwing.
+    auto none = TGPGraphics::CreateFromImage(nullptr);
+    EXPECT_EQ(none->FillRectangle(&red, 0, 0, 1, 1), InvalidParameter);
+    EXPECT_EQ(none->GetDC(), nullptr);
+}
+
+TEST(GdiplusStatus, GradientColourCountsAreChecked) {
+    TGPGraphicsPath line;
+    line.AddPathLine(0, 0, 10, 0);
+    TGPPathGradientBrush brush(&line);
+    ASSERT_EQ(brush.GetPathGradientPointCount(), 2);
+    const ARGB colours[3] = {0xFF000000, 0xFF00FF00, 0xFF0000FF};
+
+    int count = 3;  // more colours than the path has points
+    EXPECT_EQ(brush.SetSurroundColors(colours, count), InvalidParameter);
+    EXPECT_EQ(count, 3);
+    EXPECT_EQ(brush.GetLastStatus(), InvalidParameter);
+
+    TGPPathGradientBrush fresh(&line);
+    int two = 2;
+    EXPECT_EQ(fresh.SetSurroundColors(nullptr, two), InvalidParameter);
+    const float positions[3] = {0, 0.5f, 1};
+    TGPPathGradientBrush other(&line);
+    EXPECT_EQ(other.SetInterpolationColors(colours, positions, 0), InvalidParameter);
+    TGPPathGradientBrush good(&line);
+    EXPECT_EQ(good.SetSurroundColors(colours, two), Ok);
+    EXPECT_EQ(good.SetInterpolationColors(colours, positions, 3), Ok);
+    EXPECT_EQ(good.GetLastStatus(), Ok);
+}
+
+TEST(GdiplusColours, WindowColoursBecomeArgb) {
+    struct Case {
+        const char* what;
+        ARGB got;
+        ARGB expected;
+    } cases[] = {
+        {"half-transparent red", ColorToARGB(128, clRed), 0x80FF0000},
+        {"opaque blue", ColorToOpaqueARGB(clBlue), 0xFF0000FF},
+        {"system colour resolved", ColorToOpaqueARGB(clBtnFace),
+         0xFF000000u | (static_cast<ARGB>(GetRValue(ColorToRGB(clBtnFace))) << 16) |
+             (static_cast<ARGB>(GetGValue(ColorToRGB(clBtnFace))) << 8) |
+             static_cast<ARGB>(GetBValue(ColorToRGB(clBtnFace)))},
+        {"composed", ComposeARGB(0x12, 0x34, 0x56, 0x78), 0x12345678},
+        {"composed opaque", ComposeRGB(1, 2, 3), 0xFF010203},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+    EXPECT_NE(ColorToOpaqueARGB(clBtnFace) & 0xFFFFFF, static_cast<ARGB>(clBtnFace) & 0xFFFFFF);
+    EXPECT_EQ(ARGBRed(0x80AABBCC), 0xAA);
+    EXPECT_EQ(ARGBGreen(0x80AABBCC), 0xBB);
+    EXPECT_EQ(ARGBBlue(0x80AABBCC), 0xCC);
+}
+
+TEST(GdiplusText, UnknownFamiliesFallBackToArial) {
+    Font font;
+    font.name = "Nonexistent Face 42";
+    font.size = 11;
+    font.style = fsBold | fsItalic;
+    auto made = MakeFont(font);
+    ASSERT_NE(made->Native(), nullptr);
+    EXPECT_EQ(made->Native()->name, "Arial");
+    EXPECT_EQ(made->Native()->size, 11);
+    EXPECT_EQ(made->Native()->style, fsBold | fsItalic);
+
+    font.name = "Verdana";
+    EXPECT_EQ(MakeFont(font)->Native()->name, "Verdana");
+}
+
+TEST(GdiplusText, MeasuringCorrection) {
+    const std::pair<int, int> corrections[] = {{6, 2}, {8, 2}, {9, 3}, {10, 3}, {11, 4}, {12, 5}};
+    for (auto [points, correction] : corrections) {
+        EXPECT_EQ(TextWidthCorrection(points), correction) << points << " pt";
+    }
+    const std::pair<const char*, const char*> measured[] = {
+        {"ab ", "abi"}, {" ", " "}, {"ab", "ab"}, {"a b ", "a bi"}};
+    for (auto [text, copy] : measured) EXPECT_EQ(TextForMeasuring(text), copy) << text;
+}
+
+TEST(GdiplusText, DrawTextInRectMeasuresTheCorrectedBox) {
+    auto bitmap = TGPBitmap::CreateFromScan0(200, 60);
+    auto g = TGPGraphics::CreateFromImage(bitmap.get());
+    Font font;
+    font.name = "Arial";
+    font.size = 12;
+    font.color = clBlack;
+
+    RectF abi;
+    auto gp_font = MakeFont(font);
+    g->MeasureString("abi", -1, gp_font.get(), {10, 5, 1000, 100}, abi);
+    Rect r{10, 5, 100, 40};
+    const int height = DrawTextInRect(*g, "ab ", r, font, DT_CALCRECT, clNone);
+    EXPECT_EQ(r.left, 10);
+    EXPECT_EQ(r.right, 10 + static_cast<int>(std::nearbyint(abi.width - 5)));
+    EXPECT_EQ(height, static_cast<int>(std::nearbyint(abi.height)));
+    EXPECT_EQ(height, MeasureTextHeight(*g, "ab ", font));
+    EXPECT_EQ(bitmap->Native()->PixelARGB(12, 10), 0u) << "measuring draws nothing";
+
+    // With a background the measured box is filled first, then the text goes on top.
+    Rect drawn{10, 5, 100, 40};
+    DrawTextInRect(*g, "WW", drawn, font, 0, clYellow);
+    EXPECT_EQ(bitmap->Native()->PixelARGB(drawn.left + 1, drawn.bottom - 1), 0xFFFFFF00u);
+    bool dark = false;
+    for (int x = drawn.left; x < drawn.right; ++x) {
+        for (int y = drawn.top; y < drawn.bottom; ++y) {
+            if (ARGBRed(bitmap->Native()->PixelARGB(x, y)) < 80) dark = true;
+        }
+    }
+    EXPECT_TRUE(dark);
+    EXPECT_EQ(bitmap->Native()->PixelARGB(drawn.left, drawn.top), 0u) << "fill starts 1 right";
+}
+
+TEST(GdiplusImages, FormatCodes) {
+    Picture source(3, 2);
+    const std::vector<uint8_t> png = source.SaveToPngMemory();
+    TGPImage image(png);
+    EXPECT_EQ(image.GetLastStatus(), Ok);
+    EXPECT_EQ(image.GetImageFormat(), ImageFormatPng);
+    EXPECT_EQ(image.GetImageWidth(), 3);
+    EXPECT_EQ(TGPBitmap::CreateFromScan0(4, 4)->GetImageFormat(), ImageFormatMemoryBmp);
+    const uint8_t junk[] = {1, 2, 3, 4, 5, 6, 7, 8};
+    TGPImage bad(junk);
+    EXPECT_NE(bad.GetLastStatus(), Ok);
+    EXPECT_EQ(bad.GetImageFormat(), ImageFormatUnknown);
+}
+
+TEST(VisualStyles, NeverLoadedHereSoEveryControlDrawsClassic) {
+    for (VisualStylesBinding* b : {&ButtonVisualStyles(), &ComboVisualStyles()}) {
+        b->Unload();  // without a load: nothing happens
+        b->Load();
+        b->Load();
+        EXPECT_FALSE(b->Loaded()) << b->Unit();
+        EXPECT_EQ(b->OpenThemeData, nullptr);
+        EXPECT_EQ(b->IsThemeActive, nullptr);
+        EXPECT_FALSE(VisualStylesActive(*b));
+    }
+    EXPECT_LT(CommonControlsMajorVersion(), 6);
+}
+
+}  // namespace
+}  // namespace kv
