@@ -1,24 +1,25 @@
 #pragma once
 // A non-visual part of a form (timer, pop-up menu, image list): owned by the form, found by
-// name like its controls.
+// name like its controls. A control may also keep one as a member (a fade timer) and name itself
+// the owner, so that the part stops when the control is freed.
 
 #include <string>
 
 namespace kv {
 
-class Form;
+class Control;
 
 class Component {
 public:
     virtual ~Component() = default;
     const std::string& Name() const { return name_; }
     void SetName(std::string name) { name_ = std::move(name); }
-    Form* Owner() const { return owner_; }
-    void SetOwner(Form* owner) { owner_ = owner; }
+    Control* Owner() const { return owner_; }
+    void SetOwner(Control* owner) { owner_ = owner; }
 
 private:
     std::string name_;
-    Form* owner_ = nullptr;
+    Control* owner_ = nullptr;
 };
 
 }  // namespace kv

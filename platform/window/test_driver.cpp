@@ -16,11 +16,12 @@ Control* FindShown(Control& root, std::string_view name) {
     return nullptr;
 }
 
-// Every text a modal window shows, for a test to check what the player was told.
+// The texts a modal window shows (not its caption or buttons), for a test to check what the
+// player was told.
 std::string TextsOf(Control& root) {
     std::string out;
     ForEachControl(root, [&](Control& c) {
-        if (c.Caption().empty() || dynamic_cast<Button*>(&c)) return;
+        if (&c == &root || c.Caption().empty() || dynamic_cast<Button*>(&c)) return;
         if (!out.empty()) out += '\n';
         out += c.Caption();
     });

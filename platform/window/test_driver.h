@@ -2,6 +2,16 @@
 // Drives windows in tests with no display: finds controls by name, clicks and types through the
 // same event path as a real mouse and keyboard, moves the virtual clock (firing due timers in
 // order), answers message boxes and saves the screen as PNG.
+//
+// A modal window runs its loop inside the call that opened it, so what to do in it is queued
+// first and runs when that loop waits:
+//   TestDriver d;
+//   auto& form = d.screen().Create<TForm21>();
+//   form.Show();
+//   d.AnswerModal(mrYes);           // the confirmation the next click will raise
+//   d.Click("btapagar");            // returns once the confirmation has been answered
+//   EXPECT_EQ(d.Messages().back(), "Apagar o jogo?");
+// A loop left waiting with nothing queued and no timer to wait for throws HeadlessStall.
 
 #include <functional>
 #include <memory>
@@ -57,7 +67,7 @@ public:
     // Runs the next time an event loop waits with nothing to do (inside a modal window).
     void Then(std::function<void()> step) { backend_.Then(std::move(step)); }
     // When the next modal window waits, clicks its button with that modal result and records
-    // the window's texts in Messages().
+    // the window's texts (its labels, not its caption or buttons) in Messages().
     void AnswerModal(int modal_result);
     const std::vector<std::string>& Messages() const { return messages_; }
 

@@ -1,6 +1,6 @@
 #include "platform/window/timer.h"
 
-#include "platform/window/form.h"
+#include "platform/window/control.h"
 #include "platform/window/screen.h"
 
 namespace kv {

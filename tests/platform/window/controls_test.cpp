@@ -118,7 +118,7 @@ TEST(MessageBoxes, ShowTheirTextAndPortugueseButtons) {
     f.d.AnswerModal(mrOk);
     ShowMessage("Jogo salvo.");
     ASSERT_EQ(f.d.Messages().size(), 1u);
-    EXPECT_EQ(f.d.Messages()[0], "Korvanel 2014\nJogo salvo.");
+    EXPECT_EQ(f.d.Messages()[0], "Jogo salvo.");
 }
 
 TEST(CheckAndRadio, RadioButtonsAreGroupedByParent) {

@@ -220,6 +220,31 @@ TEST(Timers, StopWhenTheirFormIsFreed) {
     EXPECT_FALSE(Alive(d, "f"));
 }
 
+TEST(Timers, AControlsOwnTimerStopsWhenTheControlIsFreed) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    struct Fading : Button {
+        Fading() {
+            fade.SetOwner(this);
+            fade.SetInterval(20);
+            fade.on_timer = [this] { ++steps; };
+        }
+        Timer fade;
+        int steps = 0;
+    };
+    Fading& b = f.Add<Fading>("b");
+    f.Show();
+    d.Advance(100);
+    EXPECT_EQ(b.steps, 5);
+    b.on_click = [&] {
+        b.Free();
+        d.Advance(100);  // inside the handler: freed, not yet destroyed, and silent
+        EXPECT_EQ(b.steps, 5);
+    };
+    d.Click("b");
+    EXPECT_EQ(f.Find("b"), nullptr);
+}
+
 TEST(Timers, AWaitThatNothingCanEndIsReported) {
     TestDriver d;
     Form& f = MakeForm(d, "f");
