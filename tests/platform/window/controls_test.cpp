@@ -7,6 +7,7 @@
 #include "platform/window/edit.h"
 #include "platform/window/gauge.h"
 #include "platform/window/image.h"
+#include "platform/window/image_list.h"
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
 #include "platform/window/memo.h"
@@ -110,6 +111,7 @@ TEST(MessageBoxes, ShowTheirTextAndPortugueseButtons) {
     std::string captions;
     f.d.Then([&] {
         for (const char* name : {"yes", "no"}) captions += f.d.Text(name) + " ";
+        EXPECT_FALSE(f.d.SavePng("message_box.png").empty());
         f.d.Press(VK_RETURN);  // the first button is the default
     });
     EXPECT_EQ(MessageBox("Salvar o jogo?", "Korvanel 2014", MB_YESNO | MB_ICONQUESTION), IDYES);
@@ -318,6 +320,39 @@ TEST(Pictures, ImagePlacement) {
         image.proportional = c.proportional;
         image.center = c.center;
         EXPECT_EQ(image.DestRect(), c.expect);
+    }
+}
+
+TEST(Pictures, ImageListsStretchEachPictureIntoACell) {
+    ImageList flags(18, 18);
+    Picture wide(100, 50);
+    for (int y = 0; y < 50; ++y)
+        for (int x = 0; x < 100; ++x) wide.SetPixelARGB(x, y, x < 50 ? 0xFFFF0000 : 0xFF0000FF);
+    EXPECT_EQ(flags.Add(wide), 0);
+    EXPECT_EQ(flags.Add(Picture()), 1);  // a missing picture still takes its index
+    ASSERT_EQ(flags.Count(), 2);
+    const Picture& cell = flags.Get(0);
+    EXPECT_EQ(cell.width(), 18);
+    EXPECT_EQ(cell.height(), 18);
+    EXPECT_EQ(cell.PixelARGB(2, 9), 0xFFFF0000u);
+    EXPECT_EQ(cell.PixelARGB(15, 9), 0xFF0000FFu);
+    Canvas canvas(40, 40);
+    flags.Draw(canvas, 0, 0, 5);  // no such image: nothing drawn
+    flags.Draw(canvas, 10, 10, 0);
+    EXPECT_EQ(canvas.Pixel(12, 19), clRed);
+    EXPECT_EQ(canvas.Pixel(5, 5), clWhite);
+}
+
+TEST(Gauges, PercentDoneOfTheRange) {
+    Gauge g;
+    const struct {
+        int min, max, progress, percent;
+    } cases[] = {{0, 100, 65, 65}, {50, 150, 100, 50}, {0, 100, 250, 100}, {0, 0, 0, 0}, {0, 3, 1, 33}};
+    for (const auto& c : cases) {
+        g.min_value = c.min;
+        g.max_value = c.max;
+        g.SetProgress(c.progress);
+        EXPECT_EQ(g.PercentDone(), c.percent) << c.min << ".." << c.max << " at " << c.progress;
     }
 }
 
