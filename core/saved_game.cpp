@@ -1,0 +1,192 @@
+#include "core/saved_game.h"
+
+#include <cmath>
+#include <type_traits>
+
+#include "core/game_data.h"
+#include "core/record_io.h"
+
+namespace kv {
+namespace {
+
+// The blocks after the players and the teams, in file order. One list serves the writer and
+// the reader, so the two cannot drift apart. A fixed block writes the count given here but
+// always holds the table's own number of records (the ticket prices say 4 and carry 5 rows).
+template <class Data, class Blocks>
+void VisitLaterBlocks(Data& g, Blocks& b) {
+    b.Table(g.national_team_list);
+    b.Table(g.coaches);
+    b.Fixed(4, g.ticket_prices);
+    b.Table(g.finances);
+    b.Table(g.result_history);
+    b.Fixed(16, g.national_tournament_bracket);
+    b.Fixed(6, g.club_world_cup_bracket);
+    b.Fixed(27, g.state_leagues);
+    b.Table(g.match_archive);
+    b.Table(g.callups);
+    b.Table(g.inbox);
+    b.Table(g.friendlies);
+    b.Table(g.league_configs);
+    b.Table(g.fixtures);
+    b.Table(g.match_event_archive);
+    b.Table(g.honours);
+    b.Table(g.placing_records);
+    b.Table(g.top_scorers);
+    b.Table(g.club_competition_history);
+    b.Table(g.transfer_log);
+    b.Table(g.coach_appointment_log);
+    b.Table(g.stadium_works);
+    b.Table(g.loans);
+    b.Table(g.regional_division_candidates);
+    b.Table(g.player_ratings);
+    b.Table(g.substitute_ratings);
+    b.Table(g.player_seasons);
+    b.Table(g.season_goals);
+    b.Table(g.season_appearances);
+    b.Table(g.competitions);
+    b.Table(g.coach_seasons);
+    b.Table(g.default_lineups);
+    b.Table(g.state_dismissals);
+    b.Table(g.round_best_elevens);
+    b.Table(g.rating_totals);
+    b.Table(g.season_best_elevens);
+    b.Table(g.saved_tactics);
+}
+
+using TicketRow = std::array<std::int32_t, kStadiumSectors>;
+
+class BlockWriter {
+  public:
+    template <class T>
+    void Table(const std::vector<T>& t) {
+        WriteTable(w, t);
+    }
+    template <class T, std::size_t N>
+    void Fixed(std::int32_t written_count, const std::array<T, N>& t) {
+        w.I32(written_count);
+        for (const T& r : t) Record(r);
+    }
+
+    ByteWriter w;
+
+  private:
+    template <class T>
+    void Record(const T& r) {
+        WriteRecord(w, r);
+    }
+    void Record(const TicketRow& row) {
+        for (std::int32_t v : row) w.I32(v);
+    }
+};
+
+// The oldest date the game can show is 1 Jan 100 and the last 31 Dec 9999; a day count outside
+// them, or any number that is not one, can only come from a damaged file.
+constexpr double kFirstDate = -693593;
+constexpr double kLastDate = 2958465;
+
+class BlockReader {
+  public:
+    explicit BlockReader(std::string_view bytes) : rd(bytes) {}
+
+    // Called by FieldVisitor for every field.
+    template <class T>
+    requires std::is_arithmetic_v<T>
+    void operator()(T& v) {
+        rd(v);
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(v)) rd.Fail();
+            if constexpr (std::is_same_v<T, double>) {
+                if (v < kFirstDate || v > kLastDate) rd.Fail();
+            }
+        }
+    }
+    // A name longer than its capacity is damage, not something to cut.
+    template <std::size_t N>
+    void operator()(PString<N>& s) {
+        s.length = rd.U8();
+        if (s.length > N) rd.Fail();
+        rd.Bytes(s.bytes, N);
+    }
+
+    template <class T>
+    bool Record(T& r) {
+        FieldVisitor<BlockReader> v{*this};
+        RecordFields(r, v);
+        return rd.ok();
+    }
+
+    template <class T>
+    void Table(std::vector<T>& t) {
+        const std::int32_t n = rd.Count(sizeof(T));
+        if (n < 0) return;
+        t.assign(static_cast<std::size_t>(n), T{});
+        for (T& r : t)
+            if (!Record(r)) return;
+    }
+    template <class T, std::size_t N>
+    void Fixed(std::int32_t, std::array<T, N>& t) {
+        rd.I32();  // the count written is not the number of records
+        if (rd.remaining() < N * sizeof(T)) {
+            rd.Fail();
+            return;
+        }
+        for (T& r : t) Element(r);
+    }
+
+    ByteReader rd;
+
+  private:
+    template <class T>
+    void Element(T& r) {
+        Record(r);
+    }
+    void Element(TicketRow& row) {
+        for (std::int32_t& v : row) v = rd.I32();
+    }
+};
+
+}  // namespace
+
+std::string WriteSavedGame(const GameData& game) {
+    BlockWriter b;
+    b.w.I32(kSavedGameLeadWord);
+    WriteRecord(b.w, game.game_state);
+    b.Table(game.players);
+    b.Table(game.teams);
+    VisitLaterBlocks(game, b);
+    return b.w.Take();
+}
+
+bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message) {
+    BlockReader b(bytes);
+    b.rd.I32();  // the lead word is written but never meant to be checked
+    const bool state_read = b.Record(into.game_state);
+    if (bytes.size() < kSavedGameHeadSize || into.game_state.version != kSavedGameVersion) {
+        message = kCorruptSaveMessage;
+        return false;
+    }
+    if (!state_read) {
+        message = kInvalidSaveMessage;
+        return false;
+    }
+    b.Table(into.players);
+    b.Table(into.teams);
+    if (!b.rd.ok()) {
+        message = kInvalidSaveMessage;
+        return false;
+    }
+    if (into.teams.size() < static_cast<std::size_t>(kMinSavedTeams) ||
+        into.players.size() < static_cast<std::size_t>(kMinSavedPlayers)) {
+        message = kCorruptSaveMessage;
+        return false;
+    }
+    VisitLaterBlocks(into, b);
+    // Nothing follows the last block in a saved game.
+    if (!b.rd.ok() || !b.rd.AtEnd() || !SavedGameIndexesInRange(into)) {
+        message = kInvalidSaveMessage;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kv

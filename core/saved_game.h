@@ -1,0 +1,46 @@
+#pragma once
+// The saved game `sav/<name>.s14`: a lead word 1, the game state, then every saved table in a
+// fixed order, each growable table as an int32 count and its records, each record in its exact
+// little-endian layout. Nothing else is in the file: no header, checksum or compression; the
+// format's version is the game state's `version`.
+//
+// The reader trusts nothing: counts are checked against the bytes left, names against their
+// capacity, dates and ratings must be numbers, and every index later code follows must name an
+// entry of its table. It fills a scratch GameData, so a refused file never touches the
+// running game.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+class GameData;
+
+inline constexpr std::int32_t kSavedGameVersion = 14;
+inline constexpr std::int32_t kSavedGameLeadWord = 1;
+inline constexpr int kMinSavedTeams = 20;
+inline constexpr int kMinSavedPlayers = 200;
+// Lead word and game state: what the load preview reads.
+inline constexpr std::size_t kSavedGameHeadSize = 4 + 5616;
+
+inline constexpr std::string_view kLoadOpenErrorMessage = "Erro ao carregar o arquivo";
+// A file of another version, or one too small to be a game.
+inline constexpr std::string_view kCorruptSaveMessage =
+    "Este arquivo não é válido ou está corrompido";
+// A file damaged anywhere else.
+inline constexpr std::string_view kInvalidSaveMessage = "Arquivo de jogo salvo inválido";
+
+// The whole game as the bytes of a saved game.
+std::string WriteSavedGame(const GameData& game);
+
+// Reads a saved game into `into`, which should be a fresh GameData: what is not saved keeps
+// the values it has there. False, with `message` set to the player's message, when the file is
+// refused; `into` may then be half filled and must be thrown away.
+bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message);
+
+// True when every index the rest of the game follows from the saved tables names an entry of
+// its table (or is -1, "none"), and the codes used to index fixed arrays are within them.
+bool SavedGameIndexesInRange(const GameData& game);
+
+}  // namespace kv

@@ -1,0 +1,46 @@
+#include "season/load_game.h"
+
+#include <memory>
+
+#include "core/game_data.h"
+#include "core/saved_game.h"
+#include "core/saved_game_files.h"
+#include "platform/base/files.h"
+#include "season/calendar.h"
+
+namespace kv {
+
+LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name) {
+    LoadOutcome out;
+    // A fresh game holds what a new game gives every value that is not saved (no job offers,
+    // no fallback league, the shipped referees, empty match-day tables).
+    auto scratch = std::make_unique<GameData>();
+    if (!ReadSavedGame(bytes, *scratch, out.message)) return out;
+    GameData& g = *scratch;
+    g.game_state.save_name.set(file_name);
+    g.autosave_turn_counter = 0;
+    g.opening_main_window = 1;
+    BuildSeasonCalendar(g);
+    SwapInGame(g);
+    out.loaded = true;
+    out.next = IsNationalTeamTournament(Game().game_state.match_kind) ? NextWindow::kNationalTeamHub
+                                                                      : NextWindow::kMainWindow;
+    return out;
+}
+
+LoadOutcome LoadGameFromFile(std::string_view path) {
+    const std::optional<std::string> bytes = ReadFile(path);
+    if (!bytes) {
+        LoadOutcome out;
+        out.message = kLoadOpenErrorMessage;
+        return out;
+    }
+    return LoadGameFromBytes(*bytes, FileNameOf(path));
+}
+
+LoadOutcome LoadSelectedGame(std::string_view file_name) {
+    if (file_name.empty()) return {};
+    return LoadGameFromFile(SavedGamePath(file_name));
+}
+
+}  // namespace kv

@@ -1,0 +1,370 @@
+#include "core/saved_game.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <vector>
+
+#include "core/byte_io.h"
+#include "core/game_data.h"
+#include "season/load_game.h"
+#include "tests/core/saves/saves_world.h"
+
+namespace kv {
+namespace {
+
+using test::FillWorld;
+
+// The blocks after the game state as the format lays them out, independent of the writer:
+// record size, and for the fixed blocks the number of records they always carry.
+struct BlockShape {
+    int number;
+    int record_size;
+    int fixed_records;  // 0: as many as the count says
+};
+constexpr BlockShape kBlocks[] = {
+    {3, 288, 0},  {4, 752, 0}, {5, 48, 0},    {6, 128, 0},  {7, 16, 5},  {8, 56, 0},   {9, 24, 0},
+    {10, 48, 16}, {11, 48, 6}, {12, 152, 27}, {13, 600, 0}, {14, 8, 0},  {15, 48, 0},  {16, 24, 0},
+    {17, 660, 0}, {18, 72, 0}, {19, 24, 0},   {20, 20, 0},  {21, 28, 0}, {22, 28, 0},  {23, 20, 0},
+    {24, 32, 0},  {25, 12, 0}, {26, 40, 0},   {27, 24, 0},  {28, 28, 0}, {29, 32, 0},  {30, 32, 0},
+    {31, 32, 0},  {32, 16, 0}, {33, 16, 0},   {34, 12, 0},  {35, 32, 0}, {36, 120, 0}, {37, 8, 0},
+    {38, 100, 0}, {39, 24, 0}, {40, 104, 0},  {41, 156, 0},
+};
+constexpr std::size_t kStateOffset = 4;
+constexpr std::size_t kFirstBlockOffset = 4 + 5616;
+
+struct BlockAt {
+    int number;
+    std::size_t offset;  // of its count
+    std::int32_t count;
+    bool fixed;
+};
+
+// Walks a well-formed file block by block.
+std::vector<BlockAt> WalkBlocks(const std::string& bytes, std::size_t* end = nullptr) {
+    std::vector<BlockAt> blocks;
+    ByteReader rd(bytes);
+    rd.Seek(kFirstBlockOffset);
+    for (const BlockShape& b : kBlocks) {
+        const std::size_t at = rd.position();
+        const std::int32_t count = rd.I32();
+        blocks.push_back({b.number, at, count, b.fixed_records != 0});
+        rd.Skip(static_cast<std::size_t>(b.fixed_records ? b.fixed_records : count) *
+                static_cast<std::size_t>(b.record_size));
+    }
+    if (end) *end = rd.ok() ? rd.position() : std::string::npos;
+    return blocks;
+}
+
+std::vector<std::int32_t> ExpectedCounts(const GameData& g) {
+    auto n = [](const auto& t) { return static_cast<std::int32_t>(t.size()); };
+    return {n(g.players),
+            n(g.teams),
+            n(g.national_team_list),
+            n(g.coaches),
+            4,
+            n(g.finances),
+            n(g.result_history),
+            16,
+            6,
+            27,
+            n(g.match_archive),
+            n(g.callups),
+            n(g.inbox),
+            n(g.friendlies),
+            n(g.league_configs),
+            n(g.fixtures),
+            n(g.match_event_archive),
+            n(g.honours),
+            n(g.placing_records),
+            n(g.top_scorers),
+            n(g.club_competition_history),
+            n(g.transfer_log),
+            n(g.coach_appointment_log),
+            n(g.stadium_works),
+            n(g.loans),
+            n(g.regional_division_candidates),
+            n(g.player_ratings),
+            n(g.substitute_ratings),
+            n(g.player_seasons),
+            n(g.season_goals),
+            n(g.season_appearances),
+            n(g.competitions),
+            n(g.coach_seasons),
+            n(g.default_lineups),
+            n(g.state_dismissals),
+            n(g.round_best_elevens),
+            n(g.rating_totals),
+            n(g.season_best_elevens),
+            n(g.saved_tactics)};
+}
+
+void PutI32(std::string& bytes, std::size_t at, std::int32_t v) {
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>(static_cast<std::uint32_t>(v) >> (8 * i));
+}
+
+// The running game as far as a load could change it.
+std::string RunningGame() {
+    const GameData& g = Game();
+    return WriteSavedGame(g) + std::to_string(g.fallback_league) + "/" +
+           std::to_string(g.calendar[0].day_type) + "/" + std::to_string(g.autosave_turn_counter);
+}
+
+class SavedGameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // A game is running, with values of its own outside the saved tables.
+        FillWorld(Game(), true, 99);
+        Game().fallback_league = 0;
+        Game().calendar[0].day_type = 77;
+        Game().autosave_turn_counter = 5;
+        running_ = RunningGame();
+    }
+    void TearDown() override { Game().Reset(); }
+
+    void ExpectRefused(const std::string& bytes, std::string_view message, const std::string& why) {
+        const LoadOutcome out = LoadGameFromBytes(bytes, "x.s14");
+        EXPECT_FALSE(out.loaded) << why;
+        EXPECT_EQ(out.message, message) << why;
+        EXPECT_TRUE(RunningGame() == running_) << "the running game changed: " << why;
+    }
+
+    std::string running_;
+};
+
+TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {
+    for (const bool second_season : {false, true}) {
+        GameData world;
+        FillWorld(world, second_season);
+        const std::string saved = WriteSavedGame(world);
+        const LoadOutcome out = LoadGameFromBytes(saved, "jogo.s14");
+        ASSERT_TRUE(out.loaded) << out.message;
+        EXPECT_TRUE(WriteSavedGame(Game()) == saved) << "second season " << second_season;
+    }
+}
+
+TEST_F(SavedGameTest, BlocksComeInOrderWithTheirCounts) {
+    GameData world;
+    FillWorld(world, false);
+    const std::string saved = WriteSavedGame(world);
+    ByteReader head(saved);
+    EXPECT_EQ(head.I32(), 1) << "lead word";
+    head.Seek(kStateOffset + offsetof(t_game_state, version));
+    EXPECT_EQ(head.I32(), 14);
+
+    std::size_t end = 0;
+    const std::vector<BlockAt> blocks = WalkBlocks(saved, &end);
+    const std::vector<std::int32_t> expected = ExpectedCounts(world);
+    ASSERT_EQ(blocks.size(), expected.size());
+    for (std::size_t i = 0; i < blocks.size(); ++i)
+        EXPECT_EQ(blocks[i].count, expected[i]) << "block " << blocks[i].number;
+    EXPECT_EQ(end, saved.size()) << "nothing follows the last block";
+    // A game in its first days has played nothing yet.
+    EXPECT_EQ(blocks[13 - 3].count, 0);
+    EXPECT_EQ(blocks[9 - 3].count, 0);
+}
+
+TEST_F(SavedGameTest, ALoadCompletesWhatIsNotSaved) {
+    GameData world;
+    FillWorld(world, true);
+    world.game_state.match_kind = 3;
+    Game().job_offers = {1, 2, 3, 4};
+    Game().day_matches.resize(3);
+    Game().match_strengths.resize(2);
+    Game().opening_main_window = 0;
+
+    const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "minha carreira.s14");
+    ASSERT_TRUE(out.loaded) << out.message;
+    const GameData& g = Game();
+    EXPECT_EQ(g.game_state.save_name.str(), "minha carreira.s14");
+    EXPECT_EQ(g.fallback_league, -1);
+    EXPECT_EQ(g.job_offers, (std::array<std::int32_t, 4>{-1, -1, -1, -1}));
+    EXPECT_EQ(g.regional_cup_entrants, (std::array<std::int32_t, 4>{-1, -1, -1, -1}));
+    EXPECT_EQ(g.autosave_turn_counter, 0);
+    EXPECT_EQ(g.opening_main_window, 1);
+    EXPECT_TRUE(g.day_matches.empty());
+    EXPECT_TRUE(g.match_strengths.empty());
+    EXPECT_FALSE(g.referees[0].name.empty()) << "the shipped referees stay";
+    int league_days = 0;
+    for (const t_calendar_day& d : g.calendar) league_days += d.day_type == ckNationalLeague;
+    EXPECT_EQ(league_days, 38) << "the calendar of the loaded season is rebuilt";
+    EXPECT_EQ(g.calendar[0].day, 1);
+}
+
+TEST_F(SavedGameTest, NationalTeamTournamentDaysContinentInTheHub) {
+    GameData world;
+    FillWorld(world, true);
+    for (int kind = 0; kind <= 10; ++kind) {
+        world.game_state.match_kind = kind;
+        const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "x.s14");
+        ASSERT_TRUE(out.loaded) << out.message;
+        const bool hub = kind == 7 || kind == 8 || kind == 9;
+        EXPECT_EQ(out.next, hub ? NextWindow::kNationalTeamHub : NextWindow::kMainWindow) << kind;
+    }
+}
+
+TEST_F(SavedGameTest, FilesThatAreNoGameGiveTheCorruptFileMessage) {
+    struct Case {
+        const char* why;
+        std::function<void(GameData&)> change;
+    };
+    const Case cases[] = {
+        {"version 13", [](GameData& g) { g.game_state.version = 13; }},
+        {"19 teams", [](GameData& g) { g.teams.resize(19); }},
+        {"199 players", [](GameData& g) { g.players.resize(199); }},
+        {"no players, not even the dummy", [](GameData& g) { g.players.clear(); }},
+    };
+    for (const Case& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        c.change(world);
+        ExpectRefused(WriteSavedGame(world), kCorruptSaveMessage, c.why);
+    }
+    ExpectRefused(std::string(100, '\0'), kCorruptSaveMessage, "shorter than a game state");
+}
+
+TEST_F(SavedGameTest, EveryCutAndEveryImpossibleCountIsRefused) {
+    GameData world;
+    FillWorld(world, true);
+    const std::string saved = WriteSavedGame(world);
+    ExpectRefused(saved.substr(0, kFirstBlockOffset), kInvalidSaveMessage, "cut after the state");
+    ExpectRefused(saved + '\0', kInvalidSaveMessage, "a byte after the last block");
+    for (const BlockAt& b : WalkBlocks(saved)) {
+        const std::string at = " at block " + std::to_string(b.number);
+        ExpectRefused(saved.substr(0, b.offset), kInvalidSaveMessage, "cut before the count" + at);
+        ExpectRefused(saved.substr(0, b.offset + 2), kInvalidSaveMessage, "cut in the count" + at);
+        if (b.fixed || b.count > 0)
+            ExpectRefused(saved.substr(0, b.offset + 5), kInvalidSaveMessage,
+                          "cut in a record" + at);
+        if (b.fixed) continue;  // their count is written but never read
+        for (const std::int32_t count : {-1, std::numeric_limits<std::int32_t>::min(),
+                                         std::numeric_limits<std::int32_t>::max(), 0x10000000}) {
+            std::string bad = saved;
+            PutI32(bad, b.offset, count);
+            ExpectRefused(bad, kInvalidSaveMessage, "count " + std::to_string(count) + at);
+        }
+    }
+}
+
+TEST_F(SavedGameTest, TheCountOfAFixedBlockIsNotRead) {
+    GameData world;
+    FillWorld(world, true);
+    std::string saved = WriteSavedGame(world);
+    for (const BlockAt& b : WalkBlocks(saved))
+        if (b.fixed) PutI32(saved, b.offset, -1);
+    EXPECT_TRUE(LoadGameFromBytes(saved, "jogo.s14").loaded);
+}
+
+TEST_F(SavedGameTest, ANameLongerThanItsCapacityIsRefused) {
+    GameData world;
+    FillWorld(world, true);
+    const std::string saved = WriteSavedGame(world);
+    const std::vector<BlockAt> blocks = WalkBlocks(saved);
+    struct Case {
+        const char* why;
+        std::size_t length_byte;
+        std::uint8_t length;
+    };
+    const Case cases[] = {
+        {"save name", kStateOffset + offsetof(t_game_state, save_name), 51},
+        {"player name", blocks[0].offset + 4 + 288 + offsetof(t_player, name), 21},
+        {"team stadium", blocks[1].offset + 4 + offsetof(t_team, stadium), 31},
+        {"tactic formation", blocks.back().offset + 4 + offsetof(t_saved_tactic, formation), 11},
+        {"length 255", blocks[1].offset + 4, 255},
+    };
+    for (const Case& c : cases) {
+        std::string bad = saved;
+        bad[c.length_byte] = static_cast<char>(c.length);
+        ExpectRefused(bad, kInvalidSaveMessage, c.why);
+    }
+}
+
+TEST_F(SavedGameTest, IndexesOutsideTheirTablesAreRefused) {
+    struct Case {
+        const char* why;
+        std::function<void(GameData&)> change;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Case cases[] = {
+        {"player of a team past the end",
+         [](GameData& g) { g.players[5].team = test::kWorldTeams; }},
+        {"player team below -1", [](GameData& g) { g.players[5].team = -2; }},
+        {"position code 5", [](GameData& g) { g.players[9].position = 5; }},
+        {"side 2", [](GameData& g) { g.players[9].side = 2; }},
+        {"team coach past the end",
+         [](GameData& g) { g.teams[2].coach = static_cast<int>(g.coaches.size()); }},
+        {"team captain past the end",
+         [](GameData& g) { g.teams[2].captain = test::kWorldPlayers; }},
+        {"division 5", [](GameData& g) { g.teams[2].division = 5; }},
+        {"coach club", [](GameData& g) { g.coaches[1].club = 1000; }},
+        {"user club", [](GameData& g) { g.game_state.user_club = test::kWorldTeams; }},
+        {"human coach", [](GameData& g) { g.game_state.human_coaches[5] = -7; }},
+        {"group slot", [](GameData& g) { g.game_state.tournament_groups[7][3] = 500; }},
+        {"match kind 11", [](GameData& g) { g.game_state.match_kind = 11; }},
+        {"calendar day 0", [](GameData& g) { g.game_state.calendar_day = 0; }},
+        {"calendar day 367", [](GameData& g) { g.game_state.calendar_day = 367; }},
+        {"season 0", [](GameData& g) { g.game_state.season = 0; }},
+        {"more clubs than finances", [](GameData& g) { g.finances.resize(g.finances.size() - 1); }},
+        {"fixture team", [](GameData& g) { g.fixtures[3].away = test::kWorldTeams; }},
+        {"fixture kind", [](GameData& g) { g.fixtures[3].kind = -1; }},
+        {"fixture date NaN", [nan](GameData& g) { g.fixtures[3].date = nan; }},
+        {"contract end past year 9999", [](GameData& g) { g.players[3].contract_end = 1e12; }},
+        {"rating infinite",
+         [](GameData& g) {
+             g.rating_totals[0].rating_sum = std::numeric_limits<float>::infinity();
+         }},
+        {"league club", [](GameData& g) { g.league_configs[0].standings[3][19] = 99; }},
+        {"state group count 5", [](GameData& g) { g.state_leagues[26].group_count = 5; }},
+        {"bracket winner", [](GameData& g) { g.club_world_cup_bracket[5].winner = 99; }},
+        {"archived line-up", [](GameData& g) { g.match_archive[1].lineup[1][10] = 9999; }},
+        {"archived pitch code 26", [](GameData& g) { g.match_archive[1].positions[0][0] = 26; }},
+        {"event of a match not archived",
+         [](GameData& g) {
+             g.match_event_archive[0].match = static_cast<int>(g.match_archive.size());
+         }},
+        {"honour competition",
+         [](GameData& g) { g.honours[0].competition = static_cast<int>(g.competitions.size()); }},
+        {"honour coach of a national team not listed",
+         [](GameData& g) { g.honours[0].coach = 50004; }},
+        {"competition kind", [](GameData& g) { g.competitions[2].kind = 12; }},
+        {"top scorer", [](GameData& g) { g.top_scorers[1].player = -5; }},
+        {"season goals competition", [](GameData& g) { g.season_goals[0].competition = 8; }},
+        {"inbox club", [](GameData& g) { g.inbox[4].club = 28; }},
+        {"transfer", [](GameData& g) { g.transfer_log[0].to_team = 28; }},
+        {"loan owner", [](GameData& g) { g.loans[0].owner = 28; }},
+        {"default line-up code", [](GameData& g) { g.default_lineups[0].positions[4] = 40; }},
+        {"saved tactic coach",
+         [](GameData& g) { g.saved_tactics[1].coach = static_cast<int>(g.coaches.size()); }},
+        {"call-up", [](GameData& g) { g.callups[0].return_team = 28; }},
+        {"regional candidate state",
+         [](GameData& g) { g.regional_division_candidates[0].state = 27; }},
+        {"best eleven player", [](GameData& g) { g.season_best_elevens[0].players[10] = 240; }},
+    };
+    for (const Case& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        c.change(world);
+        ExpectRefused(WriteSavedGame(world), kInvalidSaveMessage, c.why);
+    }
+}
+
+TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
+    GameData world;
+    FillWorld(world, true);
+    world.players[5].team = test::kWorldTeams - 1;
+    world.players[6].team = -1;
+    world.teams[2].coach = static_cast<int>(world.coaches.size()) - 1;
+    world.game_state.calendar_day = 366;
+    world.game_state.match_kind = 10;
+    world.honours[0].coach = 50003;
+    world.match_archive[1].positions[0][0] = 25;
+    world.season_goals[0].competition = static_cast<int>(world.competitions.size()) - 1;
+    EXPECT_TRUE(LoadGameFromBytes(WriteSavedGame(world), "x.s14").loaded);
+}
+
+}  // namespace
+}  // namespace kv

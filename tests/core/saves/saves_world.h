@@ -1,0 +1,170 @@
+#pragma once
+// Games populated in code for the saved-game tests: every saved table holds several records
+// whose bytes are all in use (names with tails, reserved bytes, dates, money), with every
+// index pointing at a real entry, so a block lost or cut short shows in the bytes.
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <type_traits>
+
+#include "core/game_data.h"
+#include "core/picture_paths.h"
+#include "core/record_io.h"
+
+namespace kv::test {
+
+// Fills every field of a record: whole numbers 0 or 1 (valid for every index and code the
+// loader checks), bytes and money at random, dates within the game's years, names of random
+// length with a tail of leftover bytes.
+struct FieldFiller {
+    std::mt19937& rng;
+
+    template <class T>
+    requires std::is_arithmetic_v<T>
+    void operator()(T& v) {
+        if constexpr (std::is_same_v<T, std::uint8_t>)
+            v = static_cast<std::uint8_t>(rng());
+        else if constexpr (std::is_same_v<T, std::int64_t>)
+            v = static_cast<std::int64_t>(rng()) * 10000;
+        else if constexpr (std::is_same_v<T, double>)
+            v = 41000 + static_cast<double>(rng() % 4000) / 4;
+        else if constexpr (std::is_same_v<T, float>)
+            v = static_cast<float>(rng() % 100) / 8;
+        else
+            v = static_cast<T>(rng() % 2);
+    }
+    template <std::size_t N>
+    void operator()(PString<N>& s) {
+        for (char& c : s.bytes) c = static_cast<char>('a' + rng() % 26);
+        s.length = static_cast<std::uint8_t>(rng() % (N + 1));
+    }
+};
+
+template <class T>
+void FillTable(std::vector<T>& table, int count, std::mt19937& rng) {
+    table.assign(static_cast<std::size_t>(count), T{});
+    FieldFiller filler{rng};
+    FieldVisitor<FieldFiller> v{filler};
+    for (T& r : table) RecordFields(r, v);
+}
+
+template <class T, std::size_t N>
+void FillFixed(std::array<T, N>& table, std::mt19937& rng) {
+    FieldFiller filler{rng};
+    FieldVisitor<FieldFiller> v{filler};
+    for (T& r : table) RecordFields(r, v);
+}
+
+inline constexpr int kWorldClubs = 20;
+inline constexpr int kWorldBackground = 4;
+inline constexpr int kWorldTeams = kWorldClubs + kWorldBackground + 4;
+inline constexpr int kWorldPlayers = 240;
+
+// A game in its first days (season 1, nothing archived yet) or in its second season (every
+// history and archive table filled).
+inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7) {
+    std::mt19937 rng(seed);
+    g.Reset();
+    std::vector<t_game_state> state(1);
+    FillTable(state, 1, rng);
+    g.game_state = state[0];
+    t_game_state& s = g.game_state;
+    s.version = 14;
+    s.season = second_season ? 2 : 1;
+    s.calendar_day = second_season ? 140 : 12;
+    s.match_kind = 1;
+    s.league_round = 7;
+    s.league_turn = 1;
+    s.league_format = 2;
+    s.league_club_count = kWorldClubs;
+    s.background_club_count = kWorldBackground;
+    s.user_club = 3;
+    s.national_team = kWorldTeams - 2;
+    s.save_name.set("jogo.s14");
+
+    FillTable(g.players, kWorldPlayers, rng);
+    g.players[0].team = -1;
+    for (int i = 1; i < kWorldPlayers; ++i) {
+        g.players[i].team = i % kWorldTeams;
+        g.players[i].position = i % 5;
+    }
+    FillTable(g.teams, kWorldTeams, rng);
+    for (int i = 0; i < kWorldTeams; ++i) {
+        g.teams[i].coach = i;
+        g.teams[i].captain = (i * 7) % kWorldPlayers;
+        g.teams[i].division = i < kWorldClubs ? 1 + i / 10 : 0;
+        g.teams[i].name.set("Clube " + std::to_string(i));
+    }
+    FillTable(g.coaches, kWorldTeams + 6, rng);
+    for (int i = 0; i < kWorldTeams; ++i) g.coaches[i].club = i;
+    FillTable(g.finances, kWorldClubs + kWorldBackground, rng);
+    FillTable(g.national_team_list, 4, rng);
+    for (int i = 0; i < 4; ++i) g.national_team_list[i].team = kWorldClubs + kWorldBackground + i;
+    for (int d = 0; d < kTicketPriceRows; ++d)
+        for (int k = 0; k < kStadiumSectors; ++k) g.ticket_prices[d][k] = 10 * d + k + 5;
+    FillFixed(g.national_tournament_bracket, rng);
+    FillFixed(g.club_world_cup_bracket, rng);
+    FillFixed(g.state_leagues, rng);
+    FillTable(g.competitions, 8, rng);
+    FillTable(g.league_configs, 1, rng);
+    g.league_configs[0].division_count = 2;
+    g.league_configs[0].country = 29;
+    FillTable(g.fixtures, 60, rng);
+    FillTable(g.friendlies, 3, rng);
+    FillTable(g.inbox, 5, rng);
+    FillTable(g.default_lineups, 2, rng);
+    FillTable(g.saved_tactics, 2, rng);
+    FillTable(g.coach_appointment_log, 3, rng);
+
+    const int n = second_season ? 6 : 0;
+    FillTable(g.result_history, 4 * n, rng);
+    FillTable(g.match_archive, 2 * n, rng);
+    FillTable(g.callups, n, rng);
+    FillTable(g.match_event_archive, 5 * n, rng);
+    FillTable(g.honours, n, rng);
+    FillTable(g.placing_records, n, rng);
+    FillTable(g.top_scorers, n, rng);
+    FillTable(g.club_competition_history, n, rng);
+    FillTable(g.transfer_log, n, rng);
+    FillTable(g.stadium_works, n, rng);
+    FillTable(g.loans, n, rng);
+    FillTable(g.regional_division_candidates, n, rng);
+    FillTable(g.player_ratings, 3 * n, rng);
+    FillTable(g.substitute_ratings, n, rng);
+    FillTable(g.player_seasons, 2 * n, rng);
+    FillTable(g.season_goals, n, rng);
+    FillTable(g.season_appearances, n, rng);
+    FillTable(g.coach_seasons, n, rng);
+    FillTable(g.state_dismissals, n, rng);
+    FillTable(g.round_best_elevens, n, rng);
+    FillTable(g.rating_totals, n, rng);
+    FillTable(g.season_best_elevens, n, rng);
+}
+
+// A game folder of its own with an empty sav/, removed afterwards.
+class SavesFolder {
+  public:
+    SavesFolder() {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "kvsavesXXXXXX").string();
+        root_ = ::mkdtemp(tmpl.data()) ? tmpl : std::string();
+        std::filesystem::create_directory(root_ + "/sav");
+        previous_ = GameFolder();
+        SetGameFolder(root_);
+    }
+    ~SavesFolder() {
+        SetGameFolder(previous_);
+        std::error_code ec;
+        std::filesystem::remove_all(root_, ec);
+    }
+    const std::string& root() const { return root_; }
+    std::string sav(const std::string& name) const { return root_ + "/sav/" + name; }
+
+  private:
+    std::string root_;
+    std::string previous_;
+};
+
+}  // namespace kv::test
