@@ -1,32 +1,39 @@
 #include "core/sound_effects.h"
 
+#include <string>
+
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "platform/base/files.h"
+#include "platform/sound/sound_effects.h"
 
 namespace kv {
 namespace {
 
-SoundOutput* g_output = nullptr;
+SoundEffects* g_effects = nullptr;
+
+SoundEffects& Effects() {
+    return g_effects ? *g_effects : SoundEffects::Get();
+}
 
 }  // namespace
 
-void SetSoundOutput(SoundOutput* output) {
-    g_output = output;
+void SetSoundEffects(SoundEffects* effects) {
+    g_effects = effects;
 }
 
 void OpenSoundAlias(std::string_view file, std::string_view alias) {
-    if (g_output) g_output->Open(ResolvePath(GamePath(file)), alias);
+    Effects().Open(std::string(alias), ResolvePath(GamePath(file)));
 }
 
 void OpenSoundAliases() {
-    for (const SoundEffect& effect : kSoundEffects) {
+    for (const SoundEffectFile& effect : kSoundEffectFiles) {
         if (FileExists(GamePath(effect.file))) OpenSoundAlias(effect.file, effect.alias);
     }
 }
 
 void PlaySoundAlias(std::string_view alias) {
-    if (g_output && Game().game_state.sound_on) g_output->Play(alias);
+    if (Game().game_state.sound_on) Effects().Play(std::string(alias));
 }
 
 }  // namespace kv

@@ -4,31 +4,23 @@
 // missing or failing sound is silent: sound never stops the game.
 
 #include <array>
-#include <string>
 #include <string_view>
 
 namespace kv {
 
-// What the game needs of the platform's sound: the platform side plugs an implementation in at
-// start-up; with none, or with no audio device behind it, every sound is silent.
-class SoundOutput {
-  public:
-    virtual ~SoundOutput() = default;
-    // Opens a wave file under an alias; false when it cannot.
-    virtual bool Open(const std::string& path, std::string_view alias) = 0;
-    // Plays the alias from its beginning, restarting it if it is still sounding; never waits.
-    virtual void Play(std::string_view alias) = 0;
-};
+class SoundEffects;
 
-void SetSoundOutput(SoundOutput* output);
+// The effects the game plays through: the program's own on the audio device unless a test hands
+// in one with a recording output. nullptr goes back to the program's own.
+void SetSoundEffects(SoundEffects* effects);
 
-struct SoundEffect {
+struct SoundEffectFile {
     std::string_view alias;
     std::string_view file;  // inside the game folder, written the Windows way
 };
 
 // In the order they are opened at start-up. Note that "gol" plays gol1.wav.
-inline constexpr std::array<SoundEffect, 7> kSoundEffects = {{
+inline constexpr std::array<SoundEffectFile, 7> kSoundEffectFiles = {{
     {"gol", "sons\\gol1.wav"},
     {"goladv", "sons\\goladv.wav"},
     {"fimjogo", "sons\\fimjogo.wav"},

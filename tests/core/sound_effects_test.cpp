@@ -5,33 +5,37 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <set>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "core/game_data.h"
 #include "core/picture_paths.h"
+#include "platform/sound/sound_effects.h"
+#include "platform/sound/sound_output.h"
 
 namespace kv {
 namespace {
 
-// Records what the game asks of the sound device; plays only what was opened, like the real one.
-class RecordingSound : public SoundOutput {
-  public:
-    bool Open(const std::string& path, std::string_view alias) override {
-        opened.emplace_back(std::string(alias) + "=" +
-                            std::filesystem::path(path).filename().string());
-        aliases.insert(std::string(alias));
-        return true;
+// A real sound file: a few samples of 16-bit mono PCM.
+std::string TinyWav() {
+    std::string w = "RIFF";
+    const auto le = [&w](std::uint32_t v, int n) {
+        for (int i = 0; i < n; ++i) w.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+    };
+    le(36 + 8, 4);
+    w += "WAVEfmt ";
+    for (auto [v, n] :
+         {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {22050u, 4}, {44100u, 4}, {2u, 2}, {16u, 2}}) {
+        le(v, n);
     }
-    void Play(std::string_view alias) override {
-        if (aliases.count(std::string(alias))) played.emplace_back(alias);
-    }
-    std::vector<std::string> opened;
-    std::vector<std::string> played;
-    std::set<std::string> aliases;
-};
+    w += "data";
+    le(8, 4);
+    for (std::uint32_t s : {0u, 1000u, 0xFC18u, 0u}) le(s, 2);
+    return w;
+}
 
-class SoundEffects : public ::testing::Test {
+class SoundEffectsTest : public ::testing::Test {
   protected:
     void SetUp() override {
         char tmpl[] = "/tmp/kv_sounds_XXXXXX";
@@ -39,45 +43,48 @@ class SoundEffects : public ::testing::Test {
         dir_ = tmpl;
         std::filesystem::create_directories(dir_ / "sons");
         SetGameFolder(dir_.string());
-        SetSoundOutput(&sound_);
+        auto output = std::make_unique<RecordingSoundOutput>();
+        recorder_ = output.get();
+        effects_ = std::make_unique<SoundEffects>(std::move(output));
+        SetSoundEffects(effects_.get());
         Game().Reset();
     }
     void TearDown() override {
-        SetSoundOutput(nullptr);
+        SetSoundEffects(nullptr);
         SetGameFolder("");
         Game().Reset();
         std::filesystem::remove_all(dir_);
     }
-    void Touch(const char* name) { std::ofstream(dir_ / "sons" / name) << "RIFF"; }
+    void WriteSound(const char* name) {
+        std::ofstream(dir_ / "sons" / name, std::ios::binary) << TinyWav();
+    }
 
     std::filesystem::path dir_;
-    RecordingSound sound_;
+    std::unique_ptr<SoundEffects> effects_;
+    RecordingSoundOutput* recorder_ = nullptr;
 };
 
-TEST_F(SoundEffects, OnlyEffectsWhoseFilesExistAreOpened) {
-    Touch("gol1.wav");
-    Touch("EXPULSAO.WAV");  // the database may come from a case-insensitive file system
-    Touch("penalti.wav");
+TEST_F(SoundEffectsTest, OnlyEffectsWhoseFilesExistAreOpened) {
+    WriteSound("gol1.wav");
+    WriteSound("EXPULSAO.WAV");  // the database may come from a case-insensitive file system
+    WriteSound("penalti.wav");   // not the name the game looks for
     OpenSoundAliases();
-    EXPECT_EQ(sound_.opened, (std::vector<std::string>{"gol=gol1.wav", "expulsao=EXPULSAO.WAV"}));
+    for (const SoundEffectFile& e : kSoundEffectFiles) {
+        EXPECT_EQ(effects_->Has(std::string(e.alias)), e.alias == "gol" || e.alias == "expulsao")
+            << e.alias;
+    }
 
     Game().game_state.sound_on = 1;
     for (const char* alias : {"gol", "penalty", "expulsao", "gol"}) PlaySoundAlias(alias);
-    EXPECT_EQ(sound_.played, (std::vector<std::string>{"gol", "expulsao", "gol"}));
+    EXPECT_EQ(recorder_->played, (std::vector<std::string>{"gol", "expulsao", "gol"}));
 }
 
-TEST_F(SoundEffects, NothingPlaysWithSoundOffOrWithoutADevice) {
-    Touch("gol1.wav");
+TEST_F(SoundEffectsTest, NothingPlaysWithSoundOff) {
+    WriteSound("gol1.wav");
     OpenSoundAliases();
     Game().game_state.sound_on = 0;
     PlaySoundAlias("gol");
-    EXPECT_TRUE(sound_.played.empty());
-
-    Game().game_state.sound_on = 1;
-    SetSoundOutput(nullptr);
-    PlaySoundAlias("gol");
-    OpenSoundAliases();
-    EXPECT_TRUE(sound_.played.empty());
+    EXPECT_TRUE(recorder_->played.empty());
 }
 
 }  // namespace
