@@ -12,6 +12,10 @@
 #include "core/club_file.h"
 #include "core/lookups.h"
 #include "core/national_team_file.h"
+#include "core/sound_effects.h"
+#include "platform/base/files.h"
+#include "platform/gfx/picture.h"
+#include "platform/sound/sound_clip.h"
 
 namespace kv::sampledb {
 namespace {
@@ -264,29 +268,37 @@ TEST(SampleDatabase, SmallDatabaseWithPicturesAndSounds) {
     std::string error;
     ASSERT_TRUE(WriteSampleDatabase(small, dir.string(), {}, &error)) << error;
 
-    const auto starts_with = [](const fs::path& p, std::string_view magic) {
-        std::ifstream in(p, std::ios::binary);
-        std::string head(magic.size(), '\0');
-        in.read(head.data(), static_cast<std::streamsize>(head.size()));
-        return in && head == magic;
+    // Every picture and sound opens with the game's own decoders.
+    const auto picture = [](const fs::path& p) {
+        Picture pic;
+        EXPECT_TRUE(pic.LoadFromFile(p.string())) << p << ": " << pic.error();
+        return std::pair{pic.width(), pic.height()};
     };
-    const std::string png = "\x89PNG";
     const std::string pic = small.clubs[0].club.picture_name.str() + ".png";
-    for (const char* folder : {"escudos", "miniescudos", "camisas", "camisas2", "camisas3"}) {
-        EXPECT_TRUE(starts_with(dir / "teams" / folder / pic, png)) << folder;
+    EXPECT_EQ(picture(dir / "teams" / "escudos" / pic), (std::pair{64, 64}));
+    EXPECT_EQ(picture(dir / "teams" / "miniescudos" / pic), (std::pair{20, 20}));
+    for (const char* folder : {"camisas", "camisas2", "camisas3"}) {
+        EXPECT_EQ(picture(dir / "teams" / folder / pic), (std::pair{48, 48})) << folder;
     }
     const std::string symbol = small.national_teams[0].record.picture_name.str() + ".png";
-    for (const char* prefix : {"", "c_", "c2_", "c3_"}) {
-        EXPECT_TRUE(starts_with(dir / "teams" / "selecoes" / (prefix + symbol), png)) << prefix;
+    EXPECT_EQ(picture(dir / "teams" / "selecoes" / symbol), (std::pair{64, 64}));
+    for (const char* prefix : {"c_", "c2_", "c3_"}) {
+        EXPECT_EQ(picture(dir / "teams" / "selecoes" / (prefix + symbol)), (std::pair{48, 48}))
+            << prefix;
     }
     for (int country : {0, 29, 201}) {
-        EXPECT_TRUE(starts_with(dir / "img" / "flags" / (std::to_string(country) + ".png"), png));
+        EXPECT_EQ(picture(dir / "img" / "flags" / (std::to_string(country) + ".png")),
+                  (std::pair{36, 24}));
     }
-    EXPECT_TRUE(starts_with(dir / "img" / "f01.jpg", "\xFF\xD8\xFF"));
-    EXPECT_TRUE(starts_with(dir / "img" / "f03.bmp", "BM"));
-    for (const char* sound :
-         {"gol1", "goladv", "fimjogo", "penalty", "contusao", "intervalo", "expulsao"}) {
-        EXPECT_TRUE(starts_with(dir / "sons" / (std::string(sound) + ".wav"), "RIFF")) << sound;
+    EXPECT_EQ(picture(dir / "img" / "f01.jpg"), (std::pair{256, 256}));
+    EXPECT_EQ(picture(dir / "img" / "f03.bmp"), (std::pair{128, 128}));
+    for (const SoundEffectFile& effect : kSoundEffectFiles) {
+        const auto bytes = ReadFile((dir / NativePath(effect.file)).string());
+        ASSERT_TRUE(bytes) << effect.file;
+        SoundClip clip;
+        std::string why;
+        EXPECT_TRUE(DecodeWav(*bytes, clip, &why)) << effect.file << ": " << why;
+        EXPECT_GT(clip.frames(), static_cast<std::size_t>(kMixRate / 2)) << effect.file;
     }
     EXPECT_EQ(ListClubFiles((dir / "teams").string()).size(), 2u);
     fs::remove_all(dir);
