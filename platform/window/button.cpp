@@ -3,6 +3,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/classic_look.h"
 #include "platform/window/form.h"
+#include "platform/window/screen.h"
 
 namespace kv {
 
@@ -40,30 +41,26 @@ void Button::KeyUp(int& key, ShiftState shift) {
     }
 }
 
+bool Button::Pressed() const {
+    const Screen* screen = Screen::Current();
+    if (!screen || screen->Capture() != this || !(screen->MouseButtons() & ssLeft)) return false;
+    const Point p = ScreenToClient(screen->MousePos());
+    return p.x >= 0 && p.y >= 0 && p.x < Width() && p.y < Height();
+}
+
 void Button::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
-    if (button == mbLeft) {
-        pressed_ = true;
-        Invalidate();
-    }
+    Invalidate();
     Control::MouseDown(button, shift, x, y);
 }
 
+void Button::MouseMove(ShiftState shift, int x, int y) {
+    if (shift & ssLeft) Invalidate();
+    Control::MouseMove(shift, x, y);
+}
+
 void Button::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
-    if (button == mbLeft && pressed_) {
-        pressed_ = false;
-        Invalidate();
-    }
+    Invalidate();
     Control::MouseUp(button, shift, x, y);
-}
-
-void Button::MouseEnter() {
-    hot_ = true;
-    Control::MouseEnter();
-}
-
-void Button::MouseLeave() {
-    hot_ = false;
-    Control::MouseLeave();
 }
 
 void Button::Paint(Canvas& canvas) {
@@ -73,7 +70,7 @@ void Button::Paint(Canvas& canvas) {
         canvas.FrameRect(r);
         r = r.inflate(-1, -1);
     }
-    const bool down = pressed_ && hot_;
+    const bool down = Pressed();
     canvas.brush = Brush{clBtnFace};
     canvas.FillRect(r);
     DrawButtonEdge(canvas, r, down);

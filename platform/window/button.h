@@ -22,12 +22,10 @@ protected:
     void Click() override;
     void KeyUp(int& key, ShiftState shift) override;
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+    void MouseMove(ShiftState shift, int x, int y) override;
     void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-
-    bool pressed_ = false;
-    bool hot_ = false;
+    // Drawn pressed while the left button holds it and the mouse stays over it.
+    bool Pressed() const;
 };
 
 }  // namespace kv

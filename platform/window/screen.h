@@ -83,6 +83,7 @@ public:
     }
     Control* Hovered() const { return hovered_; }
     Point MousePos() const { return mouse_; }
+    ShiftState MouseButtons() const { return buttons_; }
     // The control of a shown form under a screen point, input blocking ignored.
     Control* ControlAt(Point screen_point) const;
 

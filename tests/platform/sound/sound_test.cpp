@@ -87,6 +87,21 @@ TEST(Wav, RefusesDamagedAndUnsupportedFiles) {
     EXPECT_TRUE(DecodeWav(short_data, clip));
 }
 
+TEST(Wav, EveryTruncationAndByteDamageIsHandled) {
+    const std::string good = Wav(2, 22050, 16, Samples16({1, 2, 3, 4, 5, 6, 7, 8}));
+    SoundClip clip;
+    for (size_t n = 0; n < good.size(); ++n) DecodeWav(good.substr(0, n), clip);
+    for (size_t i = 0; i < good.size(); ++i) {
+        for (unsigned char v : {0x00, 0x7F, 0xFF}) {
+            std::string bad = good;
+            bad[i] = static_cast<char>(v);
+            if (DecodeWav(bad, clip)) {
+                EXPECT_EQ(clip.samples.size() % 2, 0u);
+            }
+        }
+    }
+}
+
 TEST(Mixer, SameClipRestartsOthersMixAndClip) {
     SoundClip loud{{30000, 30000, 30000, 30000, 30000, 30000}};
     SoundClip soft{{1000, -1000, 1000, -1000}};

@@ -410,6 +410,41 @@ TEST(Painting, LayeredFormsShowWhatLiesBeneathWhereTheyLeavePixelsTransparent) {
     EXPECT_EQ(f.d.screen().PixelAt(260, 150), clRed);
 }
 
+TEST(Painting, AButtonLooksPressedOnlyWhileHeldUnderTheMouse) {
+    Fixture f;
+    auto& b = f.form.Add<Button>("b");
+    b.SetBounds(10, 10, 80, 30);
+    f.form.Show();
+    Screen& s = f.d.screen();
+    auto edge = [&] {
+        f.d.Pump();
+        const Point p = b.ClientToScreen({1, 1});  // inside the focus frame
+        return s.PixelAt(p.x, p.y);
+    };
+    const TColor raised = ColorToRGB(clBtnHighlight), pressed = ColorToRGB(cl3DDkShadow);
+    f.d.MouseDown(b.ClientToScreen({40, 15}));
+    EXPECT_EQ(edge(), pressed);
+    f.d.MouseMove(b.ClientToScreen({200, 15}));
+    EXPECT_EQ(edge(), raised);
+    f.d.MouseMove(b.ClientToScreen({40, 15}));
+    EXPECT_EQ(edge(), pressed);
+    f.d.MouseUp(b.ClientToScreen({40, 15}));
+    EXPECT_EQ(edge(), raised);
+
+    // A window opened by the press takes the release: the button must not stay pressed.
+    b.on_mouse_down = [&](MouseButton, ShiftState, int, int) {
+        Form& other = f.d.screen().Create<Form>("other");
+        other.SetBounds(500, 500, 100, 100);
+        f.d.Then([&] { other.SetModalResult(mrOk); });
+        other.ShowModal();
+        other.Release();
+    };
+    f.d.Advance(1000);
+    f.d.MouseDown(b.ClientToScreen({40, 15}));
+    EXPECT_EQ(edge(), raised);
+    f.d.MouseUp(b.ClientToScreen({40, 15}));
+}
+
 TEST(Painting, DemoOfTheStandardControls) {
     Fixture f;
     Form& form = f.form;
