@@ -54,16 +54,22 @@ class MarkupEngine {
   public:
     MarkupEngine(MarkupCanvas& canvas, const MarkupFont& base_font, TColor background,
                  const MarkupOptions& options)
-        : canvas_(canvas), opt_(options), base_font_(base_font), entry_background_(background) {}
+        : canvas_(canvas),
+          opt_(options),
+          gp_(options.dialect == MarkupDialect::kGraphics),
+          base_font_(base_font),
+          entry_background_(background) {}
 
     MarkupResult Run(std::string_view source);
 
   private:
     // One line: consumes from rest what it lays out and appends it to consumed.
     void Line(Mode mode, std::string_view& rest, std::string& consumed, int offset_carry);
-    int DrawRun(const std::string& text);
+    int DrawRun(const std::string& text, std::string_view after);
+    int RunWidth(const std::string& text);
     void HitTestRun(int width_before, int width_after);
     void Zigzag(int from, int to, int bottom);
+    bool UnderlineContinues(const std::string& text, std::string_view after) const;
 
     void Tag(const MarkupTag& tag);
     void OpenTag(const MarkupTag& tag);
@@ -86,14 +92,16 @@ class MarkupEngine {
     void Gradient(const Rect& rect, TColor from, TColor to, bool horizontal);
 
     int GhHeight() { return canvas_.TextExtent(font_, "gh").cy; }
-    int ScaleX(int v) { return MulDiv(v, canvas_.PixelsPerInchX(), 96); }
-    int ScaleY(int v) { return MulDiv(v, canvas_.PixelsPerInchY(), 96); }
+    // The antialiased renderer counts pictures in their own pixels.
+    int ScaleX(int v) { return gp_ ? v : MulDiv(v, canvas_.PixelsPerInchX(), 96); }
+    int ScaleY(int v) { return gp_ ? v : MulDiv(v, canvas_.PixelsPerInchY(), 96); }
     int RunBottom() const { return line_.bottom - sub_depth_; }
     bool Drawing() const { return mode_ == Mode::kDraw; }
     bool Hovered() const { return !opt_.hover_enabled || anchor_counter_ == opt_.hover_index; }
 
     MarkupCanvas& canvas_;
     const MarkupOptions& opt_;
+    const bool gp_;
     const MarkupFont base_font_;
     const TColor entry_background_;
     MarkupResult out_;
@@ -140,12 +148,13 @@ class MarkupEngine {
     int x_ = 0;
     int line_height_ = 0, sub_depth_ = 0, sup_height_ = 0, image_offset_ = 0;
     int line_width_ = 0, trailing_blank_ = 0;
+    char last_placed_ = ' ';  // the last character of text placed on the line
     bool line_break_ = false, line_full_ = false, item_seen_ = false;
     bool run_hit_ = false, picture_hit_ = false;
 };
 
 MarkupResult MarkupEngine::Run(std::string_view source) {
-    const std::string text = PrepareMarkup(source);
+    const std::string text = PrepareMarkup(source, gp_);
     text_flags_.prefix = text.find(" & ") == std::string::npos;
     text_flags_.end_ellipsis = !opt_.word_wrap;
 
@@ -176,16 +185,17 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
 
         std::string consumed;
         final_pass_ = opt_.measure_only;
-        line_ = {bounds.left, top, bounds.right, bounds.bottom};
+        const int line_left = bounds.left + (gp_ ? 1 : 0);
+        line_ = {line_left, top, bounds.right, bounds.bottom};
         Line(Mode::kMeasure, rest, consumed, offset_carry);
 
         shadow_ = saved_shadow;
         in_anchor_ = saved_in_anchor;
         target_ = saved_target;
         measure_carry = font_;
-        line_height_ += opt_.line_spacing;
+        if (!gp_ || !TrimBlanks(rest).empty()) line_height_ += opt_.line_spacing;
 
-        int left = bounds.left;
+        int left = line_left;
         if (align_ == Align::kRight) {
             if (bounds.right - line_width_ > bounds.left) left = bounds.right - line_width_;
         } else if (align_ == Align::kCenter) {
@@ -229,6 +239,7 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
         font_ = base_font_;
         out_.extent_y = GhHeight();
     }
+    if (gp_) out_.extent_y += 2;
     out_.anchor_count = anchor_counter_;
     return std::move(out_);
 }
@@ -237,6 +248,7 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
                         int offset_carry) {
     mode_ = mode;
     line_width_ = trailing_blank_ = 0;
+    last_placed_ = ' ';
     line_break_ = line_full_ = item_seen_ = run_hit_ = picture_hit_ = false;
     anchor_started_on_line_ = false;
     offset_ = offset_carry;
@@ -252,8 +264,13 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
         const MarkupRun run = CutMarkupRun(rest, opt_.word_wrap);
         if (run.source_length > 0) {
             const int h = canvas_.TextExtent(font_, run.text).cy;
-            if (sub_) sub_depth_ = std::max(sub_depth_, h / 4);
-            if (sup_) sup_height_ = std::max(sup_height_, h / 4);
+            if (gp_) {
+                if (sub_ && sub_depth_ < h / 4) sub_depth_ = h / 2;
+                if (sup_ && sup_height_ < h / 4) sup_height_ = h / 2;
+            } else {
+                if (sub_) sub_depth_ = std::max(sub_depth_, h / 4);
+                if (sup_) sup_height_ = std::max(sup_height_, h / 4);
+            }
             line_height_ = std::max(line_height_, h);
             out_.plain_text += run.text;
             if (hidden_) {
@@ -263,18 +280,19 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
             const int before = line_width_;
             int w;
             if (Drawing()) {
-                w = DrawRun(run.text);
+                w = DrawRun(run.text, rest.substr(run.source_length));
                 line_width_ += w;
             } else {
-                MarkupTextFlags flags = text_flags_;
-                flags.external_leading = true;
-                w = canvas_.MeasureText(font_, run.text, flags).cx;
+                w = RunWidth(run.text);
                 line_width_ += w;
                 HitTestRun(before, line_width_);
             }
             const int free = line_.width() - offset_carry;
-            const bool fits = Drawing() || line_width_ < free || w >= free;
+            bool fits = Drawing() || (gp_ ? line_width_ <= free : line_width_ < free) || w >= free;
+            // Tags inside a word never split it on the antialiased surface.
+            if (gp_ && last_placed_ != ' ') fits = true;
             if (fits || !opt_.word_wrap) {
+                last_placed_ = run.text.back();
                 consumed.append(rest.substr(0, run.source_length));
                 rest.remove_prefix(run.source_length);
                 const bool blank_end =
@@ -308,15 +326,53 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
     }
 }
 
-int MarkupEngine::DrawRun(const std::string& text) {
+int MarkupEngine::RunWidth(const std::string& text) {
+    // A lone blank between tags takes no room on the antialiased surface.
+    if (gp_ && text == " ") return 0;
+    MarkupTextFlags flags = text_flags_;
+    flags.external_leading = true;
+    return canvas_.MeasureText(font_, text, flags).cx;
+}
+
+bool MarkupEngine::UnderlineContinues(const std::string& text, std::string_view after) const {
+    if (!font_.underline || text == " " || after.empty()) return false;
+    const unsigned char next = static_cast<unsigned char>(after.front());
+    if (next == '<' || next <= ' ') return false;
+    const std::size_t close = FindIgnoreCase(after, "</A");
+    return after.substr(0, close).find(' ') != std::string_view::npos;
+}
+
+int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
     Rect r{x_, line_.top, line_.right, RunBottom()};
-    if (sup_) r.bottom -= sup_height_;
-    if (sub_) r.bottom += sub_depth_;
+    if (gp_) {
+        if (sup_) r = {r.left, r.top - sup_height_ / 2, r.right, r.bottom - sup_height_};
+        if (sub_) r = {r.left, r.top + sub_depth_ / 2, r.right, r.bottom + sub_depth_};
+    } else {
+        if (sup_) r.bottom -= sup_height_;
+        if (sub_) r.bottom += sub_depth_;
+    }
     r.bottom -= image_offset_;
 
     const bool cut_off = !opt_.word_wrap && x_ >= line_.right - canvas_.TextExtent(font_, "l").cx;
     MarkupTextFlags flags = text_flags_;
     flags.background = background_;
+    const int w = gp_ ? RunWidth(text) : canvas_.MeasureText(font_, text, flags).cx;
+    if (gp_) {
+        // The antialiased surface leaves the blank after an anchor's word bare; an underscore
+        // carries the underline on to the next word of the same anchor.
+        const std::string shown = UnderlineContinues(text, after) ? text + "_" : text;
+        if (shadow_ && !cut_off) {
+            MarkupFont shade = font_;
+            shade.color = opt_.shadow_color;
+            const int d = opt_.shadow_offset;
+            canvas_.DrawText(shade, shown, r.offset(d, d), flags);
+        }
+        if (!cut_off) canvas_.DrawText(font_, shown, r, flags);
+        if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
+        if (error_) Zigzag(x_, x_ + w, RunBottom());
+        x_ += w;
+        return w;
+    }
     const Size extent = canvas_.MeasureText(font_, text, flags);
     Rect drawn = r;
     if (font_.italic) drawn.right += 2;
@@ -333,7 +389,6 @@ int MarkupEngine::DrawRun(const std::string& text) {
         const int d = opt_.shadow_offset;
         canvas_.DrawText(shade, text, {r.left + d, r.top + d, r.right + d, r.bottom + d}, flags);
     }
-    const int w = extent.cx;
     if (!cut_off) canvas_.DrawText(font_, text, drawn, flags);
     if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
     if (error_) Zigzag(x_, x_ + w, RunBottom());
@@ -342,14 +397,18 @@ int MarkupEngine::DrawRun(const std::string& text) {
 }
 
 void MarkupEngine::Zigzag(int from, int to, int bottom) {
+    // The canvas's wave runs across the run's bottom; the antialiased one just above it.
+    const int low = gp_ ? bottom - 2 : bottom + 1;
+    const int high = gp_ ? bottom - 4 : bottom - 1;
     int x = from / 2 * 2;
-    int y = x % 4 == 0 ? bottom + 1 : bottom - 1;
+    int y = x % 4 == 0 ? low : high;
     while (x < to) {
-        const int next_y = y == bottom + 1 ? bottom - 1 : bottom + 1;
+        const int next_y = y == low ? high : low;
         canvas_.Line(x, y, x + 2, next_y, clRed);
         x += 2;
         y = next_y;
     }
+    if (gp_) canvas_.Line(x, y, x + 2, y == low ? high : low, clRed);
 }
 
 void MarkupEngine::HitTestRun(int width_before, int width_after) {
@@ -357,9 +416,10 @@ void MarkupEngine::HitTestRun(int width_before, int width_after) {
     const int d = opt_.point_x - line_.left;
     if (d < width_before || d > width_after) return;
     run_hit_ = true;
-    if (opt_.point_y > line_.top && opt_.point_y < line_.bottom) {
+    const int bottom = gp_ ? line_.top + GhHeight() : line_.bottom;
+    if (opt_.point_y > line_.top && opt_.point_y < bottom) {
         out_.anchor_under_point = target_;
-        out_.anchor_title = title_;
+        if (!gp_) out_.anchor_title = title_;
         point_on_anchor_ = true;
         point_anchor_number_ = anchor_counter_;
     }
@@ -428,14 +488,14 @@ void MarkupEngine::OpenTag(const MarkupTag& tag) {
             ListItem(tag);
             break;
         case 'O':
-            if (second == 'L') {
+            if (second == 'L' && !gp_) {
                 line_break_ = true;
                 ++list_level_;
                 ordered_ = true;
                 item_counter_ = 1;
             } else if (second == 'F') {
                 const int n = ReadMarkupNumber(AttributeOr(tag.attributes, "X", ""));
-                x_ = line_.left + n;
+                x_ = (gp_ ? opt_.bounds.left : line_.left) + n;
                 line_width_ = n;
                 offset_ = n;
             }
@@ -444,7 +504,7 @@ void MarkupEngine::OpenTag(const MarkupTag& tag) {
             if (tag.closed) Paragraph(tag);
             break;
         case 'R':
-            font_.angle = ReadMarkupNumber(AttributeOr(tag.attributes, "A", ""));
+            if (!gp_) font_.angle = ReadMarkupNumber(AttributeOr(tag.attributes, "A", ""));
             break;
         case 'S':
             if (second == '>') {
@@ -512,7 +572,9 @@ void MarkupEngine::CloseTag(const MarkupTag& tag) {
             line_break_ = true;
             break;
         case 'O':
-            if (second != '>' && list_level_ > 0) {
+            if (gp_) {
+                offset_ = 0;
+            } else if (second != '>' && list_level_ > 0) {
                 --list_level_;
                 ordered_ = false;
             } else {
@@ -521,14 +583,17 @@ void MarkupEngine::CloseTag(const MarkupTag& tag) {
             break;
         case 'P':
             line_break_ = true;
-            if (Drawing()) {
+            if (Drawing() && gp_) {
+                background_ = clNone;
+                paragraph_background_ = false;
+            } else if (Drawing()) {
                 if (paragraph_saved_ && !opt_.selected) background_ = paragraph_saved_background_;
                 paragraph_saved_ = false;
                 paragraph_background_ = false;
             }
             break;
         case 'R':
-            font_.angle = 0;
+            if (!gp_) font_.angle = 0;
             break;
         case 'S':
             if (second == 'U') {
@@ -561,11 +626,24 @@ void MarkupEngine::OpenAnchor(const MarkupTag& tag) {
         focus_open_ = true;
     }
     ++anchor_counter_;
-    if (auto href = MarkupAttribute(tag.attributes, "HREF")) {
-        target_ = *href;
+    if (gp_) {
+        // The first quoted value is the target, whatever its attribute; without one the anchor
+        // is still an anchor, with nothing to open.
+        target_.clear();
+        const std::size_t open = tag.text.find('"');
+        if (open != std::string_view::npos) {
+            const std::size_t close = tag.text.find('"', open + 1);
+            if (close != std::string_view::npos) target_ = tag.text.substr(open + 1, close - open - 1);
+        }
         in_anchor_ = true;
+        title_.clear();
+    } else {
+        if (auto href = MarkupAttribute(tag.attributes, "HREF")) {
+            target_ = *href;
+            in_anchor_ = true;
+        }
+        title_ = AttributeOr(tag.attributes, "TITLE", "");
     }
-    title_ = AttributeOr(tag.attributes, "TITLE", "");
 
     const bool hovered = Hovered();
     hover_background_saved_ = hover_color_switched_ = false;
@@ -618,18 +696,19 @@ void MarkupEngine::CloseFocusRect(int bottom) {
     focus_.bottom = bottom;
     focus_.top = bottom - GhHeight();
     const Rect r{focus_.left - 1, focus_.top - 1, focus_.right + 1, focus_.bottom + 1};
-    if (Drawing()) canvas_.DrawFocusRect(r);
+    if (Drawing() && !gp_) canvas_.DrawFocusRect(r);
     focus_.top = bottom;
 }
 
 void MarkupEngine::Font(const MarkupTag& tag) {
     const std::string_view a = tag.attributes;
-    font_saved_background_ = background_;
+    if (!gp_) font_saved_background_ = background_;
     if (auto face = MarkupAttribute(a, "FACE")) font_.name = *face;
     if (auto color = MarkupAttribute(a, " COLOR"); color && !opt_.selected) {
         font_.color = ColorFromValue(*color);
     }
     if (auto back = MarkupAttribute(a, "BGCOLOR"); back && Drawing() && !opt_.selected) {
+        if (gp_) font_saved_background_ = background_;
         background_ = ColorFromValue(*back);
     }
     // SIZE needs no quotes: size=3 and size="3" alike.
@@ -668,7 +747,7 @@ PictureSource MarkupEngine::FindPicture(std::string_view source) {
     }
     if (source.find(':') == std::string_view::npos) {
         if (opt_.picture_container) p.picture = opt_.picture_container->FindEncoded(source);
-    } else if (source.find("://") != std::string_view::npos && opt_.picture_cache) {
+    } else if (source.find("://") != std::string_view::npos && opt_.picture_cache && !gp_) {
         TMarkupPicture* cached = opt_.picture_cache->FindPictureByAddress(source);
         if (!cached) {
             cached = opt_.picture_cache->AddPicture();
@@ -706,7 +785,7 @@ void MarkupEngine::Image(const MarkupTag& tag) {
     if (p.list) {
         counted_w = ScaleX(p.list->Width());
         counted_h = ScaleY(p.list->Height());
-        if (Drawing()) DrawListPicture(p, x_, top);
+        if (Drawing() && !(gp_ && opt_.print_mode)) DrawListPicture(p, x_, top);
     } else if (p.picture && !p.picture->Empty() && p.picture->Width() > 0 &&
                p.picture->Height() > 0) {
         // A picture whose size reads 0 is drawn as nothing: there is nothing to scale by.
@@ -715,6 +794,8 @@ void MarkupEngine::Image(const MarkupTag& tag) {
         if (given_w > 0 && given_h > 0) {
             w = given_w;
             h = given_h;
+        } else if (gp_) {
+            // One given side alone is ignored: the picture keeps its own size.
         } else if (given_w > 0) {
             w = given_w;
             h = RoundEven(static_cast<double>(ph) * given_w / pw);
@@ -723,7 +804,7 @@ void MarkupEngine::Image(const MarkupTag& tag) {
             w = RoundEven(static_cast<double>(pw) * given_h / ph);
         }
         if (Drawing()) {
-            if (given_w > 0 || given_h > 0) {
+            if (w != pw || h != ph || (!gp_ && (given_w > 0 || given_h > 0))) {
                 if (auto* m = dynamic_cast<TMarkupPicture*>(p.picture)) m->Stretch = true;
                 canvas_.DrawPicture(*p.picture, {x_, top, x_ + w, top + h});
             } else {
@@ -781,9 +862,20 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
     const auto color_value = MarkupAttribute(tag.attributes, "COLOR");
     const TColor color = color_value ? ColorFromValue(*color_value) : clNone;
 
-    line_width_ += list_level_ * kListIndent;
-    x_ += (list_level_ - 1) * kListIndent;
-    if (Drawing() && !hidden_) {
+    // The antialiased renderer knows no <OL>: its items count as the first level of a list.
+    const int level = gp_ ? std::max(list_level_, 1) : list_level_;
+    line_width_ += level * kListIndent;
+    x_ += (level - 1) * kListIndent;
+    if (Drawing() && !hidden_ && gp_ && type == "IMAGE") {
+        const auto name = MarkupAttribute(tag.attributes, "NAME");
+        EncodedPicture* picture =
+            name && opt_.picture_container ? opt_.picture_container->FindEncoded(*name) : nullptr;
+        if (picture && !picture->Empty() && picture->Width() > 0 && picture->Height() > 0) {
+            const int pw = picture->Width(), ph = picture->Height();
+            canvas_.DrawPicture(*picture, {x_, line_.top + 2, x_ + pw, line_.top + 2 + ph});
+            if (pw > kListIndent) x_ += pw - kListIndent;
+        }
+    } else if (Drawing() && !hidden_) {
         if (!type.empty()) {
             // Without COLOR the shape takes the text's colour.
             const TColor fill = color != clNone ? color : font_.color;
@@ -799,7 +891,7 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
             if (ordered_) {
                 mark = std::to_string(item_counter_++) + ". ";
             } else {
-                mark = list_level_ % 2 != 0 ? "•" : "o";
+                mark = level % 2 != 0 ? "•" : "o";
             }
             MarkupTextFlags flags = text_flags_;
             flags.top_aligned = true;
@@ -811,7 +903,7 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
 }
 
 void MarkupEngine::Rule(const MarkupTag& tag) {
-    const auto value = MarkupAttribute(tag.attributes, "COLOR");
+    const auto value = gp_ ? std::nullopt : MarkupAttribute(tag.attributes, "COLOR");
     const TColor color = value ? ColorFromValue(*value) : clBlack;
     const int y = RunBottom() + 1;
     canvas_.Line(line_.left, y, line_.right, y, color);
@@ -828,6 +920,13 @@ void MarkupEngine::Paragraph(const MarkupTag& tag) {
     indent_ = ReadMarkupNumber(AttributeOr(a, "INDENT", ""));
 
     const auto back = MarkupAttribute(a, "BGCOLOR");
+    if (gp_) {
+        // Read but never filled on the antialiased surface.
+        if (!back || !Drawing()) return;
+        paragraph_background_ = true;
+        if (MarkupAttribute(a, "BGCOLORTO")) background_ = clNone;
+        return;
+    }
     if (!back || !Drawing() || opt_.selected) return;
     const Rect& b = opt_.bounds;
     const TColor from = ColorFromValue(*back);
@@ -849,6 +948,7 @@ void MarkupEngine::Paragraph(const MarkupTag& tag) {
 }
 
 void MarkupEngine::FillParagraphLine() {
+    if (gp_) return;
     const Rect r{opt_.bounds.left, line_.top, opt_.bounds.right, line_.top + line_height_};
     // Further lines of a gradient paragraph repeat the gradient rather than stay bare.
     if (paragraph_gradient_) {
@@ -860,6 +960,18 @@ void MarkupEngine::FillParagraphLine() {
 
 void MarkupEngine::Body(const MarkupTag& tag) {
     const std::string_view a = tag.attributes;
+    if (gp_) {
+        // Only the colours are read, and nothing is filled: the runs carry the colour.
+        const auto back = MarkupAttribute(a, "BGCOLOR");
+        if (!back) return;
+        if (MarkupAttribute(a, "BGCOLORTO")) {
+            background_ = clNone;
+        } else {
+            font_saved_background_ = background_;
+            background_ = ColorFromValue(*back);
+        }
+        return;
+    }
     if (auto v = MarkupAttribute(a, "BACKGROUND")) BodyPicture(*v, false);
     if (auto v = MarkupAttribute(a, "BGTOPLEFT")) BodyPicture(*v, false);
     if (auto v = MarkupAttribute(a, "BGTOPRIGHT")) BodyPicture(*v, true);

@@ -13,6 +13,11 @@ namespace kv {
 class MarkupPictureSource;
 class TMarkupPictureCache;
 
+// The canvas renderer and the antialiased (GDI+-style) one share one engine; the second keeps
+// its own rules where the controls drawn with it were laid out by them (top-left text boxes,
+// fewer tags, no device scaling).
+enum class MarkupDialect { kCanvas, kGraphics };
+
 struct MarkupOptions {
     Rect bounds;
     const MarkupImageList* images = nullptr;  // "idx:" pictures
@@ -39,6 +44,7 @@ struct MarkupOptions {
     // Right-to-left reading needs a right-to-left system locale; the game's reads left to
     // right, so the flag is carried for the callers but lays nothing out differently.
     bool right_to_left = false;
+    MarkupDialect dialect = MarkupDialect::kCanvas;
 };
 
 struct MarkupResult {

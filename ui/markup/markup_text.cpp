@@ -162,13 +162,14 @@ std::string JoinMarkupLines(std::string_view text, bool br_as_tag) {
     return out;
 }
 
-std::string RemoveHashMarkers(std::string_view text) {
+std::string RemoveHashMarkers(std::string_view text, bool first_only) {
     std::string out(text);
     std::size_t at;
     while ((at = out.find("<#")) != std::string::npos) {
         out.erase(at, 1);
         const std::size_t close = out.find('>', at);
         if (close != std::string::npos) out.erase(close, 1);
+        if (first_only) break;
     }
     return out;
 }
@@ -196,8 +197,8 @@ std::string DecodeRunEntities(std::string_view run) {
     return out;
 }
 
-std::string PrepareMarkup(std::string_view text) {
-    return JoinMarkupLines(RemoveHashMarkers(DecodeEntities(text)), true);
+std::string PrepareMarkup(std::string_view text, bool first_marker_only) {
+    return JoinMarkupLines(RemoveHashMarkers(DecodeEntities(text), first_marker_only), true);
 }
 
 TColor ColorFromHex(std::string_view value) {

@@ -15,14 +15,15 @@ namespace kv {
 
 // Drops every LF; every CR becomes "<BR>" when br_as_tag, else it is dropped too.
 std::string JoinMarkupLines(std::string_view text, bool br_as_tag);
-// "<#12>" becomes "#12": markers that look like tags are shown as text.
-std::string RemoveHashMarkers(std::string_view text);
+// "<#12>" becomes "#12": markers that look like tags are shown as text. With first_only, later
+// markers stay as they are (the antialiased renderer treats only the first).
+std::string RemoveHashMarkers(std::string_view text, bool first_only = false);
 // The named entities decoded once per text ("&amp;" becomes "&&", shown as one '&').
 std::string DecodeEntities(std::string_view text);
 // The entities decoded inside one text run, so that they neither split words nor open tags.
 std::string DecodeRunEntities(std::string_view run);
 // Entities, markers and line ends, in the order the renderer needs them.
-std::string PrepareMarkup(std::string_view text);
+std::string PrepareMarkup(std::string_view text, bool first_marker_only = false);
 
 // "#RRGGBB" (either letter case); missing digits count 0.
 TColor ColorFromHex(std::string_view value);

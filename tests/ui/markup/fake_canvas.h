@@ -90,6 +90,14 @@ class FakeCanvas : public MarkupCanvas {
     static std::string Shown(std::string_view text, const MarkupTextFlags& flags);
 };
 
+// Every character of it is 8 pixels wide and 16 high; "gh" is 16 high.
+inline MarkupFont BaseFont() {
+    MarkupFont f;
+    f.size = 8;
+    f.color = 0x111111;
+    return f;
+}
+
 class FakeImageList : public MarkupImageList {
   public:
     explicit FakeImageList(int count, int w = 16, int h = 16) : count_(count), w_(w), h_(h) {}

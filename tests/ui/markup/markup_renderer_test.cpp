@@ -15,15 +15,9 @@ namespace kv {
 namespace {
 
 using test::DrawnShape;
+using test::BaseFont;
 using test::FakeCanvas;
 
-// Every character is 8 pixels wide and 16 high; "gh" is 16 high.
-MarkupFont BaseFont() {
-    MarkupFont f;
-    f.size = 8;
-    f.color = 0x111111;
-    return f;
-}
 
 MarkupOptions Box(int w, int h = 400) {
     MarkupOptions o;
