@@ -106,6 +106,12 @@ void ComboBox::KeyDown(int& key, ShiftState shift) {
     if (key == VK_END) ChooseByUser(Count() - 1);
 }
 
+void ComboBox::KeyPress(char32_t& key) {
+    Control::KeyPress(key);
+    if (key < 32) return;
+    ChooseByUser(ListBox::NextStartingWith(items_, item_index_, key));
+}
+
 void ComboBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
     DrawSunkenEdge(canvas, r);

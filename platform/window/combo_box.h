@@ -43,6 +43,7 @@ public:
 protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void KeyDown(int& key, ShiftState shift) override;
+    void KeyPress(char32_t& key) override;
 
 private:
     void ChooseByUser(int index);

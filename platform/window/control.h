@@ -234,6 +234,8 @@ protected:
     virtual void CaptionChanged() {}
     virtual void EnabledChanged() {}
     virtual void VisibleChanged() {}
+    // A control inside this one took the keyboard focus (scroll boxes bring it into view).
+    virtual void DescendantFocused(Control&) {}
     virtual void FontChanged() {}
     // Lays out the children that have an Align other than alNone.
     void Realign();

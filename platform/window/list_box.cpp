@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/window/classic_look.h"
@@ -116,6 +117,24 @@ void ListBox::KeyDown(int& key, ShiftState shift) {
         case VK_END: SelectByUser(Count() - 1); break;
         default: break;
     }
+}
+
+int ListBox::NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch) {
+    const int n = static_cast<int>(items.size());
+    const char32_t want = LowerChar(ch);
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((from + step) % n + n) % n;
+        const std::u32string text = ToUtf32(items[i]);
+        if (!text.empty() && LowerChar(text[0]) == want) return i;
+    }
+    return -1;
+}
+
+void ListBox::KeyPress(char32_t& key) {
+    Control::KeyPress(key);
+    if (key < 32) return;
+    const int i = NextStartingWith(items_, item_index_, key);
+    if (i >= 0) SelectByUser(i);
 }
 
 void ListBox::Paint(Canvas& canvas) {

@@ -29,6 +29,9 @@ public:
     int item_height = 0;  // 0: from the font
     // The item under a client point, or -1.
     int ItemAtPos(Point p) const;
+    // The first item after `from` (wrapping round) that starts with the character, case
+    // ignored; -1 when none does. Typing a letter in a list jumps there.
+    static int NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch);
 
     ImageList* images = nullptr;  // image i beside item i
 
@@ -41,6 +44,7 @@ protected:
     void MouseMove(ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
     void KeyDown(int& key, ShiftState shift) override;
+    void KeyPress(char32_t& key) override;
     void Click() override {}  // fired by selection changes instead
     void SelectByUser(int index);
     int VisibleRows() const;

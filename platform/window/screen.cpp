@@ -444,6 +444,7 @@ void Screen::SetFocus(Control* control) {
         old->Dispatch(e);
     }
     if (control && focused_ == control) {
+        for (Control* p = control->Parent(); p; p = p->Parent()) p->DescendantFocused(*control);
         ControlEvent e{ControlEvent::Enter};
         control->Dispatch(e);
     }

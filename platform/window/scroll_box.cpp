@@ -35,11 +35,14 @@ void ScrollBox::SetScrollPos(int y) {
     Invalidate();
 }
 
-void ScrollBox::ScrollInView(Control& child) {
+void ScrollBox::ScrollInView(Control& control) {
+    // Its top and bottom in the box's scrolled area.
+    const int top = control.ClientToScreen({0, 0}).y - ClientToScreen({0, 0}).y -
+                    control.ClientArea().top + scroll_y_;
+    const int bottom = top + control.Height();
     const int page = ClientArea().height();
-    if (child.Top() < scroll_y_) SetScrollPos(child.Top());
-    else if (child.Top() + child.Height() > scroll_y_ + page)
-        SetScrollPos(child.Top() + child.Height() - page);
+    if (top < scroll_y_) SetScrollPos(top);
+    else if (bottom > scroll_y_ + page) SetScrollPos(bottom - page);
 }
 
 void ScrollBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {

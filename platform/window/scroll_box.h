@@ -17,10 +17,12 @@ public:
     int ContentHeight() const;  // the bottom of the lowest visible child
     int ScrollPos() const { return scroll_y_; }
     void SetScrollPos(int y);
-    void ScrollInView(Control& child);
+    // Scrolls so that a control inside the box (a child or deeper) is in view.
+    void ScrollInView(Control& control);
     void Paint(Canvas& canvas) override;
 
 protected:
+    void DescendantFocused(Control& control) override { ScrollInView(control); }
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
 

@@ -180,6 +180,11 @@ TEST(Combo, ChoosingFromTheDropDownListFiresOnChange) {
     f.d.Press(VK_UP);
     EXPECT_EQ(combo.Text(), "Argentina");
     EXPECT_EQ(changes, 2);
+    f.d.Type("b");  // a letter jumps to the next item starting with it
+    EXPECT_EQ(combo.Text(), "Brasil");
+    f.d.Type("x");
+    EXPECT_EQ(combo.Text(), "Brasil");
+    EXPECT_EQ(changes, 3);
 }
 
 TEST(Menus, PopupRunsTheChosenItemAfterClosing) {
@@ -277,6 +282,21 @@ TEST(ScrollBoxes, WheelScrollsAndClicksStillFindTheirChild) {
     EXPECT_EQ(clicked, "1");  // 60 + 10 lies in the second row
     f.d.Wheel(-120 * 10);
     EXPECT_EQ(box.ScrollPos(), 400 - box.ClientHeight());
+}
+
+TEST(ScrollBoxes, AFocusedControlIsScrolledIntoView) {
+    Fixture f;
+    auto& box = f.form.Add<ScrollBox>("box");
+    box.SetBounds(0, 0, 200, 100);
+    auto& inner = box.Add<Panel>("inner");
+    inner.SetBounds(0, 0, 150, 400);
+    auto& deep = inner.Add<Edit>("deep");
+    deep.SetBounds(0, 300, 100, 21);
+    f.form.Show();
+    deep.SetFocus();
+    EXPECT_EQ(box.ScrollPos(), 300 + 21 + 1 - box.ClientHeight());  // the panel's bevel is 1
+    f.d.Type("a");
+    EXPECT_EQ(deep.Text(), "a");
 }
 
 TEST(Forms, ScaleByScalesChildrenAndFonts) {
