@@ -18,6 +18,11 @@ public:
     explicit MenuRow(MenuItem& item) : item_(item) {}
     MenuItem& item() { return item_; }
     bool hot = false;
+    bool Selectable() const { return !item_.IsSeparator() && item_.enabled; }
+    void Choose() {
+        ControlEvent e{ControlEvent::Click};
+        Dispatch(e);
+    }
 
     void Paint(Canvas& canvas) override {
         const Rect r{0, 0, Width(), Height()};
@@ -152,7 +157,38 @@ void MenuWindow::OpenSubMenu(MenuItem& item, Control& row) {
 
 void MenuWindow::KeyDown(int& key, ShiftState shift) {
     Form::KeyDown(key, shift);
-    if (key == VK_ESCAPE) SetModalResult(mrCancel);
+    std::vector<MenuRow*> rows;
+    for (auto& c : Children()) rows.push_back(static_cast<MenuRow*>(c.get()));
+    const int n = static_cast<int>(rows.size());
+    int hot = -1;
+    for (int i = 0; i < n; ++i)
+        if (rows[i]->hot) hot = i;
+    switch (key) {
+        case VK_ESCAPE:
+        case VK_LEFT:
+            SetModalResult(mrCancel);
+            break;
+        case VK_UP:
+        case VK_DOWN: {
+            // The next selectable row that way, wrapping round.
+            for (int step = 1; step <= n; ++step) {
+                const int i = ((hot < 0 && key == VK_UP ? n : hot) + (key == VK_DOWN ? step : -step) +
+                               2 * n) % n;
+                if (!rows[i]->Selectable()) continue;
+                for (MenuRow* r : rows) r->hot = false;
+                rows[i]->hot = true;
+                Invalidate();
+                break;
+            }
+            break;
+        }
+        case VK_RETURN:
+        case VK_RIGHT:
+            if (hot >= 0 && (key == VK_RETURN || !rows[hot]->item().items.empty())) rows[hot]->Choose();
+            break;
+        default:
+            break;
+    }
 }
 
 }  // namespace kv

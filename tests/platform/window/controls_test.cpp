@@ -218,6 +218,18 @@ TEST(Menus, PopupRunsTheChosenItemAfterClosing) {
 
     f.d.Then([&] { f.d.Press(VK_ESCAPE); });
     EXPECT_EQ(menu.Popup(100, 100), nullptr);
+
+    // The keyboard skips the separator and the disabled item, and opens sub-menus.
+    f.d.Then([&] {
+        for (int key : {VK_DOWN, VK_DOWN, VK_RIGHT}) f.d.Press(key);
+    });
+    f.d.Then([&] {
+        f.d.Press(VK_DOWN);
+        f.d.Press(VK_RETURN);
+    });
+    chosen = menu.Popup(100, 100);
+    ASSERT_NE(chosen, nullptr);
+    EXPECT_EQ(chosen->name, "mnuEmprestar");
 }
 
 TEST(Labels, AutoSizeFollowsTheCaption) {

@@ -231,6 +231,10 @@ TEST(Mouse, DraggingTheCaptionMovesTheForm) {
     EXPECT_EQ(f.form.Top(), 50);
     f.d.MouseMove({grab.x + 100, grab.y + 100});  // released: no longer moving
     EXPECT_EQ(f.form.Left(), 40);
+
+    f.d.Advance(1000);
+    f.d.MouseDown({f.form.Left() + f.form.Width() - 8, f.form.Top() + 8});  // the close box
+    EXPECT_FALSE(f.form.Visible());
 }
 
 TEST(Mouse, CaptureKeepsEventsAndHoverWaitsForTheRelease) {
