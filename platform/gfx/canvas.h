@@ -48,6 +48,8 @@ struct Brush {
 enum class BkMode { Transparent, Opaque };
 
 // Flags of DrawText, with the desktop's values so stored numbers keep meaning.
+// Path and word ellipses cut at the end like DT_END_ELLIPSIS; DT_EDITCONTROL,
+// DT_RTLREADING and DT_PREFIXONLY are accepted and change nothing.
 constexpr unsigned DT_TOP = 0x0;
 constexpr unsigned DT_LEFT = 0x0;
 constexpr unsigned DT_CENTER = 0x1;
