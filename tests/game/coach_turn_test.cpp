@@ -1,0 +1,127 @@
+#include "game/coach_turn.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/round_close.h"
+#include "season/fixture_list.h"
+#include "tests/game/game_world.h"
+
+namespace kv {
+namespace {
+
+class NoWindows : public GameWindows {
+  public:
+    bool Show(const WindowRequest& request) override {
+        shown.push_back(request.window);
+        return false;
+    }
+    std::vector<GameWindow> shown;
+};
+
+TEST(CoachTurn, ListedPlayersSellByTheirPremiumOverValue) {
+    struct Case {
+        long long asking;
+        long long value;
+        int sells_above;  // the draw must be above this; 100 never
+    };
+    const std::vector<Case> cases{
+        {10'000'000, 10'000'000, -1},   // asked at his value
+        {10'000'500, 10'000'000, 10},   // under 1,000 above
+        {10'001'000, 10'000'000, 30},   // within 5 %
+        {10'800'000, 10'000'000, 70},   // within 10 %
+        {11'500'000, 10'000'000, 60},   // below 20 %
+        {12'500'000, 10'000'000, 85},   // 25 %
+        {13'500'000, 10'000'000, 90},
+        {15'000'000, 10'000'000, 95},
+        {16'000'000, 10'000'000, 100},  // 60 % above: never
+    };
+    for (const Case& c : cases)
+        for (const int r : {0, 10, 11, 30, 31, 60, 61, 70, 71, 85, 86, 90, 91, 95, 96, 99})
+            EXPECT_EQ(ListedPlayerSells(c.asking, c.value, r), r > c.sells_above)
+                << c.asking << " draw " << r;
+}
+
+TEST(CoachTurn, TeamMoraleFollowsTheSquadsMoraleCounts) {
+    struct Case {
+        std::array<int, 3> counts;
+        int morale;
+    };
+    const std::vector<Case> cases{
+        {{2, 3, 6}, 3}, {{5, 0, 10}, 2}, {{0, 8, 9}, 2}, {{1, 9, 2}, 2}, {{6, 2, 3}, 1}, {{3, 3, 3}, 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TeamMoraleOf(c.counts), c.morale);
+}
+
+TEST(CoachTurn, TwoPlayersNeverFight) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, 3);
+    data.teams[club].supporter_confidence = 50;  // no fans' attack
+    data.game_state.user_club = club;
+    for (int i = 0; i < 2; ++i) {
+        t_player& p = data.players.emplace_back();
+        p.team = club;
+        p.morale = 2;
+    }
+    for (int turn = 0; turn < 1000; ++turn) UpdatePlayerMorale(data);
+    EXPECT_TRUE(data.inbox.empty());
+}
+
+TEST(CoachTurn, ARoundWithoutAFixtureGivesTheClubNoTurn) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int resting = test::AddClub(data, 3);
+    const int playing = test::AddClub(data, 3);
+    const int opponent = test::AddClub(data, 3);
+    data.game_state.calendar_day = 10;
+    data.calendar[9].date = 41700;
+    AppendFixture(data, playing, opponent, 1, ckNationalLeague, 0, 1, -1, 41700);
+    EXPECT_FALSE(HumanClubPlaysToday(data, ckNationalLeague, resting));
+    EXPECT_TRUE(HumanClubPlaysToday(data, ckNationalLeague, playing));
+    EXPECT_FALSE(HumanClubPlaysToday(data, ckWorldCup, playing));
+}
+
+TEST(CoachTurn, LoanRequestsComeFromTheDivisionTheRulesName) {
+    struct Case {
+        int division, division_count, state_division, strength, expected;
+    };
+    const std::vector<Case> cases{
+        {0, 4, 2, 50, 3}, {0, 4, 0, 50, -1}, {4, 4, 0, 50, 4}, {1, 4, 0, 14, 4}, {1, 3, 0, 18, 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(LoanRequestDivision(c.division, c.division_count, c.state_division, c.strength),
+                  c.expected);
+}
+
+TEST(RoundClose, ComputerTransfersFollowTheFormatTheDayAndTheSeason) {
+    struct Case {
+        int format, day, season, low, high;
+    };
+    const std::vector<Case> cases{
+        {kDivisionsOf20, 50, 2, 3, 3},   {kDivisionsOf20, 130, 7, 3, 4}, {kDivisionsOf20, 100, 1, 1, 1},
+        {kDivisionsOf20, 140, 1, 2, 3},  {kDivisionsOf10, 59, 1, 3, 3},  {kDivisionsOf10, 95, 1, 1, 3},
+        {kDivisionsOf10, 120, 6, 6, 8},
+    };
+    for (const Case& c : cases)
+        for (int i = 0; i < 20; ++i) {
+            const int n = RandomTransfersAfterLeagueDay(c.format, c.day, c.season);
+            EXPECT_GE(n, c.low) << c.day;
+            EXPECT_LE(n, c.high) << c.day;
+        }
+}
+
+TEST(CoachTurn, TheAutosaveComesEveryThirdWindowOrEveryWindow) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    data.game_state.autosave_mode = 1;
+    EXPECT_FALSE(AutosaveDue(data));
+    EXPECT_FALSE(AutosaveDue(data));
+    EXPECT_TRUE(AutosaveDue(data));
+    EXPECT_FALSE(AutosaveDue(data));
+    data.game_state.autosave_mode = 2;
+    EXPECT_TRUE(AutosaveDue(data));
+    data.game_state.autosave_mode = 0;
+    for (int i = 0; i < 5; ++i) EXPECT_FALSE(AutosaveDue(data));
+}
+
+}  // namespace
+}  // namespace kv
