@@ -324,6 +324,8 @@ void Control::SetFocus() {
 
 bool Control::WantsKey(int) const { return false; }
 
+bool Control::PrepareHint(Point, HintInfo&) { return true; }
+
 void Control::Invalidate() {
     Screen* screen = Screen::Current();
     if (!screen || !Showing()) return;

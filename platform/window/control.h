@@ -25,6 +25,14 @@ class PopupMenu;
 class Screen;
 
 enum Align { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
+// What the hint window shows: plain text, or whatever `paint` draws inside a box of `size`.
+struct HintInfo {
+    std::string text;
+    Point pos;   // screen top-left of the hint window
+    Size size;   // zero: measured from the text
+    std::function<void(Canvas&, const Rect&)> paint;
+};
 enum DragMode { dmManual, dmAutomatic };
 
 struct ControlEvent {
@@ -159,6 +167,11 @@ public:
     bool Focused() const;
     bool CanFocus() const;
     void SetFocus();
+    // Asked when the hint is due over this control, with the mouse in client coordinates and
+    // `info` holding the short hint (before a '|') under the mouse; may change any of it, or
+    // return false to show nothing.
+    virtual bool PrepareHint(Point mouse, HintInfo& info);
+
     // Keys the control handles itself instead of the form's dialog keys (Tab, arrows, Enter,
     // Escape).
     virtual bool WantsKey(int key) const;

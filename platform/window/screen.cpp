@@ -607,7 +607,13 @@ void Screen::UpdateCursor() {
 void Screen::HideHint() {
     if (!hint_showing_) return;
     hint_showing_ = false;
-    Invalidate(hint_rect_);
+    Invalidate(HintRect());
+}
+
+void Screen::CancelHint() {
+    HideHint();
+    hint_done_ = false;
+    hover_since_ = Now();
 }
 
 void Screen::CheckHint() {
@@ -621,20 +627,22 @@ void Screen::CheckHint() {
     }
     if (!hovered_ || hint_done_ || now < hover_since_ + hint_pause_ms) return;
     hint_done_ = true;
-    for (Control* c = hovered_; c; c = c->Parent()) {
-        if (c->hint.empty()) continue;
-        if (!c->show_hint) return;
-        hint_text_ = ShortHint(c->hint);
-        if (hint_text_.empty()) return;
-        const Size size = painter_->HintSize(hint_text_);
-        int left = std::clamp(mouse_.x, 0, std::max(0, size_.cx - size.cx));
-        int top = mouse_.y + 20;
-        if (top + size.cy > size_.cy) top = mouse_.y - size.cy - 4;
-        hint_rect_ = RectOfSize(left, top, size.cx, size.cy);
-        hint_showing_ = true;
-        Invalidate(hint_rect_);
-        return;
-    }
+    // The hint of the control under the mouse, or of the nearest parent that has one.
+    Control* owner = hovered_;
+    while (owner && owner->hint.empty()) owner = owner->Parent();
+    if (!owner || !owner->show_hint) return;
+    HintInfo info;
+    info.text = ShortHint(owner->hint);
+    info.pos = {mouse_.x, mouse_.y + 20};
+    if (!owner->PrepareHint(owner->ScreenToClient(mouse_), info)) return;
+    if (info.text.empty() && !info.paint) return;
+    if (info.size.cx <= 0 || info.size.cy <= 0) info.size = painter_->HintSize(info.text);
+    // Kept on the screen: left of the right edge, above the mouse when there is no room below.
+    info.pos.x = std::clamp(info.pos.x, 0, std::max(0, size_.cx - info.size.cx));
+    if (info.pos.y + info.size.cy > size_.cy) info.pos.y = mouse_.y - info.size.cy - 4;
+    hint_ = std::move(info);
+    hint_showing_ = true;
+    Invalidate(HintRect());
 }
 
 void Screen::BeginDrag(Control& source, bool immediate, int threshold) {

@@ -98,8 +98,11 @@ public:
     // --- hints
     int hint_pause_ms = 500;
     bool HintShowing() const { return hint_showing_; }
-    const std::string& HintText() const { return hint_text_; }
-    Rect HintRect() const { return hint_rect_; }
+    const std::string& HintText() const { return hint_.text; }
+    const HintInfo& Hint() const { return hint_; }
+    Rect HintRect() const { return RectOfSize(hint_.pos.x, hint_.pos.y, hint_.size.cx, hint_.size.cy); }
+    // Hides the hint; it comes again after the next pause over a control.
+    void CancelHint();
 
     // --- drag and drop
     void BeginDrag(Control& source, bool immediate, int threshold);
@@ -201,8 +204,7 @@ private:
     int64_t hover_since_ = 0;
     bool hint_showing_ = false;
     bool hint_done_ = false;  // shown once per hover
-    std::string hint_text_;
-    Rect hint_rect_;
+    HintInfo hint_;
 
     struct Drag {
         Control* source = nullptr;

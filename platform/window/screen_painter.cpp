@@ -31,10 +31,18 @@ void ScreenPainter::Paint(Screen& screen, const Rect& dirty) {
         canvas_.pen = Pen{clBlack};
         canvas_.brush = Brush{clInfoBk};
         canvas_.Rectangle(r);
-        canvas_.font = hint_font_;
-        canvas_.bk_mode = BkMode::Transparent;
-        Rect text = r.inflate(-3, -2);
-        canvas_.DrawText(screen.HintText(), text, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+        const HintInfo& hint = screen.Hint();
+        Rect inside = r.inflate(-3, -2);
+        if (hint.paint) {
+            canvas_.Save();
+            canvas_.IntersectClipRect(r.inflate(-1, -1));
+            hint.paint(canvas_, inside);
+            canvas_.Restore();
+        } else {
+            canvas_.font = hint_font_;
+            canvas_.bk_mode = BkMode::Transparent;
+            canvas_.DrawText(hint.text, inside, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);
+        }
     }
     canvas_.Restore();
     cairo_surface_flush(canvas_.surface());

@@ -307,6 +307,41 @@ TEST(Hints, ShowAfterTheHoverPauseAndHideOnAPress) {
     EXPECT_FALSE(f.d.screen().HintShowing());
 }
 
+// A control deciding its own hint at the moment it shows, as labels with links do.
+class LinkProbe : public Probe {
+public:
+    using Probe::Probe;
+    bool PrepareHint(Point mouse, HintInfo& info) override {
+        if (mouse.x >= 20) return false;  // no link there
+        info.text = "http://exemplo.com.br";
+        info.pos.x += 10;
+        return true;
+    }
+};
+
+TEST(Hints, AControlCanChooseItsHintWhenItShowsAndCancelIt) {
+    Fixture f;
+    auto& link = f.form.Add<LinkProbe>("link", &f.log);
+    link.SetBounds(0, 10, 40, 30);
+    link.hint = "texto";
+    link.show_hint = true;
+    f.form.Show();
+    f.d.MoveTo(link, {5, 5});
+    f.d.Advance(500);
+    ASSERT_TRUE(f.d.screen().HintShowing());
+    EXPECT_EQ(f.d.screen().HintText(), "http://exemplo.com.br");
+    EXPECT_EQ(f.d.screen().HintRect().left, link.ClientToScreen({5, 5}).x + 10);
+    f.d.screen().CancelHint();
+    EXPECT_FALSE(f.d.screen().HintShowing());
+    f.d.Advance(500);
+    EXPECT_TRUE(f.d.screen().HintShowing()) << "a cancelled hint comes again after a pause";
+
+    f.d.MoveTo(f.form, {300, 200});
+    f.d.MoveTo(link, {30, 5});
+    f.d.Advance(1000);
+    EXPECT_FALSE(f.d.screen().HintShowing());
+}
+
 TEST(Cursor, ControlCursorUnlessTheScreenShowsTheHourglass) {
     Fixture f;
     Probe& a = f.Add("a", 0);
