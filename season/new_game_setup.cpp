@@ -1,0 +1,317 @@
+#include "season/new_game_setup.h"
+
+#include <algorithm>
+
+#include "core/display_names.h"
+#include "core/lookups.h"
+#include "core/options.h"
+#include "core/record_sort.h"
+#include "core/text_tables.h"
+#include "season/league_entrants.h"
+#include "season/state_championships.h"
+
+namespace kv {
+namespace {
+
+constexpr std::string_view kShowMatchesKeys[4] = {"ver41", "ver42", "ver43", "ver44"};
+
+std::string DivisionHeading(int division) {
+    return std::to_string(division) + "ª divisão";
+}
+
+void FillSlots(std::int32_t* slots, int count, std::int32_t value) {
+    std::fill(slots, slots + count, value);
+}
+
+bool IsCustomGame(const GameData& world) {
+    return world.game_state.main_country == kCustomChampionship;
+}
+
+// A club standing in one of the playing groups of its state's championship.
+bool PlaysInStateGroups(const GameData& world, int team) {
+    const int state = world.teams[team].state;
+    if (state < 0 || state >= kStateCount) return false;
+    const t_state_league& league = world.state_leagues[state];
+    const int groups = std::clamp(league.group_count, 0, 5);
+    for (int g = 0; g < groups; ++g)
+        for (const int slot : league.groups[g])
+            if (slot == team) return true;
+    return false;
+}
+
+struct NamedClub {
+    std::int32_t team;
+    PString<25> name;
+};
+
+// Byte-wise by name, as the lists of the division-of-20 choice show them.
+void SortByName(const GameData& world, std::vector<int>& clubs) {
+    std::vector<NamedClub> named;
+    for (const int team : clubs) named.push_back({team, world.teams[team].name});
+    QuickSortRecords(named, [](const NamedClub& a, const NamedClub& b) {
+        const int order = a.name.raw().compare(b.name.raw());
+        return (order > 0) - (order < 0);
+    });
+    for (std::size_t i = 0; i < named.size(); ++i) clubs[i] = named[i].team;
+}
+
+std::vector<int> DivisionSlots(const GameData& world, const t_league_config& league, int division,
+                               int slots) {
+    std::vector<int> clubs;
+    for (int s = 0; s < slots; ++s) {
+        const int team = league.division_clubs[division - 1][s];
+        if (InTable(world.teams, team)) clubs.push_back(team);
+    }
+    return clubs;
+}
+
+// The home country's fourth division taken from the state championships' clubs that are in
+// no national division. Done once per setup: showing the league again must not copy the
+// emptied division over the regional cup entrants.
+std::vector<int> FormRegionalDivision(GameData& world, t_league_config& league) {
+    if (!world.game_state.home_regional_division) {
+        std::copy(league.division_clubs[3], league.division_clubs[3] + 4,
+                  world.regional_cup_entrants.begin());
+        FillSlots(league.division_clubs[3], 20, -1);
+        world.game_state.home_regional_division = 1;
+    }
+    std::vector<int> clubs;
+    for (int team = 0; team < world.game_state.league_club_count; ++team) {
+        t_team& t = world.teams[team];
+        if (t.country != kHomeCountry || (t.division != 0 && t.division != 4)) continue;
+        if (!PlaysInStateGroups(world, team)) continue;
+        t.division = 0;
+        clubs.push_back(team);
+    }
+    return clubs;
+}
+
+std::vector<ClubChoiceList> ShowDivisionsOf20(GameData& world, int config) {
+    t_league_config& league = world.league_configs[config];
+    std::vector<ClubChoiceList> lists;
+    const int divisions = std::clamp(league.division_count, 0, 4);
+    for (int d = 1; d <= std::min(divisions, 3); ++d)
+        lists.push_back({DivisionHeading(d), DivisionSlots(world, league, d, 20)});
+    if (divisions > 3) {
+        const bool home = league.country == kHomeCountry;
+        if (home && world.game_state.state_leagues_on &&
+            (world.game_state.home_regional_division || EnoughClubsForRegionalDivision(world))) {
+            lists.push_back({"Divisão regional", FormRegionalDivision(world, league)});
+        } else {
+            if (home)
+                std::copy(league.division_clubs[3], league.division_clubs[3] + 4,
+                          world.regional_cup_entrants.begin());
+            lists.push_back({DivisionHeading(4), DivisionSlots(world, league, 4, 20)});
+        }
+    }
+    for (ClubChoiceList& list : lists) SortByName(world, list.clubs);
+    return lists;
+}
+
+// One panel per division: four of ten clubs, or three of twenty (the custom championship).
+std::vector<ClubChoiceList> ShowDivisionPanels(const GameData& world, int config) {
+    const t_league_config& league = world.league_configs[config];
+    const int size = world.game_state.league_format == kDivisionsOf20 ? 20 : 10;
+    const int panels = size == 20 ? 3 : 4;
+    std::vector<ClubChoiceList> lists;
+    const int divisions = std::clamp(league.division_count, 0, panels);
+    for (int d = 1; d <= divisions; ++d)
+        lists.push_back({DivisionHeading(d), DivisionSlots(world, league, d, size)});
+    return lists;
+}
+
+void StoreSwitches(t_game_state& gs, const NewGameChoices& choices) {
+    gs.league_format = choices.league_format == kDivisionsOf20 ? kDivisionsOf20 : kDivisionsOf10;
+    gs.main_country = choices.main_country;
+    gs.national_cup_on = choices.national_cup;
+    gs.state_leagues_on = choices.state_leagues && choices.main_country == kHomeCountry;
+    gs.continental_cup_on = choices.continental_cup;
+    for (int i = 0; i < 4; ++i) {
+        gs.show_continental_matches[i] = choices.show_continental_matches[i];
+        WriteOption(kOptionsSection, kShowMatchesKeys[i],
+                    choices.show_continental_matches[i] ? "1" : "0");
+    }
+    gs.continental_cup_first_season =
+        choices.continental_cup && choices.continental_cup_first_season;
+    gs.second_continental_cup_on = choices.second_continental_cup && choices.continental_cup;
+    if (choices.main_country == kHomeCountry)
+        gs.national_cup_name.set("Copa do Brasil");
+    else
+        gs.national_cup_name.set("Copa " + std::string(CountryName(choices.main_country)));
+    gs.real_world_cup_groups = choices.real_world_cup_groups;
+    gs.world_cup_on = choices.world_cup;
+    gs.euro_on = choices.euro;
+    gs.copa_america_on = choices.copa_america;
+    gs.human_count = std::clamp(choices.human_count, 1, kHumanSlots);
+}
+
+t_league_config EmptyLeague(int country) {
+    t_league_config league{};
+    for (int d = 0; d < 4; ++d) {
+        FillSlots(league.division_clubs[d], 20, -1);
+        FillSlots(league.standings[d], 20, -1);
+    }
+    league.country = country;
+    return league;
+}
+
+}  // namespace
+
+ClubFileScan ScanClubFiles(std::string_view teams_folder) {
+    ClubFileScan scan;
+    for (const std::string& name : ListClubFiles(teams_folder)) {
+        std::optional<ClubFile> file = ReadClubFile(teams_folder, name);
+        if (!file) continue;
+        if (IsLeagueClubFile(*file) && file->club.country < kRealCountries)
+            ++scan.usable_clubs[file->club.country];
+        scan.files.push_back(std::move(*file));
+    }
+    return scan;
+}
+
+std::vector<CountryClubs> ListedCountries(const ClubFileScan& scan) {
+    std::vector<CountryClubs> listed;
+    for (int c = 0; c < kRealCountries; ++c)
+        if (scan.usable_clubs[c] >= kClubsToListCountry) listed.push_back({c, scan.usable_clubs[c]});
+    return listed;
+}
+
+int DefaultMainCountry(std::span<const CountryClubs> listed) {
+    if (listed.empty()) return -1;
+    for (const CountryClubs& c : listed)
+        if (c.country == kHomeCountry) return kHomeCountry;
+    return listed.front().country;
+}
+
+std::vector<CountryClubs> CustomChampionshipCountries(const ClubFileScan& scan) {
+    std::vector<CountryClubs> listed;
+    for (int c = 0; c < kRealCountries; ++c)
+        if (scan.usable_clubs[c] > 0) listed.push_back({c, scan.usable_clubs[c]});
+    return listed;
+}
+
+NewGameChoices DefaultChoices(std::span<const CountryClubs> listed) {
+    NewGameChoices choices;
+    choices.main_country = DefaultMainCountry(listed);
+    for (const CountryClubs& c : listed)
+        if (c.country == kHomeCountry) choices.leagues.push_back(kHomeCountry);
+    for (int i = 0; i < 4; ++i) {
+        const std::string value = ReadOption(kOptionsSection, kShowMatchesKeys[i]);
+        if (value == "1") choices.show_continental_matches[i] = true;
+        if (value == "0") choices.show_continental_matches[i] = false;
+    }
+    return choices;
+}
+
+void SetContinentalCup(NewGameChoices& choices, bool on) {
+    choices.continental_cup = on;
+    if (!on) choices.second_continental_cup = false;
+}
+
+void SetSecondContinentalCup(NewGameChoices& choices, bool on) {
+    choices.second_continental_cup = on;
+    if (on) choices.continental_cup = true;
+}
+
+int SelectedCustomClubs(const ClubFileScan& scan, std::span<const int> countries) {
+    int clubs = 0;
+    for (const int c : countries)
+        if (c >= 0 && c < kRealCountries) clubs += scan.usable_clubs[c];
+    return clubs;
+}
+
+NewGameSetup::NewGameSetup() : world(std::make_unique<GameData>()) {}
+
+std::string StartRealCountriesGame(NewGameSetup& setup, const NewGameChoices& choices) {
+    std::vector<int> leagues;
+    for (const int country : choices.leagues)
+        if (country >= 0 && country < kRealCountries &&
+            std::find(leagues.begin(), leagues.end(), country) == leagues.end())
+            leagues.push_back(country);
+    if (leagues.empty() || choices.main_country < 0 || choices.main_country >= kRealCountries)
+        return std::string(kNoLeagueChosen);
+
+    GameData& world = *setup.world;
+    world.Reset();
+    for (const int country : leagues) world.league_configs.push_back(EmptyLeague(country));
+    StoreSwitches(world.game_state, choices);
+    for (std::size_t i = 0; i < leagues.size(); ++i)
+        AddCountryClubs(world, static_cast<int>(i), leagues[i], setup.scan.files);
+    return {};
+}
+
+std::string StartCustomChampionship(NewGameSetup& setup, const CustomChoices& choices,
+                                    int human_count) {
+    if (SelectedCustomClubs(setup.scan, choices.countries) < kClubsForCustomGame)
+        return std::string(kTooFewCustomClubs);
+    for (ClubFile& file : setup.scan.files)
+        if (std::find(choices.countries.begin(), choices.countries.end(), file.club.country) !=
+            choices.countries.end())
+            file.club.country = kCustomChampionship;
+
+    GameData& world = *setup.world;
+    world.Reset();
+    t_game_state& gs = world.game_state;
+    gs.national_cup_on = choices.national_cup;
+    gs.national_cup_name.set("Copa Internacional");
+    gs.league_format = choices.league_format == kDivisionsOf20 ? kDivisionsOf20 : kDivisionsOf10;
+    gs.main_country = kCustomChampionship;
+    gs.human_count = std::clamp(human_count, 1, kHumanSlots);
+    t_league_config& league = world.league_configs.emplace_back(EmptyLeague(kCustomChampionship));
+    league.has_human_club = 1;
+    AddCountryClubs(world, 0, kCustomChampionship, setup.scan.files);
+    return {};
+}
+
+int OpenClubChoice(NewGameSetup& setup) {
+    GameData& world = *setup.world;
+    if (world.game_state.state_leagues_on) BuildStateLeagues(world);
+    world.human_coach_nationalities.fill(-1);
+    for (std::int32_t& club : world.game_state.human_clubs) club = -1;
+    if (IsCustomGame(world)) return 0;
+    const int home = FindLeagueConfig(world, kHomeCountry);
+    return home >= 0 ? home : 0;
+}
+
+std::vector<ClubChoiceList> ShowLeagueClubs(NewGameSetup& setup, int config) {
+    GameData& world = *setup.world;
+    if (!InTable(world.league_configs, config)) return {};
+    if (world.game_state.league_format == kDivisionsOf20 && !IsCustomGame(world))
+        return ShowDivisionsOf20(world, config);
+    return ShowDivisionPanels(world, config);
+}
+
+int CoachChoosing(const NewGameSetup& setup) {
+    const t_game_state& gs = setup.world->game_state;
+    const int count = std::clamp(gs.human_count, 1, kHumanSlots);
+    int chosen = 0;
+    while (chosen < count && gs.human_clubs[chosen] >= 0) ++chosen;
+    return chosen + 1;
+}
+
+std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name,
+                            int nationality) {
+    GameData& world = *setup.world;
+    t_game_state& gs = world.game_state;
+    const int coach = CoachChoosing(setup);
+    if (coach > std::clamp(gs.human_count, 1, kHumanSlots)) return {};
+    if (name.empty()) return std::string(kCoachNameMissing);
+    if (club < 0 || club >= std::min<int>(gs.league_club_count, world.teams.size()))
+        return "Escolha um time";
+    t_team& team = world.teams[club];
+    if (team.human) return std::string(kClubAlreadyHuman);
+
+    team.human = 1;
+    gs.human_clubs[coach - 1] = club;
+    gs.user_club = club;
+    if (!IsCustomGame(world)) {
+        const int league = FindLeagueConfig(world, team.country);
+        if (league >= 0) world.league_configs[league].has_human_club = 1;
+    }
+    world.human_coach_names[coach - 1].set(name);
+    world.human_coach_nationalities[coach - 1] =
+        nationality >= 0 && nationality < kRealCountries ? nationality : kHomeCountry;
+    return {};
+}
+
+}  // namespace kv
