@@ -9,6 +9,7 @@
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "core/random.h"
+#include "core/saved_game.h"
 #include "match/new_game_builder.h"
 #include "season/new_game_setup.h"
 #include "tests/match/new_game_world.h"
@@ -37,7 +38,7 @@ class SampleGame : public ::testing::Test {
 
     static std::string Teams(const std::string& root) { return root + "/teams"; }
 
-    // Builds with the seed and returns the game's bytes.
+    // Builds with the seed and returns the game as a saved game holds it.
     static std::string Build(const std::string& root, const test::SetupRun& run,
                              std::uint64_t seed) {
         SeedRandom(seed);
@@ -46,7 +47,7 @@ class SampleGame : public ::testing::Test {
         test::RunSetup(setup, run);
         const NewGameOutcome outcome = BuildNewGame(setup, Teams(root));
         EXPECT_TRUE(outcome.ok()) << outcome.message;
-        return test::GameBytes(Game());
+        return WriteSavedGame(Game());
     }
 
     static std::string folder_;

@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/byte_io.h"
 #include "core/game_data.h"
-#include "core/record_io.h"
 #include "season/new_game_setup.h"
 
 namespace kv::test {
@@ -58,25 +56,6 @@ inline void ExpectNewGameInvariants(const GameData& game) {
     EXPECT_FALSE(game.competitions.empty());
     EXPECT_EQ(game.inbox.size(), static_cast<std::size_t>(gs.human_count));
     EXPECT_TRUE(game.team_file_names.empty());
-}
-
-// The tables a new game fills, as the files write them.
-inline std::string GameBytes(const GameData& game) {
-    ByteWriter w;
-    WriteRecord(w, game.game_state);
-    WriteTable(w, game.teams);
-    WriteTable(w, game.players);
-    WriteTable(w, game.coaches);
-    WriteTable(w, game.finances);
-    WriteTable(w, game.national_team_list);
-    WriteTable(w, game.competitions);
-    WriteTable(w, game.league_configs);
-    WriteTable(w, game.fixtures);
-    WriteTable(w, game.inbox);
-    WriteRecords(w, game.state_leagues);
-    WriteRecords(w, game.calendar);
-    WriteRecords(w, game.national_tournament_bracket);
-    return w.Take();
 }
 
 struct SetupRun {
