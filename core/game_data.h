@@ -142,6 +142,18 @@ class GameData {
     std::array<std::int32_t, 32> pending_shootouts{};
     std::int32_t pending_shootout_count = 0;
     std::uint8_t tournament_just_ended = 0;
+    std::int32_t second_cup_south_round = 0;  // the South American second cup's round today
+    // Set when the last round of the league's second turn is over; read by the round close and
+    // cleared at the season change.
+    std::uint8_t league_season_over = 0;
+    std::string results_round_text;  // the round part of the heading, for the round results
+    // The shoot-out being decided: the first-leg fixture (two-legged ties and super cups) or the
+    // bracket tie counted from 1, its two teams, and the winner, 1 team A or 2 team B.
+    std::int32_t shootout_tie = 0;
+    std::int32_t shootout_order_turn = 0;
+    std::int32_t shootout_team_a = -1;
+    std::int32_t shootout_team_b = -1;
+    std::int32_t shootout_winner = 0;
 
   private:
     void SetStartValues();

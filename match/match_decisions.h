@@ -2,7 +2,14 @@
 // Where a human coach decides during a match. The engine asks only about a human team in a match
 // that is being watched; quick groups pass no decisions and the engine's own choices apply.
 
+#include <optional>
+
 namespace kv {
+
+struct ShootoutScore {
+    int goals_a;
+    int goals_b;
+};
 
 struct PenaltyKick {
     int taker;  // player index, -1 when nobody could take it
@@ -24,6 +31,14 @@ public:
     // The human team of `side` may change its line-up now (half time, a sending-off, a pause); the
     // changes go through MakeSubstitution and the line-up records.
     virtual void ChangeLineup(int match, int side) = 0;
+
+    // A penalty shoot-out between team A and team B that a human coach takes part in or watches:
+    // its score, or nothing to have it drawn at once as for two computer teams.
+    virtual std::optional<ShootoutScore> PlayShootout(int team_a, int team_b) {
+        (void)team_a;
+        (void)team_b;
+        return std::nullopt;
+    }
 };
 
 }  // namespace kv

@@ -1,0 +1,329 @@
+#include "match/ratings.h"
+
+#include <algorithm>
+
+#include "core/lookups.h"
+#include "core/random.h"
+#include "core/record_sort.h"
+#include "core/types.h"
+#include "match/match_engine.h"
+#include "match/match_tables.h"
+#include "match/round_even.h"
+#include "season/histories.h"
+#include "season/player_stats.h"
+
+namespace kv {
+namespace {
+
+int DefaultCode(int position) {
+    static constexpr int kCodes[] = {1, 2, 7, 15, 23};
+    return position >= 0 && position <= 4 ? kCodes[position] : 1;
+}
+
+int PositionGroupOfCode(int c) {
+    if (c == 1) return posGoalkeeper;
+    if (c == 2 || c == 9 || c == 10 || c == 17) return posFullBack;
+    if (c >= 3 && c <= 8) return posCentreBack;
+    if (c >= 11 && c <= 16) return posMidfielder;
+    if (c >= 18 && c <= 25) return posForward;
+    return -1;
+}
+
+bool Hit(int n) { return Random(n) == 1; }
+bool In(int c, int low, int high) { return c >= low && c <= high; }
+
+float BaseByResult(int own, int other, int strength) {
+    static constexpr float kBase[3][4] = {
+        {5.0f, 5.5f, 6.0f, 6.0f},  // won
+        {4.0f, 4.5f, 5.0f, 5.5f},  // lost
+        {5.0f, 5.0f, 6.0f, 6.0f},  // drawn
+    };
+    if (strength < 1 || strength > 100) return 5.0f;
+    const int row = own > other ? 0 : own < other ? 1 : 2;
+    const int column = strength <= 30 ? 0 : strength <= 60 ? 1 : strength <= 90 ? 2 : 3;
+    return kBase[row][column];
+}
+
+int CardMark(const PlayerCardCounts& c) {
+    if (c.second_yellow > 0) return 3;
+    if (c.red > 0) return 2;
+    if (c.yellow > 0) return 1;
+    return 0;
+}
+
+std::vector<t_round_rating> round_list;
+// The players already rated in the match being archived: one line each.
+std::vector<int> rated_this_match;
+int rated_match_key = -1;
+
+bool TakeAppearance(int archived, int player) {
+    if (rated_match_key != archived) {
+        rated_match_key = archived;
+        rated_this_match.clear();
+    }
+    if (std::find(rated_this_match.begin(), rated_this_match.end(), player) != rated_this_match.end())
+        return false;
+    rated_this_match.push_back(player);
+    return true;
+}
+
+void RecordAppearance(int player, int competition) {
+    const t_player* p = PlayerAt(player);
+    if (p) RecordPlayerEvent(Game(), player, p->team, competition, "j");
+}
+
+}  // namespace
+
+PlayerEventCounts CountPlayerEvents(int player) {
+    PlayerEventCounts c;
+    bool minutes_set = false;
+    bool came_on = false;
+    int on_tick = 0;
+    for (const t_match_event& e : Game().match_events) {
+        const bool coming_on = e.kind == meSubstitution && e.value == player;
+        if (e.player != player && !coming_on) continue;
+        switch (e.kind) {
+            case meGoal:
+            case meFreeKickGoal:
+            case mePenaltyGoal: ++c.goals; break;
+            case meOwnGoal: ++c.own_goals; break;
+            case mePenaltyMissed: ++c.missed_penalties; break;
+            case meCard: (e.value == 1 ? c.yellow_cards : c.red_cards) += 1; break;
+            case meSubstitution:
+                if (!minutes_set) {
+                    minutes_set = true;
+                    if (e.player == player) {
+                        c.minutes = e.tick;
+                    } else {
+                        c.minutes = kSecondHalfLastTick - e.tick;
+                        came_on = true;
+                        on_tick = e.tick;
+                    }
+                } else if (came_on && e.player == player) {
+                    c.minutes = e.tick - on_tick;
+                }
+                break;
+            default: break;
+        }
+    }
+    if (!minutes_set) c.minutes = kSecondHalfLastTick;
+    return c;
+}
+
+PlayerCardCounts CountPlayerCards(int player) {
+    PlayerCardCounts c;
+    for (const t_match_event& e : Game().match_events) {
+        if (e.player != player) continue;
+        if (e.kind == meCard) {
+            if (e.value == 1) ++c.yellow;
+            else if (e.value == 2) ++c.red;
+            else if (e.value == 3) ++c.second_yellow;
+        } else if (e.kind == meInjury) {
+            ++c.injuries;
+        }
+    }
+    return c;
+}
+
+float RatePlayer(int player, int match, int team, int code) {
+    const t_player* p = PlayerAt(player);
+    const jogos* m = DayMatchAt(match);
+    if (!p || !m) return 0.0f;
+    const int c = code == -1 ? DefaultCode(p->position) : code;
+    const int s = team == m->team[0] ? 0 : 1;
+    const int o = 1 - s;
+    float r = BaseByResult(m->goals[s], m->goals[o], p->strength);
+    if (p->position == posGoalkeeper) r = 4.5f;
+    if (p->position != PositionGroupOfCode(c)) r -= 1.5f;
+
+    if (In(c, 10, 17)) {
+        if (m->possession[s] > m->possession[o]) {
+            r += Hit(3) ? 0.5f : 1.0f;
+            if (In(c, 14, 17)) r += Hit(3) ? 1.0f : 0.5f;
+            if (p->role == 0) r += 0.5f;
+        } else if (m->possession[s] < m->possession[o]) {
+            r -= Hit(3) ? 1.0f : 0.5f;
+            if (p->role == 0) r -= 0.5f;
+        }
+    }
+    r += 0.5f * static_cast<float>(p->match_goals);
+
+    if (In(c, 1, 13)) {
+        const float sign = m->tackles[s] > m->tackles[o] ? 1.0f : m->tackles[s] < m->tackles[o] ? -1.0f : 0.0f;
+        if (sign != 0.0f) {
+            r += sign > 0 ? (Hit(3) ? 1.0f : 0.5f) : -0.5f;
+            if (Hit(4) && In(c, 3, 8)) r += sign * 0.5f;
+            if (Hit(4) && In(c, 11, 13)) r += sign * 0.5f;
+        }
+    }
+
+    const int shots_faced = m->shots[o];
+    const int conceded = m->goals[o];
+    if (c == 1) {
+        const int saves = shots_faced - conceded;
+        r += saves > RoundEven(shots_faced * 0.5) ? 1.0f : -1.0f;
+        if (conceded >= 5) r -= 3.0f;
+        else if (conceded == 4) r -= 2.5f;
+        else if (conceded >= 2) r -= 1.0f;
+        else if (conceded == 1) r -= 0.5f;
+        else r += 1.0f;
+        if (shots_faced < 5) r -= 1.0f;
+        if (shots_faced > 5 && conceded < 2) r += Hit(3) ? 1.0f : 0.5f;
+    }
+
+    if (In(c, 14, 25)) {
+        const int shots = m->shots[s];
+        const int goals = m->goals[s];
+        for (double share : {0.1, 0.05}) {
+            if (goals < RoundEven(shots * share)) {
+                r -= 1.0f;
+                if (Hit(3) && In(c, 18, 25)) r -= 0.5f;
+            }
+        }
+    }
+
+    if (In(c, 1, 13)) {
+        const float sign = conceded == 0 ? 1.0f : -1.0f;
+        r += conceded == 0 ? 0.5f : -0.5f * static_cast<float>(conceded);
+        if (Hit(3) && In(c, 3, 8)) r += sign * 0.5f;
+        if (Hit(3) && In(c, 11, 13)) r += sign * 0.5f;
+    }
+
+    const PlayerEventCounts counts = CountPlayerEvents(player);
+    r += static_cast<float>(counts.goals - counts.own_goals - counts.missed_penalties -
+                            counts.yellow_cards - 2 * counts.red_cards) + 2.0f;
+    if (r < 6.0f && Hit(11)) r = 8.0f;
+    if (r < 5.0f) r = static_cast<float>(3 + Random(2));
+    if (c == 1) {
+        if (shots_faced < 3) r = static_cast<float>(5 + Random(3));
+        if (shots_faced > 15 && conceded < 4) r = static_cast<float>(6 + Random(3));
+        if (shots_faced > 20 && conceded < 2) r = static_cast<float>(6 + Random(4));
+        if (shots_faced > 20 && conceded == 0) r = static_cast<float>(7 + Random(4));
+    }
+    if (r >= 10.0f) r = Hit(8) ? 10.0f : static_cast<float>(8 + Random(2));
+    if (counts.minutes < 30 && counts.goals == 0) return 0.0f;
+    if (counts.minutes < 60) r -= 1.0f;
+    return r;
+}
+
+void RateSubstitutes(int archived, int match) {
+    GameData& gd = Game();
+    const jogos* m = DayMatchAt(match);
+    if (!m) return;
+    // Index loop: rating a player books his appearance, which never adds events, but keep clear
+    // of any reallocation all the same.
+    for (std::size_t i = 0; i < gd.match_events.size(); ++i) {
+        const t_match_event e = gd.match_events[i];
+        if (e.match != match || (e.kind != meSubstitution && e.kind != meInjurySubstitution)) continue;
+        const int q = e.value;
+        if (!PlayerAt(q) || !TakeAppearance(archived, q)) continue;
+        const PlayerCardCounts cards = CountPlayerCards(q);
+        RecordAppearance(q, m->competition);
+        t_substitute_rating line{};
+        line.player = q;
+        line.replaced = e.player;
+        line.tick = e.tick;
+        line.rating = RatePlayer(q, match, e.team, -1);
+        line.archived_match = archived;
+        line.team = e.team;
+        line.card_mark = CardMark(cards);
+        line.injuries = cards.injuries;
+        gd.substitute_ratings.push_back(line);
+    }
+}
+
+void RateStarters(int archived, int match) {
+    GameData& gd = Game();
+    const jogos* m = DayMatchAt(match);
+    if (!m) return;
+    for (int side = 0; side < 2; ++side) {
+        const int team = m->team[side];
+        for (int slot = 0; slot < 11; ++slot) {
+            const int p = m->lineup[side][slot];
+            const int c = m->positions[side][slot];
+            const t_player* player = PlayerAt(p);
+            if (!player || !TakeAppearance(archived, p)) continue;
+            const PlayerCardCounts cards = CountPlayerCards(p);
+            RecordAppearance(p, m->competition);
+            const float rating = RatePlayer(p, match, team, c);
+            t_player_rating line{};
+            line.archived_match = archived;
+            line.player = p;
+            line.position = c == 10 ? 14 : c;
+            line.rating = rating;
+            line.on_pitch = player->on_pitch;
+            line.team = team;
+            line.card_mark = CardMark(cards);
+            line.injuries = cards.injuries;
+            gd.player_ratings.push_back(line);
+            round_list.push_back({p, rating, m->home_division, m->competition, c, Random(100), 0});
+            // A player not rated ("s/n") does not pull his season average down.
+            if (rating > 0.0f) AddPlayerRating(p, m->competition, c, rating);
+        }
+    }
+}
+
+std::vector<t_round_rating>& round_ratings() { return round_list; }
+
+void BuildRoundBestEleven(int league_config) {
+    GameData& gd = Game();
+    if (!InTable(gd.league_configs, league_config)) return;
+    const t_game_state& gs = gd.game_state;
+    QuickSortRecords(round_list, CompareRoundRatings);
+    int round = gs.league_round;
+    if (gs.league_turn != 1) round += gs.league_format == 4 ? 9 : gs.league_format == 2 ? 19 : 0;
+    struct Range {
+        int low, high;
+    };
+    static constexpr Range kSlots[11] = {{1, 1},   {2, 2},   {3, 8},   {3, 8},   {9, 9},  {11, 13},
+                                         {11, 13}, {14, 16}, {14, 16}, {18, 25}, {18, 25}};
+    const int divisions = std::clamp(gd.league_configs[league_config].division_count, 0, 4);
+    for (int d = 1; d <= divisions; ++d) {
+        t_round_best_eleven eleven{};
+        for (int j = 0; j < 11; ++j) {
+            for (t_round_rating& row : round_list) {
+                if (row.division != d || row.taken || !In(row.code, kSlots[j].low, kSlots[j].high)) continue;
+                eleven.season = gs.season;
+                eleven.round = round;
+                eleven.competition = row.competition;
+                eleven.players[j] = row.player;
+                const t_player* p = PlayerAt(row.player);
+                eleven.teams[j] = p ? p->team : 0;
+                row.taken = 1;
+                break;
+            }
+        }
+        gd.round_best_elevens.push_back(eleven);
+    }
+}
+
+void AwardTopScorer(int kind, int country, int division, int state, int state_division) {
+    GameData& gd = Game();
+    const int cid = FindCompetitionId(gd, kind, country, division, state, state_division);
+    std::vector<t_scorer_tally> rows;
+    for (const t_competition_tally& g : gd.season_goals) {
+        if (g.competition != cid) continue;
+        int games = 0;
+        for (const t_competition_tally& a : gd.season_appearances)
+            if (a.player == g.player && a.competition == cid) {
+                games = a.count;
+                break;
+            }
+        rows.push_back({g.player, g.count, games, g.club});
+    }
+    if (rows.empty()) return;
+    QuickSortRecords(rows, CompareScorerTally);
+    const t_scorer_tally& best = rows.front();
+    AddTopScorer(gd, cid, best.club, best.player, best.goals);
+    t_team* club = TeamAt(best.club);
+    if (!club) return;
+    const int prize = kind == ckNationalLeague ? 1500000 : kind == ckNationalCup ? 1000000
+                      : kind == ckStateChampionship ? 500000 : 0;
+    if (prize == 0) return;
+    club->cash += MoneyFromUnits(prize);
+    if (InTable(gd.finances, best.club)) gd.finances[best.club].prizes += prize;
+    if (kind == ckNationalLeague)
+        if (t_player* p = PlayerAt(best.player)) p->star = 1;
+}
+
+}  // namespace kv

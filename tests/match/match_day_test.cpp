@@ -1,0 +1,192 @@
+#include "match/match_day.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "core/random.h"
+#include "match/automatic_decisions.h"
+#include "match_day_world.h"
+
+namespace kv {
+namespace {
+
+using testing::BuildLeagueWorld;
+
+// A clock that only remembers whether it runs; the test fires it.
+struct TestClock : MatchClock {
+    void Start(int interval_ms) override {
+        running = true;
+        interval = interval_ms;
+    }
+    void Stop() override { running = false; }
+    bool running = false;
+    int interval = 0;
+};
+
+std::vector<int> TodaysLeagueFixtures() {
+    std::vector<int> today;
+    const GameData& gd = Game();
+    const double date = gd.calendar[gd.game_state.calendar_day - 1].date;
+    for (int f = 0; f < static_cast<int>(gd.fixtures.size()); ++f)
+        if (gd.fixtures[f].kind == ckNationalLeague && gd.fixtures[f].date == date) today.push_back(f);
+    return today;
+}
+
+TEST(MatchDay, SeededLeagueDayBooksEveryFixtureOnceWithConsistentTables) {
+    SeedRandom(20140613);
+    BuildLeagueWorld(3, 2, 1);
+    GameData& gd = Game();
+    const std::vector<int> today = TodaysLeagueFixtures();
+    ASSERT_EQ(today.size(), 3u * 2u * 10u);
+    // A player suspended for today's kind misses it and has served his match after it.
+    const int suspended = 5;
+    gd.players[suspended].suspension[ckNationalLeague] = 1;
+    gd.match_strengths.clear();
+    PrepareComputerLineups();
+    ChooseComputerLineup(gd.game_state.human_clubs[0]);
+    std::vector<Money> cash_before;
+    for (const t_team& t : gd.teams) cash_before.push_back(t.cash);
+
+    PlayWholeMatchDay();
+
+    EXPECT_EQ(gd.players[suspended].suspension[ckNationalLeague], 0);
+    EXPECT_EQ(gd.match_archive.size(), today.size());
+    for (const t_archived_match& a : gd.match_archive)
+        for (const auto& side : a.lineup)
+            for (int p : side) EXPECT_NE(p, suspended);
+    for (const t_match_event& e : gd.match_event_archive)
+        if (e.kind == meCard && e.value > 1) {
+            EXPECT_GT(gd.players[e.player].suspension[ckNationalLeague], 0);
+        }
+    std::multiset<int> archived_homes;
+    for (const t_archived_match& a : gd.match_archive) archived_homes.insert(a.team[0]);
+    for (int f : today) {
+        const t_fixture& fx = gd.fixtures[f];
+        EXPECT_TRUE(fx.played);
+        EXPECT_EQ(archived_homes.count(fx.home), 1u) << "fixture " << f;
+        EXPECT_GT(fx.attendance, 0);
+        EXPECT_EQ(gd.teams[fx.home].alltime_record[0].goals_for, fx.home_goals);
+    }
+    for (std::size_t c = 0; c < gd.league_configs.size(); ++c) {
+        int goals_for = 0, goals_against = 0;
+        for (const auto& division : gd.league_configs[c].division_clubs)
+            for (int team : division) {
+                if (team < 0) continue;
+                const t_team& t = gd.teams[team];
+                const int k = ckNationalLeague;
+                EXPECT_EQ(t.played[k], 1);
+                EXPECT_EQ(t.points[k], 3 * t.wins[k] + (t.played[k] - t.wins[k] - t.losses[k]));
+                goals_for += t.goals_for[k];
+                goals_against += t.goals_against[k];
+            }
+        EXPECT_EQ(goals_for, goals_against);
+    }
+    // Gate money went to the home clubs: cash moved by the gate of each fixture (no Sunday wages
+    // unless today is a Sunday, then wages and interest as booked in the finances).
+    for (int f : today) {
+        const t_fixture& fx = gd.fixtures[f];
+        const t_finance& fin = gd.finances[fx.home];
+        EXPECT_EQ(fin.gate_receipts, fx.gate_income);
+        EXPECT_EQ(gd.teams[fx.home].cash - cash_before[fx.home],
+                  MoneyFromUnits(fx.gate_income - fin.wages_paid - fin.loan_interest));
+    }
+    EXPECT_EQ(gd.game_state.league_round, 2);
+    EXPECT_EQ(gd.result_history.size(), today.size());
+    EXPECT_EQ(gd.round_best_elevens.size(), 3u * 2u);
+    for (const t_player& p : gd.players) EXPECT_EQ(p.played_match, 0);
+}
+
+TEST(MatchDay, TheSameSeedPlaysTheSameDay) {
+    auto play = [] {
+        SeedRandom(77);
+        BuildLeagueWorld(1, 1);
+        PlayWholeMatchDay();
+        std::vector<int> goals;
+        for (const t_fixture& f : Game().fixtures)
+            if (f.played) goals.push_back(f.home_goals * 100 + f.away_goals);
+        return goals;
+    };
+    EXPECT_EQ(play(), play());
+}
+
+TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
+    SeedRandom(5);
+    BuildLeagueWorld(2, 1, 1);  // the human club plays in league 0
+    GameData& gd = Game();
+    gd.league_configs[1].show_matches = 0;
+    TestClock clock;
+    AutomaticDecisions decisions;
+    struct View : MatchDayView {
+        void GroupStarted(const std::string& heading, bool shown) override {
+            headings.push_back(heading);
+            EXPECT_TRUE(shown);
+        }
+        void ClockTicked(int) override { ++ticks; }
+        void DayFinished() override { finished = true; }
+        std::vector<std::string> headings;
+        int ticks = 0;
+        bool finished = false;
+    } view;
+    MatchDay day(clock, decisions, &view);
+    day.Begin();
+    ASSERT_TRUE(clock.running);
+    EXPECT_EQ(clock.interval, gd.game_state.match_delay);
+    ASSERT_EQ(view.headings.size(), 1u);
+    EXPECT_EQ(view.headings[0], "Campeonato Brasileiro - 1º turno - 1ª rodada");
+    EXPECT_EQ(gd.match_day_group, 0);
+    day.SetSpeedKey(6);
+    EXPECT_EQ(gd.game_state.match_delay, 50);
+    EXPECT_EQ(clock.interval, 50);
+    while (clock.running) day.OnClockFired();
+    EXPECT_TRUE(view.finished);
+    EXPECT_TRUE(day.finished());
+    EXPECT_EQ(view.ticks, 190);
+    EXPECT_EQ(gd.match_archive.size(), 20u);
+    EXPECT_EQ(gd.results_heading, "Campeonato Irlanda do Norte - 1º turno - 1ª rodada")
+        << "the other league is played at once after the shown one";
+}
+
+TEST(MatchDay, AFiringDuringATickIsDropped) {
+    SeedRandom(9);
+    BuildLeagueWorld(1, 1, 1);
+    TestClock clock;
+    AutomaticDecisions decisions;
+    struct View : MatchDayView {
+        void EventHappened(int) override {
+            clock->Start(1);  // a window opened inside the tick enabled the clock again
+            day->OnClockFired();
+            ++events;
+        }
+        MatchDay* day = nullptr;
+        TestClock* clock = nullptr;
+        int events = 0;
+    } view;
+    MatchDay day(clock, decisions, &view);
+    view.day = &day;
+    view.clock = &clock;
+    day.Begin();
+    for (int i = 0; i < 60; ++i) day.OnClockFired();
+    EXPECT_GT(view.events, 0);
+    EXPECT_EQ(Game().clock_tick, 60);
+    EXPECT_EQ(Game().day_matches[1].tick, 60);
+}
+
+TEST(MatchDay, QuickGroupsKeepTheIrregularLineupTest) {
+    SeedRandom(3);
+    BuildLeagueWorld(1, 1);
+    GameData& gd = Game();
+    for (t_match_strength& s : gd.match_strengths) s.irregular_lineup = 1;
+    // Without released goals every goal comes from an event of the engine.
+    PlayWholeMatchDay();
+    std::map<int, int> goals_by_team;
+    for (const t_match_event& e : gd.match_event_archive)
+        if (IsGoalEvent(e.kind)) ++goals_by_team[e.team];
+    for (const t_archived_match& a : gd.match_archive) {
+        EXPECT_EQ(a.goals[0] + a.goals[1], goals_by_team[a.team[0]] + goals_by_team[a.team[1]]);
+    }
+}
+
+}  // namespace
+}  // namespace kv
