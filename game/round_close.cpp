@@ -156,13 +156,12 @@ RoundCloseResult NextTurnOrMatchDay(GameData& data, GameWindows& windows, bool h
 
 }  // namespace
 
-bool LeagueSeasonOver(const GameData&) {
-    return false;
+bool LeagueSeasonOver(const GameData& data) {
+    return data.league_season_over != 0;
 }
 
 void SetLeagueSeasonOver(GameData& data, bool over) {
-    (void)data;
-    (void)over;
+    data.league_season_over = over ? 1 : 0;
 }
 
 bool HumanPlaysNextDay(const GameData& data, int kind) {
