@@ -48,6 +48,8 @@ void SetUpFixtures(int kind, Wanted wanted) {
     for (int f = 0; f < static_cast<int>(gd.fixtures.size()); ++f) {
         const t_fixture& fx = gd.fixtures[f];
         if (fx.kind != kind || !IsFixtureOfToday(f) || !wanted(fx)) continue;
+        // A cup tie not drawn yet has nobody to play it.
+        if (!TeamAt(fx.home) || !TeamAt(fx.away)) continue;
         if (!SetUpDayMatch(row + 1, kind, fx.home, fx.away, f)) break;
         ++row;
         FillGate(row, kind);
