@@ -148,6 +148,35 @@ TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
         << "the other league is played at once after the shown one";
 }
 
+TEST(MatchDay, TheHumanCoachRearrangesHisTeamAtHalfTimeWhenTheOptionAsks) {
+    struct Coach : AutomaticDecisions {
+        void ChangeLineup(int match, int side) override {
+            calls.push_back({match, side, Game().clock_tick});
+        }
+        struct Call {
+            int match, side, tick;
+        };
+        std::vector<Call> calls;
+    };
+    for (const bool option : {false, true}) {
+        SeedRandom(12);
+        BuildLeagueWorld(1, 1, 1);
+        GameData& gd = Game();
+        gd.game_state.halftime_window = option ? 1 : 0;
+        const int human = gd.game_state.human_clubs[0];
+        Coach coach;
+        PlayWholeMatchDay(coach);
+        int half_time_calls = 0;
+        for (const Coach::Call& c : coach.calls) {
+            if (c.tick != 92) continue;
+            ++half_time_calls;
+            const jogos& m = gd.day_matches[c.match];
+            EXPECT_EQ(m.team[c.side - 1], human);
+        }
+        EXPECT_EQ(half_time_calls, option ? 1 : 0);
+    }
+}
+
 TEST(MatchDay, AFiringDuringATickIsDropped) {
     SeedRandom(9);
     BuildLeagueWorld(1, 1, 1);
@@ -186,6 +215,68 @@ TEST(MatchDay, QuickGroupsKeepTheIrregularLineupTest) {
     for (const t_archived_match& a : gd.match_archive) {
         EXPECT_EQ(a.goals[0] + a.goals[1], goals_by_team[a.team[0]] + goals_by_team[a.team[1]]);
     }
+}
+
+
+struct Counters {
+    int phase, round, leg;
+    bool operator==(const Counters&) const = default;
+};
+
+// Plays match days with nothing to play: only the counters of the kind move, once a day.
+std::vector<Counters> CountersAfterDays(int kind, Counters start, int days) {
+    testing::StartMatchDay();
+    t_game_state& gs = Game().game_state;
+    gs.match_kind = kind;
+    gs.league_format = 2;
+    int* phase = kind == ckContinentalCup ? &gs.continental_cup_phase
+                 : kind == ckSecondContinentalCup ? &gs.second_cup_phase
+                 : kind == ckNationalLeague ? &gs.league_turn
+                 : kind == ckStateChampionship ? &gs.state_league_phase
+                                               : &gs.national_cup_match_round;
+    int* round = kind == ckContinentalCup ? &gs.continental_cup_round
+                 : kind == ckSecondContinentalCup ? &gs.second_cup_round
+                 : kind == ckNationalLeague ? &gs.league_round
+                 : kind == ckStateChampionship ? &gs.state_league_round
+                                               : &gs.national_cup_round;
+    int* leg = kind == ckContinentalCup ? &gs.continental_cup_leg
+               : kind == ckSecondContinentalCup ? &gs.second_cup_leg
+                                                : &gs.national_cup_leg;
+    *phase = start.phase;
+    *round = start.round;
+    *leg = start.leg;
+    std::vector<Counters> seen;
+    for (int d = 0; d < days; ++d) {
+        PlayWholeMatchDay();
+        seen.push_back({*phase, *round, *leg});
+    }
+    return seen;
+}
+
+TEST(MatchDay, EachKindMovesItsRoundAndLegOnceADay) {
+    EXPECT_EQ(CountersAfterDays(ckSecondContinentalCup, {1, 1, 1}, 10),
+              (std::vector<Counters>{{1, 2, 2}, {1, 3, 1}, {2, 1, 2}, {2, 2, 1}, {2, 3, 2},
+                                     {2, 4, 1}, {2, 4, 2}, {2, 5, 1}, {2, 5, 2}, {2, 6, 1}}));
+    EXPECT_EQ(CountersAfterDays(ckContinentalCup, {1, 2, 1}, 5),
+              (std::vector<Counters>{{1, 3, 1}, {2, 1, 1}, {2, 2, 1}, {2, 3, 1}, {2, 4, 1}}));
+    EXPECT_EQ(CountersAfterDays(ckContinentalCup, {2, 4, 1}, 3),
+              (std::vector<Counters>{{2, 4, 2}, {2, 5, 1}, {2, 5, 2}}));
+    EXPECT_EQ(CountersAfterDays(ckNationalCup, {0, 4, 1}, 3),
+              (std::vector<Counters>{{0, 4, 2}, {0, 5, 1}, {0, 5, 2}}));
+    EXPECT_EQ(CountersAfterDays(ckStateChampionship, {1, 5, 0}, 2),
+              (std::vector<Counters>{{2, 1, 0}, {2, 2, 0}}));
+    EXPECT_EQ(CountersAfterDays(ckNationalLeague, {1, 19, 0}, 1), (std::vector<Counters>{{2, 1, 0}}));
+    EXPECT_EQ(CountersAfterDays(ckNationalLeague, {2, 19, 0}, 1), (std::vector<Counters>{{2, 20, 0}}));
+    EXPECT_TRUE(Game().league_season_over);
+}
+
+TEST(MatchDay, ASouthAmericanSecondCupDayWithoutItsFixturesIsNotedForTheResults) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    gd.game_state.match_kind = ckSecondContinentalCup;
+    gd.game_state.second_cup_phase = gd.game_state.second_cup_round = gd.game_state.second_cup_leg = 1;
+    PlayWholeMatchDay();
+    EXPECT_EQ(gd.south_second_cup_played, 0);
 }
 
 }  // namespace
