@@ -531,8 +531,10 @@ void Screen::Forget(Control& c) {
     if (IsInside(c, drag_.source)) drag_ = {};
     if (IsInside(c, drag_.target)) drag_.target = nullptr, drag_.accepted = false;
     if (active_form_ == &c) active_form_ = nullptr;
-    for (Form* f : forms_)
+    for (Form* f : forms_) {
         if (IsInside(c, f->active_control_) && f != &c) f->active_control_ = nullptr;
+        if (f->owner_form == &c) f->owner_form = nullptr;
+    }
     std::erase(pending_delete_, &c);
 }
 
