@@ -1,5 +1,6 @@
 #include "ui/markup/markup_links.h"
 
+#include "platform/window/shell.h"
 #include "ui/markup/markup_text.h"
 
 namespace kv {
@@ -12,7 +13,9 @@ bool IsWebAddress(std::string_view target) {
 }
 
 std::function<void(const std::string& address)>& MarkupOpenAddressHook() {
-    static std::function<void(const std::string&)> hook;
+    static std::function<void(const std::string&)> hook = [](const std::string& address) {
+        OpenUrl(address);  // a browser that fails to start is ignored, as the game expects
+    };
     return hook;
 }
 

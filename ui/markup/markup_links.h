@@ -11,7 +11,7 @@ namespace kv {
 // "http://" or "https://" at the start, in any letter case.
 bool IsWebAddress(std::string_view target);
 
-// What opens an address in the browser; the platform sets it, tests replace it.
+// What opens an address in the browser: the desktop's opener unless a test replaces it.
 std::function<void(const std::string& address)>& MarkupOpenAddressHook();
 
 // Hands a web address to the hook; anything else is refused. True when handed on.
