@@ -516,6 +516,7 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) 
 
     SwapInGame(*setup.world);
     setup.world->Reset();
+    setup.scan = {};
     GameData& data = Game();
     t_game_state& gs = data.game_state;
     gs.midseason_revaluation_done = 0;

@@ -33,7 +33,7 @@ struct NewGameOutcome {
 
 // Builds the game the setup prepared from the club and national-team files of `teams_folder`
 // and makes it the running game. The options come from the options file (LoadOptions).
-// The setup is used up either way.
+// On success the setup is used up; on failure it is left as it was.
 NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder);
 
 // The pieces of the build, in the order BuildNewGame runs them; each works on `data`, which

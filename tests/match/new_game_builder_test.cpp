@@ -319,6 +319,11 @@ TEST_F(SmallGame, NationalTeamFilesAreReadOnlyForATournament) {
         test::ExpectNewGameInvariants(game);
         EXPECT_EQ(game.national_team_list.size(), tournaments ? 3u : 0u);
         EXPECT_EQ(game.game_state.background_club_count, 3);
+        // Three national teams cannot fill a world cup: it is switched off before the calendar
+        // and the registry are made, so neither keeps a world cup day or id.
+        EXPECT_EQ(game.game_state.world_cup_on, 0);
+        for (const t_calendar_day& day : game.calendar) EXPECT_NE(day.day_type, ckWorldCup);
+        for (const t_competition& c : game.competitions) EXPECT_NE(c.kind, ckWorldCup);
         for (const t_national_team_entry& entry : game.national_team_list) {
             const t_team& team = game.teams[entry.team];
             EXPECT_EQ(team.country, entry.country);

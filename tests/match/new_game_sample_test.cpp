@@ -135,6 +135,21 @@ TEST_F(SampleGame, OneMissingClubOfTheFixedGroupsFallsBackToTheDraw) {
             EXPECT_EQ(game.teams[team].in_continental_cup, 1);
             drawn.push_back(team);
         }
+    // The draw ranks the background clubs by the level their files give them.
+    for (const int country : {42, 46, 60, 150}) {
+        int lowest_in = 99, highest_out = 0;
+        for (int t = game.game_state.league_club_count;
+             t < game.game_state.league_club_count + game.game_state.background_club_count; ++t) {
+            const t_team& team = game.teams[t];
+            if (team.country != country) continue;
+            if (std::find(drawn.begin(), drawn.end(), t) != drawn.end())
+                lowest_in = std::min(lowest_in, team.level);
+            else
+                highest_out = std::max(highest_out, team.level);
+        }
+        EXPECT_LT(lowest_in, 99) << country;
+        EXPECT_GE(lowest_in, highest_out) << country;
+    }
     std::sort(drawn.begin(), drawn.end());
     EXPECT_EQ(std::unique(drawn.begin(), drawn.end()), drawn.end());
 }
