@@ -1,16 +1,25 @@
 #include "match/match_day_helpers.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 #include "core/random.h"
 #include "core/record_sort.h"
+#include "core/table_index.h"
 #include "core/text_tables.h"
 #include "match/match_tables.h"
 #include "match/position_codes.h"
 
 namespace kv {
 namespace {
+
+struct RatingTotalKey {
+    std::uint64_t operator()(const t_rating_total& t) const { return PairKey(t.player, t.competition); }
+};
+
+// A match day adds thousands of ratings to a table of tens of thousands of totals.
+TableIndex<t_rating_total, RatingTotalKey> rating_totals_index(TableIndex<t_rating_total, RatingTotalKey>::Keep::kFirst);
 
 struct RefereeDraw {
     std::int32_t number;
@@ -74,15 +83,25 @@ bool FitsRatingCode(int player, int code) {
 void AddPlayerRating(int player, int competition, int code, float rating) {
     if (!FitsRatingCode(player, code)) return;
     auto& totals = Game().rating_totals;
-    bool found = false;
-    for (t_rating_total& t : totals) {
-        if (t.player == player && t.competition == competition) {
-            t.rating_sum += rating;
-            t.rating_count += 1;
-            found = true;
-        }
+    const int at = rating_totals_index.Find(totals, PairKey(player, competition));
+    // A pair that stands twice (only in a damaged saved game) has every copy counted.
+    const bool linear = rating_totals_index.has_duplicates();
+    if (at >= 0 && !linear) {
+        totals[static_cast<std::size_t>(at)].rating_sum += rating;
+        totals[static_cast<std::size_t>(at)].rating_count += 1;
+        return;
     }
-    if (found) return;
+    if (linear) {
+        bool found = false;
+        for (t_rating_total& t : totals) {
+            if (t.player == player && t.competition == competition) {
+                t.rating_sum += rating;
+                t.rating_count += 1;
+                found = true;
+            }
+        }
+        if (found) return;
+    }
     const t_player& p = *PlayerAt(player);
     int group = RatingGroupOf(code);
     // A holding player in an attacking midfield slot rates as a holding midfielder; a midfielder
@@ -97,6 +116,7 @@ void AddPlayerRating(int player, int competition, int code, float rating) {
     t.rating_count = 1;
     t.group = group;
     totals.push_back(t);
+    rating_totals_index.Appended(totals);
 }
 
 std::string FormationText(int strength) {

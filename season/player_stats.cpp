@@ -6,9 +6,9 @@
 #include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/random.h"
+#include "core/table_index.h"
 #include "season/human_involvement.h"
 #include "season/news.h"
-#include "season/season_lines.h"
 
 namespace kv {
 namespace {
@@ -26,15 +26,26 @@ PlayerEvent EventOfKey(std::string_view key) {
 
 constexpr int kResistance = 12;  // the characteristic "Resistência"
 
+struct TallyKey {
+    std::uint64_t operator()(const t_competition_tally& t) const { return PairKey(t.player, t.competition); }
+};
+using TallyIndex = TableIndex<t_competition_tally, TallyKey>;
+
+// A match day counts thousands of goals and games into tables of tens of thousands of lines.
+TallyIndex goals_index(TallyIndex::Keep::kFirst);
+TallyIndex appearances_index(TallyIndex::Keep::kFirst);
+
 // The entry keeps the club of the player's first goal or match in the competition, even
 // after a transfer.
-void CountTally(std::vector<t_competition_tally>& tallies, int player, int club, int competition) {
-    for (t_competition_tally& t : tallies)
-        if (t.player == player && t.competition == competition) {
-            ++t.count;
-            return;
-        }
+void CountTally(std::vector<t_competition_tally>& tallies, TallyIndex& index, int player, int club,
+                int competition) {
+    const int at = index.Find(tallies, PairKey(player, competition));
+    if (at >= 0) {
+        ++tallies[static_cast<std::size_t>(at)].count;
+        return;
+    }
     tallies.push_back({player, 1, competition, club});
+    index.Appended(tallies);
 }
 
 std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
@@ -52,12 +63,19 @@ std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
     }
 }
 
+struct SeasonLineKey {
+    std::uint64_t operator()(const t_player_season& l) const { return PairKey(l.player, l.club); }
+};
+
+// The newest line of a player at a club; lines are appended season by season, so when that
+// line is of an older season the current season has none.
+TableIndex<t_player_season, SeasonLineKey> season_lines_index(TableIndex<t_player_season, SeasonLineKey>::Keep::kLast);
+
 void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     const int season = data.game_state.season;
-    if (t_player_season* line = FindCurrentSeasonLine(
-            data.player_seasons, season,
-            [&](const t_player_season& l) { return l.player == player && l.club == club; })) {
-        ++SeasonCounter(*line, event);
+    const int at = season_lines_index.Find(data.player_seasons, PairKey(player, club));
+    if (at >= 0 && data.player_seasons[static_cast<std::size_t>(at)].season == season) {
+        ++SeasonCounter(data.player_seasons[static_cast<std::size_t>(at)], event);
         return;
     }
     t_player_season& line = data.player_seasons.emplace_back();
@@ -65,6 +83,7 @@ void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     line.season = season;
     line.club = club;
     SeasonCounter(line, event) = 1;
+    season_lines_index.Appended(data.player_seasons);
 }
 
 // Entry k of a player's per-kind arrays, or null when today's kind names none.
@@ -137,9 +156,9 @@ void RecordPlayerEvent(GameData& data, int player, int club, int competition,
 
     if (event == PlayerEvent::kGoal) {
         ++p.match_goals;
-        CountTally(data.season_goals, player, club, competition);
+        CountTally(data.season_goals, goals_index, player, club, competition);
     }
-    if (event == PlayerEvent::kGame) CountTally(data.season_appearances, player, club, competition);
+    if (event == PlayerEvent::kGame) CountTally(data.season_appearances, appearances_index, player, club, competition);
     CountSeasonLine(data, player, club, event);
 
     switch (event) {

@@ -192,3 +192,37 @@ TEST(Ratings, TheTopScorerIsTheOneWithFewerGamesAndHisClubIsPaid) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(Ratings, SeasonTotalsFollowTheTableWhateverReplacedIt) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int team = AddTeam();
+    const int p = AddPlayer(team, {3, 60, 0, 1});
+    AddPlayerRating(p, 7, 15, 6.0f);
+    AddPlayerRating(p, 7, 15, 8.0f);
+    ASSERT_EQ(gd.rating_totals.size(), 1u);
+    EXPECT_EQ(gd.rating_totals[0].rating_sum, 14.0f);
+
+    // A new season empties the table; a loaded game brings a table of its own.
+    gd.rating_totals.clear();
+    AddPlayerRating(p, 7, 15, 5.0f);
+    ASSERT_EQ(gd.rating_totals.size(), 1u);
+    EXPECT_EQ(gd.rating_totals[0].rating_count, 1.0f);
+    std::vector<t_rating_total> loaded(3);
+    loaded[0] = {p, team, 9, 1.0f, 1.0f, 3};
+    loaded[1] = {p, team, 7, 2.0f, 1.0f, 3};
+    loaded[2] = {p, team, 7, 3.0f, 1.0f, 3};  // a damaged file holding the pair twice
+    gd.rating_totals = loaded;
+    AddPlayerRating(p, 7, 15, 4.0f);
+    ASSERT_EQ(gd.rating_totals.size(), 3u);
+    EXPECT_EQ(gd.rating_totals[1].rating_sum, 6.0f);
+    EXPECT_EQ(gd.rating_totals[2].rating_sum, 7.0f);
+    AddPlayerRating(p, 9, 15, 4.0f);
+    EXPECT_EQ(gd.rating_totals[0].rating_sum, 5.0f);
+}
+
+}  // namespace
+}  // namespace kv
