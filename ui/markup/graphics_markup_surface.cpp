@@ -4,6 +4,7 @@
 #include "platform/gfx/text_layout.h"
 #include "ui/markup/canvas_markup_surface.h"
 #include "ui/markup/encoded_picture.h"
+#include "ui/markup/ui_gdip_picture.h"
 
 namespace kv {
 namespace {
@@ -66,6 +67,11 @@ void GraphicsMarkupSurface::DrawFocusRect(const Rect& rect) {
 
 void GraphicsMarkupSurface::DrawPicture(const EncodedPicture& picture, const Rect& rect) {
     if (picture.Empty()) return;
+    // Container pictures draw themselves: bitmaps keyed by their corner colour.
+    if (const auto* own = dynamic_cast<const TUiGDIPPicture*>(&picture); own && graphics_.Native()) {
+        own->DrawOnGraphics(*graphics_.Native(), rect);
+        return;
+    }
     auto [it, added] = decoded_.try_emplace(&picture);
     if (added) picture.Decode(it->second);
     if (it->second.empty() || !graphics_.Native()) return;

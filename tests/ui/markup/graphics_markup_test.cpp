@@ -235,5 +235,40 @@ TEST(GraphicsMarkup, DrawsOnTheObjectLayer) {
               "http://x");
 }
 
+TEST(GraphicsMarkup, ContainerPicturesDrawAtTheirOwnSizeAtTabs) {
+    Picture red(6, 6);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 6; ++x) red.SetPixelARGB(x, y, 0xFFFF0000);
+    TGDIPPictureContainer container;
+    auto& item = container.Add();
+    item.Name = "i_gol";
+    item.picture.LoadFromBytes(red.SaveToPngMemory());
+
+    auto bitmap = TGPBitmap::CreateFromScan0(200, 30);
+    auto g = TGPGraphics::CreateFromImage(bitmap.get());
+    g->GraphicsClear(0xFFFFFFFF);
+    Font font;
+    font.name = "Arial";
+    font.size = 8;
+    font.color = clBlack;
+    MarkupOptions o;
+    o.bounds = {0, 0, 200, 30};
+    o.picture_container = &container;
+    DrawMarkupGP(*g, font, R"(<IND x="5">Ano <IND x="80"><IMG src="i_gol" width="20">)", o);
+    int left = -1, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            if (bitmap->Native()->PixelARGB(x, y) != 0xFFFF0000u) continue;
+            if (left < 0 || x < left) left = x;
+            right = std::max(right, x);
+            if (top < 0) top = y;
+            bottom = y;
+        }
+    }
+    EXPECT_EQ(left, 81);  // the tab, one pixel in like every line
+    EXPECT_EQ(right - left + 1, 6) << "a single WIDTH is ignored";
+    EXPECT_EQ(bottom - top + 1, 6);
+}
+
 }  // namespace
 }  // namespace kv

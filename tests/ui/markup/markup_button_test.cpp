@@ -3,6 +3,7 @@
 #include "platform/window/panel.h"
 #include "platform/window/test_driver.h"
 #include "ui/markup/markup_check_box.h"
+#include "ui/markup/markup_label.h"
 #include "ui/markup/markup_links.h"
 #include "ui/markup/markup_radio_button.h"
 
@@ -124,6 +125,30 @@ TEST(MarkupCheckBox, AnchorsAnswerOnlyOnceTheBoxHasTheFocus) {
 
     w.d.MoveTo(w.box, {3, 10});
     EXPECT_EQ(w.box.cursor, crDefault);
+}
+
+TEST(MarkupCheckBox, AcceleratorsAndReturnAsTab) {
+    Window w;
+    w.box.SetCaption("<B>&Aceito</B> as regras");
+    auto& label = w.form.Add<TMarkupLabel>("labnome");
+    label.SetHTMLText("<I>&Nome</I>");
+    label.focus_control = &w.other;
+
+    w.d.Press('A', ssAlt);
+    EXPECT_TRUE(w.box.Checked());
+    EXPECT_EQ(w.clicks, 1);
+    EXPECT_TRUE(w.box.Focused());
+
+    w.d.Press('N', ssAlt);  // the label hands its accelerator to its focus control
+    EXPECT_TRUE(w.other.Focused());
+    EXPECT_FALSE(w.other.Checked());
+
+    w.box.SetFocus();
+    w.box.return_is_tab = true;
+    w.d.Press(VK_RETURN);
+    EXPECT_TRUE(w.other.Focused());
+    EXPECT_TRUE(w.box.Checked());  // Return moved on without toggling
+    EXPECT_EQ(w.clicks, 1);
 }
 
 TEST(MarkupCheckBox, DisabledCaptionIsDrawnOnceWithoutItsShadow) {
