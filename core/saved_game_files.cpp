@@ -37,7 +37,10 @@ std::vector<std::string> ListSavedGames() {
 }
 
 bool DeleteSavedGame(std::string_view file_name) {
-    if (!IsAcceptableSaveName(file_name)) return false;
+    // Only a file of the folder itself: the name comes from its list.
+    if (file_name.find_first_of("/\\") != std::string_view::npos || file_name == "." ||
+        file_name == "..")
+        return false;
     const std::string path = SavedGamePath(file_name);
     return FileExists(path) && ::unlink(ResolvePath(path).c_str()) == 0;
 }

@@ -195,6 +195,8 @@ TEST_F(SaveGameTest, SavedGamesLoadBackFromTheFolder) {
     ASSERT_TRUE(SaveGameToFile(folder_.sav("volta.s14")));
     EXPECT_TRUE(FileBytes(folder_.sav("volta.s14")) == saved);
 
+    std::ofstream(folder_.sav("de fora..s14")) << "a name the game would not give";
+    EXPECT_TRUE(DeleteSavedGame("de fora..s14"));
     EXPECT_TRUE(DeleteSavedGame("ida.s14"));
     EXPECT_FALSE(DeleteSavedGame("ida.s14"));
     EXPECT_FALSE(DeleteSavedGame("../sav/volta.s14"));

@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <vector>
@@ -136,11 +138,20 @@ class SavedGameTest : public ::testing::Test {
     std::string running_;
 };
 
+// Real saves for the loader's fuzzer to start from.
+void KeepAsFuzzSeed(const std::string& bytes, const std::string& name) {
+    const std::filesystem::path dir =
+        std::filesystem::path(KORVANEL_TEST_OUTPUT_DIR) / "saved_game_seeds";
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+}
+
 TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {
     for (const bool second_season : {false, true}) {
         GameData world;
         FillWorld(world, second_season);
         const std::string saved = WriteSavedGame(world);
+        KeepAsFuzzSeed(saved, second_season ? "second_season.s14" : "new_game.s14");
         const LoadOutcome out = LoadGameFromBytes(saved, "jogo.s14");
         ASSERT_TRUE(out.loaded) << out.message;
         EXPECT_TRUE(WriteSavedGame(Game()) == saved) << "second season " << second_season;

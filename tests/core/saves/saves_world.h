@@ -64,9 +64,13 @@ inline constexpr int kWorldTeams = kWorldClubs + kWorldBackground + 4;
 inline constexpr int kWorldPlayers = 240;
 
 // A game in its first days (season 1, nothing archived yet) or in its second season (every
-// history and archive table filled).
-inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7) {
+// history and archive table filled); `scale` multiplies every table, for the benchmarks.
+inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int scale = 1) {
     std::mt19937 rng(seed);
+    const int clubs = kWorldClubs * scale;
+    const int background = kWorldBackground * scale;
+    const int teams = clubs + background + 4;
+    const int players = kWorldPlayers * scale;
     g.Reset();
     std::vector<t_game_state> state(1);
     FillTable(state, 1, rng);
@@ -79,47 +83,47 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7) {
     s.league_round = 7;
     s.league_turn = 1;
     s.league_format = 2;
-    s.league_club_count = kWorldClubs;
-    s.background_club_count = kWorldBackground;
+    s.league_club_count = clubs;
+    s.background_club_count = background;
     s.user_club = 3;
-    s.national_team = kWorldTeams - 2;
+    s.national_team = teams - 2;
     s.save_name.set("jogo.s14");
 
-    FillTable(g.players, kWorldPlayers, rng);
+    FillTable(g.players, players, rng);
     g.players[0].team = -1;
-    for (int i = 1; i < kWorldPlayers; ++i) {
-        g.players[i].team = i % kWorldTeams;
+    for (int i = 1; i < players; ++i) {
+        g.players[i].team = i % teams;
         g.players[i].position = i % 5;
     }
-    FillTable(g.teams, kWorldTeams, rng);
-    for (int i = 0; i < kWorldTeams; ++i) {
+    FillTable(g.teams, teams, rng);
+    for (int i = 0; i < teams; ++i) {
         g.teams[i].coach = i;
-        g.teams[i].captain = (i * 7) % kWorldPlayers;
-        g.teams[i].division = i < kWorldClubs ? 1 + i / 10 : 0;
+        g.teams[i].captain = (i * 7) % players;
+        g.teams[i].division = i < clubs ? 1 + i % 2 : 0;
         g.teams[i].name.set("Clube " + std::to_string(i));
     }
-    FillTable(g.coaches, kWorldTeams + 6, rng);
-    for (int i = 0; i < kWorldTeams; ++i) g.coaches[i].club = i;
-    FillTable(g.finances, kWorldClubs + kWorldBackground, rng);
+    FillTable(g.coaches, teams + 6, rng);
+    for (int i = 0; i < teams; ++i) g.coaches[i].club = i;
+    FillTable(g.finances, clubs + background, rng);
     FillTable(g.national_team_list, 4, rng);
-    for (int i = 0; i < 4; ++i) g.national_team_list[i].team = kWorldClubs + kWorldBackground + i;
+    for (int i = 0; i < 4; ++i) g.national_team_list[i].team = clubs + background + i;
     for (int d = 0; d < kTicketPriceRows; ++d)
         for (int k = 0; k < kStadiumSectors; ++k) g.ticket_prices[d][k] = 10 * d + k + 5;
     FillFixed(g.national_tournament_bracket, rng);
     FillFixed(g.club_world_cup_bracket, rng);
     FillFixed(g.state_leagues, rng);
-    FillTable(g.competitions, 8, rng);
-    FillTable(g.league_configs, 1, rng);
+    FillTable(g.competitions, 8 * scale, rng);
+    FillTable(g.league_configs, scale, rng);
     g.league_configs[0].division_count = 2;
     g.league_configs[0].country = 29;
-    FillTable(g.fixtures, 60, rng);
+    FillTable(g.fixtures, 60 * scale, rng);
     FillTable(g.friendlies, 3, rng);
-    FillTable(g.inbox, 5, rng);
+    FillTable(g.inbox, 5 * scale, rng);
     FillTable(g.default_lineups, 2, rng);
     FillTable(g.saved_tactics, 2, rng);
     FillTable(g.coach_appointment_log, 3, rng);
 
-    const int n = second_season ? 6 : 0;
+    const int n = second_season ? 6 * scale : 0;
     FillTable(g.result_history, 4 * n, rng);
     FillTable(g.match_archive, 2 * n, rng);
     FillTable(g.callups, n, rng);
