@@ -13,27 +13,10 @@
 #include "core/picture_paths.h"
 #include "platform/sound/sound_effects.h"
 #include "platform/sound/sound_output.h"
+#include "tests/fixtures/tiny_wav.h"
 
 namespace kv {
 namespace {
-
-// A real sound file: a few samples of 16-bit mono PCM.
-std::string TinyWav() {
-    std::string w = "RIFF";
-    const auto le = [&w](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i) w.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-    };
-    le(36 + 8, 4);
-    w += "WAVEfmt ";
-    for (auto [v, n] :
-         {std::pair{16u, 4}, {1u, 2}, {1u, 2}, {22050u, 4}, {44100u, 4}, {2u, 2}, {16u, 2}}) {
-        le(v, n);
-    }
-    w += "data";
-    le(8, 4);
-    for (std::uint32_t s : {0u, 1000u, 0xFC18u, 0u}) le(s, 2);
-    return w;
-}
 
 class SoundEffectsTest : public ::testing::Test {
   protected:

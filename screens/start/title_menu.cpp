@@ -1,0 +1,10 @@
+#include "screens/start/title_menu.h"
+
+namespace kv {
+
+TitleMenuWindows& TitleMenu() {
+    static TitleMenuWindows windows;
+    return windows;
+}
+
+}  // namespace kv
