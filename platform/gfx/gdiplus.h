@@ -25,7 +25,7 @@ namespace kv {
 
 class Canvas;
 
-enum GpStatus : int {
+enum class GpStatus : int {
     Ok = 0,
     GenericError = 1,
     InvalidParameter = 2,
@@ -100,13 +100,13 @@ class TGdiplusBase {
 
   protected:
     GpStatus Created(GpStatus s) { return last_status_ = s; }
-    GpStatus Keep(GpStatus s) {
-        if (s != Ok) last_status_ = s;
+    GpStatus Keep(GpStatus s) const {
+        if (s != GpStatus::Ok) last_status_ = s;
         return s;
     }
 
   private:
-    GpStatus last_status_ = Ok;
+    mutable GpStatus last_status_ = GpStatus::Ok;  // a failed query is recorded too
 };
 
 class TGPPen : public TGdiplusBase {

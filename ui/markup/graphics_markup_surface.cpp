@@ -68,7 +68,8 @@ void GraphicsMarkupSurface::DrawFocusRect(const Rect& rect) {
 void GraphicsMarkupSurface::DrawPicture(const EncodedPicture& picture, const Rect& rect) {
     if (picture.Empty()) return;
     // Container pictures draw themselves: bitmaps keyed by their corner colour.
-    if (const auto* own = dynamic_cast<const TUiGDIPPicture*>(&picture); own && graphics_.Native()) {
+    if (const auto* own = dynamic_cast<const TUiGDIPPicture*>(&picture);
+        own && graphics_.Native()) {
         own->DrawOnGraphics(*graphics_.Native(), rect);
         return;
     }

@@ -40,15 +40,17 @@ int TCustomMarkupButton::BoxX(int left_x, int right_x) const {
 
 int TCustomMarkupButton::BoxY(int top, int center, int bottom) const {
     switch (button_vert_align_) {
-        case tlCenter: return center;
-        case tlBottom: return bottom;
-        default: return top;
+        case tlCenter:
+            return center;
+        case tlBottom:
+            return bottom;
+        default:
+            return top;
     }
 }
 
-void TCustomMarkupButton::DrawBoxPicture(Canvas& canvas, std::string_view family,
-                                         TButtonType look, bool checked, int top,
-                                         int bottom_margin) {
+void TCustomMarkupButton::DrawBoxPicture(Canvas& canvas, std::string_view family, TButtonType look,
+                                         bool checked, int top, int bottom_margin) {
     const int n = (look == btOrvik ? 1 : 5) + (checked ? 0 : 1) + (EnabledInTree() ? 0 : 2);
     const Picture& p = MarkupBoxPicture(std::string(family) + "0" + std::to_string(n));
     const int x = BoxX(0, Width() - p.width() - 1);

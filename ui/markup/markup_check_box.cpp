@@ -77,7 +77,8 @@ void TCustomMarkupCheckBox::PaintBox(Canvas& canvas, TButtonType look) {
             }
             if (checked) {
                 canvas.pen = Pen{enabled ? CheckColor() : clGray};
-                const int lines[4][4] = {{2, 6, 2, 10}, {3, 5, 3, 9}, {2, 10, 10, 2}, {3, 10, 11, 2}};
+                const int lines[4][4] = {
+                    {2, 6, 2, 10}, {3, 5, 3, 9}, {2, 10, 10, 2}, {3, 10, 11, 2}};
                 for (const auto& l : lines) {
                     canvas.MoveTo(x + l[0], y + l[1]);
                     canvas.LineTo(x + l[2], y + l[3]);

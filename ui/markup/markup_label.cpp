@@ -226,7 +226,8 @@ void TMarkupLabel::Paint(Canvas& canvas) {
 std::string TMarkupLabel::AnchorAt(int x, int y, Rect& anchor_rect) {
     anchor_rect = kNoRect;
     Rect r{0, 0, Width(), Height()};
-    if (bevel_outer_ != bvNone || bevel_inner_ != bvNone) r = r.inflate(-bevel_width_, -bevel_width_);
+    if (bevel_outer_ != bvNone || bevel_inner_ != bvNone)
+        r = r.inflate(-bevel_width_, -bevel_width_);
     r = r.inflate(-border_width_, -border_width_);
     Canvas canvas(1, 1);
     canvas.font = font();

@@ -633,7 +633,8 @@ void MarkupEngine::OpenAnchor(const MarkupTag& tag) {
         const std::size_t open = tag.text.find('"');
         if (open != std::string_view::npos) {
             const std::size_t close = tag.text.find('"', open + 1);
-            if (close != std::string_view::npos) target_ = tag.text.substr(open + 1, close - open - 1);
+            if (close != std::string_view::npos)
+                target_ = tag.text.substr(open + 1, close - open - 1);
         }
         in_anchor_ = true;
         title_.clear();

@@ -21,18 +21,20 @@ TEST(GdiplusStatus, ConstructorsKeepTheirCreationStatus) {
         GpStatus status;
         GpStatus expected;
     } cases[] = {
-        {"hatch style in range", TGPHatchBrush(0, 0xFF000000, 0xFFFFFFFF).GetLastStatus(), Ok},
+        {"hatch style in range", TGPHatchBrush(0, 0xFF000000, 0xFFFFFFFF).GetLastStatus(),
+         GpStatus::Ok},
         {"hatch style past the last", TGPHatchBrush(HatchStyleTotal, 0, 0).GetLastStatus(),
-         InvalidParameter},
-        {"negative pen width", TGPPen(0xFF000000, -1).GetLastStatus(), InvalidParameter},
-        {"installed family", TGPFontFamily("Arial").GetLastStatus(), Ok},
+         GpStatus::InvalidParameter},
+        {"negative pen width", TGPPen(0xFF000000, -1).GetLastStatus(), GpStatus::InvalidParameter},
+        {"installed family", TGPFontFamily("Arial").GetLastStatus(), GpStatus::Ok},
         {"unknown family", TGPFontFamily("Nonexistent Face 42").GetLastStatus(),
-         FontFamilyNotFound},
+         GpStatus::FontFamilyNotFound},
         {"font without a family", TGPFont(nullptr, 8, 0, UnitPoint).GetLastStatus(),
-         InvalidParameter},
-        {"image of no bytes", TGPImage(std::span<const uint8_t>{}).GetLastStatus(), InvalidParameter},
-        {"surface over no bitmap", null_surface->GetLastStatus(), InvalidParameter},
-        {"path gradient of two points", gradient.GetLastStatus(), Ok},
+         GpStatus::InvalidParameter},
+        {"image of no bytes", TGPImage(std::span<const uint8_t>{}).GetLastStatus(),
+         GpStatus::InvalidParameter},
+        {"surface over no bitmap", null_surface->GetLastStatus(), GpStatus::InvalidParameter},
+        {"path gradient of two points", gradient.GetLastStatus(), GpStatus::Ok},
     };
     for (const auto& c : cases) EXPECT_EQ(c.status, c.expected) << c.what;
     EXPECT_EQ(null_surface->GetSmoothingMode(), -1);
@@ -42,27 +44,27 @@ TEST(GdiplusStatus, FirstFailureStaysUntilTheObjectIsFreed) {
     auto bitmap = TGPBitmap::CreateFromScan0(20, 20);
     auto g = TGPGraphics::CreateFromImage(bitmap.get());
     TGPSolidBrush red(0xFFFF0000);
-    ASSERT_EQ(g->GetLastStatus(), Ok);
+    ASSERT_EQ(g->GetLastStatus(), GpStatus::Ok);
 
-    EXPECT_EQ(g->FillRectangle(&red, 0, 0, 5, 5), Ok);
-    EXPECT_EQ(g->FillRectangle(nullptr, 0, 0, 5, 5), InvalidParameter);
+    EXPECT_EQ(g->FillRectangle(&red, 0, 0, 5, 5), GpStatus::Ok);
+    EXPECT_EQ(g->FillRectangle(nullptr, 0, 0, 5, 5), GpStatus::InvalidParameter);
     // Later successes are returned but do not clear what went wrong.
-    EXPECT_EQ(g->FillRectangle(&red, 5, 5, 5, 5), Ok);
-    EXPECT_EQ(g->GetLastStatus(), InvalidParameter);
-    EXPECT_EQ(g->SetSmoothingMode(99), InvalidParameter);
+    EXPECT_EQ(g->FillRectangle(&red, 5, 5, 5, 5), GpStatus::Ok);
+    EXPECT_EQ(g->GetLastStatus(), GpStatus::InvalidParameter);
+    EXPECT_EQ(g->SetSmoothingMode(99), GpStatus::InvalidParameter);
 
     // The failed step drew nothing; the good ones did.
     ARGB pixel = 0;
-    ASSERT_EQ(bitmap->BitmapGetPixel(7, 7, pixel), Ok);
+    ASSERT_EQ(bitmap->BitmapGetPixel(7, 7, pixel), GpStatus::Ok);
     EXPECT_EQ(pixel, 0xFFFF0000u);
-    ASSERT_EQ(bitmap->BitmapGetPixel(15, 15, pixel), Ok);
+    ASSERT_EQ(bitmap->BitmapGetPixel(15, 15, pixel), GpStatus::Ok);
     EXPECT_EQ(pixel, 0u);
-    EXPECT_EQ(bitmap->BitmapGetPixel(20, 0, pixel), InvalidParameter);
-    EXPECT_EQ(bitmap->GetLastStatus(), InvalidParameter);
+    EXPECT_EQ(bitmap->BitmapGetPixel(20, 0, pixel), GpStatus::InvalidParameter);
+    EXPECT_EQ(bitmap->GetLastStatus(), GpStatus::InvalidParameter);
 
     // Calls on a surface that never came to be fail the same way, without throwing.
     auto none = TGPGraphics::CreateFromImage(nullptr);
-    EXPECT_EQ(none->FillRectangle(&red, 0, 0, 1, 1), InvalidParameter);
+    EXPECT_EQ(none->FillRectangle(&red, 0, 0, 1, 1), GpStatus::InvalidParameter);
     EXPECT_EQ(none->GetDC(), nullptr);
 }
 
@@ -74,20 +76,20 @@ TEST(GdiplusStatus, GradientColourCountsAreChecked) {
     const ARGB colours[3] = {0xFF000000, 0xFF00FF00, 0xFF0000FF};
 
     int count = 3;  // more colours than the path has points
-    EXPECT_EQ(brush.SetSurroundColors(colours, count), InvalidParameter);
+    EXPECT_EQ(brush.SetSurroundColors(colours, count), GpStatus::InvalidParameter);
     EXPECT_EQ(count, 3);
-    EXPECT_EQ(brush.GetLastStatus(), InvalidParameter);
+    EXPECT_EQ(brush.GetLastStatus(), GpStatus::InvalidParameter);
 
     TGPPathGradientBrush fresh(&line);
     int two = 2;
-    EXPECT_EQ(fresh.SetSurroundColors(nullptr, two), InvalidParameter);
+    EXPECT_EQ(fresh.SetSurroundColors(nullptr, two), GpStatus::InvalidParameter);
     const float positions[3] = {0, 0.5f, 1};
     TGPPathGradientBrush other(&line);
-    EXPECT_EQ(other.SetInterpolationColors(colours, positions, 0), InvalidParameter);
+    EXPECT_EQ(other.SetInterpolationColors(colours, positions, 0), GpStatus::InvalidParameter);
     TGPPathGradientBrush good(&line);
-    EXPECT_EQ(good.SetSurroundColors(colours, two), Ok);
-    EXPECT_EQ(good.SetInterpolationColors(colours, positions, 3), Ok);
-    EXPECT_EQ(good.GetLastStatus(), Ok);
+    EXPECT_EQ(good.SetSurroundColors(colours, two), GpStatus::Ok);
+    EXPECT_EQ(good.SetInterpolationColors(colours, positions, 3), GpStatus::Ok);
+    EXPECT_EQ(good.GetLastStatus(), GpStatus::Ok);
 }
 
 TEST(GdiplusColours, WindowColoursBecomeArgb) {
@@ -174,13 +176,13 @@ TEST(GdiplusImages, FormatCodes) {
     Picture source(3, 2);
     const std::vector<uint8_t> png = source.SaveToPngMemory();
     TGPImage image(png);
-    EXPECT_EQ(image.GetLastStatus(), Ok);
+    EXPECT_EQ(image.GetLastStatus(), GpStatus::Ok);
     EXPECT_EQ(image.GetImageFormat(), ImageFormatPng);
     EXPECT_EQ(image.GetImageWidth(), 3);
     EXPECT_EQ(TGPBitmap::CreateFromScan0(4, 4)->GetImageFormat(), ImageFormatMemoryBmp);
     const uint8_t junk[] = {1, 2, 3, 4, 5, 6, 7, 8};
     TGPImage bad(junk);
-    EXPECT_NE(bad.GetLastStatus(), Ok);
+    EXPECT_NE(bad.GetLastStatus(), GpStatus::Ok);
     EXPECT_EQ(bad.GetImageFormat(), ImageFormatUnknown);
 }
 

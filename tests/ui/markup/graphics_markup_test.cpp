@@ -11,10 +11,9 @@
 namespace kv {
 namespace {
 
-using test::DrawnShape;
 using test::BaseFont;
+using test::DrawnShape;
 using test::FakeCanvas;
-
 
 std::string Background(const FakeCanvas& c, std::string_view text) {
     const auto* t = c.Find(text);
@@ -55,8 +54,8 @@ TEST(GraphicsMarkup, DiffersFromTheCanvasRendererWhereItsControlsNeedIt) {
          [](const FakeCanvas& c, const MarkupResult&) { return c.AllText(); }, "#1x#2", "#1x"},
         {"line spacing only between lines, and 2 more at the end", "a<BR>b",
          [](MarkupOptions& o) { o.line_spacing = 4; },
-         [](const FakeCanvas&, const MarkupResult& r) { return std::to_string(r.extent_y); },
-         "40", "38"},
+         [](const FakeCanvas&, const MarkupResult& r) { return std::to_string(r.extent_y); }, "40",
+         "38"},
         {"subscript depth is half the run's height, its box shifted", "a<SUB>b</SUB>", none,
          [](const FakeCanvas& c, const MarkupResult&) { return TopBottom(c, "b"); }, "0,20",
          "4,24"},
@@ -107,8 +106,7 @@ TEST(GraphicsMarkup, DiffersFromTheCanvasRendererWhereItsControlsNeedIt) {
          },
          "1", "0"},
         {"ordered lists are not known: items get bullets", "<OL><LI>a</LI></OL>", none,
-         [](const FakeCanvas& c, const MarkupResult&) { return c.texts.front().text; }, "1. ",
-         "•"},
+         [](const FakeCanvas& c, const MarkupResult&) { return c.texts.front().text; }, "1. ", "•"},
         {"rotation is not known", R"(<R a="90">x</R>)", none,
          [](const FakeCanvas& c, const MarkupResult&) {
              return std::to_string(c.Find("x")->font.angle);

@@ -22,7 +22,8 @@ struct Window {
     Window() {
         form.SetBounds(20, 20, 400, 300);
         box.SetBounds(10, 10, 300, 20);
-        box.SetCaption(R"(Aceito as <A href="regras">regras</A> e o <A href="http://k.example">site</A>)");
+        box.SetCaption(
+            R"(Aceito as <A href="regras">regras</A> e o <A href="http://k.example">site</A>)");
         other.SetBounds(10, 40, 200, 20);
         box.on_click = [&] { ++clicks; };
         box.on_anchor_click = [&](const std::string& a) { anchors.push_back(a); };
@@ -51,31 +52,34 @@ TEST(MarkupCheckBox, PressAndReleaseSequences) {
     };
     const Step steps[] = {
         {"press on the box", [](Window& w) { w.d.MouseDown(w.At(w.box, 5)); }, false, true, 0},
-        {"release inside toggles", [](Window& w) { w.d.MouseUp(w.At(w.box, 5)); }, true, false,
-         1},
+        {"release inside toggles", [](Window& w) { w.d.MouseUp(w.At(w.box, 5)); }, true, false, 1},
         {"press again", [](Window& w) { w.d.MouseDown(w.At(w.box, 5)); }, true, true, 1},
-        {"dragged outside it looks up",
-         [](Window& w) { w.d.MouseMove(w.At(w.box, 5, 60)); }, true, false, 1},
-        {"back inside it looks down again",
-         [](Window& w) { w.d.MouseMove(w.At(w.box, 8)); }, true, true, 1},
+        {"dragged outside it looks up", [](Window& w) { w.d.MouseMove(w.At(w.box, 5, 60)); }, true,
+         false, 1},
+        {"back inside it looks down again", [](Window& w) { w.d.MouseMove(w.At(w.box, 8)); }, true,
+         true, 1},
         {"released outside nothing changes",
          [](Window& w) {
              w.d.MouseMove(w.At(w.box, 5, 60));
              w.d.MouseUp(w.At(w.box, 5, 60));
          },
          true, false, 1},
-        {"space held down", [](Window& w) {
+        {"space held down",
+         [](Window& w) {
              InputEvent e{InputEvent::KeyDown};
              e.key = VK_SPACE;
              w.d.backend().Push(e);
              w.d.Pump();
-         }, true, true, 1},
-        {"space released toggles", [](Window& w) {
+         },
+         true, true, 1},
+        {"space released toggles",
+         [](Window& w) {
              InputEvent e{InputEvent::KeyUp};
              e.key = VK_SPACE;
              w.d.backend().Push(e);
              w.d.Pump();
-         }, false, false, 2},
+         },
+         false, false, 2},
         {"a grayed box toggles to checked",
          [](Window& w) {
              w.box.SetState(cbGrayed);
@@ -221,24 +225,40 @@ TEST(MarkupRadioButton, TabbingInChecksOnlyWithinItsGroupOnItsParent) {
     };
     const Step steps[] = {
         {"Tab into the first radio button checks it",
-         [](RadioWindow& w) { w.d.Press(VK_TAB); }, "1011", {"rba"}},
+         [](RadioWindow& w) { w.d.Press(VK_TAB); },
+         "1011",
+         {"rba"}},
         {"Tab to its sibling moves the check",
-         [](RadioWindow& w) { w.d.Press(VK_TAB); }, "0111", {"rba", "rbb"}},
+         [](RadioWindow& w) { w.d.Press(VK_TAB); },
+         "0111",
+         {"rba", "rbb"}},
         {"the other group and the other parent kept theirs",
-         [](RadioWindow& w) { w.d.Press(VK_TAB); }, "0111", {"rba", "rbb"}},
+         [](RadioWindow& w) { w.d.Press(VK_TAB); },
+         "0111",
+         {"rba", "rbb"}},
         {"clicking a checked one fires nothing",
-         [](RadioWindow& w) { w.d.ClickAt(w.b, {5, 10}); }, "0111", {"rba", "rbb"}},
+         [](RadioWindow& w) {
+             w.d.ClickAt(w.b, {5, 10});
+         },
+         "0111",
+         {"rba", "rbb"}},
         {"clicking an unchecked one checks it",
-         [](RadioWindow& w) { w.d.ClickAt(w.a, {5, 10}); }, "1011", {"rba", "rbb", "rba"}},
+         [](RadioWindow& w) {
+             w.d.ClickAt(w.a, {5, 10});
+         },
+         "1011",
+         {"rba", "rbb", "rba"}},
         {"released outside: the focus came with the press, nothing else",
          [](RadioWindow& w) {
              w.d.MouseDown(w.b.ClientToScreen({5, 10}));
              w.d.MouseMove(w.b.ClientToScreen({5, 90}));
              w.d.MouseUp(w.b.ClientToScreen({5, 90}));
          },
-         "0111", {"rba", "rbb", "rba", "rbb"}},
+         "0111",
+         {"rba", "rbb", "rba", "rbb"}},
         {"set in code it still unchecks its group and is heard",
-         [](RadioWindow& w) { w.a.SetChecked(true); }, "1011",
+         [](RadioWindow& w) { w.a.SetChecked(true); },
+         "1011",
          {"rba", "rbb", "rba", "rbb", "rba"}},
     };
     for (const auto& s : steps) {
