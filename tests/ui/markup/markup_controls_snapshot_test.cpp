@@ -26,7 +26,7 @@ TEST(MarkupControlsSnapshot, EveryLookAndState) {
     };
     const LabelRow labels[] = {
         {R"(<B>Transparente</B>: gol de <A href="http://k.example">Silva</A> aos <FONT color="#FFFF00">43'</FONT>)",
-         [](TMarkupLabel&) {}},
+         [](TMarkupLabel& l) { l.SetURLColor(clAqua); }},
         {"Fundo sólido <I>com</I> borda simples",
          [](TMarkupLabel& l) {
              l.SetTransparent(false);
@@ -157,6 +157,7 @@ TEST(MarkupControlsSnapshot, EveryLookAndState) {
         radio.SetShadowColor(clBlack);
         radio.SetCaption(row.caption);
         radio.SetButtonType(row.look);
+        radio.SetCheckColor(clYellow);  // the diamond's dot, seen on the dark panel
         radio.SetChecked(row.checked);
         radio.SetEnabled(row.enabled);
         radio.SetDown(row.down);
