@@ -1,5 +1,5 @@
-// Match days of a new game built from the sample teams database, one after the other with the
-// round close between them, as the headless game runs them.
+// Two seasons of match days of a new game built from the sample teams database, one after the
+// other with the round close and the season change between them, as the headless game runs them.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -12,6 +12,7 @@
 #include "core/picture_paths.h"
 #include "core/random.h"
 #include "game/round_close.h"
+#include "game/season_rollover.h"
 #include "match/computer_lineups.h"
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
@@ -93,7 +94,8 @@ TEST_F(SampleMatchDays, EveryDayBooksItsFixturesOnceAndKeepsTheTablesSound) {
     if (outcome.first_window == FirstWindow::kMainWindow) PrepareNextMatchDay(gd);
 
     std::map<int, int> days_by_kind;
-    for (int day = 0; day < 120; ++day) {
+    int seasons = 1;
+    for (int day = 0; day < 800; ++day) {
         const int kind = gd.game_state.match_kind;
         SCOPED_TRACE("calendar day " + std::to_string(gd.game_state.calendar_day) + ", kind " +
                      std::to_string(kind));
@@ -125,13 +127,20 @@ TEST_F(SampleMatchDays, EveryDayBooksItsFixturesOnceAndKeepsTheTablesSound) {
         if (::testing::Test::HasFailure()) break;
 
         OpenRoundResults(gd);
-        const RoundCloseResult next = CloseRound(gd, windows);
-        if (next.next == NextScreen::kSeasonReview) break;
-        if (next.next != NextScreen::kMatchDay) PrepareNextMatchDay(gd);
+        NextScreen next = CloseRound(gd, windows).next;
+        if (next == NextScreen::kSeasonReview) {
+            if (++seasons > 2) break;
+            EndSeason(gd);
+            next = StartNewSeason(gd, windows);
+            if (next == NextScreen::kSeasonReview) break;
+        }
+        if (next != NextScreen::kMatchDay) PrepareNextMatchDay(gd);
     }
-    // The first 120 days hold the whole league season and a day of most competitions.
-    EXPECT_EQ(days_by_kind[ckNationalLeague], 38);
-    for (int kind : {ckNationalCup, ckStateChampionship, ckContinentalCup, ckClubWorldCup, ckWorldCup})
+    // Two seasons: both league seasons whole, and days of the cups, the state championships, the
+    // continental cups, the club world cup, the world cup and the Americas' nations cup.
+    EXPECT_EQ(days_by_kind[ckNationalLeague], 2 * 38);
+    for (int kind : {ckNationalCup, ckStateChampionship, ckContinentalCup, ckClubWorldCup,
+                     ckSecondContinentalCup, ckWorldCup, ckAmericasNationsCup})
         EXPECT_GT(days_by_kind[kind], 0) << kind;
 }
 
