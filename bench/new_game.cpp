@@ -5,7 +5,6 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -33,38 +32,18 @@ const std::string& SampleFolder() {
     return folder;
 }
 
-bool SetUpLargestGame(NewGameSetup& setup, const std::string& teams, int league_format) {
-    setup.scan = ScanClubFiles(teams);
-    const std::vector<CountryClubs> listed = ListedCountries(setup.scan);
-    NewGameChoices choices = DefaultChoices(listed);
-    choices.leagues.clear();
-    for (const CountryClubs& c : listed) choices.leagues.push_back(c.country);
-    choices.league_format = league_format;
-    choices.state_leagues = true;
-    choices.human_count = kHumanSlots;
-    if (!StartRealCountriesGame(setup, choices).empty()) return false;
-    OpenClubChoice(setup);
-    for (int k = 0; k < kHumanSlots; ++k) {
-        const int config = k % static_cast<int>(setup.world->league_configs.size());
-        for (const ClubChoiceList& list : ShowLeagueClubs(setup, config)) {
-            const auto free = std::find_if(list.clubs.begin(), list.clubs.end(),
-                                           [&](int c) { return !setup.world->teams[c].human; });
-            if (free == list.clubs.end()) continue;
-            if (!ChooseHumanClub(setup, *free, "Treinador", kHomeCountry).empty()) return false;
-            break;
-        }
-    }
-    return CoachChoosing(setup) > kHumanSlots;
-}
-
 void BM_NewGame(benchmark::State& state) {
     const std::string teams = SampleFolder() + "/teams";
     const int league_format = static_cast<int>(state.range(0));
     SeedRandom(2014);
     for (auto _ : state) {
         NewGameSetup setup;
-        if (!SetUpLargestGame(setup, teams, league_format)) {
-            state.SkipWithError("setup failed");
+        AutomaticSetup largest;
+        largest.league_format = league_format;
+        largest.human_count = kHumanSlots;
+        const std::string message = RunAutomaticSetup(setup, teams, largest);
+        if (!message.empty()) {
+            state.SkipWithError(message.c_str());
             break;
         }
         const NewGameOutcome outcome = BuildNewGame(setup, teams);

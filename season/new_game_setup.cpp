@@ -314,4 +314,50 @@ std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name
     return {};
 }
 
+std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder,
+                              const AutomaticSetup& automatic) {
+    setup.scan = ScanClubFiles(teams_folder);
+    const int humans = std::clamp(automatic.human_count, 1, kHumanSlots);
+    std::string message;
+    if (automatic.custom) {
+        CustomChoices custom;
+        for (const CountryClubs& c : CustomChampionshipCountries(setup.scan))
+            custom.countries.push_back(c.country);
+        custom.league_format = automatic.league_format;
+        custom.national_cup = automatic.club_cups;
+        message = StartCustomChampionship(setup, custom, humans);
+    } else {
+        const std::vector<CountryClubs> listed = ListedCountries(setup.scan);
+        NewGameChoices choices = DefaultChoices(listed);
+        choices.leagues.clear();
+        for (const CountryClubs& c : listed) choices.leagues.push_back(c.country);
+        choices.league_format = automatic.league_format;
+        choices.state_leagues = automatic.state_leagues;
+        choices.national_cup = automatic.club_cups;
+        SetContinentalCup(choices, automatic.club_cups);
+        choices.world_cup = choices.euro = choices.copa_america = automatic.tournaments;
+        choices.human_count = humans;
+        message = StartRealCountriesGame(setup, choices);
+    }
+    if (!message.empty()) return message;
+
+    const int first = OpenClubChoice(setup);
+    const int leagues = static_cast<int>(setup.world->league_configs.size());
+    for (int k = 0; k < humans; ++k) {
+        const int config = (first + k) % leagues;
+        int club = -1;
+        for (const ClubChoiceList& list : ShowLeagueClubs(setup, config)) {
+            for (const int team : list.clubs)
+                if (!setup.world->teams[team].human) {
+                    club = team;
+                    break;
+                }
+            if (club >= 0) break;
+        }
+        message = ChooseHumanClub(setup, club, "Treinador " + std::to_string(k + 1), kHomeCountry);
+        if (!message.empty()) return message;
+    }
+    return {};
+}
+
 }  // namespace kv

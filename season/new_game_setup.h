@@ -126,4 +126,19 @@ int CoachChoosing(const NewGameSetup& setup);
 std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name,
                             int nationality);
 
+// The setup a game with no windows makes (the headless runner, tests, benchmarks): every
+// offered country's league (every country with clubs in the custom championship), and each
+// human coach in turn taking the first free club of the next league. Scans `teams_folder`.
+// Empty on success, else the setup's message.
+struct AutomaticSetup {
+    bool custom = false;
+    int league_format = kDivisionsOf10;
+    bool state_leagues = true;
+    bool club_cups = true;  // national cup and both continental cups
+    bool tournaments = true;
+    int human_count = 1;
+};
+std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder,
+                              const AutomaticSetup& automatic);
+
 }  // namespace kv

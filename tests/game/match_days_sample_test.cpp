@@ -85,8 +85,9 @@ TEST_F(SampleMatchDays, EveryDayBooksItsFixturesOnceAndKeepsTheTablesSound) {
     SeedRandom(2014);
     NewGameSetup setup;
     const std::string teams = folder_ + "/teams";
-    setup.scan = ScanClubFiles(teams);
-    test::RunSetup(setup, {false, kDivisionsOf20, true, 1});
+    AutomaticSetup automatic;
+    automatic.league_format = kDivisionsOf20;
+    ASSERT_EQ(RunAutomaticSetup(setup, teams, automatic), "");
     const NewGameOutcome outcome = BuildNewGame(setup, teams);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     GameData& gd = Game();

@@ -39,12 +39,11 @@ class SampleGame : public ::testing::Test {
     static std::string Teams(const std::string& root) { return root + "/teams"; }
 
     // Builds with the seed and returns the game as a saved game holds it.
-    static std::string Build(const std::string& root, const test::SetupRun& run,
+    static std::string Build(const std::string& root, const AutomaticSetup& automatic,
                              std::uint64_t seed) {
         SeedRandom(seed);
         NewGameSetup setup;
-        setup.scan = ScanClubFiles(Teams(root));
-        test::RunSetup(setup, run);
+        EXPECT_EQ(RunAutomaticSetup(setup, Teams(root), automatic), "");
         const NewGameOutcome outcome = BuildNewGame(setup, Teams(root));
         EXPECT_TRUE(outcome.ok()) << outcome.message;
         return WriteSavedGame(Game());
@@ -68,7 +67,10 @@ TEST_F(SampleGame, EachLeagueSizeAndModeGivesASoundGameTheSeedRepeats) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.custom ? "custom" : "real") + " format " +
                      std::to_string(c.league_format));
-        const test::SetupRun run{c.custom, c.league_format, true, 2};
+        AutomaticSetup run;
+        run.custom = c.custom;
+        run.league_format = c.league_format;
+        run.human_count = 2;
         const std::string first = Build(folder_, run, 2014);
         test::ExpectNewGameInvariants(Game());
         const GameData& game = Game();

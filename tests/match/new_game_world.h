@@ -1,14 +1,11 @@
 #pragma once
-// What every freshly built game must hold, the bytes of a game for comparing two builds, and
-// a whole setup run the way the setup windows run it.
+// What every freshly built game must hold.
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "core/game_data.h"
-#include "season/new_game_setup.h"
 
 namespace kv::test {
 
@@ -56,51 +53,6 @@ inline void ExpectNewGameInvariants(const GameData& game) {
     EXPECT_FALSE(game.competitions.empty());
     EXPECT_EQ(game.inbox.size(), static_cast<std::size_t>(gs.human_count));
     EXPECT_TRUE(game.team_file_names.empty());
-}
-
-struct SetupRun {
-    bool custom = false;
-    int league_format = kDivisionsOf10;
-    bool everything_on = true;
-    int human_count = 2;
-};
-
-// Runs the setup over a scanned folder as the windows would: every offered country ticked,
-// then each human coach takes the first free club of the league shown.
-inline void RunSetup(NewGameSetup& setup, const SetupRun& run) {
-    if (run.custom) {
-        CustomChoices custom;
-        for (const CountryClubs& c : CustomChampionshipCountries(setup.scan))
-            custom.countries.push_back(c.country);
-        custom.league_format = run.league_format;
-        ASSERT_EQ(StartCustomChampionship(setup, custom, run.human_count), "");
-    } else {
-        const std::vector<CountryClubs> listed = ListedCountries(setup.scan);
-        NewGameChoices choices = DefaultChoices(listed);
-        choices.leagues.clear();
-        for (const CountryClubs& c : listed) choices.leagues.push_back(c.country);
-        choices.league_format = run.league_format;
-        choices.state_leagues = run.everything_on;
-        choices.human_count = run.human_count;
-        if (!run.everything_on) {
-            SetContinentalCup(choices, false);
-            choices.world_cup = choices.euro = choices.copa_america = false;
-        }
-        ASSERT_EQ(StartRealCountriesGame(setup, choices), "");
-    }
-    const int shown = OpenClubChoice(setup);
-    for (int k = 0; k < run.human_count; ++k) {
-        const std::vector<ClubChoiceList> lists = ShowLeagueClubs(setup, shown);
-        ASSERT_FALSE(lists.empty());
-        bool chosen = false;
-        for (const int club : lists[0].clubs) {
-            if (setup.world->teams[club].human) continue;
-            ASSERT_EQ(ChooseHumanClub(setup, club, "Treinador " + std::to_string(k + 1), 29), "");
-            chosen = true;
-            break;
-        }
-        ASSERT_TRUE(chosen);
-    }
 }
 
 }  // namespace kv::test
