@@ -510,6 +510,15 @@ FirstWindow ChooseFirstWindow(GameData& data) {
 
 NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) {
     NewGameOutcome outcome;
+    const GameData& world = *setup.world;
+    if (world.league_configs.empty() || world.game_state.league_club_count <= 0) {
+        outcome.message = std::string(kNoLeagueChosen);
+        return outcome;
+    }
+    if (CoachChoosing(setup) <= std::clamp(world.game_state.human_count, 1, kHumanSlots)) {
+        outcome.message = std::string(kCoachClubMissing);
+        return outcome;
+    }
     std::vector<ClubFile> team_files;
     outcome.message = ReadLeagueClubFiles(*setup.world, teams_folder, team_files);
     if (!outcome.ok()) return outcome;

@@ -33,7 +33,9 @@ struct NewGameOutcome {
 
 // Builds the game the setup prepared from the club and national-team files of `teams_folder`
 // and makes it the running game. The options come from the options file (LoadOptions).
-// On success the setup is used up; on failure it is left as it was.
+// On success the setup is used up. An unfinished setup (no league, a coach without a club) or
+// a league club's file that cannot be read gives the message and leaves the running game and
+// the setup as they were.
 NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder);
 
 // The pieces of the build, in the order BuildNewGame runs them; each works on `data`, which

@@ -25,6 +25,7 @@ inline constexpr int kCustomClubNotice = 1000;  // above this the custom set-up 
 inline constexpr std::string_view kNoLeagueChosen = "Selecione pelo menos uma liga";
 inline constexpr std::string_view kClubAlreadyHuman = "Este time já é de um treinador humano";
 inline constexpr std::string_view kCoachNameMissing = "Digite o nome do treinador";
+inline constexpr std::string_view kCoachClubMissing = "Escolha o time de cada treinador";
 inline constexpr std::string_view kTooFewCustomClubs =
     "Selecione países com pelo menos 42 times";
 

@@ -306,6 +306,25 @@ TEST_F(SmallGame, AChosenClubFileThatVanishedStopsTheBuildAndKeepsTheRunningGame
     EXPECT_TRUE(Game().coaches.empty());
 }
 
+TEST_F(SmallGame, NothingIsBuiltBeforeEveryCoachHasAClub) {
+    folder.AddClubs(3, 22);
+    Game().teams.resize(3);
+    EXPECT_EQ(BuildNewGame(setup, folder.teams()).message, kNoLeagueChosen);
+    setup.scan = ScanClubFiles(folder.teams());
+    NewGameChoices choices = DefaultChoices(ListedCountries(setup.scan));
+    choices.leagues = {3};
+    choices.main_country = 3;
+    choices.human_count = 2;
+    ASSERT_EQ(StartRealCountriesGame(setup, choices), "");
+    OpenClubChoice(setup);
+    ASSERT_EQ(ChooseHumanClub(setup, 0, "Ana", 3), "");
+    EXPECT_EQ(BuildNewGame(setup, folder.teams()).message, kCoachClubMissing);
+    EXPECT_EQ(Game().teams.size(), 3u);
+    ASSERT_EQ(ChooseHumanClub(setup, 1, "Bia", 3), "");
+    EXPECT_TRUE(BuildNewGame(setup, folder.teams()).ok());
+    EXPECT_EQ(Game().game_state.human_coaches[1], 1);
+}
+
 TEST_F(SmallGame, NationalTeamFilesAreReadOnlyForATournament) {
     folder.AddClubs(3, 22);
     folder.AddClubs(11, 3);
