@@ -77,6 +77,10 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
         h = usable.h;
     }
     b->size_ = {w, h};
+    int dpi = 0;
+    const char* wanted_dpi = std::getenv("KORVANEL_SCREEN_DPI");
+    if (wanted_dpi && std::sscanf(wanted_dpi, "%d", &dpi) == 1 && dpi >= 48 && dpi <= 480)
+        b->dpi_ = dpi;
     b->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
                                   h, SDL_WINDOW_SHOWN);
     if (!b->window_) return fail("no window");

@@ -2,7 +2,8 @@
 // The real back end: one SDL window the size of the game's screen (the display's usable area,
 // or KORVANEL_SCREEN_SIZE="1024x768" for testing), showing the back buffer and turning SDL's
 // mouse, keyboard and text input into the window system's events. Only this file starts SDL
-// video.
+// video. The desktop here is always at 96 dots per inch; KORVANEL_SCREEN_DPI="120" pretends
+// otherwise, to see what the game does on a screen with large fonts.
 
 #include <map>
 #include <memory>
@@ -24,6 +25,7 @@ public:
     ~SdlBackend() override;
 
     Size ScreenSize() const override { return size_; }
+    int PixelsPerInch() const override { return dpi_; }
     int64_t Now() const override;
     bool WaitEvent(InputEvent& event, int timeout_ms) override;
     void Present(const PixelView& buffer, const Rect& dirty) override;
@@ -36,6 +38,7 @@ private:
     bool Translate(const void* sdl_event, InputEvent& event);
 
     Size size_;
+    int dpi_ = 96;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;

@@ -10,8 +10,8 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "platform/window/shell.h"
-#include "screens/start/MarkupCreditLabel.h"
 #include "screens/start/TForm17.h"
+#include "screens/start/TitleCreditLabel.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/title_menu.h"
@@ -120,19 +120,15 @@ void TForm1::FormCreate() {
     if (Screen* screen = Screen::Current())
         screen->SetCursorImage(kFootballCursor, ProgramPicture("cursor5"),
                                {kFootballCursorSide / 2, kFootballCursorSide / 2});
-    auto& credits = Add<MarkupCreditLabel>("creditos");
-    credits.SetFont({"Tahoma", 8, 0, clWhite});
-    credits.SetBounds(15, 235, 120, 30);
-    credits.SetHTMLText(kCredits);
-    // The credits reach into the exit zone: the mouse over them acts on the picture beneath.
-    credits.on_mouse_move = [this, &credits](ShiftState, int x, int y) {
-        Image2MouseMove(x + credits.Left(), y + credits.Top());
-        if (img20111_) credits.cursor = img20111_->cursor;
-    };
-    credits.on_mouse_down = [this, &credits](MouseButton, ShiftState, int x, int y) {
-        credits.cursor = crDefault;
-        Image2MouseDown(x + credits.Left(), y + credits.Top());
-    };
+    credits_ = &Add<TitleCreditLabel>("creditos");
+    credits_->SetFont({"Tahoma", 8, 0, clWhite});
+    credits_->SetBounds(15, 235, 120, 30);
+    credits_->SetTransparent(true);
+    credits_->SetShadowColor(clBlack);
+    credits_->SetShadowOffset(1);
+    credits_->SetVAlignment(tvaCenter);
+    credits_->SetHTMLText(kCredits);
+    credits_->beneath = img20111_;
 
     LoadReferees(game);
 
@@ -224,6 +220,7 @@ void TForm1::Image2MouseDown(int x, int y) {
     if (kExitZone.Contains(x, y)) {
         img20111_->Free();
         img20111_ = nullptr;
+        credits_->beneath = nullptr;
         Screen::Get().Terminate();
     } else if (kWebSiteZone.Contains(x, y)) {
         OpenUrl(kWebSiteAddress);

@@ -17,6 +17,7 @@ namespace kv {
 
 class Image;
 class Label;
+class TitleCreditLabel;
 
 // A rectangle of the title picture, in its pixels, edges included.
 struct TitleZone {
@@ -55,6 +56,7 @@ class TForm1 : public Form {
     Label* label2_ = nullptr;  // "carregando..."
     Image* image1_ = nullptr;  // the default flag
     Image* img20111_ = nullptr;
+    TitleCreditLabel* credits_ = nullptr;
     std::array<Image*, kMenuButtons> buttons_{};
     std::array<Picture, kMenuButtons> normal_{};
     std::array<Picture, kMenuButtons> hover_pictures_{};
