@@ -7,8 +7,9 @@
 #include "core/money.h"
 #include "core/record_sort.h"
 #include "core/text_tables.h"
-#include "game/match_day_links.h"
+#include "match/confidence.h"
 #include "match/match_events.h"
+#include "match/ratings.h"
 #include "season/coach_dismissals.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
@@ -129,7 +130,7 @@ StateChampionsTable CloseStateChampionships(GameData& data) {
         const t_state_league& league = data.state_leagues[state];
         if (!league.active) continue;
         for (int g = 1; g <= league.group_count; ++g)
-            PayTopScorer(ckStateChampionship, -1, -1, state, g);
+            AwardTopScorer(ckStateChampionship, -1, -1, state, g);
     }
     for (int state = 0; state < kStateCount; ++state) {
         const t_state_league league = data.state_leagues[state];

@@ -8,9 +8,10 @@
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/record_sort.h"
-#include "game/match_day_links.h"
 #include "game/table_order.h"
+#include "match/confidence.h"
 #include "match/match_events.h"
+#include "match/ratings.h"
 #include "season/calendar_advance.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
@@ -82,7 +83,7 @@ void AwardDivision(GameData& data, int country, int division, const std::vector<
             data.teams[rows[r].team].ranking_points[ckNationalLeague - 1] += kRankingPoints[r];
     for (std::size_t r = 0; r < rows.size(); ++r)
         RecordCompetitionResult(rows[r].team, static_cast<int>(r) + 1, ckNationalLeague, division);
-    PayTopScorer(ckNationalLeague, country, division, -1, -1);
+    AwardTopScorer(ckNationalLeague, country, division, -1, -1);
 }
 
 }  // namespace
@@ -94,7 +95,7 @@ void JudgeTableDay(GameData& data, int kind) {
     for (std::size_t i = 0; i < data.fixtures.size(); ++i) {
         const t_fixture f = data.fixtures[i];
         if (f.kind == kind && f.date == date && f.home >= 0 && f.away >= 0)
-            JudgeResult(kind, f.home, f.away, f.home_goals, f.away_goals);
+            UpdateBoardConfidence(kind, f.home, f.away, f.home_goals, f.away_goals);
     }
 }
 

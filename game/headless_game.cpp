@@ -1,0 +1,181 @@
+#include "game/headless_game.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "core/display_names.h"
+#include "core/game_data.h"
+#include "core/random.h"
+#include "core/save_game.h"
+#include "core/saved_game.h"
+#include "game/coach_turn.h"
+#include "game/round_close.h"
+#include "game/season_rollover.h"
+#include "match/automatic_decisions.h"
+#include "match/computer_lineups.h"
+#include "match/match_day.h"
+#include "match/new_game_builder.h"
+#include "season/calendar.h"
+#include "season/job_offers.h"
+#include "season/new_game_setup.h"
+
+namespace kv {
+
+namespace {
+
+// The club the n-th automatic coach (1-based) takes: spread over the lists shown, never one
+// another coach took.
+int PickClub(NewGameSetup& setup, int config, int coach) {
+    const std::vector<ClubChoiceList> lists = ShowLeagueClubs(setup, config);
+    std::vector<int> clubs;
+    for (const ClubChoiceList& list : lists)
+        for (const int club : list.clubs) clubs.push_back(club);
+    if (clubs.empty()) return -1;
+    const GameData& world = *setup.world;
+    const std::size_t start = static_cast<std::size_t>(coach - 1) * 7 % clubs.size();
+    for (std::size_t i = 0; i < clubs.size(); ++i) {
+        const int club = clubs[(start + i) % clubs.size()];
+        if (!world.teams[club].human) return club;
+    }
+    return -1;
+}
+
+}  // namespace
+
+std::string SeasonSummary::Line() const {
+    std::ostringstream line;
+    line << "Temporada " << SeasonYear(season) << ":";
+    for (const std::string& champion : champions) line << " " << champion << ";";
+    char average[32];
+    std::snprintf(average, sizeof average, "%.2f", matches > 0 ? double(goals) / matches : 0.0);
+    line << " " << matches << " jogos, " << average << " gols por jogo";
+    return line.str();
+}
+
+bool AutomaticWindows::Show(const WindowRequest& request) {
+    ++shown;
+    if (request.window == GameWindow::kJobOffer) ClearJobOffers(Game());
+    return false;
+}
+
+std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
+    SeedRandom(setup.seed);
+    NewGameSetup game;
+    game.scan = ScanClubFiles(setup.teams_folder);
+    const std::vector<CountryClubs> listed = ListedCountries(game.scan);
+    NewGameChoices choices = DefaultChoices(listed);
+    if (!setup.countries.empty()) {
+        choices.leagues = setup.countries;
+        choices.main_country = setup.countries.front();
+    }
+    choices.league_format = setup.league_format;
+    choices.state_leagues = setup.state_championships;
+    choices.national_cup = setup.cups;
+    SetContinentalCup(choices, setup.cups);
+    SetSecondContinentalCup(choices, setup.cups);
+    choices.world_cup = setup.tournaments;
+    choices.euro = setup.tournaments;
+    choices.copa_america = setup.tournaments;
+    choices.human_count = std::clamp(setup.humans, 1, kHumanSlots);
+    if (std::string message = StartRealCountriesGame(game, choices); !message.empty())
+        return message;
+    const int config = OpenClubChoice(game);
+    for (int coach = 1; coach <= choices.human_count; ++coach) {
+        const int club = PickClub(game, config, coach);
+        const std::string message = ChooseHumanClub(
+            game, club, "Técnico " + std::to_string(coach), choices.main_country);
+        if (!message.empty()) return message;
+    }
+    const NewGameOutcome outcome = BuildNewGame(game, setup.teams_folder);
+    if (!outcome.ok()) return outcome.message;
+    next_ = outcome.first_window == FirstWindow::kMainWindow ? NextScreen::kMainWindow
+                                                             : NextScreen::kMatchDay;
+    return {};
+}
+
+std::string HeadlessGame::LoadGame(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::string(kLoadOpenErrorMessage);
+    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    auto loaded = std::make_unique<GameData>();
+    std::string message;
+    if (!ReadSavedGame(bytes, *loaded, message)) return message;
+    BuildSeasonCalendar(*loaded);
+    loaded->opening_main_window = 1;
+    loaded->autosave_turn_counter = 0;
+    SwapInGame(*loaded);
+    const t_game_state& gs = Game().game_state;
+    // A game is saved from the main window (or the hub) of a day on which a human plays.
+    next_ = IsNationalTeamTournament(gs.match_kind) ? NextScreen::kNationalTeamHub
+                                                    : NextScreen::kMainWindow;
+    return {};
+}
+
+std::string HeadlessGame::SaveGame(const std::string& path) const {
+    std::string error;
+    if (!SaveGameToFile(path, &error)) return "Erro ao salvar: " + error;
+    return {};
+}
+
+void HeadlessGame::TakeHumanTurns() {
+    GameData& data = Game();
+    switch (next_) {
+        case NextScreen::kMainWindow:
+        case NextScreen::kAuction: {
+            // No auction bid: the auction window hands over to the main window.
+            CoachTurn turn;
+            if (!OpenMainWindow(data, turn, windows_, data.opening_main_window != 0)) {
+                PrepareComputerLineups();
+                break;
+            }
+            while (!NextHumanTurnOrPlay(data, turn, windows_)) {
+            }
+            break;
+        }
+        case NextScreen::kNationalTeamHub:
+            // Every invitation is declined, so no national team waits for a human coach.
+            PrepareComputerLineups();
+            break;
+        default:
+            break;
+    }
+}
+
+void HeadlessGame::PlayRound() {
+    GameData& data = Game();
+    if (next_ == NextScreen::kSeasonReview) {
+        EndSeason(data);
+        next_ = StartNewSeason(data, windows_);
+        if (next_ == NextScreen::kSeasonReview) return;
+    }
+    TakeHumanTurns();
+    const std::size_t archived = Game().match_archive.size();
+    AutomaticDecisions decisions;
+    PlayWholeMatchDay(decisions);
+    matches_ += static_cast<long long>(Game().match_archive.size() - archived);
+    OpenRoundResults(Game());
+    next_ = CloseRound(Game(), windows_).next;
+    ++rounds_;
+    if (next_ == NextScreen::kSeasonReview) SummariseSeason();
+}
+
+void HeadlessGame::SummariseSeason() {
+    const GameData& data = Game();
+    SeasonSummary summary;
+    summary.season = data.game_state.season;
+    for (const t_honour& honour : data.honours)
+        if (honour.season == summary.season && honour.placing == 1 &&
+            InTable(data.teams, honour.team))
+            summary.champions.push_back(CompetitionName(data, honour.competition) + ": " +
+                                        data.teams[honour.team].name.str());
+    for (const t_archived_match& match : data.match_archive) {
+        ++summary.matches;
+        summary.goals += match.goals[0] + match.goals[1];
+    }
+    last_season_ = summary;
+}
+
+}  // namespace kv

@@ -1,0 +1,73 @@
+#pragma once
+// The whole game with no display: a new game built from a teams folder (or a saved game
+// loaded), then match day after match day through exactly the functions the windows call, in
+// their order. The human coaches' decisions are taken automatically: the computer's line-up,
+// every offer, request and invitation declined, nothing bought.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/types.h"
+#include "game/game_windows.h"
+
+namespace kv {
+
+struct HeadlessSetup {
+    std::string teams_folder;         // the folder holding teams/ (the game folder)
+    std::uint64_t seed = 1;
+    std::vector<int> countries;       // the leagues played; empty: the home country
+    int league_format = kDivisionsOf10;
+    bool state_championships = false;
+    bool cups = true;                 // national cup and continental club cups
+    bool tournaments = true;          // national-team tournaments
+    int humans = 1;                   // 1..6
+};
+
+// One finished season, as the runner prints it.
+struct SeasonSummary {
+    int season = 0;
+    std::vector<std::string> champions;  // "Competition: Club"
+    int matches = 0;
+    int goals = 0;
+    std::string Line() const;
+};
+
+// The windows of a headless game: every question answered no, every offer declined.
+class AutomaticWindows : public GameWindows {
+  public:
+    bool Show(const WindowRequest& request) override;
+    int shown = 0;
+};
+
+class HeadlessGame {
+  public:
+    // Builds the new game; an empty string on success, else the message.
+    std::string StartNewGame(const HeadlessSetup& setup);
+    // Loads a saved game; an empty string on success, else the message.
+    std::string LoadGame(const std::string& path);
+    std::string SaveGame(const std::string& path) const;
+
+    // Plays up to the end of the next match day and closes its round. When the round closed
+    // the season, the summary of that season is kept in last_season() and the next call
+    // turns the season over first.
+    void PlayRound();
+    bool season_finished() const { return next_ == NextScreen::kSeasonReview; }
+    const SeasonSummary& last_season() const { return last_season_; }
+    int rounds_played() const { return rounds_; }
+    long long matches_played() const { return matches_; }
+
+  private:
+    void TakeHumanTurns();
+    void SummariseSeason();
+
+    AutomaticWindows windows_;
+    NextScreen next_ = NextScreen::kMainWindow;
+    bool skip_first_turn_ = true;
+    int rounds_ = 0;
+    long long matches_ = 0;
+    SeasonSummary last_season_;
+};
+
+}  // namespace kv
