@@ -19,6 +19,7 @@
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
 #include "season/calendar.h"
+#include "season/calendar_advance.h"
 #include "season/job_offers.h"
 #include "season/new_game_setup.h"
 
@@ -41,6 +42,15 @@ int PickClub(NewGameSetup& setup, int config, int coach) {
         if (!world.teams[club].human) return club;
     }
     return -1;
+}
+
+bool PlayingDayLeft(const GameData& data) {
+    for (int day = data.game_state.calendar_day + 1; day <= kCalendarDays; ++day) {
+        const int type = data.calendar[day - 1].day_type;
+        if (type == dtRestDay || (type > ckFriendly && type <= kLastPlayableDayType)) return true;
+        if (type == ckFriendly && FriendlyOnDay(data, day)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -108,15 +118,30 @@ std::string HeadlessGame::LoadGame(const std::string& path) {
     loaded->autosave_turn_counter = 0;
     SwapInGame(*loaded);
     const t_game_state& gs = Game().game_state;
-    // A game is saved from the main window (or the hub) of a day on which a human plays.
-    next_ = IsNationalTeamTournament(gs.match_kind) ? NextScreen::kNationalTeamHub
-                                                    : NextScreen::kMainWindow;
+    // A game is saved from the main window (or the hub) of a day on which a human plays; the
+    // runner also saves a season that has ended, before its change.
+    if (gs.match_kind == ckFriendly && !PlayingDayLeft(Game())) {
+        Game().game_state.match_kind = -1;
+        next_ = NextScreen::kSeasonReview;
+    } else if (gs.match_kind == -1)
+        next_ = NextScreen::kSeasonReview;
+    else if (IsNationalTeamTournament(gs.match_kind))
+        next_ = NextScreen::kNationalTeamHub;
+    else
+        next_ = NextScreen::kMainWindow;
     return {};
 }
 
-std::string HeadlessGame::SaveGame(const std::string& path) const {
+std::string HeadlessGame::SaveGame(const std::string& path) {
+    // A season over (no kind for the next day) is kept as a friendly day with no playing day
+    // left, which a saved game can hold; the load turns it back.
+    std::int32_t& kind = Game().game_state.match_kind;
+    const std::int32_t kept = kind;
+    if (kind == -1) kind = ckFriendly;
     std::string error;
-    if (!SaveGameToFile(path, &error)) return "Erro ao salvar: " + error;
+    const bool saved = SaveGameToFile(path, &error);
+    kind = kept;
+    if (!saved) return "Erro ao salvar: " + error;
     return {};
 }
 

@@ -47,7 +47,7 @@ class HeadlessGame {
     std::string StartNewGame(const HeadlessSetup& setup);
     // Loads a saved game; an empty string on success, else the message.
     std::string LoadGame(const std::string& path);
-    std::string SaveGame(const std::string& path) const;
+    std::string SaveGame(const std::string& path);
 
     // Plays up to the end of the next match day and closes its round. When the round closed
     // the season, the summary of that season is kept in last_season() and the next call

@@ -461,11 +461,15 @@ void RunSeasonRollover(GameData& data, int review_season) {
 }
 
 int EndSeason(GameData& data) {
+    // Only once per season: the round close leaves the kind of the next day "none" (-1) when
+    // the season is over, and the rollover leaves a friendly day behind it.
+    if (data.game_state.match_kind != -1) return data.game_state.season - 1;
     const int review_season = data.game_state.season;
     data.game_state.tournament_over = 0;
     data.game_state.national_team = 0;
     RecordSeasonBestElevens(data);
     RunSeasonRollover(data, review_season);
+    data.game_state.match_kind = ckFriendly;
     return review_season;
 }
 

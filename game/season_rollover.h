@@ -18,7 +18,8 @@ void PaySeasonMoney(GameData& data);
 void RunSeasonRollover(GameData& data, int review_season);
 
 // The season-end review opens: returns the season being closed (the one the review shows)
-// after turning the season over.
+// after turning the season over. Once only: a second call before the new season starts
+// changes nothing.
 int EndSeason(GameData& data);
 
 // The review's "Continuar >>": coaches of clubs out of the league lose them, the coaches the

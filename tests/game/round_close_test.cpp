@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/national_callups.h"
+#include "game/season_rollover.h"
 #include "tests/game/game_world.h"
 
 namespace kv {
@@ -53,6 +54,10 @@ TEST(RoundClose, TheLastPlayingDayLeadsToTheSeasonReview) {
     EXPECT_TRUE(data.match_strengths.empty());
     EXPECT_EQ(data.players[1].on_pitch, 0);
     EXPECT_EQ(data.players[1].match_goals, 0);
+    EXPECT_EQ(EndSeason(data), 1);
+    EXPECT_EQ(EndSeason(data), 1);  // the review asks again: the season turns over once
+    EXPECT_EQ(data.game_state.season, 2);
+    EXPECT_EQ(data.players[1].age, 1);
 }
 
 TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {

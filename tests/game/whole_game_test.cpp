@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -81,9 +82,26 @@ void CheckRound(const GameData& data, const std::string& when) {
             << (club >= 0 && club < clubs ? data.teams[club].coach : -2) << " employed "
             << int(data.coaches[c].employed) << " human " << int(data.coaches[c].human);
     }
-    // Fixtures played hold two teams.
-    for (const t_fixture& f : data.fixtures)
-        ASSERT_TRUE(!f.played || (f.home >= 0 && f.away >= 0)) << "kind " << f.kind;
+    // Fixtures played hold two teams; league and state fixtures and the groups being played
+    // never hold an empty slot.
+    for (const t_fixture& f : data.fixtures) {
+        const bool table_kind = f.kind == ckNationalLeague || f.kind == ckStateChampionship;
+        ASSERT_TRUE((!f.played && !table_kind) || (f.home >= 0 && f.away >= 0))
+            << "kind " << f.kind << " round " << f.round;
+    }
+    const t_game_state& gs = data.game_state;
+    auto no_empty_slot = [](const std::int32_t (&groups)[8][4], int count, const char* what) {
+        for (int g = 0; g < count; ++g)
+            for (const int team : groups[g]) ASSERT_GE(team, 0) << what << " group " << g + 1;
+    };
+    if (gs.continental_cup_on && (gs.season > 1 || gs.continental_cup_first_season)) {
+        no_empty_slot(gs.continental_groups_south_america, 8, "Libertadores");
+        no_empty_slot(gs.continental_groups_europe, 8, "Champions");
+    }
+    if (IsNationalTeamTournament(gs.match_kind)) {
+        const int groups = gs.match_kind == ckWorldCup ? 8 : gs.match_kind == ckAmericasNationsCup ? 3 : 4;
+        no_empty_slot(gs.tournament_groups, groups, "tournament");
+    }
 }
 
 void CheckSeasonEnd(const GameData& data) {
@@ -148,6 +166,16 @@ TEST(WholeGame, TwoSeasonsAndTheStartOfAThirdKeepEveryInvariant) {
         EXPECT_GT(game.last_season().matches, 0);
         EXPECT_FALSE(game.last_season().champions.empty());
         ++seasons;
+        if (seasons == 1) {
+            // The game goes on from its saved file as it would have without it.
+            const std::string path = std::string(KORVANEL_TEST_OUTPUT_DIR) + "/whole_game.s14";
+            std::filesystem::create_directories(KORVANEL_TEST_OUTPUT_DIR);
+            ASSERT_EQ(game.SaveGame(path), "");
+            HeadlessGame loaded;
+            ASSERT_EQ(loaded.LoadGame(path), "");
+            ASSERT_TRUE(loaded.season_finished());
+            game = loaded;
+        }
         const BeforeRollover before = TakeBeforeRollover(Game());
         game.PlayRound();  // turns the season over, then plays the new season's first day
         CheckRollover(Game(), before);
