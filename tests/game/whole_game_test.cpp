@@ -185,5 +185,30 @@ TEST(WholeGame, TwoSeasonsAndTheStartOfAThirdKeepEveryInvariant) {
     EXPECT_EQ(Game().game_state.season, 3);
 }
 
+// What a game has come to, in a few numbers: a replay of the same seed must reach them all.
+std::vector<long long> Fingerprint(const HeadlessGame& game) {
+    const GameData& data = Game();
+    std::vector<long long> print{game.rounds_played(), game.matches_played(),
+                                 static_cast<long long>(data.transfer_log.size()),
+                                 static_cast<long long>(data.inbox.size())};
+    for (const t_team& team : data.teams) print.push_back(team.cash + team.points[ckNationalLeague]);
+    return print;
+}
+
+TEST(WholeGame, TheSameSeedPlaysTheSameGameWithSixCoaches) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 6;
+    setup.humans = 6;
+    std::vector<long long> prints[2];
+    for (auto& print : prints) {
+        HeadlessGame game;
+        ASSERT_EQ(game.StartNewGame(setup), "");
+        while (game.rounds_played() < 30) game.PlayRound();
+        print = Fingerprint(game);
+    }
+    EXPECT_EQ(prints[0], prints[1]);
+}
+
 }  // namespace
 }  // namespace kv
