@@ -27,23 +27,6 @@ namespace kv {
 
 namespace {
 
-// The club the n-th automatic coach (1-based) takes: spread over the lists shown, never one
-// another coach took.
-int PickClub(NewGameSetup& setup, int config, int coach) {
-    const std::vector<ClubChoiceList> lists = ShowLeagueClubs(setup, config);
-    std::vector<int> clubs;
-    for (const ClubChoiceList& list : lists)
-        for (const int club : list.clubs) clubs.push_back(club);
-    if (clubs.empty()) return -1;
-    const GameData& world = *setup.world;
-    const std::size_t start = static_cast<std::size_t>(coach - 1) * 7 % clubs.size();
-    for (std::size_t i = 0; i < clubs.size(); ++i) {
-        const int club = clubs[(start + i) % clubs.size()];
-        if (!world.teams[club].human) return club;
-    }
-    return -1;
-}
-
 bool PlayingDayLeft(const GameData& data) {
     for (int day = data.game_state.calendar_day + 1; day <= kCalendarDays; ++day) {
         const int type = data.calendar[day - 1].day_type;
@@ -74,31 +57,17 @@ bool AutomaticWindows::Show(const WindowRequest& request) {
 std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
     SeedRandom(setup.seed);
     NewGameSetup game;
-    game.scan = ScanClubFiles(setup.teams_folder);
-    const std::vector<CountryClubs> listed = ListedCountries(game.scan);
-    NewGameChoices choices = DefaultChoices(listed);
-    if (!setup.countries.empty()) {
-        choices.leagues = setup.countries;
-        choices.main_country = setup.countries.front();
-    }
-    choices.league_format = setup.league_format;
-    choices.state_leagues = setup.state_championships;
-    choices.national_cup = setup.cups;
-    SetContinentalCup(choices, setup.cups);
-    SetSecondContinentalCup(choices, setup.cups);
-    choices.world_cup = setup.tournaments;
-    choices.euro = setup.tournaments;
-    choices.copa_america = setup.tournaments;
-    choices.human_count = std::clamp(setup.humans, 1, kHumanSlots);
-    if (std::string message = StartRealCountriesGame(game, choices); !message.empty())
+    AutomaticSetup automatic;
+    automatic.league_format = setup.league_format;
+    automatic.state_leagues = setup.state_championships;
+    automatic.club_cups = setup.cups;
+    automatic.tournaments = setup.tournaments;
+    automatic.human_count = setup.humans;
+    automatic.countries = setup.countries;
+    if (automatic.countries.empty()) automatic.countries.push_back(kHomeCountry);
+    if (std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
+        !message.empty())
         return message;
-    const int config = OpenClubChoice(game);
-    for (int coach = 1; coach <= choices.human_count; ++coach) {
-        const int club = PickClub(game, config, coach);
-        const std::string message = ChooseHumanClub(
-            game, club, "Técnico " + std::to_string(coach), choices.main_country);
-        if (!message.empty()) return message;
-    }
     const NewGameOutcome outcome = BuildNewGame(game, setup.teams_folder);
     if (!outcome.ok()) return outcome.message;
     next_ = outcome.first_window == FirstWindow::kMainWindow ? NextScreen::kMainWindow

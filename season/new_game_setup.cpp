@@ -331,6 +331,12 @@ std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder
         NewGameChoices choices = DefaultChoices(listed);
         choices.leagues.clear();
         for (const CountryClubs& c : listed) choices.leagues.push_back(c.country);
+        if (!automatic.countries.empty()) {
+            choices.leagues = automatic.countries;
+            if (std::find(choices.leagues.begin(), choices.leagues.end(), choices.main_country) ==
+                choices.leagues.end())
+                choices.main_country = choices.leagues.front();
+        }
         choices.league_format = automatic.league_format;
         choices.state_leagues = automatic.state_leagues;
         choices.national_cup = automatic.club_cups;

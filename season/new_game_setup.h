@@ -138,6 +138,9 @@ struct AutomaticSetup {
     bool club_cups = true;  // national cup and both continental cups
     bool tournaments = true;
     int human_count = 1;
+    // The real countries whose leagues are played; empty: every offered country. The home
+    // country leads when it is among them, else the first.
+    std::vector<int> countries;
 };
 std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder,
                               const AutomaticSetup& automatic);
