@@ -16,11 +16,19 @@
 #include "match_world.h"
 
 // Counts allocations while a test asks for it, to show that a tick allocates nothing.
+// The address sanitizer owns operator new itself, so the count is left out there.
+#if defined(__SANITIZE_ADDRESS__)
+#define KV_COUNTS_ALLOCATIONS 0
+#else
+#define KV_COUNTS_ALLOCATIONS 1
+#endif
+
 namespace {
 bool counting_allocations = false;
 long allocations = 0;
 }  // namespace
 
+#if KV_COUNTS_ALLOCATIONS
 void* operator new(std::size_t n) {
     if (counting_allocations) ++allocations;
     if (void* p = std::malloc(n ? n : 1)) return p;
@@ -28,6 +36,7 @@ void* operator new(std::size_t n) {
 }
 void operator delete(void* p) noexcept { std::free(p); }
 void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+#endif
 
 namespace kv {
 namespace {
@@ -205,6 +214,7 @@ TEST(MatchEngine, PenaltyAndFreeKickOdds) {
 }
 
 TEST(MatchEngine, ATickAllocatesNothing) {
+    if (!KV_COUNTS_ALLOCATIONS) GTEST_SKIP() << "allocations are not counted under the address sanitizer";
     SetUpMatchDay(2);
     const testing::SavedMatchDay saved;
     ReserveMatchDayLists();
