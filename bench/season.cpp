@@ -1,10 +1,11 @@
-// A whole season of the largest setup with no display: 20-club divisions,
-// the state championships, every cup and the national-team tournaments, from the new game to
-// the last round.
+// A whole season of the largest setup with no display: every league the sample database
+// offers in 20-club divisions, the state championships, every cup and the national-team
+// tournaments, from the new game to the last round.
 
 #include <benchmark/benchmark.h>
 
 #include "game/headless_game.h"
+#include "season/new_game_setup.h"
 
 namespace {
 
@@ -18,6 +19,8 @@ void BM_WholeSeason(benchmark::State& state) {
         setup.league_format = kv::kDivisionsOf20;
         setup.state_championships = true;
         setup.humans = 1;
+        for (const kv::CountryClubs& c : kv::ListedCountries(kv::ScanClubFiles(setup.teams_folder)))
+            setup.countries.push_back(c.country);
         kv::HeadlessGame game;
         if (!game.StartNewGame(setup).empty()) {
             state.SkipWithError("the sample database did not build");

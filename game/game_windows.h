@@ -20,7 +20,8 @@ enum class GameWindow {
     kDismissal,              // club, coach: the dismissed coach, other: his successor
     kStateChampions,         // champions: the table of the state finals just closed
     kNationalTeamCallUp,     // team: the human national team, turn: 1-based position
-    kPreseasonFriendlies,    // the question; answered true books friendlies per coach
+    kPreseasonFriendlies,    // the question "Deseja marcar amistosos de pré-temporada?"
+    kFriendlyBooking,        // club: the human club (user_club) booking pre-season friendlies
     kClubWorldCupDrawError,  // text: the message
 };
 

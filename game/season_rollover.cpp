@@ -526,7 +526,14 @@ NextScreen StartNewSeason(GameData& data, GameWindows& windows) {
     gs.calendar_day = 1;
     data.friendlies.clear();
     data.match_event_archive.clear();
-    if (gs.human_count > 0) windows.Show(WindowRequest{GameWindow::kPreseasonFriendlies});
+    if (gs.human_count > 0 && windows.Show(WindowRequest{GameWindow::kPreseasonFriendlies}))
+        for (int i = 0; i < gs.human_count && i < kHumanSlots; ++i) {
+            if (gs.human_clubs[i] < 0) continue;
+            gs.user_club = gs.human_clubs[i];
+            WindowRequest booking(GameWindow::kFriendlyBooking);
+            booking.club = gs.user_club;
+            windows.Show(booking);
+        }
     return StartNextPlayDay(data);
 }
 
