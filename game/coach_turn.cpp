@@ -215,7 +215,7 @@ std::array<int, 3> UpdatePlayerMorale(GameData& data) {
         }
         AddNewsItem(data, club, nePlayerMessage, 4, a, b, 0);
     }
-    if (data.teams[club].supporter_confidence < 20 && Random(30) == 1 && squad.size() >= 2) {
+    if (data.teams[club].supporter_confidence < 20 && Random(30) == 1 && !squad.empty()) {
         const int a = squad[Random(static_cast<int>(squad.size()) - 1)];
         data.players[a].morale = 1;
         data.players[a].morale_recovery = 4;
