@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/money.h"
@@ -115,6 +116,34 @@ TEST(PaySeasonMoney, HumanClubsAreSponsoredAndComputerClubsStartAfresh) {
         EXPECT_LE(data.teams[i].cash, cases[i].high) << i;
     }
     EXPECT_EQ(data.finances[0].sponsorship, 3'000'000);
+}
+
+TEST(RolloverStateChampionships, EachGroupTradesItsLastForTheWinnerBelow) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    t_state_league& league = data.state_leagues[25];
+    league.active = 1;
+    league.group_count = 2;
+    for (auto& group : league.groups) std::fill(std::begin(group), std::end(group), -1);
+    for (int g = 0; g < 3; ++g)
+        for (int s = 0; s < 6; ++s) {
+            const int club = test::AddClub(data, kHomeCountry);
+            league.groups[g][s] = club;
+            if (g < 2) data.teams[club].table_position[ckStateChampionship] = s + 1;
+        }
+    const int last_of_1 = league.groups[0][5];
+    const int winner_of_2 = league.groups[1][0];
+    const int last_of_2 = league.groups[1][5];
+    const int first_outside = league.groups[2][0];
+    RolloverStateChampionships(data);
+    EXPECT_EQ(data.teams[winner_of_2].state_division, 1);
+    EXPECT_EQ(data.teams[last_of_1].state_division, 2);
+    EXPECT_EQ(data.teams[first_outside].state_division, 2);
+    EXPECT_EQ(data.teams[last_of_2].state_division, 3);
+    EXPECT_EQ(data.teams[league.groups[0][0]].in_state_league, 1);
+    for (int g = 0; g < 3; ++g)  // a shuffle within the groups loses nobody
+        EXPECT_EQ(std::count_if(std::begin(league.groups[g]), std::end(league.groups[g]),
+                                [](int club) { return club >= 0; }),
+                  6);
 }
 
 TEST(StateFinals, TheChampionIsDecidedByWinsThenAggregateThenFinalistA) {

@@ -170,6 +170,44 @@ TEST_F(EuropeanGroups, TheSecondCupClosesEuropeOnlyAndLeavesSouthAmericasTiesAlo
     EXPECT_EQ(data.fixtures[europe_first].away, Team(1, 1));
 }
 
+TEST(StateClose, TheGroupStageEndsInAFinalBetweenTheFirstTwoOfGroupOne) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    for (int d = 0; d < 12; ++d) {
+        data.calendar[10 * d].day_type = ckStateChampionship;
+        data.calendar[10 * d].date = 41700 + 10 * d;
+    }
+    t_state_league& league = data.state_leagues[18];
+    league.active = 1;
+    league.group_count = 2;
+    for (auto& group : league.groups) std::fill(std::begin(group), std::end(group), -1);
+    for (int g = 0; g < 2; ++g)
+        for (int s = 0; s < 6; ++s) {
+            const int club = test::AddClub(data, kHomeCountry);
+            data.teams[club].in_state_league = 1;
+            league.groups[g][s] = club;
+            test::SetTally(data, club, ckStateChampionship, 6 - s, 0, 4 + s, 10, 10);
+        }
+    data.game_state.state_league_round = 6;
+    CloseStateTables(data);
+    const int winner = league.groups[0][0];
+    const int runner_up = league.groups[0][1];
+    ASSERT_EQ(data.fixtures.size(), 2u);
+    EXPECT_EQ(data.fixtures[0].home, runner_up);
+    EXPECT_EQ(data.fixtures[0].away, winner);
+    EXPECT_EQ(data.fixtures[0].date, 41800);
+    EXPECT_EQ(data.fixtures[1].home, winner);
+    EXPECT_EQ(data.fixtures[1].date, 41810);
+    EXPECT_EQ(data.fixtures[1].leg, 2);
+    EXPECT_EQ(league.finalist_a, winner);
+    EXPECT_EQ(league.finalist_b, runner_up);
+    EXPECT_EQ(data.teams[winner].in_state_league, 1);
+    EXPECT_EQ(data.teams[league.groups[0][2]].in_state_league, 0);
+    EXPECT_EQ(data.teams[league.groups[1][0]].in_state_league, 0);  // group 2 goes no further
+    data.game_state.state_league_round = 7;  // between the final legs nothing changes
+    CloseStateTables(data);
+    EXPECT_EQ(data.fixtures.size(), 2u);
+}
+
 TEST(NationalTeamGroups, TheAmericasCupTakesItsTwoBestThirds) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     data.game_state.tournament_round = 4;
