@@ -108,7 +108,11 @@ bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool 
             gs.user_club = club;
             found = true;
         }
-    if (!found) return false;
+    if (!found) {
+        // No window opens, so the next one is an ordinary turn.
+        data.opening_main_window = 0;
+        return false;
+    }
     RefreshTurn(data, skip_updates);
     if (!skip_updates) turn.autosave = AutosaveDue(data);
     RunRoundEvents(data, windows, skip_updates);
