@@ -79,10 +79,10 @@ class BlockWriter {
     }
 };
 
-// The oldest date the game can show is 1 Jan 100 and the last 31 Dec 9999; a day count outside
+// Day counts run from 1 Jan 0001 (-693593) to the end of 31 Dec 9999; a date outside
 // them, or any number that is not one, can only come from a damaged file.
 constexpr double kFirstDate = -693593;
-constexpr double kLastDate = 2958465;
+constexpr double kLastDate = 2958466;
 
 class BlockReader {
   public:

@@ -137,16 +137,20 @@ TEST_F(SaveGameTest, NoNameSavesNothing) {
 class FileSizeLimit {
   public:
     explicit FileSizeLimit(rlim_t bytes) {
-        ::signal(SIGXFSZ, SIG_IGN);
+        old_handler_ = ::signal(SIGXFSZ, SIG_IGN);
         ::getrlimit(RLIMIT_FSIZE, &old_);
         rlimit lower = old_;
         lower.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &lower);
     }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &old_); }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, old_handler_);
+    }
 
   private:
     rlimit old_{};
+    sighandler_t old_handler_{};
 };
 
 TEST_F(SaveGameTest, AFailedSaveKeepsTheOldFileAndTheGame) {
