@@ -1,16 +1,13 @@
 #include "game/headless_game.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <memory>
 #include <sstream>
 
 #include "core/display_names.h"
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/save_game.h"
-#include "core/saved_game.h"
+#include "season/load_game.h"
 #include "game/coach_turn.h"
 #include "game/round_close.h"
 #include "game/season_rollover.h"
@@ -76,16 +73,9 @@ std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
 }
 
 std::string HeadlessGame::LoadGame(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::string(kLoadOpenErrorMessage);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    auto loaded = std::make_unique<GameData>();
-    std::string message;
-    if (!ReadSavedGame(bytes, *loaded, message)) return message;
-    BuildSeasonCalendar(*loaded);
-    loaded->opening_main_window = 1;
-    loaded->autosave_turn_counter = 0;
-    SwapInGame(*loaded);
+    // The load window's own load: the same checks, calendar and values reset.
+    const LoadOutcome loaded = LoadGameFromFile(path);
+    if (!loaded.loaded) return loaded.message;
     const t_game_state& gs = Game().game_state;
     // A game is saved from the main window (or the hub) of a day on which a human plays; the
     // runner also saves a season that has ended, before its change.
