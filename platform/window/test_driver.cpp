@@ -9,6 +9,16 @@
 namespace kv {
 namespace {
 
+InputEvent MouseEvent(InputEvent::Kind kind, Point p, MouseButton button = mbLeft,
+                      ShiftState shift = 0) {
+    InputEvent e{kind};
+    e.x = p.x;
+    e.y = p.y;
+    e.button = button;
+    e.shift = shift;
+    return e;
+}
+
 Control* FindShown(Control& root, std::string_view name) {
     if (root.Name() == name && root.Visible() && !root.Freed()) return &root;
     for (auto& child : root.Children())
@@ -74,37 +84,22 @@ Point TestDriver::CentreOf(Control& control) {
 }
 
 void TestDriver::MouseDown(Point p, MouseButton button, ShiftState shift) {
-    InputEvent e{InputEvent::MouseDown};
-    e.x = p.x;
-    e.y = p.y;
-    e.button = button;
-    e.shift = shift;
-    backend_.Push(e);
+    backend_.Push(MouseEvent(InputEvent::MouseDown, p, button, shift));
     Pump();
 }
 
 void TestDriver::MouseUp(Point p, MouseButton button, ShiftState shift) {
-    InputEvent e{InputEvent::MouseUp};
-    e.x = p.x;
-    e.y = p.y;
-    e.button = button;
-    e.shift = shift;
-    backend_.Push(e);
+    backend_.Push(MouseEvent(InputEvent::MouseUp, p, button, shift));
     Pump();
 }
 
 void TestDriver::MouseMove(Point p) {
-    InputEvent e{InputEvent::MouseMove};
-    e.x = p.x;
-    e.y = p.y;
-    backend_.Push(e);
+    backend_.Push(MouseEvent(InputEvent::MouseMove, p));
     Pump();
 }
 
 void TestDriver::Wheel(int delta) {
-    InputEvent e{InputEvent::MouseWheel};
-    e.x = screen_->MousePos().x;
-    e.y = screen_->MousePos().y;
+    InputEvent e = MouseEvent(InputEvent::MouseWheel, screen_->MousePos());
     e.wheel = delta;
     backend_.Push(e);
     Pump();
@@ -122,16 +117,9 @@ void TestDriver::ClickAt(Control& control, Point client, MouseButton button) {
     const Point p = control.ClientToScreen(client);
     // Queued together: a click that opens a modal window must find its release in that
     // window's loop, as a real release would.
-    InputEvent move{InputEvent::MouseMove};
-    move.x = p.x;
-    move.y = p.y;
-    InputEvent down = move, up = move;
-    down.kind = InputEvent::MouseDown;
-    up.kind = InputEvent::MouseUp;
-    down.button = up.button = button;
-    backend_.Push(move);
-    backend_.Push(down);
-    backend_.Push(up);
+    backend_.Push(MouseEvent(InputEvent::MouseMove, p));
+    backend_.Push(MouseEvent(InputEvent::MouseDown, p, button));
+    backend_.Push(MouseEvent(InputEvent::MouseUp, p, button));
     Pump();
 }
 
