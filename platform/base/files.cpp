@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/base/utf8.h"
+
 namespace kv {
 namespace {
 
@@ -31,16 +33,10 @@ char32_t NextCodePoint(std::string_view s, size_t& i) {
     return b0;
 }
 
-char32_t FoldCase(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 32;
-    return c;
-}
-
 std::vector<char32_t> Folded(std::string_view s) {
     std::vector<char32_t> out;
     out.reserve(s.size());
-    for (size_t i = 0; i < s.size();) out.push_back(FoldCase(NextCodePoint(s, i)));
+    for (size_t i = 0; i < s.size();) out.push_back(LowerChar(NextCodePoint(s, i)));
     return out;
 }
 

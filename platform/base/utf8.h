@@ -16,4 +16,11 @@ bool DecodeUtf8(std::string_view s, size_t& i, char32_t& cp);
 std::u32string ToUtf32(std::string_view utf8);
 std::string ToUtf8(std::u32string_view text);
 
+// ASCII and accented Latin-1 capitals to small letters, the case the game ignores in file
+// names and accelerator keys; every other code point is returned as it is.
+constexpr char32_t LowerChar(char32_t ch) {
+    if ((ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return ch + 32;
+    return ch;
+}
+
 }  // namespace kv

@@ -463,11 +463,6 @@ void Control::Resized() {
 
 void Control::ChildrenChanged() { Realign(); }
 
-char32_t LowerChar(char32_t ch) {
-    if ((ch >= 'A' && ch <= 'Z') || (ch >= 0xC0 && ch <= 0xDE && ch != 0xD7)) return ch + 32;
-    return ch;
-}
-
 char32_t AcceleratorOf(std::string_view caption) {
     int at = -1;
     const std::string shown = StripPrefixes(caption, at);

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/base/utf8.h"
 #include "platform/gfx/colors.h"
 #include "platform/gfx/fonts.h"
 #include "platform/gfx/geometry.h"
@@ -283,8 +284,6 @@ private:
 
 // The accelerator of a caption ("&Sim" -> 's'), lower-cased, or 0 when it has none.
 char32_t AcceleratorOf(std::string_view caption);
-// ASCII and accented Latin-1 letters to lower case; anything else unchanged.
-char32_t LowerChar(char32_t ch);
 
 // value * m / d rounded half away from zero, as the desktop computes scaled sizes.
 int MulDiv(int value, int m, int d);

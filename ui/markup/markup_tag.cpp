@@ -1,14 +1,13 @@
 #include "ui/markup/markup_tag.h"
 
+#include "platform/base/ascii.h"
 #include "ui/markup/markup_text.h"
 
 namespace kv {
 namespace {
 
 char UpperAt(std::string_view s, std::size_t i) {
-    if (i >= s.size()) return 0;
-    const char c = s[i];
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    return i < s.size() ? AsciiUpper(s[i]) : 0;
 }
 
 }  // namespace

@@ -6,15 +6,10 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/base/ascii.h"
+
 namespace kv {
 namespace {
-
-char Upper(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
-char Lower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -109,13 +104,13 @@ std::string DropSections(std::string_view text, std::string_view open, std::stri
 
 std::string UpperAscii(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = Upper(c);
+    for (char& c : out) c = AsciiUpper(c);
     return out;
 }
 
 std::string LowerAscii(std::string_view text) {
     std::string out(text);
-    for (char& c : out) c = Lower(c);
+    for (char& c : out) c = AsciiLower(c);
     return out;
 }
 
@@ -124,7 +119,7 @@ std::size_t FindIgnoreCase(std::string_view text, std::string_view pattern, std:
     if (pattern.size() > text.size()) return std::string_view::npos;
     for (std::size_t i = from; i + pattern.size() <= text.size(); ++i) {
         std::size_t k = 0;
-        while (k < pattern.size() && Upper(text[i + k]) == Upper(pattern[k])) ++k;
+        while (k < pattern.size() && AsciiUpper(text[i + k]) == AsciiUpper(pattern[k])) ++k;
         if (k == pattern.size()) return i;
     }
     return std::string_view::npos;
