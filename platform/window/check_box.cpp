@@ -44,11 +44,11 @@ void CheckBox::PaintMark(Canvas& canvas, bool round) {
         canvas.FillRect({0, 0, Width(), Height()});
     }
     const int top = (Height() - 13) / 2;
-    Rect box{0, top, 13, top + 13};
-    const TColor face = EnabledInTree() ? clWindow : clBtnFace;
     if (round) {
+        // Disabled, the dot stays black and only the face greys (the shared box greys both).
+        const Rect box{0, top, 13, top + 13};
         canvas.pen = Pen{clBtnShadow};
-        canvas.brush = Brush{face};
+        canvas.brush = Brush{EnabledInTree() ? clWindow : clBtnFace};
         canvas.Ellipse(box);
         if (checked_) {
             canvas.pen = Pen{clWindowText};
@@ -56,10 +56,7 @@ void CheckBox::PaintMark(Canvas& canvas, bool round) {
             canvas.Ellipse(box.inflate(-4, -4));
         }
     } else {
-        DrawSunkenEdge(canvas, box);
-        canvas.brush = Brush{face};
-        canvas.FillRect(box);
-        if (checked_) DrawCheckMark(canvas, 0, top, EnabledInTree() ? clWindowText : clGrayText);
+        DrawClassicButtonBox(canvas, 0, top, false, checked_, !EnabledInTree(), false);
     }
     Rect text{17, 0, Width(), Height()};
     DrawControlText(canvas, *this, text, DT_LEFT | DT_VCENTER | DT_SINGLELINE);

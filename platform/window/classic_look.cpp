@@ -41,6 +41,34 @@ void DrawCheckMark(Canvas& canvas, int x, int y, TColor color) {
     }
 }
 
+void DrawClassicButtonBox(Canvas& canvas, int x, int y, bool radio, bool checked, bool inactive,
+                          bool flat) {
+    Rect box{x, y, x + 13, y + 13};
+    const TColor face = inactive ? clBtnFace : clWindow;
+    const TColor mark = inactive ? clGrayText : clWindowText;
+    if (radio) {
+        canvas.pen = Pen{flat ? clWindowFrame : clBtnShadow};
+        canvas.brush = Brush{face};
+        canvas.Ellipse(box);
+        if (checked) {
+            canvas.pen = Pen{mark};
+            canvas.brush = Brush{mark};
+            canvas.Ellipse(box.inflate(-4, -4));
+        }
+        return;
+    }
+    if (flat) {
+        canvas.brush = Brush{clWindowFrame};
+        canvas.FrameRect(box);
+        box = box.inflate(-1, -1);
+    } else {
+        DrawSunkenEdge(canvas, box);
+    }
+    canvas.brush = Brush{face};
+    canvas.FillRect(box);
+    if (checked) DrawCheckMark(canvas, x, y, mark);
+}
+
 void DrawArrow(Canvas& canvas, const Rect& r, Arrow direction, TColor color) {
     const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
     canvas.pen = Pen{color};

@@ -15,6 +15,9 @@ void DrawButtonEdge(Canvas& canvas, Rect& r, bool pressed);
 void DrawSunkenEdge(Canvas& canvas, Rect& r);
 // A check mark inside a 13-pixel box whose top-left is (x, y).
 void DrawCheckMark(Canvas& canvas, int x, int y, TColor color);
+// The classic box (check or radio) in a 13 x 13 rectangle at (x, y).
+void DrawClassicButtonBox(Canvas& canvas, int x, int y, bool radio, bool checked, bool inactive,
+                          bool flat);
 enum class Arrow { Up, Down, Right };
 // A small filled triangle (drop-downs, sub-menus, scroll buttons), centred in r.
 void DrawArrow(Canvas& canvas, const Rect& r, Arrow direction, TColor color);

@@ -36,8 +36,4 @@ class TMarkupCheckBox : public TCustomMarkupCheckBox {
     void SetChecked(bool checked) { SetCheckedState(checked); }
 };
 
-// The classic desktop box (check or radio) in a 13 x 13 rectangle at (x, y).
-void DrawClassicButtonBox(Canvas& canvas, int x, int y, bool radio, bool checked, bool inactive,
-                          bool flat);
-
 }  // namespace kv

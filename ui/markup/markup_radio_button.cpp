@@ -1,5 +1,6 @@
 #include "ui/markup/markup_radio_button.h"
 
+#include "platform/window/classic_look.h"
 #include "ui/markup/markup_check_box.h"
 
 namespace kv {
