@@ -136,15 +136,25 @@ void CanvasMarkupSurface::DrawFocusRect(const Rect& rect) {
     canvas_.DrawFocusRect(rect);
 }
 
-const Picture& CanvasMarkupSurface::Decoded(const EncodedPicture& picture) {
+const Picture& DecodedPictures::Of(const EncodedPicture& picture) {
     auto [it, added] = decoded_.try_emplace(&picture);
     if (added) picture.Decode(it->second);
     return it->second;
 }
 
+void DrawImageListEntry(Canvas& canvas, const Picture& entry, const Rect& rect, bool stretched) {
+    if (!stretched) {
+        canvas.Draw(rect.left, rect.top, entry);
+        return;
+    }
+    Picture opaque = entry;
+    opaque.transparent = false;
+    canvas.StretchDraw(rect, opaque);
+}
+
 void CanvasMarkupSurface::DrawPicture(const EncodedPicture& picture, const Rect& rect) {
     if (picture.Empty()) return;
-    const Picture& p = Decoded(picture);
+    const Picture& p = decoded_.Of(picture);
     if (p.empty()) return;
     if (rect.width() == p.width() && rect.height() == p.height()) {
         canvas_.Draw(rect.left, rect.top, p);
@@ -156,14 +166,7 @@ void CanvasMarkupSurface::DrawPicture(const EncodedPicture& picture, const Rect&
 void CanvasMarkupSurface::DrawListImage(const MarkupImageList& images, int index, const Rect& rect,
                                         bool stretched) {
     const Picture* entry = images.Entry(index);
-    if (!entry || entry->empty()) return;
-    if (!stretched) {
-        canvas_.Draw(rect.left, rect.top, *entry);
-        return;
-    }
-    Picture opaque = *entry;
-    opaque.transparent = false;
-    canvas_.StretchDraw(rect, opaque);
+    if (entry && !entry->empty()) DrawImageListEntry(canvas_, *entry, rect, stretched);
 }
 
 void CanvasMarkupSurface::PushClip(const Rect& rect) {

@@ -15,6 +15,19 @@ namespace kv {
 MarkupFont ToMarkupFont(const Font& font);
 Font ToFont(const MarkupFont& font);
 
+// Each encoded picture a surface draws is decoded once, on its first draw.
+class DecodedPictures {
+  public:
+    const Picture& Of(const EncodedPicture& picture);
+
+  private:
+    std::map<const EncodedPicture*, Picture> decoded_;
+};
+
+// An image list's picture at its own size at rect's corner, or stretched over rect with its
+// transparency dropped.
+void DrawImageListEntry(Canvas& canvas, const Picture& entry, const Rect& rect, bool stretched);
+
 class CanvasMarkupSurface : public MarkupCanvas {
   public:
     explicit CanvasMarkupSurface(Canvas& canvas) : canvas_(canvas) {}
@@ -38,10 +51,9 @@ class CanvasMarkupSurface : public MarkupCanvas {
   private:
     void DrawRotated(const MarkupFont& font, std::string_view text, const Rect& rect,
                      const MarkupTextFlags& flags);
-    const Picture& Decoded(const EncodedPicture& picture);
 
     Canvas& canvas_;
-    std::map<const EncodedPicture*, Picture> decoded_;
+    DecodedPictures decoded_;
 };
 
 // The calling contract of the windows: the canvas's font is the base font and its brush

@@ -73,10 +73,9 @@ void GraphicsMarkupSurface::DrawPicture(const EncodedPicture& picture, const Rec
         own->DrawOnGraphics(*graphics_.Native(), rect);
         return;
     }
-    auto [it, added] = decoded_.try_emplace(&picture);
-    if (added) picture.Decode(it->second);
-    if (it->second.empty() || !graphics_.Native()) return;
-    graphics_.Native()->DrawImage(it->second, ToRectF(rect));
+    const Picture& decoded = decoded_.Of(picture);
+    if (decoded.empty() || !graphics_.Native()) return;
+    graphics_.Native()->DrawImage(decoded, ToRectF(rect));
 }
 
 void GraphicsMarkupSurface::DrawListImage(const MarkupImageList& images, int index,
@@ -84,13 +83,7 @@ void GraphicsMarkupSurface::DrawListImage(const MarkupImageList& images, int ind
     const Picture* entry = images.Entry(index);
     Canvas* canvas = graphics_.GetDC();
     if (!entry || entry->empty() || !canvas) return;
-    if (!stretched) {
-        canvas->Draw(rect.left, rect.top, *entry);
-    } else {
-        Picture opaque = *entry;
-        opaque.transparent = false;
-        canvas->StretchDraw(rect, opaque);
-    }
+    DrawImageListEntry(*canvas, *entry, rect, stretched);
     graphics_.ReleaseDC(canvas);
 }
 

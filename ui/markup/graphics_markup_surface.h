@@ -3,11 +3,10 @@
 // smooth panel's caption, the message dialog's text): text measured and drawn as text boxes of
 // the layer, named pictures from a GDI+ picture container.
 
-#include <map>
 #include <string_view>
 
 #include "platform/gfx/gdiplus.h"
-#include "platform/gfx/picture.h"
+#include "ui/markup/canvas_markup_surface.h"
 #include "ui/markup/markup_canvas.h"
 #include "ui/markup/markup_renderer.h"
 
@@ -36,7 +35,7 @@ class GraphicsMarkupSurface : public MarkupCanvas {
 
   private:
     TGPGraphics& graphics_;
-    std::map<const EncodedPicture*, Picture> decoded_;
+    DecodedPictures decoded_;
 };
 
 // Lays out, measures, draws or hit-tests mark-up on the layer's surface with the antialiased
