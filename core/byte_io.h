@@ -8,6 +8,7 @@
 // reader failed; name lengths are clamped to the capacity; counts are checked
 // against the bytes left.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -34,6 +35,12 @@ class ByteWriter {
     void String(const PString<N>& s) {
         U8(s.length > N ? static_cast<std::uint8_t>(N) : s.length);
         Bytes(s.bytes, N);
+    }
+
+    // Every element of a fixed table in its own width.
+    template <class T, std::size_t N>
+    void Array(const std::array<T, N>& a) {
+        for (const T& v : a) (*this)(v);
     }
 
     const std::string& data() const { return bytes_; }
@@ -89,6 +96,11 @@ class ByteReader {
         const std::uint8_t len = U8();
         s.length = len > N ? static_cast<std::uint8_t>(N) : len;
         Bytes(s.bytes, N);
+    }
+
+    template <class T, std::size_t N>
+    void Array(std::array<T, N>& a) {
+        for (T& v : a) (*this)(v);
     }
 
     // A count of records of record_size bytes each. A negative count, one above

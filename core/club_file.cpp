@@ -13,16 +13,6 @@ constexpr std::size_t kSquadRecordOffset = 208;
 constexpr std::uint8_t kLastState = 26;
 constexpr std::uint8_t kLastCharacteristic = 13;
 
-template <std::size_t N>
-void WriteBytes(ByteWriter& w, const std::array<std::uint8_t, N>& a) {
-    for (std::uint8_t b : a) w.U8(b);
-}
-
-template <std::size_t N>
-void ReadBytes(ByteReader& r, std::array<std::uint8_t, N>& a) {
-    for (std::uint8_t& b : a) b = r.U8();
-}
-
 }  // namespace
 
 std::string EncodeClubFile(const t_club_file_record& c, const t_squad_file_record& s) {
@@ -49,16 +39,16 @@ std::string EncodeClubFile(const t_club_file_record& c, const t_squad_file_recor
     w.I32(c.sort_key);
     w.I32(c.capacity);
     w.I32(1);
-    for (const auto& name : s.player_names) w.String(name);
-    WriteBytes(w, s.star);
-    WriteBytes(w, s.nationality);
-    WriteBytes(w, s.age);
-    WriteBytes(w, s.position);
-    WriteBytes(w, s.starter);
-    WriteBytes(w, s.characteristic1);
-    WriteBytes(w, s.characteristic2);
-    WriteBytes(w, s.side);
-    WriteBytes(w, s.reserved);
+    w.Array(s.player_names);
+    w.Array(s.star);
+    w.Array(s.nationality);
+    w.Array(s.age);
+    w.Array(s.position);
+    w.Array(s.starter);
+    w.Array(s.characteristic1);
+    w.Array(s.characteristic2);
+    w.Array(s.side);
+    w.Array(s.reserved);
     return w.Take();
 }
 
@@ -88,16 +78,16 @@ void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_
     c.capacity = r.I32();
 
     r.Seek(kSquadRecordOffset);
-    for (auto& name : s.player_names) r.String(name);
-    ReadBytes(r, s.star);
-    ReadBytes(r, s.nationality);
-    ReadBytes(r, s.age);
-    ReadBytes(r, s.position);
-    ReadBytes(r, s.starter);
-    ReadBytes(r, s.characteristic1);
-    ReadBytes(r, s.characteristic2);
-    ReadBytes(r, s.side);
-    ReadBytes(r, s.reserved);
+    r.Array(s.player_names);
+    r.Array(s.star);
+    r.Array(s.nationality);
+    r.Array(s.age);
+    r.Array(s.position);
+    r.Array(s.starter);
+    r.Array(s.characteristic1);
+    r.Array(s.characteristic2);
+    r.Array(s.side);
+    r.Array(s.reserved);
     for (int i = 0; i < kClubSquadSlots; ++i) {
         if (s.characteristic1[i] > kLastCharacteristic) s.characteristic1[i] = 0;
         if (s.characteristic2[i] > kLastCharacteristic) s.characteristic2[i] = 0;

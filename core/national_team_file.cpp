@@ -13,28 +13,6 @@ constexpr std::size_t kRecordOffset = 4;
 constexpr std::int32_t kLastCharacteristic = 13;
 constexpr std::int32_t kLastRealCountry = 201;
 
-template <typename T, std::size_t N>
-void WriteArray(ByteWriter& w, const std::array<T, N>& a) {
-    for (T v : a) {
-        if constexpr (sizeof(T) == 1) {
-            w.U8(v);
-        } else {
-            w.I32(v);
-        }
-    }
-}
-
-template <typename T, std::size_t N>
-void ReadArray(ByteReader& r, std::array<T, N>& a) {
-    for (T& v : a) {
-        if constexpr (sizeof(T) == 1) {
-            v = r.U8();
-        } else {
-            v = r.I32();
-        }
-    }
-}
-
 }  // namespace
 
 std::string EncodeNationalTeamFile(const t_national_team_file_record& n) {
@@ -51,16 +29,16 @@ std::string EncodeNationalTeamFile(const t_national_team_file_record& n) {
     w.I32(n.text_colour);
     w.I32(n.back_colour);
     w.I32(n.reserved1);
-    for (const auto& name : n.player_names) w.String(name);
-    WriteArray(w, n.age);
-    WriteArray(w, n.position);
-    WriteArray(w, n.starter);
-    WriteArray(w, n.characteristic1);
-    WriteArray(w, n.characteristic2);
-    WriteArray(w, n.star);
+    w.Array(n.player_names);
+    w.Array(n.age);
+    w.Array(n.position);
+    w.Array(n.starter);
+    w.Array(n.characteristic1);
+    w.Array(n.characteristic2);
+    w.Array(n.star);
     w.U8(n.version);
-    WriteArray(w, n.side);
-    WriteArray(w, n.reserved);
+    w.Array(n.side);
+    w.Array(n.reserved);
     w.U8(n.reputation);
     w.Zeros(2);
     return w.Take();
@@ -80,16 +58,16 @@ void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record&
     n.text_colour = r.I32();
     n.back_colour = r.I32();
     n.reserved1 = r.I32();
-    for (auto& name : n.player_names) r.String(name);
-    ReadArray(r, n.age);
-    ReadArray(r, n.position);
-    ReadArray(r, n.starter);
-    ReadArray(r, n.characteristic1);
-    ReadArray(r, n.characteristic2);
-    ReadArray(r, n.star);
+    r.Array(n.player_names);
+    r.Array(n.age);
+    r.Array(n.position);
+    r.Array(n.starter);
+    r.Array(n.characteristic1);
+    r.Array(n.characteristic2);
+    r.Array(n.star);
     n.version = r.U8();
-    ReadArray(r, n.side);
-    ReadArray(r, n.reserved);
+    r.Array(n.side);
+    r.Array(n.reserved);
     n.reputation = std::min<std::uint8_t>(r.U8(), 5);
     for (int i = 0; i < kNationalSquadSlots; ++i) {
         n.age[i] = std::clamp(n.age[i], 0, 255);
