@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/money.h"
@@ -287,8 +288,7 @@ void PlayerOfferEvent(GameData& data, GameWindows& windows) {
     const t_game_state& gs = data.game_state;
     const int club = gs.user_club;
     if (!InTable(data.teams, club) || data.teams[club].squad_size < 15) return;
-    const int n = Random(100) > 30 ? gs.league_club_count - 1
-                                   : gs.league_club_count + gs.background_club_count - 1;
+    const int n = Random(100) > 30 ? gs.league_club_count - 1 : ClubCount(data) - 1;
     if (Random(25) != 1) return;
     std::vector<int> candidates;
     for (const int p : SquadOf(data, club))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "core/field_readers.h"
 #include "core/random.h"
 #include "core/types.h"
 #include "match/automatic_decisions.h"
@@ -265,8 +266,7 @@ void MatchDay::ScheduleGoals(int match) {
     int r = RatingDifference(m->strength_slot[0], m->strength_slot[1]);
     r += (h ? h->reputation : 0) - (a ? a->reputation : 0);
     r = std::clamp(r, -kMaxRatingDifference, kMaxRatingDifference);
-    const int clubs = gd.game_state.league_club_count + gd.game_state.background_club_count;
-    const bool neutral = m->team[0] >= clubs || kind == ckClubWorldCup;
+    const bool neutral = m->team[0] >= ClubCount(gd) || kind == ckClubWorldCup;
     const bool cup = kind == ckNationalCup || kind == ckContinentalCup || kind == ckSecondContinentalCup ||
                      kind == ckSuperCup;
     const PreMatchOutcome result = PreMatchResult(r, neutral, cup);
