@@ -142,10 +142,14 @@ bool IsEuropeanNationsCupYear(const GameData& data) {
 }
 
 bool NationalCupHasExtraRound(const GameData& data) {
-    if (data.game_state.league_format != kDivisionsOf20) return false;
     for (const t_league_config& config : data.league_configs)
-        if (config.country == kHomeCountry) return config.club_count > 80;
+        if (config.country == kHomeCountry) return LeagueCupHasExtraRound(data, config);
     return false;
+}
+
+bool LeagueCupHasExtraRound(const GameData& data, const t_league_config& config) {
+    return data.game_state.league_format == kDivisionsOf20 && config.country == kHomeCountry &&
+           config.club_count > 80;
 }
 
 void BuildSeasonCalendar(GameData& data) {

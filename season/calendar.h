@@ -6,6 +6,7 @@
 namespace kv {
 
 struct GameData;
+struct t_league_config;
 
 // The national-team tournament of the season's year (2013 + season); the years
 // exclude each other and a year with remainder 1 has none.
@@ -16,6 +17,7 @@ bool IsEuropeanNationsCupYear(const GameData& data);
 // The home country's cup opens with an extra round of 32 ties: divisions of 20 and a
 // home-country league of more than 80 clubs.
 bool NationalCupHasExtraRound(const GameData& data);
+bool LeagueCupHasExtraRound(const GameData& data, const t_league_config& config);
 
 // Rebuilds the whole calendar of the current season from the season number and the switches.
 void BuildSeasonCalendar(GameData& data);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/game_data.h"
+#include "season/calendar.h"
 #include "season/draw_helpers.h"
 #include "season/fixture_list.h"
 
@@ -244,8 +245,7 @@ void DrawNationalCups(GameData& data) {
     if (!gs.national_cup_on) return;
     for (int c = 0; c < static_cast<int>(data.league_configs.size()); ++c) {
         const t_league_config& league = data.league_configs[c];
-        if (league.country == kHomeCountry && gs.league_format == kDivisionsOf20 &&
-            league.club_count > 80)
+        if (LeagueCupHasExtraRound(data, league))
             DrawNationalCupPreliminaryRound(data, c);
         else
             DrawNationalCup(data, c);

@@ -91,7 +91,7 @@ void BuildNationalCupFixtures(GameData& data, int c) {
     int offset = 0;
     if (data.game_state.league_format == kDivisionsOf20) {
         phase1 = config.division_count >= 2;
-        phase0 = config.country == kHomeCountry && config.club_count > 80;
+        phase0 = LeagueCupHasExtraRound(data, config);
         offset = NationalCupHasExtraRound(data) ? 2 : 0;
     } else {
         phase1 = config.division_count >= 3;
