@@ -202,6 +202,20 @@ void ApplyHumanLeagueRule(GameData& data, int continent, GroupTable& first_cup, 
     }
 }
 
+// A continent with one cup: its eight seeds and twenty-four others shuffled into eight groups.
+void DrawSingleCupGroups(GameData& data, int continent, GroupTable& groups,
+                         std::int32_t t_team::*group_field, const Places& seeds,
+                         const Places& others, int wild_card) {
+    for (t_team& team : data.teams) team.*group_field = 0;
+    auto seed_teams = Teams<8>(seeds);
+    auto other_teams = Teams<24>(others);
+    ShuffleSlots(seed_teams);
+    ShuffleSlots(other_teams);
+    WriteGroups(groups, seed_teams, other_teams);
+    ApplyHumanLeagueRule(data, continent, groups, wild_card, nullptr);
+    FlagGroups(data, groups, group_field, &t_team::in_continental_cup);
+}
+
 void ClearContinentalEntries(GameData& data) {
     for (t_team& team : data.teams) {
         team.continental_group = 0;
@@ -411,16 +425,8 @@ void DrawAfricanCup(GameData& data, bool at_new_game) {
     FillEmptyPlaces(lists, {&seeds, &others});
     const int wild_card = others.back().team;
 
-    t_game_state& gs = data.game_state;
-    for (t_team& team : data.teams) team.african_group = 0;
-    auto seed_teams = Teams<8>(seeds);
-    auto other_teams = Teams<24>(others);
-    ShuffleSlots(seed_teams);
-    ShuffleSlots(other_teams);
-    WriteGroups(gs.continental_groups_africa, seed_teams, other_teams);
-    ApplyHumanLeagueRule(data, ctAfrica, gs.continental_groups_africa, wild_card, nullptr);
-    FlagGroups(data, gs.continental_groups_africa, &t_team::african_group,
-               &t_team::in_continental_cup);
+    DrawSingleCupGroups(data, ctAfrica, data.game_state.continental_groups_africa,
+                        &t_team::african_group, seeds, others, wild_card);
 }
 
 void DrawAsianCup(GameData& data, bool at_new_game) {
@@ -440,15 +446,8 @@ void DrawAsianCup(GameData& data, bool at_new_game) {
     FillEmptyPlaces(lists, {&seeds, &others});
     const int wild_card = others[wild_card_place].team;
 
-    t_game_state& gs = data.game_state;
-    for (t_team& team : data.teams) team.asian_group = 0;
-    auto seed_teams = Teams<8>(seeds);
-    auto other_teams = Teams<24>(others);
-    ShuffleSlots(seed_teams);
-    ShuffleSlots(other_teams);
-    WriteGroups(gs.continental_groups_asia, seed_teams, other_teams);
-    ApplyHumanLeagueRule(data, ctAsia, gs.continental_groups_asia, wild_card, nullptr);
-    FlagGroups(data, gs.continental_groups_asia, &t_team::asian_group, &t_team::in_continental_cup);
+    DrawSingleCupGroups(data, ctAsia, data.game_state.continental_groups_asia,
+                        &t_team::asian_group, seeds, others, wild_card);
 }
 
 bool SetFirstSeasonContinentalGroups(GameData& data, std::span<const std::int32_t> club_ids) {
