@@ -11,15 +11,6 @@
 namespace kv {
 namespace {
 
-class NoWindows : public GameWindows {
-  public:
-    bool Show(const WindowRequest& request) override {
-        shown.push_back(request.window);
-        return false;
-    }
-    std::vector<GameWindow> shown;
-};
-
 TEST(CoachTurn, ListedPlayersSellByTheirPremiumOverValue) {
     struct Case {
         long long asking;

@@ -2,11 +2,23 @@
 // Small games built in the running game for the tests of the round close and the season change.
 
 #include <string>
+#include <vector>
 
 #include "core/game_data.h"
 #include "core/random.h"
+#include "game/game_windows.h"
 
 namespace kv::test {
+
+// Answers every window the game asks for as closed and remembers which were asked.
+class NoWindows : public GameWindows {
+  public:
+    bool Show(const WindowRequest& request) override {
+        shown.push_back(request.window);
+        return false;
+    }
+    std::vector<GameWindow> shown;
+};
 
 inline GameData& FreshGame(int league_format, std::uint64_t seed = 7) {
     Game().Reset();

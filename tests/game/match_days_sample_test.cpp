@@ -17,15 +17,12 @@
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
 #include "season/new_game_setup.h"
+#include "tests/game/game_world.h"
 #include "tests/match/new_game_world.h"
 #include "tools/sampledb/sample_database.h"
 
 namespace kv {
 namespace {
-
-struct NoWindows : GameWindows {
-    bool Show(const WindowRequest&) override { return false; }
-};
 
 class SampleMatchDays : public ::testing::Test {
 protected:
@@ -91,7 +88,7 @@ TEST_F(SampleMatchDays, EveryDayBooksItsFixturesOnceAndKeepsTheTablesSound) {
     const NewGameOutcome outcome = BuildNewGame(setup, teams);
     ASSERT_TRUE(outcome.ok()) << outcome.message;
     GameData& gd = Game();
-    NoWindows windows;
+    test::NoWindows windows;
     if (outcome.first_window == FirstWindow::kMainWindow) PrepareNextMatchDay(gd);
 
     std::map<int, int> days_by_kind;

@@ -11,15 +11,6 @@
 namespace kv {
 namespace {
 
-class NoWindows : public GameWindows {
-  public:
-    bool Show(const WindowRequest& request) override {
-        shown.push_back(request.window);
-        return false;
-    }
-    std::vector<GameWindow> shown;
-};
-
 // A league day on day 5 of a calendar whose other days are given.
 GameData& LeagueDayGame(std::vector<std::pair<int, int>> days) {
     GameData& data = test::FreshGame(kDivisionsOf20);
@@ -48,7 +39,7 @@ GameData& LeagueDayGame(std::vector<std::pair<int, int>> days) {
 
 TEST(RoundClose, TheLastPlayingDayLeadsToTheSeasonReview) {
     GameData& data = LeagueDayGame({});
-    NoWindows windows;
+    test::NoWindows windows;
     EXPECT_EQ(CloseRound(data, windows).next, NextScreen::kSeasonReview);
     EXPECT_EQ(data.game_state.match_kind, -1);
     EXPECT_TRUE(data.match_strengths.empty());
@@ -62,7 +53,7 @@ TEST(RoundClose, TheLastPlayingDayLeadsToTheSeasonReview) {
 
 TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {
     GameData& data = LeagueDayGame({{9, dtRestDay}, {12, ckWorldCup}});
-    NoWindows windows;
+    test::NoWindows windows;
     const RoundCloseResult result = CloseRound(data, windows);
     EXPECT_EQ(data.game_state.calendar_day, 12);
     EXPECT_EQ(data.game_state.match_kind, ckWorldCup);
