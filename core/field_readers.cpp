@@ -18,6 +18,10 @@ int Draws(const t_team& t, int kind) {
     return t.played[kind] - t.wins[kind] - t.losses[kind];
 }
 
+int ClubsPerDivision(const GameData& g) {
+    return g.game_state.league_format == kDivisionsOf20 ? 20 : 10;
+}
+
 int ClubCount(const GameData& g) {
     return g.game_state.league_club_count + g.game_state.background_club_count;
 }

@@ -18,6 +18,9 @@ bool IsPlayerAvailable(const t_player& p, int kind, TDateTime today);
 // Table draws of a kind (there is no draws field); 0 for a kind without tallies.
 int Draws(const t_team& t, int kind);
 
+// Clubs in each division of the game's league format: 20 or 10.
+int ClubsPerDivision(const GameData& g);
+
 // Teams below the club count are clubs; the national teams follow them.
 int ClubCount(const GameData& g);
 bool IsClub(const GameData& g, int team);

@@ -23,20 +23,11 @@ namespace kv {
 
 namespace {
 
-double Today(const GameData& data) {
-    const int day = data.game_state.calendar_day;
-    return day >= 1 && day <= kCalendarDays ? data.calendar[day - 1].date : 0.0;
-}
-
 std::vector<int> SquadOf(const GameData& data, int club) {
     std::vector<int> squad;
     for (int p = 1; p < static_cast<int>(data.players.size()); ++p)
         if (data.players[p].team == club) squad.push_back(p);
     return squad;
-}
-
-int ClubsPerDivision(const GameData& data) {
-    return data.game_state.league_format == kDivisionsOf20 ? 20 : 10;
 }
 
 // A computer club drawn from a slot of the league's division, -1 when the draws find none.
@@ -65,7 +56,7 @@ bool HumanClubPlaysToday(const GameData& data, int kind, int club) {
         case ckFriendly:
             return ClubHasFriendlyOn(data, data.game_state.calendar_day, club);
         case ckNationalLeague:
-            return FindFixtureOnDate(data, club, Today(data)) >= 0;
+            return FindFixtureOnDate(data, club, TodayDate(data)) >= 0;
         case ckNationalCup:
             if (!team.in_national_cup) return false;
             if (data.game_state.national_cup_round == 0) return NationalCupHasRound0(data, club);
@@ -98,7 +89,7 @@ bool AutosaveDue(GameData& data) {
 
 bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool skip_updates) {
     t_game_state& gs = data.game_state;
-    ReturnLoanedPlayers(data, Today(data));
+    ReturnLoanedPlayers(data, TodayDate(data));
     turn = CoachTurn{};
     bool found = false;
     if (!IsNationalTeamTournament(gs.match_kind))

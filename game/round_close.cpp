@@ -1,5 +1,6 @@
 #include "game/round_close.h"
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/money.h"
@@ -29,11 +30,6 @@ constexpr int kSeasonOver = -1;
 int DayType(const GameData& data) {
     const int day = data.game_state.calendar_day;
     return day >= 1 && day <= kCalendarDays ? data.calendar[day - 1].day_type : kSeasonOver;
-}
-
-double DayDate(const GameData& data) {
-    const int day = data.game_state.calendar_day;
-    return day >= 1 && day <= kCalendarDays ? data.calendar[day - 1].date : 0.0;
 }
 
 int AdvanceDay(GameData& data) {
@@ -254,7 +250,7 @@ NextScreen StartNextPlayDay(GameData& data) {
     t_game_state& gs = data.game_state;
     gs.match_kind = AdvanceDay(data);
     if (gs.match_kind == kSeasonOver) return NextScreen::kSeasonReview;
-    ReturnLoanedPlayers(data, DayDate(data));
+    ReturnLoanedPlayers(data, TodayDate(data));
     const bool human_plays = HumanPlaysOnFirstDay(data);
     DrawRoundReferees();
     if (human_plays) return NextScreen::kMainWindow;
@@ -270,7 +266,7 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
         if (next_kind == dtRestDay) FullEnergyForAll(data);
         next_kind = AdvanceDay(data);
     }
-    ReturnLoanedPlayers(data, DayDate(data));
+    ReturnLoanedPlayers(data, TodayDate(data));
     switch (closed_kind) {
         case ckStateChampionship:
             CloseStateTables(data);

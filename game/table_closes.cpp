@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/record_sort.h"
@@ -100,7 +101,7 @@ void JudgeTableDay(GameData& data, int kind) {
 }
 
 void CloseLeagueTables(GameData& data, bool season_over) {
-    const int size = data.game_state.league_format == kDivisionsOf20 ? 20 : 10;
+    const int size = ClubsPerDivision(data);
     for (t_league_config& config : data.league_configs) {
         const int divisions = std::min(config.division_count, 4);
         for (int d = 1; d <= divisions; ++d) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/club_file.h"
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/random.h"
@@ -123,7 +124,7 @@ void SplitIntoDivisions(GameData& data, int config, std::span<const int> clubs) 
     SortRanked(ranked, Ties::LowestFirst);
 
     t_league_config& league = data.league_configs[config];
-    const int size = data.game_state.league_format == kDivisionsOf20 ? 20 : 10;
+    const int size = ClubsPerDivision(data);
     league.division_count =
         DivisionCountFor(static_cast<int>(ranked.size()), data.game_state.league_format);
     for (int d = 0; d < 4; ++d)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/display_names.h"
+#include "core/field_readers.h"
 #include "core/lookups.h"
 #include "core/options.h"
 #include "core/record_sort.h"
@@ -111,7 +112,7 @@ std::vector<ClubChoiceList> ShowDivisionsOf20(GameData& world, int config) {
 // One panel per division: four of ten clubs, or three of twenty (the custom championship).
 std::vector<ClubChoiceList> ShowDivisionPanels(const GameData& world, int config) {
     const t_league_config& league = world.league_configs[config];
-    const int size = world.game_state.league_format == kDivisionsOf20 ? 20 : 10;
+    const int size = ClubsPerDivision(world);
     const int panels = size == 20 ? 3 : 4;
     std::vector<ClubChoiceList> lists;
     const int divisions = std::clamp(league.division_count, 0, panels);
