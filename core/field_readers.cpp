@@ -1,5 +1,7 @@
 #include "core/field_readers.h"
 
+#include <algorithm>
+
 namespace kv {
 
 TDateTime TodayDate(const GameData& g) {
@@ -24,6 +26,12 @@ int ClubsPerDivision(const GameData& g) {
 
 int ClubCount(const GameData& g) {
     return g.game_state.league_club_count + g.game_state.background_club_count;
+}
+
+int ClubLimit(const GameData& g) {
+    const long long clubs = static_cast<long long>(g.game_state.league_club_count) +
+                            g.game_state.background_club_count;
+    return static_cast<int>(std::clamp<long long>(clubs, 0, static_cast<long long>(g.teams.size())));
 }
 
 bool IsClub(const GameData& g, int team) {

@@ -23,6 +23,8 @@ int ClubsPerDivision(const GameData& g);
 
 // Teams below the club count are clubs; the national teams follow them.
 int ClubCount(const GameData& g);
+// The club count kept inside `teams`, for counts that come from a saved game.
+int ClubLimit(const GameData& g);
 bool IsClub(const GameData& g, int team);
 bool IsNationalTeam(const GameData& g, int team);
 

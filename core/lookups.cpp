@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 
 namespace kv {
@@ -120,11 +121,7 @@ std::int32_t CountClubsOfCountry(std::int32_t country) {
 }
 
 std::int32_t CountClubsOfCountry(const GameData& game, std::int32_t country) {
-    const std::int64_t clubs = static_cast<std::int64_t>(game.game_state.league_club_count) +
-                               game.game_state.background_club_count;
-    // The counts come from a saved game: never read past the teams that exist.
-    const std::size_t end = static_cast<std::size_t>(
-        std::clamp<std::int64_t>(clubs, 0, static_cast<std::int64_t>(game.teams.size())));
+    const std::size_t end = static_cast<std::size_t>(ClubLimit(game));
     std::int32_t count = 0;
     for (std::size_t i = 0; i < end; ++i)
         if (game.teams[i].country == country) ++count;

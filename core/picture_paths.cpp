@@ -1,5 +1,6 @@
 #include "core/picture_paths.h"
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "platform/base/files.h"
 
@@ -23,9 +24,7 @@ TeamPicture PictureOf(int team) {
     if (name.empty() || name.find_first_of("/\\") != std::string::npos || name == "." ||
         name == "..")
         return {};
-    const long long clubs = static_cast<long long>(game.game_state.league_club_count) +
-                            game.game_state.background_club_count;
-    return {true, team < clubs, std::move(name)};
+    return {true, team < ClubLimit(game), std::move(name)};
 }
 
 std::string ExistingOrEmpty(const std::string& windows_path) {

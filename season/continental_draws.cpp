@@ -133,8 +133,6 @@ std::array<std::int32_t, N> Teams(const Places& places) {
     return teams;
 }
 
-using GroupTable = std::int32_t[8][4];
-
 // Group g: seed g in slot 1 and others 3g - 2 .. 3g in slots 2 to 4.
 void WriteGroups(GroupTable& groups, const std::array<std::int32_t, 8>& seeds,
                  const std::array<std::int32_t, 24>& others) {
@@ -154,22 +152,12 @@ void FlagGroups(GameData& data, const GroupTable& groups, std::int32_t t_team::*
             }
 }
 
-bool InGroups(const GroupTable& groups, int team) {
-    for (const auto& group : groups)
-        if (RowHas(group, team)) return true;
-    return false;
-}
-
 std::int32_t* SlotOf(GroupTable& groups, int team) {
     if (team < 0) return nullptr;
     for (auto& group : groups)
         for (std::int32_t& slot : group)
             if (slot == team) return &slot;
     return nullptr;
-}
-
-bool IsHumanTeam(const GameData& data, int team) {
-    return InTable(data.teams, team) && data.teams[team].human;
 }
 
 // A human coach's league whose champion-to-be is left out of the first cup gets its

@@ -7,20 +7,12 @@
 #include <span>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/record_sort.h"
 
 namespace kv {
-
-// The number of teams that are clubs, never past the end of `teams` (the counts come
-// from a saved game).
-inline int ClubLimit(const GameData& data) {
-    const long long clubs = static_cast<long long>(data.game_state.league_club_count) +
-                            data.game_state.background_club_count;
-    return static_cast<int>(
-        std::clamp<long long>(clubs, 0, static_cast<long long>(data.teams.size())));
-}
 
 // The game's shuffle: each position in turn swaps with a random position of the row.
 // With `only_filled`, a swap that would move an empty slot (-1) is left out.
@@ -35,6 +27,19 @@ inline void ShuffleSlots(std::span<std::int32_t> row, bool only_filled = false) 
 
 inline bool RowHas(std::span<const std::int32_t> row, int team) {
     return team >= 0 && std::find(row.begin(), row.end(), team) != row.end();
+}
+
+// Eight groups of four slots, as the cups and the national-team tournaments draw them.
+using GroupTable = std::int32_t[8][4];
+
+inline bool InGroups(const GroupTable& groups, int team) {
+    for (const auto& group : groups)
+        if (RowHas(group, team)) return true;
+    return false;
+}
+
+inline bool IsHumanTeam(const GameData& data, int team) {
+    return InTable(data.teams, team) && data.teams[team].human;
 }
 
 // A club or team being ranked: its key (usually its level) and a random tie-break.

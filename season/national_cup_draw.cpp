@@ -49,10 +49,6 @@ class PotFiller {
     int b_count_ = 0;
 };
 
-bool IsHuman(const GameData& data, int team) {
-    return InTable(data.teams, team) && data.teams[team].human;
-}
-
 // The country's clubs that no rule named, for pots a short league leaves unfilled: its
 // division clubs in division and slot order, then its clubs outside the divisions.
 template <class Eligible>
@@ -114,17 +110,17 @@ void FillPhaseOnePots(const GameData& data, const t_league_config& league, PotFi
         for (const int team : div[0]) pots.Add(team);
         human_of_country([](int division) { return division == 2; });
         for (const int team : div[1])
-            if (!IsHuman(data, team)) pots.AddToB(team);
+            if (!IsHumanTeam(data, team)) pots.AddToB(team);
         return;
     }
     for (int slot = 0; slot < 10; ++slot) pots.Add(div[0][slot]);
     for (int slot = 0; slot < 10; ++slot) pots.Add(div[1][slot]);
     human_of_country([](int division) { return division > 2; });
     for (int slot = 0; slot < 10; ++slot)
-        if (!IsHuman(data, div[2][slot])) pots.AddToB(div[2][slot]);
+        if (!IsHumanTeam(data, div[2][slot])) pots.AddToB(div[2][slot]);
     if (league.division_count >= 4) {
         for (int slot = 0; slot < 10; ++slot)
-            if (!IsHuman(data, div[3][slot])) pots.AddToB(div[3][slot]);
+            if (!IsHumanTeam(data, div[3][slot])) pots.AddToB(div[3][slot]);
     } else if (league.division_count == 3) {
         const int end = ClubLimit(data);
         for (int team = 0; team < end; ++team)
@@ -137,11 +133,11 @@ void FillPhaseTwoPot(const GameData& data, const t_league_config& league, PotFil
     const int divisions = data.game_state.league_format == kDivisionsOf20 ? 1 : 4;
     for (int d = 0; d < divisions; ++d)
         for (const int team : league.division_clubs[d])
-            if (IsHuman(data, team)) pots.Add(team);
+            if (IsHumanTeam(data, team)) pots.Add(team);
     const int plain = data.game_state.league_format == kDivisionsOf20 ? 1 : 2;
     for (int d = 0; d < plain; ++d)
         for (const int team : league.division_clubs[d])
-            if (!IsHuman(data, team) && pots.a_count() < kPotSize) pots.Add(team);
+            if (!IsHumanTeam(data, team) && pots.a_count() < kPotSize) pots.Add(team);
 }
 
 }  // namespace

@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kMexico = 131;
 
-using GroupTable = std::int32_t[8][4];
-
 // A tournament place: the team and the continent it was drawn for.
 struct Place {
     std::int32_t team = -1;
@@ -26,12 +24,6 @@ struct Place {
 // The continent a country's national team plays for (México with North America).
 int TeamContinent(int country) {
     return country == kMexico ? ctNorthAmerica : ContinentOfCountry(country);
-}
-
-bool InGroups(const GroupTable& groups, int team) {
-    for (const auto& group : groups)
-        if (RowHas(group, team)) return true;
-    return false;
 }
 
 // The national team of the highest level not yet drawn, of one of `continents` (of any
