@@ -18,13 +18,8 @@ namespace {
 
 t_finance* FinanceOf(int team) { return TableEntry(Game().finances, team); }
 
-int CoachOf(int team) {
-    const t_team* t = TeamAt(team);
-    return t ? t->coach : -1;
-}
-
 void CoachStat(int team, int amount, const char* key) {
-    const int coach = CoachOf(team);
+    const int coach = CoachOfTeam(team);
     if (coach >= 0) AddCoachSeasonStat(Game(), coach, team, amount, key);
 }
 

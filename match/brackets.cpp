@@ -27,16 +27,6 @@ t_bracket_tie* TieAt(Bracket b, int tie) {
 
 int LoserOf(const t_bracket_tie& t) { return t.winner == t.team_a ? t.team_b : t.team_a; }
 
-int CoachOf(int team) {
-    const t_team* t = TeamAt(team);
-    return t ? t->coach : -1;
-}
-
-bool IsHuman(int team) {
-    const t_team* t = TeamAt(team);
-    return t && t->human;
-}
-
 void SetWinner(Bracket b, int tie, int side, int last_stage_with_exit, int stage) {
     t_bracket_tie* t = TieAt(b, tie);
     if (!t) return;
@@ -82,7 +72,7 @@ bool DecideTies(Bracket b, int base, MatchDecisions* decisions) {
     for (int n = 0; n < gd.pending_shootout_count; ++n) {
         const int tie = gd.pending_shootouts[n];
         t_bracket_tie& t = *TieAt(b, tie);
-        const bool human = IsHuman(t.team_a) || IsHuman(t.team_b);
+        const bool human = IsHumanTeam(t.team_a) || IsHumanTeam(t.team_b);
         gd.shootout_tie = tie;
         gd.shootout_team_a = t.team_a;
         gd.shootout_team_b = t.team_b;
@@ -270,20 +260,20 @@ void CloseClubWorldCup() {
     const int r = LoserOf(final_match);
     const int t = third.winner;
     const int q = LoserOf(third);
-    if (CoachOf(w) >= 0) AddCoachSeasonStat(gd, CoachOf(w), w, 50, "pr");
+    if (CoachOfTeam(w) >= 0) AddCoachSeasonStat(gd, CoachOfTeam(w), w, 50, "pr");
     if (t_team* team = TeamAt(w)) team->ranking_points[ckClubWorldCup - 1] += 30;
     if (t_team* team = TeamAt(r)) team->ranking_points[ckClubWorldCup - 1] += 15;
     if (t_team* team = TeamAt(q)) team->ranking_points[ckClubWorldCup - 1] += 10;
     const int clubs = gd.game_state.league_club_count;
     if (w >= 0 && w < clubs) TeamAt(w)->cash += MoneyFromUnits(5000000);
     if (r >= 0 && r < clubs) TeamAt(r)->cash += MoneyFromUnits(3000000);
-    if (t_coach* c = TableEntry(gd.coaches, CoachOf(w))) AddCoachTitle(*c, ckClubWorldCup);
+    if (t_coach* c = TableEntry(gd.coaches, CoachOfTeam(w))) AddCoachTitle(*c, ckClubWorldCup);
     AwardTopScorer(ckClubWorldCup, -1, -1, -1, -1);
     const int placed[4] = {w, r, t, q};
     for (int i = 0; i < 4; ++i)
         if (TeamAt(placed[i])) AddHonour(gd, ckClubWorldCup, placed[i], -1, -1, -1, -1, i + 1);
-    if (TeamAt(w)) AddPlacingRecord(gd, ckClubWorldCup, w, CoachOf(w), -1, 1, -1);
-    if (TeamAt(r)) AddPlacingRecord(gd, ckClubWorldCup, r, CoachOf(r), -1, 2, -1);
+    if (TeamAt(w)) AddPlacingRecord(gd, ckClubWorldCup, w, CoachOfTeam(w), -1, 1, -1);
+    if (TeamAt(r)) AddPlacingRecord(gd, ckClubWorldCup, r, CoachOfTeam(r), -1, 2, -1);
 }
 
 }  // namespace kv

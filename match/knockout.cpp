@@ -17,16 +17,6 @@
 namespace kv {
 namespace {
 
-bool IsHuman(int team) {
-    const t_team* t = TeamAt(team);
-    return t && t->human;
-}
-
-int CoachOf(int team) {
-    const t_team* t = TeamAt(team);
-    return t ? t->coach : -1;
-}
-
 int CountryOf(int team) {
     const t_team* t = TeamAt(team);
     return t ? t->country : -1;
@@ -101,7 +91,7 @@ int DecideTieByPenalties(int fixture, MatchDecisions* decisions) {
     if (!InTable(gd.fixtures, fixture)) return 1;
     const int a = gd.fixtures[fixture].home;
     const int b = gd.fixtures[fixture].away;
-    const bool human = IsHuman(a) || IsHuman(b);
+    const bool human = IsHumanTeam(a) || IsHumanTeam(b);
     const bool watched = human || (gd.game_state.show_ai_shootouts && !gd.quick_mode);
     gd.shootout_tie = fixture;
     gd.shootout_team_a = a;
@@ -261,10 +251,10 @@ void AwardCupWinner(int winner, int final_fixture) {
         const int team = placed[i];
         if (!TeamAt(team)) continue;
         AddHonour(gd, k, team, CountryOf(team), -1, -1, -1, i + 1);
-        AddPlacingRecord(gd, k, team, CoachOf(team), -1, i + 1, CountryOf(team));
+        AddPlacingRecord(gd, k, team, CoachOfTeam(team), -1, i + 1, CountryOf(team));
     }
     AwardTopScorer(k, CountryOf(winner), -1, -1, -1);
-    const int coach = CoachOf(winner);
+    const int coach = CoachOfTeam(winner);
     if (t_coach* c = TableEntry(gd.coaches, coach)) AddCoachTitle(*c, k);
     if (coach >= 0) AddCoachSeasonStat(gd, coach, winner, 1, "tit");
     int prize_w = 0;
@@ -313,11 +303,11 @@ void FinishSuperCup(MatchDecisions* decisions) {
         if (w == 3) w = DecideTieByPenalties(first, decisions);
         const int winner = w == 1 ? x : y;
         const int runner_up = w == 1 ? y : x;
-        if (CoachOf(winner) >= 0) AddCoachSeasonStat(gd, CoachOf(winner), winner, 20, "pr");
+        if (CoachOfTeam(winner) >= 0) AddCoachSeasonStat(gd, CoachOfTeam(winner), winner, 20, "pr");
         const int placed[2] = {winner, runner_up};
         for (int i = 0; i < 2; ++i) {
             AddHonour(gd, ckSuperCup, placed[i], CountryOf(placed[i]), -1, -1, -1, i + 1);
-            AddPlacingRecord(gd, ckSuperCup, placed[i], CoachOf(placed[i]), -1, i + 1, number);
+            AddPlacingRecord(gd, ckSuperCup, placed[i], CoachOfTeam(placed[i]), -1, i + 1, number);
             RecordCompetitionResult(placed[i], i + 1, ckSuperCup, number);
         }
         TeamAt(winner)->ranking_points[ckSuperCup - 1] += 10;

@@ -29,11 +29,6 @@ void RecordEventOfPlayer(int player, int club, int competition, std::string_view
     RecordPlayerEvent(Game(), player, club, competition, key);
 }
 
-bool IsHuman(int team) {
-    const t_team* t = TeamAt(team);
-    return t && t->human;
-}
-
 bool LineupIrregular(int strength) {
     const t_match_strength* s = StrengthAt(strength);
     return s && s->irregular_lineup;
@@ -325,7 +320,7 @@ void MatchDay::PlayGroupQuickly() {
 int MatchDay::LineupSideOf(int match) const {
     const jogos* m = DayMatchAt(match);
     if (!m) return 1;
-    return IsHuman(m->team[1]) && !IsHuman(m->team[0]) ? 2 : 1;
+    return IsHumanTeam(m->team[1]) && !IsHumanTeam(m->team[0]) ? 2 : 1;
 }
 
 void MatchDay::ChangeLineup(int match, int side) {
@@ -353,7 +348,7 @@ void MatchDay::OnClockFired() {
         if (view_) view_->EventHappened(e);
         const t_match_event ev = gd.match_events[e];
         // A human club's player sent off: its coach rearranges the team at once.
-        if (ev.kind == meCard && ev.value > 1 && IsHuman(ev.team))
+        if (ev.kind == meCard && ev.value > 1 && IsHumanTeam(ev.team))
             ChangeLineup(i, ev.team == m.team[0] ? 1 : 2);
     }
     if (view_) view_->ClockTicked(tick);

@@ -14,14 +14,6 @@
 #include "match/zone_engine.h"
 
 namespace kv {
-namespace {
-
-bool IsHumanTeam(int team) {
-    const t_team* t = TeamAt(team);
-    return t && t->human;
-}
-
-}  // namespace
 
 bool ZoneGoalThinnedOut(int goals, int tick) {
     if (goals > 100) return false;

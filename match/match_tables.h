@@ -26,6 +26,16 @@ inline int CurrentMatchKind() {
     return k >= 0 && k < kCompetitionKindCount ? k : 0;
 }
 
+inline bool IsHumanTeam(int t) {
+    const t_team* team = TeamAt(t);
+    return team && team->human;
+}
+// -1 for a team without a coach or outside the table.
+inline int CoachOfTeam(int t) {
+    const t_team* team = TeamAt(t);
+    return team ? team->coach : -1;
+}
+
 inline bool IsOnPitch(int p) {
     const t_player* pl = PlayerAt(p);
     return pl && pl->on_pitch;
