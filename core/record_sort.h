@@ -56,6 +56,12 @@ inline constexpr int kRecordSortStackRanges = 50;
 void QuickSortRecords(void* base, std::size_t record_size, int low, int high, RecordCompare compare,
                       RecordSortStats* stats = nullptr);
 
+// The comparison of one key that puts the greater first.
+template <class T>
+constexpr std::int32_t Descending(T a, T b) {
+    return (a < b) - (a > b);
+}
+
 // The usual call: a whole vector of flat records and a comparison of two of them.
 template <class T, class Compare>
 void QuickSortRecords(std::vector<T>& records, Compare compare) {

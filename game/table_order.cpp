@@ -6,14 +6,6 @@
 
 namespace kv {
 
-namespace {
-
-std::int32_t Descending(std::int32_t a, std::int32_t b) {
-    return (a < b) - (a > b);
-}
-
-}  // namespace
-
 std::int32_t TableOrder(const TableRow& a, const TableRow& b) {
     if (a.points != b.points) return Descending(a.points, b.points);
     if (a.wins != b.wins) return Descending(a.wins, b.wins);

@@ -33,11 +33,6 @@ std::int32_t CompareRefereeDraw(const RefereeDraw& a, const RefereeDraw& b) {
     return 0;
 }
 
-template <class T>
-std::int32_t Descending(T a, T b) {
-    return a > b ? -1 : a < b ? 1 : 0;
-}
-
 }  // namespace
 
 std::vector<t_ranked_rating>& ranked_ratings() {
