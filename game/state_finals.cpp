@@ -4,7 +4,6 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
-#include "core/money.h"
 #include "core/record_sort.h"
 #include "core/text_tables.h"
 #include "match/confidence.h"
@@ -13,6 +12,7 @@
 #include "season/coach_dismissals.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
+#include "season/prize_money.h"
 #include "season/schedule_generator.h"
 
 namespace kv {
@@ -22,19 +22,10 @@ namespace {
 constexpr int kRegionalDivision = 4;
 constexpr int kRegionalClubs = 20;
 
-void PayPrize(GameData& data, int team, int units) {
-    data.teams[team].cash += MoneyFromUnits(units);
-    if (InTable(data.finances, team)) data.finances[team].prizes += units;
-}
-
 t_regional_candidate* CandidateOf(GameData& data, int team) {
     for (t_regional_candidate& c : data.regional_division_candidates)
         if (c.team == team) return &c;
     return nullptr;
-}
-
-int Descending(int a, int b) {
-    return (a < b) - (a > b);
 }
 
 // Human clubs first, then more points, then more goals.

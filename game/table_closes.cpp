@@ -7,7 +7,6 @@
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
-#include "core/money.h"
 #include "core/record_sort.h"
 #include "game/table_order.h"
 #include "match/confidence.h"
@@ -16,18 +15,13 @@
 #include "season/calendar_advance.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
+#include "season/prize_money.h"
 
 namespace kv {
 
 namespace {
 
 constexpr int kNoTeam = -1;
-
-void PayPrize(GameData& data, int team, int units) {
-    if (!InTable(data.teams, team)) return;
-    data.teams[team].cash += MoneyFromUnits(units);
-    if (InTable(data.finances, team)) data.finances[team].prizes += units;
-}
 
 bool IsCoach(const GameData& data, int coach) {
     return InTable(data.coaches, coach);

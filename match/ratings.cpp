@@ -11,6 +11,7 @@
 #include "match/round_even.h"
 #include "season/histories.h"
 #include "season/player_stats.h"
+#include "season/prize_money.h"
 
 namespace kv {
 namespace {
@@ -315,13 +316,11 @@ void AwardTopScorer(int kind, int country, int division, int state, int state_di
     QuickSortRecords(rows, CompareScorerTally);
     const t_scorer_tally& best = rows.front();
     AddTopScorer(gd, cid, best.club, best.player, best.goals);
-    t_team* club = TeamAt(best.club);
-    if (!club) return;
+    if (!TeamAt(best.club)) return;
     const int prize = kind == ckNationalLeague ? 1500000 : kind == ckNationalCup ? 1000000
                       : kind == ckStateChampionship ? 500000 : 0;
     if (prize == 0) return;
-    club->cash += MoneyFromUnits(prize);
-    if (InTable(gd.finances, best.club)) gd.finances[best.club].prizes += prize;
+    PayPrize(gd, best.club, prize);
     if (kind == ckNationalLeague)
         if (t_player* p = PlayerAt(best.player)) p->star = 1;
 }
