@@ -10,6 +10,9 @@ namespace kv {
 void AppendUtf8(std::string& out, char32_t cp);
 // Decodes one code point at s[i]; returns false (and advances one byte) when malformed.
 bool DecodeUtf8(std::string_view s, size_t& i, char32_t& cp);
+// The byte after the character that starts at s[i]: the next one that is not a continuation
+// byte, so a cut there never splits a character.
+size_t Utf8CharEnd(std::string_view s, size_t i);
 
 // Code points of UTF-8 text; a malformed byte becomes the code point of the byte itself, so
 // nothing typed or pasted is lost.

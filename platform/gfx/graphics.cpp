@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/base/cp1252.h"
+#include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/picture.h"
 #include "platform/gfx/text_layout.h"
@@ -664,10 +665,7 @@ PreparedString PrepareString(std::string_view utf8, const Font& font, const Rect
     if (accel >= 0 && format.hotkey_prefix == HotkeyPrefix::Show) {
         PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
         a->start_index = static_cast<guint>(accel);
-        size_t end = static_cast<size_t>(accel) + 1;
-        while (end < s.text.size() && (static_cast<unsigned char>(s.text[end]) & 0xC0) == 0x80)
-            ++end;
-        a->end_index = static_cast<guint>(end);
+        a->end_index = static_cast<guint>(Utf8CharEnd(s.text, static_cast<size_t>(accel)));
         pango_attr_list_insert(attrs, a);
     }
     pango_layout_set_attributes(s.layout, attrs);

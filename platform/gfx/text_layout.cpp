@@ -8,6 +8,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
 
 namespace kv {
@@ -125,12 +126,6 @@ TextEngine& Engine() {
     return engine;
 }
 
-size_t NextCharEnd(std::string_view s, size_t i) {
-    ++i;
-    while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;
-    return i;
-}
-
 // Cuts a line to fit `width` with "..." at its end, keeping the longest start
 // that fits (blanks before the dots dropped).
 void Ellipsize(TextLine& line, const Font& font, int width) {
@@ -138,8 +133,8 @@ void Ellipsize(TextLine& line, const Font& font, int width) {
     const int room = width - MeasureTextWidth(font, dots);
     const std::string_view text = line.text;
     std::vector<size_t> ends;  // every character boundary after the first character
-    for (size_t i = 0; i < text.size(); i = NextCharEnd(text, i))
-        ends.push_back(NextCharEnd(text, i));
+    for (size_t i = 0; i < text.size(); i = Utf8CharEnd(text, i))
+        ends.push_back(Utf8CharEnd(text, i));
     auto trimmed = [&](size_t end) {
         while (end > 0 && text[end - 1] == ' ') --end;
         return end;
@@ -251,7 +246,7 @@ void DrawTextRun(cairo_t* cr, const Font& font, double x, double y, std::string_
         if (accel_byte >= 0 && !font.underline() && static_cast<size_t>(accel_byte) < utf8.size()) {
             PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
             a->start_index = static_cast<guint>(accel_byte);
-            a->end_index = static_cast<guint>(NextCharEnd(utf8, static_cast<size_t>(accel_byte)));
+            a->end_index = static_cast<guint>(Utf8CharEnd(utf8, static_cast<size_t>(accel_byte)));
             pango_attr_list_insert(attrs, a);
         }
         pango_layout_set_attributes(layout, attrs);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/base/files.h"
+#include "platform/base/utf8.h"
 #include "platform/window/button.h"
 
 namespace kv {
@@ -139,15 +140,11 @@ void TestDriver::DragTo(Control& from, Control& to) {
 
 void TestDriver::Type(std::string_view utf8) {
     for (size_t i = 0; i < utf8.size();) {
-        size_t len = 1;
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b >= 0xF0) len = 4;
-        else if (b >= 0xE0) len = 3;
-        else if (b >= 0xC0) len = 2;
+        const size_t end = Utf8CharEnd(utf8, i);
         InputEvent e{InputEvent::Text};
-        e.text = std::string(utf8.substr(i, len));
+        e.text = std::string(utf8.substr(i, end - i));
         backend_.Push(e);
-        i += len;
+        i = end;
     }
     Pump();
 }
