@@ -256,6 +256,13 @@ protected:
     void StartHidden() { visible_ = false; }
     void ScaleFontAndChildren(int m, int d);
     void UseParentColor() { parent_color_ = true; }
+    // A property of the look: set, and repainted only when it really changed.
+    template <class T>
+    void Change(T& field, T value) {
+        if (field == value) return;
+        field = value;
+        Invalidate();
+    }
 
     bool windowed_ = false;
     // Input goes to the control on both presses of a double-click as plain presses.

@@ -94,13 +94,6 @@ class TCustomMarkupButton : public Control {
     void Click() override {}
     void EnabledChanged() override { Invalidate(); }
 
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
-
   private:
     MarkupOptions CaptionOptions(const Rect& bounds);
     Rect CaptionRect(TButtonType look) const;

@@ -106,12 +106,6 @@ class TMarkupLabel : public Control {
     void MouseLeave() override;
 
   private:
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Invalidate();
-    }
     void TextChanged();
     std::string HintFor(const std::string& anchor);
 
