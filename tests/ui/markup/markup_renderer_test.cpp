@@ -630,20 +630,14 @@ TEST_F(MarkupPictures, APictureInsideAnAnchorIsHit) {
 }
 
 TEST_F(MarkupPictures, FileAddressesLoadOnceIntoTheCache) {
-    const auto dir = std::filesystem::path(KORVANEL_TEST_OUTPUT_DIR) / "markup";
-    std::filesystem::create_directories(dir);
-    const auto file = dir / "escudo.png";
-    const auto bytes = test::PngHeader(12, 6);
-    std::ofstream(file, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    const std::string tag = "<IMG src=\"FILE://" + file.string() + "\">";
+    const std::string file = test::WriteOutputFile("escudo.png", test::PngHeader(12, 6));
+    const std::string tag = "<IMG src=\"FILE://" + file + "\">";
     Render(tag + tag);
     const auto pictures = canvas.Shapes(DrawnShape::kPicture);
     ASSERT_EQ(pictures.size(), 2u);
     EXPECT_EQ(pictures[1].rect, (Rect{12, 0, 24, 6}));
     EXPECT_EQ(cache.Count(), 1);
-    EXPECT_EQ(cache.FindPictureByAddress("file://" + file.string()), nullptr);
+    EXPECT_EQ(cache.FindPictureByAddress("file://" + file), nullptr);
 }
 
 TEST_F(MarkupPictures, BodyPicturesTileInsideTheBounds) {

@@ -18,16 +18,6 @@
 namespace kv {
 namespace {
 
-std::string WriteFile(const std::string& name, const Bytes& bytes) {
-    const auto dir = std::filesystem::path(KORVANEL_TEST_OUTPUT_DIR) / "markup";
-    std::filesystem::create_directories(dir);
-    const auto path = dir / name;
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(bytes.size()));
-    return path.string();
-}
-
 // Two frames at (0, 0) and (7, 9), each a graphic control extension then a descriptor.
 Bytes TwoFrameGif() {
     Bytes b = {'G', 'I', 'F', '8', '9', 'a', 10, 0, 10, 0, 0, 0, 0};
@@ -84,7 +74,7 @@ TEST(MarkupPicture, LoadsFromFilesResourcesAndNothingFromTheNetwork) {
     missing.LoadFromFile("/nao/existe.png");
     EXPECT_TRUE(missing.Empty());
 
-    const std::string path = WriteFile("foto.png", test::PngHeader(30, 20));
+    const std::string path = test::WriteOutputFile("foto.png", test::PngHeader(30, 20));
     TMarkupPicture file;
     int changes = 0;
     file.OnChange = [&] { ++changes; };
@@ -144,8 +134,8 @@ TEST(MarkupPicture, AnimationFramesAndAssignment) {
 }
 
 TEST(GdipPicture, SizesComeFromHeadersOrTheBytes) {
-    const std::string png = WriteFile("quadro.png", test::PngHeader(300, 200));
-    const std::string ico = WriteFile("icone.ico", test::PngHeader(300, 200));
+    const std::string png = test::WriteOutputFile("quadro.png", test::PngHeader(300, 200));
+    const std::string ico = test::WriteOutputFile("icone.ico", test::PngHeader(300, 200));
     TUiGDIPPicture ui;
     ui.LoadFromFile(png);
     EXPECT_FALSE(ui.Empty());
