@@ -3,6 +3,8 @@
 // left..right-1 and top..bottom-1. The float forms serve the antialiased layer.
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdlib>
 
 namespace kv {
 
@@ -65,6 +67,17 @@ struct RectF {
 
 inline RectF ToRectF(const Rect& r) {
     return {float(r.left), float(r.top), float(r.width()), float(r.height())};
+}
+
+// value * m / d rounded half away from zero, as the desktop computes scaled sizes and positions;
+// -1 when d is 0.
+inline int MulDiv(int value, int m, int d) {
+    if (d == 0) return -1;
+    const int64_t n = static_cast<int64_t>(value) * m;
+    int64_t q = n / d;
+    const int64_t r = n % d;
+    if (2 * std::abs(r) >= std::abs(static_cast<int64_t>(d))) q += (n < 0) != (d < 0) ? -1 : 1;
+    return static_cast<int>(q);
 }
 
 }  // namespace kv

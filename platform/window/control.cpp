@@ -184,16 +184,6 @@ void Control::Realign() {
     realigning_ = false;
 }
 
-int MulDiv(int value, int m, int d) {
-    if (d == 0) return -1;
-    const int64_t n = static_cast<int64_t>(value) * m;
-    int64_t q = n / d;
-    const int64_t r = n % d;
-    // Rounded half away from zero, as the desktop's MulDiv does.
-    if (2 * std::abs(r) >= std::abs(static_cast<int64_t>(d))) q += (n < 0) != (d < 0) ? -1 : 1;
-    return static_cast<int>(q);
-}
-
 void Control::ScaleBy(int m, int d) {
     if (d == 0) return;
     if (parent_) {

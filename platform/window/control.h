@@ -292,9 +292,6 @@ private:
 // The accelerator of a caption ("&Sim" -> 's'), lower-cased, or 0 when it has none.
 char32_t AcceleratorOf(std::string_view caption);
 
-// value * m / d rounded half away from zero, as the desktop computes scaled sizes.
-int MulDiv(int value, int m, int d);
-
 // Every control of a subtree, depth first, parents before children.
 void ForEachControl(Control& root, const std::function<void(Control&)>& visit);
 

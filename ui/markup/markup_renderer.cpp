@@ -15,14 +15,6 @@ namespace {
 constexpr int kListIndent = 12;
 constexpr int kGradientSteps = 64;
 
-// a * b / c rounded to the nearest integer, halves away from zero.
-int MulDiv(int a, int b, int c) {
-    if (c == 0) return 0;
-    const long long p = static_cast<long long>(a) * b;
-    const long long q = (std::llabs(p) * 2 + std::llabs(c)) / (2 * std::llabs(c));
-    return static_cast<int>(((p < 0) != (c < 0)) ? -q : q);
-}
-
 int RoundEven(double v) {
     return static_cast<int>(std::nearbyint(v));
 }
