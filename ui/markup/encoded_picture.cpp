@@ -4,16 +4,14 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/base/files.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/picture.h"
 
 namespace kv {
 
 std::optional<Bytes> ReadFileBytes(std::string_view path) {
-    std::string name(path);
-    for (char& c : name) {
-        if (c == '\\') c = '/';
-    }
+    const std::string name = NativePath(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(name, error)) return std::nullopt;
     std::ifstream in(name, std::ios::binary);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "platform/base/files.h"
 #include "ui/markup/markup_text.h"
 
 namespace kv {
@@ -67,14 +68,6 @@ bool IsJpegFrameMarker(std::uint32_t marker) {
 }
 
 constexpr std::string_view kPngSignature{"\x89PNG\r\n\x1A\n", 8};
-
-std::string_view Extension(std::string_view file_name) {
-    const std::size_t dot = file_name.rfind('.');
-    const std::size_t slash = file_name.find_last_of("/\\");
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && slash > dot))
-        return {};
-    return file_name.substr(dot);
-}
 
 }  // namespace
 
@@ -196,7 +189,7 @@ ImageSize TiffSize(ByteSpan bytes) {
 }
 
 ImageSize ImageSizeFromFileHeader(ByteSpan bytes, std::string_view file_name) {
-    const std::string ext = UpperAscii(Extension(file_name));
+    const std::string ext = UpperAscii(ExtensionOf(file_name));
     if (ext == ".JPG" || ext == ".JPEG") return JpegSize(bytes);
     if (ext == ".PNG") return PngSize(bytes);
     if (ext == ".BMP") return BmpSize(bytes);
