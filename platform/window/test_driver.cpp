@@ -20,6 +20,13 @@ InputEvent MouseEvent(InputEvent::Kind kind, Point p, MouseButton button = mbLef
     return e;
 }
 
+InputEvent KeyEvent(InputEvent::Kind kind, int key, ShiftState shift) {
+    InputEvent e{kind};
+    e.key = key;
+    e.shift = shift;
+    return e;
+}
+
 Control* FindShown(Control& root, std::string_view name) {
     if (root.Name() == name && root.Visible() && !root.Freed()) return &root;
     for (auto& child : root.Children())
@@ -150,13 +157,18 @@ void TestDriver::Type(std::string_view utf8) {
 }
 
 void TestDriver::Press(int key, ShiftState shift) {
-    InputEvent down{InputEvent::KeyDown};
-    down.key = key;
-    down.shift = shift;
-    InputEvent up = down;
-    up.kind = InputEvent::KeyUp;
-    backend_.Push(down);
-    backend_.Push(up);
+    backend_.Push(KeyEvent(InputEvent::KeyDown, key, shift));
+    backend_.Push(KeyEvent(InputEvent::KeyUp, key, shift));
+    Pump();
+}
+
+void TestDriver::KeyDown(int key, ShiftState shift) {
+    backend_.Push(KeyEvent(InputEvent::KeyDown, key, shift));
+    Pump();
+}
+
+void TestDriver::KeyUp(int key, ShiftState shift) {
+    backend_.Push(KeyEvent(InputEvent::KeyUp, key, shift));
     Pump();
 }
 

@@ -59,6 +59,9 @@ public:
     // Keyboard: each character typed as the text input of a keyboard would send it.
     void Type(std::string_view utf8);
     void Press(int key, ShiftState shift = 0);
+    // One half of a press, for what happens while a key is held down.
+    void KeyDown(int key, ShiftState shift = 0);
+    void KeyUp(int key, ShiftState shift = 0);
 
     // Moves the virtual clock forward, stopping at each timer due on the way.
     void Advance(int ms);

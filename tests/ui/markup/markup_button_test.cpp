@@ -65,20 +65,10 @@ TEST(MarkupCheckBox, PressAndReleaseSequences) {
          },
          true, false, 1},
         {"space held down",
-         [](Window& w) {
-             InputEvent e{InputEvent::KeyDown};
-             e.key = VK_SPACE;
-             w.d.backend().Push(e);
-             w.d.Pump();
-         },
+         [](Window& w) { w.d.KeyDown(VK_SPACE); },
          true, true, 1},
         {"space released toggles",
-         [](Window& w) {
-             InputEvent e{InputEvent::KeyUp};
-             e.key = VK_SPACE;
-             w.d.backend().Push(e);
-             w.d.Pump();
-         },
+         [](Window& w) { w.d.KeyUp(VK_SPACE); },
          false, false, 2},
         {"a grayed box toggles to checked",
          [](Window& w) {
