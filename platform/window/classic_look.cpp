@@ -32,6 +32,12 @@ void DrawSunkenEdge(Canvas& canvas, Rect& r) {
     Frame3D(canvas, r, cl3DDkShadow, cl3DLight);
 }
 
+void DrawSunkenWell(Canvas& canvas, Rect& r, TColor face) {
+    DrawSunkenEdge(canvas, r);
+    canvas.brush = Brush{face};
+    canvas.FillRect(r);
+}
+
 void DrawCheckMark(Canvas& canvas, int x, int y, TColor color) {
     canvas.pen = Pen{color};
     for (int i = 0; i < 3; ++i) {

@@ -13,6 +13,9 @@ void Frame3D(Canvas& canvas, Rect& r, TColor top_left, TColor bottom_right, int 
 void DrawButtonEdge(Canvas& canvas, Rect& r, bool pressed);
 // The 2-pixel sunken edge of edit boxes and lists; `r` shrinks by it.
 void DrawSunkenEdge(Canvas& canvas, Rect& r);
+// The sunken edge filled with `face`: the well of edit boxes, lists and gauges; `r` shrinks to
+// the inside.
+void DrawSunkenWell(Canvas& canvas, Rect& r, TColor face);
 // A check mark inside a 13-pixel box whose top-left is (x, y).
 void DrawCheckMark(Canvas& canvas, int x, int y, TColor color);
 // The classic box (check or radio) in a 13 x 13 rectangle at (x, y).

@@ -25,9 +25,7 @@ public:
             canvas.FrameRect(r);
             r = r.inflate(-1, -1);
         }
-        DrawSunkenEdge(canvas, r);
-        canvas.brush = Brush{Color()};
-        canvas.FillRect(r);
+        DrawSunkenWell(canvas, r, Color());
     }
 
 protected:

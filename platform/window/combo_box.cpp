@@ -114,9 +114,7 @@ void ComboBox::KeyPress(char32_t& key) {
 
 void ComboBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{EnabledInTree() ? Color() : clBtnFace};
-    canvas.FillRect(r);
+    DrawSunkenWell(canvas, r, EnabledInTree() ? Color() : clBtnFace);
     Rect button{r.right - kScrollBarWidth, r.top, r.right, r.bottom};
     canvas.brush = Brush{clBtnFace};
     canvas.FillRect(button);

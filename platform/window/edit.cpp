@@ -196,9 +196,7 @@ void Edit::DoEnter() {
 
 void Edit::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{EnabledInTree() ? Color() : clBtnFace};
-    canvas.FillRect(r);
+    DrawSunkenWell(canvas, r, EnabledInTree() ? Color() : clBtnFace);
     canvas.IntersectClipRect(r);
 
     const int caret = Caret();

@@ -28,9 +28,7 @@ int Gauge::PercentDone() const {
 
 void Gauge::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{Color()};
-    canvas.FillRect(r);
+    DrawSunkenWell(canvas, r, Color());
     const int filled = r.width() * PercentDone() / 100;
     const Rect bar{r.left, r.top, r.left + filled, r.bottom};
     canvas.brush = Brush{fore_color};

@@ -139,9 +139,7 @@ void ListBox::KeyPress(char32_t& key) {
 
 void ListBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{Color()};
-    canvas.FillRect(r);
+    DrawSunkenWell(canvas, r, Color());
     if (HasScrollBar()) {
         DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom},
                               top_index_, Count(), VisibleRows());

@@ -111,9 +111,7 @@ void Memo::KeyDown(int& key, ShiftState shift) {
 
 void Memo::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{Color()};
-    canvas.FillRect(r);
+    DrawSunkenWell(canvas, r, Color());
     const std::vector<std::string> shown = ShownLines();
     const int rows = static_cast<int>(shown.size());
     DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom}, top_line_,
