@@ -42,6 +42,26 @@ struct t_club_file_record {
     std::int32_t capacity = 0;      // 1..119,999 used as given, else defaults by division
 };
 
+// The clubs, by club id, the first season's continental groups are made of: group g, slot s
+// (slot 0 the seed). The sample database gives these ids to the clubs it makes.
+using FirstSeasonGroupIds = std::array<std::array<std::int32_t, 4>, 8>;
+inline constexpr FirstSeasonGroupIds kFirstSeasonSouthAmericanGroupIds = {{{42, 397, 377, 391},
+                                                                           {75, 388, 191, 342},
+                                                                           {125, 217, 279, 94},
+                                                                           {345, 41, 411, 265},
+                                                                           {321, 390, 111, 120},
+                                                                           {263, 176, 266, 273},
+                                                                           {141, 223, 71, 161},
+                                                                           {348, 121, 305, 34}}};
+inline constexpr FirstSeasonGroupIds kFirstSeasonEuropeanGroupIds = {{{240, 60, 358, 324},
+                                                                      {322, 165, 206, 102},
+                                                                      {298, 281, 64, 29},
+                                                                      {61, 239, 399, 115},
+                                                                      {97, 354, 58, 369},
+                                                                      {73, 33, 268, 282},
+                                                                      {40, 414, 311, 47},
+                                                                      {57, 250, 7, 171}}};
+
 // Structure of arrays over the 25 slots; slot j is index j - 1 of every array.
 struct t_squad_file_record {
     std::array<PString<35>, kClubSquadSlots> player_names;

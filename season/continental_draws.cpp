@@ -5,6 +5,7 @@
 #include <set>
 #include <vector>
 
+#include "core/club_file.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/random.h"
@@ -439,12 +440,6 @@ void DrawAsianCup(GameData& data, bool at_new_game) {
 }
 
 bool SetFirstSeasonContinentalGroups(GameData& data, std::span<const std::int32_t> club_ids) {
-    static constexpr std::int32_t kSouthAmericanIds[8][4] = {
-        {42, 397, 377, 391},  {75, 388, 191, 342},  {125, 217, 279, 94}, {345, 41, 411, 265},
-        {321, 390, 111, 120}, {263, 176, 266, 273}, {141, 223, 71, 161}, {348, 121, 305, 34}};
-    static constexpr std::int32_t kEuropeanIds[8][4] = {
-        {240, 60, 358, 324}, {322, 165, 206, 102}, {298, 281, 64, 29}, {61, 239, 399, 115},
-        {97, 354, 58, 369},  {73, 33, 268, 282},   {40, 414, 311, 47}, {57, 250, 7, 171}};
     const auto team_of = [&](std::int32_t id) {
         int found = -1;
         const int end =
@@ -457,8 +452,9 @@ bool SetFirstSeasonContinentalGroups(GameData& data, std::span<const std::int32_
     bool all_found = true;
     for (int g = 0; g < 8; ++g)
         for (int s = 0; s < 4; ++s) {
-            gs.continental_groups_south_america[g][s] = team_of(kSouthAmericanIds[g][s]);
-            gs.continental_groups_europe[g][s] = team_of(kEuropeanIds[g][s]);
+            gs.continental_groups_south_america[g][s] =
+                team_of(kFirstSeasonSouthAmericanGroupIds[g][s]);
+            gs.continental_groups_europe[g][s] = team_of(kFirstSeasonEuropeanGroupIds[g][s]);
             all_found = all_found && gs.continental_groups_south_america[g][s] >= 0 &&
                         gs.continental_groups_europe[g][s] >= 0;
         }

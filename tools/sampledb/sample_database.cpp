@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "core/club_file.h"
 #include "core/display_names.h"
 #include "core/lookups.h"
 #include "core/text_tables.h"
@@ -53,24 +54,6 @@ constexpr std::array<KitColour, 13> kKitColours = {{
     {Rgb(102, 0, 153), 6, false},
     {Rgb(128, 128, 128), 6, false},
 }};
-
-// Fixed club ids the first season's continental groups are drawn from: group g, slot s.
-constexpr std::array<std::array<int, 4>, 8> kSouthAmericanGroupIds = {{{42, 397, 377, 391},
-                                                                       {75, 388, 191, 342},
-                                                                       {125, 217, 279, 94},
-                                                                       {345, 41, 411, 265},
-                                                                       {321, 390, 111, 120},
-                                                                       {263, 176, 266, 273},
-                                                                       {141, 223, 71, 161},
-                                                                       {348, 121, 305, 34}}};
-constexpr std::array<std::array<int, 4>, 8> kEuropeanGroupIds = {{{240, 60, 358, 324},
-                                                                  {322, 165, 206, 102},
-                                                                  {298, 281, 64, 29},
-                                                                  {61, 239, 399, 115},
-                                                                  {97, 354, 58, 369},
-                                                                  {73, 33, 268, 282},
-                                                                  {40, 414, 311, 47},
-                                                                  {57, 250, 7, 171}}};
 
 // {country, how many of its best clubs}: the seeds, then the others, of each first-season cup.
 struct Entrants {
@@ -339,7 +322,7 @@ class Generator {
 
     // A country that sends seeds and other entrants gives its best clubs to the seeds.
     void GiveGroupIds(std::span<const Entrants> seeds, std::span<const Entrants> others,
-                      const std::array<std::array<int, 4>, 8>& ids) {
+                      const FirstSeasonGroupIds& ids) {
         std::map<int, int> used;
         const auto next_best = [&](int country) { return BestClubs(country)[used[country]++]; };
         int seed = 0;
@@ -357,8 +340,8 @@ class Generator {
     }
 
     void AssignFirstSeasonIds() {
-        GiveGroupIds(kSouthAmericanSeeds, kSouthAmericanOthers, kSouthAmericanGroupIds);
-        GiveGroupIds(kEuropeanSeeds, kEuropeanOthers, kEuropeanGroupIds);
+        GiveGroupIds(kSouthAmericanSeeds, kSouthAmericanOthers, kFirstSeasonSouthAmericanGroupIds);
+        GiveGroupIds(kEuropeanSeeds, kEuropeanOthers, kFirstSeasonEuropeanGroupIds);
     }
 
     void BuildNationalTeam(const NationalPlan& plan) {
