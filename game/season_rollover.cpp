@@ -448,13 +448,7 @@ void RunSeasonRollover(GameData& data, int review_season) {
         StartEuropeanNationsCup(data);
     }
     BuildSeasonCalendar(data);
-    const int configs = static_cast<int>(data.league_configs.size());
-    for (int c = 0; c < configs; ++c) BuildCompetitionFixtures(data, ckNationalLeague, c);
-    if (gs.state_leagues_on)
-        for (int s = 0; s < kStateCount; ++s)
-            if (data.state_leagues[s].active) BuildCompetitionFixtures(data, ckStateChampionship, s);
-    if (gs.national_cup_on)
-        for (int c = 0; c < configs; ++c) BuildCompetitionFixtures(data, ckNationalCup, c);
+    BuildDomesticFixtures(data);
     if (gs.continental_cup_on) PrepareContinentalCups(data, review_season, 1);
     if (gs.national_cup_on) DrawNationalCups(data);
     PaySeasonMoney(data);

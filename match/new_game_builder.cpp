@@ -209,15 +209,9 @@ void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
 }
 
 void BuildFixtures(GameData& data) {
-    const t_game_state& gs = data.game_state;
-    const int leagues = static_cast<int>(data.league_configs.size());
-    for (int c = 0; c < leagues; ++c) BuildCompetitionFixtures(data, ckNationalLeague, c);
-    if (gs.state_leagues_on)
-        for (int s = 0; s < kStateCount; ++s)
-            if (data.state_leagues[s].active) BuildCompetitionFixtures(data, ckStateChampionship, s);
-    if (gs.national_cup_on)
-        for (int c = 0; c < leagues; ++c) BuildCompetitionFixtures(data, ckNationalCup, c);
-    if (gs.continental_cup_first_season) BuildCompetitionFixtures(data, ckContinentalCup, -1);
+    BuildDomesticFixtures(data);
+    if (data.game_state.continental_cup_first_season)
+        BuildCompetitionFixtures(data, ckContinentalCup, -1);
 }
 
 // The state whose championship is shown when no human club plays the first state day.

@@ -222,6 +222,17 @@ void BuildCompetitionFixtures(GameData& data, int kind, int owner) {
     }
 }
 
+void BuildDomesticFixtures(GameData& data) {
+    const t_game_state& gs = data.game_state;
+    const int leagues = static_cast<int>(data.league_configs.size());
+    for (int c = 0; c < leagues; ++c) BuildCompetitionFixtures(data, ckNationalLeague, c);
+    if (gs.state_leagues_on)
+        for (int s = 0; s < kStateCount; ++s)
+            if (data.state_leagues[s].active) BuildCompetitionFixtures(data, ckStateChampionship, s);
+    if (gs.national_cup_on)
+        for (int c = 0; c < leagues; ++c) BuildCompetitionFixtures(data, ckNationalCup, c);
+}
+
 void BuildRegionalDivisionFixtures(GameData& data, int c) {
     if (c < 0 || c >= static_cast<int>(data.league_configs.size())) return;
     const DateList dates(data, ckNationalLeague);

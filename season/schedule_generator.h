@@ -12,6 +12,10 @@ struct GameData;
 // and 6: every region of the kind in one call (owner unused). Other kinds are ignored.
 void BuildCompetitionFixtures(GameData& data, int kind, int owner);
 
+// A season's home competitions: every league, every active state championship and, when it
+// is on, every national cup.
+void BuildDomesticFixtures(GameData& data);
+
 // The home country's regional fourth division, formed after the state championships.
 void BuildRegionalDivisionFixtures(GameData& data, int config);
 
