@@ -4,6 +4,7 @@
 
 #include "core/dates.h"
 #include "core/game_data.h"
+#include "core/lookups.h"
 
 namespace kv {
 namespace {
@@ -142,9 +143,8 @@ bool IsEuropeanNationsCupYear(const GameData& data) {
 }
 
 bool NationalCupHasExtraRound(const GameData& data) {
-    for (const t_league_config& config : data.league_configs)
-        if (config.country == kHomeCountry) return LeagueCupHasExtraRound(data, config);
-    return false;
+    const int home = FindLeagueConfig(data, kHomeCountry);
+    return home >= 0 && LeagueCupHasExtraRound(data, data.league_configs[home]);
 }
 
 bool LeagueCupHasExtraRound(const GameData& data, const t_league_config& config) {
