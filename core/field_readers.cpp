@@ -38,6 +38,10 @@ bool IsClub(const GameData& g, int team) {
     return InTable(g.teams, team) && team < ClubCount(g);
 }
 
+bool IsLeagueClub(const GameData& g, int team) {
+    return team >= 0 && team < g.game_state.league_club_count;
+}
+
 bool IsNationalTeam(const GameData& g, int team) {
     return InTable(g.teams, team) && team >= ClubCount(g);
 }

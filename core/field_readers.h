@@ -26,6 +26,8 @@ int ClubCount(const GameData& g);
 // The club count kept inside `teams`, for counts that come from a saved game.
 int ClubLimit(const GameData& g);
 bool IsClub(const GameData& g, int team);
+// The clubs of the leagues come first, before the background clubs.
+bool IsLeagueClub(const GameData& g, int team);
 bool IsNationalTeam(const GameData& g, int team);
 
 // Titles of a coach by competition kind 0..10. Kinds 0..9 are `titles`; the super

@@ -30,8 +30,6 @@ void PayPrize(int team, int amount, bool finance_head) {
     if (t_finance* f = TableEntry(Game().finances, team)) f->prizes += amount;
 }
 
-bool IsClubOfLeagues(int team) { return team >= 0 && team < Game().game_state.league_club_count; }
-
 // The round's fixture at `index` when it belongs to the tie list being walked.
 const t_fixture* LegOf(int index, int kind, int round, int owner) {
     const t_fixture* f = TableEntry(Game().fixtures, index);
@@ -274,8 +272,8 @@ void AwardCupWinner(int winner, int final_fixture) {
     } else if (k == ckSecondContinentalCup) {
         prize_w = 3000000, prize_r = 1500000;
     }
-    if (!league_clubs_only || IsClubOfLeagues(winner)) PayPrize(winner, prize_w, true);
-    if (!league_clubs_only || IsClubOfLeagues(runner_up)) PayPrize(runner_up, prize_r, true);
+    if (!league_clubs_only || IsLeagueClub(Game(), winner)) PayPrize(winner, prize_w, true);
+    if (!league_clubs_only || IsLeagueClub(Game(), runner_up)) PayPrize(runner_up, prize_r, true);
     const int points = k == ckNationalCup ? 20 : k == ckContinentalCup ? 30 : 25;
     if (coach >= 0) AddCoachSeasonStat(gd, coach, winner, points, "pr");
     const int rank_w = k == ckNationalCup ? 10 : k == ckContinentalCup ? 20 : 12;
@@ -311,8 +309,8 @@ void FinishSuperCup(MatchDecisions* decisions) {
             RecordCompetitionResult(placed[i], i + 1, ckSuperCup, number);
         }
         TeamAt(winner)->ranking_points[ckSuperCup - 1] += 10;
-        if (IsClubOfLeagues(winner)) PayPrize(winner, 1000000, false);
-        if (IsClubOfLeagues(runner_up)) PayPrize(runner_up, 500000, false);
+        if (IsLeagueClub(Game(), winner)) PayPrize(winner, 1000000, false);
+        if (IsLeagueClub(Game(), runner_up)) PayPrize(runner_up, 500000, false);
         AwardTopScorer(ckSuperCup, owner, -1, -1, -1);
     }
 }

@@ -52,10 +52,6 @@ bool InEuropeOrSouthAmerica(int country) {
     return c == ctEurope || c == ctSouthAmerica;
 }
 
-bool IsLeagueClub(const GameData& data, int team) {
-    return team >= 0 && team < data.game_state.league_club_count;
-}
-
 bool Sells(const GameData& data, int club) {
     const t_team& t = data.teams[club];
     if (t.human) return false;
