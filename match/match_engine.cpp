@@ -9,7 +9,7 @@
 #include "match/match_events.h"
 #include "match/match_tables.h"
 #include "match/position_codes.h"
-#include "match/set_pieces.h"
+#include "match/foul_kicks.h"
 #include "match/substitutions.h"
 #include "match/zone_engine.h"
 

@@ -3,7 +3,7 @@
 #include "core/random.h"
 #include "match/match_decisions.h"
 #include "match/match_tables.h"
-#include "match/set_pieces.h"
+#include "match/foul_kicks.h"
 
 namespace kv {
 namespace {

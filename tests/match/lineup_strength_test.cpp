@@ -26,8 +26,8 @@ struct Lineup {
         Game().teams[team].match_strength_index = record;
     }
     t_match_strength& r() { return Game().match_strengths[record]; }
-    int Place(int slot, int code, PlayerSpec spec) {
-        const int p = AddPlayer(team, spec);
+    int Place(int slot, int code, PlayerSpec traits) {
+        const int p = AddPlayer(team, traits);
         r().slot_positions[slot - 1] = code;
         PutPlayerInSlot(team, p, slot);
         return p;

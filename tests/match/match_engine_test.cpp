@@ -12,7 +12,7 @@
 #include "match/discipline.h"
 #include "match/match_events.h"
 #include "match/position_codes.h"
-#include "match/set_pieces.h"
+#include "match/foul_kicks.h"
 #include "match_world.h"
 
 // Counts allocations while a test asks for it, to show that a tick allocates nothing.

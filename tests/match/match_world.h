@@ -33,18 +33,18 @@ inline int AddTeam(bool human = false) {
     return static_cast<int>(gd.teams.size()) - 1;
 }
 
-inline int AddPlayer(int team, const PlayerSpec& spec) {
+inline int AddPlayer(int team, const PlayerSpec& traits) {
     GameData& gd = Game();
     t_player& p = AppendRecord(gd.players);
     p.team = team;
-    p.position = spec.position;
-    p.strength = spec.strength;
-    p.side = spec.side;
-    p.role = spec.role;
-    p.energy = spec.energy;
-    p.age = spec.age;
+    p.position = traits.position;
+    p.strength = traits.strength;
+    p.side = traits.side;
+    p.role = traits.role;
+    p.energy = traits.energy;
+    p.age = traits.age;
     p.squad_role = 1;
-    p.characteristic1 = spec.position == 0 ? 0 : 4 + (static_cast<int>(gd.players.size()) % 10);
+    p.characteristic1 = traits.position == 0 ? 0 : 4 + (static_cast<int>(gd.players.size()) % 10);
     return static_cast<int>(gd.players.size()) - 1;
 }
 

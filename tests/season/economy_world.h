@@ -57,21 +57,21 @@ class EconomyWorld {
     TDateTime today() const { return data_->calendar[data_->game_state.calendar_day - 1].date; }
 
     // Clubs are added before any national team, all as league clubs.
-    int AddClub(const ClubSpec& spec = {}) {
+    int AddClub(const ClubSpec& traits = {}) {
         GameData& g = *data_;
         t_team& t = AppendRecord(g.teams);
-        t.country = spec.country;
-        t.level = spec.level;
-        t.division = spec.division;
-        t.reputation = spec.reputation;
-        t.cash = MoneyFromUnits(spec.cash_units);
+        t.country = traits.country;
+        t.level = traits.level;
+        t.division = traits.division;
+        t.reputation = traits.reputation;
+        t.cash = MoneyFromUnits(traits.cash_units);
         t.coach = -1;
         t.set_piece_taker = -1;
         t.morale = 3;
         AppendRecord(g.finances);
         g.game_state.league_club_count += 1;
         const int club = static_cast<int>(g.teams.size()) - 1;
-        if (spec.human) MakeHumanClub(club);
+        if (traits.human) MakeHumanClub(club);
         return club;
     }
 
@@ -82,17 +82,17 @@ class EconomyWorld {
         if (g.game_state.user_club < 0) g.game_state.user_club = club;
     }
 
-    int AddPlayer(int team, const PlayerSpec& spec = {}) {
+    int AddPlayer(int team, const PlayerSpec& traits = {}) {
         GameData& g = *data_;
         t_player& p = AppendRecord(g.players);
         p.name.set("Jogador " + std::to_string(g.players.size() - 1));
         p.team = team;
-        p.position = spec.position;
-        p.strength = spec.strength;
-        p.age = spec.age;
-        p.star = spec.star ? 1 : 0;
-        p.squad_role = spec.squad_role;
-        p.nationality = spec.nationality;
+        p.position = traits.position;
+        p.strength = traits.strength;
+        p.age = traits.age;
+        p.star = traits.star ? 1 : 0;
+        p.squad_role = traits.squad_role;
+        p.nationality = traits.nationality;
         p.morale = 3;
         p.energy = 100;
         const int index = static_cast<int>(g.players.size()) - 1;

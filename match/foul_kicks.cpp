@@ -1,4 +1,4 @@
-#include "match/set_pieces.h"
+#include "match/foul_kicks.h"
 
 #include "core/random.h"
 #include "match/match_decisions.h"
