@@ -34,7 +34,8 @@ TEST(FillEngine, DefaultFillIsAVerticalGradientOverTheGrownRectangleWithoutBorde
     EXPECT_GT(top, 0xBA);
     EXPECT_GT(bottom, 0x80);
     EXPECT_LT(bottom, 0x86);
-    for (int y = 1; y < 40; ++y) EXPECT_LE(ARGBRed(p.PixelARGB(5, y)), ARGBRed(p.PixelARGB(5, y - 1)));
+    for (int y = 1; y < 40; ++y)
+        EXPECT_LE(ARGBRed(p.PixelARGB(5, y)), ARGBRed(p.PixelARGB(5, y - 1)));
     // No border: the edge column has the body's colour.
     EXPECT_EQ(p.PixelARGB(0, 20), p.PixelARGB(5, 20));
 }
@@ -80,7 +81,8 @@ TEST(FillEngine, HorizontalHatchDrawsEveryEighthRowInTheForeColour) {
         }
     }
     ASSERT_EQ(fore_rows.size(), 4u);
-    for (std::size_t i = 1; i < fore_rows.size(); ++i) EXPECT_EQ(fore_rows[i] - fore_rows[i - 1], 8);
+    for (std::size_t i = 1; i < fore_rows.size(); ++i)
+        EXPECT_EQ(fore_rows[i] - fore_rows[i - 1], 8);
 }
 
 TEST(FillEngine, TextureTilesTheBackgroundPictureFromTheSurfaceOrigin) {
@@ -254,8 +256,8 @@ TEST(FillEngine, RadialGlowLightensAnEllipseInsetFromTheSides) {
     fill.SetGlow(gmRadial);
     fill.SetGlowRadialColor(clWhite);
     Picture p = Painted(100, 40, [&](Graphics& g) { fill.DrawFill(g, {0, 0, 100, 40}); });
-    EXPECT_GT(ARGBRed(p.PixelARGB(50, 20)), 40);   // under the ellipse's centre line
-    EXPECT_EQ(p.PixelARGB(5, 20), 0xFF000000u);     // left of the ellipse
+    EXPECT_GT(ARGBRed(p.PixelARGB(50, 20)), 40);  // under the ellipse's centre line
+    EXPECT_EQ(p.PixelARGB(5, 20), 0xFF000000u);   // left of the ellipse
     EXPECT_EQ(p.PixelARGB(95, 20), 0xFF000000u);
 }
 
@@ -330,11 +332,11 @@ TEST(PicturePlacement, PlacesBySizeAndPosition) {
         Rect want;
     };
     const Case cases[] = {
-        {ppTopLeft, {10, 20, 26, 36}},       {ppTopCenter, {52, 20, 68, 36}},
-        {ppTopRight, {95, 20, 111, 36}},     {ppBottomLeft, {10, 104, 26, 120}},
+        {ppTopLeft, {10, 20, 26, 36}},        {ppTopCenter, {52, 20, 68, 36}},
+        {ppTopRight, {95, 20, 111, 36}},      {ppBottomLeft, {10, 104, 26, 120}},
         {ppBottomCenter, {52, 104, 68, 120}}, {ppBottomRight, {95, 104, 111, 120}},
-        {ppCenterLeft, {10, 62, 26, 78}},    {ppCenterCenter, {52, 62, 68, 78}},
-        {ppCenterRight, {95, 62, 111, 78}},  {ppCustom, {3, 4, 19, 20}},
+        {ppCenterLeft, {10, 62, 26, 78}},     {ppCenterCenter, {52, 62, 68, 78}},
+        {ppCenterRight, {95, 62, 111, 78}},   {ppCustom, {3, 4, 19, 20}},
     };
     for (const Case& c : cases) {
         PicturePlacement p;

@@ -35,7 +35,8 @@ TEST(ProgressValue, FormatsOnlyFixedPointNumbersAndPercentSigns) {
         {"%.f", 2, "2"},
         {"%x", 255, "255"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatProgressValue(c.format, c.value), c.text) << c.format;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatProgressValue(c.format, c.value), c.text) << c.format;
 }
 
 TEST(ProgressPainter, ValueTextClampsAndFollowsTheValueType) {
@@ -83,12 +84,16 @@ TEST(ProgressPainter, PaintsTheFilledPartOverTheBackground) {
     EXPECT_EQ(pic.PixelARGB(20, 10), 0xFFFF0000u);
     EXPECT_EQ(pic.PixelARGB(80, 10), 0xFFFFFFFFu);
     // At the minimum nothing is filled.
-    pic = Painted(101, 21, [&](Graphics& g) { p.Draw(g, {0, 0, 101, 21}, 0, 100, 0, pbdHorizontal); });
+    pic = Painted(101, 21, [&](Graphics& g) {
+        p.Draw(g, {0, 0, 101, 21}, 0, 100, 0, pbdHorizontal);
+    });
     EXPECT_EQ(pic.PixelARGB(20, 10), 0xFFFFFFFFu);
     // Overlays lighten the top of the bar, shadows darken its ends.
     p.SetOverlays(true);
     p.SetShadows(true);
-    pic = Painted(101, 21, [&](Graphics& g) { p.Draw(g, {0, 0, 101, 21}, 0, 100, 50, pbdHorizontal); });
+    pic = Painted(101, 21, [&](Graphics& g) {
+        p.Draw(g, {0, 0, 101, 21}, 0, 100, 50, pbdHorizontal);
+    });
     EXPECT_GT(ARGBGreen(pic.PixelARGB(25, 1)), 60);
     EXPECT_LT(ARGBRed(pic.PixelARGB(1, 10)), 255);
 }
@@ -128,15 +133,19 @@ TEST(DialogButtonPainter, BodyGlossBorderAndCaption) {
     look.color = clBlue;
     look.border_color = clRed;
     look.border_width = 2;
-    Picture pic = Painted(80, 30, [&](Graphics& g) { b.DrawButton(g, "", {0, 0, 80, 30}, look, nullptr); });
-    EXPECT_EQ(pic.PixelARGB(40, 24), 0xFF0000FFu);             // the face, below the gloss
-    EXPECT_GT(ARGBRed(pic.PixelARGB(40, 4)), 40);              // the gloss whitens the top half
-    EXPECT_EQ(pic.PixelARGB(40, 28), 0xFFFF0000u);             // the ring inside the edge
-    EXPECT_EQ(ARGBAlpha(pic.PixelARGB(0, 0)), 0);              // rounded corner
+    Picture pic = Painted(80, 30, [&](Graphics& g) {
+        b.DrawButton(g, "", {0, 0, 80, 30}, look, nullptr);
+    });
+    EXPECT_EQ(pic.PixelARGB(40, 24), 0xFF0000FFu);  // the face, below the gloss
+    EXPECT_GT(ARGBRed(pic.PixelARGB(40, 4)), 40);   // the gloss whitens the top half
+    EXPECT_EQ(pic.PixelARGB(40, 28), 0xFFFF0000u);  // the ring inside the edge
+    EXPECT_EQ(ARGBAlpha(pic.PixelARGB(0, 0)), 0);   // rounded corner
     // A caption is drawn in the font's colour around the middle; pressed moves it right and down.
     const auto ink = [&](bool pressed) {
         look.pressed = pressed;
-        Picture p = Painted(80, 30, [&](Graphics& g) { b.DrawButton(g, "&Sim", {0, 0, 80, 30}, look, nullptr); });
+        Picture p = Painted(80, 30, [&](Graphics& g) {
+            b.DrawButton(g, "&Sim", {0, 0, 80, 30}, look, nullptr);
+        });
         int left = 80;
         for (int y = 0; y < 30; ++y) {
             for (int x = 0; x < 80; ++x) {

@@ -178,9 +178,13 @@ TEST(SmoothPanel, PictureIsRebuiltOnlyAfterARealChange) {
     const Change changes[] = {
         {"mark-up text", [](TUiSmoothPanel& pn) { pn.Caption().SetHTMLText("<B>Reservas</B>"); }},
         {"fill colour", [](TUiSmoothPanel& pn) { pn.Fill().SetColor(clRed); }},
-        {"caption font", [](TUiSmoothPanel& pn) { pn.Caption().SetFont(Font{"Arial", 9}); }},
+        {"caption font",
+         [](TUiSmoothPanel& pn) {
+             pn.Caption().SetFont(Font{"Arial", 9});
+         }},
         {"size", [](TUiSmoothPanel& pn) { pn.SetWidth(180); }},
-        {"fill assigned", [](TUiSmoothPanel& pn) {
+        {"fill assigned",
+         [](TUiSmoothPanel& pn) {
              TGDIPFill f;
              f.SetColor(clBlue);
              pn.SetFill(f);
@@ -258,8 +262,8 @@ TEST(SmoothPanel, MovablePanelIsDraggedByItsCaptionBar) {
         bool moves;
     };
     const Case cases[] = {
-        {true, {50, 5}, true},    {true, {50, 19}, true}, {true, {50, 20}, false},
-        {true, {0, 5}, false},    {false, {50, 5}, false},
+        {true, {50, 5}, true}, {true, {50, 19}, true},  {true, {50, 20}, false},
+        {true, {0, 5}, false}, {false, {50, 5}, false},
     };
     for (const Case& c : cases) {
         PanelOnForm p;
