@@ -28,41 +28,20 @@ std::unique_ptr<TGPFont> CaptionFont(const Font& font) {
 
 // ---- caption
 
-TUiSmoothLabelCaption::TUiSmoothLabelCaption(TUiSmoothLabel& owner) : owner_(owner) {
-    font_.name = "Tahoma";
-    font_.size = 20;
-    picture_.OnChange = [this] { Changed(); };
+TUiSmoothLabelCaption::TUiSmoothLabelCaption(TUiSmoothLabel& owner)
+    : SmoothCaptionText(20, 0xFFE09F, 0x754F00, plCenterCenter), owner_(owner) {
+    OnChange = [&owner] { owner.Changed(); };
 }
 
-void TUiSmoothLabelCaption::Changed() {
-    owner_.Changed();
-}
-
-void TUiSmoothLabelCaption::SetText(std::string text) {
-    if (text == text_) return;
-    text_ = std::move(text);
+void TUiSmoothLabelCaption::TextSet() {
     if (this == &owner_.Caption() && owner_.AutoShadowCaption()) {
         owner_.CaptionShadow().SetText(text_);
     }
-    Changed();
-}
-
-void TUiSmoothLabelCaption::SetPicture(const TUiGDIPPicture* source) {
-    if (source != &picture_) picture_.Assign(source);
 }
 
 void TUiSmoothLabelCaption::Assign(const TUiSmoothLabelCaption& s) {
     if (&s == this) return;
-    location_ = s.location_;
-    left_ = s.left_;
-    top_ = s.top_;
-    color_start_ = s.color_start_;
-    color_end_ = s.color_end_;
-    gradient_type_ = s.gradient_type_;
-    hatch_style_ = s.hatch_style_;
-    opacity_start_ = s.opacity_start_;
-    opacity_end_ = s.opacity_end_;
-    picture_.Assign(&s.picture_);
+    CopyPlaceAndBrush(s);
     text_ = s.text_;
     Changed();
 }
@@ -119,7 +98,7 @@ StringFormat TUiSmoothLabel::FormatFor(const TUiSmoothLabelCaption& k) const {
     StringFormat format;
     format.flags = word_wrap_ ? 0 : StringFormatFlagsNoWrap;
     if (word_wrap_ && k.Location() != plCustom) {
-        const int column = static_cast<int>(k.Location()) % 3;
+        const int column = LocationColumn(k.Location());
         format.align = column == 0   ? StringAlignment::Near
                        : column == 1 ? StringAlignment::Center
                                      : StringAlignment::Far;
@@ -164,8 +143,7 @@ void TUiSmoothLabel::DrawCaption(Graphics& g, const TUiSmoothLabelCaption& k, co
         x = float(caption_.Left());
         y = float(caption_.Top());
     } else {
-        const int column = static_cast<int>(k.Location()) % 3;
-        const int row = static_cast<int>(k.Location()) / 3;
+        const int column = LocationColumn(k.Location()), row = LocationRow(k.Location());
         const float dx = r.width - w, dy = r.height - h;
         x = column == 0 ? 0 : column == 1 ? dx / 2 : dx;
         y = row == 0 ? 0 : row == 1 ? dy / 2 : dy;
@@ -176,14 +154,8 @@ void TUiSmoothLabel::DrawCaption(Graphics& g, const TUiSmoothLabelCaption& k, co
         x += float(fill_.ShadowOffset());
         y += float(fill_.ShadowOffset());
     }
-    TextBrushSpec spec;
-    spec.kind = k.GradientType();
-    spec.start = ColorToARGB(k.OpacityStart(), k.ColorStart());
-    spec.end = k.ColorEnd() == clNone ? spec.start : ColorToARGB(k.OpacityEnd(), k.ColorEnd());
-    spec.hatch = k.HatchStyle();
-    spec.picture = &k.Picture();
     const RectF box{x, y, w, h};
-    if (const auto brush = MakeTextBrush(spec, box)) {
+    if (const auto brush = MakeTextBrush(k.BrushSpec(), box)) {
         g.DrawString(k.Text(), *font->Native(), box, format, *brush);
     }
 }

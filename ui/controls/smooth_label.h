@@ -10,6 +10,7 @@
 
 #include "platform/window/control.h"
 #include "ui/controls/gdiplus/gdip_fill.h"
+#include "ui/controls/smooth_caption.h"
 #include "ui/controls/smooth_panel.h"
 
 namespace kv {
@@ -20,67 +21,19 @@ using TUiSmoothLabelLocation = TUiSmoothPanelLocation;
 // tAntiAliasGridFit draws as tAntiAlias does.
 using TTextRenderingHint = TUiSmoothPanelTextRenderingHint;
 
-class TUiSmoothLabelCaption {
+// Its OnChange is the owning label's: every change of a caption repaints the label.
+class TUiSmoothLabelCaption : public SmoothCaptionText {
   public:
     explicit TUiSmoothLabelCaption(TUiSmoothLabel& owner);
-    TUiSmoothLabelCaption(const TUiSmoothLabelCaption&) = delete;
-    TUiSmoothLabelCaption& operator=(const TUiSmoothLabelCaption&) = delete;
 
     // Copies everything but the font.
     void Assign(const TUiSmoothLabelCaption& source);
 
-    const std::string& Text() const { return text_; }
-    // The main caption's text also becomes the shadow's while AutoShadowCaption is on.
-    void SetText(std::string text);
-    // Family, size and style; its colour is not used.
-    const Font& GetFont() const { return font_; }
-    void SetFont(const Font& v) { Change(font_, v); }
-    TColor ColorStart() const { return color_start_; }
-    void SetColorStart(TColor v) { Change(color_start_, v); }
-    // clNone: the start colour throughout.
-    TColor ColorEnd() const { return color_end_; }
-    void SetColorEnd(TColor v) { Change(color_end_, v); }
-    uint8_t OpacityStart() const { return opacity_start_; }
-    void SetOpacityStart(uint8_t v) { Change(opacity_start_, v); }
-    uint8_t OpacityEnd() const { return opacity_end_; }
-    void SetOpacityEnd(uint8_t v) { Change(opacity_end_, v); }
-    TUiGradientType GradientType() const { return gradient_type_; }
-    void SetGradientType(TUiGradientType v) { Change(gradient_type_, v); }
-    int HatchStyle() const { return hatch_style_; }
-    void SetHatchStyle(int v) { Change(hatch_style_, v); }
-    const TUiGDIPPicture& Picture() const { return picture_; }
-    TUiGDIPPicture& Picture() { return picture_; }
-    void SetPicture(const TUiGDIPPicture* source);
-    TUiSmoothLabelLocation Location() const { return location_; }
-    void SetLocation(TUiSmoothLabelLocation v) { Change(location_, v); }
-    // plCustom's corner; the shadow caption uses the main caption's.
-    int Left() const { return left_; }
-    void SetLeft(int v) { Change(left_, v); }
-    int Top() const { return top_; }
-    void SetTop(int v) { Change(top_, v); }
-
   private:
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = std::move(value);
-        Changed();
-    }
-    void Changed();
+    // The main caption's text also becomes the shadow's while AutoShadowCaption is on.
+    void TextSet() override;
 
     TUiSmoothLabel& owner_;
-    std::string text_;
-    Font font_;
-    TColor color_start_ = 0xFFE09F;
-    TColor color_end_ = 0x754F00;
-    uint8_t opacity_start_ = 255;
-    uint8_t opacity_end_ = 255;
-    TUiGradientType gradient_type_ = gtVertical;
-    int hatch_style_ = HatchStyleHorizontal;
-    TUiGDIPPicture picture_;
-    TUiSmoothLabelLocation location_ = plCenterCenter;
-    int left_ = 0;
-    int top_ = 0;
 };
 
 class TUiSmoothLabel : public Control {

@@ -20,11 +20,11 @@ int RoundEven(double v) {
 }
 
 bool InTopRow(TUiSmoothPanelLocation l) {
-    return l == plTopLeft || l == plTopCenter || l == plTopRight;
+    return l != plCustom && LocationRow(l) == 0;
 }
 
 bool InBottomRow(TUiSmoothPanelLocation l) {
-    return l == plBottomLeft || l == plBottomCenter || l == plBottomRight;
+    return LocationRow(l) == 2;
 }
 
 int TextRenderingHintOf(TUiSmoothPanelTextRenderingHint hint) {
@@ -52,8 +52,7 @@ Point GetTextPosition(TUiSmoothPanelLocation location, int tw, int th, float x, 
     // Whole pixels, halves truncated toward zero.
     const int X = static_cast<int>(x), Y = static_cast<int>(y);
     const int BW = static_cast<int>(bw), BH = static_cast<int>(bh);
-    const int column = location == plCustom ? 0 : static_cast<int>(location) % 3;
-    const int row = location == plCustom ? 0 : static_cast<int>(location) / 3;
+    const int column = LocationColumn(location), row = LocationRow(location);
     Point p;
     p.x = column == 0 ? X : column == 1 ? std::max(BW - tw, X) / 2 : std::max(BW - tw, X);
     p.y = row == 0 ? Y : row == 1 ? (BH - th) / 2 : BH - th;
@@ -62,30 +61,15 @@ Point GetTextPosition(TUiSmoothPanelLocation location, int tw, int th, float x, 
 
 // ---- caption
 
-TUiSmoothPanelCaption::TUiSmoothPanelCaption() {
-    font_.name = "Tahoma";
-    font_.size = 12;
+TUiSmoothPanelCaption::TUiSmoothPanelCaption()
+    : SmoothCaptionText(12, 0xB0721C, 0x9F661A, plTopLeft) {
     html_font_.name = "Tahoma";
-    picture_.OnChange = [this] { Changed(); };
-}
-
-void TUiSmoothPanelCaption::SetPicture(const TUiGDIPPicture* source) {
-    if (source != &picture_) picture_.Assign(source);
 }
 
 void TUiSmoothPanelCaption::Assign(const TUiSmoothPanelCaption& s) {
     if (&s == this) return;
     text_ = s.text_;
-    location_ = s.location_;
-    left_ = s.left_;
-    top_ = s.top_;
-    color_start_ = s.color_start_;
-    color_end_ = s.color_end_;
-    gradient_type_ = s.gradient_type_;
-    hatch_style_ = s.hatch_style_;
-    opacity_start_ = s.opacity_start_;
-    opacity_end_ = s.opacity_end_;
-    picture_.Assign(&s.picture_);
+    CopyPlaceAndBrush(s);
     html_text_ = s.html_text_;
     html_location_ = s.html_location_;
     html_left_ = s.html_left_;
@@ -233,16 +217,7 @@ void TUiSmoothPanel::DrawPanelGP(TGPGraphics& tg) {
                                                  : RectF{0, y - 1, CW - p, mh + 1});
             }
 
-            const ARGB c1 = ColorToARGB(caption_.OpacityStart(), caption_.ColorStart());
-            TextBrushSpec spec;
-            spec.kind = caption_.GradientType();
-            spec.start = c1;
-            spec.end = caption_.ColorEnd() == clNone
-                           ? c1
-                           : ColorToARGB(caption_.OpacityEnd(), caption_.ColorEnd());
-            spec.hatch = caption_.HatchStyle();
-            spec.picture = &caption_.Picture();
-            if (const auto brush = MakeTextBrush(spec, {x, y, mw, mh})) {
+            if (const auto brush = MakeTextBrush(caption_.BrushSpec(), {x, y, mw, mh})) {
                 g.DrawString(text, *f, RectF{x, y, float(RoundEven(CW - 2 - p)), H - 1 - S},
                              StringFormat{}, *brush);
             }
@@ -290,9 +265,13 @@ void TUiSmoothPanel::Paint(Canvas& canvas) {
     if (w > 1 && h > 1) {
         if (stale_ || !image_) {
             stale_ = false;
-            image_ = TGPBitmap::CreateFromScan0(w, h);
+            // A picture of the same size is cleared and drawn again rather than made anew.
+            if (!image_ || image_->GetImageWidth() != w || image_->GetImageHeight() != h) {
+                image_ = TGPBitmap::CreateFromScan0(w, h);
+            }
             if (image_->Native()) {
                 const std::unique_ptr<TGPGraphics> tg = TGPGraphics::CreateFromImage(image_.get());
+                tg->GraphicsClear(0);
                 tg->SetSmoothingMode(SmoothingModeAntiAlias);
                 tg->SetTextRenderingHint(TextRenderingHintOf(caption_.TextRendering()));
                 DrawPanelGP(*tg);

@@ -16,6 +16,7 @@
 #include "platform/gfx/gdiplus.h"
 #include "platform/window/control.h"
 #include "ui/controls/gdiplus/gdip_fill.h"
+#include "ui/controls/smooth_caption.h"
 #include "ui/markup/markup_renderer.h"
 #include "ui/markup/picture_container.h"
 #include "ui/markup/ui_hint_info.h"
@@ -25,18 +26,6 @@ namespace kv {
 class MarkupImageList;
 class TUiSmoothPanel;
 
-enum TUiSmoothPanelLocation {
-    plTopLeft,
-    plTopCenter,
-    plTopRight,
-    plCenterLeft,
-    plCenterCenter,
-    plCenterRight,
-    plBottomLeft,
-    plBottomCenter,
-    plBottomRight,
-    plCustom
-};
 enum TUiSmoothPanelTextRenderingHint { tAntiAlias, tAntiAliasGridFit, tClearType };
 
 // Five groups of fill, border and text colour that style managers hand to the smooth controls.
@@ -57,43 +46,13 @@ struct TColorToneSet {
 Point GetTextPosition(TUiSmoothPanelLocation location, int tw, int th, float x, float y, float bw,
                       float bh);
 
-class TUiSmoothPanelCaption {
+class TUiSmoothPanelCaption : public SmoothCaptionText {
   public:
     TUiSmoothPanelCaption();
-    TUiSmoothPanelCaption(const TUiSmoothPanelCaption&) = delete;
-    TUiSmoothPanelCaption& operator=(const TUiSmoothPanelCaption&) = delete;
 
     // Copies the texts, places, brush and fonts; not the line colour, the band or the rendering.
     void Assign(const TUiSmoothPanelCaption& source);
 
-    const std::string& Text() const { return text_; }
-    void SetText(std::string v) { Change(text_, std::move(v)); }
-    TUiSmoothPanelLocation Location() const { return location_; }
-    void SetLocation(TUiSmoothPanelLocation v) { Change(location_, v); }
-    int Left() const { return left_; }
-    void SetLeft(int v) { Change(left_, v); }
-    int Top() const { return top_; }
-    void SetTop(int v) { Change(top_, v); }
-    // Bold, italic and underline are used; strike-out is not.
-    const Font& GetFont() const { return font_; }
-    void SetFont(const Font& v) { Change(font_, v); }
-    TColor ColorStart() const { return color_start_; }
-    void SetColorStart(TColor v) { Change(color_start_, v); }
-    // clNone paints the whole text in ColorStart.
-    TColor ColorEnd() const { return color_end_; }
-    void SetColorEnd(TColor v) { Change(color_end_, v); }
-    uint8_t OpacityStart() const { return opacity_start_; }
-    void SetOpacityStart(uint8_t v) { Change(opacity_start_, v); }
-    uint8_t OpacityEnd() const { return opacity_end_; }
-    void SetOpacityEnd(uint8_t v) { Change(opacity_end_, v); }
-    TUiGradientType GradientType() const { return gradient_type_; }
-    void SetGradientType(TUiGradientType v) { Change(gradient_type_, v); }
-    int HatchStyle() const { return hatch_style_; }
-    void SetHatchStyle(int v) { Change(hatch_style_, v); }
-    // The texture of gtTexture text; setting copies it.
-    const TUiGDIPPicture& Picture() const { return picture_; }
-    TUiGDIPPicture& Picture() { return picture_; }
-    void SetPicture(const TUiGDIPPicture* source);
     // The band behind the caption; clNone: none.
     TColor BackgroundColor() const { return background_color_; }
     void SetBackgroundColor(TColor v) { Change(background_color_, v); }
@@ -125,32 +84,7 @@ class TUiSmoothPanelCaption {
     int HTMLShadowOffset() const { return html_shadow_offset_; }
     void SetHTMLShadowOffset(int v) { Change(html_shadow_offset_, v); }
 
-    // The owning panel listens here.
-    std::function<void()> OnChange;
-
   private:
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = std::move(value);
-        Changed();
-    }
-    void Changed() const {
-        if (OnChange) OnChange();
-    }
-
-    std::string text_;
-    TUiSmoothPanelLocation location_ = plTopLeft;
-    int left_ = 0;
-    int top_ = 0;
-    Font font_;
-    TColor color_start_ = 0xB0721C;
-    TColor color_end_ = 0x9F661A;
-    uint8_t opacity_start_ = 255;
-    uint8_t opacity_end_ = 255;
-    TUiGradientType gradient_type_ = gtVertical;
-    int hatch_style_ = HatchStyleHorizontal;
-    TUiGDIPPicture picture_;
     TColor background_color_ = clNone;
     TColor background_color_to_ = clNone;
     bool line_ = true;

@@ -2,13 +2,13 @@
 // Paints a glossy rounded push button with a caption and an optional picture beside, above or
 // below it. The message dialog paints each of its buttons with one, made for that paint.
 
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "platform/gfx/fonts.h"
 #include "platform/gfx/geometry.h"
 #include "platform/gfx/graphics.h"
+#include "ui/controls/gdiplus/change_notifier.h"
 #include "ui/controls/gdiplus/gdip_fill.h"
 
 namespace kv {
@@ -31,7 +31,7 @@ struct DialogButtonLook {
     bool caption_in_box = false;
 };
 
-class TGDIPDialogButton {
+class TGDIPDialogButton : public ChangeNotifier {
   public:
     void Assign(const TGDIPDialogButton& source);
 
@@ -47,19 +47,7 @@ class TGDIPDialogButton {
     int Spacing() const { return spacing_; }
     void SetSpacing(int v) { Change(spacing_, v); }
 
-    std::function<void()> OnChange;
-
   private:
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = std::move(value);
-        Changed();
-    }
-    void Changed() const {
-        if (OnChange) OnChange();
-    }
-
     Font font_;
     TGDIPButtonLayout layout_ = blPictureLeft;
     int spacing_ = 3;

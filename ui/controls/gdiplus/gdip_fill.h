@@ -11,12 +11,12 @@
 // Sizes of zero or less draw nothing: no mirrored shapes from inverted rectangles.
 
 #include <cstdint>
-#include <functional>
 
 #include "platform/gfx/colors.h"
 #include "platform/gfx/gdiplus.h"
 #include "platform/gfx/geometry.h"
 #include "platform/gfx/graphics.h"
+#include "ui/controls/gdiplus/change_notifier.h"
 #include "ui/markup/ui_gdip_picture.h"
 
 namespace kv {
@@ -78,11 +78,9 @@ void DrawRadialGradient(Graphics& g, const RectF& r, TColor color, TColor color_
                         uint8_t opacity_to, bool centre_at_top, float radius,
                         TFillRoundingType rounding);
 
-class TGDIPFill {
+class TGDIPFill : public ChangeNotifier {
   public:
     TGDIPFill();
-    TGDIPFill(const TGDIPFill&) = delete;
-    TGDIPFill& operator=(const TGDIPFill&) = delete;
 
     // Copies every property but OnChange, then notifies once more.
     void Assign(const TGDIPFill& source);
@@ -92,8 +90,6 @@ class TGDIPFill {
     RectF DrawFill(Graphics& g, const RectF& r) const;
     // The glow over r (the rectangle after the shadow); replaces any clip and removes it after.
     void DrawGlow(Graphics& g, const RectF& r) const;
-
-    std::function<void()> OnChange;
 
     TColor Color() const { return color_; }
     void SetColor(TColor v) { Change(color_, v); }
@@ -188,15 +184,6 @@ class TGDIPFill {
 
   private:
     enum class Part { Upper, Lower };
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = value;
-        Changed();
-    }
-    void Changed() const {
-        if (OnChange) OnChange();
-    }
     void DrawGradientPart(Graphics& g, const RectF& r, Part part) const;
     void DrawBackGroundPicture(Graphics& g, const RectF& r) const;
 

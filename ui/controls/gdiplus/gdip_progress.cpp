@@ -66,6 +66,28 @@ void FillBand(Graphics& g, const RectF& b, ARGB from, ARGB to, LinearGradientMod
     g.FillRectangle(Band(b, from, to, mode), b);
 }
 
+// Where the value text starts along the bar: the inner rectangle's start and length in the
+// bar's direction, the filled part's and the text's lengths, the bar's own start, and the offset
+// for vpCustom.
+float AlongBar(TGDIPProgressValuePosition position, float start, float length, float filled,
+               float text, int outer, int custom) {
+    switch (position) {
+        case vpProgressCenter:
+            return filled >= text ? start + (filled - text) / 2 : start;
+        case vpProgressRight:
+            return filled >= text ? start + filled - text : start;
+        case vpCenter:
+            return outer + (length - text) / 2;
+        case vpLeft:
+            return start;
+        case vpRight:
+            return outer + length - text;
+        case vpCustom:
+            break;
+    }
+    return float(outer + custom);
+}
+
 // The font measured with: the family by name, bold, italic and underline.
 Font MeasuringFont(const Font& f) {
     Font out = f;
@@ -178,56 +200,17 @@ void TGDIPProgress::DrawValue(Graphics& g, const Rect& r, double min, double max
     const StringMeasure m = g.MeasureString(text, MeasuringFont(font_), i);
     const float tw = m.bounds.width, th = m.bounds.height;
     const RectF p = GetProgressRect(r, min, max, value, direction);
+    const bool custom = value_position_ == vpCustom;
     PointF origin;
     bool over_bar = false;
     if (direction == pbdHorizontal) {
-        float oy = (i.height - th) / 2, x = i.x;
-        switch (value_position_) {
-            case vpProgressCenter:
-                x = p.width >= tw ? i.x + (p.width - tw) / 2 : i.x;
-                break;
-            case vpProgressRight:
-                x = p.width >= tw ? i.x + p.width - tw : i.x;
-                break;
-            case vpCenter:
-                x = r.left + (i.width - tw) / 2;
-                break;
-            case vpLeft:
-                x = i.x;
-                break;
-            case vpRight:
-                x = r.left + i.width - tw;
-                break;
-            case vpCustom:
-                x = float(r.left + value_left_);
-                oy = float(value_top_);
-                break;
-        }
+        const float x = AlongBar(value_position_, i.x, i.width, p.width, tw, r.left, value_left_);
+        const float oy = custom ? float(value_top_) : (i.height - th) / 2;
         origin = {x, r.top + oy};
         over_bar = p.x + p.width > x + tw / 2;
     } else {
-        float ox = (i.width - tw) / 2, y = i.y;
-        switch (value_position_) {
-            case vpProgressCenter:
-                y = p.height >= th ? i.y + (p.height - th) / 2 : i.y;
-                break;
-            case vpProgressRight:
-                y = p.height >= th ? i.y + p.height - th : i.y;
-                break;
-            case vpCenter:
-                y = r.top + (i.height - th) / 2;
-                break;
-            case vpLeft:
-                y = i.y;
-                break;
-            case vpRight:
-                y = r.top + i.height - th;
-                break;
-            case vpCustom:
-                y = float(r.top + value_top_);
-                ox = float(value_left_);
-                break;
-        }
+        const float y = AlongBar(value_position_, i.y, i.height, p.height, th, r.top, value_top_);
+        const float ox = custom ? float(value_left_) : (i.width - tw) / 2;
         origin = {r.left + ox, y};
         over_bar = p.y + p.height > y + th / 2;
     }

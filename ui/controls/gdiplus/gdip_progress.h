@@ -9,6 +9,7 @@
 
 #include "platform/gfx/fonts.h"
 #include "platform/gfx/geometry.h"
+#include "ui/controls/gdiplus/change_notifier.h"
 #include "ui/controls/gdiplus/gdip_fill.h"
 
 namespace kv {
@@ -30,11 +31,9 @@ enum TGDIPProgressDirection { pbdHorizontal, pbdVertical };
 // are written with a comma, as the game's texts write them.
 std::string FormatProgressValue(std::string_view format, double value);
 
-class TGDIPProgress {
+class TGDIPProgress : public ChangeNotifier {
   public:
     TGDIPProgress();
-    TGDIPProgress(const TGDIPProgress&) = delete;
-    TGDIPProgress& operator=(const TGDIPProgress&) = delete;
 
     // Copies the fills, value settings, Font and the three switches; the copied fills and font
     // notify as they change. ProgressFont and the events are not copied.
@@ -83,20 +82,10 @@ class TGDIPProgress {
     bool Overlays() const { return overlays_; }
     void SetOverlays(bool v) { Change(overlays_, v); }
 
-    std::function<void()> OnChange;
     // May replace the text about to be drawn.
     std::function<void(const std::string& format, std::string& text)> OnDrawValue;
 
   private:
-    template <class T>
-    void Change(T& field, T value) {
-        if (field == value) return;
-        field = std::move(value);
-        Changed();
-    }
-    void Changed() const {
-        if (OnChange) OnChange();
-    }
     void DrawShadows(Graphics& g, const RectF& r, TGDIPProgressDirection direction) const;
     void DrawValue(Graphics& g, const Rect& r, double min, double max, double value,
                    TGDIPProgressDirection direction) const;
