@@ -4,6 +4,7 @@
 #include "tests/ui/controls/pixels.h"
 #include "ui/controls/gdiplus/gdip_dialog_button.h"
 #include "ui/controls/gdiplus/gdip_progress.h"
+#include "ui/markup/ui_gdip_picture.h"
 
 namespace kv {
 namespace {
@@ -160,6 +161,40 @@ TEST(DialogButtonPainter, BodyGlossBorderAndCaption) {
     EXPECT_GT(normal, 20);
     EXPECT_LT(normal, 40);
     EXPECT_EQ(pressed, normal + 1);
+}
+
+TEST(DialogButtonPainter, PictureIsCentredAndPressedMovesItTwoPixels) {
+    Picture red(10, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) red.SetPixelARGB(x, y, 0xFFFF0000);
+    TUiGDIPPicture picture;
+    picture.LoadFromBytes(red.SaveToPngMemory());
+    TGDIPDialogButton b;
+    b.SetLayout(blNone);
+    DialogButtonLook look;
+    look.color = clWhite;
+    const auto red_box = [&](bool pressed, std::string_view caption) {
+        look.pressed = pressed;
+        Picture p = Painted(80, 30, [&](Graphics& g) {
+            b.DrawButton(g, caption, {0, 0, 80, 30}, look, &picture);
+        });
+        Rect box{80, 30, -1, -1};
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 80; ++x) {
+                if (p.PixelARGB(x, y) != 0xFFFF0000u) continue;
+                box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                       std::max(box.bottom, y + 1)};
+            }
+        }
+        return box;
+    };
+    EXPECT_EQ(red_box(false, ""), (Rect{35, 10, 45, 20}));
+    EXPECT_EQ(red_box(true, ""), (Rect{37, 12, 47, 22}));
+    // With blNone a caption does not move the picture.
+    EXPECT_EQ(red_box(false, "OK"), (Rect{35, 10, 45, 20}));
+    // Beside the caption, the picture goes to its left.
+    b.SetLayout(blPictureLeft);
+    EXPECT_LT(red_box(false, "Confirmar").left, 35);
 }
 
 }  // namespace

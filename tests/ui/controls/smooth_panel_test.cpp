@@ -99,6 +99,26 @@ TEST(SmoothPanel, PlainCaptionIsDrawnInItsBrushWithItsLineBelow) {
     }
 }
 
+TEST(SmoothPanel, CaptionKindWithoutABrushLeavesOnlyTheLine) {
+    PanelOnForm p;
+    p.panel.Fill().SetGradientType(gtSolid);
+    p.panel.Fill().SetColor(clWhite);
+    p.panel.Caption().SetText("Elenco");
+    p.panel.Caption().SetGradientType(gtRadial);
+    p.panel.Caption().SetColorStart(clRed);
+    p.panel.Caption().SetLineColor(clBlue);
+    p.d.screen().Paint();
+    int red = 0, blue = 0;
+    for (int y = 0; y < 100; ++y) {
+        for (int x = 0; x < 200; ++x) {
+            red += GetRValue(p.At(x, y)) > 200 && GetGValue(p.At(x, y)) < 80 ? 1 : 0;
+            blue += p.At(x, y) == clBlue ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(red, 0);
+    EXPECT_GT(blue, 150);
+}
+
 TEST(SmoothPanel, CaptionBandFillsBehindTheCaption) {
     PanelOnForm p;
     p.panel.Fill().SetGradientType(gtSolid);
