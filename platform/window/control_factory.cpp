@@ -512,9 +512,13 @@ std::string CheckTextFits(std::string_view text, const Font& font, const Rect& r
     // Measured as drawn but never cut: a caption that needs an ellipsis does not fit.
     flags &= ~(DT_CALCRECT | DT_END_ELLIPSIS | DT_WORD_ELLIPSIS | DT_PATH_ELLIPSIS);
     const TextBlock block = LayoutText(text, font, std::max(room.width(), 1), flags);
-    if (block.width <= room.width() && block.height <= room.height()) return {};
-    return "\"" + std::string(text) + "\" needs " + std::to_string(block.width) + " x " +
-           std::to_string(block.height) + " px in " + font.name + " " + std::to_string(font.size) +
+    return CaptionMisfit(text, font, {block.width, block.height}, room);
+}
+
+std::string CaptionMisfit(std::string_view text, const Font& font, Size need, const Rect& room) {
+    if (need.cx <= room.width() && need.cy <= room.height()) return {};
+    return "\"" + std::string(text) + "\" needs " + std::to_string(need.cx) + " x " +
+           std::to_string(need.cy) + " px in " + font.name + " " + std::to_string(font.size) +
            ", has " + std::to_string(room.width()) + " x " + std::to_string(room.height());
 }
 

@@ -130,5 +130,7 @@ bool ScrollsChildren(const ControlClass& control_class);
 // it does. The measure is the real font's, through the same text layout the painting uses.
 std::string CheckTextFits(std::string_view text, const Font& font, const Rect& room,
                           unsigned flags);
+// Empty when text measured at `need` fits `room`, otherwise what a caption check says of it.
+std::string CaptionMisfit(std::string_view text, const Font& font, Size need, const Rect& room);
 
 }  // namespace kv

@@ -123,10 +123,7 @@ std::string CheckMarkupFits(std::string_view markup, const Font& font, const Rec
     o.hit_test_only = true;
     o.shadow_offset = shadow_offset;
     const MarkupResult m = DrawMarkup(canvas, markup, o);
-    if (m.extent_x <= room.width() && m.extent_y <= room.height()) return {};
-    return "\"" + std::string(markup) + "\" needs " + std::to_string(m.extent_x) + " x " +
-           std::to_string(m.extent_y) + " px in " + font.name + " " + std::to_string(font.size) +
-           ", has " + std::to_string(room.width()) + " x " + std::to_string(room.height());
+    return CaptionMisfit(markup, font, {m.extent_x, m.extent_y}, room);
 }
 
 void RegisterMarkupControlClasses() {
