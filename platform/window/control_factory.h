@@ -1,17 +1,21 @@
 #pragma once
 // Makes controls by class name for the layout tables. The standard controls of this folder are
-// always registered; other libraries (mark-up labels, custom-drawn controls, the grid, a
-// window's own control classes) register theirs with one call each, so this layer never
-// depends on them:
+// always registered (a new one adds its entry to RegisterStandardClasses in control_factory.cpp);
+// other libraries (mark-up labels, custom-drawn controls, the grid, a window's own control
+// classes) register theirs with one call each, so this layer never depends on them. A table
+// that uses such classes names the function that registers them (WindowLayout's
+// register_classes), so the table builds wherever it is walked:
 //
 //   RegisterControlClass({
-//       .name = "TTrackBar",
-//       .create = [] { return std::make_unique<TrackBar>(); },
+//       .name = "TUiGlowButton",
+//       .create = [] { return std::make_unique<TUiGlowButton>(); },
 //       .properties = {
-//           ControlProperty::Of<TrackBar>("Max", [](TrackBar& t, const PropertyValue& v) {
-//               t.SetMax(v.Int());
+//           ControlProperty::Of<TUiGlowButton>("GlowColor", [](TUiGlowButton& b,
+//                                                              const PropertyValue& v) {
+//               b.SetGlowColor(v.Color());
 //           }),
 //       },
+//       .check_caption = ...,  // how the caption is measured, if it shows one
 //   });
 //
 // A class takes its own properties, then its base's (a registered class name), then the ones

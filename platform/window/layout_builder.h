@@ -3,7 +3,7 @@
 // and finds them again by name for the window class, which wires its handlers to them:
 //
 //   TForm17::TForm17() : Form("Form17") {
-//       BuildLayout(*this, kForm17Layout, scale);
+//       BuildWindowLayout(*this, kForm17Layout);  // BuildLayout with the game's scaling rule
 //       ControlNamed<Button>(*this, "Button1").on_click = [this] { Button1Click(); };
 //       DoCreate();
 //   }
