@@ -15,26 +15,75 @@
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/title_menu.h"
+#include "screens/start/window_layout.h"
 
 namespace kv {
 namespace {
 
 TForm1* g_form1 = nullptr;
 
-struct MenuButtonPlace {
-    int left, top;
-};
-constexpr std::array<MenuButtonPlace, kMenuButtons> kMenuButtonPlaces = {{
-    {306, 99},
-    {308, 144},
-    {305, 189},
-}};
-
 constexpr const char* kCredits =
     "<P align=\"center\"><SHAD>www.korvanel.example</SHAD><BR>"
     "<SHAD>© 2014 Korvanel</SHAD></P>";
 
+const LayoutControl kControls[] = {
+    {.name = "Label2",
+     .class_name = "TLabel",
+     .bounds = {360, 248, 80, 13},
+     .caption = "carregando...",
+     .font = {"Tahoma", 8, fsBold, clWhite},
+     .properties = {{"Transparent", "True"}, {"Visible", "False"}}},
+    {.name = "Image1",
+     .class_name = "TImage",
+     .bounds = {0, 0, kDefaultFlagSide, kDefaultFlagSide},
+     .properties = {{"Picture", "bandeira"}, {"Visible", "False"}}},
+    {.name = "Image2",
+     .class_name = "TImage",
+     .bounds = {0, 0, 105, 105},
+     .properties = {{"Visible", "False"}}},
+    {.name = "img20111",
+     .class_name = "TImage",
+     .bounds = {0, 0, kTitlePictureWidth, kTitlePictureHeight},
+     .properties = {{"Picture", "tinicio"}, {"Center", "True"}}},
+    {.name = "botoes1",
+     .class_name = "TImage",
+     .bounds = {306, 99, kMenuButtonWidth, kMenuButtonHeight},
+     .properties = {{"Picture", "bt1"}, {"Center", "True"}, {"Tag", "1"}}},
+    {.name = "botoes2",
+     .class_name = "TImage",
+     .bounds = {308, 144, kMenuButtonWidth, kMenuButtonHeight},
+     .properties = {{"Picture", "bt2"}, {"Center", "True"}, {"Tag", "2"}}},
+    {.name = "botoes3",
+     .class_name = "TImage",
+     .bounds = {305, 189, kMenuButtonWidth, kMenuButtonHeight},
+     .properties = {{"Picture", "bt3"}, {"Center", "True"}, {"Tag", "3"}}},
+    // Two lines between the penalty area and the "Sair" plate, clear of both.
+    {.name = "creditos",
+     .class_name = "TitleCreditLabel",
+     .bounds = {15, 227, 120, 30},
+     .caption = kCredits,
+     .font = {"Tahoma", 8, 0, clWhite},
+     .properties = {{"Transparent", "True"},
+                    {"ShadowColor", "clBlack"},
+                    {"ShadowOffset", "1"},
+                    {"VAlignment", "tvaCenter"}}},
+};
+
 }  // namespace
+
+// The title picture is the window's face, so the window keeps its size on every screen.
+const WindowLayout kForm1Layout = {
+    .name = "Form1",
+    .class_name = "TForm1",
+    .client_width = 514,
+    .client_height = 304,
+    .color = clBlack,
+    .properties = {{"BorderStyle", "bsNone"}},
+    .controls = kControls,
+    .scales = false,
+    .pictures = ProgramPicture,
+    .register_classes = RegisterTitleCreditLabel,
+};
 
 TForm1* Form1() {
     return g_form1;
@@ -42,24 +91,7 @@ TForm1* Form1() {
 
 TForm1::TForm1() : Form("Form1") {
     g_form1 = this;
-    SetBorderStyle(bsNone);
-    SetClientSize(514, 304);
-    SetColor(clBlack);
-
-    label2_ = &Add<Label>("Label2");
-    label2_->SetFont({"Tahoma", 8, fsBold, clWhite});
-    label2_->transparent = true;
-    label2_->SetBounds(360, 248, 80, 13);
-    label2_->SetCaption("carregando...");
-    label2_->Hide();
-
-    image1_ = &Add<Image>("Image1");
-    image1_->SetBounds(0, 0, kDefaultFlagSide, kDefaultFlagSide);
-    image1_->SetPicture(ProgramPicture("bandeira"));
-    image1_->Hide();
-
-    Add<Image>("Image2").SetBounds(0, 0, 105, 105);
-
+    BuildWindowLayout(*this, kForm1Layout);
     image_list1_ = &AddComponent<ImageList>("ImageList1");
     image_list1_->width = 18;
     image_list1_->height = 18;
@@ -83,27 +115,18 @@ void TForm1::FormCreate() {
 
     LoadBackgroundBitmap();
 
-    img20111_ = &Add<Image>("img20111");
-    img20111_->SetBounds(0, 0, kTitlePictureWidth, kTitlePictureHeight);
-    img20111_->center = true;
-    img20111_->SetPicture(ProgramPicture("tinicio"));
-    img20111_->BringToFront();
+    label2_ = &ControlNamed<Label>(*this, "Label2");
+    image1_ = &ControlNamed<Image>(*this, "Image1");
+    img20111_ = &ControlNamed<Image>(*this, "img20111");
     img20111_->on_mouse_down = [this](MouseButton, ShiftState, int x, int y) {
         Image2MouseDown(x, y);
     };
     img20111_->on_mouse_move = [this](ShiftState, int x, int y) { Image2MouseMove(x, y); };
-    Find("Image2")->Hide();
 
     for (int n = 1; n <= kMenuButtons; ++n) {
-        normal_[n - 1] = ProgramPicture("bt" + std::to_string(n));
+        Image& button = ControlNamed<Image>(*this, "botoes" + std::to_string(n));
+        normal_[n - 1] = button.GetPicture();
         hover_pictures_[n - 1] = ProgramPicture("bt" + std::to_string(n + 4));
-        Image& button = Add<Image>("botoes" + std::to_string(n));
-        button.SetBounds(kMenuButtonPlaces[n - 1].left, kMenuButtonPlaces[n - 1].top,
-                         kMenuButtonWidth, kMenuButtonHeight);
-        button.center = true;
-        button.tag = n;
-        button.SetPicture(normal_[n - 1]);
-        button.BringToFront();
         button.on_click = [this, &button] { PictureButtonClick(button); };
         button.on_mouse_move = [this, &button](ShiftState, int, int) {
             PictureButtonMouseMove(button);
@@ -120,14 +143,7 @@ void TForm1::FormCreate() {
     if (Screen* screen = Screen::Current())
         screen->SetCursorImage(kFootballCursor, ProgramPicture("cursor5"),
                                {kFootballCursorSide / 2, kFootballCursorSide / 2});
-    credits_ = &Add<TitleCreditLabel>("creditos");
-    credits_->SetFont({"Tahoma", 8, 0, clWhite});
-    credits_->SetBounds(15, 235, 120, 30);
-    credits_->SetTransparent(true);
-    credits_->SetShadowColor(clBlack);
-    credits_->SetShadowOffset(1);
-    credits_->SetVAlignment(tvaCenter);
-    credits_->SetHTMLText(kCredits);
+    credits_ = &ControlNamed<TitleCreditLabel>(*this, "creditos");
     credits_->beneath = img20111_;
 
     LoadReferees(game);

@@ -12,6 +12,7 @@
 #include "platform/window/form.h"
 #include "platform/window/image_list.h"
 #include "platform/window/keys.h"
+#include "platform/window/layout_table.h"
 
 namespace kv {
 
@@ -30,6 +31,8 @@ inline constexpr TitleZone kWebSiteZone{32, 70, 210, 90};
 inline constexpr const char* kWebSiteAddress = "https://korvanel.example";
 inline constexpr int kFootballCursor = 20;  // the cursor slot of cursor5
 inline constexpr int kMenuButtons = 3;
+
+extern const WindowLayout kForm1Layout;
 
 class TForm1 : public Form {
   public:

@@ -1,44 +1,57 @@
 #include "screens/start/TForm17.h"
 
 #include "platform/window/button.h"
-#include "platform/window/label.h"
+#include "screens/start/window_layout.h"
 
 namespace kv {
+namespace {
+
+const LayoutFont kText{"Tahoma", 10, 0, clWhite};
+
+const LayoutControl kControls[] = {
+    {.name = "Label1",
+     .class_name = "TLabel",
+     .bounds = {0, 16, 375, 36},
+     .caption = "Korvanel 2010",
+     .font = {"Tahoma", 20, fsBold, clWhite},
+     .properties = {{"AutoSize", "False"}, {"Alignment", "taCenter"}}},
+    {.name = "Label2",
+     .class_name = "TLabel",
+     .bounds = {20, 70, 335, 48},
+     .caption =
+         "O seu sistema está usando fontes grandes, o que deixará as telas do jogo cortadas.",
+     .font = kText,
+     .properties = {{"AutoSize", "False"}, {"WordWrap", "True"}, {"Alignment", "taCenter"}}},
+    {.name = "Label3",
+     .class_name = "TLabel",
+     .bounds = {20, 128, 335, 48},
+     .caption = "Vá em propriedades de vídeo do Windows e mude a fonte para normal 96 DPI, e "
+                "reinicie o computador para jogar.",
+     .font = kText,
+     .properties = {{"AutoSize", "False"}, {"WordWrap", "True"}, {"Alignment", "taCenter"}}},
+    {.name = "Button1",
+     .class_name = "TButton",
+     .bounds = {150, 196, 75, 25},
+     .caption = "OK",
+     .properties = {{"TabOrder", "0"}}},
+};
+
+}  // namespace
+
+const WindowLayout kForm17Layout = {
+    .name = "Form17",
+    .class_name = "TForm17",
+    .client_width = 375,
+    .client_height = 244,
+    .color = clGreen,
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
+    .controls = kControls,
+    .scales = false,
+};
 
 TForm17::TForm17() : Form("Form17") {
-    SetBorderStyle(bsNone);
-    SetClientSize(375, 244);
-    SetColor(0x008000);
-    position = poScreenCenter;
-
-    Label& title = Add<Label>("Label1");
-    title.SetFont({"Tahoma", 20, fsBold, clWhite});
-    title.SetAutoSize(false);
-    title.SetAlignment(taCenter);
-    title.SetBounds(0, 16, 375, 36);
-    title.SetCaption("Korvanel 2010");
-
-    const char* texts[] = {
-        "O seu sistema está usando fontes grandes, o que deixará as telas do jogo cortadas.",
-        "Vá em propriedades de vídeo do Windows e mude a fonte para normal 96 DPI, e reinicie o "
-        "computador para jogar.",
-    };
-    int top = 70;
-    for (int i = 0; i < 2; ++i) {
-        Label& text = Add<Label>(i == 0 ? "Label2" : "Label3");
-        text.SetFont({"Tahoma", 10, 0, clWhite});
-        text.SetAutoSize(false);
-        text.SetWordWrap(true);
-        text.SetAlignment(taCenter);
-        text.SetBounds(20, top, 335, 48);
-        text.SetCaption(texts[i]);
-        top += 58;
-    }
-
-    Button& ok = Add<Button>("Button1");
-    ok.SetCaption("OK");
-    ok.SetBounds(150, 196, 75, 25);
-    ok.on_click = [this] { Button1Click(); };
+    BuildWindowLayout(*this, kForm17Layout);
+    ControlNamed<Button>(*this, "Button1").on_click = [this] { Button1Click(); };
     DoCreate();
 }
 

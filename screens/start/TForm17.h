@@ -3,8 +3,11 @@
 // in pixels and would be cut.
 
 #include "platform/window/form.h"
+#include "platform/window/layout_table.h"
 
 namespace kv {
+
+extern const WindowLayout kForm17Layout;
 
 class TForm17 : public Form {
   public:

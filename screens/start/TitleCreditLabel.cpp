@@ -1,5 +1,8 @@
 #include "screens/start/TitleCreditLabel.h"
 
+#include "platform/window/control_factory.h"
+#include "ui/markup/markup_control_classes.h"
+
 namespace kv {
 
 void TitleCreditLabel::MouseMove(ShiftState shift, int x, int y) {
@@ -22,6 +25,16 @@ void TitleCreditLabel::PassDown(ControlEvent::Kind kind, MouseButton button, Shi
     event.y = y + Top() - beneath->Top();
     beneath->Dispatch(event);
     if (beneath) cursor = beneath->cursor;
+}
+
+void RegisterTitleCreditLabel() {
+    RegisterMarkupControlClasses();
+    if (FindControlClass("TitleCreditLabel")) return;
+    RegisterControlClass({
+        .name = "TitleCreditLabel",
+        .base = "TMarkupLabel",
+        .create = [] { return std::make_unique<TitleCreditLabel>(); },
+    });
 }
 
 }  // namespace kv

@@ -1,6 +1,6 @@
 #pragma once
-// The title window's credit lines: a mark-up label over the title picture. It reaches into the
-// picture's click zones, so the mouse over it acts on the picture beneath as well.
+// The title window's credit lines: a mark-up label over the title picture. The mouse over it
+// acts on the picture beneath as well, so the cursor and the menu's hover follow the picture.
 
 #include "ui/markup/markup_label.h"
 
@@ -17,5 +17,9 @@ class TitleCreditLabel : public TMarkupLabel {
   private:
     void PassDown(ControlEvent::Kind kind, MouseButton button, ShiftState shift, int x, int y);
 };
+
+// Registers the class with the control factory, with the mark-up classes it builds on; may be
+// called any number of times.
+void RegisterTitleCreditLabel();
 
 }  // namespace kv

@@ -120,10 +120,10 @@ Picture TitlePicture() {
         cairo_stroke(cr);
         cairo_arc(cr, 396, 170, 4, 0, 2 * kPi);
         cairo_fill(cr);
-        // The penalty area on the left, with the ball on its spot.
-        cairo_rectangle(cr, -2, 108, 80, 126);
+        // The penalty area on the left, with the ball on its spot; the credit lines go below.
+        cairo_rectangle(cr, -2, 106, 80, 116);
         cairo_stroke(cr);
-        Football(cr, 150, 172, 48);
+        Football(cr, 150, 164, 48);
         // Band behind the title.
         VerticalGradient(cr, 0, 64, 0x031a09, 0x0b4a21);
         cairo_rectangle(cr, 0, 0, w, 64);
@@ -138,10 +138,10 @@ Picture TitlePicture() {
         Rgb(cr, 0xffffff, 0.85);
         cairo_set_line_width(cr, 1.5);
         cairo_stroke(cr);
-        // A thin golden frame, inside the 304 rows the title window shows.
+        // A thin golden frame.
         Rgb(cr, 0xe8b923);
         cairo_set_line_width(cr, 2);
-        cairo_rectangle(cr, 1, 1, w - 2, 302);
+        cairo_rectangle(cr, 1, 1, w - 2, h - 2);
         cairo_stroke(cr);
 
         Text(canvas, {20, 8, 400, 58}, "KORVANEL", "Arial", 30, fsBold, clWhite,

@@ -10,7 +10,7 @@
 namespace kv {
 
 inline constexpr int kTitlePictureWidth = 513;
-inline constexpr int kTitlePictureHeight = 306;
+inline constexpr int kTitlePictureHeight = 304;
 inline constexpr int kMenuButtonWidth = 180;
 inline constexpr int kMenuButtonHeight = 50;
 inline constexpr int kDefaultFlagSide = 105;

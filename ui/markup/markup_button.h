@@ -57,6 +57,8 @@ class TCustomMarkupButton : public Control {
     std::string AnchorAt(int x, int y);
     // The look drawn: the themed looks fall back when visual styles are not in force.
     TButtonType Look() const;
+    // Where the caption is drawn, beside the box.
+    Rect CaptionArea() const { return CaptionRect(Look()); }
 
     void Paint(Canvas& canvas) override;
     bool Accelerator(char32_t ch) override;

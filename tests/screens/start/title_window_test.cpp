@@ -170,8 +170,8 @@ TEST_F(TitleWindowTest, ClickZonesIncludeTheirEdgesAndNothingBeyond) {
         {{120, 69}, None}, {{120, 91}, None}, {{250, 150}, None},
     };
     Open();
-    // The credit lines cover the top of the exit plate: clicks there go through them.
-    EXPECT_EQ(driver_->screen().ControlAt(Title().ClientToScreen({44, 260}))->Name(), "creditos");
+    // The credit lines keep clear of the exit plate: nothing lies over its corner.
+    EXPECT_EQ(driver_->screen().ControlAt(Title().ClientToScreen({44, 260}))->Name(), "img20111");
     for (const Case& c : cases) {
         spawned_.clear();
         Open();
@@ -183,6 +183,20 @@ TEST_F(TitleWindowTest, ClickZonesIncludeTheirEdgesAndNothingBeyond) {
                                              : std::vector<std::string>{});
         driver_.reset();
     }
+}
+
+TEST_F(TitleWindowTest, NothingIsDrawnOverTheExitPlate) {
+    Open();
+    driver_->screen().Paint();
+    const Picture title = ProgramPicture("tinicio");
+    int covered = 0;
+    for (int y = kExitZone.top; y <= kExitZone.bottom; ++y) {
+        for (int x = kExitZone.left; x <= kExitZone.right; ++x) {
+            const Point at = Title().ClientToScreen({x, y});
+            covered += driver_->screen().PixelAt(at.x, at.y) != ARGBToColor(title.PixelARGB(x, y));
+        }
+    }
+    EXPECT_EQ(covered, 0) << "pixels of the \"Sair\" plate that something else paints over";
 }
 
 TEST_F(TitleWindowTest, ExitZoneEndsTheEventLoop) {

@@ -1,0 +1,23 @@
+#include "screens/layouts/window_layouts.h"
+
+// To add a window, add one line X(kFormNLayout) below, naming the table its file defines (and
+// its header declares: extern const WindowLayout kFormNLayout;). A window of a screens library
+// not yet listed in this folder's CMakeLists.txt needs that library added there once.
+#define KORVANEL_WINDOW_LAYOUTS(X) \
+    X(kForm1Layout)                \
+    X(kForm17Layout)
+
+namespace kv {
+
+#define KORVANEL_DECLARE_LAYOUT(table) extern const WindowLayout table;
+KORVANEL_WINDOW_LAYOUTS(KORVANEL_DECLARE_LAYOUT)
+#undef KORVANEL_DECLARE_LAYOUT
+
+std::span<const WindowLayout* const> EveryWindowLayout() {
+#define KORVANEL_LIST_LAYOUT(table) &table,
+    static const WindowLayout* const kEvery[] = {KORVANEL_WINDOW_LAYOUTS(KORVANEL_LIST_LAYOUT)};
+#undef KORVANEL_LIST_LAYOUT
+    return kEvery;
+}
+
+}  // namespace kv

@@ -1,0 +1,13 @@
+#pragma once
+// How every window of the game makes its controls: from its layout table, scaled for the
+// screen by the game's rule when the table says the window scales itself.
+
+#include "platform/window/form.h"
+#include "platform/window/layout_builder.h"
+#include "platform/window/layout_table.h"
+
+namespace kv {
+
+void BuildWindowLayout(Form& form, const WindowLayout& layout);
+
+}  // namespace kv
