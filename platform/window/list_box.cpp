@@ -18,6 +18,7 @@ ListBox::ListBox() {
     tab_stop = true;
     SetColor(clWindow);
     SetBounds(0, 0, 121, 97);
+    bar_.on_scroll = [this](int top) { SetTopIndex(top); };
 }
 
 void ListBox::SetItems(std::vector<std::string> items) {
@@ -64,8 +65,16 @@ int ListBox::VisibleRows() const {
 
 bool ListBox::HasScrollBar() const { return Count() > VisibleRows(); }
 
+void ListBox::SyncScrollBar() {
+    const int right = Width() - kEdge;
+    bar_.SetBounds(HasScrollBar() ? Rect{right - kScrollBarWidth, kEdge, right, Height() - kEdge}
+                                  : Rect{});
+    bar_.SetParams(Count(), VisibleRows(), top_index_);
+}
+
 int ListBox::ItemAtPos(Point p) const {
-    if (p.x < kEdge || p.y < kEdge || p.x >= Width() - kEdge || p.y >= Height() - kEdge) return -1;
+    const int right = Width() - kEdge - (HasScrollBar() ? kScrollBarWidth : 0);
+    if (p.x < kEdge || p.y < kEdge || p.x >= right || p.y >= Height() - kEdge) return -1;
     const int i = top_index_ + (p.y - kEdge) / std::max(1, ItemHeight());
     return i < Count() ? i : -1;
 }
@@ -80,22 +89,26 @@ void ListBox::SelectByUser(int index) {
 bool ListBox::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
 
 void ListBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    SyncScrollBar();
+    // The scroll bar's presses are the bar's: they never reach the list's own handlers.
+    if (button == mbLeft && bar_.MouseDown({x, y})) return;
     Control::MouseDown(button, shift, x, y);
     if (button != mbLeft) return;
-    if (HasScrollBar() && x >= Width() - kEdge - kScrollBarWidth) {
-        // The scroll bar: the top half pages up, the bottom half down.
-        SetTopIndex(top_index_ + (y < Height() / 2 ? -VisibleRows() : VisibleRows()));
-        return;
-    }
     const int i = ItemAtPos({x, y});
     if (i >= 0) SelectByUser(i);
 }
 
 void ListBox::MouseMove(ShiftState shift, int x, int y) {
+    if (bar_.MouseMove({x, y})) return;
     Control::MouseMove(shift, x, y);
     if (!(shift & ssLeft)) return;
     const int i = ItemAtPos({x, y});
     if (i >= 0) SelectByUser(i);
+}
+
+void ListBox::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft && bar_.MouseUp({x, y})) return;
+    Control::MouseUp(button, shift, x, y);
 }
 
 void ListBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
@@ -140,11 +153,9 @@ void ListBox::KeyPress(char32_t& key) {
 void ListBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
     DrawSunkenWell(canvas, r, Color());
-    if (HasScrollBar()) {
-        DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom},
-                              top_index_, Count(), VisibleRows());
-        r.right -= kScrollBarWidth;
-    }
+    SyncScrollBar();
+    bar_.Paint(canvas);
+    if (bar_.Shown()) r.right -= kScrollBarWidth;
     canvas.IntersectClipRect(r);
     const int h = ItemHeight();
     canvas.bk_mode = BkMode::Transparent;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/window/control.h"
+#include "platform/window/scroll_bar.h"
 
 namespace kv {
 
@@ -42,6 +43,7 @@ public:
 protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
     void KeyDown(int& key, ShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -49,8 +51,11 @@ protected:
     void SelectByUser(int index);
     int VisibleRows() const;
     bool HasScrollBar() const;
+    // Places the scroll bar and gives it the list's numbers.
+    void SyncScrollBar();
 
 private:
+    ScrollBar bar_{*this, sbVertical};
     std::vector<std::string> items_;
     int item_index_ = -1;
     int top_index_ = 0;
