@@ -23,6 +23,18 @@ struct FormFixture {
         const Point p = OnScreen(c, own);
         return d.screen().PixelAt(p.x, p.y);
     }
+    // How many pixels of a rectangle of the control show something other than its background
+    // (text, lines, marks).
+    int InkPixels(const Control& c, const Rect& own, TColor background) {
+        d.Pump();
+        int n = 0;
+        for (int y = own.top; y < own.bottom; ++y)
+            for (int x = own.left; x < own.right; ++x) {
+                const Point p = OnScreen(c, {x, y});
+                n += d.screen().PixelAt(p.x, p.y) != ColorToRGB(background);
+            }
+        return n;
+    }
     void Press(const Control& c, Point own) { d.MouseDown(OnScreen(c, own)); }
     void Move(const Control& c, Point own) { d.MouseMove(OnScreen(c, own)); }
     void Release(const Control& c, Point own) { d.MouseUp(OnScreen(c, own)); }
