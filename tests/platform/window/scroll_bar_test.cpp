@@ -230,5 +230,26 @@ TEST(ScrollBoxes, FocusScrollsSidewaysToo) {
     EXPECT_EQ(f.box.HorzScrollPos(), 450 + 100 + 1 - f.box.ClientWidth());  // the bevel is 1
 }
 
+TEST(ScrollBar, Snapshot) {
+    ListFixture f;
+    f.list.SetTopIndex(12);
+    auto& memo = f.form.Add<Memo>("memo");
+    memo.SetBounds(170, 10, 185, 89);
+    memo.SetText("Uma linha\nOutra linha");
+    auto& box = f.form.Add<ScrollBox>("box");
+    box.SetBounds(10, 130, 250, 120);
+    auto& wide = box.Add<Panel>("wide");
+    wide.SetBounds(0, 0, 400, 200);
+    wide.SetCaption("Conteúdo maior que a caixa");
+    box.SetHorzScrollPos(60);
+    // The down arrow held: drawn pressed.
+    f.Move(f.list, {140, 100});
+    f.Press(f.list, {140, 100});
+    EXPECT_EQ(f.PixelAt(f.list, {132, 92}), ColorToRGB(cl3DDkShadow));
+    EXPECT_FALSE(f.d.SavePng("scroll_bars.png").empty());
+    f.Release(f.list, {140, 100});
+    EXPECT_EQ(f.PixelAt(f.list, {132, 92}), ColorToRGB(clBtnHighlight));
+}
+
 }  // namespace
 }  // namespace kv
