@@ -39,12 +39,14 @@ void ListBox::Clear() { SetItems({}); }
 void ListBox::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;
     item_index_ = index;
-    // Scroll the selection into view.
-    if (index >= 0) {
-        if (index < top_index_) top_index_ = index;
-        if (index >= top_index_ + VisibleRows()) top_index_ = index - VisibleRows() + 1;
-    }
+    if (index >= 0) top_index_ = TopToShow(index, top_index_, VisibleRows());
     Invalidate();
+}
+
+int ListBox::TopToShow(int row, int top, int page) {
+    if (row < top) return row;
+    if (row >= top + page) return row - page + 1;
+    return top;
 }
 
 void ListBox::SetTopIndex(int index) {
@@ -114,22 +116,35 @@ void ListBox::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
 void ListBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     Control::MouseWheel(shift, delta, x, y, handled);
     if (handled) return;
-    SetTopIndex(top_index_ - delta / 120 * 3);
+    SetTopIndex(top_index_ - ScrollBar::WheelLines(delta));
     handled = true;
+}
+
+int ListBox::RowForKey(int key, int index, int count, int page) {
+    switch (key) {
+        case VK_UP:
+            return index - 1;
+        case VK_DOWN:
+            return index + 1;
+        case VK_PRIOR:
+            return index - page;
+        case VK_NEXT:
+            return index + page;
+        case VK_HOME:
+            return 0;
+        case VK_END:
+            return count - 1;
+        default:
+            return -2;
+    }
 }
 
 void ListBox::KeyDown(int& key, ShiftState shift) {
     Control::KeyDown(key, shift);
-    const int page = VisibleRows();
-    switch (key) {
-        case VK_UP: case VK_LEFT: SelectByUser(item_index_ - 1); break;
-        case VK_DOWN: case VK_RIGHT: SelectByUser(item_index_ + 1); break;
-        case VK_PRIOR: SelectByUser(item_index_ - page); break;
-        case VK_NEXT: SelectByUser(item_index_ + page); break;
-        case VK_HOME: SelectByUser(0); break;
-        case VK_END: SelectByUser(Count() - 1); break;
-        default: break;
-    }
+    // Sideways arrows move along a list as the up and down ones do.
+    const int along = key == VK_LEFT ? VK_UP : key == VK_RIGHT ? VK_DOWN : key;
+    const int row = RowForKey(along, item_index_, Count(), VisibleRows());
+    if (row != -2) SelectByUser(row);
 }
 
 int ListBox::NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch) {

@@ -33,6 +33,11 @@ public:
     // The first item after `from` (wrapping round) that starts with the character, case
     // ignored; -1 when none does. Typing a letter in a list jumps there.
     static int NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch);
+    // The row Up, Down, Page Up, Page Down, Home or End moves a selection to in a list of
+    // `count` rows showing `page` at a time (unclamped); -2 for any other key.
+    static int RowForKey(int key, int index, int count, int page);
+    // The top row that brings `row` into view, moving `top` as little as it can.
+    static int TopToShow(int row, int top, int page);
 
     ImageList* images = nullptr;  // image i beside item i
 

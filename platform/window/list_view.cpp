@@ -103,10 +103,7 @@ int ListView::VisibleRows() const {
 void ListView::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;
     item_index_ = index;
-    if (index >= 0) {
-        if (index < top_index_) top_index_ = index;
-        if (index >= top_index_ + VisibleRows()) top_index_ = index - VisibleRows() + 1;
-    }
+    if (index >= 0) top_index_ = ListBox::TopToShow(index, top_index_, VisibleRows());
     Invalidate();
 }
 
@@ -164,35 +161,14 @@ void ListView::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
 void ListView::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     Control::MouseWheel(shift, delta, x, y, handled);
     if (handled) return;
-    SetTopIndex(top_index_ - delta / 120 * 3);
+    SetTopIndex(top_index_ - ScrollBar::WheelLines(delta));
     handled = true;
 }
 
 void ListView::KeyDown(int& key, ShiftState shift) {
     Control::KeyDown(key, shift);
-    const int page = VisibleRows();
-    switch (key) {
-        case VK_UP:
-            SelectByUser(item_index_ - 1);
-            break;
-        case VK_DOWN:
-            SelectByUser(item_index_ + 1);
-            break;
-        case VK_PRIOR:
-            SelectByUser(item_index_ - page);
-            break;
-        case VK_NEXT:
-            SelectByUser(item_index_ + page);
-            break;
-        case VK_HOME:
-            SelectByUser(0);
-            break;
-        case VK_END:
-            SelectByUser(Count() - 1);
-            break;
-        default:
-            break;
-    }
+    const int row = ListBox::RowForKey(key, item_index_, Count(), VisibleRows());
+    if (row != -2) SelectByUser(row);
 }
 
 void ListView::KeyPress(char32_t& key) {

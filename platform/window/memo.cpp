@@ -108,7 +108,7 @@ void Memo::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
 void Memo::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     Control::MouseWheel(shift, delta, x, y, handled);
     if (handled) return;
-    SetTopLine(top_line_ - delta / 120 * 3);
+    SetTopLine(top_line_ - ScrollBar::WheelLines(delta));
     handled = true;
 }
 

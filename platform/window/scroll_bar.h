@@ -52,6 +52,9 @@ public:
 
     void Paint(Canvas& canvas) const;
 
+    // The lines a turn of the mouse wheel scrolls: three a notch (120 of delta), up positive.
+    static constexpr int WheelLines(int delta) { return delta / 120 * 3; }
+
     enum class Part { None, LineBack, LineForward, PageBack, PageForward, Thumb };
     Part PartAt(Point p) const;
     // An arrow, the thumb, or the piece of track on one side of it; empty when there is none.

@@ -62,19 +62,11 @@ void ScrollBox::SyncScrollBars() {
 }
 
 void ScrollBox::SetScrollPos(int y) {
-    const int most = std::max(0, ContentHeight() - ClientArea().height());
-    y = std::clamp(y, 0, most);
-    if (y == scroll_y_) return;
-    scroll_y_ = y;
-    Invalidate();
+    Change(scroll_y_, std::clamp(y, 0, std::max(0, ContentHeight() - ClientArea().height())));
 }
 
 void ScrollBox::SetHorzScrollPos(int x) {
-    const int most = std::max(0, ContentWidth() - ClientArea().width());
-    x = std::clamp(x, 0, most);
-    if (x == scroll_x_) return;
-    scroll_x_ = x;
-    Invalidate();
+    Change(scroll_x_, std::clamp(x, 0, std::max(0, ContentWidth() - ClientArea().width())));
 }
 
 void ScrollBox::ScrollInView(Control& control) {
@@ -121,7 +113,7 @@ void ScrollBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& hand
     Control::MouseWheel(shift, delta, x, y, handled);
     const Needed bars = Bars();
     if (handled || !(bars.vertical || bars.horizontal)) return;
-    const int step = delta / 120 * 3 * line_step;
+    const int step = ScrollBar::WheelLines(delta) * line_step;
     // A box that only scrolls sideways turns the wheel sideways.
     if (bars.vertical)
         SetScrollPos(scroll_y_ - step);

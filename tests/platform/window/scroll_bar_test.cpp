@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/window/classic_look.h"
+#include "platform/window/combo_box.h"
 #include "platform/window/list_box.h"
 #include "platform/window/memo.h"
 #include "platform/window/panel.h"
@@ -140,6 +141,35 @@ TEST(ScrollBar, DraggedThumbFollowsTheMouseAlongTheTrack) {
     f.ClickOwn(f.list, {20, 4});
     EXPECT_EQ(f.list.ItemIndex(), middle);
     EXPECT_EQ(f.list.ItemAtPos({140, 4}), -1);
+}
+
+TEST(ScrollBar, DraggingADropDownListsBarChoosesNothing) {
+    FormFixture f;
+    auto& combo = f.form.Add<ComboBox>("cbClube");
+    std::vector<std::string> clubs;
+    for (int i = 0; i < 30; ++i) clubs.push_back("Clube " + std::to_string(i));
+    combo.SetItems(clubs);
+    combo.SetItemIndex(0);
+    int changes = 0;
+    combo.on_change = [&] { ++changes; };
+    f.form.Show();
+    int top = 0;
+    f.d.Then([&] {
+        ListBox& list = *combo.DropDownList();
+        const int bar = list.Width() - 2 - 8;
+        f.Move(list, {bar, 22});
+        f.Press(list, {bar, 22});  // the thumb
+        f.Move(list, {bar, 60});
+        f.Move(list, {20, 40});  // released over a row: the press was the bar's
+        f.Release(list, {20, 40});
+        top = list.TopIndex();
+        EXPECT_TRUE(combo.DroppedDown());
+        f.d.Press(VK_ESCAPE);
+    });
+    f.d.Click(combo);
+    EXPECT_GT(top, 0);
+    EXPECT_EQ(combo.ItemIndex(), 0);
+    EXPECT_EQ(changes, 0);
 }
 
 TEST(ScrollBar, MemoScrollsByTheSameBar) {
