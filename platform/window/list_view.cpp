@@ -73,6 +73,10 @@ std::string ListView::CellText(int row, int column) const {
 void ListView::SetCellText(int row, int column, std::string text) {
     if (row < 0 || row >= Count() || column < 0) return;
     ListItem& item = items_[row];
+    // A cell of a column of the view, or the one just after the item's last; no further, so a
+    // wild column number never grows a row without bound.
+    const size_t most = std::max(columns_.size(), item.sub_items.size() + 2);
+    if (static_cast<size_t>(column) >= most) return;
     if (column == 0) {
         item.caption = std::move(text);
     } else {

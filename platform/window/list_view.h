@@ -47,6 +47,8 @@ public:
     const ListItem& Item(int index) const { return items_.at(index); }
     // Column 0 is the caption, column k the sub-item k - 1; empty where an item has none.
     std::string CellText(int row, int column) const;
+    // Sets a cell of one of the view's columns, or the item's next sub-item; other cells are
+    // left alone.
     void SetCellText(int row, int column, std::string text);
 
     int ItemIndex() const { return item_index_; }

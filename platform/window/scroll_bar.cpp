@@ -120,8 +120,10 @@ void ScrollBar::Step() {
 }
 
 bool ScrollBar::MouseDown(Point p) {
-    const Part part = PartAt(p);
     if (!bounds_.contains(p)) return false;
+    // A press on a track with nothing to scroll is the bar's too, and does nothing.
+    const Part part = PartAt(p);
+    held_ = true;
     pressed_ = part;
     mouse_ = p;
     owner_.Invalidate();
@@ -149,6 +151,7 @@ bool ScrollBar::MouseUp(Point p) {
     if (!Tracking()) return false;
     MouseMove(p);
     repeat_.Stop();
+    held_ = false;
     pressed_ = Part::None;
     owner_.Invalidate();
     return true;

@@ -48,7 +48,7 @@ public:
     bool MouseDown(Point p);
     bool MouseMove(Point p);
     bool MouseUp(Point p);
-    bool Tracking() const { return pressed_ != Part::None; }
+    bool Tracking() const { return held_; }
 
     void Paint(Canvas& canvas) const;
 
@@ -77,6 +77,7 @@ private:
     int range_ = 0;
     int page_ = 0;
     int position_ = 0;
+    bool held_ = false;  // a press of the bar has not been released yet
     Part pressed_ = Part::None;
     int grab_ = 0;  // where along the thumb it was taken
     Point mouse_;   // the last point of the press, in the owner's rectangle

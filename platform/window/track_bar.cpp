@@ -84,7 +84,7 @@ void TrackBar::PageTowards(Point p) {
     // Paging goes one way only, and stops once the thumb has reached or passed the mouse.
     const Rect thumb = ThumbRect();
     if (paging_ > 0 ? p.x < thumb.right : p.x >= thumb.left) return;
-    const int64_t step = int64_t(paging_) * page_size;
+    const int64_t step = int64_t(paging_) * std::max(1, page_size);
     ChangeByUser(static_cast<int>(std::clamp<int64_t>(position_ + step, min_, max_)));
 }
 

@@ -45,9 +45,13 @@ TEST(ListViews, CellsAreTheCaptionThenTheSubItems) {
     };
     for (const auto& c : cells)
         EXPECT_EQ(f.list.CellText(c.row, c.column), c.text) << c.row << "," << c.column;
-    f.list.SetCellText(1, 6, "x");
-    EXPECT_EQ(f.list.Item(1).sub_items.size(), 6u);
-    EXPECT_EQ(f.list.CellText(1, 6), "x");
+    f.list.SetCellText(1, 4, "x");  // the next sub-item
+    f.list.SetCellText(1, 6, "y");  // past it, and past the columns: refused
+    f.list.SetCellText(1, INT_MAX, "z");
+    EXPECT_EQ(f.list.Item(1).sub_items.size(), 4u);
+    EXPECT_EQ(f.list.CellText(1, 4), "x");
+    f.list.SetCellText(2, 0, "G");
+    EXPECT_EQ(f.list.Item(2).caption, "G");
     f.list.SetCellText(7, 1, "nobody");  // no such row: nothing happens
     EXPECT_EQ(f.list.Count(), 3);
 

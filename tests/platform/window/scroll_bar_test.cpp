@@ -191,6 +191,15 @@ TEST(ScrollBar, MemoScrollsByTheSameBar) {
     memo.SetTopLine(1000);
     EXPECT_EQ(static_cast<int>(memo.ShownLines().size()) - memo.TopLine(), visible)
         << "the thumb at the end shows the last page";
+
+    // A memo with nothing to scroll keeps its bar, and a press on it stays the bar's.
+    int releases = 0;
+    memo.on_mouse_up = [&](MouseButton, ShiftState, int, int) { ++releases; };
+    f.ClickOwn(memo, {100, 40});
+    EXPECT_EQ(releases, 1);
+    memo.SetLines({"Uma linha"});
+    f.ClickOwn(memo, {175, 40});
+    EXPECT_EQ(releases, 1);
 }
 
 struct BoxFixture : FormFixture {
