@@ -12,6 +12,7 @@ namespace kv {
 namespace {
 constexpr int kEdge = 2;
 constexpr int kCellPadding = 6;  // each side of a cell's text
+constexpr int kSideStep = 16;    // pixels a side arrow scrolls
 constexpr unsigned kCellFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
 
 unsigned AlignFlag(Alignment alignment) {
@@ -25,6 +26,8 @@ ListView::ListView() {
     SetColor(clWindow);
     SetBounds(0, 0, 250, 150);
     bar_.on_scroll = [this](int top) { SetTopIndex(top); };
+    hbar_.on_scroll = [this](int x) { SetHorzScrollPos(x); };
+    hbar_.line_step = kSideStep;
 }
 
 int ListView::AddColumn(std::string caption, int width, Alignment alignment) {
@@ -36,6 +39,7 @@ int ListView::AddColumn(std::string caption, int width, Alignment alignment) {
 void ListView::SetColumnWidth(int column, int width) {
     if (column < 0 || column >= static_cast<int>(columns_.size())) return;
     Change(columns_[column].width, std::max(0, width));
+    SetHorzScrollPos(scroll_x_);  // kept inside the columns that are left
 }
 
 int ListView::AddItem(std::string caption, std::vector<std::string> sub_items, int image_index) {
@@ -100,8 +104,35 @@ int ListView::HeaderHeight() const {
     return show_column_headers ? MeasureFontMetrics(font()).height() + 6 : 0;
 }
 
+int ListView::ColumnsWidth() const {
+    int width = 0;
+    for (const auto& column : columns_) width += column.width;
+    return width;
+}
+
+ListView::Needed ListView::Bars() const {
+    const Rect inside = Inside();
+    const int rows_height = inside.height() - HeaderHeight();
+    auto rows_in = [&](int height) { return std::max(1, height / RowHeight()); };
+    Needed n;
+    n.vertical = Count() > rows_in(rows_height);
+    // Each bar takes room from the other direction and may make that one needed too.
+    n.horizontal = ColumnsWidth() > inside.width() - (n.vertical ? kScrollBarWidth : 0);
+    if (n.horizontal && !n.vertical) n.vertical = Count() > rows_in(rows_height - kScrollBarWidth);
+    return n;
+}
+
+Rect ListView::RowsArea() const {
+    Rect r = Inside();
+    r.top += HeaderHeight();
+    const Needed bars = Bars();
+    if (bars.vertical) r.right -= kScrollBarWidth;
+    if (bars.horizontal) r.bottom -= kScrollBarWidth;
+    return r;
+}
+
 int ListView::VisibleRows() const {
-    return std::max(1, (Inside().height() - HeaderHeight()) / RowHeight());
+    return std::max(1, RowsArea().height() / RowHeight());
 }
 
 void ListView::SetItemIndex(int index) {
@@ -115,21 +146,26 @@ void ListView::SetTopIndex(int index) {
     Change(top_index_, std::clamp(index, 0, std::max(0, Count() - VisibleRows())));
 }
 
+void ListView::SetHorzScrollPos(int x) {
+    Change(scroll_x_, std::clamp(x, 0, std::max(0, ColumnsWidth() - RowsArea().width())));
+}
+
 int ListView::ItemAtPos(Point p) const {
-    Rect rows = Inside();
-    rows.top += HeaderHeight();
-    if (HasScrollBar()) rows.right -= kScrollBarWidth;
+    const Rect rows = RowsArea();
     if (!rows.contains(p)) return -1;
     const int i = top_index_ + (p.y - rows.top) / RowHeight();
     return i < Count() ? i : -1;
 }
 
-void ListView::SyncScrollBar() {
-    const Rect inside = Inside();
-    bar_.SetBounds(HasScrollBar() ? Rect{inside.right - kScrollBarWidth, inside.top, inside.right,
-                                         inside.bottom}
-                                  : Rect{});
+void ListView::SyncScrollBars() {
+    const Rect inside = Inside(), rows = RowsArea();
+    const Needed bars = Bars();
+    bar_.SetBounds(bars.vertical ? Rect{rows.right, inside.top, inside.right, rows.bottom}
+                                 : Rect{});
+    hbar_.SetBounds(bars.horizontal ? Rect{inside.left, rows.bottom, rows.right, inside.bottom}
+                                    : Rect{});
     bar_.SetParams(Count(), VisibleRows(), top_index_);
+    hbar_.SetParams(ColumnsWidth(), rows.width(), scroll_x_);
 }
 
 void ListView::SelectByUser(int index) {
@@ -145,8 +181,8 @@ void ListView::SelectByUser(int index) {
 }
 
 void ListView::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
-    SyncScrollBar();
-    if (button == mbLeft && bar_.MouseDown({x, y})) return;
+    SyncScrollBars();
+    if (button == mbLeft && (bar_.MouseDown({x, y}) || hbar_.MouseDown({x, y}))) return;
     Control::MouseDown(button, shift, x, y);
     // A press on the empty part keeps the selection, as a player expects of a list.
     const int i = ItemAtPos({x, y});
@@ -154,11 +190,11 @@ void ListView::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
 }
 
 void ListView::MouseMove(ShiftState shift, int x, int y) {
-    if (!bar_.MouseMove({x, y})) Control::MouseMove(shift, x, y);
+    if (!bar_.MouseMove({x, y}) && !hbar_.MouseMove({x, y})) Control::MouseMove(shift, x, y);
 }
 
 void ListView::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
-    if (button == mbLeft && bar_.MouseUp({x, y})) return;
+    if (button == mbLeft && (bar_.MouseUp({x, y}) || hbar_.MouseUp({x, y}))) return;
     Control::MouseUp(button, shift, x, y);
 }
 
@@ -171,6 +207,8 @@ void ListView::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handl
 
 void ListView::KeyDown(int& key, ShiftState shift) {
     Control::KeyDown(key, shift);
+    if (key == VK_LEFT || key == VK_RIGHT)
+        SetHorzScrollPos(scroll_x_ + (key == VK_LEFT ? -kSideStep : kSideStep));
     const int row = ListBox::RowForKey(key, item_index_, Count(), VisibleRows());
     if (row != -2) SelectByUser(row);
 }
@@ -260,16 +298,23 @@ void ListView::PaintRow(Canvas& canvas, int row, const Rect& r) {
 void ListView::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
     DrawSunkenWell(canvas, r, Color());
-    SyncScrollBar();
+    SyncScrollBars();
     bar_.Paint(canvas);
-    if (bar_.Shown()) r.right -= kScrollBarWidth;
+    hbar_.Paint(canvas);
+    const Rect rows = RowsArea();
+    if (bar_.Shown() && hbar_.Shown()) {
+        // The square where the two bars meet.
+        canvas.brush = Brush{clBtnFace};
+        canvas.FillRect({rows.right, rows.bottom, r.right, r.bottom});
+    }
     canvas.Save();
-    canvas.IntersectClipRect(r);
+    canvas.IntersectClipRect({r.left, r.top, rows.right, rows.bottom});
     canvas.bk_mode = BkMode::Transparent;
-    if (show_column_headers) PaintHeader(canvas, r);
+    const int left = r.left - scroll_x_;
+    if (show_column_headers) PaintHeader(canvas, {left, r.top, rows.right, rows.top});
     const int h = RowHeight();
-    for (int i = top_index_, y = r.top + HeaderHeight(); i < Count() && y < r.bottom; ++i, y += h)
-        PaintRow(canvas, i, {r.left, y, r.right, y + h});
+    for (int i = top_index_, y = rows.top; i < Count() && y < rows.bottom; ++i, y += h)
+        PaintRow(canvas, i, {left, y, rows.right, y + h});
     canvas.Restore();
     Control::Paint(canvas);
 }

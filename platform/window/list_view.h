@@ -4,7 +4,8 @@
 // picture before the caption. One row is selected at a time, by a click or by the keys (arrows,
 // Page Up and Down, Home, End, or a letter for the next caption starting with it); each change
 // the user makes fires on_select_item for the row left, then for the row chosen. Rows scroll
-// under the header by the wheel, the keys and a vertical scroll bar.
+// under the header by the wheel, the keys and a vertical scroll bar; columns wider together than
+// the view scroll sideways by a horizontal bar and the side arrows.
 
 #include <functional>
 #include <string>
@@ -56,6 +57,9 @@ public:
     void SetItemIndex(int index);
     int TopIndex() const { return top_index_; }
     void SetTopIndex(int index);
+    // How far the columns are scrolled to the left, in pixels.
+    int HorzScrollPos() const { return scroll_x_; }
+    void SetHorzScrollPos(int x);
     int VisibleRows() const;
     int RowHeight() const;
     int HeaderHeight() const;
@@ -82,9 +86,15 @@ protected:
     void KeyPress(char32_t& key) override;
 
 private:
+  struct Needed {
+      bool vertical = false, horizontal = false;
+  };
     Rect Inside() const;  // within the sunken border
-    bool HasScrollBar() const { return Count() > VisibleRows(); }
-    void SyncScrollBar();
+    int ColumnsWidth() const;
+    Needed Bars() const;
+    // Where the rows show: under the header, beside and above the bars.
+    Rect RowsArea() const;
+    void SyncScrollBars();
     void SelectByUser(int index);
     void PaintHeader(Canvas& canvas, const Rect& inside);
     void PaintRow(Canvas& canvas, int row, const Rect& r);
@@ -93,7 +103,9 @@ private:
     std::vector<ListItem> items_;
     int item_index_ = -1;
     int top_index_ = 0;
+    int scroll_x_ = 0;
     ScrollBar bar_{*this, sbVertical};
+    ScrollBar hbar_{*this, sbHorizontal};
 };
 
 }  // namespace kv

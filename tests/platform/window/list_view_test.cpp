@@ -126,6 +126,44 @@ TEST(ListViews, RowsScrollUnderTheHeader) {
     EXPECT_EQ(f.list.ItemIndex(), most - 1) << "rows are hit where they are drawn";
 }
 
+TEST(ListViews, ColumnsWiderThanTheViewScrollSideways) {
+    ListViewFixture f(3);
+    f.list.SetColumnWidth(1, 200);  // 25 + 200 + 60 = 285 pixels of columns in 296
+    EXPECT_EQ(f.list.HorzScrollPos(), 0);
+    f.list.SetColumnWidth(0, 100);  // 360: a horizontal bar
+    const int most = 360 - 296;
+    const Point right_arrow{300 - 2 - 8, 150 - 2 - 8};
+    f.ClickOwn(f.list, right_arrow);
+    EXPECT_EQ(f.list.HorzScrollPos(), 16);
+    f.list.SetFocus();
+    f.d.Press(VK_RIGHT);
+    EXPECT_EQ(f.list.HorzScrollPos(), 32);
+    f.d.Press(VK_LEFT);
+    f.d.Press(VK_LEFT);
+    f.d.Press(VK_LEFT);
+    EXPECT_EQ(f.list.HorzScrollPos(), 0);
+    f.Move(f.list, {20, right_arrow.y});
+    f.Press(f.list, {20, right_arrow.y});  // the thumb
+    f.Move(f.list, {400, right_arrow.y});
+    f.Release(f.list, {400, right_arrow.y});
+    EXPECT_EQ(f.list.HorzScrollPos(), most);
+    f.ClickOwn(f.list, f.Row(2));
+    EXPECT_EQ(f.list.ItemIndex(), 2) << "rows are still hit under the scrolled columns";
+    EXPECT_EQ(f.events, "2+ ");
+
+    // The horizontal bar takes a row's room from a list that fills its height.
+    ListViewFixture full(30);
+    const int rows = full.list.VisibleRows();
+    full.list.SetColumnWidth(1, 400);
+    EXPECT_LT(full.list.VisibleRows(), rows);
+    full.d.Press(VK_END);
+    EXPECT_EQ(full.list.TopIndex(), 30 - full.list.VisibleRows());
+    full.list.SetHorzScrollPos(40);
+    EXPECT_FALSE(full.d.SavePng("list_view_scrolled.png").empty());
+    full.list.SetColumnWidth(1, 100);
+    EXPECT_EQ(full.list.HorzScrollPos(), 0) << "the columns fit again";
+}
+
 TEST(ListViews, SelectedRowsShowTheFocus) {
     ListViewFixture f(5);
     f.list.row_select = true;
