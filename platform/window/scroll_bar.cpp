@@ -90,8 +90,8 @@ ScrollBar::Part ScrollBar::PartAt(Point p) const {
     return Part::None;
 }
 
-void ScrollBar::Scroll(int position) {
-    position = std::clamp(position, 0, MaxPosition());
+void ScrollBar::Scroll(int64_t to) {
+    const int position = static_cast<int>(std::clamp<int64_t>(to, 0, MaxPosition()));
     if (position == position_) return;
     position_ = position;
     owner_.Invalidate();
@@ -103,16 +103,16 @@ void ScrollBar::Step() {
     if (PartAt(mouse_) != pressed_) return;
     switch (pressed_) {
         case Part::LineBack:
-            Scroll(position_ - line_step);
+            Scroll(int64_t(position_) - line_step);
             break;
         case Part::LineForward:
-            Scroll(position_ + line_step);
+            Scroll(int64_t(position_) + line_step);
             break;
         case Part::PageBack:
-            Scroll(position_ - std::max(1, page_));
+            Scroll(int64_t(position_) - std::max(1, page_));
             break;
         case Part::PageForward:
-            Scroll(position_ + std::max(1, page_));
+            Scroll(int64_t(position_) + std::max(1, page_));
             break;
         default:
             break;

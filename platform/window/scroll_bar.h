@@ -8,6 +8,7 @@
 // The owning control places the bar in its own rectangle, keeps its numbers current, hands it
 // the left button's press, moves and release, paints it, and scrolls where on_scroll says.
 
+#include <cstdint>
 #include <functional>
 
 #include "platform/gfx/geometry.h"
@@ -69,7 +70,7 @@ private:
     int Along(Point p) const;
     Rect Span(int from, int to) const;  // a piece of the bar between two lengths along it
     void Step();
-    void Scroll(int position);
+    void Scroll(int64_t to);
 
     Control& owner_;
     ScrollBarKind kind_;

@@ -1,6 +1,8 @@
 // The one scroll bar, alone and inside the list box, memo and scroll box that share it.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "platform/window/classic_look.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/list_box.h"
@@ -53,6 +55,17 @@ TEST(ScrollBar, ThumbIsAsLongAsThePageIsOfTheRange) {
     EXPECT_EQ(stub.PartRect(Part::LineBack), Rect(0, 0, 16, 10));
     EXPECT_EQ(stub.PartRect(Part::LineForward), Rect(0, 10, 16, 20));
     EXPECT_TRUE(stub.PartRect(Part::Thumb).empty());
+
+    // A step that would run past the end of int stops at the end.
+    ScrollBar big(owner, sbVertical);
+    big.SetBounds({0, 0, 16, 216});
+    big.SetParams(INT_MAX, 1, INT_MAX - 3);
+    big.line_step = INT_MAX;
+    int scrolled = -1;
+    big.on_scroll = [&](int position) { scrolled = position; };
+    EXPECT_TRUE(big.MouseDown({8, 210}));
+    EXPECT_TRUE(big.MouseUp({8, 210}));
+    EXPECT_EQ(scrolled, INT_MAX - 1);
 }
 
 // A list of 40 names whose bar lies at x 132..148, y 2..108 of the list.
