@@ -1,7 +1,5 @@
 #include "platform/window/classic_look.h"
 
-#include <algorithm>
-
 namespace kv {
 
 void Frame3D(Canvas& canvas, Rect& r, TColor top_left, TColor bottom_right, int width) {
@@ -82,32 +80,11 @@ void DrawArrow(Canvas& canvas, const Rect& r, Arrow direction, TColor color) {
     switch (direction) {
         case Arrow::Down: canvas.Polygon({{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}}); break;
         case Arrow::Up: canvas.Polygon({{cx - 3, cy + 1}, {cx + 3, cy + 1}, {cx, cy - 2}}); break;
+        case Arrow::Left:
+            canvas.Polygon({{cx + 1, cy - 3}, {cx + 1, cy + 3}, {cx - 2, cy}});
+            break;
         case Arrow::Right: canvas.Polygon({{cx - 1, cy - 3}, {cx - 1, cy + 3}, {cx + 2, cy}}); break;
     }
-}
-
-void DrawVerticalScrollBar(Canvas& canvas, const Rect& r, int position, int range, int page) {
-    canvas.brush = Brush{cl3DLight};
-    canvas.FillRect(r);
-    Rect up{r.left, r.top, r.right, r.top + kScrollBarWidth};
-    Rect down{r.left, r.bottom - kScrollBarWidth, r.right, r.bottom};
-    for (Rect* b : {&up, &down}) {
-        Rect face = *b;
-        canvas.brush = Brush{clBtnFace};
-        canvas.FillRect(face);
-        DrawButtonEdge(canvas, face, false);
-    }
-    DrawArrow(canvas, up, Arrow::Up, clBtnText);
-    DrawArrow(canvas, down, Arrow::Down, clBtnText);
-    const int track = r.height() - 2 * kScrollBarWidth;
-    if (range <= page || track <= 8) return;
-    const int thumb = std::max(8, track * page / range);
-    const int top = r.top + kScrollBarWidth +
-                    (track - thumb) * std::clamp(position, 0, range - page) / (range - page);
-    Rect t{r.left, top, r.right, top + thumb};
-    canvas.brush = Brush{clBtnFace};
-    canvas.FillRect(t);
-    DrawButtonEdge(canvas, t, false);
 }
 
 void DrawControlText(Canvas& canvas, const Control& control, Rect r, unsigned flags) {

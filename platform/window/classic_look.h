@@ -21,11 +21,9 @@ void DrawCheckMark(Canvas& canvas, int x, int y, TColor color);
 // The classic box (check or radio) in a 13 x 13 rectangle at (x, y).
 void DrawClassicButtonBox(Canvas& canvas, int x, int y, bool radio, bool checked, bool inactive,
                           bool flat);
-enum class Arrow { Up, Down, Right };
+enum class Arrow { Up, Down, Left, Right };
 // A small filled triangle (drop-downs, sub-menus, scroll buttons), centred in r.
 void DrawArrow(Canvas& canvas, const Rect& r, Arrow direction, TColor color);
-// A vertical scroll bar in r for `position` of `range` with `page` visible.
-void DrawVerticalScrollBar(Canvas& canvas, const Rect& r, int position, int range, int page);
 
 // The control's caption in its font, greyed the desktop's way when the control is disabled.
 void DrawControlText(Canvas& canvas, const Control& control, Rect r, unsigned flags);

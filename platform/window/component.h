@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/window/keys.h"
+
 namespace kv {
 
 class Control;
@@ -16,6 +18,10 @@ public:
     void SetName(std::string name) { name_ = std::move(name); }
     Control* Owner() const { return owner_; }
     void SetOwner(Control* owner) { owner_ = owner; }
+    // A key pressed while the form that owns the part has the focus, before any control sees
+    // it: a part that binds the key to a command (a menu item's short cut) runs it and returns
+    // true.
+    virtual bool FireShortCut(int /*key*/, ShiftState /*shift*/) { return false; }
 
 private:
     std::string name_;

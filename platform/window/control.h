@@ -176,6 +176,10 @@ public:
     // Keys the control handles itself instead of the form's dialog keys (Tab, arrows, Enter,
     // Escape).
     virtual bool WantsKey(int key) const;
+    // A dialog key (Tab, arrows, Enter, Escape, with any modifiers) that the focused control
+    // does not take, offered to it and then to each of its parents before the form uses it;
+    // true when used (Ctrl+Tab turns the pages of the page control the focus is in).
+    virtual bool DialogKeyInside(int /*key*/, ShiftState /*shift*/) { return false; }
     // The control that Enter (default button) or Escape (cancel button) clicks.
     virtual bool DefaultFor(int) const { return false; }
     // Controls that take typed characters themselves (text boxes) keep them from accelerators.

@@ -205,9 +205,11 @@ void Form::SelectNext(bool forward) {
 }
 
 bool Form::DialogKey(int key, ShiftState shift) {
-    if (shift & (ssAlt | ssCtrl)) return false;
     Screen& screen = Screen::Get();
     Control* focused = screen.Focused();
+    for (Control* c = focused; c && c != this; c = c->Parent())
+        if (c->DialogKeyInside(key, shift)) return true;
+    if (shift & (ssAlt | ssCtrl)) return false;
     switch (key) {
         case VK_TAB:
             SelectNext(!(shift & ssShift));
@@ -253,6 +255,12 @@ bool Form::DialogKey(int key, ShiftState shift) {
         default:
             return false;
     }
+}
+
+bool Form::FireShortCut(int key, ShiftState shift) {
+    for (auto& c : components_)
+        if (c->FireShortCut(key, shift)) return true;
+    return false;
 }
 
 bool Form::DialogChar(char32_t ch) {

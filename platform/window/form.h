@@ -65,6 +65,8 @@ public:
     void SelectNext(bool forward);
     // Tab, arrows, Enter and Escape as a dialog uses them; true when the key was used.
     virtual bool DialogKey(int key, ShiftState shift);
+    // Offers a key to the form's parts (menus with short cuts); true when one used it.
+    bool FireShortCut(int key, ShiftState shift);
     // A typed character (or Alt+letter) that the focused control does not take: offered to
     // every control's accelerator, in tree order; true when one used it.
     virtual bool DialogChar(char32_t ch);

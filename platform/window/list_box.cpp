@@ -18,6 +18,7 @@ ListBox::ListBox() {
     tab_stop = true;
     SetColor(clWindow);
     SetBounds(0, 0, 121, 97);
+    bar_.on_scroll = [this](int top) { SetTopIndex(top); };
 }
 
 void ListBox::SetItems(std::vector<std::string> items) {
@@ -38,12 +39,14 @@ void ListBox::Clear() { SetItems({}); }
 void ListBox::SetItemIndex(int index) {
     if (index < -1 || index >= Count()) index = -1;
     item_index_ = index;
-    // Scroll the selection into view.
-    if (index >= 0) {
-        if (index < top_index_) top_index_ = index;
-        if (index >= top_index_ + VisibleRows()) top_index_ = index - VisibleRows() + 1;
-    }
+    if (index >= 0) top_index_ = TopToShow(index, top_index_, VisibleRows());
     Invalidate();
+}
+
+int ListBox::TopToShow(int row, int top, int page) {
+    if (row < top) return row;
+    if (row >= top + page) return row - page + 1;
+    return top;
 }
 
 void ListBox::SetTopIndex(int index) {
@@ -64,8 +67,16 @@ int ListBox::VisibleRows() const {
 
 bool ListBox::HasScrollBar() const { return Count() > VisibleRows(); }
 
+void ListBox::SyncScrollBar() {
+    const int right = Width() - kEdge;
+    bar_.SetBounds(HasScrollBar() ? Rect{right - kScrollBarWidth, kEdge, right, Height() - kEdge}
+                                  : Rect{});
+    bar_.SetParams(Count(), VisibleRows(), top_index_);
+}
+
 int ListBox::ItemAtPos(Point p) const {
-    if (p.x < kEdge || p.y < kEdge || p.x >= Width() - kEdge || p.y >= Height() - kEdge) return -1;
+    const int right = Width() - kEdge - (HasScrollBar() ? kScrollBarWidth : 0);
+    if (p.x < kEdge || p.y < kEdge || p.x >= right || p.y >= Height() - kEdge) return -1;
     const int i = top_index_ + (p.y - kEdge) / std::max(1, ItemHeight());
     return i < Count() ? i : -1;
 }
@@ -80,43 +91,60 @@ void ListBox::SelectByUser(int index) {
 bool ListBox::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
 
 void ListBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    SyncScrollBar();
+    // The scroll bar's presses are the bar's: they never reach the list's own handlers.
+    if (button == mbLeft && bar_.MouseDown({x, y})) return;
     Control::MouseDown(button, shift, x, y);
     if (button != mbLeft) return;
-    if (HasScrollBar() && x >= Width() - kEdge - kScrollBarWidth) {
-        // The scroll bar: the top half pages up, the bottom half down.
-        SetTopIndex(top_index_ + (y < Height() / 2 ? -VisibleRows() : VisibleRows()));
-        return;
-    }
     const int i = ItemAtPos({x, y});
     if (i >= 0) SelectByUser(i);
 }
 
 void ListBox::MouseMove(ShiftState shift, int x, int y) {
+    if (bar_.MouseMove({x, y})) return;
     Control::MouseMove(shift, x, y);
     if (!(shift & ssLeft)) return;
     const int i = ItemAtPos({x, y});
     if (i >= 0) SelectByUser(i);
 }
 
+void ListBox::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft && bar_.MouseUp({x, y})) return;
+    Control::MouseUp(button, shift, x, y);
+}
+
 void ListBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     Control::MouseWheel(shift, delta, x, y, handled);
     if (handled) return;
-    SetTopIndex(top_index_ - delta / 120 * 3);
+    SetTopIndex(top_index_ - ScrollBar::WheelLines(delta));
     handled = true;
+}
+
+int ListBox::RowForKey(int key, int index, int count, int page) {
+    switch (key) {
+        case VK_UP:
+            return index - 1;
+        case VK_DOWN:
+            return index + 1;
+        case VK_PRIOR:
+            return index - page;
+        case VK_NEXT:
+            return index + page;
+        case VK_HOME:
+            return 0;
+        case VK_END:
+            return count - 1;
+        default:
+            return -2;
+    }
 }
 
 void ListBox::KeyDown(int& key, ShiftState shift) {
     Control::KeyDown(key, shift);
-    const int page = VisibleRows();
-    switch (key) {
-        case VK_UP: case VK_LEFT: SelectByUser(item_index_ - 1); break;
-        case VK_DOWN: case VK_RIGHT: SelectByUser(item_index_ + 1); break;
-        case VK_PRIOR: SelectByUser(item_index_ - page); break;
-        case VK_NEXT: SelectByUser(item_index_ + page); break;
-        case VK_HOME: SelectByUser(0); break;
-        case VK_END: SelectByUser(Count() - 1); break;
-        default: break;
-    }
+    // Sideways arrows move along a list as the up and down ones do.
+    const int along = key == VK_LEFT ? VK_UP : key == VK_RIGHT ? VK_DOWN : key;
+    const int row = RowForKey(along, item_index_, Count(), VisibleRows());
+    if (row != -2) SelectByUser(row);
 }
 
 int ListBox::NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch) {
@@ -140,11 +168,9 @@ void ListBox::KeyPress(char32_t& key) {
 void ListBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
     DrawSunkenWell(canvas, r, Color());
-    if (HasScrollBar()) {
-        DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom},
-                              top_index_, Count(), VisibleRows());
-        r.right -= kScrollBarWidth;
-    }
+    SyncScrollBar();
+    bar_.Paint(canvas);
+    if (bar_.Shown()) r.right -= kScrollBarWidth;
     canvas.IntersectClipRect(r);
     const int h = ItemHeight();
     canvas.bk_mode = BkMode::Transparent;

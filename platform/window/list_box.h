@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/window/control.h"
+#include "platform/window/scroll_bar.h"
 
 namespace kv {
 
@@ -32,6 +33,11 @@ public:
     // The first item after `from` (wrapping round) that starts with the character, case
     // ignored; -1 when none does. Typing a letter in a list jumps there.
     static int NextStartingWith(const std::vector<std::string>& items, int from, char32_t ch);
+    // The row Up, Down, Page Up, Page Down, Home or End moves a selection to in a list of
+    // `count` rows showing `page` at a time (unclamped); -2 for any other key.
+    static int RowForKey(int key, int index, int count, int page);
+    // The top row that brings `row` into view, moving `top` as little as it can.
+    static int TopToShow(int row, int top, int page);
 
     ImageList* images = nullptr;  // image i beside item i
 
@@ -42,6 +48,7 @@ public:
 protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
     void KeyDown(int& key, ShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -49,8 +56,11 @@ protected:
     void SelectByUser(int index);
     int VisibleRows() const;
     bool HasScrollBar() const;
+    // Places the scroll bar and gives it the list's numbers.
+    void SyncScrollBar();
 
 private:
+    ScrollBar bar_{*this, sbVertical};
     std::vector<std::string> items_;
     int item_index_ = -1;
     int top_index_ = 0;

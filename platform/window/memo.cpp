@@ -17,6 +17,7 @@ Memo::Memo() {
     tab_stop = true;
     SetColor(clWindow);
     SetBounds(0, 0, 185, 89);
+    bar_.on_scroll = [this](int top) { SetTopLine(top); };
 }
 
 void Memo::SetLines(std::vector<std::string> lines) {
@@ -83,16 +84,31 @@ void Memo::SetTopLine(int line) {
 
 bool Memo::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
 
+void Memo::SyncScrollBar(int rows) {
+    const int right = Width() - kEdge;
+    bar_.SetBounds({right - kScrollBarWidth, kEdge, right, Height() - kEdge});
+    bar_.SetParams(rows, VisibleRows(), top_line_);
+}
+
 void Memo::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    SyncScrollBar(static_cast<int>(ShownLines().size()));
+    if (button == mbLeft && bar_.MouseDown({x, y})) return;
     Control::MouseDown(button, shift, x, y);
-    if (button == mbLeft && x >= Width() - kEdge - kScrollBarWidth)
-        SetTopLine(top_line_ + (y < Height() / 2 ? -VisibleRows() : VisibleRows()));
+}
+
+void Memo::MouseMove(ShiftState shift, int x, int y) {
+    if (!bar_.MouseMove({x, y})) Control::MouseMove(shift, x, y);
+}
+
+void Memo::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft && bar_.MouseUp({x, y})) return;
+    Control::MouseUp(button, shift, x, y);
 }
 
 void Memo::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     Control::MouseWheel(shift, delta, x, y, handled);
     if (handled) return;
-    SetTopLine(top_line_ - delta / 120 * 3);
+    SetTopLine(top_line_ - ScrollBar::WheelLines(delta));
     handled = true;
 }
 
@@ -114,8 +130,8 @@ void Memo::Paint(Canvas& canvas) {
     DrawSunkenWell(canvas, r, Color());
     const std::vector<std::string> shown = ShownLines();
     const int rows = static_cast<int>(shown.size());
-    DrawVerticalScrollBar(canvas, {r.right - kScrollBarWidth, r.top, r.right, r.bottom}, top_line_,
-                          rows, VisibleRows());
+    SyncScrollBar(rows);
+    bar_.Paint(canvas);
     r.right -= kScrollBarWidth;
     canvas.IntersectClipRect(r);
     Font f = font();

@@ -1,11 +1,12 @@
 #pragma once
 // A multi-line text box the game uses read-only: lines wrapped to its width, scrolled by wheel,
-// keys and its scroll bar.
+// keys and its scroll bar, which is always there.
 
 #include <string>
 #include <vector>
 
 #include "platform/window/control.h"
+#include "platform/window/scroll_bar.h"
 
 namespace kv {
 
@@ -34,6 +35,8 @@ public:
 
 protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+    void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
     void KeyDown(int& key, ShiftState shift) override;
 
@@ -41,8 +44,11 @@ private:
     int LineHeight() const;
     int VisibleRows() const;
     int TextWidth() const;
+    // Places the scroll bar and gives it the memo's numbers, for `rows` lines as shown.
+    void SyncScrollBar(int rows);
     std::vector<std::string> lines_;
     int top_line_ = 0;
+    ScrollBar bar_{*this, sbVertical};
 };
 
 }  // namespace kv

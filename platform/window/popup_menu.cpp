@@ -12,6 +12,10 @@ namespace {
 
 constexpr int kRowHeight = 20;
 constexpr int kSeparatorHeight = 8;
+// Room left of the caption (check mark), right of the short cut, and between the two.
+constexpr int kCaptionLeft = 22;
+constexpr int kShortCutRight = 10;
+constexpr int kShortCutGap = 24;
 
 class MenuRow : public Control {
 public:
@@ -45,8 +49,13 @@ public:
         if (item_.checked) DrawCheckMark(canvas, 4, (Height() - 13) / 2, f.color);
         canvas.font = f;
         canvas.bk_mode = BkMode::Transparent;
-        Rect text{22, 0, Width() - 16, Height()};
+        Rect text{kCaptionLeft, 0, Width() - 16, Height()};
         canvas.DrawText(item_.caption, text, DT_SINGLELINE | DT_VCENTER);
+        if (item_.short_cut && item_.items.empty()) {
+            Rect keys{kCaptionLeft, 0, Width() - kShortCutRight, Height()};
+            canvas.DrawText(ShortCutToText(item_.short_cut), keys,
+                            DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+        }
         if (!item_.items.empty())
             DrawArrow(canvas, {Width() - 14, 0, Width() - 4, Height()}, Arrow::Right, f.color);
     }
@@ -111,6 +120,26 @@ MenuItem* MenuItem::Find(std::string_view item_name) {
     return nullptr;
 }
 
+MenuItem* MenuItem::FindShortCut(ShortCut short_cut) {
+    if (!short_cut) return nullptr;
+    for (auto& i : items) {
+        if (!i->enabled || !i->visible || i->IsSeparator()) continue;
+        if (i->items.empty() && i->short_cut == short_cut) return i.get();
+        if (MenuItem* found = i->FindShortCut(short_cut)) return found;
+    }
+    return nullptr;
+}
+
+bool PopupMenu::FireShortCut(int key, ShiftState shift) {
+    MenuItem* item = items.FindShortCut(MakeShortCut(key, shift));
+    if (!item) return false;
+    if (item->on_click) {
+        auto click = item->on_click;
+        click();
+    }
+    return true;
+}
+
 MenuItem* PopupMenu::Popup(int x, int y) {
     if (on_popup) on_popup();
     MenuItem* chosen = RunMenu(items, {x, y});
@@ -127,11 +156,17 @@ MenuWindow::MenuWindow(MenuItem& menu, Font font) : Form("menu"), menu_(menu) {
     close_on_outside_click = true;
     SetColor(clMenu);
     SetFont(font);
-    int width = 100, y = 2;
+    // Captions and short cuts each line up in their own column.
+    int captions = 0, keys = 0;
     for (auto& item : menu.items) {
         if (!item->visible) continue;
-        width = std::max(width, MeasureTextWidth(font, item->caption) + 48);
+        captions = std::max(captions, MeasureTextWidth(font, item->caption));
+        if (item->short_cut && item->items.empty())
+            keys = std::max(keys, MeasureTextWidth(font, ShortCutToText(item->short_cut)));
     }
+    int y = 2;
+    const int width =
+        std::max(100, kCaptionLeft + captions + (keys ? kShortCutGap + keys + kShortCutRight : 26));
     for (auto& item : menu.items) {
         if (!item->visible) continue;
         auto& row = Add<MenuRow>(item->name, *item);

@@ -1,7 +1,9 @@
 #pragma once
-// Pop-up menus: items with caption ("-" for a separator), enabled, visible, checked and
-// sub-menus. Popup waits, like the desktop's menus, until an item is chosen or the menu is
-// dismissed; the chosen item's on_click runs once the menu has closed.
+// Pop-up menus: items with caption ("-" for a separator), enabled, visible, checked, a short cut
+// and sub-menus. Popup waits, like the desktop's menus, until an item is chosen or the menu is
+// dismissed; the chosen item's on_click runs once the menu has closed. A short cut is drawn at
+// the right of its item and, while the form that owns the menu has the focus, runs the item
+// when it is enabled and shown.
 
 #include <functional>
 #include <memory>
@@ -10,6 +12,7 @@
 
 #include "platform/window/component.h"
 #include "platform/window/form.h"
+#include "platform/window/short_cut.h"
 
 namespace kv {
 
@@ -19,6 +22,7 @@ struct MenuItem {
     bool enabled = true;
     bool visible = true;
     bool checked = false;
+    ShortCut short_cut = 0;
     int tag = 0;
     std::function<void()> on_click;
     std::vector<std::unique_ptr<MenuItem>> items;  // a sub-menu when not empty
@@ -28,6 +32,8 @@ struct MenuItem {
     MenuItem& AddSeparator();
     bool IsSeparator() const { return caption == "-"; }
     MenuItem* Find(std::string_view item_name);
+    // The enabled, shown command item under this one bound to the short cut, or null.
+    MenuItem* FindShortCut(ShortCut short_cut);
 };
 
 class PopupMenu : public Component {
@@ -40,6 +46,7 @@ public:
     // Shows the menu with its top-left at a screen point; returns the item chosen (its
     // on_click already run) or null.
     MenuItem* Popup(int x, int y);
+    bool FireShortCut(int key, ShiftState shift) override;
 };
 
 // The window of one menu level; each item is a control named after it.

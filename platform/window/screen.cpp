@@ -378,6 +378,11 @@ void Screen::KeyInput(const InputEvent& event) {
     const ShiftState shift = event.shift;
     const auto kind = event.kind == InputEvent::KeyDown ? ControlEvent::KeyDown : ControlEvent::KeyUp;
 
+    // Short cuts come before every control, as the desktop's menu keys do.
+    if (kind == ControlEvent::KeyDown && form->FireShortCut(key, shift)) {
+        swallow_text_ = true;
+        return;
+    }
     if (kind == ControlEvent::KeyDown) {
         const bool dialog_key = key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE ||
                                 (key >= VK_LEFT && key <= VK_DOWN);

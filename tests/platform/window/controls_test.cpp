@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/canvas.h"
+#include "platform/window/button.h"
 #include "platform/window/check_box.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
@@ -11,26 +12,19 @@
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
 #include "platform/window/memo.h"
-#include "platform/window/shape.h"
-#include "platform/window/button.h"
 #include "platform/window/message_box.h"
 #include "platform/window/panel.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/scroll_box.h"
+#include "platform/window/shape.h"
 #include "platform/window/test_driver.h"
+#include "tests/platform/window/window_fixture.h"
 
 namespace kv {
 namespace {
 
-struct Fixture {
-    TestDriver d;
-    Form& form = d.screen().Create<Form>("form");
-    Fixture() {
-        form.SetBounds(20, 20, 400, 300);
-        form.SetCaption("Teste");
-    }
-};
+using Fixture = FormFixture;
 
 TEST(EditBox, TypingKeepsToTheMaximumLengthInCharacters) {
     Fixture f;
