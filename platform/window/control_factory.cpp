@@ -16,11 +16,14 @@
 #include "platform/window/image.h"
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
+#include "platform/window/list_view.h"
 #include "platform/window/memo.h"
+#include "platform/window/page_control.h"
 #include "platform/window/panel.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/scroll_box.h"
 #include "platform/window/shape.h"
+#include "platform/window/track_bar.h"
 
 namespace kv {
 namespace {
@@ -386,6 +389,33 @@ void RegisterStandardClasses(Registry& r) {
                  "ShowText", [](Gauge& g, const PropertyValue& v) { g.show_text = v.Bool(); }),
              ControlProperty::Of<Gauge>(
                  "ForeColor", [](Gauge& g, const PropertyValue& v) { g.fore_color = v.Color(); }),
+         }});
+
+    add({.name = "TPageControl",
+         .create = Make<PageControl>,
+         .properties = {ControlProperty::Of<PageControl>(
+             "ShowTabs",
+             [](PageControl& p, const PropertyValue& v) { p.SetShowTabs(v.Bool()); })}});
+
+    add({.name = "TTabSheet",
+         .create = Make<TabSheet>,
+         .properties = {ControlProperty::Of<TabSheet>(
+             "TabVisible",
+             [](TabSheet& t, const PropertyValue& v) { t.SetTabVisible(v.Bool()); })}});
+
+    add({.name = "TListView", .create = Make<ListView>});
+
+    add({.name = "TTrackBar",
+         .create = Make<TrackBar>,
+         .properties = {
+             ControlProperty::Of<TrackBar>(
+                 "Min", [](TrackBar& t, const PropertyValue& v) { t.SetMin(v.Int()); }),
+             ControlProperty::Of<TrackBar>(
+                 "Max", [](TrackBar& t, const PropertyValue& v) { t.SetMax(v.Int()); }),
+             ControlProperty::Of<TrackBar>(
+                 "Position", [](TrackBar& t, const PropertyValue& v) { t.SetPosition(v.Int()); }),
+             ControlProperty::Of<TrackBar>(
+                 "Frequency", [](TrackBar& t, const PropertyValue& v) { t.frequency = v.Int(); }),
          }});
 }
 

@@ -13,10 +13,12 @@
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
 #include "platform/window/memo.h"
+#include "platform/window/page_control.h"
 #include "platform/window/panel.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/scroll_box.h"
 #include "platform/window/shape.h"
+#include "platform/window/track_bar.h"
 
 namespace kv {
 namespace {
@@ -172,6 +174,47 @@ TEST(LayoutBuilder, MakesEveryStandardClassWithItsProperties) {
                                                       {"lbTimes", 4},    {"cbDivisoes", 5}};
     for (const auto& [name, order] : tab_orders)
         EXPECT_EQ(ControlNamed(form, name).TabOrder(), order) << name;
+}
+
+const LayoutControl kPagedControls[] = {
+    {.name = "pcAbas", .class_name = "TPageControl", .bounds = {0, 0, 300, 200}},
+    {.name = "tsElenco", .class_name = "TTabSheet", .parent = "pcAbas", .caption = "Elenco"},
+    {.name = "tsFinancas",
+     .class_name = "TTabSheet",
+     .parent = "pcAbas",
+     .caption = "Finanças",
+     .properties = {{"TabVisible", "False"}}},
+    {.name = "tbVelocidade",
+     .class_name = "TTrackBar",
+     .parent = "tsElenco",
+     .bounds = {10, 10, 150, 30},
+     .properties = {{"Min", "1"}, {"Max", "5"}, {"Position", "3"}, {"Frequency", "2"}}},
+    {.name = "lvJogos",
+     .class_name = "TListView",
+     .parent = "tsElenco",
+     .bounds = {10, 50, 200, 100}},
+};
+
+TEST(LayoutBuilder, MakesPagesTrackBarsAndListViews) {
+    Form form("FormAbas");
+    BuildLayout(form, {.name = "FormAbas",
+                       .client_width = 300,
+                       .client_height = 200,
+                       .controls = kPagedControls});
+
+    auto& pages = ControlNamed<PageControl>(form, "pcAbas");
+    ASSERT_EQ(pages.PageCount(), 2);
+    EXPECT_EQ(pages.Page(0)->Caption(), "Elenco");
+    EXPECT_FALSE(pages.Page(1)->TabVisible());
+    pages.SetActivePageIndex(0);
+    EXPECT_EQ(pages.ActivePage(), &ControlNamed<TabSheet>(form, "tsElenco"));
+
+    auto& track = ControlNamed<TrackBar>(form, "tbVelocidade");
+    EXPECT_EQ(track.Min(), 1);
+    EXPECT_EQ(track.Max(), 5);
+    EXPECT_EQ(track.Position(), 3);
+    EXPECT_EQ(track.frequency, 2);
+    EXPECT_EQ(ControlNamed(form, "lvJogos").Parent(), &ControlNamed(form, "tsElenco"));
 }
 
 TEST(LayoutBuilder, ScalesOnlyWindowsThatScaleThemselves) {
