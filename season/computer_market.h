@@ -34,6 +34,8 @@ struct t_market_buyer {
     std::int32_t average_strength;
     std::int32_t continent;
     std::int32_t random_key;
+    // Let in only because its squad is short: it buys no more than its cash pays for.
+    std::uint8_t pays_from_cash = 0;
 };
 
 struct t_surplus_player {
