@@ -6,6 +6,8 @@
 
 #include "game/national_callups.h"
 #include "game/season_rollover.h"
+#include "season/loans.h"
+#include "season/transfers.h"
 #include "tests/game/game_world.h"
 
 namespace kv {
@@ -94,6 +96,31 @@ TEST(NationalCallUps, TheBestPlayersWithAClubGoAndComeBack) {
     EXPECT_EQ(data.players[6].team, national);
     EXPECT_TRUE(data.callups.empty());
     EXPECT_EQ(data.tournament_just_ended, 0);
+}
+
+TEST(NationalCallUps, ALoanThatEndsDuringTheTournamentEndsWhenThePlayerComesBack) {
+    GameData& data = LeagueDayGame({{8, ckNationalLeague}});
+    const int owner = test::AddClub(data, 29);
+    const int borrower = test::AddClub(data, 29);
+    const int national = static_cast<int>(data.teams.size());
+    data.teams.emplace_back().country = 29;
+    const int player = static_cast<int>(data.players.size());
+    t_player& p = data.players.emplace_back();
+    p.team = owner;
+    p.nationality = 29;
+    p.position = posForward;
+    p.strength = 90;
+    MovePlayerOnLoan(data, player, borrower, data.calendar[5].date);
+    AddLoan(data, player, owner, data.calendar[5].date);  // ends on day 6, before the next day
+    CallUpNationalSquad(data, 29, national);
+    ASSERT_EQ(data.players[player].team, national);
+    data.tournament_just_ended = 1;  // the tournament's last match was today
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.calendar_day, 8);
+    EXPECT_EQ(data.players[player].team, owner);
+    EXPECT_EQ(data.players[player].loan_status, 0);
+    EXPECT_EQ(FindOpenLoan(data, player), -1);
 }
 
 }  // namespace
