@@ -312,6 +312,9 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
             OfferJobsToEmployed(data, windows, FindSeasonEndJobOffers, true);
         return {NextScreen::kSeasonReview, 0};
     }
+    // Dismissals, job offers and the state titles belong to the day just closed and read its
+    // kind; the next day's kind is back for the screen that follows.
+    gs.match_kind = closed_kind;
     if (closed_kind == ckNationalLeague) {
         OfferMidSeasonJobs(data, windows);
         OfferJobsToUnemployed(data, windows);
@@ -333,6 +336,7 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
         }
         human_plays = HumanPlaysNextDay(data, next_kind);
     }
+    gs.match_kind = next_kind;
     return NextTurnOrMatchDay(data, windows, human_plays);
 }
 

@@ -64,6 +64,46 @@ TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {
     EXPECT_EQ(data.game_state.tournament_callups_done, 1);
 }
 
+TEST(RoundClose, ABoardThatGaveUpSacksItsCoachAfterALeagueDayFollowedByACupDay) {
+    GameData& data = LeagueDayGame({{8, ckNationalCup}});
+    t_team& club = data.teams[0];
+    club.division = 1;
+    club.board_confidence = 5;
+    club.table_position[ckNationalLeague] = 12;
+    const int sacked = club.coach;
+    const int free_coach = static_cast<int>(data.coaches.size());
+    t_coach& c = data.coaches.emplace_back();
+    c.name.set("Sem Clube");
+    c.country = club.country;
+    c.division = 1;
+    c.club = -1;
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.match_kind, ckNationalCup);
+    EXPECT_EQ(data.teams[0].coach, free_coach);
+    EXPECT_EQ(data.coaches[sacked].club, -1);
+}
+
+TEST(RoundClose, StateChampionsCoachesEarnRankingButNoWorldRankingPoints) {
+    GameData& data = LeagueDayGame({{5, ckStateChampionship}, {8, ckNationalLeague}});
+    data.game_state.match_kind = ckStateChampionship;
+    data.game_state.state_league_round = 8;
+    t_state_league& state = data.state_leagues[25];
+    state.active = 1;
+    state.finalist_a = 0;
+    state.finalist_b = test::AddClub(data, kHomeCountry);
+    state.final_goals_a1 = 2;
+    state.final_goals_b1 = 0;
+    state.final_goals_a2 = 1;
+    state.final_goals_b2 = 1;
+    const int coach = data.teams[0].coach;
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.match_kind, ckNationalLeague);
+    EXPECT_EQ(data.coaches[coach].ranking_points, 15);
+    EXPECT_EQ(data.coaches[coach].world_ranking_points, 0);
+}
+
 TEST(NationalCallUps, TheBestPlayersWithAClubGoAndComeBack) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     const int club = test::AddClub(data, 29);
