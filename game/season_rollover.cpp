@@ -199,7 +199,6 @@ void PromoteAndRelegate(GameData& data, int c) {
         for (int s = 0; s < kStadiumSectors; ++s)
             data.teams[club].ticket_prices[s] = data.ticket_prices[division][s];
     }
-    data.regional_cup_entrants.fill(kNone);
     if (config.country == kHomeCountry && data.game_state.home_regional_division && dc == 4) {
         for (int i = 0; i < 4; ++i) data.regional_cup_entrants[i] = config.division_clubs[3][4 + i];
         for (int s = 0; s < 20; ++s) {
@@ -360,6 +359,8 @@ void RunSeasonRollover(GameData& data, int review_season) {
         team.board_confidence = std::max(team.board_confidence, 80);
         team.supporter_confidence = std::max(team.supporter_confidence, 80);
     }
+    // Only the home league sets them: the other leagues' turns must not clear them again.
+    data.regional_cup_entrants.fill(kNone);
     for (int c = 0; c < static_cast<int>(data.league_configs.size()); ++c)
         PromoteAndRelegate(data, c);
     gs.national_cup_match_round = 1;

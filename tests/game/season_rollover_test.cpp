@@ -87,6 +87,25 @@ TEST(PromoteAndRelegate, AnIncomingClubWithoutCoachTakesAnOutsideClubsCoach) {
     }
 }
 
+TEST(RunSeasonRollover, TheHomeRegionalDivisionsFifthToEighthKeepTheirCupPlacesWithOtherLeagues) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    data.game_state.home_regional_division = 1;
+    const int home = test::AddLeague(data, kHomeCountry, 4, 20);
+    test::AddLeague(data, 3, 1, 20);
+    test::AddLeague(data, 65, 1, 20);
+    const std::vector<int> regional(std::begin(data.league_configs[home].standings[3]),
+                                    std::end(data.league_configs[home].standings[3]));
+    data.game_state.match_kind = -1;
+    EndSeason(data);
+    const t_league_config& after = data.league_configs[home];
+    EXPECT_EQ(after.division_count, 3);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(data.regional_cup_entrants[i], regional[4 + i]) << i;
+        EXPECT_EQ(data.teams[regional[4 + i]].division, 0) << i;
+        EXPECT_EQ(data.teams[regional[i]].division, 3) << i;  // the top four went up
+    }
+}
+
 TEST(PaySeasonMoney, HumanClubsAreSponsoredAndComputerClubsStartAfresh) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     data.game_state.state_leagues_on = 1;
