@@ -104,6 +104,18 @@ TEST(RoundClose, StateChampionsCoachesEarnRankingButNoWorldRankingPoints) {
     EXPECT_EQ(data.coaches[coach].world_ranking_points, 0);
 }
 
+TEST(RoundClose, StadiumWorksDueByTheNextDayAreDeliveredWithNoHumanTurn) {
+    GameData& data = LeagueDayGame({{8, ckNationalLeague}});
+    data.teams[0].sector_capacity[1] = 1000;
+    data.stadium_works.push_back({0, {}, data.calendar[7].date, {0, 500, 0, 0}, 1, {}});
+    data.stadium_works.push_back({0, {}, data.calendar[8].date, {0, 700, 0, 0}, 1, {}});
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.teams[0].sector_capacity[1], 1500);
+    EXPECT_EQ(data.stadium_works[0].in_progress, 0);
+    EXPECT_EQ(data.stadium_works[1].in_progress, 1);  // due a day later
+}
+
 TEST(NationalCallUps, TheBestPlayersWithAClubGoAndComeBack) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     const int club = test::AddClub(data, 29);

@@ -106,6 +106,27 @@ TEST(RunSeasonRollover, TheHomeRegionalDivisionsFifthToEighthKeepTheirCupPlacesW
     }
 }
 
+TEST(StartNewSeason, EveryClubCountsItsAvailablePlayersForTheFirstDaysKind) {
+    GameData& data = test::FreshGame(kDivisionsOf10);
+    test::AddLeague(data, 3, 1, 10);
+    const std::vector<int> outside = AddOutsideClubs(data, 5, 1, 10);  // plays on no day
+    for (int club = 0; club < static_cast<int>(data.teams.size()); ++club)
+        for (int k = 0; k < 14; ++k) {
+            t_player& p = data.players.emplace_back();
+            p.team = club;
+            p.position = k % kPositionCount;
+            p.age = 25;
+        }
+    data.players.back().injured_until = 1e6;  // the outside club's last player
+    data.game_state.match_kind = -1;
+    EndSeason(data);
+    test::NoWindows windows;
+    StartNewSeason(data, windows);
+    ASSERT_EQ(data.game_state.match_kind, ckNationalLeague);
+    EXPECT_EQ(data.teams[outside[0]].squad_size, 14);
+    EXPECT_EQ(data.teams[outside[0]].available_players, 13);
+}
+
 TEST(PaySeasonMoney, HumanClubsAreSponsoredAndComputerClubsStartAfresh) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     data.game_state.state_leagues_on = 1;
