@@ -435,7 +435,11 @@ void RunSeasonRollover(GameData& data, int review_season) {
 
     ++gs.season;
     for (auto& level : gs.tournament_ranking) std::fill(std::begin(level), std::end(level), kNone);
-    for (t_coach& coach : data.coaches) coach.national_team_job = 0;
+    // A coach newly hired is safe from other clubs' approaches for five seasons.
+    for (t_coach& coach : data.coaches) {
+        coach.national_team_job = 0;
+        coach.hire_lock = std::max(coach.hire_lock - 1, 0);
+    }
     if (gs.world_cup_on && IsWorldCupYear(data)) {
         gs.tournament_notice_done = 0;
         StartWorldCup(data);

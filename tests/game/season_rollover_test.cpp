@@ -127,6 +127,18 @@ TEST(StartNewSeason, EveryClubCountsItsAvailablePlayersForTheFirstDaysKind) {
     EXPECT_EQ(data.teams[outside[0]].available_players, 13);
 }
 
+TEST(RunSeasonRollover, AHiringLocksTheCoachForFiveSeasons) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, 3);
+    const int coach = data.teams[club].coach;
+    data.coaches[coach].hire_lock = 5;
+    for (const int lock : {4, 3, 2, 1, 0, 0}) {
+        data.game_state.match_kind = -1;
+        EndSeason(data);
+        EXPECT_EQ(data.coaches[coach].hire_lock, lock);
+    }
+}
+
 TEST(PaySeasonMoney, HumanClubsAreSponsoredAndComputerClubsStartAfresh) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     data.game_state.state_leagues_on = 1;
