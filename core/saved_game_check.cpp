@@ -140,10 +140,15 @@ void CheckSeason(const GameData& g, RangeCheck& c) {
         c.Team(s.finalist_b);
         c.Between(s.group_count, 0, 4);  // group group_count + 1 must still exist
     }
+    const std::int64_t leagues = static_cast<std::int64_t>(g.league_configs.size());
     for (const t_fixture& f : g.fixtures) {
         c.Team(f.home);
         c.Team(f.away);
         c.Kind(f.kind);
+        // A league or national-cup fixture belongs to one league; one of no league is never
+        // played.
+        if (f.kind == ckNationalLeague || f.kind == ckNationalCup)
+            c.Between(f.owner, 0, leagues - 1);
     }
     for (const t_friendly& f : g.friendlies) {
         c.Team(f.home);

@@ -132,7 +132,6 @@ void RefreshTurn(GameData& data, bool skip_updates) {
     const int club = gs.user_club;
     if (!InTable(data.teams, club)) return;
     gs.current_coach = data.teams[club].coach;
-    CompleteStadiumWorks(data);
     if (!skip_updates) {
         SellListedPlayers(data);
         UpdateTeamMorale(data, UpdatePlayerMorale(data));

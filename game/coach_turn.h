@@ -1,7 +1,7 @@
 #pragma once
 // A human coach's turn before a match day: which club's turn it is, the hand-over to the next
 // coach whose club plays today or to the match day, the autosave rule, the updates at the
-// start of each turn (stadium works, listed players sold, morale, contract notices) and the
+// start of each turn (listed players sold, morale, contract notices) and the
 // events between rounds (an offer, a loan request, a death, a national-team invitation).
 
 #include <array>

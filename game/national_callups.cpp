@@ -3,11 +3,13 @@
 #include <array>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/record_sort.h"
 #include "game/table_order.h"
 #include "match/match_day_helpers.h"
 #include "season/draw_helpers.h"
+#include "season/loans.h"
 
 namespace kv {
 
@@ -79,9 +81,13 @@ void CallUpComputerNationalTeams(GameData& data) {
 }
 
 void ReleaseCallUps(GameData& data) {
-    for (const t_callup& entry : data.callups)
-        if (InTable(data.players, entry.player)) data.players[entry.player].team = entry.return_team;
+    const std::vector<t_callup> released = std::move(data.callups);
     data.callups.clear();
+    for (const t_callup& entry : released)
+        if (InTable(data.players, entry.player))
+            data.players[entry.player].team = entry.return_team;
+    // A loan that ran out during the tournament ends now that its player is back.
+    for (const t_callup& entry : released) ReturnLoanedPlayer(data, entry.player, TodayDate(data));
     for (const int team : data.game_state.tournament_human_teams)
         if (team > 0 && InTable(data.teams, team)) {
             data.teams[team].coach = -1;

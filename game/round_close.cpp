@@ -12,6 +12,7 @@
 #include "match/computer_lineups.h"
 #include "match/match_day_helpers.h"
 #include "season/calendar_advance.h"
+#include "season/club_upkeep.h"
 #include "season/coach_dismissals.h"
 #include "season/computer_market.h"
 #include "season/continental_draws.h"
@@ -251,6 +252,9 @@ NextScreen StartNextPlayDay(GameData& data) {
     gs.match_kind = AdvanceDay(data);
     if (gs.match_kind == kSeasonOver) return NextScreen::kSeasonReview;
     ReturnLoanedPlayers(data, TodayDate(data));
+    CompleteStadiumWorks(data);
+    // The season change counted every squad with no kind set, so nobody was available.
+    for (int club = 0; club < ClubLimit(data); ++club) CountSquad(data, club);
     const bool human_plays = HumanPlaysOnFirstDay(data);
     DrawRoundReferees();
     if (human_plays) return NextScreen::kMainWindow;
@@ -267,6 +271,7 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
         next_kind = AdvanceDay(data);
     }
     ReturnLoanedPlayers(data, TodayDate(data));
+    CompleteStadiumWorks(data);
     switch (closed_kind) {
         case ckStateChampionship:
             CloseStateTables(data);
@@ -312,6 +317,9 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
             OfferJobsToEmployed(data, windows, FindSeasonEndJobOffers, true);
         return {NextScreen::kSeasonReview, 0};
     }
+    // Dismissals, job offers and the state titles belong to the day just closed and read its
+    // kind; the next day's kind is back for the screen that follows.
+    gs.match_kind = closed_kind;
     if (closed_kind == ckNationalLeague) {
         OfferMidSeasonJobs(data, windows);
         OfferJobsToUnemployed(data, windows);
@@ -333,6 +341,7 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
         }
         human_plays = HumanPlaysNextDay(data, next_kind);
     }
+    gs.match_kind = next_kind;
     return NextTurnOrMatchDay(data, windows, human_plays);
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The end of a match day. Opening the round results closes the league tables (and the
 // world cup groups); its "Continuar >>" closes the round: the calendar moves to the next
-// playing day, the group stages just played are settled, national-team squads are called up
-// or sent home, the day's match data is cleared, the referees drawn, the players revalued once
-// a season, jobs offered, coaches sacked, computer clubs trade, and the next screen is chosen.
+// playing day, loans and stadium works that are due end, the group stages just played are
+// settled, national-team squads are called up or sent home, the day's match data is cleared,
+// the referees drawn, the players revalued once a season, jobs offered, coaches sacked,
+// computer clubs trade, and the next screen is chosen.
 
 #include "game/game_windows.h"
 

@@ -199,7 +199,6 @@ void PromoteAndRelegate(GameData& data, int c) {
         for (int s = 0; s < kStadiumSectors; ++s)
             data.teams[club].ticket_prices[s] = data.ticket_prices[division][s];
     }
-    data.regional_cup_entrants.fill(kNone);
     if (config.country == kHomeCountry && data.game_state.home_regional_division && dc == 4) {
         for (int i = 0; i < 4; ++i) data.regional_cup_entrants[i] = config.division_clubs[3][4 + i];
         for (int s = 0; s < 20; ++s) {
@@ -360,6 +359,8 @@ void RunSeasonRollover(GameData& data, int review_season) {
         team.board_confidence = std::max(team.board_confidence, 80);
         team.supporter_confidence = std::max(team.supporter_confidence, 80);
     }
+    // Only the home league sets them: the other leagues' turns must not clear them again.
+    data.regional_cup_entrants.fill(kNone);
     for (int c = 0; c < static_cast<int>(data.league_configs.size()); ++c)
         PromoteAndRelegate(data, c);
     gs.national_cup_match_round = 1;
@@ -434,7 +435,11 @@ void RunSeasonRollover(GameData& data, int review_season) {
 
     ++gs.season;
     for (auto& level : gs.tournament_ranking) std::fill(std::begin(level), std::end(level), kNone);
-    for (t_coach& coach : data.coaches) coach.national_team_job = 0;
+    // A coach newly hired is safe from other clubs' approaches for five seasons.
+    for (t_coach& coach : data.coaches) {
+        coach.national_team_job = 0;
+        coach.hire_lock = std::max(coach.hire_lock - 1, 0);
+    }
     if (gs.world_cup_on && IsWorldCupYear(data)) {
         gs.tournament_notice_done = 0;
         StartWorldCup(data);

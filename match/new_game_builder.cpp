@@ -9,6 +9,7 @@
 #include "core/options.h"
 #include "core/random.h"
 #include "core/record_sort.h"
+#include "core/saved_game.h"
 #include "core/text_tables.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
@@ -236,7 +237,7 @@ void StartFirstSeason(GameData& data) {
     gs.state_league_round = 1;
     gs.state_league_phase = 1;
     gs.current_coach = gs.user_club;
-    gs.version = kClubFileVersion;
+    gs.version = kSavedGameVersion;
     if (gs.main_country == kCustomChampionship) gs.background_club_count = 0;
     data.result_history.clear();
     data.match_archive.clear();

@@ -7,7 +7,8 @@ namespace kv {
 class GameData;
 
 // Every paid work due by today adds its seats to its club's stadium, whoever runs the club;
-// the round close runs it once a round.
+// the round close runs it whenever it moves to the next playing day, and so does the start
+// of a season.
 void CompleteStadiumWorks(GameData& data);
 
 // At the start of a human coach's turn: expired contracts are renewed for 12 weeks when the

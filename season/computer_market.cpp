@@ -19,6 +19,8 @@ constexpr int kPositionBuyCap[5] = {3, 4, 4, 8, 4};
 constexpr int kRandomTransferCap[5] = {3, 4, 4, 8, 5};
 constexpr int kFullSquadForRounds = 25;
 constexpr int kSmallestSquad = 11;
+constexpr int kShortSquad = 18;
+constexpr int kShortSquadPasses = 8;
 
 // Rows: reputation -1..2, 3, 4..5.
 const int* SurplusLimits(int reputation) {
@@ -64,12 +66,22 @@ bool Buys(const GameData& data, int club) {
     return IsLeagueClub(data, club) || (t.reputation >= 4 && InEuropeOrSouthAmerica(t.country));
 }
 
+// A club that cannot fill a bench, or has no second goalkeeper, shops whatever its standing.
+bool NeedsPlayers(const t_team& t) {
+    return !t.human && (t.squad_size < kShortSquad || t.position_counts[posGoalkeeper] < 2);
+}
+
 // A club still holding its minimum of the position may sell one of them, but never so many
-// players that it could not field eleven.
+// players that it could not field eleven. A club that buys only when short, and then only
+// what its cash pays for, never sells itself short.
 bool KeepsEnough(const GameData& data, int club, int position) {
-    return ValidPosition(position) &&
-           data.teams[club].position_counts[position] >= kPositionKeepMinimum[position] &&
-           data.teams[club].squad_size > kSmallestSquad;
+    const t_team& t = data.teams[club];
+    if (!ValidPosition(position) || t.position_counts[position] < kPositionKeepMinimum[position] ||
+        t.squad_size <= kSmallestSquad)
+        return false;
+    if (Buys(data, club)) return true;
+    return t.squad_size > kShortSquad &&
+           (position != posGoalkeeper || t.position_counts[posGoalkeeper] > 2);
 }
 
 int ValueUnits(const t_player& p) {
@@ -200,7 +212,9 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
     const t_market_buyer record = listed ? *listed : BuyerRecord(data, market, buyer);
     const int sale_limit = mode == 1 ? 3 : 10;
     const int count = static_cast<int>(market.candidates.size());
-    for (int i = market.scan_start; i < count; ++i) {
+    // A club let in for its short squad stops shopping once the squad is whole again.
+    const bool shops = !record.pays_from_cash || NeedsPlayers(data.teams[buyer]);
+    for (int i = market.scan_start; shops && i < count; ++i) {
         t_market_candidate& c = market.candidates[i];
         const t_player& p = data.players[c.player];
         const int position = wanted >= 0 ? wanted : p.position;
@@ -220,6 +234,8 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
         // The list was made at the start of the phase: the player must still be the seller's
         // own, and the seller must still keep its minimum of the position after earlier sales.
         if (p.team != c.seller_team || p.loan_status == 2 || !KeepsEnough(data, c.seller_team, p.position))
+            continue;
+        if (record.pays_from_cash && data.teams[buyer].cash < MoneyFromUnits(ValueUnits(p)))
             continue;
 
         c.available = 0;
@@ -286,6 +302,18 @@ void RunNeedRound(GameData& data, ComputerMarket& market) {
             if (position < 0) break;
             TryComputerPurchase(data, market, buyer.team, position, 2);
         }
+    // A sale in this round can leave its seller short in turn, so the short clubs go on
+    // shopping, one player a turn, as long as one of them still finds a player. The passes
+    // are a phase of their own: no buyer starts them as the one that failed last.
+    market.last_buyer = -1;
+    for (int pass = 0; pass < kShortSquadPasses; ++pass) {
+        bool bought = false;
+        for (const t_market_buyer& buyer : std::vector<t_market_buyer>(market.buyers))
+            if (NeedsPlayers(data.teams[buyer.team]))
+                bought |= TryComputerPurchase(data, market, buyer.team,
+                                              FirstShortPosition(data, buyer.team), 2);
+        if (!bought) break;
+    }
 }
 
 void RunComputerTransferWindow(GameData& data) {
@@ -322,8 +350,12 @@ void RunComputerTransferWindow(GameData& data) {
     SortCandidates(market);
     for (t_player& p : data.players) p.bought_this_window = 0;
 
-    for (int c = 0; c < clubs; ++c)
-        if (Buys(data, c)) market.buyers.push_back(BuyerRecord(data, market, c));
+    // Every other computer club buys too, but only while its squad is short.
+    for (int c = 0; c < clubs; ++c) {
+        if (data.teams[c].human) continue;
+        market.buyers.push_back(BuyerRecord(data, market, c));
+        market.buyers.back().pays_from_cash = Buys(data, c) ? 0 : 1;
+    }
     QuickSortRecords(market.buyers, CompareMarketBuyers);
     RunMarketRounds(data, market);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The transfers of the clubs no human coach manages. The season change runs one transfer
-// window (RunComputerTransferWindow); the round close moves a few single players between
-// computer clubs of similar standing (MakeRandomComputerTransfer). Every move goes through
-// TransferPlayer; human clubs never buy or sell here.
+// window (RunComputerTransferWindow), in which any computer club below 18 players or without
+// a second goalkeeper buys too, within its cash; the round close moves a few single players
+// between computer clubs of similar standing (MakeRandomComputerTransfer). Every move goes
+// through TransferPlayer; human clubs never buy or sell here.
 
 #include <cstdint>
 #include <vector>
@@ -34,6 +35,8 @@ struct t_market_buyer {
     std::int32_t average_strength;
     std::int32_t continent;
     std::int32_t random_key;
+    // Let in only because its squad is short: it buys no more than its cash pays for.
+    std::uint8_t pays_from_cash = 0;
 };
 
 struct t_surplus_player {

@@ -181,7 +181,6 @@ void FindJobOffersForUnemployed(GameData& data, int country, int coach) {
 
 void FindSeasonEndJobOffers(GameData& data, int club) {
     ClearJobOffers(data);
-    Random(LeagueCount(data));  // a draw the game has always made here, kept for its sequence
     if (!InTable(data.teams, club)) return;
     const t_team& team = data.teams[club];
     const int own = FindLeagueConfig(data, team.country);

@@ -26,6 +26,30 @@ void BringHome(GameData& data, t_loan& loan, int contract_days) {
     data.players[player].loan_status = 0;
 }
 
+// A player away with his national team is still on loan: he comes home when the call-up ends.
+bool CalledUp(const GameData& data, int player) {
+    for (const t_callup& entry : data.callups)
+        if (entry.player == player) return true;
+    return false;
+}
+
+bool LoanDue(const GameData& data, const t_loan& loan, TDateTime date) {
+    return loan.player >= 0 && !(loan.end_date > date) && !CalledUp(data, loan.player);
+}
+
+void EndDueLoan(GameData& data, std::size_t entry) {
+    t_loan& loan = data.loans[entry];
+    if (!StillOnLoan(data, loan.player)) {
+        loan.player = -1;
+        return;
+    }
+    if (InTable(data.teams, loan.owner) && data.teams[loan.owner].squad_size >= kFullSquad) {
+        AddNewsItem(data, loan.owner, neLoanEnded, 0, loan.player, -1, -1);
+        return;
+    }
+    BringHome(data, loan, 120);
+}
+
 }  // namespace
 
 void AddLoan(GameData& data, int player, int owner, TDateTime end_date) {
@@ -49,19 +73,14 @@ int FindOpenLoan(const GameData& data, int player) {
 }
 
 void ReturnLoanedPlayers(GameData& data, TDateTime date) {
-    for (std::size_t i = 0; i < data.loans.size(); ++i) {
-        t_loan& loan = data.loans[i];
-        if (loan.player < 0 || loan.end_date > date) continue;
-        if (!StillOnLoan(data, loan.player)) {
-            loan.player = -1;
-            continue;
-        }
-        if (InTable(data.teams, loan.owner) && data.teams[loan.owner].squad_size >= kFullSquad) {
-            AddNewsItem(data, loan.owner, neLoanEnded, 0, loan.player, -1, -1);
-            continue;
-        }
-        BringHome(data, data.loans[i], 120);
-    }
+    for (std::size_t i = 0; i < data.loans.size(); ++i)
+        if (LoanDue(data, data.loans[i], date)) EndDueLoan(data, i);
+}
+
+void ReturnLoanedPlayer(GameData& data, int player, TDateTime date) {
+    const int entry = FindOpenLoan(data, player);
+    if (entry >= 0 && LoanDue(data, data.loans[entry], date))
+        EndDueLoan(data, static_cast<std::size_t>(entry));
 }
 
 void CancelLoan(GameData& data, int player) {

@@ -20,8 +20,11 @@ int FindOpenLoan(const GameData& data, int player);
 
 // Loans due by the date bring their players home (with a contract of 120 days), unless the
 // owner already has 28 players: then the owner is told and the loan stays open until there
-// is room.
+// is room. A player away with his national team is left out until his call-up ends.
 void ReturnLoanedPlayers(GameData& data, TDateTime date);
+
+// The same for one player: the end of a call-up brings him home when his loan ran out.
+void ReturnLoanedPlayer(GameData& data, int player, TDateTime date);
 
 // Ends the player's loan at once: he goes home with a contract of 180 days.
 void CancelLoan(GameData& data, int player);

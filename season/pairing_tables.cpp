@@ -4,7 +4,7 @@ namespace kv {
 namespace {
 
 // The classic rotation for n positions: n stays put and changes side every round,
-// the others move on by n/2. Written out as data, as the game has always shipped them.
+// the others move on by n/2. Written out as data, so the order of the rounds is fixed.
 constexpr SlotPairing kTable20[19][10] = {
     {{1, 20}, {2, 19}, {3, 18}, {4, 17}, {5, 16}, {6, 15}, {7, 14}, {8, 13}, {9, 12}, {10, 11}},
     {{20, 11}, {12, 10}, {13, 9}, {14, 8}, {15, 7}, {16, 6}, {17, 5}, {18, 4}, {19, 3}, {1, 2}},

@@ -19,7 +19,8 @@ namespace {
 
 SetPieceTakerRule g_set_piece_taker_rule = nullptr;
 
-// A sum of money too small to show, added to the books of some deals as the game always has.
+// Fractions of a money unit credited with some deals: too small to show, but they stay in the
+// clubs' cash.
 constexpr Money kSellerRounding = 4100;
 constexpr Money kBuyerRounding = 3200;
 

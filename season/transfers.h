@@ -25,8 +25,8 @@ void TransferPlayer(GameData& data, int player, int buyer, int fee,
 // player home goes through here too; the caller then sets loan_status back to 0.
 void MovePlayerOnLoan(GameData& data, int player, int team, TDateTime end_date);
 
-// The user club sells a player: the buyer ends up paying nothing and 0.32 richer, as the
-// offer windows have always booked it. With send_news the user club is told.
+// The user club sells a player: the buyer is credited the price it pays and 0.32 more, so
+// it ends up paying nothing. With send_news the user club is told.
 void SellPlayer(GameData& data, int player, int buyer, int price, bool send_news,
                 bool apply_penalty);
 

@@ -6,6 +6,8 @@
 
 #include "game/national_callups.h"
 #include "game/season_rollover.h"
+#include "season/loans.h"
+#include "season/transfers.h"
 #include "tests/game/game_world.h"
 
 namespace kv {
@@ -62,6 +64,58 @@ TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {
     EXPECT_EQ(data.game_state.tournament_callups_done, 1);
 }
 
+TEST(RoundClose, ABoardThatGaveUpSacksItsCoachAfterALeagueDayFollowedByACupDay) {
+    GameData& data = LeagueDayGame({{8, ckNationalCup}});
+    t_team& club = data.teams[0];
+    club.division = 1;
+    club.board_confidence = 5;
+    club.table_position[ckNationalLeague] = 12;
+    const int sacked = club.coach;
+    const int free_coach = static_cast<int>(data.coaches.size());
+    t_coach& c = data.coaches.emplace_back();
+    c.name.set("Sem Clube");
+    c.country = club.country;
+    c.division = 1;
+    c.club = -1;
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.match_kind, ckNationalCup);
+    EXPECT_EQ(data.teams[0].coach, free_coach);
+    EXPECT_EQ(data.coaches[sacked].club, -1);
+}
+
+TEST(RoundClose, StateChampionsCoachesEarnRankingButNoWorldRankingPoints) {
+    GameData& data = LeagueDayGame({{5, ckStateChampionship}, {8, ckNationalLeague}});
+    data.game_state.match_kind = ckStateChampionship;
+    data.game_state.state_league_round = 8;
+    t_state_league& state = data.state_leagues[25];
+    state.active = 1;
+    state.finalist_a = 0;
+    state.finalist_b = test::AddClub(data, kHomeCountry);
+    state.final_goals_a1 = 2;
+    state.final_goals_b1 = 0;
+    state.final_goals_a2 = 1;
+    state.final_goals_b2 = 1;
+    const int coach = data.teams[0].coach;
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.match_kind, ckNationalLeague);
+    EXPECT_EQ(data.coaches[coach].ranking_points, 15);
+    EXPECT_EQ(data.coaches[coach].world_ranking_points, 0);
+}
+
+TEST(RoundClose, StadiumWorksDueByTheNextDayAreDeliveredWithNoHumanTurn) {
+    GameData& data = LeagueDayGame({{8, ckNationalLeague}});
+    data.teams[0].sector_capacity[1] = 1000;
+    data.stadium_works.push_back({0, {}, data.calendar[7].date, {0, 500, 0, 0}, 1, {}});
+    data.stadium_works.push_back({0, {}, data.calendar[8].date, {0, 700, 0, 0}, 1, {}});
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.teams[0].sector_capacity[1], 1500);
+    EXPECT_EQ(data.stadium_works[0].in_progress, 0);
+    EXPECT_EQ(data.stadium_works[1].in_progress, 1);  // due a day later
+}
+
 TEST(NationalCallUps, TheBestPlayersWithAClubGoAndComeBack) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     const int club = test::AddClub(data, 29);
@@ -94,6 +148,31 @@ TEST(NationalCallUps, TheBestPlayersWithAClubGoAndComeBack) {
     EXPECT_EQ(data.players[6].team, national);
     EXPECT_TRUE(data.callups.empty());
     EXPECT_EQ(data.tournament_just_ended, 0);
+}
+
+TEST(NationalCallUps, ALoanThatEndsDuringTheTournamentEndsWhenThePlayerComesBack) {
+    GameData& data = LeagueDayGame({{8, ckNationalLeague}});
+    const int owner = test::AddClub(data, 29);
+    const int borrower = test::AddClub(data, 29);
+    const int national = static_cast<int>(data.teams.size());
+    data.teams.emplace_back().country = 29;
+    const int player = static_cast<int>(data.players.size());
+    t_player& p = data.players.emplace_back();
+    p.team = owner;
+    p.nationality = 29;
+    p.position = posForward;
+    p.strength = 90;
+    MovePlayerOnLoan(data, player, borrower, data.calendar[5].date);
+    AddLoan(data, player, owner, data.calendar[5].date);  // ends on day 6, before the next day
+    CallUpNationalSquad(data, 29, national);
+    ASSERT_EQ(data.players[player].team, national);
+    data.tournament_just_ended = 1;  // the tournament's last match was today
+    test::NoWindows windows;
+    CloseRound(data, windows);
+    EXPECT_EQ(data.game_state.calendar_day, 8);
+    EXPECT_EQ(data.players[player].team, owner);
+    EXPECT_EQ(data.players[player].loan_status, 0);
+    EXPECT_EQ(FindOpenLoan(data, player), -1);
 }
 
 }  // namespace

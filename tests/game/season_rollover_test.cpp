@@ -87,6 +87,58 @@ TEST(PromoteAndRelegate, AnIncomingClubWithoutCoachTakesAnOutsideClubsCoach) {
     }
 }
 
+TEST(RunSeasonRollover, TheHomeRegionalDivisionsFifthToEighthKeepTheirCupPlacesWithOtherLeagues) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    data.game_state.home_regional_division = 1;
+    const int home = test::AddLeague(data, kHomeCountry, 4, 20);
+    test::AddLeague(data, 3, 1, 20);
+    test::AddLeague(data, 65, 1, 20);
+    const std::vector<int> regional(std::begin(data.league_configs[home].standings[3]),
+                                    std::end(data.league_configs[home].standings[3]));
+    data.game_state.match_kind = -1;
+    EndSeason(data);
+    const t_league_config& after = data.league_configs[home];
+    EXPECT_EQ(after.division_count, 3);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(data.regional_cup_entrants[i], regional[4 + i]) << i;
+        EXPECT_EQ(data.teams[regional[4 + i]].division, 0) << i;
+        EXPECT_EQ(data.teams[regional[i]].division, 3) << i;  // the top four went up
+    }
+}
+
+TEST(StartNewSeason, EveryClubCountsItsAvailablePlayersForTheFirstDaysKind) {
+    GameData& data = test::FreshGame(kDivisionsOf10);
+    test::AddLeague(data, 3, 1, 10);
+    const std::vector<int> outside = AddOutsideClubs(data, 5, 1, 10);  // plays on no day
+    for (int club = 0; club < static_cast<int>(data.teams.size()); ++club)
+        for (int k = 0; k < 14; ++k) {
+            t_player& p = data.players.emplace_back();
+            p.team = club;
+            p.position = k % kPositionCount;
+            p.age = 25;
+        }
+    data.players.back().injured_until = 1e6;  // the outside club's last player
+    data.game_state.match_kind = -1;
+    EndSeason(data);
+    test::NoWindows windows;
+    StartNewSeason(data, windows);
+    ASSERT_EQ(data.game_state.match_kind, ckNationalLeague);
+    EXPECT_EQ(data.teams[outside[0]].squad_size, 14);
+    EXPECT_EQ(data.teams[outside[0]].available_players, 13);
+}
+
+TEST(RunSeasonRollover, AHiringLocksTheCoachForFiveSeasons) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, 3);
+    const int coach = data.teams[club].coach;
+    data.coaches[coach].hire_lock = 5;
+    for (const int lock : {4, 3, 2, 1, 0, 0}) {
+        data.game_state.match_kind = -1;
+        EndSeason(data);
+        EXPECT_EQ(data.coaches[coach].hire_lock, lock);
+    }
+}
+
 TEST(PaySeasonMoney, HumanClubsAreSponsoredAndComputerClubsStartAfresh) {
     GameData& data = test::FreshGame(kDivisionsOf20);
     data.game_state.state_leagues_on = 1;

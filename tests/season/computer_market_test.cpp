@@ -252,6 +252,47 @@ TEST(ComputerMarket, SellerKeepsItsMinimumOfThePosition) {
     EXPECT_EQ(w.data().teams[w.seller].position_counts[posMidfielder], 2);
 }
 
+TEST(ComputerMarket, AShortClubBuysInTheWindowWhateverItsReputationButWithinItsCash) {
+    struct Case {
+        const char* what;
+        std::array<int, 5> squad;
+        std::int64_t cash_units;
+        bool buys;
+    };
+    const Case cases[] = {
+        {"fourteen players", {2, 3, 3, 3, 3}, 100'000'000, true},
+        {"one goalkeeper in a full squad", {1, 4, 4, 7, 4}, 100'000'000, true},
+        {"short but penniless", {1, 3, 3, 3, 3}, 0, false},
+    };
+    for (const Case& c : cases)
+        for (std::uint64_t seed = 1; seed <= 3; ++seed) {
+            SCOPED_TRACE(c.what);
+            test::EconomyWorld w;
+            SeedRandom(seed);
+            for (int k = 0; k < 4; ++k) {
+                const int seller = w.AddClub({.country = 3, .reputation = 1});
+                w.AddSquad(seller, {4, 6, 6, 10, 6}, 45);
+            }
+            // A modest club outside the leagues: it never buys but for its short squad.
+            const int club = w.AddClub(
+                {.country = 3, .division = 0, .reputation = 1, .cash_units = c.cash_units});
+            w.AddSquad(club, c.squad, 45);
+            w.data().game_state.league_club_count = club;
+            w.data().game_state.background_club_count = 1;
+            const int before = w.data().teams[club].squad_size;
+            for (int k = 0; k <= club; ++k) ListSurplusPlayers(w.data(), k);
+            RunComputerTransferWindow(w.data());
+            const t_team& t = w.data().teams[club];
+            EXPECT_GE(t.cash, 0);
+            if (c.buys) {
+                EXPECT_GE(t.squad_size, 18);
+                EXPECT_GE(t.position_counts[posGoalkeeper], 2);
+            } else {
+                EXPECT_EQ(t.squad_size, before);
+            }
+        }
+}
+
 TEST(ComputerMarket, ShortAndSurplusPositions) {
     test::EconomyWorld w;
     const int club = w.AddClub({.reputation = 3});

@@ -106,6 +106,17 @@ TEST_F(SampleDatabaseOnDisk, EveryClubIsUsableWithAFullSquad) {
     }
 }
 
+TEST_F(SampleDatabaseOnDisk, ClubNamesAreUniqueAcrossCountries) {
+    std::map<std::string, int> short_names, full_names;
+    for (const ClubFile& c : *clubs_) {
+        EXPECT_TRUE(short_names.emplace(c.club.short_name.str(), c.club.country).second)
+            << c.club.short_name.str() << " of countries " << short_names[c.club.short_name.str()]
+            << " and " << int(c.club.country);
+        EXPECT_TRUE(full_names.emplace(c.club.full_name.str(), c.club.country).second)
+            << c.club.full_name.str();
+    }
+}
+
 TEST_F(SampleDatabaseOnDisk, BrasilHasClubsForEveryHomeCompetition) {
     const auto brasil = ClubsOf(kBrazil);
     ASSERT_GE(brasil.size(), 130u);  // four divisions of 20 and a national cup preliminary round

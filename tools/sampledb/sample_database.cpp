@@ -169,8 +169,8 @@ class Generator {
         return Fits(pick, 30) ? pick : options[0].substr(0, 30);
     }
 
-    void AddClub(int country, int state, const std::string& town, int level,
-                 std::set<std::string>& names_in_country) {
+    // Club names are unique in the whole database: two countries may share a town's name.
+    void AddClub(int country, int state, const std::string& town, int level) {
         const Lang lang = LanguageOf(country);
         const auto styles = ClubStylesOf(lang);
         std::string short_name;
@@ -181,11 +181,14 @@ class Generator {
                 static_cast<int>(styles.size()))];
             short_name = Fill(style.short_pattern, town);
             full_name = Fill(style.full_pattern, town);
-            if (Fits(short_name, kMaxNameChars) && !names_in_country.count(short_name)) break;
+            if (Fits(short_name, kMaxNameChars) && !club_names_.count(short_name)) break;
         }
         if (!Fits(short_name, kMaxNameChars)) short_name = town;
         if (!Fits(full_name, kMaxNameChars)) full_name = short_name;
-        names_in_country.insert(short_name);
+        // Every style taken: the town and a number (towns are short enough for it).
+        for (int n = 2; club_names_.count(short_name); ++n)
+            short_name = town + " " + std::to_string(n);
+        club_names_.insert(short_name);
 
         SampleClub c;
         const std::string slug = UniqueSlug(short_name);
@@ -276,13 +279,12 @@ class Generator {
     void PlaceClubs(int country, std::vector<Planned>& planned, int top, int low) {
         std::stable_sort(planned.begin(), planned.end(),
                          [](const Planned& a, const Planned& b) { return a.score > b.score; });
-        std::set<std::string> names;
         const int n = static_cast<int>(planned.size());
         for (int r = 0; r < n; ++r) {
             const double spread = n > 1 ? static_cast<double>(top - low) * r / (n - 1) : 0;
             const int jitter = rng_.Between(-1, 1) * (rng_.Chance(50) ? 1 : 0);
             AddClub(country, planned[r].state, planned[r].town,
-                    static_cast<int>(std::lround(top - spread)) + jitter, names);
+                    static_cast<int>(std::lround(top - spread)) + jitter);
         }
     }
 
@@ -417,6 +419,7 @@ class Generator {
     SampleRandom rng_;
     SampleDatabase db_;
     std::set<std::string> used_slugs_;
+    std::set<std::string> club_names_;
     std::map<int, std::vector<int>> clubs_by_country_;
     std::vector<PlayerRef> players_;
     int next_club_id_ = 1000;

@@ -322,6 +322,16 @@ TEST_F(SavedGameTest, IndexesOutsideTheirTablesAreRefused) {
         {"more clubs than finances", [](GameData& g) { g.finances.resize(g.finances.size() - 1); }},
         {"fixture team", [](GameData& g) { g.fixtures[3].away = test::kWorldTeams; }},
         {"fixture kind", [](GameData& g) { g.fixtures[3].kind = -1; }},
+        {"league fixture of no league",
+         [](GameData& g) {
+             g.fixtures[3].kind = ckNationalLeague;
+             g.fixtures[3].owner = -1;
+         }},
+        {"cup fixture of a league past the end",
+         [](GameData& g) {
+             g.fixtures[3].kind = ckNationalCup;
+             g.fixtures[3].owner = static_cast<int>(g.league_configs.size());
+         }},
         {"fixture date NaN", [nan](GameData& g) { g.fixtures[3].date = nan; }},
         {"contract end past year 9999", [](GameData& g) { g.players[3].contract_end = 1e12; }},
         {"rating infinite",

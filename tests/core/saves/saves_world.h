@@ -117,6 +117,7 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     g.league_configs[0].division_count = 2;
     g.league_configs[0].country = 29;
     FillTable(g.fixtures, 60 * scale, rng);
+    for (t_fixture& f : g.fixtures) f.owner = 0;  // the first league
     FillTable(g.friendlies, 3, rng);
     FillTable(g.inbox, 5 * scale, rng);
     FillTable(g.default_lineups, 2, rng);
