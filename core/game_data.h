@@ -139,6 +139,9 @@ class GameData {
     std::int32_t match_day_calendar_day = 0;
     std::uint8_t south_second_cup_played = 1;
     std::vector<t_scheduled_goal> goal_schedule;
+    // match_archive index of the first match of the group archived last, -1 before the day's
+    // group is archived; a shoot-out decided after the archive is written there too.
+    std::int32_t archived_group_first = -1;
     std::array<std::int32_t, 32> pending_shootouts{};
     std::int32_t pending_shootout_count = 0;
     std::uint8_t tournament_just_ended = 0;

@@ -7,12 +7,13 @@
 #include "core/lookups.h"
 #include "core/random.h"
 #include "core/types.h"
+#include "match/booking.h"
 #include "match/match_decisions.h"
 #include "match/match_events.h"
 #include "match/match_tables.h"
+#include "match/ratings.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
-#include "match/ratings.h"
 
 namespace kv {
 namespace {
@@ -108,6 +109,7 @@ int DecideTieByPenalties(int fixture, MatchDecisions* decisions) {
         day.on_penalties = 1;
         day.shootout_goals[0] = score->goals_a;
         day.shootout_goals[1] = score->goals_b;
+        ArchiveShootout(m);
     }
     t_fixture& f = gd.fixtures[fixture];
     f.home_penalties = score->goals_a;

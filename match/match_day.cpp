@@ -98,6 +98,7 @@ void MatchDay::Begin() {
 void MatchDay::ClearDayMatches() {
     GameData& gd = Game();
     gd.match_events.clear();
+    gd.archived_group_first = -1;
     booked_players().clear();
     gd.day_matches.assign(kDayMatchRecords, jogos{});
     gd.day_match_count = 0;
