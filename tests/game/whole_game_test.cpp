@@ -50,6 +50,24 @@ TEST(WholeGame, TwoSeasonsAndTheStartOfAThirdKeepEveryInvariant) {
     EXPECT_EQ(Game().game_state.season, 3);
 }
 
+TEST(WholeGame, ACheckedGameNamesTheRoundAndTheInvariantItBreaks) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    game.set_checking(true);
+    game.PlayRound();
+    ASSERT_EQ(game.broken_invariant(), "");
+    t_team& team = Game().teams[Game().league_configs[0].division_clubs[0][0]];
+    team.points[ckNationalLeague] += 1;
+    game.PlayRound();
+    EXPECT_EQ(game.broken_invariant().rfind("rodada 2: " + team.name.str() + ": pontos", 0), 0u)
+        << game.broken_invariant();
+    team.points[ckNationalLeague] -= 1;
+    game.PlayRound();
+    EXPECT_NE(game.broken_invariant(), "") << "the first broken invariant is kept";
+}
+
 // Human clubs and computer clubs of the same levels, over a game: their starters' average
 // strength and how often their coach changed.
 struct SideTally {
