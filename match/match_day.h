@@ -77,7 +77,6 @@ private:
     bool ShowsGroup(int group_count);
     void StartOnClock();
     void PlayGroupQuickly();
-    void ReleaseScheduledGoals(int tick, int match, bool shown);
     void BookGroupResults();
     void ContinueAfterGroup();
     void FinishStateRound();
@@ -99,6 +98,14 @@ private:
     bool clock_running_ = false;
     bool finished_ = false;
 };
+
+// Whether the goals the result model scheduled at kick-off count in day match `match`: not while
+// either line-up is irregular, when only the goals the engine makes itself count.
+bool ScheduledGoalsCount(int match);
+
+// The goals scheduled for `tick` in day match `match`, each booked as a goal event (an own goal
+// now and then) and shown in `view` when given. Returns how many were booked.
+int ReleaseScheduledGoals(int tick, int match, MatchDayView* view);
 
 // The whole match day now, on a virtual clock, with the given decisions (the automatic ones when
 // none): what the game runs when nobody watches.
