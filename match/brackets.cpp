@@ -131,12 +131,6 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
 
 }  // namespace
 
-void SetWorldCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round); }
-void SetNationsCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round); }
-void SetClubWorldCupWinner(int tie, int side) {
-    SetWinner(Bracket::kClubWorldCup, tie, side, 3, Game().game_state.club_world_cup_stage);
-}
-
 bool FinishWorldCupDay(MatchDecisions* decisions) {
     GameData& gd = Game();
     t_game_state& gs = gd.game_state;

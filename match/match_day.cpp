@@ -375,13 +375,15 @@ void MatchDay::BookGroupResults() {
     gd.results_heading = heading_;
     StopClock();
     BookGroupMatches();
-    if (CompletesTwoLeggedTies()) DecideTwoLeggedTies(&decisions_);
+    const bool shown = !gd.quick_mode;
+    const bool shootouts = CompletesTwoLeggedTies() && DecideTwoLeggedTies(&decisions_);
+    if (shootouts && shown && view_) view_->ShootoutsDecided();
     try {
         ArchiveDayMatches();
     } catch (...) {
         // Only the archive is guarded: a failure there leaves the day's results booked.
     }
-    if (view_) view_->GroupBooked();
+    if (view_) view_->GroupBooked(shown);
 }
 
 void MatchDay::ContinueAfterGroup() {
@@ -399,7 +401,9 @@ void MatchDay::ContinueAfterGroup() {
         case ckWorldCup: shootouts = FinishWorldCupDay(&decisions_); break;
         case ckAmericasNationsCup:
         case ckEuropeanNationsCup: shootouts = FinishNationsCupDay(&decisions_); break;
-        case ckSuperCup: FinishSuperCup(&decisions_); break;
+        case ckSuperCup:
+            shootouts = FinishSuperCup(&decisions_);
+            break;
         default: break;
     }
     if (shootouts && view_) view_->ShootoutsDecided();

@@ -24,8 +24,11 @@ public:
     virtual void EventHappened(int event) { (void)event; }
     // After each tick of a watched group (clock_tick, half).
     virtual void ClockTicked(int tick) { (void)tick; }
-    virtual void GroupBooked() {}
-    // Level ties of a bracket went to shoot-outs: "Desempate por Penaltis" and a short pause.
+    // The group's results are booked; `shown` when it played on the clock (the end-of-match
+    // sound is for shown groups only), not for a group computed at once.
+    virtual void GroupBooked(bool shown) { (void)shown; }
+    // Level ties of a shown group went to shoot-outs (a two-legged tie, a super cup or a bracket
+    // of single matches): "Desempate por Penaltis" and a short pause.
     virtual void ShootoutsDecided() {}
     // The last group is booked: close and open the round results.
     virtual void DayFinished() {}

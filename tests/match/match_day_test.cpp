@@ -125,8 +125,10 @@ TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
             EXPECT_TRUE(shown);
         }
         void ClockTicked(int) override { ++ticks; }
+        void GroupBooked(bool shown) override { booked.push_back(shown); }
         void DayFinished() override { finished = true; }
         std::vector<std::string> headings;
+        std::vector<bool> booked;
         int ticks = 0;
         bool finished = false;
     } view;
@@ -147,6 +149,7 @@ TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
     EXPECT_EQ(gd.match_archive.size(), 20u);
     EXPECT_EQ(gd.results_heading, "Campeonato Irlanda do Norte - 1º turno - 1ª rodada")
         << "the other league is played at once after the shown one";
+    EXPECT_EQ(view.booked, (std::vector<bool>{true, false})) << "no end-of-match sound for it";
 }
 
 TEST(MatchDay, TheHumanCoachRearrangesHisTeamAtHalfTimeWhenTheOptionAsks) {
