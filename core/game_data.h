@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/records_club.h"
@@ -31,6 +32,9 @@ inline constexpr int kStadiumSectors = 4;
 inline constexpr int kNationalBracketTies = 16;
 inline constexpr int kClubWorldCupTies = 6;
 inline constexpr int kDayMatchRecords = 41;  // record 0 unused, matches 1..40
+
+// Where the goals, cards and appearances of a match day reach the season's statistics.
+using PlayerEventRecorder = void (*)(int player, int club, int competition, std::string_view key);
 
 class GameData {
   public:
@@ -157,6 +161,15 @@ class GameData {
     std::int32_t shootout_team_a = -1;
     std::int32_t shootout_team_b = -1;
     std::int32_t shootout_winner = 0;
+    // Working lists of the match day, kept here so that a new game, a load or a Reset starts
+    // them clean.
+    std::vector<std::int32_t> booked_players;           // shown a yellow card today, in any match
+    std::vector<t_lineup_candidate> lineup_candidates;  // of the team being lined up
+    std::vector<t_round_rating> round_ratings;    // starters rated in the group being archived
+    std::vector<std::int32_t> rated_this_match;   // players rated in the match being archived
+    std::int32_t rated_match = -1;                // its match_archive index
+    std::vector<t_ranked_rating> ranked_ratings;  // rebuilt by RankPlayerRatings
+    PlayerEventRecorder player_event_recorder = nullptr;  // set while a match day is played
 
   private:
     void SetStartValues();

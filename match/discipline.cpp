@@ -12,8 +12,7 @@
 namespace kv {
 
 std::vector<int>& booked_players() {
-    static std::vector<int> booked;
-    return booked;
+    return Game().booked_players;
 }
 
 bool IsBookedToday(int player) {
