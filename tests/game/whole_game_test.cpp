@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/game_data.h"
+#include "core/random.h"
 #include "game/headless_game.h"
 
 namespace kv {
@@ -66,6 +67,32 @@ TEST(WholeGame, ACheckedGameNamesTheRoundAndTheInvariantItBreaks) {
     team.points[ckNationalLeague] -= 1;
     game.PlayRound();
     EXPECT_NE(game.broken_invariant(), "") << "the first broken invariant is kept";
+}
+
+TEST(WholeGame, ADayReplayedFromItsSaveGivesTheSameRatings) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 3;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    while (game.rounds_played() < 4) game.PlayRound();
+    const std::string path = std::string(KORVANEL_TEST_OUTPUT_DIR) + "/replayed_day.s14";
+    std::filesystem::create_directories(KORVANEL_TEST_OUTPUT_DIR);
+    ASSERT_EQ(game.SaveGame(path), "");
+    std::vector<std::vector<float>> ratings;
+    std::vector<std::size_t> appearances;
+    for (int play = 0; play < 2; ++play) {
+        HeadlessGame loaded;
+        ASSERT_EQ(loaded.LoadGame(path), "");
+        SeedRandom(99);
+        loaded.PlayRound();
+        std::vector<float>& day = ratings.emplace_back();
+        for (const t_player_rating& line : Game().player_ratings) day.push_back(line.rating);
+        appearances.push_back(Game().season_appearances.size());
+    }
+    EXPECT_GT(ratings[0].size(), 100u);
+    EXPECT_EQ(ratings[0], ratings[1]);
+    EXPECT_EQ(appearances[0], appearances[1]);
 }
 
 // Human clubs and computer clubs of the same levels, over a game: their starters' average
