@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/records_club.h"
@@ -31,6 +32,9 @@ inline constexpr int kStadiumSectors = 4;
 inline constexpr int kNationalBracketTies = 16;
 inline constexpr int kClubWorldCupTies = 6;
 inline constexpr int kDayMatchRecords = 41;  // record 0 unused, matches 1..40
+
+// Where the goals, cards and appearances of a match day reach the season's statistics.
+using PlayerEventRecorder = void (*)(int player, int club, int competition, std::string_view key);
 
 class GameData {
   public:
@@ -139,6 +143,9 @@ class GameData {
     std::int32_t match_day_calendar_day = 0;
     std::uint8_t south_second_cup_played = 1;
     std::vector<t_scheduled_goal> goal_schedule;
+    // match_archive index of the first match of the group archived last, -1 before the day's
+    // group is archived; a shoot-out decided after the archive is written there too.
+    std::int32_t archived_group_first = -1;
     std::array<std::int32_t, 32> pending_shootouts{};
     std::int32_t pending_shootout_count = 0;
     std::uint8_t tournament_just_ended = 0;
@@ -154,6 +161,15 @@ class GameData {
     std::int32_t shootout_team_a = -1;
     std::int32_t shootout_team_b = -1;
     std::int32_t shootout_winner = 0;
+    // Working lists of the match day, kept here so that a new game, a load or a Reset starts
+    // them clean.
+    std::vector<std::int32_t> booked_players;           // shown a yellow card today, in any match
+    std::vector<t_lineup_candidate> lineup_candidates;  // of the team being lined up
+    std::vector<t_round_rating> round_ratings;    // starters rated in the group being archived
+    std::vector<std::int32_t> rated_this_match;   // players rated in the match being archived
+    std::int32_t rated_match = -1;                // its match_archive index
+    std::vector<t_ranked_rating> ranked_ratings;  // rebuilt by RankPlayerRatings
+    PlayerEventRecorder player_event_recorder = nullptr;  // set while a match day is played
 
   private:
     void SetStartValues();

@@ -320,4 +320,38 @@ static_assert(offsetof(arbitro_, technique) == 32);
 static_assert(offsetof(arbitro_, strictness) == 36);
 static_assert(offsetof(arbitro_, origin) == 40);
 
+// Working lists of the match day; never saved.
+
+// A player's average rating in a competition, as the ranking lists it.
+struct t_ranked_rating {
+    std::int32_t player;
+    float average;
+    float matches;
+    std::int32_t competition;
+    std::int32_t group;
+    std::int32_t team;
+};
+
+// A starter rated in the group being archived, for the team of the round.
+struct t_round_rating {
+    std::int32_t player;
+    float rating;
+    std::int32_t division;
+    std::int32_t competition;
+    std::int32_t code;
+    std::int32_t random_key;
+    std::int32_t taken;
+};
+
+// A player the computer may line up, with what the line-up picks him by.
+struct t_lineup_candidate {
+    std::int32_t player;
+    std::int32_t rating;
+    std::int32_t energy;
+    std::int32_t side;
+    std::int32_t role;
+    std::int32_t position;
+    std::int32_t used;
+};
+
 }  // namespace kv

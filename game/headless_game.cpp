@@ -7,8 +7,8 @@
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/save_game.h"
-#include "season/load_game.h"
 #include "game/coach_turn.h"
+#include "game/game_checks.h"
 #include "game/round_close.h"
 #include "game/season_rollover.h"
 #include "match/automatic_decisions.h"
@@ -18,6 +18,7 @@
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/job_offers.h"
+#include "season/load_game.h"
 #include "season/new_game_setup.h"
 
 namespace kv {
@@ -115,8 +116,10 @@ void HeadlessGame::TakeHumanTurns() {
                 PrepareComputerLineups();
                 break;
             }
-            while (!NextHumanTurnOrPlay(data, turn, windows_)) {
-            }
+            // Each coach whose club plays today presses "Jogar" with the line-up the computer
+            // would field for his club.
+            do ChooseComputerLineup(data.game_state.user_club);
+            while (!NextHumanTurnOrPlay(data, turn, windows_));
             break;
         }
         case NextScreen::kNationalTeamHub:
@@ -128,11 +131,19 @@ void HeadlessGame::TakeHumanTurns() {
     }
 }
 
+void HeadlessGame::Check(const std::string& broken) {
+    if (!checking_ || broken.empty() || !broken_invariant_.empty()) return;
+    broken_invariant_ = "rodada " + std::to_string(rounds_ + 1) + ": " + broken;
+}
+
 void HeadlessGame::PlayRound() {
     GameData& data = Game();
     if (next_ == NextScreen::kSeasonReview) {
+        RolloverSnapshot before;
+        if (checking_) before = TakeRolloverSnapshot(data);
         EndSeason(data);
         next_ = StartNewSeason(data, windows_);
+        if (checking_) Check(CheckRolloverInvariants(data, before));
         if (next_ == NextScreen::kSeasonReview) return;
     }
     TakeHumanTurns();
@@ -140,8 +151,11 @@ void HeadlessGame::PlayRound() {
     AutomaticDecisions decisions;
     PlayWholeMatchDay(decisions);
     matches_ += static_cast<long long>(Game().match_archive.size() - archived);
+    if (checking_) Check(CheckArchivedStarters(Game(), archived));
     OpenRoundResults(Game());
     next_ = CloseRound(Game(), windows_).next;
+    if (checking_) Check(CheckRoundInvariants(Game()));
+    if (checking_ && next_ == NextScreen::kSeasonReview) Check(CheckSeasonEndInvariants(Game()));
     ++rounds_;
     if (next_ == NextScreen::kSeasonReview) SummariseSeason();
 }

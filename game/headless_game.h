@@ -58,9 +58,19 @@ class HeadlessGame {
     int rounds_played() const { return rounds_; }
     long long matches_played() const { return matches_; }
 
+    // With checking on, every round is checked against the whole game's invariants
+    // (game/game_checks.h) as it is played; the first broken one is kept, with its round, and
+    // stays until checking is switched on again.
+    void set_checking(bool on) {
+        checking_ = on;
+        broken_invariant_.clear();
+    }
+    const std::string& broken_invariant() const { return broken_invariant_; }
+
   private:
     void TakeHumanTurns();
     void SummariseSeason();
+    void Check(const std::string& broken);
 
     AutomaticWindows windows_;
     NextScreen next_ = NextScreen::kMainWindow;
@@ -68,6 +78,8 @@ class HeadlessGame {
     int rounds_ = 0;
     long long matches_ = 0;
     SeasonSummary last_season_;
+    bool checking_ = false;
+    std::string broken_invariant_;
 };
 
 }  // namespace kv

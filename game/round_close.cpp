@@ -10,6 +10,7 @@
 #include "game/state_finals.h"
 #include "game/table_closes.h"
 #include "match/computer_lineups.h"
+#include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
 #include "season/calendar_advance.h"
 #include "season/club_upkeep.h"
@@ -299,7 +300,7 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
         player.fielded_exhausted = 0;
         player.match_goals = 0;
     }
-    data.match_strengths.clear();
+    ClearMatchStrengths(data);
     data.day_matches.clear();
     DrawRoundReferees();
     if (gs.tournament_callups_done == 0 && IsNationalTeamTournament(next_kind)) {

@@ -11,6 +11,7 @@
 #include "core/record_sort.h"
 #include "game/round_close.h"
 #include "match/computer_lineups.h"
+#include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
@@ -369,7 +370,7 @@ void RunSeasonRollover(GameData& data, int review_season) {
     data.season_appearances.clear();
     data.player_ratings.clear();
     data.substitute_ratings.clear();
-    data.match_strengths.clear();
+    ClearMatchStrengths(data);
     data.day_matches.clear();
     data.fixtures.clear();
 

@@ -336,6 +336,7 @@ void ArchiveDayMatches() {
                       : k == ckStateChampionship ? gd.state_position
                                                  : 0;
     round_ratings().clear();
+    gd.archived_group_first = static_cast<int>(gd.match_archive.size());
     for (int i = 1; i <= gd.day_match_count; ++i) {
         const int a = static_cast<int>(gd.match_archive.size());
         gd.match_archive.emplace_back();
@@ -377,6 +378,19 @@ void ArchiveDayMatches() {
         const int config = c ? FindLeagueConfig(gd, c->area) : -1;
         if (config >= 0) BuildRoundBestEleven(config);
     }
+}
+
+void ArchiveShootout(int match) {
+    GameData& gd = Game();
+    const jogos* m = DayMatchAt(match);
+    if (!m || gd.archived_group_first < 0) return;
+    const int a = gd.archived_group_first + match - 1;
+    if (!InTable(gd.match_archive, a)) return;
+    t_archived_match& r = gd.match_archive[a];
+    if (r.team[0] != m->team[0] || r.team[1] != m->team[1]) return;
+    r.on_penalties = m->on_penalties;
+    r.shootout_goals[0] = m->shootout_goals[0];
+    r.shootout_goals[1] = m->shootout_goals[1];
 }
 
 }  // namespace kv

@@ -26,5 +26,8 @@ int ArchiveRound();
 // team of the round of the group's league.
 void ArchiveDayMatches();
 void ArchiveMatchEvents(int archived, int match);
+// The shoot-out of day match `match`, decided after its group was archived (the single-match
+// brackets and the super cups), into its archived record too.
+void ArchiveShootout(int match);
 
 }  // namespace kv

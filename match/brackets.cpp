@@ -6,6 +6,7 @@
 #include "core/field_readers.h"
 #include "core/random.h"
 #include "core/types.h"
+#include "match/booking.h"
 #include "match/knockout.h"
 #include "match/match_decisions.h"
 #include "match/match_events.h"
@@ -93,6 +94,7 @@ bool DecideTies(Bracket b, int base, MatchDecisions* decisions) {
             gd.day_matches[m].on_penalties = 1;
             gd.day_matches[m].shootout_goals[0] = score->goals_a;
             gd.day_matches[m].shootout_goals[1] = score->goals_b;
+            ArchiveShootout(m);
         }
         SetWinnerOf(b, tie, side);
     }
@@ -128,12 +130,6 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
 }
 
 }  // namespace
-
-void SetWorldCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round); }
-void SetNationsCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round); }
-void SetClubWorldCupWinner(int tie, int side) {
-    SetWinner(Bracket::kClubWorldCup, tie, side, 3, Game().game_state.club_world_cup_stage);
-}
 
 bool FinishWorldCupDay(MatchDecisions* decisions) {
     GameData& gd = Game();

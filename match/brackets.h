@@ -13,11 +13,6 @@ bool FinishWorldCupDay(MatchDecisions* decisions);
 bool FinishNationsCupDay(MatchDecisions* decisions);
 bool FinishClubWorldCupDay(MatchDecisions* decisions);
 
-// Tie counted from 1; side 1 is team A.
-void SetWorldCupWinner(int tie, int side);
-void SetNationsCupWinner(int tie, int side);
-void SetClubWorldCupWinner(int tie, int side);
-
 void AdvanceWorldCupBracket();
 void AdvanceNationsCupBracket();
 void AdvanceClubWorldCupBracket();

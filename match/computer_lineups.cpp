@@ -15,19 +15,6 @@
 namespace kv {
 namespace {
 
-struct LineupCandidate {
-    std::int32_t player;
-    std::int32_t rating;
-    std::int32_t energy;
-    std::int32_t side;
-    std::int32_t role;
-    std::int32_t position;
-    std::int32_t used;
-};
-
-// The working list of the team being lined up; kept between teams so it allocates once.
-std::vector<LineupCandidate> candidates;
-
 constexpr int kFormations[10][11] = {
     {1, 20, 11, 13, 14, 16, 2, 9, 6, 4, 8},   {1, 22, 24, 12, 14, 16, 2, 9, 6, 4, 8},
     {1, 23, 11, 13, 15, 2, 9, 6, 8, 10, 17},  {1, 22, 24, 11, 13, 14, 16, 2, 9, 6, 8},
@@ -41,7 +28,7 @@ constexpr int kBenchWants[7] = {0, 1, 2, 3, 3, 4, 4};
 // No player has this role, so a bench search always takes the best of the group.
 constexpr int kBenchRole = 12;
 
-std::int32_t CompareLineupCandidates(const LineupCandidate& a, const LineupCandidate& b) {
+std::int32_t CompareLineupCandidates(const t_lineup_candidate& a, const t_lineup_candidate& b) {
     if (a.rating != b.rating) return a.rating > b.rating ? -1 : 1;
     if (a.energy != b.energy) return a.energy > b.energy ? -1 : 1;
     return 0;
@@ -51,7 +38,7 @@ std::int32_t CompareLineupCandidates(const LineupCandidate& a, const LineupCandi
 // step 3 anyone of the group; `first_step_only` stops after step 1.
 int SearchGroup(int group, int side, int role, bool test_role, bool first_step_only) {
     for (int step = 1; step <= 3; ++step) {
-        for (auto& c : candidates) {
+        for (auto& c : Game().lineup_candidates) {
             if (c.used || c.position != group) continue;
             if (step == 1 && side != -1 && c.side != side) continue;
             if (step <= 2 && test_role && role != -1 && c.role != role) continue;
@@ -103,7 +90,7 @@ int FormationCode(int formation, int entry) {
     return kFormations[formation - 1][entry];
 }
 
-int FindLineupCandidate(LineupWant wanted, int code) {
+int Findt_lineup_candidate(LineupWant wanted, int code) {
     const int g = wanted.group;
     const int s = wanted.side;
     const int r = wanted.role;
@@ -143,6 +130,7 @@ void ChooseComputerLineup(int team) {
     t->match_strength_index = record;
     CountAvailablePlayers(0, team);
 
+    std::vector<t_lineup_candidate>& candidates = gd.lineup_candidates;
     candidates.clear();
     for (int i = 1; i < static_cast<int>(gd.players.size()); ++i) {
         t_player& p = gd.players[i];
@@ -164,7 +152,7 @@ void ChooseComputerLineup(int team) {
         const int code = FormationCode(formation, entry);
         r.slot_positions[slot - 1] = code;
         const PositionCode& pc = position_codes(code);
-        const int p = FindLineupCandidate({pc.group, pc.side, pc.role}, code);
+        const int p = Findt_lineup_candidate({pc.group, pc.side, pc.role}, code);
         if (p != -1) PutPlayerInSlot(team, p, slot);
     }
     for (int slot = 1; slot <= 11; ++slot) {
@@ -173,7 +161,7 @@ void ChooseComputerLineup(int team) {
         const PositionCode& pc = position_codes(code);
         for (int group : position_fallbacks(pc.group)) {
             if (group < 0) break;
-            const int p = FindLineupCandidate({group, pc.side, pc.role}, code);
+            const int p = Findt_lineup_candidate({group, pc.side, pc.role}, code);
             if (p != -1) {
                 PutPlayerInSlot(team, p, slot);
                 break;
@@ -182,7 +170,7 @@ void ChooseComputerLineup(int team) {
     }
     int place = 0;
     for (int group : kBenchWants) {
-        const int p = FindLineupCandidate({group, -1, kBenchRole}, -1);
+        const int p = Findt_lineup_candidate({group, -1, kBenchRole}, -1);
         if (p != -1) r.bench[place++] = p;
     }
     ComputeLineupStrength(record);

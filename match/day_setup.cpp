@@ -8,6 +8,7 @@
 #include "core/lookups.h"
 #include "core/text_tables.h"
 #include "match/attendance.h"
+#include "match/lineup_strength.h"
 #include "match/match_tables.h"
 #include "season/fixture_list.h"
 #include "season/pairing_tables.h"
@@ -132,13 +133,12 @@ bool SetUpDayMatch(int row, int kind, int home, int away, int fixture) {
     if (row < 1 || row > kMaxDayMatches) return false;
     if (static_cast<int>(gd.day_matches.size()) <= row) ResizeTable(gd.day_matches, kDayMatchRecords);
     const t_team* h = TeamAt(home);
-    const t_team* a = TeamAt(away);
     jogos& m = gd.day_matches[row];
     m.home_division = h ? h->division : 0;
     m.team[0] = home;
     m.team[1] = away;
-    m.strength_slot[0] = h ? h->match_strength_index : -1;
-    m.strength_slot[1] = a ? a->match_strength_index : -1;
+    m.strength_slot[0] = OwnMatchStrength(home);
+    m.strength_slot[1] = OwnMatchStrength(away);
     m.subs_left[0] = m.subs_left[1] = kind == ckFriendly ? 5 : 3;
     m.fixture = fixture;
     m.competition = h ? FindCompetitionId(kind, h->country, h->division, h->state, h->state_division) : 0;

@@ -12,8 +12,7 @@
 namespace kv {
 
 std::vector<int>& booked_players() {
-    static std::vector<int> booked;
-    return booked;
+    return Game().booked_players;
 }
 
 bool IsBookedToday(int player) {
@@ -33,7 +32,6 @@ void SendOffPlayer(int strength, int player) {
     }
 }
 
-// The game re-seeded its source from the clock here; with one source seeded once that is a no-op.
 CardShown CardAfterFoul(int strength, int zone, int tick) {
     const t_match_strength* s = StrengthAt(strength);
     if (!s) return {-1, -1};

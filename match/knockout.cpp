@@ -7,12 +7,13 @@
 #include "core/lookups.h"
 #include "core/random.h"
 #include "core/types.h"
+#include "match/booking.h"
 #include "match/match_decisions.h"
 #include "match/match_events.h"
 #include "match/match_tables.h"
+#include "match/ratings.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
-#include "match/ratings.h"
 
 namespace kv {
 namespace {
@@ -108,6 +109,7 @@ int DecideTieByPenalties(int fixture, MatchDecisions* decisions) {
         day.on_penalties = 1;
         day.shootout_goals[0] = score->goals_a;
         day.shootout_goals[1] = score->goals_b;
+        ArchiveShootout(m);
     }
     t_fixture& f = gd.fixtures[fixture];
     f.home_penalties = score->goals_a;
@@ -129,7 +131,7 @@ bool CompletesTwoLeggedTies() {
     }
 }
 
-void DecideTwoLeggedTies(MatchDecisions* decisions) {
+bool DecideTwoLeggedTies(MatchDecisions* decisions) {
     GameData& gd = Game();
     const t_game_state& gs = gd.game_state;
     const int k = gs.match_kind;
@@ -140,7 +142,8 @@ void DecideTwoLeggedTies(MatchDecisions* decisions) {
                   : south_second_cup        ? gd.second_cup_south_round
                                             : gs.second_cup_round;
     const int start = FindFixture(gd, group, k, r);
-    if (start < 0) return;
+    if (start < 0) return false;
+    bool shootout = false;
     std::vector<int> winners;
     const int ties = TiesScanned(k, r);
     for (int t = 0; t < ties; ++t) {
@@ -151,7 +154,10 @@ void DecideTwoLeggedTies(MatchDecisions* decisions) {
         const int x = leg1->home;
         const int y = leg1->away;
         int w = TieWinner(leg1->home_goals, leg1->away_goals, leg2->away_goals, leg2->home_goals);
-        if (w == 3) w = DecideTieByPenalties(first, decisions);
+        if (w == 3) {
+            w = DecideTieByPenalties(first, decisions);
+            shootout = true;
+        }
         const int winner = w == 1 ? x : y;
         const int loser = w == 1 ? y : x;
         winners.push_back(winner);
@@ -162,16 +168,16 @@ void DecideTwoLeggedTies(MatchDecisions* decisions) {
     if (south_second_cup) n = std::max(n, 4);
     const bool final_decided = (k == ckNationalCup && n == 6) || (k != ckNationalCup && n == 8);
     if (final_decided) {
-        if (winners.empty()) return;
+        if (winners.empty()) return shootout;
         const int w = winners.front();
         ClearCupFlag(k, w);
         const int stage = k == ckNationalCup ? 6 : 8;
         RecordCompetitionResult(w, stage, k, stage);
         AwardCupWinner(w, start);
-        return;
+        return shootout;
     }
     const int next = FindFixture(gd, group, k, n);
-    if (next < 0) return;
+    if (next < 0) return shootout;
     const int next_ties = std::min<int>(NextRoundTies(k, n), static_cast<int>(winners.size()) / 2);
     for (int t = 1; t <= next_ties; ++t) {
         const int first = next + 2 * (t - 1);
@@ -183,6 +189,7 @@ void DecideTwoLeggedTies(MatchDecisions* decisions) {
         gd.fixtures[first + 1].home = away;
         gd.fixtures[first + 1].away = home;
     }
+    return shootout;
 }
 
 void EliminateTieLoser(int fixture, int winner) {
@@ -282,11 +289,12 @@ void AwardCupWinner(int winner, int final_fixture) {
     if (t_team* t = TeamAt(runner_up)) t->ranking_points[k - 1] += rank_r;
 }
 
-void FinishSuperCup(MatchDecisions* decisions) {
+bool FinishSuperCup(MatchDecisions* decisions) {
     GameData& gd = Game();
     gd.day_match_count = std::min(gd.day_match_count, 2);
     gd.pending_shootout_count = 0;
-    if (NextSuperCupRound(gd) != -1) return;
+    if (NextSuperCupRound(gd) != -1) return false;
+    bool shootout = false;
     const int owners[2] = {3, 29};
     for (int number = 1; number <= 2; ++number) {
         const int owner = owners[number - 1];
@@ -298,7 +306,10 @@ void FinishSuperCup(MatchDecisions* decisions) {
         int w = TieWinner(leg1->home_goals, leg1->away_goals, leg2->away_goals, leg2->home_goals);
         const int x = leg1->home;
         const int y = leg1->away;
-        if (w == 3) w = DecideTieByPenalties(first, decisions);
+        if (w == 3) {
+            w = DecideTieByPenalties(first, decisions);
+            shootout = true;
+        }
         const int winner = w == 1 ? x : y;
         const int runner_up = w == 1 ? y : x;
         if (CoachOfTeam(winner) >= 0) AddCoachSeasonStat(gd, CoachOfTeam(winner), winner, 20, "pr");
@@ -313,6 +324,7 @@ void FinishSuperCup(MatchDecisions* decisions) {
         if (IsLeagueClub(Game(), runner_up)) PayPrize(runner_up, 500000, false);
         AwardTopScorer(ckSuperCup, owner, -1, -1, -1);
     }
+    return shootout;
 }
 
 }  // namespace kv

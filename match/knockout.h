@@ -17,15 +17,17 @@ int FindDayMatchOf(int team_a, int team_b);
 // A human team's (or a watched) shoot-out is asked of `decisions`; otherwise it is drawn at once.
 int DecideTieByPenalties(int fixture, MatchDecisions* decisions);
 
-// The ties of the national cup or a continental cup that today's second legs complete.
-void DecideTwoLeggedTies(MatchDecisions* decisions);
+// The ties of the national cup or a continental cup that today's second legs complete; true
+// when one of them went to a shoot-out.
+bool DecideTwoLeggedTies(MatchDecisions* decisions);
 
 void EliminateTieLoser(int fixture, int winner);
 void ApplyTieConfidence(int kind, int round, int winner, int loser);
 void AwardCupWinner(int winner, int final_fixture);
 
-// After every super cup day: a cup whose both legs are played gets its winner.
-void FinishSuperCup(MatchDecisions* decisions);
+// After every super cup day: a cup whose both legs are played gets its winner; true when a
+// shoot-out decided one.
+bool FinishSuperCup(MatchDecisions* decisions);
 
 // Whether today's booking completes two-legged ties of the kind being played.
 bool CompletesTwoLeggedTies();

@@ -150,6 +150,23 @@ void ComputeLineupStrength(int s) {
     r->goalkeeper_value = v.keeper;
 }
 
+int OwnMatchStrength(int team) {
+    const t_team* t = TeamAt(team);
+    const t_match_strength* r = t ? StrengthAt(t->match_strength_index) : nullptr;
+    if (!r) return -1;
+    for (const int player : r->players) {
+        if (player <= 0) continue;
+        const t_player* p = PlayerAt(player);
+        if (!p || p->team != team) return -1;
+    }
+    return t->match_strength_index;
+}
+
+void ClearMatchStrengths(GameData& data) {
+    data.match_strengths.clear();
+    for (t_team& team : data.teams) team.match_strength_index = -1;
+}
+
 void PutPlayerInSlot(int team, int player, int slot) {
     if (slot < 1 || slot > 11) return;
     const t_team* t = TeamAt(team);

@@ -98,6 +98,7 @@ void MatchDay::Begin() {
 void MatchDay::ClearDayMatches() {
     GameData& gd = Game();
     gd.match_events.clear();
+    gd.archived_group_first = -1;
     booked_players().clear();
     gd.day_matches.assign(kDayMatchRecords, jogos{});
     gd.day_match_count = 0;
@@ -279,25 +280,6 @@ void MatchDay::ScheduleGoals(int match) {
     }
 }
 
-void MatchDay::ReleaseScheduledGoals(int tick, int match, bool shown) {
-    GameData& gd = Game();
-    jogos* m = DayMatchAt(match);
-    if (!m) return;
-    for (std::size_t i = 0; i < gd.goal_schedule.size(); ++i) {
-        const t_scheduled_goal g = gd.goal_schedule[i];
-        if (g.tick != tick || g.match != match || (g.side != 1 && g.side != 2)) continue;
-        const int own = g.side - 1;
-        const bool own_goal = RandInt(40) < 2;
-        const t_match_strength* s = StrengthAt(m->strength_slot[own_goal ? 1 - own : own]);
-        const int scorer = s ? ChooseScorer(*s, -1, own_goal ? -2 : -1) : -1;
-        if (scorer <= 0) continue;
-        const int e = RecordMatchEvent(g.side, scorer, match, -1, meGoal);
-        m->goals[own] += 1;
-        m->shots[own] += 1;
-        if (shown && e >= 0 && view_) view_->EventHappened(e);
-    }
-}
-
 void MatchDay::PlayGroupQuickly() {
     GameData& gd = Game();
     gd.substitution_minute = 0;
@@ -309,9 +291,7 @@ void MatchDay::PlayGroupQuickly() {
         for (int i = 1; i <= count; ++i) {
             jogos& m = gd.day_matches[i];
             if (tick <= kSecondHalfLastTick || tick <= m.last_tick) PlayTick(i, nullptr);
-            // The same test as on the clock: an irregular line-up scores only what it makes itself.
-            if (!LineupIrregular(m.strength_slot[0]) && !LineupIrregular(m.strength_slot[1]))
-                ReleaseScheduledGoals(tick, i, false);
+            ReleaseScheduledGoals(tick, i, nullptr);
         }
     }
     BookGroupResults();
@@ -342,8 +322,7 @@ void MatchDay::OnClockFired() {
         jogos& m = gd.day_matches[i];
         int e = -1;
         if (tick <= kSecondHalfLastTick || m.last_tick >= tick) e = PlayTick(i, &decisions_);
-        if (!LineupIrregular(m.strength_slot[0]) && !LineupIrregular(m.strength_slot[1]))
-            ReleaseScheduledGoals(tick, i, true);
+        ReleaseScheduledGoals(tick, i, view_);
         if (e < 0) continue;
         if (view_) view_->EventHappened(e);
         const t_match_event ev = gd.match_events[e];
@@ -396,13 +375,15 @@ void MatchDay::BookGroupResults() {
     gd.results_heading = heading_;
     StopClock();
     BookGroupMatches();
-    if (CompletesTwoLeggedTies()) DecideTwoLeggedTies(&decisions_);
+    const bool shown = !gd.quick_mode;
+    const bool shootouts = CompletesTwoLeggedTies() && DecideTwoLeggedTies(&decisions_);
+    if (shootouts && shown && view_) view_->ShootoutsDecided();
     try {
         ArchiveDayMatches();
     } catch (...) {
         // Only the archive is guarded: a failure there leaves the day's results booked.
     }
-    if (view_) view_->GroupBooked();
+    if (view_) view_->GroupBooked(shown);
 }
 
 void MatchDay::ContinueAfterGroup() {
@@ -420,7 +401,9 @@ void MatchDay::ContinueAfterGroup() {
         case ckWorldCup: shootouts = FinishWorldCupDay(&decisions_); break;
         case ckAmericasNationsCup:
         case ckEuropeanNationsCup: shootouts = FinishNationsCupDay(&decisions_); break;
-        case ckSuperCup: FinishSuperCup(&decisions_); break;
+        case ckSuperCup:
+            shootouts = FinishSuperCup(&decisions_);
+            break;
         default: break;
     }
     if (shootouts && view_) view_->ShootoutsDecided();
@@ -545,6 +528,33 @@ void MatchDay::FinishDay() {
     for (t_player& p : gd.players) p.played_match = 0;
     finished_ = true;
     if (view_) view_->DayFinished();
+}
+
+bool ScheduledGoalsCount(int match) {
+    const jogos* m = DayMatchAt(match);
+    return m && !LineupIrregular(m->strength_slot[0]) && !LineupIrregular(m->strength_slot[1]);
+}
+
+int ReleaseScheduledGoals(int tick, int match, MatchDayView* view) {
+    GameData& gd = Game();
+    if (!ScheduledGoalsCount(match)) return 0;
+    jogos& m = gd.day_matches[match];
+    int released = 0;
+    for (std::size_t i = 0; i < gd.goal_schedule.size(); ++i) {
+        const t_scheduled_goal g = gd.goal_schedule[i];
+        if (g.tick != tick || g.match != match || (g.side != 1 && g.side != 2)) continue;
+        const int own = g.side - 1;
+        const bool own_goal = RandInt(40) < 2;
+        const t_match_strength* s = StrengthAt(m.strength_slot[own_goal ? 1 - own : own]);
+        const int scorer = s ? ChooseScorer(*s, -1, own_goal ? -2 : -1) : -1;
+        if (scorer <= 0) continue;
+        const int e = RecordMatchEvent(g.side, scorer, match, -1, meGoal);
+        m.goals[own] += 1;
+        m.shots[own] += 1;
+        ++released;
+        if (e >= 0 && view) view->EventHappened(e);
+    }
+    return released;
 }
 
 void PlayWholeMatchDay(MatchDecisions& decisions, MatchDayView* view) {

@@ -24,8 +24,11 @@ public:
     virtual void EventHappened(int event) { (void)event; }
     // After each tick of a watched group (clock_tick, half).
     virtual void ClockTicked(int tick) { (void)tick; }
-    virtual void GroupBooked() {}
-    // Level ties of a bracket went to shoot-outs: "Desempate por Penaltis" and a short pause.
+    // The group's results are booked; `shown` when it played on the clock (the end-of-match
+    // sound is for shown groups only), not for a group computed at once.
+    virtual void GroupBooked(bool shown) { (void)shown; }
+    // Level ties of a shown group went to shoot-outs (a two-legged tie, a super cup or a bracket
+    // of single matches): "Desempate por Penaltis" and a short pause.
     virtual void ShootoutsDecided() {}
     // The last group is booked: close and open the round results.
     virtual void DayFinished() {}
@@ -77,7 +80,6 @@ private:
     bool ShowsGroup(int group_count);
     void StartOnClock();
     void PlayGroupQuickly();
-    void ReleaseScheduledGoals(int tick, int match, bool shown);
     void BookGroupResults();
     void ContinueAfterGroup();
     void FinishStateRound();
@@ -99,6 +101,14 @@ private:
     bool clock_running_ = false;
     bool finished_ = false;
 };
+
+// Whether the goals the result model scheduled at kick-off count in day match `match`: not while
+// either line-up is irregular, when only the goals the engine makes itself count.
+bool ScheduledGoalsCount(int match);
+
+// The goals scheduled for `tick` in day match `match`, each booked as a goal event (an own goal
+// now and then) and shown in `view` when given. Returns how many were booked.
+int ReleaseScheduledGoals(int tick, int match, MatchDayView* view);
 
 // The whole match day now, on a virtual clock, with the given decisions (the automatic ones when
 // none): what the game runs when nobody watches.

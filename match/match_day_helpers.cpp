@@ -36,8 +36,7 @@ std::int32_t CompareRefereeDraw(const RefereeDraw& a, const RefereeDraw& b) {
 }  // namespace
 
 std::vector<t_ranked_rating>& ranked_ratings() {
-    static std::vector<t_ranked_rating> ranked;
-    return ranked;
+    return Game().ranked_ratings;
 }
 
 FixtureScore FixtureScoreOfRound(int round, int home, int away) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/records_match.h"
+
 namespace kv {
 
 struct FixtureScore {
@@ -31,16 +33,6 @@ void RankPlayerRatings(int competition, int round);
 void DrawRoundReferees();
 bool HasNationalSquad(int country);
 
-// A player's average rating in a competition, as the ranking lists it.
-struct t_ranked_rating {
-    std::int32_t player;
-    float average;
-    float matches;
-    std::int32_t competition;
-    std::int32_t group;
-    std::int32_t team;
-};
-
 // The working list RankPlayerRatings rebuilds.
 std::vector<t_ranked_rating>& ranked_ratings();
 std::int32_t CompareRankedRatings(const t_ranked_rating& a, const t_ranked_rating& b);
@@ -50,15 +42,6 @@ struct t_scorer_tally {
     std::int32_t goals;
     std::int32_t games;
     std::int32_t club;
-};
-struct t_round_rating {
-    std::int32_t player;
-    float rating;
-    std::int32_t division;
-    std::int32_t competition;
-    std::int32_t code;
-    std::int32_t random_key;
-    std::int32_t taken;
 };
 
 std::int32_t CompareScorerTally(const t_scorer_tally& a, const t_scorer_tally& b);

@@ -5,17 +5,18 @@
 namespace kv {
 namespace {
 
-PlayerEventRecorder player_event_recorder = nullptr;
-
 void BookPlayerEvent(int player, int club, int competition, std::string_view key) {
-    if (player_event_recorder) player_event_recorder(player, club, competition, key);
+    if (const PlayerEventRecorder recorder = Game().player_event_recorder)
+        recorder(player, club, competition, key);
 }
 
 bool IsSide(int side) { return side == 1 || side == 2; }
 
 }  // namespace
 
-void SetPlayerEventRecorder(PlayerEventRecorder recorder) { player_event_recorder = recorder; }
+void SetPlayerEventRecorder(PlayerEventRecorder recorder) {
+    Game().player_event_recorder = recorder;
+}
 
 int AddMatchEvent(int side, int player, int match, int value, int kind) {
     const jogos* m = DayMatchAt(match);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/game_data.h"
 #include "core/types.h"
 
 namespace kv {
@@ -23,7 +24,6 @@ void RecordCompetitionResult(int team, int placing, int kind, int extra);
 
 // The player statistics of an event ("gol", "ca", "cv", "ct") are kept by the season's statistics;
 // they plug in here. Without a recorder the events are only listed.
-using PlayerEventRecorder = void (*)(int player, int club, int competition, std::string_view key);
 void SetPlayerEventRecorder(PlayerEventRecorder recorder);
 
 }  // namespace kv

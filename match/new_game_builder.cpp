@@ -242,7 +242,7 @@ void StartFirstSeason(GameData& data) {
     data.result_history.clear();
     data.match_archive.clear();
     gs.match_kind = gs.state_leagues_on ? ckStateChampionship : ckNationalLeague;
-    data.match_strengths.clear();
+    ClearMatchStrengths(data);
     data.team_file_names.clear();
     data.job_offers.fill(-1);
     data.players[0].team = -1;

@@ -52,19 +52,16 @@ int CardMark(const PlayerCardCounts& c) {
     return 0;
 }
 
-std::vector<t_round_rating> round_list;
-// The players already rated in the match being archived: one line each.
-std::vector<int> rated_this_match;
-int rated_match_key = -1;
-
+// The players already rated in the match being archived get no second line.
 bool TakeAppearance(int archived, int player) {
-    if (rated_match_key != archived) {
-        rated_match_key = archived;
-        rated_this_match.clear();
+    GameData& gd = Game();
+    auto& rated = gd.rated_this_match;
+    if (gd.rated_match != archived) {
+        gd.rated_match = archived;
+        rated.clear();
     }
-    if (std::find(rated_this_match.begin(), rated_this_match.end(), player) != rated_this_match.end())
-        return false;
-    rated_this_match.push_back(player);
+    if (std::find(rated.begin(), rated.end(), player) != rated.end()) return false;
+    rated.push_back(player);
     return true;
 }
 
@@ -257,20 +254,23 @@ void RateStarters(int archived, int match) {
             line.card_mark = CardMark(cards);
             line.injuries = cards.injuries;
             gd.player_ratings.push_back(line);
-            round_list.push_back({p, rating, m->home_division, m->competition, c, Random(100), 0});
+            round_ratings().push_back(
+                {p, rating, m->home_division, m->competition, c, Random(100), 0});
             // A player not rated ("s/n") does not pull his season average down.
             if (rating > 0.0f) AddPlayerRating(p, m->competition, c, rating);
         }
     }
 }
 
-std::vector<t_round_rating>& round_ratings() { return round_list; }
+std::vector<t_round_rating>& round_ratings() {
+    return Game().round_ratings;
+}
 
 void BuildRoundBestEleven(int league_config) {
     GameData& gd = Game();
     if (!InTable(gd.league_configs, league_config)) return;
     const t_game_state& gs = gd.game_state;
-    QuickSortRecords(round_list, CompareRoundRatings);
+    QuickSortRecords(round_ratings(), CompareRoundRatings);
     int round = gs.league_round;
     if (gs.league_turn != 1) round += gs.league_format == 4 ? 9 : gs.league_format == 2 ? 19 : 0;
     struct Range {
@@ -282,7 +282,7 @@ void BuildRoundBestEleven(int league_config) {
     for (int d = 1; d <= divisions; ++d) {
         t_round_best_eleven eleven{};
         for (int j = 0; j < 11; ++j) {
-            for (t_round_rating& row : round_list) {
+            for (t_round_rating& row : round_ratings()) {
                 if (row.division != d || row.taken || !In(row.code, kSlots[j].low, kSlots[j].high)) continue;
                 eleven.season = gs.season;
                 eleven.round = round;

@@ -159,19 +159,20 @@ SubstitutionPair ComputerSubstitutions(int strength, int match, int side) {
     return pair;
 }
 
-int MakeSubstitution(int match, int side, int slot, int bench_place, int minute) {
+SubstitutionOutcome MakeSubstitution(int match, int side, int slot, int bench_place, int minute) {
+    using enum SubstitutionRefusal;
     jogos* m = DayMatchAt(match);
-    if (!m || (side != 1 && side != 2) || slot < 1 || slot > 11 || bench_place < 1 ||
-        bench_place > 7)
-        return -1;
-    const int strength = m->strength_slot[side - 1];
+    const int strength = m && (side == 1 || side == 2) ? m->strength_slot[side - 1] : -1;
     t_match_strength* s = StrengthAt(strength);
-    if (!s || m->subs_left[side - 1] <= 0) return -1;
-    const int off = s->players[slot - 1];
-    const int on = s->bench[bench_place - 1];
+    if (!s || slot < 1 || slot > 11) return {-1, kPlayerNotOnPitch};
+    if (m->subs_left[side - 1] <= 0) return {-1, kNoSubstitutionLeft};
+    const int on = bench_place >= 1 && bench_place <= 7 ? s->bench[bench_place - 1] : 0;
     t_player* incoming = PlayerAt(on);
-    if (!incoming) return -1;
-    if (t_player* outgoing = PlayerAt(off)) outgoing->on_pitch = 0;
+    if (on <= 0 || !incoming) return {-1, kEmptyBenchPlace};
+    const int off = s->players[slot - 1];
+    t_player* outgoing = off > 0 ? PlayerAt(off) : nullptr;
+    if (!outgoing || !outgoing->on_pitch) return {-1, kPlayerNotOnPitch};
+    outgoing->on_pitch = 0;
     BringOn(strength, slot, on);
     incoming->match_goals = 0;
     const int event = AddMatchEvent(side, off, match, on, meSubstitution);
@@ -184,7 +185,21 @@ int MakeSubstitution(int match, int side, int slot, int bench_place, int minute)
     entry.minute = minute;
     m->subs_left[side - 1] -= 1;
     ComputeLineupStrength(strength);
-    return event;
+    return {event, kNone};
+}
+
+std::string_view SubstitutionRefusalText(SubstitutionRefusal refusal) {
+    switch (refusal) {
+        case SubstitutionRefusal::kNoSubstitutionLeft:
+            return "Já foram realizadas o número limite de substituições.";
+        case SubstitutionRefusal::kEmptyBenchPlace:
+            return "Não há jogador nesse lugar do banco.";
+        case SubstitutionRefusal::kPlayerNotOnPitch:
+            return "Esse jogador não está em campo.";
+        case SubstitutionRefusal::kNone:
+            break;
+    }
+    return {};
 }
 
 }  // namespace kv

@@ -2,6 +2,8 @@
 // Players coming off the bench: the computer's substitutions, injury replacements and the
 // substitution a coach makes in the line-up window.
 
+#include <string_view>
+
 namespace kv {
 
 struct SubstitutionPair {
@@ -24,10 +26,26 @@ int BenchReplacement(int strength, int player);
 // player. Returns the pair made ({-1, -1} when none).
 SubstitutionPair ComputerSubstitutions(int strength, int match, int side);
 
+// Why a coach's substitution was refused; kNone when it was made.
+enum class SubstitutionRefusal {
+    kNone,
+    kNoSubstitutionLeft,
+    kEmptyBenchPlace,   // nobody there, or he has been brought on already
+    kPlayerNotOnPitch,  // an empty slot, or a player sent off or carried off
+};
+
+struct SubstitutionOutcome {
+    int event = -1;  // the meSubstitution event added
+    SubstitutionRefusal refusal = SubstitutionRefusal::kNone;
+    bool made() const { return refusal == SubstitutionRefusal::kNone; }
+};
+
 // A coach's substitution: the player of `slot` (1..11) goes off and the bench player of
-// `bench_place` (1..7) comes on at `minute`. Returns the index of the event added, or -1 when the
-// side has no substitutions left or either place holds nobody.
-int MakeSubstitution(int match, int side, int slot, int bench_place, int minute);
+// `bench_place` (1..7) comes on at `minute`. A refused one changes nothing.
+SubstitutionOutcome MakeSubstitution(int match, int side, int slot, int bench_place, int minute);
+
+// What the line-up window tells the coach of a refusal; empty for kNone.
+std::string_view SubstitutionRefusalText(SubstitutionRefusal refusal);
 
 // Marks the first bench place holding `player` used; false when no place holds him.
 bool MarkBenchPlaceUsed(int strength, int player);

@@ -75,7 +75,7 @@ int ScorerRow(int r) {
 
 const ZoneRow& engine_zone_tables(int w) { return IsZone(w) ? kZoneRows[w - 1] : kNoRow; }
 
-// The game re-seeded its source from the clock here; with one source seeded once that is a no-op.
+// A value of 1..n succeeds that often in n.
 bool ChanceHit(int value, int n) { return value >= Random(n) + 1; }
 
 int ShiftByDifference(int base, int a, int b, double factor) {
@@ -149,7 +149,7 @@ ZoneMove PlayZoneMove(int z, int s, int k, const t_match_strength& home,
     }
     if (Random(100) < row.shot) {
         if (!ShotMisses(a, g)) return {z, other, zoGoal};
-        Random(100);  // drawn and ignored, as the game always did
+        Random(100);  // a missed shot spends a draw of its own: seeded games count on it
         if (Random(100) > 50) return {GoalKickZone(other), other, zoShotWide};
         return {CornerZone(s), s, zoCorner};
     }

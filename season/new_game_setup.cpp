@@ -129,8 +129,9 @@ void StoreSwitches(t_game_state& gs, const NewGameChoices& choices) {
     gs.continental_cup_on = choices.continental_cup;
     for (int i = 0; i < 4; ++i) {
         gs.show_continental_matches[i] = choices.show_continental_matches[i];
-        WriteOption(kOptionsSection, kShowMatchesKeys[i],
-                    choices.show_continental_matches[i] ? "1" : "0");
+        if (choices.remember_show_matches)
+            WriteOption(kOptionsSection, kShowMatchesKeys[i],
+                        choices.show_continental_matches[i] ? "1" : "0");
     }
     gs.continental_cup_first_season =
         choices.continental_cup && choices.continental_cup_first_season;
@@ -344,6 +345,9 @@ std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder
         SetContinentalCup(choices, automatic.club_cups);
         choices.world_cup = choices.euro = choices.copa_america = automatic.tournaments;
         choices.human_count = humans;
+        // The same game whatever options file lies in the folder the run starts from.
+        choices.show_continental_matches = NewGameChoices{}.show_continental_matches;
+        choices.remember_show_matches = false;
         message = StartRealCountriesGame(setup, choices);
     }
     if (!message.empty()) return message;

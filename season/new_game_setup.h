@@ -65,6 +65,9 @@ struct NewGameChoices {
     bool euro = true;
     bool copa_america = true;
     int human_count = 1;  // 1..6
+    // The new-game window keeps the "Ver jogos" boxes in the options file for the next game;
+    // an automatic setup neither reads nor writes them.
+    bool remember_show_matches = true;
 };
 
 // The starting choices: home country ticked, main country as DefaultMainCountry, and the

@@ -41,16 +41,20 @@ GameData& LeagueDayGame(std::vector<std::pair<int, int>> days) {
 
 TEST(RoundClose, TheLastPlayingDayLeadsToTheSeasonReview) {
     GameData& data = LeagueDayGame({});
+    data.teams[0].match_strength_index = 1;
     test::NoWindows windows;
     EXPECT_EQ(CloseRound(data, windows).next, NextScreen::kSeasonReview);
     EXPECT_EQ(data.game_state.match_kind, -1);
     EXPECT_TRUE(data.match_strengths.empty());
+    EXPECT_EQ(data.teams[0].match_strength_index, -1) << "an index into the emptied table";
+    data.teams[0].match_strength_index = 0;
     EXPECT_EQ(data.players[1].on_pitch, 0);
     EXPECT_EQ(data.players[1].match_goals, 0);
     EXPECT_EQ(EndSeason(data), 1);
     EXPECT_EQ(EndSeason(data), 1);  // the review asks again: the season turns over once
     EXPECT_EQ(data.game_state.season, 2);
     EXPECT_EQ(data.players[1].age, 1);
+    EXPECT_EQ(data.teams[0].match_strength_index, -1);
 }
 
 TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/random.h"
+#include "match/booking.h"
 #include "match/day_setup.h"
 #include "match_world.h"
 
@@ -162,6 +163,27 @@ TEST(Brackets, TheClubWorldCupRunsToItsFinal) {
     EXPECT_EQ(gd.coaches[0].titles[ckClubWorldCup], 1);
     EXPECT_EQ(gd.honours.size(), 4u);
     EXPECT_EQ(gd.placing_records.size(), 2u);
+}
+
+TEST(Brackets, ALevelSingleMatchKeepsItsShootOutInTheArchive) {
+    SeedRandom(4);
+    StartTournament(ckClubWorldCup, 6);
+    GameData& gd = Game();
+    gd.game_state.club_world_cup_stage = 1;
+    auto& ties = gd.club_world_cup_bracket;
+    ties[0].team_a = 2, ties[0].team_b = 3;
+    ties[1].team_a = 4, ties[1].team_b = 5;
+    SetUpClubWorldCup();
+    PlayDay({2});
+    ArchiveDayMatches();  // the booking archives the group before the bracket is decided
+    EXPECT_TRUE(FinishClubWorldCupDay(nullptr));
+    ASSERT_EQ(gd.match_archive.size(), 2u);
+    EXPECT_EQ(gd.match_archive[0].on_penalties, 0);
+    const t_archived_match& level = gd.match_archive[1];
+    EXPECT_EQ(level.on_penalties, 1);
+    EXPECT_EQ(level.shootout_goals[0], gd.day_matches[2].shootout_goals[0]);
+    EXPECT_EQ(level.shootout_goals[1], gd.day_matches[2].shootout_goals[1]);
+    EXPECT_NE(level.shootout_goals[0], level.shootout_goals[1]);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ void StartDay(int kind) {
     gd.calendar[0].date = kToday;
     gd.game_state.match_kind = kind;
     ResizeTable(gd.day_matches, kDayMatchRecords);
+    ResizeTable(gd.match_strengths, 108);  // each team's line-up, still empty, at 100 + team
     for (int t = 0; t < 8; ++t) {
         AddTeam();
         gd.teams[t].stadium.set("Estádio " + std::to_string(t));

@@ -87,7 +87,7 @@ TEST(Knockout, WinnersFillTheNextRoundAndLosersLeave) {
     Result(1, 1, 0);
     Result(2, 1, 0);  // tie 2: 1-0 and 0-1: shoot-out
     Result(3, 1, 0);
-    DecideTwoLeggedTies(nullptr);
+    EXPECT_TRUE(DecideTwoLeggedTies(nullptr)) << "the window is told of the shoot-out";
 
     const int w1 = cup.teams[0];
     const int w2 = gd.shootout_winner == 1 ? cup.teams[2] : cup.teams[3];
@@ -126,7 +126,7 @@ TEST(Knockout, TheNextRoundIsFilledOnlyWhereItsLegsExist) {
                          Case{"one tie", 2, 2}}) {
         const Cup cup = SetUpCupRound(ckNationalCup, 3, 2, c.next_round_legs);
         for (int f = 0; f < 4; ++f) Result(f, f % 2 == 0 ? 2 : 0, 0);
-        DecideTwoLeggedTies(nullptr);
+        EXPECT_FALSE(DecideTwoLeggedTies(nullptr)) << c.name;
         int filled = 0;
         for (const t_fixture& f : Game().fixtures)
             if (f.round == 4 && f.home >= 0) ++filled;
@@ -219,10 +219,10 @@ TEST(Knockout, TheSuperCupIsDecidedWhenBothLegsArePlayed) {
     testing::AddFixture(ckSuperCup, 1, 0, 1).owner = 3;
     testing::AddFixture(ckSuperCup, 2, 1, 0).owner = 3;
     Result(0, 1, 1);
-    FinishSuperCup(nullptr);
+    EXPECT_FALSE(FinishSuperCup(nullptr));
     EXPECT_TRUE(gd.honours.empty()) << "the second leg is still to be played";
     Result(1, 0, 2);
-    FinishSuperCup(nullptr);
+    EXPECT_FALSE(FinishSuperCup(nullptr)) << "decided without a shoot-out";
     EXPECT_EQ(gd.teams[0].ranking_points[ckSuperCup - 1], 10);
     EXPECT_EQ(gd.teams[0].cash, MoneyFromUnits(1000000));
     EXPECT_EQ(gd.teams[1].cash, MoneyFromUnits(500000));

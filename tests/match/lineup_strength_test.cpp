@@ -237,5 +237,32 @@ TEST(LineupStrength, AvailablePlayersLeaveOutCardsSuspensionsAndInjuries) {
     EXPECT_EQ(Game().teams[team].available_players, 3);
 }
 
+TEST(LineupStrength, ATeamKicksOffOnlyWithARecordOfItsOwnPlayers) {
+    Lineup own(false);
+    own.Base();
+    const int other = AddTeam();
+    const int empty = AddTeam();
+    GameData& gd = Game();
+    struct Case {
+        int team;
+        int index;
+        int expected;
+    };
+    const Case cases[] = {
+        {own.team, own.record, own.record},
+        {other, own.record, -1},  // a stale index naming another team's line-up
+        {other, 7, -1},           // past the table
+        {other, -1, -1},
+    };
+    for (const Case& c : cases) {
+        gd.teams[c.team].match_strength_index = c.index;
+        EXPECT_EQ(OwnMatchStrength(c.team), c.expected) << "index " << c.index;
+    }
+    gd.teams[empty].match_strength_index = own.record;
+    ClearMatchStrengths(gd);
+    EXPECT_TRUE(gd.match_strengths.empty());
+    for (const t_team& t : gd.teams) EXPECT_EQ(t.match_strength_index, -1);
+}
+
 }  // namespace
 }  // namespace kv

@@ -7,6 +7,7 @@
 
 #include "core/random.h"
 #include "match/automatic_decisions.h"
+#include "match/day_setup.h"
 #include "match_day_world.h"
 
 namespace kv {
@@ -124,8 +125,10 @@ TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
             EXPECT_TRUE(shown);
         }
         void ClockTicked(int) override { ++ticks; }
+        void GroupBooked(bool shown) override { booked.push_back(shown); }
         void DayFinished() override { finished = true; }
         std::vector<std::string> headings;
+        std::vector<bool> booked;
         int ticks = 0;
         bool finished = false;
     } view;
@@ -146,6 +149,7 @@ TEST(MatchDay, AHumanClubsLeagueIsPlayedOnTheClockAndTheOthersAtOnce) {
     EXPECT_EQ(gd.match_archive.size(), 20u);
     EXPECT_EQ(gd.results_heading, "Campeonato Irlanda do Norte - 1º turno - 1ª rodada")
         << "the other league is played at once after the shown one";
+    EXPECT_EQ(view.booked, (std::vector<bool>{true, false})) << "no end-of-match sound for it";
 }
 
 TEST(MatchDay, TheHumanCoachRearrangesHisTeamAtHalfTimeWhenTheOptionAsks) {
@@ -202,21 +206,33 @@ TEST(MatchDay, AFiringDuringATickIsDropped) {
     EXPECT_EQ(Game().day_matches[1].tick, 60);
 }
 
-TEST(MatchDay, QuickGroupsKeepTheIrregularLineupTest) {
-    SeedRandom(3);
-    BuildLeagueWorld(1, 1);
-    GameData& gd = Game();
-    for (t_match_strength& s : gd.match_strengths) s.irregular_lineup = 1;
-    // Without released goals every goal comes from an event of the engine.
-    PlayWholeMatchDay();
-    std::map<int, int> goals_by_team;
-    for (const t_match_event& e : gd.match_event_archive)
-        if (IsGoalEvent(e.kind)) ++goals_by_team[e.team];
-    for (const t_archived_match& a : gd.match_archive) {
-        EXPECT_EQ(a.goals[0] + a.goals[1], goals_by_team[a.team[0]] + goals_by_team[a.team[1]]);
+TEST(MatchDay, AnIrregularLineupReleasesNoScheduledGoal) {
+    struct Case {
+        bool home_irregular, away_irregular;
+        int released;
+    };
+    for (const Case c :
+         {Case{false, false, 1}, Case{true, false, 0}, Case{false, true, 0}, Case{true, true, 0}}) {
+        SeedRandom(3);
+        BuildLeagueWorld(1, 1);
+        GameData& gd = Game();
+        gd.match_day_group = 0;
+        SetUpGroup(ckNationalLeague);
+        MatchDay::KickOff();
+        const jogos& m = gd.day_matches[1];
+        ASSERT_TRUE(InTable(gd.match_strengths, m.strength_slot[0]));
+        ASSERT_TRUE(InTable(gd.match_strengths, m.strength_slot[1]));
+        gd.match_strengths[m.strength_slot[0]].irregular_lineup = c.home_irregular;
+        gd.match_strengths[m.strength_slot[1]].irregular_lineup = c.away_irregular;
+        gd.goal_schedule = {{1, 1, 5}};
+        SCOPED_TRACE(std::to_string(c.home_irregular) + std::to_string(c.away_irregular));
+        EXPECT_EQ(ScheduledGoalsCount(1), c.released == 1);
+        EXPECT_EQ(ReleaseScheduledGoals(4, 1, nullptr), 0) << "not its tick";
+        EXPECT_EQ(ReleaseScheduledGoals(5, 1, nullptr), c.released);
+        EXPECT_EQ(m.goals[0] + m.goals[1], c.released);
+        EXPECT_EQ(gd.match_events.size(), static_cast<std::size_t>(c.released));
     }
 }
-
 
 struct Counters {
     int phase, round, leg;

@@ -102,6 +102,19 @@ TEST(Ratings, EveryPlayerGetsOneLineFromTheKickOffLineupAndTheSubstitutions) {
     EXPECT_EQ(round_ratings().size(), 22u);
 }
 
+TEST(Ratings, AReplayedDayInAFreshGameRatesItsPlayersAgain) {
+    // As after a load: the same match reaches the same archive place of a fresh game.
+    std::vector<std::size_t> lines;
+    for (int play = 0; play < 2; ++play) {
+        SeedRandom(8);
+        SetUpMatch();
+        ArchiveDayMatches();
+        lines.push_back(Game().player_ratings.size());
+        EXPECT_EQ(Game().season_appearances.size(), 22u) << "play " << play;
+    }
+    EXPECT_EQ(lines, (std::vector<std::size_t>{22, 22}));
+}
+
 TEST(Ratings, AGoalkeeperWithManySavesAndACleanSheetRatesSevenToTen) {
     for (int seed = 1; seed <= 30; ++seed) {
         SeedRandom(seed);

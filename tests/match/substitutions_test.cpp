@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstring>
 
 #include "core/random.h"
 #include "match/automatic_decisions.h"
@@ -181,7 +182,9 @@ TEST(Substitutions, CoachSubstitutionsUpToTheLimit) {
     for (int i = 1; i <= 5; ++i) {
         const int off = w.s().players[i - 1];
         const int on = w.s().bench[i - 1];
-        const int e = MakeSubstitution(1, 1, i, i, 10 * i);
+        const SubstitutionOutcome made = MakeSubstitution(1, 1, i, i, 10 * i);
+        ASSERT_TRUE(made.made());
+        const int e = made.event;
         ASSERT_GE(e, 0);
         const t_match_event& ev = Game().match_events[e];
         EXPECT_EQ(ev.kind, meSubstitution);
@@ -194,9 +197,38 @@ TEST(Substitutions, CoachSubstitutionsUpToTheLimit) {
     EXPECT_EQ(w.match().subs_made[0], 3);
     EXPECT_EQ(w.match().substitutions[0][2].minute, 50);  // the fifth replaced the third entry
     EXPECT_EQ(w.match().subs_left[0], 0);
-    EXPECT_EQ(MakeSubstitution(1, 1, 6, 6, 60), -1);
-    w.match().subs_left[0] = 1;
-    EXPECT_EQ(MakeSubstitution(1, 1, 6, 1, 60), -1);  // that bench place is used
+    EXPECT_EQ(MakeSubstitution(1, 1, 6, 6, 60).refusal, SubstitutionRefusal::kNoSubstitutionLeft);
+}
+
+TEST(Substitutions, ARefusedCoachSubstitutionSaysWhyAndChangesNothing) {
+    using enum SubstitutionRefusal;
+    SubstitutionWorld w;
+    const int sent_off = w.s().players[1];
+    w.player(sent_off).on_pitch = 0;  // sent off: he stays in his slot, off the pitch
+    w.s().players[2] = 0;
+    w.s().bench[3] = 0;
+    w.s().bench[4] = -1;  // brought on already
+    struct Case {
+        int slot, bench_place, subs_left;
+        SubstitutionRefusal refusal;
+    };
+    const Case cases[] = {
+        {1, 1, 0, kNoSubstitutionLeft}, {1, 4, 3, kEmptyBenchPlace},  {1, 5, 3, kEmptyBenchPlace},
+        {1, 8, 3, kEmptyBenchPlace},    {2, 1, 3, kPlayerNotOnPitch}, {3, 1, 3, kPlayerNotOnPitch},
+        {12, 1, 3, kPlayerNotOnPitch},
+    };
+    const t_match_strength before = w.s();
+    for (const Case& c : cases) {
+        w.match().subs_left[0] = c.subs_left;
+        const SubstitutionOutcome outcome = MakeSubstitution(1, 1, c.slot, c.bench_place, 30);
+        EXPECT_EQ(outcome.refusal, c.refusal) << "slot " << c.slot << " bench " << c.bench_place;
+        EXPECT_EQ(outcome.event, -1);
+        EXPECT_FALSE(SubstitutionRefusalText(c.refusal).empty());
+        EXPECT_EQ(w.match().subs_left[0], c.subs_left);
+    }
+    EXPECT_EQ(std::memcmp(&before, &w.s(), sizeof before), 0);
+    EXPECT_TRUE(Game().match_events.empty());
+    EXPECT_FALSE(w.player(before.bench[0]).on_pitch);
 }
 
 TEST(Substitutions, PenaltyChanceAndTheGoalkeeperFaced) {

@@ -32,6 +32,8 @@ Uso: korvanel-sim [opções]
   --rounds N               para depois de N rodadas
   --load ARQUIVO           começa de um jogo salvo
   --save ARQUIVO           salva o jogo ao parar
+  --check                  confere as invariantes do jogo depois de cada rodada; para na
+                           primeira quebrada, com a rodada e a invariante (código de saída 3)
 )";
 
 std::optional<long long> ParseNumber(std::string_view text) {
@@ -47,6 +49,7 @@ struct Options {
     int rounds = 0;
     std::string load;
     std::string save;
+    bool check = false;
 };
 
 // Empty on success, else the message.
@@ -95,6 +98,8 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.setup.league_format = n == 20 ? kv::kDivisionsOf20 : kv::kDivisionsOf10;
         } else if (arg == "--state-championships") {
             options.setup.state_championships = true;
+        } else if (arg == "--check") {
+            options.check = true;
         } else if (arg == "--no-cups") {
             options.setup.cups = false;
         } else if (arg == "--no-tournaments") {
@@ -140,9 +145,14 @@ int Run(int argc, char** argv) {
         std::cerr << "korvanel-sim: " << started << "\n";
         return 1;
     }
+    game.set_checking(options.check);
     int seasons = 0;
     while (true) {
         game.PlayRound();
+        if (!game.broken_invariant().empty()) {
+            std::cerr << "korvanel-sim: invariante quebrada na " << game.broken_invariant() << "\n";
+            return 3;
+        }
         if (game.season_finished()) {
             std::cout << game.last_season().Line() << std::endl;
             ++seasons;
