@@ -33,7 +33,9 @@ int ComboBox::AddItem(const std::string& item, int image) {
     return Count() - 1;
 }
 
-void ComboBox::Clear() { SetItems({}); }
+void ComboBox::Clear() {
+    SetItems({});
+}
 
 int ComboBox::ItemImage(int index) const {
     return index >= 0 && index < Count() ? item_images_[index] : -1;
@@ -51,7 +53,9 @@ void ComboBox::SetItemIndex(int index) {
     Invalidate();
 }
 
-std::string ComboBox::Text() const { return item_index_ >= 0 ? items_[item_index_] : std::string(); }
+std::string ComboBox::Text() const {
+    return item_index_ >= 0 ? items_[item_index_] : std::string();
+}
 
 void ComboBox::ChooseByUser(int index) {
     if (index < 0 || index >= Count() || index == item_index_) return;
@@ -77,7 +81,9 @@ void ComboBox::DropDown() {
     window.form_style = fsStayOnTop;
     window.close_on_outside_click = true;
     ListBox& list = window.Add<ListBox>(Name() + "_list");
+    // The list shows in the field's colours.
     list.SetFont(font());
+    list.SetColor(Color());
     list.images = images;
     list.SetItems(items_, item_images_);
     const int rows = std::clamp(Count(), 1, std::max(1, drop_down_count));
@@ -115,7 +121,9 @@ void ComboBox::DropDown() {
     SetFocus();
 }
 
-bool ComboBox::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
+bool ComboBox::WantsKey(int key) const {
+    return key >= VK_LEFT && key <= VK_DOWN;
+}
 
 void ComboBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     Control::MouseDown(button, shift, x, y);
@@ -147,8 +155,8 @@ int ComboBox::AutoCompleteIndex(char32_t ch) {
         return true;
     };
     // The same letter again steps on to the next item with it, as a list does.
-    if (typed_.size() > 1 && std::all_of(typed_.begin(), typed_.end(),
-                                         [&](char32_t c) { return c == typed_[0]; })) {
+    if (typed_.size() > 1 &&
+        std::all_of(typed_.begin(), typed_.end(), [&](char32_t c) { return c == typed_[0]; })) {
         return ListBox::NextStartingWith(items_, item_index_, ch);
     }
     if (typed_.size() == 1 && item_index_ >= 0 && starts_with(item_index_))

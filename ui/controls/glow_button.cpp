@@ -80,7 +80,9 @@ void TUiCustomGlowButton::Assign(const TUiCustomGlowButton& s) {
     Remeasure();
 }
 
-std::string TUiCustomGlowButton::Version() const { return FormatVersion(GetVersionNr()); }
+std::string TUiCustomGlowButton::Version() const {
+    return FormatVersion(GetVersionNr());
+}
 
 // ---- setters
 
@@ -168,7 +170,9 @@ void TUiCustomGlowButton::SetImageListType(TImageListType v) {
     Invalidate();
 }
 
-void TUiCustomGlowButton::SetDefault(bool v) { default_ = v; }
+void TUiCustomGlowButton::SetDefault(bool v) {
+    default_ = v;
+}
 
 void TUiCustomGlowButton::SetDropDownButton(bool v) {
     if (drop_down_button_ == v) return;
@@ -300,12 +304,12 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
         a.SetColorCheckedTo(0x78C7FE);
         a.SetColorMirrorChecked(0x9FEBFD);
         a.SetColorMirrorCheckedTo(0x56B4FE);
-        for (auto set : {&TGlowButtonAppearance::SetGradientHot,
-                         &TGlowButtonAppearance::SetGradientMirrorHot,
-                         &TGlowButtonAppearance::SetGradientDown,
-                         &TGlowButtonAppearance::SetGradientMirrorDown,
-                         &TGlowButtonAppearance::SetGradientChecked,
-                         &TGlowButtonAppearance::SetGradientMirrorChecked})
+        for (auto set :
+             {&TGlowButtonAppearance::SetGradientHot, &TGlowButtonAppearance::SetGradientMirrorHot,
+              &TGlowButtonAppearance::SetGradientDown,
+              &TGlowButtonAppearance::SetGradientMirrorDown,
+              &TGlowButtonAppearance::SetGradientChecked,
+              &TGlowButtonAppearance::SetGradientMirrorChecked})
             (a.*set)(ggVertical);
     };
     auto normal = [&](TColor c, TColor ct, TColor m, TColor mt, TColor border) {
@@ -317,7 +321,8 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
         a.SetGradient(ggVertical);
         a.SetGradientMirror(ggVertical);
     };
-    if (style <= 3 || style == 7 || style == 4 || style == 5 || style == 9) common_hot_down_checked();
+    if (style <= 3 || style == 7 || style == 4 || style == 5 || style == 9)
+        common_hot_down_checked();
     if (style == 4 || style == 5 || style == 9) a.SetBorderColorChecked(0x45667B);
     // Faces of the numbered styles: blue, silver, olive and dark looks, each a pair of pale and
     // deeper tones of one hue.
@@ -381,14 +386,13 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
         a.SetColorChecked(f.checked);
         a.SetColorMirrorChecked(f.checked);
         a.SetBorderColorChecked(f.checked_border);
-        for (auto set : {&TGlowButtonAppearance::SetColorHotTo,
-                         &TGlowButtonAppearance::SetColorMirrorHotTo,
-                         &TGlowButtonAppearance::SetColorDownTo,
-                         &TGlowButtonAppearance::SetColorMirrorDownTo,
-                         &TGlowButtonAppearance::SetColorCheckedTo,
-                         &TGlowButtonAppearance::SetColorMirrorCheckedTo,
-                         &TGlowButtonAppearance::SetColorDisabledTo,
-                         &TGlowButtonAppearance::SetColorMirrorDisabledTo})
+        for (auto set :
+             {&TGlowButtonAppearance::SetColorHotTo, &TGlowButtonAppearance::SetColorMirrorHotTo,
+              &TGlowButtonAppearance::SetColorDownTo, &TGlowButtonAppearance::SetColorMirrorDownTo,
+              &TGlowButtonAppearance::SetColorCheckedTo,
+              &TGlowButtonAppearance::SetColorMirrorCheckedTo,
+              &TGlowButtonAppearance::SetColorDisabledTo,
+              &TGlowButtonAppearance::SetColorMirrorDisabledTo})
             (a.*set)(clNone);
         a.SetColorDisabled(0xF7F7F7);
         a.SetColorMirrorDisabled(0xF7F7F7);
@@ -525,9 +529,9 @@ GlowDrawInputs TUiCustomGlowButton::Inputs() {
         in.images = action_->Images;
         in.image_index = action_->ImageIndex;
     }
-    in.picture = !enabled && !disabled_picture_.Empty() ? &disabled_picture_
+    in.picture = !enabled && !disabled_picture_.Empty()     ? &disabled_picture_
                  : hot_picture_on_ && !hot_picture_.Empty() ? &hot_picture_
-                                                             : &picture_;
+                                                            : &picture_;
     in.caption = show_caption_ ? Caption() : std::string();
     if (drop_down_button_ && (tracking_ || mouse_held_)) {
         in.arrow = drop_down_hot_ ? GlowArrowState::OnPart : GlowArrowState::OnMain;
@@ -596,8 +600,10 @@ void TUiCustomGlowButton::PaintButton(Canvas& canvas, const Rect& r) {
     if (rounded_) {
         const int x1 = r.left, y1 = r.top, x2 = r.right - 1, y2 = r.bottom - 1;
         std::vector<Point> at;
-        if (position_ == bpStandalone || position_ == bpLeft) at.insert(at.end(), {{x1, y1}, {x1, y2}});
-        if (position_ == bpStandalone || position_ == bpRight) at.insert(at.end(), {{x2, y1}, {x2, y2}});
+        if (position_ == bpStandalone || position_ == bpLeft)
+            at.insert(at.end(), {{x1, y1}, {x1, y2}});
+        if (position_ == bpStandalone || position_ == bpRight)
+            at.insert(at.end(), {{x2, y1}, {x2, y2}});
         for (Point p : at) corners.emplace_back(p, canvas.Pixel(p.x, p.y));
     }
     DrawGlowButton(canvas, r, in);
@@ -738,9 +744,9 @@ void TUiCustomGlowButton::MouseLeave() {
 void TUiCustomGlowButton::MouseMove(ShiftState shift, int x, int y) {
     Control::MouseMove(shift, x, y);
     HotCheck();
-    const bool dd_hot = drop_down_button_ && (drop_down_position_ == dpRight
-                                                  ? x >= Width() - kDropDownHot
-                                                  : y >= Height() - kDropDownHot);
+    const bool dd_hot =
+        drop_down_button_ && (drop_down_position_ == dpRight ? x >= Width() - kDropDownHot
+                                                             : y >= Height() - kDropDownHot);
     if (dd_hot != drop_down_hot_) {
         drop_down_hot_ = dd_hot;
         Invalidate();
@@ -774,9 +780,9 @@ void TUiCustomGlowButton::MouseDown(MouseButton button, ShiftState shift, int x,
     fade_step_ = kFadeStep;
     fade_ = Fade::Down;
     const bool on_part = OnDropDownPart(x, y, kGlowDropDownPart);
-    const bool opens_menu = (IsMenuButton() && !drop_down_button_) || (on_part && drop_down_split_) ||
-                            (drop_down_button_ && !drop_down_split_ && style_ == bsButton &&
-                             group_index_ < 1);
+    const bool opens_menu =
+        (IsMenuButton() && !drop_down_button_) || (on_part && drop_down_split_) ||
+        (drop_down_button_ && !drop_down_split_ && style_ == bsButton && group_index_ < 1);
     if (opens_menu) {
         if (on_drop_down) on_drop_down();
         if (drop_down_menu_) {
@@ -873,9 +879,9 @@ void TUiCustomGlowButton::Click() {
 }
 
 void TUiCustomGlowButton::ClickByKey() {
-    const bool menu_like = (IsMenuButton() && !drop_down_button_) ||
-                           (drop_down_button_ && !drop_down_split_ && style_ == bsButton &&
-                            group_index_ <= 0);
+    const bool menu_like =
+        (IsMenuButton() && !drop_down_button_) ||
+        (drop_down_button_ && !drop_down_split_ && style_ == bsButton && group_index_ <= 0);
     if (menu_like) {
         if (drop_down_menu_) {
             DoDropDown();
@@ -907,7 +913,9 @@ bool TUiCustomGlowButton::DefaultFor(int key) const {
     return take;
 }
 
-bool TUiCustomGlowButton::WantsKey(int) const { return false; }
+bool TUiCustomGlowButton::WantsKey(int) const {
+    return false;
+}
 
 bool TUiCustomGlowButton::Accelerator(char32_t ch) {
     std::string caption = Caption();

@@ -34,7 +34,15 @@ enum TUiButtonStyle { bsButton, bsCheck };
 enum TButtonSizeState { bsGlyph, bsLabel, bsLarge };
 enum TFocusType { ftBorder, ftHot, ftHotBorder, ftNone };
 enum TImageListType { ipActionList, ipOwnLists };
-enum TShortCutHintPos { shpLeft, shpTop, shpRight, shpBottom, shpCenter, shpAboveLeft, shpAboveRight };
+enum TShortCutHintPos {
+    shpLeft,
+    shpTop,
+    shpRight,
+    shpBottom,
+    shpCenter,
+    shpAboveLeft,
+    shpAboveRight
+};
 enum TGlowButtonState { gsNormal, gsHot, gsDown };
 
 class TUiCustomGlowButton : public Control {

@@ -6,7 +6,9 @@
 namespace kv {
 namespace {
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 int TintChannel(int c, int p) {
     if (c == 0) return std::max(0, p);
@@ -18,7 +20,8 @@ int TintChannel(int c, int p) {
 TColor TintColor(TColor color, int red_percent, int green_percent, int blue_percent) {
     if (color == clNone) return clNone;
     const TColor c = ColorToRGB(color);
-    return RGBColor(TintChannel(GetRValue(c), red_percent), TintChannel(GetGValue(c), green_percent),
+    return RGBColor(TintChannel(GetRValue(c), red_percent),
+                    TintChannel(GetGValue(c), green_percent),
                     TintChannel(GetBValue(c), blue_percent));
 }
 
@@ -63,7 +66,9 @@ TGlowButtonAppearance::TGlowButtonAppearance() {
     looks_[Disabled] = disabled;
 }
 
-GlowColorSet TGlowButtonAppearance::Set(Look look) const { return looks_[look]; }
+GlowColorSet TGlowButtonAppearance::Set(Look look) const {
+    return looks_[look];
+}
 
 void TGlowButtonAppearance::Assign(const TGlowButtonAppearance& s) {
     if (&s == this) return;

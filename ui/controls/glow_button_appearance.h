@@ -43,9 +43,13 @@ class TGlowButtonAppearance : public ChangeNotifier {
     enum Look { Normal, Hot, Down, Checked, Disabled };
     GlowColorSet Set(Look look) const;
 
-#define KV_GLOW_PROPERTY(Type, Name, field)             \
-    Type Name() const { return field; }                 \
-    void Set##Name(Type v) { Change(field, v); }
+#define KV_GLOW_PROPERTY(Type, Name, field) \
+    Type Name() const {                     \
+        return field;                       \
+    }                                       \
+    void Set##Name(Type v) {                \
+        Change(field, v);                   \
+    }
     KV_GLOW_PROPERTY(TColor, Color, looks_[Normal].color)
     KV_GLOW_PROPERTY(TColor, ColorTo, looks_[Normal].color_to)
     KV_GLOW_PROPERTY(TColor, ColorMirror, looks_[Normal].mirror)

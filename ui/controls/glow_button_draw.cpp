@@ -14,9 +14,13 @@ namespace {
 
 constexpr int kSplitPart = 12;
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
-RectF FromEdges(int l, int t, int r, int b) { return {float(l), float(t), float(r - l), float(b - t)}; }
+RectF FromEdges(int l, int t, int r, int b) {
+    return {float(l), float(t), float(r - l), float(b - t)};
+}
 
 // One half of the face: the upper half runs from the face colour to its end colour, the lower
 // (mirror) half back from the end colour; a radial half glows from the middle of its outer edge.
@@ -240,9 +244,6 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
             }
         }
         g.SetSmoothing(true);
-        // Lines on whole pixels: the pen is centred on the middle of the pixel row.
-        g.Save();
-        g.TranslateTransform(0.5f, 0.5f);
         if (face && in.border_visible && c.border != clNone) {
             if (in.position == bpStandalone) {
                 DrawRoundRectangle(g, c.border, r.left, r.top, r.right - 1, r.bottom - 1, radius);
@@ -257,7 +258,6 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
             DrawRoundRectangle(g, 0x808080, r.left + 2, r.top + 2, r.right - 5, r.bottom - 5,
                                radius, true);
         }
-        g.Restore();
         if (layout == blGlyphLeftAdjusted) area.left += in.margin_horz;
     }
 
@@ -305,8 +305,8 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
                                                               : StringAlignment::Center;
         format.hotkey_prefix = HotkeyPrefix::Show;
         format.trimming = in.trimming;
-        const RectF box = in.measuring ? RectF{float(area.left), float(area.top), 4096, 4096}
-                                       : ToRectF(area);
+        const RectF box =
+            in.measuring ? RectF{float(area.left), float(area.top), 4096, 4096} : ToRectF(area);
         const StringMeasure m = g.MeasureString(caption, *gp_font->Native(), box, format);
         bw = RoundEven(m.bounds.width);
         bh = RoundEven(m.bounds.height);
@@ -390,10 +390,9 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
         } else {
             g.DrawString(caption, *gp_font->Native(), text, format,
                          GraphicsBrush::Solid(text_color));
-            text_top = format.line_align == StringAlignment::Near ? Y
-                       : format.line_align == StringAlignment::Far
-                           ? Y + Ht - bh
-                           : Y + (Ht - bh) / 2;
+            text_top = format.line_align == StringAlignment::Near  ? Y
+                       : format.line_align == StringAlignment::Far ? Y + Ht - bh
+                                                                   : Y + (Ht - bh) / 2;
         }
         place = {px, py};
     } else if (in.measuring) {
@@ -409,14 +408,13 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
     if (has_picture) {
         g.DrawImage(picture, RectF{float(at.x), float(at.y), float(ipw), float(iph)});
     } else if (has_image) {
-        const ImageList* list = !in.image_enabled && in.disabled_images ? in.disabled_images
-                                                                        : in.images;
+        const ImageList* list =
+            !in.image_enabled && in.disabled_images ? in.disabled_images : in.images;
         if (in.image_enabled || list == in.disabled_images) {
             list->Draw(canvas, at.x, at.y, in.image_index);
         } else if (in.image_index < list->Count()) {
-            g.DrawImage(list->Get(in.image_index), RectF{float(at.x), float(at.y), float(ipw),
-                                                         float(iph)},
-                        0.4f);
+            g.DrawImage(list->Get(in.image_index),
+                        RectF{float(at.x), float(at.y), float(ipw), float(iph)}, 0.4f);
         }
     }
 
@@ -424,11 +422,11 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
         if (in.drop_down_split && in.pressed_set) {
             g.SetSmoothing(false);
             if (in.drop_down_position == dpRight) {
-                Line(g, c.border, float(r.right - kSplitPart) + 0.5f, float(r.top),
-                     float(r.right - kSplitPart) + 0.5f, float(r.bottom));
+                Line(g, c.border, float(r.right - kSplitPart), float(r.top),
+                     float(r.right - kSplitPart), float(r.bottom));
             } else {
-                Line(g, c.border, float(r.left), float(r.bottom - kSplitPart) + 0.5f,
-                     float(r.right), float(r.bottom - kSplitPart) + 0.5f);
+                Line(g, c.border, float(r.left), float(r.bottom - kSplitPart), float(r.right),
+                     float(r.bottom - kSplitPart));
             }
         }
         const int ax = part.left + (part.width() - 5) / 2;

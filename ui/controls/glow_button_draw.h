@@ -66,7 +66,7 @@ struct GlowDrawInputs {
     GlowArrowState arrow = GlowArrowState::None;
     bool transparent_face_on_hover = false;  // Transparent with FaceOnHover
     bool focus_frame = false;
-    bool face_left_out = false;  // transparent and not hot
+    bool face_left_out = false;   // transparent and not hot
     bool small_pictures = false;  // auto-size's 16 x 16 pictures
     bool measuring = false;
 };

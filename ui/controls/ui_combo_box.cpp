@@ -28,7 +28,9 @@ TUiCustomCombo::~TUiCustomCombo() {
     }
 }
 
-std::string TUiCustomCombo::Version() const { return FormatVersion(GetVersionNr()); }
+std::string TUiCustomCombo::Version() const {
+    return FormatVersion(GetVersionNr());
+}
 
 void TUiCustomCombo::SelectItemByText(std::string_view text) {
     const auto& items = Items();
@@ -125,19 +127,52 @@ void TUiCustomCombo::PlaceLabel() {
     const int centred_left = lw < Wd ? L + (Wd - lw) / 2 : L - (lw - Wd) / 2;
     int top = T, left = L - w - m;
     switch (label_position_) {
-        case lpLeftTop: break;
-        case lpLeftCenter: top = centred_top; break;
-        case lpLeftBottom: top = T + Ht - lh; break;
-        case lpTopLeft: top = T - lh - m; left = L; break;
-        case lpBottomLeft: top = T + Ht + m; left = L; break;
-        case lpLeftTopLeft: left = L - m; break;
-        case lpLeftCenterLeft: top = centred_top; left = L - m; break;
-        case lpLeftBottomLeft: top = T + Ht - lh; left = L - m; break;
-        case lpTopCenter: top = T - lh - m; left = centred_left; break;
-        case lpBottomCenter: top = T + Ht + m; left = centred_left; break;
-        case lpRightTop: left = L + Wd + m; break;
-        case lpRightCenter: top = centred_top; left = L + Wd + m; break;
-        case lpRighBottom: top = T + Ht - lh; left = L + Wd + m; break;
+        case lpLeftTop:
+            break;
+        case lpLeftCenter:
+            top = centred_top;
+            break;
+        case lpLeftBottom:
+            top = T + Ht - lh;
+            break;
+        case lpTopLeft:
+            top = T - lh - m;
+            left = L;
+            break;
+        case lpBottomLeft:
+            top = T + Ht + m;
+            left = L;
+            break;
+        case lpLeftTopLeft:
+            left = L - m;
+            break;
+        case lpLeftCenterLeft:
+            top = centred_top;
+            left = L - m;
+            break;
+        case lpLeftBottomLeft:
+            top = T + Ht - lh;
+            left = L - m;
+            break;
+        case lpTopCenter:
+            top = T - lh - m;
+            left = centred_left;
+            break;
+        case lpBottomCenter:
+            top = T + Ht + m;
+            left = centred_left;
+            break;
+        case lpRightTop:
+            left = L + Wd + m;
+            break;
+        case lpRightCenter:
+            top = centred_top;
+            left = L + Wd + m;
+            break;
+        case lpRighBottom:
+            top = T + Ht - lh;
+            left = L + Wd + m;
+            break;
     }
     label_->SetBounds(left, top, lw, lh);
     label_->SetVisible(Visible());
@@ -168,8 +203,9 @@ void TUiCustomCombo::VisibleChanged() {
 void TUiCustomCombo::EnabledChanged() {
     ComboBox::EnabledChanged();
     // A flat combo shows its parent's colour while disabled.
-    if (flat_) SetColor(Enabled() ? (flat_parent_color_ && Parent() ? ParentColor() : stored_color_)
-                                  : ParentColor());
+    if (flat_)
+        SetColor(Enabled() ? (flat_parent_color_ && Parent() ? ParentColor() : stored_color_)
+                           : ParentColor());
     if (label_ && !label_always_enabled_) label_->SetEnabled(Enabled());
     UpdateLabel();
 }
@@ -247,7 +283,9 @@ void TUiCustomCombo::ClosedUp() {
 
 // ---- painting
 
-bool TUiCustomCombo::FocusBorderActive() const { return focus_border_ && (hot_ || focused_); }
+bool TUiCustomCombo::FocusBorderActive() const {
+    return focus_border_ && (hot_ || focused_);
+}
 
 void TUiCustomCombo::Paint(Canvas& canvas) {
     const bool enabled = EnabledInTree();
