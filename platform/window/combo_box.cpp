@@ -33,9 +33,7 @@ int ComboBox::AddItem(const std::string& item, int image) {
     return Count() - 1;
 }
 
-void ComboBox::Clear() {
-    SetItems({});
-}
+void ComboBox::Clear() { SetItems({}); }
 
 int ComboBox::ItemImage(int index) const {
     return index >= 0 && index < Count() ? item_images_[index] : -1;
@@ -53,9 +51,7 @@ void ComboBox::SetItemIndex(int index) {
     Invalidate();
 }
 
-std::string ComboBox::Text() const {
-    return item_index_ >= 0 ? items_[item_index_] : std::string();
-}
+std::string ComboBox::Text() const { return item_index_ >= 0 ? items_[item_index_] : std::string(); }
 
 void ComboBox::ChooseByUser(int index) {
     if (index < 0 || index >= Count() || index == item_index_) return;
@@ -121,9 +117,7 @@ void ComboBox::DropDown() {
     SetFocus();
 }
 
-bool ComboBox::WantsKey(int key) const {
-    return key >= VK_LEFT && key <= VK_DOWN;
-}
+bool ComboBox::WantsKey(int key) const { return key >= VK_LEFT && key <= VK_DOWN; }
 
 void ComboBox::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     Control::MouseDown(button, shift, x, y);

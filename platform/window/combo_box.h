@@ -17,7 +17,7 @@ class ImageList;
 class ListBox;
 
 class ComboBox : public Control {
-  public:
+public:
     ComboBox();
 
     const std::vector<std::string>& Items() const { return items_; }
@@ -55,7 +55,7 @@ class ComboBox : public Control {
     bool WantsChars() const override { return true; }
     void Paint(Canvas& canvas) override;
 
-  protected:
+protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void KeyDown(int& key, ShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -67,7 +67,7 @@ class ComboBox : public Control {
     // Draws the item's picture (when it has one) and text in r.
     void DrawItem(Canvas& canvas, const Rect& r, int index, const Font& font) const;
 
-  private:
+private:
     // The item typing picks: the first starting with the typed prefix.
     int AutoCompleteIndex(char32_t ch);
 
