@@ -147,7 +147,11 @@ bool TSchemeButton::Accelerator(char32_t ch) {
 void TSchemeButton::Click() {
     if (Form* form = ParentForm()) form->SetModalResult(modal_result_);
     SetLook(lkNormal);
+    const bool hot_after = hot_after_click_;
+    hot_after_click_ = false;
     Control::Click();
+    // The release that clicked comes before the click here: its look follows the click.
+    if (hot_after) SetLook(lkHot);
 }
 
 void TSchemeButton::MouseEnter() {
@@ -178,6 +182,7 @@ void TSchemeButton::MouseMove(ShiftState shift, int x, int y) {
 
 void TSchemeButton::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     Control::MouseDown(button, shift, x, y);
+    hot_after_click_ = false;
     if (button != mbLeft) return;
     pressed_ = true;
     if (tab_stop) SetFocus();
@@ -190,6 +195,7 @@ void TSchemeButton::MouseUp(MouseButton button, ShiftState shift, int x, int y) 
     // Strictly inside: the left column and the top row click the button but keep it normal.
     if (x > 0 && x < Width() && y > 0 && y < Height()) {
         look_ = hot_track_ ? lkHot : lkNormal;
+        hot_after_click_ = button == mbLeft && hot_track_;
     }
     Repaint();
 }

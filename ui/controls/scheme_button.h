@@ -118,6 +118,7 @@ class TSchemeButton : public Control {
     bool default_ = false;
     bool pressed_ = false;
     bool pointer_inside_ = false;
+    bool hot_after_click_ = false;
     bool focused_ = false;
     Look look_ = lkNormal;
 };
