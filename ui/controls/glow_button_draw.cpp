@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <cairo.h>
+
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/gdiplus.h"
 #include "platform/gfx/picture.h"
@@ -20,6 +22,39 @@ int RoundEven(double v) {
 
 RectF FromEdges(int l, int t, int r, int b) {
     return {float(l), float(t), float(r - l), float(b - t)};
+}
+
+void SetStop(cairo_pattern_t* p, double offset, ARGB c) {
+    cairo_pattern_add_color_stop_rgba(p, offset, ARGBRed(c) / 255.0, ARGBGreen(c) / 255.0,
+                                      ARGBBlue(c) / 255.0, ARGBAlpha(c) / 255.0);
+}
+
+// The ellipse's path gradient inside `clip`: the colour runs from `centre` to the outline along
+// every ray. Seen with the ellipse scaled to a circle, the rings of equal colour are the outline
+// shrunk toward the centre point, which is exactly a focal radial gradient; drawing it that way
+// costs a small part of a general path gradient, and the face is painted on every hover step.
+void FillEllipseGlow(Graphics& g, const RectF& clip, const RectF& e, PointF centre, ARGB inner,
+                     ARGB outer) {
+    if (e.width <= 0 || e.height <= 0) return;
+    cairo_t* cr = g.cairo();
+    cairo_save(cr);
+    // The layer's fills cover whole pixels from x to x + width.
+    cairo_rectangle(cr, clip.x - 0.5, clip.y - 0.5, clip.width, clip.height);
+    cairo_clip(cr);
+    const double rx = e.width / 2.0, ry = e.height / 2.0;
+    cairo_translate(cr, e.x - 0.5 + rx, e.y - 0.5 + ry);
+    cairo_scale(cr, rx, ry);
+    // A focus on the outline itself degenerates: keep it just inside.
+    const double fx = std::clamp((centre.x - e.x - rx) / rx, -0.999, 0.999);
+    const double fy = std::clamp((centre.y - e.y - ry) / ry, -0.999, 0.999);
+    cairo_pattern_t* p = cairo_pattern_create_radial(fx, fy, 0, 0, 0, 1);
+    SetStop(p, 0, inner);
+    SetStop(p, 1, outer);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * 3.14159265358979323846);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    cairo_restore(cr);
 }
 
 // One half of the face: the upper half runs from the face colour to its end colour, the lower
@@ -46,18 +81,13 @@ void DrawFaceHalf(Graphics& g, const RectF& r, bool upper, TGDIPGradient kind, T
             break;
         }
         case ggRadial: {
-            GraphicsPath ellipse;
-            PointF centre;
+            RectF ellipse = r;
+            PointF centre{r.x + r.width / 2, r.bottom()};
             if (upper) {
-                ellipse.AddEllipse({r.x, r.y - r.height / 2 + 2, r.width, r.height});
+                ellipse = {r.x, r.y - r.height / 2 + 2, r.width, r.height};
                 centre = {r.x + r.width / 2, r.y};
-            } else {
-                ellipse.AddEllipse(r);
-                centre = {r.x + r.width / 2, r.bottom()};
             }
-            GraphicsBrush brush = GraphicsBrush::PathGradient(ellipse, a1, a0);
-            brush.SetCenterPoint(centre);
-            g.FillRectangle(brush, r);
+            FillEllipseGlow(g, r, ellipse, centre, a1, a0);
             break;
         }
     }
