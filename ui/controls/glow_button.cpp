@@ -284,26 +284,18 @@ void TUiCustomGlowButton::ActionChange() {
 // ---- style operations
 
 void TUiCustomGlowButton::ApplyStyle(int style) {
+    using L = TGlowButtonAppearance::Look;
     TGlowButtonAppearance& a = appearance_;
     a.FaceOnHover = style >= 13 && style <= 15;
     style_number_ = style;
     a.SetTextColorChecked(clBlack);
     SetRounded(!(style == 8 || (style >= 16 && style <= 19)));
     auto common_hot_down_checked = [&] {
-        a.SetColorHot(0xEBFDFF);
-        a.SetColorHotTo(0xACECFF);
-        a.SetColorMirrorHot(0x59DAFF);
-        a.SetColorMirrorHotTo(0xA4E9FF);
+        a.SetFaces(L::Hot, 0xEBFDFF, 0xACECFF, 0x59DAFF, 0xA4E9FF);
         a.SetBorderColorHot(0x99CEDB);
-        a.SetColorDown(0x76AFF1);
-        a.SetColorDownTo(0x4190F3);
-        a.SetColorMirrorDown(0x0E72F1);
-        a.SetColorMirrorDownTo(0x4C9FFD);
+        a.SetFaces(L::Down, 0x76AFF1, 0x4190F3, 0x0E72F1, 0x4C9FFD);
         a.SetBorderColorDown(0x45667B);
-        a.SetColorChecked(0xB5DBFB);
-        a.SetColorCheckedTo(0x78C7FE);
-        a.SetColorMirrorChecked(0x9FEBFD);
-        a.SetColorMirrorCheckedTo(0x56B4FE);
+        a.SetFaces(L::Checked, 0xB5DBFB, 0x78C7FE, 0x9FEBFD, 0x56B4FE);
         for (auto set :
              {&TGlowButtonAppearance::SetGradientHot, &TGlowButtonAppearance::SetGradientMirrorHot,
               &TGlowButtonAppearance::SetGradientDown,
@@ -313,10 +305,7 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
             (a.*set)(ggVertical);
     };
     auto normal = [&](TColor c, TColor ct, TColor m, TColor mt, TColor border) {
-        a.SetColor(c);
-        a.SetColorTo(ct);
-        a.SetColorMirror(m);
-        a.SetColorMirrorTo(mt);
+        a.SetFaces(L::Normal, c, ct, m, mt);
         a.SetBorderColor(border);
         a.SetGradient(ggVertical);
         a.SetGradientMirror(ggVertical);
@@ -347,20 +336,11 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
         normal(f.c, f.ct, f.m, f.mt, f.border);
     } else if (style == 12) {
         normal(clBtnFace, clBtnFace, clBtnFace, clBtnFace, clGray);
-        a.SetColorHot(0xC0C0C0);
-        a.SetColorHotTo(0xC0C0C0);
-        a.SetColorMirrorHot(0xC0C0C0);
-        a.SetColorMirrorHotTo(0xC0C0C0);
+        a.SetFaces(L::Hot, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0, 0xC0C0C0);
         a.SetBorderColorHot(0x808080);
-        a.SetColorDown(clHighlight);
-        a.SetColorDownTo(clHighlight);
-        a.SetColorMirrorDown(clHighlight);
-        a.SetColorMirrorDownTo(clHighlight);
+        a.SetFaces(L::Down, clHighlight, clHighlight, clHighlight, clHighlight);
         a.SetBorderColorDown(clHighlight);
-        a.SetColorChecked(0x808080);
-        a.SetColorCheckedTo(0x808080);
-        a.SetColorMirrorChecked(0x808080);
-        a.SetColorMirrorCheckedTo(0x808080);
+        a.SetFaces(L::Checked, 0x808080, 0x808080, 0x808080, 0x808080);
     } else if (style >= 13 && style <= 15) {
         const Face& f = kFaces[style - 12];
         normal(f.c, f.ct, f.m, f.mt, f.border);
@@ -403,33 +383,22 @@ void TUiCustomGlowButton::ApplyStyle(int style) {
 }
 
 void TUiCustomGlowButton::ApplyColorTones(const TColorToneSet& t) {
+    // The tones by their place in the set, 1 to 15: fill, border and text of the background,
+    // hover, selected, pressed and disabled groups.
+    using L = TGlowButtonAppearance::Look;
     TGlowButtonAppearance& a = appearance_;
-    a.SetColor(t.background.fill);
-    a.SetColorMirror(t.background.fill);
-    a.SetColorTo(clNone);
-    a.SetColorMirrorTo(clNone);
+    const TColor fill = t.background.fill;
+    a.SetFaces(L::Normal, fill, clNone, fill, clNone);
     a.SetBorderColor(t.background.border);
-    a.SetColorHot(t.pressed.fill);
-    a.SetColorMirrorHot(t.pressed.fill);
-    a.SetColorHotTo(clNone);
-    a.SetColorMirrorHotTo(clNone);
+    a.SetFaces(L::Hot, t.pressed.fill, clNone, t.pressed.fill, clNone);
     a.SetBorderColorHot(t.pressed.border);
     a.SetTextColorHot(t.pressed.text);
     a.SetTextColorDown(t.selected.text);
-    a.SetColorDown(t.selected.fill);
-    a.SetColorMirrorDown(t.selected.fill);
-    a.SetColorDownTo(clNone);
-    a.SetColorMirrorDownTo(clNone);
+    a.SetFaces(L::Down, t.selected.fill, clNone, t.selected.fill, clNone);
     a.SetBorderColorDown(t.selected.border);
-    a.SetColorDisabled(t.background.fill);
-    a.SetColorDisabledTo(t.background.fill);
-    a.SetColorMirrorDisabled(t.background.fill);
-    a.SetColorMirrorDisabledTo(t.background.fill);
+    a.SetFaces(L::Disabled, fill, fill, fill, fill);
     a.SetBorderColorDisabled(t.disabled.text);
-    a.SetColorChecked(t.selected.fill);
-    a.SetColorCheckedTo(clNone);
-    a.SetColorMirrorChecked(clNone);
-    a.SetColorMirrorCheckedTo(clNone);
+    a.SetFaces(L::Checked, t.selected.fill, clNone, clNone, clNone);
     a.SetBorderColorChecked(t.selected.border);
     fade_interval = 0;
     SetRounded(false);

@@ -70,6 +70,19 @@ GlowColorSet TGlowButtonAppearance::Set(Look look) const {
     return looks_[look];
 }
 
+void TGlowButtonAppearance::SetFaces(Look look, TColor color, TColor color_to, TColor mirror,
+                                     TColor mirror_to) {
+    GlowColorSet& l = looks_[look];
+    const GlowColorSet before = l;
+    l.color = color;
+    l.color_to = color_to;
+    l.mirror = mirror;
+    l.mirror_to = mirror_to;
+    if (l.color != before.color || l.color_to != before.color_to || l.mirror != before.mirror ||
+        l.mirror_to != before.mirror_to)
+        Changed();
+}
+
 void TGlowButtonAppearance::Assign(const TGlowButtonAppearance& s) {
     if (&s == this) return;
     for (int i = 0; i < 5; ++i) {

@@ -42,6 +42,8 @@ class TGlowButtonAppearance : public ChangeNotifier {
 
     enum Look { Normal, Hot, Down, Checked, Disabled };
     GlowColorSet Set(Look look) const;
+    // The four face colours of a look at once (upper pair, then mirror pair).
+    void SetFaces(Look look, TColor color, TColor color_to, TColor mirror, TColor mirror_to);
 
 #define KV_GLOW_PROPERTY(Type, Name, field) \
     Type Name() const {                     \

@@ -238,6 +238,12 @@ void TUiCustomCombo::MouseMove(ShiftState shift, int x, int y) {
     Invalidate();
 }
 
+void TUiCustomCombo::SetFontColor(TColor color) {
+    Font f = font();
+    f.color = color;
+    SetFont(f);
+}
+
 void TUiCustomCombo::DoEnter() {
     ComboBox::DoEnter();
     focused_ = true;
@@ -247,9 +253,7 @@ void TUiCustomCombo::DoEnter() {
     }
     if (focus_font_color_ != clNone && focus_font_color_ != font().color) {
         saved_font_color_ = font().color;
-        Font f = font();
-        f.color = focus_font_color_;
-        SetFont(f);
+        SetFontColor(focus_font_color_);
         focus_font_applied_ = true;
     }
     UpdateLabel();
@@ -261,9 +265,7 @@ void TUiCustomCombo::DoExit() {
     focused_ = false;
     if (focus_color_ != clNone && normal_color_ != clNone) SetColor(normal_color_);
     if (focus_font_applied_) {
-        Font f = font();
-        f.color = saved_font_color_;
-        SetFont(f);
+        SetFontColor(saved_font_color_);
         focus_font_applied_ = false;
     }
     UpdateLabel();

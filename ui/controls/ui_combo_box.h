@@ -138,6 +138,7 @@ class TUiCustomCombo : public ComboBox {
     friend class TUiComboLabel;
     void UpdateLabel();
     void PlaceLabel();
+    void SetFontColor(TColor color);
     void DrawFrame(Canvas& canvas);
     bool FocusBorderActive() const;
     TColor ParentColor() const;

@@ -10,6 +10,7 @@
 #include "platform/window/test_driver.h"
 #include "tests/ui/controls/pixels.h"
 #include "ui/controls/glow_button.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/controls/ui_action.h"
 
 namespace kv {
@@ -310,6 +311,44 @@ TEST_F(GlowFixture, SquareButtonPaintsItsCorner) {
     auto& b = Add("b", 20, 20);
     b.SetRounded(false);
     EXPECT_TRUE(Near(At(b, 0, 0), 0xC0C0C0, 40));
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(GlowStyles, StylePresetsAndColourTones) {
+    TUiGlowButton b;
+    b.ApplyStyle(16);
+    EXPECT_FALSE(b.Rounded());
+    EXPECT_EQ(b.Appearance().Color(), 0xF7F6F5);
+    EXPECT_EQ(b.Appearance().ColorHotTo(), clNone);
+    EXPECT_EQ(b.Appearance().BorderColorChecked(), 0xDAA026);
+    EXPECT_EQ(b.Appearance().TextColorChecked(), clWhite);
+    b.ApplyStyle(0);
+    EXPECT_TRUE(b.Rounded());
+    EXPECT_EQ(b.Appearance().BorderColor(), 0xE0B99B);
+    EXPECT_EQ(b.Appearance().ColorMirrorDown(), 0x0E72F1);
+    b.ApplyStyle(14);
+    EXPECT_TRUE(b.Appearance().FaceOnHover);
+
+    TColorToneSet tones;
+    tones.background = {0x111111, 0x222222, 0x333333};
+    tones.selected = {0x777777, 0x888888, 0x999999};
+    tones.pressed = {0xAAAAAA, 0xBBBBBB, 0xCCCCCC};
+    tones.disabled = {0xDDDDDD, 0xEEEEEE, 0x0F0F0F};
+    b.ApplyColorTones(tones);
+    EXPECT_EQ(b.Appearance().ColorHot(), 0xAAAAAA);
+    EXPECT_EQ(b.Appearance().TextColorHot(), 0xCCCCCC);
+    EXPECT_EQ(b.Appearance().TextColorDown(), 0x999999);
+    EXPECT_EQ(b.Appearance().ColorChecked(), 0x777777);
+    EXPECT_EQ(b.Appearance().ColorMirrorChecked(), clNone);
+    EXPECT_EQ(b.Appearance().BorderColorDisabled(), 0x0F0F0F);
+    EXPECT_EQ(b.font().color, 0x333333);
+    EXPECT_EQ(TUiCustomGlowButton::fade_interval, 0);  // fading stops for every glow button
+    TUiCustomGlowButton::fade_interval = 20;
 }
 
 }  // namespace
