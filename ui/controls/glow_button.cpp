@@ -796,6 +796,19 @@ void TUiCustomGlowButton::MouseUp(MouseButton button, ShiftState shift, int x, i
     mouse_held_ = repress_on_enter_ = false;
     StartFadeTimer();
     const bool inside = InsideClient(x, y);
+    // The layer clicks a left press released over the button right after this.
+    release_clicks_ = left_press_seen_ && inside && x < Width() && y < Height() && !menu_shown_;
+    left_press_seen_ = false;
+    // A linked action that governs the checked state or the group decides Down itself.
+    const bool action_governs =
+        action_ && (checked_linked_ || group_linked_ || (style_ == bsCheck && action_->AutoCheck));
+    if (press_tracking_ && action_governs && (group_index_ != 0 || style_ == bsCheck)) {
+        press_tracking_ = false;
+        Control::MouseUp(button, shift, x, y);
+        if (repeat_timer_) repeat_timer_->SetEnabled(false);
+        Invalidate();
+        return;
+    }
     if (press_tracking_ && !(IsMenuButton() && !drop_down_button_)) {
         press_tracking_ = false;
         if (group_index_ != 0) {
@@ -815,9 +828,6 @@ void TUiCustomGlowButton::MouseUp(MouseButton button, ShiftState shift, int x, i
         }
         HotCheck();
     }
-    // The layer clicks a left press released over the button right after this.
-    release_clicks_ = left_press_seen_ && inside && x < Width() && y < Height() && !menu_shown_;
-    left_press_seen_ = false;
     Control::MouseUp(button, shift, x, y);
     if (repeat_timer_) repeat_timer_->SetEnabled(false);
     if (style_ == bsCheck || group_index_ != 0) RepaintNow();
@@ -844,6 +854,11 @@ void TUiCustomGlowButton::Click() {
         on_click();
     } else if (action_) {
         action_->Execute();
+        // The link hands the action's checked state back to the button.
+        if (checked_linked_ && down_ != action_->Checked) {
+            SetDown(action_->Checked);
+            checked_linked_ = action_->Checked == down_;
+        }
     }
 }
 

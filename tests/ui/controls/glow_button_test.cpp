@@ -149,6 +149,24 @@ TEST_F(GlowFixture, OnePressInAGroupReleasesTheOthers) {
     EXPECT_EQ(clicks, 4);
 }
 
+TEST_F(GlowFixture, LinkedActionKeepsTheCheckedStateInStep) {
+    auto& b = Add("b", 20, 20);
+    b.on_click = nullptr;
+    b.SetStyle(bsCheck);
+    TUiAction action;
+    action.AutoCheck = true;
+    int runs = 0;
+    action.OnExecute = [&] { ++runs; };
+    b.SetAction(&action);
+    d.Click(b);
+    EXPECT_EQ(runs, 1);
+    EXPECT_TRUE(action.Checked);
+    EXPECT_TRUE(b.Down());
+    d.Click(b);
+    EXPECT_FALSE(action.Checked);
+    EXPECT_FALSE(b.Down());
+}
+
 TEST_F(GlowFixture, PlainButtonIsNeverDown) {
     auto& b = Add("b", 20, 20);
     b.SetDown(true);
@@ -304,6 +322,31 @@ TEST_F(GlowFixture, LooksOnScreen) {
     EXPECT_TRUE(Near(At(b, 1, 20), 0xE4AD89, 40));
     // The corner pixel keeps the form's colour behind the rounded border.
     EXPECT_EQ(At(b, 0, 0), clWhite);
+}
+
+TEST_F(GlowFixture, HotPictureWaitsForThePointerOtherPicturesRepaint) {
+    auto& b = Add("b", 20, 20);
+    TGDIPPicture picture;
+    picture.LoadFromBytes(test::CheckerPng(clRed, clBlue));
+    d.screen().Paint();
+    b.SetHotPicture(picture);
+    EXPECT_FALSE(d.screen().NeedsPaint());
+    b.SetPicture(picture);
+    EXPECT_TRUE(d.screen().NeedsPaint());
+    d.screen().Paint();
+    b.SetDisabledPicture(picture);
+    EXPECT_TRUE(d.screen().NeedsPaint());
+}
+
+TEST_F(GlowFixture, TransparentButtonShowsItsFaceOnlyWhenHot) {
+    TUiCustomGlowButton::fade_interval = 0;
+    auto& b = Add("b", 20, 20);
+    b.SetCaption("");
+    b.SetTransparent(true);
+    EXPECT_EQ(At(b, 50, 20), clWhite);
+    EXPECT_EQ(At(b, 0, 20), clWhite);  // no border either
+    d.MoveTo(b);
+    EXPECT_NE(At(b, 50, 35), clWhite);
 }
 
 TEST_F(GlowFixture, SquareButtonPaintsItsCorner) {
