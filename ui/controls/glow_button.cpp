@@ -138,11 +138,8 @@ void TUiCustomGlowButton::SetNotes(std::vector<std::string> notes) {
 }
 
 void TUiCustomGlowButton::SetHotPicture(const TGDIPPicture& p) {
-    // The hot picture shows only under the pointer: no repaint now.
-    auto keep = std::move(hot_picture_.OnChange);
-    hot_picture_.OnChange = nullptr;
+    // Shown only under the pointer: nothing to repaint now.
     hot_picture_.Assign(&p);
-    hot_picture_.OnChange = std::move(keep);
 }
 
 void TUiCustomGlowButton::SetImages(const ImageList* list) {
@@ -895,10 +892,6 @@ bool TUiCustomGlowButton::DefaultFor(int key) const {
     // The form clicks the button it asked right after: that click is one by key.
     if (take) dialog_key_pending_ = true;
     return take;
-}
-
-bool TUiCustomGlowButton::WantsKey(int) const {
-    return false;
 }
 
 bool TUiCustomGlowButton::Accelerator(char32_t ch) {

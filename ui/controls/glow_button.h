@@ -181,7 +181,6 @@ class TUiCustomGlowButton : public Control {
     // A click: the form's ModalResult, then on_click or the linked action.
     void Click() override;
     bool DefaultFor(int key) const override;
-    bool WantsKey(int key) const override;
     bool Accelerator(char32_t ch) override;
     void Paint(Canvas& canvas) override;
     // Draws the button as Paint does into r of any canvas (the benchmark and tests).

@@ -56,6 +56,8 @@ void TUiCustomCombo::SetFieldColor(TColor c) {
 
 void TUiCustomCombo::SetFlat(bool v) {
     if (flat_ == v) return;
+    // The colour the combo was given comes back when it stops being flat.
+    if (v) stored_color_ = Color();
     flat_ = v;
     SetColor(flat_parent_color_ && flat_ && Parent() ? ParentColor() : stored_color_);
     Invalidate();
