@@ -503,6 +503,7 @@ GlowDrawInputs TUiCustomGlowButton::Inputs() {
         in.arrow = drop_down_hot_ ? GlowArrowState::OnPart : GlowArrowState::OnMain;
     }
     in.focus_frame = ShowsFocusFrame();
+    in.gdi_text = anti_alias_ == aaNone;
     Font f = font();
     if (hot_picture_on_) f.color = appearance_.TextColorHot();
     if (state_ == stDown) f.color = appearance_.TextColorDown();

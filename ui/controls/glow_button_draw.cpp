@@ -337,9 +337,19 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
         format.trimming = in.trimming;
         const RectF box =
             in.measuring ? RectF{float(area.left), float(area.top), 4096, 4096} : ToRectF(area);
-        const StringMeasure m = g.MeasureString(caption, *gp_font->Native(), box, format);
-        bw = RoundEven(m.bounds.width);
-        bh = RoundEven(m.bounds.height);
+        const unsigned gdi_flow = in.word_wrap ? DT_WORDBREAK : DT_SINGLELINE;
+        if (in.gdi_text) {
+            // Plain text drawing measures with the canvas, breaking words at the area's width.
+            canvas.font = font;
+            Rect calc{0, 0, in.measuring ? 4096 : E, 0};
+            canvas.DrawText(caption, calc, DT_CALCRECT | gdi_flow);
+            bw = calc.width();
+            bh = calc.height();
+        } else {
+            const StringMeasure m = g.MeasureString(caption, *gp_font->Native(), box, format);
+            bw = RoundEven(m.bounds.width);
+            bh = RoundEven(m.bounds.height);
+        }
         if (!notes.empty() && gp_notes->Native()) {
             RectF nbox = box;
             if (pw > 0) {
@@ -351,7 +361,7 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
             nh = RoundEven(n.bounds.height);
         }
         if (TopOrBottom(layout)) {
-            measured = {std::max(bw + sp, pw + sp), bh + ph};
+            measured = {std::max(bw + sp, pw + sp), bh + ph + (in.gdi_text ? sp : 0)};
         } else {
             measured = {std::max(nw, bw) + pw + sp, std::max(bh + sp + nh, ph + sp)};
         }
@@ -418,11 +428,25 @@ Size DrawGlowButton(Canvas& canvas, const Rect& r, const GlowDrawInputs& in) {
                          GraphicsBrush::Solid(notes_color));
             text_top = int(text.y);
         } else {
-            g.DrawString(caption, *gp_font->Native(), text, format,
-                         GraphicsBrush::Solid(text_color));
             text_top = format.line_align == StringAlignment::Near  ? Y
                        : format.line_align == StringAlignment::Far ? Y + Ht - bh
                                                                    : Y + (Ht - bh) / 2;
+            if (in.gdi_text) {
+                const unsigned align = format.align == StringAlignment::Near  ? DT_LEFT
+                                       : format.align == StringAlignment::Far ? DT_RIGHT
+                                                                              : DT_CENTER;
+                Font shown = font;
+                shown.color = in.enabled ? font.color : TColor{0x808080};
+                canvas.font = shown;
+                canvas.bk_mode = BkMode::Transparent;
+                // The block of lines placed as the layout places it, then drawn from its top.
+                Rect box_rect{X + (layout == blGlyphLeftAdjusted ? 2 : 0), text_top, X + W,
+                              text_top + bh};
+                canvas.DrawText(caption, box_rect, align | gdi_flow);
+            } else {
+                g.DrawString(caption, *gp_font->Native(), text, format,
+                             GraphicsBrush::Solid(text_color));
+            }
         }
         place = {px, py};
     } else if (in.measuring) {

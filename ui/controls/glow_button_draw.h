@@ -65,6 +65,7 @@ struct GlowDrawInputs {
     bool drop_down_split = true;
     GlowArrowState arrow = GlowArrowState::None;
     bool transparent_face_on_hover = false;  // Transparent with FaceOnHover
+    bool gdi_text = false;                   // the caption in plain canvas text, not antialiased
     bool focus_frame = false;
     bool face_left_out = false;   // transparent and not hot
     bool small_pictures = false;  // auto-size's 16 x 16 pictures

@@ -159,6 +159,10 @@ TEST(ButtonsAndComboSnapshot, EveryControlInItsStylesAndStates) {
     auto_sized.SetBounds(900, 156, 40, 20);
     auto_sized.SetCaption("Auto");
     auto_sized.SetAutoSize(true);
+    auto& plain_text = form.Add<TUiGlowButton>("aanone");
+    plain_text.SetBounds(880, 274, 100, 30);
+    plain_text.SetCaption("Sem suavizar");
+    plain_text.SetAntiAlias(aaNone);
     const int styles[] = {0, 1, 2, 3, 6, 12, 16, 17, 18, 19};
     x = 10;
     for (int s : styles) {
