@@ -21,17 +21,30 @@ ListBox::ListBox() {
     bar_.on_scroll = [this](int top) { SetTopIndex(top); };
 }
 
-void ListBox::SetItems(std::vector<std::string> items) {
+void ListBox::SetItems(std::vector<std::string> items, std::vector<int> images) {
     items_ = std::move(items);
+    item_images_ = std::move(images);
+    item_images_.resize(items_.size(), -1);
     item_index_ = -1;
     top_index_ = 0;
     Invalidate();
 }
 
-int ListBox::AddItem(const std::string& item) {
+int ListBox::AddItem(const std::string& item, int image) {
     items_.push_back(item);
+    item_images_.push_back(image);
     Invalidate();
     return Count() - 1;
+}
+
+int ListBox::ItemImage(int index) const {
+    return index >= 0 && index < Count() ? item_images_[index] : -1;
+}
+
+void ListBox::SetItemImage(int index, int image) {
+    if (index < 0 || index >= Count() || item_images_[index] == image) return;
+    item_images_[index] = image;
+    Invalidate();
 }
 
 void ListBox::Clear() { SetItems({}); }
@@ -184,8 +197,8 @@ void ListBox::Paint(Canvas& canvas) {
         }
         if (!EnabledInTree()) f.color = clGrayText;
         int x = row.left + 2;
-        if (images && i < images->Count()) {
-            images->Draw(canvas, x, y + (h - images->height) / 2, i);
+        if (images) {
+            images->Draw(canvas, x, y + (h - images->height) / 2, item_images_[i]);
             x += images->width + 4;
         }
         canvas.font = f;

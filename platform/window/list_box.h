@@ -1,6 +1,7 @@
 #pragma once
 // A list of text items with one selected (ItemIndex, -1 for none), scrolling by wheel, keys
-// and its scroll bar; optionally a picture from an image list beside each item. A change of
+// and its scroll bar; optionally a picture from an image list beside each item, each item naming
+// its own image so that the pictures stay with their items whatever the order. A change of
 // selection by the user fires on_click.
 
 #include <string>
@@ -18,8 +19,12 @@ public:
     ListBox();
 
     const std::vector<std::string>& Items() const { return items_; }
-    void SetItems(std::vector<std::string> items);
-    int AddItem(const std::string& item);  // returns its index
+    // Without images every item has none (-1).
+    void SetItems(std::vector<std::string> items, std::vector<int> images = {});
+    int AddItem(const std::string& item, int image = -1);  // returns its index
+    // The image of `images` beside an item; -1 for none.
+    int ItemImage(int index) const;
+    void SetItemImage(int index, int image);
     void Clear();
     int Count() const { return static_cast<int>(items_.size()); }
     int ItemIndex() const { return item_index_; }
@@ -39,7 +44,7 @@ public:
     // The top row that brings `row` into view, moving `top` as little as it can.
     static int TopToShow(int row, int top, int page);
 
-    ImageList* images = nullptr;  // image i beside item i
+    ImageList* images = nullptr;
 
     bool WantsKey(int key) const override;
     bool WantsChars() const override { return true; }
@@ -62,6 +67,7 @@ protected:
 private:
     ScrollBar bar_{*this, sbVertical};
     std::vector<std::string> items_;
+    std::vector<int> item_images_;  // one per item
     int item_index_ = -1;
     int top_index_ = 0;
 };

@@ -1,0 +1,1 @@
+korvanel_benchmark(glow_button ${CMAKE_CURRENT_LIST_DIR}/glow_button.cpp DEPS kv_controls)
