@@ -16,7 +16,8 @@ class GraphicsMarkupSurface : public MarkupCanvas {
   public:
     explicit GraphicsMarkupSurface(TGPGraphics& graphics) : graphics_(graphics) {}
 
-    // Heights are the layer's measured text height; widths its corrected text boxes.
+    // The layer's text boxes: the text's own advance (blanks included) and its line height.
+    // Boxes are remembered across calls, as the canvas remembers its text widths.
     Size TextExtent(const MarkupFont& font, std::string_view text) override;
     Size MeasureText(const MarkupFont& font, std::string_view text,
                      const MarkupTextFlags& flags) override;
@@ -34,6 +35,8 @@ class GraphicsMarkupSurface : public MarkupCanvas {
     TColor ToRgb(TColor color) override { return ColorToRGB(color); }
 
   private:
+    Size Box(const Font& font, std::string_view shown);
+
     TGPGraphics& graphics_;
     DecodedPictures decoded_;
 };
