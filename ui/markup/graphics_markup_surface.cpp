@@ -60,12 +60,20 @@ TextBoxes& Boxes() {
 
 }  // namespace
 
+const TGPFont* GraphicsMarkupSurface::LayerFont(const Font& font) {
+    for (auto& [known, made] : fonts_) {
+        if (known.name == font.name && known.size == font.size && known.style == font.style)
+            return made.get();
+    }
+    fonts_.emplace_back(font, MakeFont(font));
+    return fonts_.back().second.get();
+}
+
 Size GraphicsMarkupSurface::Box(const Font& font, std::string_view shown) {
     if (auto known = Boxes().Find(font, shown)) return *known;
-    const std::unique_ptr<TGPFont> gp_font = MakeFont(font);
     RectF box;
     // An empty layout rectangle: one line, never wrapped, as DrawText draws it.
-    graphics_.MeasureString(shown, -1, gp_font.get(), RectF{0, 0, 0, 0}, box);
+    graphics_.MeasureString(shown, -1, LayerFont(font), RectF{0, 0, 0, 0}, box);
     const Size size{static_cast<int>(std::lround(box.width)),
                     static_cast<int>(std::lround(box.height))};
     Boxes().Keep(font, shown, size);
@@ -92,9 +100,8 @@ void GraphicsMarkupSurface::DrawText(const MarkupFont& font, std::string_view te
         graphics_.FillRectangle(&back, float(rect.left), float(top), float(box.cx), float(box.cy));
     }
     if (shown.empty()) return;
-    const std::unique_ptr<TGPFont> gp_font = MakeFont(f);
     TGPSolidBrush brush(ColorToARGB(255, f.color));
-    graphics_.DrawString(shown, gp_font.get(), PointF{float(rect.left), float(top)}, nullptr,
+    graphics_.DrawString(shown, LayerFont(f), PointF{float(rect.left), float(top)}, nullptr,
                          &brush);
 }
 

@@ -3,7 +3,10 @@
 // smooth panel's caption, the message dialog's text): text measured and drawn as text boxes of
 // the layer, named pictures from a GDI+ picture container.
 
+#include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/gdiplus.h"
 #include "ui/markup/canvas_markup_surface.h"
@@ -36,9 +39,12 @@ class GraphicsMarkupSurface : public MarkupCanvas {
 
   private:
     Size Box(const Font& font, std::string_view shown);
+    // The layer's font for a window font, made once per surface.
+    const TGPFont* LayerFont(const Font& font);
 
     TGPGraphics& graphics_;
     DecodedPictures decoded_;
+    std::vector<std::pair<Font, std::unique_ptr<TGPFont>>> fonts_;
 };
 
 // Lays out, measures, draws or hit-tests mark-up on the layer's surface with the antialiased
