@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/gdiplus.h"
 #include "platform/window/panel.h"
 #include "platform/window/test_driver.h"
+#include "ui/markup/graphics_markup_surface.h"
 #include "ui/markup/markup_check_box.h"
 #include "ui/markup/markup_label.h"
 #include "ui/markup/markup_radio_button.h"
@@ -283,6 +285,55 @@ TEST(MarkupControlsSnapshot, EveryLookAndState) {
     };
     visit(form);
     EXPECT_EQ(checked, static_cast<int>(box_marks.size() + radio_marks.size()));
+}
+
+// A control that paints its caption through the antialiased renderer, as the smooth panels and
+// message dialogs will.
+class GraphicsMarkupPanel : public Control {
+  public:
+    std::string text;
+    MarkupResult last;
+
+  protected:
+    void Paint(Canvas& canvas) override {
+        auto graphics = TGPGraphics::CreateFromHDC(&canvas);
+        TGPSolidBrush back(ColorToARGB(255, RGBColor(0, 70, 30)));
+        graphics->FillRectangle(&back, 0, 0, float(Width()), float(Height()));
+        MarkupOptions o;
+        o.bounds = {4, 4, Width() - 4, Height() - 4};
+        o.url_color = clAqua;
+        o.shadow_color = clBlack;
+        last = DrawMarkupGP(*graphics, font(), text, o);
+    }
+};
+
+TEST(MarkupControlsSnapshot, AntialiasedMarkupWithTheInstalledFonts) {
+    TestDriver d(480, 260);
+    Form& form = d.screen().Create<Form>("form");
+    form.SetBounds(10, 10, 460, 240);
+    form.SetCaption("Mark-up antialiasado");
+    auto& panel = form.Add<GraphicsMarkupPanel>("painel");
+    panel.SetBounds(8, 8, 436, 196);
+    Font white;
+    white.name = "Tahoma";
+    white.size = 8;
+    white.color = clWhite;
+    panel.SetFont(white);
+    panel.text =
+        R"(<P align="center"><SHAD><B><FONT size="12">Atlético Serrano 2 x 1 Clube do Porto</FONT></B></SHAD></P>)"
+        R"(<P align="left"><FONT color="#FFFF00">12'</FONT><IND x="40">Gol de <B>Fulano</B> aos 43 &amp; a torcida vibra<BR>)"
+        R"(<FONT color="#FFFF00">31'</FONT><IND x="40"><FONT color="clRed">Cartão amarelo</FONT> para <I>Ribamar</I> por falta dura<BR>)"
+        R"(<FONT color="#FFFF00">58'</FONT><IND x="40">Passe longo de <A href="http://k.example">Joãozinho Pereira</A> para Marcão<BR>)"
+        R"(<FONT color="#FFFF00">77'</FONT><IND x="40"><E>Impedimento</E> marcado, o lance é anulado pelo árbitro<BR>)"
+        R"(<FONT face="Times New Roman" size="11">Estádio Municipal, 23.412 pagantes</FONT><BR>)"
+        R"(<FONT face="Courier New">Renda: R$ 412.300,00</FONT> <FONT face="Verdana" color="#C0C0C0">(recorde)</FONT>)";
+    form.Show();
+    d.screen().Paint();
+    const std::string path = d.SavePng("markup_gdiplus_window.png");
+    ASSERT_FALSE(path.empty());
+    // Seven lines below the title, each at least as high as the text.
+    EXPECT_GE(panel.last.extent_y, 8 * 13);
+    EXPECT_EQ(panel.last.anchor_count, 1);
 }
 
 }  // namespace
