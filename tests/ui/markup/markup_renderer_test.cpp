@@ -434,6 +434,9 @@ TEST(MarkupRenderer, NumbersBeyondAnySurfaceAreClampedAndNeverHang) {
         R"(<E>o<OF x="2147483647"> H)",
         R"(<E><OF x="-2147483648">a<IND x="$7FFFFFFF">b<P indent="-99999999999">c)",
         R"(<FONT size="2147483647">g<SUB>h</SUB><SUP>i</SUP></FONT><UL><LI>x)",
+        // Found by the fuzzer: a paragraph indent past the end of an int.
+        R"(<P indent="0x7fffffff"><E>g<BR>h)",
+        R"(<P align="center" indent="0x7fffffff"><IND x="2147483647">ab)",
     };
     for (const char* text : texts) {
         for (const MarkupDialect dialect : {MarkupDialect::kCanvas, MarkupDialect::kGraphics}) {
