@@ -15,7 +15,9 @@ TEST(MarkupEscape, NamesOpenNoTagNameNoEntityAndBreakNoLine) {
         {"Grêmio", "Grêmio"},
         {"<b>Bold</b>", "&lt;b&gt;Bold&lt;/b&gt;"},
         {"A & B", "A &amp; B"},
-        {"&amp;", "&amp;amp;"},
+        {"&amp;", "&amp;<>amp;"},  // else decoding would make "&amp;" of the "&&" and "amp;"
+        {"R&copy; &LT;", "R&amp;<>copy; &amp;<>LT;"},
+        {"A&B", "A&amp;B"},
         {"um\r\ndois\ntrês\rquatro", "um dois três quatro"},
     };
     for (const Case& c : cases) EXPECT_EQ(EscapeMarkupText(c.text), c.escaped) << c.text;

@@ -46,6 +46,7 @@ class CanvasMarkupSurface : public MarkupCanvas {
                        bool stretched) override;
     void PushClip(const Rect& rect) override;
     void PopClip() override;
+    Rect VisibleArea() override { return canvas_.ClipRect(); }
     TColor ToRgb(TColor color) override { return ColorToRGB(color); }
 
   private:

@@ -1,8 +1,10 @@
 #include "ui/markup/encoded_picture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/base/files.h"
 #include "platform/gfx/canvas.h"
@@ -11,13 +13,32 @@
 namespace kv {
 
 std::optional<Bytes> ReadFileBytes(std::string_view path) {
+    // A text may name any path at all: only a regular file of a picture's size is read, so
+    // devices, pipes and the system's pseudo-files neither block, nor fail, nor fill memory.
     const std::string name = NativePath(path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(name, error)) return std::nullopt;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return std::nullopt;
-    Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    const int fd = ::open(name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) return std::nullopt;
+    std::optional<Bytes> bytes;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size >= 0 &&
+        static_cast<std::uintmax_t>(st.st_size) <= kMaxPictureFileBytes) {
+        Bytes read_so_far;
+        std::uint8_t chunk[65536];
+        while (true) {
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0 || read_so_far.size() + static_cast<std::size_t>(n) > kMaxPictureFileBytes) {
+                read_so_far.clear();
+                break;
+            }
+            if (n == 0) {
+                bytes = std::move(read_so_far);
+                break;
+            }
+            read_so_far.insert(read_so_far.end(), chunk, chunk + n);
+        }
+    }
+    ::close(fd);
     return bytes;
 }
 

@@ -20,7 +20,11 @@ class Picture;
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The bytes of a file; nullopt when it cannot be read. Windows-style separators are accepted.
+// No picture file is larger than this; a larger one is not read at all.
+constexpr std::size_t kMaxPictureFileBytes = std::size_t{64} << 20;
+
+// The bytes of a regular file of at most kMaxPictureFileBytes; nullopt when it is anything
+// else or cannot be read. Windows-style separators are accepted.
 std::optional<Bytes> ReadFileBytes(std::string_view path);
 
 class EncodedPicture {

@@ -3,7 +3,10 @@
 // smooth panel's caption, the message dialog's text): text measured and drawn as text boxes of
 // the layer, named pictures from a GDI+ picture container.
 
+#include <memory>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/gdiplus.h"
 #include "ui/markup/canvas_markup_surface.h"
@@ -16,7 +19,8 @@ class GraphicsMarkupSurface : public MarkupCanvas {
   public:
     explicit GraphicsMarkupSurface(TGPGraphics& graphics) : graphics_(graphics) {}
 
-    // Heights are the layer's measured text height; widths its corrected text boxes.
+    // The layer's text boxes: the text's own advance (blanks included) and its line height.
+    // Boxes are remembered across calls, as the canvas remembers its text widths.
     Size TextExtent(const MarkupFont& font, std::string_view text) override;
     Size MeasureText(const MarkupFont& font, std::string_view text,
                      const MarkupTextFlags& flags) override;
@@ -34,8 +38,13 @@ class GraphicsMarkupSurface : public MarkupCanvas {
     TColor ToRgb(TColor color) override { return ColorToRGB(color); }
 
   private:
+    Size Box(const Font& font, std::string_view shown);
+    // The layer's font for a window font, made once per surface.
+    const TGPFont* LayerFont(const Font& font);
+
     TGPGraphics& graphics_;
     DecodedPictures decoded_;
+    std::vector<std::pair<Font, std::unique_ptr<TGPFont>>> fonts_;
 };
 
 // Lays out, measures, draws or hit-tests mark-up on the layer's surface with the antialiased

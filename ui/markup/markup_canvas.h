@@ -71,6 +71,8 @@ class MarkupCanvas {
     // Drawing is limited to rect (within any clip already set) until the matching PopClip.
     virtual void PushClip(const Rect& rect) = 0;
     virtual void PopClip() = 0;
+    // Where drawing can show at all; nothing outside it needs drawing.
+    virtual Rect VisibleArea() { return {-(1 << 30), -(1 << 30), 1 << 30, 1 << 30}; }
 
     // System colours resolved to 0x00BBGGRR.
     virtual TColor ToRgb(TColor color) = 0;

@@ -152,15 +152,13 @@ void TMarkupLabel::Paint(Canvas& canvas) {
     if (bevel_outer_ != bvNone || bevel_inner_ != bvNone) {
         text_rect = text_rect.inflate(-bevel_width_, -bevel_width_);
     }
-    if (border_style_ == bsSingle && border_width_ != 0 && border_color_ != clNone) {
-        const int b = RoundEven((border_width_ + 1) / 2.0), c = RoundEven(border_width_ / 2.0);
+    if (border_style_ == bsSingle && border_width_ > 0 && border_color_ != clNone) {
+        const int b = RoundEven((border_width_ + 1) / 2.0);
         text_rect = text_rect.inflate(-b, -b);
-        canvas.pen = Pen{border_color_, border_width_};
-        canvas.MoveTo(client.left - b, client.top - b);
-        canvas.LineTo(client.right + c, client.top - b);
-        canvas.LineTo(client.right + c, client.bottom + c);
-        canvas.LineTo(client.left - b, client.bottom + c);
-        canvas.LineTo(client.left - b, client.top - b);
+        // The outline lies on the label's own edge: a label paints nothing outside itself,
+        // so an outline around the outside would never show.
+        Rect outline = client;
+        Frame3D(canvas, outline, border_color_, border_color_, border_width_);
     }
 
     const std::string text = GetDisplayText();

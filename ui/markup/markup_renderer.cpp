@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <exception>
 
 #include "ui/markup/markup_picture.h"
 #include "ui/markup/markup_tag.h"
@@ -14,9 +15,39 @@ namespace {
 
 constexpr int kListIndent = 12;
 constexpr int kGradientSteps = 64;
+// Positions, widths and heights never leave this range, however long the text or large its
+// numbers: sums of a few of them stay far inside an int.
+constexpr int kFar = 1 << 28;
+// The caller's rectangle and point are taken within this range.
+constexpr int kSurfaceLimit = 1 << 20;
+
+int Clamped(long long v, int limit = kFar) {
+    return static_cast<int>(std::clamp<long long>(v, -limit, limit));
+}
+
+int Sum(long long a, long long b) {
+    return Clamped(a + b);
+}
 
 int RoundEven(double v) {
-    return static_cast<int>(std::nearbyint(v));
+    if (!(v == v)) return 0;
+    return static_cast<int>(std::nearbyint(std::clamp(v, double(-kFar), double(kFar))));
+}
+
+Rect ClampedRect(const Rect& r) {
+    return {Clamped(r.left, kSurfaceLimit), Clamped(r.top, kSurfaceLimit),
+            Clamped(r.right, kSurfaceLimit), Clamped(r.bottom, kSurfaceLimit)};
+}
+
+// The caller's numbers, brought into the ranges the layout counts in.
+MarkupOptions Sane(MarkupOptions o) {
+    o.bounds = ClampedRect(o.bounds);
+    o.point_x = Clamped(o.point_x, kSurfaceLimit);
+    o.point_y = Clamped(o.point_y, kSurfaceLimit);
+    o.shadow_offset = Clamped(o.shadow_offset, kMarkupNumberLimit);
+    o.line_spacing = Clamped(o.line_spacing, kMarkupNumberLimit);
+    if (!(o.print_scale >= 0 && o.print_scale <= 64)) o.print_scale = 1.0;
+    return o;
 }
 
 std::string_view TrimBlanks(std::string_view s) {
@@ -29,6 +60,18 @@ std::string AttributeOr(std::string_view tag, std::string_view name, std::string
     auto value = MarkupAttribute(tag, name);
     return value ? *value : std::string(fallback);
 }
+
+// A clip that is given back however the drawing inside it ends.
+class ClipScope {
+  public:
+    ClipScope(MarkupCanvas& canvas, const Rect& r) : canvas_(canvas) { canvas_.PushClip(r); }
+    ~ClipScope() { canvas_.PopClip(); }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+  private:
+    MarkupCanvas& canvas_;
+};
 
 enum class Align { kLeft, kRight, kCenter };
 enum class Mode { kMeasure, kDraw };
@@ -47,7 +90,7 @@ class MarkupEngine {
     MarkupEngine(MarkupCanvas& canvas, const MarkupFont& base_font, TColor background,
                  const MarkupOptions& options)
         : canvas_(canvas),
-          opt_(options),
+          opt_(Sane(options)),
           gp_(options.dialect == MarkupDialect::kGraphics),
           base_font_(base_font),
           entry_background_(background) {}
@@ -92,7 +135,7 @@ class MarkupEngine {
     bool Hovered() const { return !opt_.hover_enabled || anchor_counter_ == opt_.hover_index; }
 
     MarkupCanvas& canvas_;
-    const MarkupOptions& opt_;
+    const MarkupOptions opt_;
     const bool gp_;
     const MarkupFont base_font_;
     const TColor entry_background_;
@@ -185,7 +228,7 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
         in_anchor_ = saved_in_anchor;
         target_ = saved_target;
         measure_carry = font_;
-        if (!gp_ || !TrimBlanks(rest).empty()) line_height_ += opt_.line_spacing;
+        if (!gp_ || !TrimBlanks(rest).empty()) line_height_ = Sum(line_height_, opt_.line_spacing);
 
         int left = line_left;
         if (align_ == Align::kRight) {
@@ -196,7 +239,7 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
         }
         left += indent_;
         // The measuring pass decides the line's height; drawing only follows it.
-        const int step = line_height_ + sub_depth_ + sup_height_;
+        const int step = Sum(line_height_, Sum(sub_depth_, sup_height_));
         line_ = {left, top, bounds.right, top + step};
 
         if (opt_.measure_only) {
@@ -221,8 +264,8 @@ MarkupResult MarkupEngine::Run(std::string_view source) {
             offset_carry = offset_;
         }
 
-        top += step;
-        out_.extent_y += step;
+        top = Sum(top, step);
+        out_.extent_y = Sum(out_.extent_y, step);
         if (!opt_.measure_only && top + start_gh > bounds.bottom) break;
         if (rest.size() == rest_before) break;  // nothing laid out: never loop on it
     }
@@ -273,10 +316,10 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
             int w;
             if (Drawing()) {
                 w = DrawRun(run.text, rest.substr(run.source_length));
-                line_width_ += w;
+                line_width_ = Sum(line_width_, w);
             } else {
                 w = RunWidth(run.text);
-                line_width_ += w;
+                line_width_ = Sum(line_width_, w);
                 HitTestRun(before, line_width_);
             }
             const int free = line_.width() - offset_carry;
@@ -308,7 +351,7 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
     }
 
     line_width_ -= trailing_blank_;
-    if (out_.extent_x < line_width_) out_.extent_x = line_width_ + 2;
+    if (out_.extent_x < line_width_) out_.extent_x = Sum(line_width_, 2);
     // An anchor the point lies on that goes on past this line (or is never closed) is
     // reported with this line's part until its </A> says otherwise.
     if (final_pass_ && point_on_anchor_) ReportPointAnchor();
@@ -319,19 +362,19 @@ void MarkupEngine::Line(Mode mode, std::string_view& rest, std::string& consumed
 }
 
 int MarkupEngine::RunWidth(const std::string& text) {
-    // A lone blank between tags takes no room on the antialiased surface.
-    if (gp_ && text == " ") return 0;
     MarkupTextFlags flags = text_flags_;
     flags.external_leading = true;
-    return canvas_.MeasureText(font_, text, flags).cx;
+    return Clamped(canvas_.MeasureText(font_, text, flags).cx);
 }
 
 bool MarkupEngine::UnderlineContinues(const std::string& text, std::string_view after) const {
     if (!font_.underline || text == " " || after.empty()) return false;
     const unsigned char next = static_cast<unsigned char>(after.front());
     if (next == '<' || next <= ' ') return false;
-    const std::size_t close = FindIgnoreCase(after, "</A");
-    return after.substr(0, close).find(' ') != std::string_view::npos;
+    // A blank before the anchor's end: only the text up to the next blank needs looking at.
+    const std::size_t blank = after.find(' ');
+    if (blank == std::string_view::npos) return false;
+    return FindIgnoreCase(after.substr(0, blank), "</A") == std::string_view::npos;
 }
 
 int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
@@ -348,7 +391,7 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
     const bool cut_off = !opt_.word_wrap && x_ >= line_.right - canvas_.TextExtent(font_, "l").cx;
     MarkupTextFlags flags = text_flags_;
     flags.background = background_;
-    const int w = gp_ ? RunWidth(text) : canvas_.MeasureText(font_, text, flags).cx;
+    const int w = gp_ ? RunWidth(text) : Clamped(canvas_.MeasureText(font_, text, flags).cx);
     if (gp_) {
         // The antialiased surface leaves the blank after an anchor's word bare; an underscore
         // carries the underline on to the next word of the same anchor.
@@ -361,8 +404,8 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
         }
         if (!cut_off) canvas_.DrawText(font_, shown, r, flags);
         if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
-        if (error_) Zigzag(x_, x_ + w, RunBottom());
-        x_ += w;
+        if (error_) Zigzag(x_, Sum(x_, w), RunBottom());
+        x_ = Sum(x_, w);
         return w;
     }
     const Size extent = canvas_.MeasureText(font_, text, flags);
@@ -383,8 +426,8 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
     }
     if (!cut_off) canvas_.DrawText(font_, text, drawn, flags);
     if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
-    if (error_) Zigzag(x_, x_ + w, RunBottom());
-    x_ += w;
+    if (error_) Zigzag(x_, Sum(x_, w), RunBottom());
+    x_ = Sum(x_, w);
     return w;
 }
 
@@ -392,6 +435,8 @@ void MarkupEngine::Zigzag(int from, int to, int bottom) {
     // The canvas's wave runs across the run's bottom; the antialiased one just above it.
     const int low = gp_ ? bottom - 2 : bottom + 1;
     const int high = gp_ ? bottom - 4 : bottom - 1;
+    // Text past the line's right edge is cut, and so is its wave.
+    to = std::min(to, line_.right + 2);
     int x = from / 2 * 2;
     int y = x % 4 == 0 ? low : high;
     while (x < to) {
@@ -469,7 +514,7 @@ void MarkupEngine::OpenTag(const MarkupTag& tag) {
             } else if (second == 'N') {
                 const auto n = ReadWholeNumber(AttributeOr(tag.attributes, "X", ""));
                 if (n && line_width_ < *n) {
-                    x_ += *n - line_width_;
+                    x_ = Sum(x_, *n - line_width_);
                     line_width_ = *n;
                 }
             } else if (second == 'M') {
@@ -757,7 +802,8 @@ PictureSource MarkupEngine::FindPicture(std::string_view source) {
 }
 
 void MarkupEngine::DrawListPicture(const PictureSource& p, int x, int y) {
-    const int w = p.list->Width(), h = p.list->Height();
+    const int w = Clamped(p.list->Width(), kMarkupNumberLimit);
+    const int h = Clamped(p.list->Height(), kMarkupNumberLimit);
     if (opt_.print_mode) {
         const Rect r{x, y, x + RoundEven(w * opt_.print_scale),
                      y + RoundEven(h * opt_.print_scale)};
@@ -776,13 +822,14 @@ void MarkupEngine::Image(const MarkupTag& tag) {
     const int top = line_.top;
     int counted_w = 0, counted_h = 0;
     if (p.list) {
-        counted_w = ScaleX(p.list->Width());
-        counted_h = ScaleY(p.list->Height());
+        counted_w = ScaleX(Clamped(p.list->Width(), kMarkupNumberLimit));
+        counted_h = ScaleY(Clamped(p.list->Height(), kMarkupNumberLimit));
         if (Drawing() && !(gp_ && opt_.print_mode)) DrawListPicture(p, x_, top);
     } else if (p.picture && !p.picture->Empty() && p.picture->Width() > 0 &&
                p.picture->Height() > 0) {
         // A picture whose size reads 0 is drawn as nothing: there is nothing to scale by.
-        const int pw = p.picture->Width(), ph = p.picture->Height();
+        const int pw = Clamped(p.picture->Width(), kMarkupNumberLimit);
+        const int ph = Clamped(p.picture->Height(), kMarkupNumberLimit);
         int w = pw, h = ph;
         if (given_w > 0 && given_h > 0) {
             w = given_w;
@@ -813,8 +860,8 @@ void MarkupEngine::Image(const MarkupTag& tag) {
 
     if (final_pass_ && in_anchor_ && !target_.empty()) {
         const int d = opt_.point_x - line_.left;
-        if (d > line_width_ && d < line_width_ + counted_w && opt_.point_y > top &&
-            opt_.point_y < top + counted_h) {
+        if (d > line_width_ && d < Sum(line_width_, counted_w) && opt_.point_y > top &&
+            opt_.point_y < Sum(top, counted_h)) {
             picture_hit_ = true;
             out_.anchor_under_point = target_;
             if (!title_.empty()) out_.anchor_title = title_;
@@ -823,12 +870,12 @@ void MarkupEngine::Image(const MarkupTag& tag) {
 
     // Only the measuring pass decides the line: the drawing pass places what it was given.
     const int line_w = line_.width();
-    if (!Drawing() && counted_w < line_w && line_width_ + counted_w > line_w) {
+    if (!Drawing() && counted_w < line_w && Sum(line_width_, counted_w) > line_w) {
         line_full_ = true;
         return;
     }
-    line_width_ += counted_w;
-    x_ += counted_w;
+    line_width_ = Sum(line_width_, counted_w);
+    x_ = Sum(x_, counted_w);
     line_height_ = std::max(line_height_, counted_h);
 
     const std::string upper = UpperAscii(tag.text);
@@ -857,16 +904,17 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
 
     // The antialiased renderer knows no <OL>: its items count as the first level of a list.
     const int level = gp_ ? std::max(list_level_, 1) : list_level_;
-    line_width_ += level * kListIndent;
-    x_ += (level - 1) * kListIndent;
+    line_width_ = Sum(line_width_, 1LL * level * kListIndent);
+    x_ = Sum(x_, (level - 1LL) * kListIndent);
     if (Drawing() && !hidden_ && gp_ && type == "IMAGE") {
         const auto name = MarkupAttribute(tag.attributes, "NAME");
         EncodedPicture* picture =
             name && opt_.picture_container ? opt_.picture_container->FindEncoded(*name) : nullptr;
         if (picture && !picture->Empty() && picture->Width() > 0 && picture->Height() > 0) {
-            const int pw = picture->Width(), ph = picture->Height();
+            const int pw = Clamped(picture->Width(), kMarkupNumberLimit);
+            const int ph = Clamped(picture->Height(), kMarkupNumberLimit);
             canvas_.DrawPicture(*picture, {x_, line_.top + 2, x_ + pw, line_.top + 2 + ph});
-            if (pw > kListIndent) x_ += pw - kListIndent;
+            if (pw > kListIndent) x_ = Sum(x_, pw - kListIndent);
         }
     } else if (Drawing() && !hidden_) {
         if (!type.empty()) {
@@ -889,10 +937,10 @@ void MarkupEngine::ListItem(const MarkupTag& tag) {
             MarkupTextFlags flags = text_flags_;
             flags.top_aligned = true;
             canvas_.DrawText(bullet, mark, {x_, line_.top, line_.right, line_.bottom}, flags);
-            if (ordered_) x_ += canvas_.TextExtent(bullet, mark).cx - kListIndent;
+            if (ordered_) x_ = Sum(x_, canvas_.TextExtent(bullet, mark).cx - kListIndent);
         }
     }
-    x_ += kListIndent;
+    x_ = Sum(x_, kListIndent);
 }
 
 void MarkupEngine::Rule(const MarkupTag& tag) {
@@ -987,25 +1035,32 @@ void MarkupEngine::Body(const MarkupTag& tag) {
 void MarkupEngine::BodyPicture(std::string_view source, bool top_right) {
     const PictureSource p = FindPicture(source);
     if (p.list) {
-        const int x = top_right ? line_.right - ScaleX(p.list->Width()) : x_;
+        const int x =
+            top_right ? line_.right - ScaleX(Clamped(p.list->Width(), kMarkupNumberLimit)) : x_;
         DrawListPicture(p, x, line_.top);
         return;
     }
     if (!p.picture || p.picture->Empty()) return;
-    const int pw = p.picture->Width(), ph = p.picture->Height();
+    const int pw = Clamped(p.picture->Width(), kMarkupNumberLimit);
+    const int ph = Clamped(p.picture->Height(), kMarkupNumberLimit);
     if (pw <= 0 || ph <= 0) return;
     const Rect& b = opt_.bounds;
-    canvas_.PushClip(b);
-    for (int y = b.top; y < b.bottom; y += ph) {
+    // Tiles are laid from the corner of the bounds, but only those that can show are drawn:
+    // a tiny picture over a large rectangle would otherwise take forever.
+    const Rect seen = b.intersect(canvas_.VisibleArea());
+    if (seen.empty()) return;
+    const int first_y = b.top + (seen.top - b.top) / ph * ph;
+    const int first_x = b.left + (seen.left - b.left) / pw * pw;
+    ClipScope clip(canvas_, b);
+    for (int y = first_y; y < seen.bottom; y += ph) {
         if (top_right) {
             canvas_.DrawPicture(*p.picture, {b.right - pw, y, b.right, y + ph});
             continue;
         }
-        for (int x = b.left; x < b.right; x += pw) {
+        for (int x = first_x; x < seen.right; x += pw) {
             canvas_.DrawPicture(*p.picture, {x, y, x + pw, y + ph});
         }
     }
-    canvas_.PopClip();
 }
 
 void MarkupEngine::Gradient(const Rect& rect, TColor from, TColor to, bool horizontal) {
@@ -1036,8 +1091,14 @@ void MarkupEngine::Gradient(const Rect& rect, TColor from, TColor to, bool horiz
 
 MarkupResult DrawMarkup(MarkupCanvas& canvas, const MarkupFont& base_font, TColor background,
                         std::string_view text, const MarkupOptions& options) {
-    MarkupEngine engine(canvas, base_font, background, options);
-    return engine.Run(text);
+    // A paint never fails because of what a text says: whatever goes wrong inside (a picture
+    // that cannot be decoded, memory) ends this text's drawing, not the program.
+    try {
+        MarkupEngine engine(canvas, base_font, background, options);
+        return engine.Run(text);
+    } catch (const std::exception&) {
+        return {};
+    }
 }
 
 }  // namespace kv

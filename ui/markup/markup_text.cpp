@@ -1,8 +1,8 @@
 #include "ui/markup/markup_text.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
-#include <climits>
 #include <cstdlib>
 #include <utility>
 
@@ -19,11 +19,19 @@ int HexDigit(char c) {
 }
 
 void ReplaceAllIgnoreCase(std::string& text, std::string_view pattern, std::string_view with) {
-    std::size_t at = 0;
-    while ((at = FindIgnoreCase(text, pattern, at)) != std::string::npos) {
-        text.replace(at, pattern.size(), with);
-        at += with.size();
+    std::size_t at = FindIgnoreCase(text, pattern);
+    if (at == std::string::npos) return;
+    // Built anew rather than replaced in place, so many matches cost no more than one.
+    std::string out;
+    out.reserve(text.size());
+    std::size_t from = 0;
+    for (; at != std::string::npos; at = FindIgnoreCase(text, pattern, from)) {
+        out.append(text, from, at - from);
+        out.append(with);
+        from = at + pattern.size();
     }
+    out.append(text, from, std::string::npos);
+    text = std::move(out);
 }
 
 // Entities and what the game shows for them (the 1252 characters, in UTF-8).
@@ -158,27 +166,66 @@ std::string JoinMarkupLines(std::string_view text, bool br_as_tag) {
 }
 
 std::string RemoveHashMarkers(std::string_view text, bool first_only) {
-    std::string out(text);
-    std::size_t at;
-    while ((at = out.find("<#")) != std::string::npos) {
+    if (first_only) {
+        std::string out(text);
+        const std::size_t at = out.find("<#");
+        if (at == std::string::npos) return out;
         out.erase(at, 1);
         const std::size_t close = out.find('>', at);
         if (close != std::string::npos) out.erase(close, 1);
-        if (first_only) break;
+        return out;
+    }
+    // Each marker takes the first '>' not yet taken after it, and taking a '<' or a '>' away
+    // may join a '<' to a '#' into a further marker; one pass that counts the '>' owed keeps
+    // that in linear time.
+    std::string out;
+    out.reserve(text.size());
+    std::size_t owed = 0;
+    for (const char c : text) {
+        if (c == '#') {
+            while (!out.empty() && out.back() == '<') {
+                out.pop_back();
+                ++owed;
+            }
+        } else if (c == '>' && owed > 0) {
+            --owed;
+            continue;
+        }
+        out += c;
     }
     return out;
 }
 
 std::string DecodeEntities(std::string_view text) {
-    std::string out(text);
-    if (out.find('&') == std::string::npos) return out;
-    // Each replacement shortens the text, so the passes end.
-    bool replaced = true;
-    while (replaced) {
-        replaced = false;
-        for (const auto& [entity, shown] : kEntities) {
-            if (ReplaceFirstIgnoreCase(entity, shown, out)) replaced = true;
+    if (text.find('&') == std::string_view::npos) return std::string(text);
+    // Decoding repeats until no entity is left, and the "&&" of "&amp;" may form a new entity
+    // with what follows it ("&amp;amp;" ends as "&&&"). Entities never overlap, so one pass
+    // that looks again at that second '&' reaches the same end in linear time.
+    std::string work(text);
+    std::string out;
+    out.reserve(work.size());
+    std::size_t i = 0;
+    while (i < work.size()) {
+        if (work[i] != '&') {
+            out += work[i++];
+            continue;
         }
+        const std::string_view rest = std::string_view(work).substr(i);
+        bool decoded = false;
+        for (const auto& [entity, shown] : kEntities) {
+            if (!StartsWithIgnoreCase(rest, entity)) continue;
+            decoded = true;
+            if (entity == "&amp;") {
+                out += '&';
+                i += entity.size() - 1;
+                work[i] = '&';  // the second '&' stands where the ';' was
+            } else {
+                out += shown;
+                i += entity.size();
+            }
+            break;
+        }
+        if (!decoded) out += work[i++];
     }
     return out;
 }
@@ -241,11 +288,11 @@ std::size_t ParseNumber(std::string_view s, long long& result) {
     while (i < s.size()) {
         const int d = base == 16 ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
         if (d < 0) break;
-        if (v < INT_MAX) v = v * base + d;  // a huge value saturates instead of overflowing
+        if (v <= kMarkupNumberLimit) v = v * base + d;  // a huge value saturates
         ++i;
     }
     if (i == digits_from) return 0;
-    if (v > INT_MAX) v = INT_MAX;
+    v = std::min<long long>(v, kMarkupNumberLimit);
     result = negative ? -v : v;
     return i;
 }

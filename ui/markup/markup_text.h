@@ -32,8 +32,13 @@ TColor ColorFromName(std::string_view name);
 // A colour attribute value: "#" starts a hexadecimal colour, anything else is a name.
 TColor ColorFromValue(std::string_view value);
 
+// No number a tag gives goes beyond this either way: no surface is that large, and positions
+// and sizes built from such numbers stay far inside an int.
+constexpr int kMarkupNumberLimit = 1 << 16;
+
 // The leading integer of a value: blanks skipped, a sign, "$" or "0x" for hexadecimal;
-// reading stops at the first stray character and no digits at all read 0.
+// reading stops at the first stray character and no digits at all read 0. Values beyond
+// kMarkupNumberLimit read as the limit.
 int ReadMarkupNumber(std::string_view value);
 // The whole value must be one integer, nothing else (used by the <IND> tab).
 std::optional<int> ReadWholeNumber(std::string_view value);

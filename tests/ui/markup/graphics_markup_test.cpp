@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <vector>
+
+#include "platform/gfx/canvas.h"
 
 #include "tests/ui/markup/fake_canvas.h"
 #include "tests/ui/markup/picture_bytes.h"
@@ -59,8 +63,6 @@ TEST(GraphicsMarkup, DiffersFromTheCanvasRendererWhereItsControlsNeedIt) {
         {"subscript depth is half the run's height, its box shifted", "a<SUB>b</SUB>", none,
          [](const FakeCanvas& c, const MarkupResult&) { return TopBottom(c, "b"); }, "0,20",
          "4,24"},
-        {"a lone blank takes no width", "<B>a</B> <B>b</B>", none,
-         [](const FakeCanvas& c, const MarkupResult&) { return Left(c, "b"); }, "16", "9"},
         {"a word split by tags is never broken", "one<B>two</B> three",
          [](MarkupOptions& o) { o.bounds.right = 40; },
          [](const FakeCanvas& c, const MarkupResult&) { return TopBottom(c, "two"); }, "16,32",
@@ -231,6 +233,102 @@ TEST(GraphicsMarkup, DrawsOnTheObjectLayer) {
     o.hit_test_only = true;
     EXPECT_EQ(DrawMarkupGP(*g, font, R"(Gol <A href="http://x">aqui</A>)", o).anchor_under_point,
               "http://x");
+}
+
+// The columns of rows [top, bottom) of a white picture where anything is drawn.
+std::vector<bool> InkColumns(const Picture& p, int top, int bottom) {
+    std::vector<bool> ink(static_cast<std::size_t>(p.width()));
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < p.width(); ++x) {
+            const ARGB c = p.PixelARGB(x, y);
+            if (ARGBRed(c) < 200 || ARGBGreen(c) < 200 || ARGBBlue(c) < 200)
+                ink[static_cast<std::size_t>(x)] = true;
+        }
+    }
+    return ink;
+}
+
+// Gaps of at least `wide` blank columns between drawn columns.
+int Gaps(const std::vector<bool>& ink, int wide) {
+    int gaps = 0, blank = 0;
+    bool seen = false;
+    for (const bool column : ink) {
+        if (column) {
+            if (seen && blank >= wide) ++gaps;
+            seen = true;
+            blank = 0;
+        } else {
+            ++blank;
+        }
+    }
+    return gaps;
+}
+
+TEST(GraphicsMarkup, RealFontsKeepEveryBlankAndNoRunOverlapsTheNext) {
+    // Drawn with the installed faces, run by run, the words must land exactly where one
+    // string of the same text puts them: the blanks kept, nothing pushed into its neighbour.
+    struct Case {
+        const char* markup;
+        const char* plain;
+        const char* face;
+        int size;
+        int words;
+    };
+    const Case cases[] = {
+        {"Gol de Fulano aos 43", "Gol de Fulano aos 43", "Arial", 8, 5},
+        {"Gol de Fulano aos 43", "Gol de Fulano aos 43", "Tahoma", 10, 5},
+        {"Gol de Fulano aos 43", "Gol de Fulano aos 43", "Times New Roman", 12, 5},
+        {R"(Cartão para <FONT color="#0000FF">Ribamar</FONT> aos 12)", "Cartão para Ribamar aos 12",
+         "Verdana", 9, 5},
+        {R"(<FONT color="#FF0000">Gol</FONT> <FONT color="#0000FF">contra</FONT> de Zé)",
+         "Gol contra de Zé", "Arial", 8, 4},
+        {R"(Passe de <A href="x">Joãozinho</A> para Marcão &amp; gol)",
+         "Passe de Joãozinho para Marcão & gol", "Arial", 10, 7},
+    };
+    constexpr int kRow = 24;
+    Picture sheet(420, kRow * 2 * static_cast<int>(std::size(cases)));
+    Canvas sheet_canvas(sheet);
+    sheet_canvas.brush = Brush{clWhite};
+    sheet_canvas.FillRect({0, 0, sheet.width(), sheet.height()});
+    auto sheet_graphics = TGPGraphics::CreateFromHDC(&sheet_canvas);
+    int row = 0;
+    for (const Case& c : cases) {
+        Font font;
+        font.name = c.face;
+        font.size = c.size;
+        font.color = clBlack;
+        MarkupOptions o;
+        o.bounds = {0, 0, 420, kRow};
+        o.url_color = clBlack;
+
+        auto marked = TGPBitmap::CreateFromScan0(420, kRow);
+        auto g = TGPGraphics::CreateFromImage(marked.get());
+        g->GraphicsClear(0xFFFFFFFF);
+        DrawMarkupGP(*g, font, c.markup, o);
+
+        auto plain = TGPBitmap::CreateFromScan0(420, kRow);
+        auto p = TGPGraphics::CreateFromImage(plain.get());
+        p->GraphicsClear(0xFFFFFFFF);
+        const auto gp_font = MakeFont(font);
+        TGPSolidBrush black(0xFF000000);
+        p->DrawString(c.plain, gp_font.get(), PointF{1, 0}, nullptr, &black);
+
+        // The anchor's underline adds ink below the words only: compare their upper half.
+        const auto ink = InkColumns(*marked->Native(), 0, kRow / 2);
+        EXPECT_EQ(ink, InkColumns(*plain->Native(), 0, kRow / 2)) << c.markup << " in " << c.face;
+        EXPECT_GE(Gaps(ink, 2), c.words - 1) << c.markup << " in " << c.face;
+
+        // Both, one above the other, for a person to look at.
+        o.bounds = {0, row * kRow, 420, (row + 1) * kRow};
+        o.url_color = clBlue;
+        DrawMarkupGP(*sheet_graphics, font, c.markup, o);
+        sheet_graphics->DrawString(c.plain, gp_font.get(), PointF{1, float((row + 1) * kRow)},
+                                   nullptr, &black);
+        row += 2;
+    }
+    const auto dir = std::filesystem::path(KORVANEL_TEST_OUTPUT_DIR) / "markup";
+    std::filesystem::create_directories(dir);
+    EXPECT_TRUE(sheet.SaveToPng((dir / "gdiplus_real_fonts.png").string()));
 }
 
 TEST(GraphicsMarkup, ContainerPicturesDrawAtTheirOwnSizeAtTabs) {

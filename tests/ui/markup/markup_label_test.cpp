@@ -67,6 +67,28 @@ TEST(MarkupLabel, AutoSizingArithmetic) {
     }
 }
 
+TEST(MarkupLabel, SingleBorderShowsOnTheLabelsEdge) {
+    for (const int width : {1, 2}) {
+        Control parent;
+        parent.SetBounds(0, 0, 100, 40);
+        auto& label = parent.Add<TMarkupLabel>("lab");
+        label.SetBounds(0, 0, 60, 20);
+        label.SetTransparent(false);
+        label.SetColor(clWhite);
+        label.SetBorderStyle(bsSingle);
+        label.SetBorderWidth(width);
+        label.SetBorderColor(clRed);
+        Canvas canvas(100, 40);
+        label.Paint(canvas);
+        for (const Point p : {Point{0, 0}, Point{59, 0}, Point{0, 19}, Point{59, 19},
+                              Point{30, width - 1}, Point{60 - width, 10}}) {
+            EXPECT_EQ(canvas.Pixel(p.x, p.y), clRed) << width << " at " << p.x << "," << p.y;
+        }
+        EXPECT_EQ(canvas.Pixel(30, width + 1), clWhite) << width;
+        EXPECT_EQ(canvas.Pixel(61, 10), clWhite) << "nothing outside the label";
+    }
+}
+
 TEST(MarkupLabel, NewSizeFiresOnlyWhenTheSizeChanged) {
     FakeMeasuredLabel label;
     std::vector<std::pair<int, int>> sizes;

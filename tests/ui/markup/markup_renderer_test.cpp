@@ -2,22 +2,27 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <climits>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "core/markup_escape.h"
+#include "platform/base/files.h"
 #include "tests/ui/markup/fake_canvas.h"
 #include "tests/ui/markup/picture_bytes.h"
 #include "ui/markup/markup_picture.h"
+#include "ui/markup/markup_text.h"
 #include "ui/markup/picture_container.h"
 
 namespace kv {
 namespace {
 
-using test::DrawnShape;
 using test::BaseFont;
+using test::DrawnShape;
 using test::FakeCanvas;
-
 
 MarkupOptions Box(int w, int h = 400) {
     MarkupOptions o;
@@ -107,6 +112,9 @@ TEST(MarkupRenderer, AmpersandsAndEscapedTags) {
         {"a<1>b<BIG>c", "abc"},
         {"&euro; 5", "€ 5"},
         {EscapeMarkupText("Grêmio <b>&</b>\r\nlinha"), "Grêmio <b>&</b> linha"},
+        // Names from the teams database show as they were typed, whatever they hold.
+        {EscapeMarkupText("&amp; R&copy; &lt;b&gt; A&B"), "&amp; R&copy; &lt;b&gt; A&B"},
+        {EscapeMarkupText("Ferro & Aço <#1>"), "Ferro & Aço <#1>"},
     };
     for (const auto& k : cases) {
         FakeCanvas c;
@@ -418,6 +426,68 @@ TEST(MarkupRenderer, ErrorUnderlineIsARedZigzagUnderTheRun) {
     for (const auto& l : lines) EXPECT_EQ(l.color, clRed);
 }
 
+TEST(MarkupRenderer, NumbersBeyondAnySurfaceAreClampedAndNeverHang) {
+    // Each of these once ran for ever or overflowed: the wave of an error underline stepped
+    // across 2^31 pixels two at a time.
+    const char* texts[] = {
+        R"(<E><P align="right" indent="-5"><IND x="0x7fffffff"> <IMG src="file://nada.png" width="40" height="$FFFFFFFF">)",
+        R"(<E>o<OF x="2147483647"> H)",
+        R"(<E><OF x="-2147483648">a<IND x="$7FFFFFFF">b<P indent="-99999999999">c)",
+        R"(<FONT size="2147483647">g<SUB>h</SUB><SUP>i</SUP></FONT><UL><LI>x)",
+        // Found by the fuzzer: a paragraph indent past the end of an int.
+        R"(<P indent="0x7fffffff"><E>g<BR>h)",
+        R"(<P align="center" indent="0x7fffffff"><IND x="2147483647">ab)",
+    };
+    for (const char* text : texts) {
+        for (const MarkupDialect dialect : {MarkupDialect::kCanvas, MarkupDialect::kGraphics}) {
+            FakeCanvas c;
+            MarkupOptions o = Box(200);
+            o.dialect = dialect;
+            o.shadow_offset = INT_MAX;
+            o.line_spacing = INT_MIN;
+            const MarkupResult r = Draw(c, text, o);
+            EXPECT_LE(r.extent_x, 8 * kMarkupNumberLimit) << text;
+            EXPECT_LT(c.Shapes(DrawnShape::kLine).size(), 200u) << text;
+            for (const auto& t : c.texts) {
+                EXPECT_LE(std::abs(t.rect.left), 8 * kMarkupNumberLimit) << text;
+            }
+        }
+    }
+}
+
+TEST(MarkupRenderer, NothingThrownWhileDrawingEscapesThePaint) {
+    class Failing : public FakeCanvas {
+      public:
+        void DrawText(const MarkupFont&, std::string_view, const Rect&,
+                      const MarkupTextFlags&) override {
+            throw std::runtime_error("falhou");
+        }
+    };
+    Failing c;
+    MarkupResult r;
+    EXPECT_NO_THROW(r = Draw(c, "<B>texto</B> qualquer", Box(200)));
+    EXPECT_EQ(r.anchor_count, 0);
+}
+
+TEST(MarkupRenderer, LongTextsTakeLinearTime) {
+    // A megabyte of entities, markers and underlined words: quadratic decoding once took
+    // longer than any test may run.
+    std::string text;
+    for (int i = 0; i < 1 << 17; ++i) text += "&amp;";
+    for (int i = 0; i < 1 << 16; ++i) text += "<#1>";
+    text += "<U>";
+    for (int i = 0; i < 1 << 16; ++i) text += "ab ";
+    const std::string prepared = PrepareMarkup(text);
+    EXPECT_EQ(prepared.substr(0, 6), "&&&&&&");
+    EXPECT_EQ(prepared.size(), 2u * (1 << 17) + 2u * (1 << 16) + 3 + 3u * (1 << 16));
+    EXPECT_EQ(StripMarkup(text).size(), 5u * (1 << 17) + 3u * (1 << 16));
+    FakeCanvas c;
+    MarkupOptions o = Box(1 << 16);
+    o.word_wrap = false;
+    o.measure_only = true;
+    EXPECT_GT(Draw(c, text, o).extent_x, 0);
+}
+
 TEST(MarkupRenderer, RulesEndTheLineAndDrawBelowIt) {
     FakeCanvas c;
     Draw(c, R"(a<HR color="#FF0000">b<HR>)", Box(100));
@@ -638,6 +708,25 @@ TEST_F(MarkupPictures, FileAddressesLoadOnceIntoTheCache) {
     EXPECT_EQ(pictures[1].rect, (Rect{12, 0, 24, 6}));
     EXPECT_EQ(cache.Count(), 1);
     EXPECT_EQ(cache.FindPictureByAddress("file://" + file), nullptr);
+}
+
+TEST_F(MarkupPictures, OnlyRegularFilesOfAPicturesSizeAreRead) {
+    // Reading these once aborted the program, blocked, or read without end.
+    const std::string big = test::WriteOutputFile("grande.png", test::PngHeader(4, 4));
+    std::filesystem::resize_file(big, kMaxPictureFileBytes + 1);
+    const std::string fifo = FolderOf(big) + "/fila.png";
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {std::string("/proc/self/mem"), std::string("/dev/zero"),
+                                    std::string("/proc/self"), big, fifo}) {
+        EXPECT_EQ(ReadFileBytes(path), std::nullopt) << path;
+        const MarkupResult r = Render("a<IMG src=\"file://" + path + "\">b");
+        EXPECT_EQ(canvas.Shapes(DrawnShape::kPicture).size(), 0u) << path;
+        EXPECT_EQ(r.extent_x, 18) << path;
+    }
+    std::filesystem::remove(fifo);
+    EXPECT_EQ(ReadFileBytes(test::WriteOutputFile("ok.png", test::PngHeader(4, 4)))->size(),
+              test::PngHeader(4, 4).size());
 }
 
 TEST_F(MarkupPictures, BodyPicturesTileInsideTheBounds) {

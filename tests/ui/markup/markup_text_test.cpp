@@ -67,7 +67,9 @@ TEST(MarkupText, NumbersReadTheirLeadingInteger) {
         {"abc", 0, std::nullopt},
         {"", 0, std::nullopt},
         {"-", 0, std::nullopt},
-        {"99999999999", 2147483647, 2147483647},
+        {"99999999999", kMarkupNumberLimit, kMarkupNumberLimit},
+        {"$FFFFFFFF", kMarkupNumberLimit, kMarkupNumberLimit},
+        {"-0x7fffffff", -kMarkupNumberLimit, -kMarkupNumberLimit},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReadMarkupNumber(c.value), c.number) << c.value;
