@@ -49,10 +49,7 @@ TUiSmoothMessageDialogHTMLText::TUiSmoothMessageDialogHTMLText(TUiSmoothMessageD
     font_.name = "Tahoma";
 }
 
-template <class T>
-void TUiSmoothMessageDialogHTMLText::Set(T& field, T value) {
-    if (field == value) return;
-    field = std::move(value);
+void TUiSmoothMessageDialogHTMLText::Notify() {
     owner_.Changed();
 }
 
@@ -74,10 +71,7 @@ void TUiSmoothMessageDialogHTMLText::Assign(const TUiSmoothMessageDialogHTMLText
 TUiSmoothMessageDialogButton::TUiSmoothMessageDialogButton(TUiSmoothMessageDialog& owner)
     : owner_(owner) {}
 
-template <class T>
-void TUiSmoothMessageDialogButton::Set(T& field, T value) {
-    if (field == value) return;
-    field = std::move(value);
+void TUiSmoothMessageDialogButton::Notify() {
     owner_.Changed();
 }
 

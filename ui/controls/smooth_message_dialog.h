@@ -84,7 +84,13 @@ class TUiSmoothMessageDialogHTMLText {
 
   private:
     template <class T>
-    void Set(T& field, T value);
+    void Set(T& field, T value) {
+        if (field == value) return;
+        field = std::move(value);
+        Notify();
+    }
+    // Re-measures the owning dialog.
+    void Notify();
 
     TUiSmoothMessageDialog& owner_;
     TColor url_color_ = clBlue;
@@ -146,7 +152,13 @@ class TUiSmoothMessageDialogButton {
 
   private:
     template <class T>
-    void Set(T& field, T value);
+    void Set(T& field, T value) {
+        if (field == value) return;
+        field = std::move(value);
+        Notify();
+    }
+    // Re-measures the owning dialog.
+    void Notify();
 
     TUiSmoothMessageDialog& owner_;
     std::string caption_;
