@@ -362,4 +362,21 @@ bool TUiSmoothMessageDialogForm::HitCaption(Point client) const {
     return client.y < caption.y + caption.height;
 }
 
+bool TUiSmoothMessageDialogForm::AnswerPoint(int modal_result, Point& client) const {
+    if (!dialog_) return false;
+    for (int i = 0; i < dialog_->Buttons().Count(); ++i) {
+        const TUiSmoothMessageDialogButton& b = dialog_->Buttons().Items(i);
+        if (b.Enabled() && b.ButtonResult() == modal_result) {
+            const RectF& r = b.ButtonRect;
+            client = {int(r.x + r.width / 2), int(r.y + r.height / 2)};
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string TUiSmoothMessageDialogForm::ShownText() const {
+    return dialog_ ? dialog_->GetPlainText() : std::string();
+}
+
 }  // namespace kv

@@ -42,6 +42,9 @@ class TUiSmoothMessageDialogForm : public Form {
     bool DialogChar(char32_t ch) override;
     // The caption bar, or the top margin when there is no caption.
     bool HitCaption(Point client) const override;
+    // The centre of the first enabled button with that result, and the message without tags.
+    bool AnswerPoint(int modal_result, Point& client) const override;
+    std::string ShownText() const override;
     void Paint(Canvas& canvas) override;
 
   protected:

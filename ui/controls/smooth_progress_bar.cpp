@@ -210,15 +210,10 @@ void TUiSmoothProgressBar::DrawGlow(Graphics& g, const Rect& r) const {
 
 namespace {
 
-struct BarPreset {
-    TColor back, back_to, back_border;
-    TColor bar, bar_to, mirror, mirror_to, bar_border;
-};
-
 constexpr TColor N = clNone;
 
 // Index 8 has no colours of its own.
-constexpr std::array<BarPreset, 20> kBarPresets = {{
+constexpr std::array<ProgressPresetColors, 20> kBarPresets = {{
     {0xFFD2AF, 0xFFD2AF, 0xC0C0C0, 0xFCE1CB, 0xE0A57D, N, N, 0x962D00},
     {0xE6D8D8, 0xE6D8D8, 0xC0C0C0, 0xECE2E1, 0xB39698, N, N, 0x947C7C},
     {0xCFF0EA, 0xCFF0EA, 0xC0C0C0, 0xCFF0EA, 0x8CC0B1, N, N, 0x588060},
@@ -243,23 +238,27 @@ constexpr std::array<BarPreset, 20> kBarPresets = {{
 
 }  // namespace
 
-void TUiSmoothProgressBar::ApplyStylePreset(int index) {
-    appearance_.SetOverlays(true);
-    appearance_.SetShadows(true);
-    SetGlowAnimation(true);
-    if (index < 0 || index == 8 || index >= static_cast<int>(kBarPresets.size())) return;
-    const BarPreset& p = kBarPresets[static_cast<std::size_t>(index)];
-    TGDIPFill& back = appearance_.BackGroundFill();
+void ApplyProgressPreset(TGDIPProgress& painter, const ProgressPresetColors& p,
+                         bool vertical_mirror) {
+    TGDIPFill& back = painter.BackGroundFill();
     back.SetColor(p.back);
     back.SetColorTo(p.back_to);
     back.SetBorderColor(p.back_border);
-    TGDIPFill& bar = appearance_.ProgressFill();
+    TGDIPFill& bar = painter.ProgressFill();
     bar.SetColor(p.bar);
     bar.SetColorTo(p.bar_to);
     bar.SetColorMirror(p.mirror);
     bar.SetColorMirrorTo(p.mirror_to);
     bar.SetBorderColor(p.bar_border);
-    if (index != 12) bar.SetGradientMirrorType(gtVertical);
+    if (vertical_mirror) bar.SetGradientMirrorType(gtVertical);
+}
+
+void TUiSmoothProgressBar::ApplyStylePreset(int index) {
+    appearance_.SetOverlays(true);
+    appearance_.SetShadows(true);
+    SetGlowAnimation(true);
+    if (index < 0 || index == 8 || index >= static_cast<int>(kBarPresets.size())) return;
+    ApplyProgressPreset(appearance_, kBarPresets[static_cast<std::size_t>(index)], index != 12);
     if (index >= 16) {
         appearance_.SetOverlays(false);
         appearance_.SetShadows(false);

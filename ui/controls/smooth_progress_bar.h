@@ -19,6 +19,15 @@ namespace kv {
 
 enum TProgressBarStyle { pbstNormal, pbstMarquee };
 
+// The colours a style preset gives a progress painter's two fills.
+struct ProgressPresetColors {
+    TColor back, back_to, back_border;
+    TColor bar, bar_to, mirror, mirror_to, bar_border;
+};
+// Sets them, and the filled part's mirror gradient to vertical unless told not to.
+void ApplyProgressPreset(TGDIPProgress& painter, const ProgressPresetColors& colors,
+                         bool vertical_mirror);
+
 class TUiSmoothProgressBar : public Control {
   public:
     TUiSmoothProgressBar();

@@ -206,6 +206,14 @@ TEST(SmoothMessageDialog, TheMouseAnswersOnlyWhenReleasedOverThePressedButton) {
               mrNo);
 }
 
+TEST(SmoothMessageDialog, TheTestDriverAnswersItLikeAMessageBox) {
+    DialogOnForm f;
+    f.YesNoCancel();
+    f.d.AnswerModal(mrNo);
+    EXPECT_EQ(f.dlg.ShowDialog(), mrNo);
+    EXPECT_EQ(f.d.Messages().back(), "Escalar o time com 11 titulares?");
+}
+
 TEST(SmoothMessageDialog, ConfirmIsTrueForOkAndYesOnly) {
     const std::pair<int, bool> cases[] = {
         {mrOk, true}, {mrYes, true}, {mrNo, false}, {mrCancel, false}};
@@ -429,6 +437,7 @@ TEST(SmoothMessageDialog, StylePresetsAndAssign) {
     EXPECT_EQ(f.dlg.Fill().Color(), 0xF3E5DA);
     f.dlg.ApplyStylePreset(0);
     EXPECT_EQ(f.dlg.Buttons()[0].Color(), 0xFFD2AF);
+    EXPECT_EQ(f.dlg.ProgressAppearance().ProgressFill().Color(), 0x94E6FB);
     EXPECT_EQ(f.dlg.Buttons()[0].ColorFocused(), LightenColor(0xFFD2AF, 10));
     EXPECT_EQ(LightenColor(0x000000, 10), RGBColor(26, 26, 26));
 
