@@ -132,6 +132,21 @@ TEST(SmoothProgressBar, PaintsAtTheEndsOutsideTheRangeAndAtTinySizes) {
     EXPECT_NE(f.d.screen().PixelAt(10 + 195, 610), RGBColor(40, 60, 80));
 }
 
+TEST(SmoothProgressBar, ABackgroundNotFullyOpaqueShowsTheParent) {
+    OnForm f;
+    auto& bar = f.form.Add<TUiSmoothProgressBar>("bar");
+    bar.SetBounds(10, 10, 150, 17);
+    bar.SetProgressAnimation(false);
+    bar.SetGlowAnimation(false);
+    bar.Appearance().SetOverlays(false);
+    bar.Appearance().SetShadows(false);
+    bar.Appearance().BackGroundFill().SetOpacity(0);
+    bar.Appearance().BackGroundFill().SetOpacityTo(0);
+    bar.SetPosition(0);
+    f.d.screen().Paint();
+    EXPECT_EQ(f.d.screen().PixelAt(10 + 75, 10 + 8), RGBColor(40, 60, 80));
+}
+
 TEST(SmoothProgressBar, TonesAndPresetsSetTheFills) {
     TUiSmoothProgressBar bar;
     bar.ApplyStylePreset(16);
@@ -331,6 +346,14 @@ TEST(ProgressBars, PresetSnapshots) {
         second.SetBounds(400 + (p / 18) * 330, 10 + (p % 18) * 30, 140, 22);
         second.SetProEffect(static_cast<TProEffect>(p));
         second.SetPosition(100 - p * 2);
+    }
+    const TProEffect upright[] = {demoSystem, peGlassBlue, peMetalGold, peStdGreen};
+    for (int i = 0; i < 4; ++i) {
+        auto& bar = f.form.Add<TProgressCyl>("up" + std::to_string(i));
+        bar.SetBounds(10 + i * 40, 570, 26, 120);
+        bar.SetOrientation(pbVertical);
+        bar.SetProEffect(upright[i]);
+        bar.SetPosition(25 + i * 20);
     }
     f.d.Advance(200);
     const std::string path = f.d.SavePng("progress_bar_presets.png");

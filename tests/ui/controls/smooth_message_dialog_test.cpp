@@ -318,6 +318,48 @@ TEST(SmoothMessageDialog, NonModalReturnsAtOnceAndClosesFromItsButton) {
     EXPECT_EQ(f.dlg.DialogForm(), nullptr);
 }
 
+TEST(SmoothMessageDialog, ALinkPressedReportsItsTargetAndShowsTheHand) {
+    DialogOnForm f;
+    f.AddButton("Ok", mrOk);
+    f.dlg.HTMLText().SetText("Veja <A href=\"tabela\">a tabela</A> agora");
+    std::vector<std::string> clicked;
+    f.dlg.on_anchor_click = [&](const std::string& anchor) { clicked.push_back(anchor); };
+    f.Show([&] {
+        TUiSmoothMessageDialogForm& form = *f.dlg.DialogForm();
+        const RectF text = f.dlg.GetTextRect(form.ClientArea());
+        Point link{-1, -1};
+        for (int x = int(text.x); x < int(text.x + text.width) && link.x < 0; ++x)
+            for (int y = int(text.y); y < int(text.y + text.height) && link.x < 0; ++y)
+                if (f.dlg.GetAnchorAt(x, y, form.ClientArea()) == "tabela") link = {x, y};
+        ASSERT_GE(link.x, 0);
+        f.Mouse(InputEvent::MouseMove, form.ClientToScreen(link));
+        f.Mouse(InputEvent::MouseDown, form.ClientToScreen(link));
+        f.Mouse(InputEvent::MouseUp, form.ClientToScreen(link));
+        f.d.Then([&] {
+            EXPECT_EQ(form.cursor, crHandPoint);
+            f.PressKey(VK_RETURN);
+        });
+    });
+    EXPECT_EQ(clicked, std::vector<std::string>{"tabela"});
+}
+
+TEST(SmoothMessageDialog, ADialogDestroyedWhileShownTakesItsWindowAlong) {
+    DialogOnForm f;
+    auto dlg = std::make_unique<TUiSmoothMessageDialog>();
+    dlg->Buttons().Add().SetCaption("Ok");
+    dlg->SetModal(false);
+    dlg->ShowDialog();
+    TUiSmoothMessageDialogForm* form = dlg->DialogForm();
+    ASSERT_NE(form, nullptr);
+    const Point centre = form->ClientToScreen({form->Width() / 2, form->Height() - 10});
+    dlg.reset();
+    f.d.Pump();
+    EXPECT_EQ(f.d.screen().FindForm("TUiSmoothMessageDialogForm"), nullptr);
+    f.d.MouseDown(centre);
+    f.d.MouseUp(centre);
+    f.d.Press(VK_RETURN);
+}
+
 TEST(SmoothMessageDialog, CtrlCCopiesTheMessageOrElseTheCaption) {
     struct Case {
         std::string text, caption, expected;
