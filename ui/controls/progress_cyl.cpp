@@ -368,12 +368,11 @@ Font TProgressCyl::TextFont() const {
     return f;
 }
 
-Point TProgressCyl::TextOrigin(const Font& font, const std::string& text) const {
+Point TProgressCyl::TextOrigin(Canvas& canvas, const Font& font, const std::string& text) const {
     Font flat = font;
     flat.angle = 0;
-    Canvas measure(1, 1);
-    measure.font = flat;
-    const Size extent = measure.TextExtent(text);
+    canvas.font = flat;
+    const Size extent = canvas.TextExtent(text);
     const int tw = extent.cx, th = extent.cy, W = Width(), H = Height();
     switch (font_orientation_) {
         case foTopToBottom:
@@ -467,7 +466,7 @@ void TProgressCyl::Paint(Canvas& canvas) {
         DrawFrames(c, layout_);
         if (show_text_) {
             const Font f = TextFont();
-            const Point at = TextOrigin(f, DisplayText());
+            const Point at = TextOrigin(c, f, DisplayText());
             if (font_effect_ != feInvert) {
                 if (font_effect_ != feNone) {
                     DrawTextOn(c, f, {at.x + shadow_shift_, at.y + shadow_shift_},
@@ -486,7 +485,7 @@ void TProgressCyl::Paint(Canvas& canvas) {
             o.brush = Brush{clBlack};
             o.FillRect({0, 0, W, H});
             const Font f = TextFont();
-            DrawTextOn(o, f, TextOrigin(f, DisplayText()), clWhite);
+            DrawTextOn(o, f, TextOrigin(o, f, DisplayText()), clWhite);
         }
         cairo_surface_t* s = buffer_.surface();
         cairo_surface_t* t = overlay_->surface();

@@ -66,6 +66,8 @@ enum TProEffect {
 // ((v * IntensityFactor + IntensityRGB) / Intensity + v) / RangeRGB, and a row at distance d
 // from the highlight gets (|d| * step * ColorFactor + ColorRGB) * factor. Zero is refused for
 // the three divisors (Intensity, RangeRGB, LightAngle).
+class Canvas;
+
 class TPCColorStyle : public ChangeNotifier {
   public:
     struct Values {
@@ -221,7 +223,8 @@ class TProgressCyl : public Control {
     void Shade(uint32_t* pixels, int stride) const;
     void DrawFrames(Canvas& canvas, const Layout& l) const;
     void DrawTextOn(Canvas& canvas, const Font& font, Point at, TColor color) const;
-    Point TextOrigin(const Font& font, const std::string& text) const;
+    // Measured with the canvas's text calls, the font unturned.
+    Point TextOrigin(Canvas& canvas, const Font& font, const std::string& text) const;
     Font TextFont() const;
     // A setter of the frame that restores the old value when the inner area would be empty.
     template <class T>
