@@ -52,8 +52,8 @@ void TUiSmoothProgressBar::Assign(const TUiSmoothProgressBar& s) {
     minimum_ = s.minimum_;
     maximum_ = s.maximum_;
     position_ = s.position_;
-    glow_animation_ = s.glow_animation_;
-    progress_animation_ = s.progress_animation_;
+    SetGlowAnimation(s.glow_animation_);
+    SetProgressAnimation(s.progress_animation_);
     appearance_.Assign(s.appearance_);
     SetStyle(s.style_);
     SetMarqueeInterval(s.marquee_interval_);
@@ -110,9 +110,29 @@ void TUiSmoothProgressBar::SetMaximum(double value) {
 void TUiSmoothProgressBar::SetStyle(TProgressBarStyle style) {
     if (style_ == style) return;
     style_ = style;
-    animation_timer_.SetEnabled(style == pbstNormal);
-    marquee_timer_.SetEnabled(style == pbstMarquee);
+    UpdateTimers();
     Invalidate();
+}
+
+void TUiSmoothProgressBar::SetProgressAnimation(bool on) {
+    if (progress_animation_ == on) return;
+    progress_animation_ = on;
+    UpdateTimers();
+    Invalidate();
+}
+
+void TUiSmoothProgressBar::SetGlowAnimation(bool on) {
+    if (glow_animation_ == on) return;
+    glow_animation_ = on;
+    UpdateTimers();
+    Invalidate();
+}
+
+void TUiSmoothProgressBar::UpdateTimers() {
+    // A glide left half-way when its animation was switched off still finishes.
+    const bool busy = progress_animation_ || glow_animation_ || animated_ != target_;
+    animation_timer_.SetEnabled(style_ == pbstNormal && busy);
+    marquee_timer_.SetEnabled(style_ == pbstMarquee);
 }
 
 void TUiSmoothProgressBar::SetMarqueeInterval(int ms) {
@@ -152,6 +172,7 @@ void TUiSmoothProgressBar::AnimationTick() {
         }
         Invalidate();
     }
+    UpdateTimers();
 }
 
 void TUiSmoothProgressBar::MarqueeTick() {

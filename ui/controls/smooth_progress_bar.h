@@ -47,9 +47,9 @@ class TUiSmoothProgressBar : public Control {
     double Step() const { return step_; }
     void SetStep(double v) { step_ = v; }
     bool ProgressAnimation() const { return progress_animation_; }
-    void SetProgressAnimation(bool on) { Change(progress_animation_, on); }
+    void SetProgressAnimation(bool on);
     bool GlowAnimation() const { return glow_animation_; }
-    void SetGlowAnimation(bool on) { Change(glow_animation_, on); }
+    void SetGlowAnimation(bool on);
     TProgressBarStyle Style() const { return style_; }
     void SetStyle(TProgressBarStyle style);
     int MarqueeInterval() const { return marquee_interval_; }
@@ -98,6 +98,9 @@ class TUiSmoothProgressBar : public Control {
 
   private:
     bool Gliding() const { return progress_animation_; }
+    // The animation timer runs only while a normal bar has something to animate, so a bar
+    // with both animations off costs its window no ticks.
+    void UpdateTimers();
     void Show(double value);
     void DrawGlow(Graphics& g, const Rect& r) const;
 

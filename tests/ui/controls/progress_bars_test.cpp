@@ -72,6 +72,8 @@ TEST(SmoothProgressBar, GlidesAFifteenthOfTheRestPerTickAndJumpsWhenSetAgain) {
 
     bar.SetPosition(100);
     reported.clear();
+    f.d.Advance(10);
+    bar.SetProgressAnimation(false);  // switched off half-way: the glide still ends
     f.d.Advance(5000);
     ASSERT_FALSE(reported.empty());
     EXPECT_EQ(reported.back(), 100);  // arrives exactly
@@ -89,6 +91,12 @@ TEST(SmoothProgressBar, GlowCrossesTheFillThenWaitsAndMarqueeRunsAcross) {
     EXPECT_EQ(bar.GlowPosition(), -37);  // 3 pixels a tick
     f.d.Advance(1000);
     EXPECT_EQ(bar.GlowPosition(), -60);  // past the filled part: waits before the next band
+
+    // Nothing to animate: no ticks.
+    bar.SetGlowAnimation(false);
+    EXPECT_FALSE(bar.AnimationTimer().Enabled());
+    bar.SetGlowAnimation(true);
+    EXPECT_TRUE(bar.AnimationTimer().Enabled());
 
     bar.SetStyle(pbstMarquee);
     EXPECT_FALSE(bar.AnimationTimer().Enabled());

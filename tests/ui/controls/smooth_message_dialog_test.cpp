@@ -311,6 +311,12 @@ TEST(SmoothMessageDialog, NonModalReturnsAtOnceAndClosesFromItsButton) {
     f.d.Pump();
     EXPECT_EQ(events, (std::vector<std::string>{"can_close", "close"}));
     EXPECT_EQ(f.dlg.DialogForm(), nullptr);
+    // A window being freed that is activated never becomes the open one again.
+    auto& closing = f.d.screen().Create<TUiSmoothMessageDialogForm>(&f.dlg);
+    closing.Release();
+    f.dlg.WindowActivated(closing);
+    EXPECT_EQ(f.dlg.DialogForm(), nullptr);
+    closing.DetachDialog();
     // The closed window is gone from the screen and never comes back as the open one.
     f.owner.Show();
     f.d.Pump();
