@@ -257,20 +257,10 @@ void TUiSmoothMessageDialog::Changed() {
 }
 
 MarkupOptions TUiSmoothMessageDialog::TextOptions(const TUiSmoothMessageDialogHTMLText& t) const {
-    MarkupOptions o;
-    o.images = Images;
+    MarkupOptions o = SmoothMarkupOptions(Images, PictureContainer, t.ShadowOffset(), t.URLColor(),
+                                          t.ShadowColor());
     o.point_x = 0;
     o.point_y = 0;
-    o.focus_index = -1;
-    o.hover_index = -1;
-    o.shadow_offset = t.ShadowOffset();
-    o.word_wrap = true;
-    o.url_color = t.URLColor();
-    o.hover_color = clNone;
-    o.hover_font_color = clNone;
-    o.shadow_color = t.ShadowColor();
-    o.picture_container = PictureContainer;
-    o.line_spacing = 2;
     return o;
 }
 
