@@ -72,6 +72,10 @@ public:
     virtual bool DialogChar(char32_t ch);
     // Where dragging moves the window: the caption bar (minus its close box) by default.
     virtual bool HitCaption(Point client) const;
+    // For tests answering a modal window whose buttons are drawn rather than controls: the
+    // client point that answers with `modal_result`, and the text the window shows.
+    virtual bool AnswerPoint(int /*modal_result*/, Point& /*client*/) const { return false; }
+    virtual std::string ShownText() const { return {}; }
 
     // Non-visual parts owned by the form, destroyed with it.
     template <class T>

@@ -192,14 +192,19 @@ void TestDriver::AnswerModal(int modal_result) {
     Then([this, modal_result] {
         Form* form = screen_->TopForm();
         if (!form || !form->Modal()) throw std::runtime_error("no modal window is waiting");
-        messages_.push_back(TextsOf(*form));
+        std::string texts = TextsOf(*form);
+        const std::string shown = form->ShownText();
+        if (!shown.empty()) texts += (texts.empty() ? "" : "\n") + shown;
+        messages_.push_back(std::move(texts));
         Button* answer = nullptr;
         ForEachControl(*form, [&](Control& c) {
             auto* b = dynamic_cast<Button*>(&c);
             if (!answer && b && b->modal_result == modal_result && b->Showing()) answer = b;
         });
-        if (!answer) throw std::runtime_error("the modal window has no button for that answer");
-        const Point p = CentreOf(*answer);
+        Point drawn;
+        if (!answer && !form->AnswerPoint(modal_result, drawn))
+            throw std::runtime_error("the modal window has no button for that answer");
+        const Point p = answer ? CentreOf(*answer) : form->ClientToScreen(drawn);
         InputEvent move{InputEvent::MouseMove};
         move.x = p.x;
         move.y = p.y;

@@ -70,7 +70,8 @@ public:
     // Runs the next time an event loop waits with nothing to do (inside a modal window).
     void Then(std::function<void()> step) { backend_.Then(std::move(step)); }
     // When the next modal window waits, clicks its button with that modal result and records
-    // the window's texts (its labels, not its caption or buttons) in Messages().
+    // the window's texts (its labels, not its caption or buttons) in Messages(). Windows that
+    // draw their own buttons and text answer through Form::AnswerPoint and Form::ShownText.
     void AnswerModal(int modal_result);
     const std::vector<std::string>& Messages() const { return messages_; }
 

@@ -139,20 +139,27 @@ void TUiSmoothPanel::Resized() {
     Changed();
 }
 
-MarkupOptions TUiSmoothPanel::MarkupArguments() const {
+MarkupOptions SmoothMarkupOptions(const MarkupImageList* images,
+                                  const TGDIPPictureContainer* container, int shadow_offset,
+                                  TColor url_color, TColor shadow_color) {
     MarkupOptions o;
-    o.images = images_;
+    o.images = images;
     o.focus_index = -1;
     o.hover_index = -1;
-    o.shadow_offset = caption_.HTMLShadowOffset();
+    o.shadow_offset = shadow_offset;
     o.word_wrap = true;
-    o.url_color = caption_.HTMLURLColor();
+    o.url_color = url_color;
     o.hover_color = clNone;
     o.hover_font_color = clNone;
-    o.shadow_color = caption_.HTMLShadowColor();
-    o.picture_container = container_;
+    o.shadow_color = shadow_color;
+    o.picture_container = container;
     o.line_spacing = 2;
     return o;
+}
+
+MarkupOptions TUiSmoothPanel::MarkupArguments() const {
+    return SmoothMarkupOptions(images_, container_, caption_.HTMLShadowOffset(),
+                               caption_.HTMLURLColor(), caption_.HTMLShadowColor());
 }
 
 void TUiSmoothPanel::DrawPanelGP(TGPGraphics& tg) {

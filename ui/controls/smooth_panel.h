@@ -46,6 +46,12 @@ struct TColorToneSet {
 Point GetTextPosition(TUiSmoothPanelLocation location, int tw, int th, float x, float y, float bw,
                       float bh);
 
+// How the smooth controls lay out their mark-up: wrapped, two pixels between lines, no focus or
+// hover, links and shadows in the given colours, pictures from the given list and container.
+MarkupOptions SmoothMarkupOptions(const MarkupImageList* images,
+                                  const TGDIPPictureContainer* container, int shadow_offset,
+                                  TColor url_color, TColor shadow_color);
+
 class TUiSmoothPanelCaption : public SmoothCaptionText {
   public:
     TUiSmoothPanelCaption();
