@@ -19,7 +19,7 @@ Control::Control(std::string name) : name_(std::move(name)) {}
 Control::~Control() {
     // Children go first so that each one is forgotten while its parent still exists.
     children_.clear();
-    if (Screen* screen = Screen::Current()) screen->Forget(*this);
+    if (Screen* screen = Screen::Current()) screen->Destroyed(*this);
 }
 
 Control& Control::Adopt(std::unique_ptr<Control> child) {
@@ -369,6 +369,8 @@ bool Control::Dragging() const {
 void Control::Dispatch(ControlEvent& e) {
     const bool input = e.kind != ControlEvent::MouseLeave && e.kind != ControlEvent::Exit;
     if (input && !EnabledInTree()) return;
+    // The handler may free this control or its window, and open modal windows afterwards.
+    Screen::InUse hold(this);
     switch (e.kind) {
         case ControlEvent::MouseDown:
             if (e.button == mbLeft && drag_mode == dmAutomatic && !(e.shift & ssDouble))

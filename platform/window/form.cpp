@@ -89,6 +89,7 @@ void Form::Show() {
 void Form::VisibleChanged() {
     Screen* screen = Screen::Current();
     if (!screen) return;
+    Screen::InUse hold(this);  // on_show and on_hide may open modal windows
     if (Visible()) {
         PlaceOnScreen();
         screen->BringToFront(*this);
@@ -104,7 +105,8 @@ void Form::VisibleChanged() {
 int Form::ShowModal() {
     Screen& screen = Screen::Get();
     if (modal_ || Freed()) return mrCancel;
-    Screen::Busy busy(screen);
+    // The loop needs this form until it returns; what is freed inside it goes meanwhile.
+    Screen::InUse hold(this, false);
     screen.ReleaseMouse();  // a press that opened this window ends here
     // Every form shown now takes no input until this one closes.
     std::vector<Form*> blocked;
@@ -114,6 +116,7 @@ int Form::ShowModal() {
             blocked.push_back(f);
         }
     }
+    screen.modal_blocked_.push_back(&blocked);
     modal_ = true;
     modal_result_ = mrNone;
     ++screen.modal_depth;
@@ -132,11 +135,9 @@ int Form::ShowModal() {
     }
     --screen.modal_depth;
     modal_ = false;
-    for (Form* f : blocked) {
-        // A blocked form may have been destroyed meanwhile.
-        const auto& forms = screen.Forms();
-        if (std::find(forms.begin(), forms.end(), f) != forms.end()) --f->input_blocked_;
-    }
+    screen.modal_blocked_.pop_back();
+    // A blocked form destroyed meanwhile has left the list.
+    for (Form* f : blocked) --f->input_blocked_;
     const int result = modal_result_;
     if (Visible()) Hide();
     return result;
@@ -148,6 +149,7 @@ void Form::Close() {
         if (modal_result_ == mrNone) modal_result_ = mrCancel;
         return;
     }
+    Screen::InUse hold(this);  // on_close_query may ask the player in a modal window
     closing_ = true;
     const CloseAction action = DoClose();
     closing_ = false;
