@@ -298,10 +298,13 @@ void Form::Paint(Canvas& canvas) {
         canvas.brush = Brush{Color()};
         canvas.FillRect(client);
     }
+    const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
     if (border_ != bsNone && !layered) {
         canvas.brush = Brush{clWindowFrame};
         canvas.FrameRect({0, 0, Width(), Height()});
-        const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
+    }
+    // The caption's text is laid out only when a change reaches the bar.
+    if (border_ != bsNone && !layered && !bar.intersect(canvas.ClipRect()).empty()) {
         canvas.brush = Brush{Active() ? clActiveCaption : clInactiveCaption};
         canvas.FillRect(bar);
         Font title = font();

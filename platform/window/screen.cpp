@@ -739,24 +739,44 @@ void Screen::EndDrag(Point p, bool drop) {
 
 // --- painting
 
+namespace {
+
+constexpr size_t kMaxDirtyRects = 16;
+
+// What painting the bounding box of two rectangles costs beyond painting both.
+int64_t MergeWaste(const Rect& a, const Rect& b) {
+    return a.unite(b).area() - a.area() - b.area() + a.intersect(b).area();
+}
+
+}  // namespace
+
 void Screen::Invalidate(const Rect& r) {
-    const Rect clipped = r.intersect({0, 0, size_.cx, size_.cy});
-    if (clipped.empty()) return;
-    for (Rect& d : dirty_) {
-        if (!d.intersect(clipped.inflate(1, 1)).empty()) {
-            d = {std::min(d.left, clipped.left), std::min(d.top, clipped.top),
-                 std::max(d.right, clipped.right), std::max(d.bottom, clipped.bottom)};
-            return;
+    Rect add = r.intersect({0, 0, size_.cx, size_.cy});
+    if (add.empty()) return;
+    // Rectangles merge while their bounding box costs no more than painting them apart, so two
+    // controls far apart stay two small rectangles instead of one spanning the window.
+    for (size_t i = 0; i < dirty_.size();) {
+        if (MergeWaste(dirty_[i], add) <= 0) {
+            add = add.unite(dirty_[i]);
+            dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(i));
+            i = 0;
+        } else {
+            ++i;
         }
     }
-    dirty_.push_back(clipped);
-    if (dirty_.size() > 16) {
-        Rect all = dirty_.front();
-        for (const Rect& d : dirty_)
-            all = {std::min(all.left, d.left), std::min(all.top, d.top),
-                   std::max(all.right, d.right), std::max(all.bottom, d.bottom)};
-        dirty_ = {all};
-    }
+    dirty_.push_back(add);
+    if (dirty_.size() <= kMaxDirtyRects) return;
+    // Too many: the two whose merge wastes least become one.
+    size_t best_i = 0, best_j = 1;
+    int64_t best = INT64_MAX;
+    for (size_t i = 0; i < dirty_.size(); ++i)
+        for (size_t j = i + 1; j < dirty_.size(); ++j)
+            if (const int64_t w = MergeWaste(dirty_[i], dirty_[j]); w < best)
+                best = w, best_i = i, best_j = j;
+    const Rect merged = dirty_[best_i].unite(dirty_[best_j]);
+    dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(best_j));
+    dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(best_i));
+    Invalidate(merged);
 }
 
 void Screen::Paint() {
@@ -764,13 +784,8 @@ void Screen::Paint() {
     Busy busy(*this);
     std::vector<Rect> dirty;
     dirty.swap(dirty_);
-    Rect all = dirty.front();
-    for (const Rect& d : dirty) {
-        painter_->Paint(*this, d);
-        all = {std::min(all.left, d.left), std::min(all.top, d.top), std::max(all.right, d.right),
-               std::max(all.bottom, d.bottom)};
-    }
-    backend_.Present(painter_->Pixels(), all);
+    for (const Rect& d : dirty) painter_->Paint(*this, d);
+    backend_.Present(painter_->Pixels(), dirty);
 }
 
 PixelView Screen::BackBuffer() const { return painter_->Pixels(); }

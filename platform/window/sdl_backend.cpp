@@ -2,8 +2,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace kv {
 namespace {
@@ -84,12 +86,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
     b->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
                                   h, SDL_WINDOW_SHOWN);
     if (!b->window_) return fail("no window");
-    b->renderer_ = SDL_CreateRenderer(b->window_, -1, 0);
-    if (!b->renderer_) b->renderer_ = SDL_CreateRenderer(b->window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!b->renderer_) return fail("no renderer");
-    b->texture_ = SDL_CreateTexture(b->renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                    SDL_TEXTUREACCESS_STREAMING, w, h);
-    if (!b->texture_) return fail("no texture");
+    // The window's own surface takes rectangles: only what changed is copied and sent to the
+    // display, which a software renderer's whole-texture copy would not allow.
+    if (!SDL_GetWindowSurface(b->window_)) return fail("no window surface");
     SDL_StartTextInput();
     return b;
 }
@@ -97,8 +96,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
 SdlBackend::~SdlBackend() {
     for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
     if (custom_) SDL_FreeCursor(custom_);
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (source_) SDL_FreeSurface(source_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
@@ -149,25 +147,37 @@ bool SdlBackend::Translate(const void* raw, InputEvent& out) {
             return true;
         case SDL_WINDOWEVENT:
             // The window was uncovered: show the last frame again.
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-                SDL_RenderPresent(renderer_);
-            }
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) SDL_UpdateWindowSurface(window_);
             return false;
         default: return false;
     }
 }
 
-void SdlBackend::Present(const PixelView& buffer, const Rect& dirty) {
-    const Rect r = dirty.intersect({0, 0, size_.cx, size_.cy});
-    if (!r.empty() && buffer.pixels) {
-        const SDL_Rect area{r.left, r.top, r.width(), r.height()};
-        const auto* first = reinterpret_cast<const uint8_t*>(buffer.pixels) +
-                            static_cast<size_t>(r.top) * buffer.stride + static_cast<size_t>(r.left) * 4;
-        SDL_UpdateTexture(texture_, &area, first, buffer.stride);
+void SdlBackend::Present(const PixelView& buffer, std::span<const Rect> dirty) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target || !buffer.pixels) return;
+    if (!source_ || source_->pixels != buffer.pixels || source_->w != buffer.width ||
+        source_->h != buffer.height || source_->pitch != buffer.stride) {
+        if (source_) SDL_FreeSurface(source_);
+        source_ = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(buffer.pixels),
+                                                     buffer.width, buffer.height, 32,
+                                                     buffer.stride, SDL_PIXELFORMAT_ARGB8888);
+        if (!source_) return;
+        // The back buffer is opaque: copied as it is, never blended.
+        SDL_SetSurfaceBlendMode(source_, SDL_BLENDMODE_NONE);
     }
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    const Rect window{0, 0, std::min(size_.cx, target->w), std::min(size_.cy, target->h)};
+    rects_.clear();
+    for (const Rect& d : dirty) {
+        const Rect r = d.intersect(window);
+        if (r.empty()) continue;
+        SDL_Rect area{r.left, r.top, r.width(), r.height()};
+        SDL_Rect to = area;
+        SDL_BlitSurface(source_, &area, target, &to);
+        rects_.push_back(area);
+    }
+    if (!rects_.empty())
+        SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
 }
 
 void SdlBackend::SetCursor(int cursor, const PixelView* custom, Point hot_spot) {
