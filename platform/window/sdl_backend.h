@@ -19,6 +19,10 @@ struct SDL_Rect;
 
 namespace kv {
 
+// The virtual key (VK_...) of an SDL key event's key code, scan code and modifiers; 0 when the
+// game has no code for the key.
+int VirtualKey(int sdl_keycode, int sdl_scancode, unsigned sdl_mod);
+
 class SdlBackend : public Backend {
 public:
     // Opens the window; null (and a reason) when there is no display.
