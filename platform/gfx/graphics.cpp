@@ -249,13 +249,15 @@ std::vector<std::vector<GraphicsPath::ColoredPoint>> GraphicsPath::FlattenColore
                 index += 3;
                 // Steps of about two pixels along the control polygon.
                 double length = 0;
-                for (int k = 0; k < 3; ++k) length += std::hypot(q[k + 1].x - q[k].x, q[k + 1].y - q[k].y);
+                for (int k = 0; k < 3; ++k)
+                    length += std::hypot(q[k + 1].x - q[k].x, q[k + 1].y - q[k].y);
                 const int steps = std::clamp(static_cast<int>(length / 2), 4, 64);
                 for (int k = 1; k <= steps; ++k) {
                     const double t = double(k) / steps, u = 1 - t;
                     const double w[4] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
-                    const PointF p{float(w[0] * q[0].x + w[1] * q[1].x + w[2] * q[2].x + w[3] * q[3].x),
-                                   float(w[0] * q[0].y + w[1] * q[1].y + w[2] * q[2].y + w[3] * q[3].y)};
+                    const PointF p{
+                        float(w[0] * q[0].x + w[1] * q[1].x + w[2] * q[2].x + w[3] * q[3].x),
+                        float(w[0] * q[0].y + w[1] * q[1].y + w[2] * q[2].y + w[3] * q[3].y)};
                     figures.back().push_back({p, BlendColors(c, w, 4)});
                 }
                 last = item.p[2];
@@ -434,7 +436,8 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
                 if (stops.back().first < 1) stops.push_back({1.0f, stops.back().second});
             }
             // Interpolation colours replace the surround and centre colours altogether.
-            const auto figures = path_.FlattenColored(per_point ? surround_colors_ : std::vector<ARGB>{}, c2_);
+            const auto figures =
+                path_.FlattenColored(per_point ? surround_colors_ : std::vector<ARGB>{}, c2_);
             cairo_pattern_t* p = cairo_pattern_create_mesh();
             for (const auto& outline : figures) {
                 if (outline.size() < 3) continue;

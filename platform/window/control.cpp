@@ -330,7 +330,8 @@ void Control::InvalidateRect(const Rect& r) {
     // Only what shows through every parent's client area can change on the screen.
     for (const Control* p = parent_; p && !on_screen.empty(); p = p->parent_) {
         const Point client = p->ClientToScreen({0, 0});
-        on_screen = on_screen.intersect(RectOfSize(client.x, client.y, p->ClientWidth(), p->ClientHeight()));
+        on_screen = on_screen.intersect(
+            RectOfSize(client.x, client.y, p->ClientWidth(), p->ClientHeight()));
     }
     screen->Invalidate(on_screen);
 }

@@ -123,7 +123,8 @@ TEST(DirtyPainting, ManyScatteredChangesStayFewRectanglesThatCoverThemAll) {
     TestDriver d;
     d.Pump();
     std::vector<Rect> changed;
-    for (int i = 0; i < 60; ++i) changed.push_back(RectOfSize((i * 97) % 1000, (i * 53) % 740, 8, 8));
+    for (int i = 0; i < 60; ++i)
+        changed.push_back(RectOfSize((i * 97) % 1000, (i * 53) % 740, 8, 8));
     for (const Rect& r : changed) d.screen().Invalidate(r);
     d.screen().Paint();
     const std::vector<Rect>& shown = d.backend().presented();
