@@ -20,22 +20,29 @@
 namespace kv {
 namespace {
 
-// 20 rows of a label, an edit box and a button, with a list beside them.
-Form& BusyForm(TestDriver& d) {
-    Form& form = d.screen().Create<Form>("busy");
-    form.SetBounds(0, 0, 800, 600);
+// 20 rows of a label, an edit box and a button, `pitch` pixels apart.
+template <class ButtonClass>
+void AddPlayerRows(Form& form, int pitch, const Rect& first_button, const std::string& caption) {
     for (int row = 0; row < 20; ++row) {
         const std::string n = std::to_string(row);
         auto& label = form.Add<Label>("label" + n);
-        label.SetBounds(10, 10 + row * 27, 0, 0);
+        label.SetBounds(10, 10 + row * pitch, 0, 0);
         label.SetCaption("Jogador número " + n);
         auto& edit = form.Add<Edit>("edit" + n);
-        edit.SetBounds(150, 8 + row * 27, 150, 21);
+        edit.SetBounds(150, 8 + row * pitch, 150, 21);
         edit.SetText("R$ " + n + ".000,00");
-        auto& button = form.Add<Button>("button" + n);
-        button.SetBounds(310, 6 + row * 27, 75, 25);
-        button.SetCaption("Vender");
+        auto& button = form.Add<ButtonClass>("button" + n);
+        button.SetBounds(first_button.left, first_button.top + row * pitch, first_button.width(),
+                         first_button.height());
+        button.SetCaption(caption);
     }
+}
+
+// The rows with a list beside them.
+Form& BusyForm(TestDriver& d) {
+    Form& form = d.screen().Create<Form>("busy");
+    form.SetBounds(0, 0, 800, 600);
+    AddPlayerRows<Button>(form, 27, RectOfSize(310, 6, 75, 25), "Vender");
     auto& list = form.Add<ListBox>("list");
     list.SetBounds(400, 8, 380, 540);
     for (int i = 0; i < 60; ++i) list.AddItem("Clube " + std::to_string(i));
@@ -103,22 +110,11 @@ class HotButton : public Control {
     bool hot_ = false;
 };
 
-// 20 rows of a label, an edit box and a lighting button on a 1280x800 screen.
+// The rows with lighting buttons, on a 1280x800 screen.
 Form& HoverForm(Screen& screen) {
     Form& form = screen.Create<Form>("hover");
     form.SetBounds(0, 0, 1280, 800);
-    for (int row = 0; row < 20; ++row) {
-        const std::string n = std::to_string(row);
-        auto& label = form.Add<Label>("label" + n);
-        label.SetBounds(10, 10 + row * 36, 0, 0);
-        label.SetCaption("Jogador número " + n);
-        auto& edit = form.Add<Edit>("edit" + n);
-        edit.SetBounds(150, 8 + row * 36, 150, 21);
-        edit.SetText("R$ " + n + ".000,00");
-        auto& button = form.Add<HotButton>("button" + n);
-        button.SetBounds(310, 4 + row * 36, 120, 28);
-        button.SetCaption("Vender jogador");
-    }
+    AddPlayerRows<HotButton>(form, 36, RectOfSize(310, 4, 120, 28), "Vender jogador");
     form.Show();
     screen.Paint();
     return form;

@@ -160,7 +160,9 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
                                   h, SDL_WINDOW_SHOWN);
     if (!b->window_) return fail("no window");
     // The window's own surface takes rectangles: only what changed is copied and sent to the
-    // display, which a software renderer's whole-texture copy would not allow.
+    // display. Through a renderer (the default, and a software one where there is no graphics
+    // card) every present would copy and send the whole window.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (!SDL_GetWindowSurface(b->window_)) return fail("no window surface");
     SDL_StartTextInput();
     return b;
