@@ -127,7 +127,9 @@ int Form::ShowModal() {
             break;
         }
         if (modal_result_ != mrNone) {
-            // A result ends the loop only when the form agrees to close.
+            // A result ends the loop only when the form agrees to close (its handlers may ask
+            // the player first, in a modal window of their own).
+            Screen::InUse closing(this);
             if (DoClose() != caNone) break;
             modal_result_ = mrNone;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/gfx/picture.h"
@@ -130,7 +131,11 @@ int Screen::FireDueTimers() {
         if (it == timers_.end()) continue;  // destroyed by an earlier handler
         Timer* timer = it->second;
         if (!timer->Armed() || timer->Due() > now) continue;
+        // A timer with an owner holds its owner's window; one without may live inside anything,
+        // so nothing at all is destroyed while it runs.
         InUse use(timer->Owner());
+        std::optional<Busy> unowned;
+        if (!timer->Owner()) unowned.emplace(*this);
         ++fired;
         timer->Fire(now);
     }
