@@ -176,8 +176,7 @@ GpStatus TGPPathGradientBrush::SetSurroundColors(const ARGB* colors, int& count)
     if (!brush_ || !colors || point_count_ == 0 || count <= 0 || count > point_count_) {
         return Keep(GpStatus::InvalidParameter);
     }
-    // The drawing layer fades to one surround colour: the first stands for all of them.
-    brush_->SetSurroundColor(colors[0]);
+    brush_->SetSurroundColors(std::vector<ARGB>(colors, colors + count));
     return GpStatus::Ok;
 }
 
@@ -509,8 +508,7 @@ GpStatus TGPGraphics::SetClipRegion(const TGPRegion* region, GpCombineMode mode)
     if (mode == CombineModeReplace) {
         graphics_->SetClip(*region->Native());
     } else {
-        const RectF b = region->Native()->Bounds();
-        graphics_->IntersectClip(b);
+        graphics_->IntersectClip(*region->Native());
     }
     return GpStatus::Ok;
 }

@@ -40,6 +40,14 @@ struct Rect {
         if (r.empty()) return {};
         return r;
     }
+    // The smallest rectangle holding both; an empty one adds nothing.
+    Rect unite(const Rect& o) const {
+        if (empty()) return o;
+        if (o.empty()) return *this;
+        return {std::min(left, o.left), std::min(top, o.top), std::max(right, o.right),
+                std::max(bottom, o.bottom)};
+    }
+    int64_t area() const { return empty() ? 0 : int64_t{width()} * height(); }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

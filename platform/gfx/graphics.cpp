@@ -37,23 +37,17 @@ void AlignToPixels(cairo_pattern_t* p) {
     cairo_pattern_set_filter(p, CAIRO_FILTER_NEAREST);
 }
 
-// The flattened outline of a path: straight edges only.
-std::vector<PointF> FlattenPath(const GraphicsPath& path) {
-    std::vector<PointF> points;
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
-    cairo_t* cr = cairo_create(s);
-    cairo_set_tolerance(cr, 0.25);
-    path.AppendTo(cr);
-    cairo_path_t* flat = cairo_copy_path_flat(cr);
-    for (int i = 0; i < flat->num_data; i += flat->data[i].header.length) {
-        const cairo_path_data_t& d = flat->data[i];
-        if (d.header.type == CAIRO_PATH_MOVE_TO || d.header.type == CAIRO_PATH_LINE_TO)
-            points.push_back({float(flat->data[i + 1].point.x), float(flat->data[i + 1].point.y)});
+// A colour part of the way between others, channel by channel, by weights that sum to 1.
+ARGB BlendColors(const ARGB* colors, const double* weights, int n) {
+    double a = 0, r = 0, g = 0, b = 0;
+    for (int i = 0; i < n; ++i) {
+        a += weights[i] * ARGBAlpha(colors[i]);
+        r += weights[i] * ARGBRed(colors[i]);
+        g += weights[i] * ARGBGreen(colors[i]);
+        b += weights[i] * ARGBBlue(colors[i]);
     }
-    cairo_path_destroy(flat);
-    cairo_destroy(cr);
-    cairo_surface_destroy(s);
-    return points;
+    auto channel = [](double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); };
+    return ComposeARGB(channel(a), channel(r), channel(g), channel(b));
 }
 
 // One 8x8 tile per hatch style: horizontal, vertical, the two diagonals, the
@@ -226,6 +220,56 @@ void GraphicsPath::AppendTo(cairo_t* cr) const {
     }
 }
 
+std::vector<std::vector<GraphicsPath::ColoredPoint>> GraphicsPath::FlattenColored(
+    const std::vector<ARGB>& colors, ARGB otherwise) const {
+    std::vector<std::vector<ColoredPoint>> figures;
+    int index = 0;  // of the next path point
+    auto color_of = [&](int i) {
+        if (colors.empty()) return otherwise;
+        return colors[std::min<size_t>(static_cast<size_t>(i), colors.size() - 1)];
+    };
+    PointF last{};
+    for (const Item& item : ops_) {
+        switch (item.op) {
+            case Op::Move:
+                figures.emplace_back();
+                figures.back().push_back({item.p[0], color_of(index++)});
+                last = item.p[0];
+                break;
+            case Op::Line:
+                if (figures.empty()) figures.emplace_back();
+                figures.back().push_back({item.p[0], color_of(index++)});
+                last = item.p[0];
+                break;
+            case Op::Curve: {
+                if (figures.empty()) figures.emplace_back();
+                const PointF q[4] = {last, item.p[0], item.p[1], item.p[2]};
+                const ARGB c[4] = {color_of(index - 1), color_of(index), color_of(index + 1),
+                                   color_of(index + 2)};
+                index += 3;
+                // Steps of about two pixels along the control polygon.
+                double length = 0;
+                for (int k = 0; k < 3; ++k)
+                    length += std::hypot(q[k + 1].x - q[k].x, q[k + 1].y - q[k].y);
+                const int steps = std::clamp(static_cast<int>(length / 2), 4, 64);
+                for (int k = 1; k <= steps; ++k) {
+                    const double t = double(k) / steps, u = 1 - t;
+                    const double w[4] = {u * u * u, 3 * u * u * t, 3 * u * t * t, t * t * t};
+                    const PointF p{
+                        float(w[0] * q[0].x + w[1] * q[1].x + w[2] * q[2].x + w[3] * q[3].x),
+                        float(w[0] * q[0].y + w[1] * q[1].y + w[2] * q[2].y + w[3] * q[3].y)};
+                    figures.back().push_back({p, BlendColors(c, w, 4)});
+                }
+                last = item.p[2];
+                break;
+            }
+            case Op::Close:
+                break;
+        }
+    }
+    return figures;
+}
+
 // ---- GraphicsBrush ----
 
 GraphicsBrush GraphicsBrush::Solid(ARGB color) {
@@ -316,6 +360,7 @@ GraphicsBrush& GraphicsBrush::operator=(const GraphicsBrush& other) {
     path_ = other.path_;
     blend_colors_ = other.blend_colors_;
     blend_positions_ = other.blend_positions_;
+    surround_colors_ = other.surround_colors_;
     hatch_ = other.hatch_;
     texture_ = other.texture_ ? cairo_surface_reference(other.texture_) : nullptr;
     wrap_ = other.wrap_;
@@ -343,7 +388,15 @@ void GraphicsBrush::SetCenterColor(ARGB color) {
 }
 
 void GraphicsBrush::SetSurroundColor(ARGB color) {
-    if (kind_ == Kind::PathGradient) c2_ = color;
+    if (kind_ != Kind::PathGradient) return;
+    c2_ = color;
+    surround_colors_.clear();
+}
+
+void GraphicsBrush::SetSurroundColors(const std::vector<ARGB>& colors) {
+    if (kind_ != Kind::PathGradient || colors.empty()) return;
+    c2_ = colors.front();
+    surround_colors_ = colors;
 }
 
 cairo_pattern_t* GraphicsBrush::CreatePattern() const {
@@ -364,11 +417,13 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
             return p;
         }
         case Kind::PathGradient: {
-            // Rings of the flattened outline shrunk toward the centre, each band
-            // shaded from its outer colour to its inner one: the colour runs along
-            // every ray from the centre to the edge, whatever the outline's shape.
+            // Rings of the flattened outline shrunk toward the centre, each band shaded from its
+            // outer colours to its inner ones: the colour runs along every ray from the centre to
+            // the edge, whatever the outline's shape. On the edge each point of the path has its
+            // own surround colour, blended along the edges between points.
             std::vector<std::pair<float, ARGB>> stops;  // 0 = edge, 1 = centre
-            if (blend_colors_.empty()) {
+            const bool per_point = blend_colors_.empty();
+            if (per_point) {
                 stops = {{0.0f, c2_}, {1.0f, c1_}};
             } else {
                 for (size_t i = 0; i < blend_colors_.size(); ++i)
@@ -380,30 +435,38 @@ cairo_pattern_t* GraphicsBrush::CreatePattern() const {
                     stops.insert(stops.begin(), {0.0f, stops.front().second});
                 if (stops.back().first < 1) stops.push_back({1.0f, stops.back().second});
             }
-            std::vector<PointF> outline = FlattenPath(path_);
+            // Interpolation colours replace the surround and centre colours altogether.
+            const auto figures =
+                path_.FlattenColored(per_point ? surround_colors_ : std::vector<ARGB>{}, c2_);
             cairo_pattern_t* p = cairo_pattern_create_mesh();
-            if (outline.size() < 3) return p;
-            auto ring = [&](size_t i, float f) {
-                const PointF& o = outline[i % outline.size()];
-                return PointF{center_.x + (o.x - center_.x) * (1 - f),
-                              center_.y + (o.y - center_.y) * (1 - f)};
-            };
-            for (size_t s = 0; s + 1 < stops.size(); ++s) {
-                const float f0 = stops[s].first, f1 = stops[s + 1].first;
-                if (f1 <= f0) continue;
-                for (size_t i = 0; i < outline.size(); ++i) {
-                    const PointF a = ring(i, f0), b = ring(i + 1, f0);
-                    const PointF c = ring(i + 1, f1), d = ring(i, f1);
-                    cairo_mesh_pattern_begin_patch(p);
-                    cairo_mesh_pattern_move_to(p, a.x, a.y);
-                    cairo_mesh_pattern_line_to(p, b.x, b.y);
-                    cairo_mesh_pattern_line_to(p, c.x, c.y);
-                    cairo_mesh_pattern_line_to(p, d.x, d.y);
-                    MeshCorner(p, 0, stops[s].second);
-                    MeshCorner(p, 1, stops[s].second);
-                    MeshCorner(p, 2, stops[s + 1].second);
-                    MeshCorner(p, 3, stops[s + 1].second);
-                    cairo_mesh_pattern_end_patch(p);
+            for (const auto& outline : figures) {
+                if (outline.size() < 3) continue;
+                auto ring = [&](size_t i, float f) {
+                    const PointF& o = outline[i % outline.size()].p;
+                    return PointF{center_.x + (o.x - center_.x) * (1 - f),
+                                  center_.y + (o.y - center_.y) * (1 - f)};
+                };
+                auto color = [&](size_t stop, size_t i) {
+                    return per_point && stop == 0 ? outline[i % outline.size()].color
+                                                  : stops[stop].second;
+                };
+                for (size_t s = 0; s + 1 < stops.size(); ++s) {
+                    const float f0 = stops[s].first, f1 = stops[s + 1].first;
+                    if (f1 <= f0) continue;
+                    for (size_t i = 0; i < outline.size(); ++i) {
+                        const PointF a = ring(i, f0), b = ring(i + 1, f0);
+                        const PointF c = ring(i + 1, f1), d = ring(i, f1);
+                        cairo_mesh_pattern_begin_patch(p);
+                        cairo_mesh_pattern_move_to(p, a.x, a.y);
+                        cairo_mesh_pattern_line_to(p, b.x, b.y);
+                        cairo_mesh_pattern_line_to(p, c.x, c.y);
+                        cairo_mesh_pattern_line_to(p, d.x, d.y);
+                        MeshCorner(p, 0, color(s, i));
+                        MeshCorner(p, 1, color(s, i + 1));
+                        MeshCorner(p, 2, color(s + 1, i + 1));
+                        MeshCorner(p, 3, color(s + 1, i));
+                        cairo_mesh_pattern_end_patch(p);
+                    }
                 }
             }
             return p;
@@ -771,9 +834,17 @@ void Graphics::SetClip(const RectF& r) {
 
 void Graphics::SetClip(const GraphicsPath& path) {
     ApplyBaseClip();
+    IntersectClip(path);
+}
+
+void Graphics::IntersectClip(const GraphicsPath& path) {
+    // A clip is a set of whole pixels, as regions are, even while drawing is smoothed.
+    const cairo_antialias_t antialias = cairo_get_antialias(cr_);
+    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_NONE);
     cairo_new_path(cr_);
     path.AppendTo(cr_);
     cairo_clip(cr_);
+    cairo_set_antialias(cr_, antialias);
 }
 
 void Graphics::IntersectClip(const RectF& r) {

@@ -39,6 +39,17 @@ class GraphicsPath {
     RectF Bounds() const;
     void AppendTo(cairo_t* cr) const;
 
+    // The outline in straight edges, figure by figure, each point with the colour its place takes
+    // from `colors` (one per path point, the last one standing for any beyond; `otherwise` when
+    // there are none): a straight edge blends its ends' colours, a curve blends its four points'
+    // colours as it blends their positions.
+    struct ColoredPoint {
+        PointF p;
+        ARGB color;
+    };
+    std::vector<std::vector<ColoredPoint>> FlattenColored(const std::vector<ARGB>& colors,
+                                                          ARGB otherwise) const;
+
   private:
     enum class Op { Move, Line, Curve, Close };
     struct Item {
@@ -60,8 +71,9 @@ class GraphicsBrush {
     static GraphicsBrush LinearGradient(PointF p1, PointF p2, ARGB c1, ARGB c2);
     static GraphicsBrush LinearGradient(const RectF& r, ARGB c1, ARGB c2, LinearGradientMode mode);
     static GraphicsBrush LinearGradient(const RectF& r, ARGB c1, ARGB c2, float angle);
-    // Centre colour fading to the surround colour at the path's edge; drawn as a
-    // radial gradient on the path's bounds, clipped to the path.
+    // The centre colour fading along every ray to the colour of the path's edge where the ray
+    // meets it: one surround colour for the whole edge, or one for each point of the path
+    // (SetSurroundColors), blended along the edges between points.
     static GraphicsBrush PathGradient(const GraphicsPath& path, ARGB center, ARGB surround);
     static GraphicsBrush Hatch(int hatch_style, ARGB fore, ARGB back);
     static GraphicsBrush Texture(const Picture& picture, WrapMode wrap = WrapMode::Tile);
@@ -72,6 +84,8 @@ class GraphicsBrush {
     void SetCenterPoint(PointF center);  // path gradients only
     void SetCenterColor(ARGB color);
     void SetSurroundColor(ARGB color);
+    // One colour for each point of the path, in order; points beyond the last colour take it.
+    void SetSurroundColors(const std::vector<ARGB>& colors);
 
     GraphicsBrush(const GraphicsBrush& other);
     GraphicsBrush& operator=(const GraphicsBrush& other);
@@ -95,6 +109,7 @@ class GraphicsBrush {
     GraphicsPath path_;
     std::vector<ARGB> blend_colors_;
     std::vector<float> blend_positions_;
+    std::vector<ARGB> surround_colors_;
     int hatch_ = 0;
     cairo_surface_t* texture_ = nullptr;
     WrapMode wrap_ = WrapMode::Tile;
@@ -171,6 +186,8 @@ class Graphics {
     void SetClip(const RectF& r);
     void SetClip(const GraphicsPath& path);
     void IntersectClip(const RectF& r);
+    // Keeps only what lies inside the path too (its real outline, not its bounds).
+    void IntersectClip(const GraphicsPath& path);
     void ResetClip();
     void Save();
     void Restore();

@@ -3,6 +3,7 @@
 // at all (tests). The window system never calls SDL itself.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "platform/gfx/geometry.h"
@@ -33,8 +34,9 @@ public:
     // none came in time.
     virtual bool WaitEvent(InputEvent& event, int timeout_ms) = 0;
 
-    // Shows the back buffer; `dirty` is the part that changed since the last call.
-    virtual void Present(const PixelView& buffer, const Rect& dirty) = 0;
+    // Shows the back buffer; `dirty` are the parts that changed since the last call (the rest is
+    // on show already, and need not be uploaded again).
+    virtual void Present(const PixelView& buffer, std::span<const Rect> dirty) = 0;
 
     // A standard cursor number, or a custom one with its pixels and hot spot.
     virtual void SetCursor(int cursor, const PixelView* custom, Point hot_spot) = 0;

@@ -19,7 +19,7 @@ Control::Control(std::string name) : name_(std::move(name)) {}
 Control::~Control() {
     // Children go first so that each one is forgotten while its parent still exists.
     children_.clear();
-    if (Screen* screen = Screen::Current()) screen->Forget(*this);
+    if (Screen* screen = Screen::Current()) screen->Destroyed(*this);
 }
 
 Control& Control::Adopt(std::unique_ptr<Control> child) {
@@ -316,7 +316,9 @@ bool Control::WantsKey(int) const { return false; }
 
 bool Control::PrepareHint(Point, HintInfo&) { return true; }
 
-void Control::Invalidate() {
+void Control::Invalidate() { InvalidateRect({0, 0, Width(), Height()}); }
+
+void Control::InvalidateRect(const Rect& r) {
     Screen* screen = Screen::Current();
     if (!screen || !Showing()) return;
     Point origin{Left(), Top()};
@@ -324,7 +326,14 @@ void Control::Invalidate() {
         const Point scroll = parent_->ScrollOffset();
         origin = parent_->ClientToScreen({Left() - scroll.x, Top() - scroll.y});
     }
-    screen->Invalidate(RectOfSize(origin.x, origin.y, Width(), Height()));
+    Rect on_screen = r.intersect({0, 0, Width(), Height()}).offset(origin.x, origin.y);
+    // Only what shows through every parent's client area can change on the screen.
+    for (const Control* p = parent_; p && !on_screen.empty(); p = p->parent_) {
+        const Point client = p->ClientToScreen({0, 0});
+        on_screen = on_screen.intersect(
+            RectOfSize(client.x, client.y, p->ClientWidth(), p->ClientHeight()));
+    }
+    screen->Invalidate(on_screen);
 }
 
 void Control::Update() {
@@ -369,6 +378,8 @@ bool Control::Dragging() const {
 void Control::Dispatch(ControlEvent& e) {
     const bool input = e.kind != ControlEvent::MouseLeave && e.kind != ControlEvent::Exit;
     if (input && !EnabledInTree()) return;
+    // The handler may free this control or its window, and open modal windows afterwards.
+    Screen::InUse hold(this);
     switch (e.kind) {
         case ControlEvent::MouseDown:
             if (e.button == mbLeft && drag_mode == dmAutomatic && !(e.shift & ssDouble))

@@ -189,7 +189,11 @@ public:
     virtual bool Accelerator(char32_t) { return false; }
 
     // --- painting
+    // Marks the control for repainting; only the parts of the screen marked are painted and shown.
     void Invalidate();
+    // Marks a part of the control, in the coordinates Paint draws in (its own rectangle), for
+    // repainting: a row of a list, a blinking caret, one cell of a grid.
+    void InvalidateRect(const Rect& r);
     void Update();  // paints what is invalid now
     void Repaint() {
         Invalidate();

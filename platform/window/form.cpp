@@ -89,6 +89,7 @@ void Form::Show() {
 void Form::VisibleChanged() {
     Screen* screen = Screen::Current();
     if (!screen) return;
+    Screen::InUse hold(this);  // on_show and on_hide may open modal windows
     if (Visible()) {
         PlaceOnScreen();
         screen->BringToFront(*this);
@@ -104,7 +105,8 @@ void Form::VisibleChanged() {
 int Form::ShowModal() {
     Screen& screen = Screen::Get();
     if (modal_ || Freed()) return mrCancel;
-    Screen::Busy busy(screen);
+    // The loop needs this form until it returns; what is freed inside it goes meanwhile.
+    Screen::InUse hold(this, false);
     screen.ReleaseMouse();  // a press that opened this window ends here
     // Every form shown now takes no input until this one closes.
     std::vector<Form*> blocked;
@@ -114,6 +116,7 @@ int Form::ShowModal() {
             blocked.push_back(f);
         }
     }
+    screen.modal_blocked_.push_back(&blocked);
     modal_ = true;
     modal_result_ = mrNone;
     ++screen.modal_depth;
@@ -124,7 +127,9 @@ int Form::ShowModal() {
             break;
         }
         if (modal_result_ != mrNone) {
-            // A result ends the loop only when the form agrees to close.
+            // A result ends the loop only when the form agrees to close (its handlers may ask
+            // the player first, in a modal window of their own).
+            Screen::InUse closing(this);
             if (DoClose() != caNone) break;
             modal_result_ = mrNone;
         }
@@ -132,11 +137,9 @@ int Form::ShowModal() {
     }
     --screen.modal_depth;
     modal_ = false;
-    for (Form* f : blocked) {
-        // A blocked form may have been destroyed meanwhile.
-        const auto& forms = screen.Forms();
-        if (std::find(forms.begin(), forms.end(), f) != forms.end()) --f->input_blocked_;
-    }
+    screen.modal_blocked_.pop_back();
+    // A blocked form destroyed meanwhile has left the list.
+    for (Form* f : blocked) --f->input_blocked_;
     const int result = modal_result_;
     if (Visible()) Hide();
     return result;
@@ -148,6 +151,7 @@ void Form::Close() {
         if (modal_result_ == mrNone) modal_result_ = mrCancel;
         return;
     }
+    Screen::InUse hold(this);  // on_close_query may ask the player in a modal window
     closing_ = true;
     const CloseAction action = DoClose();
     closing_ = false;
@@ -304,10 +308,13 @@ void Form::Paint(Canvas& canvas) {
         canvas.brush = Brush{Color()};
         canvas.FillRect(client);
     }
+    const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
     if (border_ != bsNone && !layered) {
         canvas.brush = Brush{clWindowFrame};
         canvas.FrameRect({0, 0, Width(), Height()});
-        const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
+    }
+    // The caption's text is laid out only when a change reaches the bar.
+    if (border_ != bsNone && !layered && !bar.intersect(canvas.ClipRect()).empty()) {
         canvas.brush = Brush{Active() ? clActiveCaption : clInactiveCaption};
         canvas.FillRect(bar);
         Font title = font();

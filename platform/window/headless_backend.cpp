@@ -28,7 +28,10 @@ bool HeadlessBackend::WaitEvent(InputEvent& event, int timeout_ms) {
     throw HeadlessStall("an event loop waits for input that the test never gives");
 }
 
-void HeadlessBackend::Present(const PixelView&, const Rect&) { ++presents_; }
+void HeadlessBackend::Present(const PixelView&, std::span<const Rect> dirty) {
+    ++presents_;
+    presented_.assign(dirty.begin(), dirty.end());
+}
 
 void HeadlessBackend::SetCursor(int cursor, const PixelView*, Point) { cursor_ = cursor; }
 

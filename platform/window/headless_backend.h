@@ -7,6 +7,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "platform/window/backend.h"
 
@@ -39,13 +40,15 @@ public:
     int64_t max_idle_ms = 10 * 60 * 1000;
 
     bool WaitEvent(InputEvent& event, int timeout_ms) override;
-    void Present(const PixelView& buffer, const Rect& dirty) override;
+    void Present(const PixelView& buffer, std::span<const Rect> dirty) override;
     void SetCursor(int cursor, const PixelView* custom, Point hot_spot) override;
     std::string ClipboardText() const override { return clipboard_; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
 
     int cursor() const { return cursor_; }
     int presents() const { return presents_; }
+    // The rectangles the last present showed.
+    const std::vector<Rect>& presented() const { return presented_; }
 
 private:
     Size size_;
@@ -57,6 +60,7 @@ private:
     std::string clipboard_;
     int cursor_ = 0;
     int presents_ = 0;
+    std::vector<Rect> presented_;
 };
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <stdexcept>
 
 #include "platform/gfx/picture.h"
@@ -20,6 +21,11 @@ bool IsInside(const Control& ancestor, const Control* c) {
     for (; c; c = c->Parent())
         if (c == &ancestor) return true;
     return false;
+}
+
+const Control* RootOf(const Control* c) {
+    while (c->Parent()) c = c->Parent();
+    return c;
 }
 
 // The hint's short text: what comes before a '|'.
@@ -86,7 +92,7 @@ void Screen::Run(Form& main_form) {
 void Screen::ProcessMessages() {
     // Bounded so that input a handler keeps generating cannot hang the caller.
     for (int turn = 0; turn < 100000; ++turn) {
-        if (busy_ == 0) DeletePending();
+        DeletePending();
         FireDueTimers();
         CheckHint();
         InputEvent event;
@@ -94,12 +100,12 @@ void Screen::ProcessMessages() {
         HandleInput(event);
     }
     FireDueTimers();
-    if (busy_ == 0) DeletePending();
+    DeletePending();
     Paint();
 }
 
 void Screen::HandleMessage(bool wait) {
-    if (busy_ == 0) DeletePending();
+    DeletePending();
     // A timer that fired may have ended the caller's loop: let it look before waiting.
     if (FireDueTimers() > 0) wait = false;
     CheckHint();
@@ -125,7 +131,11 @@ int Screen::FireDueTimers() {
         if (it == timers_.end()) continue;  // destroyed by an earlier handler
         Timer* timer = it->second;
         if (!timer->Armed() || timer->Due() > now) continue;
-        Busy busy(*this);
+        // A timer with an owner holds its owner's window; one without may live inside anything,
+        // so nothing at all is destroyed while it runs.
+        InUse use(timer->Owner());
+        std::optional<Busy> unowned;
+        if (!timer->Owner()) unowned.emplace(*this);
         ++fired;
         timer->Fire(now);
     }
@@ -145,7 +155,6 @@ int64_t Screen::NextDue() const {
 }
 
 void Screen::HandleInput(const InputEvent& event) {
-    Busy busy(*this);
     switch (event.kind) {
         case InputEvent::MouseDown:
         case InputEvent::MouseUp:
@@ -221,6 +230,9 @@ void Screen::MouseInput(const InputEvent& event) {
 
     Control* under = ControlAt(mouse_);
     if (under && !TakesInput(*under->ParentForm())) under = nullptr;
+    // A handler may open a modal window in which other windows are freed: the one under the
+    // mouse is still looked at afterwards.
+    InUse hold_under(under);
 
     if (drag_.source) {
         if (event.kind == InputEvent::MouseMove) {
@@ -265,6 +277,7 @@ void Screen::MouseInput(const InputEvent& event) {
     }
 
     Control* target = capture_ ? capture_ : under;
+    InUse hold_target(target);
     ShiftState shift = (event.shift & (ssShift | ssAlt | ssCtrl)) | buttons_;
     switch (event.kind) {
         case InputEvent::MouseMove:
@@ -462,6 +475,7 @@ void Screen::Register(Form& form) { forms_.push_back(&form); }
 void Screen::Unregister(Form& form) {
     Forget(form);
     std::erase(forms_, &form);
+    for (std::vector<Form*>* blocked : modal_blocked_) std::erase(*blocked, &form);
     if (main_form_ == &form) main_form_ = nullptr;
     if (active_form_ == &form) active_form_ = nullptr;
 }
@@ -489,6 +503,7 @@ void Screen::Activate(Form* form) {
     if (form == active_form_) return;
     Form* old = active_form_;
     active_form_ = form;
+    InUse hold_old(old), hold_new(form);
     if (old) old->Invalidate();  // the caption bar changes colour
     if (form) form->Invalidate();
     if (old && old->on_deactivate) old->on_deactivate();
@@ -543,10 +558,45 @@ void Screen::Forget(Control& c) {
     std::erase(pending_delete_, &c);
 }
 
+void Screen::Destroyed(Control& c) {
+    Forget(c);
+    for (Hold& hold : in_use_)
+        if (hold.control == &c) hold.control = nullptr;
+}
+
+Screen::InUse::InUse(Control* control, bool whole_window) : screen_(Screen::Current()) {
+    if (!control) screen_ = nullptr;
+    if (screen_) screen_->in_use_.push_back({control, whole_window});
+}
+
+Screen::InUse::~InUse() {
+    if (screen_ && screen_ == Screen::Current()) screen_->in_use_.pop_back();
+}
+
+bool Screen::HeldInUse(const Control& c) const {
+    const Control* root = RootOf(&c);
+    for (const Hold& hold : in_use_) {
+        if (!hold.control) continue;
+        if (hold.whole_window ? RootOf(hold.control) == root : IsInside(c, hold.control))
+            return true;
+    }
+    return false;
+}
+
 void Screen::DeletePending() {
-    while (!pending_delete_.empty()) {
-        Control* c = pending_delete_.back();
-        pending_delete_.pop_back();
+    // A destructor's handler may free more, or even run a loop: one pass at a time.
+    if (deleting_ || busy_ > 0) return;
+    struct Deleting {
+        bool& flag;
+        explicit Deleting(bool& f) : flag(f) { flag = true; }
+        ~Deleting() { flag = false; }
+    } deleting(deleting_);
+    for (;;) {
+        auto free = std::find_if(pending_delete_.rbegin(), pending_delete_.rend(),
+                                 [&](Control* c) { return !HeldInUse(*c); });
+        if (free == pending_delete_.rend()) break;
+        Control* c = *free;
+        pending_delete_.erase(std::next(free).base());
         if (Control* parent = c->Parent()) {
             parent->Detach(*c).reset();
             continue;
@@ -661,6 +711,7 @@ void Screen::BeginDrag(Control& source, bool immediate, int threshold) {
         drag_.threshold = std::max(threshold, 1);
     }
     if (!immediate) return;
+    InUse hold(&source);
     drag_.active = true;
     capture_ = &source;
     last_press_target_ = nullptr;  // the press became a drag, not the first half of a double-click
@@ -671,6 +722,7 @@ void Screen::BeginDrag(Control& source, bool immediate, int threshold) {
 void Screen::DragMove(Point p) {
     Control* under = ControlAt(p);
     if (under && !TakesInput(*under->ParentForm())) under = nullptr;
+    InUse hold(under);
     drag_.target = under;
     drag_.accepted = false;
     if (under && under->EnabledInTree() && drag_.source) {
@@ -689,6 +741,7 @@ void Screen::EndDrag(Point p, bool drop) {
     pressed_ = nullptr;
     UpdateCursor();
     if (!source) return;
+    InUse hold_source(source), hold_target(target);
     const Point local = target ? target->ScreenToClient(p) : Point{};
     if (target) target->DragDrop(*source, local.x, local.y);
     if (source->on_end_drag) source->on_end_drag(target, local.x, local.y);
@@ -696,24 +749,44 @@ void Screen::EndDrag(Point p, bool drop) {
 
 // --- painting
 
+namespace {
+
+constexpr size_t kMaxDirtyRects = 16;
+
+// What painting the bounding box of two rectangles costs beyond painting both.
+int64_t MergeWaste(const Rect& a, const Rect& b) {
+    return a.unite(b).area() - a.area() - b.area() + a.intersect(b).area();
+}
+
+}  // namespace
+
 void Screen::Invalidate(const Rect& r) {
-    const Rect clipped = r.intersect({0, 0, size_.cx, size_.cy});
-    if (clipped.empty()) return;
-    for (Rect& d : dirty_) {
-        if (!d.intersect(clipped.inflate(1, 1)).empty()) {
-            d = {std::min(d.left, clipped.left), std::min(d.top, clipped.top),
-                 std::max(d.right, clipped.right), std::max(d.bottom, clipped.bottom)};
-            return;
+    Rect add = r.intersect({0, 0, size_.cx, size_.cy});
+    if (add.empty()) return;
+    // Rectangles merge while their bounding box costs no more than painting them apart, so two
+    // controls far apart stay two small rectangles instead of one spanning the window.
+    for (size_t i = 0; i < dirty_.size();) {
+        if (MergeWaste(dirty_[i], add) <= 0) {
+            add = add.unite(dirty_[i]);
+            dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(i));
+            i = 0;
+        } else {
+            ++i;
         }
     }
-    dirty_.push_back(clipped);
-    if (dirty_.size() > 16) {
-        Rect all = dirty_.front();
-        for (const Rect& d : dirty_)
-            all = {std::min(all.left, d.left), std::min(all.top, d.top),
-                   std::max(all.right, d.right), std::max(all.bottom, d.bottom)};
-        dirty_ = {all};
-    }
+    dirty_.push_back(add);
+    if (dirty_.size() <= kMaxDirtyRects) return;
+    // Too many: the two whose merge wastes least become one.
+    size_t best_i = 0, best_j = 1;
+    int64_t best = INT64_MAX;
+    for (size_t i = 0; i < dirty_.size(); ++i)
+        for (size_t j = i + 1; j < dirty_.size(); ++j)
+            if (const int64_t w = MergeWaste(dirty_[i], dirty_[j]); w < best)
+                best = w, best_i = i, best_j = j;
+    const Rect merged = dirty_[best_i].unite(dirty_[best_j]);
+    dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(best_j));
+    dirty_.erase(dirty_.begin() + static_cast<std::ptrdiff_t>(best_i));
+    Invalidate(merged);
 }
 
 void Screen::Paint() {
@@ -721,13 +794,8 @@ void Screen::Paint() {
     Busy busy(*this);
     std::vector<Rect> dirty;
     dirty.swap(dirty_);
-    Rect all = dirty.front();
-    for (const Rect& d : dirty) {
-        painter_->Paint(*this, d);
-        all = {std::min(all.left, d.left), std::min(all.top, d.top), std::max(all.right, d.right),
-               std::max(all.bottom, d.bottom)};
-    }
-    backend_.Present(painter_->Pixels(), all);
+    for (const Rect& d : dirty) painter_->Paint(*this, d);
+    backend_.Present(painter_->Pixels(), dirty);
 }
 
 PixelView Screen::BackBuffer() const { return painter_->Pixels(); }

@@ -1,8 +1,9 @@
 #pragma once
 // The desktop the game sees: one back buffer holding every shown form in z-order, the event
 // loop, timers, keyboard focus, mouse capture and hover, hints, drag and drop, the cursor and
-// destruction deferred until control is back in the event loop. One Screen exists at a time
-// (Screen::Get()); the back end below it is an SDL window or nothing at all.
+// destruction deferred until control is back in an event loop that no handler of the freed
+// window is running. One Screen exists at a time (Screen::Get()); the back end below it is an SDL
+// window or nothing at all.
 
 #include <cstdint>
 #include <map>
@@ -135,11 +136,29 @@ public:
     void DeferDelete(Control& control);
     // Drops every reference the screen keeps to a control and its children.
     void Forget(Control& control);
+    // A control's destructor: forgets it, and it no longer holds its window in use.
+    void Destroyed(Control& control);
     void BringToFront(Form& form);
     void Activate(Form* form);
     void FormHidden(Form& form);
     bool TakesInput(const Form& form) const;
-    // Counts handlers on the stack; objects are destroyed only when none is running.
+    // Holds a window while code that works on it runs (a handler, a timer, the routing of one
+    // input): nothing freed in the window of `control` (its top-level form and every control in
+    // it) is destroyed until the hold ends, even when the code runs a modal loop meanwhile. With
+    // `whole_window` false only the control itself and its parents are held (a modal loop holds
+    // its own form, not what is freed inside it). Freed windows nobody holds are destroyed at
+    // the next turn of whichever event loop runs, however deeply nested.
+    class InUse {
+      public:
+        explicit InUse(Control* control, bool whole_window = true);
+        ~InUse();
+        InUse(const InUse&) = delete;
+        InUse& operator=(const InUse&) = delete;
+
+      private:
+        Screen* screen_;
+    };
+    // Destroys nothing at all while it lives (painting, which must never run a loop, holds it).
     struct Busy {
         explicit Busy(Screen& s) : screen(s) { ++screen.busy_; }
         ~Busy() { --screen.busy_; }
@@ -150,6 +169,7 @@ public:
     std::string title = "Korvanel 2014";
 
 private:
+    friend class Form;
     void MouseInput(const InputEvent& event);
     void KeyInput(const InputEvent& event);
     void CharInput(char32_t ch);
@@ -162,6 +182,7 @@ private:
     void DragMove(Point p);
     void EndDrag(Point p, bool drop);
     void DeletePending();
+    bool HeldInUse(const Control& control) const;
     Form* InputForm() const;  // the form that receives keys
 
     static Screen* current_;
@@ -170,6 +191,14 @@ private:
     std::vector<Form*> forms_;
     std::vector<std::unique_ptr<Form>> owned_forms_;
     std::vector<Control*> pending_delete_;
+    struct Hold {
+        Control* control;  // null once destroyed
+        bool whole_window;
+    };
+    std::vector<Hold> in_use_;
+    bool deleting_ = false;
+    // The forms each running modal loop keeps from input, so one destroyed meanwhile drops out.
+    std::vector<std::vector<Form*>*> modal_blocked_;
     std::map<uint64_t, Timer*> timers_;
     uint64_t next_timer_serial_ = 1;
     Form* active_form_ = nullptr;

@@ -2,21 +2,78 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace kv {
 namespace {
 
-int KeyCode(SDL_Keycode k) {
+// The keypad by position: its digits with Num Lock on, the keys printed beneath them without.
+int KeypadKey(SDL_Scancode code, bool num_lock) {
+    switch (code) {
+        case SDL_SCANCODE_KP_DIVIDE: return VK_DIVIDE;
+        case SDL_SCANCODE_KP_MULTIPLY: return VK_MULTIPLY;
+        case SDL_SCANCODE_KP_MINUS: return VK_SUBTRACT;
+        case SDL_SCANCODE_KP_PLUS: return VK_ADD;
+        case SDL_SCANCODE_KP_ENTER: return VK_RETURN;
+        case SDL_SCANCODE_KP_COMMA: return VK_ABNT_C2;
+        default: break;
+    }
+    struct Pair {
+        SDL_Scancode code;
+        int on, off;
+    };
+    static constexpr Pair kPairs[] = {
+        {SDL_SCANCODE_KP_0, VK_NUMPAD0, VK_INSERT}, {SDL_SCANCODE_KP_1, VK_NUMPAD1, VK_END},
+        {SDL_SCANCODE_KP_2, VK_NUMPAD2, VK_DOWN},   {SDL_SCANCODE_KP_3, VK_NUMPAD3, VK_NEXT},
+        {SDL_SCANCODE_KP_4, VK_NUMPAD4, VK_LEFT},   {SDL_SCANCODE_KP_5, VK_NUMPAD5, VK_CLEAR},
+        {SDL_SCANCODE_KP_6, VK_NUMPAD6, VK_RIGHT},  {SDL_SCANCODE_KP_7, VK_NUMPAD7, VK_HOME},
+        {SDL_SCANCODE_KP_8, VK_NUMPAD8, VK_UP},     {SDL_SCANCODE_KP_9, VK_NUMPAD9, VK_PRIOR},
+        {SDL_SCANCODE_KP_PERIOD, VK_DECIMAL, VK_DELETE},
+    };
+    for (const Pair& p : kPairs)
+        if (p.code == code) return num_lock ? p.on : p.off;
+    return 0;
+}
+
+// Punctuation by position, so that the key gives the same code whatever the layout prints on it
+// (SDL's key codes for these are the layout's characters, and none at all for a dead key).
+int PunctuationKey(SDL_Scancode code) {
+    switch (code) {
+        case SDL_SCANCODE_SEMICOLON: return VK_OEM_1;
+        case SDL_SCANCODE_EQUALS: return VK_OEM_PLUS;
+        case SDL_SCANCODE_COMMA: return VK_OEM_COMMA;
+        case SDL_SCANCODE_MINUS: return VK_OEM_MINUS;
+        case SDL_SCANCODE_PERIOD: return VK_OEM_PERIOD;
+        case SDL_SCANCODE_SLASH: return VK_OEM_2;
+        case SDL_SCANCODE_GRAVE: return VK_OEM_3;
+        case SDL_SCANCODE_LEFTBRACKET: return VK_OEM_4;
+        case SDL_SCANCODE_BACKSLASH:
+        case SDL_SCANCODE_NONUSHASH: return VK_OEM_5;
+        case SDL_SCANCODE_RIGHTBRACKET: return VK_OEM_6;
+        case SDL_SCANCODE_APOSTROPHE: return VK_OEM_7;
+        case SDL_SCANCODE_NONUSBACKSLASH: return VK_OEM_102;
+        case SDL_SCANCODE_INTERNATIONAL1: return VK_ABNT_C1;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+int VirtualKey(int sdl_keycode, int sdl_scancode, unsigned sdl_mod) {
+    const auto code = static_cast<SDL_Scancode>(sdl_scancode);
+    if (int key = KeypadKey(code, (sdl_mod & KMOD_NUM) != 0)) return key;
+    const SDL_Keycode k = sdl_keycode;
     if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
     if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
     if (k >= SDLK_F1 && k <= SDLK_F12) return VK_F1 + (k - SDLK_F1);
+    if (k >= SDLK_F13 && k <= SDLK_F24) return VK_F13 + (k - SDLK_F13);
     switch (k) {
         case SDLK_BACKSPACE: return VK_BACK;
         case SDLK_TAB: return VK_TAB;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER: return VK_RETURN;
+        case SDLK_RETURN: return VK_RETURN;
         case SDLK_ESCAPE: return VK_ESCAPE;
         case SDLK_SPACE: return VK_SPACE;
         case SDLK_PAGEUP: return VK_PRIOR;
@@ -29,15 +86,33 @@ int KeyCode(SDL_Keycode k) {
         case SDLK_DOWN: return VK_DOWN;
         case SDLK_INSERT: return VK_INSERT;
         case SDLK_DELETE: return VK_DELETE;
+        case SDLK_CLEAR: return VK_CLEAR;
+        case SDLK_PAUSE: return VK_PAUSE;
+        case SDLK_CAPSLOCK: return VK_CAPITAL;
+        case SDLK_NUMLOCKCLEAR: return VK_NUMLOCK;
+        case SDLK_SCROLLLOCK: return VK_SCROLL;
+        case SDLK_PRINTSCREEN: return VK_SNAPSHOT;
+        case SDLK_APPLICATION: return VK_APPS;
+        case SDLK_LGUI: return VK_LWIN;
+        case SDLK_RGUI: return VK_RWIN;
         case SDLK_LSHIFT:
         case SDLK_RSHIFT: return VK_SHIFT;
         case SDLK_LCTRL:
         case SDLK_RCTRL: return VK_CONTROL;
         case SDLK_LALT:
         case SDLK_RALT: return VK_MENU;
-        default: return 0;
+        default: break;
     }
+    if (int key = PunctuationKey(code)) return key;
+    // A letter or digit key that prints something else on this layout (a non-Latin letter, the
+    // symbols of a French top row) still gives its letter or digit.
+    if (code >= SDL_SCANCODE_A && code <= SDL_SCANCODE_Z) return 'A' + (code - SDL_SCANCODE_A);
+    if (code >= SDL_SCANCODE_1 && code <= SDL_SCANCODE_9) return '1' + (code - SDL_SCANCODE_1);
+    if (code == SDL_SCANCODE_0) return '0';
+    return 0;
 }
+
+namespace {
 
 ShiftState Modifiers(uint16_t mod) {
     ShiftState s = 0;
@@ -84,12 +159,11 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
     b->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w,
                                   h, SDL_WINDOW_SHOWN);
     if (!b->window_) return fail("no window");
-    b->renderer_ = SDL_CreateRenderer(b->window_, -1, 0);
-    if (!b->renderer_) b->renderer_ = SDL_CreateRenderer(b->window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!b->renderer_) return fail("no renderer");
-    b->texture_ = SDL_CreateTexture(b->renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                    SDL_TEXTUREACCESS_STREAMING, w, h);
-    if (!b->texture_) return fail("no texture");
+    // The window's own surface takes rectangles: only what changed is copied and sent to the
+    // display. Through a renderer (the default, and a software one where there is no graphics
+    // card) every present would copy and send the whole window.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (!SDL_GetWindowSurface(b->window_)) return fail("no window surface");
     SDL_StartTextInput();
     return b;
 }
@@ -97,8 +171,7 @@ std::unique_ptr<SdlBackend> SdlBackend::Open(const std::string& title, std::stri
 SdlBackend::~SdlBackend() {
     for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
     if (custom_) SDL_FreeCursor(custom_);
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (source_) SDL_FreeSurface(source_);
     if (window_) SDL_DestroyWindow(window_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
@@ -140,7 +213,7 @@ bool SdlBackend::Translate(const void* raw, InputEvent& out) {
         case SDL_KEYDOWN:
         case SDL_KEYUP:
             out.kind = e.type == SDL_KEYDOWN ? InputEvent::KeyDown : InputEvent::KeyUp;
-            out.key = KeyCode(e.key.keysym.sym);
+            out.key = VirtualKey(e.key.keysym.sym, e.key.keysym.scancode, e.key.keysym.mod);
             out.shift = Modifiers(e.key.keysym.mod);
             return out.key != 0;
         case SDL_TEXTINPUT:
@@ -149,25 +222,37 @@ bool SdlBackend::Translate(const void* raw, InputEvent& out) {
             return true;
         case SDL_WINDOWEVENT:
             // The window was uncovered: show the last frame again.
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) {
-                SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-                SDL_RenderPresent(renderer_);
-            }
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED) SDL_UpdateWindowSurface(window_);
             return false;
         default: return false;
     }
 }
 
-void SdlBackend::Present(const PixelView& buffer, const Rect& dirty) {
-    const Rect r = dirty.intersect({0, 0, size_.cx, size_.cy});
-    if (!r.empty() && buffer.pixels) {
-        const SDL_Rect area{r.left, r.top, r.width(), r.height()};
-        const auto* first = reinterpret_cast<const uint8_t*>(buffer.pixels) +
-                            static_cast<size_t>(r.top) * buffer.stride + static_cast<size_t>(r.left) * 4;
-        SDL_UpdateTexture(texture_, &area, first, buffer.stride);
+void SdlBackend::Present(const PixelView& buffer, std::span<const Rect> dirty) {
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target || !buffer.pixels) return;
+    if (!source_ || source_->pixels != buffer.pixels || source_->w != buffer.width ||
+        source_->h != buffer.height || source_->pitch != buffer.stride) {
+        if (source_) SDL_FreeSurface(source_);
+        source_ = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(buffer.pixels),
+                                                     buffer.width, buffer.height, 32,
+                                                     buffer.stride, SDL_PIXELFORMAT_ARGB8888);
+        if (!source_) return;
+        // The back buffer is opaque: copied as it is, never blended.
+        SDL_SetSurfaceBlendMode(source_, SDL_BLENDMODE_NONE);
     }
-    SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(renderer_);
+    const Rect window{0, 0, std::min(size_.cx, target->w), std::min(size_.cy, target->h)};
+    rects_.clear();
+    for (const Rect& d : dirty) {
+        const Rect r = d.intersect(window);
+        if (r.empty()) continue;
+        SDL_Rect area{r.left, r.top, r.width(), r.height()};
+        SDL_Rect to = area;
+        SDL_BlitSurface(source_, &area, target, &to);
+        rects_.push_back(area);
+    }
+    if (!rects_.empty())
+        SDL_UpdateWindowSurfaceRects(window_, rects_.data(), static_cast<int>(rects_.size()));
 }
 
 void SdlBackend::SetCursor(int cursor, const PixelView* custom, Point hot_spot) {

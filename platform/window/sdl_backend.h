@@ -8,15 +8,20 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/window/backend.h"
 
 struct SDL_Window;
-struct SDL_Renderer;
-struct SDL_Texture;
 struct SDL_Cursor;
+struct SDL_Surface;
+struct SDL_Rect;
 
 namespace kv {
+
+// The virtual key (VK_...) of an SDL key event's key code, scan code and modifiers; 0 when the
+// game has no code for the key.
+int VirtualKey(int sdl_keycode, int sdl_scancode, unsigned sdl_mod);
 
 class SdlBackend : public Backend {
 public:
@@ -28,7 +33,7 @@ public:
     int PixelsPerInch() const override { return dpi_; }
     int64_t Now() const override;
     bool WaitEvent(InputEvent& event, int timeout_ms) override;
-    void Present(const PixelView& buffer, const Rect& dirty) override;
+    void Present(const PixelView& buffer, std::span<const Rect> dirty) override;
     void SetCursor(int cursor, const PixelView* custom, Point hot_spot) override;
     std::string ClipboardText() const override;
     void SetClipboardText(const std::string& text) override;
@@ -40,10 +45,10 @@ private:
     Size size_;
     int dpi_ = 96;
     SDL_Window* window_ = nullptr;
-    SDL_Renderer* renderer_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
     std::map<int, SDL_Cursor*> cursors_;
     SDL_Cursor* custom_ = nullptr;
+    SDL_Surface* source_ = nullptr;  // the back buffer, as SDL sees it
+    std::vector<SDL_Rect> rects_;    // kept between presents, so showing allocates nothing
 };
 
 }  // namespace kv

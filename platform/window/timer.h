@@ -1,7 +1,9 @@
 #pragma once
 // A timer fired from the event loop on the back end's clock. It never re-enters its own
 // handler: while on_timer runs (even through a nested modal loop) the timer is not fired again.
-// A timer whose form is being freed no longer fires.
+// A timer whose form is being freed no longer fires. Give a timer an owner (AddComponent does):
+// while its handler runs, the owner's window is kept, but other windows freed meanwhile go; a
+// timer without one keeps everything freed alive until its handler returns.
 
 #include <cstdint>
 #include <functional>

@@ -92,6 +92,36 @@ TEST(GdiplusStatus, GradientColourCountsAreChecked) {
     EXPECT_EQ(good.GetLastStatus(), GpStatus::Ok);
 }
 
+TEST(GdiplusRegions, SurroundColoursAndAnIntersectingClipAreUsedWhole) {
+    auto bitmap = TGPBitmap::CreateFromScan0(41, 41);
+    auto g = TGPGraphics::CreateFromImage(bitmap.get());
+    TGPGraphicsPath triangle;
+    triangle.AddPathLine(0, 0, 40, 0);
+    triangle.AddPathLine(40, 0, 0, 40);
+    triangle.ClosePathFigure();
+    auto region = TGPRegion::CreateRegionPath(&triangle);
+    ASSERT_EQ(g->SetClipRegion(region.get(), CombineModeIntersect), GpStatus::Ok);
+
+    TGPGraphicsPath square;
+    square.AddPathLine(0, 0, 40, 0);
+    square.AddPathLine(40, 0, 40, 40);
+    square.AddPathLine(40, 40, 0, 40);
+    square.ClosePathFigure();
+    TGPPathGradientBrush brush(&square);
+    const ARGB surround[4] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFF0000FF};
+    int count = 4;
+    ASSERT_EQ(brush.SetSurroundColors(surround, count), GpStatus::Ok);
+    ASSERT_EQ(g->FillPath(&brush, &square), GpStatus::Ok);
+
+    ARGB top_left = 0, top_right = 0, outside = 0;
+    ASSERT_EQ(bitmap->BitmapGetPixel(1, 1, top_left), GpStatus::Ok);
+    ASSERT_EQ(bitmap->BitmapGetPixel(37, 1, top_right), GpStatus::Ok);
+    ASSERT_EQ(bitmap->BitmapGetPixel(30, 30, outside), GpStatus::Ok);
+    EXPECT_GT(ARGBRed(top_left), 200);
+    EXPECT_GT(ARGBGreen(top_right), 200) << "the second point's own colour";
+    EXPECT_EQ(outside, 0u) << "inside the triangle's bounds but outside it: untouched";
+}
+
 TEST(GdiplusColours, WindowColoursBecomeArgb) {
     struct Case {
         const char* what;

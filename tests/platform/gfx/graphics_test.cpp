@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/picture.h"
@@ -66,6 +67,67 @@ TEST(GraphicsFill, BrushesAndAlpha) {
     EXPECT_LT(GetRValue(c.Pixel(41, 10)), 80) << "path gradient edge";
     ExpectNearColor(c.Pixel(25, 50), clLime, 2, "first band");
     ExpectNearColor(c.Pixel(75, 50), RGBColor(0, 127, 0), 6, "second band");
+}
+
+// Each point of the path has its own surround colour, blended along the edges between points and
+// towards the centre colour along every ray; points beyond the last colour take it.
+TEST(GraphicsFill, PathGradientGivesEachPointOfThePathItsOwnSurroundColour) {
+    const ARGB gray = 0xFF808080, red = 0xFFFF0000, lime = 0xFF00FF00, blue = 0xFF0000FF,
+               white = 0xFFFFFFFF;
+    struct Case {
+        const char* what;
+        std::vector<ARGB> surround;
+        TColor top_left, top_middle, top_right, bottom_right, bottom_left;
+    };
+    // One pixel in from the edge the ray is 5% of the way to the centre colour.
+    auto near_edge = [](int r, int g, int b) {
+        return RGBColor((r * 19 + 128) / 20, (g * 19 + 128) / 20, (b * 19 + 128) / 20);
+    };
+    const Case cases[] = {
+        {"a colour for each corner", {red, lime, blue, white}, near_edge(255, 0, 0),
+         near_edge(127, 127, 0), near_edge(0, 255, 0), near_edge(0, 0, 255),
+         near_edge(255, 255, 255)},
+        {"fewer colours than points", {red, lime}, near_edge(255, 0, 0), near_edge(127, 127, 0),
+         near_edge(0, 255, 0), near_edge(0, 255, 0), near_edge(0, 255, 0)},
+        {"one colour for all", {blue}, near_edge(0, 0, 255), near_edge(0, 0, 255),
+         near_edge(0, 0, 255), near_edge(0, 0, 255), near_edge(0, 0, 255)},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(41, 41);
+        Graphics g(canvas);
+        GraphicsPath square;
+        square.AddPolygon({{0, 0}, {40, 0}, {40, 40}, {0, 40}});
+        GraphicsBrush brush = GraphicsBrush::PathGradient(square, gray, red);
+        brush.SetSurroundColors(c.surround);
+        g.FillPath(brush, square);
+        ExpectNearColor(canvas.Pixel(1, 1), c.top_left, 12, c.what);
+        ExpectNearColor(canvas.Pixel(20, 1), c.top_middle, 12, c.what);
+        ExpectNearColor(canvas.Pixel(39, 1), c.top_right, 12, c.what);
+        ExpectNearColor(canvas.Pixel(39, 39), c.bottom_right, 12, c.what);
+        ExpectNearColor(canvas.Pixel(1, 39), c.bottom_left, 12, c.what);
+        ExpectNearColor(canvas.Pixel(20, 20), RGBColor(128, 128, 128), 12, c.what);
+    }
+}
+
+// Along a curve the colours of its four points blend as its positions do: an ellipse whose
+// points alternate two colours is of the one colour where a curve starts and a blend midway.
+TEST(GraphicsFill, PathGradientColoursFollowCurves) {
+    Canvas canvas(41, 41);
+    Graphics g(canvas);
+    GraphicsPath circle;
+    circle.AddEllipse({0, 0, 40, 40});
+    ASSERT_EQ(circle.PointCount(), 13);
+    GraphicsBrush brush = GraphicsBrush::PathGradient(circle, 0xFF000000, 0xFFFF0000);
+    std::vector<ARGB> colours;
+    for (int i = 0; i < 13; ++i) colours.push_back(i % 3 == 0 ? 0xFFFF0000 : 0xFF0000FF);
+    brush.SetSurroundColors(colours);
+    g.FillPath(brush, circle);
+    // Curves start at east, south, west and north, red there; blue pulls the middles.
+    const TColor east = canvas.Pixel(39, 20), south_east = canvas.Pixel(34, 34);
+    EXPECT_GT(GetRValue(east), 200);
+    EXPECT_LT(GetBValue(east), 40);
+    EXPECT_GT(GetBValue(south_east), 100);
+    EXPECT_GT(GetRValue(south_east), 40);
 }
 
 TEST(GraphicsFill, HatchAndTextureTilesLandOnWholePixels) {
@@ -145,6 +207,28 @@ TEST(GraphicsClip, RectanglePathAndTheCanvasClip) {
     c.brush.color = clLime;
     c.FillRect({0, 15, 30, 20});
     EXPECT_EQ(c.Pixel(1, 16), clLime);
+}
+
+// Intersecting with a path keeps what lies inside its outline, not inside its bounds, and what
+// the clip held before; a smoothed surface still clips to whole pixels.
+TEST(GraphicsClip, IntersectingWithAPathKeepsItsRealOutline) {
+    for (bool smooth : {false, true}) {
+        Canvas c(40, 40);
+        Graphics g(c);
+        g.SetSmoothing(smooth);
+        g.SetClip(RectF{0, 0, 30, 40});
+        GraphicsPath triangle;
+        triangle.AddPolygon({{0, 0}, {40, 0}, {0, 40}});
+        g.IntersectClip(triangle);
+        g.FillRectangle(GraphicsBrush::Solid(0xFF000000), {0, 0, 40, 40});
+        EXPECT_EQ(c.Pixel(2, 2), clBlack) << smooth;
+        EXPECT_EQ(c.Pixel(10, 25), clBlack) << smooth;
+        EXPECT_EQ(c.Pixel(25, 25), clWhite) << "inside the bounds, outside the triangle";
+        EXPECT_EQ(c.Pixel(35, 2), clWhite) << "inside the triangle, outside the earlier clip";
+        std::set<TColor> colours;
+        for (int x = 0; x < 40; ++x) colours.insert(c.Pixel(x, 20));
+        EXPECT_EQ(colours, (std::set<TColor>{clWhite, clBlack})) << "no half-covered pixels";
+    }
 }
 
 TEST(GraphicsClip, CanvasBesideGraphicsKeepsItsPixelRules) {

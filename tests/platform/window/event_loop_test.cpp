@@ -1,6 +1,9 @@
 // Modal loops, deferred destruction and timers on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "platform/window/button.h"
 #include "platform/window/test_driver.h"
 #include "platform/window/timer.h"
@@ -111,6 +114,89 @@ TEST_P(CloseBoth, FromAHandlerOrATimerWithoutCrash) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, CloseBoth, ::testing::Values(false, true));
+
+// The game is a chain of modal windows: what is freed while one is open must not wait for it to
+// close, whether freed from outside any handler or by a handler that opens one window after
+// another.
+TEST(ModalLoop, WindowsFreedInsideAModalLoopAreDestroyedInIt) {
+    TestDriver d;
+    Form& modal = MakeForm(d, "modal");
+    MakeButton(modal, "ok", 10, mrOk);
+    int destroyed = 0;
+    size_t forms_then = 0;
+    int destroyed_then = 0;
+    d.Then([&] {
+        for (int i = 0; i < 1000; ++i) {
+            Form& f = MakeForm(d, "many", 320);
+            f.on_destroy = [&] { ++destroyed; };
+            f.Show();
+            f.Release();
+        }
+    });
+    d.Then([&] {
+        forms_then = d.screen().Forms().size();
+        destroyed_then = destroyed;
+    });
+    d.AnswerModal(mrOk);
+    EXPECT_EQ(modal.ShowModal(), mrOk);
+    EXPECT_EQ(destroyed_then, 1000);
+    EXPECT_EQ(forms_then, 1u);  // the modal window alone
+}
+
+TEST(ModalLoop, AHandlerOpeningWindowAfterWindowLeavesNoneBehind) {
+    TestDriver d;
+    Form& modal = MakeForm(d, "modal");
+    size_t most_forms = 0;
+    MakeButton(modal, "chain", 10).on_click = [&] {
+        for (int i = 0; i < 200; ++i) {
+            Form& next = MakeForm(d, "next", 320);
+            MakeButton(next, "next_ok", 10, mrOk);
+            d.Then([&] {
+                most_forms = std::max(most_forms, d.screen().Forms().size());
+                d.Click("next_ok");
+            });
+            next.ShowModal();
+            next.Release();
+        }
+        modal.SetModalResult(mrOk);
+    };
+    d.Then([&] { d.Click("chain"); });
+    modal.ShowModal();
+    // The modal window, the one waiting and at most the one released just before it.
+    EXPECT_LE(most_forms, 3u);
+    d.Pump();
+    EXPECT_EQ(d.screen().Forms().size(), 1u);
+}
+
+// A window that frees itself and then asks something in a modal window lives on until its
+// handler has returned, though the loop of the question destroys what else is freed.
+TEST(ModalLoop, AWindowFreedByItsOwnHandlerOutlivesTheLoopsItOpens) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    int f_destroyed = 0, other_destroyed = 0;
+    f.on_destroy = [&] { ++f_destroyed; };
+    Form& other = MakeForm(d, "other", 320);
+    other.on_destroy = [&] { ++other_destroyed; };
+    other.Show();
+    std::vector<int> seen;
+    MakeButton(f, "quit", 10).on_click = [&] {
+        f.Release();
+        other.Release();
+        Form& ask = MakeForm(d, "ask", 640);
+        MakeButton(ask, "yes", 10, mrYes);
+        d.Then([&] { seen = {f_destroyed, other_destroyed}; });
+        d.Then([&] { d.Click("yes"); });
+        ask.ShowModal();
+        ask.Release();
+        f.tag = 1;  // still a live object (AddressSanitizer checks)
+    };
+    f.Show();
+    d.Click("quit");
+    EXPECT_EQ(seen, (std::vector<int>{0, 1}));
+    d.Pump();
+    EXPECT_EQ(f_destroyed, 1);
+    EXPECT_TRUE(d.screen().Forms().empty());
+}
 
 TEST(ModalLoop, FreeingAControlInsideItsOwnHandlerIsDeferred) {
     TestDriver d;
