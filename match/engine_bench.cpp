@@ -5,7 +5,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
+#include "core/markup_escape.h"
 #include "core/random.h"
 #include "core/types.h"
 #include "match/computer_lineups.h"
@@ -27,9 +29,10 @@ constexpr double kZ95 = 1.959964;
 
 bool test_bench_active = false;
 
+// Escaped: a name from the teams database is data, not mark-up.
 std::string PlayerName(int player) {
     const t_player* p = PlayerAt(player);
-    return p ? p->name.str() : std::string();
+    return p ? EscapeMarkupText(p->name.str()) : std::string();
 }
 
 // Decimal comma, as the game writes numbers.
@@ -345,11 +348,25 @@ std::string Line(std::string_view name, long long value) {
     return std::string(name) + std::to_string(value) + "<br>";
 }
 
-std::string GoalsOfShots(const BenchSideTally& s) {
+std::string GoalsOfShots(const BenchSideTally& s, bool zone) {
     const long long goals = static_cast<long long>(s.goals.sum);
     const long long shots = static_cast<long long>(s.shots.sum);
-    return std::to_string(goals) + " (" + std::to_string(shots > 0 ? goals * 100 / shots : 0) +
-           "%)";
+    const std::string share = std::to_string(shots > 0 ? goals * 100 / shots : 0) + "%";
+    return std::to_string(goals) + (zone ? " " + share : " (" + share + ")");
+}
+
+// What the result model implies for the goals a match day schedules between the pair: its
+// rating difference with the clubs' reputations, on neutral ground for national teams and the
+// club world cup, weighted as a cup in the cups.
+ResultModelExpectation ExpectScheduledGoals(BenchPair pair, int home, int away) {
+    const GameData& gd = Game();
+    const int kind = gd.game_state.match_kind;
+    const int d = RatingDifference(pair.first, pair.second) + gd.teams[home].reputation -
+                  gd.teams[away].reputation;
+    const bool neutral = home >= ClubCount(gd) || kind == ckClubWorldCup;
+    const bool cup = kind == ckNationalCup || kind == ckContinentalCup ||
+                     kind == ckSecondContinentalCup || kind == ckSuperCup;
+    return ExpectResultModel(d, neutral, cup);
 }
 
 }  // namespace
@@ -407,6 +424,15 @@ Estimate ShareOf(long long count, long long n) {
     return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
 }
 
+int BenchLowDrawCount(std::uint64_t seed) {
+    const std::uint64_t state = RandomState();
+    SeedRandom(seed);
+    int low = 0;
+    for (int i = 0; i < 100; ++i) low += RandInt(10000) < 2000;
+    SetRandomState(state);
+    return low;
+}
+
 bool TestBenchActive() {
     return test_bench_active;
 }
@@ -420,9 +446,11 @@ BenchResult RunBenchBatch(BenchMode mode, BenchPair pair, int matches, std::uint
     result.rating_difference = RatingDifference(pair.first, pair.second);
     switch (mode) {
         case BenchMode::kResultModel:
+            result.expected = ExpectResultModel(result.rating_difference, false, false);
             PlayResultModel(result, matches);
             break;
         case BenchMode::kFullEngine:
+            result.expected = ExpectScheduledGoals(pair, scope.team(0), scope.team(1));
             PlayFullEngine(result, scope, pair, matches, quick_mode);
             break;
         case BenchMode::kZoneEngine:
@@ -517,7 +545,9 @@ std::string BenchSummaryMarkup(BenchMode mode, const BenchTally& t) {
     if (mode == BenchMode::kResultModel)
         return s + Line("Maior placar t1=", a.highest_score) +
                Line("Maior placar t2=", b.highest_score);
-    s += "gols time 1=" + GoalsOfShots(a) + "<br>" + "gols time 2=" + GoalsOfShots(b) + "<br>";
+    const bool zone = mode == BenchMode::kZoneEngine;
+    s += "gols time 1=" + GoalsOfShots(a, zone) + "<br>" + "gols time 2=" + GoalsOfShots(b, zone) +
+         "<br>";
     s += Line("chutes time 1=", static_cast<long long>(a.shots.sum)) +
          Line("chutes time 2=", static_cast<long long>(b.shots.sum));
     s += Line("Maior placar t1=", a.highest_score) + Line("Maior placar t2=", b.highest_score);
@@ -563,7 +593,7 @@ std::string BenchEventsMarkup(const std::vector<t_match_event>& events) {
                 break;
             case meInjurySubstitution:
             case meSubstitution:
-                text = "(subst.) " + PlayerName(e.player) + " <> " + PlayerName(e.value);
+                text = "(subst.) " + PlayerName(e.player) + " &lt;&gt; " + PlayerName(e.value);
                 break;
             default:
                 continue;

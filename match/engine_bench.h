@@ -83,9 +83,21 @@ struct BenchTally {
 
 enum class BenchMode { kResultModel, kFullEngine, kZoneEngine };
 
+// What the result model implies for a rating difference: the shares of the outcomes and of 0-0
+// and the goals per match of each side, computed exactly from its tables.
+struct ResultModelExpectation {
+    double home = 0, draw = 0, away = 0, goalless = 0;
+    double home_goals = 0, away_goals = 0;
+};
+ResultModelExpectation ExpectResultModel(int d, bool neutral, bool cup);
+
 struct BenchResult {
     BenchTally tally;
     int rating_difference = 0;
+    // What the result model implies for the batch: for the result model at home with the
+    // rating difference, for the whole engine as the match day schedules the goals (reputations
+    // included, on neutral ground or in a cup as today's kind says); nothing for the zone engine.
+    std::optional<ResultModelExpectation> expected;
     // Mark-up lines of the matches listed (scores and minutes, or the last zone-engine match's
     // moves), each ending in "<br>".
     std::string listing;
@@ -102,16 +114,12 @@ struct BenchResult {
 BenchResult RunBenchBatch(BenchMode mode, BenchPair pair, int matches, std::uint64_t seed,
                           bool quick_mode = true);
 
+// How many of 100 draws of RandInt(10000) fall below 2000, drawn from `seed`; the game's random
+// source is left as it was.
+int BenchLowDrawCount(std::uint64_t seed);
+
 // True only while a batch runs: the penalty and injury windows stay shut and the engine chooses.
 bool TestBenchActive();
-
-// What the result model implies for a rating difference: the shares of the outcomes and of 0-0
-// and the goals per match of each side, computed exactly from its tables.
-struct ResultModelExpectation {
-    double home = 0, draw = 0, away = 0, goalless = 0;
-    double home_goals = 0, away_goals = 0;
-};
-ResultModelExpectation ExpectResultModel(int d, bool neutral, bool cup);
 
 // One row of the bench's table: a quantity observed in a batch against what the model implies.
 struct BenchTableRow {

@@ -35,7 +35,8 @@ TEST(EngineBench, ResultModelBatchAtEqualStrengthStaysInsideTheModelsBands) {
     const BenchResult r = RunBenchBatch(BenchMode::kResultModel, pair, 10000, 11);
     ASSERT_EQ(r.tally.matches, 10000);
     EXPECT_LE(std::abs(r.rating_difference), 2);
-    const ResultModelExpectation e = ExpectResultModel(r.rating_difference, false, false);
+    ASSERT_TRUE(r.expected);
+    const ResultModelExpectation e = *r.expected;
     const long long n = r.tally.matches;
     ExpectInBand(ShareOf(r.tally.side[0].wins, n), e.home, 4.5, "home");
     ExpectInBand(ShareOf(r.tally.draws, n), e.draw, 4.5, "draw");
@@ -101,7 +102,9 @@ TEST(EngineBench, FullEngineAtEqualStrengthFollowsTheModelAndCountsEveryEvent) {
     const BenchPair pair = Clubs(70, 70);
     const BenchResult r = RunBenchBatch(BenchMode::kFullEngine, pair, 400, 21);
     ASSERT_EQ(r.tally.matches, 400);
-    const ResultModelExpectation e = ExpectResultModel(r.rating_difference, false, false);
+    ASSERT_TRUE(r.expected);  // league clubs without reputation: as the result model at home
+    const ResultModelExpectation e = *r.expected;
+    EXPECT_EQ(e.home, ExpectResultModel(r.rating_difference, false, false).home);
     // Free kicks and penalties come on top of the scheduled goals: a wide band, above the model.
     const Estimate home_goals = r.tally.side[0].goals.Mean();
     EXPECT_GT(home_goals.high, e.home_goals);

@@ -165,40 +165,46 @@ int Run(int argc, char** argv) {
     }
     const kv::BenchResult model =
         RunBenchBatch(kv::BenchMode::kResultModel, pair, o.matches, o.seed);
-    const int d = model.rating_difference;
-    const kv::ResultModelExpectation expected = kv::ExpectResultModel(d, false, false);
     std::cout << kv::BenchStrengthLabel(pair.first) << " x " << kv::BenchStrengthLabel(pair.second)
-              << ": diferença de rating " << d << ", semente " << o.seed << "\n\n";
+              << ": diferença de rating " << model.rating_difference << ", semente " << o.seed
+              << "\n\n";
 
+    // A column of what the result model implies for the batch beside it, or of what a batch
+    // observed.
     struct Column {
         std::string heading;
         std::vector<kv::BenchTableRow> rows;
+        bool expected;
     };
     std::vector<Column> columns;
-    columns.push_back({"modelo de resultado (" + std::to_string(o.matches) + ")",
-                       kv::BenchTable(kv::BenchMode::kResultModel, model.tally, expected)});
-    if (o.engine_matches > 0) {
-        const kv::BenchResult engine =
-            RunBenchBatch(kv::BenchMode::kFullEngine, pair, o.engine_matches, o.seed);
-        columns.push_back({"motor completo (" + std::to_string(o.engine_matches) + ")",
-                           kv::BenchTable(kv::BenchMode::kFullEngine, engine.tally, expected)});
-    }
-    if (o.zone) {
-        const kv::BenchResult zone =
-            RunBenchBatch(kv::BenchMode::kZoneEngine, pair, kv::kZoneBenchMatches, o.seed);
-        columns.push_back({"motor de zonas (" + std::to_string(kv::kZoneBenchMatches) + ")",
-                           kv::BenchTable(kv::BenchMode::kZoneEngine, zone.tally, expected)});
-    }
-    constexpr std::size_t kName = 31, kExpected = 11, kColumn = 30;
-    std::cout << Pad("", kName) << Pad("modelo", kExpected);
-    for (const Column& c : columns) std::cout << Pad(c.heading, kColumn);
+    auto add = [&](kv::BenchMode mode, const kv::BenchResult& r, const std::string& heading,
+                   int matches) {
+        const std::vector<kv::BenchTableRow> rows = kv::BenchTable(mode, r.tally, r.expected);
+        if (r.expected) columns.push_back({"modelo", rows, true});
+        columns.push_back({heading + " (" + std::to_string(matches) + ")", rows, false});
+    };
+    add(kv::BenchMode::kResultModel, model, "modelo de resultado", o.matches);
+    if (o.engine_matches > 0)
+        add(kv::BenchMode::kFullEngine,
+            RunBenchBatch(kv::BenchMode::kFullEngine, pair, o.engine_matches, o.seed),
+            "motor completo", o.engine_matches);
+    if (o.zone)
+        add(kv::BenchMode::kZoneEngine,
+            RunBenchBatch(kv::BenchMode::kZoneEngine, pair, kv::kZoneBenchMatches, o.seed),
+            "motor de zonas", kv::kZoneBenchMatches);
+    constexpr std::size_t kName = 31, kExpected = 9, kColumn = 30;
+    std::cout << Pad("", kName);
+    for (const Column& c : columns) std::cout << Pad(c.heading, c.expected ? kExpected : kColumn);
     std::cout << "\n";
-    const std::vector<kv::BenchTableRow>& first = columns.front().rows;
-    for (std::size_t r = 0; r < first.size(); ++r) {
-        std::cout << Pad(first[r].name, kName)
-                  << Pad(kv::FormatExpected(first[r].expected, first[r].share), kExpected);
-        for (const Column& c : columns)
-            std::cout << Pad(kv::FormatEstimate(c.rows[r].observed, c.rows[r].share), kColumn);
+    for (std::size_t r = 0; r < columns.front().rows.size(); ++r) {
+        std::cout << Pad(columns.front().rows[r].name, kName);
+        for (const Column& c : columns) {
+            const kv::BenchTableRow& row = c.rows[r];
+            if (c.expected)
+                std::cout << Pad(kv::FormatExpected(row.expected, row.share), kExpected);
+            else
+                std::cout << Pad(kv::FormatEstimate(row.observed, row.share), kColumn);
+        }
         std::cout << "\n";
     }
     std::cout << "\n(entre colchetes: intervalo de confiança de 95 %)\n";
