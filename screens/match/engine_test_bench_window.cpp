@@ -387,6 +387,16 @@ void Tform89::Button7Click() {
         ShowMessage("A janela da ordem dos cobradores de pênaltis ainda não está disponível.");
         return;
     }
+    const auto pair = ChosenPair();
+    if (!pair) return;
+    // The taker order window works on day match 1 between the two teams as a shoot-out tie.
+    GameData& gd = Game();
+    gd.day_matches.assign(2, jogos{});
+    gd.current_match = 1;
+    gd.shootout_tie = 1;
+    gd.shootout_order_turn = 1;
+    gd.shootout_team_a = gd.day_matches[1].team[0] = BenchTeamOfStrength(pair->first);
+    gd.shootout_team_b = gd.day_matches[1].team[1] = BenchTeamOfStrength(pair->second);
     open_penalty_order();
 }
 

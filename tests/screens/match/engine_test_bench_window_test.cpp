@@ -157,6 +157,15 @@ TEST_F(EngineTestBenchWindowTest, BadInputSaysWhyAndRunsNothing) {
         driver_.AnswerModal(mrOk);
         driver_.Click("Button4");
         EXPECT_NE(driver_.Messages().back().find("ainda não está disponível"), std::string::npos);
+        // Once the taker order window is there, it opens on the two teams as a shoot-out.
+        auto& form = dynamic_cast<Tform89&>(*Screen::Get().FindForm("form89"));
+        int opened = 0;
+        form.open_penalty_order = [&] { ++opened; };
+        Choose(2, 3, "1");
+        driver_.Click("Button7");
+        EXPECT_EQ(opened, 1);
+        EXPECT_EQ(Game().shootout_team_a, 2);
+        EXPECT_EQ(Game().day_matches[1].team[1], 3);
         Close();
     });
     OpenEngineTestBench(false);
