@@ -335,20 +335,8 @@ class TGPGraphics : public TGdiplusBase {
     int smoothing_ = SmoothingModeDefault;
 };
 
-// The text functions the mark-up renderer and the progress painter draw with.
-// The window font as a layer font; an unknown family becomes Arial in the same size and style.
+// The window font as a layer font, which the mark-up renderer and the painters measure and draw
+// with; an unknown family becomes Arial in the same size and style.
 std::unique_ptr<TGPFont> MakeFont(const Font& font);
-// Draws (or, with DT_CALCRECT, only measures) one run of text at the rectangle's top-left.
-// Measuring sets the rectangle's right and bottom to the text's box, narrowed by the layer's
-// correction for the slack the measurement leaves; a background other than clNone fills that box
-// first. Returns the rectangle's height afterwards.
-int DrawTextInRect(TGPGraphics& graphics, std::string_view text, Rect& rect, const Font& font,
-                   unsigned flags, TColor background);
-// The height of the text's measured box in whole pixels.
-int MeasureTextHeight(TGPGraphics& graphics, std::string_view text, const Font& font);
-// What DrawTextInRect subtracts from a measured width for a font of that size in points.
-int TextWidthCorrection(int points);
-// The text DrawTextInRect measures: a trailing blank after other text counts as an "i".
-std::string TextForMeasuring(std::string_view text);
 
 }  // namespace kv

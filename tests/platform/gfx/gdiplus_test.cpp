@@ -159,49 +159,6 @@ TEST(GdiplusText, UnknownFamiliesFallBackToArial) {
     EXPECT_EQ(MakeFont(font)->Native()->name, "Verdana");
 }
 
-TEST(GdiplusText, MeasuringCorrection) {
-    const std::pair<int, int> corrections[] = {{6, 2}, {8, 2}, {9, 3}, {10, 3}, {11, 4}, {12, 5}};
-    for (auto [points, correction] : corrections) {
-        EXPECT_EQ(TextWidthCorrection(points), correction) << points << " pt";
-    }
-    const std::pair<const char*, const char*> measured[] = {
-        {"ab ", "abi"}, {" ", " "}, {"ab", "ab"}, {"a b ", "a bi"}};
-    for (auto [text, copy] : measured) EXPECT_EQ(TextForMeasuring(text), copy) << text;
-}
-
-TEST(GdiplusText, DrawTextInRectMeasuresTheCorrectedBox) {
-    auto bitmap = TGPBitmap::CreateFromScan0(200, 60);
-    auto g = TGPGraphics::CreateFromImage(bitmap.get());
-    Font font;
-    font.name = "Arial";
-    font.size = 12;
-    font.color = clBlack;
-
-    RectF abi;
-    auto gp_font = MakeFont(font);
-    g->MeasureString("abi", -1, gp_font.get(), {10, 5, 1000, 100}, abi);
-    Rect r{10, 5, 100, 40};
-    const int height = DrawTextInRect(*g, "ab ", r, font, DT_CALCRECT, clNone);
-    EXPECT_EQ(r.left, 10);
-    EXPECT_EQ(r.right, 10 + static_cast<int>(std::nearbyint(abi.width - 5)));
-    EXPECT_EQ(height, static_cast<int>(std::nearbyint(abi.height)));
-    EXPECT_EQ(height, MeasureTextHeight(*g, "ab ", font));
-    EXPECT_EQ(bitmap->Native()->PixelARGB(12, 10), 0u) << "measuring draws nothing";
-
-    // With a background the measured box is filled first, then the text goes on top.
-    Rect drawn{10, 5, 100, 40};
-    DrawTextInRect(*g, "WW", drawn, font, 0, clYellow);
-    EXPECT_EQ(bitmap->Native()->PixelARGB(drawn.left + 1, drawn.bottom - 1), 0xFFFFFF00u);
-    bool dark = false;
-    for (int x = drawn.left; x < drawn.right; ++x) {
-        for (int y = drawn.top; y < drawn.bottom; ++y) {
-            if (ARGBRed(bitmap->Native()->PixelARGB(x, y)) < 80) dark = true;
-        }
-    }
-    EXPECT_TRUE(dark);
-    EXPECT_EQ(bitmap->Native()->PixelARGB(drawn.left, drawn.top), 0u) << "fill starts 1 right";
-}
-
 TEST(GdiplusImages, FormatCodes) {
     Picture source(3, 2);
     const std::vector<uint8_t> png = source.SaveToPngMemory();
