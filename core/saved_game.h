@@ -23,6 +23,8 @@ inline constexpr int kMinSavedTeams = 20;
 inline constexpr int kMinSavedPlayers = 200;
 // Lead word and game state: what the load preview reads.
 inline constexpr std::size_t kSavedGameHeadSize = 4 + 5616;
+// Far beyond any game played for centuries; a larger file is not a saved game and is not read.
+inline constexpr std::size_t kMaxSavedGameSize = std::size_t{1} << 30;
 
 inline constexpr std::string_view kLoadOpenErrorMessage = "Erro ao carregar o arquivo";
 // A file of another version, or one too small to be a game.

@@ -110,9 +110,11 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.rounds = static_cast<int>(n);
         } else if (arg == "--load") {
             if (!value(text)) return "falta o arquivo de --load";
+            if (text.empty()) return "o nome do arquivo de --load está vazio";
             options.load = std::string(text);
         } else if (arg == "--save") {
             if (!value(text)) return "falta o arquivo de --save";
+            if (text.empty()) return "o nome do arquivo de --save está vazio";
             options.save = std::string(text);
         } else {
             return "opção desconhecida: " + std::string(arg);
