@@ -7,7 +7,6 @@
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/save_game.h"
-#include "season/load_game.h"
 #include "game/coach_turn.h"
 #include "game/round_close.h"
 #include "game/season_rollover.h"
@@ -18,6 +17,7 @@
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/job_offers.h"
+#include "season/load_game.h"
 #include "season/new_game_setup.h"
 
 namespace kv {
@@ -62,9 +62,9 @@ std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
     automatic.human_count = setup.humans;
     automatic.countries = setup.countries;
     if (automatic.countries.empty()) automatic.countries.push_back(kHomeCountry);
-    if (std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
-        !message.empty())
-        return message;
+    std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
+    setup_notice_ = SkippedFilesNotice(game.scan);
+    if (!message.empty()) return message;
     const NewGameOutcome outcome = BuildNewGame(game, setup.teams_folder);
     if (!outcome.ok()) return outcome.message;
     next_ = outcome.first_window == FirstWindow::kMainWindow ? NextScreen::kMainWindow

@@ -15,14 +15,14 @@
 namespace kv {
 
 struct HeadlessSetup {
-    std::string teams_folder;         // the folder holding teams/ (the game folder)
+    std::string teams_folder;  // the folder holding teams/ (the game folder)
     std::uint64_t seed = 1;
-    std::vector<int> countries;       // the leagues played; empty: the home country
+    std::vector<int> countries;  // the leagues played; empty: the home country
     int league_format = kDivisionsOf10;
     bool state_championships = false;
-    bool cups = true;                 // national cup and continental club cups
-    bool tournaments = true;          // national-team tournaments
-    int humans = 1;                   // 1..6
+    bool cups = true;         // national cup and continental club cups
+    bool tournaments = true;  // national-team tournaments
+    int humans = 1;           // 1..6
 };
 
 // One finished season, as the runner prints it.
@@ -48,6 +48,8 @@ class HeadlessGame {
     // Loads a saved game; an empty string on success, else the message.
     std::string LoadGame(const std::string& path);
     std::string SaveGame(const std::string& path);
+    // The files of the teams folder the new game left out, and why; empty when none was.
+    const std::string& setup_notice() const { return setup_notice_; }
 
     // Plays up to the end of the next match day and closes its round. When the round closed
     // the season, the summary of that season is kept in last_season() and the next call
@@ -68,6 +70,7 @@ class HeadlessGame {
     int rounds_ = 0;
     long long matches_ = 0;
     SeasonSummary last_season_;
+    std::string setup_notice_;
 };
 
 }  // namespace kv

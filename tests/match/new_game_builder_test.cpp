@@ -63,10 +63,8 @@ TEST(BuildClubsTest, StadiumFromTheFileOrTheDivisionDefaults) {
         std::array<std::int32_t, 4> sectors;
     };
     const Case cases[] = {
-        {1000, {150, 750, 90, 10}},
-        {119'999, {17999, 89999, 10799, 1202}},
-        {120'000, {7000, 30000, 3000, 300}},
-        {0, {7000, 30000, 3000, 300}},
+        {1000, {150, 750, 90, 10}},          {119'999, {17999, 89999, 10799, 1202}},
+        {120'000, {7000, 30000, 3000, 300}}, {0, {7000, 30000, 3000, 300}},
         {-5, {7000, 30000, 3000, 300}},
     };
     for (const Case& c : cases) {
@@ -88,9 +86,9 @@ TEST(BuildClubsTest, BackgroundClubsTakeTheirDivisionFromTheirLevel) {
         std::int32_t cash_units;
     };
     const Case cases[] = {
-        {1, 4, 2'000'000},  {11, 4, 2'000'000},  {12, 3, 7'000'000}, {16, 3, 7'000'000},
-        {17, 2, 10'000'000}, {18, 2, 10'000'000}, {19, 1, 12'000'000}, {25, 1, 12'000'000},
-        {40, 0, 2'000'000},
+        {1, 4, 2'000'000},   {11, 4, 2'000'000},  {12, 3, 7'000'000},
+        {16, 3, 7'000'000},  {17, 2, 10'000'000}, {18, 2, 10'000'000},
+        {19, 1, 12'000'000}, {25, 1, 12'000'000}, {40, 0, 2'000'000},
     };
     for (const Case& c : cases) {
         TwoClubs world(kDivisionsOf10, 1, FileOf(3, 12), FileOf(11, c.level));
@@ -107,8 +105,8 @@ TEST(BuildClubsTest, BackgroundClubsTakeTheirDivisionFromTheirLevel) {
 TEST(StartingStrengthTest, LeagueClubsByDivisionOthersByLevel) {
     struct Case {
         int league_format;
-        int division;       // of the league club
-        int level;          // of the club the players belong to
+        int division;  // of the league club
+        int level;     // of the club the players belong to
         bool background;
         int squad_role;
         bool star;
@@ -178,7 +176,8 @@ TEST(BuildCoachesTest, HumanCoachesDisplaceTheClubCoachesIntoTheSpareRecords) {
 
     BuildCoaches(*data, files);
     ASSERT_EQ(data->coaches.size(), static_cast<std::size_t>(n + 6));
-    EXPECT_EQ(std::to_array(gs.human_coaches), (std::array<std::int32_t, 6>{5, 17, -1, -1, -1, -1}));
+    EXPECT_EQ(std::to_array(gs.human_coaches),
+              (std::array<std::int32_t, 6>{5, 17, -1, -1, -1, -1}));
     const t_coach& bia = data->coaches[5];
     EXPECT_EQ(bia.name.str(), "Bia");
     EXPECT_EQ(bia.league_country, 11);
@@ -304,6 +303,35 @@ TEST_F(SmallGame, AChosenClubFileThatVanishedStopsTheBuildAndKeepsTheRunningGame
     EXPECT_NE(outcome.message.find(gone), std::string::npos) << outcome.message;
     EXPECT_EQ(Game().teams.size(), 3u);
     EXPECT_TRUE(Game().coaches.empty());
+}
+
+// A chosen club whose file is damaged after the setup read it stops the build as a vanished
+// one does, saying why; a damaged national team is left out of the tournaments.
+TEST_F(SmallGame, ADamagedChosenClubFileStopsTheBuild) {
+    folder.AddClubs(3, 22);
+    Prepare(false);
+    Game().teams.resize(3);
+    const std::string cut = setup.world->team_file_names[7];
+    folder.Cut(cut, 1000);
+
+    const NewGameOutcome outcome = BuildNewGame(setup, folder.teams());
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_NE(outcome.message.find(cut + "): arquivo incompleto (1000 de 1333 bytes)"),
+              std::string::npos)
+        << outcome.message;
+    EXPECT_EQ(Game().teams.size(), 3u);
+}
+
+TEST_F(SmallGame, NationalTeamsThatCannotFieldATeamStayOut) {
+    folder.AddClubs(3, 22);
+    folder.AddNationalTeam(3);
+    folder.AddNationalTeam(11, 12, 10);
+    folder.Cut(folder.AddNationalTeam(29), 1000);
+    Prepare(true);
+    const NewGameOutcome outcome = BuildNewGame(setup, folder.teams());
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
+    ASSERT_EQ(Game().national_team_list.size(), 1u);
+    EXPECT_EQ(Game().national_team_list[0].country, 3);
 }
 
 TEST_F(SmallGame, NothingIsBuiltBeforeEveryCoachHasAClub) {

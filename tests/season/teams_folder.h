@@ -22,8 +22,8 @@ struct ClubOptions {
     int club_id = 0;
     int state = kNoState;
     int capacity = 0;
-    int players = 16;  // one goalkeeper, the rest outfield
-    bool unnamed = false;  // an empty short name
+    int players = 16;       // one goalkeeper, the rest outfield
+    bool unnamed = false;   // an empty short name
     std::string file_name;  // empty: "club<n>.b14"
 
     ClubOptions& FileName(std::string v) { return file_name = std::move(v), *this; }
@@ -36,13 +36,13 @@ struct ClubOptions {
     ClubOptions& ClubId(int v) { return club_id = v, *this; }
     ClubOptions& State(int v) { return state = v, *this; }
     ClubOptions& Capacity(int v) { return capacity = v, *this; }
+    ClubOptions& Players(int v) { return players = v, *this; }
 };
 
 class TeamsFolder {
   public:
     TeamsFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kv_teams_XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kv_teams_XXXXXX").string();
         EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
         std::filesystem::create_directories(teams() + "/selecoes");
@@ -97,20 +97,29 @@ class TeamsFolder {
         for (int i = 0; i < count; ++i) AddClub(country, options);
     }
 
-    void AddNationalTeam(int country, int level = 12) {
+    // Cuts a file of the folder (a path inside teams/) to its first `size` bytes, as a copy
+    // stopped half-way leaves it.
+    void Cut(const std::string& file, std::uintmax_t size) {
+        std::filesystem::resize_file(std::filesystem::path(teams()) / file, size);
+    }
+
+    // Returns the file's name inside teams/.
+    std::string AddNationalTeam(int country, int level = 12, int players = 18) {
         t_national_team_file_record r;
         r.country = country;
         r.level = level;
         r.coach_name.set("Seleção " + std::to_string(country));
         r.version = kNationalTeamFileVersion;
         r.squad_complete = 1;
-        for (int i = 0; i < 18; ++i) {
+        for (int i = 0; i < players; ++i) {
             r.player_names[i].set("N" + std::to_string(country) + "_" + std::to_string(i));
             r.position[i] = i == 0 ? 0 : 1 + i % 4;
             r.age[i] = 27;
             r.starter[i] = i < 11 ? 1 : 0;
         }
-        EXPECT_TRUE(WriteNationalTeamFile(teams() + "/selecoes/" + NationalTeamFileName(country), r));
+        EXPECT_TRUE(
+            WriteNationalTeamFile(teams() + "/selecoes/" + NationalTeamFileName(country), r));
+        return "selecoes/" + NationalTeamFileName(country);
     }
 
   private:

@@ -138,6 +138,7 @@ int Run(int argc, char** argv) {
     kv::HeadlessGame game;
     const std::string started =
         options.load.empty() ? game.StartNewGame(options.setup) : game.LoadGame(options.load);
+    if (!game.setup_notice().empty()) std::cerr << "korvanel-sim: " << game.setup_notice() << "\n";
     if (!started.empty()) {
         std::cerr << "korvanel-sim: " << started << "\n";
         return 1;
