@@ -45,4 +45,9 @@ bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message)
 // its table (or is -1, "none"), and the codes used to index fixed arrays are within them.
 bool SavedGameIndexesInRange(const GameData& game);
 
+// True when every counter and setting of the game state lies in the range play can give it
+// (rounds, legs, phases, seasons, tournament editions, options), so that playing on from the
+// file never runs a counter past its type or an index past its table.
+bool SavedGameCountersInRange(const GameData& game);
+
 }  // namespace kv

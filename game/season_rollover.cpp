@@ -242,7 +242,8 @@ int FirstListedClub(const t_state_league& league, int group) {
 
 int ClubAtPosition(const GameData& data, const t_state_league& league, int group, int position) {
     for (const int club : league.groups[group - 1])
-        if (InTable(data.teams, club) && data.teams[club].table_position[ckStateChampionship] == position)
+        if (InTable(data.teams, club) &&
+            data.teams[club].table_position[ckStateChampionship] == position)
             return club;
     return kNone;
 }
@@ -432,7 +433,7 @@ void RunSeasonRollover(GameData& data, int review_season) {
     }
     RunComputerTransferWindow(data);
 
-    ++gs.season;
+    CountUpTo(gs.season, kLastSeason);
     for (auto& level : gs.tournament_ranking) std::fill(std::begin(level), std::end(level), kNone);
     for (t_coach& coach : data.coaches) coach.national_team_job = 0;
     if (gs.world_cup_on && IsWorldCupYear(data)) {

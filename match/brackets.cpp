@@ -21,11 +21,14 @@ enum class Bracket { kNational, kClubWorldCup };
 t_bracket_tie* TieAt(Bracket b, int tie) {
     GameData& gd = Game();
     if (b == Bracket::kNational)
-        return tie >= 1 && tie <= kNationalBracketTies ? &gd.national_tournament_bracket[tie - 1] : nullptr;
+        return tie >= 1 && tie <= kNationalBracketTies ? &gd.national_tournament_bracket[tie - 1]
+                                                       : nullptr;
     return tie >= 1 && tie <= kClubWorldCupTies ? &gd.club_world_cup_bracket[tie - 1] : nullptr;
 }
 
-int LoserOf(const t_bracket_tie& t) { return t.winner == t.team_a ? t.team_b : t.team_a; }
+int LoserOf(const t_bracket_tie& t) {
+    return t.winner == t.team_a ? t.team_b : t.team_a;
+}
 
 void SetWinner(Bracket b, int tie, int side, int last_stage_with_exit, int stage) {
     t_bracket_tie* t = TieAt(b, tie);
@@ -33,8 +36,10 @@ void SetWinner(Bracket b, int tie, int side, int last_stage_with_exit, int stage
     t->winner = side == 1 ? t->team_a : t->team_b;
     if (stage >= last_stage_with_exit) return;
     if (t_team* loser = TeamAt(LoserOf(*t))) {
-        if (b == Bracket::kNational) loser->in_tournament = 0;
-        else loser->in_club_world_cup = 0;
+        if (b == Bracket::kNational)
+            loser->in_tournament = 0;
+        else
+            loser->in_club_world_cup = 0;
     }
 }
 
@@ -65,7 +70,8 @@ bool DecideTies(Bracket b, int base, MatchDecisions* decisions) {
     for (int i = 1; i <= gd.day_match_count; ++i) {
         const t_bracket_tie* t = TieAt(b, base + i);
         if (!t) break;
-        if (t->goals_a != t->goals_b) SetWinnerOf(b, base + i, t->goals_a > t->goals_b ? 1 : 2);
+        if (t->goals_a != t->goals_b)
+            SetWinnerOf(b, base + i, t->goals_a > t->goals_b ? 1 : 2);
         else if (gd.pending_shootout_count < static_cast<int>(gd.pending_shootouts.size()))
             gd.pending_shootouts[gd.pending_shootout_count++] = base + i;
     }
@@ -112,9 +118,9 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
     GameData& gd = Game();
     gd.game_state.tournament_over = 1;
     for (t_coach& c : gd.coaches) c.national_team_job = 0;
-    if (kind == ckWorldCup) ++gd.game_state.world_cup_edition;
-    if (kind == ckAmericasNationsCup) ++gd.game_state.americas_cup_edition;
-    if (kind == ckEuropeanNationsCup) ++gd.game_state.european_cup_edition;
+    if (kind == ckWorldCup) CountUpTo(gd.game_state.world_cup_edition, kLastSeason);
+    if (kind == ckAmericasNationsCup) CountUpTo(gd.game_state.americas_cup_edition, kLastSeason);
+    if (kind == ckEuropeanNationsCup) CountUpTo(gd.game_state.european_cup_edition, kLastSeason);
     const t_bracket_tie& final_match = *TieAt(Bracket::kNational, final_tie);
     const t_bracket_tie& third = *TieAt(Bracket::kNational, third_tie);
     const int placed[4] = {final_match.winner, LoserOf(final_match), third.winner, LoserOf(third)};
@@ -129,8 +135,12 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
 
 }  // namespace
 
-void SetWorldCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round); }
-void SetNationsCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round); }
+void SetWorldCupWinner(int tie, int side) {
+    SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round);
+}
+void SetNationsCupWinner(int tie, int side) {
+    SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round);
+}
 void SetClubWorldCupWinner(int tie, int side) {
     SetWinner(Bracket::kClubWorldCup, tie, side, 3, Game().game_state.club_world_cup_stage);
 }
@@ -142,7 +152,7 @@ bool FinishWorldCupDay(MatchDecisions* decisions) {
     static constexpr int kBase[] = {0, 8, 12, 14};
     const int base = s >= 4 && s <= 7 ? kBase[s - 4] : 0;
     if (s > 3) WriteScores(Bracket::kNational, base);
-    gs.tournament_round = s + 1;
+    CountUpTo(gs.tournament_round, kLastRound);
     gd.pending_shootout_count = 0;
     if (gs.tournament_round < 5) return false;
     const bool shootouts = DecideTies(Bracket::kNational, base, decisions);
@@ -159,13 +169,15 @@ bool FinishNationsCupDay(MatchDecisions* decisions) {
     static constexpr int kBase[] = {0, 4, 6};
     const int base = s >= 4 && s <= 6 ? kBase[s - 4] : 0;
     if (s > 3) WriteScores(Bracket::kNational, base);
-    gs.tournament_round = s + 1;
+    CountUpTo(gs.tournament_round, kLastRound);
     gd.pending_shootout_count = 0;
     if (gs.tournament_round < 5) return false;
     const bool shootouts = DecideTies(Bracket::kNational, base, decisions);
     AdvanceNationsCupBracket();
-    if (kind == ckAmericasNationsCup) CloseAmericasCup();
-    else CloseEuropeanCup();
+    if (kind == ckAmericasNationsCup)
+        CloseAmericasCup();
+    else
+        CloseEuropeanCup();
     return shootouts;
 }
 
@@ -200,7 +212,8 @@ void AdvanceWorldCupBracket() {
             Pair(b, 15, 13, 14, false);
             Pair(b, 16, 13, 14, true);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -215,7 +228,8 @@ void AdvanceNationsCupBracket() {
             Pair(b, 7, 5, 6, false);
             Pair(b, 8, 5, 6, true);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -244,11 +258,13 @@ void CloseWorldCup() {
 }
 
 void CloseAmericasCup() {
-    if (Game().game_state.tournament_round == 7) CloseNationalTournament(ckAmericasNationsCup, 7, 8);
+    if (Game().game_state.tournament_round == 7)
+        CloseNationalTournament(ckAmericasNationsCup, 7, 8);
 }
 
 void CloseEuropeanCup() {
-    if (Game().game_state.tournament_round == 7) CloseNationalTournament(ckEuropeanNationsCup, 7, 8);
+    if (Game().game_state.tournament_round == 7)
+        CloseNationalTournament(ckEuropeanNationsCup, 7, 8);
 }
 
 void CloseClubWorldCup() {
