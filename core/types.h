@@ -32,7 +32,7 @@ inline constexpr std::int32_t kLastSeason = 1000000;
 inline constexpr void CountUpTo(std::int32_t& count, std::int32_t last) {
     if (count < last) ++count;
 }
-inline constexpr int kTableKindCount = 10;  // table tallies: kinds 0..9
+inline constexpr int kTableKindCount = 10;        // table tallies: kinds 0..9
 
 inline constexpr bool IsNationalTeamTournament(int kind) {
     return kind == ckWorldCup || kind == ckAmericasNationsCup || kind == ckEuropeanNationsCup;

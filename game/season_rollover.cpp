@@ -242,8 +242,7 @@ int FirstListedClub(const t_state_league& league, int group) {
 
 int ClubAtPosition(const GameData& data, const t_state_league& league, int group, int position) {
     for (const int club : league.groups[group - 1])
-        if (InTable(data.teams, club) &&
-            data.teams[club].table_position[ckStateChampionship] == position)
+        if (InTable(data.teams, club) && data.teams[club].table_position[ckStateChampionship] == position)
             return club;
     return kNone;
 }

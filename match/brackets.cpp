@@ -21,14 +21,11 @@ enum class Bracket { kNational, kClubWorldCup };
 t_bracket_tie* TieAt(Bracket b, int tie) {
     GameData& gd = Game();
     if (b == Bracket::kNational)
-        return tie >= 1 && tie <= kNationalBracketTies ? &gd.national_tournament_bracket[tie - 1]
-                                                       : nullptr;
+        return tie >= 1 && tie <= kNationalBracketTies ? &gd.national_tournament_bracket[tie - 1] : nullptr;
     return tie >= 1 && tie <= kClubWorldCupTies ? &gd.club_world_cup_bracket[tie - 1] : nullptr;
 }
 
-int LoserOf(const t_bracket_tie& t) {
-    return t.winner == t.team_a ? t.team_b : t.team_a;
-}
+int LoserOf(const t_bracket_tie& t) { return t.winner == t.team_a ? t.team_b : t.team_a; }
 
 void SetWinner(Bracket b, int tie, int side, int last_stage_with_exit, int stage) {
     t_bracket_tie* t = TieAt(b, tie);
@@ -36,10 +33,8 @@ void SetWinner(Bracket b, int tie, int side, int last_stage_with_exit, int stage
     t->winner = side == 1 ? t->team_a : t->team_b;
     if (stage >= last_stage_with_exit) return;
     if (t_team* loser = TeamAt(LoserOf(*t))) {
-        if (b == Bracket::kNational)
-            loser->in_tournament = 0;
-        else
-            loser->in_club_world_cup = 0;
+        if (b == Bracket::kNational) loser->in_tournament = 0;
+        else loser->in_club_world_cup = 0;
     }
 }
 
@@ -70,8 +65,7 @@ bool DecideTies(Bracket b, int base, MatchDecisions* decisions) {
     for (int i = 1; i <= gd.day_match_count; ++i) {
         const t_bracket_tie* t = TieAt(b, base + i);
         if (!t) break;
-        if (t->goals_a != t->goals_b)
-            SetWinnerOf(b, base + i, t->goals_a > t->goals_b ? 1 : 2);
+        if (t->goals_a != t->goals_b) SetWinnerOf(b, base + i, t->goals_a > t->goals_b ? 1 : 2);
         else if (gd.pending_shootout_count < static_cast<int>(gd.pending_shootouts.size()))
             gd.pending_shootouts[gd.pending_shootout_count++] = base + i;
     }
@@ -135,12 +129,8 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
 
 }  // namespace
 
-void SetWorldCupWinner(int tie, int side) {
-    SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round);
-}
-void SetNationsCupWinner(int tie, int side) {
-    SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round);
-}
+void SetWorldCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 7, Game().game_state.tournament_round); }
+void SetNationsCupWinner(int tie, int side) { SetWinner(Bracket::kNational, tie, side, 6, Game().game_state.tournament_round); }
 void SetClubWorldCupWinner(int tie, int side) {
     SetWinner(Bracket::kClubWorldCup, tie, side, 3, Game().game_state.club_world_cup_stage);
 }
@@ -174,10 +164,8 @@ bool FinishNationsCupDay(MatchDecisions* decisions) {
     if (gs.tournament_round < 5) return false;
     const bool shootouts = DecideTies(Bracket::kNational, base, decisions);
     AdvanceNationsCupBracket();
-    if (kind == ckAmericasNationsCup)
-        CloseAmericasCup();
-    else
-        CloseEuropeanCup();
+    if (kind == ckAmericasNationsCup) CloseAmericasCup();
+    else CloseEuropeanCup();
     return shootouts;
 }
 
@@ -212,8 +200,7 @@ void AdvanceWorldCupBracket() {
             Pair(b, 15, 13, 14, false);
             Pair(b, 16, 13, 14, true);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -228,8 +215,7 @@ void AdvanceNationsCupBracket() {
             Pair(b, 7, 5, 6, false);
             Pair(b, 8, 5, 6, true);
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -258,13 +244,11 @@ void CloseWorldCup() {
 }
 
 void CloseAmericasCup() {
-    if (Game().game_state.tournament_round == 7)
-        CloseNationalTournament(ckAmericasNationsCup, 7, 8);
+    if (Game().game_state.tournament_round == 7) CloseNationalTournament(ckAmericasNationsCup, 7, 8);
 }
 
 void CloseEuropeanCup() {
-    if (Game().game_state.tournament_round == 7)
-        CloseNationalTournament(ckEuropeanNationsCup, 7, 8);
+    if (Game().game_state.tournament_round == 7) CloseNationalTournament(ckEuropeanNationsCup, 7, 8);
 }
 
 void CloseClubWorldCup() {
