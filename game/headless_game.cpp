@@ -7,6 +7,7 @@
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/save_game.h"
+#include "season/load_game.h"
 #include "game/coach_turn.h"
 #include "game/round_close.h"
 #include "game/season_rollover.h"
@@ -17,7 +18,6 @@
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/job_offers.h"
-#include "season/load_game.h"
 #include "season/new_game_setup.h"
 
 namespace kv {

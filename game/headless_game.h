@@ -15,14 +15,14 @@
 namespace kv {
 
 struct HeadlessSetup {
-    std::string teams_folder;  // the folder holding teams/ (the game folder)
+    std::string teams_folder;         // the folder holding teams/ (the game folder)
     std::uint64_t seed = 1;
-    std::vector<int> countries;  // the leagues played; empty: the home country
+    std::vector<int> countries;       // the leagues played; empty: the home country
     int league_format = kDivisionsOf10;
     bool state_championships = false;
-    bool cups = true;         // national cup and continental club cups
-    bool tournaments = true;  // national-team tournaments
-    int humans = 1;           // 1..6
+    bool cups = true;                 // national cup and continental club cups
+    bool tournaments = true;          // national-team tournaments
+    int humans = 1;                   // 1..6
 };
 
 // One finished season, as the runner prints it.

@@ -212,8 +212,7 @@ std::string TeamsFolderProblem(const ClubFileScan& scan, std::string_view teams_
 std::vector<CountryClubs> ListedCountries(const ClubFileScan& scan) {
     std::vector<CountryClubs> listed;
     for (int c = 0; c < kRealCountries; ++c)
-        if (scan.usable_clubs[c] >= kClubsToListCountry)
-            listed.push_back({c, scan.usable_clubs[c]});
+        if (scan.usable_clubs[c] >= kClubsToListCountry) listed.push_back({c, scan.usable_clubs[c]});
     return listed;
 }
 
@@ -330,7 +329,8 @@ int CoachChoosing(const NewGameSetup& setup) {
     return chosen + 1;
 }
 
-std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name, int nationality) {
+std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name,
+                            int nationality) {
     GameData& world = *setup.world;
     t_game_state& gs = world.game_state;
     const int coach = CoachChoosing(setup);

@@ -26,7 +26,8 @@ inline constexpr std::string_view kNoLeagueChosen = "Selecione pelo menos uma li
 inline constexpr std::string_view kClubAlreadyHuman = "Este time já é de um treinador humano";
 inline constexpr std::string_view kCoachNameMissing = "Digite o nome do treinador";
 inline constexpr std::string_view kCoachClubMissing = "Escolha o time de cada treinador";
-inline constexpr std::string_view kTooFewCustomClubs = "Selecione países com pelo menos 42 times";
+inline constexpr std::string_view kTooFewCustomClubs =
+    "Selecione países com pelo menos 42 times";
 
 // A file of the teams database the game does not play with, and why.
 struct SkippedFile {

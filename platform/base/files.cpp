@@ -51,12 +51,12 @@ bool NameLess(const std::string& a, const std::string& b) {
 }
 
 bool StatIs(const std::string& path, mode_t kind) {
-    struct stat st {};
+    struct stat st{};
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
 }
 
 bool Exists(const std::string& path) {
-    struct stat st {};
+    struct stat st{};
     return ::lstat(path.c_str(), &st) == 0;
 }
 
@@ -111,7 +111,7 @@ bool Refuse(std::string* error, const std::string& why) {
 // that does not end is returned as the link it stopped at.
 std::string FollowLinks(std::string path) {
     for (int hop = 0; hop < 40; ++hop) {
-        struct stat st {};
+        struct stat st{};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
         std::string target(4096, '\0');
         const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
@@ -123,7 +123,7 @@ std::string FollowLinks(std::string path) {
 }
 
 bool IsLink(const std::string& path) {
-    struct stat st {};
+    struct stat st{};
     return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
@@ -154,7 +154,7 @@ void RemoveStaleTemporaries(const std::string& folder, const std::string& name) 
         const std::string path = JoinPath(folder, entry);
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
         if (fd < 0) continue;
-        struct stat st {};
+        struct stat st{};
         if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
             ::unlink(path.c_str());
         ::close(fd);
@@ -258,13 +258,9 @@ std::string ResolvePath(std::string_view path) {
     return real;
 }
 
-bool FileExists(std::string_view path) {
-    return StatIs(ResolvePath(path), S_IFREG);
-}
+bool FileExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFREG); }
 
-bool DirectoryExists(std::string_view path) {
-    return StatIs(ResolvePath(path), S_IFDIR);
-}
+bool DirectoryExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFDIR); }
 
 std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern) {
     return EntriesOfKind(folder, pattern, S_IFREG);
@@ -297,7 +293,7 @@ std::optional<std::string> ReadFile(std::string_view path) {
 FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadLimit limit) {
     FileContents out;
     const std::string real = ResolvePath(path);
-    struct stat st {};
+    struct stat st{};
     if (::stat(real.c_str(), &st) != 0) {
         out.status = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
                                                          : FileReadStatus::kFailed;
@@ -356,7 +352,7 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
     if (no_name(name)) return Refuse(error, "nome de arquivo vazio");
     if (IsLink(target)) return Refuse(error, target + ": links demais");
     mode_t mode = NewFileMode();
-    struct stat st {};
+    struct stat st{};
     if (::stat(target.c_str(), &st) == 0) {
         if (!S_ISREG(st.st_mode)) return Refuse(error, target + " não é um arquivo comum");
         // A file marked read-only is the user's choice, whoever runs the game.

@@ -63,8 +63,10 @@ TEST(BuildClubsTest, StadiumFromTheFileOrTheDivisionDefaults) {
         std::array<std::int32_t, 4> sectors;
     };
     const Case cases[] = {
-        {1000, {150, 750, 90, 10}},          {119'999, {17999, 89999, 10799, 1202}},
-        {120'000, {7000, 30000, 3000, 300}}, {0, {7000, 30000, 3000, 300}},
+        {1000, {150, 750, 90, 10}},
+        {119'999, {17999, 89999, 10799, 1202}},
+        {120'000, {7000, 30000, 3000, 300}},
+        {0, {7000, 30000, 3000, 300}},
         {-5, {7000, 30000, 3000, 300}},
     };
     for (const Case& c : cases) {
@@ -86,9 +88,9 @@ TEST(BuildClubsTest, BackgroundClubsTakeTheirDivisionFromTheirLevel) {
         std::int32_t cash_units;
     };
     const Case cases[] = {
-        {1, 4, 2'000'000},   {11, 4, 2'000'000},  {12, 3, 7'000'000},
-        {16, 3, 7'000'000},  {17, 2, 10'000'000}, {18, 2, 10'000'000},
-        {19, 1, 12'000'000}, {25, 1, 12'000'000}, {40, 0, 2'000'000},
+        {1, 4, 2'000'000},  {11, 4, 2'000'000},  {12, 3, 7'000'000}, {16, 3, 7'000'000},
+        {17, 2, 10'000'000}, {18, 2, 10'000'000}, {19, 1, 12'000'000}, {25, 1, 12'000'000},
+        {40, 0, 2'000'000},
     };
     for (const Case& c : cases) {
         TwoClubs world(kDivisionsOf10, 1, FileOf(3, 12), FileOf(11, c.level));
@@ -105,8 +107,8 @@ TEST(BuildClubsTest, BackgroundClubsTakeTheirDivisionFromTheirLevel) {
 TEST(StartingStrengthTest, LeagueClubsByDivisionOthersByLevel) {
     struct Case {
         int league_format;
-        int division;  // of the league club
-        int level;     // of the club the players belong to
+        int division;       // of the league club
+        int level;          // of the club the players belong to
         bool background;
         int squad_role;
         bool star;
@@ -176,8 +178,7 @@ TEST(BuildCoachesTest, HumanCoachesDisplaceTheClubCoachesIntoTheSpareRecords) {
 
     BuildCoaches(*data, files);
     ASSERT_EQ(data->coaches.size(), static_cast<std::size_t>(n + 6));
-    EXPECT_EQ(std::to_array(gs.human_coaches),
-              (std::array<std::int32_t, 6>{5, 17, -1, -1, -1, -1}));
+    EXPECT_EQ(std::to_array(gs.human_coaches), (std::array<std::int32_t, 6>{5, 17, -1, -1, -1, -1}));
     const t_coach& bia = data->coaches[5];
     EXPECT_EQ(bia.name.str(), "Bia");
     EXPECT_EQ(bia.league_country, 11);

@@ -250,9 +250,9 @@ TEST_F(CustomChampionshipTest, GoesOnFrom42ClubsAndRewritesThemIntoOneCountry) {
     EXPECT_EQ(gs.league_format, kDivisionsOf10);
     EXPECT_EQ(gs.human_count, 3);
     EXPECT_EQ(gs.national_cup_on, 1);
-    for (const std::uint8_t off :
-         {gs.world_cup_on, gs.copa_america_on, gs.euro_on, gs.state_leagues_on,
-          gs.continental_cup_on, gs.second_continental_cup_on})
+    for (const std::uint8_t off : {gs.world_cup_on, gs.copa_america_on, gs.euro_on,
+                                   gs.state_leagues_on, gs.continental_cup_on,
+                                   gs.second_continental_cup_on})
         EXPECT_EQ(off, 0);
     ASSERT_EQ(world.league_configs.size(), 1u);
     EXPECT_EQ(world.league_configs[0].country, kCustomChampionship);
@@ -314,8 +314,7 @@ TEST_F(ClubChoiceTest, DivisionsOfTwentyAreListedByNameAndTheFourthCanBeRegional
     for (int i = 0; i < 80; ++i)
         folder.AddClub(29, ClubOptions().Level(20).Name("Clube " + std::to_string(200 - i)));
     for (int i = 0; i < 40; ++i)
-        folder.AddClub(29,
-                       ClubOptions().Level(5).Name("Regional " + std::to_string(i)).State(i % 2));
+        folder.AddClub(29, ClubOptions().Level(5).Name("Regional " + std::to_string(i)).State(i % 2));
     Scan();
     NewGameChoices choices = DefaultChoices(ListedCountries(setup.scan));
     choices.league_format = kDivisionsOf20;

@@ -22,8 +22,8 @@ struct ClubOptions {
     int club_id = 0;
     int state = kNoState;
     int capacity = 0;
-    int players = 16;       // one goalkeeper, the rest outfield
-    bool unnamed = false;   // an empty short name
+    int players = 16;  // one goalkeeper, the rest outfield
+    bool unnamed = false;  // an empty short name
     std::string file_name;  // empty: "club<n>.b14"
 
     ClubOptions& FileName(std::string v) { return file_name = std::move(v), *this; }
@@ -42,7 +42,8 @@ struct ClubOptions {
 class TeamsFolder {
   public:
     TeamsFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kv_teams_XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kv_teams_XXXXXX").string();
         EXPECT_NE(::mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
         std::filesystem::create_directories(teams() + "/selecoes");
@@ -117,8 +118,7 @@ class TeamsFolder {
             r.age[i] = 27;
             r.starter[i] = i < 11 ? 1 : 0;
         }
-        EXPECT_TRUE(
-            WriteNationalTeamFile(teams() + "/selecoes/" + NationalTeamFileName(country), r));
+        EXPECT_TRUE(WriteNationalTeamFile(teams() + "/selecoes/" + NationalTeamFileName(country), r));
         return "selecoes/" + NationalTeamFileName(country);
     }
 

@@ -1,7 +1,7 @@
 #include "platform/base/files.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 // A folder laid out the way a teams database copied from a case-insensitive disk looks.
 class FilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         std::string templ = (fs::temp_directory_path() / "kvfilesXXXXXX").string();
         ASSERT_NE(::mkdtemp(templ.data()), nullptr);
@@ -61,18 +61,10 @@ TEST(Paths, WildcardsIgnoreCase) {
         bool match;
     };
     const Case cases[] = {
-        {"*.b14", "CLUBE.B14", true},
-        {"*.b14", "clube.b14x", false},
-        {"*.b14", ".b14", true},
-        {"*", "", true},
-        {"?x*", "ax", true},
-        {"?x*", "x", false},
-        {"*.*", "semponto", false},
-        {"a*b*c", "aXbYbZc", true},
-        {"a*b*c", "aXbYbZ", false},
-        {"SÃO*", "são.b14", true},
-        {"é", "É", true},
-        {"×", "÷", false},
+        {"*.b14", "CLUBE.B14", true},  {"*.b14", "clube.b14x", false}, {"*.b14", ".b14", true},
+        {"*", "", true},               {"?x*", "ax", true},            {"?x*", "x", false},
+        {"*.*", "semponto", false},    {"a*b*c", "aXbYbZc", true},     {"a*b*c", "aXbYbZ", false},
+        {"SÃO*", "são.b14", true},     {"é", "É", true},               {"×", "÷", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WildcardMatch(c.pattern, c.name), c.match) << c.pattern << " ~ " << c.name;
