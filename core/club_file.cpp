@@ -153,14 +153,23 @@ std::string SquadProblem(SquadCount count, int others_needed) {
            std::to_string(others_needed) + ")";
 }
 
+std::string SizeOrVersionProblem(std::size_t size, std::size_t full_size, int version,
+                                 int read_version) {
+    if (size < full_size)
+        return "arquivo incompleto (" + std::to_string(size) + " de " + std::to_string(full_size) +
+               " bytes)";
+    if (version != read_version)
+        return "versão " + std::to_string(version) + " do arquivo; o jogo lê a versão " +
+               std::to_string(read_version);
+    return {};
+}
+
 std::string ClubFileProblem(const ClubFile& file) {
     const t_club_file_record& c = file.club;
-    if (file.size < kClubFileSize)
-        return "arquivo incompleto (" + std::to_string(file.size) + " de " +
-               std::to_string(kClubFileSize) + " bytes)";
-    if (c.version != kClubFileVersion)
-        return "versão " + std::to_string(c.version) + " do arquivo; o jogo lê a versão " +
-               std::to_string(kClubFileVersion);
+    if (std::string problem =
+            SizeOrVersionProblem(file.size, kClubFileSize, c.version, kClubFileVersion);
+        !problem.empty())
+        return problem;
     if (c.country > kLastNationality)
         return "país desconhecido (" + std::to_string(c.country) + ")";
     if (c.short_name.empty()) return "time sem nome abreviado";

@@ -119,6 +119,10 @@ struct SquadCount {
     int others = 0;
 };
 SquadCount CountPlayableSlots(const t_squad_file_record& squad);
+// Why a database file is no file of the format the game reads: cut short of its `full_size`
+// bytes, or of another version; empty when neither.
+std::string SizeOrVersionProblem(std::size_t size, std::size_t full_size, int version,
+                                 int read_version);
 // Empty when the squad has a goalkeeper and `others_needed` other players, else why not.
 std::string SquadProblem(SquadCount count, int others_needed);
 

@@ -125,12 +125,10 @@ bool IsNationalSquadComplete(const t_national_team_file_record& n) {
 
 std::string NationalTeamFileProblem(const NationalTeamFile& file) {
     const t_national_team_file_record& n = file.record;
-    if (file.size < kNationalTeamFileSize)
-        return "arquivo incompleto (" + std::to_string(file.size) + " de " +
-               std::to_string(kNationalTeamFileSize) + " bytes)";
-    if (n.version != kNationalTeamFileVersion)
-        return "versão " + std::to_string(n.version) + " do arquivo; o jogo lê a versão " +
-               std::to_string(kNationalTeamFileVersion);
+    if (std::string problem = SizeOrVersionProblem(file.size, kNationalTeamFileSize, n.version,
+                                                   kNationalTeamFileVersion);
+        !problem.empty())
+        return problem;
     if (n.country < 0 || n.country > kLastRealCountry)
         return "país desconhecido (" + std::to_string(n.country) + ")";
     if (n.coach_name.empty()) return "seleção sem técnico";

@@ -8,7 +8,7 @@
 namespace kv {
 namespace {
 
-// The slowest and the fastest clock the match day and the options can set, in ms per tick.
+// The slowest clock the match day and the options can set, in ms per tick.
 constexpr std::int32_t kSlowestTick = 3000;
 constexpr std::int32_t kLastAutosaveMode = 3;
 constexpr std::int32_t kLastContractNotices = 3;
