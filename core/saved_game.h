@@ -46,8 +46,9 @@ bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message)
 bool SavedGameIndexesInRange(const GameData& game);
 
 // True when every counter and setting of the game state lies in the range play can give it
-// (rounds, legs, phases, seasons, tournament editions, options), so that playing on from the
-// file never runs a counter past its type or an index past its table.
+// (rounds, legs, phases, seasons, tournament editions, options), and so do the tallies play adds
+// to in the teams, players and coaches, so that playing on from the file never runs a counter
+// past its type or an index past its table.
 bool SavedGameCountersInRange(const GameData& game);
 
 }  // namespace kv

@@ -1,3 +1,4 @@
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
 
@@ -23,6 +24,46 @@ bool Within(std::int64_t v, std::int64_t lo, std::int64_t hi) {
 bool AllWithin(std::initializer_list<std::int32_t> values, std::int64_t lo, std::int64_t hi) {
     for (const std::int32_t v : values)
         if (!Within(v, lo, hi)) return false;
+    return true;
+}
+
+// Tallies of goals, points, matches, cards and titles grow by a few a match: a billion is beyond
+// any game, and a season's play on top of it stays far from the type's limit.
+constexpr std::int64_t kLastTally = 1'000'000'000;
+// A player's age comes from a byte of his file and grows by one a season until he retires.
+constexpr std::int64_t kLastAge = 1000;
+
+template <std::size_t N>
+bool TalliesWithin(const std::int32_t (&values)[N]) {
+    for (const std::int32_t v : values)
+        if (!Within(v, -kLastTally, kLastTally)) return false;
+    return true;
+}
+
+bool TalliesWithin(std::initializer_list<std::int32_t> values) {
+    return AllWithin(values, -kLastTally, kLastTally);
+}
+
+// The tallies play adds to in the teams, players and coaches.
+bool RecordTalliesInRange(const GameData& game) {
+    for (const t_team& t : game.teams) {
+        if (!TalliesWithin(t.points) || !TalliesWithin(t.played) || !TalliesWithin(t.wins) ||
+            !TalliesWithin(t.losses) || !TalliesWithin(t.goals_for) ||
+            !TalliesWithin(t.goals_against) || !TalliesWithin(t.ranking_points) ||
+            !TalliesWithin({t.reputation_points, t.state_titles, t.heavy_defeat}))
+            return false;
+        for (const t_alltime_tally& a : t.alltime_record)
+            if (!TalliesWithin({a.points, a.goals_for, a.goals_against})) return false;
+    }
+    for (const t_player& p : game.players)
+        if (!Within(p.age, 0, kLastAge) || !TalliesWithin(p.yellow_cards) ||
+            !TalliesWithin(p.suspension) ||
+            !TalliesWithin({p.goals, p.cards, p.games, p.match_goals, p.mood_counter}))
+            return false;
+    for (const t_coach& c : game.coaches)
+        if (!TalliesWithin(c.titles) || !TalliesWithin(c.division_titles) ||
+            !TalliesWithin({c.ranking_points, c.world_ranking_points}))
+            return false;
     return true;
 }
 
@@ -54,7 +95,7 @@ bool SavedGameCountersInRange(const GameData& game) {
                                    0, kLastColour);
     const bool flags = AllWithin({s.tournament_callups_done, s.midseason_revaluation_done}, 0, 1) &&
                        (s.league_format == kDivisionsOf10 || s.league_format == kDivisionsOf20);
-    return rounds && legs && seasons && options && flags;
+    return rounds && legs && seasons && options && flags && RecordTalliesInRange(game);
 }
 
 }  // namespace kv

@@ -406,6 +406,26 @@ TEST_F(SavedGameTest, CountersOutsideTheRangePlayReachesAreRefused) {
     }
 }
 
+TEST_F(SavedGameTest, TalliesAtTheirTypesLimitAreRefused) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        const char* why;
+        std::function<void(GameData&)> change;
+    } cases[] = {
+        {"league points", [](GameData& g) { g.teams[4].points[ckNationalLeague] = kMax; }},
+        {"all-time goals", [](GameData& g) { g.teams[0].alltime_record[0].goals_for = kMax; }},
+        {"player age", [](GameData& g) { g.players[7].age = kMax; }},
+        {"yellow cards", [](GameData& g) { g.players[7].yellow_cards[2] = kMax; }},
+        {"coach titles", [](GameData& g) { g.coaches[3].titles[1] = kMax; }},
+    };
+    for (const auto& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        c.change(world);
+        ExpectRefused(WriteSavedGame(world), kInvalidSaveMessage, c.why);
+    }
+}
+
 TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     GameData world;
     FillWorld(world, true);
