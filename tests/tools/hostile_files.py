@@ -294,17 +294,27 @@ def main():
 
     jobs = [("times", i) for i in range(args.cases)] + [("jogos", i) for i in range(args.cases)]
     counts = {}
+    damages = {}
     failures = []
     with concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs) as pool:
         futures = [pool.submit(one_case, args, k, i, base_teams, bases) for k, i in jobs]
         for f in concurrent.futures.as_completed(futures):
             kind, index, what, outcome, err = f.result()
             counts[(kind, outcome)] = counts.get((kind, outcome), 0) + 1
+            parts = what.split(", ")
+            damage = parts[0] if kind == "jogos" or ":" not in parts[0] else "arquivos danificados"
+            damages[(kind, damage)] = damages.get((kind, damage), 0) + 1
+            for part in parts:
+                if part.startswith("ini:"):
+                    damages[("opções", part)] = damages.get(("opções", part), 0) + 1
             if outcome not in ("jogado", "recusado"):
                 failures.append((kind, index, what, outcome, err))
                 print("FALHA %s-%04d [%s]: %s\n%s" % (kind, index, what, outcome, err[-3000:]),
                       flush=True)
 
+    for (kind, damage), n in sorted(damages.items()):
+        print("%-6s %-28s %5d" % (kind, damage, n))
+    print()
     for (kind, outcome), n in sorted(counts.items()):
         print("%-6s %-28s %5d" % (kind, outcome, n))
     print("%d casos, %d falhas; pasta: %s" % (len(jobs), len(failures), args.work))
