@@ -12,6 +12,8 @@ constexpr std::size_t kClubRecordOffset = 4;
 constexpr std::size_t kSquadRecordOffset = 208;
 constexpr std::uint8_t kLastState = 26;
 constexpr std::uint8_t kLastCharacteristic = 13;
+// The editor's rule for "squad complete", which the game plays by.
+constexpr int kOthersInACompleteSquad = 11;
 
 }  // namespace
 
@@ -95,13 +97,18 @@ void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_
     }
 }
 
-std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name) {
+std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name,
+                                     std::string* problem) {
     const std::string path = ResolvePath(JoinPath(NativePath(folder), name));
-    const std::optional<std::string> bytes = ReadFile(path);
-    if (!bytes) return std::nullopt;
+    const FileContents bytes = ReadRegularFile(path, kClubFileSize, ReadLimit::kHead);
+    if (!bytes.ok()) {
+        if (problem) *problem = UnreadableFileProblem(bytes.status);
+        return std::nullopt;
+    }
     ClubFile file;
     file.real_name = FileNameOf(path);
-    DecodeClubFile(*bytes, file.club, file.squad);
+    file.size = bytes.bytes.size();
+    DecodeClubFile(bytes.bytes, file.club, file.squad);
     file.club.file_name.set_raw(Utf8ToCp1252(file.real_name));
     return file;
 }
@@ -118,6 +125,56 @@ std::vector<std::string> ListClubFiles(std::string_view folder) {
 bool IsUsableClub(const t_club_file_record& club) {
     return club.squad_complete != 0 && club.version == kClubFileVersion &&
            club.country <= kLastNationality;
+}
+
+std::string UnreadableFileProblem(FileReadStatus status) {
+    switch (status) {
+        case FileReadStatus::kMissing:
+            return "o arquivo sumiu da pasta";
+        case FileReadStatus::kNotAFile:
+            return "não é um arquivo comum";
+        default:
+            return "o arquivo não pôde ser lido";
+    }
+}
+
+SquadCount CountPlayableSlots(const t_squad_file_record& squad) {
+    SquadCount count;
+    for (int i = 0; i < kClubSquadSlots; ++i)
+        if (IsUsableSquadSlot(squad, i))
+            ++(squad.position[i] == 0 ? count.goalkeepers : count.others);
+    return count;
+}
+
+std::string SquadProblem(SquadCount count, int others_needed) {
+    if (count.goalkeepers >= 1 && count.others >= others_needed) return {};
+    return "o elenco não forma um time (" + std::to_string(count.goalkeepers) + " goleiro(s) e " +
+           std::to_string(count.others) + " jogador(es) de linha; são precisos 1 e " +
+           std::to_string(others_needed) + ")";
+}
+
+std::string SizeOrVersionProblem(std::size_t size, std::size_t full_size, int version,
+                                 int read_version) {
+    if (size < full_size)
+        return "arquivo incompleto (" + std::to_string(size) + " de " + std::to_string(full_size) +
+               " bytes)";
+    if (version != read_version)
+        return "versão " + std::to_string(version) + " do arquivo; o jogo lê a versão " +
+               std::to_string(read_version);
+    return {};
+}
+
+std::string ClubFileProblem(const ClubFile& file) {
+    const t_club_file_record& c = file.club;
+    if (std::string problem =
+            SizeOrVersionProblem(file.size, kClubFileSize, c.version, kClubFileVersion);
+        !problem.empty())
+        return problem;
+    if (c.country > kLastNationality)
+        return "país desconhecido (" + std::to_string(c.country) + ")";
+    if (c.short_name.empty()) return "time sem nome abreviado";
+    if (c.squad_complete == 0) return "o elenco está marcado como incompleto";
+    return SquadProblem(CountPlayableSlots(file.squad), kOthersInACompleteSquad);
 }
 
 bool IsNamedSlot(const PString<35>& name) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/pstring.h"
+#include "platform/base/files.h"
 
 namespace kv {
 
@@ -79,6 +80,7 @@ struct t_squad_file_record {
 // One club file as read: the real file name (in full, with its extension) beside the records.
 struct ClubFile {
     std::string real_name;
+    std::size_t size = 0;  // bytes read, at most kClubFileSize
     t_club_file_record club;
     t_squad_file_record squad;
 };
@@ -93,8 +95,13 @@ std::string EncodeClubFile(const t_club_file_record& club, const t_squad_file_re
 void DecodeClubFile(std::string_view bytes, t_club_file_record& club, t_squad_file_record& squad);
 
 // Reads `folder`/`name` (the name is found ignoring case); `file_name` takes the real name cut to
-// its capacity. Nothing when the file cannot be read.
-std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name);
+// its capacity. Only a regular file is read, and only its first kClubFileSize bytes. Nothing
+// when the file cannot be read; `problem` (when given) then says why, as the setup shows it.
+std::optional<ClubFile> ReadClubFile(std::string_view folder, std::string_view name,
+                                     std::string* problem = nullptr);
+
+// Why reading a file the listing found gave nothing, in the words the setup shows.
+std::string UnreadableFileProblem(FileReadStatus status);
 
 // Writes the file so that the old one survives a failure; false when it could not be written.
 bool WriteClubFile(std::string_view path, const t_club_file_record& club,
@@ -105,6 +112,25 @@ std::vector<std::string> ListClubFiles(std::string_view folder);
 
 // A club the game plays with: a complete squad, this version, a known country.
 bool IsUsableClub(const t_club_file_record& club);
+
+// The goalkeepers and the other players among the slots the builder takes.
+struct SquadCount {
+    int goalkeepers = 0;
+    int others = 0;
+};
+SquadCount CountPlayableSlots(const t_squad_file_record& squad);
+// Why a database file is no file of the format the game reads: cut short of its `full_size`
+// bytes, or of another version; empty when neither.
+std::string SizeOrVersionProblem(std::size_t size, std::size_t full_size, int version,
+                                 int read_version);
+// Empty when the squad has a goalkeeper and `others_needed` other players, else why not.
+std::string SquadProblem(SquadCount count, int others_needed);
+
+// Why the game cannot play with this club file, in the words the setup shows ("arquivo
+// incompleto: ..."); empty when it can. Beyond IsUsableClub and a short name it checks the file
+// itself: the whole record was read, and the squad as read (not the header's "squad complete"
+// byte) has a goalkeeper and 11 other players the builder can take.
+std::string ClubFileProblem(const ClubFile& file);
 
 // A slot holding a player: named, not the editor's empty marker. The editor's counts use this.
 bool IsNamedSlot(const PString<35>& name);

@@ -25,6 +25,9 @@
 namespace kv {
 
 inline constexpr int kCalendarDays = 366;
+// A round counter moves on at most once a playing day and starts again every season (or every
+// tournament), so it never passes the days of a season; it stops there rather than run over.
+inline constexpr std::int32_t kLastRound = kCalendarDays + 1;
 inline constexpr int kRefereeCount = 42;
 inline constexpr int kHumanSlots = 6;
 inline constexpr int kTicketPriceRows = 5;  // division 0 (none) .. 4

@@ -12,6 +12,7 @@ namespace {
 constexpr std::size_t kRecordOffset = 4;
 constexpr std::int32_t kLastCharacteristic = 13;
 constexpr std::int32_t kLastRealCountry = 201;
+constexpr int kOutfieldPlayersOnPitch = 10;
 
 }  // namespace
 
@@ -81,14 +82,18 @@ void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record&
     }
 }
 
-std::optional<NationalTeamFile> ReadNationalTeamFile(std::string_view folder,
-                                                     std::string_view name) {
+std::optional<NationalTeamFile> ReadNationalTeamFile(std::string_view folder, std::string_view name,
+                                                     std::string* problem) {
     const std::string path = ResolvePath(JoinPath(NativePath(folder), name));
-    const std::optional<std::string> bytes = ReadFile(path);
-    if (!bytes) return std::nullopt;
+    const FileContents bytes = ReadRegularFile(path, kNationalTeamFileSize, ReadLimit::kHead);
+    if (!bytes.ok()) {
+        if (problem) *problem = UnreadableFileProblem(bytes.status);
+        return std::nullopt;
+    }
     NationalTeamFile file;
     file.real_name = FileNameOf(path);
-    DecodeNationalTeamFile(*bytes, file.record);
+    file.size = bytes.bytes.size();
+    DecodeNationalTeamFile(bytes.bytes, file.record);
     return file;
 }
 
@@ -116,6 +121,22 @@ bool IsUsableNationalSquadSlot(const t_national_team_file_record& n, int index) 
 
 bool IsNationalSquadComplete(const t_national_team_file_record& n) {
     return HasGoalkeeperAndOthers(n.player_names, n.position, 15);
+}
+
+std::string NationalTeamFileProblem(const NationalTeamFile& file) {
+    const t_national_team_file_record& n = file.record;
+    if (std::string problem = SizeOrVersionProblem(file.size, kNationalTeamFileSize, n.version,
+                                                   kNationalTeamFileVersion);
+        !problem.empty())
+        return problem;
+    if (n.country < 0 || n.country > kLastRealCountry)
+        return "país desconhecido (" + std::to_string(n.country) + ")";
+    if (n.coach_name.empty()) return "seleção sem técnico";
+    SquadCount count;
+    for (int i = 0; i < kNationalSquadSlots; ++i)
+        if (IsUsableNationalSquadSlot(n, i))
+            ++(n.position[i] == 0 ? count.goalkeepers : count.others);
+    return SquadProblem(count, kOutfieldPlayersOnPitch);
 }
 
 }  // namespace kv

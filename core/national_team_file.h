@@ -18,6 +18,8 @@ namespace kv {
 inline constexpr std::size_t kNationalTeamFileSize = 1752;
 inline constexpr std::uint8_t kNationalTeamFileVersion = 11;
 inline constexpr int kNationalSquadSlots = 28;
+// The national-team files' folder inside the teams folder.
+inline constexpr std::string_view kNationalTeamsFolder = "selecoes";
 
 struct t_national_team_file_record {
     std::int32_t country = 0;    // the record belongs to this country whatever the file name
@@ -44,6 +46,7 @@ struct t_national_team_file_record {
 
 struct NationalTeamFile {
     std::string real_name;
+    std::size_t size = 0;  // bytes read, at most kNationalTeamFileSize
     t_national_team_file_record record;
 };
 
@@ -55,8 +58,10 @@ std::string EncodeNationalTeamFile(const t_national_team_file_record& record);
 // and the reputation within 0..5.
 void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record& record);
 
-std::optional<NationalTeamFile> ReadNationalTeamFile(std::string_view folder,
-                                                     std::string_view name);
+// Reads only a regular file, and only its first kNationalTeamFileSize bytes; nothing when it
+// cannot be read, `problem` (when given) then saying why.
+std::optional<NationalTeamFile> ReadNationalTeamFile(std::string_view folder, std::string_view name,
+                                                     std::string* problem = nullptr);
 bool WriteNationalTeamFile(std::string_view path, const t_national_team_file_record& record);
 
 // The names of the national-team files of `folder` (`*.s11`, any case), sorted.
@@ -71,5 +76,11 @@ bool IsUsableNationalTeam(const t_national_team_file_record& record);
 bool IsUsableNationalSquadSlot(const t_national_team_file_record& record, int index);
 // The editor's rule: at least one named goalkeeper and at least 15 other named players.
 bool IsNationalSquadComplete(const t_national_team_file_record& record);
+
+// Why a tournament cannot be played with this national team, in the words the setup shows;
+// empty when it can. Beyond IsUsableNationalTeam it checks the file itself: the whole record was
+// read, and the squad as read can field a team (a goalkeeper and ten others the builder takes).
+// The editor's fuller rule is not asked: the game never asked it of national teams.
+std::string NationalTeamFileProblem(const NationalTeamFile& file);
 
 }  // namespace kv

@@ -45,13 +45,18 @@ bool IsKeyLine(std::string_view line, std::string_view key) {
 struct IniLines {
     std::vector<std::string> lines;
     bool crlf = false;
+    // Only a file read whole, or none at all, may be rewritten: rewriting one that could not be
+    // read would keep only the key written.
+    bool writable = false;
 };
 
 IniLines ReadLines() {
     IniLines ini;
-    const std::optional<std::string> text = ReadFile(OptionsFilePath());
-    if (!text) return ini;
-    std::string_view rest = *text;
+    const FileContents file =
+        ReadRegularFile(OptionsFilePath(), kMaxOptionsFileSize, ReadLimit::kWholeFile);
+    ini.writable = file.ok() || file.status == FileReadStatus::kMissing;
+    if (!file.ok()) return ini;
+    std::string_view rest = file.bytes;
     while (!rest.empty()) {
         const std::size_t nl = rest.find('\n');
         std::string_view line = rest.substr(0, nl);
@@ -143,6 +148,7 @@ std::string ReadOption(std::string_view section, std::string_view key) {
 
 void WriteOption(std::string_view section, std::string_view key, std::string_view value) {
     IniLines ini = ReadLines();
+    if (!ini.writable) return;
     std::string entry = std::string(key) + "=" + std::string(value);
     const std::optional<SectionSpan> span = FindSection(ini.lines, section);
     if (!span) {

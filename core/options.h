@@ -4,6 +4,7 @@
 // windows write each change at once, so the next new game follows it.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,13 +21,19 @@ inline constexpr std::array<std::int32_t, 5> kDefaultListColours = {4822164, 659
 // "korvanel.ini" in the game folder (see GameFolder).
 std::string OptionsFilePath();
 
+// A few keys of text: anything longer is not an options file.
+inline constexpr std::size_t kMaxOptionsFileSize = 64 * 1024;
+
 // The value stored under the key, trimmed; kOptionNotFound when the file, section or key is
-// missing. Section and key names ignore case.
+// missing. Section and key names ignore case. Only a regular file of at most
+// kMaxOptionsFileSize bytes is read: anything else in its place (a pipe, a device, a folder, a
+// file that cannot be read) reads as no file, so every option keeps its default.
 std::string ReadOption(std::string_view section, std::string_view key);
 
 // Stores the value, creating the file, the section or the key as needed and keeping every other
 // line as it stands. A file that cannot be written leaves the option changed in the game only,
-// so failures are swallowed.
+// so failures are swallowed; a file that is there but could not be read whole is never
+// written, so the options it holds are not lost.
 void WriteOption(std::string_view section, std::string_view key, std::string_view value);
 
 // The starting options of a new game, every value already within what the windows can show.

@@ -182,7 +182,8 @@ bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message)
     }
     VisitLaterBlocks(into, b);
     // Nothing follows the last block in a saved game.
-    if (!b.rd.ok() || !b.rd.AtEnd() || !SavedGameIndexesInRange(into)) {
+    if (!b.rd.ok() || !b.rd.AtEnd() || !SavedGameIndexesInRange(into) ||
+        !SavedGameCountersInRange(into)) {
         message = kInvalidSaveMessage;
         return false;
     }

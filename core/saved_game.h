@@ -23,6 +23,8 @@ inline constexpr int kMinSavedTeams = 20;
 inline constexpr int kMinSavedPlayers = 200;
 // Lead word and game state: what the load preview reads.
 inline constexpr std::size_t kSavedGameHeadSize = 4 + 5616;
+// Far beyond any game played for centuries; a larger file is not a saved game and is not read.
+inline constexpr std::size_t kMaxSavedGameSize = std::size_t{1} << 30;
 
 inline constexpr std::string_view kLoadOpenErrorMessage = "Erro ao carregar o arquivo";
 // A file of another version, or one too small to be a game.
@@ -42,5 +44,11 @@ bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message)
 // True when every index the rest of the game follows from the saved tables names an entry of
 // its table (or is -1, "none"), and the codes used to index fixed arrays are within them.
 bool SavedGameIndexesInRange(const GameData& game);
+
+// True when every counter and setting of the game state lies in the range play can give it
+// (rounds, legs, phases, seasons, tournament editions, options), and so do the tallies play adds
+// to in the teams, players and coaches, so that playing on from the file never runs a counter
+// past its type or an index past its table.
+bool SavedGameCountersInRange(const GameData& game);
 
 }  // namespace kv

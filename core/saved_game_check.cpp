@@ -10,7 +10,6 @@ namespace {
 inline constexpr int kLastPitchCode = 25;
 // Honours and placings of a national team without a coach name the team's list entry so.
 inline constexpr std::int32_t kNationalCoachBase = 50000;
-inline constexpr std::int32_t kLastSeason = 1000000;
 
 // Every index field may also be -1, "none"; entry 0 of every table is a real index (the
 // dummy player 0 stands for "no player" in line-ups).

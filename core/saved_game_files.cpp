@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
 
 #include "core/byte_io.h"
 #include "core/picture_paths.h"
@@ -67,12 +66,9 @@ SavedGamePreview PreviewSavedGameHead(std::string_view head) {
 
 SavedGamePreview ReadSavedGamePreview(std::string_view file_name) {
     if (file_name.empty()) return {};
-    std::ifstream in(ResolvePath(SavedGamePath(file_name)), std::ios::binary);
-    std::string head(kSavedGameHeadSize, '\0');
-    in.read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(in ? head.size()
-                   : static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-    return PreviewSavedGameHead(head);
+    const FileContents head =
+        ReadRegularFile(SavedGamePath(file_name), kSavedGameHeadSize, ReadLimit::kHead);
+    return PreviewSavedGameHead(head.bytes);
 }
 
 std::string NextMatchText(const t_game_state& s) {

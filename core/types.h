@@ -23,6 +23,15 @@ enum TCompetitionKind : std::int32_t {
     ckSuperCup = 10,
 };
 inline constexpr int kCompetitionKindCount = 11;  // 0..10
+
+// The season count stops here (the year 1,002,013), and so do the tournaments' edition counts,
+// so that no count of seasons can run past what a saved game may hold.
+inline constexpr std::int32_t kLastSeason = 1000000;
+
+// Advances a count that stops at `last` instead of running over.
+inline constexpr void CountUpTo(std::int32_t& count, std::int32_t last) {
+    if (count < last) ++count;
+}
 inline constexpr int kTableKindCount = 10;        // table tallies: kinds 0..9
 
 inline constexpr bool IsNationalTeamTournament(int kind) {

@@ -63,9 +63,9 @@ std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
     automatic.human_count = setup.humans;
     automatic.countries = setup.countries;
     if (automatic.countries.empty()) automatic.countries.push_back(kHomeCountry);
-    if (std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
-        !message.empty())
-        return message;
+    std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
+    setup_notice_ = SkippedFilesNotice(game.scan);
+    if (!message.empty()) return message;
     const NewGameOutcome outcome = BuildNewGame(game, setup.teams_folder);
     if (!outcome.ok()) return outcome.message;
     next_ = outcome.first_window == FirstWindow::kMainWindow ? NextScreen::kMainWindow

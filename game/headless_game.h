@@ -48,6 +48,8 @@ class HeadlessGame {
     // Loads a saved game; an empty string on success, else the message.
     std::string LoadGame(const std::string& path);
     std::string SaveGame(const std::string& path);
+    // The files of the teams folder the new game left out, and why; empty when none was.
+    const std::string& setup_notice() const { return setup_notice_; }
 
     // Plays up to the end of the next match day and closes its round. When the round closed
     // the season, the summary of that season is kept in last_season() and the next call
@@ -80,6 +82,7 @@ class HeadlessGame {
     SeasonSummary last_season_;
     bool checking_ = false;
     std::string broken_invariant_;
+    std::string setup_notice_;
 };
 
 }  // namespace kv

@@ -434,7 +434,7 @@ void RunSeasonRollover(GameData& data, int review_season) {
     }
     RunComputerTransferWindow(data);
 
-    ++gs.season;
+    CountUpTo(gs.season, kLastSeason);
     for (auto& level : gs.tournament_ranking) std::fill(std::begin(level), std::end(level), kNone);
     // A coach newly hired is safe from other clubs' approaches for five seasons.
     for (t_coach& coach : data.coaches) {

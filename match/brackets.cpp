@@ -114,9 +114,9 @@ void CloseNationalTournament(int kind, int final_tie, int third_tie) {
     GameData& gd = Game();
     gd.game_state.tournament_over = 1;
     for (t_coach& c : gd.coaches) c.national_team_job = 0;
-    if (kind == ckWorldCup) ++gd.game_state.world_cup_edition;
-    if (kind == ckAmericasNationsCup) ++gd.game_state.americas_cup_edition;
-    if (kind == ckEuropeanNationsCup) ++gd.game_state.european_cup_edition;
+    if (kind == ckWorldCup) CountUpTo(gd.game_state.world_cup_edition, kLastSeason);
+    if (kind == ckAmericasNationsCup) CountUpTo(gd.game_state.americas_cup_edition, kLastSeason);
+    if (kind == ckEuropeanNationsCup) CountUpTo(gd.game_state.european_cup_edition, kLastSeason);
     const t_bracket_tie& final_match = *TieAt(Bracket::kNational, final_tie);
     const t_bracket_tie& third = *TieAt(Bracket::kNational, third_tie);
     const int placed[4] = {final_match.winner, LoserOf(final_match), third.winner, LoserOf(third)};
@@ -138,7 +138,7 @@ bool FinishWorldCupDay(MatchDecisions* decisions) {
     static constexpr int kBase[] = {0, 8, 12, 14};
     const int base = s >= 4 && s <= 7 ? kBase[s - 4] : 0;
     if (s > 3) WriteScores(Bracket::kNational, base);
-    gs.tournament_round = s + 1;
+    CountUpTo(gs.tournament_round, kLastRound);
     gd.pending_shootout_count = 0;
     if (gs.tournament_round < 5) return false;
     const bool shootouts = DecideTies(Bracket::kNational, base, decisions);
@@ -155,7 +155,7 @@ bool FinishNationsCupDay(MatchDecisions* decisions) {
     static constexpr int kBase[] = {0, 4, 6};
     const int base = s >= 4 && s <= 6 ? kBase[s - 4] : 0;
     if (s > 3) WriteScores(Bracket::kNational, base);
-    gs.tournament_round = s + 1;
+    CountUpTo(gs.tournament_round, kLastRound);
     gd.pending_shootout_count = 0;
     if (gs.tournament_round < 5) return false;
     const bool shootouts = DecideTies(Bracket::kNational, base, decisions);

@@ -457,7 +457,7 @@ void MatchDay::AdvanceCounters() {
     switch (gs.match_kind) {
         case ckNationalLeague: {
             DevelopPlayers(gd);
-            ++gs.league_round;
+            CountUpTo(gs.league_round, kLastRound);
             const int last = gs.league_format == 4 ? 10 : 20;
             if (gs.league_round >= last) {
                 if (gs.league_turn == 1) {
@@ -473,7 +473,7 @@ void MatchDay::AdvanceCounters() {
             if (gs.national_cup_leg == 1) {
                 gs.national_cup_leg = 2;
             } else {
-                ++gs.national_cup_round;
+                CountUpTo(gs.national_cup_round, kLastRound);
                 gs.national_cup_leg = 1;
             }
             break;
@@ -487,12 +487,12 @@ void MatchDay::AdvanceCounters() {
                 if (leg == 1) {
                     leg = 2;
                 } else {
-                    if (round >= 4) ++round;
+                    if (round >= 4) CountUpTo(round, kLastRound);
                     leg = 1;
                 }
             }
             if (round < 4) {
-                ++round;
+                CountUpTo(round, kLastRound);
                 if (round == 4 && phase == 1) {
                     round = 1;
                     phase = 2;
@@ -501,7 +501,7 @@ void MatchDay::AdvanceCounters() {
             break;
         }
         case ckStateChampionship: {
-            ++gs.state_league_round;
+            CountUpTo(gs.state_league_round, kLastRound);
             if (gs.state_league_round == 6 && gs.state_league_phase == 1) {
                 gs.state_league_phase = 2;
                 gs.state_league_round = 1;

@@ -140,10 +140,12 @@ std::string ReadLeagueClubFiles(const GameData& world, std::string_view teams_fo
         const std::string name =
             InTable(world.team_file_names, j) ? world.team_file_names[j] : std::string();
         std::optional<ClubFile> file;
-        if (!name.empty()) file = ReadClubFile(teams_folder, name);
-        if (!file || !IsLeagueClubFile(*file))
-            return "Não foi possível ler o arquivo do time " + world.teams[j].name.str() + " (" +
-                   name + "). Verifique a pasta teams e comece o jogo de novo.";
+        std::string problem = "o arquivo sumiu da pasta";
+        if (!name.empty()) file = ReadClubFile(teams_folder, name, &problem);
+        if (file) problem = ClubFileProblem(*file);
+        if (!problem.empty())
+            return "Não foi possível usar o arquivo do time " + world.teams[j].name.str() + " (" +
+                   name + "): " + problem + ". Verifique a pasta teams e comece o jogo de novo.";
         team_files.push_back(std::move(*file));
     }
     return {};
@@ -277,7 +279,8 @@ void AddBackgroundClubs(GameData& data, std::string_view teams_folder,
                         std::vector<ClubFile>& team_files) {
     std::vector<ClubFile> candidates;
     for (const std::string& name : ListClubFiles(teams_folder))
-        if (std::optional<ClubFile> file = ReadClubFile(teams_folder, name))
+        if (std::optional<ClubFile> file = ReadClubFile(teams_folder, name);
+            file && ClubFileProblem(*file).empty())
             candidates.push_back(std::move(*file));
     std::vector<PrestigeEntry> order;
     for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
@@ -292,7 +295,7 @@ void AddBackgroundClubs(GameData& data, std::string_view teams_folder,
         for (const PrestigeEntry& entry : order) {
             if (taken == quota.clubs) break;
             ClubFile& file = candidates[entry.file];
-            if (file.club.country != quota.country || !IsLeagueClubFile(file)) continue;
+            if (file.club.country != quota.country) continue;
             t_team& team = AppendRecord(data.teams);
             team.name = file.club.short_name;
             team.country = quota.country;
@@ -431,10 +434,11 @@ void LoadNationalTeams(GameData& data, std::string_view teams_folder) {
     gs.americas_cup_edition = 0;
     gs.european_cup_edition = 0;
     gs.reserved_52 = 0;
-    const std::string folder = JoinPath(NativePath(teams_folder), "selecoes");
+    const std::string folder = JoinPath(NativePath(teams_folder), kNationalTeamsFolder);
     for (const std::string& name : ListNationalTeamFiles(folder)) {
         const std::optional<NationalTeamFile> file = ReadNationalTeamFile(folder, name);
-        if (!file || !IsUsableNationalTeam(file->record)) continue;
+        // The setup has told which files it leaves out and why.
+        if (!file || !NationalTeamFileProblem(*file).empty()) continue;
         const t_national_team_file_record& rec = file->record;
         const int team_index = static_cast<int>(data.teams.size());
         const int list_index = static_cast<int>(data.national_team_list.size());

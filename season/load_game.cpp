@@ -29,13 +29,16 @@ LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name
 }
 
 LoadOutcome LoadGameFromFile(std::string_view path) {
-    const std::optional<std::string> bytes = ReadFile(path);
-    if (!bytes) {
+    // Only a regular file is opened: a pipe or a device named like a saved game would hang the
+    // load or fill the memory.
+    const FileContents file = ReadRegularFile(path, kMaxSavedGameSize, ReadLimit::kWholeFile);
+    if (!file.ok()) {
         LoadOutcome out;
-        out.message = kLoadOpenErrorMessage;
+        out.message =
+            file.status == FileReadStatus::kTooLarge ? kCorruptSaveMessage : kLoadOpenErrorMessage;
         return out;
     }
-    return LoadGameFromBytes(*bytes, FileNameOf(path));
+    return LoadGameFromBytes(file.bytes, FileNameOf(path));
 }
 
 LoadOutcome LoadSelectedGame(std::string_view file_name) {

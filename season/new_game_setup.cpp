@@ -5,9 +5,11 @@
 #include "core/display_names.h"
 #include "core/field_readers.h"
 #include "core/lookups.h"
+#include "core/national_team_file.h"
 #include "core/options.h"
 #include "core/record_sort.h"
 #include "core/text_tables.h"
+#include "platform/base/files.h"
 #include "season/league_entrants.h"
 #include "season/state_championships.h"
 
@@ -161,14 +163,51 @@ t_league_config EmptyLeague(int country) {
 
 ClubFileScan ScanClubFiles(std::string_view teams_folder) {
     ClubFileScan scan;
-    for (const std::string& name : ListClubFiles(teams_folder)) {
-        std::optional<ClubFile> file = ReadClubFile(teams_folder, name);
-        if (!file) continue;
-        if (IsLeagueClubFile(*file) && file->club.country < kRealCountries)
-            ++scan.usable_clubs[file->club.country];
+    scan.folder_found = DirectoryExists(teams_folder);
+    const std::vector<std::string> names = ListClubFiles(teams_folder);
+    scan.listed_club_files = static_cast<int>(names.size());
+    for (const std::string& name : names) {
+        std::string problem;
+        std::optional<ClubFile> file = ReadClubFile(teams_folder, name, &problem);
+        if (file) problem = ClubFileProblem(*file);
+        if (!problem.empty()) {
+            scan.skipped.push_back({"teams\\" + name, std::move(problem)});
+            continue;
+        }
+        if (file->club.country < kRealCountries) ++scan.usable_clubs[file->club.country];
         scan.files.push_back(std::move(*file));
     }
+    // The national teams are read by the builder; the setup only tells which it will leave out.
+    const std::string national_folder = JoinPath(NativePath(teams_folder), kNationalTeamsFolder);
+    for (const std::string& name : ListNationalTeamFiles(national_folder)) {
+        std::string problem;
+        const std::optional<NationalTeamFile> file =
+            ReadNationalTeamFile(national_folder, name, &problem);
+        if (file) problem = NationalTeamFileProblem(*file);
+        if (!problem.empty())
+            scan.skipped.push_back({"teams\\selecoes\\" + name, std::move(problem)});
+    }
     return scan;
+}
+
+std::string SkippedFilesNotice(const ClubFileScan& scan) {
+    if (scan.skipped.empty()) return {};
+    std::string text = std::to_string(scan.skipped.size()) +
+                       (scan.skipped.size() == 1 ? " arquivo ignorado" : " arquivos ignorados") +
+                       " da pasta de times:";
+    for (const SkippedFile& file : scan.skipped) text += "\n" + file.name + ": " + file.reason;
+    return text;
+}
+
+std::string TeamsFolderProblem(const ClubFileScan& scan, std::string_view teams_folder) {
+    const std::string folder(teams_folder);
+    if (!scan.folder_found) return "A pasta de times não foi encontrada: " + folder;
+    if (scan.listed_club_files == 0)
+        return "A pasta de times não tem nenhum arquivo de time (.b14): " + folder;
+    if (scan.files.empty())
+        return "Nenhum arquivo de time da pasta pode ser usado (" +
+               std::to_string(scan.listed_club_files) + " ignorados): " + folder;
+    return {};
 }
 
 std::vector<CountryClubs> ListedCountries(const ClubFileScan& scan) {
@@ -319,6 +358,17 @@ std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name
 std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder,
                               const AutomaticSetup& automatic) {
     setup.scan = ScanClubFiles(teams_folder);
+    if (std::string problem = TeamsFolderProblem(setup.scan, teams_folder); !problem.empty())
+        return problem;
+    // The window offers only countries with enough clubs; a country asked for by its number
+    // must have them too, or its league would have no club to choose.
+    for (const int country : automatic.countries)
+        if (!automatic.custom && country >= 0 && country < kRealCountries &&
+            setup.scan.usable_clubs[country] < kClubsToListCountry)
+            return "O país " + std::string(CountryName(country)) +
+                   " não tem times suficientes para uma liga (" +
+                   std::to_string(setup.scan.usable_clubs[country]) + " de " +
+                   std::to_string(kClubsToListCountry) + ")";
     const int humans = std::clamp(automatic.human_count, 1, kHumanSlots);
     std::string message;
     if (automatic.custom) {

@@ -29,13 +29,32 @@ inline constexpr std::string_view kCoachClubMissing = "Escolha o time de cada tr
 inline constexpr std::string_view kTooFewCustomClubs =
     "Selecione países com pelo menos 42 times";
 
-// Every club file of the teams folder in listing order, and the usable clubs of each real
-// country: the same test the builder applies, so a listed country never gives short divisions.
+// A file of the teams database the game does not play with, and why.
+struct SkippedFile {
+    std::string name;  // as the setup shows it: "teams\\clube.b14", "teams\\selecoes\\29.s11"
+    std::string reason;
+};
+
+// The club files of the teams folder the game can play with, in listing order, and the usable
+// clubs of each real country: the same test the builder applies, so a listed country never
+// gives short divisions. Every other club file, and every national-team file the tournaments
+// cannot use, is in `skipped` with its reason, so the setup can say what it left out.
 struct ClubFileScan {
     std::vector<ClubFile> files;
     std::array<int, kRealCountries> usable_clubs{};
+    std::vector<SkippedFile> skipped;
+    int listed_club_files = 0;  // every "*.b14" of the folder, used or not
+    bool folder_found = false;
 };
 ClubFileScan ScanClubFiles(std::string_view teams_folder);
+
+// What the setup shows about the skipped files: a heading and one line per file; empty when
+// nothing was skipped.
+std::string SkippedFilesNotice(const ClubFileScan& scan);
+
+// Why no game can be set up from the folder at all (missing, empty, or not one club file the
+// game can use), in place of the club choice; empty when some club can be played.
+std::string TeamsFolderProblem(const ClubFileScan& scan, std::string_view teams_folder);
 
 struct CountryClubs {
     int country;
@@ -127,8 +146,7 @@ int CoachChoosing(const NewGameSetup& setup);
 
 // Confirms the next coach's club, name and nationality. Empty on success, else the message
 // and nothing stored.
-std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name,
-                            int nationality);
+std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name, int nationality);
 
 // The setup a game with no windows makes (the headless runner, tests, benchmarks): every
 // offered country's league (every country with clubs in the custom championship), and each

@@ -2,11 +2,13 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/base/utf8.h"
@@ -98,6 +100,65 @@ bool WriteAll(int fd, std::string_view bytes) {
 bool Fail(std::string* error, const std::string& what) {
     if (error) *error = what + ": " + std::strerror(errno);
     return false;
+}
+
+bool Refuse(std::string* error, const std::string& why) {
+    if (error) *error = why;
+    return false;
+}
+
+// The file a chain of symbolic links ends at (the path itself when it is no link). A chain
+// that does not end is returned as the link it stopped at.
+std::string FollowLinks(std::string path) {
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st{};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0 || static_cast<size_t>(n) >= target.size()) return path;
+        target.resize(static_cast<size_t>(n));
+        path = target.front() == '/' ? target : JoinPath(FolderOf(path), target);
+    }
+    return path;
+}
+
+bool IsLink(const std::string& path) {
+    struct stat st{};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// What a new file gets: read and write for whoever the user's mask allows.
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The temporaries WriteFileAtomic makes for `name`: "." + name + "." + six characters.
+bool IsTemporaryOf(std::string_view entry, std::string_view name) {
+    const size_t prefix = name.size() + 2;
+    if (entry.size() != prefix + 6 || entry[0] != '.' || entry.substr(1, name.size()) != name ||
+        entry[name.size() + 1] != '.')
+        return false;
+    return std::all_of(
+        entry.begin() + static_cast<std::ptrdiff_t>(prefix), entry.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        });
+}
+
+// A write killed half-way leaves its temporary behind. A write in progress holds a lock on its
+// temporary until the rename, so a temporary nobody holds is left over and can go.
+void RemoveStaleTemporaries(const std::string& folder, const std::string& name) {
+    for (const std::string& entry : Entries(folder)) {
+        if (!IsTemporaryOf(entry, name)) continue;
+        const std::string path = JoinPath(folder, entry);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (fd < 0) continue;
+        struct stat st{};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.c_str());
+        ::close(fd);
+    }
 }
 
 }  // namespace
@@ -229,27 +290,93 @@ std::optional<std::string> ReadFile(std::string_view path) {
     return bytes;
 }
 
+FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadLimit limit) {
+    FileContents out;
+    const std::string real = ResolvePath(path);
+    struct stat st{};
+    if (::stat(real.c_str(), &st) != 0) {
+        out.status = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
+                                                         : FileReadStatus::kFailed;
+        return out;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        out.status = FileReadStatus::kNotAFile;
+        return out;
+    }
+    // Not blocking: the name may have been swapped for a pipe since the look above.
+    const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) {
+        out.status = errno == ENOENT ? FileReadStatus::kMissing : FileReadStatus::kFailed;
+        return out;
+    }
+    const bool whole = limit == ReadLimit::kWholeFile;
+    out.status = FileReadStatus::kRead;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        out.status = FileReadStatus::kNotAFile;
+    } else if (whole && static_cast<std::uintmax_t>(st.st_size) > max_bytes) {
+        out.status = FileReadStatus::kTooLarge;
+    } else {
+        // One byte past the limit tells a file that grew while it was read.
+        const size_t cap = whole ? max_bytes + 1 : max_bytes;
+        out.bytes.resize(std::min<std::uintmax_t>(cap, static_cast<std::uintmax_t>(st.st_size)));
+        size_t got = 0;
+        for (;;) {
+            if (got == out.bytes.size()) {
+                if (got >= cap) break;
+                out.bytes.resize(std::min(cap, got + 65536));
+            }
+            const ssize_t n = ::read(fd, out.bytes.data() + got, out.bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) {
+                out.status = FileReadStatus::kFailed;
+                break;
+            }
+            if (n == 0) break;
+            got += static_cast<size_t>(n);
+        }
+        out.bytes.resize(got);
+        if (whole && got > max_bytes) out.status = FileReadStatus::kTooLarge;
+    }
+    ::close(fd);
+    if (!out.ok()) out.bytes.clear();
+    return out;
+}
+
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
-    const std::string target = ResolvePath(path);
-    std::string folder = FolderOf(target);
-    std::string temp = JoinPath(folder, "." + FileNameOf(target) + ".XXXXXX");
+    const auto no_name = [](std::string_view name) {
+        return name.empty() || name == "." || name == "..";
+    };
+    if (no_name(FileNameOf(path))) return Refuse(error, "nome de arquivo vazio");
+    const std::string target = FollowLinks(ResolvePath(path));
+    const std::string name = FileNameOf(target);
+    if (no_name(name)) return Refuse(error, "nome de arquivo vazio");
+    if (IsLink(target)) return Refuse(error, target + ": links demais");
+    mode_t mode = NewFileMode();
+    struct stat st{};
+    if (::stat(target.c_str(), &st) == 0) {
+        if (!S_ISREG(st.st_mode)) return Refuse(error, target + " não é um arquivo comum");
+        // A file marked read-only is the user's choice, whoever runs the game.
+        if ((st.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)
+            return Refuse(error, "o arquivo " + target + " é somente leitura");
+        mode = st.st_mode & 0777;
+    }
+    const std::string folder = FolderOf(target);
+    RemoveStaleTemporaries(folder.empty() ? "." : folder, name);
+    std::string temp = JoinPath(folder, "." + name + ".XXXXXX");
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return Fail(error, "não foi possível criar " + temp);
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    // Held until the rename, so that another write's clean-up leaves this temporary alone.
+    ::flock(fd, LOCK_EX | LOCK_NB);
+    // mkstemp makes the file private; the replacement keeps what the old file allowed.
+    if (!WriteAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0 ||
+        ::rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::close(fd);
         ::unlink(temp.c_str());
         errno = saved;
         return Fail(error, "não foi possível gravar " + target);
     }
-    // mkstemp makes the file private; saved games are ordinary files.
-    ::fchmod(fd, 0644);
-    if (::close(fd) != 0 || ::rename(temp.c_str(), target.c_str()) != 0) {
-        const int saved = errno;
-        ::unlink(temp.c_str());
-        errno = saved;
-        return Fail(error, "não foi possível gravar " + target);
-    }
+    if (::close(fd) != 0) return Fail(error, "não foi possível gravar " + target);
     // The rename itself must reach the disk too, or a crash could bring back the old file.
     const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {

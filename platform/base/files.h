@@ -7,6 +7,7 @@
 // All paths are UTF-8. A path that does not exist comes back unchanged from ResolvePath, so
 // callers may resolve before creating a file.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,13 +49,42 @@ std::vector<std::string> ListFiles(std::string_view folder, std::string_view pat
 // Names of the sub-folders of `folder` (without "." and ".."), sorted the same way.
 std::vector<std::string> ListFolders(std::string_view folder);
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read. It trusts the file: for anything
+// a user may have put in place of a game file, use ReadRegularFile.
 std::optional<std::string> ReadFile(std::string_view path);
+
+enum class FileReadStatus {
+    kRead,
+    kMissing,   // nothing of that name (or a link to nothing)
+    kNotAFile,  // a folder, pipe, device or socket: never opened for reading
+    kTooLarge,  // longer than the caller's limit
+    kFailed,    // there, but it could not be opened or read (permissions, I/O error)
+};
+
+struct FileContents {
+    FileReadStatus status = FileReadStatus::kMissing;
+    std::string bytes;  // empty unless kRead
+    bool ok() const { return status == FileReadStatus::kRead; }
+};
+
+enum class ReadLimit {
+    kWholeFile,  // a file longer than the limit is kTooLarge
+    kHead,       // only the first bytes up to the limit are read
+};
+
+// Reads a regular file (a link to one is followed) of at most `max_bytes`: a pipe or a device
+// in its place is refused before it is opened, so the read never waits on a writer or runs on
+// without end, and a file that grows while it is read is never read past the limit.
+FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes,
+                             ReadLimit limit = ReadLimit::kWholeFile);
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target, so the old file survives any failure. A target that already exists under
-// another case is replaced under its existing name. On failure returns false, fills `error`
-// (when given) with a short reason, and leaves no temporary file behind.
+// another case is replaced under its existing name and keeps its permissions; a symbolic link
+// is written through (the file it points to is replaced, the link stays). A read-only target,
+// or one that is not a regular file, is refused. Temporary files of an earlier write to the
+// same target that was killed half-way are removed first. On failure returns false, fills
+// `error` (when given) with a short reason, and leaves no temporary file behind.
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
 
 // Creates the folder and its missing parents; true when it exists afterwards.

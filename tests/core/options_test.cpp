@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace kv {
@@ -161,6 +164,39 @@ TEST_F(OptionsFile, LoadOptionsGivesTheGameItsStartingOptions) {
     EXPECT_EQ(s.list_colours[4], 0);
     EXPECT_EQ(s.season, 3);  // nothing but the options changes
     Game().Reset();
+}
+
+// Whatever stands in the options file's place, a new game starts with the defaults at once, and
+// a write leaves it as it was: rewriting a file that could not be read would lose its options.
+TEST_F(OptionsFile, AnythingButASmallRegularFileReadsAsNoFileAndIsNeverRewritten) {
+    namespace fs = std::filesystem;
+    const fs::path ini = dir_ / "korvanel.ini";
+    const std::string big = "[opcoes]\nopsom=0\n" + std::string(kMaxOptionsFileSize, ';');
+    const struct {
+        const char* what;
+        std::function<void()> make;
+    } cases[] = {
+        {"pipe", [&] { ASSERT_EQ(mkfifo(ini.c_str(), 0644), 0); }},
+        {"link to an endless device", [&] { fs::create_symlink("/dev/zero", ini); }},
+        {"folder", [&] { fs::create_directory(ini); }},
+        {"link that loops", [&] { fs::create_symlink("korvanel.ini", ini); }},
+        {"file too large", [&] { WriteText(big); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(ini);
+        c.make();
+        const auto kind = fs::symlink_status(ini).type();
+        const LoadedOptions o = ReadOptionsFile();
+        EXPECT_TRUE(o.sound_on);
+        EXPECT_EQ(o.match_delay, 800);
+        WriteOption("opcoes", "ver41", "0");
+        EXPECT_EQ(fs::symlink_status(ini).type(), kind);
+        if (kind == fs::file_type::regular) {
+            EXPECT_EQ(Text(), big);
+        }
+    }
+    fs::remove_all(ini);
 }
 
 TEST_F(OptionsFile, UnwritableFileIsSwallowed) {

@@ -306,6 +306,35 @@ TEST_F(SmallGame, AChosenClubFileThatVanishedStopsTheBuildAndKeepsTheRunningGame
     EXPECT_TRUE(Game().coaches.empty());
 }
 
+// A chosen club whose file is damaged after the setup read it stops the build as a vanished
+// one does, saying why; a damaged national team is left out of the tournaments.
+TEST_F(SmallGame, ADamagedChosenClubFileStopsTheBuild) {
+    folder.AddClubs(3, 22);
+    Prepare(false);
+    Game().teams.resize(3);
+    const std::string cut = setup.world->team_file_names[7];
+    folder.Cut(cut, 1000);
+
+    const NewGameOutcome outcome = BuildNewGame(setup, folder.teams());
+    EXPECT_FALSE(outcome.ok());
+    EXPECT_NE(outcome.message.find(cut + "): arquivo incompleto (1000 de 1333 bytes)"),
+              std::string::npos)
+        << outcome.message;
+    EXPECT_EQ(Game().teams.size(), 3u);
+}
+
+TEST_F(SmallGame, NationalTeamsThatCannotFieldATeamStayOut) {
+    folder.AddClubs(3, 22);
+    folder.AddNationalTeam(3);
+    folder.AddNationalTeam(11, 12, 10);
+    folder.Cut(folder.AddNationalTeam(29), 1000);
+    Prepare(true);
+    const NewGameOutcome outcome = BuildNewGame(setup, folder.teams());
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
+    ASSERT_EQ(Game().national_team_list.size(), 1u);
+    EXPECT_EQ(Game().national_team_list[0].country, 3);
+}
+
 TEST_F(SmallGame, NothingIsBuiltBeforeEveryCoachHasAClub) {
     folder.AddClubs(3, 22);
     Game().teams.resize(3);

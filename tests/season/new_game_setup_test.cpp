@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
 
 #include "core/options.h"
 #include "core/picture_paths.h"
@@ -40,7 +41,8 @@ TEST_F(ClubFileScanTest, CountsOnlyClubsTheBuilderCanUseAndListsFrom22) {
     folder.AddClub(65, ClubOptions().NoName());
     Scan();
 
-    EXPECT_EQ(setup.scan.files.size(), 22u + 21u + 3u + 1u);
+    EXPECT_EQ(setup.scan.files.size(), 22u + 21u + 1u);
+    EXPECT_EQ(setup.scan.skipped.size(), 3u);
     EXPECT_EQ(setup.scan.usable_clubs[3], 22);
     EXPECT_EQ(setup.scan.usable_clubs[11], 22);  // 21 complete plus the blank-named one
     EXPECT_EQ(CountriesOf(ListedCountries(setup.scan)), (std::vector<int>{3, 11}));
@@ -54,6 +56,72 @@ TEST_F(ClubFileScanTest, TwentyOneUsableClubsAreNotEnough) {
     EXPECT_EQ(setup.scan.usable_clubs[3], 21);
     EXPECT_TRUE(ListedCountries(setup.scan).empty());
     EXPECT_EQ(CountriesOf(CustomChampionshipCountries(setup.scan)), (std::vector<int>{3}));
+}
+
+// A damaged file is left out where the clubs are counted, so no club that cannot play reaches
+// a league, and the setup can say which files it left out and why.
+TEST_F(ClubFileScanTest, DamagedFilesAreSkippedWithTheirReason) {
+    folder.AddClubs(3, 22);
+    const struct {
+        std::string file;
+        std::string reason;
+    } cases[] = {
+        {folder.AddClub(3), "arquivo incompleto (208 de 1333 bytes)"},
+        {folder.AddClub(3), "arquivo incompleto (1000 de 1333 bytes)"},
+        // The header says the squad is complete; the squad says otherwise.
+        {folder.AddClub(3, ClubOptions().Players(11)),
+         "o elenco não forma um time (1 goleiro(s) e 10 jogador(es) de linha; são precisos 1 e "
+         "11)"},
+        {folder.AddClub(3, ClubOptions().Incomplete()), "o elenco está marcado como incompleto"},
+        {folder.AddClub(3, ClubOptions().Version(13)),
+         "versão 13 do arquivo; o jogo lê a versão 14"},
+        {folder.AddNationalTeam(11, 12, 10),
+         "o elenco não forma um time (1 goleiro(s) e 9 jogador(es) de linha; são precisos 1 e 10)"},
+        {folder.AddNationalTeam(29), "arquivo incompleto (1000 de 1752 bytes)"},
+    };
+    folder.Cut(cases[0].file, 208);
+    folder.Cut(cases[1].file, 1000);
+    folder.Cut(cases[6].file, 1000);
+    folder.AddNationalTeam(3, 12, 11);  // can field a team, though the editor would want more
+    Scan();
+
+    EXPECT_EQ(setup.scan.usable_clubs[3], 22);
+    EXPECT_EQ(setup.scan.files.size(), 22u);
+    ASSERT_EQ(setup.scan.skipped.size(), std::size(cases));
+    std::string notice = "7 arquivos ignorados da pasta de times:";
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const std::string shown = std::regex_replace(cases[i].file, std::regex("/"), "\\");
+        EXPECT_EQ(setup.scan.skipped[i].name, "teams\\" + shown);
+        EXPECT_EQ(setup.scan.skipped[i].reason, cases[i].reason);
+        notice += "\nteams\\" + shown + ": " + cases[i].reason;
+    }
+    EXPECT_EQ(SkippedFilesNotice(setup.scan), notice);
+}
+
+// With nothing to play, the setup says what is wrong with the folder rather than asking a
+// coach to choose among no clubs.
+TEST_F(ClubFileScanTest, AFolderWithNoClubToPlaySaysSo) {
+    const std::string missing = folder.root() + "/nada";
+    NewGameSetup none;
+    EXPECT_EQ(RunAutomaticSetup(none, missing, {}),
+              "A pasta de times não foi encontrada: " + missing);
+    NewGameSetup empty;
+    EXPECT_EQ(RunAutomaticSetup(empty, folder.teams(), {}),
+              "A pasta de times não tem nenhum arquivo de time (.b14): " + folder.teams());
+
+    for (int i = 0; i < 3; ++i) folder.Cut(folder.AddClub(29), 208);
+    NewGameSetup damaged;
+    EXPECT_EQ(RunAutomaticSetup(damaged, folder.teams(), {}),
+              "Nenhum arquivo de time da pasta pode ser usado (3 ignorados): " + folder.teams());
+
+    folder.AddClubs(3, 22);
+    AutomaticSetup brasil;
+    brasil.countries = {29};
+    NewGameSetup few;
+    EXPECT_EQ(RunAutomaticSetup(few, folder.teams(), brasil),
+              "O país Brasil não tem times suficientes para uma liga (0 de 22)");
+    NewGameSetup playable;
+    EXPECT_EQ(RunAutomaticSetup(playable, folder.teams(), {}), "");
 }
 
 TEST(MainCountryTest, HomeCountryWhenListedElseTheLowest) {

@@ -36,6 +36,7 @@ struct ClubOptions {
     ClubOptions& ClubId(int v) { return club_id = v, *this; }
     ClubOptions& State(int v) { return state = v, *this; }
     ClubOptions& Capacity(int v) { return capacity = v, *this; }
+    ClubOptions& Players(int v) { return players = v, *this; }
 };
 
 class TeamsFolder {
@@ -97,20 +98,28 @@ class TeamsFolder {
         for (int i = 0; i < count; ++i) AddClub(country, options);
     }
 
-    void AddNationalTeam(int country, int level = 12) {
+    // Cuts a file of the folder (a path inside teams/) to its first `size` bytes, as a copy
+    // stopped half-way leaves it.
+    void Cut(const std::string& file, std::uintmax_t size) {
+        std::filesystem::resize_file(std::filesystem::path(teams()) / file, size);
+    }
+
+    // Returns the file's name inside teams/.
+    std::string AddNationalTeam(int country, int level = 12, int players = 18) {
         t_national_team_file_record r;
         r.country = country;
         r.level = level;
         r.coach_name.set("Seleção " + std::to_string(country));
         r.version = kNationalTeamFileVersion;
         r.squad_complete = 1;
-        for (int i = 0; i < 18; ++i) {
+        for (int i = 0; i < players; ++i) {
             r.player_names[i].set("N" + std::to_string(country) + "_" + std::to_string(i));
             r.position[i] = i == 0 ? 0 : 1 + i % 4;
             r.age[i] = 27;
             r.starter[i] = i < 11 ? 1 : 0;
         }
         EXPECT_TRUE(WriteNationalTeamFile(teams() + "/selecoes/" + NationalTeamFileName(country), r));
+        return "selecoes/" + NationalTeamFileName(country);
     }
 
   private:

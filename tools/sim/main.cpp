@@ -115,9 +115,11 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.rounds = static_cast<int>(n);
         } else if (arg == "--load") {
             if (!value(text)) return "falta o arquivo de --load";
+            if (text.empty()) return "o nome do arquivo de --load está vazio";
             options.load = std::string(text);
         } else if (arg == "--save") {
             if (!value(text)) return "falta o arquivo de --save";
+            if (text.empty()) return "o nome do arquivo de --save está vazio";
             options.save = std::string(text);
         } else {
             return "opção desconhecida: " + std::string(arg);
@@ -141,6 +143,7 @@ int Run(int argc, char** argv) {
     kv::HeadlessGame game;
     const std::string started =
         options.load.empty() ? game.StartNewGame(options.setup) : game.LoadGame(options.load);
+    if (!game.setup_notice().empty()) std::cerr << "korvanel-sim: " << game.setup_notice() << "\n";
     if (!started.empty()) {
         std::cerr << "korvanel-sim: " << started << "\n";
         return 1;

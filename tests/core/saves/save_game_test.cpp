@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <deque>
 #include <filesystem>
@@ -184,6 +185,43 @@ TEST_F(SaveGameTest, AFailedFirstSaveAsksForTheNameAgain) {
     dialogs_.names = {"segundo"};
     EXPECT_TRUE(SaveGame(dialogs_));
     EXPECT_EQ(dialogs_.log, std::vector<std::string>{"name?"});
+}
+
+TEST_F(SaveGameTest, AReadOnlySaveIsRefusedAndALinkIsSavedThrough) {
+    dialogs_.names = {"guardado"};
+    ASSERT_TRUE(SaveGame(dialogs_));
+    const std::string path = folder_.sav("guardado.s14");
+    const std::string good = FileBytes(path);
+    fs::permissions(path, fs::perms(0444));
+    Game().game_state.calendar_day = 300;
+    EXPECT_FALSE(SaveGame(dialogs_));
+    EXPECT_EQ(dialogs_.log.back(), kSaveErrorMessage);
+    EXPECT_TRUE(FileBytes(path) == good);
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0444));
+
+    fs::permissions(path, fs::perms(0640));
+    fs::create_symlink("guardado.s14", folder_.sav("atalho.s14"));
+    ASSERT_TRUE(SaveGameToFile(folder_.sav("atalho.s14")));
+    EXPECT_TRUE(fs::is_symlink(folder_.sav("atalho.s14")));
+    EXPECT_TRUE(FileBytes(path) == WriteSavedGame(Game()));
+    EXPECT_EQ(fs::status(path).permissions(), fs::perms(0640));
+
+    std::string error;
+    EXPECT_FALSE(SaveGameToFile("", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+// Whatever stands in a saved game's place in the folder, the preview and the load answer at
+// once, and nothing is read past what a saved game can hold.
+TEST_F(SaveGameTest, APipeOrADeviceNamedLikeASaveIsNotRead) {
+    ASSERT_EQ(::mkfifo(folder_.sav("cano.s14").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", folder_.sav("zeros.s14"));
+    for (const char* name : {"cano.s14", "zeros.s14"}) {
+        EXPECT_FALSE(ReadSavedGamePreview(name).readable) << name;
+        const LoadOutcome out = LoadSelectedGame(name);
+        EXPECT_FALSE(out.loaded) << name;
+        EXPECT_EQ(out.message, kLoadOpenErrorMessage) << name;
+    }
 }
 
 TEST_F(SaveGameTest, SavedGamesLoadBackFromTheFolder) {

@@ -118,8 +118,9 @@ std::string RunningGame() {
 
 class SavedGameTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        // A game is running, with values of its own outside the saved tables.
+    void SetUp() override { StartRunningGame(); }
+    // A game is running, with values of its own outside the saved tables.
+    void StartRunningGame() {
         FillWorld(Game(), true, 99);
         Game().fallback_league = 0;
         Game().calendar[0].day_type = 77;
@@ -366,6 +367,68 @@ TEST_F(SavedGameTest, IndexesOutsideTheirTablesAreRefused) {
         {"best eleven player", [](GameData& g) { g.season_best_elevens[0].players[10] = 240; }},
     };
     for (const Case& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        c.change(world);
+        ExpectRefused(WriteSavedGame(world), kInvalidSaveMessage, c.why);
+    }
+}
+
+// A counter at its type's maximum would run over on the next match day: each is refused past
+// the range play can give it, and accepted at its edge.
+TEST_F(SavedGameTest, CountersOutsideTheRangePlayReachesAreRefused) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    struct Case {
+        const char* field;
+        std::int32_t t_game_state::*counter;
+        std::int32_t last_accepted;
+        std::int32_t refused;
+    };
+    using S = t_game_state;
+    const Case cases[] = {
+        {"league_round", &S::league_round, kLastRound, kMax},
+        {"league_turn", &S::league_turn, 2, 3},
+        {"national_cup_round", &S::national_cup_round, kLastRound, kMax},
+        {"national_cup_leg", &S::national_cup_leg, 2, kMax},
+        {"state_league_round", &S::state_league_round, kLastRound, kLastRound + 1},
+        {"continental_cup_round", &S::continental_cup_round, kLastRound, kMax},
+        {"second_cup_phase", &S::second_cup_phase, 2, -1},
+        {"club_world_cup_stage", &S::club_world_cup_stage, kLastRound, kMax},
+        {"tournament_round", &S::tournament_round, kLastRound, kMax},
+        {"season", &S::season, kLastSeason, kMax},
+        {"world_cup_edition", &S::world_cup_edition, kLastSeason, kMax},
+        {"european_cup_edition", &S::european_cup_edition, 0, -1},
+        {"tournament_host_number", &S::tournament_host_number, 11,
+         std::numeric_limits<std::int32_t>::min()},
+        {"match_delay", &S::match_delay, 3000, -5},
+        {"autosave_mode", &S::autosave_mode, 3, 4},
+        {"contract_notices", &S::contract_notices, 3, kMax},
+        {"league_format", &S::league_format, kDivisionsOf20, 3},
+    };
+    for (const Case& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        world.game_state.*c.counter = c.last_accepted;
+        EXPECT_TRUE(LoadGameFromBytes(WriteSavedGame(world), "x.s14").loaded) << c.field;
+        StartRunningGame();
+        world.game_state.*c.counter = c.refused;
+        ExpectRefused(WriteSavedGame(world), kInvalidSaveMessage, c.field);
+    }
+}
+
+TEST_F(SavedGameTest, TalliesAtTheirTypesLimitAreRefused) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const struct {
+        const char* why;
+        std::function<void(GameData&)> change;
+    } cases[] = {
+        {"league points", [](GameData& g) { g.teams[4].points[ckNationalLeague] = kMax; }},
+        {"all-time goals", [](GameData& g) { g.teams[0].alltime_record[0].goals_for = kMax; }},
+        {"player age", [](GameData& g) { g.players[7].age = kMax; }},
+        {"yellow cards", [](GameData& g) { g.players[7].yellow_cards[2] = kMax; }},
+        {"coach titles", [](GameData& g) { g.coaches[3].titles[1] = kMax; }},
+    };
+    for (const auto& c : cases) {
         GameData world;
         FillWorld(world, true);
         c.change(world);

@@ -1,7 +1,11 @@
 #include "platform/base/files.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -115,6 +119,86 @@ TEST_F(FilesTest, FailedAtomicWriteKeepsTheOldFileAndReportsWhy) {
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(FileExists(At("teams/escudos/flamengo.png")));
     EXPECT_TRUE(ListFiles(At("teams"), ".*").empty());
+}
+
+TEST_F(FilesTest, RegularFileReadRefusesWhatIsNoFileWithoutWaitingOnIt) {
+    ASSERT_EQ(::mkfifo(At("pipe").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", At("zeros"));
+    fs::create_symlink("Teams/clube2.b14", At("link"));
+    Put("grande", std::string(101, 'x'));
+    const struct {
+        const char* path;
+        ReadLimit limit;
+        FileReadStatus status;
+        std::string bytes;
+    } cases[] = {
+        {"teams/CLUBE2.B14", ReadLimit::kWholeFile, FileReadStatus::kRead, "two"},
+        {"link", ReadLimit::kWholeFile, FileReadStatus::kRead, "two"},
+        {"teams/nada", ReadLimit::kWholeFile, FileReadStatus::kMissing, ""},
+        {"pipe", ReadLimit::kWholeFile, FileReadStatus::kNotAFile, ""},
+        {"zeros", ReadLimit::kHead, FileReadStatus::kNotAFile, ""},
+        {"teams", ReadLimit::kWholeFile, FileReadStatus::kNotAFile, ""},
+        {"grande", ReadLimit::kWholeFile, FileReadStatus::kTooLarge, ""},
+        {"grande", ReadLimit::kHead, FileReadStatus::kRead, std::string(100, 'x')},
+    };
+    for (const auto& c : cases) {
+        const FileContents got = ReadRegularFile(At(c.path), 100, c.limit);
+        EXPECT_EQ(got.status, c.status) << c.path;
+        EXPECT_EQ(got.bytes, c.bytes) << c.path;
+    }
+}
+
+TEST_F(FilesTest, AtomicWriteKeepsPermissionsAndWritesThroughLinks) {
+    fs::permissions(At("Teams/clube2.b14"), fs::perms(0600));
+    ASSERT_TRUE(WriteFileAtomic(At("teams/clube2.b14"), "novo"));
+    EXPECT_EQ(fs::status(At("Teams/clube2.b14")).permissions(), fs::perms(0600));
+
+    fs::create_directories(root_ / "sav");
+    fs::create_symlink("../Teams/clube2.b14", root_ / "sav" / "atalho.s14");
+    ASSERT_TRUE(WriteFileAtomic(At("sav/atalho.s14"), "pelo link"));
+    EXPECT_TRUE(fs::is_symlink(root_ / "sav" / "atalho.s14"));
+    EXPECT_EQ(ReadFile(At("Teams/clube2.b14")), "pelo link");
+    EXPECT_EQ(fs::status(At("Teams/clube2.b14")).permissions(), fs::perms(0600));
+    EXPECT_TRUE(ListFiles(At("sav"), ".*").empty());
+}
+
+TEST_F(FilesTest, AtomicWriteRefusesReadOnlyFilesAndWhatIsNoFile) {
+    fs::permissions(At("Teams/CLUBE1.B14"), fs::perms(0444));
+    ASSERT_EQ(::mkfifo(At("pipe").c_str(), 0644), 0);
+    const struct {
+        const char* path;
+        const char* says;
+    } cases[] = {
+        {"teams/clube1.b14", "somente leitura"},
+        {"pipe", "não é um arquivo comum"},
+        {"", "nome de arquivo vazio"},
+        {"teams/", "nome de arquivo vazio"},
+    };
+    for (const auto& c : cases) {
+        std::string error;
+        EXPECT_FALSE(WriteFileAtomic(c.path[0] ? At(c.path) : "", "x", &error)) << c.path;
+        EXPECT_NE(error.find(c.says), std::string::npos) << c.path << ": " << error;
+    }
+    EXPECT_EQ(ReadFile(At("Teams/CLUBE1.B14")), "one");
+    EXPECT_EQ(fs::status(At("pipe")).type(), fs::file_type::fifo);
+}
+
+// A write killed half-way leaves a temporary of the target's own naming; the next write of the
+// same file removes it, but not one a write in progress still holds, nor anything else.
+TEST_F(FilesTest, AtomicWriteRemovesTheTemporariesOfKilledWrites) {
+    Put("Teams/.clube2.b14.a1B2c3", std::string(1000, 'x'));
+    Put("Teams/.clube2.b14.zz", "not ours");
+    Put("Teams/.clube1.b14.a1B2c3", "another file's");
+    Put("Teams/.clube2.b14.d4E5f6", "in progress");
+    const int held = ::open(At("Teams/.clube2.b14.d4E5f6").c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    ASSERT_TRUE(WriteFileAtomic(At("teams/clube2.b14"), "novo"));
+    ::close(held);
+    EXPECT_FALSE(fs::exists(At("Teams/.clube2.b14.a1B2c3")));
+    EXPECT_TRUE(fs::exists(At("Teams/.clube2.b14.zz")));
+    EXPECT_TRUE(fs::exists(At("Teams/.clube1.b14.a1B2c3")));
+    EXPECT_TRUE(fs::exists(At("Teams/.clube2.b14.d4E5f6")));
 }
 
 TEST_F(FilesTest, MakeFoldersCreatesMissingParents) {
