@@ -292,6 +292,7 @@ void TGrCustomGridControl::SetOptions(TGridOptions value) {
 }
 
 void TGrCustomGridControl::UpdateVertScrollBar() {
+    if (!data_bound_) return;
     TGrScrollBar& bar = VertScrollBar();
     bar.LockScrolling();
     const int shown = GetRowCount() == 1 ? 0 : GetShownRowCount();
@@ -355,6 +356,7 @@ void TGrCustomGridControl::RefreshCell(int col, int row) {
 
 void TGrCustomGridControl::Resized() {
     TGrScrollControl::Resized();
+    if (!data_bound_) return;
     columns_->RecalcPositions(false);
     columns_->ApplyAutoSize(nullptr, false);
     UpdateVertScrollBar();

@@ -257,6 +257,9 @@ class TGrCustomGridControl : public TGrScrollControl {
     int update_count_ = 0;
     int row_size_ = 16;
     TGrCustomColumn* sorted_column_ = nullptr;
+    // Set by the grid that holds the data once it can answer for its rows, and cleared before
+    // it lets them go: the layout work of a resize asks for them.
+    bool data_bound_ = false;
 
   private:
     std::unique_ptr<TGrColumns> columns_;

@@ -17,11 +17,13 @@ TReportGrid::TReportGrid(std::string name) : TGrCustomGridControl(std::move(name
     };
     cells_->display_color = [this](int col, int row) { return GetCellPaintColor(col, row); };
     cells_->display_text_color = [this](int col, int row) { return GetCellTextColor(col, row); };
+    data_bound_ = true;
 }
 
 TReportGrid::~TReportGrid() {
     // The columns outlive the store; they must not reach it while the grid goes.
     Columns().on_structure_change = nullptr;
+    data_bound_ = false;
     cells_.reset();
 }
 
