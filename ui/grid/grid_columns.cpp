@@ -191,13 +191,14 @@ void TGrColumns::RecalcPositions(bool update_positions) {
 }
 
 void TGrColumns::ApplyAutoSize(TGrCustomColumn* column, bool inclusive) {
+    if (!available_width) return;  // no grid to fit yet
     const int left0 = body_left ? body_left() : 0;
     int start = 0, used = 0;
     if (column) {
         start = inclusive ? column->Position() : column->Position() + 1;
         used = column->Left() - left0 + (inclusive || !column->Visible() ? 0 : column->Width());
     }
-    double free = (available_width ? available_width() : 0) - used;
+    double free = available_width() - used;
     int fixed_sum = 0, auto_sum = 0;
     for (int p = std::max(start, 0); p < Count(); ++p) {
         const TGrCustomColumn& c = *position_items_[p];
