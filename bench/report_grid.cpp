@@ -13,8 +13,8 @@ namespace {
 
 constexpr int kRows = 1000;
 constexpr int kColumns = 12;
-const char* const kNames[kColumns] = {"nome",  "pos",   "idade", "forca", "valor",  "salario",
-                                      "gols",  "jogos", "data",  "time",  "estado", "moral"};
+const char* const kNames[kColumns] = {"nome", "pos",   "idade", "forca", "valor",  "salario",
+                                      "gols", "jogos", "data",  "time",  "estado", "moral"};
 
 void AddColumns(kv::TReportGrid& grid) {
     for (int c = 0; c < kColumns; ++c) {

@@ -11,9 +11,11 @@ namespace {
 
 TEST(DrawHelpers, BlendAndMixColors) {
     using G = TGraphicsProvider;
-    for (int alpha : {0, 10, 128, 255}) EXPECT_EQ(G::BlendColors(clWhite, clWhite, alpha), RGBColor(254, 254, 254));
+    for (int alpha : {0, 10, 128, 255})
+        EXPECT_EQ(G::BlendColors(clWhite, clWhite, alpha), RGBColor(254, 254, 254));
     EXPECT_EQ(G::BlendColors(clBlack, RGBColor(255, 128, 0), 0), RGBColor(254, 127, 0));
-    EXPECT_EQ(G::BlendColors(clBtnFace, clBtnFace, 255), G::BlendColors(ColorToRGB(clBtnFace), ColorToRGB(clBtnFace), 255));
+    EXPECT_EQ(G::BlendColors(clBtnFace, clBtnFace, 255),
+              G::BlendColors(ColorToRGB(clBtnFace), ColorToRGB(clBtnFace), 255));
     EXPECT_THROW(G::BlendColors(clBlack, clWhite, 256), GridError);
     EXPECT_EQ(G::MixColors(RGBColor(10, 20, 30), RGBColor(200, 100, 0), 0), RGBColor(10, 20, 30));
     EXPECT_EQ(G::MixColors(RGBColor(10, 20, 30), RGBColor(200, 100, 0), 1), RGBColor(200, 100, 0));
@@ -33,9 +35,12 @@ TEST(DrawHelpers, GradientLines) {
 }
 
 TEST(DrawHelpers, Placement) {
-    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taCenter, taVerticalCenter), (Point{3, 3}));
-    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taRightJustify, taAlignBottom), (Point{3, 3}));
-    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taLeftJustify, taAlignTop), (Point{2, 2}));
+    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taCenter, taVerticalCenter),
+              (Point{3, 3}));
+    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taRightJustify, taAlignBottom),
+              (Point{3, 3}));
+    EXPECT_EQ(TCalcProvider::PlaceInRect(5, 5, 2, {0, 0, 10, 10}, taLeftJustify, taAlignTop),
+              (Point{2, 2}));
     EXPECT_TRUE(TCalcProvider::RectsOverlap({0, 0, 10, 10}, {10, 0, 20, 10}));
     EXPECT_FALSE(TCalcProvider::RectsOverlap({0, 0, 10, 10}, {11, 0, 20, 10}));
     EXPECT_TRUE(IsEmptyCell({-1, 5}));

@@ -82,7 +82,8 @@ TEST(GridCell, BooleanCellTexts) {
     struct Case {
         const char* text;
         bool value;
-    } cases[] = {{"1", true}, {"TRUE", true}, {"true", true}, {"yes", false}, {"0", false}, {"", false}};
+    } cases[] = {{"1", true},    {"TRUE", true}, {"true", true},
+                 {"yes", false}, {"0", false},   {"", false}};
     for (const Case& c : cases) {
         g.cell().SetAsString(c.text);
         EXPECT_EQ(g.cell().GetAsBoolean(), c.value) << c.text;

@@ -112,8 +112,8 @@ TEST(GridColumns, CellsFollowColumnInsertsAndDeletes) {
     EXPECT_EQ(f.grid.GetCellTextByVariant("novo", 1), "");
     f.grid.Columns().Delete(0);
     EXPECT_EQ(f.grid.GetCellTextByVariant("gols", 1), "7");
-    EXPECT_EQ(changes, (std::vector<std::pair<TDataChange, int>>{{dcInsertColumn, 0},
-                                                                  {dcDeleteColumn, 0}}));
+    EXPECT_EQ(changes,
+              (std::vector<std::pair<TDataChange, int>>{{dcInsertColumn, 0}, {dcDeleteColumn, 0}}));
     // The last column going empties the store; rows added later start from 0.
     while (f.grid.Columns().Count() > 0) f.grid.Columns().Delete(0);
     EXPECT_EQ(f.grid.GetRowCount(), 0);

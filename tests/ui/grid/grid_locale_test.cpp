@@ -16,8 +16,14 @@ TEST(GridLocale, BrazilianNumbersAndDatesRoundTrip) {
         const char* text;
         double value;
     } cases[] = {
-        {"0", 0}, {"2,5", 2.5}, {"-1234,75", -1234.75}, {"1.234,5", 1234.5},
-        {"1.234.567", 1234567}, {" 7 ", 7}, {"1,5E20", 1.5e20}, {"1E-5", 1e-5},
+        {"0", 0},
+        {"2,5", 2.5},
+        {"-1234,75", -1234.75},
+        {"1.234,5", 1234.5},
+        {"1.234.567", 1234567},
+        {" 7 ", 7},
+        {"1,5E20", 1.5e20},
+        {"1E-5", 1e-5},
     };
     for (const Case& c : cases) EXPECT_DOUBLE_EQ(GridTextToFloat(c.text), c.value) << c.text;
     EXPECT_EQ(GridFloatToText(2.5), "2,5");
@@ -69,9 +75,14 @@ TEST(GridLocale, DoubleToIntegerClampsInsteadOfOverflowing) {
         double value;
         int rounded, truncated;
     } cases[] = {
-        {2.5, 2, 2},       {3.5, 4, 3},   {-2.5, -2, -2},          {-3.7, -4, -3},
-        {1e12, INT32_MAX, INT32_MAX},     {-1e12, INT32_MIN, INT32_MIN},
-        {inf, INT32_MAX, INT32_MAX},      {std::nan(""), 0, 0},
+        {2.5, 2, 2},
+        {3.5, 4, 3},
+        {-2.5, -2, -2},
+        {-3.7, -4, -3},
+        {1e12, INT32_MAX, INT32_MAX},
+        {-1e12, INT32_MIN, INT32_MIN},
+        {inf, INT32_MAX, INT32_MAX},
+        {std::nan(""), 0, 0},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(GridRoundToInt(c.value), c.rounded) << c.value;

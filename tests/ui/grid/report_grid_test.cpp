@@ -32,9 +32,15 @@ TEST(ReportGridAddress, NamesKeywordsAndNumbers) {
         CellKey column, row;
         std::string expected;
     } cases[] = {
-        {"NOME", "Selected", "Bia"}, {"nome", "First", "Ana"}, {"Nome", "last", "Caio"},
-        {0, 2, "Caio"},              {"0", " 1 ", "Bia"},      {"First", "Selected", "Bia"},
-        {"Selected", 0, "Ana"},      {"nome", 3, ""},           {7, 0, ""},
+        {"NOME", "Selected", "Bia"},
+        {"nome", "First", "Ana"},
+        {"Nome", "last", "Caio"},
+        {0, 2, "Caio"},
+        {"0", " 1 ", "Bia"},
+        {"First", "Selected", "Bia"},
+        {"Selected", 0, "Ana"},
+        {"nome", 3, ""},
+        {7, 0, ""},
         {"nome", -1, ""},
     };
     for (const Case& c : cases)
@@ -138,16 +144,36 @@ TEST(ReportGridRows, InsertDeleteMoveWithTheSelection) {
         int selected_after;
         std::string selected_name;
     } cases[] = {
-        {"insert above moves the selection down by one", 0,
-         [](TReportGrid& g) { g.InsertRow(3); }, {"a", "b", "c", "", "d"}, 1, "b"},
-        {"insert with no selection selects row 0", -1, [](TReportGrid& g) { g.InsertRow(0); },
-         {"", "a", "b", "c", "d"}, 0, ""},
-        {"delete above: the selection moves with its row", 2,
-         [](TReportGrid& g) { g.DeleteRow(0); }, {"b", "c", "d"}, 1, "c"},
-        {"delete below keeps the selection", 1, [](TReportGrid& g) { g.DeleteRow(3); },
-         {"a", "b", "c"}, 1, "b"},
-        {"delete the selected last row: the new last row", 3,
-         [](TReportGrid& g) { g.DeleteRow(3); }, {"a", "b", "c"}, 2, "c"},
+        {"insert above moves the selection down by one",
+         0,
+         [](TReportGrid& g) { g.InsertRow(3); },
+         {"a", "b", "c", "", "d"},
+         1,
+         "b"},
+        {"insert with no selection selects row 0",
+         -1,
+         [](TReportGrid& g) { g.InsertRow(0); },
+         {"", "a", "b", "c", "d"},
+         0,
+         ""},
+        {"delete above: the selection moves with its row",
+         2,
+         [](TReportGrid& g) { g.DeleteRow(0); },
+         {"b", "c", "d"},
+         1,
+         "c"},
+        {"delete below keeps the selection",
+         1,
+         [](TReportGrid& g) { g.DeleteRow(3); },
+         {"a", "b", "c"},
+         1,
+         "b"},
+        {"delete the selected last row: the new last row",
+         3,
+         [](TReportGrid& g) { g.DeleteRow(3); },
+         {"a", "b", "c"},
+         2,
+         "c"},
         {"move a row", 0, [](TReportGrid& g) { g.MoveRow(0, 2); }, {"b", "c", "a", "d"}, 0, "b"},
         {"swap rows", 1, [](TReportGrid& g) { g.SwapRows(1, 3); }, {"a", "d", "c", "b"}, 1, "d"},
     };
@@ -173,8 +199,8 @@ TEST(ReportGridRows, DeselectFiresOnlyForACellThatExisted) {
     f.grid.DeleteRow(0);  // above: moves with it, no event
     f.grid.DeleteRow(1);
     f.grid.DeleteRow(0);  // the selected, now last, row
-    EXPECT_EQ(r.events, (std::vector<std::string>{"select 0,3", "select 0,1", "select 0,1",
-                                                  "deselect 0,0"}));
+    EXPECT_EQ(r.events,
+              (std::vector<std::string>{"select 0,3", "select 0,1", "select 0,1", "deselect 0,0"}));
     EXPECT_EQ(f.grid.SelectedRow(), -1);
     EXPECT_EQ(f.grid.GetRowCount(), 0);
 }
@@ -303,9 +329,9 @@ TEST(ReportGridFooter, AggregatesOverTheRowsCounted) {
         bool shown_only;
         std::string caption;
     } cases[] = {
-        {fkSum, false, "19"},    {fkAverage, false, "4.75"}, {fkAverage, true, "3"},
-        {fkCount, true, "3"},    {fkDistinct, false, "3"},   {fkMaximum, false, "10"},
-        {fkMinimum, true, "1"},  {fkCount, false, "4"},
+        {fkSum, false, "19"},   {fkAverage, false, "4.75"}, {fkAverage, true, "3"},
+        {fkCount, true, "3"},   {fkDistinct, false, "3"},   {fkMaximum, false, "10"},
+        {fkMinimum, true, "1"}, {fkCount, false, "4"},
     };
     for (const Case& c : cases) {
         GridFixture f;
@@ -315,7 +341,8 @@ TEST(ReportGridFooter, AggregatesOverTheRowsCounted) {
         f.grid.SetCellText(0, 2, "y");
         f.grid.SetRowVisible(3, false);
         f.grid.Columns().GetItem(2).Footer().FormulaKind = c.kind;
-        f.grid.Columns().GetItem(0).Footer().FormulaKind = c.kind == fkDistinct ? fkDistinct : fkNone;
+        f.grid.Columns().GetItem(0).Footer().FormulaKind =
+            c.kind == fkDistinct ? fkDistinct : fkNone;
         f.grid.CalculateFooter(c.shown_only);
         const int col = c.kind == fkDistinct ? 0 : 2;
         EXPECT_EQ(f.grid.Columns().GetItem(col).Footer().Caption(), c.caption) << c.kind;
