@@ -67,6 +67,20 @@ void BM_FillGrid1000x12(benchmark::State& state) {
 }
 BENCHMARK(BM_FillGrid1000x12)->Unit(benchmark::kMicrosecond);
 
+// A window refilling its grid: ClearRows, then the rows again.
+void BM_RefillGrid1000x12(benchmark::State& state) {
+    kv::ScopedGridLocale locale(kv::BrazilianGridLocale());
+    kv::TReportGrid grid;
+    AddColumns(grid);
+    for (auto _ : state) {
+        grid.ClearRows();
+        Fill(grid);
+        benchmark::DoNotOptimize(grid.GetRowCount());
+    }
+    state.SetItemsProcessed(state.iterations() * kRows * kColumns);
+}
+BENCHMARK(BM_RefillGrid1000x12)->Unit(benchmark::kMicrosecond);
+
 void BM_SortGrid1000ByNumber(benchmark::State& state) {
     kv::ScopedGridLocale locale(kv::BrazilianGridLocale());
     kv::TReportGrid grid;
