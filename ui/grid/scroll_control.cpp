@@ -140,7 +140,8 @@ void TGrCustomScrollControl::FocusPrevious() {
 }
 
 TGrScrollControl::TGrScrollControl(std::string name) : TGrCustomScrollControl(std::move(name)) {
-    roll_indicator_ = &Add<TRollShadow>("RollIndicator");
+    // Unnamed: a form with several grids keeps its control names unique.
+    roll_indicator_ = &Add<TRollShadow>("");
     roll_timer_.SetEnabled(false);
     roll_timer_.SetInterval(1);
     roll_timer_.on_timer = [this] { RollTick(); };

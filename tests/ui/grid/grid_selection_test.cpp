@@ -141,3 +141,27 @@ TEST(GridSelection, ClearMultiSelection) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(GridSelection, RowHeightsCountInThePage) {
+    SelectionFixture f;
+    f.grid.SetBounds(0, 0, 400, 18 + 5 * 16);
+    std::vector<std::pair<int, int>> changed;
+    f.grid.on_change_row_height = [&](int row, int h) { changed.emplace_back(row, h); };
+    f.grid.SetRowHeight(1, 32);
+    f.grid.SetRowHeight(1, 32);  // unchanged: no event
+    EXPECT_EQ(changed, (std::vector<std::pair<int, int>>{{1, 32}}));
+    EXPECT_EQ(f.grid.RowsPerPage(false), 4);
+    f.grid.on_measuring_row_height = [](int row, int& h) {
+        if (row == 0) h = 48;
+    };
+    EXPECT_EQ(f.grid.RowsPerPage(false), 2);
+    f.grid.ScrollToRow(3);  // the tall first row goes: rows 1..4 fill the body
+    EXPECT_EQ(f.grid.TopRow(), 1);
+    EXPECT_EQ(f.grid.LastFullRow(), 4);
+}
+
+}  // namespace
+}  // namespace kv
