@@ -516,11 +516,40 @@ void TReportGrid::CalculateFooter(bool shown_only) {
     }
 }
 
+// --- play elements
+
+void TReportGrid::TogglePlayRow(TColumnPlay& play) {
+    SetRowExpanded(play.Row, !GetRowExpanded(play.Row));
+}
+
+void TReportGrid::PreparePlay(TColumnPlay& play) {
+    play.Level = GetRowLevel(play.Row);
+    TCell& cell = cells_->GetCell(play.Col, play.Row);
+    switch (Columns().GetItem(play.Col).ColumnKind()) {
+        case ckBoolean:
+            play.AsBoolean = cell.GetAsBoolean();
+            break;
+        case ckInteger:
+            play.AsInteger = cell.GetAsInteger();
+            break;
+        case ckString:
+            GetDrawText(play.Col, play.Row, play.AsString);
+            break;
+        default:
+            break;
+    }
+}
+
 // --- columns
 
 void TReportGrid::ColumnsChanged(int kind, int param1, int param2) {
     TGrCustomGridControl::ColumnsChanged(kind, param1, param2);
     cells_->ColumnsChanged(kind, param1, param2);
+    if (kind == 0 || kind == 3) {
+        TGrCustomColumn& column = Columns().GetItem(kind == 0 ? Columns().Count() - 1 : param1);
+        if (TColumnPlay* play = column.Play())
+            play->on_toggle = [this](TColumnPlay& p) { TogglePlayRow(p); };
+    }
     if (cells_->RowCount() == 0) {
         top_row_ = first_shown_row_ = last_shown_row_ = 0;
         if (selected_row_ >= 0) selected_row_ = -1;

@@ -89,6 +89,11 @@ class TReportGrid : public TGrCustomGridControl {
     void SortColumn(TGrCustomColumn& column, bool ascending) override;
     void CalculateFooter(bool shown_only) override;
 
+    // --- play elements: the tree button toggles its row; a cell's value goes into the element
+    // before it is painted or used.
+    void TogglePlayRow(TColumnPlay& play);
+    void PreparePlay(TColumnPlay& play);
+
     // --- tree drawing
     // NextSibling of the row, then the row becomes its parent: one step up its ancestors.
     void GetTreeLinks(int& index, int& next_sibling) const;

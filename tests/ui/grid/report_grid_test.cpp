@@ -378,3 +378,30 @@ TEST(ReportGridFooter, NoRowsGiveZero) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// A column whose cells have a play element, as the tree column's expand button.
+class PlayColumn : public TGrCustomColumn {
+  protected:
+    std::unique_ptr<TColumnPlay> CreatePlay() override {
+        return std::make_unique<TColumnPlay>(*this);
+    }
+};
+
+TEST(ReportGridTree, ThePlayElementTogglesItsRow) {
+    TreeFixture t;
+    TGrCustomColumn& column = t.grid.Columns().Add(std::make_unique<PlayColumn>());
+    TColumnPlay& play = *column.Play();
+    play.Col = column.GetIndex();
+    play.Row = 1;
+    t.grid.PreparePlay(play);
+    EXPECT_EQ(play.Level, 1);
+    play.DoToggle();
+    EXPECT_FALSE(t.grid.GetRowExpanded(1));
+    EXPECT_EQ(t.Shown(), (Texts{"P0", "C1", "C4", "P5"}));
+}
+
+}  // namespace
+}  // namespace kv
