@@ -1,0 +1,35 @@
+#pragma once
+// A small grid for the tests: columns "nome" (text), "gols" (integer), "valor" (number) and
+// "data" (date), under the neutral locale.
+
+#include <string>
+#include <vector>
+
+#include "ui/grid/grid_locale.h"
+#include "ui/grid/report_grid.h"
+
+namespace kv {
+
+struct GridFixture {
+    ScopedGridLocale locale{NeutralGridLocale()};
+    TReportGrid grid{"gcelenco"};
+
+    GridFixture() {
+        grid.Columns().Add("nome", ckString);
+        grid.Columns().Add("gols", ckInteger).SetSortType(stNumeric);
+        grid.Columns().Add("valor", ckFloat).SetSortType(stNumeric);
+        grid.Columns().Add("data", ckDate).SetSortType(stDate);
+    }
+
+    // One row a name, the name also in the value column when it is a number.
+    void AddNames(const std::vector<std::string>& names) {
+        for (const std::string& name : names) grid.SetCellText(0, grid.AddRow(), name);
+    }
+    std::vector<std::string> Column(int col) {
+        std::vector<std::string> out;
+        for (int r = 0; r < grid.GetRowCount(); ++r) out.push_back(grid.GetCellText(col, r));
+        return out;
+    }
+};
+
+}  // namespace kv

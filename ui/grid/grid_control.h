@@ -1,0 +1,270 @@
+#pragma once
+// The grid core: options, colours, sizes, the column collection, the selection, the update
+// counter and the row bookkeeping every row operation shares (the top row, and the first and
+// last rows that are shown). The data operations are left to the grid that holds the data
+// (TReportGrid).
+//
+// Cells are addressed by column and row numbers, or through ResolveCellAddress by words: a
+// column's name (letters compared without regard to case), a number, or one of "First",
+// "Last" and "Selected".
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/gfx/colors.h"
+#include "platform/gfx/geometry.h"
+#include "ui/grid/grid_column.h"
+#include "ui/grid/grid_columns.h"
+#include "ui/grid/grid_types.h"
+#include "ui/grid/scroll_control.h"
+
+namespace kv {
+
+class TCell;
+
+// A column or row as the game names it: a number, a name, or "First", "Last", "Selected".
+class CellKey {
+  public:
+    CellKey(int index) : text_(std::to_string(index)) {}
+    CellKey(std::string_view text) : text_(text) {}
+    CellKey(const char* text) : text_(text) {}
+    CellKey(const std::string& text) : text_(text) {}
+    const std::string& Text() const { return text_; }
+
+  private:
+    std::string text_;
+};
+
+class TGrCustomGridControl : public TGrScrollControl {
+  public:
+    explicit TGrCustomGridControl(std::string name = {});
+    ~TGrCustomGridControl() override;
+
+    // The class name the error messages give.
+    virtual std::string ClassName() const { return "TGrCustomGridControl"; }
+
+    // --- columns
+    TGrColumns& Columns() { return *columns_; }
+    const TGrColumns& Columns() const { return *columns_; }
+    // The column of that name, or null.
+    TGrCustomColumn* GetColumnByName(std::string_view name) const;
+
+    // --- addressing
+    // The row first, then the column; a word that is neither a keyword, a column's name nor a
+    // number throws GridError ("Invalid Rowname '%s' for '%s:%s'." and "Invalid Columnname
+    // ..."). A number is passed on as it is: the cell operations check it.
+    void ResolveCellAddress(const CellKey& column, const CellKey& row, int& col,
+                            int& row_index) const;
+    std::string GetCellTextByVariant(const CellKey& column, const CellKey& row);
+    void SetCellTextByVariant(const CellKey& column, const CellKey& row, std::string_view value);
+
+    // --- data, held by the descendant
+    virtual int GetRowCount() const = 0;
+    virtual int GetShownRowCount() const = 0;
+    // Empty out of range.
+    virtual std::string GetCellText(int col, int row) = 0;
+    // Writes nothing out of range.
+    virtual void SetCellText(int col, int row, std::string_view value) = 0;
+    virtual void GetCellInfo(int col, int row, TCellInfo& info) = 0;
+    virtual void GetDrawText(int col, int row, std::string& text) = 0;
+    virtual void GetFitHintText(int col, int row, std::string& text) = 0;
+    virtual bool GetSelected(int index) const = 0;
+    virtual void SetSelected(int index, bool value) = 0;
+    virtual int AddRow(int count = 1) = 0;
+    virtual void CalculateFooter(bool shown_only) = 0;
+    virtual void SelectRange(int from, int to, bool value) = 0;
+    virtual void SwapRows(int a, int b) = 0;
+    virtual int GetRowHeight(int index) const {
+        (void)index;
+        return row_size_;
+    }
+    virtual int GetRowImageIndex(int) const { return -1; }
+    virtual int GetRowLevel(int) const { return 0; }
+    virtual bool IsRowShown(int) const { return true; }
+    virtual TColor GetCellColor(int col, int row);
+    virtual void GetCellHint(int col, int row, std::string& hint);
+    // The colours a cell is painted with; the painting refines them with the selection.
+    virtual TColor GetCellPaintColor(int col, int row) { return GetCellColor(col, row); }
+    virtual TColor GetCellTextColor(int col, int row);
+    virtual bool IsCellHidden(int col, int row);
+
+    int GetSelectedCount() const;
+    int GetSelectedRow() const { return selected_row_; }
+    int GetShownCount() const;
+    int GetFirstShownRow() const { return first_shown_row_; }
+    int GetLastShownRow() const { return last_shown_row_; }
+    int TopRow() const { return top_row_; }
+
+    // --- rows
+    virtual void ClearRows();
+    virtual void InsertRow(int index);
+    virtual void DeleteRow(int index);
+    virtual void MoveRow(int from, int to);
+    virtual void SetRowVisible(int index, bool visible);
+    virtual void SetRowHeight(int index, int height);
+    int RowSize() const { return row_size_; }
+    // Values <= 0 are ignored.
+    virtual void SetRowSize(int value);
+    void ClearSelection();
+
+    // --- the update counter: nested; while above 0 nothing repaints and no cell change is
+    // reported; the last EndUpdate repaints once.
+    void BeginUpdate() { ++update_count_; }
+    void EndUpdate();
+    bool IsUpdating() const { return update_count_ > 0; }
+
+    bool IsValidCell(int col, int row) const {
+        return col >= 0 && col < columns_->Count() && row >= 0 && row < GetRowCount();
+    }
+    bool IsValidRow(int index) const { return index >= 0 && index < GetRowCount(); }
+    Point GetSelectedCell() const { return {selected_column_, selected_row_}; }
+    void SetSelectedCellDirect(int col, int row) {
+        selected_column_ = col;
+        selected_row_ = row;
+    }
+    bool IsMultiSelect() const {
+        return options_.Has(goMultiSelect) && options_.Has(goSelectFullRow);
+    }
+    bool IsRowCalculated(int index);
+    bool DoRowMove(int from, int to);
+
+    // --- row searches; each skips rows that are not shown
+    int FirstShownFrom(int index) const;
+    int LastShownFrom(int index) const;
+    int CountShownBetween(int a, int b) const;
+    int ShownRowsAbove() const;
+    int RowAfterShown(int count) const;
+    int LastFullRow() const;
+    int RowsPerPage(bool include_above) const;
+
+    // --- selection and navigation
+    int SelectedColumn() const { return selected_column_; }
+    int SelectedRow() const { return selected_row_; }
+    virtual bool CanSelectCell(int, int) { return true; }
+    void SelectCell(int col, int row, ShiftState shift = 0, bool clear_multi_selection = true,
+                    bool start_edit = false);
+    // Only -1..RowCount()-1 while there are rows.
+    virtual void SetSelectedRow(int index);
+    void SelectColumn(int index);
+    void SelectFirstRow(ShiftState shift = 0);
+    void SelectLastRow(ShiftState shift = 0);
+    void SelectFirstColumn();
+    void SelectLastColumn();
+    void MoveDown(ShiftState shift = 0, bool leave_at_end = false, bool wrap_at_end = false);
+    void MoveUp(ShiftState shift = 0);
+    void MoveLeft(TMoveSelectionKey key = mkUndefined);
+    void MoveRight(TMoveSelectionKey key = mkUndefined);
+    void TabNext(bool by_key);
+    void TabPrevious(bool by_key);
+    void MoveSelectionBy(int count);
+    void ScrollToRow(int index);
+    void ScrollToColumn(TGrCustomColumn& column);
+    void ClearMultiSelection();
+    bool IsCellSelected(int col, int row) const;
+    int AnchorRow() const { return anchor_row_; }
+
+    // --- sorting: by a column that can be sorted, in a direction.
+    virtual void SortColumn(TGrCustomColumn& column, bool ascending);
+    TGrCustomColumn* SortedColumn() const { return sorted_column_; }
+
+    // --- editing, built with the in-place editors; the core has none yet.
+    virtual void EndEditing() {}
+    virtual void EditCellStart(int /*col*/, int /*row*/) {}
+
+    // --- settings
+    TGridOptions Options() const { return options_; }
+    void SetOptions(TGridOptions value);
+    TAppearanceOptions AppearanceOptions = {aoHideSelection, aoHighlightSlideCells};
+    bool AutoScroll = false;
+    bool TabLeaveControl = true;
+    bool ReadOnly = false;
+    bool WantReturns = false;
+    bool WantTabs = false;
+    std::string GridCaption;  // drawn in the body when no row is shown
+    int FixedCols() const { return columns_->FixedCols(); }
+    void SetFixedCols(int value) { columns_->SetFixedCols(value); }
+    int HeaderSize = 18;
+    int FooterSize = 18;
+    int InputSize = 16;
+    int SlideSize = 80;
+    TGridStyle GridStyle = gsReport;
+    TGridLinesStyle GridLinesStyle = lsNormal;
+    THeaderStyle HeaderStyle = hsAuto;
+    TSortedStyle SortedStyle = soDefault;
+    TSelectionMoveDirection SelectionMoveDirection = mdDown;
+    TColor GridLinesColor = clBtnFace;
+    TColor HighlightedTextColor = clHighlightText;
+    TColor InactiveSelectionColor = clBtnFace;
+    TColor SelectionColor = clHighlight;
+    TColor SlideSelectionColor = clWindow;
+    std::string Version() const { return "5.6"; }
+
+    // --- events
+    std::function<void(int col, int row, bool& accept)> on_before_select;
+    std::function<void(int col, int row)> on_deselect_cell;
+    std::function<void(int col, int row)> on_select_cell;
+    std::function<void(int& col, int row, TMoveSelectionKey key)> on_selection_move;
+    std::function<void(int col, bool ascending)> on_sort_column;
+    std::function<void(int col)> on_after_sort;
+    std::function<void(TDataChange change, int index)> on_data_change;
+    std::function<void(int row, bool& accept)> on_calculate_row;
+    std::function<void(int col, double& value)> on_footer_calculate;
+    std::function<void(int col, double& value)> on_column_footer_value;
+    std::function<void(int col, int row)> on_change;
+    std::function<void(int row, int height)> on_change_row_height;
+    std::function<void(int row, int& height)> on_measuring_row_height;
+    std::function<void(int from, int to, bool& accept)> on_row_move;
+    std::function<void(int col, int row, std::string& hint)> on_cell_hint;
+    std::function<void(int col, int row, bool& showing)> on_cell_showing;
+    std::function<void(TGrCustomColumn& column, int old_position)> on_column_move;
+    std::function<void(TGrCustomColumn& column, int delta)> on_column_resize;
+
+  protected:
+    bool ColumnAutoEdit(int col) const;
+    // The part of the client area rows are drawn in.
+    virtual Rect BodyRect() const;
+    int RowSpacing() const { return row_spacing_; }
+    void SetRowSpacing(int value) { row_spacing_ = value; }
+    // Rows shown by the scroll bar: its maximum, page and position follow the shown rows.
+    virtual void UpdateVertScrollBar();
+    virtual void UpdateHorzScrollBar();
+    int VertScrollDelta(int old_position, int new_position) override;
+    void WheelScroll(ShiftState shift, int delta) override;
+    // Repaints; a later stage narrows these to the rows and cells concerned.
+    void RefreshRow(int index);
+    void RefreshCell(int col, int row);
+    // The collection's hooks.
+    virtual void ColumnsChanged(int kind, int param1, int param2);
+    virtual void ColumnChanged(TGrCustomColumn& column, int kind, int param);
+    virtual void ColumnsNotify(int kind);
+    void ColumnListChanged(int kind, int param1, int param2);
+    void Resized() override;
+    void FontChanged() override;
+    void DoDataChange(TDataChange change, int index) {
+        if (on_data_change) on_data_change(change, index);
+    }
+
+    int top_row_ = 0;
+    int first_shown_row_ = 0;
+    int last_shown_row_ = 0;
+    int selected_column_ = 0;
+    int selected_row_ = -1;
+    int anchor_row_ = -1;
+    bool range_selected_ = false;
+    bool input_active_ = false;
+    int update_count_ = 0;
+    int row_size_ = 16;
+    TGrCustomColumn* sorted_column_ = nullptr;
+    // Set by the grid that holds the data once it can answer for its rows, and cleared before
+    // it lets them go: the layout work of a resize asks for them.
+    bool data_bound_ = false;
+
+  private:
+    std::unique_ptr<TGrColumns> columns_;
+    TGridOptions options_ = {goHeader};
+    int row_spacing_ = 0;
+};
+
+}  // namespace kv
