@@ -180,18 +180,23 @@ void TGrPopupList::SelectIndex(int index) {
     SetHotIndex(index);
 }
 
-std::string TGrPopupList::ItemText(int index) const {
-    if (!Items || index < 0 || index >= GetItemCount()) return {};
-    const std::string& item = (*Items)[index];
-    switch (DisplayMode) {
+std::string ItemDisplayText(const std::vector<std::string>& items, int index,
+                            TItemsDisplayMode mode) {
+    if (index < 0 || index >= static_cast<int>(items.size())) return {};
+    const std::string& item = items[index];
+    switch (mode) {
         case dmNameList:
             return item.substr(0, item.find('='));
         case dmValueList:
         case dmIndentList:
-            return GetValueFromIndex(*Items, index);
+            return GetValueFromIndex(items, index);
         default:
             return item;
     }
+}
+
+std::string TGrPopupList::ItemText(int index) const {
+    return Items ? ItemDisplayText(*Items, index, DisplayMode) : std::string();
 }
 
 void TGrPopupList::PopupAt(int x, int y) {
@@ -218,13 +223,13 @@ void TGrPopupList::Paint(Canvas& canvas) {
             int x = row.left + 2;
             if (DisplayMode == dmIndentList) {
                 const std::string& item = (*Items)[i];
-                double level = 0;
+                int level = 0;
                 // An item whose level is no number is drawn unindented rather than failing.
                 try {
                     level = GridTextToInt(item.substr(0, item.find('=')));
                 } catch (const std::exception&) {
                 }
-                x += 10 * static_cast<int>(level);
+                x += 10 * level;
             }
             TGraphicsProvider::DrawTextAligned(canvas, {x, row.top, row.right, row.bottom},
                                                taLeftJustify, ItemText(i), false);

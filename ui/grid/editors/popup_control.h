@@ -20,6 +20,10 @@ class TGrPopupEdit;
 double EditorToday();
 void SetEditorToday(std::function<double()> today);
 
+// What a list item shows: the whole item, its name (before "="), or its value part.
+std::string ItemDisplayText(const std::vector<std::string>& items, int index,
+                            TItemsDisplayMode mode);
+
 class TGrPopupControl : public Form {
   public:
     explicit TGrPopupControl(TGrPopupEdit* owner_edit);

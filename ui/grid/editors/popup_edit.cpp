@@ -237,17 +237,7 @@ TGrComboBox::TGrComboBox() {
 }
 
 std::string TGrComboBox::ItemText(int index) const {
-    if (index < 0 || index >= static_cast<int>(Items.size())) return {};
-    const std::string& item = Items[index];
-    switch (DisplayMode) {
-        case dmNameList:
-            return item.substr(0, item.find('='));
-        case dmValueList:
-        case dmIndentList:
-            return GetValueFromIndex(Items, index);
-        default:
-            return item;
-    }
+    return ItemDisplayText(Items, index, DisplayMode);
 }
 
 void TGrComboBox::SetItemIndex(int index) {
