@@ -199,6 +199,31 @@ TEST_F(ComboFixture, LongListsScrollTheChosenItemIntoView) {
     EXPECT_FALSE(Snapshot("combo_aberto").empty());
 }
 
+TEST_F(ComboFixture, TheListStaysOnTheWorkArea) {
+    const Rect work = d.screen().WorkArea();
+    combo.Items.assign(20, "Clube");
+    struct Case {
+        int edit_bottom_gap;  // pixels from the edit's bottom to the work area's bottom
+        int expected_top;     // relative to the edit's bottom
+    } cases[] = {
+        {200, 0},          // fits below
+        {100, -22 - 132},  // above the edit
+        {10, 10 - 132},    // at the bottom of the work area, over the edit
+    };
+    for (const Case& c : cases) {
+        // The form's right edge past the screen: the list lies flush with the right edge.
+        form.SetBounds(work.right - 150, 0, 420, 320);
+        const int edit_bottom = work.bottom - c.edit_bottom_gap;
+        combo.SetTop(combo.ScreenToClient({0, edit_bottom}).y + combo.Top() - combo.Height());
+        ASSERT_EQ(combo.ClientToScreen({0, combo.Height()}).y, edit_bottom);
+        d.Press(VK_DOWN, ssAlt);
+        ASSERT_TRUE(combo.Dropped());
+        EXPECT_EQ(list().Top() - edit_bottom, c.expected_top) << c.edit_bottom_gap;
+        EXPECT_EQ(list().Left() + list().Width(), work.right);
+        d.Press(VK_ESCAPE);
+    }
+}
+
 TEST_F(ComboFixture, DisplayModesShowTheNameOrTheValue) {
     combo.Items = {"a=Um", "b=Dois"};
     combo.DisplayMode = dmValueList;

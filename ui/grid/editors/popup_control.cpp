@@ -67,7 +67,8 @@ void TGrPopupControl::PopupAt(int x, int y) {
     const int edit_height = OwnerEdit ? OwnerEdit->Height() : 0;
     // Moved up by the bottom of the work area: above the edit when there is room for that.
     if (top < y && top + height > y + edit_height) top = y - height - edit_height;
-    if (top < work.top && y - edit_height + height <= work.bottom) top = work.top;
+    // Never above the work area either, even when that covers the edit.
+    top = std::max(top, work.top);
     SetBounds(x, top, width, height);
     hidden_ = false;
     // Opened by a press: the release of that press only arms the pop-up. Opened by the
