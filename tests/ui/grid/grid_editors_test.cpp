@@ -199,6 +199,21 @@ TEST_F(ComboFixture, LongListsScrollTheChosenItemIntoView) {
     EXPECT_FALSE(Snapshot("combo_aberto").empty());
 }
 
+TEST_F(ComboFixture, ADropDownListFieldOpensOnAClickAndTheMouseTracksTheRows) {
+    combo.SetStyle(dsDropDownList);
+    d.Type("x");
+    EXPECT_EQ(combo.Text(), "");  // read-only field
+    d.Click(combo);
+    ASSERT_TRUE(combo.Dropped());
+    EXPECT_TRUE(combo.Button().Down());
+    d.MoveTo(list(), RowPoint(4));
+    EXPECT_EQ(list().HotIndex(), 4);
+    d.Click(combo);  // outside the list: closes it
+    EXPECT_FALSE(combo.Dropped());
+    EXPECT_FALSE(combo.Button().Down());
+    EXPECT_EQ(combo.ItemIndex(), -1);
+}
+
 TEST_F(ComboFixture, TheListStaysOnTheWorkArea) {
     const Rect work = d.screen().WorkArea();
     combo.Items.assign(20, "Clube");
