@@ -214,6 +214,27 @@ TEST_F(ComboFixture, ADropDownListFieldOpensOnAClickAndTheMouseTracksTheRows) {
     EXPECT_EQ(combo.ItemIndex(), -1);
 }
 
+TEST_F(ComboFixture, TypingCompletesFromTheItems) {
+    combo.AutoComplete = true;
+    combo.Items = {"Três Corações", "Tupã", "Twister", "Wanderers"};
+    combo.SetText("");
+    d.Type("tw");
+    EXPECT_EQ(combo.Text(), "Twister");
+    EXPECT_EQ(combo.SelText(), "ister");
+    EXPECT_EQ(combo.ItemIndex(), 2);
+    d.Type("x");  // no item starts so: typed as it stands
+    EXPECT_EQ(combo.Text(), "Twx");
+    EXPECT_EQ(combo.ItemIndex(), -1);
+
+    combo.SetStyle(dsDropDownList);
+    d.Type("t");
+    d.Type("u");
+    EXPECT_EQ(combo.Text(), "Tupã");
+    d.Advance(800);  // after a pause the next key starts over
+    d.Type("w");
+    EXPECT_EQ(combo.Text(), "Wanderers");
+}
+
 TEST_F(ComboFixture, TheListStaysOnTheWorkArea) {
     const Rect work = d.screen().WorkArea();
     combo.Items.assign(20, "Clube");

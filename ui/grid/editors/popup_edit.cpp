@@ -1,6 +1,7 @@
 #include "ui/grid/editors/popup_edit.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "platform/gfx/canvas.h"
@@ -249,6 +250,7 @@ void TGrComboBox::SetItemIndex(int index) {
 
 void TGrComboBox::SetStyle(TDropDownStyle style) {
     TGrPopupEdit::SetStyle(style);
+    typed_text_.clear();
     if (style == dsDropDownList) SetItemIndex(item_index_);
 }
 
@@ -287,6 +289,89 @@ void TGrComboBox::KeyDown(int& key, ShiftState shift) {
     } else if (!InplaceMode) {
         if (key == VK_UP && item_index_ >= 1) SetItemIndex(item_index_ - 1);
         if (key == VK_DOWN && item_index_ < count - 1) SetItemIndex(item_index_ + 1);
+    }
+}
+
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+}  // namespace
+
+bool TGrComboBox::SelectByPrefix(const std::string& candidate) {
+    if (candidate.empty()) {
+        SetItemIndex(-1);
+        return false;
+    }
+    const std::string wanted = Lower(candidate);
+    for (int i = 0; i < static_cast<int>(Items.size()); ++i) {
+        const std::string shown =
+            DisplayMode == dmValueList ? GetValueFromIndex(Items, i) : Items[i];
+        if (Lower(shown).rfind(wanted, 0) != 0) continue;
+        const int previous = item_index_;
+        SetItemIndex(i);
+        if (Style() == dsDropDown && (DisplayMode == dmDefault || DisplayMode == dmValueList)) {
+            // The typed part takes the item's own letter case; the rest is selected.
+            SetText(shown);
+            const int typed = static_cast<int>(ToUtf32(candidate).size());
+            SetSelStart(typed);
+            SetSelLength(static_cast<int>(ToUtf32(shown).size()) - typed);
+        }
+        typed_text_ = shown.substr(0, candidate.size());
+        if (i != previous) {
+            if (on_click) on_click();
+            if (OnSelect)
+                OnSelect();
+            else if (on_change)
+                on_change();
+        }
+        return true;
+    }
+    return false;
+}
+
+void TGrComboBox::KeyPress(char32_t& key) {
+    const int64_t now = Screen::Current() ? Screen::Current()->Now() : 0;
+    if (Style() == dsDropDownList) {
+        if (now - last_key_time_ >= AutoCompleteDelay) typed_text_.clear();
+        last_key_time_ = now;
+    } else {
+        typed_text_ = Text();
+    }
+    if (key == 9) {
+        if (AutoDropDown && Dropped()) SetDropped(false);
+    } else if (key == 8) {
+        if (AutoComplete && Style() == dsDropDownList) {
+            std::u32string typed = ToUtf32(typed_text_);
+            if (!typed.empty()) typed.pop_back();
+            typed_text_ = ToUtf8(typed);
+            key = 0;
+            return;
+        }
+    } else if (key >= 32 && key != 127) {
+        if (AutoDropDown && !Dropped()) SetDropped(true);
+        if (AutoComplete) {
+            std::string candidate = typed_text_;
+            if (Style() == dsDropDown) candidate = ToUtf8(ToUtf32(Text()).substr(0, SelStart()));
+            candidate += ToUtf8(std::u32string(1, key));
+            if (SelectByPrefix(candidate)) {
+                key = 0;
+                return;
+            }
+            if (Style() == dsDropDownList) typed_text_ = candidate;
+        }
+    }
+    TGrPopupEdit::KeyPress(key);
+    // Text that is none of the items leaves no item chosen.
+    if (DisplayMode == dmDefault && Style() == dsDropDown) {
+        const std::string text = Lower(Text());
+        if (std::none_of(Items.begin(), Items.end(),
+                         [&](const std::string& item) { return Lower(item) == text; }))
+            item_index_ = -1;
     }
 }
 

@@ -112,6 +112,12 @@ class TGrComboBox : public TGrPopupEdit {
     int ListWidth = 0;  // 0 or less: the edit's width
     std::vector<std::string> Items;
     std::function<void(int index, const Rect&, TGrItemState)> OnDrawItem;
+    // Typing opens the list; Tab closes it.
+    bool AutoDropDown = false;
+    // Typed text selects the first item that starts with it (letter case ignored); in the
+    // drop-down-list style a pause of AutoCompleteDelay starts a new typed text.
+    bool AutoComplete = false;
+    int AutoCompleteDelay = 750;
 
     int ItemIndex() const { return item_index_; }
     void SetItemIndex(int index);
@@ -125,10 +131,15 @@ class TGrComboBox : public TGrPopupEdit {
     void PopupValueChosen(const std::string& value) override;
     void PreparePopup() override;
     void KeyDown(int& key, ShiftState shift) override;
+    void KeyPress(char32_t& key) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
 
   private:
+    // Selects the first item starting with the candidate; false when none does.
+    bool SelectByPrefix(const std::string& candidate);
     int item_index_ = -1;
+    std::string typed_text_;
+    int64_t last_key_time_ = -1000000;
 };
 
 class TGrDatePicker : public TGrPopupEdit {
