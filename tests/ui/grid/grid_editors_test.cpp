@@ -295,6 +295,21 @@ TEST_F(DateFixture, ANewPickerShowsTodayAndTheCalendarOpensByMouse) {
     EXPECT_EQ(picker.Text(), "27/03/2014");
 }
 
+TEST_F(DateFixture, DraggingOverTheDaysMovesTheFilledCellAndTheReleaseChoosesIt) {
+    d.Press(VK_DOWN, ssAlt);
+    ASSERT_TRUE(picker.Dropped());
+    const Point from = calendar().ClientToScreen(Cell(1, 1));
+    const Point to = calendar().ClientToScreen(Cell(2, 2));
+    d.MouseMove(from);
+    d.MouseDown(from);
+    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 3));
+    d.MouseMove(to);
+    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 11));
+    d.MouseUp(to);
+    EXPECT_FALSE(picker.Dropped());
+    EXPECT_EQ(picker.Text(), "11/03/2014");
+}
+
 TEST_F(DateFixture, CalendarCellsFollowTheFirstDayOfTheWeek) {
     calendar().SetDate(Day(2014, 3, 1));
     calendar().StartDay = dwMonday;
