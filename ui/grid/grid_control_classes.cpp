@@ -1,6 +1,8 @@
 #include "ui/grid/grid_control_classes.h"
 
 #include "platform/window/control_factory.h"
+#include "ui/grid/editors/number_edit.h"
+#include "ui/grid/editors/popup_edit.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
@@ -89,6 +91,77 @@ void RegisterGridControlClasses() {
             [](Control& c, std::string_view text) {
                 dynamic_cast<TReportGrid&>(c).GridCaption = std::string(text);
             },
+    });
+
+    // The grid's edits take the plain edit's properties (MaxLength, ReadOnly, ...) as well.
+    const auto set_text = [](Control& c, std::string_view text) {
+        dynamic_cast<TGrCustomEdit&>(c).SetText(std::string(text));
+    };
+    const auto style = [](const PropertyValue& v) {
+        return v.Enum<TDropDownStyle>(
+            {{"dsDropDown", dsDropDown}, {"dsDropDownList", dsDropDownList}});
+    };
+    RegisterControlClass({.name = "TGrEdit",
+                          .base = "TEdit",
+                          .create = [] { return std::make_unique<TGrEdit>(); },
+                          .set_caption = set_text});
+    RegisterControlClass({
+        .name = "TGrButtonEdit",
+        .base = "TGrEdit",
+        .create = [] { return std::make_unique<TGrButtonEdit>(); },
+        .properties = {ControlProperty::Of<TGrButtonEdit>(
+            "ShowButton", [](TGrButtonEdit& e, P v) { e.SetShowButton(v.Bool()); })},
+        .set_caption = set_text,
+    });
+    RegisterControlClass({
+        .name = "TGrComboBox",
+        .base = "TGrEdit",
+        .create = [] { return std::make_unique<TGrComboBox>(); },
+        .properties =
+            {
+                ControlProperty::Of<TGrComboBox>("Items",
+                                                 [](TGrComboBox& e, P v) { e.Items = v.Lines(); }),
+                ControlProperty::Of<TGrComboBox>(
+                    "ItemIndex", [](TGrComboBox& e, P v) { e.SetItemIndex(v.Int()); }),
+                ControlProperty::Of<TGrComboBox>(
+                    "DropDownCount", [](TGrComboBox& e, P v) { e.DropDownCount = v.Int(); }),
+                ControlProperty::Of<TGrComboBox>(
+                    "Style", [style](TGrComboBox& e, P v) { e.SetStyle(style(v)); }),
+            },
+        .set_caption = set_text,
+    });
+    RegisterControlClass({
+        .name = "TGrDatePicker",
+        .base = "TGrEdit",
+        .create = [] { return std::make_unique<TGrDatePicker>(); },
+        .properties =
+            {
+                ControlProperty::Of<TGrDatePicker>(
+                    "EmptyText",
+                    [](TGrDatePicker& e, P v) { e.EmptyText = std::string(v.Text()); }),
+                ControlProperty::Of<TGrDatePicker>(
+                    "ShowNoneButton", [](TGrDatePicker& e, P v) { e.ShowNoneButton = v.Bool(); }),
+                ControlProperty::Of<TGrDatePicker>(
+                    "Style", [style](TGrDatePicker& e, P v) { e.SetStyle(style(v)); }),
+            },
+        .set_caption = set_text,
+    });
+    RegisterControlClass({
+        .name = "TGrSpinEdit",
+        .base = "TGrEdit",
+        .create = [] { return std::make_unique<TGrSpinEdit>(); },
+        .properties =
+            {
+                ControlProperty::Of<TGrSpinEdit>("MinValue",
+                                                 [](TGrSpinEdit& e, P v) { e.Min = v.Int(); }),
+                ControlProperty::Of<TGrSpinEdit>("MaxValue",
+                                                 [](TGrSpinEdit& e, P v) { e.Max = v.Int(); }),
+                ControlProperty::Of<TGrSpinEdit>("Value",
+                                                 [](TGrSpinEdit& e, P v) { e.SetValue(v.Int()); }),
+                ControlProperty::Of<TGrSpinEdit>(
+                    "Increment", [](TGrSpinEdit& e, P v) { e.Increment = v.Int(); }),
+            },
+        .set_caption = set_text,
     });
 }
 
