@@ -91,8 +91,9 @@ const WindowLayout kForm21Layout = {
     .caption = "Carregar jogo",
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = clBtnFace,
-    .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"},
-                   {"FormStyle", "fsStayOnTop"}},
+    // Not stay-on-top: its own messages (delete, damaged file) must come above it, and being
+    // modal keeps it above the title window anyway.
+    .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"}},
     .controls = kForm21Controls,
     .register_classes = RegisterGridControlClasses,
 };
