@@ -190,8 +190,7 @@ void WriteOption(std::string_view section, std::string_view key, std::string_vie
 LoadedOptions ReadOptionsFile() {
     LoadedOptions o;
     o.match_delay = MatchDelay("opvelocidade", kMatchSpeedItems, 800);
-    o.match_delay_no_humans =
-        MatchDelay("opnhvelocidade", kNoHumanMatchSpeedItems, 600);
+    o.match_delay_no_humans = MatchDelay("opnhvelocidade", kNoHumanMatchSpeedItems, 600);
     o.halftime_window = OptionFlag("opintervalo", true, true);
     o.show_ai_shootouts = OptionFlag("op_verpenalty", false, false);
     o.show_coach_changes = OptionFlag("opvertrocatecnicos", true, false);

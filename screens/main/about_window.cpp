@@ -51,7 +51,8 @@ const WindowLayout kForm45Layout = {
     .caption = "Sobre",
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = clBtnFace,
-    .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"},
+    .properties = {{"Position", "poScreenCenter"},
+                   {"BorderStyle", "bsNone"},
                    {"KeyPreview", "True"}},
     .controls = kForm45Controls,
 };

@@ -127,7 +127,9 @@ void TForm21::ShowPreview() {
     if (selected_.empty()) return;
     const SavedGamePreview p = ReadSavedGamePreview(selected_);
     if (!p.readable) return;
-    auto label = [this](std::string_view name) -> Label& { return ControlNamed<Label>(*this, name); };
+    auto label = [this](std::string_view name) -> Label& {
+        return ControlNamed<Label>(*this, name);
+    };
     label("Label2").SetCaption(p.coach);
     label("Label4").SetCaption(p.club);
     label("Label5").SetCaption(p.year);

@@ -23,15 +23,15 @@ namespace {
 
 const std::initializer_list<LayoutProperty> kCaption = {{"AutoSize", "False"}};
 
-#define KV_OPTION_COMBO(label_name, label_top, label_text, combo_name, order)                  \
-    {.name = label_name,                                                                       \
-     .class_name = "TLabel",                                                                   \
-     .bounds = {12, label_top + 3, 250, 14},                                                   \
-     .caption = label_text,                                                                    \
-     .properties = kCaption},                                                                  \
-    {                                                                                          \
-        .name = combo_name, .class_name = "TComboBox", .bounds = {264, label_top, 150, 21},    \
-        .properties = {{"TabOrder", order}},                      \
+#define KV_OPTION_COMBO(label_name, label_top, label_text, combo_name, order)               \
+    {.name = label_name,                                                                    \
+     .class_name = "TLabel",                                                                \
+     .bounds = {12, label_top + 3, 250, 14},                                                \
+     .caption = label_text,                                                                 \
+     .properties = kCaption},                                                               \
+    {                                                                                       \
+        .name = combo_name, .class_name = "TComboBox", .bounds = {264, label_top, 150, 21}, \
+        .properties = {{"TabOrder", order}},                                                \
     }
 
 const LayoutControl kForm32Controls[] = {
@@ -51,8 +51,7 @@ const LayoutControl kForm32Controls[] = {
     KV_OPTION_COMBO("Label2", 88, "Salvar automaticamente:", "ComboBox2", "2"),
     KV_OPTION_COMBO("Label3", 114, "Ver disputas de penaltys não humanas:", "ComboBox3", "3"),
     KV_OPTION_COMBO("Label5", 140, "Mostrar mudança de técnicos:", "ComboBox5", "4"),
-    KV_OPTION_COMBO("Label6", 166, "Abrir janela de substituições no intervalo:", "ComboBox6",
-                    "5"),
+    KV_OPTION_COMBO("Label6", 166, "Abrir janela de substituições no intervalo:", "ComboBox6", "5"),
     KV_OPTION_COMBO("Label7", 192, "Receber avisos de término de contratos:", "ComboBox7", "6"),
     {.name = "cksom",
      .class_name = "TCheckBox",
@@ -129,7 +128,8 @@ const WindowLayout kForm32Layout = {
     .caption = "Opções",
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = clBtnFace,
-    .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"},
+    .properties = {{"Position", "poScreenCenter"},
+                   {"BorderStyle", "bsNone"},
                    {"KeyPreview", "True"}},
     .controls = kForm32Controls,
     .register_classes = RegisterGridControlClasses,
@@ -156,8 +156,10 @@ void TForm32::FormCreate() {
     list1_->BeginUpdate();
     for (std::size_t i = 0; i < game.league_configs.size(); ++i) {
         const int row = list1_->AddRow();
-        list1_->SetCellTextByVariant("marcado", row, game.league_configs[i].show_matches ? "1" : "0");
-        list1_->SetCellTextByVariant("pais", row, std::string(CountryName(game.league_configs[i].country)));
+        list1_->SetCellTextByVariant("marcado", row,
+                                     game.league_configs[i].show_matches ? "1" : "0");
+        list1_->SetCellTextByVariant("pais", row,
+                                     std::string(CountryName(game.league_configs[i].country)));
         list1_->SetCellTextByVariant("indice", row, std::to_string(i));
     }
     list1_->EndUpdate();
@@ -167,8 +169,8 @@ void TForm32::FormCreate() {
         return ControlNamed<ComboBox>(*this, name);
     };
     // Each list shows its field and, when changed, sets the field and writes the key.
-    auto speed = [&](std::string_view name, const auto& items, std::int32_t& field,
-                     int otherwise, std::string_view key) {
+    auto speed = [&](std::string_view name, const auto& items, std::int32_t& field, int otherwise,
+                     std::string_view key) {
         ComboBox& c = combo(name);
         c.SetItems(Texts(items));
         c.SetItemIndex(ItemOf(items, field, otherwise));

@@ -54,11 +54,12 @@ class SaveLoadWindowsTest : public ::testing::Test {
     }
 
     // The first-save window: types the name and presses "Salvar" when it waits.
-    void AnswerSaveName(const std::string& name) {
-        d_.Then([this, name] {
+    void AnswerSaveName(const std::string& name, const std::string& png = {}) {
+        d_.Then([this, name, png] {
             EXPECT_FALSE(d_.Get("bt1").Enabled()) << "nothing typed yet";
             d_.Type(name);
             EXPECT_TRUE(d_.Get("bt1").Enabled());
+            if (!png.empty()) d_.SavePng(png);
             d_.Click("bt1");
         });
     }
@@ -81,12 +82,11 @@ class SaveLoadWindowsTest : public ::testing::Test {
 };
 
 TEST_F(SaveLoadWindowsTest, FirstSaveAsksForANameThenOverwritesOnlyAfterYes) {
-    AnswerSaveName("Carreira");
+    AnswerSaveName("Carreira", "save_game_window.png");
     ASSERT_TRUE(ShowSaveGameWindow());
     EXPECT_EQ(Game().game_state.save_name.str(), "Carreira.s14");
     const std::string first = Bytes(folder_.sav("Carreira.s14"));
     EXPECT_EQ(first, WriteSavedGame(Game()));
-    d_.SavePng("save_game_window.png");
 
     // A second game named the same asks before overwriting: "Não" goes back to the name,
     // where another name is typed; a later "Sim" overwrites.
