@@ -328,6 +328,24 @@ TEST_F(SaveLoadWindowsTest, OptionsAndColoursGoToTheGameAndTheFileAndShowNextTim
     EXPECT_FALSE(ControlNamed<CheckBox>(next, "cksom").Checked());
 }
 
+// A loaded game may hold values no list item stands for: each list still shows an item.
+TEST_F(SaveLoadWindowsTest, ValuesWithoutAnItemShowTheListsDefaults) {
+    t_game_state& s = Game().game_state;
+    s.match_delay = 0;
+    s.match_delay_no_humans = 777;
+    s.autosave_mode = -1;
+    s.contract_notices = 9;
+    auto& form = d_.screen().Create<TForm32>();
+    form.Show();
+    EXPECT_EQ(s.match_delay, 600) << "no delay at all becomes the usual one";
+    const std::pair<const char*, const char*> shown[] = {{"ComboBox1", "Bem rápido"},
+                                                         {"ComboBox4", "Ultra rápido"},
+                                                         {"ComboBox2", "Não salvar"},
+                                                         {"ComboBox7", "Sim"}};
+    for (const auto& [combo, text] : shown)
+        EXPECT_EQ(d_.Get<ComboBox>(combo).Text(), text) << combo;
+}
+
 TEST_F(SaveLoadWindowsTest, LeagueTicksLiveInTheGameOnly) {
     Game().league_configs.resize(2);
     Game().league_configs[0].show_matches = 0;
