@@ -9,6 +9,7 @@
 #include "core/screen_size.h"
 #include "platform/window/screen.h"
 #include "platform/window/sdl_backend.h"
+#include "screens/main/load_game_window.h"
 #include "screens/start/TForm1.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main() {
     screen.title = title;
     kv::SetGameFolder(ProgramFolder());
     kv::SetScreenSize({screen.Width(), screen.Height()});
+    kv::RegisterLoadGameWindow();
     kv::TForm1& title_window = screen.Create<kv::TForm1>();
     screen.Run(title_window);
     return 0;

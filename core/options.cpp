@@ -12,6 +12,8 @@
 namespace kv {
 namespace {
 
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
 std::string_view Trim(std::string_view s) {
     const auto not_space = [](char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; };
     while (!s.empty() && !not_space(s.front())) s.remove_prefix(1);
@@ -45,6 +47,7 @@ bool IsKeyLine(std::string_view line, std::string_view key) {
 struct IniLines {
     std::vector<std::string> lines;
     bool crlf = false;
+    bool bom = false;  // kept when the file is written back
     // Only a file read whole, or none at all, may be rewritten: rewriting one that could not be
     // read would keep only the key written.
     bool writable = false;
@@ -57,6 +60,11 @@ IniLines ReadLines() {
     ini.writable = file.ok() || file.status == FileReadStatus::kMissing;
     if (!file.ok()) return ini;
     std::string_view rest = file.bytes;
+    // Editors that save UTF-8 may put a byte-order mark first; the first section is still read.
+    if (rest.starts_with(kUtf8Bom)) {
+        ini.bom = true;
+        rest.remove_prefix(kUtf8Bom.size());
+    }
     while (!rest.empty()) {
         const std::size_t nl = rest.find('\n');
         std::string_view line = rest.substr(0, nl);
@@ -101,11 +109,11 @@ std::int32_t OptionInRange(std::string_view key, std::int32_t last, std::int32_t
     return n && *n >= 0 && *n <= last ? *n : fallback;
 }
 
-std::int32_t MatchDelay(std::string_view key, const std::array<std::int32_t, 7>& by_item,
+std::int32_t MatchDelay(std::string_view key, const std::array<OptionItem, 7>& items,
                         std::int32_t not_a_number) {
     const std::optional<std::int32_t> n = ParseOptionNumber(ReadOption(kOptionsSection, key));
     if (!n) return not_a_number;
-    return *n >= 0 && *n < 7 ? by_item[*n] : 600;
+    return *n >= 0 && *n < 7 ? items[static_cast<std::size_t>(*n)].value : 600;
 }
 
 struct NamedColour {
@@ -171,7 +179,7 @@ void WriteOption(std::string_view section, std::string_view key, std::string_vie
         }
     }
     const std::string_view eol = ini.crlf ? "\r\n" : "\n";
-    std::string text;
+    std::string text(ini.bom ? kUtf8Bom : std::string_view{});
     for (const std::string& line : ini.lines) {
         text += line;
         text += eol;
@@ -181,9 +189,8 @@ void WriteOption(std::string_view section, std::string_view key, std::string_vie
 
 LoadedOptions ReadOptionsFile() {
     LoadedOptions o;
-    o.match_delay = MatchDelay("opvelocidade", {3000, 2000, 1500, 600, 300, 100, 50}, 800);
-    o.match_delay_no_humans =
-        MatchDelay("opnhvelocidade", {3000, 2000, 1500, 600, 300, 50, 5}, 600);
+    o.match_delay = MatchDelay("opvelocidade", kMatchSpeedItems, 800);
+    o.match_delay_no_humans = MatchDelay("opnhvelocidade", kNoHumanMatchSpeedItems, 600);
     o.halftime_window = OptionFlag("opintervalo", true, true);
     o.show_ai_shootouts = OptionFlag("op_verpenalty", false, false);
     o.show_coach_changes = OptionFlag("opvertrocatecnicos", true, false);
@@ -193,8 +200,8 @@ LoadedOptions ReadOptionsFile() {
     o.bold_home_events = OptionFlag("opnegrito", false, false);
     o.keep_lineup = OptionFlag("opescalacao", true, false);
     // Out of range would leave the options window without a selected item.
-    o.autosave_mode = OptionInRange("opsalvar", 3, 0);
-    o.contract_notices = OptionInRange("opemails", 3, 0);
+    o.autosave_mode = OptionInRange("opsalvar", LastItem(kAutosaveItems), 0);
+    o.contract_notices = OptionInRange("opemails", LastItem(kContractNoticeItems), 0);
     for (int k = 0; k < 5; ++k) {
         const auto colour = ColourFromText(ReadOption(kOptionsSection, "cor" + std::to_string(k)));
         if (!colour) {

@@ -18,6 +18,39 @@ inline constexpr std::int32_t kFallbackListColour = 255;  // red, when any list 
 inline constexpr std::array<std::int32_t, 5> kDefaultListColours = {4822164, 6599603, 8503488,
                                                                     10736081, 12377822};
 
+// One choice of an option's list: the text the options window shows and the value it stands
+// for. The options window and the options reader share these tables.
+struct OptionItem {
+    std::string_view text;
+    std::int32_t value;
+};
+// Milliseconds per tick with a human club playing (`opvelocidade` is the item index).
+inline constexpr std::array<OptionItem, 7> kMatchSpeedItems = {{{"Lento", 3000},
+                                                                {"Normal", 2000},
+                                                                {"Rápido", 1500},
+                                                                {"Bem rápido", 600},
+                                                                {"Super rápido", 300},
+                                                                {"Ultra rápido", 100},
+                                                                {"Hiper rápido", 50}}};
+// Milliseconds per tick with no human club (`opnhvelocidade`).
+inline constexpr std::array<OptionItem, 7> kNoHumanMatchSpeedItems = {{{"Lento", 3000},
+                                                                       {"Normal", 2000},
+                                                                       {"Rápido", 1500},
+                                                                       {"Bem rápido", 600},
+                                                                       {"Super rápido", 300},
+                                                                       {"Ultra rápido", 50},
+                                                                       {"Ultrasonica", 5}}};
+// `autosave_mode` (`opsalvar`) and `contract_notices` (`opemails`): the value is the index.
+inline constexpr std::array<OptionItem, 4> kAutosaveItems = {
+    {{"Não salvar", 0}, {"A cada 3 jogos", 1}, {"A cada jogo", 2}, {"Início do ano", 3}}};
+inline constexpr std::array<OptionItem, 4> kContractNoticeItems = {
+    {{"Sim", 0}, {"Só término", 1}, {"Só faltando 3 semanas", 2}, {"Não", 3}}};
+
+template <std::size_t N>
+constexpr std::int32_t LastItem(const std::array<OptionItem, N>&) {
+    return static_cast<std::int32_t>(N) - 1;
+}
+
 // "korvanel.ini" in the game folder (see GameFolder).
 std::string OptionsFilePath();
 

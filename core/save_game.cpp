@@ -20,7 +20,12 @@ std::string AskForSaveName(SaveGameDialogs& dialogs) {
             dialogs.ShowError(kBadSaveNameMessage);
             continue;
         }
-        name = Cp1252ToUtf8(Utf8ToCp1252(name).substr(0, kMaxSaveNameLength));
+        // Never saved under a shorter name than the one typed: the load window would list
+        // another game than the one the player named.
+        if (Utf8ToCp1252(name).size() > kMaxSaveNameLength) {
+            dialogs.ShowError(kLongSaveNameMessage);
+            continue;
+        }
         const std::string file_name = name + std::string(kSavedGameExtension);
         if (FileExists(SavedGamePath(file_name)) && !dialogs.ConfirmOverwrite(kOverwriteQuestion))
             continue;
@@ -62,7 +67,10 @@ bool SaveGame(SaveGameDialogs& dialogs) {
         if (file_name.empty()) return false;
         state.save_name.set(file_name);
     }
-    if (!SaveGameToFile(SavedGamePath(state.save_name.str()))) {
+    // A fresh install has no sav/ yet: the first save makes it.
+    const std::string path = SavedGamePath(state.save_name.str());
+    MakeFolders(FolderOf(path));
+    if (!SaveGameToFile(path)) {
         dialogs.ShowError(kSaveErrorMessage);
         if (first_save) state.save_name.clear();
         return false;

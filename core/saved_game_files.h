@@ -14,6 +14,8 @@ inline constexpr std::string_view kSavedGameExtension = ".s14";
 inline constexpr std::size_t kMaxSaveNameLength = 30;  // characters of the name field
 inline constexpr std::string_view kBadSaveNameMessage =
     "Nome inválido: o nome do arquivo não pode ter \"..\" nem os caracteres \\ / : * ? \" < > |";
+inline constexpr std::string_view kLongSaveNameMessage =
+    "Nome muito longo: o nome do arquivo pode ter no máximo 30 caracteres";
 
 // sav/<file_name> inside the game folder.
 std::string SavedGamePath(std::string_view file_name);

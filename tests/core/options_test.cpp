@@ -145,6 +145,15 @@ TEST_F(OptionsFile, WriteOptionKeepsEveryOtherLine) {
     EXPECT_EQ(Text(), "[outra]\nx=1\n\n[opcoes]\nopsalvar=2\n");
 }
 
+// Editors that save UTF-8 may start the file with a byte-order mark: the section is still found
+// and the mark stays when a key is written.
+TEST_F(OptionsFile, AByteOrderMarkIsReadPastAndKept) {
+    WriteText("\xEF\xBB\xBF[opcoes]\nopsalvar=2\n");
+    EXPECT_EQ(ReadOptionsFile().autosave_mode, 2);
+    WriteOption("opcoes", "opsom", "0");
+    EXPECT_EQ(Text(), "\xEF\xBB\xBF[opcoes]\nopsalvar=2\nopsom=0\n");
+}
+
 TEST_F(OptionsFile, LoadOptionsGivesTheGameItsStartingOptions) {
     Game().Reset();
     Game().game_state.season = 3;

@@ -122,10 +122,15 @@ TEST_F(SaveGameTest, NamesTheFileSystemCannotHoldAreRefused) {
     EXPECT_EQ(ListSavedGames(), std::vector<std::string>{"ok.s14"});
 }
 
-TEST_F(SaveGameTest, ANameIsCutToItsField) {
-    dialogs_.names = {std::string(40, 'x')};
+// A name longer than the field is refused, never saved cut under another name; one of 30
+// characters (30 bytes in the files' code page) is kept whole.
+TEST_F(SaveGameTest, ANameLongerThanItsFieldIsRefusedNotCut) {
+    const std::string accented = "çã" + std::string(28, 'x');
+    dialogs_.names = {std::string(31, 'x'), accented};
     ASSERT_TRUE(SaveGame(dialogs_));
-    EXPECT_EQ(Game().game_state.save_name.str(), std::string(30, 'x') + ".s14");
+    EXPECT_EQ(dialogs_.log[1], kLongSaveNameMessage);
+    EXPECT_EQ(Game().game_state.save_name.str(), accented + ".s14");
+    EXPECT_EQ(ListSavedGames(), std::vector<std::string>{accented + ".s14"});
 }
 
 TEST_F(SaveGameTest, NoNameSavesNothing) {
@@ -134,26 +139,6 @@ TEST_F(SaveGameTest, NoNameSavesNothing) {
     EXPECT_TRUE(Game().game_state.save_name.empty());
 }
 
-// Writing fails once the file grows past this size, as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        old_handler_ = ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &old_);
-        rlimit lower = old_;
-        lower.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &old_);
-        ::signal(SIGXFSZ, old_handler_);
-    }
-
-  private:
-    rlimit old_{};
-    sighandler_t old_handler_{};
-};
-
 TEST_F(SaveGameTest, AFailedSaveKeepsTheOldFileAndTheGame) {
     dialogs_.names = {"carreira"};
     ASSERT_TRUE(SaveGame(dialogs_));
@@ -161,7 +146,7 @@ TEST_F(SaveGameTest, AFailedSaveKeepsTheOldFileAndTheGame) {
     Game().game_state.calendar_day = 300;
     const std::string game_before = WriteSavedGame(Game());
     {
-        const FileSizeLimit full_disk(4096);
+        const test::FileSizeLimit full_disk(4096);
         EXPECT_FALSE(SaveGame(dialogs_));
     }
     EXPECT_EQ(dialogs_.log.back(), kSaveErrorMessage);

@@ -3,6 +3,9 @@
 // whose bytes are all in use (names with tails, reserved bytes, dates, money), with every
 // index pointing at a real entry, so a block lost or cut short shows in the bytes.
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -148,6 +151,26 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     FillTable(g.rating_totals, n, rng);
     FillTable(g.season_best_elevens, n, rng);
 }
+
+// Writing fails once a file grows past this size, as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        old_handler_ = ::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &old_);
+        rlimit lower = old_;
+        lower.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &old_);
+        ::signal(SIGXFSZ, old_handler_);
+    }
+
+  private:
+    rlimit old_{};
+    sighandler_t old_handler_{};
+};
 
 // A game folder of its own with an empty sav/, removed afterwards.
 class SavesFolder {

@@ -1,0 +1,84 @@
+#include "screens/main/about_window.h"
+
+#include "platform/window/button.h"
+#include "platform/window/keys.h"
+#include "platform/window/label.h"
+#include "platform/window/screen.h"
+#include "platform/window/shell.h"
+#include "screens/start/TForm1.h"
+#include "screens/start/window_layout.h"
+
+namespace kv {
+namespace {
+
+const LayoutControl kForm45Controls[] = {
+    {.name = "Label1",
+     .class_name = "TLabel",
+     .bounds = {0, 24, 340, 28},
+     .caption = "Korvanel 2014",
+     .font = {"Tahoma", 16, fsBold, clNavy},
+     .properties = {{"AutoSize", "False"}, {"Alignment", "taCenter"}}},
+    {.name = "Label2",
+     .class_name = "TLabel",
+     .bounds = {16, 66, 308, 28},
+     .caption = "Visite o site do jogo para pegar mais times além de muitas outras novidades;",
+     .properties = {{"AutoSize", "False"}, {"WordWrap", "True"}, {"Cursor", "crHandPoint"}}},
+    {.name = "Label10",
+     .class_name = "TLabel",
+     .bounds = {16, 104, 40, 14},
+     .caption = "Site:",
+     .properties = {{"AutoSize", "False"}, {"Cursor", "crHandPoint"}}},
+    {.name = "Label4",
+     .class_name = "TLabel",
+     .bounds = {60, 104, 264, 14},
+     .caption = kWebSiteAddress,
+     .font = {"Tahoma", 8, fsUnderline, clBlue},
+     .properties = {{"AutoSize", "False"}, {"Cursor", "crHandPoint"}}},
+    {.name = "SchemeButton2",
+     .class_name = "TButton",
+     .bounds = {312, 4, 24, 22},
+     .caption = "X",
+     .properties = {{"TabOrder", "0"}}},
+};
+
+}  // namespace
+
+const WindowLayout kForm45Layout = {
+    .name = "Form45",
+    .class_name = "TForm45",
+    .client_width = 340,
+    .client_height = 132,
+    .caption = "Sobre",
+    .font = {"Tahoma", 8, 0, clWindowText},
+    .color = clBtnFace,
+    .properties = {{"Position", "poScreenCenter"},
+                   {"BorderStyle", "bsNone"},
+                   {"KeyPreview", "True"}},
+    .controls = kForm45Controls,
+};
+
+TForm45::TForm45() : Form("Form45") {
+    BuildWindowLayout(*this, kForm45Layout);
+    for (const char* name : {"Label4", "Label10", "Label2"})
+        ControlNamed<Label>(*this, name).on_click = [this] { Label4Click(); };
+    ControlNamed<Button>(*this, "SchemeButton2").on_click = [this] { Close(); };
+    on_key_down = [this](int& key, ShiftState) {
+        if (key == VK_ESCAPE) {
+            key = 0;
+            Close();
+        }
+    };
+}
+
+// A browser that cannot be started is no harm: the address stays on the window.
+void TForm45::Label4Click() {
+    OpenUrl(kWebSiteAddress);
+}
+
+void ShowAboutWindow() {
+    auto& form = Screen::Get().Create<TForm45>();
+    form.ShowModal();
+    form.Release();
+}
+
+}  // namespace kv
