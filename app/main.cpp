@@ -9,7 +9,7 @@
 #include "core/screen_size.h"
 #include "platform/window/screen.h"
 #include "platform/window/sdl_backend.h"
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 
 namespace {
 

@@ -507,7 +507,11 @@ FirstWindow ChooseFirstWindow(GameData& data) {
     }
 }
 
-NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) {
+NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
+                            const BuildProgress& progress) {
+    const auto report = [&](int percent) {
+        if (progress) progress(percent);
+    };
     NewGameOutcome outcome;
     const GameData& world = *setup.world;
     if (world.league_configs.empty() || world.game_state.league_club_count <= 0) {
@@ -521,6 +525,7 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) 
     std::vector<ClubFile> team_files;
     outcome.message = ReadLeagueClubFiles(*setup.world, teams_folder, team_files);
     if (!outcome.ok()) return outcome;
+    report(20);
 
     SwapInGame(*setup.world);
     setup.world->Reset();
@@ -534,9 +539,12 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) 
             data.league_configs[home].division_count = 3;
     }
     BuildTeamsFromFiles(data, teams_folder, team_files);
+    report(70);
     StartFirstSeason(data);
+    report(90);
     outcome.first_window = ChooseFirstWindow(data);
     if (outcome.first_window == FirstWindow::kMatchDay) PrepareComputerLineups();
+    report(100);
     return outcome;
 }
 
