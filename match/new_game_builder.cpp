@@ -78,19 +78,28 @@ constexpr int kLevelBase[25] = {7,  7,  7,  7,  7,  12, 12, 12, 12, 12, 15, 17, 
 int DivisionBonus(int league_format, int division) {
     if (league_format == kDivisionsOf20) {
         switch (division) {
-            case 1: return 20;
-            case 2: return 15;
-            case 3: return 5;
+            case 1:
+                return 20;
+            case 2:
+                return 15;
+            case 3:
+                return 5;
             case 0:
-            case 4: return 1;
-            default: return 0;
+            case 4:
+                return 1;
+            default:
+                return 0;
         }
     }
     switch (division) {
-        case 1: return 20;
-        case 2: return 15;
-        case 3: return 10;
-        default: return 0;
+        case 1:
+            return 20;
+        case 2:
+            return 15;
+        case 3:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -206,8 +215,7 @@ void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
     for (int t = 0; t < gs.league_club_count; ++t)
         if (data.teams[t].squad_size >= 16) ListSurplusPlayers(data, t);
 
-    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on)
-        LoadNationalTeams(data, teams_folder);
+    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on) LoadNationalTeams(data, teams_folder);
     FlagHumanStateGroups(data);
 }
 

@@ -79,6 +79,9 @@ const LayoutControl kControls[] = {
      .properties = {{"Enabled", "False"}, {"TabOrder", "3"}}},
 };
 
+const std::initializer_list<LayoutProperty> kFormProperties = {{"BorderStyle", "bsNone"},
+                                                               {"KeyPreview", "True"}};
+
 WindowLayout ClubChoiceLayout(std::string_view name, std::string_view class_name) {
     return {
         .name = name,
@@ -87,7 +90,7 @@ WindowLayout ClubChoiceLayout(std::string_view name, std::string_view class_name
         .client_height = 600,
         .font = {"Tahoma", 8, 0, clWindowText},
         .color = clBlack,
-        .properties = {{"BorderStyle", "bsNone"}, {"KeyPreview", "True"}},
+        .properties = kFormProperties,
         .controls = kControls,
         .register_classes = RegisterNewGameControlClasses,
     };
@@ -155,7 +158,8 @@ void ClubChoiceWindow::ClubChosen() {
 void ClubChoiceWindow::UpdateButton() {
     const int coaches = Setup().world->game_state.human_count;
     Control& button = ControlNamed<Control>(*this, "Button1");
-    button.SetCaption(coach_ >= coaches ? "Iniciar jogo" : "Escolher time " + std::to_string(coach_ + 1));
+    button.SetCaption(coach_ >= coaches ? "Iniciar jogo"
+                                        : "Escolher time " + std::to_string(coach_ + 1));
     button.SetEnabled(!ControlNamed<Edit>(*this, "Edit1").Text().empty() && ChosenClub() >= 0);
 }
 
@@ -202,7 +206,7 @@ void TForm11::ShowLists(const std::vector<ClubChoiceList>& lists) {
     divisions_.clear();
     const double scale = static_cast<double>(ClientWidth()) / kBaseWidth;
     auto scaled = [scale](int v) { return static_cast<int>(v * scale + 0.5); };
-    constexpr int kButtonWidth = 113, kButtonHeight = 18, kHeading = 22, kGap = 8;
+    constexpr int kButtonWidth = 175, kButtonHeight = 18, kHeading = 22, kGap = 8;
     int left = 10, top = 130, row_height = 0;
     for (std::size_t n = 0; n < lists.size(); ++n) {
         const ClubChoiceList& list = lists[n];
@@ -225,8 +229,8 @@ void TForm11::ShowLists(const std::vector<ClubChoiceList>& lists) {
         division.panel = &panel;
         for (std::size_t j = 0; j < list.clubs.size(); ++j) {
             const int club = list.clubs[j];
-            RadioButton& button =
-                panel.Add<RadioButton>("Time" + std::to_string(n + 1) + "_" + std::to_string(j + 1));
+            RadioButton& button = panel.Add<RadioButton>("Time" + std::to_string(n + 1) + "_" +
+                                                         std::to_string(j + 1));
             const int column = static_cast<int>(j) / rows, row = static_cast<int>(j) % rows;
             button.SetBounds(scaled(kGap + column * (kButtonWidth + kGap)),
                              scaled(kHeading + row * (kButtonHeight + 2)), scaled(kButtonWidth),

@@ -237,10 +237,10 @@ constexpr int kTickCol = 1;
 
 // The boxes the custom mode switches off along with the league grid.
 constexpr const char* kRealModeControls[] = {
-    "combo1",     "ComboBox1",     "ckestadual",   "ckcopa",        "ckinter1",
-    "ckinter2",   "ckcopamundo",   "ckgruposcopamundo", "ckeurocopa", "ckcopaamerica",
-    "list1",      "ckinter1_grupos", "ck_verjlib", "ck_verjlig",    "ck_verjafr",
-    "ck_verjasi",
+    "combo1",     "ComboBox1",     "ckestadual",  "ckcopa",
+    "ckinter1",   "ckinter2",      "ckcopamundo", "ckgruposcopamundo",
+    "ckeurocopa", "ckcopaamerica", "list1",       "ckinter1_grupos",
+    "ck_verjlib", "ck_verjlig",    "ck_verjafr",  "ck_verjasi",
 };
 
 }  // namespace
@@ -329,7 +329,8 @@ void TForm9::ScanClubFiles() {
         if (combo1_->ItemImage(i) == main_country) combo1_->SetItemIndex(i);
 
     const NewGameChoices defaults = DefaultChoices(listed_);
-    for (int i = 0; i < 4; ++i) Check(kShowMatchBoxes[i]).SetChecked(defaults.show_continental_matches[i]);
+    for (int i = 0; i < 4; ++i)
+        Check(kShowMatchBoxes[i]).SetChecked(defaults.show_continental_matches[i]);
 
     std::string notice = TeamsFolderProblem(setup.scan, folder);
     const std::string skipped = SkippedFilesNotice(setup.scan);

@@ -25,7 +25,7 @@ class TForm9 : public Form {
 
     void ScanClubFiles();
     void list1CellClick(int col, int row);  // the tick column toggles the country
-    void SchemeButton3Click();               // "Sel. todas"
+    void SchemeButton3Click();              // "Sel. todas"
     void ckinter1Click();
     void ckinter2Click();
     void rd1Click();
