@@ -9,6 +9,7 @@
 #include "core/screen_size.h"
 #include "platform/window/screen.h"
 #include "platform/window/sdl_backend.h"
+#include "screens/newgame/new_game_flow.h"
 #include "screens/start/title_window.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main() {
     screen.title = title;
     kv::SetGameFolder(ProgramFolder());
     kv::SetScreenSize({screen.Width(), screen.Height()});
+    kv::RegisterNewGameWindows();
     kv::TForm1& title_window = screen.Create<kv::TForm1>();
     screen.Run(title_window);
     return 0;

@@ -20,7 +20,10 @@ const LayoutControl kControls[] = {
      .caption = "Inicializando o jogo...",
      .font = {"Tahoma", 10, fsBold, clBlack},
      .properties = {{"Transparent", "True"}, {"AutoSize", "False"}}},
-    {.name = "ProgressBar1", .class_name = "TUiSmoothProgressBar", .bounds = {16, 48, 326, 22}},
+    {.name = "ProgressBar1",
+     .class_name = "TUiSmoothProgressBar",
+     .bounds = {16, 48, 326, 22},
+     .properties = {{"TabOrder", "0"}}},
 };
 
 }  // namespace
