@@ -3,9 +3,12 @@
 #include <string>
 
 #include "core/game_data.h"
+#include "core/picture_paths.h"
 #include "core/text_tables.h"
+#include "platform/gfx/picture.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
+#include "platform/window/image_list.h"
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
 #include "platform/window/panel.h"
@@ -273,6 +276,9 @@ void TForm11::ClubTaken(int club) {
 }
 
 TForm56::TForm56() : ClubChoiceWindow("Form56", kForm56Layout) {
+    crests_ = &AddComponent<ImageList>("ImageList1");
+    crests_->width = 18;
+    crests_->height = 18;
     Open();
     DoCreate();
 }
@@ -286,6 +292,7 @@ void TForm56::ShowLists(const std::vector<ClubChoiceList>& lists) {
     for (ComboBox* list : lists_) list->Free();
     lists_.clear();
     clubs_.clear();
+    crests_->Clear();
     const double scale = static_cast<double>(ClientWidth()) / kBaseWidth;
     auto scaled = [scale](int v) { return static_cast<int>(v * scale + 0.5); };
     const GameData& world = *Setup().world;
@@ -294,7 +301,12 @@ void TForm56::ShowLists(const std::vector<ClubChoiceList>& lists) {
         combo.SetBounds(scaled(20 + static_cast<int>(n % 2) * 390),
                         scaled(140 + static_cast<int>(n / 2) * 40), scaled(360), scaled(21));
         std::vector<std::string> items{lists[n].heading};
+        std::vector<int> images{-1};
         for (const int club : lists[n].clubs) {
+            // The club's crest, or no picture when its file is missing.
+            Picture crest;
+            const std::string path = BuildCrestPath(world, club);
+            images.push_back(!path.empty() && crest.LoadFromFile(path) ? crests_->Add(crest) : -1);
             const t_team& team = world.teams[club];
             std::string caption = team.name.str();
             for (int k = 0; k < kHumanSlots; ++k)
@@ -302,7 +314,8 @@ void TForm56::ShowLists(const std::vector<ClubChoiceList>& lists) {
                     caption = "[" + world.human_coach_names[k].str() + "]";
             items.push_back(std::move(caption));
         }
-        combo.SetItems(std::move(items));
+        combo.images = crests_;
+        combo.SetItems(std::move(items), std::move(images));
         combo.SetItemIndex(0);
         const int list = static_cast<int>(n);
         combo.on_change = [this, list] { ListChange(list); };
@@ -332,8 +345,11 @@ void TForm56::ClubTaken(int club) {
             if (clubs_[n][k] == club) {
                 // The entry shows whose club it now is.
                 std::vector<std::string> items = lists_[n]->Items();
+                std::vector<int> images;
+                for (int i = 0; i < lists_[n]->Count(); ++i)
+                    images.push_back(lists_[n]->ItemImage(i));
                 items[k + 1] = "[" + ControlNamed<Edit>(*this, "Edit1").Text() + "]";
-                lists_[n]->SetItems(std::move(items));
+                lists_[n]->SetItems(std::move(items), std::move(images));
                 lists_[n]->SetItemIndex(0);
             }
 }

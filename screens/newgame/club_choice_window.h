@@ -14,6 +14,7 @@ namespace kv {
 
 class ComboBox;
 class Edit;
+class ImageList;
 class RadioButton;
 
 extern const WindowLayout kForm11Layout;
@@ -77,6 +78,7 @@ class TForm56 : public ClubChoiceWindow {
     int ChosenClub() const override;
     void ClubTaken(int club) override;
     void ListChange(int list);
+    ImageList* crests_ = nullptr;  // 18 x 18, as the lists show them
     std::vector<ComboBox*> lists_;
     std::vector<std::vector<int>> clubs_;  // entry k of list d is clubs_[d][k - 1]
 };

@@ -297,6 +297,9 @@ TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
     ComboBox* first = choice->DivisionList(1);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->Items().front(), "1ª divisão");
+    // Each club shows its crest, read for the game being set up.
+    EXPECT_EQ(first->ItemImage(0), -1);
+    EXPECT_GE(first->ItemImage(1), 0);
     Name("Bia");
     first->SetItemIndex(2);
     first->on_change();
@@ -305,6 +308,7 @@ TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
     driver_->Click("Button1");
     driver_->Pump();
     ASSERT_EQ(handed_over_.size(), 1u);
+    EXPECT_EQ(Shown<TForm56>(), nullptr);
     EXPECT_EQ(Game().teams[Game().game_state.user_club].name.str(), club_name);
     EXPECT_EQ(Game().game_state.league_format, kDivisionsOf20);
 }
