@@ -8,6 +8,7 @@
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/newgame/club_choice_window.h"
+#include "screens/newgame/country_grid.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
@@ -113,11 +114,6 @@ const LayoutControl kControls[] = {
      .properties = {{"Enabled", "False"}, {"TabOrder", "4"}}},
 };
 
-constexpr const char* kTickColumn = "marca";
-constexpr const char* kClubsColumn = "times";
-constexpr const char* kIndexColumn = "indice";
-constexpr int kTickCol = 1;
-
 }  // namespace
 
 const WindowLayout kForm39Layout = {
@@ -138,24 +134,10 @@ TForm39::TForm39(int human_count) : Form("Form39"), human_count_(human_count) {
     ComboBox& format = ControlNamed<ComboBox>(*this, "formulaper");
     format.SetItems({"4 divisões com 10 times cada", "2 divisões com 20 times cada"});
     format.SetItemIndex(0);
-    list1_->Columns().Clear();
-    list1_->Columns().Add("bandeira").SetWidth(24);
-    list1_->Columns().Add(kTickColumn).SetWidth(24);
-    TGrCustomColumn& country = list1_->Columns().Add("pais");
-    country.Header().SetCaption("País");
-    country.SetWidth(220);
-    TGrCustomColumn& clubs = list1_->Columns().Add(kClubsColumn);
-    clubs.Header().SetCaption("Times");
-    clubs.SetWidth(80);
-    list1_->Columns().Add(kIndexColumn).SetVisible(false);
+    SetUpCountryGrid(*list1_);
     if (const NewGameSetup* setup = NewGameInProgress())
-        for (const CountryClubs& c : CustomChampionshipCountries(setup->scan)) {
-            const int row = list1_->AddRow();
-            list1_->SetCellTextByVariant(kTickColumn, row, "0");
-            list1_->SetCellTextByVariant("pais", row, CountryName(c.country));
-            list1_->SetCellTextByVariant(kClubsColumn, row, std::to_string(c.clubs));
-            list1_->SetCellTextByVariant(kIndexColumn, row, std::to_string(c.country));
-        }
+        for (const CountryClubs& c : CustomChampionshipCountries(setup->scan))
+            AddCountryRow(*list1_, c, false);
     ControlNamed<Control>(*this, "Label4")
         .SetCaption("Países: " + std::to_string(list1_->GetRowCount()));
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { SchemeButton1Click(); };
@@ -166,9 +148,7 @@ TForm39::TForm39(int human_count) : Form("Form39"), human_count_(human_count) {
 
 CustomChoices TForm39::Choices() const {
     CustomChoices choices;
-    for (int row = 0; row < list1_->GetRowCount(); ++row)
-        if (list1_->GetCellTextByVariant(kTickColumn, row) == "1")
-            choices.countries.push_back(std::stoi(list1_->GetCellTextByVariant(kIndexColumn, row)));
+    choices.countries = TickedCountries(*list1_);
     choices.league_format =
         ControlNamed<ComboBox>(const_cast<TForm39&>(*this), "formulaper").ItemIndex() == 1
             ? kDivisionsOf20
@@ -190,10 +170,7 @@ void TForm39::Recount() {
 }
 
 void TForm39::list1CellClick(int col, int row) {
-    if (col != kTickCol || row < 0 || row >= list1_->GetRowCount()) return;
-    const std::string tick = list1_->GetCellTextByVariant(kTickColumn, row);
-    list1_->SetCellTextByVariant(kTickColumn, row, tick == "1" ? "0" : "1");
-    Recount();
+    if (ToggleCountryTick(*list1_, col, row)) Recount();
 }
 
 void TForm39::SchemeButton1Click() {

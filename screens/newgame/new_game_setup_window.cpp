@@ -9,6 +9,7 @@
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/newgame/club_choice_window.h"
+#include "screens/newgame/country_grid.h"
 #include "screens/newgame/custom_championship_window.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/start/game_pictures.h"
@@ -227,14 +228,6 @@ const LayoutControl kControls[] = {
      .properties = {{"TabOrder", "22"}}},
 };
 
-// Columns of the league grid.
-constexpr const char* kFlagColumn = "gcpais";
-constexpr const char* kTickColumn = "marca";
-constexpr const char* kCountryColumn = "pais";
-constexpr const char* kClubsColumn = "times";
-constexpr const char* kIndexColumn = "indice";
-constexpr int kTickCol = 1;
-
 // The boxes the custom mode switches off along with the league grid.
 constexpr const char* kRealModeControls[] = {
     "combo1",     "ComboBox1",     "ckestadual",  "ckcopa",
@@ -272,16 +265,7 @@ TForm9::TForm9() : Form("Form9") {
     combo_box2_->SetItemIndex(0);
     if (Form1()) combo1_->images = &Form1()->ImageList1();
 
-    list1_->Columns().Clear();
-    list1_->Columns().Add(kFlagColumn).SetWidth(24);
-    list1_->Columns().Add(kTickColumn).SetWidth(24);
-    TGrCustomColumn& country = list1_->Columns().Add(kCountryColumn);
-    country.Header().SetCaption("País");
-    country.SetWidth(220);
-    TGrCustomColumn& clubs = list1_->Columns().Add(kClubsColumn);
-    clubs.Header().SetCaption("Times");
-    clubs.SetWidth(80);
-    list1_->Columns().Add(kIndexColumn).SetVisible(false);
+    SetUpCountryGrid(*list1_);
 
     rd1_->on_click = [this] { rd1Click(); };
     rd2_->on_click = [this] { rd2Click(); };
@@ -318,11 +302,7 @@ void TForm9::ScanClubFiles() {
         const std::string adjective = NationalityAdjective(c.country);
         combo1_->AddItem(adjective.empty() ? std::string(CountryName(c.country)) : adjective,
                          c.country);
-        const int row = list1_->AddRow();
-        list1_->SetCellTextByVariant(kTickColumn, row, c.country == kHomeCountry ? "1" : "0");
-        list1_->SetCellTextByVariant(kCountryColumn, row, CountryName(c.country));
-        list1_->SetCellTextByVariant(kClubsColumn, row, std::to_string(c.clubs));
-        list1_->SetCellTextByVariant(kIndexColumn, row, std::to_string(c.country));
+        AddCountryRow(*list1_, c, c.country == kHomeCountry);
     }
     const int main_country = DefaultMainCountry(listed_);
     for (int i = 0; i < combo1_->Count(); ++i)
@@ -348,14 +328,12 @@ void TForm9::ScanClubFiles() {
 }
 
 void TForm9::list1CellClick(int col, int row) {
-    if (col != kTickCol || row < 0 || row >= list1_->GetRowCount() || !list1_->Enabled()) return;
-    const std::string tick = list1_->GetCellTextByVariant(kTickColumn, row);
-    list1_->SetCellTextByVariant(kTickColumn, row, tick == "1" ? "0" : "1");
+    ToggleCountryTick(*list1_, col, row);
 }
 
 void TForm9::SchemeButton3Click() {
     for (int row = 0; row < list1_->GetRowCount(); ++row)
-        list1_->SetCellTextByVariant(kTickColumn, row, "1");
+        list1_->SetCellTextByVariant(kCountryTick, row, "1");
 }
 
 void TForm9::ckinter1Click() {
@@ -384,9 +362,7 @@ void TForm9::rd2Click() {
 
 NewGameChoices TForm9::Choices() const {
     NewGameChoices choices;
-    for (int row = 0; row < list1_->GetRowCount(); ++row)
-        if (list1_->GetCellTextByVariant(kTickColumn, row) == "1")
-            choices.leagues.push_back(std::stoi(list1_->GetCellTextByVariant(kIndexColumn, row)));
+    choices.leagues = TickedCountries(*list1_);
     choices.main_country = combo1_->ItemIndex() >= 0 ? combo1_->ItemImage(combo1_->ItemIndex())
                                                      : DefaultMainCountry(listed_);
     choices.league_format = combo_box1_->ItemIndex() == 1 ? kDivisionsOf20 : kDivisionsOf10;

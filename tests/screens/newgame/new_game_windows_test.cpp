@@ -19,6 +19,7 @@
 #include "platform/window/radio_button.h"
 #include "platform/window/test_driver.h"
 #include "screens/newgame/club_choice_window.h"
+#include "screens/newgame/country_grid.h"
 #include "screens/newgame/custom_championship_window.h"
 #include "screens/newgame/new_game_builder_window.h"
 #include "screens/newgame/new_game_flow.h"
@@ -89,7 +90,7 @@ class NewGameWindowsTest : public ::testing::Test {
     TReportGrid& Leagues() { return driver_->Get<TReportGrid>("list1"); }
     int RowOf(int country) {
         for (int row = 0; row < Leagues().GetRowCount(); ++row)
-            if (Leagues().GetCellTextByVariant("indice", row) == std::to_string(country))
+            if (Leagues().GetCellTextByVariant(kCountryIndex, row) == std::to_string(country))
                 return row;
         return -1;
     }
@@ -119,7 +120,7 @@ TEST_F(NewGameWindowsTest, OneCoachBrasilTenClubDivisionsWithStateChampionships)
     TForm9& setup = OpenSetup();
     ASSERT_GE(RowOf(kHomeCountry), 0);
     for (int row = 0; row < Leagues().GetRowCount(); ++row)
-        EXPECT_EQ(Leagues().GetCellTextByVariant("marca", row),
+        EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, row),
                   row == RowOf(kHomeCountry) ? "1" : "0");
     EXPECT_EQ(setup.Choices().main_country, kHomeCountry);
     driver_->Click("ckestadual");
@@ -175,10 +176,10 @@ TEST_F(NewGameWindowsTest, ThreeCoachesChooseThreeClubsOneAbroad) {
     for (int row = 0; row < Leagues().GetRowCount() && abroad_row < 0; ++row)
         if (row != RowOf(kHomeCountry)) abroad_row = row;
     ASSERT_GE(abroad_row, 0) << "the sample database lists a second country";
-    const int abroad = std::stoi(Leagues().GetCellTextByVariant("indice", abroad_row));
+    const int abroad = std::stoi(Leagues().GetCellTextByVariant(kCountryIndex, abroad_row));
     // Only the tick column toggles.
     Shown<TForm9>()->list1CellClick(2, abroad_row);
-    EXPECT_EQ(Leagues().GetCellTextByVariant("marca", abroad_row), "0");
+    EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, abroad_row), "0");
     Shown<TForm9>()->list1CellClick(1, abroad_row);
     driver_->Get<ComboBox>("ComboBox2").SetItemIndex(2);
     driver_->Click("SchemeButton2");
@@ -269,7 +270,7 @@ TEST_F(NewGameWindowsTest, CustomChampionshipThroughItsWindow) {
     int clubs = 0;
     for (int row = 0; row < list.GetRowCount() && clubs < kClubsForCustomGame; ++row) {
         custom->list1CellClick(1, row);
-        clubs += std::stoi(list.GetCellTextByVariant("times", row));
+        clubs += std::stoi(list.GetCellTextByVariant(kCountryClubs, row));
     }
     ASSERT_GE(clubs, kClubsForCustomGame);
     EXPECT_TRUE(driver_->Get("bt1").Enabled());
