@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/game_data.h"
+#include "core/options.h"
 #include "core/picture_paths.h"
 #include "core/random.h"
 #include "core/screen_size.h"
@@ -243,7 +244,16 @@ TEST_F(NewGameWindowsTest, NoLeagueTickedSaysSoAndStays) {
 }
 
 TEST_F(NewGameWindowsTest, ContinentalCupsFollowEachOtherAndCustomModeDisablesTheLeagues) {
+    WriteOption(kOptionsSection, "ver43", "1");
+    WriteOption(kOptionsSection, "ver41", "0");
     TForm9& setup = OpenSetup();
+    EXPECT_FALSE(driver_->Get<TMarkupCheckBox>("ck_verjlib").Checked());
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ck_verjlig").Checked());
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ck_verjafr").Checked());
+    // Alt+F4 does not close it.
+    driver_->Press(VK_F4, ssAlt);
+    driver_->Pump();
+    EXPECT_EQ(Shown<TForm9>(), &setup);
     driver_->Click("ckinter1");
     EXPECT_FALSE(driver_->Get<TMarkupCheckBox>("ckinter2").Checked());
     driver_->Click("ckinter2");
