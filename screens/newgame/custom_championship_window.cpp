@@ -14,6 +14,7 @@
 #include "screens/start/window_layout.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
+#include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
@@ -138,8 +139,8 @@ TForm39::TForm39(int human_count) : Form("Form39"), human_count_(human_count) {
     if (const NewGameSetup* setup = NewGameInProgress())
         for (const CountryClubs& c : CustomChampionshipCountries(setup->scan))
             AddCountryRow(*list1_, c, false);
-    ControlNamed<Control>(*this, "Label4")
-        .SetCaption("Países: " + std::to_string(list1_->GetRowCount()));
+    ControlNamed<TMarkupLabel>(*this, "Label4")
+        .SetHTMLText("Países: " + std::to_string(list1_->GetRowCount()));
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { SchemeButton1Click(); };
     ControlNamed<Control>(*this, "bt1").on_click = [this] { bt1Click(); };
     on_close = [](CloseAction& action) { action = caFree; };
@@ -162,9 +163,9 @@ void TForm39::Recount() {
     const CustomChoices choices = Choices();
     const NewGameSetup* setup = NewGameInProgress();
     const int clubs = setup ? SelectedCustomClubs(setup->scan, choices.countries) : 0;
-    ControlNamed<Control>(*this, "Label5")
-        .SetCaption("Selecionados: " + std::to_string(choices.countries.size()));
-    ControlNamed<Control>(*this, "Label7").SetCaption("Times: " + std::to_string(clubs));
+    ControlNamed<TMarkupLabel>(*this, "Label5")
+        .SetHTMLText("Selecionados: " + std::to_string(choices.countries.size()));
+    ControlNamed<TMarkupLabel>(*this, "Label7").SetHTMLText("Times: " + std::to_string(clubs));
     ControlNamed<Control>(*this, "bt1").SetEnabled(clubs >= kClubsForCustomGame);
     ControlNamed<Control>(*this, "Label9").SetVisible(clubs > kCustomClubNotice);
 }

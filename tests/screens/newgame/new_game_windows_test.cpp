@@ -30,6 +30,7 @@
 #include "season/new_game_setup.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
+#include "ui/markup/markup_label.h"
 #include "ui/markup/markup_radio_button.h"
 
 namespace kv {
@@ -53,6 +54,8 @@ class NewGameWindowsTest : public ::testing::Test {
         fs::create_directory_symlink(sample / "img", dir_ / "img");
         fs::create_directory_symlink(sample / "teams", dir_ / "teams");
         SetGameFolder(dir_.string());
+        // The snapshots go under the build folder.
+        setenv("KORVANEL_TEST_OUTPUT_DIR", KORVANEL_TEST_OUTPUT_DIR, 0);
         SetScreenSize({1024, 768});
         Game().Reset();
         TitleMenu() = {};
@@ -284,6 +287,8 @@ TEST_F(NewGameWindowsTest, CustomChampionshipThroughItsWindow) {
     }
     ASSERT_GE(clubs, kClubsForCustomGame);
     EXPECT_TRUE(driver_->Get("bt1").Enabled());
+    EXPECT_EQ(ControlNamed<TMarkupLabel>(*custom, "Label7").GetDisplayText(),
+              "Times: " + std::to_string(clubs));
     driver_->Click("bt1");
     driver_->Pump();
 
