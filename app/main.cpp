@@ -10,7 +10,8 @@
 #include "platform/window/screen.h"
 #include "platform/window/sdl_backend.h"
 #include "screens/main/load_game_window.h"
-#include "screens/start/TForm1.h"
+#include "screens/newgame/new_game_flow.h"
+#include "screens/start/title_window.h"
 
 namespace {
 
@@ -37,6 +38,7 @@ int main() {
     kv::SetGameFolder(ProgramFolder());
     kv::SetScreenSize({screen.Width(), screen.Height()});
     kv::RegisterLoadGameWindow();
+    kv::RegisterNewGameWindows();
     kv::TForm1& title_window = screen.Create<kv::TForm1>();
     screen.Run(title_window);
     return 0;

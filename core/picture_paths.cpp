@@ -16,8 +16,7 @@ struct TeamPicture {
     std::string name;
 };
 
-TeamPicture PictureOf(int team) {
-    const GameData& game = Game();
+TeamPicture PictureOf(const GameData& game, int team) {
     if (team < 0 || static_cast<std::size_t>(team) >= game.teams.size()) return {};
     std::string name = game.teams[static_cast<std::size_t>(team)].picture_name.str();
     // The name comes from a club file: it must not lead out of the pictures' folder.
@@ -33,9 +32,9 @@ std::string ExistingOrEmpty(const std::string& windows_path) {
 }
 
 // club_folder + name + ".png" for a club, "teams\selecoes\" + prefix + name + ".png" otherwise.
-std::string TeamPicturePath(int team, std::string_view club_folder,
+std::string TeamPicturePath(const GameData& game, int team, std::string_view club_folder,
                             std::string_view national_prefix) {
-    const TeamPicture p = PictureOf(team);
+    const TeamPicture p = PictureOf(game, team);
     if (!p.found) return {};
     const std::string path =
         p.club ? std::string(club_folder) + p.name + ".png"
@@ -57,11 +56,15 @@ std::string GamePath(std::string_view windows_path) {
 }
 
 std::string BuildCrestPath(int team) {
-    return TeamPicturePath(team, "teams\\escudos\\", "");
+    return BuildCrestPath(Game(), team);
+}
+
+std::string BuildCrestPath(const GameData& game, int team) {
+    return TeamPicturePath(game, team, "teams\\escudos\\", "");
 }
 
 std::string BuildNationalSymbolPath(int team) {
-    const TeamPicture p = PictureOf(team);
+    const TeamPicture p = PictureOf(Game(), team);
     if (!p.found) return {};
     std::string path = ExistingOrEmpty("teams\\selecoes\\" + p.name + ".png");
     if (path.empty()) path = ExistingOrEmpty("teams\\selecoes\\" + p.name + ".gif");
@@ -69,13 +72,13 @@ std::string BuildNationalSymbolPath(int team) {
 }
 
 std::string BuildShirtPath(int team) {
-    return TeamPicturePath(team, "teams\\camisas\\", "c_");
+    return TeamPicturePath(Game(), team, "teams\\camisas\\", "c_");
 }
 std::string BuildShirt2Path(int team) {
-    return TeamPicturePath(team, "teams\\camisas2\\", "c2_");
+    return TeamPicturePath(Game(), team, "teams\\camisas2\\", "c2_");
 }
 std::string BuildShirt3Path(int team) {
-    return TeamPicturePath(team, "teams\\camisas3\\", "c3_");
+    return TeamPicturePath(Game(), team, "teams\\camisas3\\", "c3_");
 }
 
 bool ShirtPictureExists(int team, int kit) {

@@ -8,6 +8,8 @@
 
 namespace kv {
 
+class GameData;
+
 // The folder that holds teams/, img/, sons/ and sav/; empty means the working folder.
 void SetGameFolder(std::string folder);
 const std::string& GameFolder();
@@ -16,6 +18,8 @@ std::string GamePath(std::string_view windows_path);
 
 // Clubs: teams\escudos\<picture>.png; national teams: teams\selecoes\<picture>.png.
 std::string BuildCrestPath(int team);
+// The same for a game other than the running one (a new game being set up).
+std::string BuildCrestPath(const GameData& game, int team);
 // teams\selecoes\<picture>.png, else the same with .gif; for any team.
 std::string BuildNationalSymbolPath(int team);
 // First, second and third kit: teams\camisas\, camisas2\, camisas3\ for clubs;

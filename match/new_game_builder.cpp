@@ -78,19 +78,28 @@ constexpr int kLevelBase[25] = {7,  7,  7,  7,  7,  12, 12, 12, 12, 12, 15, 17, 
 int DivisionBonus(int league_format, int division) {
     if (league_format == kDivisionsOf20) {
         switch (division) {
-            case 1: return 20;
-            case 2: return 15;
-            case 3: return 5;
+            case 1:
+                return 20;
+            case 2:
+                return 15;
+            case 3:
+                return 5;
             case 0:
-            case 4: return 1;
-            default: return 0;
+            case 4:
+                return 1;
+            default:
+                return 0;
         }
     }
     switch (division) {
-        case 1: return 20;
-        case 2: return 15;
-        case 3: return 10;
-        default: return 0;
+        case 1:
+            return 20;
+        case 2:
+            return 15;
+        case 3:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -206,8 +215,7 @@ void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
     for (int t = 0; t < gs.league_club_count; ++t)
         if (data.teams[t].squad_size >= 16) ListSurplusPlayers(data, t);
 
-    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on)
-        LoadNationalTeams(data, teams_folder);
+    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on) LoadNationalTeams(data, teams_folder);
     FlagHumanStateGroups(data);
 }
 
@@ -507,7 +515,11 @@ FirstWindow ChooseFirstWindow(GameData& data) {
     }
 }
 
-NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) {
+NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
+                            const BuildProgress& progress) {
+    const auto report = [&](int percent) {
+        if (progress) progress(percent);
+    };
     NewGameOutcome outcome;
     const GameData& world = *setup.world;
     if (world.league_configs.empty() || world.game_state.league_club_count <= 0) {
@@ -521,6 +533,7 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) 
     std::vector<ClubFile> team_files;
     outcome.message = ReadLeagueClubFiles(*setup.world, teams_folder, team_files);
     if (!outcome.ok()) return outcome;
+    report(20);
 
     SwapInGame(*setup.world);
     setup.world->Reset();
@@ -534,9 +547,12 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder) 
             data.league_configs[home].division_count = 3;
     }
     BuildTeamsFromFiles(data, teams_folder, team_files);
+    report(70);
     StartFirstSeason(data);
+    report(90);
     outcome.first_window = ChooseFirstWindow(data);
     if (outcome.first_window == FirstWindow::kMatchDay) PrepareComputerLineups();
+    report(100);
     return outcome;
 }
 

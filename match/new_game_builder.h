@@ -8,6 +8,7 @@
 // built becomes the running game once every club file it needs has been read, the one step that
 // can fail. A failed build leaves the running game as it was.
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,7 +37,10 @@ struct NewGameOutcome {
 // On success the setup is used up. An unfinished setup (no league, a coach without a club) or
 // a league club's file that cannot be read gives the message and leaves the running game and
 // the setup as they were.
-NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder);
+// `progress`, when given, is told how far the build has gone (0..100) after each of its steps.
+using BuildProgress = std::function<void(int percent)>;
+NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
+                            const BuildProgress& progress = {});
 
 // The pieces of the build, in the order BuildNewGame runs them; each works on `data`, which
 // must be the running game where the match routines are called (players, national teams).

@@ -6,7 +6,8 @@
 #define KORVANEL_WINDOW_LAYOUTS(X) \
     X(kForm1Layout)                \
     X(kForm17Layout)               \
-    X(kForm89Layout)
+    X(kForm89Layout)               \
+    X(kForm9Layout) X(kForm11Layout) X(kForm56Layout) X(kForm12Layout) X(kForm39Layout)
 
 namespace kv {
 

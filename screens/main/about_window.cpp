@@ -5,7 +5,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "platform/window/shell.h"
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {

@@ -6,7 +6,7 @@
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/window_layout.h"
 #include "season/load_game.h"

@@ -25,7 +25,7 @@
 #include "screens/main/load_game_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/window_layout.h"
 #include "tests/core/saves/saves_world.h"

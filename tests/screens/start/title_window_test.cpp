@@ -1,4 +1,4 @@
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/screen_size.h"
-#include "screens/start/TForm17.h"
+#include "screens/start/large_fonts_warning.h"
 
 namespace kv {
 namespace {

@@ -1,4 +1,4 @@
-#include "screens/start/TForm1.h"
+#include "screens/start/title_window.h"
 
 #include <string>
 
@@ -10,7 +10,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "platform/window/shell.h"
-#include "screens/start/TForm17.h"
+#include "screens/start/large_fonts_warning.h"
 #include "screens/start/TitleCreditLabel.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"

@@ -1,4 +1,4 @@
-#include "screens/start/TForm17.h"
+#include "screens/start/large_fonts_warning.h"
 
 #include "platform/window/button.h"
 #include "screens/start/window_layout.h"

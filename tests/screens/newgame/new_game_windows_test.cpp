@@ -1,0 +1,382 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "core/game_data.h"
+#include "core/options.h"
+#include "core/picture_paths.h"
+#include "core/random.h"
+#include "core/screen_size.h"
+#include "game/headless_game.h"
+#include "platform/window/combo_box.h"
+#include "platform/window/edit.h"
+#include "platform/window/image.h"
+#include "platform/window/layout_builder.h"
+#include "platform/window/radio_button.h"
+#include "platform/window/test_driver.h"
+#include "screens/newgame/club_choice_window.h"
+#include "screens/newgame/country_grid.h"
+#include "screens/newgame/custom_championship_window.h"
+#include "screens/newgame/new_game_builder_window.h"
+#include "screens/newgame/new_game_flow.h"
+#include "screens/newgame/new_game_setup_window.h"
+#include "screens/start/title_menu.h"
+#include "screens/start/title_window.h"
+#include "season/new_game_setup.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_check_box.h"
+#include "ui/markup/markup_label.h"
+#include "ui/markup/markup_radio_button.h"
+
+namespace kv {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// A game folder of its own (the options file is written there) over the sample database.
+class NewGameWindowsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/kv_newgame_XXXXXX";
+        ASSERT_NE(mkdtemp(tmpl), nullptr);
+        dir_ = tmpl;
+        const fs::path sample = KORVANEL_SAMPLE_GAME;
+        fs::create_directory_symlink(sample / "img", dir_ / "img");
+        fs::create_directory_symlink(sample / "teams", dir_ / "teams");
+        SetGameFolder(dir_.string());
+        // The snapshots go under the build folder.
+        setenv("KORVANEL_TEST_OUTPUT_DIR", KORVANEL_TEST_OUTPUT_DIR, 0);
+        SetScreenSize({1024, 768});
+        Game().Reset();
+        TitleMenu() = {};
+        RegisterNewGameWindows();
+        NewGameHandOver() = [this](NextScreen next) { handed_over_.push_back(next); };
+    }
+    void TearDown() override {
+        driver_.reset();
+        DiscardNewGameSetup();
+        NewGameHandOver() = nullptr;
+        TitleMenu() = {};
+        SetGameFolder("");
+        SetScreenSize({800, 600});
+        Game().Reset();
+        fs::remove_all(dir_);
+    }
+    // The title window, then "Novo jogo": the setup window open on the game's clubs.
+    TForm9& OpenSetup(std::uint64_t seed = 11) {
+        driver_ = std::make_unique<TestDriver>(1024, 768);
+        TForm1& title = driver_->screen().Create<TForm1>();
+        title.Show();
+        driver_->Pump();
+        SeedRandom(seed);
+        driver_->Click("botoes1");
+        driver_->Pump();
+        EXPECT_FALSE(title.Visible());
+        return *Shown<TForm9>();
+    }
+    template <class T>
+    T* Shown() {
+        for (Form* f : driver_->screen().Forms())
+            if (auto* form = dynamic_cast<T*>(f); form && form->Visible() && !form->Freed())
+                return form;
+        return nullptr;
+    }
+    TReportGrid& Leagues() { return driver_->Get<TReportGrid>("list1"); }
+    int RowOf(int country) {
+        for (int row = 0; row < Leagues().GetRowCount(); ++row)
+            if (Leagues().GetCellTextByVariant(kCountryIndex, row) == std::to_string(country))
+                return row;
+        return -1;
+    }
+    void Name(const std::string& name) {
+        driver_->Click("Edit1");
+        driver_->Type(name);
+    }
+    // The coach picks the club of division `division`, slot `slot` of TForm11 and confirms.
+    int ChooseButton(TForm11& form, int division, int slot, const std::string& name) {
+        Name(name);
+        RadioButton* button = form.ClubButton(division, slot);
+        EXPECT_NE(button, nullptr);
+        if (!button) return -1;
+        driver_->Click(*button);
+        const int club = button->tag;
+        driver_->Click("Button1");
+        driver_->Pump();
+        return club;
+    }
+
+    fs::path dir_;
+    std::unique_ptr<TestDriver> driver_;
+    std::vector<NextScreen> handed_over_;
+};
+
+TEST_F(NewGameWindowsTest, OneCoachBrasilTenClubDivisionsWithStateChampionships) {
+    TForm9& setup = OpenSetup();
+    ASSERT_GE(RowOf(kHomeCountry), 0);
+    for (int row = 0; row < Leagues().GetRowCount(); ++row)
+        EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, row),
+                  row == RowOf(kHomeCountry) ? "1" : "0");
+    EXPECT_EQ(setup.Choices().main_country, kHomeCountry);
+    driver_->Click("ckestadual");
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ckestadual").Checked());
+    driver_->SavePng("newgame_form9.png");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+
+    TForm11* choice = Shown<TForm11>();
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(Shown<TForm9>(), nullptr);
+    EXPECT_EQ(driver_->Text("Button1"), "Iniciar jogo");
+    EXPECT_FALSE(driver_->Get("Button1").Enabled());
+    EXPECT_FALSE(driver_->Get("Label10").Visible());
+    // Four divisions of ten, no button beyond them.
+    EXPECT_NE(choice->ClubButton(4, 9), nullptr);
+    EXPECT_EQ(choice->ClubButton(5, 0), nullptr);
+    driver_->SavePng("newgame_form11.png");
+
+    const std::string name = "Ana Souza";
+    Name(name);
+    RadioButton& button = *choice->ClubButton(2, 3);
+    const int club = button.tag;
+    driver_->Click(button);
+    EXPECT_TRUE(driver_->Get("Button1").Enabled());
+    driver_->Then([&] { driver_->SavePng("newgame_form12.png"); });
+    driver_->Click("Button1");
+    driver_->Pump();
+
+    const GameData& game = Game();
+    ASSERT_EQ(handed_over_.size(), 1u);
+    EXPECT_EQ(NewGameInProgress(), nullptr);
+    EXPECT_EQ(Shown<TForm11>(), nullptr);
+    EXPECT_EQ(Shown<TForm12>(), nullptr);
+    EXPECT_EQ(game.game_state.user_club, club);
+    EXPECT_EQ(game.game_state.human_clubs[0], club);
+    EXPECT_EQ(game.human_coach_names[0].str(), name);
+    EXPECT_EQ(game.human_coach_nationalities[0], kHomeCountry);
+    EXPECT_TRUE(game.teams[club].human);
+    EXPECT_EQ(game.teams[club].division, 2);
+    EXPECT_EQ(game.game_state.main_country, kHomeCountry);
+    EXPECT_EQ(game.game_state.league_format, kDivisionsOf10);
+    EXPECT_TRUE(game.game_state.state_leagues_on);
+    ASSERT_EQ(game.league_configs.size(), 1u);
+    EXPECT_EQ(game.league_configs[0].country, kHomeCountry);
+    EXPECT_TRUE(game.league_configs[0].has_human_club);
+    EXPECT_FALSE(game.fixtures.empty());
+}
+
+TEST_F(NewGameWindowsTest, ThreeCoachesChooseThreeClubsOneAbroad) {
+    OpenSetup();
+    int abroad_row = -1;
+    for (int row = 0; row < Leagues().GetRowCount() && abroad_row < 0; ++row)
+        if (row != RowOf(kHomeCountry)) abroad_row = row;
+    ASSERT_GE(abroad_row, 0) << "the sample database lists a second country";
+    const int abroad = std::stoi(Leagues().GetCellTextByVariant(kCountryIndex, abroad_row));
+    // Only the tick column toggles.
+    Shown<TForm9>()->list1CellClick(2, abroad_row);
+    EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, abroad_row), "0");
+    Shown<TForm9>()->list1CellClick(1, abroad_row);
+    driver_->Get<ComboBox>("ComboBox2").SetItemIndex(2);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+
+    TForm11& choice = *Shown<TForm11>();
+    EXPECT_EQ(driver_->Text("Button1"), "Escolher time 2");
+    const int first = ChooseButton(choice, 1, 0, "Um");
+    EXPECT_TRUE(driver_->Get("Label10").Visible());
+    EXPECT_EQ(driver_->Text("Label10"), "Time 2");
+    EXPECT_EQ(driver_->Text("Edit1"), "");
+    // The first coach's club can no longer be taken.
+    EXPECT_FALSE(choice.ClubButton(1, 0)->Enabled());
+    const int second = ChooseButton(choice, 1, 1, "Dois");
+    EXPECT_EQ(driver_->Text("Button1"), "Iniciar jogo");
+
+    ComboBox& leagues = driver_->Get<ComboBox>("Combo1");
+    int item = -1;
+    for (int i = 0; i < leagues.Count(); ++i)
+        if (leagues.ItemImage(i) == abroad) item = i;
+    ASSERT_GE(item, 0);
+    leagues.SetItemIndex(item);
+    choice.Combo1Change();
+    const int third = ChooseButton(choice, 1, 0, "Três");
+
+    ASSERT_EQ(handed_over_.size(), 1u);
+    const GameData& game = Game();
+    EXPECT_EQ(game.game_state.human_count, 3);
+    EXPECT_EQ(game.game_state.human_clubs[0], first);
+    EXPECT_EQ(game.game_state.human_clubs[1], second);
+    EXPECT_EQ(game.game_state.human_clubs[2], third);
+    EXPECT_EQ(game.game_state.user_club, third);
+    EXPECT_EQ(game.teams[third].country, abroad);
+    EXPECT_EQ(game.human_coach_names[2].str(), "Três");
+    ASSERT_EQ(game.league_configs.size(), 2u);
+    EXPECT_TRUE(game.league_configs[0].has_human_club);
+    EXPECT_TRUE(game.league_configs[1].has_human_club);
+}
+
+TEST_F(NewGameWindowsTest, BackToTheTitleEmptiesTheWorkingLists) {
+    OpenSetup();
+    ASSERT_NE(NewGameInProgress(), nullptr);
+    EXPECT_FALSE(NewGameInProgress()->scan.files.empty());
+    driver_->Click("SchemeButton1");
+    driver_->Pump();
+    EXPECT_EQ(NewGameInProgress(), nullptr);
+    EXPECT_EQ(Shown<TForm9>(), nullptr);
+    ASSERT_NE(Shown<TForm1>(), nullptr);
+}
+
+TEST_F(NewGameWindowsTest, NoLeagueTickedSaysSoAndStays) {
+    OpenSetup();
+    Shown<TForm9>()->list1CellClick(1, RowOf(kHomeCountry));
+    driver_->AnswerModal(mrOk);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ASSERT_FALSE(driver_->Messages().empty());
+    EXPECT_EQ(driver_->Messages().back(), "Selecione pelo menos uma liga");
+    EXPECT_NE(Shown<TForm9>(), nullptr);
+    EXPECT_EQ(Shown<TForm11>(), nullptr);
+}
+
+TEST_F(NewGameWindowsTest, ContinentalCupsFollowEachOtherAndCustomModeDisablesTheLeagues) {
+    WriteOption(kOptionsSection, "ver43", "1");
+    WriteOption(kOptionsSection, "ver41", "0");
+    TForm9& setup = OpenSetup();
+    EXPECT_FALSE(driver_->Get<TMarkupCheckBox>("ck_verjlib").Checked());
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ck_verjlig").Checked());
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ck_verjafr").Checked());
+    // Alt+F4 does not close it.
+    driver_->Press(VK_F4, ssAlt);
+    driver_->Pump();
+    EXPECT_EQ(Shown<TForm9>(), &setup);
+    driver_->Click("ckinter1");
+    EXPECT_FALSE(driver_->Get<TMarkupCheckBox>("ckinter2").Checked());
+    driver_->Click("ckinter2");
+    EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ckinter1").Checked());
+    driver_->Click("rd2");
+    EXPECT_FALSE(driver_->Get<TMarkupRadioButton>("rd1").Checked());
+    EXPECT_FALSE(driver_->Get("list1").Enabled());
+    EXPECT_FALSE(driver_->Get("ckcopamundo").Enabled());
+    driver_->Click("rd1");
+    EXPECT_TRUE(driver_->Get("list1").Enabled());
+    EXPECT_EQ(setup.Choices().human_count, 1);
+}
+
+TEST_F(NewGameWindowsTest, CustomChampionshipThroughItsWindow) {
+    OpenSetup();
+    driver_->Click("rd2");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm39* custom = Shown<TForm39>();
+    ASSERT_NE(custom, nullptr);
+    driver_->SavePng("newgame_form39.png");
+    EXPECT_FALSE(driver_->Get("bt1").Enabled());
+    TReportGrid& list = ControlNamed<TReportGrid>(*custom, "list1");
+    int clubs = 0;
+    for (int row = 0; row < list.GetRowCount() && clubs < kClubsForCustomGame; ++row) {
+        custom->list1CellClick(1, row);
+        clubs += std::stoi(list.GetCellTextByVariant(kCountryClubs, row));
+    }
+    ASSERT_GE(clubs, kClubsForCustomGame);
+    EXPECT_TRUE(driver_->Get("bt1").Enabled());
+    EXPECT_EQ(ControlNamed<TMarkupLabel>(*custom, "Label7").GetDisplayText(),
+              "Times: " + std::to_string(clubs));
+    driver_->Click("bt1");
+    driver_->Pump();
+
+    TForm11* choice = Shown<TForm11>();
+    ASSERT_NE(choice, nullptr);
+    EXPECT_EQ(Shown<TForm9>(), nullptr);
+    EXPECT_FALSE(driver_->Get("Combo1").Visible());
+    ChooseButton(*choice, 1, 0, "Fantasia");
+    ASSERT_EQ(handed_over_.size(), 1u);
+    EXPECT_EQ(Game().game_state.main_country, 202);
+    EXPECT_EQ(Game().game_state.national_cup_name.str(), "Copa Internacional");
+}
+
+TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
+    OpenSetup();
+    driver_->Get<ComboBox>("ComboBox1").SetItemIndex(1);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm56* choice = Shown<TForm56>();
+    ASSERT_NE(choice, nullptr);
+    driver_->SavePng("newgame_form56.png");
+    ComboBox* first = choice->DivisionList(1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->Items().front(), "1ª divisão");
+    // Each club shows its crest, read for the game being set up.
+    EXPECT_EQ(first->ItemImage(0), -1);
+    EXPECT_GE(first->ItemImage(1), 0);
+    Name("Bia");
+    first->SetItemIndex(2);
+    first->on_change();
+    EXPECT_TRUE(driver_->Get("Button1").Enabled());
+    const std::string club_name = first->Items()[2];
+    driver_->Click("Button1");
+    driver_->Pump();
+    ASSERT_EQ(handed_over_.size(), 1u);
+    EXPECT_EQ(Shown<TForm56>(), nullptr);
+    EXPECT_EQ(Game().teams[Game().game_state.user_club].name.str(), club_name);
+    EXPECT_EQ(Game().game_state.league_format, kDivisionsOf20);
+}
+
+// The same choices through the windows and through the headless setup give the same saved game.
+TEST_F(NewGameWindowsTest, WindowsAndHeadlessSetupBuildTheSameGame) {
+    constexpr std::uint64_t kSeed = 23;
+    OpenSetup(kSeed);
+    driver_->Click("ckestadual");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ChooseButton(*Shown<TForm11>(), 1, 0, "Treinador 1");
+    ASSERT_EQ(handed_over_.size(), 1u);
+    HeadlessGame through_windows;
+    ASSERT_EQ(through_windows.SaveGame((dir_ / "janelas.s14").string()), "");
+
+    driver_.reset();
+    HeadlessGame headless;
+    HeadlessSetup setup;
+    setup.teams_folder = (dir_ / "teams").string();
+    setup.seed = kSeed;
+    setup.state_championships = true;
+    ASSERT_EQ(headless.StartNewGame(setup), "");
+    ASSERT_EQ(headless.SaveGame((dir_ / "automatico.s14").string()), "");
+    const std::string a = ReadAll(dir_ / "janelas.s14"), b = ReadAll(dir_ / "automatico.s14");
+    ASSERT_FALSE(a.empty());
+    EXPECT_TRUE(a == b) << a.size() << " against " << b.size();
+}
+
+// A chosen club's file gone before the build: the message, nothing built, back to the setup.
+TEST_F(NewGameWindowsTest, AFailedBuildSaysWhyAndReturnsToTheSetup) {
+    fs::remove(dir_ / "teams");
+    fs::copy(fs::path(KORVANEL_SAMPLE_GAME) / "teams", dir_ / "teams", fs::copy_options::recursive);
+    OpenSetup();
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm11& choice = *Shown<TForm11>();
+    for (const fs::directory_entry& e : fs::directory_iterator(dir_ / "teams"))
+        if (e.path().extension() == ".b14") fs::remove(e.path());
+    Game().game_state.season = 77;  // the running game, which a failed build keeps
+    // The builder's window waits first; the message comes from inside it.
+    driver_->Then([&] {
+        driver_->AnswerModal(mrOk);
+        driver_->Advance(kBuildDelayMs);
+    });
+    ChooseButton(choice, 1, 0, "Ana");
+    EXPECT_TRUE(handed_over_.empty());
+    ASSERT_FALSE(driver_->Messages().empty());
+    EXPECT_EQ(Game().game_state.season, 77);
+    EXPECT_NE(Shown<TForm9>(), nullptr);
+    EXPECT_EQ(Shown<TForm11>(), nullptr);
+}
+
+}  // namespace
+}  // namespace kv
