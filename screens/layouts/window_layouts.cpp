@@ -5,7 +5,9 @@
 // not yet listed in this folder's CMakeLists.txt needs that library added there once.
 #define KORVANEL_WINDOW_LAYOUTS(X) \
     X(kForm1Layout)                \
+    X(kForm13Layout)               \
     X(kForm17Layout)               \
+    X(kForm31Layout)               \
     X(kForm89Layout)
 
 namespace kv {

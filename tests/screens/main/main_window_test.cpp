@@ -1,0 +1,184 @@
+#include "screens/main/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/game_data.h"
+#include "core/money.h"
+#include "core/money_text.h"
+#include "core/random.h"
+#include "core/text_tables.h"
+#include "game/coach_turn.h"
+#include "game/headless_game.h"
+#include "match/computer_lineups.h"
+#include "match/lineup_strength.h"
+#include "platform/window/popup_menu.h"
+#include "platform/window/screen.h"
+#include "platform/window/test_driver.h"
+#include "season/loans.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+// A new game from the sample database with one or two human coaches, at its first day.
+void NewGame(int humans) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 2014;
+    setup.humans = humans;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    // On to a day on which every human club plays.
+    auto every_human_plays = [] {
+        const GameData& data = Game();
+        for (int h = 0; h < data.game_state.human_count; ++h)
+            if (!HumanClubPlaysToday(data, data.game_state.match_kind,
+                                     data.game_state.human_clubs[h]))
+                return false;
+        return true;
+    };
+    for (int round = 0; round < 60 && !(every_human_plays() && !game.season_finished()); ++round)
+        game.PlayRound();
+    ASSERT_TRUE(every_human_plays());
+}
+
+// What the game without windows does for the day's human turns.
+void HeadlessTurns() {
+    GameData& data = Game();
+    AutomaticWindows windows;
+    CoachTurn turn;
+    if (!OpenMainWindow(data, turn, windows, data.opening_main_window != 0)) {
+        PrepareComputerLineups();
+        return;
+    }
+    do ChooseComputerLineup(data.game_state.user_club);
+    while (!kv::NextHumanTurnOrPlay(data, turn, windows));
+}
+
+void ExpectSameGame(const GameData& a, const GameData& b) {
+    ASSERT_EQ(a.players.size(), b.players.size());
+    for (std::size_t p = 0; p < a.players.size(); ++p)
+        EXPECT_EQ(std::memcmp(&a.players[p], &b.players[p], sizeof(t_player)), 0) << p;
+    ASSERT_EQ(a.teams.size(), b.teams.size());
+    for (std::size_t t = 0; t < a.teams.size(); ++t)
+        EXPECT_EQ(std::memcmp(&a.teams[t], &b.teams[t], sizeof(t_team)), 0) << t;
+    ASSERT_EQ(a.match_strengths.size(), b.match_strengths.size());
+    for (std::size_t s = 0; s < a.match_strengths.size(); ++s)
+        EXPECT_EQ(std::memcmp(&a.match_strengths[s], &b.match_strengths[s],
+                              sizeof(t_match_strength)),
+                  0)
+            << s;
+    EXPECT_EQ(a.game_state.user_club, b.game_state.user_club);
+    EXPECT_EQ(a.inbox.size(), b.inbox.size());
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        MainWindowNextScreen() = nullptr;
+        MainWindowOpener("TForm87") = nullptr;
+        MainWindowResignationQuestion() = nullptr;
+        driver_.reset();
+        Game().Reset();
+    }
+    void Open(int width, int height) {
+        driver_ = std::make_unique<TestDriver>(width, height);
+        MainWindowNextScreen() = [this](NextScreen next) { next_.push_back(next); };
+    }
+    TReportGrid& Grid() { return driver_->Get<TReportGrid>("gridview1"); }
+    std::string Markup(std::string_view name) {
+        std::string s;
+        for (const std::string& line : driver_->Get<TMarkupLabel>(name).HTMLLines()) s += line;
+        return s;
+    }
+    PopupMenu& Menu(const char* name) {
+        return *static_cast<PopupMenu*>(MainWindow()->FindComponent(name));
+    }
+
+    std::unique_ptr<TestDriver> driver_;
+    std::vector<NextScreen> next_;
+};
+
+// Each row of the squad grid holds one of the club's players, goalkeepers first and the
+// weakest first within a position.
+void ExpectGridMatchesSquad(TReportGrid& grid) {
+    const GameData& data = Game();
+    const int club = data.game_state.user_club;
+    int squad = 0;
+    for (const t_player& p : data.players) squad += p.team == club ? 1 : 0;
+    ASSERT_EQ(grid.GetRowCount(), squad);
+    int last_strength = -1, last_key = -1;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        const int id = std::stoi(grid.GetCellTextByVariant("id", row));
+        const t_player& p = data.players[id];
+        EXPECT_EQ(p.team, club);
+        EXPECT_EQ(grid.GetCellTextByVariant("nome", row), p.name.str());
+        EXPECT_EQ(grid.GetCellTextByVariant("forca", row), std::to_string(p.strength));
+        EXPECT_EQ(grid.GetCellTextByVariant("posicaojog", row),
+                  std::string(position_letters[static_cast<std::size_t>(p.position)]));
+        EXPECT_EQ(grid.GetCellTextByVariant("funcaojog", row), p.side ? "E" : "D");
+        EXPECT_EQ(grid.GetCellTextByVariant("idade", row), std::to_string(p.age));
+        EXPECT_EQ(grid.GetCellTextByVariant("status", row), std::to_string(p.shirt_number));
+        EXPECT_EQ(grid.GetCellTextByVariant("moral", row), std::to_string(p.morale + 7));
+        const auto price = static_cast<std::int32_t>(
+            MoneyToUnits(p.on_sale ? p.asking_price : p.value));
+        EXPECT_EQ(grid.GetCellTextByVariant("passe", row), FormatMoneyShort(price));
+        const int key = PositionSortKey(id);
+        EXPECT_GE(key, last_key) << row;
+        if (key == last_key) {
+            EXPECT_GE(p.strength, last_strength) << row;
+        }
+        last_key = key;
+        last_strength = p.strength;
+    }
+}
+
+TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) {
+    NewGame(2);
+    const GameData start = Game();
+    const std::uint64_t random = RandomState();
+    HeadlessTurns();
+    const GameData headless = Game();
+    const std::uint64_t random_after = RandomState();
+
+    Game() = start;
+    SetRandomState(random);
+    Open(1024, 768);
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    const GameData& data = Game();
+    EXPECT_EQ(data.game_state.user_club, data.game_state.human_clubs[0]);
+    ExpectGridMatchesSquad(Grid());
+    EXPECT_EQ(Markup("lb_total"),
+              "<shad>" + std::to_string(Grid().GetRowCount()) + " jogadores</shad>");
+    EXPECT_NE(Markup("lb_tec").find(data.coaches[data.teams[data.game_state.user_club].coach]
+                                        .name.str()),
+              std::string::npos);
+    EXPECT_EQ(driver_->Text("nometime"), data.teams[data.game_state.user_club].name.str());
+    EXPECT_GE(window->lineup_opponent(), 0);
+    EXPECT_EQ(Grid().SelectedRow(), 0);
+    driver_->SavePng("main_window_1024x768.png");
+
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_TRUE(next_.empty()) << "the second coach's turn comes first";
+    ASSERT_EQ(MainWindow(), window);
+    EXPECT_EQ(data.game_state.user_club, data.game_state.human_clubs[1]);
+    ExpectGridMatchesSquad(Grid());
+
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
+    EXPECT_EQ(MainWindow(), nullptr);  // freed once its handler was over
+    ExpectSameGame(Game(), headless);
+    EXPECT_EQ(RandomState(), random_after);
+}
+
+}  // namespace
+}  // namespace kv
