@@ -51,7 +51,7 @@ const LayoutControl kControls[] = {
      .class_name = "TUiGlowButton",
      .bounds = {400, 248, 120, 28},
      .caption = "Continuar >>",
-     .properties = {{"TabOrder", "0"}, {"ModalResult", "1"}}},
+     .properties = {{"TabOrder", "0"}}},
 };
 
 }  // namespace
@@ -83,6 +83,9 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
     ControlNamed<Label>(*this, "Label5")
         .SetCaption(successor >= 0 ? "Para seu lugar foi contratado " + coach_name(successor)
                                    : std::string());
+    ControlNamed<TUiGlowButton>(*this, "schemebutton2").on_click = [this] {
+        SetModalResult(mrOk);
+    };
     on_key_down = [this](int& key, ShiftState shift) {
         if (key == VK_F4 && shift == ssAlt) key = 0;
         if (key == VK_RETURN || key == VK_ESCAPE) {

@@ -15,6 +15,7 @@
 #include "game/headless_game.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
+#include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
@@ -178,6 +179,80 @@ TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) 
     EXPECT_EQ(MainWindow(), nullptr);  // freed once its handler was over
     ExpectSameGame(Game(), headless);
     EXPECT_EQ(RandomState(), random_after);
+}
+
+TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
+    NewGame(1);
+    Open(1280, 800);
+    std::vector<std::string> opened;
+    for (const char* window : {"TForm36", "TForm22", "TForm18"})
+        MainWindowOpener(window) = [&opened, window] { opened.push_back(window); };
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    GameData& data = Game();
+    const int club = data.game_state.user_club;
+    ExpectGridMatchesSquad(Grid());
+    driver_->SavePng("main_window_1280x800.png");
+
+    // Hot keys reach the windows whose openers are set; Alt+F4 does not close the window.
+    driver_->Press(VK_F5);
+    driver_->Press('F', ssCtrl);
+    driver_->Press(VK_F4);
+    driver_->Press(VK_F4, ssAlt);
+    driver_->Pump();
+    EXPECT_EQ(opened, (std::vector<std::string>{"TForm36", "TForm22", "TForm18"}));
+    EXPECT_EQ(MainWindow(), window);
+
+    // Offered for loan and back, from the player menu of the selected player.
+    const int player = window->SelectedPlayer();
+    ASSERT_GT(player, 0);
+    PopupMenu& menu = Menu("PopupMenu1");
+    window->PopupMenu1Popup();
+    MenuItem& lend = *menu.items.Find("Porparaemprstimo1");
+    EXPECT_EQ(lend.enabled, CountLoanedOut(data, club) + CountOfferedForLoan(data, club) < 2);
+    EXPECT_FALSE(menu.items.Find("Comprarjogador1")->visible);
+    EXPECT_FALSE(menu.items.Find("Propor contrato") != nullptr);
+    EXPECT_FALSE(menu.items.Find("Proporcontrato1")->enabled) << "no contract window yet";
+    lend.on_click();
+    EXPECT_EQ(data.players[player].loan_status, 1);
+    window->PopupMenu1Popup();
+    EXPECT_FALSE(menu.items.Find("Porparaemprstimo1")->visible);
+    EXPECT_TRUE(menu.items.Find("Nopor1")->visible);
+    menu.items.Find("Nopor1")->on_click();
+    EXPECT_EQ(data.players[player].loan_status, 0);
+
+    // A listed player comes off the list with "Retirar da lista de venda".
+    data.players[player].on_sale = 1;
+    data.players[player].asking_price = MoneyFromUnits(5000000);
+    window->RefreshSquadGrid();
+    EXPECT_EQ(window->SelectedPlayer(), player);
+    EXPECT_EQ(Grid().GetCellTextByVariant("passe", 0), FormatMoneyShort(5000000));
+    EXPECT_TRUE(driver_->Get("Button4").Visible());
+    driver_->Click("Button4");
+    EXPECT_EQ(data.players[player].on_sale, 0);
+    EXPECT_EQ(data.players[player].asking_price, 0);
+
+    // "Se demitir": the dismissal screen tells the coach who follows him; with no other human
+    // coach the match day comes.
+    MainWindowResignationQuestion() = [] { return true; };
+    const int coach = data.teams[club].coach;
+    driver_->Then([&] {
+        EXPECT_NE(driver_->Text("Label4").find("conforme você solicitou, boa sorte no próximo "
+                                               "clube."),
+                  std::string::npos);
+        EXPECT_EQ(driver_->Text("Label3"), data.coaches[coach].name.str());
+        driver_->SavePng("dismissal_window.png");
+        driver_->Click("schemebutton2");
+    });
+    Menu("PopupMenu2").on_popup();
+    ASSERT_TRUE(Menu("PopupMenu2").items.Find("Sedemitir1")->enabled);
+    Menu("PopupMenu2").items.Find("Sedemitir1")->on_click();
+    driver_->Pump();
+    EXPECT_NE(data.teams[club].coach, coach);
+    EXPECT_EQ(Screen::Get().FindForm("Form31"), nullptr);
+    EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
+    EXPECT_EQ(MainWindow(), nullptr);
 }
 
 }  // namespace
