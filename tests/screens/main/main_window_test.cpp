@@ -165,6 +165,8 @@ TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) 
     EXPECT_GE(window->lineup_opponent(), 0);
     EXPECT_EQ(Grid().SelectedRow(), 0);
     driver_->SavePng("main_window_1024x768.png");
+    EXPECT_EQ(Grid().Columns().ColumnByName("nome")->Width(), 100);
+    EXPECT_EQ(Grid().Columns().ColumnByName("energia")->Width(), 80);
 
     driver_->Click("btjogar");
     driver_->Pump();
@@ -203,6 +205,18 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     driver_->Pump();
     EXPECT_EQ(opened, (std::vector<std::string>{"TForm36", "TForm22", "TForm18"}));
     EXPECT_EQ(MainWindow(), window);
+
+    // The tool bar's zones are in the picture's pixels, whatever the bar's width on screen.
+    Control& bar = driver_->Get("nova_barra");
+    const Point tables{256 * bar.Width() / 1129, 20};
+    driver_->MoveTo(bar, tables);
+    EXPECT_EQ(bar.hint, "Tabela de classificação - F5");
+    EXPECT_EQ(bar.cursor, crHandPoint);
+    driver_->ClickAt(bar, tables);
+    driver_->MoveTo(bar, {2, 2});
+    EXPECT_EQ(bar.hint, "");
+    EXPECT_EQ(opened.back(), "TForm36");
+    EXPECT_EQ(opened.size(), 4u);
 
     // Offered for loan and back, from the player menu of the selected player.
     const int player = window->SelectedPlayer();
@@ -253,6 +267,18 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     EXPECT_EQ(Screen::Get().FindForm("Form31"), nullptr);
     EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
     EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(MainWindowTest, SmallScreenKeepsTheDesignedColumns) {
+    NewGame(1);
+    Open(800, 600);
+    ASSERT_NE(ShowMainWindow(), nullptr);
+    driver_->Pump();
+    EXPECT_EQ(Grid().Columns().ColumnByName("nome")->Width(), 87);
+    EXPECT_EQ(MainWindow()->Width(), 800);
+    driver_->SavePng("main_window_800x600.png");
+    MainWindow()->Release();
+    driver_->Pump();
 }
 
 }  // namespace
