@@ -32,14 +32,20 @@ const LayoutControl kControls[] = {
      .class_name = "TShape",
      .bounds = {8, 48, 514, 190},
      .properties = {{"BrushStyle", "bsClear"}, {"PenColor", "$00000080"}, {"PenWidth", "3"}}},
-    {.name = "Label3", .class_name = "TLabel", .bounds = {20, 58, 490, 18}, .font = kBody,
+    {.name = "Label3",
+     .class_name = "TLabel",
+     .bounds = {20, 58, 490, 18},
+     .font = kBody,
      .properties = kWhiteText},
     {.name = "Label4",
      .class_name = "TLabel",
      .bounds = {20, 80, 490, 73},
      .font = kBody,
      .properties = {{"AutoSize", "False"}, {"Transparent", "True"}, {"WordWrap", "True"}}},
-    {.name = "Label5", .class_name = "TLabel", .bounds = {20, 160, 490, 18}, .font = kBody,
+    {.name = "Label5",
+     .class_name = "TLabel",
+     .bounds = {20, 160, 490, 18},
+     .font = kBody,
      .properties = kWhiteText},
     {.name = "Label1",
      .class_name = "TLabel",
@@ -83,9 +89,7 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
     ControlNamed<Label>(*this, "Label5")
         .SetCaption(successor >= 0 ? "Para seu lugar foi contratado " + coach_name(successor)
                                    : std::string());
-    ControlNamed<TUiGlowButton>(*this, "schemebutton2").on_click = [this] {
-        SetModalResult(mrOk);
-    };
+    ControlNamed<TUiGlowButton>(*this, "schemebutton2").on_click = [this] { SetModalResult(mrOk); };
     on_key_down = [this](int& key, ShiftState shift) {
         if (key == VK_F4 && shift == ssAlt) key = 0;
         if (key == VK_RETURN || key == VK_ESCAPE) {

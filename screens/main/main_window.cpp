@@ -67,11 +67,17 @@ const LayoutControl kControls[] = {
      .bounds = {88, 50, 250, 29},
      .font = {"Tahoma", 18, fsBold, clWhite},
      .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
-    {.name = "lb_tec", .class_name = "TMarkupLabel", .bounds = {88, 82, 250, 16},
+    {.name = "lb_tec",
+     .class_name = "TMarkupLabel",
+     .bounds = {88, 82, 250, 16},
      .properties = kMarkup},
-    {.name = "lb_infot", .class_name = "TMarkupLabel", .bounds = {88, 98, 250, 16},
+    {.name = "lb_infot",
+     .class_name = "TMarkupLabel",
+     .bounds = {88, 98, 250, 16},
      .properties = kMarkup},
-    {.name = "lab_data", .class_name = "TMarkupLabel", .bounds = {640, 50, 150, 16},
+    {.name = "lab_data",
+     .class_name = "TMarkupLabel",
+     .bounds = {640, 50, 150, 16},
      .properties = kMarkup},
     {.name = "lb_cd",
      .class_name = "TMarkupLabel",
@@ -91,9 +97,13 @@ const LayoutControl kControls[] = {
      .class_name = "TUiSmoothProgressBar",
      .bounds = {490, 70, 130, 14},
      .properties = {{"TabStop", "False"}}},
-    {.name = "labmoney", .class_name = "TMarkupLabel", .bounds = {346, 92, 200, 16},
+    {.name = "labmoney",
+     .class_name = "TMarkupLabel",
+     .bounds = {346, 92, 200, 16},
      .properties = kMarkup},
-    {.name = "label32", .class_name = "TMarkupLabel", .bounds = {560, 92, 200, 16},
+    {.name = "label32",
+     .class_name = "TMarkupLabel",
+     .bounds = {560, 92, 200, 16},
      .properties = kMarkup},
     {.name = "gridview1",
      .class_name = "TReportGrid",
@@ -137,21 +147,27 @@ const LayoutControl kControls[] = {
      .caption = "Retirar da lista de venda",
      .properties = {{"TabOrder", "3"}, {"Visible", "False"}}},
     {.name = "esc1", .class_name = "TImage", .bounds = {536, 356, 60, 60}},
-    {.name = "lb_infonext", .class_name = "TMarkupLabel", .bounds = {600, 356, 192, 60},
+    {.name = "lb_infonext",
+     .class_name = "TMarkupLabel",
+     .bounds = {600, 356, 192, 60},
      .properties = kMarkup},
     {.name = "btjogar",
      .class_name = "TUiGlowButton",
      .bounds = {600, 426, 150, 30},
      .caption = "Escalar Time",
      .properties = {{"TabOrder", "1"}}},
-    {.name = "lb_total", .class_name = "TMarkupLabel", .bounds = {8, 546, 150, 16},
+    {.name = "lb_total",
+     .class_name = "TMarkupLabel",
+     .bounds = {8, 546, 150, 16},
      .properties = kMarkup},
     {.name = "lb_cores",
      .class_name = "TMarkupLabel",
      .bounds = {170, 546, 150, 16},
      .caption = "<SHAD>Cores do time</SHAD>",
      .properties = kMarkup},
-    {.name = "Label23", .class_name = "TMarkupLabel", .bounds = {8, 574, 300, 16},
+    {.name = "Label23",
+     .class_name = "TMarkupLabel",
+     .bounds = {8, 574, 300, 16},
      .properties = kMarkup},
 };
 
@@ -165,14 +181,22 @@ struct Column {
 
 // The squad grid's columns in display order.
 constexpr Column kColumns[] = {
-    {"id", "", 20, true, false},          {"status", "", 22, true, true},
-    {"posicaojog", "P", 25, false, true}, {"condicao", "", 18, true, true},
-    {"nome", "Nome", 87, false, true},    {"funcaojog", "Lado", 40, false, true},
-    {"forca", "F", 30, true, true},       {"energia", "Energia", 60, true, true},
-    {"salario", "Salário", 53, false, true}, {"passe", "Passe", 53, false, true},
-    {"gols", "G", 20, false, true},       {"habilidades", "Car.", 45, false, true},
-    {"idade", "I", 22, false, true},      {"moral", "M", 30, true, true},
-    {"passet", "", 55, true, false},      {"salariot", "", 55, true, false},
+    {"id", "", 20, true, false},
+    {"status", "", 22, true, true},
+    {"posicaojog", "P", 25, false, true},
+    {"condicao", "", 18, true, true},
+    {"nome", "Nome", 87, false, true},
+    {"funcaojog", "Lado", 40, false, true},
+    {"forca", "F", 30, true, true},
+    {"energia", "Energia", 60, true, true},
+    {"salario", "Salário", 53, false, true},
+    {"passe", "Passe", 53, false, true},
+    {"gols", "G", 20, false, true},
+    {"habilidades", "Car.", 45, false, true},
+    {"idade", "I", 22, false, true},
+    {"moral", "M", 30, true, true},
+    {"passet", "", 55, true, false},
+    {"salariot", "", 55, true, false},
     {"gcstatus", "", 8, true, false},
 };
 
@@ -198,7 +222,9 @@ constexpr ToolZone kToolZones[] = {
 
 TForm13* g_main_window = nullptr;
 
-long long CashUnits(const t_team& t) { return MoneyToUnits(t.cash); }
+long long CashUnits(const t_team& t) {
+    return MoneyToUnits(t.cash);
+}
 
 void SetFontColour(Control& control, TColor colour) {
     Font font = control.font();
@@ -361,8 +387,8 @@ void TForm13::Open(std::string_view window) {
 
 void TForm13::BuildMenus() {
     // Entries of windows not built yet are disabled when their menu opens.
-    auto item = [this](PopupMenu& menu, const char* name, const char* caption,
-                       const char* window, ShortCut short_cut = 0) -> MenuItem& {
+    auto item = [this](PopupMenu& menu, const char* name, const char* caption, const char* window,
+                       ShortCut short_cut = 0) -> MenuItem& {
         MenuItem& it = menu.Add(name, caption, [this, w = std::string(window)] { Open(w); });
         it.short_cut = short_cut;
         it.tag = 0;
@@ -389,7 +415,7 @@ void TForm13::BuildMenus() {
     item(game, "Sobreojogo1", "Sobre o jogo", "TForm45");
     enable_by_openers(game, {{"Salvarjogo1", "SaveGame"},
                              {"Opes1", "TForm32"},
-                                                          {"Sairdojogo1", "QuitGame"},
+                             {"Sairdojogo1", "QuitGame"},
                              {"Sobreojogo1", "TForm45"}});
 
     PopupMenu& fixtures = AddComponent<PopupMenu>("PopupMenu7");
@@ -526,8 +552,7 @@ void TForm13::PopupMenu1Popup() {
         }
     }
     // The windows of the other commands open only once they exist.
-    for (const auto& [name, window] :
-         std::initializer_list<std::pair<const char*, const char*>>{
+    for (const auto& [name, window] : std::initializer_list<std::pair<const char*, const char*>>{
              {"Proporcontrato1", "TForm24"},
              {"Venderjogador1", "TForm44"},
              {"Aposentarjogador1", "TForm48"},
@@ -626,10 +651,10 @@ void TForm13::ShowPlayerInfo(int player) {
     const t_player& p = data.players[player];
     const int position = std::clamp(p.position, 0, 4);
     SetMarkup("lb_infojogn", "<shad><b>" + p.name.str() + "</b></shad>");
-    SetMarkup("lb_infojog",
-              "<shad>" + std::string(position_names[static_cast<std::size_t>(position)]) +
-                  "<br>Idade: " + std::to_string(p.age) + "<br>Força: " +
-                  std::to_string(p.strength) + "</shad>");
+    SetMarkup("lb_infojog", "<shad>" +
+                                std::string(position_names[static_cast<std::size_t>(position)]) +
+                                "<br>Idade: " + std::to_string(p.age) +
+                                "<br>Força: " + std::to_string(p.strength) + "</shad>");
 }
 
 void TForm13::RefreshMoney() {
@@ -661,10 +686,9 @@ void TForm13::RefreshClubPanel() {
     for (const char* name : {"lb_tec", "lb_infot", "lab_data", "lb_cd", "lb_ct", "labmoney",
                              "label32", "lb_total", "lb_cores", "Label23", "lb_infonext"})
         SetFontColour(ControlNamed<Control>(*this, name), text);
-    const std::string coach =
-        t.coach >= 0 && t.coach < static_cast<int>(data.coaches.size())
-            ? data.coaches[t.coach].name.str()
-            : std::string();
+    const std::string coach = t.coach >= 0 && t.coach < static_cast<int>(data.coaches.size())
+                                  ? data.coaches[t.coach].name.str()
+                                  : std::string();
     SetMarkup("lb_tec", CoachText(coach));
     SetMarkup("lab_data", "<shad>" + FormatDate(TodayDate(data)) + "</shad>");
     SetMarkup("lb_infot", DivisionLineText(data, club, data.game_state.match_kind));
@@ -750,7 +774,8 @@ void TForm13::BarraMouseDown(int x, int y) {
             const Point at = bar.ClientToScreen({x, y});
             menu->Popup(at.x, at.y);
         } else {
-            if (window == "TForm14") MainWindowSelections().viewed_team = Game().game_state.user_club;
+            if (window == "TForm14")
+                MainWindowSelections().viewed_team = Game().game_state.user_club;
             Open(window);
         }
         return;
@@ -764,17 +789,31 @@ void TForm13::KeyPressed(int& key, ShiftState shift) {
     }
     const char* window = nullptr;
     switch (key) {
-        case VK_F2: window = "SaveGame"; break;
-        case VK_F3: window = "TForm32"; break;
-        case VK_F4: window = "TForm18"; break;
-        case VK_F5: window = "TForm36"; break;
-        case VK_F6: window = "TForm8"; break;
-        case VK_F7: window = "TForm62"; break;
+        case VK_F2:
+            window = "SaveGame";
+            break;
+        case VK_F3:
+            window = "TForm32";
+            break;
+        case VK_F4:
+            window = "TForm18";
+            break;
+        case VK_F5:
+            window = "TForm36";
+            break;
+        case VK_F6:
+            window = "TForm8";
+            break;
+        case VK_F7:
+            window = "TForm62";
+            break;
         case VK_F8:
             MainWindowSelections().viewed_team = 1;
             window = "TForm14";
             break;
-        case VK_F9: window = "TForm81"; break;
+        case VK_F9:
+            window = "TForm81";
+            break;
         default:
             if (shift == ssCtrl && key == 'J') window = "TForm18";
             if (shift == ssCtrl && key == 'T') window = "TForm63";
@@ -805,7 +844,9 @@ TForm13* ShowMainWindow() {
     return &form;
 }
 
-TForm13* MainWindow() { return g_main_window; }
+TForm13* MainWindow() {
+    return g_main_window;
+}
 
 void MainWindowPlay() {
     if (g_main_window) g_main_window->NextHumanTurnOrPlay();

@@ -102,18 +102,20 @@ std::string DismissalText(const GameData& data, int club, int coach, bool resign
     const t_team& t = data.teams[club];
     std::string reason;
     if (t.supporter_confidence < 15)
-        reason = "porque a pressão da torcida foi grande pois seus resultados não estavam sendo bons";
+        reason =
+            "porque a pressão da torcida foi grande pois seus resultados não estavam sendo bons";
     else if (t.cash < 0)
         reason = "pois você estava levando nosso clube para um pântano de dívidas sem fim";
     else
-        reason = "você não foi aprovado como treinador de nosso clube, da próxima vez tente ter "
-                 "melhores resultados";
+        reason =
+            "você não foi aprovado como treinador de nosso clube, da próxima vez tente ter "
+            "melhores resultados";
     if (t.division == 0)
         reason = "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo clube.";
     if (resigned) reason = "conforme você solicitou, boa sorte no próximo clube";
-    const std::string coach_name =
-        coach >= 0 && coach < static_cast<int>(data.coaches.size()) ? data.coaches[coach].name.str()
-                                                                   : std::string();
+    const std::string coach_name = coach >= 0 && coach < static_cast<int>(data.coaches.size())
+                                       ? data.coaches[coach].name.str()
+                                       : std::string();
     // The out-of-the-league reason ends its own sentence: no second full stop.
     if (!reason.ends_with('.')) reason += '.';
     return coach_name + ", " + t.name.str() + " resolveu lhe demitir," + reason;

@@ -70,9 +70,8 @@ void ExpectSameGame(const GameData& a, const GameData& b) {
         EXPECT_EQ(std::memcmp(&a.teams[t], &b.teams[t], sizeof(t_team)), 0) << t;
     ASSERT_EQ(a.match_strengths.size(), b.match_strengths.size());
     for (std::size_t s = 0; s < a.match_strengths.size(); ++s)
-        EXPECT_EQ(std::memcmp(&a.match_strengths[s], &b.match_strengths[s],
-                              sizeof(t_match_strength)),
-                  0)
+        EXPECT_EQ(
+            std::memcmp(&a.match_strengths[s], &b.match_strengths[s], sizeof(t_match_strength)), 0)
             << s;
     EXPECT_EQ(a.game_state.user_club, b.game_state.user_club);
     EXPECT_EQ(a.inbox.size(), b.inbox.size());
@@ -126,8 +125,8 @@ void ExpectGridMatchesSquad(TReportGrid& grid) {
         EXPECT_EQ(grid.GetCellTextByVariant("idade", row), std::to_string(p.age));
         EXPECT_EQ(grid.GetCellTextByVariant("status", row), std::to_string(p.shirt_number));
         EXPECT_EQ(grid.GetCellTextByVariant("moral", row), std::to_string(p.morale + 7));
-        const auto price = static_cast<std::int32_t>(
-            MoneyToUnits(p.on_sale ? p.asking_price : p.value));
+        const auto price =
+            static_cast<std::int32_t>(MoneyToUnits(p.on_sale ? p.asking_price : p.value));
         EXPECT_EQ(grid.GetCellTextByVariant("passe", row), FormatMoneyShort(price));
         const int key = PositionSortKey(id);
         EXPECT_GE(key, last_key) << row;
@@ -158,9 +157,9 @@ TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) 
     ExpectGridMatchesSquad(Grid());
     EXPECT_EQ(Markup("lb_total"),
               "<shad>" + std::to_string(Grid().GetRowCount()) + " jogadores</shad>");
-    EXPECT_NE(Markup("lb_tec").find(data.coaches[data.teams[data.game_state.user_club].coach]
-                                        .name.str()),
-              std::string::npos);
+    EXPECT_NE(
+        Markup("lb_tec").find(data.coaches[data.teams[data.game_state.user_club].coach].name.str()),
+        std::string::npos);
     EXPECT_EQ(driver_->Text("nometime"), data.teams[data.game_state.user_club].name.str());
     EXPECT_GE(window->lineup_opponent(), 0);
     EXPECT_EQ(Grid().SelectedRow(), 0);

@@ -97,19 +97,22 @@ TEST(MainWindowTexts, DismissalReasons) {
     t.supporter_confidence = 14;
     t.cash = MoneyFromUnits(-100);
     EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead + "porque a pressão da torcida foi grande pois seus resultados não estavam "
-                     "sendo bons.");
+              lead +
+                  "porque a pressão da torcida foi grande pois seus resultados não estavam "
+                  "sendo bons.");
     t.supporter_confidence = 15;
     EXPECT_EQ(DismissalText(data, club, coach, false),
               lead + "pois você estava levando nosso clube para um pântano de dívidas sem fim.");
     t.cash = 0;
     EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead + "você não foi aprovado como treinador de nosso clube, da próxima vez tente "
-                     "ter melhores resultados.");
+              lead +
+                  "você não foi aprovado como treinador de nosso clube, da próxima vez tente "
+                  "ter melhores resultados.");
     t.division = 0;
     EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead + "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo "
-                     "clube.");
+              lead +
+                  "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo "
+                  "clube.");
     EXPECT_EQ(DismissalText(data, club, coach, true),
               lead + "conforme você solicitou, boa sorte no próximo clube.");
 }
