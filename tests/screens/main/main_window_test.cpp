@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/money_text.h"
@@ -245,6 +246,40 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     driver_->Click("Button4");
     EXPECT_EQ(data.players[player].on_sale, 0);
     EXPECT_EQ(data.players[player].asking_price, 0);
+
+    // A player on loan to the club: "Comprar jogador" is offered when the club can pay the
+    // price the purchase charges, and buying him takes exactly that price.
+    int loaned = -1;
+    for (std::size_t p = 1; p < data.players.size() && loaned < 0; ++p)
+        if (data.players[p].team >= 0 && data.players[p].team != club)
+            loaned = static_cast<int>(p);
+    ASSERT_GT(loaned, 0);
+    const int owner = data.players[loaned].team;
+    data.players[loaned].team = club;
+    data.players[loaned].loan_status = 2;
+    data.players[loaned].value = MoneyFromUnits(800000);
+    data.loans.push_back({.player = loaned, .end_date = TodayDate(data) + 60, .owner = owner});
+    window->RefreshSquadGrid();
+    int row = 0;
+    while (row < Grid().GetRowCount() &&
+           Grid().GetCellTextByVariant("id", row) != std::to_string(loaned))
+        ++row;
+    Grid().SelectCell(1, row);
+    ASSERT_EQ(window->SelectedPlayer(), loaned);
+    data.teams[club].cash = MoneyFromUnits(799999);
+    window->PopupMenu1Popup();
+    MenuItem& buy = *menu.items.Find("Comprarjogador1");
+    EXPECT_TRUE(buy.visible);
+    EXPECT_FALSE(buy.enabled);
+    EXPECT_FALSE(menu.items.Find("Venderjogador1")->enabled);
+    EXPECT_FALSE(menu.items.Find("Porparaemprstimo1")->visible);
+    data.teams[club].cash = MoneyFromUnits(800000);
+    window->PopupMenu1Popup();
+    ASSERT_TRUE(buy.enabled);
+    buy.on_click();
+    EXPECT_EQ(data.teams[club].cash, 0);
+    EXPECT_EQ(data.players[loaned].team, club);
+    EXPECT_EQ(data.players[loaned].loan_status, 0);
 
     // "Se demitir": the dismissal screen tells the coach who follows him; with no other human
     // coach the match day comes.
