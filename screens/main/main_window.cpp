@@ -343,6 +343,32 @@ TForm13::TForm13() : Form("Form13") {
         UpdatePlayerButtons();
     };
     on_key_down = [this](int& key, ShiftState shift) { KeyPressed(key, shift); };
+    // The panels' clickable texts open the windows they name.
+    auto link = [this](const char* name, const char* window, std::function<void()> choose = {}) {
+        ControlNamed<Control>(*this, name).on_click = [this, window, choose] {
+            if (choose) choose();
+            Open(window);
+        };
+    };
+    auto view_opponent = [this] { MainWindowSelections().viewed_team = lineup_opponent_; };
+    link("lb_infonext", "TForm14", view_opponent);
+    link("lb_infojog", "TForm14", view_opponent);
+    link("lb_infojogn", "TForm14", view_opponent);
+    link("lb_tec", "TForm47", [] {
+        MainWindowSelection& s = MainWindowSelections();
+        s.career_subject_kind = 2;
+        s.career_subject = Game().teams[Game().game_state.user_club].coach;
+    });
+    link("label32", "TForm62");
+    link("labmoney", "TForm22");
+    link("lb_cores", "TForm86");
+    // A double click on a selected row opens the player's history.
+    grid.on_dbl_click = [this] {
+        const int p = SelectedPlayer();
+        if (p < 0) return;
+        MainWindowSelections().career_subject = p;
+        Open("TForm16");
+    };
 
     Timer& timer = AddComponent<Timer>("Timer1");
     timer.SetInterval(500);
@@ -465,7 +491,10 @@ void TForm13::BuildMenus() {
     item(player, "Venderjogador1", "Vender jogador", "TForm44");
     item(player, "Aposentarjogador1", "Aposentar jogador", "TForm48");
     item(player, "Escolhernmero1", "Escolher número", "TForm82");
-    item(player, "HistricodoJogador1", "Histórico do Jogador", "TForm16");
+    player.Add("HistricodoJogador1", "Histórico do Jogador", [this] {
+        MainWindowSelections().career_subject = SelectedPlayer();
+        Open("TForm16");
+    });
     player.Add("CancelarEmprstimo1", "Cancelar Empréstimo", [this] {
         const int p = SelectedPlayer();
         if (p < 0) return;
@@ -718,6 +747,12 @@ void TForm13::RefreshTurn() {
 }
 
 void TForm13::BtjogarClick() {
+    // "Escalar Time" saves every time in the autosave modes 1 and 2.
+    GameData& data = Game();
+    if (data.game_state.autosave_mode == 1 || data.game_state.autosave_mode == 2) {
+        if (auto& save = MainWindowOpener("SaveGame")) save();
+        data.autosave_turn_counter = 0;
+    }
     if (auto& lineup = MainWindowOpener("TForm87")) {
         lineup();
         return;

@@ -40,7 +40,9 @@ std::function<bool()>& MainWindowResignationQuestion();
 
 // What the main window's commands chose for the windows they open (read at their creation).
 struct MainWindowSelection {
-    int viewed_team = -1;  // the team view
+    int viewed_team = -1;         // the team view
+    int career_subject = -1;      // the player history or the coach ranking
+    int career_subject_kind = 1;  // 1 player, 2 coach
 };
 MainWindowSelection& MainWindowSelections();
 

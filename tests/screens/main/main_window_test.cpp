@@ -217,6 +217,11 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     EXPECT_EQ(bar.hint, "");
     EXPECT_EQ(opened.back(), "TForm36");
     EXPECT_EQ(opened.size(), 4u);
+    MainWindowOpener("TForm14") = [&opened] { opened.push_back("TForm14"); };
+    driver_->Click("lb_infonext");
+    EXPECT_EQ(opened.back(), "TForm14");
+    EXPECT_EQ(MainWindowSelections().viewed_team, window->lineup_opponent());
+    MainWindowOpener("TForm14") = nullptr;
 
     // Offered for loan and back, from the player menu of the selected player.
     const int player = window->SelectedPlayer();
@@ -251,8 +256,7 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     // price the purchase charges, and buying him takes exactly that price.
     int loaned = -1;
     for (std::size_t p = 1; p < data.players.size() && loaned < 0; ++p)
-        if (data.players[p].team >= 0 && data.players[p].team != club)
-            loaned = static_cast<int>(p);
+        if (data.players[p].team >= 0 && data.players[p].team != club) loaned = static_cast<int>(p);
     ASSERT_GT(loaned, 0);
     const int owner = data.players[loaned].team;
     data.players[loaned].team = club;
