@@ -458,6 +458,18 @@ void TForm13::BuildMenus() {
                                  {"fase1", "TForm69"},
                                  {"JogosAmistosos1", "TForm81"}});
 
+    // The competitions of this game only, never shown again within the day's window.
+    fixtures.on_popup = [&fixtures, before = fixtures.on_popup] {
+        if (before) before();
+        const t_game_state& gs = Game().game_state;
+        if (!gs.national_cup_on) fixtures.items.Find("TabelaCopa1")->visible = false;
+        MenuItem& second_phase = *fixtures.items.Find("fase1");
+        if (!gs.continental_cup_on) second_phase.visible = false;
+        if (gs.continental_cup_round < 4 && gs.second_cup_round < 4) second_phase.enabled = false;
+        if (gs.season <= 1 || !gs.second_continental_cup_on)
+            fixtures.items.Find("TabelaSulAmericana1")->enabled = false;
+    };
+
     PopupMenu& finances = AddComponent<PopupMenu>("PopupMenu6");
     item(finances, "FinanasdoTime1", "Finanças do Time", "TForm22", MakeShortCut('F', ssCtrl));
     item(finances, "Emprstimobancrio1", "Empréstimo bancário", "TForm28");
@@ -484,6 +496,16 @@ void TForm13::BuildMenus() {
                                  {"TimedaRodada1", "TForm70"},
                                  {"BoladeOuro1", "TForm83"},
                                  {"TimedoAno1", "TForm70"}});
+
+    rankings.on_popup = [&rankings, before = rankings.on_popup] {
+        if (before) before();
+        const t_game_state& gs = Game().game_state;
+        if (gs.league_round == 1 && gs.league_turn == 1) {
+            rankings.items.Find("TimedaRodada1")->enabled = false;
+            rankings.items.Find("BoladeOuro1")->enabled = false;
+        }
+        if (gs.season <= 1) rankings.items.Find("TimedoAno1")->enabled = false;
+    };
 
     // The squad grid's player menu: the commands with rules of their own act here.
     PopupMenu& player = AddComponent<PopupMenu>("PopupMenu1");
@@ -524,6 +546,23 @@ void TForm13::BuildMenus() {
     });
     player.on_popup = [this] { PopupMenu1Popup(); };
     ControlNamed<TReportGrid>(*this, "gridview1").popup_menu = &player;
+}
+
+void TForm13::HeaderClick(std::string_view column) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    if (column == "posicaojog") {
+        RefreshSquadGrid();
+        return;
+    }
+    // Salary and price sort by their hidden amounts, not by their texts.
+    if (column == "salario") column = "salariot";
+    if (column == "passe") column = "passet";
+    TGrCustomColumn* sorted = grid.Columns().ColumnByName(column);
+    if (!sorted || column == "id" || column == "gcstatus") return;
+    const bool ascending = sorted_column_ != column || !sorted_ascending_;
+    sorted_column_ = std::string(column);
+    sorted_ascending_ = ascending;
+    grid.SortColumn(*sorted, ascending);
 }
 
 int TForm13::SelectedPlayer() {
@@ -698,6 +737,9 @@ void TForm13::RefreshClubPanel() {
     const t_team& t = data.teams[club];
     const auto back = static_cast<TColor>(t.back_colour);
     const auto text = static_cast<TColor>(t.text_colour);
+    // The selected row in the club's colours, readable on a white text colour too.
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    grid.SelectionColor = t.text_colour == 0xFFFFFF ? back : text;
     ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
     SetFontColour(ControlNamed<Control>(*this, "nometime"), text);
     ControlNamed<TUiSmoothProgressBar>(*this, "bar1").SetPosition(std::max(0, t.board_confidence));

@@ -70,6 +70,10 @@ class TForm13 : public Form {
     void UpdatePlayerButtons();
     void BtjogarClick();
     void Resign();
+    // A click on a header of the squad grid: the position column puts the standard order
+    // back, salary and price sort by their amounts, the others sort by their cells, each click
+    // on the same column turning the order round.
+    void HeaderClick(std::string_view column);
 
   private:
     void RefreshTurn();
@@ -88,6 +92,8 @@ class TForm13 : public Form {
     int lineup_opponent_ = -1;
     bool round_events_pending_ = false;
     bool skip_updates_ = false;
+    std::string sorted_column_;
+    bool sorted_ascending_ = false;
 };
 
 // Opens the main window on the current game, not modally: the first human club that plays

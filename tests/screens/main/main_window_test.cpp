@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -222,6 +223,31 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     EXPECT_EQ(opened.back(), "TForm14");
     EXPECT_EQ(MainWindowSelections().viewed_team, window->lineup_opponent());
     MainWindowOpener("TForm14") = nullptr;
+
+    // Header clicks: salary sorts by the amount, again the other way; position restores the
+    // standard order.
+    auto wages = [this] {
+        std::vector<long long> w;
+        for (int row = 0; row < Grid().GetRowCount(); ++row)
+            w.push_back(std::stoll(Grid().GetCellTextByVariant("salariot", row)));
+        return w;
+    };
+    const std::vector<std::string> standard = [this] {
+        std::vector<std::string> ids;
+        for (int row = 0; row < Grid().GetRowCount(); ++row)
+            ids.push_back(Grid().GetCellTextByVariant("id", row));
+        return ids;
+    }();
+    window->HeaderClick("salario");
+    const std::vector<long long> up = wages();
+    EXPECT_TRUE(std::is_sorted(up.begin(), up.end()));
+    window->HeaderClick("salario");
+    const std::vector<long long> down = wages();
+    EXPECT_TRUE(std::is_sorted(down.rbegin(), down.rend()));
+    EXPECT_NE(up, down);
+    window->HeaderClick("posicaojog");
+    ExpectGridMatchesSquad(Grid());
+    EXPECT_EQ(Grid().GetCellTextByVariant("id", 0), standard[0]);
 
     // Offered for loan and back, from the player menu of the selected player.
     const int player = window->SelectedPlayer();
