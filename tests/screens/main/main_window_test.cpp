@@ -249,6 +249,37 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     ExpectGridMatchesSquad(Grid());
     EXPECT_EQ(Grid().GetCellTextByVariant("id", 0), standard[0]);
 
+    // The player panel's buttons: a short squad cannot sell, except an out-of-contract
+    // goalkeeper when a second one stays; "aposentar" from 32.
+    {
+        t_team& team = data.teams[club];
+        t_player& p = data.players[window->SelectedPlayer()];
+        const t_team kept = team;
+        const t_player kept_player = p;
+        auto sell = [this] { return driver_->Get("btvender").Enabled(); };
+        team.squad_size = 12;
+        team.available_players = 10;
+        p.position = 1;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(sell());
+        p.position = 0;
+        p.contract_end = TodayDate(data);
+        team.position_counts[0] = 1;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(sell());
+        team.position_counts[0] = 2;
+        window->UpdatePlayerButtons();
+        EXPECT_TRUE(sell());
+        p.age = 31;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(driver_->Get("btaposenta").Enabled());
+        p.age = 32;
+        window->UpdatePlayerButtons();
+        EXPECT_TRUE(driver_->Get("btaposenta").Enabled());
+        team = kept;
+        p = kept_player;
+    }
+
     // Offered for loan and back, from the player menu of the selected player.
     const int player = window->SelectedPlayer();
     ASSERT_GT(player, 0);
