@@ -310,6 +310,9 @@ TForm13::TForm13() : Form("Form13") {
     };
     SetupGridColumns();
     BuildMenus();
+    // The confidences are shown as they stand, not glided to.
+    for (const char* bar : {"bar1", "bar2"})
+        ControlNamed<TUiSmoothProgressBar>(*this, bar).SetProgressAnimation(false);
 
     // Scaled to the screen from its 800-pixel design.
     Screen& screen = Screen::Get();
@@ -742,6 +745,12 @@ void TForm13::RefreshClubPanel() {
     grid.SelectionColor = t.text_colour == 0xFFFFFF ? back : text;
     ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
     SetFontColour(ControlNamed<Control>(*this, "nometime"), text);
+    // The confidence bars fill in the club's colour.
+    const ProgressPresetColors fill{
+        clWhite, static_cast<TColor>(0xE0E0E0), back, back, back, back, back, back};
+    for (const char* bar : {"bar1", "bar2"})
+        ApplyProgressPreset(ControlNamed<TUiSmoothProgressBar>(*this, bar).Appearance(), fill,
+                            true);
     ControlNamed<TUiSmoothProgressBar>(*this, "bar1").SetPosition(std::max(0, t.board_confidence));
     ControlNamed<TUiSmoothProgressBar>(*this, "bar2")
         .SetPosition(std::max(0, t.supporter_confidence));

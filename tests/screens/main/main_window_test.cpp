@@ -22,6 +22,7 @@
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
 #include "season/loans.h"
+#include "ui/controls/smooth_progress_bar.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
 
@@ -163,6 +164,8 @@ TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) 
         Markup("lb_tec").find(data.coaches[data.teams[data.game_state.user_club].coach].name.str()),
         std::string::npos);
     EXPECT_EQ(driver_->Text("nometime"), data.teams[data.game_state.user_club].name.str());
+    EXPECT_EQ(driver_->Get<TUiSmoothProgressBar>("bar1").Position(),
+              data.teams[data.game_state.user_club].board_confidence);
     EXPECT_GE(window->lineup_opponent(), 0);
     EXPECT_EQ(Grid().SelectedRow(), 0);
     driver_->SavePng("main_window_1024x768.png");
