@@ -50,6 +50,16 @@ TEST(MainWindowTexts, DivisionLineAndOldNewsReadAfterTwoWeeks) {
     EXPECT_EQ(data.inbox[1].read, 0);
 }
 
+TEST(MainWindowTexts, AClubWithNoMatchTodayHasNoOpponent) {
+    GameData& data = test::FreshGame(kDivisionsOf10);
+    const int club = test::AddClub(data, 1);
+    data.game_state.match_kind = 1;
+    bool away = true;
+    EXPECT_EQ(TodaysOpponentOf(data, club, away), -1);
+    EXPECT_FALSE(away);
+    EXPECT_EQ(TodaysOpponentOf(data, -1, away), -1);
+}
+
 TEST(MainWindowTexts, CharacteristicsOutOfRangeArePutRight) {
     GameData& data = test::FreshGame(kDivisionsOf10);
     t_player& outfield = data.players.emplace_back();
