@@ -5,9 +5,21 @@
 // not yet listed in this folder's CMakeLists.txt needs that library added there once.
 #define KORVANEL_WINDOW_LAYOUTS(X) \
     X(kForm1Layout)                \
+    X(kForm13Layout)               \
     X(kForm17Layout)               \
+    X(kForm31Layout)               \
     X(kForm89Layout)               \
-    X(kForm9Layout) X(kForm11Layout) X(kForm56Layout) X(kForm12Layout) X(kForm39Layout)
+    X(kForm9Layout)                \
+    X(kForm11Layout)               \
+    X(kForm56Layout)               \
+    X(kForm12Layout)               \
+    X(kForm39Layout)               \
+    X(kForm21Layout)               \
+    X(kForm32Layout)               \
+    X(kForm40Layout)               \
+    X(kForm41Layout)               \
+    X(kForm45Layout)               \
+    X(kForm64Layout)
 
 namespace kv {
 

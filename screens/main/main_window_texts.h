@@ -1,0 +1,36 @@
+#pragma once
+// The texts of the main window's panels and squad grid, each built as a string from the game
+// so that it can be checked without a window. No platform header here.
+
+#include <string>
+#include <utility>
+
+namespace kv {
+
+class GameData;
+
+// "<shad>N jogadores</shad>".
+std::string SquadCountText(int players);
+// The unread-news line: one, several or none.
+std::string UnreadNewsText(int unread);
+// Marks the club's unread items more than 14 days old as read and counts the others.
+int CountUnreadNews(GameData& data, int club);
+// "<shad><b>Téc:</b><u>name</u></shad>".
+std::string CoachText(const std::string& coach_name);
+// The division line of the club panel; `kind` is today's match kind.
+std::string DivisionLineText(const GameData& data, int club, int kind);
+// The cash in words, in shadow.
+std::string MoneyText(long long cash_units);
+// The salary cell's hint from the days left on the contract.
+std::string ContractHint(double days_left);
+// The characteristics cell and its hint (empty when the two are the same). A value outside
+// 0..13 is first put right in the player record.
+std::pair<std::string, std::string> CharacteristicsCell(GameData& data, int player);
+// The availability picture of a player today and whether he is unavailable.
+std::pair<int, bool> AvailabilityPicture(const GameData& data, int player, int kind);
+// The club's opponent in today's match, -1 when it has none today; `away` tells where it plays.
+int TodaysOpponentOf(const GameData& data, int club, bool& away);
+// The dismissal message of the leaving coach; `resigned` when he asked to go.
+std::string DismissalText(const GameData& data, int club, int coach, bool resigned);
+
+}  // namespace kv

@@ -1,0 +1,383 @@
+#include "screens/main/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "core/field_readers.h"
+#include "core/game_data.h"
+#include "core/money.h"
+#include "core/money_text.h"
+#include "core/random.h"
+#include "core/text_tables.h"
+#include "game/coach_turn.h"
+#include "game/headless_game.h"
+#include "match/computer_lineups.h"
+#include "match/lineup_strength.h"
+#include "platform/window/keys.h"
+#include "platform/window/popup_menu.h"
+#include "platform/window/screen.h"
+#include "platform/window/test_driver.h"
+#include "season/loans.h"
+#include "ui/controls/smooth_progress_bar.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+// A new game from the sample database with one or two human coaches, at its first day.
+void NewGame(int humans) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 2014;
+    setup.humans = humans;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    // On to a day on which every human club plays.
+    auto every_human_plays = [] {
+        const GameData& data = Game();
+        for (int h = 0; h < data.game_state.human_count; ++h)
+            if (!HumanClubPlaysToday(data, data.game_state.match_kind,
+                                     data.game_state.human_clubs[h]))
+                return false;
+        return true;
+    };
+    for (int round = 0; round < 60 && !(every_human_plays() && !game.season_finished()); ++round)
+        game.PlayRound();
+    ASSERT_TRUE(every_human_plays());
+}
+
+// What the game without windows does for the day's human turns.
+void HeadlessTurns() {
+    GameData& data = Game();
+    AutomaticWindows windows;
+    CoachTurn turn;
+    if (!OpenMainWindow(data, turn, windows, data.opening_main_window != 0)) {
+        PrepareComputerLineups();
+        return;
+    }
+    do ChooseComputerLineup(data.game_state.user_club);
+    while (!kv::NextHumanTurnOrPlay(data, turn, windows));
+}
+
+void ExpectSameGame(const GameData& a, const GameData& b) {
+    ASSERT_EQ(a.players.size(), b.players.size());
+    for (std::size_t p = 0; p < a.players.size(); ++p)
+        EXPECT_EQ(std::memcmp(&a.players[p], &b.players[p], sizeof(t_player)), 0) << p;
+    ASSERT_EQ(a.teams.size(), b.teams.size());
+    for (std::size_t t = 0; t < a.teams.size(); ++t)
+        EXPECT_EQ(std::memcmp(&a.teams[t], &b.teams[t], sizeof(t_team)), 0) << t;
+    ASSERT_EQ(a.match_strengths.size(), b.match_strengths.size());
+    for (std::size_t s = 0; s < a.match_strengths.size(); ++s)
+        EXPECT_EQ(
+            std::memcmp(&a.match_strengths[s], &b.match_strengths[s], sizeof(t_match_strength)), 0)
+            << s;
+    EXPECT_EQ(a.game_state.user_club, b.game_state.user_club);
+    EXPECT_EQ(a.inbox.size(), b.inbox.size());
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        MainWindowNextScreen() = nullptr;
+        MainWindowOpener("TForm87") = nullptr;
+        MainWindowResignationQuestion() = nullptr;
+        driver_.reset();
+        Game().Reset();
+    }
+    void Open(int width, int height) {
+        driver_ = std::make_unique<TestDriver>(width, height);
+        MainWindowNextScreen() = [this](NextScreen next) { next_.push_back(next); };
+    }
+    TReportGrid& Grid() { return driver_->Get<TReportGrid>("gridview1"); }
+    std::string Markup(std::string_view name) {
+        std::string s;
+        for (const std::string& line : driver_->Get<TMarkupLabel>(name).HTMLLines()) s += line;
+        return s;
+    }
+    PopupMenu& Menu(const char* name) {
+        return *static_cast<PopupMenu*>(MainWindow()->FindComponent(name));
+    }
+
+    std::unique_ptr<TestDriver> driver_;
+    std::vector<NextScreen> next_;
+};
+
+// Each row of the squad grid holds one of the club's players, goalkeepers first and the
+// weakest first within a position.
+void ExpectGridMatchesSquad(TReportGrid& grid) {
+    const GameData& data = Game();
+    const int club = data.game_state.user_club;
+    int squad = 0;
+    for (const t_player& p : data.players) squad += p.team == club ? 1 : 0;
+    ASSERT_EQ(grid.GetRowCount(), squad);
+    int last_strength = -1, last_key = -1;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        const int id = std::stoi(grid.GetCellTextByVariant("id", row));
+        const t_player& p = data.players[id];
+        EXPECT_EQ(p.team, club);
+        EXPECT_EQ(grid.GetCellTextByVariant("nome", row), p.name.str());
+        EXPECT_EQ(grid.GetCellTextByVariant("forca", row), std::to_string(p.strength));
+        EXPECT_EQ(grid.GetCellTextByVariant("posicaojog", row),
+                  std::string(position_letters[static_cast<std::size_t>(p.position)]));
+        EXPECT_EQ(grid.GetCellTextByVariant("funcaojog", row), p.side ? "E" : "D");
+        EXPECT_EQ(grid.GetCellTextByVariant("idade", row), std::to_string(p.age));
+        EXPECT_EQ(grid.GetCellTextByVariant("status", row), std::to_string(p.shirt_number));
+        EXPECT_EQ(grid.GetCellTextByVariant("moral", row), std::to_string(p.morale + 7));
+        const auto price =
+            static_cast<std::int32_t>(MoneyToUnits(p.on_sale ? p.asking_price : p.value));
+        EXPECT_EQ(grid.GetCellTextByVariant("passe", row), FormatMoneyShort(price));
+        const int key = PositionSortKey(id);
+        EXPECT_GE(key, last_key) << row;
+        if (key == last_key) {
+            EXPECT_GE(p.strength, last_strength) << row;
+        }
+        last_key = key;
+        last_strength = p.strength;
+    }
+}
+
+TEST_F(MainWindowTest, TwoCoachesHandOverAndTheDayMatchesTheGameWithoutWindows) {
+    NewGame(2);
+    const GameData start = Game();
+    const std::uint64_t random = RandomState();
+    HeadlessTurns();
+    const GameData headless = Game();
+    const std::uint64_t random_after = RandomState();
+
+    Game() = start;
+    SetRandomState(random);
+    Open(1024, 768);
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    const GameData& data = Game();
+    EXPECT_EQ(data.game_state.user_club, data.game_state.human_clubs[0]);
+    ExpectGridMatchesSquad(Grid());
+    EXPECT_EQ(Markup("lb_total"),
+              "<shad>" + std::to_string(Grid().GetRowCount()) + " jogadores</shad>");
+    EXPECT_NE(
+        Markup("lb_tec").find(data.coaches[data.teams[data.game_state.user_club].coach].name.str()),
+        std::string::npos);
+    EXPECT_EQ(driver_->Text("nometime"), data.teams[data.game_state.user_club].name.str());
+    EXPECT_EQ(driver_->Get<TUiSmoothProgressBar>("bar1").Position(),
+              data.teams[data.game_state.user_club].board_confidence);
+    EXPECT_GE(window->lineup_opponent(), 0);
+    EXPECT_EQ(Grid().SelectedRow(), 0);
+    driver_->SavePng("main_window_1024x768.png");
+    EXPECT_EQ(Grid().Columns().ColumnByName("nome")->Width(), 100);
+    EXPECT_EQ(Grid().Columns().ColumnByName("energia")->Width(), 80);
+
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_TRUE(next_.empty()) << "the second coach's turn comes first";
+    ASSERT_EQ(MainWindow(), window);
+    EXPECT_EQ(data.game_state.user_club, data.game_state.human_clubs[1]);
+    ExpectGridMatchesSquad(Grid());
+
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
+    EXPECT_EQ(MainWindow(), nullptr);  // freed once its handler was over
+    ExpectSameGame(Game(), headless);
+    EXPECT_EQ(RandomState(), random_after);
+}
+
+TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
+    NewGame(1);
+    Open(1280, 800);
+    std::vector<std::string> opened;
+    for (const char* window : {"TForm36", "TForm22", "TForm18"})
+        MainWindowOpener(window) = [&opened, window] { opened.push_back(window); };
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    GameData& data = Game();
+    const int club = data.game_state.user_club;
+    ExpectGridMatchesSquad(Grid());
+    driver_->SavePng("main_window_1280x800.png");
+
+    // Hot keys reach the windows whose openers are set; Alt+F4 does not close the window.
+    driver_->Press(VK_F5);
+    driver_->Press('F', ssCtrl);
+    driver_->Press(VK_F4);
+    driver_->Press(VK_F4, ssAlt);
+    driver_->Pump();
+    EXPECT_EQ(opened, (std::vector<std::string>{"TForm36", "TForm22", "TForm18"}));
+    EXPECT_EQ(MainWindow(), window);
+
+    // The tool bar's zones are in the picture's pixels, whatever the bar's width on screen.
+    Control& bar = driver_->Get("nova_barra");
+    const Point tables{256 * bar.Width() / 1129, 20};
+    driver_->MoveTo(bar, tables);
+    EXPECT_EQ(bar.hint, "Tabela de classificação - F5");
+    EXPECT_EQ(bar.cursor, crHandPoint);
+    driver_->ClickAt(bar, tables);
+    driver_->MoveTo(bar, {2, 2});
+    EXPECT_EQ(bar.hint, "");
+    EXPECT_EQ(opened.back(), "TForm36");
+    EXPECT_EQ(opened.size(), 4u);
+    MainWindowOpener("TForm14") = [&opened] { opened.push_back("TForm14"); };
+    driver_->Click("lb_infonext");
+    EXPECT_EQ(opened.back(), "TForm14");
+    EXPECT_EQ(MainWindowSelections().viewed_team, window->lineup_opponent());
+    MainWindowOpener("TForm14") = nullptr;
+
+    // Header clicks: salary sorts by the amount, again the other way; position restores the
+    // standard order.
+    auto wages = [this] {
+        std::vector<long long> w;
+        for (int row = 0; row < Grid().GetRowCount(); ++row)
+            w.push_back(std::stoll(Grid().GetCellTextByVariant("salariot", row)));
+        return w;
+    };
+    const std::vector<std::string> standard = [this] {
+        std::vector<std::string> ids;
+        for (int row = 0; row < Grid().GetRowCount(); ++row)
+            ids.push_back(Grid().GetCellTextByVariant("id", row));
+        return ids;
+    }();
+    window->HeaderClick("salario");
+    const std::vector<long long> up = wages();
+    EXPECT_TRUE(std::is_sorted(up.begin(), up.end()));
+    window->HeaderClick("salario");
+    const std::vector<long long> down = wages();
+    EXPECT_TRUE(std::is_sorted(down.rbegin(), down.rend()));
+    EXPECT_NE(up, down);
+    window->HeaderClick("posicaojog");
+    ExpectGridMatchesSquad(Grid());
+    EXPECT_EQ(Grid().GetCellTextByVariant("id", 0), standard[0]);
+
+    // The player panel's buttons: a short squad cannot sell, except an out-of-contract
+    // goalkeeper when a second one stays; "aposentar" from 32.
+    {
+        t_team& team = data.teams[club];
+        t_player& p = data.players[window->SelectedPlayer()];
+        const t_team kept = team;
+        const t_player kept_player = p;
+        auto sell = [this] { return driver_->Get("btvender").Enabled(); };
+        team.squad_size = 12;
+        team.available_players = 10;
+        p.position = 1;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(sell());
+        p.position = 0;
+        p.contract_end = TodayDate(data);
+        team.position_counts[0] = 1;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(sell());
+        team.position_counts[0] = 2;
+        window->UpdatePlayerButtons();
+        EXPECT_TRUE(sell());
+        p.age = 31;
+        window->UpdatePlayerButtons();
+        EXPECT_FALSE(driver_->Get("btaposenta").Enabled());
+        p.age = 32;
+        window->UpdatePlayerButtons();
+        EXPECT_TRUE(driver_->Get("btaposenta").Enabled());
+        team = kept;
+        p = kept_player;
+    }
+
+    // Offered for loan and back, from the player menu of the selected player.
+    const int player = window->SelectedPlayer();
+    ASSERT_GT(player, 0);
+    PopupMenu& menu = Menu("PopupMenu1");
+    window->PopupMenu1Popup();
+    MenuItem& lend = *menu.items.Find("Porparaemprstimo1");
+    EXPECT_EQ(lend.enabled, CountLoanedOut(data, club) + CountOfferedForLoan(data, club) < 2);
+    EXPECT_FALSE(menu.items.Find("Comprarjogador1")->visible);
+    EXPECT_FALSE(menu.items.Find("Propor contrato") != nullptr);
+    EXPECT_FALSE(menu.items.Find("Proporcontrato1")->enabled) << "no contract window yet";
+    lend.on_click();
+    EXPECT_EQ(data.players[player].loan_status, 1);
+    window->PopupMenu1Popup();
+    EXPECT_FALSE(menu.items.Find("Porparaemprstimo1")->visible);
+    EXPECT_TRUE(menu.items.Find("Nopor1")->visible);
+    menu.items.Find("Nopor1")->on_click();
+    EXPECT_EQ(data.players[player].loan_status, 0);
+
+    // A listed player comes off the list with "Retirar da lista de venda".
+    data.players[player].on_sale = 1;
+    data.players[player].asking_price = MoneyFromUnits(5000000);
+    window->RefreshSquadGrid();
+    EXPECT_EQ(window->SelectedPlayer(), player);
+    EXPECT_EQ(Grid().GetCellTextByVariant("passe", 0), FormatMoneyShort(5000000));
+    EXPECT_TRUE(driver_->Get("Button4").Visible());
+    driver_->Click("Button4");
+    EXPECT_EQ(data.players[player].on_sale, 0);
+    EXPECT_EQ(data.players[player].asking_price, 0);
+
+    // A player on loan to the club: "Comprar jogador" is offered when the club can pay the
+    // price the purchase charges, and buying him takes exactly that price.
+    int loaned = -1;
+    for (std::size_t p = 1; p < data.players.size() && loaned < 0; ++p)
+        if (data.players[p].team >= 0 && data.players[p].team != club) loaned = static_cast<int>(p);
+    ASSERT_GT(loaned, 0);
+    const int owner = data.players[loaned].team;
+    data.players[loaned].team = club;
+    data.players[loaned].loan_status = 2;
+    data.players[loaned].value = MoneyFromUnits(800000);
+    data.loans.push_back({.player = loaned, .end_date = TodayDate(data) + 60, .owner = owner});
+    window->RefreshSquadGrid();
+    int row = 0;
+    while (row < Grid().GetRowCount() &&
+           Grid().GetCellTextByVariant("id", row) != std::to_string(loaned))
+        ++row;
+    Grid().SelectCell(1, row);
+    ASSERT_EQ(window->SelectedPlayer(), loaned);
+    data.teams[club].cash = MoneyFromUnits(799999);
+    window->PopupMenu1Popup();
+    MenuItem& buy = *menu.items.Find("Comprarjogador1");
+    EXPECT_TRUE(buy.visible);
+    EXPECT_FALSE(buy.enabled);
+    EXPECT_FALSE(menu.items.Find("Venderjogador1")->enabled);
+    EXPECT_FALSE(menu.items.Find("Porparaemprstimo1")->visible);
+    data.teams[club].cash = MoneyFromUnits(800000);
+    window->PopupMenu1Popup();
+    ASSERT_TRUE(buy.enabled);
+    buy.on_click();
+    EXPECT_EQ(data.teams[club].cash, 0);
+    EXPECT_EQ(data.players[loaned].team, club);
+    EXPECT_EQ(data.players[loaned].loan_status, 0);
+
+    // "Se demitir": the dismissal screen tells the coach who follows him; with no other human
+    // coach the match day comes.
+    MainWindowResignationQuestion() = [] { return true; };
+    const int coach = data.teams[club].coach;
+    driver_->Then([&] {
+        EXPECT_NE(driver_->Text("Label4").find("conforme você solicitou, boa sorte no próximo "
+                                               "clube."),
+                  std::string::npos);
+        EXPECT_EQ(driver_->Text("Label3"), data.coaches[coach].name.str());
+        driver_->SavePng("dismissal_window.png");
+        driver_->Click("schemebutton2");
+    });
+    Menu("PopupMenu2").on_popup();
+    ASSERT_TRUE(Menu("PopupMenu2").items.Find("Sedemitir1")->enabled);
+    Menu("PopupMenu2").items.Find("Sedemitir1")->on_click();
+    driver_->Pump();
+    EXPECT_NE(data.teams[club].coach, coach);
+    EXPECT_EQ(Screen::Get().FindForm("Form31"), nullptr);
+    EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
+    EXPECT_EQ(MainWindow(), nullptr);
+}
+
+TEST_F(MainWindowTest, SmallScreenKeepsTheDesignedColumns) {
+    NewGame(1);
+    Open(800, 600);
+    ASSERT_NE(ShowMainWindow(), nullptr);
+    driver_->Pump();
+    EXPECT_EQ(Grid().Columns().ColumnByName("nome")->Width(), 87);
+    EXPECT_EQ(MainWindow()->Width(), 800);
+    driver_->SavePng("main_window_800x600.png");
+    MainWindow()->Release();
+    driver_->Pump();
+}
+
+}  // namespace
+}  // namespace kv
