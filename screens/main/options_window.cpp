@@ -45,7 +45,7 @@ const LayoutControl kForm32Controls[] = {
      .class_name = "TButton",
      .bounds = {652, 6, 24, 22},
      .caption = "X",
-     .properties = {{"TabOrder", "20"}}},
+     .properties = {{"TabOrder", "17"}}},
     KV_OPTION_COMBO("Label1", 36, "Velocidade do Jogo:", "ComboBox1", "0"),
     KV_OPTION_COMBO("Label4", 62, "Velocidade do Jogo sem times humanos:", "ComboBox4", "1"),
     KV_OPTION_COMBO("Label2", 88, "Salvar automaticamente:", "ComboBox2", "2"),
