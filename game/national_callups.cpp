@@ -61,10 +61,12 @@ void CallUpNationalSquad(GameData& data, int country, int national_team) {
         if (data.players[p].team == national_team) {
             data.callups.push_back({p, national_team});
             data.players[p].team = -1;
+            data.PlayerTeamsChanged();
         }
     for (const int p : taken) {
         data.callups.push_back({p, data.players[p].team});
         data.players[p].team = national_team;
+        data.PlayerTeamsChanged();
     }
 }
 
@@ -86,6 +88,7 @@ void ReleaseCallUps(GameData& data) {
     for (const t_callup& entry : released)
         if (InTable(data.players, entry.player))
             data.players[entry.player].team = entry.return_team;
+    data.PlayerTeamsChanged();
     // A loan that ran out during the tournament ends now that its player is back.
     for (const t_callup& entry : released) ReturnLoanedPlayer(data, entry.player, TodayDate(data));
     for (const int team : data.game_state.tournament_human_teams)

@@ -39,10 +39,16 @@ int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to)
 
 // Energy and strength are kept within their ranges by the game; a damaged record still cannot
 // make a sum run past an int.
-int Energy(const t_player& p) { return std::clamp(p.energy, 0, 1000); }
-int Strength(const t_player& p) { return std::clamp(p.strength, 0, 10000); }
+int Energy(const t_player& p) {
+    return std::clamp(p.energy, 0, 1000);
+}
+int Strength(const t_player& p) {
+    return std::clamp(p.strength, 0, 10000);
+}
 
-int EnergyScaled(const t_player& p, int value) { return RoundEven(Energy(p) / 100.0 * value); }
+int EnergyScaled(const t_player& p, int value) {
+    return RoundEven(Energy(p) / 100.0 * value);
+}
 
 bool IsOneOf(int v, std::initializer_list<int> values) {
     for (int x : values)
@@ -193,10 +199,9 @@ bool IsAvailableToday(int player) {
 void CountAvailablePlayers(int /*unused*/, int team) {
     t_team* t = TeamAt(team);
     if (!t) return;
-    const auto& players = Game().players;
     int n = 0;
-    for (int p = 1; p < static_cast<int>(players.size()); ++p)
-        if (players[p].team == team && IsAvailableToday(p)) ++n;
+    for (const int p : Game().PlayersOf(team))
+        if (IsAvailableToday(p)) ++n;
     t->available_players = n;
 }
 
@@ -234,9 +239,9 @@ void ChooseSetPieceTaker(int team) {
     if (!t) return;
     const auto& players = Game().players;
     int by_name = -1, finisher = -1, playmaker = -1, passer = -1, first = -1;
-    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
+    for (const int i : Game().PlayersOf(team)) {
         const t_player& p = players[i];
-        if (p.team != team || p.squad_role != 1) continue;
+        if (p.squad_role != 1) continue;
         if (first == -1) first = i;
         if (by_name == -1 && p.name.str() == kPreferredSetPieceTaker) by_name = i;
         if (finisher == -1 && p.characteristic1 == kFinishing) finisher = i;
@@ -256,8 +261,7 @@ void ChooseCaptain(int team) {
     if (!t) return;
     const auto& players = Game().players;
     int any = -1;
-    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
-        if (players[i].team != team) continue;
+    for (const int i : Game().PlayersOf(team)) {
         if (players[i].squad_role == 1) {
             t->captain = i;
             return;

@@ -78,19 +78,28 @@ constexpr int kLevelBase[25] = {7,  7,  7,  7,  7,  12, 12, 12, 12, 12, 15, 17, 
 int DivisionBonus(int league_format, int division) {
     if (league_format == kDivisionsOf20) {
         switch (division) {
-            case 1: return 20;
-            case 2: return 15;
-            case 3: return 5;
+            case 1:
+                return 20;
+            case 2:
+                return 15;
+            case 3:
+                return 5;
             case 0:
-            case 4: return 1;
-            default: return 0;
+            case 4:
+                return 1;
+            default:
+                return 0;
         }
     }
     switch (division) {
-        case 1: return 20;
-        case 2: return 15;
-        case 3: return 10;
-        default: return 0;
+        case 1:
+            return 20;
+        case 2:
+            return 15;
+        case 3:
+            return 10;
+        default:
+            return 0;
     }
 }
 
@@ -204,8 +213,7 @@ void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
     for (int t = 0; t < gs.league_club_count; ++t)
         if (data.teams[t].squad_size >= 16) ListSurplusPlayers(data, t);
 
-    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on)
-        LoadNationalTeams(data, teams_folder);
+    if (gs.world_cup_on || gs.copa_america_on || gs.euro_on) LoadNationalTeams(data, teams_folder);
     FlagHumanStateGroups(data);
 }
 
@@ -398,6 +406,7 @@ void BuildPlayers(GameData& data, std::span<const ClubFile> team_files) {
                 if (p.characteristic2 == 0) p.characteristic2 = 4 + RandInt(8);
             }
             p.team = a;
+            data.PlayerTeamsChanged();
             p.energy = 100;
             p.morale = 3;
             p.role = ChooseRole(index);
@@ -413,9 +422,8 @@ void SetStartingStrength(GameData& data, int team) {
     const int base = team < data.game_state.league_club_count
                          ? DivisionBonus(data.game_state.league_format, t.division) + t.level
                          : kLevelBase[t.level - 1];
-    for (int p = 1; p < static_cast<int>(data.players.size()); ++p) {
+    for (const int p : data.PlayersOf(team)) {
         t_player& player = data.players[p];
-        if (player.team != team) continue;
         int strength = base + RandInt(6);
         if (player.squad_role == 1) strength += 8 + RandInt(2);
         if (player.star) strength += 7 + RandInt(5);
@@ -461,6 +469,7 @@ void LoadNationalTeams(GameData& data, std::string_view teams_folder) {
             p.position = rec.position[i];
             p.morale = 3;
             p.team = team_index;
+            data.PlayerTeamsChanged();
             p.energy = 100;
             p.role = ChooseRole(index);
             p.strength = GeneratedPlayerStrength(data, p, rec.level);
