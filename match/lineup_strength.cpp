@@ -1,6 +1,10 @@
 #include "match/lineup_strength.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+#include <vector>
 
 #include "match/match_tables.h"
 #include "match/position_codes.h"
@@ -56,25 +60,92 @@ bool IsOneOf(int v, std::initializer_list<int> values) {
     return false;
 }
 
+// Everything a line-up's strength is computed from. The engine asks for the strength after
+// every move, but it changes only when energy drains or an event or a decision moves a player:
+// a line-up whose inputs, and whose record's values, are as they were last time is left alone.
+struct StrengthInputs {
+    std::int32_t players[11] = {};
+    std::int32_t codes[11] = {};
+    std::int32_t positions[11] = {};
+    std::int32_t strengths[11] = {};
+    std::int32_t energies[11] = {};
+    std::int32_t on_pitch[11] = {};
+    std::int32_t team = -1;
+    std::int32_t human = 0;
+};
+static_assert(std::has_unique_object_representations_v<StrengthInputs>);
+
+// The record's computed values, zone_attack to defence_total, which lie together.
+constexpr std::size_t kValueWords = 2 * kZoneCount + 3;
+static_assert(offsetof(t_match_strength, defence_total) + 4 ==
+              offsetof(t_match_strength, zone_attack) + 4 * kValueWords);
+
+struct StrengthValues {
+    std::int32_t words[kValueWords] = {};
+    std::int32_t irregular = 0;
+};
+
+bool SameValues(const StrengthValues& v, const t_match_strength& r) {
+    return v.irregular == r.irregular_lineup &&
+           std::memcmp(v.words, r.zone_attack, sizeof v.words) == 0;
+}
+
+StrengthValues ValuesOf(const t_match_strength& r) {
+    StrengthValues v;
+    std::memcpy(v.words, r.zone_attack, sizeof v.words);
+    v.irregular = r.irregular_lineup;
+    return v;
+}
+
+struct StrengthMemo {
+    bool valid = false;
+    StrengthInputs inputs;
+    StrengthValues values;
+};
+
+// By match_strengths index; an entry is only trusted when the record still holds its values.
+std::vector<StrengthMemo>& StrengthMemos() {
+    static std::vector<StrengthMemo> memos;
+    return memos;
+}
+
 }  // namespace
 
 void ComputeLineupStrength(int s) {
     t_match_strength* r = StrengthAt(s);
     if (!r) return;
 
-    int team = -1;
-    for (int slot = 10; slot >= 0; --slot) {
-        if (r->players[slot] > 0) {
-            if (const t_player* p = PlayerAt(r->players[slot])) team = p->team;
-            break;
-        }
-    }
-    const t_team* t = TeamAt(team);
-    const bool human = t && t->human;
-
     // The player table is read once; a slot's index is checked against it.
     const auto& players = Game().players;
     const int player_count = static_cast<int>(players.size());
+
+    StrengthInputs in;
+    for (int slot = 10; slot >= 0; --slot) {
+        if (r->players[slot] > 0) {
+            if (const t_player* p = PlayerAt(r->players[slot])) in.team = p->team;
+            break;
+        }
+    }
+    const t_team* t = TeamAt(in.team);
+    const bool human = t && t->human;
+    in.human = human ? 1 : 0;
+    for (int slot = 0; slot < 11; ++slot) {
+        in.players[slot] = r->players[slot];
+        in.codes[slot] = r->slot_positions[slot];
+        const int index = r->players[slot];
+        if (index <= 0 || index >= player_count) continue;
+        const t_player& p = players[index];
+        in.positions[slot] = p.position;
+        in.strengths[slot] = p.strength;
+        in.energies[slot] = p.energy;
+        in.on_pitch[slot] = p.on_pitch;
+    }
+    std::vector<StrengthMemo>& memos = StrengthMemos();
+    if (memos.size() <= static_cast<std::size_t>(s)) memos.resize(static_cast<std::size_t>(s) + 1);
+    StrengthMemo& memo = memos[static_cast<std::size_t>(s)];
+    if (memo.valid && std::memcmp(&memo.inputs, &in, sizeof in) == 0 && SameValues(memo.values, *r))
+        return;
+
     ZoneValues v;
     bool present[kLastPositionCode + 1] = {};
     for (int slot = 0; slot < 11; ++slot) {
@@ -154,6 +225,9 @@ void ComputeLineupStrength(int s) {
         r->defence_total += v.defence[z];
     }
     r->goalkeeper_value = v.keeper;
+    memo.valid = true;
+    memo.inputs = in;
+    memo.values = ValuesOf(*r);
 }
 
 int OwnMatchStrength(int team) {
