@@ -74,11 +74,6 @@ bool GameData::PlayerListsMatchTable() const {
     return true;
 }
 
-GameData& Game() {
-    static GameData game;
-    return game;
-}
-
 void SwapInGame(GameData& fresh) {
     std::swap(Game(), fresh);
 }

@@ -198,8 +198,11 @@ class GameData {
     mutable std::vector<std::int32_t> list_players_;
 };
 
-// The running game.
-GameData& Game();
+// The running game. Inline: the rules ask for it millions of times a season.
+inline GameData& Game() {
+    static GameData game;
+    return game;
+}
 
 // Makes `fresh` the running game; the old game ends up in `fresh`.
 void SwapInGame(GameData& fresh);
