@@ -29,33 +29,50 @@ bool GameData::PlayerListsCurrent() const {
 }
 
 void GameData::BuildPlayerLists() const {
-    const std::size_t team_count = teams.size();
-    list_starts_.assign(team_count + 2, 0);
-    // A counting sort by team keeps each team's players in index order.
-    for (std::size_t i = 1; i < players.size(); ++i) {
-        const std::int32_t team = players[i].team;
-        if (team >= 0 && static_cast<std::size_t>(team) < team_count) ++list_starts_[team + 2];
-    }
-    for (std::size_t t = 2; t < list_starts_.size(); ++t) list_starts_[t] += list_starts_[t - 1];
-    list_players_.resize(static_cast<std::size_t>(list_starts_.back()));
-    for (std::size_t i = 1; i < players.size(); ++i) {
-        const std::int32_t team = players[i].team;
-        if (team >= 0 && static_cast<std::size_t>(team) < team_count)
-            list_players_[static_cast<std::size_t>(list_starts_[team + 1]++)] =
-                static_cast<std::int32_t>(i);
-    }
+    lists_.resize(teams.size());
+    for (auto& list : lists_) list.clear();
+    lists_player_count_ = 1;
     lists_team_changes_ = team_changes_;
-    lists_player_count_ = players.size();
-    lists_team_count_ = team_count;
+    lists_team_count_ = teams.size();
     lists_built_ = true;
+    UpdatePlayerLists();
+}
+
+void GameData::UpdatePlayerLists() const {
+    if (!lists_built_ || lists_team_changes_ != team_changes_ ||
+        lists_team_count_ != teams.size() || lists_player_count_ > players.size())
+        return BuildPlayerLists();
+    // Appended players have the highest indexes: each goes at its team's end.
+    for (std::size_t i = std::max<std::size_t>(lists_player_count_, 1); i < players.size(); ++i) {
+        const std::int32_t team = players[i].team;
+        if (team >= 0 && static_cast<std::size_t>(team) < lists_.size())
+            lists_[static_cast<std::size_t>(team)].push_back(static_cast<std::int32_t>(i));
+    }
+    lists_player_count_ = players.size();
 }
 
 std::span<const std::int32_t> GameData::PlayersOf(int team) const {
     if (team < 0 || static_cast<std::size_t>(team) >= teams.size()) return {};
-    if (!PlayerListsCurrent()) BuildPlayerLists();
-    const auto first = static_cast<std::size_t>(list_starts_[team]);
-    const auto last = static_cast<std::size_t>(list_starts_[team + 1]);
-    return std::span<const std::int32_t>(list_players_).subspan(first, last - first);
+    if (!PlayerListsCurrent()) UpdatePlayerLists();
+    return lists_[static_cast<std::size_t>(team)];
+}
+
+void GameData::SetPlayerTeam(int player, int team) {
+    if (!InTable(players, player)) return;
+    UpdatePlayerLists();
+    t_player& p = players[static_cast<std::size_t>(player)];
+    const std::int32_t old = p.team;
+    p.team = team;
+    if (old == team || player == 0) return;
+    if (InTable(lists_, old)) {
+        auto& list = lists_[static_cast<std::size_t>(old)];
+        const auto at = std::lower_bound(list.begin(), list.end(), player);
+        if (at != list.end() && *at == player) list.erase(at);
+    }
+    if (InTable(lists_, team)) {
+        auto& list = lists_[static_cast<std::size_t>(team)];
+        list.insert(std::lower_bound(list.begin(), list.end(), player), player);
+    }
 }
 
 bool GameData::PlayerListsMatchTable() const {

@@ -178,6 +178,8 @@ class GameData {
     // must be followed by PlayerTeamsChanged(). A returned span stays valid until then.
     std::span<const std::int32_t> PlayersOf(int team) const;
     void PlayerTeamsChanged() { ++team_changes_; }
+    // Moves a player to another team (-1: none) and keeps the lists true without a rebuild.
+    void SetPlayerTeam(int player, int team);
     // False when the lists are current but differ from a scan of the table: a write to a
     // player's team was not announced (the whole-game checks look).
     bool PlayerListsMatchTable() const;
@@ -186,6 +188,9 @@ class GameData {
     void SetStartValues();
     bool PlayerListsCurrent() const;
     void BuildPlayerLists() const;
+    // Makes the lists current: players appended since they were built are added at their
+    // teams' ends, anything else rebuilds them.
+    void UpdatePlayerLists() const;
 
     std::uint64_t team_changes_ = 0;
     // The lists as built when team_changes_, the players and the teams were these.
@@ -193,9 +198,7 @@ class GameData {
     mutable std::size_t lists_player_count_ = 0;
     mutable std::size_t lists_team_count_ = 0;
     mutable bool lists_built_ = false;
-    // Team t's players are list_players_[list_starts_[t]] .. list_players_[list_starts_[t + 1]].
-    mutable std::vector<std::int32_t> list_starts_;
-    mutable std::vector<std::int32_t> list_players_;
+    mutable std::vector<std::vector<std::int32_t>> lists_;  // by team
 };
 
 // The running game. Inline: the rules ask for it millions of times a season.

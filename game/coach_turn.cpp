@@ -351,8 +351,7 @@ void PlayerDeathEvent(GameData& data, GameWindows& windows) {
         t_player& player = data.players[p];
         if (player.age < 53) continue;
         if (Random(3) != 1 && player.age <= 60) continue;
-        player.team = -1;
-        data.PlayerTeamsChanged();
+        data.SetPlayerTeam(p, -1);
         CloseLoansOf(data, p);
         CountSquad(data, club);
         CalcWageBill(data, club);

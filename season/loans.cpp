@@ -109,8 +109,7 @@ void BuyLoanedPlayer(GameData& data, int player) {
     }
     t_player& p = data.players[player];
     const int borrower = p.team;
-    p.team = owner;
-    data.PlayerTeamsChanged();
+    data.SetPlayerTeam(player, owner);
     TransferPlayer(data, player, borrower, LoanedPlayerPrice(data, player));
     data.players[player].loan_status = 0;
     data.loans[entry].player = -1;

@@ -110,8 +110,7 @@ void RetirePlayer(GameData& data, int player, const std::string& successor_name,
         if (loan >= 0) club = data.loans[loan].owner;
     }
     CloseLoansOf(data, player);
-    data.players[player].team = -1;
-    data.PlayerTeamsChanged();
+    data.SetPlayerTeam(player, -1);
     if (!InTable(data.teams, club)) return;
 
     t_player s = retiree;

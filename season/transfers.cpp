@@ -111,8 +111,7 @@ void TransferPlayer(GameData& data, int player, int buyer, int fee, bool apply_r
     t_player& p = data.players[player];
     const int seller = p.team;
     CloseLoansOf(data, player);
-    p.team = buyer;
-    data.PlayerTeamsChanged();
+    data.SetPlayerTeam(player, buyer);
     p.shirt_number = 0;
     p.loan_status = 0;
 
@@ -142,8 +141,7 @@ void MovePlayerOnLoan(GameData& data, int player, int team, TDateTime end_date) 
     if (!MovablePlayer(data, player, team)) return;
     t_player& p = data.players[player];
     const int old = p.team;
-    p.team = team;
-    data.PlayerTeamsChanged();
+    data.SetPlayerTeam(player, team);
     p.shirt_number = 0;
     p.contract_end = end_date;
     p.loan_status = 2;
