@@ -1,9 +1,6 @@
 #include "match/lineup_strength.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
-#include <type_traits>
 #include <vector>
 
 #include "match/match_tables.h"
@@ -73,26 +70,32 @@ struct StrengthInputs {
     std::int32_t team = -1;
     std::int32_t human = 0;
 };
-static_assert(std::has_unique_object_representations_v<StrengthInputs>);
 
-// The record's computed values, zone_attack to defence_total, which lie together.
-constexpr std::size_t kValueWords = 2 * kZoneCount + 3;
-static_assert(offsetof(t_match_strength, defence_total) + 4 ==
-              offsetof(t_match_strength, zone_attack) + 4 * kValueWords);
-
+// The record's computed values.
 struct StrengthValues {
-    std::int32_t words[kValueWords] = {};
+    std::int32_t attack[kZoneCount] = {};
+    std::int32_t defence[kZoneCount] = {};
+    std::int32_t keeper = 0;
+    std::int32_t attack_total = 0;
+    std::int32_t defence_total = 0;
     std::int32_t irregular = 0;
 };
 
 bool SameValues(const StrengthValues& v, const t_match_strength& r) {
-    return v.irregular == r.irregular_lineup &&
-           std::memcmp(v.words, r.zone_attack, sizeof v.words) == 0;
+    bool same = v.keeper == r.goalkeeper_value && v.attack_total == r.attack_total &&
+                v.defence_total == r.defence_total && v.irregular == r.irregular_lineup;
+    for (int z = 0; z < kZoneCount; ++z)
+        same &= v.attack[z] == r.zone_attack[z] && v.defence[z] == r.zone_defence[z];
+    return same;
 }
 
 StrengthValues ValuesOf(const t_match_strength& r) {
     StrengthValues v;
-    std::memcpy(v.words, r.zone_attack, sizeof v.words);
+    std::copy(std::begin(r.zone_attack), std::end(r.zone_attack), v.attack);
+    std::copy(std::begin(r.zone_defence), std::end(r.zone_defence), v.defence);
+    v.keeper = r.goalkeeper_value;
+    v.attack_total = r.attack_total;
+    v.defence_total = r.defence_total;
     v.irregular = r.irregular_lineup;
     return v;
 }
@@ -119,32 +122,39 @@ void ComputeLineupStrength(int s) {
     const auto& players = Game().players;
     const int player_count = static_cast<int>(players.size());
 
-    StrengthInputs in;
-    for (int slot = 10; slot >= 0; --slot) {
-        if (r->players[slot] > 0) {
-            if (const t_player* p = PlayerAt(r->players[slot])) in.team = p->team;
-            break;
-        }
-    }
-    const t_team* t = TeamAt(in.team);
-    const bool human = t && t->human;
-    in.human = human ? 1 : 0;
-    for (int slot = 0; slot < 11; ++slot) {
-        in.players[slot] = r->players[slot];
-        in.codes[slot] = r->slot_positions[slot];
-        const int index = r->players[slot];
-        if (index <= 0 || index >= player_count) continue;
-        const t_player& p = players[index];
-        in.positions[slot] = p.position;
-        in.strengths[slot] = p.strength;
-        in.energies[slot] = p.energy;
-        in.on_pitch[slot] = p.on_pitch;
-    }
     std::vector<StrengthMemo>& memos = StrengthMemos();
     if (memos.size() <= static_cast<std::size_t>(s)) memos.resize(static_cast<std::size_t>(s) + 1);
     StrengthMemo& memo = memos[static_cast<std::size_t>(s)];
-    if (memo.valid && std::memcmp(&memo.inputs, &in, sizeof in) == 0 && SameValues(memo.values, *r))
-        return;
+    // The inputs are compared with the last ones as they are read, and kept in their place.
+    StrengthInputs& in = memo.inputs;
+    bool same = memo.valid;
+    auto keep = [&same](std::int32_t& kept, std::int32_t now) {
+        same = same && kept == now;
+        kept = now;
+    };
+    int team = -1;
+    for (int slot = 10; slot >= 0; --slot) {
+        if (r->players[slot] > 0) {
+            if (const t_player* p = PlayerAt(r->players[slot])) team = p->team;
+            break;
+        }
+    }
+    const t_team* t = TeamAt(team);
+    const bool human = t && t->human;
+    keep(in.team, team);
+    keep(in.human, human ? 1 : 0);
+    for (int slot = 0; slot < 11; ++slot) {
+        const int index = r->players[slot];
+        keep(in.players[slot], index);
+        keep(in.codes[slot], r->slot_positions[slot]);
+        const bool listed = index > 0 && index < player_count;
+        const t_player* p = listed ? &players[index] : nullptr;
+        keep(in.positions[slot], p ? p->position : 0);
+        keep(in.strengths[slot], p ? p->strength : 0);
+        keep(in.energies[slot], p ? p->energy : 0);
+        keep(in.on_pitch[slot], p ? p->on_pitch : 0);
+    }
+    if (same && SameValues(memo.values, *r)) return;
 
     ZoneValues v;
     bool present[kLastPositionCode + 1] = {};
