@@ -127,29 +127,19 @@ bool IsFlatRecord() {
     return flat;
 }
 
-// Hands every name of a record to `on_name`, and nothing else.
+// Hands every name of a record to `on_name` and passes over every other field; used as a
+// FieldVisitor's io.
 template <class OnName>
-struct NameVisitor {
+struct NamesOnly {
     OnName& on_name;
 
-    template <class... F>
-    void operator()(F&... fields) {
-        (one(fields), ...);
+    template <std::size_t N>
+    void operator()(const PString<N>& s) {
+        on_name(s);
     }
-    template <class T, std::size_t N>
-    void one(T (&a)[N]) {
-        for (auto& e : a) one(e);
-    }
-    template <class S>
-    requires requires { S::kCapacity; }
-    void one(S& s) { on_name(s); }
     template <class T>
     requires std::is_arithmetic_v<std::remove_const_t<T>>
-    void one(T&) {}
-    template <class T>
-    requires(std::is_class_v<T> && !requires { T::kCapacity; }) void one(T& rec) {
-        RecordFields(rec, *this);
-    }
+    void operator()(const T&) {}
 };
 
 // A count, then the records. A flat table goes out as one block; a name whose length byte
@@ -172,7 +162,8 @@ void WriteTable(ByteWriter& w, const std::vector<T>& table) {
                 w.Patch(start + i * sizeof(T) + at, static_cast<std::uint8_t>(s.kCapacity));
             }
         };
-        NameVisitor<decltype(clamp)> v{clamp};
+        NamesOnly<decltype(clamp)> names{clamp};
+        FieldVisitor<NamesOnly<decltype(clamp)>> v{names};
         RecordFields(r, v);
     }
 }
