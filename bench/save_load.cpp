@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "core/game_data.h"
 #include "core/save_game.h"
@@ -91,10 +93,14 @@ const std::string& TenSeasonsBytes() {
             game.PlayRound();
             if (game.season_finished()) ++season;
         }
-        // Saved a few days into the eleventh season: a game saved at the season review is
-        // refused on load (its match kind is -1), a fault left to the saved-game checks.
-        for (int round = 0; round < 5; ++round) game.PlayRound();
-        return kv::WriteSavedGame(kv::Game());
+        // Saved as the runner saves it at the season review, then read back as bytes.
+        const std::string path =
+            (std::filesystem::temp_directory_path() / "korvanel_dez.s14").string();
+        if (!game.SaveGame(path).empty()) return std::string();
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::filesystem::remove(path);
+        return bytes;
     }();
     return bytes;
 }
