@@ -1,17 +1,23 @@
 // Saving and loading a game a hundred times the size of the tests' world (about 2,800 teams,
 // 24,000 players and a full season of archives, some 11 MB): what the player waits for on
 // "Salvar" and "Carregar". The load includes the checks, the calendar and the swap.
+// The TenSeasons cases do the same with the largest real game: every sample league in 20-club
+// divisions, state championships, cups and tournaments, after ten seasons (about 20 MB).
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <string>
 
 #include "core/game_data.h"
 #include "core/save_game.h"
 #include "core/saved_game.h"
+#include "game/headless_game.h"
 #include "season/load_game.h"
+#include "season/new_game_setup.h"
 #include "tests/core/saves/saves_world.h"
 
 namespace {
@@ -71,8 +77,61 @@ void BM_LoadGameFromDisk(benchmark::State& state) {
     SetBytes(state, std::filesystem::file_size(path));
 }
 
+// The saved game of the largest setup after ten seasons, played once.
+const std::string& TenSeasonsBytes() {
+    static const std::string bytes = [] {
+        kv::HeadlessSetup setup;
+        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+        setup.seed = 77;
+        setup.league_format = kv::kDivisionsOf20;
+        setup.state_championships = true;
+        for (const kv::CountryClubs& c : kv::ListedCountries(kv::ScanClubFiles(setup.teams_folder)))
+            setup.countries.push_back(c.country);
+        kv::HeadlessGame game;
+        if (!game.StartNewGame(setup).empty()) return std::string();
+        for (int season = 1; season <= 10;) {
+            game.PlayRound();
+            if (game.season_finished()) ++season;
+        }
+        // Saved as the runner saves it at the season review, then read back as bytes.
+        const std::string path =
+            (std::filesystem::temp_directory_path() / "korvanel_dez.s14").string();
+        if (!game.SaveGame(path).empty()) return std::string();
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::filesystem::remove(path);
+        return bytes;
+    }();
+    return bytes;
+}
+
+void BM_SaveTenSeasonsToDisk(benchmark::State& state) {
+    kv::test::SavesFolder folder;
+    if (!kv::LoadGameFromBytes(TenSeasonsBytes(), "dez.s14").loaded) {
+        state.SkipWithError("the ten-season game did not load");
+        return;
+    }
+    const std::string path = folder.sav("dez.s14");
+    for (auto _ : state)
+        if (!kv::SaveGameToFile(path)) state.SkipWithError("save failed");
+    SetBytes(state, std::filesystem::file_size(path));
+}
+
+void BM_LoadTenSeasonsFromDisk(benchmark::State& state) {
+    kv::test::SavesFolder folder;
+    const std::string path = folder.sav("dez.s14");
+    std::ofstream(path, std::ios::binary) << TenSeasonsBytes();
+    for (auto _ : state) {
+        const kv::LoadOutcome out = kv::LoadGameFromFile(path);
+        if (!out.loaded) state.SkipWithError(out.message.c_str());
+    }
+    SetBytes(state, TenSeasonsBytes().size());
+}
+
 }  // namespace
 
+BENCHMARK(BM_SaveTenSeasonsToDisk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadTenSeasonsFromDisk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSavedGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadGameFromBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGameToDisk)->Unit(benchmark::kMillisecond);

@@ -29,6 +29,10 @@ class ByteWriter {
     void Bytes(const void* p, std::size_t n) { bytes_.append(static_cast<const char*>(p), n); }
     // Alignment gaps of a format are written as zeros.
     void Zeros(std::size_t n) { bytes_.append(n, '\0'); }
+    // Overwrites one byte already written.
+    void Patch(std::size_t at, std::uint8_t v) { bytes_[at] = static_cast<char>(v); }
+    // Makes room for n bytes in all, so that a writer that knows its size allocates once.
+    void Reserve(std::size_t n) { bytes_.reserve(n); }
 
     // The length byte (at most the capacity) and the whole capacity, unused tail included.
     template <std::size_t N>
@@ -60,7 +64,9 @@ class ByteWriter {
 
   private:
     void Put(std::uint64_t v, int n) {
-        for (int i = 0; i < n; ++i) U8(static_cast<std::uint8_t>(v >> (8 * i)));
+        char b[8];
+        for (int i = 0; i < n; ++i) b[i] = static_cast<char>(v >> (8 * i));
+        bytes_.append(b, static_cast<std::size_t>(n));
     }
     std::string bytes_;
 };

@@ -1,5 +1,6 @@
 #include "core/game_data.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "core/text_tables.h"
@@ -22,9 +23,72 @@ void GameData::SetStartValues() {
     LoadReferees(*this);
 }
 
-GameData& Game() {
-    static GameData game;
-    return game;
+bool GameData::PlayerListsCurrent() const {
+    return lists_built_ && lists_team_changes_ == team_changes_ &&
+           lists_player_count_ == players.size() && lists_team_count_ == teams.size();
+}
+
+void GameData::BuildPlayerLists() const {
+    lists_.resize(teams.size());
+    for (auto& list : lists_) list.clear();
+    lists_player_count_ = 1;
+    lists_team_changes_ = team_changes_;
+    lists_team_count_ = teams.size();
+    lists_built_ = true;
+    UpdatePlayerLists();
+}
+
+void GameData::UpdatePlayerLists() const {
+    if (!lists_built_ || lists_team_changes_ != team_changes_ ||
+        lists_team_count_ != teams.size() || lists_player_count_ > players.size())
+        return BuildPlayerLists();
+    // Appended players have the highest indexes: each goes at its team's end.
+    for (std::size_t i = std::max<std::size_t>(lists_player_count_, 1); i < players.size(); ++i) {
+        const std::int32_t team = players[i].team;
+        if (team >= 0 && static_cast<std::size_t>(team) < lists_.size())
+            lists_[static_cast<std::size_t>(team)].push_back(static_cast<std::int32_t>(i));
+    }
+    lists_player_count_ = players.size();
+}
+
+std::span<const std::int32_t> GameData::PlayersOf(int team) const {
+    if (team < 0 || static_cast<std::size_t>(team) >= teams.size()) return {};
+    if (!PlayerListsCurrent()) UpdatePlayerLists();
+    return lists_[static_cast<std::size_t>(team)];
+}
+
+void GameData::SetPlayerTeam(int player, int team) {
+    if (!InTable(players, player)) return;
+    UpdatePlayerLists();
+    t_player& p = players[static_cast<std::size_t>(player)];
+    const std::int32_t old = p.team;
+    p.team = team;
+    if (old == team || player == 0) return;
+    if (InTable(lists_, old)) {
+        auto& list = lists_[static_cast<std::size_t>(old)];
+        const auto at = std::lower_bound(list.begin(), list.end(), player);
+        if (at != list.end() && *at == player) list.erase(at);
+    }
+    if (InTable(lists_, team)) {
+        auto& list = lists_[static_cast<std::size_t>(team)];
+        list.insert(std::lower_bound(list.begin(), list.end(), player), player);
+    }
+}
+
+bool GameData::PlayerListsMatchTable() const {
+    if (!PlayerListsCurrent()) return true;
+    std::vector<std::vector<std::int32_t>> scanned(teams.size());
+    for (std::size_t i = 1; i < players.size(); ++i) {
+        const std::int32_t team = players[i].team;
+        if (team >= 0 && static_cast<std::size_t>(team) < teams.size())
+            scanned[team].push_back(static_cast<std::int32_t>(i));
+    }
+    for (std::size_t t = 0; t < teams.size(); ++t) {
+        const auto listed = PlayersOf(static_cast<int>(t));
+        if (!std::equal(listed.begin(), listed.end(), scanned[t].begin(), scanned[t].end()))
+            return false;
+    }
+    return true;
 }
 
 void SwapInGame(GameData& fresh) {

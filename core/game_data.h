@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -174,12 +175,40 @@ class GameData {
     std::vector<t_ranked_rating> ranked_ratings;  // rebuilt by RankPlayerRatings
     PlayerEventRecorder player_event_recorder = nullptr;  // set while a match day is played
 
+    // Each team's players, in ascending index order: what a scan of the players table for the
+    // team finds, without the scan. The lists are built from the table when first read after
+    // a change; appending players is noticed by itself, but every write to a player's `team`
+    // must be followed by PlayerTeamsChanged(). A returned span stays valid until then.
+    std::span<const std::int32_t> PlayersOf(int team) const;
+    void PlayerTeamsChanged() { ++team_changes_; }
+    // Moves a player to another team (-1: none) and keeps the lists true without a rebuild.
+    void SetPlayerTeam(int player, int team);
+    // False when the lists are current but differ from a scan of the table: a write to a
+    // player's team was not announced (the whole-game checks look).
+    bool PlayerListsMatchTable() const;
+
   private:
     void SetStartValues();
+    bool PlayerListsCurrent() const;
+    void BuildPlayerLists() const;
+    // Makes the lists current: players appended since they were built are added at their
+    // teams' ends, anything else rebuilds them.
+    void UpdatePlayerLists() const;
+
+    std::uint64_t team_changes_ = 0;
+    // The lists as built when team_changes_, the players and the teams were these.
+    mutable std::uint64_t lists_team_changes_ = 0;
+    mutable std::size_t lists_player_count_ = 0;
+    mutable std::size_t lists_team_count_ = 0;
+    mutable bool lists_built_ = false;
+    mutable std::vector<std::vector<std::int32_t>> lists_;  // by team
 };
 
-// The running game.
-GameData& Game();
+// The running game. Inline: the rules ask for it millions of times a season.
+inline GameData& Game() {
+    static GameData game;
+    return game;
+}
 
 // Makes `fresh` the running game; the old game ends up in `fresh`.
 void SwapInGame(GameData& fresh);

@@ -4,6 +4,7 @@
 // tables as a 32-bit count followed by their records.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <type_traits>
@@ -67,11 +68,104 @@ bool ReadRecord(ByteReader& rd, T& r) {
     return rd.ok();
 }
 
-// A count, then the records.
+// Walks a record's fields to see whether they lie in memory exactly as in the file: in order,
+// with no gap, names as their length byte and then their bytes, on a little-endian machine.
+class LayoutProbe {
+  public:
+    explicit LayoutProbe(const void* record) : base_(static_cast<const char*>(record)) {}
+
+    template <class T>
+    requires std::is_arithmetic_v<std::remove_const_t<T>>
+    void operator()(const T& v) { At(&v, sizeof v); }
+    template <std::size_t N>
+    void operator()(const PString<N>& s) {
+        At(&s.length, 1);
+        At(s.bytes, N);
+    }
+
+    std::size_t size() const { return next_; }
+    bool in_order() const { return in_order_; }
+
+  private:
+    void At(const void* field, std::size_t n) {
+        if (static_cast<const char*>(field) != base_ + next_) in_order_ = false;
+        next_ += n;
+    }
+    const char* base_;
+    std::size_t next_ = 0;
+    bool in_order_ = true;
+};
+
+// The bytes a record takes in a file.
+template <FileRecord T>
+std::size_t FileRecordSize() {
+    static const std::size_t size = [] {
+        const T probe{};
+        LayoutProbe layout(&probe);
+        FieldVisitor<LayoutProbe> v{layout};
+        RecordFields(probe, v);
+        return layout.size();
+    }();
+    return size;
+}
+
+// True when a table of T can be copied to and from a file image as one block of bytes.
+template <FileRecord T>
+bool IsFlatRecord() {
+    static const bool flat = [] {
+        if constexpr (std::endian::native != std::endian::little ||
+                      !std::is_trivially_copyable_v<T>) {
+            return false;
+        } else {
+            const T probe{};
+            LayoutProbe layout(&probe);
+            FieldVisitor<LayoutProbe> v{layout};
+            RecordFields(probe, v);
+            return layout.in_order() && layout.size() == sizeof(T);
+        }
+    }();
+    return flat;
+}
+
+// Hands every name of a record to `on_name` and passes over every other field; used as a
+// FieldVisitor's io.
+template <class OnName>
+struct NamesOnly {
+    OnName& on_name;
+
+    template <std::size_t N>
+    void operator()(const PString<N>& s) {
+        on_name(s);
+    }
+    template <class T>
+    requires std::is_arithmetic_v<std::remove_const_t<T>>
+    void operator()(const T&) {}
+};
+
+// A count, then the records. A flat table goes out as one block; a name whose length byte
+// runs past its capacity is written with the capacity, as field by field.
 template <FileRecord T>
 void WriteTable(ByteWriter& w, const std::vector<T>& table) {
     w.I32(static_cast<std::int32_t>(table.size()));
-    for (const T& r : table) WriteRecord(w, r);
+    if (!IsFlatRecord<T>()) {
+        for (const T& r : table) WriteRecord(w, r);
+        return;
+    }
+    const std::size_t start = w.size();
+    w.Bytes(table.data(), table.size() * sizeof(T));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const T& r = table[i];
+        auto clamp = [&](const auto& s) {
+            if (s.length > s.kCapacity) {
+                const auto at = static_cast<std::size_t>(reinterpret_cast<const char*>(&s.length) -
+                                                         reinterpret_cast<const char*>(&r));
+                w.Patch(start + i * sizeof(T) + at, static_cast<std::uint8_t>(s.kCapacity));
+            }
+        };
+        NamesOnly<decltype(clamp)> names{clamp};
+        FieldVisitor<NamesOnly<decltype(clamp)>> v{names};
+        RecordFields(r, v);
+    }
 }
 
 // Replaces the table only when the count and every record could be read; a count

@@ -79,6 +79,24 @@ class BlockWriter {
     }
 };
 
+// What the blocks will take, so that the saved game's buffer is allocated once.
+class BlockSizer {
+  public:
+    template <class T>
+    void Table(const std::vector<T>& t) {
+        size += 4 + t.size() * FileRecordSize<T>();
+    }
+    template <class T, std::size_t N>
+    void Fixed(std::int32_t, const std::array<T, N>&) {
+        if constexpr (std::is_same_v<T, TicketRow>)
+            size += 4 + N * sizeof(TicketRow);
+        else
+            size += 4 + N * FileRecordSize<T>();
+    }
+
+    std::size_t size = 0;
+};
+
 // Day counts run from 1 Jan 0001 (-693593) to the end of 31 Dec 9999; a date outside
 // them, or any number that is not one, can only come from a damaged file.
 constexpr double kFirstDate = -693593;
@@ -93,6 +111,19 @@ class BlockReader {
     requires std::is_arithmetic_v<T>
     void operator()(T& v) {
         rd(v);
+        Check(v);
+    }
+    template <std::size_t N>
+    void operator()(PString<N>& s) {
+        s.length = rd.U8();
+        rd.Bytes(s.bytes, N);
+        Check(s);
+    }
+
+    // The checks of a field read, whether it came alone or in a block.
+    template <class T>
+    requires std::is_arithmetic_v<T>
+    void Check(const T& v) {
         if constexpr (std::is_floating_point_v<T>) {
             if (!std::isfinite(v)) rd.Fail();
             if constexpr (std::is_same_v<T, double>) {
@@ -102,10 +133,8 @@ class BlockReader {
     }
     // A name longer than its capacity is damage, not something to cut.
     template <std::size_t N>
-    void operator()(PString<N>& s) {
-        s.length = rd.U8();
+    void Check(const PString<N>& s) {
         if (s.length > N) rd.Fail();
-        rd.Bytes(s.bytes, N);
     }
 
     template <class T>
@@ -120,8 +149,19 @@ class BlockReader {
         const std::int32_t n = rd.Count(sizeof(T));
         if (n < 0) return;
         t.assign(static_cast<std::size_t>(n), T{});
-        for (T& r : t)
-            if (!Record(r)) return;
+        if (!IsFlatRecord<T>()) {
+            for (T& r : t)
+                if (!Record(r)) return;
+            return;
+        }
+        // The records lie in the file as in memory: one copy, then every field's checks.
+        rd.Bytes(t.data(), t.size() * sizeof(T));
+        Checker checker{*this};
+        FieldVisitor<Checker> v{checker};
+        for (T& r : t) {
+            RecordFields(r, v);
+            if (!rd.ok()) return;
+        }
     }
     template <class T, std::size_t N>
     void Fixed(std::int32_t, std::array<T, N>& t) {
@@ -136,6 +176,14 @@ class BlockReader {
     ByteReader rd;
 
   private:
+    struct Checker {
+        BlockReader& b;
+        template <class T>
+        void operator()(const T& field) {
+            b.Check(field);
+        }
+    };
+
     template <class T>
     void Element(T& r) {
         Record(r);
@@ -148,7 +196,12 @@ class BlockReader {
 }  // namespace
 
 std::string WriteSavedGame(const GameData& game) {
+    BlockSizer sizer;
+    sizer.Table(game.players);
+    sizer.Table(game.teams);
+    VisitLaterBlocks(game, sizer);
     BlockWriter b;
+    b.w.Reserve(4 + FileRecordSize<t_game_state>() + sizer.size);
     b.w.I32(kSavedGameLeadWord);
     WriteRecord(b.w, game.game_state);
     b.Table(game.players);

@@ -7,21 +7,77 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace kv {
 
+// Keys to record numbers in one array, probed in line: a look-up touches one or two cache lines
+// where a node-based map chases a pointer and divides by a prime.
+class KeyTable {
+  public:
+    // Empties the table, with room for `expected` keys before it grows.
+    void clear(std::size_t expected = 0) {
+        std::size_t size = 16;
+        while (size < 2 * expected + 2) size *= 2;
+        slots_.assign(size, Slot{});
+        used_ = 0;
+    }
+    // The number stored with the key, or -1.
+    int find(std::uint64_t key) const {
+        if (slots_.empty()) return -1;
+        for (std::size_t i = Home(key);; i = (i + 1) & (slots_.size() - 1)) {
+            const Slot& s = slots_[i];
+            if (s.index < 0) return -1;
+            if (s.key == key) return s.index;
+        }
+    }
+    // Stores the key with `index` unless it is there; the slot of its number either way, and
+    // whether it was added.
+    std::pair<int*, bool> emplace(std::uint64_t key, int index) {
+        if (slots_.empty()) clear();
+        if (2 * (used_ + 1) > slots_.size()) Grow();
+        for (std::size_t i = Home(key);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[i];
+            if (s.index < 0) {
+                s = {key, index};
+                ++used_;
+                return {&s.index, true};
+            }
+            if (s.key == key) return {&s.index, false};
+        }
+    }
+
+  private:
+    struct Slot {
+        std::uint64_t key = 0;
+        int index = -1;
+    };
+    std::size_t Home(std::uint64_t key) const {
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
+    }
+    void Grow() {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(old.size() * 2, Slot{});
+        used_ = 0;
+        for (const Slot& s : old)
+            if (s.index >= 0) emplace(s.key, s.index);
+    }
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
+
 // Two int32 values as one key.
 inline std::uint64_t PairKey(std::int32_t a, std::int32_t b) {
-    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b);
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) |
+           static_cast<std::uint32_t>(b);
 }
 
 // `KeyOf(record)` gives the key of a record; of several records with one key the index names
 // the first (kFirst) or the last (kLast), as the linear search it replaces would find it.
 template <class Record, class KeyOf>
 class TableIndex {
-public:
+  public:
     enum class Keep { kFirst, kLast };
 
     explicit TableIndex(Keep keep, KeyOf key_of = KeyOf{}) : keep_(keep), key_of_(key_of) {}
@@ -29,14 +85,13 @@ public:
     // The record with the key, -1 when the table holds none.
     int Find(const std::vector<Record>& table, std::uint64_t key) {
         if (table.data() != data_ || table.size() != size_) Rebuild(table);
-        const auto it = at_.find(key);
-        if (it == at_.end()) return -1;
-        if (key_of_(table[static_cast<std::size_t>(it->second)]) != key) {
+        const int at = at_.find(key);
+        if (at < 0) return -1;
+        if (key_of_(table[static_cast<std::size_t>(at)]) != key) {
             Rebuild(table);
-            const auto again = at_.find(key);
-            return again == at_.end() ? -1 : again->second;
+            return at_.find(key);
         }
-        return it->second;
+        return at;
     }
 
     // The caller appended one record to the table the index follows.
@@ -51,16 +106,16 @@ public:
     // Whether a key stands more than once in the table.
     bool has_duplicates() const { return duplicates_; }
 
-private:
+  private:
     void Note(std::uint64_t key, int index) {
-        const auto [it, added] = at_.emplace(key, index);
+        const auto [at, added] = at_.emplace(key, index);
         if (added) return;
         duplicates_ = true;
-        if (keep_ == Keep::kLast) it->second = index;
+        if (keep_ == Keep::kLast) *at = index;
     }
 
     void Rebuild(const std::vector<Record>& table) {
-        at_.clear();
+        at_.clear(table.size());
         duplicates_ = false;
         for (std::size_t i = 0; i < table.size(); ++i) Note(key_of_(table[i]), static_cast<int>(i));
         data_ = table.data();
@@ -72,7 +127,7 @@ private:
     const Record* data_ = nullptr;
     std::size_t size_ = 0;
     bool duplicates_ = false;
-    std::unordered_map<std::uint64_t, int> at_;
+    KeyTable at_;
 };
 
 }  // namespace kv

@@ -24,10 +24,8 @@ namespace kv {
 namespace {
 
 std::vector<int> SquadOf(const GameData& data, int club) {
-    std::vector<int> squad;
-    for (int p = 1; p < static_cast<int>(data.players.size()); ++p)
-        if (data.players[p].team == club) squad.push_back(p);
-    return squad;
+    const auto squad = data.PlayersOf(club);
+    return {squad.begin(), squad.end()};
 }
 
 // A computer club drawn from a slot of the league's division, -1 when the draws find none.
@@ -179,8 +177,7 @@ void SellListedPlayers(GameData& data) {
         int division = team.division;
         if (division == 0 || division > division_count) division = division_count;
         const int buyer = DrawClubOfDivision(data, league, division, 30, 23);
-        if (buyer >= 0)
-            SellPlayer(data, p, buyer, static_cast<int>(asking), true, true);
+        if (buyer >= 0) SellPlayer(data, p, buyer, static_cast<int>(asking), true, true);
     }
 }
 
@@ -273,8 +270,8 @@ void RunRoundEvents(GameData& data, GameWindows& windows, bool skip_updates) {
 }
 
 void PlayerOfferEvent(GameData& data, GameWindows& windows) {
-    static constexpr std::array<int, 5> kOfferValueCaps{200'000, 15'000'000, 5'000'000,
-                                                        3'000'000, 800'000};
+    static constexpr std::array<int, 5> kOfferValueCaps{200'000, 15'000'000, 5'000'000, 3'000'000,
+                                                        800'000};
     const t_game_state& gs = data.game_state;
     const int club = gs.user_club;
     if (!InTable(data.teams, club) || data.teams[club].squad_size < 15) return;
@@ -354,7 +351,7 @@ void PlayerDeathEvent(GameData& data, GameWindows& windows) {
         t_player& player = data.players[p];
         if (player.age < 53) continue;
         if (Random(3) != 1 && player.age <= 60) continue;
-        player.team = -1;
+        data.SetPlayerTeam(p, -1);
         CloseLoansOf(data, p);
         CountSquad(data, club);
         CalcWageBill(data, club);
@@ -372,9 +369,9 @@ void NationalTeamInvitations(GameData& data, GameWindows& windows) {
     const int club = gs.user_club;
     if (!InTable(data.teams, club) || gs.match_kind != ckNationalLeague || gs.league_turn != 1)
         return;
-    const bool in_rounds = (gs.league_format == kDivisionsOf20 && gs.league_round >= 5 &&
-                            gs.league_round <= 9) ||
-                           (gs.league_format == kDivisionsOf10 && gs.league_round == 5);
+    const bool in_rounds =
+        (gs.league_format == kDivisionsOf20 && gs.league_round >= 5 && gs.league_round <= 9) ||
+        (gs.league_format == kDivisionsOf10 && gs.league_round == 5);
     if (!in_rounds) return;
     const int coach = gs.current_coach;
     if (!InTable(data.coaches, coach) || data.coaches[coach].national_team_job) return;
@@ -389,9 +386,9 @@ void NationalTeamInvitations(GameData& data, GameWindows& windows) {
     };
     if (gs.world_cup_on && IsWorldCupYear(data)) {
         const int position = team.table_position[ckNationalLeague];
-        const bool first_tier =
-            gs.season >= 2 ? team.division == 1 || position == 1
-                           : team.division == 1 && position >= 1 && position <= 6;
+        const bool first_tier = gs.season >= 2
+                                    ? team.division == 1 || position == 1
+                                    : team.division == 1 && position >= 1 && position <= 6;
         invite(ckWorldCup, first_tier ? 1 : 2);
     }
     if (gs.copa_america_on && IsAmericasNationsCupYear(data))

@@ -131,6 +131,8 @@ std::string CheckFixtures(const GameData& data) {
 std::string CheckRoundInvariants(const GameData& data) {
     for (auto check : {CheckTables, CheckPeople, CheckFixtures})
         if (std::string broken = check(data); !broken.empty()) return broken;
+    if (!data.PlayerListsMatchTable())
+        return "as listas de jogadores dos times não conferem com a tabela de jogadores";
     for (const t_team& team : data.teams)
         if (team.match_strength_index != -1 && data.match_strengths.empty())
             return Broken(team.name.str(), ": escalação do dia ", team.match_strength_index,

@@ -60,11 +60,11 @@ void CallUpNationalSquad(GameData& data, int country, int national_team) {
     for (int p = 1; p < player_count; ++p)
         if (data.players[p].team == national_team) {
             data.callups.push_back({p, national_team});
-            data.players[p].team = -1;
+            data.SetPlayerTeam(p, -1);
         }
     for (const int p : taken) {
         data.callups.push_back({p, data.players[p].team});
-        data.players[p].team = national_team;
+        data.SetPlayerTeam(p, national_team);
     }
 }
 
@@ -85,7 +85,7 @@ void ReleaseCallUps(GameData& data) {
     data.callups.clear();
     for (const t_callup& entry : released)
         if (InTable(data.players, entry.player))
-            data.players[entry.player].team = entry.return_team;
+            data.SetPlayerTeam(entry.player, entry.return_team);
     // A loan that ran out during the tournament ends now that its player is back.
     for (const t_callup& entry : released) ReturnLoanedPlayer(data, entry.player, TodayDate(data));
     for (const int team : data.game_state.tournament_human_teams)

@@ -16,7 +16,9 @@
 namespace kv {
 namespace {
 
-t_finance* FinanceOf(int team) { return TableEntry(Game().finances, team); }
+t_finance* FinanceOf(int team) {
+    return TableEntry(Game().finances, team);
+}
 
 void CoachStat(int team, int amount, const char* key) {
     const int coach = CoachOfTeam(team);
@@ -35,15 +37,21 @@ int ByDivision(int division, std::initializer_list<int> points) {
 bool TallyRound(int kind) {
     const t_game_state& gs = Game().game_state;
     switch (kind) {
-        case ckNationalLeague: return true;
-        case ckStateChampionship: return gs.state_league_round < 6;
-        case ckContinentalCup: return gs.continental_cup_round < 4;
-        case ckSecondContinentalCup: return gs.second_cup_round < 4;
+        case ckNationalLeague:
+            return true;
+        case ckStateChampionship:
+            return gs.state_league_round < 6;
+        case ckContinentalCup:
+            return gs.continental_cup_round < 4;
+        case ckSecondContinentalCup:
+            return gs.second_cup_round < 4;
         case ckWorldCup:
         case ckAmericasNationsCup:
-        case ckEuropeanNationsCup: return gs.tournament_round < 4;
+        case ckEuropeanNationsCup:
+            return gs.tournament_round < 4;
         // The super cup has no table, and the per-kind tallies stop at kind 9.
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -58,8 +66,10 @@ void PayWages(int team, bool sign_test) {
     t_team* t = TeamAt(team);
     t_finance* f = FinanceOf(team);
     if (!t || !f) return;
-    if (sign_test && f->wage_bill <= 0) t->cash += MoneyFromUnits(f->wage_bill);
-    else t->cash -= MoneyFromUnits(f->wage_bill);
+    if (sign_test && f->wage_bill <= 0)
+        t->cash += MoneyFromUnits(f->wage_bill);
+    else
+        t->cash -= MoneyFromUnits(f->wage_bill);
     f->wages_paid += f->wage_bill;
 }
 
@@ -85,9 +95,12 @@ void BookAllTimeRecord(int kind, int home, int away, int gh, int ga) {
     if (!h || !a) return;
     t_alltime_tally& rh = h->alltime_record[kind - 1];
     t_alltime_tally& ra = a->alltime_record[kind - 1];
-    if (gh > ga) rh.points += 3;
-    else if (ga > gh) ra.points += 3;
-    else rh.points += 1, ra.points += 1;
+    if (gh > ga)
+        rh.points += 3;
+    else if (ga > gh)
+        ra.points += 3;
+    else
+        rh.points += 1, ra.points += 1;
     rh.goals_for += gh;
     rh.goals_against += ga;
     ra.goals_for += ga;
@@ -205,7 +218,8 @@ void BookTeamTallies(int kind, int home, int away, int gh, int ga) {
             }
             break;
         }
-        default: break;
+        default:
+            break;
     }
     const bool wins_and_losses = kind == ckNationalLeague || kind == ckNationalCup ||
                                  kind == ckStateChampionship || kind == ckContinentalCup ||
@@ -230,7 +244,12 @@ void RecoverPlayerAfterMatch(int player) {
         gain = p->position == posGoalkeeper ? kKeeper[band] : kOutfield[band];
     } else {
         static constexpr int kRested[] = {55, 40, 30, 20, 10, 5};
-        const int band = age < 26 ? 0 : age <= 35 ? 1 : age <= 45 ? 2 : age <= 55 ? 3 : age <= 70 ? 4 : 5;
+        const int band = age < 26    ? 0
+                         : age <= 35 ? 1
+                         : age <= 45 ? 2
+                         : age <= 55 ? 3
+                         : age <= 70 ? 4
+                                     : 5;
         gain = kRested[band];
     }
     p->energy += gain;
@@ -243,15 +262,19 @@ void RecoverPlayerAfterMatch(int player) {
 
 void RecoverTeamsOfGroup() {
     GameData& gd = Game();
-    // One pass over the players for the whole group: each team plays once a day.
+    // The players of every team of the group, each once, in the order of the players table:
+    // a computer club's tired player draws his energy at random.
     std::vector<std::uint8_t> plays(gd.teams.size(), 0);
+    std::vector<int> players;
     for (int i = 1; i <= gd.day_match_count; ++i)
         for (int team : gd.day_matches[i].team)
-            if (InTable(gd.teams, team)) plays[team] = 1;
-    for (int p = 1; p < static_cast<int>(gd.players.size()); ++p) {
-        const int team = gd.players[p].team;
-        if (team >= 0 && team < static_cast<int>(plays.size()) && plays[team]) RecoverPlayerAfterMatch(p);
-    }
+            if (InTable(gd.teams, team) && !plays[team]) {
+                plays[team] = 1;
+                const auto squad = gd.PlayersOf(team);
+                players.insert(players.end(), squad.begin(), squad.end());
+            }
+    std::sort(players.begin(), players.end());
+    for (const int p : players) RecoverPlayerAfterMatch(p);
 }
 
 void BookGroupMatches() {
@@ -302,16 +325,25 @@ int ArchiveRound() {
     switch (gs.match_kind) {
         case ckNationalLeague:
             if (gs.league_turn == 1) return gs.league_round;
-            return gs.league_format == 2 ? gs.league_round + 19 : gs.league_format == 4 ? gs.league_round + 9 : 0;
-        case ckNationalCup: return gs.national_cup_match_round;
-        case ckStateChampionship: return gs.state_league_round + (gs.state_league_phase == 2 ? 5 : 0);
-        case ckContinentalCup: return gs.continental_cup_round + (gs.continental_cup_phase == 2 ? 3 : 0);
-        case ckClubWorldCup: return 1;
-        case ckSecondContinentalCup: return gs.second_cup_round + (gs.second_cup_phase == 2 ? 3 : 0);
+            return gs.league_format == 2   ? gs.league_round + 19
+                   : gs.league_format == 4 ? gs.league_round + 9
+                                           : 0;
+        case ckNationalCup:
+            return gs.national_cup_match_round;
+        case ckStateChampionship:
+            return gs.state_league_round + (gs.state_league_phase == 2 ? 5 : 0);
+        case ckContinentalCup:
+            return gs.continental_cup_round + (gs.continental_cup_phase == 2 ? 3 : 0);
+        case ckClubWorldCup:
+            return 1;
+        case ckSecondContinentalCup:
+            return gs.second_cup_round + (gs.second_cup_phase == 2 ? 3 : 0);
         case ckWorldCup:
         case ckAmericasNationsCup:
-        case ckEuropeanNationsCup: return gs.tournament_round;
-        default: return 0;
+        case ckEuropeanNationsCup:
+            return gs.tournament_round;
+        default:
+            return 0;
     }
 }
 
@@ -365,13 +397,15 @@ void ArchiveDayMatches() {
                 r.route[s] = t->attack_route;
                 r.marking[s] = t->marking;
             }
-            const int stats[6] = {m.possession[s], m.tackles[s], m.shots[s], m.wrong_passes[s], m.fouls[s], m.passes[s]};
+            const int stats[6] = {m.possession[s],   m.tackles[s], m.shots[s],
+                                  m.wrong_passes[s], m.fouls[s],   m.passes[s]};
             std::copy(std::begin(stats), std::end(stats), r.stats[s]);
             std::copy(std::begin(m.lineup[s]), std::end(m.lineup[s]), r.lineup[s]);
             std::copy(std::begin(m.positions[s]), std::end(m.positions[s]), r.positions[s]);
         }
         r.attendance = m.attendance;
-        std::copy(std::begin(m.sector_attendance), std::end(m.sector_attendance), r.sector_attendance);
+        std::copy(std::begin(m.sector_attendance), std::end(m.sector_attendance),
+                  r.sector_attendance);
     }
     if (k == ckNationalLeague && gd.day_match_count > 0) {
         const t_competition* c = TableEntry(gd.competitions, gd.day_matches[1].competition);

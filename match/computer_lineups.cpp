@@ -6,11 +6,11 @@
 
 #include "core/random.h"
 #include "core/record_sort.h"
-#include "season/fixture_list.h"
 #include "match/lineup_strength.h"
 #include "match/match_tables.h"
 #include "match/position_codes.h"
 #include "match/round_even.h"
+#include "season/fixture_list.h"
 
 namespace kv {
 namespace {
@@ -97,12 +97,18 @@ int Findt_lineup_candidate(LineupWant wanted, int code) {
     const bool forward = code >= 18 && code <= 25;
     const bool test_role = !forward;
     int passes[3] = {g, -1, -1};
-    if (code == 1) passes[1] = 1, passes[2] = 2;
-    else if (code == 2 || code == 9) passes[1] = 3, passes[2] = 2;
-    else if (IsCentralDefenceCode(code)) passes[1] = 3, passes[2] = 1;
-    else if (code == 10 || code == 17) passes[1] = 3;
-    else if (code >= 14 && code <= 16) passes[1] = 1, passes[2] = 4;
-    else if (forward) passes[1] = 3;
+    if (code == 1)
+        passes[1] = 1, passes[2] = 2;
+    else if (code == 2 || code == 9)
+        passes[1] = 3, passes[2] = 2;
+    else if (IsCentralDefenceCode(code))
+        passes[1] = 3, passes[2] = 1;
+    else if (code == 10 || code == 17)
+        passes[1] = 3;
+    else if (code >= 14 && code <= 16)
+        passes[1] = 1, passes[2] = 4;
+    else if (forward)
+        passes[1] = 3;
 
     for (int pass = 0; pass < 3 && passes[pass] != -1; ++pass) {
         int role = r;
@@ -132,9 +138,9 @@ void ChooseComputerLineup(int team) {
 
     std::vector<t_lineup_candidate>& candidates = gd.lineup_candidates;
     candidates.clear();
-    for (int i = 1; i < static_cast<int>(gd.players.size()); ++i) {
+    for (const int i : gd.PlayersOf(team)) {
         t_player& p = gd.players[i];
-        if (p.team != team || !IsAvailableToday(i)) continue;
+        if (!IsAvailableToday(i)) continue;
         p.role = ChooseRole(i);
         p.on_pitch = 0;
         if (p.energy < 20) p.energy = 30 + Random(10);
@@ -253,9 +259,15 @@ void PrepareComputerLineups() {
             LineUpGroups(gs.second_cup_groups_south_america, 8);
             LineUpGroups(gs.second_cup_groups_europe, 8);
             break;
-        case 7: LineUpGroups(gs.tournament_groups, 8); break;
-        case 8: LineUpGroups(gs.tournament_groups, 3); break;
-        case 9: LineUpGroups(gs.tournament_groups, 4); break;
+        case 7:
+            LineUpGroups(gs.tournament_groups, 8);
+            break;
+        case 8:
+            LineUpGroups(gs.tournament_groups, 3);
+            break;
+        case 9:
+            LineUpGroups(gs.tournament_groups, 4);
+            break;
         case 10: {
             const int round = NextSuperCupRound(gd);
             for (std::size_t i = 0; i < gd.fixtures.size(); ++i) {

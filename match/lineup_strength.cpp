@@ -1,6 +1,7 @@
 #include "match/lineup_strength.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "match/match_tables.h"
 #include "match/position_codes.h"
@@ -39,15 +40,76 @@ int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to)
 
 // Energy and strength are kept within their ranges by the game; a damaged record still cannot
 // make a sum run past an int.
-int Energy(const t_player& p) { return std::clamp(p.energy, 0, 1000); }
-int Strength(const t_player& p) { return std::clamp(p.strength, 0, 10000); }
+int Energy(const t_player& p) {
+    return std::clamp(p.energy, 0, 1000);
+}
+int Strength(const t_player& p) {
+    return std::clamp(p.strength, 0, 10000);
+}
 
-int EnergyScaled(const t_player& p, int value) { return RoundEven(Energy(p) / 100.0 * value); }
+int EnergyScaled(const t_player& p, int value) {
+    return RoundEven(Energy(p) / 100.0 * value);
+}
 
 bool IsOneOf(int v, std::initializer_list<int> values) {
     for (int x : values)
         if (v == x) return true;
     return false;
+}
+
+// Everything a line-up's strength is computed from. The engine asks for the strength after
+// every move, but it changes only when energy drains or an event or a decision moves a player:
+// a line-up whose inputs, and whose record's values, are as they were last time is left alone.
+struct StrengthInputs {
+    std::int32_t players[11] = {};
+    std::int32_t codes[11] = {};
+    std::int32_t positions[11] = {};
+    std::int32_t strengths[11] = {};
+    std::int32_t energies[11] = {};
+    std::int32_t on_pitch[11] = {};
+    std::int32_t team = -1;
+    std::int32_t human = 0;
+};
+
+// The record's computed values.
+struct StrengthValues {
+    std::int32_t attack[kZoneCount] = {};
+    std::int32_t defence[kZoneCount] = {};
+    std::int32_t keeper = 0;
+    std::int32_t attack_total = 0;
+    std::int32_t defence_total = 0;
+    std::int32_t irregular = 0;
+};
+
+bool SameValues(const StrengthValues& v, const t_match_strength& r) {
+    bool same = v.keeper == r.goalkeeper_value && v.attack_total == r.attack_total &&
+                v.defence_total == r.defence_total && v.irregular == r.irregular_lineup;
+    for (int z = 0; z < kZoneCount; ++z)
+        same &= v.attack[z] == r.zone_attack[z] && v.defence[z] == r.zone_defence[z];
+    return same;
+}
+
+StrengthValues ValuesOf(const t_match_strength& r) {
+    StrengthValues v;
+    std::copy(std::begin(r.zone_attack), std::end(r.zone_attack), v.attack);
+    std::copy(std::begin(r.zone_defence), std::end(r.zone_defence), v.defence);
+    v.keeper = r.goalkeeper_value;
+    v.attack_total = r.attack_total;
+    v.defence_total = r.defence_total;
+    v.irregular = r.irregular_lineup;
+    return v;
+}
+
+struct StrengthMemo {
+    bool valid = false;
+    StrengthInputs inputs;
+    StrengthValues values;
+};
+
+// By match_strengths index; an entry is only trusted when the record still holds its values.
+std::vector<StrengthMemo>& StrengthMemos() {
+    static std::vector<StrengthMemo> memos;
+    return memos;
 }
 
 }  // namespace
@@ -56,6 +118,20 @@ void ComputeLineupStrength(int s) {
     t_match_strength* r = StrengthAt(s);
     if (!r) return;
 
+    // The player table is read once; a slot's index is checked against it.
+    const auto& players = Game().players;
+    const int player_count = static_cast<int>(players.size());
+
+    std::vector<StrengthMemo>& memos = StrengthMemos();
+    if (memos.size() <= static_cast<std::size_t>(s)) memos.resize(static_cast<std::size_t>(s) + 1);
+    StrengthMemo& memo = memos[static_cast<std::size_t>(s)];
+    // The inputs are compared with the last ones as they are read, and kept in their place.
+    StrengthInputs& in = memo.inputs;
+    bool same = memo.valid;
+    auto keep = [&same](std::int32_t& kept, std::int32_t now) {
+        same = same && kept == now;
+        kept = now;
+    };
     int team = -1;
     for (int slot = 10; slot >= 0; --slot) {
         if (r->players[slot] > 0) {
@@ -65,10 +141,21 @@ void ComputeLineupStrength(int s) {
     }
     const t_team* t = TeamAt(team);
     const bool human = t && t->human;
+    keep(in.team, team);
+    keep(in.human, human ? 1 : 0);
+    for (int slot = 0; slot < 11; ++slot) {
+        const int index = r->players[slot];
+        keep(in.players[slot], index);
+        keep(in.codes[slot], r->slot_positions[slot]);
+        const bool listed = index > 0 && index < player_count;
+        const t_player* p = listed ? &players[index] : nullptr;
+        keep(in.positions[slot], p ? p->position : 0);
+        keep(in.strengths[slot], p ? p->strength : 0);
+        keep(in.energies[slot], p ? p->energy : 0);
+        keep(in.on_pitch[slot], p ? p->on_pitch : 0);
+    }
+    if (same && SameValues(memo.values, *r)) return;
 
-    // The player table is read once; a slot's index is checked against it.
-    const auto& players = Game().players;
-    const int player_count = static_cast<int>(players.size());
     ZoneValues v;
     bool present[kLastPositionCode + 1] = {};
     for (int slot = 0; slot < 11; ++slot) {
@@ -148,6 +235,9 @@ void ComputeLineupStrength(int s) {
         r->defence_total += v.defence[z];
     }
     r->goalkeeper_value = v.keeper;
+    memo.valid = true;
+    memo.inputs = in;
+    memo.values = ValuesOf(*r);
 }
 
 int OwnMatchStrength(int team) {
@@ -193,10 +283,9 @@ bool IsAvailableToday(int player) {
 void CountAvailablePlayers(int /*unused*/, int team) {
     t_team* t = TeamAt(team);
     if (!t) return;
-    const auto& players = Game().players;
     int n = 0;
-    for (int p = 1; p < static_cast<int>(players.size()); ++p)
-        if (players[p].team == team && IsAvailableToday(p)) ++n;
+    for (const int p : Game().PlayersOf(team))
+        if (IsAvailableToday(p)) ++n;
     t->available_players = n;
 }
 
@@ -234,9 +323,9 @@ void ChooseSetPieceTaker(int team) {
     if (!t) return;
     const auto& players = Game().players;
     int by_name = -1, finisher = -1, playmaker = -1, passer = -1, first = -1;
-    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
+    for (const int i : Game().PlayersOf(team)) {
         const t_player& p = players[i];
-        if (p.team != team || p.squad_role != 1) continue;
+        if (p.squad_role != 1) continue;
         if (first == -1) first = i;
         if (by_name == -1 && p.name.str() == kPreferredSetPieceTaker) by_name = i;
         if (finisher == -1 && p.characteristic1 == kFinishing) finisher = i;
@@ -256,8 +345,7 @@ void ChooseCaptain(int team) {
     if (!t) return;
     const auto& players = Game().players;
     int any = -1;
-    for (int i = 0; i < static_cast<int>(players.size()); ++i) {
-        if (players[i].team != team) continue;
+    for (const int i : Game().PlayersOf(team)) {
         if (players[i].squad_role == 1) {
             t->captain = i;
             return;

@@ -37,32 +37,42 @@ bool LineupIrregular(int strength) {
 bool HasUnplayedFixtureToday(int kind, int owner) {
     const GameData& gd = Game();
     for (int f = 0; f < static_cast<int>(gd.fixtures.size()); ++f)
-        if (gd.fixtures[f].kind == kind && gd.fixtures[f].owner == owner && IsFixtureOfToday(f)) return true;
+        if (gd.fixtures[f].kind == kind && gd.fixtures[f].owner == owner && IsFixtureOfToday(f))
+            return true;
     return false;
 }
 
 int GroupCount(int kind) {
     switch (kind) {
         case ckNationalLeague:
-        case ckNationalCup: return static_cast<int>(Game().league_configs.size());
-        case ckContinentalCup: return 5;
-        case ckSecondContinentalCup: return 3;
-        default: return 0;
+        case ckNationalCup:
+            return static_cast<int>(Game().league_configs.size());
+        case ckContinentalCup:
+            return 5;
+        case ckSecondContinentalCup:
+            return 3;
+        default:
+            return 0;
     }
 }
 
 int ContinentOfRegion(int region) {
     switch (region) {
-        case crSouthAmerica: return ctSouthAmerica;
-        case crEurope: return ctEurope;
-        case crAfrica: return ctAfrica;
-        case crAsia: return ctAsia;
-        default: return -1;
+        case crSouthAmerica:
+            return ctSouthAmerica;
+        case crEurope:
+            return ctEurope;
+        case crAfrica:
+            return ctAfrica;
+        case crAsia:
+            return ctAsia;
+        default:
+            return -1;
     }
 }
 
 class VirtualClock : public MatchClock {
-public:
+  public:
     void Start(int) override { running = true; }
     void Stop() override { running = false; }
     bool running = false;
@@ -76,7 +86,9 @@ MatchDay::MatchDay(MatchClock& clock, MatchDecisions& decisions, MatchDayView* v
     SetPlayerEventRecorder(RecordEventOfPlayer);
 }
 
-MatchDay::~MatchDay() { SetPlayerEventRecorder(nullptr); }
+MatchDay::~MatchDay() {
+    SetPlayerEventRecorder(nullptr);
+}
 
 void MatchDay::Begin() {
     GameData& gd = Game();
@@ -121,7 +133,8 @@ void MatchDay::StartFirstGroup() {
         default:
             break;
     }
-    // The other kinds are one group that the window shows (the state championship: its first state).
+    // The other kinds are one group that the window shows (the state championship: its first
+    // state).
     SetUpGroupOfKind(kind);
     heading_ = GroupHeading(kind);
     if (gd.day_match_count > 0) return StartOnClock();
@@ -136,14 +149,18 @@ bool MatchDay::ShowsGroup(int group_count) {
     int& group = gd.match_day_group;
     bool show = false;
     if (kind == ckNationalCup && (gs.national_cup_round == 0 || gs.national_cup_round == 1))
-        while (group < group_count && FindFixture(gd, group, ckNationalCup, gs.national_cup_round) == -1) ++group;
+        while (group < group_count &&
+               FindFixture(gd, group, ckNationalCup, gs.national_cup_round) == -1)
+            ++group;
     if (kind == ckNationalLeague || kind == ckNationalCup) {
         int fallback = kind == ckNationalCup ? NationalCupLeagueToShow(gd) : LeagueToShow(gd);
         if (fallback < group) fallback = -1;
         if (group < group_count) {
             const t_league_config& config = gd.league_configs[group];
             show = config.has_human_club || config.show_matches || group == fallback;
-            if (kind == ckNationalCup && gs.national_cup_round == 0 && config.country == kHomeCountry) show = true;
+            if (kind == ckNationalCup && gs.national_cup_round == 0 &&
+                config.country == kHomeCountry)
+                show = true;
         }
     }
     if (kind == ckContinentalCup || kind == ckSecondContinentalCup) show = true;
@@ -206,22 +223,38 @@ int MatchDay::GroupInterval() const {
     const t_game_state& gs = gd.game_state;
     bool human = false;
     switch (gs.match_kind) {
-        case ckFriendly: human = true; break;
-        case ckNationalLeague: human = HumanClubInLeague(gd); break;
-        case ckNationalCup: human = HumanClubInNationalCup(gd); break;
-        case ckStateChampionship: human = HumanClubInStateLeague(gd); break;
-        case ckContinentalCup:
-            human = gd.match_day_group >= 3 || HumanClubInContinentalCupOf(gd, ContinentOfRegion(gd.match_day_group));
+        case ckFriendly:
+            human = true;
             break;
-        case ckClubWorldCup: human = HumanClubInClubWorldCup(gd); break;
+        case ckNationalLeague:
+            human = HumanClubInLeague(gd);
+            break;
+        case ckNationalCup:
+            human = HumanClubInNationalCup(gd);
+            break;
+        case ckStateChampionship:
+            human = HumanClubInStateLeague(gd);
+            break;
+        case ckContinentalCup:
+            human = gd.match_day_group >= 3 ||
+                    HumanClubInContinentalCupOf(gd, ContinentOfRegion(gd.match_day_group));
+            break;
+        case ckClubWorldCup:
+            human = HumanClubInClubWorldCup(gd);
+            break;
         case ckSecondContinentalCup:
             human = HumanClubInSecondCupOf(gd, ContinentOfRegion(gd.match_day_group));
             break;
         case ckWorldCup:
         case ckAmericasNationsCup:
-        case ckEuropeanNationsCup: human = HumanTeamInNationalTournament(gd); break;
-        case ckSuperCup: human = HumanClubInSuperCup(gd); break;
-        default: break;
+        case ckEuropeanNationsCup:
+            human = HumanTeamInNationalTournament(gd);
+            break;
+        case ckSuperCup:
+            human = HumanClubInSuperCup(gd);
+            break;
+        default:
+            break;
     }
     return human ? gs.match_delay : gs.match_delay_no_humans;
 }
@@ -263,11 +296,12 @@ void MatchDay::ScheduleGoals(int match) {
     r += (h ? h->reputation : 0) - (a ? a->reputation : 0);
     r = std::clamp(r, -kMaxRatingDifference, kMaxRatingDifference);
     const bool neutral = m->team[0] >= ClubCount(gd) || kind == ckClubWorldCup;
-    const bool cup = kind == ckNationalCup || kind == ckContinentalCup || kind == ckSecondContinentalCup ||
-                     kind == ckSuperCup;
+    const bool cup = kind == ckNationalCup || kind == ckContinentalCup ||
+                     kind == ckSecondContinentalCup || kind == ckSuperCup;
     const PreMatchOutcome result = PreMatchResult(r, neutral, cup);
     ReseedFromClockMidPlay();
-    const int goals = std::clamp(result.home_goals, 0, kLastTick) + std::clamp(result.away_goals, 0, kLastTick);
+    const int goals =
+        std::clamp(result.home_goals, 0, kLastTick) + std::clamp(result.away_goals, 0, kLastTick);
     const int total = std::min(goals, kLastTick);
     int ticks[kLastTick];
     for (int g = 0; g < total; ++g) {
@@ -288,10 +322,11 @@ void MatchDay::PlayGroupQuickly() {
     gd.clock_tick = 0;
     const int count = gd.day_match_count;
     for (int tick = 1; tick <= kLastTick; ++tick) {
+        MarkScheduledGoals(tick, goal_marks_);
         for (int i = 1; i <= count; ++i) {
             jogos& m = gd.day_matches[i];
             if (tick <= kSecondHalfLastTick || tick <= m.last_tick) PlayTick(i, nullptr);
-            ReleaseScheduledGoals(tick, i, nullptr);
+            if (goal_marks_[static_cast<std::size_t>(i)]) ReleaseScheduledGoals(tick, i, nullptr);
         }
     }
     BookGroupResults();
@@ -318,11 +353,12 @@ void MatchDay::OnClockFired() {
     if (gd.clock_tick == 0) KickOff();
     const int tick = ++gd.clock_tick;
     if (tick == 1) gd.half = 1;
+    MarkScheduledGoals(tick, goal_marks_);
     for (int i = 1; i <= gd.day_match_count; ++i) {
         jogos& m = gd.day_matches[i];
         int e = -1;
         if (tick <= kSecondHalfLastTick || m.last_tick >= tick) e = PlayTick(i, &decisions_);
-        ReleaseScheduledGoals(tick, i, view_);
+        if (goal_marks_[static_cast<std::size_t>(i)]) ReleaseScheduledGoals(tick, i, view_);
         if (e < 0) continue;
         if (view_) view_->EventHappened(e);
         const t_match_event ev = gd.match_events[e];
@@ -396,15 +432,23 @@ void MatchDay::ContinueAfterGroup() {
         case ckSecondContinentalCup:
             ++gd.match_day_group;
             return StartNextGroup();
-        case ckStateChampionship: return FinishStateRound();
-        case ckClubWorldCup: shootouts = FinishClubWorldCupDay(&decisions_); break;
-        case ckWorldCup: shootouts = FinishWorldCupDay(&decisions_); break;
+        case ckStateChampionship:
+            return FinishStateRound();
+        case ckClubWorldCup:
+            shootouts = FinishClubWorldCupDay(&decisions_);
+            break;
+        case ckWorldCup:
+            shootouts = FinishWorldCupDay(&decisions_);
+            break;
         case ckAmericasNationsCup:
-        case ckEuropeanNationsCup: shootouts = FinishNationsCupDay(&decisions_); break;
+        case ckEuropeanNationsCup:
+            shootouts = FinishNationsCupDay(&decisions_);
+            break;
         case ckSuperCup:
             shootouts = FinishSuperCup(&decisions_);
             break;
-        default: break;
+        default:
+            break;
     }
     if (shootouts && view_) view_->ShootoutsDecided();
     FinishDay();
@@ -517,7 +561,8 @@ void MatchDay::AdvanceCounters() {
             DevelopPlayers(gd);
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -533,6 +578,14 @@ void MatchDay::FinishDay() {
 bool ScheduledGoalsCount(int match) {
     const jogos* m = DayMatchAt(match);
     return m && !LineupIrregular(m->strength_slot[0]) && !LineupIrregular(m->strength_slot[1]);
+}
+
+void MarkScheduledGoals(int tick, std::vector<std::uint8_t>& marks) {
+    const GameData& gd = Game();
+    marks.assign(static_cast<std::size_t>(std::max(gd.day_match_count, 0)) + 1, 0);
+    for (const t_scheduled_goal& g : gd.goal_schedule)
+        if (g.tick == tick && g.match >= 0 && static_cast<std::size_t>(g.match) < marks.size())
+            marks[static_cast<std::size_t>(g.match)] = 1;
 }
 
 int ReleaseScheduledGoals(int tick, int match, MatchDayView* view) {

@@ -5,7 +5,9 @@
 // results. The match-day window implements MatchDayView and MatchClock; PlayWholeMatchDay runs
 // a day with no window at all.
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "match/match_decisions.h"
 
@@ -13,7 +15,7 @@ namespace kv {
 
 // What the match-day window shows; every call has a default that does nothing.
 class MatchDayView {
-public:
+  public:
     virtual ~MatchDayView() = default;
     // The rows are day_matches 1..day_match_count; `shown` when the group plays on the clock.
     virtual void GroupStarted(const std::string& heading, bool shown) {
@@ -36,14 +38,14 @@ public:
 
 // The timer that drives a watched group; it calls MatchDay::OnClockFired on every firing.
 class MatchClock {
-public:
+  public:
     virtual ~MatchClock() = default;
     virtual void Start(int interval_ms) = 0;
     virtual void Stop() = 0;
 };
 
 class MatchDay {
-public:
+  public:
     MatchDay(MatchClock& clock, MatchDecisions& decisions, MatchDayView* view = nullptr);
     ~MatchDay();
     MatchDay(const MatchDay&) = delete;
@@ -73,7 +75,7 @@ public:
     static void KickOff();
     static void ScheduleGoals(int match);
 
-private:
+  private:
     void ClearDayMatches();
     void StartFirstGroup();
     void StartNextGroup();
@@ -100,7 +102,13 @@ private:
     bool in_tick_ = false;
     bool clock_running_ = false;
     bool finished_ = false;
+    // Day matches with a goal scheduled at the tick being played (MarkScheduledGoals).
+    std::vector<std::uint8_t> goal_marks_;
 };
+
+// Sets marks[m] for every day match m with a goal scheduled at `tick`, and clears the others:
+// one read of the schedule per tick instead of one per match.
+void MarkScheduledGoals(int tick, std::vector<std::uint8_t>& marks);
 
 // Whether the goals the result model scheduled at kick-off count in day match `match`: not while
 // either line-up is irregular, when only the goals the engine makes itself count.

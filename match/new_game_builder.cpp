@@ -409,6 +409,7 @@ void BuildPlayers(GameData& data, std::span<const ClubFile> team_files) {
                 if (p.characteristic2 == 0) p.characteristic2 = 4 + RandInt(8);
             }
             p.team = a;
+            data.PlayerTeamsChanged();
             p.energy = 100;
             p.morale = 3;
             p.role = ChooseRole(index);
@@ -424,9 +425,8 @@ void SetStartingStrength(GameData& data, int team) {
     const int base = team < data.game_state.league_club_count
                          ? DivisionBonus(data.game_state.league_format, t.division) + t.level
                          : kLevelBase[t.level - 1];
-    for (int p = 1; p < static_cast<int>(data.players.size()); ++p) {
+    for (const int p : data.PlayersOf(team)) {
         t_player& player = data.players[p];
-        if (player.team != team) continue;
         int strength = base + RandInt(6);
         if (player.squad_role == 1) strength += 8 + RandInt(2);
         if (player.star) strength += 7 + RandInt(5);
@@ -473,6 +473,7 @@ void LoadNationalTeams(GameData& data, std::string_view teams_folder) {
             p.position = rec.position[i];
             p.morale = 3;
             p.team = team_index;
+            data.PlayerTeamsChanged();
             p.energy = 100;
             p.role = ChooseRole(index);
             p.strength = GeneratedPlayerStrength(data, p, rec.level);

@@ -21,16 +21,17 @@ void CompleteStadiumWorks(GameData& data) {
         work.in_progress = 0;
         t_team& team = data.teams[work.team];
         for (int sector = 0; sector < 4; ++sector)
-            if (work.added_seats[sector] > 0) team.sector_capacity[sector] += work.added_seats[sector];
+            if (work.added_seats[sector] > 0)
+                team.sector_capacity[sector] += work.added_seats[sector];
     }
 }
 
 void SendContractNotices(GameData& data, int club) {
     const TDateTime today = TodayDate(data);
     const int notices = data.game_state.contract_notices;
-    for (std::size_t i = 1; i < data.players.size(); ++i) {
-        const int index = static_cast<int>(i);
-        if (data.players[i].team != club || data.players[i].loan_status == 2) continue;
+    for (const int index : data.PlayersOf(club)) {
+        const auto i = static_cast<std::size_t>(index);
+        if (data.players[i].loan_status == 2) continue;
         if (data.game_state.auto_renew_contracts && data.players[i].contract_end < today)
             SetContractEndWeeks(data, 12, index);
         t_player& p = data.players[i];

@@ -15,24 +15,29 @@ constexpr std::int32_t kEmptySlotKey = 5000;
 
 // Players on loan keep their contract end: it is the day the loan ends.
 void CalmSquad(GameData& data, int club) {
-    for (std::size_t i = 1; i < data.players.size(); ++i) {
+    for (const int i : data.PlayersOf(club)) {
         t_player& p = data.players[i];
-        if (p.team != club) continue;
         p.on_sale = 0;
         p.morale = 3;
         if (p.loan_status == 1) p.loan_status = 0;
-        if (p.loan_status != 2) SetContractEndWeeks(data, 10 + Random(30), static_cast<int>(i));
+        if (p.loan_status != 2) SetContractEndWeeks(data, 10 + Random(30), i);
     }
 }
 
 Money StartingCash(int division) {
     switch (division) {
-        case 0: return MoneyFromUnits(500'000 + Random(200'000));
-        case 1: return MoneyFromUnits(6'000'000 + Random(2'000'000));
-        case 2: return MoneyFromUnits(4'000'000 + Random(1'000'000));
-        case 3: return MoneyFromUnits(2'000'000 + Random(1'000'000));
-        case 4: return MoneyFromUnits(1'000'000 + Random(500'000));
-        default: return -1;
+        case 0:
+            return MoneyFromUnits(500'000 + Random(200'000));
+        case 1:
+            return MoneyFromUnits(6'000'000 + Random(2'000'000));
+        case 2:
+            return MoneyFromUnits(4'000'000 + Random(1'000'000));
+        case 3:
+            return MoneyFromUnits(2'000'000 + Random(1'000'000));
+        case 4:
+            return MoneyFromUnits(1'000'000 + Random(500'000));
+        default:
+            return -1;
     }
 }
 
@@ -68,8 +73,8 @@ void HireCoach(GameData& data, int club, int coach) {
     team.supporter_confidence = 80;
     if (InTable(data.finances, club)) data.finances[club].loan = 0;
     if (team.division >= 0 && team.division < kTicketPriceRows)
-        std::copy(data.ticket_prices[team.division].begin(), data.ticket_prices[team.division].end(),
-                  team.ticket_prices);
+        std::copy(data.ticket_prices[team.division].begin(),
+                  data.ticket_prices[team.division].end(), team.ticket_prices);
 
     if (c.human) {
         t_game_state& gs = data.game_state;
@@ -172,11 +177,11 @@ void SortIntArray(std::int32_t* values, int high) {
 
 std::string RandomCoachName() {
     static constexpr std::array<const char*, 11> kFirst = {
-        "João",   "Paulo",   "André",  "Salvador", "Juarez", "Epitácio",
-        "Jacozinho", "Gerard", "Firmino", "Sandro",  "Vítor"};
+        "João",      "Paulo",  "André",   "Salvador", "Juarez", "Epitácio",
+        "Jacozinho", "Gerard", "Firmino", "Sandro",   "Vítor"};
     static constexpr std::array<const char*, 11> kLast = {
-        "Silva",   "Pinto",   "Souza",    "Oliveira", "Magalhães", "Ferreira",
-        "Peres",   "Batista", "Silveira", "Nascimento", "Santos"};
+        "Silva", "Pinto",   "Souza",    "Oliveira",   "Magalhães", "Ferreira",
+        "Peres", "Batista", "Silveira", "Nascimento", "Santos"};
     std::string name = kFirst[Random(11)];
     return name + " " + kLast[Random(11)];
 }

@@ -106,8 +106,12 @@ Wish WishFor(const ComputerMarket& market, const t_market_buyer& buyer,
              const t_market_candidate& candidate, int mode) {
     const int avg = market.average_strength[buyer.team];
     const int rep = RepIndex(buyer.reputation);
-    Wish w{avg - 10, avg + kMarginMode1[rep], buyer.reputation - 2, buyer.reputation + 1,
-           buyer.continent, -1};
+    Wish w{avg - 10,
+           avg + kMarginMode1[rep],
+           buyer.reputation - 2,
+           buyer.reputation + 1,
+           buyer.continent,
+           -1};
     if (buyer.division == 1)
         w.highest_strength += 10;
     else if (buyer.division >= 2 && buyer.division <= 4)
@@ -154,8 +158,13 @@ const t_market_buyer* FindBuyer(const ComputerMarket& market, int team) {
 
 t_market_buyer BuyerRecord(const GameData& data, const ComputerMarket& market, int team) {
     const t_team& t = data.teams[team];
-    return {team,        t.country, t.reputation, t.division, market.average_strength[team],
-            ContinentOfCountry(t.country), Random(5000)};
+    return {team,
+            t.country,
+            t.reputation,
+            t.division,
+            market.average_strength[team],
+            ContinentOfCountry(t.country),
+            Random(5000)};
 }
 
 int FirstLeagueClubOf(const GameData& data, int country) {
@@ -233,7 +242,8 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
             continue;
         // The list was made at the start of the phase: the player must still be the seller's
         // own, and the seller must still keep its minimum of the position after earlier sales.
-        if (p.team != c.seller_team || p.loan_status == 2 || !KeepsEnough(data, c.seller_team, p.position))
+        if (p.team != c.seller_team || p.loan_status == 2 ||
+            !KeepsEnough(data, c.seller_team, p.position))
             continue;
         if (record.pays_from_cash && data.teams[buyer].cash < MoneyFromUnits(ValueUnits(p)))
             continue;
@@ -290,7 +300,8 @@ void RunMarketRounds(GameData& data, ComputerMarket& market) {
     for (int round = 0; round < 4; ++round)
         for (const t_market_buyer& buyer : std::vector<t_market_buyer>(market.buyers))
             if (data.teams[buyer.team].squad_size < kFullSquadForRounds)
-                TryComputerPurchase(data, market, buyer.team, FirstShortPosition(data, buyer.team), 1);
+                TryComputerPurchase(data, market, buyer.team, FirstShortPosition(data, buyer.team),
+                                    1);
     ListClubSurplus(data, market);
     RunNeedRound(data, market);
 }
@@ -376,7 +387,9 @@ int MakeRandomComputerTransfer(GameData& data, int country) {
         first = FirstLeagueClubOf(data, data.league_configs[drawn].country);
     }
     if (first >= last) return -1;
-    auto draw_club = [&] { return country >= 0 ? first + Random(end - first) : Random(last - first) + first; };
+    auto draw_club = [&] {
+        return country >= 0 ? first + Random(end - first) : Random(last - first) + first;
+    };
 
     int seller = -1;
     if (country < 0)
@@ -396,10 +409,10 @@ int MakeRandomComputerTransfer(GameData& data, int country) {
     for (int draw = 0; draw < 250 && player < 0; ++draw) {
         const int position = Random(kPositionCount);
         if (data.teams[seller].position_counts[position] < 4) continue;
-        for (std::size_t i = 1; i < data.players.size(); ++i) {
+        for (const int i : data.PlayersOf(seller)) {
             const t_player& p = data.players[i];
-            if (p.team == seller && p.position == position && p.loan_status < 2) {
-                player = static_cast<int>(i);
+            if (p.position == position && p.loan_status < 2) {
+                player = i;
                 break;
             }
         }
@@ -415,7 +428,8 @@ int MakeRandomComputerTransfer(GameData& data, int country) {
         if (c == seller || t.human || t.available_players >= 22 || t.division < 1) continue;
         if (std::abs(t.reputation - from.reputation) > 1) continue;
         if (t.position_counts[p.position] >= kRandomTransferCap[p.position]) continue;
-        if (seller_in_europe && ContinentOfCountry(t.country) != ctEurope && t.country != p.nationality)
+        if (seller_in_europe && ContinentOfCountry(t.country) != ctEurope &&
+            t.country != p.nationality)
             continue;
         TransferPlayer(data, player, c, ValueUnits(p));
         return player;

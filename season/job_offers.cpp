@@ -119,8 +119,7 @@ int SearchedDivision(int division, const t_league_config& league) {
 }  // namespace
 
 bool IsJobOffered(const GameData& data, int club) {
-    return std::find(data.job_offers.begin(), data.job_offers.end(), club) !=
-           data.job_offers.end();
+    return std::find(data.job_offers.begin(), data.job_offers.end(), club) != data.job_offers.end();
 }
 
 void ClearJobOffers(GameData& data) {
@@ -158,7 +157,8 @@ void FindJobOffersForUnemployed(GameData& data, int country, int coach) {
             for (int draw = 0; draw < 100; ++draw) {
                 const int place = of20 ? 20 - Random(11) : 10 - Random(7);
                 const int club = ClubAt(data, home, searched, place);
-                if (Qualifies(data, club) && club != c.last_club && data.teams[club].in_state_league) {
+                if (Qualifies(data, club) && club != c.last_club &&
+                    data.teams[club].in_state_league) {
                     data.job_offers[k] = club;
                     break;
                 }
@@ -198,9 +198,8 @@ void FindSeasonEndJobOffers(GameData& data, int club) {
         team.division != 1 || placing < 1 || placing > 10)
         return;
     const bool states = data.game_state.state_leagues_on;
-    OfferFirst(data, own, 4, 10 + Random(5), 4, false, [&](int candidate) {
-        return !states || data.teams[candidate].state_division > 0;
-    });
+    OfferFirst(data, own, 4, 10 + Random(5), 4, false,
+               [&](int candidate) { return !states || data.teams[candidate].state_division > 0; });
     int start = 2 + Random(4);
     if (Random(100) > 30 && placing == 1) OfferFirst(data, own, 1, start, 20, false);
     start = 12 + Random(7);
@@ -282,11 +281,10 @@ void AcceptJobOffer(GameData& data, int coach, int club) {
         HireCoach(data, left, former >= 0 ? former : CreateCoach(data, left));
     }
     HireCoach(data, club, coach);
-    for (std::size_t i = 1; i < data.players.size(); ++i) {
+    for (const int i : data.PlayersOf(club)) {
         t_player& p = data.players[i];
-        if (p.team != club) continue;
         p.morale = 3;
-        if (p.loan_status != 2) SetContractEndWeeks(data, 10 + Random(30), static_cast<int>(i));
+        if (p.loan_status != 2) SetContractEndWeeks(data, 10 + Random(30), i);
     }
     AddNewsItem(data, club, neWelcome, 1, 0, 0, 0);
     ClearJobOffers(data);

@@ -109,7 +109,7 @@ void BuyLoanedPlayer(GameData& data, int player) {
     }
     t_player& p = data.players[player];
     const int borrower = p.team;
-    p.team = owner;
+    data.SetPlayerTeam(player, owner);
     TransferPlayer(data, player, borrower, LoanedPlayerPrice(data, player));
     data.players[player].loan_status = 0;
     data.loans[entry].player = -1;
@@ -133,8 +133,8 @@ int CountLoanedIn(const GameData& data, int team) {
 
 int CountOfferedForLoan(const GameData& data, int team) {
     int n = 0;
-    for (std::size_t i = 1; i < data.players.size(); ++i)
-        if (data.players[i].team == team && data.players[i].loan_status == 1) ++n;
+    for (const int i : data.PlayersOf(team))
+        if (data.players[i].loan_status == 1) ++n;
     return n;
 }
 

@@ -121,8 +121,7 @@ std::int32_t CalcPlayerWage(const GameData& data, int player) {
 void CalcWageBill(GameData& data, int club) {
     if (!InTable(data.finances, club)) return;
     std::int64_t bill = 0;
-    for (std::size_t i = 1; i < data.players.size(); ++i)
-        if (data.players[i].team == club) bill += MoneyToWholeUnits(data.players[i].wage);
+    for (const int i : data.PlayersOf(club)) bill += MoneyToWholeUnits(data.players[i].wage);
     data.finances[club].wage_bill = ClampToInt32(bill);
 }
 
@@ -134,9 +133,8 @@ void CountSquad(GameData& data, int club) {
     team.squad_size = 0;
     std::fill(std::begin(team.position_counts), std::end(team.position_counts), 0);
     int available = 0;
-    for (std::size_t i = 1; i < data.players.size(); ++i) {
+    for (const int i : data.PlayersOf(club)) {
         const t_player& p = data.players[i];
-        if (p.team != club) continue;
         ++team.squad_size;
         if (p.position >= 0 && p.position < 5) ++team.position_counts[p.position];
         if (IsPlayerAvailable(p, kind, today)) ++available;
@@ -147,9 +145,8 @@ void CountSquad(GameData& data, int club) {
 void ListSurplusPlayers(GameData& data, int club) {
     if (!InTable(data.teams, club) || data.teams[club].human) return;
     std::vector<int> listed;
-    for (std::size_t i = 1; i < data.players.size(); ++i)
-        if (data.players[i].team == club && data.players[i].loan_status < 2)
-            listed.push_back(static_cast<int>(i));
+    for (const int i : data.PlayersOf(club))
+        if (data.players[i].loan_status < 2) listed.push_back(i);
     const int n = static_cast<int>(listed.size());
     if (n >= 2)
         for (int i = 0; i < n; ++i) std::swap(listed[i], listed[Random(n - 1)]);
@@ -161,7 +158,7 @@ void ListSurplusPlayers(GameData& data, int club) {
         int loan_strength;  // ... and the player is weaker than this; 0: never
     };
     static constexpr SurplusRule kRules[] = {
-        {posGoalkeeper, 2, 0, 0},  {posFullBack, 3, 30, 40}, {posCentreBack, 3, 30, 40},
+        {posGoalkeeper, 2, 0, 0},   {posFullBack, 3, 30, 40}, {posCentreBack, 3, 30, 40},
         {posMidfielder, 5, 40, 45}, {posForward, 3, 30, 40},
     };
     const t_team& team = data.teams[club];

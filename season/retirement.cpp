@@ -76,8 +76,8 @@ int HeritageBonus(int retiree_strength) {
 
 void DrawCharacteristics(t_player& p, int position) {
     static constexpr int kPairs[5][4][2] = {
-        {{0, 2}, {2, 3}, {3, 0}, {0, 0}},    {{6, 10}, {6, 13}, {10, 11}, {0, 0}},
-        {{7, 10}, {7, 12}, {7, 5}, {0, 0}},  {{7, 10}, {7, 11}, {4, 11}, {4, 9}},
+        {{0, 2}, {2, 3}, {3, 0}, {0, 0}},   {{6, 10}, {6, 13}, {10, 11}, {0, 0}},
+        {{7, 10}, {7, 12}, {7, 5}, {0, 0}}, {{7, 10}, {7, 11}, {4, 11}, {4, 9}},
         {{9, 5}, {13, 9}, {8, 9}, {0, 0}},
     };
     const int draw = Random(position == posMidfielder ? 4 : 3);
@@ -110,7 +110,7 @@ void RetirePlayer(GameData& data, int player, const std::string& successor_name,
         if (loan >= 0) club = data.loans[loan].owner;
     }
     CloseLoansOf(data, player);
-    data.players[player].team = -1;
+    data.SetPlayerTeam(player, -1);
     if (!InTable(data.teams, club)) return;
 
     t_player s = retiree;

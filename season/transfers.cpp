@@ -95,8 +95,8 @@ void Book(GameData& data, int team, Field field, int units) {
 
 int CountStars(const GameData& data, int team) {
     int stars = 0;
-    for (std::size_t i = 1; i < data.players.size(); ++i)
-        if (data.players[i].team == team && data.players[i].star) ++stars;
+    for (const int i : data.PlayersOf(team))
+        if (data.players[i].star) ++stars;
     return stars;
 }
 
@@ -111,7 +111,7 @@ void TransferPlayer(GameData& data, int player, int buyer, int fee, bool apply_r
     t_player& p = data.players[player];
     const int seller = p.team;
     CloseLoansOf(data, player);
-    p.team = buyer;
+    data.SetPlayerTeam(player, buyer);
     p.shirt_number = 0;
     p.loan_status = 0;
 
@@ -141,7 +141,7 @@ void MovePlayerOnLoan(GameData& data, int player, int team, TDateTime end_date) 
     if (!MovablePlayer(data, player, team)) return;
     t_player& p = data.players[player];
     const int old = p.team;
-    p.team = team;
+    data.SetPlayerTeam(player, team);
     p.shirt_number = 0;
     p.contract_end = end_date;
     p.loan_status = 2;
@@ -214,15 +214,22 @@ Willingness CheckPlayerWillingness(const GameData& data, int player) {
         w.salary_demand_factor = factor;
     };
     if (s == 5) {
-        if (b < 3) refuse();
-        else if (b == 3) ask(p.age < 30 ? 2.0f : 1.0f);
-        else if (b == 4) ask(p.age < 25 ? 0.9f : p.age < 30 ? 0.7f : 1.0f);
+        if (b < 3)
+            refuse();
+        else if (b == 3)
+            ask(p.age < 30 ? 2.0f : 1.0f);
+        else if (b == 4)
+            ask(p.age < 25 ? 0.9f : p.age < 30 ? 0.7f : 1.0f);
     } else if (s == 4) {
-        if (b <= 0) refuse();
-        else if (b <= 2) ask(0.5f);
+        if (b <= 0)
+            refuse();
+        else if (b <= 2)
+            ask(0.5f);
     } else if (s == 3) {
-        if (b == -1) refuse();
-        else if (b <= 1) ask(0.2f);
+        if (b == -1)
+            refuse();
+        else if (b <= 1)
+            ask(0.2f);
     } else if (s == 2) {
         if (b == -1) ask(0.2f);
     }

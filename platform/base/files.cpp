@@ -51,12 +51,12 @@ bool NameLess(const std::string& a, const std::string& b) {
 }
 
 bool StatIs(const std::string& path, mode_t kind) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && (st.st_mode & S_IFMT) == kind;
 }
 
 bool Exists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::lstat(path.c_str(), &st) == 0;
 }
 
@@ -258,9 +258,13 @@ std::string ResolvePath(std::string_view path) {
     return real;
 }
 
-bool FileExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFREG); }
+bool FileExists(std::string_view path) {
+    return StatIs(ResolvePath(path), S_IFREG);
+}
 
-bool DirectoryExists(std::string_view path) { return StatIs(ResolvePath(path), S_IFDIR); }
+bool DirectoryExists(std::string_view path) {
+    return StatIs(ResolvePath(path), S_IFDIR);
+}
 
 std::vector<std::string> ListFiles(std::string_view folder, std::string_view pattern) {
     return EntriesOfKind(folder, pattern, S_IFREG);
@@ -274,18 +278,27 @@ std::optional<std::string> ReadFile(std::string_view path) {
     const std::string real = ResolvePath(path);
     const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
+    // Read straight into a buffer of the file's size (a saved game runs to tens of megabytes):
+    // one allocation, no chunk copied twice. A file that grows while read still reads whole.
     std::string bytes;
-    char chunk[65536];
+    struct stat st {};
+    std::size_t size = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        size = static_cast<std::size_t>(st.st_size);
+    bytes.resize(size + 1);
+    std::size_t have = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, chunk, sizeof chunk);
+        if (have == bytes.size()) bytes.resize(bytes.size() * 2);
+        const ssize_t n = ::read(fd, bytes.data() + have, bytes.size() - have);
         if (n < 0) {
             if (errno == EINTR) continue;
             ::close(fd);
             return std::nullopt;
         }
         if (n == 0) break;
-        bytes.append(chunk, static_cast<size_t>(n));
+        have += static_cast<std::size_t>(n);
     }
+    bytes.resize(have);
     ::close(fd);
     return bytes;
 }

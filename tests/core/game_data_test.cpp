@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "core/text_tables.h"
 
 namespace kv {
@@ -95,6 +98,32 @@ TEST(GameData, GrowingATableAppendsZeroFilledRecords) {
     EXPECT_TRUE(fixtures.empty());
     EXPECT_FALSE(InTable(fixtures, 0));
     EXPECT_FALSE(InTable(fixtures, -1));
+}
+
+// The team lists follow moves, appended players and announced writes, always in index order.
+TEST(GameData, TeamListsFollowEveryMoveInIndexOrder) {
+    GameData g;
+    g.teams.resize(3);
+    for (const int team : {1, 0, 1, 2, -1, 1}) AppendRecord(g.players).team = team;
+    auto list = [&g](int team) {
+        const auto span = g.PlayersOf(team);
+        return std::vector<std::int32_t>(span.begin(), span.end());
+    };
+    EXPECT_EQ(list(1), (std::vector<std::int32_t>{1, 3, 6}));
+    EXPECT_TRUE(list(-1).empty()) << "players without a team are in no list";
+    EXPECT_TRUE(list(3).empty());
+    g.SetPlayerTeam(3, 0);
+    g.SetPlayerTeam(5, 1);
+    AppendRecord(g.players).team = 0;
+    EXPECT_EQ(list(0), (std::vector<std::int32_t>{2, 3, 7}));
+    EXPECT_EQ(list(1), (std::vector<std::int32_t>{1, 5, 6}));
+    EXPECT_TRUE(g.PlayerListsMatchTable());
+
+    g.players[1].team = 2;  // not announced: the whole-game checks see it
+    EXPECT_FALSE(g.PlayerListsMatchTable());
+    g.PlayerTeamsChanged();
+    EXPECT_EQ(list(2), (std::vector<std::int32_t>{1, 4}));
+    EXPECT_TRUE(g.PlayerListsMatchTable());
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace kv {
 namespace {
@@ -75,6 +76,24 @@ TYPED_TEST(RecordBytes, RoundTripKeepsEveryByteInPlace) {
         EXPECT_TRUE(rd.AtEnd());
         EXPECT_EQ(std::memcmp(&back, &r, sizeof(TypeParam)), 0);
     }
+}
+
+// Every record lies in memory as in the file, so tables go out as one block; a block holds the
+// bytes the field-by-field writer gives, names longer than their capacity written cut.
+TYPED_TEST(RecordBytes, ATableWrittenAsOneBlockMatchesFieldByField) {
+    EXPECT_TRUE(IsFlatRecord<TypeParam>());
+    EXPECT_EQ(FileRecordSize<TypeParam>(), sizeof(TypeParam));
+    std::vector<TypeParam> table(3);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const auto image = Pattern(sizeof(TypeParam), 11u + static_cast<std::uint32_t>(i));
+        std::memcpy(&table[i], image.data(), sizeof(TypeParam));  // name lengths left wild
+    }
+    ByteWriter block;
+    WriteTable(block, table);
+    ByteWriter fields;
+    fields.I32(3);
+    for (const TypeParam& r : table) WriteRecord(fields, r);
+    EXPECT_EQ(block.data(), fields.data());
 }
 
 TYPED_TEST(RecordBytes, ShortInputFailsWithoutReadingPastTheEnd) {

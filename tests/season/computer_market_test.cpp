@@ -226,6 +226,7 @@ TEST(ComputerMarket, SellerSellsThreeInTheFirstRoundsAndMoreWhenInNeed) {
     PurchaseWorld w(3, 3, 3, 3);
     for (t_player& p : w.data().players)
         if (p.team == w.buyer && p.position == posMidfielder) p.team = -1;  // short of midfield
+    w.data().PlayerTeamsChanged();
     w.Refresh(w.buyer);
     for (int k = 0; k < 6; ++k) w.Offer(posMidfielder, 52);
     int bought = 0;
@@ -244,6 +245,7 @@ TEST(ComputerMarket, SellerKeepsItsMinimumOfThePosition) {
     PurchaseWorld w(3, 3, 3, 3);
     for (t_player& p : w.data().players)
         if (p.team == w.seller && p.position == posMidfielder) p.team = -1;
+    w.data().PlayerTeamsChanged();
     for (int k = 0; k < 3; ++k) w.Offer(posMidfielder, 52);
     int bought = 0;
     for (int k = 0; k < 4; ++k)
