@@ -115,6 +115,37 @@ void TReportGrid::FormatCell(int col, int row, TCellState state, TColor& text_co
     if (on_cell_formating) on_cell_formating(col, row, text_color, style, state);
 }
 
+bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canvas,
+                                TColumnDisplay& display) {
+    TGrCustomGridControl::ApplyCellFont(col, row, state, canvas, display);
+    TColor text_color = canvas.font.color;
+    FontStyles style = canvas.font.style;
+    FormatCell(col, row, state, text_color, style);
+    if (state.Has(csSelected) && state.Has(csFocused)) text_color = HighlightedTextColor;
+    canvas.font.color = EnabledInTree() ? text_color : clGrayText;
+    canvas.font.style = style | (state.Has(csBoldTextSelection) ? fsBold : 0);
+    const TCell& cell = Cells().GetCell(col, row);
+    display.AsString.clear();
+    GetDrawText(col, row, display.AsString);
+    // Values for the painters that draw them; a text cell has none to give, and a text that
+    // is not a number counts as 0.
+    display.AsFloat = 0;
+    display.AsInteger = 0;
+    display.AsBoolean = false;
+    const TColumnKind kind = Columns().GetItem(col).ColumnKind();
+    if (kind != ckString && kind != ckGuid && kind != ckVirtual) try {
+            display.AsFloat = cell.GetAsFloat();
+            display.AsInteger = cell.GetAsInteger();
+            display.AsBoolean = cell.GetAsBoolean();
+        } catch (const GridError&) {
+            display.AsFloat = 0;
+            display.AsInteger = 0;
+            display.AsBoolean = false;
+        }
+    display.Level = GetRowLevel(row);
+    return true;
+}
+
 void TReportGrid::CellChanged(int col, int row) {
     if (IsUpdating()) return;
     RefreshCell(col, row);
