@@ -17,6 +17,7 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
     // screen ask for them.
     show_hint = true;
     hint = "|";
+    SetColor(clWindow);
     SetBounds(0, 0, 250, 150);
     columns_->on_column_change = [this](TGrCustomColumn& c, int kind, int param) {
         ColumnChanged(c, kind, param);

@@ -215,6 +215,8 @@ class TGrCustomGridControl : public TGrScrollControl {
 
     // --- painting and input
     void Paint(Canvas& canvas) override;
+    // The arrows and paging keys move the selection, not the focus.
+    bool WantsKey(int key) const override;
     // A cell's own hint, or the whole text of a cell whose text does not fit.
     bool PrepareHint(Point mouse, HintInfo& info) override;
 

@@ -304,13 +304,17 @@ void TGrCustomGridControl::DrawCell(Canvas& canvas, int col, int row, Rect cell)
     if (fill) display.FillCellRect(color, true);
     display.ClientRect.left += column.Padding();
     display.ClientRect.right -= column.Padding();
-    if ((column.DrawingOptions() == doNormal || column.DrawingOptions() == doCustom) &&
-        !IsCellHidden(col, row) && ApplyCellFont(col, row, state, canvas, display))
-        display.Paint();
-    if (AppearanceOptions.Has(aoHintMarks)) {
-        std::string hint;
-        GetCellHint(col, row, hint);
-        if (!hint.empty()) display.DrawHintCorner();
+    // A cell whose content cannot be drawn stays blank; the rest of the grid still paints.
+    try {
+        if ((column.DrawingOptions() == doNormal || column.DrawingOptions() == doCustom) &&
+            !IsCellHidden(col, row) && ApplyCellFont(col, row, state, canvas, display))
+            display.Paint();
+        if (AppearanceOptions.Has(aoHintMarks)) {
+            std::string hint;
+            GetCellHint(col, row, hint);
+            if (!hint.empty()) display.DrawHintCorner();
+        }
+    } catch (const std::exception&) {
     }
     canvas.Restore();
 }
@@ -405,6 +409,22 @@ void TGrCustomGridControl::KeyDown(int& key, ShiftState shift) {
             return;
     }
     key = 0;
+}
+
+bool TGrCustomGridControl::WantsKey(int key) const {
+    switch (key) {
+        case VK_UP:
+        case VK_DOWN:
+        case VK_LEFT:
+        case VK_RIGHT:
+        case VK_PRIOR:
+        case VK_NEXT:
+        case VK_HOME:
+        case VK_END:
+            return true;
+        default:
+            return TGrScrollControl::WantsKey(key);
+    }
 }
 
 bool TGrCustomGridControl::PrepareHint(Point mouse, HintInfo& info) {

@@ -82,6 +82,8 @@ void TReportGrid::GetCellInfo(int col, int row, TCellInfo& info) {
 void TReportGrid::GetDrawText(int col, int row, std::string& text) {
     TCellInfo info;
     GetCellInfo(col, row, info);
+    // A column with no format of its own shows a typed cell as the cell's own text.
+    if (info.AsString.empty()) info.AsString = cells_->GetCell(col, row).GetAsString();
     Columns().GetItem(col).FormatText(info, text);
 }
 
@@ -133,15 +135,17 @@ bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canv
     display.AsInteger = 0;
     display.AsBoolean = false;
     const TColumnKind kind = Columns().GetItem(col).ColumnKind();
-    if (kind != ckString && kind != ckGuid && kind != ckVirtual) try {
+    if (kind != ckString && kind != ckGuid && kind != ckVirtual) {
+        try {
             display.AsFloat = cell.GetAsFloat();
             display.AsInteger = cell.GetAsInteger();
             display.AsBoolean = cell.GetAsBoolean();
-        } catch (const GridError&) {
+        } catch (const std::exception&) {
             display.AsFloat = 0;
             display.AsInteger = 0;
             display.AsBoolean = false;
         }
+    }
     display.Level = GetRowLevel(row);
     return true;
 }

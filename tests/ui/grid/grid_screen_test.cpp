@@ -157,5 +157,35 @@ TEST(GridScreen, RowDragStartsOnlyAfterTheMouseMoves) {
     g.d.MouseUp(g.At(20, g.RowY(3) + 20));
 }
 
+TEST(GridScreen, PixelsOfHeaderSelectionColouringAndLines) {
+    ScreenGrid g(6);
+    g.grid.SelectionColor = TColor(0x00804020);
+    g.grid.on_cell_coloring = [](int col, int row, TColor& color, TColor&, TCellState state) {
+        if (col == 2 && row == 1 && !state.Has(csSelected)) color = clYellow;
+    };
+    g.grid.Invalidate();  // a new colouring handler shows at the next paint
+    g.grid.SetFocus();
+    g.Click(20, g.RowY(3));
+    g.d.Pump();
+    auto pixel = [&](int x, int y) {
+        const Point p = g.At(x, y);
+        return g.d.screen().PixelAt(p.x, p.y);
+    };
+    EXPECT_EQ(pixel(40, 3), ColorToRGB(clBtnFace));                    // the header face
+    EXPECT_EQ(pixel(200, g.RowY(3)), ColorToRGB(TColor(0x00804020)));  // the selected row
+    EXPECT_EQ(pixel(200, g.RowY(1)), ColorToRGB(clYellow));            // the coloured cell
+    EXPECT_EQ(pixel(200, g.RowY(0)), ColorToRGB(clWindow));
+    // The bottom grid line of row 0 and the right line of the first column.
+    EXPECT_EQ(pixel(200, g.grid.GetRowTop(0) + 20), ColorToRGB(clBtnFace));
+    EXPECT_EQ(pixel(79, g.RowY(0)), ColorToRGB(clBtnFace));
+    // The text of the selected row is drawn in the highlighted text colour.
+    int light = 0;
+    for (int x = 2; x < 78; ++x)
+        for (int y = g.grid.GetRowTop(3); y < g.grid.GetRowTop(3) + 20; ++y)
+            light += (pixel(x, y) & 0xFF) > 0xC0;  // near-white ink on the dark selection
+    EXPECT_GT(light, 10);
+    EXPECT_FALSE(g.d.SavePng("report_grid_small.png").empty());
+}
+
 }  // namespace
 }  // namespace kv
