@@ -10,6 +10,7 @@
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/grid_locale.h"
+#include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
@@ -185,6 +186,47 @@ TEST(GridScreen, PixelsOfHeaderSelectionColouringAndLines) {
             light += (pixel(x, y) & 0xFF) > 0xC0;  // near-white ink on the dark selection
     EXPECT_GT(light, 10);
     EXPECT_FALSE(g.d.SavePng("report_grid_small.png").empty());
+}
+
+TEST(GridScreen, SnapshotOfTheColumnKinds) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    TestDriver d;
+    Form& form = d.screen().Create<Form>("form");
+    form.SetBounds(0, 0, 520, 200);
+    TReportGrid& grid = form.Add<TReportGrid>("grade");
+    grid.SetBounds(8, 8, 500, 160);
+    grid.SetOptions(TGridOptions{goHeader, goGrid, goSelectFullRow});
+    grid.HeaderSize = 16;
+    grid.SetRowSize(22);
+    grid.Columns().Add("nome", ckString).Header().SetCaption("Nome");
+    grid.Columns().Add("gols", ckInteger).Header().SetCaption("Gols");
+    grid.Columns().Add("valor", ckFloat).Header().SetCaption("Valor");
+    grid.Columns().Add("data", ckDate).Header().SetCaption("Contrato");
+    auto progress = std::make_unique<TGrProgressColumn>("forma");
+    progress->ShowText = true;
+    progress->SetWidth(120);
+    progress->Header().SetCaption("Forma");
+    grid.Columns().Add(std::move(progress));
+    const char* names[] = {"Adão Ribeiro", "Júlio César Gonçalves Filho", "Tião"};
+    const char* values[] = {"75", "150", "-20"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = grid.AddRow();
+        grid.SetCellTextByVariant("nome", row, names[i]);
+        grid.SetCellTextByVariant("gols", row, std::to_string(i * 7));
+        grid.SetCellTextByVariant("valor", row, "1.250,50");
+        grid.SetCellTextByVariant("data", row, "31/12/2014");
+        grid.SetCellTextByVariant("forma", row, values[i]);
+    }
+    form.Show();
+    grid.SetFocus();
+    grid.SetSelectedRow(1);
+    d.Pump();
+    // The bar of 75 % is filled about three quarters of the way across its track.
+    const Rect cell = grid.GetCellRect(4, 0);
+    const Point bar =
+        grid.ClientToScreen({cell.left + 2 + 30 + 2 + 40, (cell.top + cell.bottom) / 2});
+    EXPECT_EQ(d.screen().PixelAt(bar.x, bar.y), ColorToRGB(clHighlight));
+    EXPECT_FALSE(d.SavePng("report_grid_columns.png").empty());
 }
 
 }  // namespace
