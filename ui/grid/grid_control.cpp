@@ -13,6 +13,11 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
     : TGrScrollControl(std::move(name)), columns_(std::make_unique<TGrColumns>()) {
     windowed_ = true;
     tab_stop = true;
+    // The grid's hints come from the cell under the mouse (PrepareHint); a bar alone lets the
+    // screen ask for them.
+    show_hint = true;
+    hint = "|";
+    SetColor(clWindow);
     SetBounds(0, 0, 250, 150);
     columns_->on_column_change = [this](TGrCustomColumn& c, int kind, int param) {
         ColumnChanged(c, kind, param);
@@ -306,6 +311,7 @@ void TGrCustomGridControl::UpdateVertScrollBar() {
     }
     if (fit + 1 >= shown) bar.SetPosition(ShownRowsAbove());
     bar.UnlockScrolling();
+    LayoutWindowBars();
 }
 
 void TGrCustomGridControl::UpdateHorzScrollBar() {
@@ -317,6 +323,7 @@ void TGrCustomGridControl::UpdateHorzScrollBar() {
     bar.LargeChange = std::max(bar.PageSize() - 10, 1);
     bar.SetPosition(bar.Position());
     bar.UnlockScrolling();
+    LayoutWindowBars();
 }
 
 int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
@@ -347,11 +354,17 @@ void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
 }
 
 void TGrCustomGridControl::RefreshRow(int index) {
-    if (!IsUpdating() && IsValidRow(index)) Invalidate();
+    if (IsUpdating() || !IsValidRow(index) || index < top_row_) return;
+    const Rect band = GetRowRect(index);
+    if (!band.empty()) InvalidateRect(band);
 }
 
 void TGrCustomGridControl::RefreshCell(int col, int row) {
-    if (!IsUpdating() && IsValidCell(col, row)) Invalidate();
+    if (IsUpdating() || !IsValidCell(col, row) || row < top_row_) return;
+    Rect r = GetCellRect(col, row);
+    r.right += LineBottom();
+    r.bottom += LineBottom();
+    if (!r.empty()) InvalidateRect(r);
 }
 
 void TGrCustomGridControl::Resized() {

@@ -15,6 +15,7 @@
 
 #include "platform/gfx/colors.h"
 #include "platform/gfx/geometry.h"
+#include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
 #include "ui/grid/grid_columns.h"
 #include "ui/grid/grid_types.h"
@@ -201,7 +202,29 @@ class TGrCustomGridControl : public TGrScrollControl {
     TColor SlideSelectionColor = clWindow;
     std::string Version() const { return "5.6"; }
 
+    // --- geometry, in client co-ordinates
+    Rect GetHeaderRect() const;
+    // The top of a row at or below the top row; the body's bottom for one past the page.
+    int GetRowTop(int index) const;
+    Rect GetRowRect(int index) const;
+    Rect GetCellRect(int col, int row) const;
+    // The column whose strip holds x (-1 for none), from the display order.
+    int ColumnAtX(int x) const;
+    // The row under a point of the body; -1 outside the rows.
+    int RowAtY(int y) const;
+
+    // --- painting and input
+    void Paint(Canvas& canvas) override;
+    // The arrows and paging keys move the selection, not the focus.
+    bool WantsKey(int key) const override;
+    // A cell's own hint, or the whole text of a cell whose text does not fit.
+    bool PrepareHint(Point mouse, HintInfo& info) override;
+
     // --- events
+    std::function<void(int col, int row, TColor& color, TColor& grid_color, TCellState state)>
+        on_cell_coloring;
+    // A click on a column's header; the built-in sort follows unless `sort` is cleared.
+    std::function<void(int col, bool& sort)> on_header_click;
     std::function<void(int col, int row, bool& accept)> on_before_select;
     std::function<void(int col, int row)> on_deselect_cell;
     std::function<void(int col, int row)> on_select_cell;
@@ -222,6 +245,33 @@ class TGrCustomGridControl : public TGrScrollControl {
     std::function<void(TGrCustomColumn& column, int delta)> on_column_resize;
 
   protected:
+    void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+    void KeyDown(int& key, ShiftState shift) override;
+    // Sets the canvas font for a cell's content and fills the display with its value; the core
+    // holds no values and draws none.
+    virtual bool ApplyCellFont(int col, int row, TCellState state, Canvas& canvas,
+                               TColumnDisplay& display);
+    TCellState CellState(int col, int row) const;
+    bool ColumnFixed(const TGrCustomColumn& column) const {
+        return column.Position() < FixedCols();
+    }
+    // The column's left edge in client co-ordinates, after the horizontal scroll.
+    int ColumnClientLeft(const TGrCustomColumn& column) const;
+    void PaintReport(Canvas& canvas);
+    void PaintHeader(Canvas& canvas);
+    void DrawCell(Canvas& canvas, int col, int row, Rect cell);
+    void DrawEmptyCell(Canvas& canvas, int col, Rect cell);
+    void DrawCellGridLines(Canvas& canvas, int col, int row, TColor grid_color, const Rect& r);
+    void ClickHeader(TGrCustomColumn& column);
+    int LineBottom() const {
+        return options_.Has(goGrid) && GridLinesStyle != lsVerticalOnly ? 1 : 0;
+    }
+    int LineRight() const {
+        return options_.Has(goGrid) && GridLinesStyle != lsHorizontalOnly &&
+                       GridLinesStyle != lsActiveHorzOnly
+                   ? 1
+                   : 0;
+    }
     bool ColumnAutoEdit(int col) const;
     // The part of the client area rows are drawn in.
     virtual Rect BodyRect() const;

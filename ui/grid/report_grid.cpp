@@ -82,6 +82,8 @@ void TReportGrid::GetCellInfo(int col, int row, TCellInfo& info) {
 void TReportGrid::GetDrawText(int col, int row, std::string& text) {
     TCellInfo info;
     GetCellInfo(col, row, info);
+    // A column with no format of its own shows a typed cell as the cell's own text.
+    if (info.AsString.empty()) info.AsString = cells_->GetCell(col, row).GetAsString();
     Columns().GetItem(col).FormatText(info, text);
 }
 
@@ -113,6 +115,39 @@ void TReportGrid::FormatCell(int col, int row, TCellState state, TColor& text_co
     if (!state.Has(csSelected)) text_color = cell.TextColor;
     if (state.Has(csBoldTextSelection)) style |= fsBold;
     if (on_cell_formating) on_cell_formating(col, row, text_color, style, state);
+}
+
+bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canvas,
+                                TColumnDisplay& display) {
+    TGrCustomGridControl::ApplyCellFont(col, row, state, canvas, display);
+    TColor text_color = canvas.font.color;
+    FontStyles style = canvas.font.style;
+    FormatCell(col, row, state, text_color, style);
+    if (state.Has(csSelected) && state.Has(csFocused)) text_color = HighlightedTextColor;
+    canvas.font.color = EnabledInTree() ? text_color : clGrayText;
+    canvas.font.style = style | (state.Has(csBoldTextSelection) ? fsBold : 0);
+    const TCell& cell = Cells().GetCell(col, row);
+    display.AsString.clear();
+    GetDrawText(col, row, display.AsString);
+    // Values for the painters that draw them; a text cell has none to give, and a text that
+    // is not a number counts as 0.
+    display.AsFloat = 0;
+    display.AsInteger = 0;
+    display.AsBoolean = false;
+    const TColumnKind kind = Columns().GetItem(col).ColumnKind();
+    if (kind != ckString && kind != ckGuid && kind != ckVirtual) {
+        try {
+            display.AsFloat = cell.GetAsFloat();
+            display.AsInteger = cell.GetAsInteger();
+            display.AsBoolean = cell.GetAsBoolean();
+        } catch (const std::exception&) {
+            display.AsFloat = 0;
+            display.AsInteger = 0;
+            display.AsBoolean = false;
+        }
+    }
+    display.Level = GetRowLevel(row);
+    return true;
 }
 
 void TReportGrid::CellChanged(int col, int row) {

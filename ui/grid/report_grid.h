@@ -104,6 +104,8 @@ class TReportGrid : public TGrCustomGridControl {
     std::function<void(int row)> on_expand;
 
   protected:
+    bool ApplyCellFont(int col, int row, TCellState state, Canvas& canvas,
+                       TColumnDisplay& display) override;
     void ColumnsChanged(int kind, int param1, int param2) override;
 
   private:

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/gfx/canvas.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/form.h"
 #include "platform/window/screen.h"
 
@@ -220,7 +221,39 @@ void TGrScrollControl::MouseWheel(ShiftState shift, int delta, int x, int y, boo
     WheelScroll(shift, delta);
 }
 
+Rect TGrScrollControl::ClientArea() const {
+    Rect r{0, 0, Width(), Height()};
+    if (vert_window_.Shown()) r.right = std::max(0, r.right - kScrollBarWidth);
+    if (horz_window_.Shown()) r.bottom = std::max(0, r.bottom - kScrollBarWidth);
+    return r;
+}
+
+void TGrScrollControl::LayoutWindowBars() {
+    const bool vert = vert_.Enabled && vert_.Max() > 0 && vert_.Max() >= vert_.PageSize();
+    const bool horz = horz_.Enabled && horz_.Max() > 0 && horz_.Max() >= horz_.PageSize();
+    const int right = Width() - (vert ? kScrollBarWidth : 0);
+    const int bottom = Height() - (horz ? kScrollBarWidth : 0);
+    const Rect old_v = vert_window_.BoundsRect(), old_h = horz_window_.BoundsRect();
+    vert_window_.SetBounds(vert ? Rect{right, 0, Width(), bottom} : Rect{});
+    horz_window_.SetBounds(horz ? Rect{0, bottom, right, Height()} : Rect{});
+    if (!(old_v == vert_window_.BoundsRect()) || !(old_h == horz_window_.BoundsRect()))
+        Invalidate();
+}
+
+void TGrScrollControl::PaintWindowBars(Canvas& canvas) const {
+    vert_window_.Paint(canvas);
+    horz_window_.Paint(canvas);
+    if (vert_window_.Shown() && horz_window_.Shown()) {
+        canvas.brush.color = clBtnFace;
+        canvas.brush.style = bsSolid;
+        canvas.FillRect({Width() - kScrollBarWidth, Height() - kScrollBarWidth, Width(), Height()});
+    }
+}
+
 void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    // The bars' presses are the bars': they never reach the grid's own handling.
+    if (button == mbLeft && (vert_window_.MouseDown({x, y}) || horz_window_.MouseDown({x, y})))
+        return;
     TGrCustomScrollControl::MouseDown(button, shift, x, y);
     if (button != mbMiddle) return;
     rolling_ = true;
@@ -236,6 +269,7 @@ void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, in
 }
 
 void TGrScrollControl::MouseMove(ShiftState shift, int x, int y) {
+    if (vert_window_.MouseMove({x, y}) || horz_window_.MouseMove({x, y})) return;
     TGrCustomScrollControl::MouseMove(shift, x, y);
     if (!rolling_) return;
     roll_pointer_ = {x, y};
@@ -247,6 +281,7 @@ void TGrScrollControl::MouseMove(ShiftState shift, int x, int y) {
 }
 
 void TGrScrollControl::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    if (button == mbLeft && (vert_window_.MouseUp({x, y}) || horz_window_.MouseUp({x, y}))) return;
     TGrCustomScrollControl::MouseUp(button, shift, x, y);
     if (!rolling_) return;
     roll_timer_.SetEnabled(false);

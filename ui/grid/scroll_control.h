@@ -177,6 +177,13 @@ class TGrScrollControl : public TGrCustomScrollControl {
     void DoHorizontalScroll();
     void DoVerticalScroll();
 
+    // The client area leaves room for the on-screen bars that show.
+    Rect ClientArea() const override;
+    // Places the on-screen bars along the right and bottom edges, each where its model has
+    // something to scroll, and paints them.
+    void LayoutWindowBars();
+    void PaintWindowBars(Canvas& canvas) const;
+
     // Roll scrolling.
     bool Rolling() const { return rolling_; }
     Point RollOrigin() const { return roll_origin_; }

@@ -1,0 +1,233 @@
+// The report grid on a headless screen: painting, mouse, keys, wheel, scroll bars, hints,
+// the pop-up menu and the row drag.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/window/form.h"
+#include "platform/window/keys.h"
+#include "platform/window/popup_menu.h"
+#include "platform/window/screen.h"
+#include "platform/window/test_driver.h"
+#include "ui/grid/grid_locale.h"
+#include "ui/grid/progress_column.h"
+#include "ui/grid/report_grid.h"
+
+namespace kv {
+namespace {
+
+struct ScreenGrid {
+    ScopedGridLocale locale{NeutralGridLocale()};
+    TestDriver d;
+    Form& form = d.screen().Create<Form>("form");
+    TReportGrid& grid = form.Add<TReportGrid>("grade");
+
+    explicit ScreenGrid(int rows = 300) {
+        form.SetBounds(0, 0, 500, 400);
+        grid.SetBounds(10, 10, 400, 300);
+        grid.SetOptions(TGridOptions{goHeader, goGrid, goSelectFullRow});
+        grid.HeaderSize = 16;
+        grid.SetRowSize(20);
+        grid.Columns().Add("nome", ckString).Header().SetCaption("Nome");
+        grid.Columns().Add("gols", ckInteger).SetSortType(stNumeric);
+        grid.Columns().GetItem(1).Header().SetCaption("Gols");
+        grid.Columns().Add("clube", ckString).SetWidth(300);
+        grid.BeginUpdate();
+        for (int i = 0; i < rows; ++i) {
+            const int row = grid.AddRow();
+            grid.SetCellTextByVariant("nome", row, "Jogador " + std::to_string(i));
+            grid.SetCellTextByVariant("gols", row, std::to_string((i * 37) % 101));
+        }
+        grid.EndUpdate();
+        form.Show();
+        d.Pump();
+    }
+    Point At(int x, int y) { return grid.ClientToScreen({x, y}); }
+    void Click(int x, int y, MouseButton b = mbLeft) {
+        d.MouseMove(At(x, y));
+        d.MouseDown(At(x, y), b);
+        d.MouseUp(At(x, y), b);
+    }
+    // The middle of a row's band on screen.
+    int RowY(int row) { return grid.GetRowTop(row) + 8; }
+};
+
+TEST(GridScreen, WheelKeysAndScrollBarDragScrollTheRows) {
+    ScreenGrid g;
+    EXPECT_TRUE(g.grid.VertScrollBar().Max() > 0);
+    EXPECT_LT(g.grid.ClientWidth(), g.grid.Width());  // the vertical bar takes its room
+    g.d.MouseMove(g.At(50, 100));
+    g.d.Wheel(-120);
+    EXPECT_EQ(g.grid.TopRow(), 1);
+    g.d.Wheel(120);
+    EXPECT_EQ(g.grid.TopRow(), 0);
+
+    g.Click(20, g.RowY(0));
+    EXPECT_EQ(g.grid.SelectedRow(), 0);
+    g.d.Press(VK_DOWN);
+    EXPECT_EQ(g.grid.SelectedRow(), 1);
+    g.d.Press(VK_END);
+    EXPECT_EQ(g.grid.SelectedRow(), 299);
+    EXPECT_GT(g.grid.TopRow(), 250);  // the last row was scrolled into sight
+    g.d.Press(VK_PRIOR);
+    EXPECT_LT(g.grid.SelectedRow(), 299);
+    g.d.Press(VK_HOME);
+    EXPECT_EQ(g.grid.SelectedRow(), 0);
+    EXPECT_EQ(g.grid.TopRow(), 0);
+    g.d.Press(VK_NEXT);
+    EXPECT_GT(g.grid.SelectedRow(), 5);
+    g.d.Press(VK_UP);
+
+    // Drag the vertical thumb half-way down the track.
+    const int bar_x = g.grid.Width() - 8;
+    g.d.MouseMove(g.At(bar_x, 20));
+    g.d.MouseDown(g.At(bar_x, 20));
+    g.d.MouseMove(g.At(bar_x, 150));
+    g.d.MouseUp(g.At(bar_x, 150));
+    EXPECT_GT(g.grid.TopRow(), 100);
+    EXPECT_EQ(g.grid.VertScrollBar().Position(), g.grid.TopRow());
+}
+
+TEST(GridScreen, ScrollingRepaintsOnlyTheGrid) {
+    ScreenGrid g;
+    g.d.Pump();
+    g.d.MouseMove(g.At(50, 100));
+    g.d.Wheel(-120);
+    g.d.Pump();
+    const Rect grid_on_screen{
+        10 + g.form.ClientToScreen({0, 0}).x, 10 + g.form.ClientToScreen({0, 0}).y,
+        410 + g.form.ClientToScreen({0, 0}).x, 310 + g.form.ClientToScreen({0, 0}).y};
+    for (const Rect& r : g.d.backend().presented()) {
+        EXPECT_GE(r.left, grid_on_screen.left);
+        EXPECT_GE(r.top, grid_on_screen.top);
+        EXPECT_LE(r.right, grid_on_screen.right);
+        EXPECT_LE(r.bottom, grid_on_screen.bottom);
+    }
+}
+
+TEST(GridScreen, HeaderClickSortsAndASecondClickReverses) {
+    ScreenGrid g(20);
+    g.Click(100, 8);  // "Gols": the second column, 80 pixels wide
+    ASSERT_EQ(g.grid.SortedColumn(), &g.grid.Columns().GetItem(1));
+    for (int r = 1; r < 20; ++r)
+        EXPECT_LE(std::stoi(g.grid.GetCellText(1, r - 1)), std::stoi(g.grid.GetCellText(1, r)));
+    g.Click(100, 8);
+    for (int r = 1; r < 20; ++r)
+        EXPECT_GE(std::stoi(g.grid.GetCellText(1, r - 1)), std::stoi(g.grid.GetCellText(1, r)));
+    EXPECT_EQ(g.grid.Columns().GetItem(1).SortKind(), skDescending);
+}
+
+TEST(GridScreen, HintShowsTheWholeOfACutText) {
+    ScreenGrid g(5);
+    g.grid.SetCellTextByVariant("nome", 2, "Um nome comprido demais para a coluna");
+    HintInfo info;
+    EXPECT_TRUE(g.grid.PrepareHint({20, g.RowY(2)}, info));
+    EXPECT_EQ(info.text, "Um nome comprido demais para a coluna");
+    info = {};
+    EXPECT_FALSE(g.grid.PrepareHint({20, g.RowY(1)}, info));  // "Jogador 1" fits
+    g.grid.GetCell(1, 1).SetHint("Artilheiro");
+    EXPECT_TRUE(g.grid.PrepareHint({100, g.RowY(1)}, info));
+    EXPECT_EQ(info.text, "Artilheiro");
+}
+
+TEST(GridScreen, RightClickOpensThePopupOnTheRowUnderTheMouse) {
+    ScreenGrid g(10);
+    auto& menu = g.form.AddComponent<PopupMenu>("menu");
+    int row_chosen = -1;
+    menu.Add("mnuVer", "Ver jogador", [&] { row_chosen = g.grid.SelectedRow(); });
+    g.grid.popup_menu = &menu;
+    g.d.Then([&] { g.d.Click("mnuVer"); });
+    g.Click(20, g.RowY(4), mbRight);
+    EXPECT_EQ(row_chosen, 4);
+}
+
+TEST(GridScreen, RowDragStartsOnlyAfterTheMouseMoves) {
+    ScreenGrid g(10);
+    bool started = false;
+    g.grid.on_mouse_down = [&](MouseButton b, ShiftState, int, int) {
+        if (b == mbLeft) g.grid.BeginDrag(false);
+    };
+    g.grid.on_start_drag = [&] { started = true; };
+    g.d.MouseMove(g.At(20, g.RowY(3)));
+    g.d.MouseDown(g.At(20, g.RowY(3)));
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    EXPECT_FALSE(started);
+    g.d.MouseMove(g.At(20, g.RowY(3) + 20));
+    EXPECT_TRUE(started);
+    EXPECT_TRUE(g.d.screen().Dragging());
+    g.d.MouseUp(g.At(20, g.RowY(3) + 20));
+}
+
+TEST(GridScreen, PixelsOfHeaderSelectionColouringAndLines) {
+    ScreenGrid g(6);
+    g.grid.SelectionColor = TColor(0x00804020);
+    g.grid.on_cell_coloring = [](int col, int row, TColor& color, TColor&, TCellState state) {
+        if (col == 2 && row == 1 && !state.Has(csSelected)) color = clYellow;
+    };
+    g.grid.Invalidate();  // a new colouring handler shows at the next paint
+    g.grid.SetFocus();
+    g.Click(20, g.RowY(3));
+    g.d.Pump();
+    auto pixel = [&](int x, int y) {
+        const Point p = g.At(x, y);
+        return g.d.screen().PixelAt(p.x, p.y);
+    };
+    EXPECT_EQ(pixel(40, 3), ColorToRGB(clBtnFace));                    // the header face
+    EXPECT_EQ(pixel(200, g.RowY(3)), ColorToRGB(TColor(0x00804020)));  // the selected row
+    EXPECT_EQ(pixel(200, g.RowY(1)), ColorToRGB(clYellow));            // the coloured cell
+    EXPECT_EQ(pixel(200, g.RowY(0)), ColorToRGB(clWindow));
+    // The bottom grid line of row 0 and the right line of the first column.
+    EXPECT_EQ(pixel(200, g.grid.GetRowTop(0) + 20), ColorToRGB(clBtnFace));
+    EXPECT_EQ(pixel(79, g.RowY(0)), ColorToRGB(clBtnFace));
+    // The text of the selected row is drawn in the highlighted text colour.
+    int light = 0;
+    for (int x = 2; x < 78; ++x)
+        for (int y = g.grid.GetRowTop(3); y < g.grid.GetRowTop(3) + 20; ++y)
+            light += (pixel(x, y) & 0xFF) > 0xC0;  // near-white ink on the dark selection
+    EXPECT_GT(light, 10);
+    EXPECT_FALSE(g.d.SavePng("report_grid_small.png").empty());
+}
+
+TEST(GridScreen, SnapshotOfTheColumnKinds) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    TestDriver d;
+    Form& form = d.screen().Create<Form>("form");
+    form.SetBounds(0, 0, 520, 200);
+    TReportGrid& grid = form.Add<TReportGrid>("grade");
+    grid.SetBounds(8, 8, 500, 160);
+    grid.SetOptions(TGridOptions{goHeader, goGrid, goSelectFullRow});
+    grid.HeaderSize = 16;
+    grid.SetRowSize(22);
+    grid.Columns().Add("nome", ckString).Header().SetCaption("Nome");
+    grid.Columns().Add("gols", ckInteger).Header().SetCaption("Gols");
+    grid.Columns().Add("valor", ckFloat).Header().SetCaption("Valor");
+    grid.Columns().Add("data", ckDate).Header().SetCaption("Contrato");
+    auto progress = std::make_unique<TGrProgressColumn>("forma");
+    progress->ShowText = true;
+    progress->SetWidth(120);
+    progress->Header().SetCaption("Forma");
+    grid.Columns().Add(std::move(progress));
+    const char* names[] = {"Adão Ribeiro", "Júlio César Gonçalves Filho", "Tião"};
+    const char* values[] = {"75", "150", "-20"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = grid.AddRow();
+        grid.SetCellTextByVariant("nome", row, names[i]);
+        grid.SetCellTextByVariant("gols", row, std::to_string(i * 7));
+        grid.SetCellTextByVariant("valor", row, "1.250,50");
+        grid.SetCellTextByVariant("data", row, "31/12/2014");
+        grid.SetCellTextByVariant("forma", row, values[i]);
+    }
+    form.Show();
+    grid.SetFocus();
+    grid.SetSelectedRow(1);
+    d.Pump();
+    // The bar of 75 % is filled about three quarters of the way across its track.
+    const Rect cell = grid.GetCellRect(4, 0);
+    const Point bar =
+        grid.ClientToScreen({cell.left + 2 + 30 + 2 + 40, (cell.top + cell.bottom) / 2});
+    EXPECT_EQ(d.screen().PixelAt(bar.x, bar.y), ColorToRGB(clHighlight));
+    EXPECT_FALSE(d.SavePng("report_grid_columns.png").empty());
+}
+
+}  // namespace
+}  // namespace kv
