@@ -9,8 +9,7 @@
 #include "core/screen_size.h"
 #include "platform/window/screen.h"
 #include "platform/window/sdl_backend.h"
-#include "screens/main/load_game_window.h"
-#include "screens/newgame/new_game_flow.h"
+#include "screens/routes/window_routes.h"
 #include "screens/start/title_window.h"
 
 namespace {
@@ -37,8 +36,7 @@ int main() {
     screen.title = title;
     kv::SetGameFolder(ProgramFolder());
     kv::SetScreenSize({screen.Width(), screen.Height()});
-    kv::RegisterLoadGameWindow();
-    kv::RegisterNewGameWindows();
+    kv::ConnectGameWindows();
     kv::TForm1& title_window = screen.Create<kv::TForm1>();
     screen.Run(title_window);
     return 0;

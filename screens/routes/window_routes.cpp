@@ -1,0 +1,32 @@
+#include "screens/routes/window_routes.h"
+
+#include "game/game_windows.h"
+#include "screens/main/about_window.h"
+#include "screens/main/load_game_window.h"
+#include "screens/main/main_window.h"
+#include "screens/main/options_window.h"
+#include "screens/main/save_game_window.h"
+#include "screens/newgame/new_game_flow.h"
+
+namespace kv {
+namespace {
+
+// The main window is the only first screen built so far; the match day and the national-team
+// hub come later, and until then a game that starts on them stays where it is.
+void ContinueWith(NextScreen next) {
+    if (next == NextScreen::kMainWindow) ShowMainWindow();
+}
+
+}  // namespace
+
+void ConnectGameWindows() {
+    RegisterNewGameWindows();
+    RegisterLoadGameWindow();
+    NewGameHandOver() = ContinueWith;
+    LoadedGameContinues() = ContinueWith;
+    MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
+    MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
+    MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
+}
+
+}  // namespace kv
