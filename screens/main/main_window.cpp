@@ -345,6 +345,11 @@ TForm13::TForm13() : Form("Form13") {
         ShowPlayerInfo(SelectedPlayer());
         UpdatePlayerButtons();
     };
+    // The window keeps its own orders (position, hidden amounts), so the grid's own sort is off.
+    grid.on_header_click = [this, &grid](int col, bool& sort) {
+        sort = false;
+        if (grid.Columns().IsValidIndex(col)) HeaderClick(grid.Columns().GetItem(col).Name());
+    };
     on_key_down = [this](int& key, ShiftState shift) { KeyPressed(key, shift); };
     // The panels' clickable texts open the windows they name.
     auto link = [this](const char* name, const char* window, std::function<void()> choose = {}) {

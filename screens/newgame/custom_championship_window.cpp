@@ -136,6 +136,7 @@ TForm39::TForm39(int human_count) : Form("Form39"), human_count_(human_count) {
     format.SetItems({"4 divisões com 10 times cada", "2 divisões com 20 times cada"});
     format.SetItemIndex(0);
     SetUpCountryGrid(*list1_);
+    OnCountryCellClick(*list1_, [this](int col, int row) { list1CellClick(col, row); });
     if (const NewGameSetup* setup = NewGameInProgress())
         for (const CountryClubs& c : CustomChampionshipCountries(setup->scan))
             AddCountryRow(*list1_, c, false);

@@ -266,6 +266,7 @@ TForm9::TForm9() : Form("Form9") {
     if (Form1()) combo1_->images = &Form1()->ImageList1();
 
     SetUpCountryGrid(*list1_);
+    OnCountryCellClick(*list1_, [this](int col, int row) { list1CellClick(col, row); });
 
     rd1_->on_click = [this] { rd1Click(); };
     rd2_->on_click = [this] { rd2Click(); };

@@ -181,10 +181,15 @@ TEST_F(NewGameWindowsTest, ThreeCoachesChooseThreeClubsOneAbroad) {
         if (row != RowOf(kHomeCountry)) abroad_row = row;
     ASSERT_GE(abroad_row, 0) << "the sample database lists a second country";
     const int abroad = std::stoi(Leagues().GetCellTextByVariant(kCountryIndex, abroad_row));
-    // Only the tick column toggles.
-    Shown<TForm9>()->list1CellClick(2, abroad_row);
+    // Only the tick column toggles, clicked with the mouse.
+    auto click = [&](int col) {
+        const Rect cell = Leagues().GetCellRect(col, abroad_row);
+        driver_->ClickAt(Leagues(), {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    };
+    click(2);
     EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, abroad_row), "0");
-    Shown<TForm9>()->list1CellClick(1, abroad_row);
+    click(1);
+    EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, abroad_row), "1");
     driver_->Get<ComboBox>("ComboBox2").SetItemIndex(2);
     driver_->Click("SchemeButton2");
     driver_->Pump();
