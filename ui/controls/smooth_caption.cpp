@@ -21,14 +21,14 @@ void SmoothCaptionText::SetPicture(const TUiGDIPPicture* source) {
     if (source != &picture_) picture_.Assign(source);  // the picture reports the change
 }
 
-TextBrushSpec SmoothCaptionText::BrushSpec() const {
-    TextBrushSpec spec;
-    spec.kind = gradient_type_;
-    spec.start = ColorToARGB(opacity_start_, color_start_);
-    spec.end = color_end_ == clNone ? spec.start : ColorToARGB(opacity_end_, color_end_);
-    spec.hatch = hatch_style_;
-    spec.picture = &picture_;
-    return spec;
+TextBrushLook SmoothCaptionText::BrushLook() const {
+    TextBrushLook look;
+    look.kind = gradient_type_;
+    look.start = ColorToARGB(opacity_start_, color_start_);
+    look.end = color_end_ == clNone ? look.start : ColorToARGB(opacity_end_, color_end_);
+    look.hatch = hatch_style_;
+    look.picture = &picture_;
+    return look;
 }
 
 void SmoothCaptionText::CopyPlaceAndBrush(const SmoothCaptionText& s) {

@@ -69,7 +69,7 @@ class SmoothCaptionText : public ChangeNotifier {
     void SetTop(int v) { Change(top_, v); }
 
     // The brush of the letters, from the two colours and their opacities.
-    TextBrushSpec BrushSpec() const;
+    TextBrushLook BrushLook() const;
 
   protected:
     SmoothCaptionText(int font_size, TColor start, TColor end, TUiSmoothPanelLocation location);

@@ -155,7 +155,7 @@ void TUiSmoothLabel::DrawCaption(Graphics& g, const TUiSmoothLabelCaption& k, co
         y += float(fill_.ShadowOffset());
     }
     const RectF box{x, y, w, h};
-    if (const auto brush = MakeTextBrush(k.BrushSpec(), box)) {
+    if (const auto brush = MakeTextBrush(k.BrushLook(), box)) {
         g.DrawString(k.Text(), *font->Native(), box, format, *brush);
     }
 }

@@ -224,7 +224,7 @@ void TUiSmoothPanel::DrawPanelGP(TGPGraphics& tg) {
                                                  : RectF{0, y - 1, CW - p, mh + 1});
             }
 
-            if (const auto brush = MakeTextBrush(caption_.BrushSpec(), {x, y, mw, mh})) {
+            if (const auto brush = MakeTextBrush(caption_.BrushLook(), {x, y, mw, mh})) {
                 g.DrawString(text, *f, RectF{x, y, float(RoundEven(CW - 2 - p)), H - 1 - S},
                              StringFormat{}, *brush);
             }

@@ -5,7 +5,7 @@
 
 namespace kv {
 
-std::optional<GraphicsBrush> MakeTextBrush(const TextBrushSpec& s, const RectF& b) {
+std::optional<GraphicsBrush> MakeTextBrush(const TextBrushLook& s, const RectF& b) {
     const bool gradient = s.kind == gtVertical || s.kind == gtHorizontal ||
                           s.kind == gtForwardDiagonal || s.kind == gtBackwardDiagonal;
     if (gradient && (b.width <= 0 || b.height <= 0)) return std::nullopt;

@@ -13,7 +13,7 @@ namespace kv {
 
 class TUiGDIPPicture;
 
-struct TextBrushSpec {
+struct TextBrushLook {
     TUiGradientType kind = gtVertical;
     ARGB start = 0xFF000000;
     ARGB end = 0xFF000000;  // the start colour again when the caption has no end colour
@@ -24,6 +24,6 @@ struct TextBrushSpec {
 // Gradients run across the text's box (x, y, w, h); the backward diagonal from the bottom-left in
 // the end colour. Kinds without a brush for text (radial, angle, path, none, a texture without a
 // picture, a box of no size for a gradient) give nothing: the text is then not drawn.
-std::optional<GraphicsBrush> MakeTextBrush(const TextBrushSpec& spec, const RectF& box);
+std::optional<GraphicsBrush> MakeTextBrush(const TextBrushLook& look, const RectF& box);
 
 }  // namespace kv
