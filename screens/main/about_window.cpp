@@ -7,6 +7,7 @@
 #include "platform/window/shell.h"
 #include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
+#include "ui/controls/control_classes.h"
 
 namespace kv {
 namespace {
@@ -35,7 +36,7 @@ const LayoutControl kForm45Controls[] = {
      .font = {"Tahoma", 8, fsUnderline, clBlue},
      .properties = {{"AutoSize", "False"}, {"Cursor", "crHandPoint"}}},
     {.name = "SchemeButton2",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {312, 4, 24, 22},
      .caption = "X",
      .properties = {{"TabOrder", "0"}}},
@@ -55,13 +56,14 @@ const WindowLayout kForm45Layout = {
                    {"BorderStyle", "bsNone"},
                    {"KeyPreview", "True"}},
     .controls = kForm45Controls,
+    .register_classes = RegisterSmoothControlClasses,
 };
 
 TForm45::TForm45() : Form("Form45") {
     BuildWindowLayout(*this, kForm45Layout);
     for (const char* name : {"Label4", "Label10", "Label2"})
         ControlNamed<Label>(*this, name).on_click = [this] { Label4Click(); };
-    ControlNamed<Button>(*this, "SchemeButton2").on_click = [this] { Close(); };
+    ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { Close(); };
     on_key_down = [this](int& key, ShiftState) {
         if (key == VK_ESCAPE) {
             key = 0;

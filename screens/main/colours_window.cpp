@@ -11,6 +11,7 @@
 #include "platform/window/shape.h"
 #include "screens/main/options_window.h"
 #include "screens/start/window_layout.h"
+#include "ui/controls/control_classes.h"
 
 namespace kv {
 namespace {
@@ -49,12 +50,12 @@ const LayoutControl kForm64Controls[] = {
      .properties = kCaption},
     {.name = "Shape5", .class_name = "TShape", .bounds = {100, 142, 120, 24}},
     {.name = "SchemeButton1",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {16, 182, 96, 25},
      .caption = "Cores Padrão",
      .properties = {{"TabOrder", "0"}}},
     {.name = "SchemeButton2",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {124, 182, 96, 25},
      .caption = "Fechar",
      .properties = {{"TabOrder", "1"}}},
@@ -76,6 +77,7 @@ const WindowLayout kForm64Layout = {
     .color = clBtnFace,
     .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsDialog"}},
     .controls = kForm64Controls,
+    .register_classes = RegisterSmoothControlClasses,
 };
 
 TForm64::TForm64() : Form("Form64") {
@@ -87,8 +89,8 @@ TForm64::TForm64() : Form("Form64") {
         swatch.cursor = crHandPoint;
         swatch.on_click = [this, k] { SwatchClick(k); };
     }
-    ControlNamed<Button>(*this, "SchemeButton1").on_click = [this] { DefaultColoursClick(); };
-    ControlNamed<Button>(*this, "SchemeButton2").on_click = [this] { CloseClick(); };
+    ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { DefaultColoursClick(); };
+    ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { CloseClick(); };
 }
 
 void TForm64::SetColour(int position, std::int32_t colour) {

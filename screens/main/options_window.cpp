@@ -15,11 +15,17 @@
 #include "screens/main/colours_window.h"
 #include "screens/main/save_game_window.h"
 #include "screens/start/window_layout.h"
+#include "ui/controls/control_classes.h"
 #include "ui/grid/grid_control_classes.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
 namespace {
+
+void RegisterOptionsWindowClasses() {
+    RegisterGridControlClasses();
+    RegisterSmoothControlClasses();
+}
 
 const std::initializer_list<LayoutProperty> kCaption = {{"AutoSize", "False"}};
 
@@ -42,7 +48,7 @@ const LayoutControl kForm32Controls[] = {
      .font = {"Tahoma", 10, fsBold, clWindowText},
      .properties = kCaption},
     {.name = "SchemeButton2",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {652, 6, 24, 22},
      .caption = "X",
      .properties = {{"TabOrder", "17"}}},
@@ -132,7 +138,7 @@ const WindowLayout kForm32Layout = {
                    {"BorderStyle", "bsNone"},
                    {"KeyPreview", "True"}},
     .controls = kForm32Controls,
-    .register_classes = RegisterGridControlClasses,
+    .register_classes = RegisterOptionsWindowClasses,
 };
 
 std::function<void()>& RefreshSquadListHook() {
@@ -227,7 +233,7 @@ void TForm32::FormCreate() {
     check("ckcontrato", s.auto_renew_contracts, "opcontrato");
 
     ControlNamed<Button>(*this, "Image1").on_click = [] { ShowColoursWindow(); };
-    ControlNamed<Button>(*this, "SchemeButton2").on_click = [this] { CloseClick(); };
+    ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { CloseClick(); };
     on_key_down = [this](int& key, ShiftState shift) {
         if (key == VK_ESCAPE) {
             key = 0;
