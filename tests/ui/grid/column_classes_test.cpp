@@ -1,0 +1,122 @@
+#include "ui/grid/column_classes.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/gfx/canvas.h"
+#include "ui/grid/grid_locale.h"
+#include "ui/grid/report_grid.h"
+
+namespace kv {
+namespace {
+
+std::string Shown(const TGrCustomColumn& column, TCellInfo info) {
+    std::string text;
+    column.FormatText(info, text);
+    return text;
+}
+
+TCellInfo Number(double value) {
+    TCellInfo info;
+    info.AsFloat = value;
+    return info;
+}
+
+TCellInfo Date(double value) {
+    TCellInfo info;
+    info.AsDateTime = value;
+    return info;
+}
+
+TEST(NumberColumn, FormatsThroughItsMask) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    struct Case {
+        const char* mask;
+        double value;
+        const char* expected;
+    } cases[] = {
+        {"#,##0", 1234567, "1.234.567"},
+        {"#,##0.00", 1234.5, "1.234,50"},
+        {"0.##", 2.5, "2,5"},
+        {"0.##", 2, "2"},
+        {"000", 7, "007"},
+        {"#", 0, ""},
+        {"0", -3.6, "-4"},
+        {"0;(0)", -3, "(3)"},
+        {"0;-0;'zero'", 0, "zero"},
+        {"'R$ '#,##0", 1500, "R$ 1.500"},
+        {"0' gols'", 12, "12 gols"},
+        {"", 1.5, "1,5"},
+    };
+    TGrNumberColumn column("valor");
+    for (const Case& c : cases) {
+        column.FormatMask = c.mask;
+        EXPECT_EQ(Shown(column, Number(c.value)), c.expected) << c.mask << " " << c.value;
+    }
+}
+
+TEST(NumberColumn, EmptyCaptionAndSurroundingTexts) {
+    ScopedGridLocale locale{NeutralGridLocale()};
+    TGrNumberColumn column("valor");
+    EXPECT_EQ(column.ColumnKind(), ckFloat);
+    EXPECT_EQ(column.GetAlignment(), taRightJustify);
+    column.HideWhenEmpty = true;
+    column.EmptyCaption = "-";
+    column.TextBefore = "$";
+    column.TextAfter = "k";
+    EXPECT_EQ(Shown(column, Number(0)), "-");
+    EXPECT_EQ(Shown(column, Number(12)), "$12k");
+    column.HideWhenEmpty = false;
+    EXPECT_EQ(Shown(column, Number(0)), "$0k");
+}
+
+TEST(DateColumn, ShowsTheDateThroughMaskAndSeparator) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    double date = 0;
+    ASSERT_TRUE(GridEncodeDate(2014, 3, 5, date));
+    TGrDateColumn column("data");
+    EXPECT_EQ(column.ColumnKind(), ckDate);
+    EXPECT_EQ(Shown(column, Date(date)), "05/03/2014");
+    column.FormatMask = "dd/mm/yyyy";
+    EXPECT_EQ(Shown(column, Date(date)), "05/03/2014");
+    column.DateSeparator = '-';
+    EXPECT_EQ(Shown(column, Date(date)), "05-03-2014");
+    column.FormatMask = "d/m/yy 'at' hh:nn";
+    EXPECT_EQ(Shown(column, Date(date + 0.75)), "5-3-14 at 18:00");
+    column.HideWhenEmpty = true;
+    column.EmptyCaption = "never";
+    EXPECT_EQ(Shown(column, Date(0)), "never");
+}
+
+TEST(IncrementColumn, NumbersTheRowsWhateverTheCellsHold) {
+    ScopedGridLocale locale{NeutralGridLocale()};
+    TReportGrid grid("g");
+    grid.Columns().Add(std::make_unique<TGrIncrementColumn>("n"));
+    for (const char* text : {"9", "abc", ""}) grid.SetCellText(0, grid.AddRow(), text);
+    std::string shown;
+    for (int row = 0; row < 3; ++row) {
+        grid.GetDrawText(0, row, shown);
+        EXPECT_EQ(shown, std::to_string(row + 1));
+    }
+}
+
+TEST(NumberColumn, PainterDrawsTheDisplayTextRightAligned) {
+    TGrNumberColumn column("valor");
+    Canvas canvas(100, 20);
+    canvas.brush.color = clWhite;
+    canvas.FillRect({0, 0, 100, 20});
+    canvas.font.color = clBlack;
+    TColumnDisplay& display = column.Display();
+    display.canvas = &canvas;
+    display.ClientRect = {0, 0, 100, 20};
+    display.AsString = "1.234";
+    display.Paint();
+    bool left_ink = false, right_ink = false;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x)
+            if (canvas.Pixel(x, y) != ColorToRGB(clWhite)) (x < 50 ? left_ink : right_ink) = true;
+    EXPECT_TRUE(right_ink);
+    EXPECT_FALSE(left_ink);
+}
+
+}  // namespace
+}  // namespace kv

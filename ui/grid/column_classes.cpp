@@ -1,0 +1,231 @@
+#include "ui/grid/column_classes.h"
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "ui/grid/grid_locale.h"
+
+namespace kv {
+
+namespace {
+
+// The mask's sections; a quoted ';' does not split.
+std::vector<std::string_view> SplitSections(std::string_view mask) {
+    std::vector<std::string_view> sections;
+    char quote = 0;
+    size_t start = 0;
+    for (size_t i = 0; i < mask.size(); ++i) {
+        const char c = mask[i];
+        if (quote) {
+            if (c == quote) quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == ';') {
+            sections.push_back(mask.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    sections.push_back(mask.substr(start));
+    return sections;
+}
+
+std::string FormatSection(double value, std::string_view mask) {
+    // Count the digit places on each side of the point, and whether grouping is asked for.
+    int int_zeros = 0, frac_zeros = 0, frac_places = 0;
+    bool point = false, grouping = false;
+    char quote = 0;
+    for (const char c : mask) {
+        if (quote) {
+            if (c == quote) quote = 0;
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '.') {
+            point = true;
+        } else if (c == ',') {
+            grouping = !point;
+        } else if (c == '0' || c == '#') {
+            if (point) {
+                ++frac_places;
+                if (c == '0') frac_zeros = frac_places;
+            } else if (c == '0') {
+                ++int_zeros;
+            }
+        }
+    }
+    char buffer[400];
+    std::snprintf(buffer, sizeof buffer, "%.*f", frac_places, std::fabs(value));
+    std::string digits = buffer;
+    std::string frac;
+    if (const size_t dot = digits.find('.'); dot != std::string::npos) {
+        frac = digits.substr(dot + 1);
+        digits.resize(dot);
+    }
+    // '#' places drop the trailing zeros the '0' places do not hold.
+    while (static_cast<int>(frac.size()) > frac_zeros && !frac.empty() && frac.back() == '0')
+        frac.pop_back();
+    if (digits == "0" && int_zeros == 0) digits.clear();
+    while (static_cast<int>(digits.size()) < int_zeros) digits.insert(0, "0");
+    const GridLocale& locale = CurrentGridLocale();
+    if (grouping && locale.thousand_separator) {
+        for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3)
+            digits.insert(static_cast<size_t>(i), 1, locale.thousand_separator);
+    }
+    std::string number = digits;
+    if (!frac.empty()) number += locale.decimal_separator + frac;
+
+    // The literals before the first digit place, the number, then the literals after the last.
+    std::string before, after;
+    bool placed = false;
+    quote = 0;
+    for (const char c : mask) {
+        std::string& out = placed ? after : before;
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else
+                out += c;
+            continue;
+        }
+        if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '0' || c == '#' || c == '.' || c == ',') {
+            placed = true;
+        } else {
+            out += c;
+        }
+    }
+    return before + number + after;
+}
+
+}  // namespace
+
+std::string FormatNumberMask(double value, std::string_view mask) {
+    if (mask.empty()) return GridFloatToText(value);
+    const std::vector<std::string_view> sections = SplitSections(mask);
+    if (value < 0 && sections.size() > 1 && !sections[1].empty())
+        return FormatSection(value, sections[1]);
+    if (value == 0 && sections.size() > 2 && !sections[2].empty())
+        return FormatSection(value, sections[2]);
+    std::string text = FormatSection(value, sections[0]);
+    // A negative value in the positive section keeps its sign unless it rounds to nothing.
+    if (value < 0 && text.find_first_of("123456789") != std::string::npos) text.insert(0, "-");
+    return text;
+}
+
+std::string FormatDateMask(double date_time, std::string_view mask, char separator) {
+    if (mask.empty()) return GridDateTimeToText(date_time);
+    int year = 0, month = 0, day = 0;
+    GridDecodeDate(date_time, year, month, day);
+    const double fraction = date_time - std::floor(date_time);
+    const int seconds = static_cast<int>(std::lround(fraction * 86400)) % 86400;
+    const int hour = seconds / 3600, minute = seconds / 60 % 60, second = seconds % 60;
+    std::string out;
+    char buffer[16];
+    for (size_t i = 0; i < mask.size();) {
+        const char c = mask[i];
+        if (c == '"' || c == '\'') {
+            const size_t end = mask.find(c, i + 1);
+            out += mask.substr(i + 1, end == std::string_view::npos ? end : end - i - 1);
+            i = end == std::string_view::npos ? mask.size() : end + 1;
+            continue;
+        }
+        const char lower = static_cast<char>(c | 0x20);
+        size_t run = 1;
+        while (i + run < mask.size() && (mask[i + run] | 0x20) == lower) ++run;
+        int field = -1;
+        bool two = run >= 2;
+        switch (lower) {
+            case 'd':
+                field = day;
+                break;
+            case 'm':
+                field = month;
+                break;
+            case 'h':
+                field = hour;
+                break;
+            case 'n':
+                field = minute;
+                break;
+            case 's':
+                field = second;
+                break;
+            case 'y':
+                if (run >= 3) {
+                    std::snprintf(buffer, sizeof buffer, "%04d", year);
+                    out += buffer;
+                } else {
+                    std::snprintf(buffer, sizeof buffer, "%02d", year % 100);
+                    out += buffer;
+                }
+                i += run;
+                continue;
+            default:
+                break;
+        }
+        if (field >= 0) {
+            std::snprintf(buffer, sizeof buffer, two ? "%02d" : "%d", field);
+            out += buffer;
+            i += run;
+            continue;
+        }
+        out += c == '/' ? separator : c;
+        ++i;
+    }
+    return out;
+}
+
+TGrCustomNumberColumn::TGrCustomNumberColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckFloat);
+    SetSortType(stNumeric);
+}
+
+void TGrCustomNumberColumn::FormatText(const TCellInfo& info, std::string& text) const {
+    if (HideWhenEmpty && info.AsFloat == 0) {
+        text = EmptyCaption;
+        return;
+    }
+    text = TextBefore + FormatNumberMask(info.AsFloat, FormatMask) + TextAfter;
+}
+
+std::unique_ptr<TColumnDisplay> TGrCustomNumberColumn::CreateDisplay() {
+    return std::make_unique<TNumberColumnDisplay>(*this);
+}
+
+TGrNumberColumn::TGrNumberColumn(std::string name) : TGrCustomNumberColumn(std::move(name)) {
+    SetAlignment(taRightJustify);
+}
+
+TGrDateColumn::TGrDateColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckDate);
+    SetSortType(stDate);
+}
+
+void TGrDateColumn::FormatText(const TCellInfo& info, std::string& text) const {
+    if (HideWhenEmpty && info.AsDateTime == 0) {
+        text = EmptyCaption;
+        return;
+    }
+    text = TextBefore + FormatDateMask(info.AsDateTime, FormatMask, DateSeparator) + TextAfter;
+}
+
+std::unique_ptr<TColumnDisplay> TGrDateColumn::CreateDisplay() {
+    return std::make_unique<TDateColumnDisplay>(*this);
+}
+
+TGrIncrementColumn::TGrIncrementColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckIncrement);
+}
+
+void TGrIncrementColumn::FormatText(const TCellInfo& info, std::string& text) const {
+    text = GridIntToText(info.AsInteger + 1);
+}
+
+std::unique_ptr<TColumnDisplay> TGrIncrementColumn::CreateDisplay() {
+    return std::make_unique<TIncrementColumnDisplay>(*this);
+}
+
+}  // namespace kv

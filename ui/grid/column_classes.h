@@ -1,0 +1,102 @@
+#pragma once
+// The text-like column classes the windows place: number, date and running-number columns, each
+// with the painter that draws its display text. The painters draw what the column's FormatText
+// made of the cell; the formatting itself lives on the column so hints and best-fit widths
+// agree with what is painted.
+
+#include <memory>
+#include <string>
+
+#include "ui/grid/column_display.h"
+#include "ui/grid/grid_column.h"
+
+namespace kv {
+
+// A number through a mask: '0' a digit always shown, '#' a digit shown when significant, ','
+// grouping by the locale's thousands separator, '.' the locale's decimal point, quoted text
+// copied as it is, and up to three sections split by ';' for positive, negative and zero values.
+// An empty mask gives the general number text.
+std::string FormatNumberMask(double value, std::string_view mask);
+
+// A date through a mask of d, dd, m, mm, yy, yyyy, h/hh, n/nn, s/ss; '/' stands for
+// `separator`, quoted text is copied. An empty mask gives the general date-time text.
+std::string FormatDateMask(double date_time, std::string_view mask, char separator = '/');
+
+class TGrCustomNumberColumn : public TGrCustomColumn {
+  public:
+    explicit TGrCustomNumberColumn(std::string name = {});
+
+    std::string EmptyCaption;
+    std::string FormatMask;
+    bool HideWhenEmpty = false;
+    double Max = 0;
+    double Min = 0;
+    std::string TextAfter;
+    std::string TextBefore;
+
+    int GetColumnStyle() const override { return 42; }
+    void FormatText(const TCellInfo& info, std::string& text) const override;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+class TGrNumberColumn : public TGrCustomNumberColumn {
+  public:
+    explicit TGrNumberColumn(std::string name = {});
+
+    std::string ButtonCaption;
+    double Increment = 1.0;
+    int Precision = 0;
+    bool ShowButton = false;
+    bool SpinButtons = true;
+};
+
+class TGrDateColumn : public TGrCustomColumn {
+  public:
+    explicit TGrDateColumn(std::string name = {});
+
+    char DateSeparator = '/';
+    std::string EmptyCaption;
+    std::string FormatMask;
+    bool HideWhenEmpty = false;
+    std::string NoneCaption = "None";
+    bool ShowNoneButton = true;
+    std::string TextAfter;
+    std::string TextBefore;
+    std::string TodayCaption = "Today";
+
+    int GetColumnStyle() const override { return 42; }
+    void FormatText(const TCellInfo& info, std::string& text) const override;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+// The row's number, counting from 1, whatever its cell holds.
+class TGrIncrementColumn : public TGrCustomColumn {
+  public:
+    explicit TGrIncrementColumn(std::string name = {});
+
+    int GetColumnStyle() const override { return 40; }
+    void FormatText(const TCellInfo& info, std::string& text) const override;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+// The four painters only draw the display text the grid put in AsString.
+class TNumberColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+};
+class TDateColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+};
+class TIncrementColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+};
+
+}  // namespace kv
