@@ -228,4 +228,34 @@ std::unique_ptr<TColumnDisplay> TGrIncrementColumn::CreateDisplay() {
     return std::make_unique<TIncrementColumnDisplay>(*this);
 }
 
+TGrImageColumn::TGrImageColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckInteger);
+    SetSortType(stNumeric);
+}
+
+std::unique_ptr<TColumnDisplay> TGrImageColumn::CreateDisplay() {
+    return std::make_unique<TImageColumnDisplay>(*this);
+}
+
+void TImageColumnDisplay::Paint() {
+    const auto* column = dynamic_cast<const TGrImageColumn*>(&Column());
+    if (!column || !canvas || !column->Images) return;
+    const ImageList& images = *column->Images;
+    const int index = AsInteger;
+    if (index < 0 || index >= images.Count()) return;
+    const Rect& r = ClientRect;
+    int x = r.left + (r.width() / 2 - images.width / 2);
+    if (column->GetAlignment() == taLeftJustify) x = r.left + 2;
+    if (column->GetAlignment() == taRightJustify) x = r.right - images.width - 2;
+    int y = r.top + (r.height() / 2 - images.height / 2);
+    if (column->VerticalAlignment() == taAlignTop) y = r.top + 2;
+    if (column->VerticalAlignment() == taAlignBottom) y = r.bottom - images.height - 2;
+    images.Draw(*canvas, x, y, index);
+}
+
+int TImageColumnDisplay::GetContentWidth() {
+    const auto* column = dynamic_cast<const TGrImageColumn*>(&Column());
+    return column && column->Images ? column->Images->width : 0;
+}
+
 }  // namespace kv

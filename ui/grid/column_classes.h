@@ -1,12 +1,13 @@
 #pragma once
-// The text-like column classes the windows place: number, date and running-number columns, each
-// with the painter that draws its display text. The painters draw what the column's FormatText
+// Column classes the windows place: number, date, running-number and image columns, each with
+// its painter. The painters draw what the column's FormatText
 // made of the cell; the formatting itself lives on the column so hints and best-fit widths
 // agree with what is painted.
 
 #include <memory>
 #include <string>
 
+#include "platform/window/image_list.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
 
@@ -83,6 +84,28 @@ class TGrIncrementColumn : public TGrCustomColumn {
 
   protected:
     std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+// A picture of an image list, chosen by the cell's number; an index outside the list draws
+// nothing.
+class TGrImageColumn : public TGrCustomColumn {
+  public:
+    explicit TGrImageColumn(std::string name = {});
+
+    ImageList* Images = nullptr;
+    bool Transparent = true;
+
+    int GetColumnStyle() const override { return 8; }
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+class TImageColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+    void Paint() override;
+    int GetContentWidth() override;
 };
 
 // The four painters only draw the display text the grid put in AsString.

@@ -118,5 +118,40 @@ TEST(NumberColumn, PainterDrawsTheDisplayTextRightAligned) {
     EXPECT_FALSE(left_ink);
 }
 
+TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
+    ImageList images(8, 8);
+    for (const uint32_t argb : {0xFFFF0000u, 0xFF0000FFu}) {
+        Picture picture(8, 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) picture.SetPixelARGB(x, y, argb);
+        images.Add(picture);
+    }
+    TGrImageColumn column("bandeira");
+    EXPECT_EQ(column.ColumnKind(), ckInteger);
+    EXPECT_EQ(column.Display().GetContentWidth(), 0);
+    column.SetAlignment(taLeftJustify);
+    column.SetVerticalAlignment(taVerticalCenter);
+    const auto paint = [&](int index) {
+        Canvas canvas(40, 20);
+        canvas.brush.color = clWhite;
+        canvas.FillRect({0, 0, 40, 20});
+        TColumnDisplay& display = column.Display();
+        display.canvas = &canvas;
+        display.ClientRect = {0, 0, 40, 20};
+        display.AsInteger = index;
+        display.Paint();
+        // The picture sits at x 2, centred: rows 6 to 13.
+        return std::pair{canvas.Pixel(3, 7), canvas.Pixel(3, 4)};
+    };
+    EXPECT_EQ(paint(0).first, ColorToRGB(clWhite)) << "no image list";
+    column.Images = &images;
+    EXPECT_EQ(column.Display().GetContentWidth(), 8);
+    EXPECT_EQ(paint(1).first, ColorToRGB(clBlue)) << "the last image";
+    EXPECT_EQ(paint(1).second, ColorToRGB(clWhite)) << "above the picture";
+    EXPECT_EQ(paint(0).first, ColorToRGB(clRed));
+    EXPECT_EQ(paint(2).first, ColorToRGB(clWhite)) << "one past the list";
+    EXPECT_EQ(paint(-1).first, ColorToRGB(clWhite)) << "a negative index";
+}
+
 }  // namespace
 }  // namespace kv
