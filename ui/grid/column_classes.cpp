@@ -228,6 +228,29 @@ std::unique_ptr<TColumnDisplay> TGrIncrementColumn::CreateDisplay() {
     return std::make_unique<TIncrementColumnDisplay>(*this);
 }
 
+TGrTextColumn::TGrTextColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckString);
+    SetOptions(TColumnOptions::FromBits(9230));
+}
+
+void TGrTextColumn::SetMultiLine(bool value) {
+    multi_line_ = value;
+    SetWrapKind(value ? wkWordWrap : wkEllipsis);
+}
+
+void TGrTextColumn::FormatText(const TCellInfo& info, std::string& text) const {
+    text = TextBefore + info.AsString + TextAfter;
+    if (!PasswordChar) return;
+    // One mask character a character, not a byte, so accented names keep their length.
+    size_t count = 0;
+    for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    text.assign(count, PasswordChar);
+}
+
+std::unique_ptr<TColumnDisplay> TGrTextColumn::CreateDisplay() {
+    return std::make_unique<TTextColumnDisplay>(*this);
+}
+
 TGrImageColumn::TGrImageColumn(std::string name) : TGrCustomColumn(std::move(name)) {
     SetColumnKind(ckInteger);
     SetSortType(stNumeric);

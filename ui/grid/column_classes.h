@@ -1,5 +1,6 @@
 #pragma once
-// Column classes the windows place: number, date, running-number and image columns, each with
+// Column classes the windows place: text, number, date, running-number and image
+// columns, each with
 // its painter. The painters draw what the column's FormatText
 // made of the cell; the formatting itself lives on the column so hints and best-fit widths
 // agree with what is painted.
@@ -84,6 +85,35 @@ class TGrIncrementColumn : public TGrCustomColumn {
 
   protected:
     std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+// Text with optional texts around it, or masked by a password character. MultiLine cells wrap
+// at words; the others end in an ellipsis when cut.
+class TGrTextColumn : public TGrCustomColumn {
+  public:
+    explicit TGrTextColumn(std::string name = {});
+
+    int MaxLength = 0;
+    char PasswordChar = 0;
+    std::string TextAfter;
+    std::string TextBefore;
+
+    bool MultiLine() const { return multi_line_; }
+    void SetMultiLine(bool value);
+
+    int GetColumnStyle() const override { return 42; }
+    void FormatText(const TCellInfo& info, std::string& text) const override;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+
+  private:
+    bool multi_line_ = false;
+};
+
+class TTextColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
 };
 
 // A picture of an image list, chosen by the cell's number; an index outside the list draws

@@ -118,6 +118,48 @@ TEST(NumberColumn, PainterDrawsTheDisplayTextRightAligned) {
     EXPECT_FALSE(left_ink);
 }
 
+TEST(TextColumn, SurroundsOrMasksTheText) {
+    TGrTextColumn column("nome");
+    EXPECT_EQ(column.Options().Bits(), 9230u);
+    EXPECT_TRUE(column.DefaultValue.empty());
+    TCellInfo info;
+    info.AsString = "Tião!";
+    column.TextBefore = "Sr.";
+    EXPECT_EQ(Shown(column, info), "Sr.Tião!");
+    column.PasswordChar = '*';
+    EXPECT_EQ(Shown(column, info), "********");
+    EXPECT_EQ(column.WrapKind(), wkEllipsis);
+    column.SetMultiLine(true);
+    EXPECT_EQ(column.WrapKind(), wkWordWrap);
+}
+
+TEST(TextColumn, PainterWrapsAMultiLineCellAndCutsTheOthers) {
+    TGrTextColumn column("nome");
+    const auto rows_inked = [&] {
+        Canvas canvas(60, 40);
+        canvas.brush.color = clWhite;
+        canvas.FillRect({0, 0, 60, 40});
+        canvas.font.color = clBlack;
+        column.SetVerticalAlignment(taAlignTop);
+        TColumnDisplay& display = column.Display();
+        display.canvas = &canvas;
+        display.ClientRect = {0, 0, 60, 40};
+        display.AsString = "Júlio César Gonçalves Filho";
+        display.Paint();
+        int inked = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 60; ++x)
+                if (canvas.Pixel(x, y) != ColorToRGB(clWhite)) {
+                    inked = y;
+                    break;
+                }
+        return inked;
+    };
+    const int cut = rows_inked();
+    column.SetMultiLine(true);
+    EXPECT_GT(rows_inked(), cut + 5) << "the wrapped text goes down a line";
+}
+
 TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
     ImageList images(8, 8);
     for (const uint32_t argb : {0xFFFF0000u, 0xFF0000FFu}) {
