@@ -1,5 +1,6 @@
 #include "ui/grid/column_classes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -279,6 +280,71 @@ void TImageColumnDisplay::Paint() {
 int TImageColumnDisplay::GetContentWidth() {
     const auto* column = dynamic_cast<const TGrImageColumn*>(&Column());
     return column && column->Images ? column->Images->width : 0;
+}
+
+TGrTreeColumn::TGrTreeColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckString);
+}
+
+std::unique_ptr<TColumnDisplay> TGrTreeColumn::CreateDisplay() {
+    return std::make_unique<TTreeColumnDisplay>(*this);
+}
+
+std::unique_ptr<TColumnPlay> TGrTreeColumn::CreatePlay() {
+    return std::make_unique<TTreeColumnPlay>(*this);
+}
+
+void TTreeColumnDisplay::GetContentRect(Rect& rect) const {
+    TColumnDisplay::GetContentRect(rect);
+    const auto* column = dynamic_cast<const TGrTreeColumn*>(&Column());
+    rect.left += std::max(0, Level) * TGrTreeColumn::kIndent + 16;
+    if (column && column->Images) rect.left += column->Images->width;
+}
+
+int TTreeColumnDisplay::GetContentWidth() {
+    return TColumnDisplay::GetContentWidth() + std::max(0, Level) * TGrTreeColumn::kIndent + 16;
+}
+
+void TTreeColumnDisplay::Paint() {
+    const auto* column = dynamic_cast<const TGrTreeColumn*>(&Column());
+    if (!column || !canvas) return;
+    const Rect& cell = ClientRect;
+    const int indent = std::max(0, Level) * TGrTreeColumn::kIndent;
+    if (column->Images && ImageIndex >= 0)
+        column->Images->Draw(*canvas, cell.left + indent + 16,
+                             cell.top + cell.height() / 2 - column->Images->height / 2, ImageIndex);
+    if (ChildCount > 0 && column->ShowButtons) {
+        const int left = cell.left + indent + 2;
+        const int top = cell.top + cell.height() / 2 - 5;
+        const Rect button{left, top, left + 9, top + 9};
+        const bool lit = IsSelectedCell && column->HighlightButton;
+        canvas->brush.color = lit ? clHighlightText : clGrayText;
+        canvas->pen.color = lit ? clHighlightText : clBlack;
+        canvas->FrameRect(button);
+        canvas->MoveTo(button.left + 2, button.top + 4);
+        canvas->LineTo(button.right - 2, button.top + 4);
+        if (!Expanded) {
+            canvas->MoveTo(button.left + 4, button.top + 2);
+            canvas->LineTo(button.left + 4, button.bottom - 2);
+        }
+    }
+    Rect content;
+    GetContentRect(content);
+    DrawCellText(AsString, content);
+}
+
+void TTreeColumnPlay::KeyPress(char32_t& key) {
+    const auto* column = dynamic_cast<const TGrTreeColumn*>(&Column());
+    if (!column || column->ExpandLock) return;
+    if (key == U'+' || key == U'-') DoToggle();
+}
+
+void TTreeColumnPlay::MouseUp(MouseButton, ShiftState, int x, int y) {
+    const auto* column = dynamic_cast<const TGrTreeColumn*>(&Column());
+    if (!column || column->ExpandLock) return;
+    const int left = std::max(0, Level) * TGrTreeColumn::kIndent + column->Padding() + 2;
+    const int top = CellHeight / 2 - 5;
+    if (x >= left && x < left + 9 && y >= top && y < top + 9) DoToggle();
 }
 
 }  // namespace kv

@@ -1,6 +1,6 @@
 #pragma once
-// Column classes the windows place: text, number, date, running-number and image
-// columns, each with
+// Column classes the windows place: text, number, date, running-number, image
+// and tree columns, each with
 // its painter. The painters draw what the column's FormatText
 // made of the cell; the formatting itself lives on the column so hints and best-fit widths
 // agree with what is painted.
@@ -136,6 +136,45 @@ class TImageColumnDisplay : public TColumnDisplay {
     using TColumnDisplay::TColumnDisplay;
     void Paint() override;
     int GetContentWidth() override;
+};
+
+// Text indented by the row's level, with a 9-pixel expand button before rows that have
+// children; the button and the keys + and - open and close the row unless ExpandLock is set.
+// A tree column is never sorted.
+class TGrTreeColumn : public TGrCustomColumn {
+  public:
+    static constexpr int kIndent = 19;
+
+    explicit TGrTreeColumn(std::string name = {});
+
+    bool ExpandLock = false;
+    bool HighlightButton = false;
+    ImageList* Images = nullptr;
+    bool ShowButtons = true;
+    bool ShowLines = false;
+
+    int GetColumnStyle() const override { return 15; }
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+    std::unique_ptr<TColumnPlay> CreatePlay() override;
+};
+
+class TTreeColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+    void GetContentRect(Rect& rect) const override;
+    int GetContentWidth() override;
+    void Paint() override;
+};
+
+class TTreeColumnPlay : public TColumnPlay {
+  public:
+    using TColumnPlay::TColumnPlay;
+    // The cell's height, for finding the button under the mouse.
+    int CellHeight = 0;
+    void KeyPress(char32_t& key) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
 };
 
 // The four painters only draw the display text the grid put in AsString.

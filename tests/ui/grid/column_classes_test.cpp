@@ -160,6 +160,55 @@ TEST(TextColumn, PainterWrapsAMultiLineCellAndCutsTheOthers) {
     EXPECT_GT(rows_inked(), cut + 5) << "the wrapped text goes down a line";
 }
 
+TEST(TreeColumn, IndentsByLevelAndDrawsTheButton) {
+    TGrTreeColumn column("arvore");
+    column.SetSorted(true);
+    EXPECT_FALSE(column.Sorted());
+    Canvas canvas(120, 20);
+    canvas.brush.color = clWhite;
+    canvas.FillRect({0, 0, 120, 20});
+    canvas.font.color = clBlack;
+    auto& display = column.Display();
+    display.canvas = &canvas;
+    display.ClientRect = {0, 0, 120, 20};
+    display.Level = 2;
+    display.ChildCount = 1;
+    display.Expanded = true;
+    display.AsString = "Base";
+    Rect content;
+    display.GetContentRect(content);
+    EXPECT_EQ(content.left, 56);
+    display.Paint();
+    // The button's frame at x 40..48, y 5..13, a minus across its middle and no plus stroke.
+    EXPECT_EQ(canvas.Pixel(40, 7), ColorToRGB(clGrayText));
+    EXPECT_EQ(canvas.Pixel(44, 9), ColorToRGB(clBlack));
+    EXPECT_EQ(canvas.Pixel(44, 7), ColorToRGB(clWhite));
+    bool ink_before_text = false;
+    for (int x = 50; x < 56; ++x)
+        for (int y = 0; y < 20; ++y) ink_before_text |= canvas.Pixel(x, y) != ColorToRGB(clWhite);
+    EXPECT_FALSE(ink_before_text);
+}
+
+TEST(TreeColumn, ButtonAndKeysToggleUnlessLocked) {
+    TGrTreeColumn column("arvore");
+    auto* play = dynamic_cast<TTreeColumnPlay*>(column.Play());
+    ASSERT_NE(play, nullptr);
+    int toggles = 0;
+    play->on_toggle = [&](TColumnPlay&) { ++toggles; };
+    play->Level = 1;
+    play->CellHeight = 20;
+    play->MouseUp(mbLeft, {}, 25, 9);  // inside the square at 21..29, 5..13
+    play->MouseUp(mbLeft, {}, 40, 9);  // on the text
+    EXPECT_EQ(toggles, 1);
+    for (char32_t key : {U'+', U'-', U'a'}) play->KeyPress(key);
+    EXPECT_EQ(toggles, 3);
+    column.ExpandLock = true;
+    char32_t plus = U'+';
+    play->KeyPress(plus);
+    play->MouseUp(mbLeft, {}, 25, 9);
+    EXPECT_EQ(toggles, 3);
+}
+
 TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
     ImageList images(8, 8);
     for (const uint32_t argb : {0xFFFF0000u, 0xFF0000FFu}) {
