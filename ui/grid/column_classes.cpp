@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "ui/grid/draw_helpers.h"
 #include "ui/grid/grid_locale.h"
 
 namespace kv {
@@ -280,6 +282,45 @@ void TImageColumnDisplay::Paint() {
 int TImageColumnDisplay::GetContentWidth() {
     const auto* column = dynamic_cast<const TGrImageColumn*>(&Column());
     return column && column->Images ? column->Images->width : 0;
+}
+
+TGrGraphicColumn::TGrGraphicColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckGraphic);
+    SetSortType(stAlphabetic);
+}
+
+std::unique_ptr<TColumnDisplay> TGrGraphicColumn::CreateDisplay() {
+    return std::make_unique<TGraphicColumnDisplay>(*this);
+}
+
+void TGraphicColumnDisplay::Paint() {
+    const auto* column = dynamic_cast<const TGrGraphicColumn*>(&Column());
+    if (!column || !canvas) return;
+    const int m = column->Margin;
+    Rect r = TCalcProvider::AdjustRectEdges(ClientRect, m, m, -m, -m);
+    canvas->brush.color = IsSelectedCell ? clHighlightText : clBtnFace;
+    for (int i = 0; i < column->BorderWidth; ++i) {
+        canvas->FrameRect(r);
+        r = TCalcProvider::AdjustRectEdges(r, 1, 1, -1, -1);
+    }
+    const auto* picture = static_cast<const Picture*>(ObjectReference);
+    if (!picture || picture->empty() || picture->width() <= 0 || picture->height() <= 0) return;
+    if (r.empty()) return;
+    if (!column->Stretch) {
+        // Keep the picture's proportions: it grows or shrinks to the nearer side, centred.
+        const double wr = static_cast<double>(r.width()) / picture->width();
+        const double hr = static_cast<double>(r.height()) / picture->height();
+        if (wr >= hr) {
+            const int w = static_cast<int>(std::lround(picture->width() * hr));
+            r.left += r.width() / 2 - w / 2;
+            r.right = r.left + w;
+        } else {
+            const int h = static_cast<int>(std::lround(picture->height() * wr));
+            r.top += r.height() / 2 - h / 2;
+            r.bottom = r.top + h;
+        }
+    }
+    canvas->StretchDraw(r, *picture);
 }
 
 TGrTreeColumn::TGrTreeColumn(std::string name) : TGrCustomColumn(std::move(name)) {

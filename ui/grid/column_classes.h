@@ -1,6 +1,6 @@
 #pragma once
-// Column classes the windows place: text, number, date, running-number, image
-// and tree columns, each with
+// Column classes the windows place: text, number, date, running-number, image,
+// graphic and tree columns, each with
 // its painter. The painters draw what the column's FormatText
 // made of the cell; the formatting itself lives on the column so hints and best-fit widths
 // agree with what is painted.
@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/gfx/picture.h"
 #include "platform/window/image_list.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
@@ -175,6 +176,26 @@ class TTreeColumnPlay : public TColumnPlay {
     int CellHeight = 0;
     void KeyPress(char32_t& key) override;
     void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
+};
+
+// A picture the cell refers to (a Picture held by the window), fitted into the cell inside a
+// margin and a frame.
+class TGrGraphicColumn : public TGrCustomColumn {
+  public:
+    explicit TGrGraphicColumn(std::string name = {});
+
+    int BorderWidth = 1;
+    int Margin = 4;
+    bool Stretch = false;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+class TGraphicColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+    void Paint() override;
 };
 
 // The four painters only draw the display text the grid put in AsString.

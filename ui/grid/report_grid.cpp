@@ -153,6 +153,7 @@ bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canv
     display.ChildCount = tree_row.ChildCount;
     display.Expanded = tree_row.Expanded;
     display.IsSelectedCell = state.Has(csSelected) && state.Has(csFocused);
+    display.ObjectReference = cell.ObjectReference;
     return true;
 }
 

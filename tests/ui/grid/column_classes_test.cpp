@@ -209,6 +209,37 @@ TEST(TreeColumn, ButtonAndKeysToggleUnlessLocked) {
     EXPECT_EQ(toggles, 3);
 }
 
+TEST(GraphicColumn, KeepsThePictureProportionsUnlessStretched) {
+    // A 16 x 11 picture in a 40 x 18 area after a margin of 2 and no frame: scaled by 18/11 to
+    // 26 x 18, centred from x 9 to 35.
+    Picture picture(16, 11);
+    for (int y = 0; y < 11; ++y)
+        for (int x = 0; x < 16; ++x) picture.SetPixelARGB(x, y, 0xFFFF0000u);
+    TGrGraphicColumn column("escudo");
+    column.Margin = 2;
+    column.BorderWidth = 0;
+    const auto paint = [&](const Picture* shown, int x) {
+        Canvas canvas(44, 22);
+        canvas.brush.color = clWhite;
+        canvas.FillRect({0, 0, 44, 22});
+        TColumnDisplay& display = column.Display();
+        display.canvas = &canvas;
+        display.ClientRect = {0, 0, 44, 22};
+        display.ObjectReference = shown;
+        display.Paint();
+        return canvas.Pixel(x, 11);
+    };
+    EXPECT_EQ(paint(&picture, 10), ColorToRGB(clRed));
+    EXPECT_EQ(paint(&picture, 34), ColorToRGB(clRed));
+    EXPECT_EQ(paint(&picture, 6), ColorToRGB(clWhite));
+    EXPECT_EQ(paint(&picture, 37), ColorToRGB(clWhite));
+    column.Stretch = true;
+    EXPECT_EQ(paint(&picture, 3), ColorToRGB(clRed));
+    EXPECT_EQ(paint(nullptr, 20), ColorToRGB(clWhite)) << "no picture";
+    column.BorderWidth = 1;
+    EXPECT_EQ(paint(nullptr, 2), ColorToRGB(clBtnFace)) << "the frame without a picture";
+}
+
 TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
     ImageList images(8, 8);
     for (const uint32_t argb : {0xFFFF0000u, 0xFF0000FFu}) {
