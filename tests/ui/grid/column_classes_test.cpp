@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/gfx/canvas.h"
+#include "ui/grid/grid_control_classes.h"
 #include "ui/grid/grid_locale.h"
 #include "ui/grid/report_grid.h"
 
@@ -273,6 +274,26 @@ TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
     EXPECT_EQ(paint(0).first, ColorToRGB(clRed));
     EXPECT_EQ(paint(2).first, ColorToRGB(clWhite)) << "one past the list";
     EXPECT_EQ(paint(-1).first, ColorToRGB(clWhite)) << "a negative index";
+}
+
+TEST(ColumnClasses, LayoutTablesCreateThemByName) {
+    RegisterGridControlClasses();
+    struct Case {
+        const char* class_name;
+        TColumnKind kind;
+    } cases[] = {
+        {"TGrTextColumn", ckString},    {"TGrNumberColumn", ckFloat},
+        {"TGrImageColumn", ckInteger},  {"TGrGraphicColumn", ckGraphic},
+        {"TGrProgressColumn", ckFloat}, {"TGrDateColumn", ckDate},
+        {"TGrTreeColumn", ckString},    {"TGrIncrementColumn", ckIncrement},
+    };
+    for (const Case& c : cases) {
+        const auto column = CreateGridColumn(c.class_name, "col");
+        ASSERT_NE(column, nullptr) << c.class_name;
+        EXPECT_EQ(column->Name(), "col");
+        EXPECT_EQ(column->ColumnKind(), c.kind) << c.class_name;
+    }
+    EXPECT_EQ(CreateGridColumn("TGrNoSuchColumn", "col"), nullptr);
 }
 
 }  // namespace
