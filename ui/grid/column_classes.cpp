@@ -323,6 +323,42 @@ void TGraphicColumnDisplay::Paint() {
     canvas->StretchDraw(r, *picture);
 }
 
+TGrComboBoxColumn::TGrComboBoxColumn(std::string name) : TGrCustomColumn(std::move(name)) {
+    SetColumnKind(ckString);
+}
+
+int TGrComboBoxColumn::ItemIndex(const std::string& text) const {
+    const auto found = std::find(Items.begin(), Items.end(), text);
+    return found == Items.end() ? -1 : static_cast<int>(found - Items.begin());
+}
+
+std::unique_ptr<TColumnDisplay> TGrComboBoxColumn::CreateDisplay() {
+    return std::make_unique<TStringsColumnDisplay>(*this);
+}
+
+void TStringsColumnDisplay::GetContentRect(Rect& rect) const {
+    TColumnDisplay::GetContentRect(rect);
+    const auto* column = dynamic_cast<const TGrComboBoxColumn*>(&Column());
+    if (column && column->Images && column->DisplayMode != dmTextOnly)
+        rect.left += column->Images->width + 4;
+}
+
+void TStringsColumnDisplay::Paint() {
+    const auto* column = dynamic_cast<const TGrComboBoxColumn*>(&Column());
+    if (!column || !canvas) return;
+    if (column->DisplayMode != dmImageOnly) {
+        Rect content;
+        GetContentRect(content);
+        DrawCellText(AsString, content);
+    }
+    if (column->DisplayMode == dmTextOnly || !column->Images) return;
+    const int index = column->ItemIndex(AsString);
+    const ImageList& images = *column->Images;
+    if (index < 0 || index >= images.Count()) return;
+    images.Draw(*canvas, ClientRect.left + 2,
+                ClientRect.top + ClientRect.height() / 2 - images.height / 2, index);
+}
+
 TGrTreeColumn::TGrTreeColumn(std::string name) : TGrCustomColumn(std::move(name)) {
     SetColumnKind(ckString);
 }

@@ -1,12 +1,14 @@
 #pragma once
 // Column classes the windows place: text, number, date, running-number, image,
-// graphic and tree columns, each with
+// graphic, tree and
+// combo box columns, each with
 // its painter. The painters draw what the column's FormatText
 // made of the cell; the formatting itself lives on the column so hints and best-fit widths
 // agree with what is painted.
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/picture.h"
 #include "platform/window/image_list.h"
@@ -195,6 +197,32 @@ class TGrGraphicColumn : public TGrCustomColumn {
 class TGraphicColumnDisplay : public TColumnDisplay {
   public:
     using TColumnDisplay::TColumnDisplay;
+    void Paint() override;
+};
+
+// A text chosen from a list; with Images, the picture at the text's place in Items goes
+// before it.
+class TGrComboBoxColumn : public TGrCustomColumn {
+  public:
+    explicit TGrComboBoxColumn(std::string name = {});
+
+    TItemsDisplayMode DataMode = dmDefault;
+    TDisplayMode DisplayMode = dmTextOnly;
+    ImageList* Images = nullptr;
+    std::vector<std::string> Items;
+
+    int GetColumnStyle() const override { return 42; }
+    // The place of a text among Items, -1 when absent.
+    int ItemIndex(const std::string& text) const;
+
+  protected:
+    std::unique_ptr<TColumnDisplay> CreateDisplay() override;
+};
+
+class TStringsColumnDisplay : public TColumnDisplay {
+  public:
+    using TColumnDisplay::TColumnDisplay;
+    void GetContentRect(Rect& rect) const override;
     void Paint() override;
 };
 

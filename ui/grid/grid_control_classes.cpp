@@ -46,6 +46,7 @@ void RegisterGridControlClasses() {
     RegisterColumnClass<TGrDateColumn>("TGrDateColumn");
     RegisterColumnClass<TGrTreeColumn>("TGrTreeColumn");
     RegisterColumnClass<TGrIncrementColumn>("TGrIncrementColumn");
+    RegisterColumnClass<TGrComboBoxColumn>("TGrComboBoxColumn");
     using P = const PropertyValue&;
     using G = TReportGrid&;
     RegisterControlClass({

@@ -276,16 +276,47 @@ TEST(ImageColumn, DrawsThePictureOfItsIndexOrNothing) {
     EXPECT_EQ(paint(-1).first, ColorToRGB(clWhite)) << "a negative index";
 }
 
+TEST(ComboBoxColumn, ShowsThePictureOfTheTextsPlaceInItems) {
+    ImageList images(8, 8);
+    for (const uint32_t argb : {0xFFFF0000u, 0xFF0000FFu}) {
+        Picture picture(8, 8);
+        for (int y = 0; y < 8; ++y)
+            for (int x = 0; x < 8; ++x) picture.SetPixelARGB(x, y, argb);
+        images.Add(picture);
+    }
+    TGrComboBoxColumn column("posicao");
+    column.Items = {"Goleiro", "Zagueiro"};
+    column.Images = &images;
+    column.DisplayMode = dmImageOnly;
+    const auto paint = [&](const char* text) {
+        Canvas canvas(40, 20);
+        canvas.brush.color = clWhite;
+        canvas.FillRect({0, 0, 40, 20});
+        TColumnDisplay& display = column.Display();
+        display.canvas = &canvas;
+        display.ClientRect = {0, 0, 40, 20};
+        display.AsString = text;
+        display.Paint();
+        return canvas.Pixel(4, 9);
+    };
+    EXPECT_EQ(paint("Zagueiro"), ColorToRGB(clBlue));
+    EXPECT_EQ(paint("Goleiro"), ColorToRGB(clRed));
+    EXPECT_EQ(paint("Atacante"), ColorToRGB(clWhite)) << "not among the items";
+    column.DisplayMode = dmTextOnly;
+    EXPECT_NE(paint("Zagueiro"), ColorToRGB(clBlue)) << "text only: no picture";
+}
+
 TEST(ColumnClasses, LayoutTablesCreateThemByName) {
     RegisterGridControlClasses();
     struct Case {
         const char* class_name;
         TColumnKind kind;
     } cases[] = {
-        {"TGrTextColumn", ckString},    {"TGrNumberColumn", ckFloat},
-        {"TGrImageColumn", ckInteger},  {"TGrGraphicColumn", ckGraphic},
-        {"TGrProgressColumn", ckFloat}, {"TGrDateColumn", ckDate},
-        {"TGrTreeColumn", ckString},    {"TGrIncrementColumn", ckIncrement},
+        {"TGrTextColumn", ckString},     {"TGrNumberColumn", ckFloat},
+        {"TGrImageColumn", ckInteger},   {"TGrGraphicColumn", ckGraphic},
+        {"TGrProgressColumn", ckFloat},  {"TGrDateColumn", ckDate},
+        {"TGrTreeColumn", ckString},     {"TGrIncrementColumn", ckIncrement},
+        {"TGrComboBoxColumn", ckString},
     };
     for (const Case& c : cases) {
         const auto column = CreateGridColumn(c.class_name, "col");
