@@ -1,14 +1,52 @@
 #include "ui/grid/grid_control_classes.h"
 
+#include <functional>
+#include <map>
+
 #include "platform/window/control_factory.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/editors/number_edit.h"
 #include "ui/grid/editors/popup_edit.h"
+#include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
 
+namespace {
+
+using ColumnFactory = std::function<std::unique_ptr<TGrCustomColumn>(std::string)>;
+
+std::map<std::string, ColumnFactory, std::less<>>& ColumnClasses() {
+    static std::map<std::string, ColumnFactory, std::less<>> classes;
+    return classes;
+}
+
+template <typename Column>
+void RegisterColumnClass(const char* class_name) {
+    ColumnClasses()[class_name] = [](std::string name) {
+        return std::make_unique<Column>(std::move(name));
+    };
+}
+
+}  // namespace
+
+std::unique_ptr<TGrCustomColumn> CreateGridColumn(std::string_view class_name, std::string name) {
+    const auto found = ColumnClasses().find(class_name);
+    if (found == ColumnClasses().end()) return nullptr;
+    return found->second(std::move(name));
+}
+
 void RegisterGridControlClasses() {
     if (FindControlClass("TReportGrid")) return;
+    RegisterColumnClass<TGrTextColumn>("TGrTextColumn");
+    RegisterColumnClass<TGrNumberColumn>("TGrNumberColumn");
+    RegisterColumnClass<TGrImageColumn>("TGrImageColumn");
+    RegisterColumnClass<TGrGraphicColumn>("TGrGraphicColumn");
+    RegisterColumnClass<TGrProgressColumn>("TGrProgressColumn");
+    RegisterColumnClass<TGrDateColumn>("TGrDateColumn");
+    RegisterColumnClass<TGrTreeColumn>("TGrTreeColumn");
+    RegisterColumnClass<TGrIncrementColumn>("TGrIncrementColumn");
+    RegisterColumnClass<TGrComboBoxColumn>("TGrComboBoxColumn");
     using P = const PropertyValue&;
     using G = TReportGrid&;
     RegisterControlClass({

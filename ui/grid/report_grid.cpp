@@ -4,6 +4,7 @@
 #include <set>
 
 #include "platform/base/ascii.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/grid_locale.h"
 
 namespace kv {
@@ -147,6 +148,12 @@ bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canv
         }
     }
     display.Level = GetRowLevel(row);
+    // What the tree column's button shows.
+    const TRow& tree_row = cells_->GetRow(row);
+    display.ChildCount = tree_row.ChildCount;
+    display.Expanded = tree_row.Expanded;
+    display.IsSelectedCell = state.Has(csSelected) && state.Has(csFocused);
+    display.ObjectReference = cell.ObjectReference;
     return true;
 }
 
@@ -559,6 +566,8 @@ void TReportGrid::TogglePlayRow(TColumnPlay& play) {
 
 void TReportGrid::PreparePlay(TColumnPlay& play) {
     play.Level = GetRowLevel(play.Row);
+    if (auto* tree = dynamic_cast<TTreeColumnPlay*>(&play))
+        tree->CellHeight = GetRowHeight(play.Row);
     TCell& cell = cells_->GetCell(play.Col, play.Row);
     switch (Columns().GetItem(play.Col).ColumnKind()) {
         case ckBoolean:

@@ -115,6 +115,26 @@ struct ComboFixture : EditorsFixture {
     Point RowPoint(int row) { return {10, 2 + 16 * row + 8}; }
 };
 
+TEST_F(ComboFixture, AnIndentLevelThatIsNoNumberMeansNoIndent) {
+    combo.Items = {"x=Goleiro", "2=Goleiro", "0=Goleiro"};
+    combo.DisplayMode = dmIndentList;
+    d.Click(combo.Button());
+    ASSERT_TRUE(combo.Dropped());
+    d.Pump();
+    // The first inked column of each row: "x" draws where level 0 does, level 2 20 pixels on.
+    const auto first_ink = [&](int row) {
+        for (int x = 2; x < list().Width() - 2; ++x)
+            for (int y = 2 + 16 * row; y < 2 + 16 * (row + 1); ++y) {
+                const Point p = list().ClientToScreen({x, y});
+                if (d.screen().PixelAt(p.x, p.y) != ColorToRGB(list().ListColor)) return x;
+            }
+        return -1;
+    };
+    ASSERT_GT(first_ink(2), 0);
+    EXPECT_EQ(first_ink(0), first_ink(2));
+    EXPECT_EQ(first_ink(1), first_ink(2) + 20);
+}
+
 TEST_F(ComboFixture, MouseOpensTheListAndAClickOnARowChoosesIt) {
     int selects = 0, close_ups = 0;
     combo.OnSelect = [&] { ++selects; };
