@@ -19,12 +19,14 @@
 #include "platform/window/layout_builder.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/test_driver.h"
+#include "screens/main/main_window.h"
 #include "screens/newgame/club_choice_window.h"
 #include "screens/newgame/country_grid.h"
 #include "screens/newgame/custom_championship_window.h"
 #include "screens/newgame/new_game_builder_window.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/newgame/new_game_setup_window.h"
+#include "screens/routes/window_routes.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
 #include "season/new_game_setup.h"
@@ -381,6 +383,25 @@ TEST_F(NewGameWindowsTest, AFailedBuildSaysWhyAndReturnsToTheSetup) {
     EXPECT_EQ(Game().game_state.season, 77);
     EXPECT_NE(Shown<TForm9>(), nullptr);
     EXPECT_EQ(Shown<TForm11>(), nullptr);
+}
+
+// With every window connected, the built game continues in the main window, whose game menu
+// reaches the save, options and about windows.
+TEST_F(NewGameWindowsTest, ANewGameFromTheTitleWindowContinuesInTheMainWindow) {
+    ConnectGameWindows();
+    OpenSetup(5);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm11* choice = Shown<TForm11>();
+    ASSERT_NE(choice, nullptr);
+    const int club = ChooseButton(*choice, 1, 0, "Ana Souza");
+
+    EXPECT_EQ(Game().game_state.user_club, club);
+    TForm13* main = Shown<TForm13>();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main, MainWindow());
+    for (const char* window : {"SaveGame", "TForm32", "TForm45"})
+        EXPECT_TRUE(static_cast<bool>(MainWindowOpener(window))) << window;
 }
 
 }  // namespace
