@@ -5,6 +5,7 @@
 
 #include "platform/base/ascii.h"
 #include "platform/window/screen.h"
+#include "ui/grid/column_drag.h"
 #include "ui/grid/grid_cells.h"
 
 namespace kv {
@@ -383,7 +384,10 @@ void TGrCustomGridControl::FontChanged() {
 // --- column notifications
 
 void TGrCustomGridControl::ColumnsChanged(int kind, int, int) {
-    if (kind == 1 || kind == 2) EndEditing();
+    if (kind == 1 || kind == 2) {
+        EndEditing();
+        DropStaleEditors();
+    }
     UpdateHorzScrollBar();
 }
 
