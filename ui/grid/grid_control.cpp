@@ -345,6 +345,8 @@ int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
 }
 
 void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
+    // The open editor stays over its cell: the rows do not move under it.
+    if (IsEditing()) return;
     const int notches = std::max(1, std::abs(delta) / 120);
     for (int i = 0; i < notches; ++i) {
         if (shift & ssCtrl)

@@ -9,6 +9,7 @@
 #include "platform/window/test_driver.h"
 #include "ui/grid/editors/number_edit.h"
 #include "ui/grid/editors/popup_edit.h"
+#include "ui/grid/editors/vert_scroll_bar.h"
 #include "ui/grid/grid_locale.h"
 
 namespace kv {
@@ -168,8 +169,9 @@ TEST_F(ComboFixture, AClickOutsideOrLosingTheApplicationClosesWithoutChoosing) {
 
     d.Click(combo.Button());
     ASSERT_TRUE(combo.Dropped());
-    list().ApplicationDeactivated();
+    d.DeactivateApplication();
     EXPECT_FALSE(combo.Dropped());
+    EXPECT_FALSE(list().Visible());
 }
 
 TEST_F(ComboFixture, KeyboardOpensMovesClosesAndChooses) {
@@ -217,6 +219,60 @@ TEST_F(ComboFixture, LongListsScrollTheChosenItemIntoView) {
     list().SelectIndex(3);
     EXPECT_EQ(list().Position(), 3);
     EXPECT_FALSE(Snapshot("combo_aberto").empty());
+}
+
+TEST_F(ComboFixture, TheListsOwnBarScrollsByItsArrowsTrackAndThumb) {
+    combo.Items.clear();
+    for (int i = 0; i < 20; ++i) combo.Items.push_back("Clube " + std::to_string(i + 1));
+    d.Click(combo.Button());
+    ASSERT_TRUE(combo.Dropped());
+    TGrVertScrollBar& bar = list().VertBar();
+    ASSERT_TRUE(bar.Visible());
+    EXPECT_EQ(list().Height(), 8 * 16 + 4);
+    EXPECT_EQ(bar.Max(), 12);
+    EXPECT_EQ(bar.PageSize(), 38);  // 96 pixels of track, 8 of 20 rows shown
+    EXPECT_EQ(list().GetInnerWidth(), list().Width() - 4 - bar.GetButtonSize());
+
+    const int x = bar.Left() + 4;
+    d.ClickAt(list(), {x, bar.GetArrowRect(1).top + 3});
+    EXPECT_EQ(list().Position(), 1);
+    EXPECT_TRUE(combo.Dropped());  // a click on the bar chooses nothing
+    d.ClickAt(list(), {x, bar.GetArrowRect(1).top - 2});
+    EXPECT_EQ(list().Position(), 11);  // a page of 10
+    const Point thumb = list().ClientToScreen({x, bar.GetThumbRect().top + 4});
+    d.MouseMove(thumb);
+    d.MouseDown(thumb);
+    d.MouseMove(list().ClientToScreen({x, 2 + 16 + 2}));
+    d.MouseUp(list().ClientToScreen({x, 2 + 16 + 2}));
+    EXPECT_EQ(list().Position(), 0);
+    EXPECT_FALSE(Snapshot("lista_com_barra").empty());
+    d.ClickAt(list(), RowPoint(2));
+    EXPECT_EQ(combo.Text(), "Clube 3");
+}
+
+TEST_F(ComboFixture, ItemPicturesGoBeforeTheTextsInTheListAndThePreview) {
+    ImageList images(12, 12);
+    for (ARGB color : {0xFFFF0000u, 0xFF0000FFu}) {
+        Picture picture(12, 12);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) picture.SetPixelARGB(x, y, color);
+        images.Add(picture);
+    }
+    combo.Images = &images;
+    combo.ShowPreview = true;
+    combo.SetItemIndex(1);
+    d.Click(combo.Button());
+    ASSERT_TRUE(combo.Dropped());
+    d.Pump();
+    const auto pixel = [&](Control& c, Point p) {
+        const Point s = c.ClientToScreen(p);
+        return d.screen().PixelAt(s.x, s.y);
+    };
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 2 + 8}), RGBColor(255, 0, 0));            // row 0
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 18 + 8}), RGBColor(0, 0, 255));           // row 1
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 34 + 8}), ColorToRGB(list().ListColor));  // no picture
+    EXPECT_EQ(pixel(combo, {2 + 1 + 1 + 5, combo.Height() / 2}), RGBColor(0, 0, 255));
+    EXPECT_FALSE(Snapshot("lista_com_figuras").empty());
 }
 
 TEST_F(ComboFixture, ADropDownListFieldOpensOnAClickAndTheMouseTracksTheRows) {
@@ -457,6 +513,24 @@ TEST_F(EditorsFixture, SpinEditClampsAtItsLimits) {
     edit.SetText("15");
     EXPECT_EQ(edit.GetValue(), 10);
     EXPECT_FALSE(Snapshot("spin").empty());
+}
+
+TEST_F(EditorsFixture, ANumberEditTakesAnothersSettingsAndValue) {
+    TGrSpinEdit& from = Place<TGrSpinEdit>("sde", 20);
+    TGrSpinEdit& to = Place<TGrSpinEdit>("spara", 60);
+    from.Min = 1;
+    from.Max = 50;
+    from.Options = {eoAllowFloat};
+    from.SetPrecision(1);
+    from.SetNullText("-");
+    from.SetText("77");  // read back clamped to its range
+    to.Assign(from);
+    EXPECT_EQ(to.Min, 1);
+    EXPECT_EQ(to.Max, 50);
+    EXPECT_TRUE(to.Options == TGrNumberEditOptions{eoAllowFloat});
+    EXPECT_EQ(to.Precision(), 1);
+    EXPECT_EQ(to.NullText(), "-");
+    EXPECT_EQ(to.Text(), "50,0");
 }
 
 TEST_F(EditorsFixture, NumberEditFormatsAndFiltersTyping) {

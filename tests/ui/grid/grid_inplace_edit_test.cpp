@@ -280,6 +280,19 @@ TEST_F(EditGrid, WhatKeepsTheEditorShut) {
     EXPECT_EQ(grid.GetCellText(kNome, 1), "Doutor");
 }
 
+TEST_F(EditGrid, TheWheelDoesNotScrollTheRowsFromUnderAnOpenEditor) {
+    for (int i = 0; i < 30; ++i) grid.SetCellText(kNome, grid.AddRow(), "Reserva");
+    ClickCell(kNome, 1);
+    ASSERT_TRUE(grid.IsEditing());
+    const Rect before = editor().BoundsRect();
+    d.Wheel(-120);
+    EXPECT_EQ(grid.TopRow(), 0);
+    EXPECT_EQ(editor().BoundsRect(), before);
+    d.Press(VK_ESCAPE);
+    d.Wheel(-120);
+    EXPECT_EQ(grid.TopRow(), 1);
+}
+
 TEST_F(EditGrid, LeavingTheGridStoresTheEdit) {
     auto& other = form.Add<TGrEdit>("eoutro");
     other.SetBounds(10, 240, 100, 20);

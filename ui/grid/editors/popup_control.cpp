@@ -226,7 +226,8 @@ void TGrPopupList::PopupAt(int x, int y) {
         bar.SetBounds(ClientWidth() - b - 2, 2, b, ClientHeight() - 4);
         // The thumb's share of the track is the rows' share of the items; never a sliver.
         const int track = bar.GetTrackLength();
-        bar.SetPageSize(std::min(track, std::max(8, GridRoundToInt(track * double(GetVisibleRows()) / count))));
+        bar.SetPageSize(
+            std::min(track, std::max(8, GridRoundToInt(track * double(GetVisibleRows()) / count))));
     }
     TGrPopupControl::PopupAt(x, y);
 }
@@ -257,8 +258,7 @@ void TGrPopupList::Paint(Canvas& canvas) {
     canvas.font = font();
     const Rect inner = GetInnerRect();
     int top = inner.top;
-    for (int i = Position(); i < GetItemCount() && top < inner.bottom;
-         ++i, top += item_height_) {
+    for (int i = Position(); i < GetItemCount() && top < inner.bottom; ++i, top += item_height_) {
         const Rect row{inner.left, top, inner.right, top + item_height_};
         const bool hot = i == hot_index_;
         TGrItemState state;
@@ -268,7 +268,8 @@ void TGrPopupList::Paint(Canvas& canvas) {
         f.color = hot ? HighlightTextColor : clWindowText;
         canvas.font = f;
         canvas.Save();
-        canvas.IntersectClipRect({row.left, row.top, row.right, std::min(row.bottom, inner.bottom)});
+        canvas.IntersectClipRect(
+            {row.left, row.top, row.right, std::min(row.bottom, inner.bottom)});
         if (DrawingOptions != doCustomOnly) canvas.FillRect(row);
         if (DrawingOptions == doNormal || DrawingOptions == doCustom) DrawItem(canvas, i, row);
         if (DrawingOptions != doNormal && OnDrawListItem) OnDrawListItem(i, row, state);
