@@ -397,6 +397,11 @@ class TGrCustomGridControl : public TGrScrollControl {
     void SetEditor(TGrCustomEdit* edit);
     void HookEditor();
     void AttachEditor(TGrCustomColumn& column, int col, int row, bool input);
+    // The checks and bookkeeping before an editor opens on a cell or an input cell; false
+    // when it may not open.
+    bool OpenCellEditor(int col, int row);
+    bool OpenInputEditor(int col);
+    void SelectEditorText(const TGrCustomColumn& column);
     void EditorKeyDown(int& key, ShiftState shift);
     void EditorExit(TGrCustomEdit& edit);
     std::vector<std::pair<const TGrCustomColumn*, TGrCustomEdit*>> own_editors_;

@@ -204,20 +204,49 @@ void TGrCustomGridControl::AttachEditor(TGrCustomColumn& column, int col, int ro
     edit->PrepareEditing();
 }
 
-void TGrCustomGridControl::EditCell(int col, int row, const std::string& text) {
-    if (editing_cell_ && col == edit_col_ && row == edit_row_) return;
-    if (!IsValidCell(col, row) || ReadOnly || !CanEdit()) return;
+bool TGrCustomGridControl::OpenCellEditor(int col, int row) {
+    if (editing_cell_ && col == edit_col_ && row == edit_row_) return false;
+    if (!IsValidCell(col, row) || ReadOnly || !CanEdit()) return false;
     TGrCustomColumn& column = columns_->GetItem(col);
-    if (!CanEditCells(column) || !ColumnEditor(column)) return;
+    if (!CanEditCells(column) || !ColumnEditor(column)) return false;
     bool accept = true;
     if (on_before_edit) on_before_edit(col, row, accept);
-    if (!accept) return;
+    if (!accept) return false;
     ApplyEditing();
     EndEditing();
-    if (IsEditing()) return;  // the open editor refused to close
+    if (IsEditing()) return false;  // the open editor refused to close
     editing_cell_ = true;
     edit_col_ = col;
     edit_row_ = row;
+    return true;
+}
+
+bool TGrCustomGridControl::OpenInputEditor(int col) {
+    TGrCustomColumn& column = columns_->GetItem(col);
+    if (IsEditing()) {
+        ApplyEditing();
+        EndEditing();
+    }
+    if (IsEditing() || ReadOnly || !CanEditInput(column) || !ColumnEditor(column)) return false;
+    editing_input_ = true;
+    AttachEditor(column, col, -1, true);
+    input_column_ = col;
+    column.Editing = true;
+    edit_col_ = col;
+    edit_row_ = -1;
+    return true;
+}
+
+void TGrCustomGridControl::SelectEditorText(const TGrCustomColumn& column) {
+    if (column.Options().Has(coEditorAutoSelect))
+        editor_->SelectAll();
+    else
+        editor_->PrepareEditing();
+}
+
+void TGrCustomGridControl::EditCell(int col, int row, const std::string& text) {
+    if (!OpenCellEditor(col, row)) return;
+    TGrCustomColumn& column = columns_->GetItem(col);
     std::string value = text.empty() ? GetCellText(col, row) : text;
     AttachEditor(column, col, row, false);
     filling_ = text.empty();
@@ -227,28 +256,13 @@ void TGrCustomGridControl::EditCell(int col, int row, const std::string& text) {
     filling_ = false;
     PlaceEditor();
     if (!editor_) return;
-    if (column.Options().Has(coEditorAutoSelect))
-        editor_->SelectAll();
-    else
-        editor_->PrepareEditing();
+    SelectEditorText(column);
     if (on_edit_enter) on_edit_enter();
 }
 
 void TGrCustomGridControl::EditCellWithKey(int col, int row, char32_t key) {
-    if (editing_cell_ && col == edit_col_ && row == edit_row_) return;
-    if (!IsValidCell(col, row) || ReadOnly || !CanEdit()) return;
-    TGrCustomColumn& column = columns_->GetItem(col);
-    if (!CanEditCells(column) || !ColumnEditor(column)) return;
-    bool accept = true;
-    if (on_before_edit) on_before_edit(col, row, accept);
-    if (!accept) return;
-    ApplyEditing();
-    EndEditing();
-    if (IsEditing()) return;
-    editing_cell_ = true;
-    edit_col_ = col;
-    edit_row_ = row;
-    AttachEditor(column, col, row, false);
+    if (!OpenCellEditor(col, row)) return;
+    AttachEditor(columns_->GetItem(col), col, row, false);
     PlaceEditor();
     if (!editor_) return;
     // The first typed character replaces the cell's text.
@@ -266,55 +280,28 @@ void TGrCustomGridControl::BeginInputEdit(TGrCustomColumn& column, const std::st
     const int col = column.GetIndex();
     SetInputActive(true);
     SelectColumn(col);
-    if (IsEditing()) {
-        ApplyEditing();
-        EndEditing();
-    }
-    if (IsEditing() || ReadOnly || !CanEditInput(column) || !ColumnEditor(column)) return;
-    editing_input_ = true;
-    AttachEditor(column, col, -1, true);
-    input_column_ = col;
-    column.Editing = true;
+    if (!OpenInputEditor(col)) return;
     filling_ = true;
     editor_->SetText(text.empty() ? column.InputValue() : text);
     EditorTextSet(column, *editor_);
     filling_ = false;
-    edit_col_ = col;
-    edit_row_ = -1;
     PlaceEditor();
     if (!editor_) return;
-    if (column.Options().Has(coEditorAutoSelect))
-        editor_->SelectAll();
-    else
-        editor_->PrepareEditing();
+    SelectEditorText(column);
     if (on_input_select_cell) on_input_select_cell(col);
 }
 
 void TGrCustomGridControl::InputEditWithKey(int col, char32_t key) {
     if (!columns_->IsValidIndex(col)) return;
-    TGrCustomColumn& column = columns_->GetItem(col);
     SetInputActive(true);
-    if (IsEditing()) {
-        ApplyEditing();
-        EndEditing();
-    }
-    if (IsEditing() || ReadOnly || !CanEditInput(column) || !ColumnEditor(column)) return;
-    editing_input_ = true;
-    AttachEditor(column, col, -1, true);
-    input_column_ = col;
-    column.Editing = true;
-    edit_col_ = col;
-    edit_row_ = -1;
+    if (!OpenInputEditor(col)) return;
     PlaceEditor();
     if (!editor_) return;
     filling_ = true;
     SendChar(*editor_, key);
     filling_ = false;
     if (!editor_) return;
-    if (column.Options().Has(coEditorAutoSelect))
-        editor_->SelectAll();
-    else
-        editor_->PrepareEditing();
+    SelectEditorText(columns_->GetItem(col));
     if (on_input_select_cell) on_input_select_cell(col);
 }
 

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "grid_test_helpers.h"
 #include "platform/window/form.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/editors/number_edit.h"
@@ -15,19 +16,13 @@
 namespace kv {
 namespace {
 
-double Day(int y, int m, int d) {
-    double date = 0;
-    GridEncodeDate(y, m, d, date);
-    return date;
-}
-
 struct EditorsFixture : ::testing::Test {
     ScopedGridLocale locale{BrazilianGridLocale()};
     TestDriver d;
     Form& form = d.screen().Create<Form>("feditores");
 
     EditorsFixture() {
-        SetEditorToday([] { return Day(2014, 3, 12); });
+        SetEditorToday([] { return DateOf(2014, 3, 12); });
         form.SetBounds(40, 40, 420, 320);
         form.SetCaption("Editores");
     }
@@ -94,9 +89,9 @@ TEST_F(EditorsFixture, TypedAccessorsUseTheGridLocale) {
     EXPECT_EQ(edit.Text(), "1234,5");
     edit.SetAsBoolean(true);
     EXPECT_TRUE(edit.GetAsBoolean());
-    edit.SetAsDateTime(Day(2014, 6, 12));
+    edit.SetAsDateTime(DateOf(2014, 6, 12));
     EXPECT_EQ(edit.Text(), "12/06/2014");
-    EXPECT_EQ(edit.GetAsDateTime(), Day(2014, 6, 12));
+    EXPECT_EQ(edit.GetAsDateTime(), DateOf(2014, 6, 12));
     edit.ShowPreview = true;
     edit.EditMargins.Left = 3;
     int left = edit.EditMargins.Left, right = 0;
@@ -363,7 +358,7 @@ TEST_F(DateFixture, ANewPickerShowsTodayAndTheCalendarOpensByMouse) {
     EXPECT_EQ(calendar().Width(), 151);
     EXPECT_EQ(calendar().Height(), 163);
     EXPECT_EQ(calendar().Month, 3);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 12));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 12));
     EXPECT_FALSE(Snapshot("calendario_aberto").empty());
 
     d.ClickAt(calendar(), Cell(4, 4));  // Sunday first: 23 Feb is the first cell
@@ -378,21 +373,21 @@ TEST_F(DateFixture, DraggingOverTheDaysMovesTheFilledCellAndTheReleaseChoosesIt)
     const Point to = calendar().ClientToScreen(Cell(2, 2));
     d.MouseMove(from);
     d.MouseDown(from);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 3));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 3));
     d.MouseMove(to);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 11));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 11));
     d.MouseUp(to);
     EXPECT_FALSE(picker.Dropped());
     EXPECT_EQ(picker.Text(), "11/03/2014");
 }
 
 TEST_F(DateFixture, CalendarCellsFollowTheFirstDayOfTheWeek) {
-    calendar().SetDate(Day(2014, 3, 1));
+    calendar().SetDate(DateOf(2014, 3, 1));
     calendar().StartDay = dwMonday;
-    EXPECT_EQ(calendar().GetCellDate(0, 0), Day(2014, 2, 24));
-    EXPECT_EQ(calendar().GetCellDate(6, 5), Day(2014, 4, 6));
+    EXPECT_EQ(calendar().GetCellDate(0, 0), DateOf(2014, 2, 24));
+    EXPECT_EQ(calendar().GetCellDate(6, 5), DateOf(2014, 4, 6));
     calendar().StartDay = dwSunday;
-    EXPECT_EQ(calendar().GetCellDate(0, 0), Day(2014, 2, 23));
+    EXPECT_EQ(calendar().GetCellDate(0, 0), DateOf(2014, 2, 23));
 }
 
 TEST_F(DateFixture, ClicksOutsideTheShownDayCellsChooseNothing) {
@@ -410,14 +405,14 @@ TEST_F(DateFixture, ClicksOutsideTheShownDayCellsChooseNothing) {
 }
 
 TEST_F(DateFixture, TodayAndNoneButtons) {
-    picker.SetDate(Day(2010, 1, 5));
+    picker.SetDate(DateOf(2010, 1, 5));
     d.Click(picker.Button());
     d.ClickAt(calendar(), {30, 140});
     EXPECT_EQ(picker.Text(), "12/03/2014");
     d.Click(picker.Button());
     d.ClickAt(calendar(), {100, 140});
     EXPECT_EQ(picker.Text(), "");
-    EXPECT_EQ(picker.Date(), Day(2014, 3, 12));  // empty reads as today
+    EXPECT_EQ(picker.Date(), DateOf(2014, 3, 12));  // empty reads as today
 }
 
 TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
@@ -427,14 +422,14 @@ TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
         ShiftState shift;
         double to;
     } cases[] = {
-        {Day(2014, 1, 31), VK_RIGHT, ssShift, Day(2014, 2, 28)},
-        {Day(2016, 2, 29), VK_NEXT, 0, Day(2016, 3, 29)},
+        {DateOf(2014, 1, 31), VK_RIGHT, ssShift, DateOf(2014, 2, 28)},
+        {DateOf(2016, 2, 29), VK_NEXT, 0, DateOf(2016, 3, 29)},
         // One move of twelve months, not twelve moves of one (which would end on the 28th
         // anyway here, but drift from the 31st to the 28th elsewhere).
-        {Day(2016, 2, 29), VK_NEXT, ssShift, Day(2017, 2, 28)},
-        {Day(2015, 1, 31), VK_PRIOR, ssShift, Day(2014, 1, 31)},
-        {Day(2014, 3, 1), VK_LEFT, 0, Day(2014, 2, 28)},
-        {Day(2014, 3, 1), VK_DOWN, 0, Day(2014, 3, 8)},
+        {DateOf(2016, 2, 29), VK_NEXT, ssShift, DateOf(2017, 2, 28)},
+        {DateOf(2015, 1, 31), VK_PRIOR, ssShift, DateOf(2014, 1, 31)},
+        {DateOf(2014, 3, 1), VK_LEFT, 0, DateOf(2014, 2, 28)},
+        {DateOf(2014, 3, 1), VK_DOWN, 0, DateOf(2014, 3, 8)},
     };
     for (const Case& c : cases) {
         picker.SetDate(c.from);
@@ -449,7 +444,7 @@ TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
 }
 
 TEST_F(DateFixture, LeavingKeepsADateWithATimeAndReplacesOnlyText) {
-    picker.SetDate(Day(2014, 6, 12) + 0.75);
+    picker.SetDate(DateOf(2014, 6, 12) + 0.75);
     EXPECT_EQ(picker.Text(), "12/06/2014 18:00:00");
     other.SetFocus();
     EXPECT_EQ(picker.Text(), "12/06/2014 18:00:00");

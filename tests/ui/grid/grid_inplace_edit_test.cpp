@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "grid_test_helpers.h"
 #include "platform/window/form.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/column_classes.h"
@@ -17,12 +18,6 @@
 namespace kv {
 namespace {
 
-double Day(int y, int m, int d) {
-    double date = 0;
-    GridEncodeDate(y, m, d, date);
-    return date;
-}
-
 struct EditGrid : ::testing::Test {
     ScopedGridLocale locale{BrazilianGridLocale()};
     TestDriver d;
@@ -33,7 +28,7 @@ struct EditGrid : ::testing::Test {
     enum { kNome, kGols, kData, kPosicao };
 
     EditGrid() {
-        SetEditorToday([] { return Day(2014, 3, 12); });
+        SetEditorToday([] { return DateOf(2014, 3, 12); });
         form.SetBounds(20, 20, 520, 300);
         form.SetCaption("Elenco");
         grid.SetBounds(10, 10, 480, 220);
