@@ -288,6 +288,25 @@ TEST_F(EditGrid, TheWheelDoesNotScrollTheRowsFromUnderAnOpenEditor) {
     EXPECT_EQ(grid.TopRow(), 1);
 }
 
+TEST_F(EditGrid, AnEditorTheProgramChoseServesInsteadOfTheColumnsOwn) {
+    auto& chosen = form.Add<TGrButtonEdit>("ecidade");
+    chosen.SetVisible(false);
+    int clicks = 0;
+    chosen.OnButtonClick = [&] { ++clicks; };
+    grid.Columns().GetItem(kNome).InplaceEdit = &chosen;
+    ClickCell(kNome, 0);
+    ASSERT_EQ(grid.Editor(), &chosen);
+    EXPECT_EQ(chosen.Parent(), &grid);
+    EXPECT_TRUE(chosen.Visible());
+    d.Click(chosen.Button());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(grid.IsEditing());  // its button is part of the editor
+    d.Type(" Galinho");
+    d.Press(VK_RETURN);
+    EXPECT_EQ(grid.GetCellText(kNome, 0), "Zico Galinho");
+    EXPECT_FALSE(chosen.Visible());
+}
+
 TEST_F(EditGrid, LeavingTheGridStoresTheEdit) {
     auto& other = form.Add<TGrEdit>("eoutro");
     other.SetBounds(10, 240, 100, 20);
