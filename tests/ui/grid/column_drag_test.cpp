@@ -110,6 +110,25 @@ TEST_F(DragGrid, TheDropPlaceFollowsTheHalfOfTheColumnUnderTheMouse) {
         EXPECT_EQ(grid.DropPositionForColumn(clube, c.x), c.position) << c.x;
 }
 
+TEST_F(DragGrid, FixedColumnsTakeNoScrolledColumnAndLockedOnesNone) {
+    grid.SetFixedCols(1);
+    const TGrCustomColumn& clube = grid.Columns().GetItem(2);
+    // Onto the fixed column's right half: that would make it a fixed one; it stays.
+    EXPECT_EQ(grid.DropPositionForColumn(clube, 60), 2);
+    EXPECT_EQ(grid.DropPositionForColumn(clube, 90), 1);  // the first scrolled place
+
+    grid.SetOptions(grid.Options().With(goLockFixedCols));
+    StartDrag(2);
+    d.MouseMove(At(10, 9));  // before the fixed column: not while they are locked
+    EXPECT_FALSE(grid.TopDropArrow()->Visible());
+    EXPECT_EQ(d.screen().ScreenCursor(), crNoDrop);
+    d.MouseMove(At(90, 9));
+    EXPECT_TRUE(grid.TopDropArrow()->Visible());
+    d.MouseMove(At(10, 9));
+    d.MouseUp(At(10, 9));
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Nome", "Gols", "Clube", "Idade"}));
+}
+
 TEST_F(DragGrid, TheBoxFollowsTheCursorCentredWithItsBottomJustBelowIt) {
     StartDrag(1);
     d.MouseMove({500, 300});
