@@ -76,6 +76,8 @@ public:
     // client point that answers with `modal_result`, and the text the window shows.
     virtual bool AnswerPoint(int /*modal_result*/, Point& /*client*/) const { return false; }
     virtual std::string ShownText() const { return {}; }
+    // Another application took the keyboard; pop-ups and drag windows close themselves.
+    virtual void ApplicationDeactivated() {}
 
     // Non-visual parts owned by the form, destroyed with it.
     template <class T>
