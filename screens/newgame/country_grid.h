@@ -12,6 +12,7 @@ namespace kv {
 class TReportGrid;
 
 inline constexpr int kCountryTickColumn = 1;
+inline constexpr const char* kCountryFlag = "gcpais";
 inline constexpr const char* kCountryTick = "marca";
 inline constexpr const char* kCountryClubs = "times";
 inline constexpr const char* kCountryIndex = "indice";
