@@ -25,8 +25,9 @@
 #include "screens/main/load_game_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
-#include "screens/start/title_window.h"
+#include "screens/start/game_pictures.h"
 #include "screens/start/title_menu.h"
+#include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
 #include "tests/core/saves/saves_world.h"
 #include "ui/grid/report_grid.h"
@@ -43,11 +44,16 @@ std::string Bytes(const std::string& path) {
 class SaveLoadWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The game's pictures, so the windows show their backgrounds.
+        fs::create_directory_symlink(fs::path(KORVANEL_SAMPLE_TEAMS).parent_path() / "img",
+                                     folder_.root() + "/img");
+        LoadBackgroundBitmap();
         test::FillWorld(Game(), true);
         Game().game_state.save_name.clear();
         LoadedGameContinues() = [this](NextScreen next) { continued_.push_back(next); };
     }
     void TearDown() override {
+        background_bitmap().Clear();
         LoadedGameContinues() = nullptr;
         TitleMenu() = {};
         Game().Reset();
@@ -384,6 +390,50 @@ TEST_F(SaveLoadWindowsTest, AboutWindowOpensTheWebSite) {
     EXPECT_EQ(opened, (std::vector<std::string>{kWebSiteAddress, kWebSiteAddress}));
     d_.Press(VK_ESCAPE);
     EXPECT_FALSE(form.Visible());
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Which picture each window tiles beneath its controls: the shared background, the load
+// window's own, or none for the options window.
+TEST_F(SaveLoadWindowsTest, EachWindowTilesItsBackgroundPicture) {
+    ASSERT_FALSE(background_bitmap().empty());
+    struct Case {
+        const char* name;
+        Form& (*create)();
+        int tiles;  // 0 none, 1 the shared background, 2 its own
+    };
+    const Case cases[] = {
+        {"Form40", []() -> Form& { return Screen::Get().Create<TForm40>(); }, 1},
+        {"Form41", []() -> Form& { return Screen::Get().Create<TForm41>(); }, 1},
+        {"Form64", []() -> Form& { return Screen::Get().Create<TForm64>(); }, 1},
+        {"Form45", []() -> Form& { return Screen::Get().Create<TForm45>(); }, 1},
+        {"Form21", []() -> Form& { return Screen::Get().Create<TForm21>(); }, 2},
+        {"Form32", []() -> Form& { return Screen::Get().Create<TForm32>(); }, 0},
+    };
+    for (const Case& c : cases) {
+        Form& form = c.create();
+        form.Show();
+        d_.Pump();
+        const Picture* tile = form.background_picture;
+        if (c.tiles == 0) {
+            EXPECT_TRUE(tile == nullptr || tile->empty()) << c.name;
+        } else {
+            ASSERT_NE(tile, nullptr) << c.name;
+            EXPECT_EQ(tile == &background_bitmap(), c.tiles == 1) << c.name;
+            EXPECT_FALSE(tile->empty()) << c.name;
+            const Point at = form.ClientToScreen({2, 2});
+            EXPECT_EQ(d_.screen().PixelAt(at.x, at.y), ARGBToColor(tile->PixelARGB(2, 2)))
+                << c.name;
+        }
+        d_.SavePng(std::string("background_") + c.name + ".png");
+        form.Release();
+        d_.Pump();
+    }
 }
 
 }  // namespace
