@@ -16,8 +16,8 @@
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
 #include "screens/main/save_game_window.h"
-#include "screens/start/title_window.h"
 #include "screens/start/title_menu.h"
+#include "screens/start/title_window.h"
 #include "tests/core/saves/saves_world.h"
 #include "ui/grid/report_grid.h"
 

@@ -80,6 +80,8 @@ class NewGameWindowsTest : public ::testing::Test {
     // The title window, then "Novo jogo": the setup window open on the game's clubs.
     TForm9& OpenSetup(std::uint64_t seed = 11, ScreenSize screen = {1024, 768}) {
         SetScreenSize(screen);
+        driver_.reset();
+        DiscardNewGameSetup();
         driver_ = std::make_unique<TestDriver>(screen.width, screen.height);
         TForm1& title = driver_->screen().Create<TForm1>();
         title.Show();
@@ -475,6 +477,49 @@ TEST_F(NewGameWindowsTest, ACoachTakesAClubOfTheRegionalDivision) {
     EXPECT_EQ(game.league_configs[home].division_count, 3);
     EXPECT_GT(FindCompetitionId(game, 1, kHomeCountry, 4, -1, -1), 0)
         << "the regional division plays";
+}
+
+// Every shown control of a window lies on the screen (a scrolled area counts as itself).
+void ExpectOnScreen(const Control& control, const Rect& screen, const std::string& path = {}) {
+    for (const auto& owned : control.Children()) {
+        const Control* child = owned.get();
+        if (!child->Visible() || child->Freed()) continue;
+        const Point at = child->ClientToScreen({0, 0});
+        const Rect r = RectOfSize(at.x, at.y, child->Width(), child->Height());
+        const std::string name = path + "/" + child->Name();
+        EXPECT_EQ(r.intersect(screen), r) << name;
+        if (!dynamic_cast<const ScrollBox*>(child)) ExpectOnScreen(*child, screen, name);
+    }
+}
+
+// On the smallest screen the windows are laid out for, nothing falls off the screen.
+TEST_F(NewGameWindowsTest, TheWindowsFitAnEightHundredBySixHundredScreen) {
+    const Rect screen{0, 0, 800, 600};
+    TForm9& setup = OpenSetup(11, {800, 600});
+    ExpectOnScreen(setup, screen);
+    driver_->SavePng("newgame_form9_800x600.png");
+    driver_->Get<ComboBox>("ComboBox1").SetItemIndex(1);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm56>(), screen);
+    driver_->SavePng("newgame_form56_800x600.png");
+    CloseForGood(*Shown<TForm56>());
+    driver_->Pump();
+
+    OpenSetup(11, {800, 600});
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm11>(), screen);
+    driver_->SavePng("newgame_form11_800x600.png");
+    CloseForGood(*Shown<TForm11>());
+    driver_->Pump();
+
+    OpenSetup(11, {800, 600});
+    driver_->Click("rd2");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm39>(), screen);
+    driver_->SavePng("newgame_form39_800x600.png");
 }
 
 // The same choices through the windows and through the headless setup give the same saved game.
