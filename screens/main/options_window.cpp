@@ -154,7 +154,8 @@ TForm32::TForm32() : Form("Form32") {
     AddTickColumn(*list1_, "marcado");
     list1_->Columns().Add("pais").Header().SetCaption("País");
     list1_->Columns().Add("indice").SetVisible(false);
-    list1_->on_select_cell = [this](int, int row) { list1Click(row); };
+    // A click anywhere on a row flips it; moving through the list with the keys does not.
+    OnCountryCellClick(*list1_, [this](int, int row) { list1Click(row); });
     FormCreate();
 }
 

@@ -58,4 +58,14 @@ TGrCustomColumn& AddTickColumn(TReportGrid& grid, std::string name) {
     return added;
 }
 
+void OnCountryCellClick(TReportGrid& grid, std::function<void(int col, int row)> click) {
+    grid.on_mouse_down = [&grid, click = std::move(click)](MouseButton button, ShiftState, int x,
+                                                           int y) {
+        if (button != mbLeft) return;
+        const int col = grid.ColumnAtX(x);
+        const int row = grid.RowAtY(y);
+        if (col >= 0 && row >= 0) click(col, row);
+    };
+}
+
 }  // namespace kv

@@ -2,6 +2,7 @@
 // The two columns every country list of the game shares: the country's flag, from the flags
 // read at start-up, and the tick box whose cell text is "0" (unticked) or "1" (ticked).
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,9 @@ void SetFlagCell(TReportGrid& grid, std::string_view column, int row, int countr
 // A column that draws an empty box for "0" and a ticked box for "1"; the text stays the value
 // the windows read and write.
 TGrCustomColumn& AddTickColumn(TReportGrid& grid, std::string name);
+
+// A left click with the mouse on a cell of the grid calls `click` with that cell; moving
+// through the list with the keyboard does not.
+void OnCountryCellClick(TReportGrid& grid, std::function<void(int col, int row)> click);
 
 }  // namespace kv

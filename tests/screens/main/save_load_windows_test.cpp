@@ -357,9 +357,22 @@ TEST_F(SaveLoadWindowsTest, LeagueTicksLiveInTheGameOnly) {
     Game().league_configs[0].show_matches = 0;
     auto& form = d_.screen().Create<TForm32>();
     form.Show();
-    form.Leagues().SelectCell(0, 0);
+    d_.Pump();
+    TReportGrid& leagues = form.Leagues();
+    // A click anywhere on a row flips it, also on the row already selected.
+    auto click_row = [&](int col, int row) {
+        const Rect cell = leagues.GetCellRect(col, row);
+        d_.ClickAt(leagues, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    };
+    click_row(2, 0);
     EXPECT_EQ(Game().league_configs[0].show_matches, 1);
-    EXPECT_EQ(form.Leagues().GetCellTextByVariant("marcado", 0), "1");
+    EXPECT_EQ(leagues.GetCellTextByVariant("marcado", 0), "1");
+    click_row(0, 0);
+    EXPECT_EQ(Game().league_configs[0].show_matches, 0);
+    // Moving through the list with the keys flips nothing.
+    const std::uint8_t second = Game().league_configs[1].show_matches;
+    d_.Press(VK_DOWN);
+    EXPECT_EQ(Game().league_configs[1].show_matches, second);
     EXPECT_TRUE(IniText(folder_).empty());
 }
 
