@@ -205,6 +205,13 @@ TForm11::TForm11() : ClubChoiceWindow("Form11", kForm11Layout) {
     const int top = static_cast<int>(kClubAreaTop * scale + 0.5);
     const int bottom = std::min(ClientHeight(), Screen::Get().Height() - Top());
     club_area_->SetBounds(0, top, ClientWidth(), std::max(0, bottom - top));
+    // The wheel scrolls the clubs wherever the focus is (it starts in the name field).
+    on_mouse_wheel = [this](ShiftState, int delta, int x, int y, bool& handled) {
+        if (!club_area_->BoundsRect().contains({x, y}) || !club_area_->VertBarShown()) return;
+        club_area_->SetScrollPos(club_area_->ScrollPos() -
+                                 ScrollBar::WheelLines(delta) * club_area_->line_step);
+        handled = true;
+    };
     Open();
     DoCreate();
 }

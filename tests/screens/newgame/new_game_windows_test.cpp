@@ -414,6 +414,12 @@ TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
         }
     EXPECT_EQ(choice.ClubButton(5, 0), nullptr);
     driver_->SavePng("newgame_form11_scrolled.png");
+    // The wheel over the clubs scrolls them, though the focus is in the name field.
+    area.SetScrollPos(0);
+    driver_->Click("Edit1");
+    driver_->MoveTo(*choice.ClubButton(1, 0));
+    driver_->Wheel(-120);
+    EXPECT_GT(area.ScrollPos(), 0);
 
     // The last club, chosen with the mouse once scrolled into view.
     Name("Última");
