@@ -26,6 +26,7 @@
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
 #include "screens/start/game_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
@@ -48,12 +49,14 @@ class SaveLoadWindowsTest : public ::testing::Test {
         fs::create_directory_symlink(fs::path(KORVANEL_SAMPLE_TEAMS).parent_path() / "img",
                                      folder_.root() + "/img");
         LoadBackgroundBitmap();
+        LoadFlagPictures(ProgramPicture("bandeira"));
         test::FillWorld(Game(), true);
         Game().game_state.save_name.clear();
         LoadedGameContinues() = [this](NextScreen next) { continued_.push_back(next); };
     }
     void TearDown() override {
         background_bitmap().Clear();
+        flag_pictures().clear();
         LoadedGameContinues() = nullptr;
         TitleMenu() = {};
         Game().Reset();
@@ -286,6 +289,10 @@ TEST_F(SaveLoadWindowsTest, OptionsAndColoursGoToTheGameAndTheFileAndShowNextTim
     form.Show();
     d_.Pump();
     EXPECT_EQ(d_.Get<ComboBox>("ComboBox1").Text(), "Normal");
+    // Each league shows its country's flag.
+    for (int row = 0; row < form.Leagues().GetRowCount(); ++row)
+        EXPECT_EQ(form.Leagues().GetCellByVariant("bandeira", row).ObjectReference,
+                  &flag_pictures()[Game().league_configs[row].country]);
     d_.SavePng("options_window.png");
 
     // A choice the player makes: the list's item, then its change.
