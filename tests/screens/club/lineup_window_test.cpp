@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "match/lineup_strength.h"
+#include "platform/window/check_box.h"
 #include "platform/window/edit.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
@@ -149,6 +151,42 @@ TEST_F(LineupWindowTest, SavesAndLoadsATacticAndAsksForElevenStarters) {
     driver_->Click("UiGlowButton1");
     EXPECT_EQ(lineup.FormationText(), saved);
     EXPECT_EQ(lineup.StarterCount(), 11);
+}
+
+TEST_F(LineupWindowTest, StandardLineupWithoutTheInjuredStarterAndTheTacticsBoxes) {
+    NewGame(1);
+    GameData& data = Game();
+    const int club = data.game_state.user_club;
+    data.game_state.keep_lineup = 1;
+    int injured = 0;
+    {
+        HumanLineup stored(data, club, false);
+        stored.AutoSelect(4);  // stored as the standard line-up
+        injured = stored.shirt(5).player;
+    }
+    data.players[injured].injured_until = TodayDate(data) + 10;
+    TForm87& form = OpenWindow(800, 600);
+    EXPECT_TRUE(form.lineup().shirt(5).empty());
+    EXPECT_EQ(form.lineup().StarterCount(), 10);
+    EXPECT_TRUE(driver_->Get<CheckBox>("ckescalacao").Checked());
+    TReportGrid& grid = Grid();
+    const int row = form.lineup().RowOf(injured);
+    EXPECT_EQ(grid.GetCellTextByVariant("status", row), "87");
+    grid.SelectCell(1, row);
+    std::string hint;
+    for (const std::string& line : driver_->Get<TMarkupLabel>("Label2").HTMLLines()) hint += line;
+    EXPECT_NE(hint.find("Jogador contundido"), std::string::npos);
+
+    // The tactics boxes write the club's settings at once.
+    for (const auto& [name, item] : {std::pair{"comboej", 2}, {"combomarc", 1}, {"combo1", 3}}) {
+        auto& box = driver_->Get<TUiComboBox>(name);
+        box.SetItemIndex(item);
+        box.on_change();
+    }
+    const t_team& team = data.teams[club];
+    EXPECT_EQ(team.playing_style, 2);
+    EXPECT_EQ(team.marking, 1);
+    EXPECT_EQ(team.captain, form.lineup().rows()[3].player);
 }
 
 // "Escalar Time" in the main window opens the line-up window; its "Jogar >>" hands the turn to
