@@ -8,6 +8,7 @@
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
+#include "core/picture_paths.h"
 #include "match/lineup_strength.h"
 #include "platform/window/check_box.h"
 #include "platform/window/edit.h"
@@ -19,18 +20,23 @@
 #include "ui/controls/ui_combo_box.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
+#include "ui/markup/markup_radio_button.h"
 
 namespace kv {
 namespace {
 
 void NewGame(int humans) {
     testing::StartSampleGameOnAHumanDay(humans, 33);
+    // The sample's kits lie beside its teams.
+    SetGameFolder(std::string(KORVANEL_SAMPLE_TEAMS) + "/..");
     Game().game_state.user_club = Game().game_state.human_clubs[0];
 }
 
 class LineupWindowTest : public ::testing::Test {
   protected:
+    void SetUp() override { folder_ = GameFolder(); }
     void TearDown() override {
+        SetGameFolder(folder_);
         MainWindowNextScreen() = nullptr;
         MainWindowOpener("TForm87") = nullptr;
         driver_.reset();
@@ -72,6 +78,7 @@ class LineupWindowTest : public ::testing::Test {
     }
 
     std::unique_ptr<TestDriver> driver_;
+    std::string folder_;
 };
 
 TEST_F(LineupWindowTest, DragsFromTheListAndBetweenShirtsAndOntoThePitch) {
@@ -187,6 +194,14 @@ TEST_F(LineupWindowTest, StandardLineupWithoutTheInjuredStarterAndTheTacticsBoxe
     EXPECT_EQ(team.playing_style, 2);
     EXPECT_EQ(team.marking, 1);
     EXPECT_EQ(team.captain, form.lineup().rows()[3].player);
+
+    // The club's kits: its second one chosen dresses the starters in it.
+    ASSERT_TRUE(driver_->Get("rd2").Visible());
+    driver_->Click("rd2");
+    EXPECT_EQ(team.kit, 2);
+    EXPECT_TRUE(driver_->Get<TMarkupRadioButton>("rd2").Checked());
+    EXPECT_FALSE(driver_->Get<TMarkupRadioButton>("rd1").Checked());
+    driver_->SavePng("lineup_window_kits.png");
 }
 
 // "Escalar Time" in the main window opens the line-up window; its "Jogar >>" hands the turn to
