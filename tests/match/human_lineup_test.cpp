@@ -321,6 +321,21 @@ TEST_F(HumanLineupTest, CommitWritesTheRecordTheEngineReads) {
     EXPECT_FALSE(r.irregular_lineup);
 }
 
+TEST_F(HumanLineupTest, NationalTeamsNeitherCheckMovesNorHearFromTiredStarters) {
+    AddSquad(team_, 70);
+    P(5).moved_this_round = 1;
+    P(6).contract_end = -5;
+    HumanLineup l(Game(), team_, true);
+    EXPECT_EQ(l.StateOf(5), LineupRowState::kFree);
+    EXPECT_EQ(l.StateOf(6), LineupRowState::kFree);
+    l.AutoSelect(4);
+    P(l.shirt(2).player).energy = 10;
+    P(l.shirt(2).player).morale = 3;
+    l.Commit();
+    EXPECT_EQ(P(l.shirt(2).player).morale, 3);
+    EXPECT_TRUE(Game().inbox.empty());
+}
+
 TEST_F(HumanLineupTest, CommittedLineupHasTheComputersStrengthAndPlaysAMatch) {
     AddSquad(team_, 70);
     const int opponent = AddTeam();
