@@ -19,7 +19,9 @@
     X(kForm40Layout)               \
     X(kForm41Layout)               \
     X(kForm45Layout)               \
-    X(kForm64Layout)
+    X(kForm64Layout)               \
+    X(kForm87Layout)               \
+    X(kForm90Layout)
 
 namespace kv {
 

@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -27,6 +28,11 @@ void ConnectGameWindows() {
     MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
+    // "Escalar Time": the line-up window; its "Jogar >>" ends the coach's turn.
+    MainWindowOpener("TForm87") = [] {
+        const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
+        if (ShowLineupWindow(false, opponent)) MainWindowPlay();
+    };
 }
 
 }  // namespace kv

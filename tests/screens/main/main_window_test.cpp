@@ -22,6 +22,7 @@
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
 #include "season/loans.h"
+#include "tests/screens/sample_game_day.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
@@ -30,26 +31,7 @@ namespace kv {
 namespace {
 
 // A new game from the sample database with one or two human coaches, at its first day.
-void NewGame(int humans) {
-    HeadlessSetup setup;
-    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-    setup.seed = 2014;
-    setup.humans = humans;
-    HeadlessGame game;
-    ASSERT_EQ(game.StartNewGame(setup), "");
-    // On to a day on which every human club plays.
-    auto every_human_plays = [] {
-        const GameData& data = Game();
-        for (int h = 0; h < data.game_state.human_count; ++h)
-            if (!HumanClubPlaysToday(data, data.game_state.match_kind,
-                                     data.game_state.human_clubs[h]))
-                return false;
-        return true;
-    };
-    for (int round = 0; round < 60 && !(every_human_plays() && !game.season_finished()); ++round)
-        game.PlayRound();
-    ASSERT_TRUE(every_human_plays());
-}
+void NewGame(int humans) { testing::StartSampleGameOnAHumanDay(humans, 2014); }
 
 // What the game without windows does for the day's human turns.
 void HeadlessTurns() {
