@@ -31,6 +31,7 @@
 #include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/start/game_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
 #include "season/fixture_list.h"
@@ -53,6 +54,7 @@ namespace {
 
 constexpr int kDesignWidth = 800;
 constexpr TColor kOddRowColour = static_cast<TColor>(0x00ECFFFF);
+constexpr int kBallCursor = 10;
 
 void RegisterMainWindowClasses() {
     RegisterSmoothControlClasses();
@@ -449,6 +451,8 @@ TForm13::TForm13() : Form("Form13") {
     BuildWindowLayout(*this, kForm13Layout);
     key_preview = true;
     g_main_window = this;
+    // The cup bracket shows the national cup unless a menu entry says otherwise.
+    MainWindowSelections().cup_bracket_kind = 2;
     on_destroy = [this] {
         if (g_main_window == this) g_main_window = nullptr;
     };
@@ -638,6 +642,12 @@ void TForm13::LinkClicks() {
     as_entry("btvender", "Venderjogador1");
     as_entry("btalterasal", "Proporcontrato1");
     as_entry("btaposenta", "Aposentarjogador1");
+    // The club's own links show the ball cursor.
+    Screen::Get().SetCursorImage(kBallCursor, ProgramPicture("cursor5"),
+                                 {kFootballCursorSide / 2, kFootballCursorSide / 2});
+    for (const char* name :
+         {"lb_conf3", "lb_conft1", "lb_conft2", "lb_tec", "lb_cores", "label32", "labmoney"})
+        ControlNamed<Control>(*this, name).cursor = kBallCursor;
     Control& h2h = ControlNamed<Control>(*this, "Image13");
     h2h.cursor = crHandPoint;
     h2h.on_click = [this] { ShowHeadToHead(); };
@@ -1228,6 +1238,9 @@ void TForm13::RefreshClubPanel() {
         font.color = text;
         bar.Appearance().SetProgressFont(font);
     }
+    auto& play = ControlNamed<TUiGlowButton>(*this, "btjogar");
+    play.Appearance().SetBorderColorDown(back);
+    play.Appearance().SetBorderColorHot(back);
     ControlNamed<TUiSmoothPanel>(*this, "pinfo_panel").Fill().SetBorderColor(back);
     ControlNamed<TUiSmoothPanel>(*this, "p_conf").Fill().SetBorderColor(back);
     ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
