@@ -1149,8 +1149,7 @@ void TForm13::RefreshSquadGrid() {
         set("passe", FormatMoneyShort(price));
         hint("passe", FormatMoneyInWords(price));
         set("passet", std::to_string(price));
-        const auto goals = goals_.find(e.player);
-        set("gols", std::to_string(goals == goals_.end() ? 0 : goals->second));
+        set("gols", std::to_string(GetPlayerGoals(e.player)));
         const auto [abilities, abilities_hint] = CharacteristicsCell(data, e.player);
         set("habilidades", abilities);
         hint("habilidades", abilities_hint);
@@ -1166,6 +1165,22 @@ void TForm13::RefreshSquadGrid() {
     if (grid.GetRowCount() > 0) grid.SelectCell(1, 0);
 }
 
+void TForm13::MarkUnavailable(int row, int code, bool star) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    grid.SetCellTextByVariant("condicao", row, std::to_string(star ? code + 4 : code));
+    grid.SetCellTextByVariant("gcstatus", row, "3");
+}
+
+int TForm13::GetPlayerGoals(int player) const {
+    const auto it = goals_.find(player);
+    return it == goals_.end() ? 0 : it->second;
+}
+
+int TForm13::GetPlayerGames(int player) const {
+    const auto it = games_.find(player);
+    return it == games_.end() ? 0 : it->second;
+}
+
 void TForm13::ShowPlayerInfo(int player) {
     ControlNamed<Control>(*this, "p_conf").SetVisible(false);
     ControlNamed<Control>(*this, "pinfo_panel").SetVisible(true);
@@ -1177,12 +1192,9 @@ void TForm13::ShowPlayerInfo(int player) {
     const GameData& data = Game();
     const t_player& p = data.players[player];
     const bool tall = Screen::Get().Height() > 600;
-    const auto games = games_.find(player);
-    const auto goals = goals_.find(player);
     SetMarkup("lb_infojogn", PlayerNameLine(data, player, tall));
-    SetMarkup("lb_infojog",
-              PlayerDetailsText(data, player, tall, games == games_.end() ? 0 : games->second,
-                                goals == goals_.end() ? 0 : goals->second));
+    SetMarkup("lb_infojog", PlayerDetailsText(data, player, tall, GetPlayerGames(player),
+                                              GetPlayerGoals(player)));
     const std::vector<Picture>& flags = flag_pictures();
     const bool has_flag = p.nationality >= 0 && p.nationality < static_cast<int>(flags.size()) &&
                           !flags[static_cast<std::size_t>(p.nationality)].empty();

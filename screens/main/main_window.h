@@ -76,6 +76,11 @@ class TForm13 : public Form {
     void RefreshSquadGrid();
     // The club panel again (after the club colours changed).
     void RefreshClubPanel();
+    // A row's player shown unavailable: the availability picture `code` (+ 4 for a star).
+    void MarkUnavailable(int row, int code, bool star);
+    // The player's goals and games this season as the grid counted them at its last refill.
+    int GetPlayerGoals(int player) const;
+    int GetPlayerGames(int player) const;
     // The selected row's player, -1 when none.
     int SelectedPlayer();
 

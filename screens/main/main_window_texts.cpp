@@ -328,11 +328,4 @@ std::string PlayerDetailsText(const GameData& data, int player, bool tall, int g
            "</shad><shad><B>" + situation + "</B></SHAD>";
 }
 
-int SeasonCount(const std::vector<t_competition_tally>& tally, int player) {
-    int count = 0;
-    for (const t_competition_tally& t : tally)
-        if (t.player == player) count += t.count;
-    return count;
-}
-
 }  // namespace kv

@@ -4,12 +4,10 @@
 
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace kv {
 
 class GameData;
-struct t_competition_tally;
 
 // "<shad>N jogadores</shad>".
 std::string SquadCountText(int players);
@@ -60,8 +58,5 @@ HeadToHeadTexts HeadToHeadPanelTexts(const GameData& data, int club, int opponen
 // the lines are spaced and the second column starts further right.
 std::string PlayerNameLine(const GameData& data, int player, bool tall);
 std::string PlayerDetailsText(const GameData& data, int player, bool tall, int games, int goals);
-
-// A player's count in a season tally (goals or games), whatever the club it was counted for.
-int SeasonCount(const std::vector<t_competition_tally>& tally, int player);
 
 }  // namespace kv
