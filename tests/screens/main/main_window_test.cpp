@@ -27,9 +27,11 @@
 #include "platform/window/shell.h"
 #include "platform/window/test_driver.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/main/save_game_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/title_window.h"
 #include "season/loans.h"
+#include "tests/core/saves/saves_world.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
@@ -532,6 +534,43 @@ TEST_F(MainWindowTest, PanelsLinksAndTheSquadGridsLook) {
     driver_->SavePng("main_window_pictures_1280x800.png");
     SetGameFolder("");
     flag_pictures().clear();
+    window->Release();
+    driver_->Pump();
+}
+
+// Autosave on every main window: a game never saved asks for its name as the window opens;
+// "Escalar Time" then saves under that name without asking again.
+TEST_F(MainWindowTest, AutosaveAsksForTheNameOfAGameNeverSaved) {
+    NewGame(1);
+    test::SavesFolder folder;
+    GameData& data = Game();
+    data.opening_main_window = 0;
+    data.game_state.autosave_mode = 2;
+    data.game_state.save_name.set("");
+    Open(1024, 768);
+    int saves = 0;
+    MainWindowOpener("SaveGame") = [&saves] {
+        ++saves;
+        ShowSaveGameWindow();
+    };
+    driver_->Then([this] {
+        EXPECT_NE(Screen::Get().FindForm("Form40"), nullptr);
+        driver_->Type("Turno");
+        driver_->Click("bt1");
+    });
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(data.game_state.save_name.str(), "Turno.s14");
+    EXPECT_TRUE(std::filesystem::exists(folder.sav("Turno.s14")));
+    MainWindowOpener("TForm87") = [] {};  // the line-up window stays shut
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_EQ(saves, 2);
+    EXPECT_EQ(Screen::Get().FindForm("Form40"), nullptr);
+    EXPECT_EQ(data.autosave_turn_counter, 0);
+    MainWindowOpener("SaveGame") = nullptr;
     window->Release();
     driver_->Pump();
 }
