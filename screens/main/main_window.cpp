@@ -785,12 +785,11 @@ void TForm13::BuildMenus() {
     game.on_popup = [&game] {
         game.items.Find("Sedemitir1")->enabled = static_cast<bool>(MainWindowResignationQuestion());
     };
-    item(game, "Sairdojogo1", "Sair do jogo", "QuitGame");
+    // The program ends at once, without saving and without asking.
+    game.Add("Sairdojogo1", "Sair do jogo", [] { Screen::Get().Terminate(); });
     item(game, "Sobreojogo1", "Sobre o jogo", "TForm45");
-    enable_by_openers(game, {{"Salvarjogo1", "SaveGame"},
-                             {"Opes1", "TForm32"},
-                             {"Sairdojogo1", "QuitGame"},
-                             {"Sobreojogo1", "TForm45"}});
+    enable_by_openers(
+        game, {{"Salvarjogo1", "SaveGame"}, {"Opes1", "TForm32"}, {"Sobreojogo1", "TForm45"}});
 
     PopupMenu& fixtures = AddComponent<PopupMenu>("PopupMenu7");
     // Some entries choose what their window shows before it opens.

@@ -532,6 +532,12 @@ TEST_F(MainWindowTest, PanelsLinksAndTheSquadGridsLook) {
     EXPECT_FALSE(driver_->Get<Image>("esc1").GetPicture().empty());
     EXPECT_TRUE(driver_->Get("Image1").Visible());
     driver_->SavePng("main_window_pictures_1280x800.png");
+    // "Sair do jogo" ends the program at once, saving nothing.
+    Menu("PopupMenu2").on_popup();
+    MenuItem& quit = *Menu("PopupMenu2").items.Find("Sairdojogo1");
+    EXPECT_TRUE(quit.enabled);
+    quit.on_click();
+    EXPECT_TRUE(Screen::Get().Terminated());
     SetGameFolder("");
     flag_pictures().clear();
     window->Release();
