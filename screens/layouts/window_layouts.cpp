@@ -19,7 +19,15 @@
     X(kForm40Layout)               \
     X(kForm41Layout)               \
     X(kForm45Layout)               \
-    X(kForm64Layout)
+    X(kForm64Layout)               \
+    X(kForm46Layout)               \
+    X(kForm88Layout)               \
+    X(kForm34Layout)               \
+    X(kForm54Layout)               \
+    X(kForm53Layout)               \
+    X(kForm37Layout)               \
+    X(kForm38Layout)               \
+    X(kForm52Layout)
 
 namespace kv {
 
