@@ -449,6 +449,7 @@ void TForm46::LayOutRows() {
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const Block& block = blocks[b];
         if (b > 0) top += gap - row_step_;
+        if (b == 1) second_block_top_ = top;
         for (int r = block.first; r <= block.last; ++r) {
             PlaceRow(r, top);
             ShowRow(r, true);
@@ -468,21 +469,17 @@ void TForm46::ShowDivision(int division) {
         link.cursor = n == division ? crDefault : crHandPoint;
     }
     // The second block keeps its place; the division shown there changes.
-    const int top = ControlNamed<Control>(*this, "labt1" + std::to_string(11)).Top();
     const int count = std::min(gd.day_match_count, kRows);
     for (int r = 11; r <= kRows; ++r) ShowRow(r, false);
     const int first = (division - 1) * 10 + 1;
     const int last = std::min(first + 9, count);
-    int y = top * kRowDesignWidth / std::max(1, ClientWidth()) - 1;
+    int top = second_block_top_;
     for (int r = first; r <= last; ++r) {
-        PlaceRow(r, y);
+        PlaceRow(r, top);
         ShowRow(r, true);
-        y += row_step_;
+        top += row_step_;
     }
-    if (first <= last) {
-        for (int r = 11; r <= 20 && first != 11; ++r) PlaceRow(r, y);
-        ShowFrame(2, first, last, Centred(std::to_string(division) + "ª divisão"));
-    }
+    if (first <= last) ShowFrame(2, first, last, Centred(std::to_string(division) + "ª divisão"));
 }
 
 void TForm46::ClearEventColumn() {
@@ -552,6 +549,11 @@ void TForm46::ClockTicked(int tick) {
     }
     if (tick == kSecondHalfLastTick) minute.SetCaption("Acréscimos");
     if (tick == kLastTick) minute.SetCaption("Fim de Jogo");
+}
+
+void TForm46::ShootoutsDecided() {
+    ControlNamed<Label>(*this, "Label1").SetCaption("Desempate por Penaltis");
+    Update();
 }
 
 void TForm46::GroupBooked(bool shown) {

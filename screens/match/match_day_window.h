@@ -35,6 +35,7 @@ class TForm46 : public Form, public MatchDayView, public MatchClock {
     void EventHappened(int event) override;
     void ClockTicked(int tick) override;
     void GroupBooked(bool shown) override;
+    void ShootoutsDecided() override;
     void DayFinished() override;
     // MatchClock
     void Start(int interval_ms) override;
@@ -66,6 +67,7 @@ class TForm46 : public Form, public MatchDayView, public MatchClock {
     int row_top_ = 60;
     int row_step_ = 20;
     int shown_division_ = 2;
+    int second_block_top_ = 0;  // in the rows' design pixels
     bool started_ = false;
 };
 

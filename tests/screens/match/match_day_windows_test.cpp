@@ -222,6 +222,26 @@ TEST_F(MatchDayWindowTest, NoSubstitutionLeftShowsTheLimitAndChangesNothing) {
     EXPECT_EQ(s.players[4], before);
 }
 
+TEST(MatchDayWindowDivisions, TheLinksShowAnotherDivisionInTheSecondBlock) {
+    testing::BuildLeagueWorld(1, 4, 0);
+    TestDriver d;
+    TForm46* form = ShowMatchDayWindow();
+    d.Pump();
+    d.Advance(1);
+    ASSERT_EQ(Game().day_match_count, 40);
+    auto shown = [&](int row) { return d.Exists("labt1" + std::to_string(row)); };
+    EXPECT_TRUE(shown(1) && shown(10) && shown(11) && shown(20));
+    EXPECT_FALSE(shown(21) || shown(31));
+    const int top = d.Get("labt111").Top();
+    d.Click("labvn3");
+    EXPECT_EQ(form->shown_division(), 3);
+    EXPECT_FALSE(shown(11) || shown(31));
+    EXPECT_TRUE(shown(21) && shown(30));
+    EXPECT_EQ(d.Get("labt121").Top(), top);
+    EXPECT_TRUE(Has(Markup(d, "lab_div2"), "3ª divisão"));
+    Game().Reset();
+}
+
 // One match between a human club (home) and a computer club, line-ups chosen and on the pitch.
 class DecisionWindowsTest : public ::testing::Test {
   protected:
