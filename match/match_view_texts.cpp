@@ -186,6 +186,11 @@ MatchFigures ArchivedMatchFigures(const t_archived_match& m) {
             {h[4], a[4]}};
 }
 
+std::string AttendanceHint(const std::int32_t (&sectors)[4]) {
+    return "(G:" + FormatThousands(sectors[0]) + " A:" + FormatThousands(sectors[1]) +
+           " Cd:" + FormatThousands(sectors[2]) + " Cm:" + FormatThousands(sectors[3]) + ")";
+}
+
 std::string FormationOfCodes(std::span<const std::int32_t> codes) {
     int lines[3] = {0, 0, 0};
     for (std::size_t slot = 0; slot < codes.size() && slot < 10; ++slot) {

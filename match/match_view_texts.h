@@ -60,6 +60,9 @@ std::string StatisticsMarkup(const MatchFigures& figures);
 MatchFigures LiveMatchFigures(const jogos& match, int home_style, int away_style);
 MatchFigures ArchivedMatchFigures(const t_archived_match& match);
 
+// The hint over an attendance: "(G:" geral " A:" arquibancada " Cd:" cadeiras " Cm:" camarotes ")".
+std::string AttendanceHint(const std::int32_t (&sectors)[4]);
+
 // Defenders, midfielders and forwards of slots 1..10 of a set of position codes ("4-4-2").
 std::string FormationOfCodes(std::span<const std::int32_t> codes);
 

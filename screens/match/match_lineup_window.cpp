@@ -266,11 +266,7 @@ void TForm88::RefreshTeamTexts() {
     const int kind = gd.game_state.match_kind;
     if (kind < ckWorldCup && kind != ckClubWorldCup) {
         SetMarkup(*this, "lb_pub", Gold(FormatThousands(m->attendance) + " pagantes"));
-        ControlNamed<Control>(*this, "lb_pub").hint =
-            "(G:" + FormatThousands(m->sector_attendance[0]) +
-            " A:" + FormatThousands(m->sector_attendance[1]) +
-            " Cd:" + FormatThousands(m->sector_attendance[2]) +
-            " Cm:" + FormatThousands(m->sector_attendance[3]) + ")";
+        ControlNamed<Control>(*this, "lb_pub").hint = AttendanceHint(m->sector_attendance);
     }
     SetMarkup(*this, "lb_renda", Gold("$" + FormatThousands(m->gate_income)));
     const std::string time = gd.half_time        ? "I"

@@ -187,10 +187,7 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     if (kind < ckWorldCup && kind != ckClubWorldCup) {
         auto& pub = ControlNamed<TMarkupLabel>(*this, "lb_pub");
         pub.SetHTMLText(Gold(FormatThousands(m.attendance) + " pagantes"));
-        pub.hint = "(G:" + FormatThousands(m.sector_attendance[0]) +
-                   " A:" + FormatThousands(m.sector_attendance[1]) +
-                   " Cd:" + FormatThousands(m.sector_attendance[2]) +
-                   " Cm:" + FormatThousands(m.sector_attendance[3]) + ")";
+        pub.hint = AttendanceHint(m.sector_attendance);
         ControlNamed<TMarkupLabel>(*this, "lb_renda")
             .SetHTMLText(Gold("$" + FormatThousands(m.gate_income)));
     }

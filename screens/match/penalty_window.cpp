@@ -12,6 +12,7 @@
 #include "platform/window/label.h"
 #include "platform/window/list_view.h"
 #include "screens/match/match_pictures.h"
+#include "screens/match/pitch_lineup.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/scheme_button.h"
 #include "ui/markup/markup_label.h"
@@ -103,24 +104,17 @@ TForm34::TForm34(int match, int taking_side)
     list.AddColumn("Energia", 60, taRightJustify);
     list.AddColumn("id", 0);
     list.AddColumn("Característ.", 110);
-    if (const t_match_strength* s = StrengthAt(taking_strength()))
-        for (int player : AvailableTakers(taking_strength())) {
-            const t_player& p = Game().players[player];
-            int code = 0;
-            for (int slot = 0; slot < 11; ++slot)
-                if (s->players[slot] == player) code = s->slot_positions[slot];
-            auto abbrev = [](int c) {
-                return c >= 0 && c < static_cast<int>(characteristic_abbrevs.size())
-                           ? std::string(characteristic_abbrevs[c])
-                           : std::string();
-            };
-            list.AddItem(code >= 1 && code <= 25 ? std::string(pitch_position_letters[code - 1])
-                                                 : std::string(),
-                         {p.name.str(), std::to_string(p.strength), std::to_string(p.energy) + "%",
-                          std::to_string(player),
-                          abbrev(p.characteristic1) + "/" + abbrev(p.characteristic2)},
-                         p.star ? 0 : -1);
-        }
+    auto abbrev = [](int c) {
+        return c >= 0 && c < static_cast<int>(characteristic_abbrevs.size())
+                   ? std::string(characteristic_abbrevs[c])
+                   : std::string();
+    };
+    for (int player : AvailableTakers(taking_strength())) {
+        const t_player& p = Game().players[player];
+        std::vector<std::string> cells = PlayerRowCells(player);
+        cells.push_back(abbrev(p.characteristic1) + "/" + abbrev(p.characteristic2));
+        list.AddItem(SlotLetterOf(taking_strength(), player), cells, p.star ? 0 : -1);
+    }
     auto& bater = ControlNamed<Control>(*this, "bt1");
     bater.SetEnabled(false);
     bater.on_click = [this] { Bt1Click(); };

@@ -61,6 +61,23 @@ std::string ShortShirtName(const std::string& name, int max_width) {
     return name.substr(0, blank) + " " + name.substr(blank + 1, letter_end - blank - 1) + ".";
 }
 
+std::string SlotLetterOf(int strength, int player) {
+    const t_match_strength* s = StrengthAt(strength);
+    for (int slot = 0; s && slot < 11; ++slot) {
+        const int code = s->slot_positions[slot];
+        if (s->players[slot] == player && code >= 1 && code <= 25)
+            return std::string(pitch_position_letters[code - 1]);
+    }
+    return {};
+}
+
+std::vector<std::string> PlayerRowCells(int player) {
+    const t_player* p = PlayerAt(player);
+    if (!p) return {};
+    return {p->name.str(), std::to_string(p->strength), std::to_string(p->energy) + "%",
+            std::to_string(player)};
+}
+
 void PitchLineup::Create(Control& pitch, Control& bench) {
     for (int n = 1; n <= kPlaces; ++n) {
         Control& parent = n <= 11 ? pitch : bench;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "platform/gfx/picture.h"
 
@@ -29,6 +30,12 @@ int PitchCodeAt(int x, int y);
 // first letter after it and a full stop when the name is wider than `max_width` pixels in the
 // labels' font and holds a blank.
 std::string ShortShirtName(const std::string& name, int max_width);
+
+// The letter of the position code of the line-up slot that holds `player`; empty when none does.
+std::string SlotLetterOf(int strength, int player);
+// The cells after the first of a player's row in the match windows' lists: name, strength,
+// energy with its per cent sign and, hidden, the player's index.
+std::vector<std::string> PlayerRowCells(int player);
 
 class PitchLineup {
   public:

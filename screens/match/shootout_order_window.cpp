@@ -12,6 +12,7 @@
 #include "platform/window/list_view.h"
 #include "platform/window/screen.h"
 #include "screens/match/match_pictures.h"
+#include "screens/match/pitch_lineup.h"
 #include "screens/match/shootout_window.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/scheme_button.h"
@@ -129,18 +130,9 @@ void TForm37::FillAvailable(int team) {
     available.Clear();
     ControlNamed<ListView>(*this, "ListView2").Clear();
     const int strength = t ? t->match_strength_index : -1;
-    const t_match_strength* s = StrengthAt(strength);
-    for (int player : AvailableTakers(strength)) {
-        const t_player& p = Game().players[player];
-        int code = 0;
-        for (int slot = 0; s && slot < 11; ++slot)
-            if (s->players[slot] == player) code = s->slot_positions[slot];
-        available.AddItem(
-            code >= 1 && code <= 25 ? std::string(pitch_position_letters[code - 1]) : "",
-            {p.name.str(), std::to_string(p.strength), std::to_string(p.energy) + "%",
-             std::to_string(player)},
-            p.star ? 0 : -1);
-    }
+    for (int player : AvailableTakers(strength))
+        available.AddItem(SlotLetterOf(strength, player), PlayerRowCells(player),
+                          Game().players[player].star ? 0 : -1);
     ControlNamed<Control>(*this, "btp").SetEnabled(available.Count() == 0);
 }
 
