@@ -376,6 +376,33 @@ TEST_F(DecisionWindowsTest, ACupTieIsDecidedByAShootoutTakenThroughTheWindows) {
     EXPECT_EQ(gd.day_matches[1].shootout_goals[0], f.home_penalties);
 }
 
+TEST_F(DecisionWindowsTest, TwoHumanCoachesChooseTheirOrdersOneAfterTheOther) {
+    GameData& gd = Game();
+    gd.game_state.match_kind = ckNationalCup;
+    gd.teams[away_].human = 1;
+    testing::AddFixture(ckNationalCup, 2, home_, away_);
+    std::vector<std::string> choosing;
+    d_.Then([&] {
+        choosing.push_back(d_.Text("nometime"));
+        d_.Click("bt1");
+        d_.Click("btp");
+        choosing.push_back(d_.Text("nometime"));
+        EXPECT_EQ(Game().shootout_order_turn, 2);
+        EXPECT_EQ(d_.Get<ListView>("ListView2").Count(), 0);
+        EXPECT_FALSE(d_.Get("btp").Enabled());
+        d_.Click("bt1");
+        d_.Click("btp");
+    });
+    const int winner = DecideTieByPenalties(0, &decisions_);
+    EXPECT_EQ(choosing, (std::vector<std::string>{"Atlético Serrano", "Porto Claro"}));
+    EXPECT_TRUE(winner == 1 || winner == 2);
+    // Each order is its coach's: "Automático" takes the listing from its end, forwards first.
+    for (int side = 0; side < 2; ++side) {
+        const t_match_strength& s = Strength(side == 0 ? home_ : away_);
+        EXPECT_EQ(ShootoutTakerLists()[side][10], s.players[10]);
+    }
+}
+
 TEST_F(DecisionWindowsTest, TheMatchViewListsGoalsCardsAndSubstitutions) {
     GameData& gd = Game();
     gd.game_state.match_kind = ckNationalLeague;
