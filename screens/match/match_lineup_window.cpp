@@ -54,6 +54,14 @@ const LayoutControl kControls[] = {
                     {"Transparent", "True"},
                     {"Alignment", "taRightJustify"},
                     {"Cursor", "crHandPoint"}}},
+    {.name = "lb_tec1",
+     .class_name = "TMarkupLabel",
+     .bounds = {556, 28, 84, 16},
+     .properties = kMarkup},
+    {.name = "lb_tec2",
+     .class_name = "TMarkupLabel",
+     .bounds = {716, 28, 80, 16},
+     .properties = kMarkup},
     {.name = "p1",
      .class_name = "TMarkupLabel",
      .bounds = {640, 30, 30, 24},
@@ -260,6 +268,13 @@ void TForm88::RefreshTeamTexts() {
         const t_team* t = TeamAt(m->team[s]);
         ControlNamed<Control>(*this, s == 0 ? "nometime1" : "nometime2")
             .SetCaption(t ? t->name.str() : std::string());
+        const t_coach* coach = t && t->coach >= 0 && t->coach < static_cast<int>(gd.coaches.size())
+                                   ? &gd.coaches[t->coach]
+                                   : nullptr;
+        SetMarkup(*this, s == 0 ? "lb_tec1" : "lb_tec2",
+                  coach ? "<SHAD><FONT color=\"#C1C100\">Tec: " +
+                              EscapeMarkupText(coach->name.str()) + "</font></shad>"
+                        : std::string());
         SetMarkup(*this, s == 0 ? "p1" : "p2", "<shad>" + std::to_string(m->goals[s]) + "</shad>");
     }
     SetMarkup(*this, "lb_estadio", Gold(EscapeMarkupText(m->venue.str())));
