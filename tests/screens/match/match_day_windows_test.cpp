@@ -115,6 +115,24 @@ TEST_F(MatchDayWindowTest, PlaysTheDayAtTheFastestSpeedAsTheGameWithoutWindowsDo
     EXPECT_EQ(d.screen().FindForm("Form46"), nullptr);
 }
 
+TEST_F(MatchDayWindowTest, WithoutTheRoundResultsTheDayClosesItsRoundAndGoesOn) {
+    MatchDayHandOver() = nullptr;
+    std::vector<NextScreen> next;
+    MatchDayNextScreen() = [&](NextScreen screen) { next.push_back(screen); };
+    const int day = Game().game_state.calendar_day;
+    TestDriver d;
+    ShowMatchDayWindow();
+    d.Pump();
+    d.Advance(1);
+    d.Press(VK_F6);
+    d.Advance(50 * 200);
+    MatchDayNextScreen() = nullptr;
+    ASSERT_EQ(next.size(), 1u);
+    EXPECT_GT(Game().game_state.calendar_day, day);
+    EXPECT_EQ(Game().game_state.league_round, 2);
+    EXPECT_EQ(Game().match_archive.size(), 10u);
+}
+
 TEST_F(MatchDayWindowTest, TheClockWaitsForTheWindowsItOpensAndNeverReenters) {
     Game().game_state.halftime_window = 1;
     TestDriver d;
