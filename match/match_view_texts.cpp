@@ -3,6 +3,7 @@
 #include "core/markup_escape.h"
 #include "core/money_text.h"
 #include "core/types.h"
+#include "match/match_day_helpers.h"
 #include "match/match_engine.h"
 #include "match/match_tables.h"
 #include "match/position_codes.h"
@@ -184,6 +185,44 @@ MatchFigures ArchivedMatchFigures(const t_archived_match& m) {
             {h[1], a[1]},
             {h[3], a[3]},
             {h[4], a[4]}};
+}
+
+std::string FirstLegMarkup(int match) {
+    const GameData& gd = Game();
+    const t_game_state& gs = gd.game_state;
+    const jogos* m = DayMatchAt(match);
+    if (!m) return {};
+    int round = -1;
+    switch (gs.match_kind) {
+        case ckNationalCup:
+            if (gs.national_cup_leg == 2) round = gs.national_cup_round;
+            break;
+        case ckContinentalCup:
+            if (gs.continental_cup_round >= 4 && gs.continental_cup_leg == 2)
+                round = gs.continental_cup_round;
+            break;
+        case ckSecondContinentalCup:
+            if (gs.second_cup_leg != 2) break;
+            if (gd.match_day_group == crSouthAmerica)
+                round = gd.second_cup_south_round;
+            else if (gs.second_cup_round >= 4)
+                round = gs.second_cup_round;
+            break;
+        default:
+            break;
+    }
+    if (round < 0) return {};
+    // Today's away team was at home in the first leg.
+    const FixtureScore first = FixtureScoreOfRound(round, m->team[1], m->team[0]);
+    if (first.home_goals < 0 || first.away_goals < 0) return {};
+    auto name = [](int team) {
+        const t_team* t = TeamAt(team);
+        return t ? EscapeMarkupText(t->name.str()) : std::string();
+    };
+    return "<SHAD>Primeiro Jogo</SHAD><BR><SHAD><FONT color=\"#FFFFFF\">" + name(m->team[1]) +
+           "</FONT></SHAD><IND x=\"120\"><SHAD>" + std::to_string(first.home_goals) +
+           "</SHAD><BR><SHAD><FONT color=\"#FFFFFF\">" + name(m->team[0]) +
+           "</FONT></SHAD><IND x=\"120\"><SHAD>" + std::to_string(first.away_goals) + "</SHAD><BR>";
 }
 
 std::string AttendanceHint(const std::int32_t (&sectors)[4]) {

@@ -63,6 +63,11 @@ MatchFigures ArchivedMatchFigures(const t_archived_match& match);
 // The hint over an attendance: "(G:" geral " A:" arquibancada " Cd:" cadeiras " Cm:" camarotes ")".
 std::string AttendanceHint(const std::int32_t (&sectors)[4]);
 
+// The first leg of a two-legged tie whose second leg day match `match` is: its home team and
+// goals, then the other team and goals, as the in-match line-up shows them; empty when the
+// match is no second leg or its first leg is not found.
+std::string FirstLegMarkup(int match);
+
 // Defenders, midfielders and forwards of slots 1..10 of a set of position codes ("4-4-2").
 std::string FormationOfCodes(std::span<const std::int32_t> codes);
 

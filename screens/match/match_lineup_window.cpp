@@ -284,6 +284,9 @@ void TForm88::RefreshTeamTexts() {
         ControlNamed<Control>(*this, "lb_pub").hint = AttendanceHint(m->sector_attendance);
     }
     SetMarkup(*this, "lb_renda", Gold("$" + FormatThousands(m->gate_income)));
+    const std::string first_leg = FirstLegMarkup(match_);
+    SetMarkup(*this, "lb_primeiro", first_leg);
+    ControlNamed<Control>(*this, "lb_primeiro").SetVisible(!first_leg.empty());
     const std::string time = gd.half_time        ? "I"
                              : gd.clock_tick > 0 ? std::to_string(TickToMinute(gd.clock_tick)) +
                                                        "' " + (gd.half == 1 ? "1º" : "2º")

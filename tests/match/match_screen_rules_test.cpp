@@ -195,6 +195,30 @@ TEST_F(LineupRulesTest, EventTextsAndLists) {
     }
 }
 
+TEST_F(LineupRulesTest, FirstLegOfASecondLeg) {
+    GameData& gd = Game();
+    const int other = testing::AddTeam();
+    gd.teams[team_].name.set("Atlético");
+    gd.teams[other].name.set("Porto");
+    gd.game_state.match_kind = ckNationalCup;
+    gd.game_state.national_cup_round = 3;
+    t_fixture& first = testing::AddFixture(ckNationalCup, 3, team_, other);
+    first.home_goals = 2;
+    first.away_goals = 1;
+    const int match = testing::AddDayMatch(other, team_);
+    gd.game_state.national_cup_leg = 1;
+    EXPECT_EQ(FirstLegMarkup(match), "");
+    gd.game_state.national_cup_leg = 2;
+    const std::string s = FirstLegMarkup(match);
+    EXPECT_NE(s.find("Primeiro Jogo"), std::string::npos);
+    EXPECT_LT(s.find("Atlético"), s.find("Porto"));
+    EXPECT_NE(s.find("<SHAD>2</SHAD>"), std::string::npos);
+    EXPECT_NE(s.find("<SHAD>1</SHAD>"), std::string::npos);
+    gd.game_state.match_kind = ckContinentalCup;  // a group round has no first leg
+    gd.game_state.continental_cup_round = 2;
+    EXPECT_EQ(FirstLegMarkup(match), "");
+}
+
 TEST(MatchFigures, PossessionShares) {
     jogos m{};
     m.possession[0] = 60;
