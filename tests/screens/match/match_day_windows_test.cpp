@@ -133,6 +133,75 @@ TEST_F(MatchDayWindowTest, WithoutTheRoundResultsTheDayClosesItsRoundAndGoesOn) 
     EXPECT_EQ(Game().match_archive.size(), 10u);
 }
 
+// The match windows, each answered as it opens: the first player listed takes the penalty or
+// comes on for the injured one.
+class AnsweringDecisions : public WindowMatchDecisions {
+  public:
+    explicit AnsweringDecisions(TestDriver& d) : d_(d) {}
+    PenaltyKick TakePenaltyKick(int match, int side, bool human_takes) override {
+        if (human_takes)
+            d_.Then([this] {
+                ClickRow(d_, "ListView1", 0);
+                chosen_takers.push_back(std::stoi(d_.Get<ListView>("ListView1").CellText(0, 4)));
+                d_.Click("bt1");
+            });
+        const PenaltyKick kick = WindowMatchDecisions::TakePenaltyKick(match, side, human_takes);
+        (human_takes ? taken : faced).push_back(kick);
+        return kick;
+    }
+    int ReplaceInjuredPlayer(int match, int side, int injured) override {
+        d_.Then([this] {
+            if (d_.Text("bt1") == "Fechar") return d_.Click("bt1");
+            ClickRow(d_, "ListView1", 0);
+            d_.Click("bt1");
+        });
+        const int on = WindowMatchDecisions::ReplaceInjuredPlayer(match, side, injured);
+        replacements.push_back(on);
+        return on;
+    }
+    std::vector<int> chosen_takers;
+    std::vector<PenaltyKick> taken;
+    std::vector<PenaltyKick> faced;
+    std::vector<int> replacements;
+
+  private:
+    TestDriver& d_;
+};
+
+TEST_F(MatchDayWindowTest, PenaltiesAndInjuriesOfTheHumanClubAreDecidedInTheirWindows) {
+    const GameData start = Game();
+    bool penalty = false;
+    bool injury = false;
+    for (int seed = 1; seed <= 40 && !(penalty && injury); ++seed) {
+        Game() = start;
+        SeedRandom(seed);
+        TestDriver d;
+        AnsweringDecisions answers(d);
+        d.screen().Create<TForm46>(&answers).Show();
+        d.Pump();
+        d.Advance(1);
+        d.Press(VK_F6);
+        // The decision windows take their own time on the clock: on until the day is over.
+        const int handed = hand_overs_;
+        for (int step = 0; step < 100 && hand_overs_ == handed; ++step) d.Advance(1000);
+        ASSERT_EQ(Game().match_archive.size(), 10u) << seed;
+        for (std::size_t k = 0; k < answers.taken.size(); ++k) {
+            penalty = true;
+            EXPECT_EQ(answers.taken[k].taker, answers.chosen_takers[k]);
+        }
+        for (int on : answers.replacements) {
+            if (on <= 0) continue;
+            injury = true;
+            bool listed = false;
+            for (const t_match_event& e : Game().match_event_archive)
+                listed = listed || (e.kind == meInjurySubstitution && e.value == on);
+            EXPECT_TRUE(listed) << on;
+        }
+    }
+    EXPECT_TRUE(penalty);
+    EXPECT_TRUE(injury);
+}
+
 TEST_F(MatchDayWindowTest, TheClockWaitsForTheWindowsItOpensAndNeverReenters) {
     Game().game_state.halftime_window = 1;
     TestDriver d;
