@@ -107,17 +107,17 @@ const LayoutControl kControls[] = {
      .properties = kHidden},
     {.name = "labvn2",
      .class_name = "TMarkupLabel",
-     .bounds = {440, 30, 100, 16},
+     .bounds = {606, 50, 110, 16},
      .caption = "<a href=\"2\">[ver 2ª divisão]</a>",
      .properties = kHidden},
     {.name = "labvn3",
      .class_name = "TMarkupLabel",
-     .bounds = {540, 30, 100, 16},
+     .bounds = {606, 68, 110, 16},
      .caption = "<a href=\"3\">[ver 3ª divisão]</a>",
      .properties = kHidden},
     {.name = "labvn4",
      .class_name = "TMarkupLabel",
-     .bounds = {640, 30, 100, 16},
+     .bounds = {606, 86, 110, 16},
      .caption = "<a href=\"4\">[ver 4ª divisão]</a>",
      .properties = kHidden},
 };
@@ -209,6 +209,7 @@ TForm46::TForm46(MatchDecisions* decisions) : Form("Form46") {
     for (int n = 2; n <= 4; ++n) {
         auto& link = ControlNamed<TMarkupLabel>(*this, "labvn" + std::to_string(n));
         link.cursor = crHandPoint;
+        link.SetURLColor(clYellow);
         link.on_anchor_click = [this, n](const std::string&) { ShowDivision(n); };
         link.on_click = [this, n] { ShowDivision(n); };
     }
