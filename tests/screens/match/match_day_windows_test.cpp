@@ -134,7 +134,7 @@ TEST_F(MatchDayWindowTest, WithoutTheRoundResultsTheDayClosesItsRoundAndGoesOn) 
 }
 
 // The match windows, each answered as it opens: the first player listed takes the penalty or
-// comes on for the injured one.
+// comes on for the injured one, and the line-up stays as it is.
 class AnsweringDecisions : public WindowMatchDecisions {
   public:
     explicit AnsweringDecisions(TestDriver& d) : d_(d) {}
@@ -158,6 +158,11 @@ class AnsweringDecisions : public WindowMatchDecisions {
         const int on = WindowMatchDecisions::ReplaceInjuredPlayer(match, side, injured);
         replacements.push_back(on);
         return on;
+    }
+    // A human player sent off: the line-up as it is.
+    void ChangeLineup(int match, int side) override {
+        d_.Then([this] { d_.Click("bt_irprojogo"); });
+        WindowMatchDecisions::ChangeLineup(match, side);
     }
     std::vector<int> chosen_takers;
     std::vector<PenaltyKick> taken;
@@ -307,6 +312,26 @@ TEST_F(MatchDayWindowTest, NoSubstitutionLeftShowsTheLimitAndChangesNothing) {
     ASSERT_FALSE(d.Messages().empty());
     EXPECT_EQ(d.Messages().back(), "Já foram realizadas o número limite de substituições.");
     EXPECT_EQ(s.players[4], before);
+}
+
+TEST_F(MatchDayWindowTest, AClickOnAComputerMatchShowsItsLineup) {
+    TestDriver d;
+    TForm46* form = ShowMatchDayWindow();
+    d.Pump();
+    d.Advance(1 + 300 * 4);
+    const int row = HumanRow() == 1 ? 2 : 1;
+    const jogos& m = Game().day_matches[row];
+    std::string home;
+    bool combos = true;
+    d.Then([&] {
+        home = d.Text("nometime1");
+        combos = d.Get("comboej").Visible();
+        d.Click("bt_irprojogo");
+    });
+    d.Click("labt2" + std::to_string(row));
+    EXPECT_EQ(home, Game().teams[m.team[0]].name.str());
+    EXPECT_FALSE(combos);  // a computer team's tactics are shown, not offered
+    EXPECT_TRUE(form->match_timer().Enabled());
 }
 
 TEST(MatchDayWindowDivisions, TheLinksShowAnotherDivisionInTheSecondBlock) {
