@@ -21,7 +21,15 @@
     X(kForm45Layout)               \
     X(kForm64Layout)               \
     X(kForm87Layout)               \
-    X(kForm90Layout)
+    X(kForm90Layout)               \
+    X(kForm46Layout)               \
+    X(kForm88Layout)               \
+    X(kForm34Layout)               \
+    X(kForm54Layout)               \
+    X(kForm53Layout)               \
+    X(kForm37Layout)               \
+    X(kForm38Layout)               \
+    X(kForm52Layout)
 
 namespace kv {
 
