@@ -34,6 +34,13 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
         return ClientWidth() - (GridStyle == gsReport && options_.Has(goIndicator) ? 12 : 0);
     };
     columns_->grid_font = [this] { return font(); };
+    for (int style = hsAuto; style <= hsVista; ++style)
+        displays_[style] = CreateStyleDisplay(static_cast<THeaderStyle>(style), this);
+}
+
+TStyleDisplay& TGrCustomGridControl::CurrentDisplay() const {
+    const int style = HeaderStyle >= hsAuto && HeaderStyle <= hsVista ? HeaderStyle : hsAuto;
+    return *displays_[style];
 }
 
 TGrCustomGridControl::~TGrCustomGridControl() {
@@ -237,7 +244,7 @@ int TGrCustomGridControl::LastFullRow() const {
     int last = top_row_;
     for (int i = top_row_; i < GetRowCount(); ++i) {
         if (!IsRowShown(i)) continue;
-        y += GetRowHeight(i) + row_spacing_;
+        y += BandHeight(i) + row_spacing_;
         if (y > body.bottom) break;
         last = i;
     }
@@ -250,7 +257,7 @@ int TGrCustomGridControl::RowsPerPage(bool include_above) const {
     int n = 0;
     for (int i = top_row_; i < GetRowCount(); ++i) {
         if (!IsRowShown(i)) continue;
-        const int h = GetRowHeight(i) + row_spacing_;
+        const int h = BandHeight(i) + row_spacing_;
         if (h > room) return n;
         room -= h;
         ++n;
@@ -258,7 +265,7 @@ int TGrCustomGridControl::RowsPerPage(bool include_above) const {
     if (include_above) {
         for (int i = top_row_ - 1; i >= 0; --i) {
             if (!IsRowShown(i)) continue;
-            const int h = GetRowHeight(i) + row_spacing_;
+            const int h = BandHeight(i) + row_spacing_;
             if (h > room) break;
             room -= h;
             ++n;
@@ -329,7 +336,7 @@ void TGrCustomGridControl::UpdateHorzScrollBar() {
 int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
     int pixels = 0;
     for (int n = old_position; n < new_position && top_row_ < GetRowCount() - 1; ++n) {
-        pixels -= GetRowHeight(top_row_) + row_spacing_;
+        pixels -= BandHeight(top_row_) + row_spacing_;
         do ++top_row_;
         while (top_row_ < GetRowCount() - 1 && !IsRowShown(top_row_));
     }
@@ -338,7 +345,7 @@ int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
         while (row > 0 && !IsRowShown(row)) --row;
         if (!IsRowShown(row)) break;
         top_row_ = row;
-        pixels += GetRowHeight(top_row_) + row_spacing_;
+        pixels += BandHeight(top_row_) + row_spacing_;
     }
     return pixels;
 }

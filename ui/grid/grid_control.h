@@ -17,6 +17,7 @@
 #include "platform/gfx/geometry.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
+#include "ui/grid/grid_displays.h"
 #include "ui/grid/grid_columns.h"
 #include "ui/grid/grid_types.h"
 #include "ui/grid/scroll_control.h"
@@ -193,6 +194,18 @@ class TGrCustomGridControl : public TGrScrollControl {
     TGridStyle GridStyle = gsReport;
     TGridLinesStyle GridLinesStyle = lsNormal;
     THeaderStyle HeaderStyle = hsAuto;
+    // Draw the header with the system's visual styles when they are active.
+    bool EnableVisualStyles = true;
+    TDrawingOptions IndicatorDrawingOptions = doNormal;
+    THomeEndBehaviour HomeEndBehaviour = hebTopBottom;
+    TInputEnterMode InputEnterMode = imEditing;
+    TSlideOptions SlidesOptions = {soFrame, soHideSelection};
+    bool HideScrollBar() const { return VertScrollBar().HideWhenUnneeded(); }
+    void SetHideScrollBar(bool value) { VertScrollBar().SetHideWhenUnneeded(value); }
+    // The look HeaderStyle names; the grid holds one of each for its whole life.
+    TStyleDisplay& CurrentDisplay() const;
+    const TGrCustomColumn* PressedHeaderColumn() const { return pressed_header_column_; }
+    const TGrCustomColumn* HotHeaderColumn() const { return hot_header_column_; }
     TSortedStyle SortedStyle = soDefault;
     TSelectionMoveDirection SelectionMoveDirection = mdDown;
     TColor GridLinesColor = clBtnFace;
@@ -204,6 +217,17 @@ class TGrCustomGridControl : public TGrScrollControl {
 
     // --- geometry, in client co-ordinates
     Rect GetHeaderRect() const;
+    Rect GetBodyRect() const { return BodyRect(); }
+    Rect GetFooterRect() const;
+    Rect GetInputRect() const;
+    Rect GetIndicatorRect() const;
+    // A column's cells in the header, the input line and the footer.
+    Rect GetHeaderCellRect(const TGrCustomColumn& column) const;
+    Rect GetInputCellRect(const TGrCustomColumn& column) const;
+    Rect GetFooterCellRect(const TGrCustomColumn& column) const;
+    // Slides: each shown row a band of SlideSize (plus its grid line) across the client.
+    int GetSlideTop(int index) const;
+    Rect GetSlideRect(int index) const;
     // The top of a row at or below the top row; the body's bottom for one past the page.
     int GetRowTop(int index) const;
     Rect GetRowRect(int index) const;
@@ -243,6 +267,16 @@ class TGrCustomGridControl : public TGrScrollControl {
     std::function<void(int col, int row, bool& showing)> on_cell_showing;
     std::function<void(TGrCustomColumn& column, int old_position)> on_column_move;
     std::function<void(TGrCustomColumn& column, int delta)> on_column_resize;
+    std::function<void(int index, const Rect& rect)> on_custom_draw_header;
+    std::function<void(int index, const Rect& rect)> on_custom_draw_footer;
+    std::function<void(int index, const Rect& rect, bool selected, bool highlighted)>
+        on_custom_draw_indicator;
+    std::function<void(int col, int row, const Rect& rect, TCellState state)> on_custom_draw_cell;
+    std::function<void(int col, int row, const Rect& rect, TCellState state, bool& default_drawing)>
+        on_draw_cell_background;
+    std::function<void(int index, TColor& color, TColor& grid_color, TSlideState state)>
+        on_slide_coloring;
+    std::function<void()> on_post_draw;
 
   protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
@@ -258,7 +292,16 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The column's left edge in client co-ordinates, after the horizontal scroll.
     int ColumnClientLeft(const TGrCustomColumn& column) const;
     void PaintReport(Canvas& canvas);
-    void PaintHeader(Canvas& canvas);
+    // Header, input line and footer cells, their separators and the indicator's corners.
+    void PaintFixedParts(Canvas& canvas);
+    void PaintSlides(Canvas& canvas);
+    void DrawSlideCaption(Canvas& canvas, int col, int row);
+    // False: a partly visible last row is painted like the others.
+    virtual bool HidePartialRows() const { return false; }
+    void DrawIndicatorCell(Canvas& canvas, int row, const Rect& rect, bool selected,
+                           bool highlighted);
+    // The display of the current look, readied on a canvas with the grid's font.
+    TStyleDisplay& PrepareDisplay(Canvas& canvas) const;
     void DrawCell(Canvas& canvas, int col, int row, Rect cell);
     void DrawEmptyCell(Canvas& canvas, int col, Rect cell);
     void DrawCellGridLines(Canvas& canvas, int col, int row, TColor grid_color, const Rect& r);
@@ -276,6 +319,10 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The part of the client area rows are drawn in.
     virtual Rect BodyRect() const;
     int RowSpacing() const { return row_spacing_; }
+    // A shown row's height in the layout of the grid style: its own height, or the slide's.
+    int BandHeight(int index) const {
+        return GridStyle == gsSlides ? SlideSize : GetRowHeight(index);
+    }
     void SetRowSpacing(int value) { row_spacing_ = value; }
     // Rows shown by the scroll bar: its maximum, page and position follow the shown rows.
     virtual void UpdateVertScrollBar();
@@ -307,12 +354,15 @@ class TGrCustomGridControl : public TGrScrollControl {
     int update_count_ = 0;
     int row_size_ = 16;
     TGrCustomColumn* sorted_column_ = nullptr;
+    TGrCustomColumn* pressed_header_column_ = nullptr;
+    TGrCustomColumn* hot_header_column_ = nullptr;
     // Set by the grid that holds the data once it can answer for its rows, and cleared before
     // it lets them go: the layout work of a resize asks for them.
     bool data_bound_ = false;
 
   private:
     std::unique_ptr<TGrColumns> columns_;
+    std::unique_ptr<TStyleDisplay> displays_[7];
     TGridOptions options_ = {goHeader};
     int row_spacing_ = 0;
 };

@@ -1,6 +1,7 @@
 // The grid's geometry, painting in report style, and its mouse, keyboard and hint handling.
 #include <algorithm>
 #include <exception>
+#include <vector>
 
 #include "platform/gfx/canvas.h"
 #include "platform/window/keys.h"
@@ -13,19 +14,6 @@ namespace {
 
 constexpr int kIndicatorWidth = 12;
 
-// The small triangle of a sorted column's header: pointing up when ascending.
-void DrawSortMark(Canvas& canvas, const Rect& header, bool ascending) {
-    const int cx = header.right - 10;
-    const int cy = header.top + header.height() / 2;
-    canvas.pen.color = clBtnShadow;
-    canvas.brush.color = clBtnShadow;
-    canvas.brush.style = bsSolid;
-    if (ascending)
-        canvas.Polygon({{cx - 3, cy + 2}, {cx + 3, cy + 2}, {cx, cy - 2}});
-    else
-        canvas.Polygon({{cx - 3, cy - 2}, {cx + 3, cy - 2}, {cx, cy + 2}});
-}
-
 }  // namespace
 
 // --- geometry
@@ -36,10 +24,60 @@ Rect TGrCustomGridControl::GetHeaderRect() const {
     return {body.left, 0, body.right, HeaderSize};
 }
 
+Rect TGrCustomGridControl::GetInputRect() const {
+    if (!options_.Has(goInput) || GridStyle == gsSlides) return {};
+    const Rect body = BodyRect();
+    const int top = options_.Has(goHeader) ? HeaderSize : 0;
+    return {body.left, top, body.right, top + InputSize + 6 + LineBottom()};
+}
+
+Rect TGrCustomGridControl::GetFooterRect() const {
+    if (!options_.Has(goFooter) || GridStyle == gsSlides) return {};
+    const Rect body = BodyRect();
+    return {body.left, ClientHeight() - FooterSize - 4 - LineBottom(), body.right, ClientHeight()};
+}
+
+Rect TGrCustomGridControl::GetIndicatorRect() const {
+    if (!options_.Has(goIndicator)) return {};
+    return {0, 0, kIndicatorWidth, ClientHeight()};
+}
+
+Rect TGrCustomGridControl::GetHeaderCellRect(const TGrCustomColumn& column) const {
+    const int left = GridStyle == gsSlides ? BodyRect().left + column.Left() -
+                                                 HorzScrollBar().Position()
+                                           : ColumnClientLeft(column);
+    return {left, 0, left + column.Width(), HeaderSize};
+}
+
+Rect TGrCustomGridControl::GetInputCellRect(const TGrCustomColumn& column) const {
+    const Rect input = GetInputRect();
+    const int left = ColumnClientLeft(column);
+    return {left, input.top, left + column.Width(), input.top + InputSize};
+}
+
+Rect TGrCustomGridControl::GetFooterCellRect(const TGrCustomColumn& column) const {
+    const Rect footer = GetFooterRect();
+    const int left = ColumnClientLeft(column);
+    return {left, footer.top + 4 + LineBottom(), left + column.Width(), footer.bottom};
+}
+
+int TGrCustomGridControl::GetSlideTop(int index) const {
+    const Rect body = BodyRect();
+    int y = body.top;
+    for (int i = top_row_; i < index && y < ClientHeight(); ++i)
+        if (i >= GetRowCount() || IsRowShown(i)) y += SlideSize + row_spacing_;
+    return std::min(y, ClientHeight());
+}
+
+Rect TGrCustomGridControl::GetSlideRect(int index) const {
+    const int top = GetSlideTop(index);
+    return {0, top, ClientWidth(), top + SlideSize + LineBottom()};
+}
+
 int TGrCustomGridControl::ColumnClientLeft(const TGrCustomColumn& column) const {
-    const int indicator = options_.Has(goIndicator) ? kIndicatorWidth : 0;
+    // The collection's lefts start after the indicator already.
     const int scroll = ColumnFixed(column) ? 0 : HorzScrollBar().Position();
-    return indicator + column.Left() - scroll;
+    return column.Left() - scroll;
 }
 
 int TGrCustomGridControl::GetRowTop(int index) const {
@@ -65,6 +103,11 @@ Rect TGrCustomGridControl::GetRowRect(int index) const {
 Rect TGrCustomGridControl::GetCellRect(int col, int row) const {
     if (col < 0 || col >= columns_->Count()) return {};
     const TGrCustomColumn& column = columns_->GetItem(col);
+    if (GridStyle == gsSlides) {
+        const TGrSlideBounds& b = column.SlideBounds;
+        const int top = GetSlideTop(row);
+        return {b.Left, top + b.Top, b.Right(), top + b.Bottom()};
+    }
     const int left = ColumnClientLeft(column);
     const int top = GetRowTop(row);
     const int height = row < GetRowCount() ? GetRowHeight(row) : row_size_;
@@ -91,7 +134,7 @@ int TGrCustomGridControl::RowAtY(int y) const {
     int top = body.top;
     for (int i = top_row_; i < GetRowCount() && top < body.bottom; ++i) {
         if (!IsRowShown(i)) continue;
-        const int bottom = top + GetRowHeight(i) + row_spacing_;
+        const int bottom = top + BandHeight(i) + row_spacing_;
         if (y < bottom) return i;
         top = bottom;
     }
@@ -120,22 +163,58 @@ bool TGrCustomGridControl::ApplyCellFont(int col, int row, TCellState state, Can
     return false;
 }
 
+TStyleDisplay& TGrCustomGridControl::PrepareDisplay(Canvas& canvas) const {
+    TStyleDisplay& display = CurrentDisplay();
+    display.canvas = &canvas;
+    display.Themed = EnableVisualStyles && GridVisualStylesActive();
+    display.PressedColumn = pressed_header_column_;
+    display.HotColumn = hot_header_column_;
+    display.HeaderDrawn = [this](int index, const Rect& r) {
+        if (on_custom_draw_header) on_custom_draw_header(index, r);
+    };
+    display.FooterDrawn = [this](int index, const Rect& r) {
+        if (on_custom_draw_footer) on_custom_draw_footer(index, r);
+    };
+    canvas.font = font();
+    if (!EnabledInTree()) canvas.font.color = clGrayText;
+    return display;
+}
+
 void TGrCustomGridControl::Paint(Canvas& canvas) {
     // A fault in one paint must not take the window down: what was drawn stays.
     try {
         TGrScrollControl::Paint(canvas);
         const Rect body = BodyRect();
-        HorzScrollRect = {body.left + columns_->FixedWidth(), 0, ClientWidth(), ClientHeight()};
-        VertScrollRect = {0, body.top, ClientWidth(), body.bottom};
-        PaintReport(canvas);
-        if (body.right < ClientWidth()) {
-            canvas.brush.color = Color();
-            canvas.brush.style = bsSolid;
-            canvas.FillRect({body.right, 0, ClientWidth(), ClientHeight()});
-        }
-        if (body.bottom < ClientHeight()) {
-            canvas.brush.color = Color();
-            canvas.FillRect({0, body.bottom, body.right, ClientHeight()});
+        if (GridStyle == gsSlides) {
+            HorzScrollRect = {0, 0, ClientWidth(), ClientHeight()};
+            VertScrollRect = {0, body.top, ClientWidth(), ClientHeight()};
+            PaintSlides(canvas);
+        } else {
+            HorzScrollRect = {body.left + columns_->FixedWidth(), 0, ClientWidth(),
+                              ClientHeight()};
+            VertScrollRect = {0, body.top, ClientWidth(), body.bottom};
+            PaintReport(canvas);
+            if (body.right < ClientWidth()) {
+                TStyleDisplay& display = PrepareDisplay(canvas);
+                int top = 0;
+                if (options_.Has(goHeader) && display.Themed && HeaderStyle == hsAuto) {
+                    display.DrawHeaderRemainder({body.right, 0, ClientWidth(), HeaderSize});
+                    top = HeaderSize;
+                }
+                canvas.brush.color = Color();
+                canvas.brush.style = bsSolid;
+                canvas.FillRect({body.right, top, ClientWidth(), ClientHeight()});
+                // The input line and the footer run on to the right edge.
+                if (const Rect input = GetInputRect(); !input.empty())
+                    display.DrawEmptyArea({body.right, input.top, ClientWidth(), input.bottom});
+                if (const Rect footer = GetFooterRect(); !footer.empty())
+                    display.DrawEmptyArea({body.right, footer.top, ClientWidth(), footer.bottom});
+            }
+            if (body.bottom < ClientHeight() && !options_.Has(goFooter)) {
+                canvas.brush.color = Color();
+                canvas.brush.style = bsSolid;
+                canvas.FillRect({0, body.bottom, body.right, ClientHeight()});
+            }
         }
         if (GetShownRowCount() == 0 && !GridCaption.empty()) {
             canvas.font = font();
@@ -145,10 +224,24 @@ void TGrCustomGridControl::Paint(Canvas& canvas) {
                          ClientWidth() - HorzScrollBar().Position(), body.top + 4 + h};
             TGraphicsProvider::DrawTextAligned(canvas, r, taCenter, GridCaption, false);
         }
+        if (on_post_draw) on_post_draw();
         PaintWindowBars(canvas);
     } catch (const std::exception&) {
     } catch (...) {
     }
+}
+
+void TGrCustomGridControl::DrawIndicatorCell(Canvas& canvas, int row, const Rect& rect,
+                                             bool selected, bool highlighted) {
+    TStyleDisplay& display = PrepareDisplay(canvas);
+    const TDrawingOptions options = IndicatorDrawingOptions;
+    if (options == doNormal || options == doBackgroundOnly)
+        display.DrawIndicator(rect, row, highlighted, selected);
+    // The current row shows the arrow; the other rows of a multiple selection show inverted.
+    if (options == doNormal || options == doCustom)
+        display.DrawIndicatorGlyph(rect, selected, highlighted && !selected);
+    if (options != doNormal && on_custom_draw_indicator)
+        on_custom_draw_indicator(row, rect, selected, highlighted);
 }
 
 void TGrCustomGridControl::PaintReport(Canvas& canvas) {
@@ -157,6 +250,19 @@ void TGrCustomGridControl::PaintReport(Canvas& canvas) {
     const int indicator = options_.Has(goIndicator) ? kIndicatorWidth : 0;
     const int scroll_left = indicator + columns_->FixedWidth();
     const int l1 = row_spacing_ - LineBottom();
+    // The columns that show, in display order, found once for every row.
+    std::vector<TGrCustomColumn*> shown;
+    for (int position = 0; position < columns_->Count(); ++position) {
+        TGrCustomColumn* column = &columns_->GetPositionItem(position);
+        if (!column->Visible()) continue;
+        const int left = ColumnClientLeft(*column);
+        const int right = left + column->Width();
+        if (!ColumnFixed(*column) && right < scroll_left) continue;
+        if (left > ClientWidth() || right < 0) continue;
+        shown.push_back(column);
+    }
+    canvas.Save();
+    canvas.IntersectClipRect({0, body.top, ClientWidth(), body.bottom});
     int y = body.top + l1;
     for (int row = top_row_; y < body.bottom; ++row) {
         const bool real = row < GetRowCount();
@@ -164,14 +270,9 @@ void TGrCustomGridControl::PaintReport(Canvas& canvas) {
         const int height = real ? GetRowHeight(row) : row_size_;
         const Rect band{0, y - l1, body.right, y + height + LineBottom()};
         if (band.bottom > clip.top && band.top < clip.bottom) {
-            for (int position = 0; position < columns_->Count(); ++position) {
-                TGrCustomColumn* column = &columns_->GetPositionItem(position);
-                if (!column->Visible()) continue;
+            for (TGrCustomColumn* column : shown) {
                 const int left = ColumnClientLeft(*column);
-                const int right = left + column->Width();
-                if (!ColumnFixed(*column) && right < scroll_left) continue;
-                if (left > ClientWidth() || right < 0) continue;
-                const Rect cell{left, y, right, y + height};
+                const Rect cell{left, y, left + column->Width(), y + height};
                 if (real)
                     DrawCell(canvas, column->GetIndex(), row, cell);
                 else
@@ -179,17 +280,15 @@ void TGrCustomGridControl::PaintReport(Canvas& canvas) {
             }
             if (indicator) {
                 const Rect r{0, y - l1, kIndicatorWidth, y + height + LineBottom()};
-                TGraphicsProvider::DrawButtonFace(canvas, r);
-                if (real && row == selected_row_) {
-                    const int cy = (r.top + r.bottom) / 2;
-                    canvas.pen.color = clWindowText;
-                    canvas.brush.color = clWindowText;
-                    canvas.Polygon({{3, cy - 3}, {3, cy + 3}, {6, cy}});
-                }
+                const bool selected = real && row == selected_row_ && !input_active_;
+                const bool highlighted =
+                    real && !input_active_ && (GetSelected(row) || row == selected_row_);
+                DrawIndicatorCell(canvas, row, r, selected, highlighted);
             }
         }
         y += height + row_spacing_;
     }
+    canvas.Restore();
     if (options_.Has(goSelectFullRow) && IsValidRow(selected_row_) && selected_row_ >= top_row_ &&
         Focused() && !AppearanceOptions.Has(aoHideFocus) && !input_active_) {
         Rect frame = GetRowRect(selected_row_);
@@ -204,37 +303,164 @@ void TGrCustomGridControl::PaintReport(Canvas& canvas) {
             canvas.Restore();
         }
     }
-    PaintHeader(canvas);
+    PaintFixedParts(canvas);
 }
 
-void TGrCustomGridControl::PaintHeader(Canvas& canvas) {
-    if (!options_.Has(goHeader)) return;
+void TGrCustomGridControl::PaintFixedParts(Canvas& canvas) {
+    const bool header = options_.Has(goHeader);
+    const bool input = options_.Has(goInput);
+    const bool footer = options_.Has(goFooter);
+    const bool lines = options_.Has(goGrid);
+    if (!header && !input && !footer && !options_.Has(goIndicator)) return;
+    TStyleDisplay& display = PrepareDisplay(canvas);
+    const Font grid_font = canvas.font;
     const int indicator = options_.Has(goIndicator) ? kIndicatorWidth : 0;
     const int scroll_left = indicator + columns_->FixedWidth();
+    const Rect clip = canvas.ClipRect();
     for (int position = 0; position < columns_->Count(); ++position) {
         TGrCustomColumn* column = &columns_->GetPositionItem(position);
         if (!column->Visible()) continue;
         const int left = ColumnClientLeft(*column);
         if (left > ClientWidth()) break;
-        const Rect r{left, 0, left + column->Width(), HeaderSize};
-        if (!ColumnFixed(*column) && r.right < scroll_left) continue;
+        const int right = left + column->Width();
+        if (!ColumnFixed(*column) && right < scroll_left) continue;
+        if (right < 0 || right <= clip.left || left >= clip.right) continue;
         canvas.Save();
         if (!ColumnFixed(*column))
-            canvas.IntersectClipRect({scroll_left, 0, ClientWidth(), HeaderSize});
-        canvas.IntersectClipRect(r);
-        TGraphicsProvider::DrawButtonFace(canvas, r);
-        canvas.font = font();
-        if (!EnabledInTree()) canvas.font.color = clGrayText;
-        Rect text{r.left + 4, r.top, r.right - 4, r.bottom - 1};
-        if (column->Sorted()) {
-            text.right -= 12;
-            DrawSortMark(canvas, r, column->SortKind() == skAscending);
+            canvas.IntersectClipRect({scroll_left, 0, ClientWidth(), ClientHeight()});
+        if (header) {
+            const Rect r = GetHeaderCellRect(*column);
+            if (r.bottom > clip.top) {
+                canvas.Save();
+                canvas.IntersectClipRect(r);
+                canvas.font = grid_font;
+                display.DrawHeader(*column, r);
+                canvas.Restore();
+            }
         }
-        TGraphicsProvider::DrawTextAligned(canvas, text, column->Header().alignment,
-                                           column->Header().Caption(), false);
+        if (input) display.DrawInputCell(*column, GetInputCellRect(*column), Focused(),
+                                         input_active_, lines);
+        if (footer) display.DrawFooter(*column, GetFooterCellRect(*column), lines);
         canvas.Restore();
     }
-    if (indicator) TGraphicsProvider::DrawButtonFace(canvas, {0, 0, kIndicatorWidth, HeaderSize});
+    const Rect input_rect = GetInputRect();
+    const Rect footer_rect = GetFooterRect();
+    if (input)
+        display.DrawSeparator({input_rect.left, input_rect.top + InputSize, input_rect.right,
+                               input_rect.bottom});
+    if (footer)
+        display.DrawSeparator({footer_rect.left, footer_rect.top, footer_rect.right,
+                               footer_rect.top + 4 + LineBottom()});
+    if (indicator) {
+        if (input) display.DrawIndicatorCorner({0, input_rect.top, indicator, input_rect.bottom}, 0);
+        if (footer)
+            display.DrawIndicatorCorner({0, footer_rect.top, indicator, footer_rect.bottom}, 1);
+        if (header) display.DrawIndicatorCorner({0, 0, indicator, HeaderSize}, 0);
+    }
+}
+
+void TGrCustomGridControl::PaintSlides(Canvas& canvas) {
+    const Rect body = BodyRect();
+    const Rect clip = canvas.ClipRect();
+    canvas.brush.style = bsSolid;
+    if (options_.Has(goHeader)) {
+        TStyleDisplay& display = PrepareDisplay(canvas);
+        const Font grid_font = canvas.font;
+        int right = options_.Has(goIndicator) ? kIndicatorWidth : 0;
+        for (int position = 0; position < columns_->Count(); ++position) {
+            TGrCustomColumn* column = &columns_->GetPositionItem(position);
+            if (!column->Visible()) continue;
+            const Rect r = GetHeaderCellRect(*column);
+            if (r.left > ClientWidth()) break;
+            canvas.Save();
+            canvas.IntersectClipRect(r);
+            canvas.font = grid_font;
+            display.DrawHeader(*column, r);
+            canvas.Restore();
+            right = std::max(right, r.right);
+        }
+        if (right < ClientWidth()) {
+            if (display.Themed && HeaderStyle == hsAuto) {
+                display.DrawHeaderRemainder({right, 0, ClientWidth(), HeaderSize});
+            } else {
+                canvas.brush.color = Color();
+                canvas.brush.style = bsSolid;
+                canvas.FillRect({right, 0, ClientWidth(), HeaderSize});
+            }
+        }
+        if (options_.Has(goIndicator))
+            display.DrawIndicatorCorner({0, 0, kIndicatorWidth, HeaderSize}, 0);
+    }
+    int y = body.top;
+    for (int row = top_row_; row < GetRowCount() && y < ClientHeight(); ++row) {
+        if (!IsRowShown(row)) continue;
+        const Rect slide{0, y, ClientWidth(), y + SlideSize + LineBottom()};
+        if (HidePartialRows() && slide.bottom > ClientHeight()) break;
+        y += SlideSize + row_spacing_;
+        if (slide.bottom <= clip.top || slide.top >= clip.bottom) continue;
+        TColor color = Color();
+        if (GetSelected(row) && !SlidesOptions.Has(soHideSelection))
+            color = Focused() ? SlideSelectionColor : clBtnFace;
+        TSlideState state;
+        if (row == selected_row_) {
+            state = state.With(stSelected);
+            if (SlidesOptions.Has(soFrame)) state = state.With(stFocused);
+        }
+        TColor grid_color = GridLinesColor;
+        if (on_slide_coloring) on_slide_coloring(row, color, grid_color, state);
+        canvas.Save();
+        canvas.IntersectClipRect(slide);
+        canvas.brush.color = color;
+        canvas.brush.style = bsSolid;
+        canvas.FillRect(slide);
+        for (int position = 0; position < columns_->Count(); ++position) {
+            TGrCustomColumn& column = columns_->GetPositionItem(position);
+            if (!column.Visible()) continue;
+            const int col = column.GetIndex();
+            DrawCell(canvas, col, row, GetCellRect(col, row));
+            DrawSlideCaption(canvas, col, row);
+        }
+        if (state.Has(stFocused)) {
+            canvas.brush.color = Focused() ? SelectionColor : InactiveSelectionColor;
+            canvas.FrameRect({slide.left + 1, slide.top + 1, slide.right - 1,
+                              slide.top + SlideSize - 2});
+            canvas.FrameRect({slide.left + 2, slide.top + 2, slide.right - 2,
+                              slide.top + SlideSize - 3});
+        }
+        if (options_.Has(goGrid)) {
+            canvas.pen.color = grid_color;
+            canvas.MoveTo(0, slide.top + SlideSize);
+            canvas.LineTo(ClientWidth(), slide.top + SlideSize);
+            if (AppearanceOptions.Has(ao3DGridLines)) {
+                canvas.pen.color = clBtnHighlight;
+                canvas.MoveTo(0, slide.top - 1);
+                canvas.LineTo(ClientWidth(), slide.top - 1);
+            }
+        }
+        canvas.Restore();
+    }
+    if (y < ClientHeight()) {
+        canvas.brush.color = Color();
+        canvas.brush.style = bsSolid;
+        canvas.FillRect({0, y, ClientWidth(), ClientHeight()});
+    }
+}
+
+void TGrCustomGridControl::DrawSlideCaption(Canvas& canvas, int col, int row) {
+    const TGrCustomColumn& column = columns_->GetItem(col);
+    if (column.SlideCaption.empty()) return;
+    const Rect cell = GetCellRect(col, row);
+    canvas.font = column.GetFont();
+    canvas.font.style = 0;
+    canvas.font.color = clGrayText;
+    const int width = canvas.TextWidth(column.SlideCaption);
+    const int height = canvas.TextHeight(column.SlideCaption);
+    Rect r;
+    if (column.SlideCaptionLocation == 0)
+        r = {cell.left - 2 - width, cell.top, cell.left - 2, cell.bottom};
+    else
+        r = {cell.left + 2, cell.top - 2 - height, cell.left + 2 + width, cell.top - 2};
+    TGraphicsProvider::DrawTextAligned(canvas, r, taLeftJustify, column.SlideCaption, false);
 }
 
 void TGrCustomGridControl::DrawCellGridLines(Canvas& canvas, int col, int row, TColor grid_color,
@@ -299,8 +525,8 @@ void TGrCustomGridControl::DrawCell(Canvas& canvas, int col, int row, Rect cell)
     display.Row = row;
     display.IsSelectedCell = col == selected_column_ && row == selected_row_;
     display.IsFirstShownRow = row == first_shown_row_;
-    const bool fill =
-        !AppearanceOptions.Has(aoDontFillCells) && column.DrawingOptions() != doCustomOnly;
+    bool fill = !AppearanceOptions.Has(aoDontFillCells) && column.DrawingOptions() != doCustomOnly;
+    if (on_draw_cell_background) on_draw_cell_background(col, row, cell, state, fill);
     if (fill) display.FillCellRect(color, true);
     display.ClientRect.left += column.Padding();
     display.ClientRect.right -= column.Padding();
@@ -314,8 +540,15 @@ void TGrCustomGridControl::DrawCell(Canvas& canvas, int col, int row, Rect cell)
             GetCellHint(col, row, hint);
             if (!hint.empty()) display.DrawHintCorner();
         }
+        if (column.DrawingOptions() != doNormal && on_custom_draw_cell)
+            on_custom_draw_cell(col, row, cell, state);
     } catch (const std::exception&) {
     }
+    if (!options_.Has(goSelectFullRow) && col == selected_column_ && row == selected_row_ &&
+        GridStyle == gsReport &&
+        Focused() && !AppearanceOptions.Has(aoHideFocus) && !input_active_)
+        TGraphicsProvider::DrawFocusOutline(canvas, cell,
+                                            AppearanceOptions.Has(aoAlphaBlendedSelection));
     canvas.Restore();
 }
 
