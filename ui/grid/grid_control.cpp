@@ -34,6 +34,8 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
         return ClientWidth() - (GridStyle == gsReport && options_.Has(goIndicator) ? 12 : 0);
     };
     columns_->grid_font = [this] { return font(); };
+    search_timer_.SetInterval(700);
+    search_timer_.on_timer = [this] { ClearSearchText(); };
     for (int style = hsAuto; style <= hsVista; ++style)
         displays_[style] = CreateStyleDisplay(static_cast<THeaderStyle>(style), this);
 }

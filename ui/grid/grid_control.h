@@ -20,6 +20,7 @@
 #include "ui/grid/grid_displays.h"
 #include "ui/grid/grid_columns.h"
 #include "ui/grid/grid_types.h"
+#include "platform/window/timer.h"
 #include "ui/grid/scroll_control.h"
 
 namespace kv {
@@ -237,6 +238,28 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The row under a point of the body; -1 outside the rows.
     int RowAtY(int y) const;
 
+    // --- mouse and typing
+    // The column whose right divider lies within a few pixels of x in the header; -1 for none.
+    int ResizeGripColumnAt(int x) const;
+    bool ColumnResizing() const { return resizing_column_ != nullptr; }
+    // Mode 0: header and cells, 1: cells only, 2: header only.
+    void BestFitColumn(int col, int mode, bool shown_only);
+    // Selects the first shown row whose text in the column starts with `text` (case ignored):
+    // after the selected row, then from the top, or from the top only with `from_start`.
+    bool IncrementalSearch(int col, std::string_view text, bool from_start);
+    // From row `first` to the end, then from the top; -1 searches from the top only.
+    bool IncrementalSearchFrom(int col, std::string_view text, int first);
+    // What has been typed within 700 ms of each character.
+    const std::string& SearchText() const { return search_text_; }
+    void ClearSearchText();
+    Timer& SearchTimer() { return search_timer_; }
+    enum GridCursor {
+        crHorzSplit = 3000,
+        crColumnNoDrag = 3001,
+        crVertSplit = 3003,
+        crIndicatorSelect = 3006
+    };
+
     // --- painting and input
     void Paint(Canvas& canvas) override;
     // The arrows and paging keys move the selection, not the focus.
@@ -277,6 +300,12 @@ class TGrCustomGridControl : public TGrScrollControl {
     std::function<void(int index, TColor& color, TColor& grid_color, TSlideState state)>
         on_slide_coloring;
     std::function<void()> on_post_draw;
+    std::function<void(int col, int row)> on_cell_click;
+    std::function<void(int col, int row)> on_cell_dbl_click;
+    std::function<void(int col)> on_header_dbl_click;
+    std::function<void(int col)> on_footer_click;
+    // The text a cell is measured with (best fit) or shown in its text-fit hint.
+    std::function<void(int col, int row, std::string& value)> on_apply_cell;
 
   protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
@@ -305,7 +334,23 @@ class TGrCustomGridControl : public TGrScrollControl {
     void DrawCell(Canvas& canvas, int col, int row, Rect cell);
     void DrawEmptyCell(Canvas& canvas, int col, Rect cell);
     void DrawCellGridLines(Canvas& canvas, int col, int row, TColor grid_color, const Rect& r);
-    void ClickHeader(TGrCustomColumn& column);
+    // OnHeaderClick for a pressed header cell; the built-in sort follows when the button went up
+    // over it.
+    void ClickHeader(TGrCustomColumn& column, bool released_on_it = true);
+    void PressHeader(int x);
+    void RefreshHeaderCell(const TGrCustomColumn& column);
+    void SetHotHeaderColumn(TGrCustomColumn* column);
+    void PaintResizeLines(Canvas& canvas) const;
+    void DoubleClickAt(int x, int y, bool in_header);
+    // A cell's play element readied with the cell's value, or null when its column has none.
+    TColumnPlay* AttachPlay(int col, int row, const Rect& cell);
+    bool ReactsToClicks(int col) const;
+    virtual void PreparePlay(TColumnPlay&) {}
+    void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
+    void MouseLeave() override;
+    void DoExit() override;
+    void KeyPress(char32_t& key) override;
     int LineBottom() const {
         return options_.Has(goGrid) && GridLinesStyle != lsVerticalOnly ? 1 : 0;
     }
@@ -356,6 +401,15 @@ class TGrCustomGridControl : public TGrScrollControl {
     TGrCustomColumn* sorted_column_ = nullptr;
     TGrCustomColumn* pressed_header_column_ = nullptr;
     TGrCustomColumn* hot_header_column_ = nullptr;
+    TGrCustomColumn* resizing_column_ = nullptr;
+    int resize_delta_ = 0;
+    int resize_line_x_ = 0;
+    int resize_start_line_x_ = 0;
+    Point mouse_down_point_{-1, -1};
+    Point mouse_down_cell_{-1, -1};
+    Point hover_cell_{-1, -1};
+    std::string search_text_;
+    Timer search_timer_;
     // Set by the grid that holds the data once it can answer for its rows, and cleared before
     // it lets them go: the layout work of a resize asks for them.
     bool data_bound_ = false;

@@ -60,13 +60,6 @@ int AlignedX(const Rect& r, Alignment alignment, int extent, int right_room) {
     }
 }
 
-// Every pixel of the rectangle turned to its opposite colour.
-void InvertRect(Canvas& canvas, const Rect& rect) {
-    const Rect r = rect.intersect(canvas.ClipRect());
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x) canvas.SetPixel(x, y, canvas.Pixel(x, y) ^ 0xFFFFFF);
-}
-
 }  // namespace
 
 TColor TStyleDisplay::OwnerColor() const {
@@ -178,7 +171,7 @@ void TStyleDisplay::DrawHeaderContent(const TGrCustomColumn& column, Rect rect) 
         const bool only = column.IsFirstVisible() && column.IsLastVisible();
         const Rect inv = only ? Rect{rect.left - 1, rect.top - 1, rect.right, rect.bottom}
                               : Rect{rect.left, rect.top, rect.right - 1, rect.bottom};
-        InvertRect(c, inv);
+        InvertPixels(c, inv);
     }
 }
 
@@ -324,7 +317,7 @@ void TStyleDisplay::DrawIndicatorGlyph(const Rect& rect, bool arrow, bool invert
         const int y = rect.top + (rect.height() - 11) / 2;
         Triangle(c, clWindowText, clWindowText, {{x, y}, {x + 5, y + 5}, {x, y + 10}});
     }
-    if (invert) InvertRect(c, rect);
+    if (invert) InvertPixels(c, rect);
 }
 
 void TStyleDisplay::DrawInputCell(const TGrCustomColumn& column, const Rect& rect, bool focused,

@@ -224,6 +224,7 @@ void TGrCustomGridControl::Paint(Canvas& canvas) {
                          ClientWidth() - HorzScrollBar().Position(), body.top + 4 + h};
             TGraphicsProvider::DrawTextAligned(canvas, r, taCenter, GridCaption, false);
         }
+        PaintResizeLines(canvas);
         if (on_post_draw) on_post_draw();
         PaintWindowBars(canvas);
     } catch (const std::exception&) {
@@ -577,30 +578,34 @@ void TGrCustomGridControl::DrawEmptyCell(Canvas& canvas, int col, Rect cell) {
 
 // --- mouse, keys and hints
 
-void TGrCustomGridControl::ClickHeader(TGrCustomColumn& column) {
-    bool sort = column.Options().Has(coCanSort);
-    if (on_header_click) on_header_click(column.GetIndex(), sort);
-    if (!sort) return;
-    // A second click on the sorted column turns its order round.
-    const bool ascending = sorted_column_ != &column || column.SortKind() == skDescending;
-    column.SetSortKind(ascending ? skAscending : skDescending);
-    SortColumn(column, ascending);
-    if (sorted_column_ != &column) sorted_column_ = &column;
-    Invalidate();
-}
-
 void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
-    if ((button == mbLeft || button == mbRight) && ClientArea().contains({x, y})) {
+    mouse_down_point_ = {x, y};
+    const bool in_client = ClientArea().contains({x, y});
+    const bool in_header = options_.Has(goHeader) && y >= 0 && y < HeaderSize && in_client;
+    if ((shift & ssDouble) && in_client && columns_->Count() > 0) {
+        DoubleClickAt(x, y, in_header);
+        // Two quick clicks on a header cell are still two clicks: the order turns round again.
+        if (in_header && button == mbLeft && ResizeGripColumnAt(x) < 0) PressHeader(x);
+    } else if ((button == mbLeft || button == mbRight) && in_client && columns_->Count() > 0) {
         const int col = ColumnAtX(x);
-        if (options_.Has(goHeader) && y >= 0 && y < HeaderSize) {
-            if (button == mbLeft && col >= 0) ClickHeader(columns_->GetItem(col));
+        if (in_header) {
+            if (button == mbLeft) PressHeader(x);
+        } else if (options_.Has(goIndicator) && x < kIndicatorWidth && GridStyle == gsReport) {
+            if (const int row = RowAtY(y); row >= 0) SetSelectedRow(row);
         } else {
             const int row = RowAtY(y);
+            mouse_down_cell_ = {col, row};
             if (row >= 0) {
                 // A right click on a row of a multiple selection keeps the selection.
                 const bool keep = button == mbRight && GetSelected(row);
-                if (!keep) SelectCell(col >= 0 ? col : std::max(selected_column_, 0), row, shift);
+                const int target = col >= 0 ? col : std::max(selected_column_, 0);
+                if (ReactsToClicks(target)) {
+                    const Rect cell = GetCellRect(target, row);
+                    if (TColumnPlay* play = AttachPlay(target, row, cell))
+                        play->MouseDown(button, shift, x - cell.left, y - cell.top);
+                }
+                if (!keep) SelectCell(target, row, shift);
             }
         }
     }
@@ -663,13 +668,31 @@ bool TGrCustomGridControl::WantsKey(int key) const {
 bool TGrCustomGridControl::PrepareHint(Point mouse, HintInfo& info) {
     info.text.clear();
     const int col = ColumnAtX(mouse.x);
+    if (col < 0) return false;
+    const TGrCustomColumn& hinted = columns_->GetItem(col);
+    // The header's and the footer's hints show just below the cell and just below the grid.
+    if (options_.Has(goHeader) && mouse.y >= 0 && mouse.y < HeaderSize) {
+        info.text = hinted.Header().Hint;
+        info.pos = ClientToScreen({ColumnClientLeft(hinted), HeaderSize + 2});
+        return !info.text.empty();
+    }
+    if (GetFooterRect().contains(mouse)) {
+        info.text = hinted.Footer().Hint;
+        info.pos = ClientToScreen({ColumnClientLeft(hinted), ClientHeight() + 2});
+        return !info.text.empty();
+    }
     const int row = RowAtY(mouse.y);
-    if (col < 0 || row < 0) return false;
+    if (row < 0) return false;
     GetCellHint(col, row, info.text);
-    if (!info.text.empty()) return true;
+    if (!info.text.empty()) {
+        const Rect cell = GetCellRect(col, row);
+        info.pos = ClientToScreen({std::min(cell.right, ClientWidth()), cell.top - 20});
+        return true;
+    }
     // A text cut by its column shows whole in the hint.
     std::string text;
     GetFitHintText(col, row, text);
+    if (on_apply_cell) on_apply_cell(col, row, text);
     if (text.empty()) return false;
     const TGrCustomColumn& column = columns_->GetItem(col);
     Canvas measure(1, 1);
@@ -677,6 +700,9 @@ bool TGrCustomGridControl::PrepareHint(Point mouse, HintInfo& info) {
     if (measure.TextWidth(text) + 4 + 2 * column.Padding() <= column.Width() - LineRight())
         return false;
     info.text = text;
+    // Laid over the cell it completes.
+    const Rect cell = GetCellRect(col, row);
+    info.pos = ClientToScreen({cell.left, cell.top});
     return true;
 }
 

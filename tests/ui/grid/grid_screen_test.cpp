@@ -2,13 +2,17 @@
 // the pop-up menu and the row drag.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/window/form.h"
 #include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
+#include "platform/gfx/canvas.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/grid_locale.h"
 #include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
@@ -117,6 +121,94 @@ TEST(GridScreen, HeaderClickSortsAndASecondClickReverses) {
     EXPECT_EQ(g.grid.Columns().GetItem(1).SortKind(), skDescending);
 }
 
+TEST(GridScreen, AHeaderReleasedElsewhereIsClickedButNotSorted) {
+    ScreenGrid g(20);
+    std::vector<int> clicked;
+    g.grid.on_header_click = [&](int col, bool&) { clicked.push_back(col); };
+    g.d.MouseMove(g.At(100, 8));
+    g.d.MouseDown(g.At(100, 8));
+    g.d.MouseMove(g.At(100, 120));
+    g.d.MouseUp(g.At(100, 120));
+    EXPECT_EQ(clicked, std::vector<int>{1});
+    EXPECT_EQ(g.grid.SortedColumn(), nullptr);
+    EXPECT_EQ(g.grid.PressedHeaderColumn(), nullptr);
+}
+
+TEST(GridScreen, DraggingAHeaderDividerResizesTheColumn) {
+    ScreenGrid g(20);
+    std::vector<int> resized;
+    g.grid.on_column_resize = [&](TGrCustomColumn& c, int) { resized.push_back(c.GetIndex()); };
+    g.d.MouseMove(g.At(79, 8));  // the right edge of "Nome"
+    EXPECT_EQ(g.grid.cursor, TGrCustomGridControl::crHorzSplit);
+    g.d.MouseDown(g.At(79, 8));
+    EXPECT_TRUE(g.grid.ColumnResizing());
+    g.d.MouseMove(g.At(130, 50));
+    g.d.MouseUp(g.At(130, 50));
+    EXPECT_FALSE(g.grid.ColumnResizing());
+    EXPECT_EQ(g.grid.Columns().GetItem(0).Width(), 130);
+    EXPECT_EQ(resized, std::vector<int>{0});
+    EXPECT_EQ(g.grid.GetCellRect(1, 0).left, 130);  // the next column moves along
+    EXPECT_EQ(g.grid.SortedColumn(), nullptr);      // a resize is no click
+    // Dragged far left the line stops at the column's least width.
+    g.d.MouseDown(g.At(129, 8));
+    g.d.MouseMove(g.At(2, 8));
+    g.d.MouseUp(g.At(2, 8));
+    EXPECT_EQ(g.grid.Columns().GetItem(0).Width(), g.grid.Columns().GetItem(0).MinWidth);
+}
+
+TEST(GridScreen, DoubleClicksOnACellAndOnAFittingDivider) {
+    ScreenGrid g(20);
+    Point dbl{-1, -1};
+    g.grid.on_cell_dbl_click = [&](int col, int row) { dbl = {col, row}; };
+    g.d.DoubleClick(g.grid);  // the middle of the grid: the third column
+    EXPECT_EQ(dbl.x, 2);
+    EXPECT_EQ(dbl.y, g.grid.RowAtY(g.grid.Height() / 2));
+    // A number column fits its width to its widest shown cell on a divider double click.
+    auto number = std::make_unique<TGrNumberColumn>("num");
+    TGrCustomColumn& column = g.grid.Columns().Add(std::move(number));
+    column.SetWidth(200);
+    g.grid.SetCellText(3, 0, "123456789");
+    column.SetPosition(0);
+    ASSERT_EQ(g.grid.GetHeaderCellRect(column).right, 200);
+    for (int i = 0; i < 2; ++i) {
+        g.d.MouseMove(g.At(199, 8));
+        g.d.MouseDown(g.At(199, 8));
+        g.d.MouseUp(g.At(199, 8));
+    }
+    Canvas measure(1, 1);
+    measure.font = column.GetFont();
+    EXPECT_GE(column.Width(), measure.TextWidth("123456789") + 5);
+    EXPECT_LT(column.Width(), 100);
+}
+
+TEST(GridScreen, TypingSearchesTheSearchColumn) {
+    ScreenGrid g(0);
+    const char* names[] = {"Abel", "Bruno", "abílio", "Carlos", "Abner"};
+    for (const char* name : names) g.grid.SetCellText(0, g.grid.AddRow(), name);
+    TGrCustomColumn& nome = g.grid.Columns().GetItem(0);
+    nome.SetOptions(nome.Options().With(coSearchColumn));
+    g.grid.SetFocus();
+    g.grid.SetSelectedRow(3);
+    g.d.Type("ab");  // after the selected row first, then from the top; case ignored
+    EXPECT_EQ(g.grid.SelectedRow(), 4);
+    EXPECT_EQ(g.grid.SearchText(), "ab");
+    g.d.Type("í");
+    EXPECT_EQ(g.grid.SelectedRow(), 2);
+    g.d.Advance(800);  // a pause: the next character starts a new search
+    EXPECT_EQ(g.grid.SearchText(), "");
+    g.d.Type("c");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    // No match leaves the selection alone.
+    g.d.Advance(800);
+    g.d.Type("z");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    // Keys off: typing does nothing.
+    g.grid.SetOptions(g.grid.Options().With(goDisableKeys));
+    g.d.Advance(800);
+    g.d.Type("b");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+}
+
 TEST(GridScreen, HintShowsTheWholeOfACutText) {
     ScreenGrid g(5);
     g.grid.SetCellTextByVariant("nome", 2, "Um nome comprido demais para a coluna");
@@ -128,6 +220,21 @@ TEST(GridScreen, HintShowsTheWholeOfACutText) {
     g.grid.GetCell(1, 1).SetHint("Artilheiro");
     EXPECT_TRUE(g.grid.PrepareHint({100, g.RowY(1)}, info));
     EXPECT_EQ(info.text, "Artilheiro");
+}
+
+TEST(GridScreen, HeaderAndCellHintsShowBelowTheirPlaces) {
+    ScreenGrid g(20);
+    g.grid.Columns().GetItem(1).Header().Hint = "Gols marcados";
+    g.grid.GetCell(0, 2).SetHint("Capitão");
+    g.d.MouseMove(g.At(100, 8));
+    g.d.Advance(600);
+    ASSERT_TRUE(g.d.screen().HintShowing());
+    EXPECT_EQ(g.d.screen().HintText(), "Gols marcados");
+    EXPECT_EQ(g.d.screen().Hint().pos.y, g.At(0, 16 + 2).y);
+    g.d.MouseMove(g.At(20, g.RowY(2)));  // another place: its own hint is due
+    g.d.Advance(600);
+    ASSERT_TRUE(g.d.screen().HintShowing());
+    EXPECT_EQ(g.d.screen().HintText(), "Capitão");
 }
 
 TEST(GridScreen, RightClickOpensThePopupOnTheRowUnderTheMouse) {
