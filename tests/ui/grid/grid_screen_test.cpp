@@ -265,6 +265,36 @@ TEST(GridScreen, RowDragStartsOnlyAfterTheMouseMoves) {
     g.d.MouseUp(g.At(20, g.RowY(3) + 20));
 }
 
+TEST(GridScreen, TheRollIndicatorFloatsWholeAboveTheFormWithoutTakingTheFocus) {
+    ScreenGrid g;
+    g.form.SetBounds(100, 50, 500, 400);
+    g.grid.SetLeft(0);
+    g.grid.SetFocus();
+    g.d.Pump();
+    // The middle button at the grid's left edge: the indicator reaches past the form's.
+    const Point origin = g.At(0, 100);
+    g.d.MouseMove(origin);
+    g.d.MouseDown(origin, mbMiddle);
+    TRollShadow* shadow = g.grid.RollIndicator();
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_TRUE(shadow->Visible());
+    EXPECT_EQ(shadow->BoundsRect(),
+              (Rect{origin.x - 7, origin.y - 11, origin.x + 25, origin.y + 21}));
+    EXPECT_TRUE(g.grid.Focused());
+    EXPECT_EQ(g.d.screen().ActiveForm(), &g.form);
+    EXPECT_FALSE(shadow->tab_stop);
+    g.d.Pump();
+    // Part of the upper arrow head lies outside the form, on the desktop: drawn there too.
+    const Point arrow{origin.x - 7 + 2, origin.y - 11 + 6};
+    ASSERT_LT(arrow.x, g.form.Left());
+    EXPECT_EQ(g.d.screen().PixelAt(arrow.x, arrow.y), ColorToRGB(clGrayText));
+    EXPECT_EQ(g.d.screen().PixelAt(origin.x, origin.y), ColorToRGB(clGrayText));  // the dot
+    // Beside the shapes the square stays clear.
+    EXPECT_NE(g.d.screen().PixelAt(origin.x + 13, origin.y + 17), ColorToRGB(clGrayText));
+    g.d.MouseUp(origin, mbMiddle);
+    EXPECT_FALSE(shadow->Visible());
+}
+
 TEST(GridScreen, PixelsOfHeaderSelectionColouringAndLines) {
     ScreenGrid g(6);
     g.grid.SelectionColor = TColor(0x00804020);
