@@ -12,6 +12,8 @@
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
+#include "platform/window/image_list.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/grid_locale.h"
 #include "ui/grid/progress_column.h"
@@ -364,6 +366,106 @@ TEST(GridScreen, SnapshotOfTheColumnKinds) {
         grid.ClientToScreen({cell.left + 2 + 30 + 2 + 40, (cell.top + cell.bottom) / 2});
     EXPECT_EQ(d.screen().PixelAt(bar.x, bar.y), ColorToRGB(clHighlight));
     EXPECT_FALSE(d.SavePng("report_grid_columns.png").empty());
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// A little square picture of one colour.
+Picture Square(int size, uint32_t argb) {
+    Picture picture(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) picture.SetPixelARGB(x, y, argb);
+    return picture;
+}
+
+TEST(GridScreen, SnapshotOfEveryColumnClass) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    TestDriver d;
+    Form& form = d.screen().Create<Form>("form");
+    form.SetBounds(0, 0, 1010, 200);
+    TReportGrid& grid = form.Add<TReportGrid>("grade");
+    grid.SetBounds(8, 8, 990, 150);
+    grid.SetOptions(TGridOptions{goHeader, goGrid, goSelectFullRow, goIndicator, goFooter});
+    grid.HeaderSize = 16;
+    grid.SetRowSize(22);
+    ImageList images(16, 16);
+    images.Add(Square(16, 0xFF2E8B57u));
+    images.Add(Square(16, 0xFFB22222u));
+    const Picture crest = Square(30, 0xFF1E3C8Cu);
+    auto add = [&](std::unique_ptr<TGrCustomColumn> column, const char* caption, int width) {
+        column->Header().SetCaption(caption);
+        column->SetWidth(width);
+        return &grid.Columns().Add(std::move(column));
+    };
+    add(std::make_unique<TGrIncrementColumn>("n"), "Nº", 30);
+    auto tree = std::make_unique<TGrTreeColumn>("arvore");
+    tree->ShowLines = true;
+    add(std::move(tree), "Clube / jogador", 170);
+    auto text = std::make_unique<TGrTextColumn>("apelido");
+    text->TextBefore = "\"";
+    text->TextAfter = "\"";
+    add(std::move(text), "Apelido", 90);
+    auto number = std::make_unique<TGrNumberColumn>("valor");
+    number->FormatMask = "#,##0.00";
+    TGrCustomColumn* valor = add(std::move(number), "Valor", 90);
+    valor->SetColumnKind(ckFloat);
+    valor->Footer().FormulaKind = fkSum;
+    valor->Footer().alignment = taRightJustify;
+    valor->Footer().FormatMask = "#,##0.00";
+    valor->Footer().FormatMaskKind = mkFloat;
+    add(std::make_unique<TGrDateColumn>("contrato"), "Contrato", 80)->SetColumnKind(ckDate);
+    auto image = std::make_unique<TGrImageColumn>("situacao");
+    image->Images = &images;
+    add(std::move(image), "Sit.", 40)->SetColumnKind(ckInteger);
+    auto graphic = std::make_unique<TGrGraphicColumn>("escudo");
+    add(std::move(graphic), "Escudo", 50)->SetColumnKind(ckGraphic);
+    auto combo = std::make_unique<TGrComboBoxColumn>("posicao");
+    combo->Items = {"Goleiro", "Zagueiro", "Atacante"};
+    combo->Images = &images;
+    add(std::move(combo), "Posição", 110);
+    auto progress = std::make_unique<TGrProgressColumn>("forma");
+    progress->ShowText = true;
+    add(std::move(progress), "Forma", 110)->SetColumnKind(ckInteger);
+    TGrCustomColumn* sorted = add(std::make_unique<TGrTextColumn>("estado"), "UF", 60);
+    grid.BeginUpdate();
+    const int club = grid.AddRow();
+    grid.SetCellTextByVariant("arvore", club, "Atlético Serrano");
+    const char* names[] = {"Adão Ribeiro", "Júlio César Gonçalves", "Tião"};
+    const char* positions[] = {"Goleiro", "Zagueiro", "Atacante"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = grid.AddChildRow(club);
+        grid.SetCellTextByVariant("arvore", row, names[i]);
+        grid.SetCellTextByVariant("apelido", row, i == 1 ? "Julinho" : "");
+        grid.SetCellTextByVariant("valor", row, std::to_string(1250 * (i + 1)) + ",50");
+        grid.SetCellTextByVariant("contrato", row, "31/12/2015");
+        grid.SetCellTextByVariant("situacao", row, std::to_string(i % 2));
+        grid.GetCellByVariant("escudo", row).ObjectReference = &crest;
+        grid.SetCellTextByVariant("posicao", row, positions[i]);
+        grid.SetCellTextByVariant("forma", row, std::to_string(30 + 30 * i));
+        grid.SetCellTextByVariant("estado", row, i == 2 ? "RJ" : "SP");
+    }
+    grid.EndUpdate();
+    grid.CalculateFooter(false);
+    sorted->SetSorted(true);
+    form.Show();
+    grid.SetFocus();
+    grid.SetSelectedRow(2);
+    d.Pump();
+    // A few of the classes' marks: the row picture, the crest, the tree's lines.
+    const Rect pic = grid.GetCellRect(5, 1);
+    EXPECT_EQ(d.screen().PixelAt(grid.ClientToScreen({pic.left + 10, pic.top + 11}).x,
+                                 grid.ClientToScreen({pic.left + 10, pic.top + 11}).y),
+              TColor(0x578B2E));
+    const Rect escudo = grid.GetCellRect(6, 3);
+    const Point crest_mid = grid.ClientToScreen({(escudo.left + escudo.right) / 2,
+                                                 (escudo.top + escudo.bottom) / 2});
+    EXPECT_EQ(d.screen().PixelAt(crest_mid.x, crest_mid.y), TColor(0x8C3C1E));
+    EXPECT_FALSE(grid.Columns().GetItem(3).Footer().Caption().empty());
+    EXPECT_FALSE(d.SavePng("report_grid_every_column.png").empty());
 }
 
 }  // namespace
