@@ -354,11 +354,16 @@ int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
 
 void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
     const int notches = std::max(1, std::abs(delta) / 120);
+    // With nothing to scroll up or down, the wheel scrolls a wide report sideways.
+    TGrScrollBar& vert = VertScrollBar();
+    TGrScrollBar& horz = HorzScrollBar();
+    const bool sideways = vert.Max() == 0 && GridStyle == gsReport && horz.Max() > 0;
+    TGrScrollBar& bar = sideways ? horz : vert;
     for (int i = 0; i < notches; ++i) {
         if (shift & ssCtrl)
-            delta < 0 ? VertScrollBar().PageDown() : VertScrollBar().PageUp();
+            delta < 0 ? bar.PageDown() : bar.PageUp();
         else
-            delta < 0 ? VertScrollBar().LineDown() : VertScrollBar().LineUp();
+            delta < 0 ? bar.LineDown() : bar.LineUp();
     }
 }
 
@@ -381,6 +386,24 @@ void TGrCustomGridControl::Resized() {
     if (!data_bound_) return;
     columns_->RecalcPositions(false);
     columns_->ApplyAutoSize(nullptr, false);
+    // Grown taller while scrolled down: earlier rows come into the room below the last one
+    // instead of leaving it empty.
+    if (top_row_ > 0 && GridStyle == gsReport) {
+        const Rect body = BodyRect();
+        int used = 0;
+        for (int i = top_row_; i < GetRowCount(); ++i)
+            if (IsRowShown(i)) used += BandHeight(i) + row_spacing_;
+        for (int i = top_row_ - 1; i >= 0; --i) {
+            if (!IsRowShown(i)) continue;
+            const int h = BandHeight(i) + row_spacing_;
+            if (used + h > body.height()) break;
+            used += h;
+            top_row_ = i;
+        }
+        VertScrollBar().LockScrolling();
+        VertScrollBar().SetPosition(ShownRowsAbove());
+        VertScrollBar().UnlockScrolling();
+    }
     UpdateVertScrollBar();
     UpdateHorzScrollBar();
 }

@@ -638,10 +638,26 @@ void TGrCustomGridControl::KeyDown(int& key, ShiftState shift) {
                 MoveSelectionBy(page);
             break;
         case VK_HOME:
-            SelectFirstRow(shift);
+            if (HomeEndBehaviour == hebLeftRight)
+                SelectFirstColumn();
+            else
+                SelectFirstRow(shift);
             break;
         case VK_END:
-            SelectLastRow(shift);
+            if (HomeEndBehaviour == hebLeftRight)
+                SelectLastColumn();
+            else
+                SelectLastRow(shift);
+            break;
+        case VK_LEFT:
+        case VK_RIGHT:
+            // A whole-row selection has no column to move to: the view scrolls sideways.
+            if (input_active_ || !options_.Has(goSelectFullRow) ||
+                AppearanceOptions.Has(aoIndicateSelectedCell)) {
+                key == VK_LEFT ? MoveLeft(mkArrows) : MoveRight(mkArrows);
+            } else {
+                key == VK_LEFT ? HorzScrollBar().LineUp() : HorzScrollBar().LineDown();
+            }
             break;
         default:
             return;

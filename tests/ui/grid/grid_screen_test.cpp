@@ -123,6 +123,34 @@ TEST(GridScreen, HeaderClickSortsAndASecondClickReverses) {
     EXPECT_EQ(g.grid.Columns().GetItem(1).SortKind(), skDescending);
 }
 
+TEST(GridScreen, GrowingTallerAtTheBottomBringsEarlierRowsIntoView) {
+    ScreenGrid g(40);
+    g.grid.VertScrollBar().MoveToEnd();
+    const int top = g.grid.TopRow();
+    ASSERT_GT(top, 0);
+    g.grid.SetHeight(g.grid.Height() + 105);  // room for five more rows of 20 and a line
+    EXPECT_EQ(g.grid.TopRow(), top - 5);
+    EXPECT_EQ(g.grid.VertScrollBar().Position(), top - 5);
+    EXPECT_EQ(g.grid.LastFullRow(), 39);
+}
+
+TEST(GridScreen, HomeEndAndSidewaysKeys) {
+    ScreenGrid g(40);
+    g.grid.SetFocus();
+    g.grid.SetSelectedRow(5);
+    g.d.Press(VK_RIGHT);  // a whole-row selection: the view scrolls sideways
+    EXPECT_GT(g.grid.HorzScrollBar().Position(), 0);
+    g.grid.HomeEndBehaviour = hebLeftRight;
+    g.d.Press(VK_END);
+    EXPECT_EQ(g.grid.SelectedColumn(), 2);
+    EXPECT_EQ(g.grid.SelectedRow(), 5);
+    g.d.Press(VK_HOME);
+    EXPECT_EQ(g.grid.SelectedColumn(), 0);
+    g.grid.HomeEndBehaviour = hebTopBottom;
+    g.d.Press(VK_END);
+    EXPECT_EQ(g.grid.SelectedRow(), 39);
+}
+
 TEST(GridScreen, AHeaderReleasedElsewhereIsClickedButNotSorted) {
     ScreenGrid g(20);
     std::vector<int> clicked;
