@@ -649,6 +649,10 @@ void TGrCustomGridControl::KeyDown(int& key, ShiftState shift) {
             else
                 SelectLastRow(shift);
             break;
+        case VK_TAB:
+            if (!WantsKey(VK_TAB)) return;
+            (shift & ssShift) ? TabPrevious(true) : TabNext(true);
+            break;
         case VK_LEFT:
         case VK_RIGHT:
             // A whole-row selection has no column to move to: the view scrolls sideways.
@@ -676,6 +680,10 @@ bool TGrCustomGridControl::WantsKey(int key) const {
         case VK_HOME:
         case VK_END:
             return true;
+        case VK_TAB:
+            // Tab stays in the grid only when there is a cell to move to.
+            return WantTabs && columns_->VisibleCount() > 0 &&
+                   (GetRowCount() > 0 || input_active_);
         default:
             return TGrScrollControl::WantsKey(key);
     }

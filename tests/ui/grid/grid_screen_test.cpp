@@ -151,6 +151,22 @@ TEST(GridScreen, HomeEndAndSidewaysKeys) {
     EXPECT_EQ(g.grid.SelectedRow(), 39);
 }
 
+TEST(GridScreen, TabMovesBetweenCellsOnlyWithWantTabsAndACell) {
+    ScreenGrid g(3);
+    g.grid.SetFocus();
+    g.grid.SelectCell(0, 1);
+    EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
+    g.grid.WantTabs = true;
+    EXPECT_TRUE(g.grid.WantsKey(VK_TAB));
+    g.d.Press(VK_TAB);
+    EXPECT_EQ(g.grid.SelectedColumn(), 1);
+    g.d.Press(VK_TAB, ssShift);
+    EXPECT_EQ(g.grid.SelectedColumn(), 0);
+    // No visible column: Tab is the form's again.
+    for (int c = 0; c < 3; ++c) g.grid.Columns().GetItem(c).SetVisible(false);
+    EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
+}
+
 TEST(GridScreen, AHeaderReleasedElsewhereIsClickedButNotSorted) {
     ScreenGrid g(20);
     std::vector<int> clicked;
