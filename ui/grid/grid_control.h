@@ -242,6 +242,13 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The column whose right divider lies within a few pixels of x in the header; -1 for none.
     int ResizeGripColumnAt(int x) const;
     bool ColumnResizing() const { return resizing_column_ != nullptr; }
+    // The row whose bottom edge lies within a few pixels of y in the indicator; -1 for none.
+    int RowBorderAt(int x, int y) const;
+    // The row a moved row would go before at y: the row under it, or the next one past its
+    // middle; -1 above the body or below the last row.
+    int RowDropIndexAt(int y) const;
+    int ResizingRow() const { return resizing_row_; }
+    bool RowMoving() const { return row_moving_; }
     // Mode 0: header and cells, 1: cells only, 2: header only.
     void BestFitColumn(int col, int mode, bool shown_only);
     // Selects the first shown row whose text in the column starts with `text` (case ignored):
@@ -286,6 +293,7 @@ class TGrCustomGridControl : public TGrScrollControl {
     std::function<void(int row, int height)> on_change_row_height;
     std::function<void(int row, int& height)> on_measuring_row_height;
     std::function<void(int from, int to, bool& accept)> on_row_move;
+    std::function<void(int from, int to)> on_after_row_move;
     std::function<void(int col, int row, std::string& hint)> on_cell_hint;
     std::function<void(int col, int row, bool& showing)> on_cell_showing;
     std::function<void(TGrCustomColumn& column, int old_position)> on_column_move;
@@ -341,6 +349,10 @@ class TGrCustomGridControl : public TGrScrollControl {
     void RefreshHeaderCell(const TGrCustomColumn& column);
     void SetHotHeaderColumn(TGrCustomColumn* column);
     void PaintResizeLines(Canvas& canvas) const;
+    // The red arrows and line where a moved row would go.
+    void PaintRowDropMarker(Canvas& canvas) const;
+    Rect RowDropMarkerRect(int index) const;
+    void EndRowMove(int y);
     void DoubleClickAt(int x, int y, bool in_header);
     // A cell's play element readied with the cell's value, or null when its column has none.
     TColumnPlay* AttachPlay(int col, int row, const Rect& cell);
@@ -410,6 +422,11 @@ class TGrCustomGridControl : public TGrScrollControl {
     Point hover_cell_{-1, -1};
     std::string search_text_;
     Timer search_timer_;
+    int resizing_row_ = -1;
+    int row_resize_y_ = 0;
+    int moving_row_ = -1;
+    bool row_moving_ = false;
+    int row_drop_index_ = -1;
     // Set by the grid that holds the data once it can answer for its rows, and cleared before
     // it lets them go: the layout work of a resize asks for them.
     bool data_bound_ = false;

@@ -87,9 +87,82 @@ void TGrCustomGridControl::ClickHeader(TGrCustomColumn& column, bool released_on
 }
 
 void TGrCustomGridControl::PaintResizeLines(Canvas& canvas) const {
+    if (resizing_row_ >= 0)
+        InvertPixels(canvas, {0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
     if (!resizing_column_) return;
     for (int x : {resize_start_line_x_, resize_line_x_})
         InvertPixels(canvas, {x, 0, x + 1, ClientHeight()});
+}
+
+// --- rows: resizing in the indicator, moving by dragging
+
+int TGrCustomGridControl::RowBorderAt(int x, int y) const {
+    const Rect body = BodyRect();
+    if (x > 12 || y < body.top) return -1;
+    int bottom = body.top;
+    for (int i = top_row_; i < GetRowCount() && bottom < body.bottom + 3; ++i) {
+        if (!IsRowShown(i)) continue;
+        bottom += BandHeight(i) + row_spacing_;
+        if (bottom - 3 < y && y < bottom + 1) return i;
+    }
+    return -1;
+}
+
+int TGrCustomGridControl::RowDropIndexAt(int y) const {
+    const Rect body = BodyRect();
+    if (y < body.top) return -1;
+    int top = body.top;
+    for (int i = top_row_; i < GetRowCount() && top < body.bottom; ++i) {
+        if (!IsRowShown(i)) continue;
+        const int height = BandHeight(i);
+        if (y < top + height + row_spacing_) return y < top + height / 2 ? i : i + 1;
+        top += height + row_spacing_;
+    }
+    return -1;
+}
+
+Rect TGrCustomGridControl::RowDropMarkerRect(int index) const {
+    const int y = GetRowTop(index) - (index == top_row_ ? 0 : 1);
+    return {0, y - 5, BodyRect().right + 1, y + 6};
+}
+
+void TGrCustomGridControl::PaintRowDropMarker(Canvas& canvas) const {
+    if (!row_moving_ || row_drop_index_ < 0) return;
+    const int y = GetRowTop(row_drop_index_) - (row_drop_index_ == top_row_ ? 0 : 1);
+    const int r = BodyRect().right - 1;
+    canvas.pen.color = clRed;
+    canvas.pen.mode = pmCopy;
+    canvas.brush.color = clRed;
+    canvas.brush.style = bsSolid;
+    canvas.Polygon(
+        {{0, y - 2}, {2, y - 2}, {2, y - 5}, {7, y}, {2, y + 5}, {2, y + 2}, {0, y + 2}});
+    canvas.Polygon({{r, y - 2},
+                    {r - 2, y - 2},
+                    {r - 2, y - 5},
+                    {r - 7, y},
+                    {r - 2, y + 5},
+                    {r - 2, y + 2},
+                    {r, y + 2}});
+    canvas.MoveTo(8, y);
+    canvas.LineTo(r - 6, y);
+}
+
+void TGrCustomGridControl::EndRowMove(int y) {
+    if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+    int to = RowDropIndexAt(y);
+    const int from = moving_row_;
+    row_moving_ = false;
+    moving_row_ = -1;
+    row_drop_index_ = -1;
+    cursor = crDefault;
+    if (to < 0 || !IsValidRow(from)) return;
+    if (from < to) --to;
+    if (to >= GetRowCount()) to = GetRowCount() - 1;
+    if (!DoRowMove(from, to)) return;
+    MoveRow(from, to);
+    if (on_after_row_move) on_after_row_move(from, to);
+    SetSelectedRow(to);
+    Invalidate();
 }
 
 // --- double clicks
@@ -171,6 +244,30 @@ void TGrCustomGridControl::MouseMove(ShiftState shift, int x, int y) {
         }
         return;
     }
+    if (resizing_row_ >= 0) {
+        const int new_y = std::max(y, GetRowTop(resizing_row_) + 8);
+        InvalidateRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
+        row_resize_y_ = new_y;
+        InvalidateRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
+        return;
+    }
+    if (moving_row_ >= 0 && options_.Has(goRowMoving) && (shift & ssLeft) && !row_moving_ &&
+        MovedBeyond({x, y}, mouse_down_point_, 5)) {
+        row_moving_ = true;
+        cursor = crDrag;
+    }
+    if (row_moving_) {
+        const int index = RowDropIndexAt(y);
+        if (index != row_drop_index_) {
+            if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+            // At the edges of the page the rows scroll towards the mouse.
+            if (index >= 0 && index == top_row_ && top_row_ > 0) VertScrollBar().LineUp();
+            if (index >= 0 && index == LastFullRow() + 1) VertScrollBar().LineDown();
+            row_drop_index_ = RowDropIndexAt(y);
+            if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+        }
+        return;
+    }
     const bool in_header = options_.Has(goHeader) && y >= 0 && y < HeaderSize;
     if (in_header) {
         cursor = ResizeGripColumnAt(x) >= 0 ? int{crHorzSplit} : int{crDefault};
@@ -179,8 +276,12 @@ void TGrCustomGridControl::MouseMove(ShiftState shift, int x, int y) {
     } else {
         SetHotHeaderColumn(nullptr);
         cursor = crDefault;
-        if (options_.Has(goIndicator) && x < 12 && GridStyle == gsReport && RowAtY(y) >= 0)
-            cursor = crIndicatorSelect;
+        if (options_.Has(goIndicator) && x < 12 && GridStyle == gsReport) {
+            if (options_.Has(goRowResizing) && RowBorderAt(x, y) >= 0)
+                cursor = crVertSplit;
+            else if (RowAtY(y) >= 0)
+                cursor = crIndicatorSelect;
+        }
     }
     // Another cell, header or footer cell under the mouse: its own hint is due.
     const Point cell{ColumnAtX(x), in_header ? -2 : RowAtY(y)};
@@ -202,6 +303,18 @@ void TGrCustomGridControl::MouseUp(MouseButton button, ShiftState shift, int x, 
     TGrScrollControl::MouseUp(button, shift, x, y);
     const Point down = mouse_down_point_;
     mouse_down_point_ = {-1, -1};
+    if (row_moving_) {
+        EndRowMove(y);
+        return;
+    }
+    moving_row_ = -1;
+    if (resizing_row_ >= 0) {
+        const int row = resizing_row_;
+        resizing_row_ = -1;
+        Invalidate();
+        if (IsValidRow(row)) SetRowHeight(row, row_resize_y_ - GetRowTop(row));
+        return;
+    }
     if (resizing_column_) {
         TGrCustomColumn& column = *resizing_column_;
         resizing_column_ = nullptr;
@@ -252,6 +365,11 @@ void TGrCustomGridControl::DoExit() {
     if (pressed_header_column_) RefreshHeaderCell(*pressed_header_column_);
     pressed_header_column_ = nullptr;
     SetHotHeaderColumn(nullptr);
+    if (resizing_row_ >= 0 || row_moving_) Invalidate();
+    resizing_row_ = -1;
+    row_moving_ = false;
+    moving_row_ = -1;
+    row_drop_index_ = -1;
 }
 
 // --- typed keys

@@ -225,6 +225,7 @@ void TGrCustomGridControl::Paint(Canvas& canvas) {
             TGraphicsProvider::DrawTextAligned(canvas, r, taCenter, GridCaption, false);
         }
         PaintResizeLines(canvas);
+        PaintRowDropMarker(canvas);
         if (on_post_draw) on_post_draw();
         PaintWindowBars(canvas);
     } catch (const std::exception&) {
@@ -592,7 +593,16 @@ void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x
         if (in_header) {
             if (button == mbLeft) PressHeader(x);
         } else if (options_.Has(goIndicator) && x < kIndicatorWidth && GridStyle == gsReport) {
-            if (const int row = RowAtY(y); row >= 0) SetSelectedRow(row);
+            if (const int border = options_.Has(goRowResizing) && button == mbLeft
+                                       ? RowBorderAt(x, y)
+                                       : -1;
+                border >= 0) {
+                resizing_row_ = border;
+                row_resize_y_ = y;
+                InvalidateRect({0, y, ClientWidth(), y + 1});
+            } else if (const int row = RowAtY(y); row >= 0) {
+                SetSelectedRow(row);
+            }
         } else {
             const int row = RowAtY(y);
             mouse_down_cell_ = {col, row};
@@ -606,6 +616,7 @@ void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x
                         play->MouseDown(button, shift, x - cell.left, y - cell.top);
                 }
                 if (!keep) SelectCell(target, row, shift);
+                if (button == mbLeft && options_.Has(goRowMoving)) moving_row_ = row;
             }
         }
     }

@@ -167,6 +167,56 @@ TEST(GridScreen, TabMovesBetweenCellsOnlyWithWantTabsAndACell) {
     EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
 }
 
+TEST(GridScreen, RowsResizedOnTheIndicatorAndMovedByDragging) {
+    ScreenGrid g(10);
+    g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing).With(goRowMoving));
+    std::vector<std::pair<int, int>> heights;
+    g.grid.on_change_row_height = [&](int row, int h) { heights.push_back({row, h}); };
+    // The bottom border of row 1 in the indicator, dragged 10 pixels down.
+    const int border = g.grid.GetRowTop(2) - 1;
+    g.d.MouseMove(g.At(5, border));
+    EXPECT_EQ(g.grid.cursor, TGrCustomGridControl::crVertSplit);
+    g.d.MouseDown(g.At(5, border));
+    EXPECT_EQ(g.grid.ResizingRow(), 1);
+    g.d.MouseMove(g.At(5, border + 10));
+    g.d.MouseUp(g.At(5, border + 10));
+    EXPECT_EQ(g.grid.GetRowHeight(1), 20 + 10);
+    ASSERT_EQ(heights.size(), 1u);
+    // Never below 8 pixels.
+    const int border2 = g.grid.GetRowTop(3) - 1;
+    g.d.MouseDown(g.At(5, border2));
+    g.d.MouseMove(g.At(5, 0));
+    g.d.MouseUp(g.At(5, 0));
+    EXPECT_EQ(g.grid.GetRowHeight(2), 8);
+
+    // Row 0 dragged down past the middle of row 3: it goes before row 4, that is to place 3.
+    bool refuse = true;
+    std::vector<std::pair<int, int>> moves;
+    g.grid.on_row_move = [&](int from, int to, bool& accept) {
+        moves.push_back({from, to});
+        accept = !refuse;
+    };
+    auto drag = [&](int from_row, int to_y) {
+        g.d.Advance(1000);  // no double click
+        g.d.MouseMove(g.At(100, g.RowY(from_row)));
+        g.d.MouseDown(g.At(100, g.RowY(from_row)));
+        g.d.MouseMove(g.At(100, g.RowY(from_row) + 8));
+        EXPECT_TRUE(g.grid.RowMoving());
+        g.d.MouseMove(g.At(100, to_y));
+        g.d.MouseUp(g.At(100, to_y));
+        EXPECT_FALSE(g.grid.RowMoving());
+    };
+    const Rect row3 = g.grid.GetRowRect(3);
+    drag(0, row3.bottom - 3);
+    EXPECT_EQ(g.grid.GetCellText(0, 0), "Jogador 0");  // refused
+    refuse = false;
+    drag(0, row3.bottom - 3);
+    ASSERT_EQ(moves.size(), 2u);
+    EXPECT_EQ(moves[1], (std::pair<int, int>{0, 3}));
+    EXPECT_EQ(g.grid.GetCellText(0, 3), "Jogador 0");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+}
+
 TEST(GridScreen, AHeaderReleasedElsewhereIsClickedButNotSorted) {
     ScreenGrid g(20);
     std::vector<int> clicked;
