@@ -516,7 +516,8 @@ void TGrCustomGridControl::DrawCell(Canvas& canvas, int col, int row, Rect cell)
     if (!ColumnFixed(column))
         clip_rect.left = std::max(clip_rect.left, body.left + columns_->FixedWidth());
     canvas.IntersectClipRect(clip_rect);
-    if (options_.Has(goGrid)) DrawCellGridLines(canvas, col, row, grid_color, cell);
+    if (options_.Has(goGrid) && GridStyle == gsReport)
+        DrawCellGridLines(canvas, col, row, grid_color, cell);
     cell.right -= LineRight();
     TColumnDisplay& display = column.Display();
     display.canvas = &canvas;

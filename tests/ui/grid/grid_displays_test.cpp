@@ -236,6 +236,47 @@ TEST(FixedParts, FooterInputLineAndIndicator) {
     EXPECT_TRUE(arrow);
 }
 
+TEST(Slides, EachRowASlideWithItsFieldsCaptionsAndFrame) {
+    StyledGrid g(hsAuto, {goHeader, goGrid});
+    g.grid.GridStyle = gsSlides;
+    g.grid.SlideSize = 40;
+    g.grid.InactiveSelectionColor = clNavy;  // no screen: the grid has no focus
+    g.grid.GetColumnByName("nome")->SlideBounds = {150, 8, 16, 80};
+    g.grid.GetColumnByName("clube")->SlideBounds = {240, 8, 16, 50};
+    TGrCustomColumn& gols = *g.grid.GetColumnByName("gols");
+    gols.SlideBounds = {60, 12, 20, 60};  // left, top, height, width
+    gols.SlideCaption = "Gols";
+    gols.SlideCaptionLocation = 0;  // left of the field
+    gols.SetColor(clYellow);
+    gols.SetParentCellColor(true);
+    g.grid.SetFocus();
+    g.Paint();
+    g.Save("grid_slides.png");
+    // Slide 1 starts one slide and its grid line below the header.
+    EXPECT_EQ(g.grid.GetSlideTop(1), 18 + 40 + 1);
+    const Rect field = g.grid.GetCellRect(1, 1);
+    EXPECT_EQ(field, (Rect{60, 18 + 41 + 12, 120, 18 + 41 + 32}));
+    EXPECT_EQ(g.At(field.right - 3, field.top + 2), clYellow);
+    // The caption stands left of the field, in grey ink.
+    int ink = 0;
+    for (int x = 10; x < field.left - 2; ++x)
+        for (int y = field.top; y < field.bottom; ++y) {
+            const TColor p = g.At(x, y);
+            const int r = p & 0xFF, gr = (p >> 8) & 0xFF, b = (p >> 16) & 0xFF;
+            ink += p != RGB(clWindow) && r == gr && gr == b;
+        }
+    EXPECT_GT(ink, 5);
+    // The selected slide (row 1) has the double frame in the selection colour; the grid line
+    // runs under each slide.
+    const Rect slide = g.grid.GetSlideRect(1);
+    EXPECT_EQ(g.At(150, slide.top + 1), clNavy);
+    EXPECT_EQ(g.At(150, slide.top + 2), clNavy);
+    EXPECT_NE(g.At(150, g.grid.GetSlideRect(0).top + 1), clNavy);
+    EXPECT_EQ(g.At(150, slide.top + 40), RGB(clBtnFace));
+    // A click in the second slide's field selects that row.
+    EXPECT_EQ(g.grid.RowAtY(field.top), 1);
+}
+
 TEST(CellText, ThePictureCopyMatchesDrawingTheText) {
     ScopedGridLocale locale{NeutralGridLocale()};
     TReportGrid grid;
