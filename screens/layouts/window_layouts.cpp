@@ -19,7 +19,14 @@
     X(kForm40Layout)               \
     X(kForm41Layout)               \
     X(kForm45Layout)               \
-    X(kForm64Layout)
+    X(kForm64Layout)               \
+    X(kForm67Layout)               \
+    X(kForm26Layout)               \
+    X(kForm36Layout)               \
+    X(kForm35Layout)               \
+    X(kForm69Layout)               \
+    X(kForm63Layout)               \
+    X(kForm70Layout)
 
 namespace kv {
 
