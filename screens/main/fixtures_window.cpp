@@ -284,6 +284,8 @@ void TForm63::ListRoundFixtures(int kind, int round, int half) {
         if (row.fixture < 0) {
             grid_->SetCellTextByVariant("fora", r, row.title);
             grid_->SetCellTextByVariant("jogo", r, "-2");
+            grid_->SetCellTextByVariant("gcescudo1", r, "-1");
+            grid_->SetCellTextByVariant("gcescudo2", r, "-1");
             continue;
         }
         const t_fixture& f = data.fixtures[row.fixture];

@@ -377,6 +377,8 @@ void TForm67::FillResultsGrid() {
         const int r = grid_->AddRow();
         if (row.match < 0) {
             grid_->SetCellTextByVariant("id", r, "-1");
+            grid_->SetCellTextByVariant("gcescudo1", r, "-1");
+            grid_->SetCellTextByVariant("gcescudo2", r, "-1");
             grid_->SetCellTextByVariant("casa", r, row.heading);
             continue;
         }
@@ -391,8 +393,7 @@ void TForm67::FillResultsGrid() {
         grid_->SetCellTextByVariant(
             "fora", r,
             InTable(data.teams, m.team[1]) ? data.teams[m.team[1]].name.str() : std::string());
-        const int away = crests_->Of(m.team[1]);
-        grid_->SetCellTextByVariant("gcescudo2", r, away >= 0 ? std::to_string(away) : "0");
+        grid_->SetCellTextByVariant("gcescudo2", r, std::to_string(crests_->Of(m.team[1])));
     }
     grid_->EndUpdate();
     // The first match row is selected and shown.
