@@ -39,7 +39,11 @@ const LayoutControl kControls[] = {
      .caption = "X",
      .font = {"Arial", 8, fsBold, clWhite},
      .properties = {{"TabOrder", "1"}}},
-    {.name = "chave", .class_name = "TImage", .bounds = {0, 36, 800, 544}},
+    {.name = "chave",
+     .class_name = "TPanel",
+     .bounds = {0, 36, 800, 544},
+     .color = 0x1F5A02,
+     .properties = {{"BevelOuter", "bvNone"}}},
 };
 
 constexpr int kPitch = 33;
@@ -82,10 +86,15 @@ TForm35::TForm35(int cup_bracket_kind) : Form("Form35") {
         SetModalResult(mrCancel);
         Close();
     };
-    ControlNamed<Control>(*this, "chave").on_paint = [this](Canvas& canvas) { Paint(canvas); };
+    crests_ = std::make_unique<CrestImages>(AddComponent<ImageList>("ImageListCrests"));
+    crests_->list().width = 14;
+    crests_->list().height = 14;
+    ControlNamed<Control>(*this, "chave").on_paint = [this](Canvas& canvas) { PaintBoard(canvas); };
     FillBracket(league_);
     DoCreate();
 }
+
+TForm35::~TForm35() = default;
 
 BracketTie TForm35::Slot(int slot) const {
     return slot >= 1 && slot <= static_cast<int>(slots_.size()) ? slots_[slot - 1] : BracketTie{};
@@ -154,7 +163,7 @@ void TForm35::FillBracket(int league) {
     ControlNamed<Control>(*this, "chave").Invalidate();
 }
 
-void TForm35::Paint(Canvas& canvas) {
+void TForm35::PaintBoard(Canvas& canvas) {
     std::vector<BracketBox> boxes;
     if (preliminary_) {
         // Two columns of sixteen ties facing each other, the next phase's ties beside them.
@@ -184,6 +193,15 @@ void TForm35::Paint(Canvas& canvas) {
             boxes[k].team1 = entrants_[k];
             boxes[k].hide_second = true;
         }
+    // The crests of the first column beside its ties.
+    for (int s = 0; s < 16; ++s) {
+        const Rect& r = boxes[s].rect;
+        const int mid = (r.top + r.bottom) / 2;
+        const int a = crests_->Of(boxes[s].team1);
+        if (a >= 0) crests_->list().Draw(canvas, 10, r.top, a);
+        const int b = boxes[s].hide_second ? -1 : crests_->Of(boxes[s].team2);
+        if (b >= 0) crests_->list().Draw(canvas, 10, mid + 1, b);
+    }
     const Rect& final_place = places[30];
     PaintBracket(canvas, boxes, true,
                  {final_place.left + 64, final_place.bottom + 40, final_place.left + 180,

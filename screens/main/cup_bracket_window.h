@@ -3,6 +3,7 @@
 // cup of a league (with the home country's preliminary phase as a second view) or the South
 // American second continental cup.
 
+#include <memory>
 #include <vector>
 
 #include "game/competition_screens.h"
@@ -13,10 +14,13 @@ namespace kv {
 
 extern const WindowLayout kForm35Layout;
 
+class CrestImages;
+
 class TForm35 : public Form {
   public:
     // kind 2 the national cup, 6 the South American second cup.
     explicit TForm35(int cup_bracket_kind);
+    ~TForm35() override;
 
     bool preliminary() const { return preliminary_; }
     int league() const { return league_; }
@@ -30,7 +34,7 @@ class TForm35 : public Form {
     void TogglePhase();
 
   private:
-    void Paint(Canvas& canvas);
+    void PaintBoard(Canvas& canvas);
 
     int kind_ = 2;
     int league_ = 0;
@@ -39,6 +43,7 @@ class TForm35 : public Form {
     std::vector<BracketTie> phase1_;  // beside the preliminary ties
     std::vector<int> entrants_;
     int champion_ = -1;
+    std::unique_ptr<CrestImages> crests_;
 };
 
 void ShowCupBracketWindow(int cup_bracket_kind);

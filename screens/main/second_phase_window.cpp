@@ -29,7 +29,11 @@ const LayoutControl kControls[] = {
      .caption = "X",
      .font = {"Arial", 8, fsBold, clWhite},
      .properties = {{"TabOrder", "1"}}},
-    {.name = "chave", .class_name = "TImage", .bounds = {0, 40, 800, 500}},
+    {.name = "chave",
+     .class_name = "TPanel",
+     .bounds = {0, 40, 800, 500},
+     .color = 0x1F5A02,
+     .properties = {{"BevelOuter", "bvNone"}}},
 };
 
 struct Choice {

@@ -343,3 +343,25 @@ TEST_F(CompetitionWindows, SeasonReviewShowsTheRolloversChampionsPromotionsAndRe
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST_F(CompetitionWindows, SecondPhaseBracketOpensOnTheCupAsked) {
+    NewGame({29, 3});
+    ASSERT_TRUE(PlayToResultsOf(ckNationalLeague));
+    TForm69& form = Open<TForm69>(1024, 768, ckContinentalCup);
+    EXPECT_EQ(driver_->Text("Label1"), "Libertadores - 2ª Fase");
+    // Every tie shown is one of the South American cup's knock-out.
+    for (int slot = 1; slot <= 15; ++slot) {
+        const int f = form.Slot(slot).fixture;
+        if (f < 0) continue;
+        EXPECT_EQ(Game().fixtures[f].kind, ckContinentalCup);
+        EXPECT_EQ(Game().fixtures[f].owner, crSouthAmerica);
+        EXPECT_GE(Game().fixtures[f].round, 4);
+    }
+    Snapshot("second_phase");
+}
+
+}  // namespace
+}  // namespace kv
