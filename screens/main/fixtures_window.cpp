@@ -129,14 +129,14 @@ TForm63::TForm63() : Form("Form63") {
         grid_->Columns().Add(std::move(column)).SetWidth(30);
     };
     crest_column("gcescudo1");
-    grid_->Columns().Add("casa").SetWidth(90);
+    grid_->Columns().Add("casa").SetWidth(120);
     grid_->Columns().Add("placar").SetWidth(40);
-    grid_->Columns().Add("fora").SetWidth(90);
+    grid_->Columns().Add("fora").SetWidth(120);
     crest_column("gcescudo2");
     grid_->Columns().Add("publico").Header().SetCaption("Público");
-    grid_->GetColumnByName("publico")->SetWidth(100);
+    grid_->GetColumnByName("publico")->SetWidth(80);
     grid_->Columns().Add("renda").Header().SetCaption("Renda");
-    grid_->GetColumnByName("renda")->SetWidth(100);
+    grid_->GetColumnByName("renda")->SetWidth(80);
     grid_->Columns().Add("vazio").SetWidth(20);
     grid_->Columns().Add("jogo").SetVisible(false);
     grid_->on_dbl_click = [this] { OpenSelectedMatch(); };

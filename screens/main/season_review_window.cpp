@@ -1,5 +1,7 @@
 #include "screens/main/season_review_window.h"
 
+#include <string_view>
+
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/table_index.h"
@@ -133,10 +135,13 @@ TForm26::TForm26() : Form("Form26") {
         Fill(ControlNamed<TReportGrid>(*this, "gridi"), international_);
     } else {
         ControlNamed<Control>(*this, "gridi").SetVisible(false);
+        // Alone, the national list takes the middle and room for its longest lines.
         for (const char* name : {"gridc", "combopais", "bttimeano"}) {
             Control& c = ControlNamed<Control>(*this, name);
-            c.SetBounds(212, c.Top(), c.Width(), c.Height());
+            c.SetBounds(160, c.Top(), std::string_view(name) == "gridc" ? 480 : c.Width(),
+                        c.Height());
         }
+        ControlNamed<TReportGrid>(*this, "gridc").GetColumnByName("gcinfo1")->SetWidth(410);
     }
     ControlNamed<Control>(*this, "bttimeano").on_click = [] { ShowBestElevenWindow(2); };
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Continue(); };
