@@ -300,7 +300,7 @@ void TForm36::ShowNational(int config) {
             SetBlock(d - 1, std::to_string(d) + "ª divisão", DivisionTable(data, config, d),
                      band_list(d, 10));
         const int lefts[] = {10, 383, 10, 383};
-        const int tops[] = {30, 30, 250, 250};
+        const int tops[] = {24, 24, 242, 242};
         for (int b = 0; b < 8; ++b) PlaceBlock(b, b < 4 ? lefts[b] : 0, b < 4 ? tops[b] : 0, 10);
         return;
     }
