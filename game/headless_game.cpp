@@ -13,6 +13,7 @@
 #include "game/season_rollover.h"
 #include "match/automatic_decisions.h"
 #include "match/computer_lineups.h"
+#include "match/human_lineup.h"
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
 #include "season/calendar.h"
@@ -118,7 +119,7 @@ void HeadlessGame::TakeHumanTurns() {
             }
             // Each coach whose club plays today presses "Jogar" with the line-up the computer
             // would field for his club.
-            do ChooseComputerLineup(data.game_state.user_club);
+            do CommitComputerLineup(data, data.game_state.user_club, false);
             while (!NextHumanTurnOrPlay(data, turn, windows_));
             break;
         }

@@ -111,13 +111,13 @@ std::vector<ClubChoiceList> ShowDivisionsOf20(GameData& world, int config) {
     return lists;
 }
 
-// One panel per division: four of ten clubs, or three of twenty (the custom championship).
+// One panel per division of the league, of ten clubs or (the custom championship) of twenty:
+// a custom league of twenty-club divisions may have four, and each of its clubs can be chosen.
 std::vector<ClubChoiceList> ShowDivisionPanels(const GameData& world, int config) {
     const t_league_config& league = world.league_configs[config];
     const int size = ClubsPerDivision(world);
-    const int panels = size == 20 ? 3 : 4;
     std::vector<ClubChoiceList> lists;
-    const int divisions = std::clamp(league.division_count, 0, panels);
+    const int divisions = std::clamp(league.division_count, 0, 4);
     for (int d = 1; d <= divisions; ++d)
         lists.push_back({DivisionHeading(d), DivisionSlots(world, league, d, size)});
     return lists;

@@ -98,10 +98,13 @@ int Edit::Caret() const { return sel_start_ == anchor_ ? sel_start_ + sel_length
 
 void Edit::ScrollToCaret() {
     // Keep the caret in view by scrolling the text sideways.
-    const int right = Width() - kMargin;
+    int left_margin = 0, right_margin = 0;
+    TextMargins(left_margin, right_margin);
+    const int left = Inset() + left_margin;
+    const int right = Width() - Inset() - right_margin;
     const int x = TextX(Caret());
     if (x > right) scroll_ += x - right;
-    if (x < kMargin) scroll_ = std::max(0, scroll_ - (kMargin - x));
+    if (x < left) scroll_ = std::max(0, scroll_ - (left - x));
 }
 
 void Edit::Delete(bool forward) {
@@ -160,9 +163,24 @@ void Edit::KeyPress(char32_t& key) {
     ReplaceSelection(std::u32string(1, key));
 }
 
+int Edit::Inset() const { return border ? kMargin : 1; }
+
+int Edit::TextLeft() const {
+    int left_margin = 0, right_margin = 0;
+    TextMargins(left_margin, right_margin);
+    const int left = Inset() + left_margin;
+    const Alignment alignment = TextAlignment();
+    if (alignment == taLeftJustify) return left;
+    // A text that does not fit starts at the left, so that typing scrolls it as usual.
+    const int room = Width() - Inset() - right_margin - left;
+    const int free = room - MeasureTextWidth(font(), ToUtf8(Shown()));
+    if (free <= 0) return left;
+    return left + (alignment == taRightJustify ? free : free / 2);
+}
+
 int Edit::TextX(int pos) const {
     const std::string prefix = ToUtf8(Shown().substr(0, pos));
-    return kMargin + MeasureTextWidth(font(), prefix) - scroll_;
+    return TextLeft() + MeasureTextWidth(font(), prefix) - scroll_;
 }
 
 int Edit::CaretAt(int x) const {
@@ -196,8 +214,18 @@ void Edit::DoEnter() {
 
 void Edit::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
-    DrawSunkenWell(canvas, r, EnabledInTree() ? Color() : clBtnFace);
+    if (border) {
+        DrawSunkenWell(canvas, r, EnabledInTree() ? Color() : clBtnFace);
+    } else {
+        canvas.brush = Brush{EnabledInTree() ? Color() : clBtnFace};
+        canvas.FillRect(r);
+    }
     canvas.IntersectClipRect(r);
+    // The text keeps out of the margins; what lies in them (buttons) is drawn by others.
+    int left_margin = 0, right_margin = 0;
+    TextMargins(left_margin, right_margin);
+    canvas.Save();
+    canvas.IntersectClipRect({r.left + left_margin, r.top, r.right - right_margin, r.bottom});
 
     const int caret = Caret();
     const std::u32string shown = Shown();
@@ -207,7 +235,7 @@ void Edit::Paint(Canvas& canvas) {
     canvas.bk_mode = BkMode::Transparent;
     const int line = MeasureFontMetrics(f).height();
     const int top = (Height() - line) / 2;
-    canvas.TextOut(kMargin - scroll_, top, ToUtf8(shown));
+    canvas.TextOut(TextX(0), top, ToUtf8(shown));
     if (sel_length_ > 0 && Focused()) {
         const Rect sel{TextX(sel_start_), top, TextX(sel_start_ + sel_length_), top + line};
         canvas.brush = Brush{clHighlight};
@@ -221,6 +249,7 @@ void Edit::Paint(Canvas& canvas) {
         canvas.MoveTo(TextX(caret), top);
         canvas.LineTo(TextX(caret), top + line);
     }
+    canvas.Restore();
     Control::Paint(canvas);
 }
 

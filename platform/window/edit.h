@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/window/control.h"
+#include "platform/window/label.h"
 
 namespace kv {
 
@@ -20,6 +21,7 @@ public:
     bool read_only = false;
     char32_t password_char = 0;
     bool auto_select = true;  // the whole text is selected when the focus arrives
+    bool border = true;       // a sunken edge; without it the text starts a pixel in (cells)
 
     int SelStart() const { return sel_start_; }
     int SelLength() const { return sel_length_; }
@@ -37,6 +39,11 @@ public:
     void Paint(Canvas& canvas) override;
 
 protected:
+    // Room kept free inside the edit at the left and right of the text (buttons, a preview
+    // box), and where a text shorter than the room left lies in it.
+    virtual void TextMargins(int& left, int& right) const { left = right = 0; }
+    virtual Alignment TextAlignment() const { return taLeftJustify; }
+
     void KeyDown(int& key, ShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
@@ -53,6 +60,8 @@ private:
     void ScrollToCaret();
     int CaretAt(int x) const;
     int TextX(int pos) const;  // pixel position of a character boundary, scrolled
+    int TextLeft() const;      // where the text starts before scrolling
+    int Inset() const;         // the edge and the pixel inside it
     void Delete(bool forward);
 
     int sel_start_ = 0;

@@ -302,11 +302,27 @@ void Form::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     Control::MouseDown(button, shift, x, y);
 }
 
+void Form::TileClientArea(Canvas& canvas, const Rect& client) const {
+    const Picture& tile = *background_picture;
+    const Rect area = client.intersect(canvas.ClipRect());
+    if (area.empty()) return;
+    // Only the tiles that reach the part being repainted are drawn.
+    const int w = tile.width(), h = tile.height();
+    const int first_x = client.left + (area.left - client.left) / w * w;
+    const int first_y = client.top + (area.top - client.top) / h * h;
+    canvas.Save();
+    canvas.IntersectClipRect(area);
+    for (int y = first_y; y < area.bottom; y += h)
+        for (int x = first_x; x < area.right; x += w) canvas.Draw(x, y, tile);
+    canvas.Restore();
+}
+
 void Form::Paint(Canvas& canvas) {
     const Rect client = ClientArea();
     if (!layered) {
         canvas.brush = Brush{Color()};
         canvas.FillRect(client);
+        if (background_picture && !background_picture->empty()) TileClientArea(canvas, client);
     }
     const Rect bar{kBorderWidth, kBorderWidth, Width() - kBorderWidth, client.top};
     if (border_ != bsNone && !layered) {

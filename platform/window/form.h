@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/picture.h"
 #include "platform/window/component.h"
 #include "platform/window/control.h"
 
@@ -30,6 +31,11 @@ public:
     // background, no caption bar (rounded, partly transparent windows).
     bool layered = false;
     FormStyle form_style = fsNormal;
+    // A picture tiled over the client area from its top-left corner, beneath every control, in
+    // place of the form's colour (which still shows while the picture is empty). Not owned: it
+    // must outlive the form. The game's windows set it through TileGameBackground
+    // (screens/start/window_background.h) rather than directly.
+    const Picture* background_picture = nullptr;
     bool key_preview = false;
     // Pop-ups (menus, drop-down lists) end their modal loop with mrCancel when the mouse is
     // pressed outside them.
@@ -76,6 +82,8 @@ public:
     // client point that answers with `modal_result`, and the text the window shows.
     virtual bool AnswerPoint(int /*modal_result*/, Point& /*client*/) const { return false; }
     virtual std::string ShownText() const { return {}; }
+    // Another application took the keyboard; pop-ups and drag windows close themselves.
+    virtual void ApplicationDeactivated() {}
 
     // Non-visual parts owned by the form, destroyed with it.
     template <class T>
@@ -113,6 +121,7 @@ protected:
 private:
     friend class Screen;
     void PlaceOnScreen();
+    void TileClientArea(Canvas& canvas, const Rect& client) const;
 
     BorderStyle border_ = bsSingle;
     bool modal_ = false;

@@ -8,7 +8,8 @@
 namespace kv {
 
 struct InputEvent {
-    enum Kind { MouseDown, MouseUp, MouseMove, MouseWheel, KeyDown, KeyUp, Text, Quit };
+    // Deactivate: another application took the keyboard (the game's window lost the focus).
+    enum Kind { MouseDown, MouseUp, MouseMove, MouseWheel, KeyDown, KeyUp, Text, Quit, Deactivate };
     InputEvent() = default;
     explicit InputEvent(Kind k) : kind(k) {}
 

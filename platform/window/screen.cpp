@@ -173,8 +173,22 @@ void Screen::HandleInput(const InputEvent& event) {
         case InputEvent::Quit:
             Terminate();
             break;
+        case InputEvent::Deactivate:
+            ApplicationDeactivated();
+            break;
     }
     UpdateCursor();
+}
+
+void Screen::ApplicationDeactivated() {
+    HideHint();
+    // A copy: a window may hide or free others while it answers.
+    const std::vector<Form*> forms = forms_;
+    for (Form* form : forms) {
+        if (std::find(forms_.begin(), forms_.end(), form) == forms_.end() || form->Freed()) continue;
+        InUse hold(form);
+        form->ApplicationDeactivated();
+    }
 }
 
 // --- mouse

@@ -67,6 +67,8 @@ public:
     void HandleMessage(bool wait);
     // Input straight from the back end (or a test), in screen coordinates.
     void HandleInput(const InputEvent& event);
+    // Another application took the keyboard: every form is told (open pop-ups close).
+    void ApplicationDeactivated();
     // Fires every timer due by now, earliest first; returns how many fired.
     int FireDueTimers();
     // When the next timer (or hint) is due; -1 when nothing is armed.

@@ -125,8 +125,11 @@ void ScrollBox::MouseWheel(ShiftState shift, int delta, int x, int y, bool& hand
 void ScrollBox::Paint(Canvas& canvas) {
     Rect r{0, 0, Width(), Height()};
     if (border) DrawSunkenEdge(canvas, r);
-    canvas.brush = Brush{Color()};
-    canvas.FillRect(r);
+    // A transparent box lets what lies beneath it (a window's background picture) show.
+    if (!transparent) {
+        canvas.brush = Brush{Color()};
+        canvas.FillRect(r);
+    }
     SyncScrollBars();
     vbar_.Paint(canvas);
     hbar_.Paint(canvas);

@@ -223,6 +223,10 @@ bool SdlBackend::Translate(const void* raw, InputEvent& out) {
         case SDL_WINDOWEVENT:
             // The window was uncovered: show the last frame again.
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED) SDL_UpdateWindowSurface(window_);
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                out.kind = InputEvent::Deactivate;
+                return true;
+            }
             return false;
         default: return false;
     }

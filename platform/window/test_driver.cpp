@@ -113,6 +113,11 @@ void TestDriver::Wheel(int delta) {
     Pump();
 }
 
+void TestDriver::DeactivateApplication() {
+    backend_.Push(InputEvent(InputEvent::Deactivate));
+    Pump();
+}
+
 void TestDriver::MoveTo(Control& control, Point client) {
     MouseMove(client.x < 0 ? CentreOf(control) : control.ClientToScreen(client));
 }

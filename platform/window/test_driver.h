@@ -63,6 +63,8 @@ public:
     void KeyDown(int key, ShiftState shift = 0);
     void KeyUp(int key, ShiftState shift = 0);
 
+    // The game's window loses the focus to another application.
+    void DeactivateApplication();
     // Moves the virtual clock forward, stopping at each timer due on the way.
     void Advance(int ms);
     // Handles everything queued.

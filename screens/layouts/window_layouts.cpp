@@ -26,7 +26,9 @@
     X(kForm35Layout)               \
     X(kForm69Layout)               \
     X(kForm63Layout)               \
-    X(kForm70Layout)
+    X(kForm70Layout)               \
+    X(kForm87Layout)               \
+    X(kForm90Layout)
 
 namespace kv {
 

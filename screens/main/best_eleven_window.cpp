@@ -13,6 +13,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/markup/markup_label.h"
 
@@ -148,6 +149,7 @@ const WindowLayout kForm70Layout = {
 
 TForm70::TForm70(int mode) : Form("Form70") {
     BuildWindowLayout(*this, kForm70Layout);
+    TileGameBackground(*this);
     CloseOnEscape(*this);
     const GameData& data = Game();
     const t_game_state& gs = data.game_state;

@@ -10,43 +10,53 @@
 #include "platform/window/screen.h"
 #include "platform/window/shape.h"
 #include "screens/main/options_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
 namespace kv {
 namespace {
 
-const std::initializer_list<LayoutProperty> kCaption = {{"AutoSize", "False"}};
+// Light text straight on the dark background picture the window tiles.
+constexpr TColor kBackgroundColour = 0x00203A0E;
+constexpr LayoutFont kTextFont = {"Tahoma", 8, 0, clWhite};
+const std::initializer_list<LayoutProperty> kCaption = {{"AutoSize", "False"},
+                                                        {"Transparent", "True"}};
 
 const LayoutControl kForm64Controls[] = {
     {.name = "Label1",
      .class_name = "TLabel",
      .bounds = {16, 20, 80, 14},
      .caption = "Goleiros:",
+     .font = kTextFont,
      .properties = kCaption},
     {.name = "Shape1", .class_name = "TShape", .bounds = {100, 14, 120, 24}},
     {.name = "Label2",
      .class_name = "TLabel",
      .bounds = {16, 52, 80, 14},
      .caption = "Laterais:",
+     .font = kTextFont,
      .properties = kCaption},
     {.name = "Shape2", .class_name = "TShape", .bounds = {100, 46, 120, 24}},
     {.name = "Label3",
      .class_name = "TLabel",
      .bounds = {16, 84, 80, 14},
      .caption = "Zagueiros:",
+     .font = kTextFont,
      .properties = kCaption},
     {.name = "Shape3", .class_name = "TShape", .bounds = {100, 78, 120, 24}},
     {.name = "Label4",
      .class_name = "TLabel",
      .bounds = {16, 116, 80, 14},
      .caption = "Meias:",
+     .font = kTextFont,
      .properties = kCaption},
     {.name = "Shape4", .class_name = "TShape", .bounds = {100, 110, 120, 24}},
     {.name = "Label5",
      .class_name = "TLabel",
      .bounds = {16, 148, 80, 14},
      .caption = "Atacantes:",
+     .font = kTextFont,
      .properties = kCaption},
     {.name = "Shape5", .class_name = "TShape", .bounds = {100, 142, 120, 24}},
     {.name = "SchemeButton1",
@@ -74,7 +84,7 @@ const WindowLayout kForm64Layout = {
     .client_height = 218,
     .caption = "Cores de fundo da Lista",
     .font = {"Tahoma", 8, 0, clWindowText},
-    .color = clBtnFace,
+    .color = kBackgroundColour,
     .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsDialog"}},
     .controls = kForm64Controls,
     .register_classes = RegisterSmoothControlClasses,
@@ -82,6 +92,7 @@ const WindowLayout kForm64Layout = {
 
 TForm64::TForm64() : Form("Form64") {
     BuildWindowLayout(*this, kForm64Layout);
+    TileGameBackground(*this);
     const t_game_state& s = Game().game_state;
     for (int k = 0; k < 5; ++k) {
         Shape& swatch = ControlNamed<Shape>(*this, SwatchName(k));

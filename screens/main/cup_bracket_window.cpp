@@ -8,6 +8,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/calendar.h"
 #include "season/fixture_list.h"
@@ -66,6 +67,7 @@ const WindowLayout kForm35Layout = {
 
 TForm35::TForm35(int cup_bracket_kind) : Form("Form35") {
     BuildWindowLayout(*this, kForm35Layout);
+    TileGameBackground(*this);
     CloseOnEscape(*this);
     kind_ = cup_bracket_kind == ckSecondContinentalCup ? ckSecondContinentalCup : ckNationalCup;
     const GameData& data = Game();

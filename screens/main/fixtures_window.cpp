@@ -12,6 +12,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/second_phase_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/controls/scheme_button.h"
@@ -114,6 +115,7 @@ const WindowLayout kForm63Layout = {
 
 TForm63::TForm63() : Form("Form63") {
     BuildWindowLayout(*this, kForm63Layout);
+    TileGameBackground(*this);
     CloseOnEscape(*this);
     const GameData& data = Game();
     const t_game_state& gs = data.game_state;

@@ -1,6 +1,8 @@
 #include "screens/main/load_game_window.h"
 
+#include "core/picture_paths.h"
 #include "core/saved_game_files.h"
+#include "platform/base/files.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/button.h"
 #include "platform/window/label.h"
@@ -16,16 +18,20 @@
 namespace kv {
 namespace {
 
-const std::initializer_list<LayoutProperty> kHiddenLabel = {{"AutoSize", "False"},
-                                                            {"Visible", "False"}};
+// Light text straight on the window's dark background picture.
+constexpr TColor kBackgroundColour = 0x00203A0E;
+constexpr LayoutFont kValueFont = {"Tahoma", 8, 0, clWhite};
+constexpr LayoutFont kCaptionFont = {"Tahoma", 8, fsBold, clYellow};
+const std::initializer_list<LayoutProperty> kHiddenLabel = {
+    {"AutoSize", "False"}, {"Visible", "False"}, {"Transparent", "True"}};
 
 const LayoutControl kForm21Controls[] = {
     {.name = "Label7",
      .class_name = "TLabel",
      .bounds = {12, 8, 300, 16},
      .caption = "Carregar jogo",
-     .font = {"Tahoma", 10, fsBold, clWindowText},
-     .properties = {{"AutoSize", "False"}}},
+     .font = {"Tahoma", 10, fsBold, clYellow},
+     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
     {.name = "grid1",
      .class_name = "TReportGrid",
      .bounds = {12, 30, 300, 220},
@@ -34,36 +40,43 @@ const LayoutControl kForm21Controls[] = {
      .class_name = "TLabel",
      .bounds = {324, 34, 90, 14},
      .caption = "Técnico:",
-     .font = {"Tahoma", 8, fsBold, clWindowText},
+     .font = kCaptionFont,
      .properties = kHiddenLabel},
     {.name = "Label2",
      .class_name = "TLabel",
      .bounds = {324, 50, 200, 14},
+     .font = kValueFont,
      .properties = kHiddenLabel},
     {.name = "Label3",
      .class_name = "TLabel",
      .bounds = {324, 74, 90, 14},
      .caption = "Time:",
-     .font = {"Tahoma", 8, fsBold, clWindowText},
+     .font = kCaptionFont,
      .properties = kHiddenLabel},
     {.name = "Label4",
      .class_name = "TLabel",
      .bounds = {324, 90, 200, 14},
+     .font = kValueFont,
      .properties = kHiddenLabel},
     {.name = "Label5",
      .class_name = "TLabel",
      .bounds = {324, 114, 200, 14},
+     .font = kValueFont,
      .properties = kHiddenLabel},
     {.name = "Label6",
      .class_name = "TLabel",
      .bounds = {324, 138, 120, 14},
      .caption = "Próximo Jogo:",
-     .font = {"Tahoma", 8, fsBold, clWindowText},
+     .font = kCaptionFont,
      .properties = kHiddenLabel},
     {.name = "Label8",
      .class_name = "TLabel",
      .bounds = {324, 154, 200, 30},
-     .properties = {{"AutoSize", "False"}, {"Visible", "False"}, {"WordWrap", "True"}}},
+     .font = kValueFont,
+     .properties = {{"AutoSize", "False"},
+                    {"Visible", "False"},
+                    {"WordWrap", "True"},
+                    {"Transparent", "True"}}},
     {.name = "BitBtn1",
      .class_name = "TButton",
      .bounds = {324, 225, 64, 25},
@@ -90,7 +103,7 @@ const WindowLayout kForm21Layout = {
     .client_height = 262,
     .caption = "Carregar jogo",
     .font = {"Tahoma", 8, 0, clWindowText},
-    .color = clBtnFace,
+    .color = kBackgroundColour,
     // Not stay-on-top: its own messages (delete, damaged file) must come above it, and being
     // modal keeps it above the title window anyway.
     .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"}},
@@ -105,6 +118,10 @@ std::function<void(NextScreen)>& LoadedGameContinues() {
 
 TForm21::TForm21() : Form("Form21") {
     BuildWindowLayout(*this, kForm21Layout);
+    // The load window has a background picture of its own, not the shared one.
+    if (const std::string path = GamePath("img\\f03.bmp"); FileExists(path))
+        background_.LoadFromFile(ResolvePath(path));
+    background_picture = &background_;
     grid_ = &ControlNamed<TReportGrid>(*this, "grid1");
     grid_->Columns().Add("gcstatus").SetVisible(false);
     grid_->Columns().Add("gcarquivo").SetWidth(280);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/game_windows.h"
+#include "platform/gfx/picture.h"
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
 
@@ -32,6 +33,7 @@ class TForm21 : public Form {
   private:
     TReportGrid* grid_ = nullptr;
     std::string selected_;
+    Picture background_;  // img\f03.bmp, tiled over the window when the file exists
 };
 
 // What opens once a game is loaded: the main window or the national-team hub. The main

@@ -14,6 +14,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/colours_window.h"
 #include "screens/main/save_game_window.h"
+#include "screens/start/country_columns.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/grid/grid_control_classes.h"
@@ -149,10 +150,12 @@ std::function<void()>& RefreshSquadListHook() {
 TForm32::TForm32() : Form("Form32") {
     BuildWindowLayout(*this, kForm32Layout);
     list1_ = &ControlNamed<TReportGrid>(*this, "list1");
-    list1_->Columns().Add("marcado").SetWidth(50);
+    AddFlagColumn(*list1_, "bandeira");
+    AddTickColumn(*list1_, "marcado");
     list1_->Columns().Add("pais").Header().SetCaption("País");
     list1_->Columns().Add("indice").SetVisible(false);
-    list1_->on_select_cell = [this](int, int row) { list1Click(row); };
+    // A click anywhere on a row flips it; moving through the list with the keys does not.
+    OnCountryCellClick(*list1_, [this](int, int row) { list1Click(row); });
     FormCreate();
 }
 
@@ -162,6 +165,7 @@ void TForm32::FormCreate() {
     list1_->BeginUpdate();
     for (std::size_t i = 0; i < game.league_configs.size(); ++i) {
         const int row = list1_->AddRow();
+        SetFlagCell(*list1_, "bandeira", row, game.league_configs[i].country);
         list1_->SetCellTextByVariant("marcado", row,
                                      game.league_configs[i].show_matches ? "1" : "0");
         list1_->SetCellTextByVariant("pais", row,

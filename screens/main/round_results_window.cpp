@@ -20,6 +20,7 @@
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/main/tables_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/grid/column_classes.h"
@@ -189,6 +190,7 @@ std::function<void(NextScreen)>& RoundResultsNextScreen() {
 
 TForm67::TForm67() : Form("Form67") {
     BuildWindowLayout(*this, kForm67Layout);
+    TileGameBackground(*this);
     const GameData& data = Game();
     const t_game_state& gs = data.game_state;
     kind_ = gs.match_kind;

@@ -7,10 +7,15 @@
 #include "platform/window/keys.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
 namespace {
+
+// Light text straight on the dark background picture the windows tile.
+constexpr TColor kBackgroundColour = 0x00203A0E;
+constexpr LayoutFont kTextFont = {"Tahoma", 8, 0, clWhite};
 
 const LayoutControl kForm40Controls[] = {
     {.name = "Label1",
@@ -18,7 +23,8 @@ const LayoutControl kForm40Controls[] = {
      .bounds = {12, 12, 296, 42},
      .caption = "Como é a primeira vez que vai salvar você tem que escolher  um nome para o "
                 "arquivo a ser salvo:",
-     .properties = {{"AutoSize", "False"}, {"WordWrap", "True"}}},
+     .font = kTextFont,
+     .properties = {{"AutoSize", "False"}, {"WordWrap", "True"}, {"Transparent", "True"}}},
     {.name = "Edit1",
      .class_name = "TEdit",
      .bounds = {12, 60, 296, 21},
@@ -35,7 +41,8 @@ const LayoutControl kForm41Controls[] = {
      .class_name = "TLabel",
      .bounds = {12, 16, 236, 16},
      .caption = kOverwriteQuestion,
-     .properties = {{"AutoSize", "False"}, {"Alignment", "taCenter"}}},
+     .font = kTextFont,
+     .properties = {{"AutoSize", "False"}, {"Alignment", "taCenter"}, {"Transparent", "True"}}},
     {.name = "BitBtn1",
      .class_name = "TButton",
      .bounds = {40, 44, 80, 25},
@@ -87,7 +94,7 @@ const WindowLayout kForm40Layout = {
     .client_height = 128,
     .caption = "Salvar",
     .font = {"Tahoma", 8, 0, clWindowText},
-    .color = clBtnFace,
+    .color = kBackgroundColour,
     .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsDialog"}},
     .controls = kForm40Controls,
 };
@@ -99,13 +106,14 @@ const WindowLayout kForm41Layout = {
     .client_height = 80,
     .caption = "Confirmação",
     .font = {"Tahoma", 8, 0, clWindowText},
-    .color = clBtnFace,
+    .color = kBackgroundColour,
     .properties = {{"Position", "poScreenCenter"}, {"BorderStyle", "bsDialog"}},
     .controls = kForm41Controls,
 };
 
 TForm40::TForm40() : Form("Form40") {
     BuildWindowLayout(*this, kForm40Layout);
+    TileGameBackground(*this);
     auto& edit = ControlNamed<Edit>(*this, "Edit1");
     auto& button = ControlNamed<Button>(*this, "bt1");
     edit.max_length = static_cast<int>(kMaxSaveNameLength);
@@ -125,6 +133,7 @@ void TForm40::bt1Click() {
 
 TForm41::TForm41() : Form("Form41") {
     BuildWindowLayout(*this, kForm41Layout);
+    TileGameBackground(*this);
     SwallowAltF4(*this);
 }
 

@@ -14,6 +14,7 @@
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/main_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
@@ -93,6 +94,7 @@ std::function<void(NextScreen)>& SeasonReviewNextScreen() {
 
 TForm26::TForm26() : Form("Form26") {
     BuildWindowLayout(*this, kForm26Layout);
+    TileGameBackground(*this);
     GameData& data = Game();
     const int user = data.game_state.user_club;
     auto& leagues = ControlNamed<ComboBox>(*this, "combopais");

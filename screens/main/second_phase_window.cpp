@@ -6,6 +6,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "season/histories.h"
@@ -68,6 +69,7 @@ const WindowLayout kForm69Layout = {
 
 TForm69::TForm69(int second_phase_kind) : Form("Form69") {
     BuildWindowLayout(*this, kForm69Layout);
+    TileGameBackground(*this);
     CloseOnEscape(*this);
     const t_game_state& gs = Game().game_state;
     auto& combo = ControlNamed<ComboBox>(*this, "combo1");

@@ -14,6 +14,7 @@
 #include "platform/window/panel.h"
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/scheme_button.h"
 
@@ -163,6 +164,7 @@ const WindowLayout kForm36Layout = {
 
 TForm36::TForm36() : Form("Form36") {
     BuildWindowLayout(*this, kForm36Layout);
+    TileGameBackground(*this);
     CloseOnEscape(*this);
     crests_ = std::make_unique<CrestImages>(AddComponent<ImageList>("ImageListCrests"));
     crests_->list().width = 18;

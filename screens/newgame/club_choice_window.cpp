@@ -14,9 +14,11 @@
 #include "platform/window/panel.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/screen.h"
+#include "platform/window/scroll_box.h"
 #include "screens/newgame/new_game_builder_window.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/start/title_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
@@ -25,6 +27,7 @@ namespace {
 constexpr LayoutFont kText = {"Tahoma", 8, fsBold, clWhite};
 constexpr TColor kDivisionPanelColour = 5938432;
 constexpr int kBaseWidth = 800;
+constexpr int kClubAreaTop = 122;  // on the 800-pixel base, below the coach's panel
 
 const LayoutControl kControls[] = {
     {.name = "Panel1",
@@ -107,6 +110,7 @@ const WindowLayout kForm56Layout = ClubChoiceLayout("Form56", "TForm56");
 ClubChoiceWindow::ClubChoiceWindow(std::string name, const WindowLayout& layout)
     : Form(std::move(name)) {
     BuildWindowLayout(*this, layout);
+    TileGameBackground(*this);
     setup_ = NewGameInProgress();
     if (!setup_) throw std::logic_error("club choice without a new game");
     ControlNamed<Edit>(*this, "Edit1").on_change = [this] { UpdateButton(); };
@@ -192,6 +196,22 @@ void ClubChoiceWindow::Button1Click() {
 }
 
 TForm11::TForm11() : ClubChoiceWindow("Form11", kForm11Layout) {
+    // Below the coach's panel down to the bottom of the window or of the screen, whichever
+    // comes first; the background shows through it.
+    club_area_ = &Add<ScrollBox>("ScrollBox1");
+    club_area_->border = false;
+    club_area_->transparent = true;
+    const double scale = static_cast<double>(ClientWidth()) / kBaseWidth;
+    const int top = static_cast<int>(kClubAreaTop * scale + 0.5);
+    const int bottom = std::min(ClientHeight(), Screen::Get().Height() - Top());
+    club_area_->SetBounds(0, top, ClientWidth(), std::max(0, bottom - top));
+    // The wheel scrolls the clubs wherever the focus is (it starts in the name field).
+    on_mouse_wheel = [this](ShiftState, int delta, int x, int y, bool& handled) {
+        if (!club_area_->BoundsRect().contains({x, y}) || !club_area_->VertBarShown()) return;
+        club_area_->SetScrollPos(club_area_->ScrollPos() -
+                                 ScrollBar::WheelLines(delta) * club_area_->line_step);
+        handled = true;
+    };
     Open();
     DoCreate();
 }
@@ -207,10 +227,12 @@ void TForm11::ShowLists(const std::vector<ClubChoiceList>& lists) {
     // As many panels and buttons as the league has divisions, laid out in rows of panels.
     for (Division& d : divisions_) d.panel->Free();
     divisions_.clear();
+    club_area_->SetScrollPos(0);
     const double scale = static_cast<double>(ClientWidth()) / kBaseWidth;
     auto scaled = [scale](int v) { return static_cast<int>(v * scale + 0.5); };
     constexpr int kButtonWidth = 175, kButtonHeight = 18, kHeading = 22, kGap = 8;
-    int left = 10, top = 130, row_height = 0;
+    // Positions inside the club area, which begins a gap below the coach's panel.
+    int left = 10, top = kGap, row_height = 0;
     for (std::size_t n = 0; n < lists.size(); ++n) {
         const ClubChoiceList& list = lists[n];
         const int rows = (static_cast<int>(list.clubs.size()) + 1) / 2;
@@ -222,7 +244,7 @@ void TForm11::ShowLists(const std::vector<ClubChoiceList>& lists) {
             row_height = 0;
         }
         Division division;
-        Panel& panel = Add<Panel>("PanelDivisao" + std::to_string(n + 1));
+        Panel& panel = club_area_->Add<Panel>("PanelDivisao" + std::to_string(n + 1));
         panel.SetColor(kDivisionPanelColour);
         panel.SetBounds(scaled(left), scaled(top), scaled(width), scaled(height));
         Label& heading = panel.Add<Label>("LabelDivisao" + std::to_string(n + 1));

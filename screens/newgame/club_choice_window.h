@@ -16,6 +16,7 @@ class ComboBox;
 class Edit;
 class ImageList;
 class RadioButton;
+class ScrollBox;
 
 extern const WindowLayout kForm11Layout;
 extern const WindowLayout kForm56Layout;
@@ -54,6 +55,9 @@ class TForm11 : public ClubChoiceWindow {
     TForm11();
     // The radio button of division d (1-based) slot j, or null when it does not exist.
     RadioButton* ClubButton(int division, int slot) const;
+    // Where the division panels stand: it scrolls when a league's divisions reach below the
+    // screen (a custom league of 20-club divisions on a short screen).
+    ScrollBox& ClubArea() const { return *club_area_; }
 
   private:
     void ShowLists(const std::vector<ClubChoiceList>& lists) override;
@@ -65,6 +69,7 @@ class TForm11 : public ClubChoiceWindow {
         std::vector<int> clubs;
     };
     std::vector<Division> divisions_;
+    ScrollBox* club_area_ = nullptr;
 };
 
 class TForm56 : public ClubChoiceWindow {

@@ -3,14 +3,15 @@
 #include <string>
 
 #include "core/text_tables.h"
+#include "screens/start/country_columns.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
 
 void SetUpCountryGrid(TReportGrid& grid) {
     grid.Columns().Clear();
-    grid.Columns().Add("gcpais").SetWidth(24);
-    grid.Columns().Add(kCountryTick).SetWidth(24);
+    AddFlagColumn(grid, kCountryFlag);
+    AddTickColumn(grid, kCountryTick);
     TGrCustomColumn& country = grid.Columns().Add("pais");
     country.Header().SetCaption("País");
     country.SetWidth(220);
@@ -22,6 +23,7 @@ void SetUpCountryGrid(TReportGrid& grid) {
 
 void AddCountryRow(TReportGrid& grid, const CountryClubs& country, bool ticked) {
     const int row = grid.AddRow();
+    SetFlagCell(grid, kCountryFlag, row, country.country);
     grid.SetCellTextByVariant(kCountryTick, row, ticked ? "1" : "0");
     grid.SetCellTextByVariant("pais", row, CountryName(country.country));
     grid.SetCellTextByVariant(kCountryClubs, row, std::to_string(country.clubs));
@@ -42,16 +44,6 @@ std::vector<int> TickedCountries(TReportGrid& grid) {
         if (grid.GetCellTextByVariant(kCountryTick, row) == "1")
             countries.push_back(std::stoi(grid.GetCellTextByVariant(kCountryIndex, row)));
     return countries;
-}
-
-void OnCountryCellClick(TReportGrid& grid, std::function<void(int col, int row)> click) {
-    grid.on_mouse_down = [&grid, click = std::move(click)](MouseButton button, ShiftState, int x,
-                                                           int y) {
-        if (button != mbLeft) return;
-        const int col = grid.ColumnAtX(x);
-        const int row = grid.RowAtY(y);
-        if (col >= 0 && row >= 0) click(col, row);
-    };
 }
 
 }  // namespace kv

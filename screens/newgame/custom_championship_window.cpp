@@ -11,6 +11,7 @@
 #include "screens/newgame/country_grid.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/start/title_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
@@ -131,6 +132,7 @@ const WindowLayout kForm39Layout = {
 
 TForm39::TForm39(int human_count) : Form("Form39"), human_count_(human_count) {
     BuildWindowLayout(*this, kForm39Layout);
+    TileGameBackground(*this);
     list1_ = &ControlNamed<TReportGrid>(*this, "list1");
     ComboBox& format = ControlNamed<ComboBox>(*this, "formulaper");
     format.SetItems({"4 divisões com 10 times cada", "2 divisões com 20 times cada"});

@@ -6,6 +6,7 @@
 #include "platform/window/timer.h"
 #include "screens/newgame/new_game_flow.h"
 #include "screens/newgame/new_game_setup_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/new_game_setup.h"
 #include "ui/controls/smooth_progress_bar.h"
@@ -18,7 +19,7 @@ const LayoutControl kControls[] = {
      .class_name = "TLabel",
      .bounds = {16, 16, 326, 18},
      .caption = "Inicializando o jogo...",
-     .font = {"Tahoma", 10, fsBold, clBlack},
+     .font = {"Tahoma", 10, fsBold, clWhite},
      .properties = {{"Transparent", "True"}, {"AutoSize", "False"}}},
     {.name = "ProgressBar1",
      .class_name = "TUiSmoothProgressBar",
@@ -35,13 +36,17 @@ const WindowLayout kForm12Layout = {
     .client_height = 94,
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = clSilver,
-    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poDesktopCenter"}},
+    .properties = {{"BorderStyle", "bsNone"},
+                   {"Position", "poDesktopCenter"},
+                   {"FormStyle", "fsStayOnTop"},
+                   {"Cursor", "crHourGlass"}},
     .controls = kControls,
     .register_classes = RegisterNewGameControlClasses,
 };
 
 TForm12::TForm12(Form& opener) : Form("Form12"), opener_(&opener) {
     BuildWindowLayout(*this, kForm12Layout);
+    TileGameBackground(*this);
     bar_ = &ControlNamed<TUiSmoothProgressBar>(*this, "ProgressBar1");
     bar_->SetMinimum(0);
     bar_->SetMaximum(100);
@@ -73,7 +78,9 @@ void TForm12::Timer1Timer() {
     SetModalResult(outcome.ok() ? mrOk : mrCancel);
     CloseForGood(*opener_);
     if (!outcome.ok()) {
-        // Nothing was built: the player sets the game up again from the start.
+        // Nothing was built: the player sets the game up again from the start. The window
+        // stays on top of the others, so it goes before the message comes.
+        Hide();
         failure_ = outcome.message;
         ShowMessage(outcome.message);
         screen.Create<TForm9>().Show();

@@ -4,6 +4,7 @@
 
 #include "core/display_names.h"
 #include "core/text_tables.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/memo.h"
 #include "platform/window/message_box.h"
@@ -14,6 +15,7 @@
 #include "screens/newgame/new_game_flow.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/title_window.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
@@ -252,6 +254,7 @@ const WindowLayout kForm9Layout = {
 
 TForm9::TForm9() : Form("Form9") {
     BuildWindowLayout(*this, kForm9Layout);
+    TileGameBackground(*this);
     list1_ = &ControlNamed<TReportGrid>(*this, "list1");
     combo1_ = &ControlNamed<ComboBox>(*this, "combo1");
     combo_box1_ = &ControlNamed<ComboBox>(*this, "ComboBox1");
@@ -392,9 +395,13 @@ void TForm9::SchemeButton2Click() {
     NewGameSetup* setup = NewGameInProgress();
     if (!setup) return;
     if (rd2_->Checked()) {
-        TForm39& custom = Screen::Get().Create<TForm39>(combo_box2_->ItemIndex() + 1);
-        Hide();
-        custom.Show();
+        Form* custom = nullptr;
+        {
+            BusyCursor busy;
+            custom = &Screen::Get().Create<TForm39>(combo_box2_->ItemIndex() + 1);
+            Hide();
+        }
+        custom->Show();
         return;
     }
     const NewGameChoices choices = Choices();
@@ -402,15 +409,24 @@ void TForm9::SchemeButton2Click() {
         ShowMessage(std::string(kNoLeagueChosen));
         return;
     }
-    if (std::string message = StartRealCountriesGame(*setup, choices); !message.empty()) {
+    // Dealing the clubs into divisions and reading the crests for the club choice take a
+    // moment; the hourglass is gone again before any message or the next window.
+    Form* next = nullptr;
+    std::string message;
+    {
+        BusyCursor busy;
+        message = StartRealCountriesGame(*setup, choices);
+        if (message.empty())
+            next = choices.league_format == kDivisionsOf20
+                       ? static_cast<Form*>(&Screen::Get().Create<TForm56>())
+                       : static_cast<Form*>(&Screen::Get().Create<TForm11>());
+    }
+    if (!next) {
         ShowMessage(message);
         return;
     }
-    Form& next = choices.league_format == kDivisionsOf20
-                     ? static_cast<Form&>(Screen::Get().Create<TForm56>())
-                     : static_cast<Form&>(Screen::Get().Create<TForm11>());
     CloseForGood(*this);
-    next.Show();
+    next->Show();
 }
 
 }  // namespace kv

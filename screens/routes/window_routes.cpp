@@ -2,6 +2,7 @@
 
 #include "core/types.h"
 #include "game/game_windows.h"
+#include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/cup_bracket_window.h"
@@ -43,6 +44,11 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm70") = [] { ShowBestElevenWindow(0); };
     RoundResultsNextScreen() = ContinueWith;
     SeasonReviewNextScreen() = ContinueWith;
+    // "Escalar Time": the line-up window; its "Jogar >>" ends the coach's turn.
+    MainWindowOpener("TForm87") = [] {
+        const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
+        if (ShowLineupWindow(false, opponent)) MainWindowPlay();
+    };
 }
 
 }  // namespace kv

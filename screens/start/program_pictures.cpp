@@ -5,17 +5,16 @@
 #include <cmath>
 #include <string>
 
+#include "core/game_site.h"
 #include "platform/gfx/canvas.h"
+#include "screens/start/picture_drawing.h"
 
 namespace kv {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-void Rgb(cairo_t* cr, int rgb, double alpha = 1.0) {
-    cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
-                          (rgb & 0xFF) / 255.0, alpha);
-}
+using drawing::kPi;
+using drawing::Rgb;
+using drawing::RoundedRect;
 
 void VerticalGradient(cairo_t* cr, double top, double bottom, int from, int to) {
     cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
@@ -25,15 +24,6 @@ void VerticalGradient(cairo_t* cr, double top, double bottom, int from, int to) 
                                      (to & 0xFF) / 255.0);
     cairo_set_source(cr, p);
     cairo_pattern_destroy(p);
-}
-
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
-    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
-    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
-    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
-    cairo_close_path(cr);
 }
 
 void Pentagon(cairo_t* cr, double cx, double cy, double r, double turn) {
@@ -151,7 +141,7 @@ Picture TitlePicture() {
              DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
         Text(canvas, {306, 14, 505, 58}, "Gerência de futebol", "Arial", 11, fsItalic, 0xDDEEDD,
              DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 1);
-        Text(canvas, {32, 70, 210, 90}, "www.korvanel.example", "Tahoma", 10, fsBold | fsUnderline,
+        Text(canvas, {32, 70, 210, 90}, kGameWebAddress, "Tahoma", 10, fsBold | fsUnderline,
              0x60E0FF, DT_LEFT | DT_VCENTER | DT_SINGLELINE, 1);
         Text(canvas, {44, 260, 90, 285}, "Sair", "Tahoma", 9, fsBold, clWhite,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE, 1);

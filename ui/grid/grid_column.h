@@ -18,6 +18,7 @@ namespace kv {
 
 class TGrColumns;
 class TGrCustomColumn;
+class TGrCustomEdit;
 
 enum TColumnOption {
     coAutoSize,
@@ -192,6 +193,8 @@ class TGrCustomColumn {
     const std::string& InputValue() const { return input_value_; }
     void SetInputValue(std::string value);
     bool Editing = false;
+    // An editor the program chose for this column instead of the class's own; not owned.
+    TGrCustomEdit* InplaceEdit = nullptr;
     std::string StyleClass;
     const void* ObjectReference = nullptr;
 

@@ -5,6 +5,7 @@
 
 #include "platform/base/ascii.h"
 #include "platform/window/screen.h"
+#include "ui/grid/column_drag.h"
 #include "ui/grid/grid_cells.h"
 
 namespace kv {
@@ -344,6 +345,8 @@ int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
 }
 
 void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
+    // The open editor stays over its cell: the rows do not move under it.
+    if (IsEditing()) return;
     const int notches = std::max(1, std::abs(delta) / 120);
     for (int i = 0; i < notches; ++i) {
         if (shift & ssCtrl)
@@ -383,7 +386,10 @@ void TGrCustomGridControl::FontChanged() {
 // --- column notifications
 
 void TGrCustomGridControl::ColumnsChanged(int kind, int, int) {
-    if (kind == 1 || kind == 2) EndEditing();
+    if (kind == 1 || kind == 2) {
+        EndEditing();
+        DropStaleEditors();
+    }
     UpdateHorzScrollBar();
 }
 

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/gfx/colors.h"
 #include "platform/gfx/geometry.h"
@@ -24,6 +26,9 @@
 namespace kv {
 
 class TCell;
+class TColumnDragBox;
+class TDragArrow;
+class TGrCustomEdit;
 
 // A column or row as the game names it: a number, a name, or "First", "Last", "Selected".
 class CellKey {
@@ -170,9 +175,58 @@ class TGrCustomGridControl : public TGrScrollControl {
     virtual void SortColumn(TGrCustomColumn& column, bool ascending);
     TGrCustomColumn* SortedColumn() const { return sorted_column_; }
 
-    // --- editing, built with the in-place editors; the core has none yet.
-    virtual void EndEditing() {}
-    virtual void EditCellStart(int /*col*/, int /*row*/) {}
+    // --- in-place editing and the input line (grid_inplace_edit.cpp). An edit control of the
+    // column's class is laid over the cell (or the column's input cell), filled with its text
+    // and, on Enter, Tab or a click elsewhere, its text is stored; Escape drops it.
+    virtual bool CanEdit() const { return true; }
+    // Opens the editor on a cell with `text`, or the cell's own text when that is empty.
+    void EditCell(int col, int row, const std::string& text = {});
+    // Opens the editor empty and types `key` into it: typing on a cell starts editing it.
+    void EditCellWithKey(int col, int row, char32_t key);
+    void BeginInputEdit(TGrCustomColumn& column, const std::string& text = {});
+    void InputEditWithKey(int col, char32_t key);
+    // Stores the editor's text; true when something was stored.
+    bool ApplyEditing();
+    // Closes the editor without storing; OnEndEditing may refuse, and the editor stays.
+    virtual void EndEditing();
+    virtual void EditCellStart(int col, int row) { EditCell(col, row); }
+    void PlaceEditor();
+    void SetEditingText(const std::string& text) { SetCellText(edit_col_, edit_row_, text); }
+    bool InputActive() const { return input_active_; }
+    void SetInputActive(bool value);
+    // Turns the input cells into a new row.
+    void AddInputRow();
+    TGrCustomEdit* Editor() const { return editor_; }
+    // The cell being edited; the row is -1 for an input cell, both are -1 when none is.
+    Point EditingCell() const { return {edit_col_, edit_row_}; }
+    bool IsEditing() const { return editing_cell_ || editing_input_; }
+    // The editor a column edits with: the program's InplaceEdit, or one of the column's class
+    // that the grid makes on first use and keeps as a hidden child; null when it has none.
+    TGrCustomEdit* ColumnEditor(TGrCustomColumn& column);
+    // Whether typing `key` on a cell of the column opens its editor.
+    bool ColumnAcceptsKey(const TGrCustomColumn& column, char32_t key) const;
+
+    std::function<void(int col, int row, bool& accept)> on_before_edit;
+    std::function<void(int col, int row, std::string& value)> on_apply_edit_text;
+    std::function<void()> on_edit_enter;
+    std::function<void()> on_edit_exit;
+    std::function<void(int col, int row, const std::string& text)> on_edit;
+    std::function<void(int col, int row, const std::string& value, bool& accept)> on_edit_accept;
+    std::function<void(int col, int row, std::string& value)> on_edit_text;
+    std::function<void(int col, int row, const std::string& value)> on_after_edit;
+    std::function<void(int col, int row, std::string& value, bool& accept)> on_end_editing;
+    std::function<void(bool& accept)> on_input_accept;
+    std::function<void()> on_input_added;
+    std::function<void(int col)> on_input_select_cell;
+
+    // --- moving a column by dragging its header (column_drag.cpp). The box and the arrows are
+    // made at the first drag.
+    TColumnDragBox& DragBox();
+    TDragArrow* TopDropArrow() const { return top_arrow_.get(); }
+    TDragArrow* BottomDropArrow() const { return bottom_arrow_.get(); }
+    bool ColumnDragging() const { return column_dragging_; }
+    // The display position the dragged column would take with the mouse at client x.
+    int DropPositionForColumn(const TGrCustomColumn& dragged, int x) const;
 
     // --- settings
     TGridOptions Options() const { return options_; }
@@ -246,7 +300,10 @@ class TGrCustomGridControl : public TGrScrollControl {
 
   protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
+    void MouseMove(ShiftState shift, int x, int y) override;
+    void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void KeyDown(int& key, ShiftState shift) override;
+    void KeyPress(char32_t& key) override;
     // Sets the canvas font for a cell's content and fills the display with its value; the core
     // holds no values and draws none.
     virtual bool ApplyCellFont(int col, int row, TCellState state, Canvas& canvas,
@@ -295,6 +352,19 @@ class TGrCustomGridControl : public TGrScrollControl {
     void DoDataChange(TDataChange change, int index) {
         if (on_data_change) on_data_change(change, index);
     }
+    // Editing's part of the input handlers: what a press, a release or a typed character on
+    // the grid does to the editor (grid_inplace_edit.cpp).
+    void EditingMouseDown(MouseButton button, int x, int y);
+    void EditingMouseUp(MouseButton button, int x, int y);
+    // True when the character opened an editor.
+    bool EditingKeyPress(char32_t& key);
+    // Editors of columns that left the collection go with them.
+    void DropStaleEditors();
+    // A header press may become a click (sorting, on the release) or a drag (column_drag.cpp).
+    void PressHeader(int col, int x, int y);
+    void ReleaseHeader(MouseButton button, int x, int y);
+    // True while the move belongs to a column drag (started now or before).
+    bool ColumnDragMouseMove(ShiftState shift, int x, int y);
 
     int top_row_ = 0;
     int first_shown_row_ = 0;
@@ -311,7 +381,44 @@ class TGrCustomGridControl : public TGrScrollControl {
     // it lets them go: the layout work of a resize asks for them.
     bool data_bound_ = false;
 
+    // Editing state.
+    TGrCustomEdit* editor_ = nullptr;
+    int edit_col_ = -1;
+    int edit_row_ = -1;
+    int input_column_ = -1;
+    bool filling_ = false;
+    bool editing_cell_ = false;
+    bool editing_input_ = false;
+    bool ending_edit_ = false;
+    Point mouse_down_cell_{-1, -1};
+    bool clicked_selected_cell_ = false;
+
   private:
+    void SetEditor(TGrCustomEdit* edit);
+    void HookEditor();
+    void AttachEditor(TGrCustomColumn& column, int col, int row, bool input);
+    // The checks and bookkeeping before an editor opens on a cell or an input cell; false
+    // when it may not open.
+    bool OpenCellEditor(int col, int row);
+    bool OpenInputEditor(int col);
+    void SelectEditorText(const TGrCustomColumn& column);
+    void EditorKeyDown(int& key, ShiftState shift);
+    void EditorExit(TGrCustomEdit& edit);
+    std::vector<std::pair<const TGrCustomColumn*, TGrCustomEdit*>> own_editors_;
+    Rect ColumnDropZone() const;
+    bool DropAllowed(const TGrCustomColumn& dragged, int to) const;
+    void PlaceDropArrows(int from, int to);
+    void HideDropArrows();
+    void ColumnDragMove(int screen_x, int screen_y);
+    void ColumnDragDrop(int screen_x, int screen_y);
+    void EndColumnDrag();
+    TGrCustomColumn* dragged_column_ = nullptr;
+    TGrCustomColumn* pressed_header_column_ = nullptr;
+    Point mouse_down_point_{-1, -1};
+    bool column_dragging_ = false;
+    std::unique_ptr<TColumnDragBox> drag_box_;
+    std::unique_ptr<TDragArrow> top_arrow_;
+    std::unique_ptr<TDragArrow> bottom_arrow_;
     std::unique_ptr<TGrColumns> columns_;
     TGridOptions options_ = {goHeader};
     int row_spacing_ = 0;

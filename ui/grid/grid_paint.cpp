@@ -358,10 +358,11 @@ void TGrCustomGridControl::ClickHeader(TGrCustomColumn& column) {
 
 void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     if (CanFocus() && !Focused()) SetFocus();
+    EditingMouseDown(button, x, y);
     if ((button == mbLeft || button == mbRight) && ClientArea().contains({x, y})) {
         const int col = ColumnAtX(x);
         if (options_.Has(goHeader) && y >= 0 && y < HeaderSize) {
-            if (button == mbLeft && col >= 0) ClickHeader(columns_->GetItem(col));
+            if (button == mbLeft && col >= 0) PressHeader(col, x, y);
         } else {
             const int row = RowAtY(y);
             if (row >= 0) {
@@ -372,6 +373,22 @@ void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x
         }
     }
     TGrScrollControl::MouseDown(button, shift, x, y);
+}
+
+void TGrCustomGridControl::MouseMove(ShiftState shift, int x, int y) {
+    TGrScrollControl::MouseMove(shift, x, y);
+    ColumnDragMouseMove(shift, x, y);
+}
+
+void TGrCustomGridControl::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
+    TGrScrollControl::MouseUp(button, shift, x, y);
+    ReleaseHeader(button, x, y);
+    EditingMouseUp(button, x, y);
+}
+
+void TGrCustomGridControl::KeyPress(char32_t& key) {
+    TGrScrollControl::KeyPress(key);
+    if (key != 0) EditingKeyPress(key);
 }
 
 void TGrCustomGridControl::KeyDown(int& key, ShiftState shift) {

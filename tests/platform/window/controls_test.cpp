@@ -74,6 +74,68 @@ TEST(EditBox, SetTextIsCutToTheMaximumLength) {
     EXPECT_EQ(e.Text(), "Açã");
 }
 
+// An edit with room kept at both edges, its text placed by an alignment.
+class MarginEdit : public Edit {
+  public:
+    int left = 0, right = 0;
+    Alignment alignment = taLeftJustify;
+
+  protected:
+    void TextMargins(int& l, int& r) const override {
+        l = left;
+        r = right;
+    }
+    Alignment TextAlignment() const override { return alignment; }
+};
+
+TEST(EditBox, MarginsAndAlignmentPlaceTheTextAndTheCaret) {
+    Fixture f;
+    MarginEdit& e = f.form.Add<MarginEdit>("e");
+    e.SetBounds(10, 10, 200, 22);
+    e.left = 30;
+    e.right = 40;
+    e.SetText("Vasco");
+    f.form.Show();
+    // The columns of the edit that hold ink of the text, between its sunken edges.
+    const auto ink = [&] {
+        int first = -1, last = -1;
+        for (int x = 3; x < 197; ++x)
+            if (f.InkPixels(e, {x, 4, x + 1, 18}, clWindow) > 0) {
+                if (first < 0) first = x;
+                last = x;
+            }
+        return std::pair{first, last};
+    };
+    struct Case {
+        Alignment alignment;
+        int min_first, max_last;
+    } cases[] = {
+        {taLeftJustify, 33, 100},
+        {taRightJustify, 120, 157},
+        {taCenter, 60, 130},
+    };
+    for (const Case& c : cases) {
+        e.alignment = c.alignment;
+        e.Invalidate();
+        const auto [first, last] = ink();
+        EXPECT_GE(first, c.min_first) << c.alignment;
+        EXPECT_LE(last, c.max_last) << c.alignment;
+    }
+
+    // A click just inside the left of the room puts the caret before the first character.
+    e.alignment = taLeftJustify;
+    f.d.ClickAt(e, {34, 10});
+    EXPECT_EQ(e.SelStart(), 0);
+    f.d.ClickAt(e, {150, 10});
+    EXPECT_EQ(e.SelStart(), 5);
+
+    // Typing past the room scrolls the text; nothing is drawn over the margins.
+    f.d.Type(" da Gama, campeão brasileiro");
+    const auto [first, last] = ink();
+    EXPECT_GE(first, 30);
+    EXPECT_LE(last, 160);
+}
+
 TEST(MessageBoxes, AnsweredByTheDriver) {
     struct Case {
         MsgDlgButtons buttons;

@@ -419,5 +419,28 @@ TEST(DragDrop, AShortMoveIsStillAClickAndEscapeCancels) {
     EXPECT_FALSE(dropped);
 }
 
+// A window that closes itself when the game's window loses the focus, as a drop-down does.
+class ClosingWindow : public Form {
+  public:
+    int told = 0;
+    void ApplicationDeactivated() override {
+        ++told;
+        Hide();
+    }
+};
+
+TEST(Deactivation, EveryWindowIsToldWhenAnotherApplicationTakesTheKeyboard) {
+    Fixture f;
+    auto& first = f.d.screen().Create<ClosingWindow>();
+    auto& second = f.d.screen().Create<ClosingWindow>();
+    f.form.Show();
+    first.Show();
+    f.d.DeactivateApplication();
+    EXPECT_EQ(first.told, 1);
+    EXPECT_EQ(second.told, 1);  // hidden windows are told too: one may be about to show
+    EXPECT_FALSE(first.Visible());
+    EXPECT_TRUE(f.form.Visible());
+}
+
 }  // namespace
 }  // namespace kv

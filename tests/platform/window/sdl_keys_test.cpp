@@ -73,5 +73,21 @@ TEST(SdlKeys, AKeypadKeyReachesTheGameAsAKeyDown) {
     EXPECT_EQ(got.key, VK_ADD);
 }
 
+TEST(SdlKeys, TheWindowLosingTheFocusReachesTheGameAsADeactivation) {
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    std::string error;
+    std::unique_ptr<SdlBackend> backend = SdlBackend::Open("focus", &error);
+    if (!backend) GTEST_SKIP() << error;
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    ASSERT_EQ(SDL_PushEvent(&e), 1);
+    InputEvent got;
+    bool deactivated = false;
+    for (int i = 0; i < 100 && !deactivated; ++i)
+        deactivated = backend->WaitEvent(got, 10) && got.kind == InputEvent::Deactivate;
+    EXPECT_TRUE(deactivated);
+}
+
 }  // namespace
 }  // namespace kv

@@ -37,6 +37,7 @@ class CompetitionWindows : public ::testing::Test {
     void SetUp() override {
         SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
         LoadFlagPictures(ProgramPicture("bandeira"));
+        LoadBackgroundBitmap();
     }
     void TearDown() override {
         MatchViewOpener() = nullptr;

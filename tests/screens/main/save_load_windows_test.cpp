@@ -25,8 +25,10 @@
 #include "screens/main/load_game_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
-#include "screens/start/title_window.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "screens/start/title_menu.h"
+#include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
 #include "tests/core/saves/saves_world.h"
 #include "ui/grid/report_grid.h"
@@ -43,11 +45,18 @@ std::string Bytes(const std::string& path) {
 class SaveLoadWindowsTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The game's pictures, so the windows show their backgrounds.
+        fs::create_directory_symlink(fs::path(KORVANEL_SAMPLE_TEAMS).parent_path() / "img",
+                                     folder_.root() + "/img");
+        LoadBackgroundBitmap();
+        LoadFlagPictures(ProgramPicture("bandeira"));
         test::FillWorld(Game(), true);
         Game().game_state.save_name.clear();
         LoadedGameContinues() = [this](NextScreen next) { continued_.push_back(next); };
     }
     void TearDown() override {
+        background_bitmap().Clear();
+        flag_pictures().clear();
         LoadedGameContinues() = nullptr;
         TitleMenu() = {};
         Game().Reset();
@@ -280,6 +289,10 @@ TEST_F(SaveLoadWindowsTest, OptionsAndColoursGoToTheGameAndTheFileAndShowNextTim
     form.Show();
     d_.Pump();
     EXPECT_EQ(d_.Get<ComboBox>("ComboBox1").Text(), "Normal");
+    // Each league shows its country's flag.
+    for (int row = 0; row < form.Leagues().GetRowCount(); ++row)
+        EXPECT_EQ(form.Leagues().GetCellByVariant("bandeira", row).ObjectReference,
+                  &flag_pictures()[Game().league_configs[row].country]);
     d_.SavePng("options_window.png");
 
     // A choice the player makes: the list's item, then its change.
@@ -351,9 +364,22 @@ TEST_F(SaveLoadWindowsTest, LeagueTicksLiveInTheGameOnly) {
     Game().league_configs[0].show_matches = 0;
     auto& form = d_.screen().Create<TForm32>();
     form.Show();
-    form.Leagues().SelectCell(0, 0);
+    d_.Pump();
+    TReportGrid& leagues = form.Leagues();
+    // A click anywhere on a row flips it, also on the row already selected.
+    auto click_row = [&](int col, int row) {
+        const Rect cell = leagues.GetCellRect(col, row);
+        d_.ClickAt(leagues, {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2});
+    };
+    click_row(2, 0);
     EXPECT_EQ(Game().league_configs[0].show_matches, 1);
-    EXPECT_EQ(form.Leagues().GetCellTextByVariant("marcado", 0), "1");
+    EXPECT_EQ(leagues.GetCellTextByVariant("marcado", 0), "1");
+    click_row(0, 0);
+    EXPECT_EQ(Game().league_configs[0].show_matches, 0);
+    // Moving through the list with the keys flips nothing.
+    const std::uint8_t second = Game().league_configs[1].show_matches;
+    d_.Press(VK_DOWN);
+    EXPECT_EQ(Game().league_configs[1].show_matches, second);
     EXPECT_TRUE(IniText(folder_).empty());
 }
 
@@ -384,6 +410,50 @@ TEST_F(SaveLoadWindowsTest, AboutWindowOpensTheWebSite) {
     EXPECT_EQ(opened, (std::vector<std::string>{kWebSiteAddress, kWebSiteAddress}));
     d_.Press(VK_ESCAPE);
     EXPECT_FALSE(form.Visible());
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Which picture each window tiles beneath its controls: the shared background, the load
+// window's own, or none for the options window.
+TEST_F(SaveLoadWindowsTest, EachWindowTilesItsBackgroundPicture) {
+    ASSERT_FALSE(background_bitmap().empty());
+    struct Case {
+        const char* name;
+        Form& (*create)();
+        int tiles;  // 0 none, 1 the shared background, 2 its own
+    };
+    const Case cases[] = {
+        {"Form40", []() -> Form& { return Screen::Get().Create<TForm40>(); }, 1},
+        {"Form41", []() -> Form& { return Screen::Get().Create<TForm41>(); }, 1},
+        {"Form64", []() -> Form& { return Screen::Get().Create<TForm64>(); }, 1},
+        {"Form45", []() -> Form& { return Screen::Get().Create<TForm45>(); }, 1},
+        {"Form21", []() -> Form& { return Screen::Get().Create<TForm21>(); }, 2},
+        {"Form32", []() -> Form& { return Screen::Get().Create<TForm32>(); }, 0},
+    };
+    for (const Case& c : cases) {
+        Form& form = c.create();
+        form.Show();
+        d_.Pump();
+        const Picture* tile = form.background_picture;
+        if (c.tiles == 0) {
+            EXPECT_TRUE(tile == nullptr || tile->empty()) << c.name;
+        } else {
+            ASSERT_NE(tile, nullptr) << c.name;
+            EXPECT_EQ(tile == &background_bitmap(), c.tiles == 1) << c.name;
+            EXPECT_FALSE(tile->empty()) << c.name;
+            const Point at = form.ClientToScreen({2, 2});
+            EXPECT_EQ(d_.screen().PixelAt(at.x, at.y), ARGBToColor(tile->PixelARGB(2, 2)))
+                << c.name;
+        }
+        d_.SavePng(std::string("background_") + c.name + ".png");
+        form.Release();
+        d_.Pump();
+    }
 }
 
 }  // namespace

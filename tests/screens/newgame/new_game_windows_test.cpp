@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/game_data.h"
+#include "core/lookups.h"
 #include "core/options.h"
 #include "core/picture_paths.h"
 #include "core/random.h"
@@ -18,6 +19,7 @@
 #include "platform/window/image.h"
 #include "platform/window/layout_builder.h"
 #include "platform/window/radio_button.h"
+#include "platform/window/scroll_box.h"
 #include "platform/window/test_driver.h"
 #include "screens/main/main_window.h"
 #include "screens/newgame/club_choice_window.h"
@@ -27,6 +29,7 @@
 #include "screens/newgame/new_game_flow.h"
 #include "screens/newgame/new_game_setup_window.h"
 #include "screens/routes/window_routes.h"
+#include "screens/start/game_pictures.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
 #include "season/new_game_setup.h"
@@ -75,8 +78,11 @@ class NewGameWindowsTest : public ::testing::Test {
         fs::remove_all(dir_);
     }
     // The title window, then "Novo jogo": the setup window open on the game's clubs.
-    TForm9& OpenSetup(std::uint64_t seed = 11) {
-        driver_ = std::make_unique<TestDriver>(1024, 768);
+    TForm9& OpenSetup(std::uint64_t seed = 11, ScreenSize screen = {1024, 768}) {
+        SetScreenSize(screen);
+        driver_.reset();
+        DiscardNewGameSetup();
+        driver_ = std::make_unique<TestDriver>(screen.width, screen.height);
         TForm1& title = driver_->screen().Create<TForm1>();
         title.Show();
         driver_->Pump();
@@ -94,6 +100,19 @@ class NewGameWindowsTest : public ::testing::Test {
         return nullptr;
     }
     TReportGrid& Leagues() { return driver_->Get<TReportGrid>("list1"); }
+    // The window shows the shared background picture, read at start-up, at a point of its
+    // client area that no control covers.
+    void ExpectBackgroundTiled(const Form& form, Point uncovered) {
+        const Picture& background = background_bitmap();
+        ASSERT_FALSE(background.empty()) << "the sample game has img\\f01.jpg";
+        EXPECT_EQ(form.background_picture, &background) << form.Name();
+        driver_->Pump();
+        const Point at = form.ClientToScreen(uncovered);
+        EXPECT_EQ(driver_->screen().PixelAt(at.x, at.y),
+                  ARGBToColor(background.PixelARGB(uncovered.x % background.width(),
+                                                   uncovered.y % background.height())))
+            << form.Name();
+    }
     int RowOf(int country) {
         for (int row = 0; row < Leagues().GetRowCount(); ++row)
             if (Leagues().GetCellTextByVariant(kCountryIndex, row) == std::to_string(country))
@@ -129,6 +148,13 @@ TEST_F(NewGameWindowsTest, OneCoachBrasilTenClubDivisionsWithStateChampionships)
         EXPECT_EQ(Leagues().GetCellTextByVariant(kCountryTick, row),
                   row == RowOf(kHomeCountry) ? "1" : "0");
     EXPECT_EQ(setup.Choices().main_country, kHomeCountry);
+    ExpectBackgroundTiled(setup, {3, 3});
+    // Each row shows its country's flag.
+    for (int row = 0; row < Leagues().GetRowCount(); ++row) {
+        const int country = std::stoi(Leagues().GetCellTextByVariant(kCountryIndex, row));
+        EXPECT_EQ(Leagues().GetCellByVariant(kCountryFlag, row).ObjectReference,
+                  &flag_pictures()[country]);
+    }
     driver_->Click("ckestadual");
     EXPECT_TRUE(driver_->Get<TMarkupCheckBox>("ckestadual").Checked());
     driver_->SavePng("newgame_form9.png");
@@ -144,6 +170,8 @@ TEST_F(NewGameWindowsTest, OneCoachBrasilTenClubDivisionsWithStateChampionships)
     // Four divisions of ten, no button beyond them.
     EXPECT_NE(choice->ClubButton(4, 9), nullptr);
     EXPECT_EQ(choice->ClubButton(5, 0), nullptr);
+    EXPECT_FALSE(choice->ClubArea().VertBarShown());
+    ExpectBackgroundTiled(*choice, {3, choice->ClientHeight() - 3});
     driver_->SavePng("newgame_form11.png");
 
     const std::string name = "Ana Souza";
@@ -152,9 +180,18 @@ TEST_F(NewGameWindowsTest, OneCoachBrasilTenClubDivisionsWithStateChampionships)
     const int club = button.tag;
     driver_->Click(button);
     EXPECT_TRUE(driver_->Get("Button1").Enabled());
-    driver_->Then([&] { driver_->SavePng("newgame_form12.png"); });
+    // The hourglass stays from the confirmation until the build is over.
+    driver_->Then([&] {
+        TForm12* builder = Shown<TForm12>();
+        ASSERT_NE(builder, nullptr);
+        EXPECT_EQ(driver_->screen().ScreenCursor(), crHourGlass);
+        EXPECT_EQ(builder->cursor, crHourGlass);
+        ExpectBackgroundTiled(*builder, {2, builder->ClientHeight() - 2});
+        driver_->SavePng("newgame_form12.png");
+    });
     driver_->Click("Button1");
     driver_->Pump();
+    EXPECT_EQ(driver_->screen().ScreenCursor(), crDefault);
 
     const GameData& game = Game();
     ASSERT_EQ(handed_over_.size(), 1u);
@@ -284,6 +321,7 @@ TEST_F(NewGameWindowsTest, CustomChampionshipThroughItsWindow) {
     driver_->Pump();
     TForm39* custom = Shown<TForm39>();
     ASSERT_NE(custom, nullptr);
+    ExpectBackgroundTiled(*custom, {3, 3});
     driver_->SavePng("newgame_form39.png");
     EXPECT_FALSE(driver_->Get("bt1").Enabled());
     TReportGrid& list = ControlNamed<TReportGrid>(*custom, "list1");
@@ -316,6 +354,7 @@ TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
     driver_->Pump();
     TForm56* choice = Shown<TForm56>();
     ASSERT_NE(choice, nullptr);
+    ExpectBackgroundTiled(*choice, {3, choice->ClientHeight() - 3});
     driver_->SavePng("newgame_form56.png");
     ComboBox* first = choice->DivisionList(1);
     ASSERT_NE(first, nullptr);
@@ -334,6 +373,159 @@ TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
     EXPECT_EQ(Shown<TForm56>(), nullptr);
     EXPECT_EQ(Game().teams[Game().game_state.user_club].name.str(), club_name);
     EXPECT_EQ(Game().game_state.league_format, kDivisionsOf20);
+}
+
+// A custom league of four 20-club divisions is taller than a wide screen of 768 lines: the
+// club area scrolls so that every club can be seen and chosen, the last one included.
+TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
+    OpenSetup(11, {1366, 768});
+    driver_->Click("rd2");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm39& custom = *Shown<TForm39>();
+    driver_->Get<ComboBox>("formulaper").SetItemIndex(1);
+    TReportGrid& list = ControlNamed<TReportGrid>(custom, "list1");
+    int clubs = 0;
+    for (int row = 0; row < list.GetRowCount() && clubs < 82; ++row) {
+        custom.list1CellClick(1, row);
+        clubs += std::stoi(list.GetCellTextByVariant(kCountryClubs, row));
+    }
+    ASSERT_GE(clubs, 82) << "enough clubs for four divisions of twenty";
+    driver_->Click("bt1");
+    driver_->Pump();
+
+    TForm11& choice = *Shown<TForm11>();
+    ASSERT_EQ(NewGameInProgress()->world->game_state.league_format, kDivisionsOf20);
+    ScrollBox& area = choice.ClubArea();
+    const Rect screen{0, 0, 1366, 768};
+    const Point area_origin = area.ClientToScreen({0, 0});
+    const Rect shown =
+        RectOfSize(area_origin.x, area_origin.y, area.ClientWidth(), area.ClientHeight());
+    EXPECT_LE(shown.bottom, screen.bottom);
+    EXPECT_TRUE(area.VertBarShown());
+    for (int division = 1; division <= 4; ++division)
+        for (int slot = 0; slot < 20; ++slot) {
+            RadioButton* button = choice.ClubButton(division, slot);
+            ASSERT_NE(button, nullptr) << division << "/" << slot;
+            area.ScrollInView(*button);
+            const Point at = button->ClientToScreen({0, 0});
+            const Rect r = RectOfSize(at.x, at.y, button->Width(), button->Height());
+            EXPECT_EQ(r.intersect(shown), r) << division << "/" << slot;
+        }
+    EXPECT_EQ(choice.ClubButton(5, 0), nullptr);
+    driver_->SavePng("newgame_form11_scrolled.png");
+    // The wheel over the clubs scrolls them, though the focus is in the name field.
+    area.SetScrollPos(0);
+    driver_->Click("Edit1");
+    driver_->MoveTo(*choice.ClubButton(1, 0));
+    driver_->Wheel(-120);
+    EXPECT_GT(area.ScrollPos(), 0);
+
+    // The last club, chosen with the mouse once scrolled into view.
+    Name("Última");
+    RadioButton& last = *choice.ClubButton(4, 19);
+    area.ScrollInView(last);
+    driver_->Click(last);
+    const int club = last.tag;
+    driver_->Click("Button1");
+    driver_->Pump();
+    ASSERT_EQ(handed_over_.size(), 1u);
+    EXPECT_EQ(Game().game_state.user_club, club);
+    EXPECT_EQ(Game().teams[club].division, 4);
+}
+
+// Brasil with state championships and four divisions of twenty: the fourth division is formed
+// from the state championships' clubs without a national division, and a coach may take one.
+TEST_F(NewGameWindowsTest, ACoachTakesAClubOfTheRegionalDivision) {
+    OpenSetup();
+    const int abroad_row = RowOf(kHomeCountry) == 0 ? 1 : 0;
+    Shown<TForm9>()->list1CellClick(1, abroad_row);
+    driver_->Click("ckestadual");
+    driver_->Get<ComboBox>("ComboBox1").SetItemIndex(1);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    TForm56& choice = *Shown<TForm56>();
+    const NewGameSetup& setup = *NewGameInProgress();
+    const int home = choice.ShownLeague();
+    ASSERT_EQ(setup.world->league_configs[home].country, kHomeCountry);
+    ComboBox* regional = choice.DivisionList(4);
+    ASSERT_NE(regional, nullptr);
+    ASSERT_EQ(regional->Items().front(), "Divisão regional")
+        << "the sample database forms a regional division";
+    EXPECT_EQ(choice.DivisionList(5), nullptr) << "it stands in place of the fourth division";
+    const auto entrants = setup.world->regional_cup_entrants;
+    EXPECT_NE(entrants[0], -1);
+
+    // Another league and back: the regional cup keeps its entrants.
+    ComboBox& leagues = driver_->Get<ComboBox>("Combo1");
+    const int home_item = leagues.ItemIndex();
+    leagues.SetItemIndex(1 - home_item);
+    choice.Combo1Change();
+    ASSERT_NE(choice.ShownLeague(), home);
+    leagues.SetItemIndex(home_item);
+    choice.Combo1Change();
+    regional = choice.DivisionList(4);
+    EXPECT_EQ(regional->Items().front(), "Divisão regional");
+    EXPECT_EQ(setup.world->regional_cup_entrants, entrants);
+
+    Name("Regina");
+    regional->SetItemIndex(1);
+    regional->on_change();
+    const std::string club_name = regional->Items()[1];
+    driver_->Click("Button1");
+    driver_->Pump();
+    ASSERT_EQ(handed_over_.size(), 1u);
+    const GameData& game = Game();
+    const int club = game.game_state.user_club;
+    EXPECT_EQ(game.teams[club].name.str(), club_name);
+    EXPECT_EQ(game.teams[club].country, kHomeCountry);
+    EXPECT_EQ(game.game_state.home_regional_division, 1);
+    EXPECT_EQ(game.league_configs[home].division_count, 3);
+    EXPECT_GT(FindCompetitionId(game, 1, kHomeCountry, 4, -1, -1), 0)
+        << "the regional division plays";
+}
+
+// Every shown control of a window lies on the screen (a scrolled area counts as itself).
+void ExpectOnScreen(const Control& control, const Rect& screen, const std::string& path = {}) {
+    for (const auto& owned : control.Children()) {
+        const Control* child = owned.get();
+        if (!child->Visible() || child->Freed()) continue;
+        const Point at = child->ClientToScreen({0, 0});
+        const Rect r = RectOfSize(at.x, at.y, child->Width(), child->Height());
+        const std::string name = path + "/" + child->Name();
+        EXPECT_EQ(r.intersect(screen), r) << name;
+        if (!dynamic_cast<const ScrollBox*>(child)) ExpectOnScreen(*child, screen, name);
+    }
+}
+
+// On the smallest screen the windows are laid out for, nothing falls off the screen.
+TEST_F(NewGameWindowsTest, TheWindowsFitAnEightHundredBySixHundredScreen) {
+    const Rect screen{0, 0, 800, 600};
+    TForm9& setup = OpenSetup(11, {800, 600});
+    ExpectOnScreen(setup, screen);
+    driver_->SavePng("newgame_form9_800x600.png");
+    driver_->Get<ComboBox>("ComboBox1").SetItemIndex(1);
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm56>(), screen);
+    driver_->SavePng("newgame_form56_800x600.png");
+    CloseForGood(*Shown<TForm56>());
+    driver_->Pump();
+
+    OpenSetup(11, {800, 600});
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm11>(), screen);
+    driver_->SavePng("newgame_form11_800x600.png");
+    CloseForGood(*Shown<TForm11>());
+    driver_->Pump();
+
+    OpenSetup(11, {800, 600});
+    driver_->Click("rd2");
+    driver_->Click("SchemeButton2");
+    driver_->Pump();
+    ExpectOnScreen(*Shown<TForm39>(), screen);
+    driver_->SavePng("newgame_form39_800x600.png");
 }
 
 // The same choices through the windows and through the headless setup give the same saved game.

@@ -5,20 +5,16 @@
 
 #include <filesystem>
 
+#include "grid_test_helpers.h"
 #include "platform/window/form.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/editors/number_edit.h"
 #include "ui/grid/editors/popup_edit.h"
+#include "ui/grid/editors/vert_scroll_bar.h"
 #include "ui/grid/grid_locale.h"
 
 namespace kv {
 namespace {
-
-double Day(int y, int m, int d) {
-    double date = 0;
-    GridEncodeDate(y, m, d, date);
-    return date;
-}
 
 struct EditorsFixture : ::testing::Test {
     ScopedGridLocale locale{BrazilianGridLocale()};
@@ -26,7 +22,7 @@ struct EditorsFixture : ::testing::Test {
     Form& form = d.screen().Create<Form>("feditores");
 
     EditorsFixture() {
-        SetEditorToday([] { return Day(2014, 3, 12); });
+        SetEditorToday([] { return DateOf(2014, 3, 12); });
         form.SetBounds(40, 40, 420, 320);
         form.SetCaption("Editores");
     }
@@ -93,9 +89,9 @@ TEST_F(EditorsFixture, TypedAccessorsUseTheGridLocale) {
     EXPECT_EQ(edit.Text(), "1234,5");
     edit.SetAsBoolean(true);
     EXPECT_TRUE(edit.GetAsBoolean());
-    edit.SetAsDateTime(Day(2014, 6, 12));
+    edit.SetAsDateTime(DateOf(2014, 6, 12));
     EXPECT_EQ(edit.Text(), "12/06/2014");
-    EXPECT_EQ(edit.GetAsDateTime(), Day(2014, 6, 12));
+    EXPECT_EQ(edit.GetAsDateTime(), DateOf(2014, 6, 12));
     edit.ShowPreview = true;
     edit.EditMargins.Left = 3;
     int left = edit.EditMargins.Left, right = 0;
@@ -168,8 +164,9 @@ TEST_F(ComboFixture, AClickOutsideOrLosingTheApplicationClosesWithoutChoosing) {
 
     d.Click(combo.Button());
     ASSERT_TRUE(combo.Dropped());
-    list().ApplicationDeactivated();
+    d.DeactivateApplication();
     EXPECT_FALSE(combo.Dropped());
+    EXPECT_FALSE(list().Visible());
 }
 
 TEST_F(ComboFixture, KeyboardOpensMovesClosesAndChooses) {
@@ -217,6 +214,60 @@ TEST_F(ComboFixture, LongListsScrollTheChosenItemIntoView) {
     list().SelectIndex(3);
     EXPECT_EQ(list().Position(), 3);
     EXPECT_FALSE(Snapshot("combo_aberto").empty());
+}
+
+TEST_F(ComboFixture, TheListsOwnBarScrollsByItsArrowsTrackAndThumb) {
+    combo.Items.clear();
+    for (int i = 0; i < 20; ++i) combo.Items.push_back("Clube " + std::to_string(i + 1));
+    d.Click(combo.Button());
+    ASSERT_TRUE(combo.Dropped());
+    TGrVertScrollBar& bar = list().VertBar();
+    ASSERT_TRUE(bar.Visible());
+    EXPECT_EQ(list().Height(), 8 * 16 + 4);
+    EXPECT_EQ(bar.Max(), 12);
+    EXPECT_EQ(bar.PageSize(), 38);  // 96 pixels of track, 8 of 20 rows shown
+    EXPECT_EQ(list().GetInnerWidth(), list().Width() - 4 - bar.GetButtonSize());
+
+    const int x = bar.Left() + 4;
+    d.ClickAt(list(), {x, bar.GetArrowRect(1).top + 3});
+    EXPECT_EQ(list().Position(), 1);
+    EXPECT_TRUE(combo.Dropped());  // a click on the bar chooses nothing
+    d.ClickAt(list(), {x, bar.GetArrowRect(1).top - 2});
+    EXPECT_EQ(list().Position(), 11);  // a page of 10
+    const Point thumb = list().ClientToScreen({x, bar.GetThumbRect().top + 4});
+    d.MouseMove(thumb);
+    d.MouseDown(thumb);
+    d.MouseMove(list().ClientToScreen({x, 2 + 16 + 2}));
+    d.MouseUp(list().ClientToScreen({x, 2 + 16 + 2}));
+    EXPECT_EQ(list().Position(), 0);
+    EXPECT_FALSE(Snapshot("lista_com_barra").empty());
+    d.ClickAt(list(), RowPoint(2));
+    EXPECT_EQ(combo.Text(), "Clube 3");
+}
+
+TEST_F(ComboFixture, ItemPicturesGoBeforeTheTextsInTheListAndThePreview) {
+    ImageList images(12, 12);
+    for (ARGB color : {0xFFFF0000u, 0xFF0000FFu}) {
+        Picture picture(12, 12);
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) picture.SetPixelARGB(x, y, color);
+        images.Add(picture);
+    }
+    combo.Images = &images;
+    combo.ShowPreview = true;
+    combo.SetItemIndex(1);
+    d.Click(combo.Button());
+    ASSERT_TRUE(combo.Dropped());
+    d.Pump();
+    const auto pixel = [&](Control& c, Point p) {
+        const Point s = c.ClientToScreen(p);
+        return d.screen().PixelAt(s.x, s.y);
+    };
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 2 + 8}), RGBColor(255, 0, 0));            // row 0
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 18 + 8}), RGBColor(0, 0, 255));           // row 1
+    EXPECT_EQ(pixel(list(), {2 + 2 + 5, 34 + 8}), ColorToRGB(list().ListColor));  // no picture
+    EXPECT_EQ(pixel(combo, {2 + 1 + 1 + 5, combo.Height() / 2}), RGBColor(0, 0, 255));
+    EXPECT_FALSE(Snapshot("lista_com_figuras").empty());
 }
 
 TEST_F(ComboFixture, ADropDownListFieldOpensOnAClickAndTheMouseTracksTheRows) {
@@ -307,7 +358,7 @@ TEST_F(DateFixture, ANewPickerShowsTodayAndTheCalendarOpensByMouse) {
     EXPECT_EQ(calendar().Width(), 151);
     EXPECT_EQ(calendar().Height(), 163);
     EXPECT_EQ(calendar().Month, 3);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 12));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 12));
     EXPECT_FALSE(Snapshot("calendario_aberto").empty());
 
     d.ClickAt(calendar(), Cell(4, 4));  // Sunday first: 23 Feb is the first cell
@@ -322,21 +373,21 @@ TEST_F(DateFixture, DraggingOverTheDaysMovesTheFilledCellAndTheReleaseChoosesIt)
     const Point to = calendar().ClientToScreen(Cell(2, 2));
     d.MouseMove(from);
     d.MouseDown(from);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 3));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 3));
     d.MouseMove(to);
-    EXPECT_EQ(calendar().SelectedDate, Day(2014, 3, 11));
+    EXPECT_EQ(calendar().SelectedDate, DateOf(2014, 3, 11));
     d.MouseUp(to);
     EXPECT_FALSE(picker.Dropped());
     EXPECT_EQ(picker.Text(), "11/03/2014");
 }
 
 TEST_F(DateFixture, CalendarCellsFollowTheFirstDayOfTheWeek) {
-    calendar().SetDate(Day(2014, 3, 1));
+    calendar().SetDate(DateOf(2014, 3, 1));
     calendar().StartDay = dwMonday;
-    EXPECT_EQ(calendar().GetCellDate(0, 0), Day(2014, 2, 24));
-    EXPECT_EQ(calendar().GetCellDate(6, 5), Day(2014, 4, 6));
+    EXPECT_EQ(calendar().GetCellDate(0, 0), DateOf(2014, 2, 24));
+    EXPECT_EQ(calendar().GetCellDate(6, 5), DateOf(2014, 4, 6));
     calendar().StartDay = dwSunday;
-    EXPECT_EQ(calendar().GetCellDate(0, 0), Day(2014, 2, 23));
+    EXPECT_EQ(calendar().GetCellDate(0, 0), DateOf(2014, 2, 23));
 }
 
 TEST_F(DateFixture, ClicksOutsideTheShownDayCellsChooseNothing) {
@@ -354,14 +405,14 @@ TEST_F(DateFixture, ClicksOutsideTheShownDayCellsChooseNothing) {
 }
 
 TEST_F(DateFixture, TodayAndNoneButtons) {
-    picker.SetDate(Day(2010, 1, 5));
+    picker.SetDate(DateOf(2010, 1, 5));
     d.Click(picker.Button());
     d.ClickAt(calendar(), {30, 140});
     EXPECT_EQ(picker.Text(), "12/03/2014");
     d.Click(picker.Button());
     d.ClickAt(calendar(), {100, 140});
     EXPECT_EQ(picker.Text(), "");
-    EXPECT_EQ(picker.Date(), Day(2014, 3, 12));  // empty reads as today
+    EXPECT_EQ(picker.Date(), DateOf(2014, 3, 12));  // empty reads as today
 }
 
 TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
@@ -371,14 +422,14 @@ TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
         ShiftState shift;
         double to;
     } cases[] = {
-        {Day(2014, 1, 31), VK_RIGHT, ssShift, Day(2014, 2, 28)},
-        {Day(2016, 2, 29), VK_NEXT, 0, Day(2016, 3, 29)},
+        {DateOf(2014, 1, 31), VK_RIGHT, ssShift, DateOf(2014, 2, 28)},
+        {DateOf(2016, 2, 29), VK_NEXT, 0, DateOf(2016, 3, 29)},
         // One move of twelve months, not twelve moves of one (which would end on the 28th
         // anyway here, but drift from the 31st to the 28th elsewhere).
-        {Day(2016, 2, 29), VK_NEXT, ssShift, Day(2017, 2, 28)},
-        {Day(2015, 1, 31), VK_PRIOR, ssShift, Day(2014, 1, 31)},
-        {Day(2014, 3, 1), VK_LEFT, 0, Day(2014, 2, 28)},
-        {Day(2014, 3, 1), VK_DOWN, 0, Day(2014, 3, 8)},
+        {DateOf(2016, 2, 29), VK_NEXT, ssShift, DateOf(2017, 2, 28)},
+        {DateOf(2015, 1, 31), VK_PRIOR, ssShift, DateOf(2014, 1, 31)},
+        {DateOf(2014, 3, 1), VK_LEFT, 0, DateOf(2014, 2, 28)},
+        {DateOf(2014, 3, 1), VK_DOWN, 0, DateOf(2014, 3, 8)},
     };
     for (const Case& c : cases) {
         picker.SetDate(c.from);
@@ -393,7 +444,7 @@ TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {
 }
 
 TEST_F(DateFixture, LeavingKeepsADateWithATimeAndReplacesOnlyText) {
-    picker.SetDate(Day(2014, 6, 12) + 0.75);
+    picker.SetDate(DateOf(2014, 6, 12) + 0.75);
     EXPECT_EQ(picker.Text(), "12/06/2014 18:00:00");
     other.SetFocus();
     EXPECT_EQ(picker.Text(), "12/06/2014 18:00:00");
@@ -457,6 +508,24 @@ TEST_F(EditorsFixture, SpinEditClampsAtItsLimits) {
     edit.SetText("15");
     EXPECT_EQ(edit.GetValue(), 10);
     EXPECT_FALSE(Snapshot("spin").empty());
+}
+
+TEST_F(EditorsFixture, ANumberEditTakesAnothersSettingsAndValue) {
+    TGrSpinEdit& from = Place<TGrSpinEdit>("sde", 20);
+    TGrSpinEdit& to = Place<TGrSpinEdit>("spara", 60);
+    from.Min = 1;
+    from.Max = 50;
+    from.Options = {eoAllowFloat};
+    from.SetPrecision(1);
+    from.SetNullText("-");
+    from.SetText("77");  // read back clamped to its range
+    to.Assign(from);
+    EXPECT_EQ(to.Min, 1);
+    EXPECT_EQ(to.Max, 50);
+    EXPECT_TRUE(to.Options == TGrNumberEditOptions{eoAllowFloat});
+    EXPECT_EQ(to.Precision(), 1);
+    EXPECT_EQ(to.NullText(), "-");
+    EXPECT_EQ(to.Text(), "50,0");
 }
 
 TEST_F(EditorsFixture, NumberEditFormatsAndFiltersTyping) {

@@ -10,6 +10,13 @@
 
 namespace kv {
 
+// A date as the cells hold it.
+inline double DateOf(int year, int month, int day) {
+    double date = 0;
+    GridEncodeDate(year, month, day, date);
+    return date;
+}
+
 struct GridFixture {
     ScopedGridLocale locale{NeutralGridLocale()};
     TReportGrid grid{"gcelenco"};

@@ -48,6 +48,12 @@ void TGrCustomEdit::GetMargins(int& left, int& /*right*/) const {
     if (ShowPreview) left = 2 * left + kPreviewWidth + 5;
 }
 
+void TGrCustomEdit::TextMargins(int& left, int& right) const {
+    left = EditMargins.Left;
+    right = EditMargins.Right;
+    GetMargins(left, right);
+}
+
 void TGrCustomEdit::PrepareEditing() {
     SetSelStart(static_cast<int>(ToUtf32(Text()).size()));
     SetSelLength(0);
@@ -55,6 +61,7 @@ void TGrCustomEdit::PrepareEditing() {
 
 bool TGrCustomEdit::WantsKey(int key) const {
     if (key == VK_TAB) return WantTabs;
+    if (KeepsDialogKeys && (key == VK_RETURN || key == VK_ESCAPE)) return true;
     return Edit::WantsKey(key);
 }
 

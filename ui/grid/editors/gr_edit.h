@@ -28,6 +28,9 @@ class TGrCustomEdit : public Edit {
     // The edit serves a text-based grid column: arrows and the wheel are left to the grid.
     bool InplaceMode = false;
     bool WantTabs = false;
+    // Set while the grid edits with it: Enter and Escape commit or drop the edit rather than
+    // pressing the window's default or cancel button.
+    bool KeepsDialogKeys = false;
     bool ShowPreview = false;
     bool PreviewBorder = true;
     static constexpr int kPreviewWidth = 20;
@@ -58,6 +61,9 @@ class TGrCustomEdit : public Edit {
     void Paint(Canvas& canvas) override;
 
   protected:
+    // The text keeps clear of the margins GetMargins gives and lies where Alignment says.
+    void TextMargins(int& left, int& right) const override;
+    Alignment TextAlignment() const override { return alignment; }
     // Where the preview box stands (edit coordinates); empty when it is not shown.
     Rect PreviewRect() const;
     virtual void DrawPreview(Canvas& canvas, const Rect& rect);

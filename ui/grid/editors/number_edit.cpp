@@ -58,6 +58,15 @@ void TGrCustomNumberEdit::SetTextAfter(const std::string& text) {
     if (!Options.Has(eoAllowAll)) ShowValue(GetValue());
 }
 
+void TGrCustomNumberEdit::Assign(const TGrCustomNumberEdit& source) {
+    Max = source.Max;
+    Min = source.Min;
+    null_text_ = source.null_text_;
+    Options = source.Options;
+    precision_ = source.precision_;
+    SetValue(source.GetAsFloat());
+}
+
 std::string TGrCustomNumberEdit::FormatValue(double value) const {
     if (value == 0 && !null_text_.empty()) return null_text_;
     std::string number;

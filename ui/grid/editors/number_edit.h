@@ -37,6 +37,8 @@ class TGrCustomNumberEdit : public TGrEdit {
     void SetPrecision(int precision);
     void SetTextBefore(const std::string& text);
     void SetTextAfter(const std::string& text);
+    // Takes another number edit's range, null text, options and precision, then its value.
+    void Assign(const TGrCustomNumberEdit& source);
 
     // Reads the text (never throws): the null text is 0, an empty text Min, text that cannot be
     // read the last value that could.

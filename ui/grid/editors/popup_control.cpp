@@ -32,18 +32,27 @@ void SetEditorToday(std::function<double()> today) {
 
 // --- pop-up base
 
+void ReturnActivationTo(Form& window, std::function<Control*()> owner) {
+    window.on_activate = [owner = std::move(owner)] {
+        Control* control = owner();
+        if (!control) return;
+        if (Form* form = control->ParentForm()) Screen::Get().Activate(form);
+        if (control->CanFocus() && !control->Focused()) control->SetFocus();
+    };
+}
+
 TGrPopupControl::TGrPopupControl(TGrPopupEdit* owner_edit) : OwnerEdit(owner_edit) {
     StartHidden();
     SetBorderStyle(bsNone);
     form_style = fsStayOnTop;
     SetColor(clWindow);
     // A pop-up never keeps the activation: the edit under it goes on taking the keys.
-    on_activate = [this] {
-        if (!OwnerEdit) return;
-        Screen& screen = Screen::Get();
-        if (Form* form = OwnerEdit->ParentForm()) screen.Activate(form);
-        if (OwnerEdit->CanFocus()) OwnerEdit->SetFocus();
-    };
+    ReturnActivationTo(*this, [this]() -> Control* { return OwnerEdit; });
+    vert_bar_.SetVisible(false);
+}
+
+int TGrPopupControl::GetInnerWidth() const {
+    return ClientWidth() - 4 - (vert_bar_.Visible() ? vert_bar_.GetButtonSize() : 0);
 }
 
 TGrPopupControl::~TGrPopupControl() {
@@ -115,10 +124,23 @@ void TGrPopupControl::Paint(Canvas& canvas) {
     canvas.brush = Brush{Color()};
     canvas.FillRect({0, 0, ClientWidth(), ClientHeight()});
     DrawBorder(canvas);
+    vert_bar_.Paint(canvas);
+}
+
+void TGrPopupControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    Form::MouseDown(button, shift, x, y);
+    vert_bar_.MouseDown(x, y);
 }
 
 void TGrPopupControl::MouseMove(ShiftState shift, int x, int y) {
     Form::MouseMove(shift, x, y);
+    const Rect inner = GetInnerRect();
+    const Rect bar_area{inner.right, inner.top, inner.right + vert_bar_.GetButtonSize(),
+                        inner.bottom};
+    if (vert_bar_.Visible() && (bar_area.contains({x, y}) || vert_bar_.IsDragging()))
+        vert_bar_.MouseMove(x, y);
+    else
+        vert_bar_.ClearHot();
     // Inside, the pop-up takes the mouse as any window does; outside it holds the capture so
     // that the next press anywhere reaches it.
     if (hidden_) return;
@@ -132,11 +154,13 @@ void TGrPopupControl::MouseMove(ShiftState shift, int x, int y) {
 
 void TGrPopupControl::MouseLeave() {
     Form::MouseLeave();
+    vert_bar_.ClearHot();
     Capture();
 }
 
 void TGrPopupControl::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
     Form::MouseUp(button, shift, x, y);
+    vert_bar_.MouseUp();
     if (hidden_) return;
     if (!armed_) {
         armed_ = true;
@@ -154,18 +178,8 @@ void TGrPopupControl::MouseUp(MouseButton button, ShiftState shift, int x, int y
 TGrPopupList::TGrPopupList(TGrPopupEdit* owner_edit) : TGrPopupControl(owner_edit) {
     SetName("lista");
     SetBounds(0, 0, 80, 50);
-}
-
-int TGrPopupList::InnerWidth() const {
-    return ClientWidth() - 4 - (ScrollBarVisible() ? kScrollBarWidth : 0);
-}
-
-Rect TGrPopupList::BarRect() const {
-    return {ClientWidth() - 2 - kScrollBarWidth, 2, ClientWidth() - 2, ClientHeight() - 2};
-}
-
-void TGrPopupList::SetPosition(int position) {
-    Change(position_, std::clamp(position, 0, GetMaxTopRow()));
+    // The rows move with the bar, a whole row a step.
+    VertBar().OnScroll = [this](int, int) { Invalidate(); };
 }
 
 void TGrPopupList::SetHotIndex(int index) {
@@ -174,9 +188,10 @@ void TGrPopupList::SetHotIndex(int index) {
 
 void TGrPopupList::SelectIndex(int index) {
     item_index_ = index;
-    if (index < position_)
+    VertBar().SetMax(GetMaxTopRow());
+    if (index < Position())
         SetPosition(index);
-    else if (index >= GetVisibleRows() + position_)
+    else if (index >= GetVisibleRows() + Position())
         SetPosition(index - GetVisibleRows() + 1);
     SetHotIndex(index);
 }
@@ -201,17 +216,50 @@ std::string TGrPopupList::ItemText(int index) const {
 }
 
 void TGrPopupList::PopupAt(int x, int y) {
-    position_ = std::clamp(position_, 0, GetMaxTopRow());
+    TGrVertScrollBar& bar = VertBar();
+    const int count = GetItemCount();
+    bar.SetVisible(count > DropDownCount);
+    bar.SetMax(GetMaxTopRow());
+    bar.SetPageSize(0);
+    if (count > 0) {
+        const int b = bar.GetButtonSize();
+        bar.SetBounds(ClientWidth() - b - 2, 2, b, ClientHeight() - 4);
+        // The thumb's share of the track is the rows' share of the items; never a sliver.
+        const int track = bar.GetTrackLength();
+        bar.SetPageSize(
+            std::min(track, std::max(8, GridRoundToInt(track * double(GetVisibleRows()) / count))));
+    }
     TGrPopupControl::PopupAt(x, y);
+}
+
+void TGrPopupList::DrawItem(Canvas& canvas, int index, const Rect& row) {
+    int x = row.left + 2;
+    if (ShowImages && Images) {
+        if (index < Images->Count())
+            Images->Draw(canvas, x, ItemHeight() / 2 + row.top - Images->height / 2, index);
+        x = row.left + Images->width + 5;
+    }
+    if (DisplayMode == dmIndentList) {
+        const std::string& item = (*Items)[index];
+        int level = 0;
+        // An item whose level is no number is drawn unindented rather than failing.
+        try {
+            level = GridTextToInt(item.substr(0, item.find('=')));
+        } catch (const std::exception&) {
+        }
+        x += 10 * level;
+    }
+    TGraphicsProvider::DrawTextAligned(canvas, {x, row.top, row.right, row.bottom}, taLeftJustify,
+                                       ItemText(index), false);
 }
 
 void TGrPopupList::Paint(Canvas& canvas) {
     TGrPopupControl::Paint(canvas);
     canvas.font = font();
-    const int inner_bottom = ClientHeight() - 2;
-    int top = 2;
-    for (int i = position_; i < GetItemCount() && top < inner_bottom; ++i, top += item_height_) {
-        const Rect row{2, top, 2 + InnerWidth(), top + item_height_};
+    const Rect inner = GetInnerRect();
+    int top = inner.top;
+    for (int i = Position(); i < GetItemCount() && top < inner.bottom; ++i, top += item_height_) {
+        const Rect row{inner.left, top, inner.right, top + item_height_};
         const bool hot = i == hot_index_;
         TGrItemState state;
         if (hot) state.Include(isSelected);
@@ -219,80 +267,33 @@ void TGrPopupList::Paint(Canvas& canvas) {
         Font f = font();
         f.color = hot ? HighlightTextColor : clWindowText;
         canvas.font = f;
+        canvas.Save();
+        canvas.IntersectClipRect(
+            {row.left, row.top, row.right, std::min(row.bottom, inner.bottom)});
         if (DrawingOptions != doCustomOnly) canvas.FillRect(row);
-        if (DrawingOptions == doNormal || DrawingOptions == doCustom) {
-            int x = row.left + 2;
-            if (DisplayMode == dmIndentList) {
-                const std::string& item = (*Items)[i];
-                int level = 0;
-                // An item whose level is no number is drawn unindented rather than failing.
-                try {
-                    level = GridTextToInt(item.substr(0, item.find('=')));
-                } catch (const std::exception&) {
-                }
-                x += 10 * level;
-            }
-            TGraphicsProvider::DrawTextAligned(canvas, {x, row.top, row.right, row.bottom},
-                                               taLeftJustify, ItemText(i), false);
-        }
+        if (DrawingOptions == doNormal || DrawingOptions == doCustom) DrawItem(canvas, i, row);
         if (DrawingOptions != doNormal && OnDrawListItem) OnDrawListItem(i, row, state);
+        canvas.Restore();
     }
-    if (top < inner_bottom) {
+    if (top < inner.bottom) {
         canvas.brush = Brush{ListColor};
-        canvas.FillRect({2, top, 2 + InnerWidth(), inner_bottom});
+        canvas.FillRect({inner.left, top, inner.right, inner.bottom});
     }
-    if (!ScrollBarVisible()) return;
-    // The bar: two arrow buttons and a thumb whose length shows the visible share.
-    const Rect bar = BarRect();
-    const int b = kScrollBarWidth;
-    canvas.brush = Brush{clScrollBar};
-    canvas.FillRect(bar);
-    for (int which = 0; which < 2; ++which) {
-        Rect r = which == 0 ? Rect{bar.left, bar.top, bar.right, bar.top + b}
-                            : Rect{bar.left, bar.bottom - b, bar.right, bar.bottom};
-        canvas.brush = Brush{clBtnFace};
-        canvas.FillRect(r);
-        DrawButtonEdge(canvas, r, false);
-        DrawArrow(canvas, r, which == 0 ? Arrow::Up : Arrow::Down, clBtnText);
-    }
-    const int track = bar.height() - 2 * b;
-    const int thumb =
-        std::max(8, GridRoundToInt(track * GetVisibleRows() / double(GetItemCount())));
-    const int max = GetMaxTopRow();
-    const int thumb_top =
-        bar.top + b + (max > 0 ? GridRoundToInt(position_ * double(track - thumb) / max) : 0);
-    Rect t{bar.left, thumb_top, bar.right, thumb_top + thumb};
-    canvas.brush = Brush{clBtnFace};
-    canvas.FillRect(t);
-    DrawButtonEdge(canvas, t, false);
-}
-
-void TGrPopupList::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
-    TGrPopupControl::MouseDown(button, shift, x, y);
-    if (!ScrollBarVisible() || !BarRect().contains({x, y})) return;
-    const Rect bar = BarRect();
-    if (y < bar.top + kScrollBarWidth)
-        SetPosition(position_ - 1);
-    else if (y >= bar.bottom - kScrollBarWidth)
-        SetPosition(position_ + 1);
-    else
-        SetPosition(y < bar.top + bar.height() / 2 ? position_ - GetVisibleRows()
-                                                   : position_ + GetVisibleRows());
 }
 
 void TGrPopupList::MouseMove(ShiftState shift, int x, int y) {
     TGrPopupControl::MouseMove(shift, x, y);
-    if (x >= 2 && x < 2 + InnerWidth() && y >= 2 && y < ClientHeight() - 2) SetHotIndex(RowAt(y));
+    if (GetInnerRect().contains({x, y}) && !VertBar().IsDragging()) SetHotIndex(RowAt(y));
 }
 
 void TGrPopupList::MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) {
     TGrPopupControl::MouseWheel(shift, delta, x, y, handled);
-    SetPosition(position_ + (delta < 0 ? 1 : -1));
+    SetPosition(Position() + (delta < 0 ? 1 : -1));
     handled = true;
 }
 
 void TGrPopupList::ClickAt(int x, int y) {
-    if (x < 2 || x >= 2 + InnerWidth() || y < 2 || y >= ClientHeight() - 2) return;
+    if (!GetInnerRect().contains({x, y})) return;
     item_index_ = RowAt(y);
     if (item_index_ >= 0 && item_index_ < GetItemCount()) DoValueSelected((*Items)[item_index_]);
 }

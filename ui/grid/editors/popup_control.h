@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "platform/window/form.h"
+#include "platform/window/image_list.h"
+#include "ui/grid/editors/vert_scroll_bar.h"
 #include "ui/grid/grid_types.h"
 
 namespace kv {
@@ -42,18 +44,26 @@ class TGrPopupControl : public Form {
     // The edit's closing: hidden, capture released, window hidden.
     void HidePopup();
     // The application lost the activation: an open pop-up closes.
-    void ApplicationDeactivated();
+    void ApplicationDeactivated() override;
     void Paint(Canvas& canvas) override;
+
+    // Hidden until a pop-up has more than it shows; drawn over the right of the inner area.
+    TGrVertScrollBar& VertBar() { return vert_bar_; }
+    const TGrVertScrollBar& VertBar() const { return vert_bar_; }
+    // The area inside the border, without the bar when it shows.
+    int GetInnerWidth() const;
+    int GetInnerHeight() const { return ClientHeight() - 4; }
+    Rect GetInnerRect() const { return {2, 2, 2 + GetInnerWidth(), 2 + GetInnerHeight()}; }
 
   protected:
     // A release inside the pop-up once it is armed.
     virtual void ClickAt(int x, int y) = 0;
     void DoValueSelected(const std::string& value);
     void DrawBorder(Canvas& canvas);
-    Rect InnerRect() const { return {2, 2, ClientWidth() - 2, ClientHeight() - 2}; }
     bool InClient(int x, int y) const {
         return x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
     }
+    void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseMove(ShiftState shift, int x, int y) override;
     void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseLeave() override;
@@ -62,7 +72,12 @@ class TGrPopupControl : public Form {
     void Capture();
     bool hidden_ = true;
     bool armed_ = false;
+    TGrVertScrollBar vert_bar_{*this};
 };
+
+// Makes a window that shows above the others hand the activation straight back to the window
+// of `owner` (and the focus to it), so that showing or clicking it never takes the keyboard.
+void ReturnActivationTo(Form& window, std::function<Control*()> owner);
 
 // The combo box's list: equal rows from a list the combo box lends, a hot row that follows the
 // mouse, and a scroll bar of its own when there are more items than rows.
@@ -77,18 +92,22 @@ class TGrPopupList : public TGrPopupControl {
     TColor SelectionColor = clHighlight;
     TDrawingOptions DrawingOptions = doNormal;
     const std::vector<std::string>* Items = nullptr;
+    // Row pictures by item index, drawn when ShowImages is set; borrowed from the combo box.
+    const ImageList* Images = nullptr;
+    bool ShowImages = false;
     std::function<void(int index, const Rect&, TGrItemState)> OnDrawListItem;
 
     int ItemHeight() const { return item_height_; }
     void SetItemHeight(int value) { item_height_ = std::max(1, value); }
     int ItemIndex() const { return item_index_; }
     int HotIndex() const { return hot_index_; }
-    int Position() const { return position_; }
+    // The top row: the bar's position.
+    int Position() const { return VertBar().Position(); }
     int GetItemCount() const { return Items ? static_cast<int>(Items->size()) : 0; }
-    int GetVisibleRows() const { return (ClientHeight() - 4) / item_height_; }
+    int GetVisibleRows() const { return GetInnerHeight() / item_height_; }
     int GetMaxTopRow() const { return std::max(0, GetItemCount() - GetVisibleRows()); }
-    bool ScrollBarVisible() const { return GetItemCount() > DropDownCount; }
-    void SetPosition(int position);
+    bool ScrollBarVisible() const { return VertBar().Visible(); }
+    void SetPosition(int position) { VertBar().SetPosition(position); }
     // Makes the item current and hot and scrolls it into view.
     void SelectIndex(int index);
     // The text a row shows.
@@ -99,19 +118,16 @@ class TGrPopupList : public TGrPopupControl {
 
   protected:
     void ClickAt(int x, int y) override;
-    void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseMove(ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
 
   private:
-    int InnerWidth() const;
-    Rect BarRect() const;
     void SetHotIndex(int index);
-    int RowAt(int y) const { return (y - 2) / item_height_ + position_; }
+    void DrawItem(Canvas& canvas, int index, const Rect& row);
+    int RowAt(int y) const { return (y - 2) / item_height_ + Position(); }
     int item_height_ = 16;
     int item_index_ = -1;
     int hot_index_ = -1;
-    int position_ = 0;
 };
 
 // The month calendar of the date picker: month and year between two arrows, day letters, six

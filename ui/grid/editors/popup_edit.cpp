@@ -268,6 +268,8 @@ void TGrComboBox::PreparePopup() {
     list.DisplayMode = DisplayMode;
     list.DrawingOptions = DrawingOptions;
     list.Items = &Items;
+    list.Images = Images;
+    list.ShowImages = Images != nullptr;
     list.SetItemHeight(ItemHeight);
     list.OnDrawListItem = [this](int index, const Rect& r, TGrItemState state) {
         if (OnDrawItem) OnDrawItem(index, r, state);
@@ -276,6 +278,14 @@ void TGrComboBox::PreparePopup() {
     const int rows = std::min(DropDownCount, static_cast<int>(Items.size()));
     list.SetBounds(list.Left(), list.Top(), width, rows * ItemHeight + 4);
     list.SelectIndex(item_index_);
+}
+
+void TGrComboBox::DrawPreview(Canvas& canvas, const Rect& rect) {
+    canvas.brush = Brush{GetFieldColor()};
+    canvas.FillRect(rect);
+    if (Images && item_index_ >= 0 && item_index_ < Images->Count())
+        Images->Draw(canvas, rect.left + 1, Height() / 2 - Images->height / 2, item_index_);
+    TGrPopupEdit::DrawPreview(canvas, rect);
 }
 
 void TGrComboBox::KeyDown(int& key, ShiftState shift) {

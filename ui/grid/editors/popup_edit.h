@@ -111,6 +111,8 @@ class TGrComboBox : public TGrPopupEdit {
     int ItemHeight = 16;
     int ListWidth = 0;  // 0 or less: the edit's width
     std::vector<std::string> Items;
+    // A picture per item, in the list's rows and in the preview box; borrowed, not owned.
+    const ImageList* Images = nullptr;
     std::function<void(int index, const Rect&, TGrItemState)> OnDrawItem;
     // Typing opens the list; Tab closes it.
     bool AutoDropDown = false;
@@ -130,6 +132,7 @@ class TGrComboBox : public TGrPopupEdit {
     void ApplyPopupValue(const std::string&) override {}
     void PopupValueChosen(const std::string& value) override;
     void PreparePopup() override;
+    void DrawPreview(Canvas& canvas, const Rect& rect) override;
     void KeyDown(int& key, ShiftState shift) override;
     void KeyPress(char32_t& key) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;

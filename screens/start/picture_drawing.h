@@ -1,0 +1,26 @@
+#pragma once
+// Small Cairo helpers shared by the pictures the program draws for itself.
+
+#include <cairo.h>
+
+namespace kv::drawing {
+
+inline constexpr double kPi = 3.14159265358979323846;
+
+// Source colour from 0xRRGGBB.
+inline void Rgb(cairo_t* cr, int rgb, double alpha = 1.0) {
+    cairo_set_source_rgba(cr, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0,
+                          (rgb & 0xFF) / 255.0, alpha);
+}
+
+// A rectangle with corners of radius r, as a new sub-path.
+inline void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + w - r, y + r, r, -kPi / 2, 0);
+    cairo_arc(cr, x + w - r, y + h - r, r, 0, kPi / 2);
+    cairo_arc(cr, x + r, y + h - r, r, kPi / 2, kPi);
+    cairo_arc(cr, x + r, y + r, r, kPi, 3 * kPi / 2);
+    cairo_close_path(cr);
+}
+
+}  // namespace kv::drawing
