@@ -125,11 +125,12 @@ void PaintBracket(Canvas& canvas, const std::vector<BracketBox>& boxes, bool lin
             for (std::size_t k = 0; k < n && first + n + k / 2 < boxes.size(); ++k) {
                 const Rect& from = boxes[first + k].rect;
                 const Rect& to = boxes[first + n + k / 2].rect;
-                const int mid = (from.right + 38 + to.left) / 2;
-                const int y = (from.top + from.bottom) / 2;
-                canvas.MoveTo(from.right + 36, y);
-                canvas.LineTo(mid, y);
-                canvas.LineTo(mid, (to.top + to.bottom) / 2);
+                // Under the score, from each tie to the left of the tie it feeds.
+                const int x = to.left - 5;
+                const int y = (from.top + from.bottom) / 2 + 7;
+                canvas.MoveTo(from.right + 2, y);
+                canvas.LineTo(x, y);
+                canvas.LineTo(x, (to.top + to.bottom) / 2);
                 canvas.LineTo(to.left, (to.top + to.bottom) / 2);
             }
             first += n;
@@ -144,7 +145,7 @@ void PaintBracket(Canvas& canvas, const std::vector<BracketBox>& boxes, bool lin
         if (!box.score.empty()) {
             canvas.font = {"Arial", 7, fsBold, clYellow};
             canvas.bk_mode = BkMode::Transparent;
-            Rect score = {r.right + 2, r.top, r.right + 60, r.bottom};
+            Rect score = {r.right + 2, r.top, r.right + 60, mid + 3};
             canvas.DrawText(box.score, score, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
         }
     }

@@ -48,7 +48,7 @@ const LayoutControl kControls[] = {
 };
 
 constexpr int kPitch = 33;
-constexpr int kWidth = 104;
+constexpr int kWidth = 96;
 
 }  // namespace
 

@@ -95,7 +95,7 @@ TForm69::TForm69(int second_phase_kind) : Form("Form69") {
     };
     Control& board = ControlNamed<Control>(*this, "chave");
     board.on_paint = [this](Canvas& canvas) {
-        const std::vector<Rect> places = BracketPlaces(8, kLefts, 10, 60, 110);
+        const std::vector<Rect> places = BracketPlaces(8, kLefts, 10, 60, 100);
         std::vector<BracketBox> boxes;
         for (std::size_t s = 0; s < places.size(); ++s) {
             const BracketTie tie = Slot(static_cast<int>(s) + 1);
