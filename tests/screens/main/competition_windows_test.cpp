@@ -49,7 +49,7 @@ class CompetitionWindows : public ::testing::Test {
     }
 
     HeadlessGame& NewGame(std::vector<int> countries, bool state_championships = false,
-                          bool cups = true) {
+                          bool cups = true, int league_format = kDivisionsOf10) {
         HeadlessSetup setup;
         setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
         setup.seed = 35;
@@ -57,6 +57,7 @@ class CompetitionWindows : public ::testing::Test {
         setup.state_championships = state_championships;
         setup.cups = cups;
         setup.tournaments = false;
+        setup.league_format = league_format;
         game_ = std::make_unique<HeadlessGame>();
         EXPECT_EQ(game_->StartNewGame(setup), "");
         return *game_;
@@ -211,6 +212,21 @@ TEST_F(CompetitionWindows, TablesShowTheSeasonTablesAndSwitchLeagueDivisionAndGr
             }
     }
     Snapshot("tables_state");
+    driver_.reset();
+
+    // Divisions of 20: the right-hand block shows the division its button chose.
+    NewGame({29}, false, false, kDivisionsOf20);
+    ASSERT_TRUE(PlayToResultsOf(ckNationalLeague));
+    game_->PlayRound();
+    TForm36& wide = Open<TForm36>(1024, 768);
+    const t_league_config& home = Game().league_configs[0];
+    ASSERT_GE(home.division_count, 3);
+    EXPECT_EQ(wide.Block(1).title, "2ª divisão");
+    driver_->Click("labeltt2");
+    EXPECT_EQ(wide.Block(1).title, "3ª divisão");
+    for (int r = 0; r < 20; ++r) EXPECT_EQ(wide.Block(1).rows[r].team, home.standings[2][r]);
+    EXPECT_EQ(wide.Block(0).rows.size(), 20u);
+    Snapshot("tables_divisions_of_20");
 }
 
 TEST_F(CompetitionWindows, NationalCupBracketAfterItsFirstRound) {
