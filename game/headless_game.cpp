@@ -138,6 +138,18 @@ void HeadlessGame::Check(const std::string& broken) {
 }
 
 void HeadlessGame::PlayRound() {
+    if (!results_open_) PlayToResults();
+    if (!results_open_) return;  // a new season with no playing day
+    results_open_ = false;
+    next_ = CloseRound(Game(), windows_).next;
+    if (checking_) Check(CheckRoundInvariants(Game()));
+    if (checking_ && next_ == NextScreen::kSeasonReview) Check(CheckSeasonEndInvariants(Game()));
+    ++rounds_;
+    if (next_ == NextScreen::kSeasonReview) SummariseSeason();
+}
+
+void HeadlessGame::PlayToResults() {
+    if (results_open_) return;
     GameData& data = Game();
     if (next_ == NextScreen::kSeasonReview) {
         RolloverSnapshot before;
@@ -154,11 +166,7 @@ void HeadlessGame::PlayRound() {
     matches_ += static_cast<long long>(Game().match_archive.size() - archived);
     if (checking_) Check(CheckArchivedStarters(Game(), archived));
     OpenRoundResults(Game());
-    next_ = CloseRound(Game(), windows_).next;
-    if (checking_) Check(CheckRoundInvariants(Game()));
-    if (checking_ && next_ == NextScreen::kSeasonReview) Check(CheckSeasonEndInvariants(Game()));
-    ++rounds_;
-    if (next_ == NextScreen::kSeasonReview) SummariseSeason();
+    results_open_ = true;
 }
 
 void HeadlessGame::SummariseSeason() {

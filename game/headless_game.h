@@ -55,6 +55,9 @@ class HeadlessGame {
     // the season, the summary of that season is kept in last_season() and the next call
     // turns the season over first.
     void PlayRound();
+    // Plays the next match day up to its round results (the tables closed, the round not yet);
+    // the next PlayRound closes that round first.
+    void PlayToResults();
     bool season_finished() const { return next_ == NextScreen::kSeasonReview; }
     const SeasonSummary& last_season() const { return last_season_; }
     int rounds_played() const { return rounds_; }
@@ -77,6 +80,7 @@ class HeadlessGame {
     AutomaticWindows windows_;
     NextScreen next_ = NextScreen::kMainWindow;
     bool skip_first_turn_ = true;
+    bool results_open_ = false;
     int rounds_ = 0;
     long long matches_ = 0;
     SeasonSummary last_season_;

@@ -20,6 +20,13 @@
     X(kForm41Layout)               \
     X(kForm45Layout)               \
     X(kForm64Layout)               \
+    X(kForm67Layout)               \
+    X(kForm26Layout)               \
+    X(kForm36Layout)               \
+    X(kForm35Layout)               \
+    X(kForm69Layout)               \
+    X(kForm63Layout)               \
+    X(kForm70Layout)               \
     X(kForm87Layout)               \
     X(kForm90Layout)               \
     X(kForm46Layout)               \

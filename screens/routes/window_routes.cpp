@@ -1,29 +1,39 @@
 #include "screens/routes/window_routes.h"
 
+#include "core/types.h"
 #include "game/game_windows.h"
 #include "match/computer_lineups.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
+#include "screens/main/best_eleven_window.h"
+#include "screens/main/competition_window_parts.h"
+#include "screens/main/cup_bracket_window.h"
+#include "screens/main/fixtures_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
 #include "screens/main/options_window.h"
+#include "screens/main/round_results_window.h"
 #include "screens/main/save_game_window.h"
+#include "screens/main/season_review_window.h"
+#include "screens/main/second_phase_window.h"
+#include "screens/main/tables_window.h"
 #include "screens/match/match_day_window.h"
+#include "screens/match/match_view_window.h"
 #include "screens/newgame/new_game_flow.h"
 
 namespace kv {
 namespace {
 
-// The main window and the match day are the screens built so far; the national-team hub and
-// the season review come later, and until then a game that starts on them stays where it is.
+// The national-team hub comes later; until then a game that starts on it stays where it is.
 void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
     if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
+    if (next == NextScreen::kSeasonReview) ShowSeasonReviewWindow();
 }
 
-// After a match day closed without the round results window, the game goes on as it goes on
-// without windows: an auction bids nothing, a national-team day plays its line-ups at once.
-void AfterMatchDay(NextScreen next) {
+// After the round closes, screens that have no window yet go on as they go on without
+// windows: an auction bids nothing, a national-team day plays its line-ups at once.
+void AfterRoundClose(NextScreen next) {
     if (next == NextScreen::kAuction) next = NextScreen::kMainWindow;
     if (next == NextScreen::kNationalTeamHub) {
         PrepareComputerLineups();
@@ -42,13 +52,27 @@ void ConnectGameWindows() {
     MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
+    MainWindowOpener("TForm36") = [] { ShowTablesWindow(); };
+    MainWindowOpener("TForm63") = [] { ShowFixturesWindow(); };
+    // The menu entries that share a window set which competition or mode it shows.
+    MainWindowOpener("TForm35") = [] {
+        ShowCupBracketWindow(MainWindowSelections().cup_bracket_kind);
+    };
+    MainWindowOpener("TForm69") = [] {
+        ShowSecondPhaseWindow(MainWindowSelections().second_phase_kind);
+    };
+    MainWindowOpener("TForm70") = [] { ShowBestElevenWindow(MainWindowSelections().best_eleven_mode); };
+    MatchViewOpener() = [](int archived_match, int side) { ShowMatchView(archived_match, side); };
+    MatchDayHandOver() = [] { ShowRoundResultsWindow(); };
+    RoundResultsNextScreen() = AfterRoundClose;
+    SeasonReviewNextScreen() = AfterRoundClose;
     // "Escalar Time": the line-up window; its "Jogar >>" ends the coach's turn.
     MainWindowOpener("TForm87") = [] {
         const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
     MainWindowNextScreen() = ContinueWith;
-    MatchDayNextScreen() = AfterMatchDay;
+    MatchDayNextScreen() = AfterRoundClose;
 }
 
 }  // namespace kv

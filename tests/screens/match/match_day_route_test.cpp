@@ -13,7 +13,7 @@
 namespace kv {
 namespace {
 
-TEST(MatchDayRoute, TheLastTurnOpensTheMatchDayWhoseEndOpensTheNextTurn) {
+TEST(MatchDayRoute, TheLastTurnOpensTheMatchDayThenTheRoundResultsThenTheNextTurn) {
     HeadlessSetup setup;
     setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
     setup.seed = 2014;
@@ -41,9 +41,14 @@ TEST(MatchDayRoute, TheLastTurnOpensTheMatchDayWhoseEndOpensTheNextTurn) {
     d.Pump();
     EXPECT_EQ(MainWindow(), nullptr);
     ASSERT_NE(d.screen().FindForm("Form46"), nullptr);
-    for (int step = 0; step < 600 && !MainWindow(); ++step) d.Advance(1000);
-    ASSERT_NE(MainWindow(), nullptr);
+    // The day's end opens the round results, whose "Continuar >>" closes the round.
+    for (int step = 0; step < 600 && !d.screen().FindForm("Form67"); ++step) d.Advance(1000);
+    ASSERT_NE(d.screen().FindForm("Form67"), nullptr);
     EXPECT_EQ(d.screen().FindForm("Form46"), nullptr);
+    EXPECT_EQ(data.game_state.calendar_day, day);
+    d.Click("bt3");
+    d.Pump();
+    ASSERT_NE(MainWindow(), nullptr);
     EXPECT_GT(data.match_archive.size(), archived);
     EXPECT_GT(data.game_state.calendar_day, day);
     Game().Reset();
