@@ -19,7 +19,12 @@
     X(kForm40Layout)               \
     X(kForm41Layout)               \
     X(kForm45Layout)               \
-    X(kForm64Layout)
+    X(kForm64Layout)               \
+    X(kForm2Layout)                \
+    X(kForm3Layout)                \
+    X(kForm7Layout)                \
+    X(kForm5Layout)                \
+    X(kform43Layout)
 
 namespace kv {
 

@@ -1,5 +1,6 @@
 #include "screens/routes/window_routes.h"
 
+#include "editor/loading_window.h"
 #include "game/game_windows.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -27,6 +28,7 @@ void ConnectGameWindows() {
     MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
+    RegisterEditorWindows();
 }
 
 }  // namespace kv

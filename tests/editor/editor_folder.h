@@ -31,6 +31,7 @@ class EditorFolder {
     EditorFolder(const EditorFolder&) = delete;
     EditorFolder& operator=(const EditorFolder&) = delete;
 
+    std::string root() const { return root_.string(); }
     std::string teams() const { return (root_ / "teams").string(); }
     std::string Path(const std::string& name) const { return teams() + "/" + name; }
 
@@ -72,6 +73,8 @@ class EditorFolder {
             squad.characteristic1[i] = i < goalkeepers ? 1 : 5;
             squad.characteristic2[i] = i < goalkeepers ? 2 : 6;
         }
+        club.back_colour = 0xFFFFFF;
+        club.squad_complete = IsClubSquadComplete(squad) ? 1 : 0;
     }
 
     std::string WriteClub(const std::string& file_name, const std::string& name,
