@@ -12,6 +12,8 @@
 #include "platform/window/track_bar.h"
 #include "screens/start/window_layout.h"
 
+#include <algorithm>
+
 namespace kv {
 namespace {
 
@@ -25,62 +27,64 @@ const std::initializer_list<LayoutProperty> kPlain = {{"AutoSize", "False"},
         .caption = text, .font = kCaption, .properties = kPlain                      \
     }
 
+#define KV_PLAYER_ROWS(title)                                                         \
+    {.name = "Label8",                                                                \
+     .class_name = "TLabel",                                                          \
+     .bounds = {12, 8, 250, 20},                                                      \
+     .caption = title,                                                                \
+     .font = {"Tahoma", 11, fsBold, clWhite},                                         \
+     .properties = kPlain},                                                           \
+        KV_CAPTION("Label1", "Nome:", 36),                                            \
+        {.name = "Edit1",                                                             \
+         .class_name = "TEdit",                                                       \
+         .bounds = {96, 36, 200, 21},                                                 \
+         .properties = {{"TabOrder", "0"}, {"MaxLength", "30"}}},                     \
+        KV_CAPTION("Label2", "Posição:", 62),                                         \
+        {.name = "ComboBox1",                                                         \
+         .class_name = "TComboBox",                                                   \
+         .bounds = {96, 62, 120, 21},                                                 \
+         .properties = {{"TabOrder", "1"}}},                                          \
+        KV_CAPTION("Label3", "Lado:", 88),                                            \
+        {.name = "ComboBox4",                                                         \
+         .class_name = "TComboBox",                                                   \
+         .bounds = {96, 88, 120, 21},                                                 \
+         .properties = {{"TabOrder", "2"}}},                                          \
+        KV_CAPTION("Label4", "País:", 114),                                           \
+        {.name = "combo1",                                                            \
+         .class_name = "TComboBox",                                                   \
+         .bounds = {96, 114, 200, 21},                                                \
+         .properties = {{"TabOrder", "3"}}},                                          \
+        KV_CAPTION("Label6", "Caract. 1:", 140),                                      \
+        {.name = "ComboBox2",                                                         \
+         .class_name = "TComboBox",                                                   \
+         .bounds = {96, 140, 200, 21},                                                \
+         .properties = {{"TabOrder", "4"}}},                                          \
+        KV_CAPTION("Label7", "Caract. 2:", 166),                                      \
+        {.name = "ComboBox3",                                                         \
+         .class_name = "TComboBox",                                                   \
+         .bounds = {96, 166, 200, 21},                                                \
+         .properties = {{"TabOrder", "5"}}},                                          \
+        KV_CAPTION("Label9", "Idade:", 194),                                          \
+        {.name = "TrackBar1",                                                         \
+         .class_name = "TTrackBar",                                                   \
+         .bounds = {96, 192, 160, 26},                                                \
+         .color = 0x006600,                                                           \
+         .properties = {{"TabOrder", "6"}}},                                          \
+        {.name = "Label5",                                                            \
+         .class_name = "TLabel",                                                      \
+         .bounds = {262, 197, 34, 16},                                                \
+         .caption = "25",                                                             \
+         .font = kCaption,                                                            \
+         .properties = kPlain},                                                       \
+    {                                                                                 \
+        .name = "CheckBox1", .class_name = "TCheckBox", .bounds = {96, 224, 100, 17}, \
+        .caption = "Estrela", .font = kCaption, .color = 0x006600, .properties = {    \
+            {"TabOrder", "7"}                                                         \
+        }                                                                             \
+    }
+
 const LayoutControl kForm5Controls[] = {
-    {.name = "Label8",
-     .class_name = "TLabel",
-     .bounds = {12, 8, 250, 20},
-     .caption = "Adicionar jogador",
-     .font = {"Tahoma", 11, fsBold, clWhite},
-     .properties = kPlain},
-    KV_CAPTION("Label1", "Nome:", 36),
-    {.name = "Edit1",
-     .class_name = "TEdit",
-     .bounds = {96, 36, 200, 21},
-     .properties = {{"TabOrder", "0"}, {"MaxLength", "30"}}},
-    KV_CAPTION("Label2", "Posição:", 62),
-    {.name = "ComboBox1",
-     .class_name = "TComboBox",
-     .bounds = {96, 62, 120, 21},
-     .properties = {{"TabOrder", "1"}}},
-    KV_CAPTION("Label3", "Lado:", 88),
-    {.name = "ComboBox4",
-     .class_name = "TComboBox",
-     .bounds = {96, 88, 120, 21},
-     .properties = {{"TabOrder", "2"}}},
-    KV_CAPTION("Label4", "País:", 114),
-    {.name = "combo1",
-     .class_name = "TComboBox",
-     .bounds = {96, 114, 200, 21},
-     .properties = {{"TabOrder", "3"}}},
-    KV_CAPTION("Label6", "Caract. 1:", 140),
-    {.name = "ComboBox2",
-     .class_name = "TComboBox",
-     .bounds = {96, 140, 200, 21},
-     .properties = {{"TabOrder", "4"}}},
-    KV_CAPTION("Label7", "Caract. 2:", 166),
-    {.name = "ComboBox3",
-     .class_name = "TComboBox",
-     .bounds = {96, 166, 200, 21},
-     .properties = {{"TabOrder", "5"}}},
-    KV_CAPTION("Label9", "Idade:", 194),
-    {.name = "TrackBar1",
-     .class_name = "TTrackBar",
-     .bounds = {96, 192, 160, 26},
-     .color = 0x006600,
-     .properties = {{"TabOrder", "6"}}},
-    {.name = "Label5",
-     .class_name = "TLabel",
-     .bounds = {262, 197, 34, 16},
-     .caption = "25",
-     .font = kCaption,
-     .properties = kPlain},
-    {.name = "CheckBox1",
-     .class_name = "TCheckBox",
-     .bounds = {96, 224, 100, 17},
-     .caption = "Estrela",
-     .font = kCaption,
-     .color = 0x006600,
-     .properties = {{"TabOrder", "7"}}},
+    KV_PLAYER_ROWS("Adicionar jogador"),
     {.name = "BitBtn1",
      .class_name = "TButton",
      .bounds = {124, 252, 84, 25},
@@ -92,6 +96,21 @@ const LayoutControl kForm5Controls[] = {
      .caption = "Cancelar",
      .properties = {{"TabOrder", "9"}, {"Cancel", "True"}}},
 };
+
+const LayoutControl kForm6Controls[] = {
+    KV_PLAYER_ROWS("Editar jogador"),
+    {.name = "BitBtn1",
+     .class_name = "TButton",
+     .bounds = {124, 252, 84, 25},
+     .caption = "OK",
+     .properties = {{"TabOrder", "8"}, {"Default", "True"}}},
+    {.name = "BitBtn2",
+     .class_name = "TButton",
+     .bounds = {214, 252, 84, 25},
+     .caption = "Cancel",
+     .properties = {{"TabOrder", "9"}, {"Cancel", "True"}}},
+};
+#undef KV_PLAYER_ROWS
 #undef KV_CAPTION
 
 }  // namespace
@@ -106,6 +125,18 @@ const WindowLayout kForm5Layout = {
     .color = 0x006600,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kForm5Controls,
+};
+
+const WindowLayout kForm6Layout = {
+    .name = "Form6",
+    .class_name = "TForm6",
+    .client_width = 310,
+    .client_height = 288,
+    .caption = "Editar jogador",
+    .font = {"Tahoma", 8, 0, clWindowText},
+    .color = 0x006600,
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
+    .controls = kForm6Controls,
 };
 
 std::vector<std::string> FirstCharacteristics(int position) {
@@ -127,8 +158,9 @@ std::vector<std::string> SecondCharacteristics(int position) {
     return items;
 }
 
-TForm5::TForm5(bool national) : Form("Form5"), national_(national) {
-    BuildWindowLayout(*this, kForm5Layout);
+PlayerDialog::PlayerDialog(std::string name, const WindowLayout& layout, bool national, int slot)
+    : Form(std::move(name)), national_(national), slot_(slot) {
+    BuildWindowLayout(*this, layout);
     auto& position = ControlNamed<ComboBox>(*this, "ComboBox1");
     position.SetItems({"Goleiro", "Lateral", "Zagueiro", "Meio Campo", "Atacante"});
     position.SetItemIndex(0);
@@ -163,10 +195,29 @@ TForm5::TForm5(bool national) : Form("Form5"), national_(national) {
             key = 0;
         }
     };
+    if (slot_ > 0) ShowSlot();
     DoCreate();
 }
 
-void TForm5::ComboBox1Change() {
+void PlayerDialog::ShowSlot() {
+    EditorSession& editor = Editor();
+    const PlayerFields p = national_ ? editor.db.NationalPlayer(editor.current_national_team, slot_)
+                                     : editor.db.ClubPlayer(editor.current_club, slot_);
+    const int position = std::clamp(p.position, 0, 4);
+    ControlNamed<ComboBox>(*this, "ComboBox1").SetItemIndex(position);
+    ComboBox1Change();
+    ControlNamed<Edit>(*this, "Edit1").SetText(p.name);
+    const int offset = position == 0 ? 0 : 4;
+    ControlNamed<ComboBox>(*this, "ComboBox2").SetItemIndex(p.characteristic1 - offset);
+    ControlNamed<ComboBox>(*this, "ComboBox3").SetItemIndex(p.characteristic2 - offset);
+    ControlNamed<ComboBox>(*this, "ComboBox4").SetItemIndex(p.side != 0 ? 1 : 0);
+    ControlNamed<TrackBar>(*this, "TrackBar1").SetPosition(p.age);
+    TrackBar1Change();
+    if (!national_) ControlNamed<ComboBox>(*this, "combo1").SetItemIndex(p.nationality);
+    ControlNamed<CheckBox>(*this, "CheckBox1").SetChecked(p.star);
+}
+
+void PlayerDialog::ComboBox1Change() {
     const int position = std::max(0, ControlNamed<ComboBox>(*this, "ComboBox1").ItemIndex());
     auto& first = ControlNamed<ComboBox>(*this, "ComboBox2");
     auto& second = ControlNamed<ComboBox>(*this, "ComboBox3");
@@ -176,12 +227,12 @@ void TForm5::ComboBox1Change() {
     second.SetItemIndex(0);
 }
 
-void TForm5::TrackBar1Change() {
+void PlayerDialog::TrackBar1Change() {
     ControlNamed<Label>(*this, "Label5")
         .SetCaption(std::to_string(ControlNamed<TrackBar>(*this, "TrackBar1").Position()));
 }
 
-void TForm5::BitBtn1Click() {
+void PlayerDialog::BitBtn1Click() {
     PlayerFields f;
     f.name = ControlNamed<Edit>(*this, "Edit1").Text();
     f.position = std::max(0, ControlNamed<ComboBox>(*this, "ComboBox1").ItemIndex());
@@ -196,14 +247,22 @@ void TForm5::BitBtn1Click() {
     f.age = ControlNamed<TrackBar>(*this, "TrackBar1").Position();
     f.star = ControlNamed<CheckBox>(*this, "CheckBox1").Checked();
     EditorSession& editor = Editor();
-    const std::string error = national_
-                                  ? editor.db.AddNationalPlayer(editor.current_national_team, f)
-                                  : editor.db.AddClubPlayer(editor.current_club, f);
+    std::string error;
+    if (slot_ > 0)
+        error = national_ ? editor.db.EditNationalPlayer(editor.current_national_team, slot_, f)
+                          : editor.db.EditClubPlayer(editor.current_club, slot_, f);
+    else
+        error = national_ ? editor.db.AddNationalPlayer(editor.current_national_team, f)
+                          : editor.db.AddClubPlayer(editor.current_club, f);
     if (!error.empty()) {
         MessageDlg(error, mtError, mbOK);
         return;
     }
     SetModalResult(mrOk);  // ends the modal loop with this result
 }
+
+TForm5::TForm5(bool national) : PlayerDialog("Form5", kForm5Layout, national, 0) {}
+
+TForm6::TForm6(bool national, int slot) : PlayerDialog("Form6", kForm6Layout, national, slot) {}
 
 }  // namespace kv

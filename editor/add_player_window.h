@@ -1,6 +1,10 @@
 #pragma once
-// "Adicionar jogador": a new player for the current club or national team, with his name,
-// position, side, country (clubs only), two characteristics, age and star.
+// The player dialogs: "Adicionar jogador" adds a player to the current club or national team,
+// "Editar jogador" changes one slot of it; both show his name, position, side, country (clubs
+// only), two characteristics, age and star.
+
+#include <string>
+#include <vector>
 
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
@@ -8,16 +12,32 @@
 namespace kv {
 
 extern const WindowLayout kForm5Layout;
+extern const WindowLayout kForm6Layout;
 
-class TForm5 : public Form {
+class PlayerDialog : public Form {
   public:
-    explicit TForm5(bool national);
     void ComboBox1Change();  // refills the characteristic lists for the position
     void TrackBar1Change();
-    void BitBtn1Click();  // "Adicionar"
+    void BitBtn1Click();  // "Adicionar" or "OK"
+
+  protected:
+    // `slot` 0 adds a player; a slot from 1 edits that one.
+    PlayerDialog(std::string name, const WindowLayout& layout, bool national, int slot);
 
   private:
+    void ShowSlot();
     bool national_ = false;
+    int slot_ = 0;
+};
+
+class TForm5 : public PlayerDialog {
+  public:
+    explicit TForm5(bool national);
+};
+
+class TForm6 : public PlayerDialog {
+  public:
+    TForm6(bool national, int slot);
 };
 
 // The two characteristic lists of a position, as the player dialogs offer them; a chosen entry

@@ -4,6 +4,7 @@
 
 #include "core/text_tables.h"
 #include "editor/add_player_window.h"
+#include "editor/edit_club_window.h"
 #include "editor/editor_session.h"
 #include "editor/new_club_window.h"
 #include "editor/picture_picker_window.h"
@@ -255,21 +256,26 @@ const LayoutControl kForm3Controls[] = {
      .bounds = {350, 544, 110, 25},
      .caption = "Adicionar [F1]",
      .properties = {{"TabOrder", "8"}}},
-    {.name = "UiGlowButton5",
+    {.name = "UiGlowButton4",
      .class_name = "TButton",
      .bounds = {466, 544, 90, 25},
-     .caption = "Excluir",
+     .caption = "Editar",
      .properties = {{"TabOrder", "9"}}},
+    {.name = "UiGlowButton5",
+     .class_name = "TButton",
+     .bounds = {562, 544, 90, 25},
+     .caption = "Excluir",
+     .properties = {{"TabOrder", "10"}}},
     {.name = "UiGlowButton7",
      .class_name = "TButton",
-     .bounds = {620, 567, 80, 25},
+     .bounds = {620, 572, 80, 25},
      .caption = "Início",
-     .properties = {{"TabOrder", "10"}}},
+     .properties = {{"TabOrder", "11"}}},
     {.name = "UiGlowButton6",
      .class_name = "TButton",
-     .bounds = {710, 567, 80, 25},
+     .bounds = {710, 572, 80, 25},
      .caption = "Sair",
-     .properties = {{"TabOrder", "11"}}},
+     .properties = {{"TabOrder", "12"}}},
 };
 
 void AddColumn(TReportGrid& grid, std::string name, int width, std::string_view caption) {
@@ -339,6 +345,8 @@ TForm3::TForm3() : Form("Form3") {
         if (row >= 0 && col >= 0 && grid1_->Columns().GetItem(col).Name() == "status")
             StatusClick(row);
     };
+    grid1_->on_dbl_click = [this] { EditPlayerClick(); };
+    gridtimes_->on_dbl_click = [this] { EditTeamClick(); };
     auto button = [this](std::string_view name, std::function<void()> click) {
         ControlNamed<Button>(*this, name).on_click = std::move(click);
     };
@@ -347,7 +355,9 @@ TForm3::TForm3() : Form("Form3") {
     button("bt1", [this] { bt1Click(); });
     button("UiGlowButton2", [this] { DeleteClubClick(); });
     button("UiGlowButton3", [this] { AddPlayerClick(); });
+    button("UiGlowButton4", [this] { EditPlayerClick(); });
     button("UiGlowButton5", [this] { DeletePlayerClick(); });
+    button("UiGlowButton1", [this] { EditTeamClick(); });
     button("btpt", [this] { TeamSearchClick(); });
     button("btpj", [this] { PlayerSearchClick(); });
     button("Button2", [this] { MarkMissingPictures(true); });
@@ -622,6 +632,36 @@ void TForm3::AddPlayerClick() {
         ListClub(editor.current_club);
 }
 
+void TForm3::EditPlayerClick() {
+    const int slot = SelectedSlot();
+    if (slot == 0) return;
+    auto& dialog = Screen::Get().Create<TForm6>(national_mode_, slot);
+    const bool changed = dialog.ShowModal() == mrOk;
+    dialog.Release();
+    if (!changed) return;
+    if (national_mode_)
+        ListNationalTeam(Editor().current_national_team);
+    else
+        ListClub(Editor().current_club);
+}
+
+void TForm3::EditTeamClick() {
+    EditorSession& editor = Editor();
+    if (national_mode_ || editor.current_club < 0) return;
+    auto& dialog = Screen::Get().Create<TForm4>();
+    const bool changed = dialog.ShowModal() == mrOk;
+    dialog.Release();
+    if (!changed) return;
+    const int row = gridtimes_->SelectedRow();
+    const t_club_file_record& c = editor.db.clubs()[editor.current_club].club;
+    if (row >= 0 && row < gridtimes_->GetRowCount()) {
+        gridtimes_->SetCellTextByVariant("clube", row, c.short_name.str());
+        gridtimes_->SetCellTextByVariant("paisnome", row, CountryText(c.country));
+        gridtimes_->SetCellTextByVariant("nivel", row, std::to_string(c.level));
+    }
+    ListClub(editor.current_club);
+}
+
 void TForm3::DeletePlayerClick() {
     const int slot = SelectedSlot();
     if (slot == 0) return;
@@ -715,12 +755,34 @@ void TForm3::SquadCheckClick() {
 }
 
 void TForm3::KeyDown(int& key) {
+    EditorSession& editor = Editor();
     if (key == VK_F1) {
         key = 0;
         AddPlayerClick();
+    } else if (key == VK_F2) {
+        key = 0;
+        if (std::string error = editor.db.WriteClub(editor.current_club); !error.empty())
+            MessageDlg(error, mtError, mbOK);
     } else if (key == VK_DELETE && grid1_->Focused()) {
         key = 0;
         DeletePlayerClick();
+    } else if (!national_mode_ && grid1_->Focused() &&
+               (key == VK_F5 || key == VK_F8 || key == VK_F9)) {
+        const int slot = SelectedSlot();
+        if (slot == 0) return;
+        if (key == VK_F5)
+            editor.db.AgeClubPlayer(editor.current_club, slot);
+        else
+            editor.db.SetClubPlayerSide(editor.current_club, slot, key == VK_F8 ? 1 : 0);
+        key = 0;
+        const int row = grid1_->SelectedRow();
+        ListClub(editor.current_club);
+        grid1_->SetSelectedRow(row);
+    } else if (!national_mode_ && gridtimes_->Focused() && key >= VK_F5 && key <= VK_F11) {
+        const int kit = key - VK_F5;
+        key = 0;
+        if (std::string error = editor.db.SetClubKit(editor.current_club, kit); !error.empty())
+            MessageDlg(error, mtError, mbOK);
     }
 }
 

@@ -29,6 +29,8 @@ class TForm3 : public Form {
     void bt1Click();   // "Adicionar" a team
     void DeleteClubClick();
     void AddPlayerClick();
+    void EditPlayerClick();
+    void EditTeamClick();
     void DeletePlayerClick();
     void StatusClick(int row);
     void Image1MouseDown();

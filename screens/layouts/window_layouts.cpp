@@ -24,7 +24,9 @@
     X(kForm3Layout)                \
     X(kForm7Layout)                \
     X(kForm5Layout)                \
-    X(kform43Layout)
+    X(kform43Layout)               \
+    X(kForm4Layout)                \
+    X(kForm6Layout)
 
 namespace kv {
 

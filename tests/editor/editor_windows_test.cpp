@@ -11,6 +11,8 @@
 #include "editor/picture_picker_window.h"
 #include "platform/gfx/picture.h"
 #include "platform/window/combo_box.h"
+#include "platform/window/edit.h"
+#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
 #include "platform/window/message_box.h"
@@ -168,6 +170,48 @@ TEST_F(EditorWindowsTest, TheAddDialogRefusesAFaultAndAFullSquadIsSaidSo) {
     d_.AnswerModal(mrOk);
     d_.Click(d_.Get(main, "UiGlowButton3"));
     EXPECT_EQ(d_.Messages().back(), "Você já tem 25 jogadores no time");
+}
+
+TEST_F(EditorWindowsTest, EditingAClubAndAPlayerRewritesTheirFile) {
+    TForm3& main = OpenEditor();
+    d_.Then([this] {
+        d_.Get<Edit>("Edit3").SetText("");  // an emptied box keeps the coach
+        d_.Get<Edit>("Edit4").SetText("Novo Estádio");
+        d_.Get<Edit>("Edit6").SetText("999");
+        d_.SavePng("editor_edit_club_window.png");
+        d_.AnswerModal(mrOk);
+        d_.Click("BitBtn1");
+        d_.Get<Edit>("Edit6").SetText("45000");
+        d_.Click("BitBtn1");
+    });
+    d_.Click(d_.Get(main, "UiGlowButton1"));
+    EXPECT_EQ(d_.Messages().back(), "Capacidade mínima: 1000, máxima: 119999;");
+    EXPECT_EQ(d_.Text("Label11"), "Novo Estádio");
+    EXPECT_EQ(d_.Text("Label20"), "45000 lugares");
+    EXPECT_EQ(d_.Text("Label6"), "Técnico Alfa");
+
+    main.SquadList().SetSelectedRow(0);
+    const int slot = main.SelectedSlot();
+    d_.Then([this] {
+        EXPECT_EQ(d_.Get<Edit>("Edit1").Text(), "Alfa 1");
+        d_.Get<Edit>("Edit1").SetText("Paredão");
+        d_.SavePng("editor_edit_player_window.png");
+        d_.Click("BitBtn1");
+    });
+    d_.Click(d_.Get(main, "UiGlowButton4"));
+    EXPECT_EQ(main.SquadList().GetCellTextByVariant("nome", 0), "Paredão");
+
+    main.SquadList().SetFocus();
+    main.SquadList().SetSelectedRow(0);
+    d_.Press(VK_F5);
+    d_.Press(VK_F8);
+    EditorDatabase reloaded;
+    reloaded.Load(folder_.teams());
+    EXPECT_EQ(reloaded.clubs()[0].club.stadium.str(), "Novo Estádio");
+    EXPECT_EQ(reloaded.clubs()[0].club.capacity, 45000);
+    EXPECT_EQ(reloaded.ClubPlayer(0, slot).name, "Paredão");
+    EXPECT_EQ(reloaded.ClubPlayer(0, slot).age, 26);
+    EXPECT_EQ(reloaded.ClubPlayer(0, slot).side, 1);
 }
 
 TEST_F(EditorWindowsTest, TheNationalTeamPageListsTheTeamsAndTheirSquads) {
