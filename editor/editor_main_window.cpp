@@ -6,6 +6,8 @@
 #include "editor/add_player_window.h"
 #include "editor/edit_club_window.h"
 #include "editor/editor_session.h"
+#include "editor/move_player_window.h"
+#include "editor/national_team_window.h"
 #include "editor/new_club_window.h"
 #include "editor/picture_picker_window.h"
 #include "platform/base/files.h"
@@ -266,16 +268,21 @@ const LayoutControl kForm3Controls[] = {
      .bounds = {562, 544, 90, 25},
      .caption = "Excluir",
      .properties = {{"TabOrder", "10"}}},
+    {.name = "UiGlowButton8",
+     .class_name = "TButton",
+     .bounds = {658, 544, 90, 25},
+     .caption = "Transferir",
+     .properties = {{"TabOrder", "11"}}},
     {.name = "UiGlowButton7",
      .class_name = "TButton",
      .bounds = {620, 572, 80, 25},
      .caption = "Início",
-     .properties = {{"TabOrder", "11"}}},
+     .properties = {{"TabOrder", "12"}}},
     {.name = "UiGlowButton6",
      .class_name = "TButton",
      .bounds = {710, 572, 80, 25},
      .caption = "Sair",
-     .properties = {{"TabOrder", "12"}}},
+     .properties = {{"TabOrder", "13"}}},
 };
 
 void AddColumn(TReportGrid& grid, std::string name, int width, std::string_view caption) {
@@ -342,8 +349,11 @@ TForm3::TForm3() : Form("Form3") {
         if (button != mbLeft) return;
         const int col = grid1_->ColumnAtX(x);
         const int row = grid1_->RowAtY(y);
-        if (row >= 0 && col >= 0 && grid1_->Columns().GetItem(col).Name() == "status")
+        if (row < 0 || col < 0) return;
+        if (grid1_->Columns().GetItem(col).Name() == "status")
             StatusClick(row);
+        else
+            grid1_->BeginDrag(false);  // a drag onto "Seleções" calls the player up
     };
     grid1_->on_dbl_click = [this] { EditPlayerClick(); };
     gridtimes_->on_dbl_click = [this] { EditTeamClick(); };
@@ -358,6 +368,12 @@ TForm3::TForm3() : Form("Form3") {
     button("UiGlowButton4", [this] { EditPlayerClick(); });
     button("UiGlowButton5", [this] { DeletePlayerClick(); });
     button("UiGlowButton1", [this] { EditTeamClick(); });
+    button("UiGlowButton8", [this] { MovePlayerClick(); });
+    auto& xbt2 = ControlNamed<Button>(*this, "xbt2");
+    xbt2.on_drag_over = [](Control& source, int, int, bool& accept) {
+        accept = dynamic_cast<TReportGrid*>(&source) != nullptr;
+    };
+    xbt2.on_drag_drop = [this](Control&, int, int) { CopyToNationalTeamDrop(); };
     button("btpt", [this] { TeamSearchClick(); });
     button("btpj", [this] { PlayerSearchClick(); });
     button("Button2", [this] { MarkMissingPictures(true); });
@@ -575,7 +591,18 @@ void TForm3::xbt2Click() {
 }
 
 void TForm3::bt1Click() {
-    if (national_mode_) return;  // the national-team dialog is not in this window yet
+    if (national_mode_) {
+        auto& dialog = Screen::Get().Create<TForm73>(false);
+        const int added = dialog.ShowModal() == mrOk ? dialog.Country() : -1;
+        dialog.Release();
+        if (added < 0) return;
+        FillNationalTeamList();
+        for (int r = 0; r < gridselecoes_->GetRowCount(); ++r)
+            if (gridselecoes_->GetCellTextByVariant("idsel", r) == std::to_string(added))
+                gridselecoes_->SetSelectedRow(r);
+        ListNationalTeam(added);
+        return;
+    }
     auto& dialog = Screen::Get().Create<TForm7>();
     const int added = dialog.ShowModal() == mrOk ? dialog.AddedClub() : -1;
     dialog.Release();
@@ -647,7 +674,21 @@ void TForm3::EditPlayerClick() {
 
 void TForm3::EditTeamClick() {
     EditorSession& editor = Editor();
-    if (national_mode_ || editor.current_club < 0) return;
+    if (national_mode_) {
+        if (editor.current_national_team < 0) return;
+        auto& dialog = Screen::Get().Create<TForm73>(true);
+        const bool changed = dialog.ShowModal() == mrOk;
+        dialog.Release();
+        if (!changed) return;
+        const int row = gridselecoes_->SelectedRow();
+        if (row >= 0 && row < gridselecoes_->GetRowCount())
+            gridselecoes_->SetCellTextByVariant(
+                "selnivel", row,
+                std::to_string(editor.db.national_team(editor.current_national_team).level));
+        ListNationalTeam(editor.current_national_team);
+        return;
+    }
+    if (editor.current_club < 0) return;
     auto& dialog = Screen::Get().Create<TForm4>();
     const bool changed = dialog.ShowModal() == mrOk;
     dialog.Release();
@@ -660,6 +701,27 @@ void TForm3::EditTeamClick() {
         gridtimes_->SetCellTextByVariant("nivel", row, std::to_string(c.level));
     }
     ListClub(editor.current_club);
+}
+
+void TForm3::MovePlayerClick() {
+    // Only a club's player can move: a national-team slot names no club slot.
+    if (national_mode_ || Editor().current_club < 0) return;
+    auto& dialog = Screen::Get().Create<TForm79>(ClubRows(), SelectedSlot());
+    const bool moved = dialog.ShowModal() == mrOk;
+    dialog.Release();
+    if (moved) ListClub(Editor().current_club);
+}
+
+void TForm3::CopyToNationalTeamDrop() {
+    EditorSession& editor = Editor();
+    const int slot = SelectedSlot();
+    if (national_mode_ || editor.current_club < 0 || slot == 0) return;
+    if (std::string error = editor.db.CopyPlayerToNationalTeam(editor.current_club, slot);
+        !error.empty()) {
+        MessageDlg(error, mtError, mbOK);
+        return;
+    }
+    FillNationalTeamList();
 }
 
 void TForm3::DeletePlayerClick() {

@@ -32,6 +32,8 @@ class TForm3 : public Form {
     void EditPlayerClick();
     void EditTeamClick();
     void DeletePlayerClick();
+    void MovePlayerClick();
+    void CopyToNationalTeamDrop();
     void StatusClick(int row);
     void Image1MouseDown();
     void TeamSearchClick();

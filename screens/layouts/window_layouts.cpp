@@ -26,7 +26,9 @@
     X(kForm5Layout)                \
     X(kform43Layout)               \
     X(kForm4Layout)                \
-    X(kForm6Layout)
+    X(kForm6Layout)                \
+    X(kForm79Layout)               \
+    X(kForm73Layout)
 
 namespace kv {
 

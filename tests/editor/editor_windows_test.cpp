@@ -7,6 +7,8 @@
 #include "editor/editor_main_window.h"
 #include "editor/editor_session.h"
 #include "editor/loading_window.h"
+#include "editor/move_player_window.h"
+#include "editor/national_team_window.h"
 #include "editor/new_club_window.h"
 #include "editor/picture_picker_window.h"
 #include "platform/gfx/picture.h"
@@ -212,6 +214,77 @@ TEST_F(EditorWindowsTest, EditingAClubAndAPlayerRewritesTheirFile) {
     EXPECT_EQ(reloaded.ClubPlayer(0, slot).name, "Paredão");
     EXPECT_EQ(reloaded.ClubPlayer(0, slot).age, 26);
     EXPECT_EQ(reloaded.ClubPlayer(0, slot).side, 1);
+}
+
+TEST_F(EditorWindowsTest, APlayerMovesToAnotherClubAndADragCallsHimUp) {
+    TForm3& main = OpenEditor();
+    main.SquadList().SetSelectedRow(0);
+    const int slot = main.SelectedSlot();
+    const std::string name = Editor().db.ClubPlayer(0, slot).name;
+    d_.Then([this, name] {
+        EXPECT_EQ(d_.Text("Label2"), "Transferir " + name + " para:");
+        EXPECT_FALSE(d_.Get("SchemeButton1").Enabled());
+        d_.Click("Edit1");
+        d_.Type("gam");
+        d_.Click("SchemeButton3");
+        EXPECT_EQ(d_.Text("Label3"), "Gama");
+        d_.SavePng("editor_move_player_window.png");
+        d_.Click("SchemeButton1");
+    });
+    d_.Click(d_.Get(main, "UiGlowButton8"));
+    EXPECT_EQ(d_.Text("Label13"), "15 jogadores");
+    EditorDatabase reloaded;
+    reloaded.Load(folder_.teams());
+    EXPECT_EQ(reloaded.ClubPlayerCount(2), 17);
+    EXPECT_EQ(reloaded.ClubPlayer(2, 17).name, name);
+
+    // A drag of a squad row onto "Seleções" calls up the player pressed on, for Brasil.
+    d_.DragTo(main.SquadList(), d_.Get(main, "xbt2"));
+    const std::string called = Editor().db.ClubPlayer(0, main.SelectedSlot()).name;
+    EXPECT_EQ(Editor().db.NationalPlayerCount(29), 19);
+    EXPECT_EQ(Editor().db.NationalPlayer(29, 19).name, called);
+    EXPECT_EQ(Editor().db.national_team(29).starter[18], 0);
+}
+
+TEST_F(EditorWindowsTest, ANationalTeamIsAddedWithItsSymbolAndEdited) {
+    Picture symbol(40, 40);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x) symbol.SetPixelARGB(x, y, y < 20 ? 0xFF00A000 : 0xFFFFD000);
+    ASSERT_TRUE(symbol.SaveToPng(folder_.Path("selecoes/simbolo.png")));
+    TForm3& main = OpenEditor();
+    d_.Click(d_.Get(main, "xbt2"));
+    d_.Then([this] {
+        d_.Get<ComboBox>("combo1").SetItemIndex(29);
+        d_.Get<Edit>("Edit3").SetText("Outro");
+        d_.AnswerModal(mrOk);
+        d_.Click("BitBtn1");
+        d_.Get<ComboBox>("combo1").SetItemIndex(30);
+        d_.Then([this] {
+            d_.Get<ListBox>("list1").SetItemIndex(0);
+            dynamic_cast<Tform43&>(*d_.screen().TopForm()).list1SelectItem();
+            d_.Click("BitBtn1");
+        });
+        d_.Click("image1");
+        d_.SavePng("editor_national_team_window.png");
+        d_.Click("BitBtn1");
+    });
+    d_.Click(d_.Get(main, "bt1"));
+    EXPECT_EQ(d_.Messages().back(),
+              "Esta seleção já existe, você pode edita-la clicando em editar");
+    ASSERT_EQ(main.NationalTeamList().GetRowCount(), 2);
+    EXPECT_EQ(d_.Text("Label4"), CountryText(30));
+    EXPECT_EQ(Editor().db.national_team(30).picture_name.str(), "simbolo");
+
+    d_.Then([this] {
+        EXPECT_FALSE(d_.Get("combo1").Enabled());
+        d_.Get<ComboBox>("ComboBox1").SetItemIndex(21);
+        d_.Click("BitBtn1");
+    });
+    d_.Click(d_.Get(main, "UiGlowButton1"));
+    EditorDatabase reloaded;
+    reloaded.Load(folder_.teams());
+    EXPECT_EQ(reloaded.national_team(30).level, 22);
+    EXPECT_EQ(reloaded.national_team(30).coach_name.str(), "Outro");
 }
 
 TEST_F(EditorWindowsTest, TheNationalTeamPageListsTheTeamsAndTheirSquads) {
