@@ -1,12 +1,14 @@
 #include "editor/edit_club_window.h"
 
 #include "core/text_tables.h"
+#include "editor/colour_shapes.h"
 #include "editor/editor_session.h"
 #include "platform/window/button.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
+#include "platform/window/shape.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
@@ -46,14 +48,28 @@ const LayoutControl kForm4Controls[] = {
     KV_ROW("Label8", "Reputação:", 192, "ComboBox2", "TComboBox", 120, "6"),
     KV_ROW("Label9", "País:", 218, "combo1", "TComboBox", 200, "7"),
     KV_ROW("Label10", "Estado:", 244, "estadocombo", "TComboBox", 80, "8"),
+    {.name = "Label14",
+     .class_name = "TLabel",
+     .bounds = {340, 40, 90, 16},
+     .caption = "Cor de fundo:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape1", .class_name = "TShape", .bounds = {340, 58, 40, 20}},
+    {.name = "Label15",
+     .class_name = "TLabel",
+     .bounds = {340, 88, 90, 16},
+     .caption = "Cor de texto:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape2", .class_name = "TShape", .bounds = {340, 106, 40, 20}},
     {.name = "BitBtn1",
      .class_name = "TButton",
-     .bounds = {150, 280, 84, 25},
+     .bounds = {250, 280, 84, 25},
      .caption = "Ok",
      .properties = {{"TabOrder", "9"}, {"Default", "True"}}},
     {.name = "BitBtn2",
      .class_name = "TButton",
-     .bounds = {240, 280, 84, 25},
+     .bounds = {340, 280, 84, 25},
      .caption = "Cancelar",
      .properties = {{"TabOrder", "10"}, {"Cancel", "True"}}},
 };
@@ -64,7 +80,7 @@ const LayoutControl kForm4Controls[] = {
 const WindowLayout kForm4Layout = {
     .name = "Form4",
     .class_name = "TForm4",
-    .client_width = 336,
+    .client_width = 436,
     .client_height = 316,
     .caption = "Editar Equipe",
     .font = {"Tahoma", 8, 0, clWindowText},
@@ -100,6 +116,8 @@ TForm4::TForm4() : Form("Form4") {
     state.SetItems({state_codes.begin(), state_codes.end()});
     state.SetItemIndex(c.state < state_codes.size() ? c.state : -1);
     combo1Change();
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape1"), static_cast<TColor>(c.back_colour));
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape2"), static_cast<TColor>(c.text_colour));
     ControlNamed<Button>(*this, "BitBtn1").on_click = [this] { BitBtn1Click(); };
     ControlNamed<Button>(*this, "BitBtn2").on_click = [this] { SetModalResult(mrCancel); };
     DoCreate();
@@ -130,6 +148,10 @@ void TForm4::BitBtn1Click() {
     if (index("ComboBox1") != c.level) ch.level = index("ComboBox1");
     if (index("ComboBox2") != c.reputation) ch.reputation = index("ComboBox2");
     if (index("combo1") >= 0 && index("combo1") != c.country) ch.country = index("combo1");
+    const auto back = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape1")));
+    const auto text = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape2")));
+    if (back != c.back_colour) ch.back_colour = back;
+    if (text != c.text_colour) ch.text_colour = text;
     const int state = index("estadocombo");
     if (state >= 0 && state != c.state) ch.state = state;
     if (std::string error = editor.db.EditClub(editor.current_club, ch); !error.empty()) {

@@ -1,6 +1,7 @@
 #include "editor/national_team_window.h"
 
 #include "core/text_tables.h"
+#include "editor/colour_shapes.h"
 #include "editor/editor_session.h"
 #include "editor/picture_picker_window.h"
 #include "platform/base/files.h"
@@ -11,6 +12,7 @@
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "platform/window/shape.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
@@ -69,10 +71,24 @@ const LayoutControl kForm73Controls[] = {
      .properties = {{"Proportional", "True"}, {"Center", "True"}}},
     {.name = "Label7",
      .class_name = "TLabel",
-     .bounds = {186, 176, 140, 16},
+     .bounds = {186, 176, 150, 16},
      .caption = "Clique para selecionar",
      .font = {"Tahoma", 8, 0, clWhite},
      .properties = kPlain},
+    {.name = "Label14",
+     .class_name = "TLabel",
+     .bounds = {186, 206, 90, 16},
+     .caption = "Cor de fundo:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape1", .class_name = "TShape", .bounds = {280, 204, 40, 20}},
+    {.name = "Label15",
+     .class_name = "TLabel",
+     .bounds = {186, 232, 90, 16},
+     .caption = "Cor de texto:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape2", .class_name = "TShape", .bounds = {280, 230, 40, 20}},
     {.name = "BitBtn1",
      .class_name = "TButton",
      .bounds = {150, 282, 84, 25},
@@ -118,6 +134,8 @@ TForm73::TForm73(bool edit) : Form("Form73"), edit_(edit) {
     level.SetItems(levels);
     level.SetItemIndex(14);
     const EditorSession& editor = Editor();
+    TColor back = clWhite;
+    TColor text = clBlack;
     if (edit_ && editor.db.IsListedNationalTeam(editor.current_national_team)) {
         const t_national_team_file_record& n =
             editor.db.national_team(editor.current_national_team);
@@ -126,12 +144,16 @@ TForm73::TForm73(bool edit) : Form("Form73"), edit_(edit) {
         country.SetEnabled(false);
         level.SetItemIndex(std::clamp(n.level, 1, 25) - 1);
         ControlNamed<Edit>(*this, "Edit3").SetText(n.coach_name.str());
+        back = static_cast<TColor>(n.back_colour);
+        text = static_cast<TColor>(n.text_colour);
         ControlNamed<Label>(*this, "Label12").SetCaption("Editar Seleção");
         ControlNamed<Button>(*this, "BitBtn1").SetCaption("Ok");
         ControlNamed<Image>(*this, "image1")
             .SetPicture(FirstPicture(JoinPath(NativePath(editor.db.teams_folder()), "selecoes"),
                                      n.picture_name.str()));
     }
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape1"), back);
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape2"), text);
     ControlNamed<Image>(*this, "image1").on_click = [this] { image1Click(); };
     ControlNamed<Button>(*this, "BitBtn1").on_click = [this] { BitBtn1Click(); };
     ControlNamed<Button>(*this, "BitBtn2").on_click = [this] { SetModalResult(mrCancel); };
@@ -159,11 +181,10 @@ void TForm73::BitBtn1Click() {
     f.level = ControlNamed<ComboBox>(*this, "ComboBox1").ItemIndex() + 1;
     f.coach_name = ControlNamed<Edit>(*this, "Edit3").Text();
     f.picture_name = symbol_;
+    f.back_colour = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape1")));
+    f.text_colour = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape2")));
     std::string error;
     if (edit_) {
-        const t_national_team_file_record& n = editor.db.national_team(country_);
-        f.back_colour = n.back_colour;
-        f.text_colour = n.text_colour;
         error = editor.db.EditNationalTeam(country_, f);
         if (error.empty() && !symbol_.empty())
             error = editor.db.SetNationalTeamPicture(country_, symbol_);

@@ -1,6 +1,7 @@
 #include "editor/new_club_window.h"
 
 #include "core/text_tables.h"
+#include "editor/colour_shapes.h"
 #include "editor/editor_session.h"
 #include "editor/picture_picker_window.h"
 #include "platform/base/files.h"
@@ -11,6 +12,7 @@
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "platform/window/shape.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
@@ -101,6 +103,20 @@ const LayoutControl kForm7Controls[] = {
                     {"Transparent", "True"},
                     {"WordWrap", "True"},
                     {"Alignment", "taCenter"}}},
+    {.name = "Label14",
+     .class_name = "TLabel",
+     .bounds = {330, 180, 90, 16},
+     .caption = "Cor de fundo:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape1", .class_name = "TShape", .bounds = {330, 198, 40, 20}},
+    {.name = "Label15",
+     .class_name = "TLabel",
+     .bounds = {330, 230, 90, 16},
+     .caption = "Cor de texto:",
+     .font = kCaption,
+     .properties = kPlain},
+    {.name = "Shape2", .class_name = "TShape", .bounds = {330, 250, 40, 20}},
     {.name = "BitBtn1",
      .class_name = "TButton",
      .bounds = {250, 306, 84, 25},
@@ -148,6 +164,8 @@ TForm7::TForm7() : Form("Form7") {
     };
     ControlNamed<Label>(*this, "Label11").on_mouse_down = [this](MouseButton, ShiftState, int,
                                                                  int) { Image1MouseDown(); };
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape1"), clWhite);
+    ConnectColourShape(ControlNamed<Shape>(*this, "Shape2"), clBlack);
     ControlNamed<Button>(*this, "BitBtn1").on_click = [this] { BitBtn1Click(); };
     ControlNamed<Button>(*this, "BitBtn2").on_click = [this] {
         SetModalResult(mrCancel);
@@ -197,6 +215,8 @@ void TForm7::BitBtn1Click() {
     f.state = state >= 0 ? state : kNoState;
     EditorSession& editor = Editor();
     f.picture_name = editor.picked_picture_name;
+    f.back_colour = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape1")));
+    f.text_colour = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape2")));
     int added = -1;
     if (std::string error = editor.db.AddClub(f, &added); !error.empty()) {
         MessageDlg(error, mtError, mbOK);

@@ -12,6 +12,7 @@
 #include "editor/new_club_window.h"
 #include "editor/picture_picker_window.h"
 #include "platform/gfx/picture.h"
+#include "platform/window/color_dialog.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
 #include "platform/window/keys.h"
@@ -112,6 +113,11 @@ TEST_F(EditorWindowsTest, AClubAddedWithACrestAndPlayersReachesTheNewGameSetup) 
         Fill("Edit4", "jacaranda");
         d_.Get<ComboBox>("estadocombo").SetItemIndex(24);
         d_.Then([this] {
+            d_.Click("cor8");
+            d_.Click("ok");
+        });
+        d_.Click("Shape1");
+        d_.Then([this] {
             ListBox& list = d_.Get<ListBox>("list1");
             const auto& items = list.Items();
             const auto at = std::find(items.begin(), items.end(), "jacaranda.png");
@@ -146,6 +152,8 @@ TEST_F(EditorWindowsTest, AClubAddedWithACrestAndPlayersReachesTheNewGameSetup) 
     EXPECT_EQ(club->club.short_name.str(), "Jacarandá");
     EXPECT_EQ(club->club.picture_name.str(), "jacaranda");
     EXPECT_EQ(club->club.state, 24);
+    EXPECT_EQ(club->club.back_colour, static_cast<std::int32_t>(ColorDialog::kBasicColors[8]));
+    EXPECT_EQ(club->club.text_colour, static_cast<std::int32_t>(clBlack));
     EXPECT_EQ(CountPlayableSlots(club->squad).others, 11);
 }
 
