@@ -29,6 +29,7 @@ namespace {
 
 constexpr TColor kDarkGreen = 0x006600;
 constexpr TColor kRed = 0x0000FF;
+constexpr TColor kPaleYellow = 0xECFFFF;
 
 const std::initializer_list<LayoutProperty> kPlainLabel = {{"AutoSize", "False"},
                                                            {"Transparent", "True"}};
@@ -336,6 +337,17 @@ TForm3::TForm3() : Form("Form3") {
         if (Editor().db.clubs()[club].club.squad_complete == 0) text = kRed;
     };
 
+    for (TReportGrid* grid : {gridtimes_, gridselecoes_, grid1_}) {
+        grid->on_cell_coloring = [grid](int, int row, TColor& colour, TColor&, TCellState state) {
+            if (state.Has(csSelected) || row < 0 || row >= grid->GetRowCount()) return;
+            colour = row % 2 == 1 ? kPaleYellow : clWhite;
+        };
+    }
+    gridtimes_->on_header_click = [this](int col, bool& sort) {
+        if (gridtimes_->Columns().GetItem(col).Name() != "paisnome") return;
+        sort = false;
+        SortByCountry();
+    };
     gridtimes_->on_select_cell = [this](int, int row) {
         if (row < 0 || row >= gridtimes_->GetRowCount()) return;
         Editor().current_club = std::stoi(gridtimes_->GetCellTextByVariant("id", row));
@@ -405,10 +417,19 @@ TForm3::TForm3() : Form("Form3") {
 }
 
 void TForm3::FillClubList() {
+    FillClubRows(Editor().db.ListedClubs());
+}
+
+void TForm3::SortByCountry() {
+    // The details keep showing the last club; no row stays selected.
+    FillClubRows(SortByCountryLevelName(Editor().db, ClubRows()));
+}
+
+void TForm3::FillClubRows(const std::vector<int>& clubs) {
     const EditorDatabase& db = Editor().db;
     gridtimes_->BeginUpdate();
     gridtimes_->ClearRows();
-    for (int club : db.ListedClubs()) {
+    for (int club : clubs) {
         const t_club_file_record& c = db.clubs()[club].club;
         const int row = gridtimes_->AddRow();
         gridtimes_->SetCellTextByVariant("id", row, std::to_string(club));
@@ -688,7 +709,8 @@ void TForm3::EditTeamClick() {
         ListNationalTeam(editor.current_national_team);
         return;
     }
-    if (editor.current_club < 0) return;
+    const int selected = gridtimes_->SelectedRow();
+    if (editor.current_club < 0 || selected < 0 || selected >= gridtimes_->GetRowCount()) return;
     auto& dialog = Screen::Get().Create<TForm4>();
     const bool changed = dialog.ShowModal() == mrOk;
     dialog.Release();

@@ -21,6 +21,7 @@ class TForm3 : public Form {
     TForm3();
 
     void FillClubList();
+    void SortByCountry();  // the "País" header
     void FillNationalTeamList();
     void ListClub(int club);
     void ListNationalTeam(int country);
@@ -53,6 +54,7 @@ class TForm3 : public Form {
 
   private:
     void SelectClubRow(int row);
+    void FillClubRows(const std::vector<int>& clubs);
     void ShowSquadCounts();
     void KeyDown(int& key);
 

@@ -1,5 +1,7 @@
 #include "editor/editor_search.h"
 
+#include <algorithm>
+
 #include "core/text_tables.h"
 #include "platform/base/cp1252.h"
 #include "platform/base/files.h"
@@ -133,6 +135,17 @@ std::vector<DuplicatePlayer> DuplicatePlayers(const EditorDatabase& db, std::spa
         }
     }
     return found;
+}
+
+std::vector<int> SortByCountryLevelName(const EditorDatabase& db, std::vector<int> clubs) {
+    std::stable_sort(clubs.begin(), clubs.end(), [&db](int a, int b) {
+        const t_club_file_record& x = db.clubs()[a].club;
+        const t_club_file_record& y = db.clubs()[b].club;
+        if (x.country != y.country) return x.country < y.country;
+        if (x.level != y.level) return x.level > y.level;
+        return x.short_name.raw() < y.short_name.raw();
+    });
+    return clubs;
 }
 
 std::vector<SquadFault> CheckSquads(const EditorDatabase& db) {

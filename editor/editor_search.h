@@ -58,6 +58,10 @@ struct DuplicatePlayer {
 };
 std::vector<DuplicatePlayer> DuplicatePlayers(const EditorDatabase& db, std::span<const int> rows);
 
+// The clubs by country, then the higher level first, then the short name (byte order): the
+// order of the club list's "País" header.
+std::vector<int> SortByCountryLevelName(const EditorDatabase& db, std::vector<int> clubs);
+
 // A squad the game would not take: no goalkeeper, or too few other players (11 for a club, 15
 // for a national team). `team` is the club index or the country.
 struct SquadFault {

@@ -110,5 +110,34 @@ TEST_F(EditorSearchFolder, ChecksFindShortSquadsMissingGoalkeepersDuplicatesAndP
     EXPECT_EQ(ClubsWithoutKit(db_, rows_), (std::vector<bool>{true, true, true}));
 }
 
+TEST(EditorSort, ClubsGoByCountryThenHigherLevelThenName) {
+    EditorFolder folder;
+    struct Club {
+        const char* name;
+        int country;
+        int level;
+    };
+    for (const Club& c : std::vector<Club>{{"Zeta", 29, 10},
+                                           {"Beta", 29, 12},
+                                           {"Alfa", 29, 10},
+                                           {"Omega", 3, 1},
+                                           {"Água", 29, 10}}) {
+        t_club_file_record club;
+        t_squad_file_record squad;
+        EditorFolder::MakeClub(club, squad, c.name);
+        club.country = static_cast<std::uint8_t>(c.country);
+        club.level = static_cast<std::uint8_t>(c.level);
+        folder.WriteClub(std::string(c.name == std::string("Água") ? "agua" : c.name) + ".b14",
+                         club, squad);
+    }
+    EditorDatabase db;
+    db.Load(folder.teams());
+    std::vector<std::string> names;
+    for (int club : SortByCountryLevelName(db, db.ListedClubs()))
+        names.push_back(db.clubs()[club].club.short_name.str());
+    // Byte order puts the accented capital after every plain letter.
+    EXPECT_EQ(names, (std::vector<std::string>{"Omega", "Beta", "Alfa", "Zeta", "Água"}));
+}
+
 }  // namespace
 }  // namespace kv

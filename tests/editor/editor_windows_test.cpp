@@ -295,6 +295,23 @@ TEST_F(EditorWindowsTest, ANationalTeamIsAddedWithItsSymbolAndEdited) {
     EXPECT_EQ(reloaded.national_team(30).coach_name.str(), "Outro");
 }
 
+TEST_F(EditorWindowsTest, TheCountryHeaderSortsByCountryAndLevelAndLeavesNoClubChosen) {
+    TForm3& main = OpenEditor();
+    ClubChanges lower;
+    lower.level = 5;
+    ASSERT_EQ(Editor().db.EditClub(0, lower), "");
+    const int x = main.ClubList().Columns().GetItem(1).Width() + 10;
+    d_.ClickAt(main.ClubList(), {x, 8});
+    ASSERT_EQ(main.ClubList().GetRowCount(), 3);
+    EXPECT_EQ(main.ClubList().GetCellTextByVariant("clube", 0), "Beta");
+    EXPECT_EQ(main.ClubList().GetCellTextByVariant("clube", 2), "Alfa");
+    EXPECT_LT(main.ClubList().SelectedRow(), 0);
+    const size_t forms = d_.screen().Forms().size();
+    d_.Click(d_.Get(main, "UiGlowButton1"));  // no club chosen: nothing opens
+    EXPECT_EQ(d_.screen().Forms().size(), forms);
+    EXPECT_EQ(d_.Text("Label4"), "Alfa");
+}
+
 TEST_F(EditorWindowsTest, TheNationalTeamPageListsTheTeamsAndTheirSquads) {
     TForm3& main = OpenEditor();
     d_.Click(d_.Get(main, "xbt2"));
