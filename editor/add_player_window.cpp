@@ -188,7 +188,12 @@ PlayerDialog::PlayerDialog(std::string name, const WindowLayout& layout, bool na
     };
     key_preview = true;
     on_key_down = [this](int& key, ShiftState) {
-        if (key >= VK_F1 && key <= VK_F10) {
+        if (key >= '0' && key <= '9') {
+            // The digit is typed as well when the name box has the focus.
+            auto& second = ControlNamed<ComboBox>(*this, "ComboBox3");
+            const int index = key - '0';
+            if (index < second.Count()) second.SetItemIndex(index);
+        } else if (key >= VK_F1 && key <= VK_F10) {
             auto& first = ControlNamed<ComboBox>(*this, "ComboBox2");
             const int index = key - VK_F1;
             if (index < first.Count()) first.SetItemIndex(index);

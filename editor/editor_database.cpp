@@ -107,14 +107,17 @@ std::string TrimmedCopy(std::string_view s) {
 
 }  // namespace
 
-std::vector<std::string> EditorDatabase::Load(std::string_view teams_folder) {
+std::vector<std::string> EditorDatabase::Load(std::string_view teams_folder,
+                                              const std::function<void(int)>& progress) {
     teams_folder_ = std::string(teams_folder);
     clubs_.clear();
     national_teams_ = {};
     national_paths_ = {};
     std::vector<std::string> problems;
     const std::string folder = NativePath(teams_folder);
+    int read = 0;
     for (const std::string& name : ListClubFiles(folder)) {
+        if (progress) progress(++read);
         std::string problem;
         std::optional<ClubFile> file = ReadClubFile(folder, name, &problem);
         if (!file) {

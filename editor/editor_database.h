@@ -95,7 +95,9 @@ class EditorDatabase {
     // Reads every club file and national-team file of `teams_folder`, replacing what the tables
     // held. Returns one line per file that was skipped (unreadable, a national team of no
     // country) or read only in part, for the loading window to show; the others are loaded.
-    std::vector<std::string> Load(std::string_view teams_folder);
+    // `progress`, when given, is told the number of club files read after each one.
+    std::vector<std::string> Load(std::string_view teams_folder,
+                                  const std::function<void(int)>& progress = {});
 
     const std::string& teams_folder() const { return teams_folder_; }
     std::vector<EditorClub>& clubs() { return clubs_; }

@@ -234,6 +234,16 @@ const LayoutControl kForm3Controls[] = {
      .parent = "Panel1",
      .bounds = {372, 8, 60, 60},
      .properties = {{"Proportional", "True"}, {"Center", "True"}}},
+    {.name = "Image14",
+     .class_name = "TImage",
+     .parent = "Panel1",
+     .bounds = {306, 78, 60, 60},
+     .properties = {{"Proportional", "True"}, {"Center", "True"}}},
+    {.name = "Image5",
+     .class_name = "TImage",
+     .parent = "Panel1",
+     .bounds = {372, 78, 60, 60},
+     .properties = {{"Proportional", "True"}, {"Center", "True"}}},
     {.name = "Grid1",
      .class_name = "TReportGrid",
      .bounds = {350, 198, 440, 320},
@@ -402,9 +412,14 @@ TForm3::TForm3() : Form("Form3") {
         ControlNamed<Button>(*this, "btpj").SetCaption("Procurar");
         player_search_.Reset();
     };
-    ControlNamed<Image>(*this, "Image1").on_mouse_down = [this](MouseButton, ShiftState, int, int) {
-        Image1MouseDown();
-    };
+    for (const char* name : {"Image1", "Image13", "Image14", "Image5"})
+        ControlNamed<Image>(*this, name).on_mouse_down = [this](MouseButton, ShiftState, int, int) {
+            Image1MouseDown();
+        };
+    // The details open the edit dialog of the team they show.
+    for (const char* name :
+         {"Label4", "Label1", "Label8", "Label3", "Label11", "Label20", "Label6"})
+        ControlNamed<Label>(*this, name).on_click = [this] { EditTeamClick(); };
     on_key_down = [this](int& key, ShiftState) { KeyDown(key); };
     on_close = [](CloseAction& action) { action = caFree; };
 
@@ -518,6 +533,10 @@ void TForm3::ListClub(int club) {
         .SetPicture(PictureOrNothing(JoinPath(JoinPath(folder, "escudos"), picture + ".png")));
     ControlNamed<Image>(*this, "Image13")
         .SetPicture(PictureOrNothing(JoinPath(JoinPath(folder, "camisas"), picture + ".png")));
+    ControlNamed<Image>(*this, "Image14")
+        .SetPicture(PictureOrNothing(JoinPath(JoinPath(folder, "camisas2"), picture + ".png")));
+    ControlNamed<Image>(*this, "Image5")
+        .SetPicture(PictureOrNothing(JoinPath(JoinPath(folder, "camisas3"), picture + ".png")));
 
     grid1_->BeginUpdate();
     grid1_->ClearRows();
@@ -549,7 +568,11 @@ void TForm3::ListNationalTeam(int country) {
         if (!symbol.empty()) break;
     }
     ControlNamed<Image>(*this, "Image1").SetPicture(symbol);
-    ControlNamed<Image>(*this, "Image13").SetPicture(Picture{});
+    ControlNamed<Image>(*this, "Image13")
+        .SetPicture(PictureOrNothing(JoinPath(folder, "c_" + n.picture_name.str() + ".png")));
+    ControlNamed<Image>(*this, "Image14")
+        .SetPicture(PictureOrNothing(JoinPath(folder, "c2_" + n.picture_name.str() + ".png")));
+    ControlNamed<Image>(*this, "Image5").SetPicture(Picture{});
     grid1_->BeginUpdate();
     grid1_->ClearRows();
     for (int position = 0; position <= 4; ++position)
@@ -774,7 +797,11 @@ void TForm3::StatusClick(int row) {
 
 void TForm3::Image1MouseDown() {
     EditorSession& editor = Editor();
-    if (national_mode_ || editor.current_club < 0) return;
+    if (national_mode_) {
+        EditTeamClick();
+        return;
+    }
+    if (editor.current_club < 0) return;
     editor.picker_for_existing = true;
     auto& picker = Screen::Get().Create<Tform43>(false);
     picker.ShowModal();

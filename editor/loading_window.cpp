@@ -84,10 +84,13 @@ void TForm2::Timer1Timer() {
         BusyCursor busy;
         EditorSession& editor = Editor();
         editor = EditorSession{};
-        problems = editor.db.Load(EditorTeamsFolder());
-        barra_->SetProgress(barra_->max_value);
-        ControlNamed<Label>(*this, "Label3")
-            .SetCaption(std::to_string(std::max<std::size_t>(1, editor.db.clubs().size()) - 1));
+        auto& count = ControlNamed<Label>(*this, "Label3");
+        problems = editor.db.Load(EditorTeamsFolder(), [this, &count](int read) {
+            barra_->SetProgress(read);
+            count.SetCaption(std::to_string(read - 1));  // the file just read, from 0
+            barra_->Repaint();
+            count.Repaint();
+        });
     }
     on_close_query = nullptr;
     SetModalResult(mrOk);

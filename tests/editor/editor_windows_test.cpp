@@ -312,6 +312,29 @@ TEST_F(EditorWindowsTest, TheCountryHeaderSortsByCountryAndLevelAndLeavesNoClubC
     EXPECT_EQ(d_.Text("Label4"), "Alfa");
 }
 
+TEST_F(EditorWindowsTest, ACrestThatCannotBeLoadedKeepsThePickerOpenAndTheOldName) {
+    folder_.WriteBytes("escudos/quebrado.png", "not a picture");
+    TForm3& main = OpenEditor();
+    d_.Then([this] {
+        ListBox& list = d_.Get<ListBox>("list1");
+        const auto& items = list.Items();
+        list.SetItemIndex(static_cast<int>(std::find(items.begin(), items.end(), "quebrado.png") -
+                                           items.begin()));
+        auto& picker = dynamic_cast<Tform43&>(*d_.screen().TopForm());
+        picker.list1SelectItem();
+        d_.AnswerModal(mrOk);
+        d_.Click("BitBtn1");
+        EXPECT_EQ(d_.screen().TopForm(), &picker) << "the picker stays open for another choice";
+        EXPECT_EQ(picker.List().Count(), 3) << "filled once, when it opened";
+        d_.Click("BitBtn2");
+    });
+    d_.Click(d_.Get(main, "Image1"));
+    EXPECT_EQ(d_.Messages().back(), "Não foi possível carregar o escudo quebrado.png");
+    EditorDatabase reloaded;
+    reloaded.Load(folder_.teams());
+    EXPECT_EQ(reloaded.clubs()[0].club.picture_name.str(), "Alfa");
+}
+
 TEST_F(EditorWindowsTest, TheNationalTeamPageListsTheTeamsAndTheirSquads) {
     TForm3& main = OpenEditor();
     d_.Click(d_.Get(main, "xbt2"));
