@@ -1,6 +1,7 @@
 #include "editor/add_player_window.h"
 
 #include "core/text_tables.h"
+#include "editor/country_combo.h"
 #include "editor/editor_session.h"
 #include "platform/window/button.h"
 #include "platform/window/check_box.h"
@@ -169,7 +170,7 @@ PlayerDialog::PlayerDialog(std::string name, const WindowLayout& layout, bool na
     side.SetItems({"Direito", "Esquerdo"});
     side.SetItemIndex(0);
     auto& country = ControlNamed<ComboBox>(*this, "combo1");
-    country.SetItems({country_names.begin(), country_names.begin() + kEditorNationalTeams});
+    FillCountryCombo(country);
     const int last = Editor().db.last_nationality();
     country.SetItemIndex(last > 0 ? last : kHomeCountry);
     if (national_) {

@@ -2,6 +2,7 @@
 
 #include "core/text_tables.h"
 #include "editor/colour_shapes.h"
+#include "editor/country_combo.h"
 #include "editor/editor_session.h"
 #include "platform/window/button.h"
 #include "platform/window/combo_box.h"
@@ -109,7 +110,7 @@ TForm4::TForm4() : Form("Form4") {
     reputation.SetItems({reputation_names.begin(), reputation_names.end()});
     reputation.SetItemIndex(c.reputation);
     auto& country = ControlNamed<ComboBox>(*this, "combo1");
-    country.SetItems({country_names.begin(), country_names.begin() + kEditorNationalTeams});
+    FillCountryCombo(country);
     country.SetItemIndex(c.country < kEditorNationalTeams ? c.country : -1);
     country.on_change = [this] { combo1Change(); };
     auto& state = ControlNamed<ComboBox>(*this, "estadocombo");

@@ -2,6 +2,7 @@
 
 #include "core/text_tables.h"
 #include "editor/colour_shapes.h"
+#include "editor/country_combo.h"
 #include "editor/editor_session.h"
 #include "editor/picture_picker_window.h"
 #include "platform/base/files.h"
@@ -127,7 +128,7 @@ const WindowLayout kForm73Layout = {
 TForm73::TForm73(bool edit) : Form("Form73"), edit_(edit) {
     BuildWindowLayout(*this, kForm73Layout);
     auto& country = ControlNamed<ComboBox>(*this, "combo1");
-    country.SetItems({country_names.begin(), country_names.begin() + kEditorNationalTeams});
+    FillCountryCombo(country);
     std::vector<std::string> levels;
     for (int l = 1; l <= 25; ++l) levels.push_back(std::to_string(l));
     auto& level = ControlNamed<ComboBox>(*this, "ComboBox1");

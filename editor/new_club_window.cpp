@@ -2,6 +2,7 @@
 
 #include "core/text_tables.h"
 #include "editor/colour_shapes.h"
+#include "editor/country_combo.h"
 #include "editor/editor_session.h"
 #include "editor/picture_picker_window.h"
 #include "platform/base/files.h"
@@ -155,7 +156,7 @@ TForm7::TForm7() : Form("Form7") {
     reputation.SetItems({reputation_names.begin(), reputation_names.end()});
     reputation.SetItemIndex(0);
     auto& country = ControlNamed<ComboBox>(*this, "combo1");
-    country.SetItems({country_names.begin(), country_names.begin() + kEditorNationalTeams});
+    FillCountryCombo(country);
     country.SetItemIndex(kHomeCountry);
     country.on_change = [this] { combo1Change(); };
     ControlNamed<ComboBox>(*this, "estadocombo").SetItems({state_codes.begin(), state_codes.end()});
