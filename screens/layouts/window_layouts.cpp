@@ -36,7 +36,16 @@
     X(kForm53Layout)               \
     X(kForm37Layout)               \
     X(kForm38Layout)               \
-    X(kForm52Layout)
+    X(kForm52Layout)               \
+    X(kForm2Layout)                \
+    X(kForm3Layout)                \
+    X(kForm7Layout)                \
+    X(kForm5Layout)                \
+    X(kform43Layout)               \
+    X(kForm4Layout)                \
+    X(kForm6Layout)                \
+    X(kForm79Layout)               \
+    X(kForm73Layout)
 
 namespace kv {
 

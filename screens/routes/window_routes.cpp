@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "core/types.h"
+#include "editor/loading_window.h"
 #include "game/game_windows.h"
 #include "match/computer_lineups.h"
 #include "screens/club/lineup_window.h"
@@ -73,6 +74,7 @@ void ConnectGameWindows() {
     };
     MainWindowNextScreen() = ContinueWith;
     MatchDayNextScreen() = AfterRoundClose;
+    RegisterEditorWindows();
 }
 
 }  // namespace kv

@@ -1,0 +1,21 @@
+#include "editor/country_combo.h"
+
+#include "core/text_tables.h"
+#include "editor/editor_database.h"
+#include "platform/window/combo_box.h"
+#include "screens/start/title_window.h"
+
+namespace kv {
+
+void FillCountryCombo(ComboBox& combo) {
+    std::vector<std::string> names(country_names.begin(),
+                                   country_names.begin() + kEditorNationalTeams);
+    std::vector<int> flags;
+    if (TForm1* title = Form1()) {
+        combo.images = &title->ImageList1();
+        for (int c = 0; c < kEditorNationalTeams; ++c) flags.push_back(c);
+    }
+    combo.SetItems(std::move(names), std::move(flags));
+}
+
+}  // namespace kv

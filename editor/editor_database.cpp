@@ -1,0 +1,633 @@
+#include "editor/editor_database.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <system_error>
+
+#include "core/text_tables.h"
+#include "platform/base/files.h"
+
+namespace kv {
+namespace {
+
+constexpr int kLastRealCountry = kEditorNationalTeams - 1;
+constexpr int kLastGoalkeeperCharacteristic = 3;
+constexpr int kFirstOutfieldCharacteristic = 4;
+constexpr int kLastCharacteristic = 13;
+constexpr int kOthersInAClub = 11;
+constexpr int kOthersInANationalTeam = 15;
+
+std::string FilePrefix(std::string_view folder, std::string_view name) {
+    return std::string(folder) + "\\" + std::string(name);
+}
+
+// The real file name less its ".b14" (any case), as the club list shows it.
+std::string DisplayFileName(std::string_view real_name) {
+    std::string name(real_name);
+    const std::string ext = ExtensionOf(name);
+    if (SameNameIgnoringCase(ext, ".b14")) name.resize(name.size() - ext.size());
+    return name;
+}
+
+template <typename Names>
+int FirstFreeSlot(const Names& names) {
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (!IsNamedSlot(names[i])) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+template <typename Names>
+int NamedCount(const Names& names) {
+    return static_cast<int>(std::count_if(names.begin(), names.end(), IsNamedSlot));
+}
+
+template <typename Names, typename Starters>
+int StarterCount(const Names& names, const Starters& starters) {
+    int n = 0;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (IsNamedSlot(names[i]) && starters[i] != 0) ++n;
+    return n;
+}
+
+// A whole number in 1000..119999, or -1.
+int ParseCapacity(std::string_view text) {
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return -1;
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return kMaxCapacity + 1;
+    return value;
+}
+
+const std::string kCapacityRange = "Capacidade mínima: " + std::to_string(kMinCapacity) +
+                                   ", máxima: " + std::to_string(kMaxCapacity) + ";";
+
+// The player's fields put within their tables: a characteristic outside its position's range
+// takes the first of it, as the dialogs cannot offer it.
+PlayerFields Sanitised(PlayerFields f) {
+    f.position = std::clamp(f.position, 0, 4);
+    f.side = f.side != 0 ? 1 : 0;
+    f.nationality = std::clamp(f.nationality, 0, kLastRealCountry);
+    f.age = std::clamp(f.age, kMinPlayerAge, kMaxPlayerAge);
+    const int low = f.position == 0 ? 0 : kFirstOutfieldCharacteristic;
+    const int high = f.position == 0 ? kLastGoalkeeperCharacteristic : kLastCharacteristic;
+    if (f.characteristic1 < low || f.characteristic1 > high) f.characteristic1 = low;
+    if (f.characteristic2 < low || f.characteristic2 > high) f.characteristic2 = low;
+    return f;
+}
+
+void PutClubSlot(t_squad_file_record& s, int i, const PlayerFields& f) {
+    s.player_names[i].set(f.name);
+    s.position[i] = static_cast<std::uint8_t>(f.position);
+    s.side[i] = static_cast<std::uint8_t>(f.side);
+    s.characteristic1[i] = static_cast<std::uint8_t>(f.characteristic1);
+    s.characteristic2[i] = static_cast<std::uint8_t>(f.characteristic2);
+    s.age[i] = static_cast<std::uint8_t>(f.age);
+    s.nationality[i] = static_cast<std::uint8_t>(f.nationality);
+    s.star[i] = f.star ? 1 : 0;
+}
+
+void PutNationalSlot(t_national_team_file_record& n, int i, const PlayerFields& f) {
+    n.player_names[i].set(f.name);
+    n.position[i] = f.position;
+    n.side[i] = static_cast<std::uint8_t>(f.side);
+    n.characteristic1[i] = f.characteristic1;
+    n.characteristic2[i] = f.characteristic2;
+    n.age[i] = f.age;
+    n.star[i] = f.star ? 1 : 0;
+}
+
+std::string TrimmedCopy(std::string_view s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return std::string(s.substr(first, s.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace
+
+std::vector<std::string> EditorDatabase::Load(std::string_view teams_folder,
+                                              const std::function<void(int)>& progress) {
+    teams_folder_ = std::string(teams_folder);
+    clubs_.clear();
+    national_teams_ = {};
+    national_paths_ = {};
+    std::vector<std::string> problems;
+    const std::string folder = NativePath(teams_folder);
+    int read = 0;
+    for (const std::string& name : ListClubFiles(folder)) {
+        if (progress) progress(++read);
+        std::string problem;
+        std::optional<ClubFile> file = ReadClubFile(folder, name, &problem);
+        if (!file) {
+            problems.push_back(FilePrefix("teams", name) + ": " + problem);
+            continue;
+        }
+        if (file->size < kClubFileSize)
+            problems.push_back(FilePrefix("teams", name) + ": arquivo incompleto (" +
+                               std::to_string(file->size) + " de " + std::to_string(kClubFileSize) +
+                               " bytes)");
+        EditorClub club;
+        club.path = JoinPath(folder, file->real_name);
+        club.club = file->club;
+        club.squad = file->squad;
+        club.club.file_name.set(DisplayFileName(file->real_name));
+        clubs_.push_back(std::move(club));
+    }
+    const std::string national_folder = JoinPath(folder, kNationalTeamsFolder);
+    for (const std::string& name : ListNationalTeamFiles(national_folder)) {
+        const std::string shown = FilePrefix("teams\\selecoes", name);
+        std::string problem;
+        std::optional<NationalTeamFile> file =
+            ReadNationalTeamFile(national_folder, name, &problem);
+        if (!file) {
+            problems.push_back(shown + ": " + problem);
+            continue;
+        }
+        const int country = file->record.country;
+        if (country < 0 || country > kLastRealCountry) {
+            problems.push_back(shown + ": país desconhecido (" + std::to_string(country) + ")");
+            continue;
+        }
+        if (file->size < kNationalTeamFileSize)
+            problems.push_back(shown + ": arquivo incompleto (" + std::to_string(file->size) +
+                               " de " + std::to_string(kNationalTeamFileSize) + " bytes)");
+        national_teams_[country] = file->record;
+        national_paths_[country] = JoinPath(national_folder, file->real_name);
+    }
+    return problems;
+}
+
+bool EditorDatabase::ValidClub(int club) const {
+    return club >= 0 && club < static_cast<int>(clubs_.size()) && !clubs_[club].deleted;
+}
+
+bool EditorDatabase::IsListedClub(int club) const {
+    return ValidClub(club) && clubs_[club].club.version == kClubFileVersion;
+}
+
+bool EditorDatabase::IsListedNationalTeam(int country) const {
+    if (country < 0 || country > kLastRealCountry) return false;
+    const t_national_team_file_record& n = national_teams_[country];
+    return !n.coach_name.empty() && n.version == kNationalTeamFileVersion;
+}
+
+std::vector<int> EditorDatabase::ListedClubs() const {
+    std::vector<int> rows;
+    for (int i = 0; i < static_cast<int>(clubs_.size()); ++i)
+        if (IsListedClub(i)) rows.push_back(i);
+    return rows;
+}
+
+std::vector<int> EditorDatabase::ListedNationalTeams() const {
+    std::vector<int> rows;
+    for (int c = 0; c <= kLastRealCountry; ++c)
+        if (IsListedNationalTeam(c)) rows.push_back(c);
+    return rows;
+}
+
+bool EditorDatabase::ValidClubSlot(int club, int slot) const {
+    return ValidClub(club) && slot >= 1 && slot <= kClubSquadSlots;
+}
+
+bool EditorDatabase::ValidNationalSlot(int country, int slot) const {
+    return IsListedNationalTeam(country) && slot >= 1 && slot <= kNationalSquadSlots;
+}
+
+std::string EditorDatabase::NationalTeamPath(int country) const {
+    if (!national_paths_[country].empty()) return national_paths_[country];
+    return JoinPath(JoinPath(NativePath(teams_folder_), kNationalTeamsFolder),
+                    NationalTeamFileName(country));
+}
+
+std::int32_t EditorDatabase::NewClubId() const {
+    // Kept as the files have always been numbered: ids already given out depend on it.
+    std::int32_t b = 0;
+    for (const EditorClub& c : clubs_)
+        if (b < c.club.club_id) b = c.club.club_id + 1;
+    return b + 1000;
+}
+
+std::string EditorDatabase::WriteClub(int club) {
+    if (!ValidClub(club)) return {};
+    EditorClub& e = clubs_[club];
+    e.club.version = kClubFileVersion;
+    if (e.club.club_id == 0) e.club.club_id = NewClubId();
+    if (e.club.level > 25) e.club.level = 10;
+    e.club.squad_complete = IsClubSquadComplete(e.squad) ? 1 : 0;
+    std::string error;
+    if (!WriteFileAtomic(e.path, EncodeClubFile(e.club, e.squad), &error))
+        return "Não foi possível gravar o arquivo " + FileNameOf(e.path) + ": " + error;
+    return {};
+}
+
+std::string EditorDatabase::WriteNationalTeam(int country) {
+    if (country < 0 || country > kLastRealCountry) return {};
+    t_national_team_file_record& n = national_teams_[country];
+    n.version = kNationalTeamFileVersion;
+    // The stored count is the editor's own; it is recomputed so that it never drifts from the
+    // named slots.
+    n.reserved1 = NamedCount(n.player_names);
+    n.squad_complete = IsNationalSquadComplete(n) ? 1 : 0;
+    const std::string path = NationalTeamPath(country);
+    MakeFolders(FolderOf(path));
+    std::string error;
+    if (!WriteFileAtomic(path, EncodeNationalTeamFile(n), &error))
+        return "Não foi possível gravar o arquivo " + FileNameOf(path) + ": " + error;
+    national_paths_[country] = path;
+    return {};
+}
+
+std::string EditorDatabase::AddClub(const NewClubFields& f, int* added) {
+    if (TrimmedCopy(f.full_name).empty()) return "Nome completo não informado";
+    if (TrimmedCopy(f.short_name).empty()) return "Nome abreviado não informado";
+    if (TrimmedCopy(f.coach_name).empty()) return "Técnico não informado";
+    if (TrimmedCopy(f.stadium).empty()) return "Estádio não informado";
+    if (f.file_name.empty()) return "Nome arquivo não informado";
+    if (!IsSafeClubFileName(f.file_name))
+        return "Nome do arquivo: use apenas letras, números, espaços, \"-\" e \"_\" (até " +
+               std::to_string(kMaxClubFileNameLength) + ")";
+    if (f.capacity.empty()) return "Capacidade do estádio não informada";
+    const int capacity = ParseCapacity(f.capacity);
+    if (capacity < 0) return "Coloque apenas números na capacidade";
+    if (capacity < kMinCapacity || capacity > kMaxCapacity) return kCapacityRange;
+    if (f.country < 0 || f.country > kLastRealCountry) return "País não informado";
+    const bool has_state = f.state >= 0 && f.state < static_cast<int>(state_codes.size());
+    if (f.country == kHomeCountry && !has_state) return "Estado não informado";
+    const std::string path = JoinPath(NativePath(teams_folder_), f.file_name + ".b14");
+    if (FileExists(path)) return "Arquivo já existe, escolha outro nome";
+
+    EditorClub e;
+    e.path = path;
+    t_club_file_record& c = e.club;
+    c.file_name.set(f.file_name);
+    c.version = kClubFileVersion;
+    c.short_name.set(f.short_name);
+    c.full_name.set(f.full_name);
+    c.coach_name.set(f.coach_name);
+    c.stadium.set(f.stadium);
+    c.capacity = capacity;
+    c.country = static_cast<std::uint8_t>(f.country);
+    c.level = static_cast<std::uint8_t>(std::clamp(f.level, 0, 25));
+    c.back_colour = f.back_colour;
+    c.text_colour = f.text_colour;
+    c.state =
+        has_state && f.country == kHomeCountry ? static_cast<std::uint8_t>(f.state) : kNoState;
+    c.reputation = std::clamp(f.reputation, 0, 5);
+    c.club_id = NewClubId();
+    c.picture_name.set(f.picture_name);
+    for (auto& name : e.squad.player_names) name.set_raw(kEmptySlotName);
+    clubs_.push_back(std::move(e));
+    const int n = static_cast<int>(clubs_.size()) - 1;
+    if (std::string error = WriteClub(n); !error.empty()) {
+        clubs_.pop_back();
+        return error;
+    }
+    if (added) *added = n;
+    return {};
+}
+
+std::string EditorDatabase::EditClub(int club, const ClubChanges& ch) {
+    if (!ValidClub(club)) return {};
+    t_club_file_record c = clubs_[club].club;
+    if (!ch.full_name.empty()) c.full_name.set(ch.full_name);
+    if (!ch.short_name.empty()) c.short_name.set(ch.short_name);
+    if (!ch.coach_name.empty()) c.coach_name.set(ch.coach_name);
+    if (ch.level >= 0) c.level = static_cast<std::uint8_t>(std::min(ch.level, 25));
+    if (!ch.stadium.empty()) c.stadium.set(ch.stadium);
+    if (ch.country >= 0) {
+        if (ch.country > kLastRealCountry) return "País não informado";
+        c.country = static_cast<std::uint8_t>(ch.country);
+    }
+    if (ch.back_colour >= 0) c.back_colour = static_cast<std::int32_t>(ch.back_colour);
+    if (ch.text_colour >= 0) c.text_colour = static_cast<std::int32_t>(ch.text_colour);
+    if (ch.state >= 0)
+        c.state = ch.state < static_cast<int>(state_codes.size())
+                      ? static_cast<std::uint8_t>(ch.state)
+                      : kNoState;
+    if (ch.reputation >= 0) c.reputation = std::min(ch.reputation, 5);
+    if (!ch.capacity.empty()) {
+        const int capacity = ParseCapacity(ch.capacity);
+        if (capacity < 0) return "Coloque apenas números na capacidade";
+        if (capacity < kMinCapacity || capacity > kMaxCapacity) return kCapacityRange;
+        c.capacity = capacity;
+    }
+    if (c.country == kHomeCountry && c.state >= state_codes.size()) return "Estado não informado";
+    clubs_[club].club = c;
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::DeleteClub(int club) {
+    if (!ValidClub(club)) return {};
+    std::error_code error;
+    std::filesystem::remove(clubs_[club].path, error);  // a file already gone is no failure
+    if (error && std::filesystem::exists(clubs_[club].path))
+        return "Não foi possível excluir o arquivo " + FileNameOf(clubs_[club].path);
+    clubs_[club].deleted = true;
+    return {};
+}
+
+std::string EditorDatabase::SetClubKit(int club, int kit_colour) {
+    if (!ValidClub(club) || kit_colour < 0 || kit_colour > 6) return {};
+    clubs_[club].club.kit_colour = kit_colour;
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::SetClubPicture(int club, std::string_view name,
+                                           const std::function<bool(const std::string&)>& loads) {
+    if (!ValidClub(club) || name.empty()) return {};
+    const std::string crest = ResolvePath(
+        JoinPath(JoinPath(NativePath(teams_folder_), "escudos"), std::string(name) + ".png"));
+    if (FileExists(crest) && loads && !loads(crest))
+        return "Não foi possível carregar o escudo " + FileNameOf(crest);
+    clubs_[club].club.picture_name.set(name);
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::AddNationalTeam(const NationalTeamFields& f) {
+    if (f.country < 0 || f.country > kLastRealCountry) return "Escolha o país da seleção";
+    if (IsListedNationalTeam(f.country))
+        return "Esta seleção já existe, você pode edita-la clicando em editar";
+    if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
+    const t_national_team_file_record before = national_teams_[f.country];
+    t_national_team_file_record& n = national_teams_[f.country];
+    n.coach_name.set(f.coach_name);
+    n.country = f.country;
+    n.back_colour = f.back_colour;
+    n.text_colour = f.text_colour;
+    n.level = std::clamp(f.level, 1, 25);
+    n.picture_name.set(f.picture_name);
+    if (std::string error = WriteNationalTeam(f.country); !error.empty()) {
+        national_teams_[f.country] = before;
+        return error;
+    }
+    return {};
+}
+
+std::string EditorDatabase::EditNationalTeam(int country, const NationalTeamFields& f) {
+    if (!IsListedNationalTeam(country)) return {};
+    if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
+    t_national_team_file_record& n = national_teams_[country];
+    n.coach_name.set(f.coach_name);
+    n.back_colour = f.back_colour;
+    n.text_colour = f.text_colour;
+    n.level = std::clamp(f.level, 1, 25);
+    return WriteNationalTeam(country);
+}
+
+std::string EditorDatabase::SetNationalTeamPicture(int country, std::string_view name) {
+    if (!IsListedNationalTeam(country)) return {};
+    national_teams_[country].picture_name.set(name);
+    return WriteNationalTeam(country);
+}
+
+std::string EditorDatabase::AddClubPlayer(int club, const PlayerFields& fields, int* slot) {
+    if (!ValidClub(club)) return {};
+    if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
+    t_squad_file_record& s = clubs_[club].squad;
+    // A slot left with no name counts as free as well as the editor's marker.
+    const int t = FirstFreeSlot(s.player_names);
+    if (t == 0) return "Você já tem 25 jogadores no time";
+    const PlayerFields f = Sanitised(fields);
+    PutClubSlot(s, t - 1, f);
+    s.starter[t - 1] = 0;
+    last_nationality_ = f.nationality > 0 ? f.nationality : kHomeCountry;
+    if (slot) *slot = t;
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::AddNationalPlayer(int country, const PlayerFields& fields, int* slot) {
+    if (!IsListedNationalTeam(country)) return {};
+    if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
+    t_national_team_file_record& n = national_teams_[country];
+    const int t = FirstFreeSlot(n.player_names);
+    if (t == 0) return "A seleção já tem 28 jogadores";
+    PutNationalSlot(n, t - 1, Sanitised(fields));
+    n.starter[t - 1] = 0;
+    if (slot) *slot = t;
+    return WriteNationalTeam(country);
+}
+
+std::string EditorDatabase::EditClubPlayer(int club, int slot, const PlayerFields& fields) {
+    if (!ValidClubSlot(club, slot)) return {};
+    t_squad_file_record& s = clubs_[club].squad;
+    PlayerFields f = Sanitised(fields);
+    if (TrimmedCopy(f.name).empty()) f.name = s.player_names[slot - 1].str();
+    PutClubSlot(s, slot - 1, f);
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::EditNationalPlayer(int country, int slot, const PlayerFields& fields) {
+    if (!ValidNationalSlot(country, slot)) return {};
+    t_national_team_file_record& n = national_teams_[country];
+    PlayerFields f = Sanitised(fields);
+    if (TrimmedCopy(f.name).empty()) f.name = n.player_names[slot - 1].str();
+    PutNationalSlot(n, slot - 1, f);
+    return WriteNationalTeam(country);
+}
+
+std::string EditorDatabase::DeleteClubPlayer(int club, int slot) {
+    if (!ValidClubSlot(club, slot)) return {};
+    t_squad_file_record& s = clubs_[club].squad;
+    s.player_names[slot - 1].set_raw(kEmptySlotName);
+    s.starter[slot - 1] = 0;  // a free slot must not come back as a starter
+    return WriteClub(club);
+}
+
+std::string EditorDatabase::DeleteNationalPlayer(int country, int slot) {
+    if (!ValidNationalSlot(country, slot)) return {};
+    t_national_team_file_record& n = national_teams_[country];
+    n.player_names[slot - 1].set_raw(kEmptySlotName);
+    n.starter[slot - 1] = 0;
+    return WriteNationalTeam(country);
+}
+
+bool EditorDatabase::ToggleClubStarter(int club, int slot) {
+    if (!ValidClubSlot(club, slot)) return false;
+    t_squad_file_record& s = clubs_[club].squad;
+    if (!IsNamedSlot(s.player_names[slot - 1])) return false;
+    if (s.starter[slot - 1] != 0) {
+        s.starter[slot - 1] = 0;
+    } else {
+        if (ClubStarterCount(club) >= kMaxStarters) return false;
+        s.starter[slot - 1] = 1;
+    }
+    WriteClub(club);
+    return true;
+}
+
+bool EditorDatabase::ToggleNationalStarter(int country, int slot) {
+    if (!ValidNationalSlot(country, slot)) return false;
+    t_national_team_file_record& n = national_teams_[country];
+    if (!IsNamedSlot(n.player_names[slot - 1])) return false;
+    if (n.starter[slot - 1] != 0) {
+        n.starter[slot - 1] = 0;
+    } else {
+        if (NationalStarterCount(country) >= kMaxStarters) return false;
+        n.starter[slot - 1] = 1;
+    }
+    WriteNationalTeam(country);
+    return true;
+}
+
+bool EditorDatabase::AgeClubPlayer(int club, int slot) {
+    if (!ValidClubSlot(club, slot)) return false;
+    std::uint8_t& age = clubs_[club].squad.age[slot - 1];
+    if (age >= kMaxPlayerAge) return false;
+    ++age;
+    WriteClub(club);
+    return true;
+}
+
+bool EditorDatabase::SetClubPlayerSide(int club, int slot, int side) {
+    if (!ValidClubSlot(club, slot)) return false;
+    clubs_[club].squad.side[slot - 1] = side != 0 ? 1 : 0;
+    WriteClub(club);
+    return true;
+}
+
+PlayerFields EditorDatabase::ClubPlayer(int club, int slot) const {
+    PlayerFields f;
+    if (club < 0 || club >= static_cast<int>(clubs_.size()) || slot < 1 || slot > kClubSquadSlots)
+        return f;
+    const t_squad_file_record& s = clubs_[club].squad;
+    const int i = slot - 1;
+    f.name = s.player_names[i].str();
+    f.position = s.position[i];
+    f.side = s.side[i];
+    f.nationality = s.nationality[i];
+    f.characteristic1 = s.characteristic1[i];
+    f.characteristic2 = s.characteristic2[i];
+    f.age = s.age[i];
+    f.star = s.star[i] != 0;
+    return f;
+}
+
+PlayerFields EditorDatabase::NationalPlayer(int country, int slot) const {
+    PlayerFields f;
+    if (country < 0 || country > kLastRealCountry || slot < 1 || slot > kNationalSquadSlots)
+        return f;
+    const t_national_team_file_record& n = national_teams_[country];
+    const int i = slot - 1;
+    f.name = n.player_names[i].str();
+    f.position = n.position[i];
+    f.side = n.side[i];
+    f.nationality = country;
+    f.characteristic1 = n.characteristic1[i];
+    f.characteristic2 = n.characteristic2[i];
+    f.age = n.age[i];
+    f.star = n.star[i] != 0;
+    return f;
+}
+
+bool EditorDatabase::CanMovePlayerTo(int club) const {
+    return IsListedClub(club) && FirstFreeSlot(clubs_[club].squad.player_names) != 0;
+}
+
+std::string EditorDatabase::MovePlayer(int slot, int from_club, int to_club) {
+    if (!ValidClubSlot(from_club, slot) || !IsListedClub(to_club)) return {};
+    if (!IsNamedSlot(clubs_[from_club].squad.player_names[slot - 1])) return {};
+    if (!CanMovePlayerTo(to_club)) return "O time de destino já tem 25 jogadores";
+    t_squad_file_record& from = clubs_[from_club].squad;
+    t_squad_file_record& to = clubs_[to_club].squad;
+    const int i = FirstFreeSlot(to.player_names) - 1;
+    const int j = slot - 1;
+    // The fields go over byte for byte: a stored name may hold bytes no dialog types.
+    to.player_names[i] = from.player_names[j];
+    to.position[i] = from.position[j];
+    to.characteristic1[i] = from.characteristic1[j];
+    to.characteristic2[i] = from.characteristic2[j];
+    to.age[i] = from.age[j];
+    to.nationality[i] = from.nationality[j];
+    to.star[i] = from.star[j];
+    to.side[i] = from.side[j];
+    to.starter[i] = 0;
+    from.player_names[j].set_raw(kEmptySlotName);
+    from.starter[j] = 0;
+    if (std::string error = WriteClub(to_club); !error.empty()) return error;
+    if (to_club != from_club) return WriteClub(from_club);
+    return {};
+}
+
+std::string EditorDatabase::CopyPlayerToNationalTeam(int club, int slot) {
+    if (!ValidClubSlot(club, slot)) return {};
+    const t_squad_file_record& s = clubs_[club].squad;
+    if (!IsNamedSlot(s.player_names[slot - 1])) return {};
+    const int country = s.nationality[slot - 1];
+    if (!IsListedNationalTeam(country)) return "O país do jogador não tem seleção";
+    t_national_team_file_record& n = national_teams_[country];
+    const int t = FirstFreeSlot(n.player_names);
+    if (t == 0) return "A seleção já tem 28 jogadores";
+    const int i = t - 1;
+    const int j = slot - 1;
+    n.player_names[i] = s.player_names[j];
+    n.position[i] = s.position[j];
+    n.characteristic1[i] = s.characteristic1[j];
+    n.characteristic2[i] = s.characteristic2[j];
+    n.age[i] = s.age[j];
+    n.side[i] = s.side[j];
+    n.star[i] = s.star[j];
+    n.starter[i] = 0;  // a player called in by a drag starts as a reserve
+    return WriteNationalTeam(country);
+}
+
+int EditorDatabase::ClubPlayerCount(int club) const {
+    if (club < 0 || club >= static_cast<int>(clubs_.size())) return 0;
+    return NamedCount(clubs_[club].squad.player_names);
+}
+
+int EditorDatabase::ClubStarterCount(int club) const {
+    if (club < 0 || club >= static_cast<int>(clubs_.size())) return 0;
+    return StarterCount(clubs_[club].squad.player_names, clubs_[club].squad.starter);
+}
+
+int EditorDatabase::NationalPlayerCount(int country) const {
+    if (country < 0 || country > kLastRealCountry) return 0;
+    return NamedCount(national_teams_[country].player_names);
+}
+
+int EditorDatabase::NationalStarterCount(int country) const {
+    if (country < 0 || country > kLastRealCountry) return 0;
+    return StarterCount(national_teams_[country].player_names, national_teams_[country].starter);
+}
+
+namespace {
+template <std::size_t N>
+std::string TableText(const std::array<std::string_view, N>& table, int index) {
+    if (index < 0 || index >= static_cast<int>(N)) return "?";
+    return std::string(table[index]);
+}
+}  // namespace
+
+std::string CountryText(int country) {
+    return TableText(country_names, country);
+}
+std::string PositionText(int position) {
+    return TableText(position_names, position);
+}
+std::string ReputationText(int reputation) {
+    return TableText(reputation_names, reputation);
+}
+
+std::string StateText(int state) {
+    if (state < 0 || state >= static_cast<int>(state_codes.size())) return {};
+    return std::string(state_codes[state]);
+}
+
+std::string CharacteristicsText(int characteristic1, int characteristic2) {
+    if (characteristic1 == characteristic2) return TableText(characteristic_names, characteristic1);
+    return TableText(characteristic_abbrevs, characteristic1) + "/" +
+           TableText(characteristic_abbrevs, characteristic2);
+}
+
+bool IsSafeClubFileName(std::string_view name) {
+    if (name.empty() || name.size() > kMaxClubFileNameLength) return false;
+    if (name.front() == ' ' || name.back() == ' ') return false;
+    return std::all_of(name.begin(), name.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == ' ' || c == '-' || c == '_';
+    });
+}
+
+}  // namespace kv
