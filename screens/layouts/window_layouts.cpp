@@ -19,7 +19,10 @@
     X(kForm40Layout)               \
     X(kForm41Layout)               \
     X(kForm45Layout)               \
-    X(kForm64Layout)
+    X(kForm64Layout)               \
+    X(kForm68Layout)               \
+    X(kForm59Layout)               \
+    X(kForm72Layout)
 
 namespace kv {
 

@@ -7,6 +7,7 @@
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
 #include "screens/newgame/new_game_flow.h"
+#include "screens/routes/game_event_windows.h"
 
 namespace kv {
 namespace {
@@ -27,6 +28,7 @@ void ConnectGameWindows() {
     MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
+    MainWindowEventWindow() = ShowGameEventWindow;
 }
 
 }  // namespace kv

@@ -1,0 +1,26 @@
+#include "screens/routes/game_event_windows.h"
+
+#include "game/headless_game.h"
+#include "screens/club/death_notice_window.h"
+#include "screens/club/loan_request_window.h"
+#include "screens/club/offer_window.h"
+
+namespace kv {
+
+bool ShowGameEventWindow(const WindowRequest& request) {
+    switch (request.window) {
+        case GameWindow::kPlayerOffer:
+            return ShowPlayerOfferWindow(request.player, request.club);
+        case GameWindow::kLoanRequest:
+            return ShowLoanRequestWindow(request.player, request.club);
+        case GameWindow::kDeathNotice:
+            ShowDeathNotice(request.player);
+            return false;
+        default: {
+            AutomaticWindows automatic;
+            return automatic.Show(request);
+        }
+    }
+}
+
+}  // namespace kv
