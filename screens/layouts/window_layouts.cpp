@@ -22,7 +22,8 @@
     X(kForm64Layout)               \
     X(kForm68Layout)               \
     X(kForm59Layout)               \
-    X(kForm72Layout)
+    X(kForm72Layout)               \
+    X(kForm30Layout)
 
 namespace kv {
 

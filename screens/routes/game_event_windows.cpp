@@ -1,6 +1,7 @@
 #include "screens/routes/game_event_windows.h"
 
 #include "game/headless_game.h"
+#include "screens/career/job_offer_window.h"
 #include "screens/club/death_notice_window.h"
 #include "screens/club/loan_request_window.h"
 #include "screens/club/offer_window.h"
@@ -16,6 +17,8 @@ bool ShowGameEventWindow(const WindowRequest& request) {
         case GameWindow::kDeathNotice:
             ShowDeathNotice(request.player);
             return false;
+        case GameWindow::kJobOffer:
+            return ShowJobOfferWindow();
         default: {
             AutomaticWindows automatic;
             return automatic.Show(request);

@@ -3,64 +3,28 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 #include "core/game_data.h"
 #include "core/money.h"
 #include "game/coach_turn.h"
-#include "game/headless_game.h"
 #include "platform/window/screen.h"
-#include "platform/window/test_driver.h"
 #include "screens/club/offer_window.h"
 #include "screens/routes/game_event_windows.h"
 #include "season/loans.h"
+#include "tests/screens/sample_game_world.h"
 
 namespace kv {
 namespace {
 
-class ClubEventWindowsTest : public ::testing::Test {
+class ClubEventWindowsTest : public test::SampleGameTest {
   protected:
-    void SetUp() override {
-        HeadlessSetup setup;
-        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-        setup.seed = 2014;
-        HeadlessGame game;
-        ASSERT_EQ(game.StartNewGame(setup), "");
-        driver_ = std::make_unique<TestDriver>(1024, 768);
-        club_ = Game().game_state.user_club;
-        ASSERT_GE(club_, 0);
-    }
-    void TearDown() override {
-        driver_.reset();
-        Game().Reset();
-    }
-    // The strongest player of the user club, and a computer club of the same league.
-    int SquadPlayer() const {
-        const GameData& data = Game();
-        int best = -1;
-        for (int p = 1; p < static_cast<int>(data.players.size()); ++p)
-            if (data.players[p].team == club_ &&
-                (best < 0 || data.players[p].strength > data.players[best].strength))
-                best = p;
-        return best;
-    }
-    int OtherClub() const {
-        const GameData& data = Game();
-        for (int t = 0; t < data.game_state.league_club_count; ++t)
-            if (t != club_ && !data.teams[t].human &&
-                data.teams[t].country == data.teams[club_].country)
-                return t;
-        return -1;
-    }
-    WindowRequest Request(GameWindow window, int player, int club) const {
+    int SquadPlayer() const { return StrongestPlayer(club_); }
+    int OtherClub() const { return ComputerClub(); }
+    static WindowRequest Request(GameWindow window, int player, int club) {
         WindowRequest request(window);
         request.player = player;
         request.club = club;
         return request;
     }
-
-    std::unique_ptr<TestDriver> driver_;
-    int club_ = -1;
 };
 
 TEST_F(ClubEventWindowsTest, AcceptedBidSellsThePlayerForThePriceShownAndTellsNobody) {
