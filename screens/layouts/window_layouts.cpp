@@ -23,7 +23,10 @@
     X(kForm68Layout)               \
     X(kForm59Layout)               \
     X(kForm72Layout)               \
-    X(kForm30Layout)
+    X(kForm30Layout)               \
+    X(kForm50Layout)               \
+    X(kForm51Layout)               \
+    X(kForm65Layout)
 
 namespace kv {
 

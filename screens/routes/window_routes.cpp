@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/career/human_coaches_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -29,6 +30,8 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
     MainWindowEventWindow() = ShowGameEventWindow;
+    MainWindowOpener("TForm50") = [] { ShowHumanCoachesWindow(); };
+    MainWindowResignationQuestion() = AskResignation;
 }
 
 }  // namespace kv
