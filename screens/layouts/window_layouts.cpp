@@ -26,7 +26,8 @@
     X(kForm30Layout)               \
     X(kForm50Layout)               \
     X(kForm51Layout)               \
-    X(kForm65Layout)
+    X(kForm65Layout)               \
+    X(kForm62Layout)
 
 namespace kv {
 

@@ -2,6 +2,7 @@
 
 #include "game/game_windows.h"
 #include "screens/career/human_coaches_window.h"
+#include "screens/career/inbox_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -32,6 +33,7 @@ void ConnectGameWindows() {
     MainWindowEventWindow() = ShowGameEventWindow;
     MainWindowOpener("TForm50") = [] { ShowHumanCoachesWindow(); };
     MainWindowResignationQuestion() = AskResignation;
+    MainWindowOpener("TForm62") = [] { ShowInboxWindow(); };
 }
 
 }  // namespace kv
