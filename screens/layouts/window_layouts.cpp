@@ -27,7 +27,9 @@
     X(kForm50Layout)               \
     X(kForm51Layout)               \
     X(kForm65Layout)               \
-    X(kForm62Layout)
+    X(kForm62Layout)               \
+    X(kForm82Layout)               \
+    X(kForm86Layout)
 
 namespace kv {
 

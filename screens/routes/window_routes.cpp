@@ -3,6 +3,8 @@
 #include "game/game_windows.h"
 #include "screens/career/human_coaches_window.h"
 #include "screens/career/inbox_window.h"
+#include "screens/club/club_colours_window.h"
+#include "screens/club/shirt_number_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -34,6 +36,10 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm50") = [] { ShowHumanCoachesWindow(); };
     MainWindowResignationQuestion() = AskResignation;
     MainWindowOpener("TForm62") = [] { ShowInboxWindow(); };
+    MainWindowOpener("TForm86") = [] { ShowClubColoursWindow(); };
+    MainWindowOpener("TForm82") = [] {
+        if (TForm13* main = MainWindow()) ShowShirtNumberWindow(main->SelectedPlayer());
+    };
 }
 
 }  // namespace kv
