@@ -29,7 +29,10 @@
     X(kForm65Layout)               \
     X(kForm62Layout)               \
     X(kForm82Layout)               \
-    X(kForm86Layout)
+    X(kForm86Layout)               \
+    X(kForm81Layout)               \
+    X(kForm84Layout)               \
+    X(kForm85Layout)
 
 namespace kv {
 

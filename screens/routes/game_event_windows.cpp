@@ -3,6 +3,7 @@
 #include "game/headless_game.h"
 #include "screens/career/job_offer_window.h"
 #include "screens/club/death_notice_window.h"
+#include "screens/club/friendlies_window.h"
 #include "screens/club/loan_request_window.h"
 #include "screens/club/offer_window.h"
 
@@ -19,6 +20,11 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return false;
         case GameWindow::kJobOffer:
             return ShowJobOfferWindow();
+        case GameWindow::kPreseasonFriendlies:
+            return AskPreseasonFriendlies();
+        case GameWindow::kFriendlyBooking:
+            ShowFriendlyBookingWindow(true);
+            return false;
         default: {
             AutomaticWindows automatic;
             return automatic.Show(request);

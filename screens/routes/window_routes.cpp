@@ -4,6 +4,7 @@
 #include "screens/career/human_coaches_window.h"
 #include "screens/career/inbox_window.h"
 #include "screens/club/club_colours_window.h"
+#include "screens/club/friendlies_window.h"
 #include "screens/club/shirt_number_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -37,6 +38,7 @@ void ConnectGameWindows() {
     MainWindowResignationQuestion() = AskResignation;
     MainWindowOpener("TForm62") = [] { ShowInboxWindow(); };
     MainWindowOpener("TForm86") = [] { ShowClubColoursWindow(); };
+    MainWindowOpener("TForm81") = [] { ShowFriendlyBookingWindow(false); };
     MainWindowOpener("TForm82") = [] {
         if (TForm13* main = MainWindow()) ShowShirtNumberWindow(main->SelectedPlayer());
     };

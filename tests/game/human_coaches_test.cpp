@@ -5,15 +5,11 @@
 #include <algorithm>
 
 #include "core/game_data.h"
-#include "game/coach_turn.h"
 #include "game/headless_game.h"
-#include "game/round_close.h"
-#include "match/automatic_decisions.h"
-#include "match/computer_lineups.h"
-#include "match/match_day.h"
 #include "season/coaches.h"
 #include "season/job_offers.h"
 #include "tests/game/game_world.h"
+#include "tests/game/play_day.h"
 
 namespace kv {
 namespace {
@@ -82,23 +78,6 @@ class OfferedCoaches : public GameWindows {
     std::vector<int> coaches;
 };
 
-// One match day as the game plays it, the round closed with `windows`.
-void PlayDay(GameWindows& windows) {
-    GameData& data = Game();
-    AutomaticWindows automatic;
-    CoachTurn turn;
-    if (OpenMainWindow(data, turn, automatic, data.opening_main_window != 0)) {
-        do ChooseComputerLineup(data.game_state.user_club);
-        while (!NextHumanTurnOrPlay(data, turn, automatic));
-    } else {
-        PrepareComputerLineups();
-    }
-    AutomaticDecisions decisions;
-    PlayWholeMatchDay(decisions);
-    OpenRoundResults(data);
-    CloseRound(data, windows);
-}
-
 TEST(HumanCoaches, ACoachAddedMidGameTakesHisTurnAtTheRoundCloseUntilRemoved) {
     HeadlessSetup setup;
     setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
@@ -111,12 +90,12 @@ TEST(HumanCoaches, ACoachAddedMidGameTakesHisTurnAtTheRoundCloseUntilRemoved) {
     ASSERT_GE(added, 0);
     OfferedCoaches offered;
     for (int day = 0; day < 20 && std::ranges::count(offered.coaches, added) == 0; ++day)
-        PlayDay(offered);
+        test::PlayDay(offered);
     EXPECT_GT(std::ranges::count(offered.coaches, added), 0) << "never offered a job";
 
     ASSERT_EQ(RemoveHumanCoach(data, added), HumanCoachRemoval::kRemoved);
     OfferedCoaches after;
-    for (int day = 0; day < 10; ++day) PlayDay(after);
+    for (int day = 0; day < 10; ++day) test::PlayDay(after);
     EXPECT_EQ(std::ranges::count(after.coaches, added), 0);
     Game().Reset();
 }
