@@ -32,7 +32,8 @@
     X(kForm86Layout)               \
     X(kForm81Layout)               \
     X(kForm84Layout)               \
-    X(kForm85Layout)
+    X(kForm85Layout)               \
+    X(kForm66Layout)
 
 namespace kv {
 

@@ -2,6 +2,7 @@
 
 #include "game/headless_game.h"
 #include "screens/career/job_offer_window.h"
+#include "screens/career/state_champions_window.h"
 #include "screens/club/death_notice_window.h"
 #include "screens/club/friendlies_window.h"
 #include "screens/club/loan_request_window.h"
@@ -24,6 +25,9 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return AskPreseasonFriendlies();
         case GameWindow::kFriendlyBooking:
             ShowFriendlyBookingWindow(true);
+            return false;
+        case GameWindow::kStateChampions:
+            if (request.champions != nullptr) ShowStateChampionsWindow(*request.champions);
             return false;
         default: {
             AutomaticWindows automatic;
