@@ -33,7 +33,8 @@
     X(kForm81Layout)               \
     X(kForm84Layout)               \
     X(kForm85Layout)               \
-    X(kForm66Layout)
+    X(kForm66Layout)               \
+    X(kForm57Layout)
 
 namespace kv {
 

@@ -1,6 +1,7 @@
 #include "screens/routes/game_event_windows.h"
 
 #include "game/headless_game.h"
+#include "screens/career/coach_changes_window.h"
 #include "screens/career/job_offer_window.h"
 #include "screens/career/state_champions_window.h"
 #include "screens/club/death_notice_window.h"
@@ -28,6 +29,9 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return false;
         case GameWindow::kStateChampions:
             if (request.champions != nullptr) ShowStateChampionsWindow(*request.champions);
+            return false;
+        case GameWindow::kCoachChanges:
+            if (request.coach_changes != nullptr) ShowCoachChangesWindow(*request.coach_changes);
             return false;
         default: {
             AutomaticWindows automatic;
