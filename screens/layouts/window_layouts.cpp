@@ -34,7 +34,8 @@
     X(kForm84Layout)               \
     X(kForm85Layout)               \
     X(kForm66Layout)               \
-    X(kForm57Layout)
+    X(kForm57Layout)               \
+    X(kForm80Layout)
 
 namespace kv {
 
