@@ -4,9 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "core/game_data.h"
+#include "core/picture_paths.h"
 #include "game/headless_game.h"
 #include "platform/window/test_driver.h"
 
@@ -21,6 +23,8 @@ class SampleGameTest : public ::testing::Test {
         setup.humans = humans_;
         HeadlessGame game;
         ASSERT_EQ(game.StartNewGame(setup), "");
+        // The crests and kits are looked up beside the teams folder.
+        SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
         driver_ = std::make_unique<TestDriver>(1024, 768);
         club_ = Game().game_state.user_club;
         ASSERT_GE(club_, 0);
@@ -28,6 +32,7 @@ class SampleGameTest : public ::testing::Test {
     void TearDown() override {
         driver_.reset();
         Game().Reset();
+        SetGameFolder("");
     }
     // The strongest player of the club.
     static int StrongestPlayer(int club) {
