@@ -10,6 +10,7 @@ namespace kv {
 
 struct StateChampionsTable;
 struct HumanDismissal;
+struct t_coach_dismissal;
 
 enum class GameWindow {
     kPlayerOffer,            // club: the bidder, player: the player wanted
@@ -23,6 +24,7 @@ enum class GameWindow {
     kPreseasonFriendlies,    // the question "Deseja marcar amistosos de pré-temporada?"
     kFriendlyBooking,        // club: the human club (user_club) booking pre-season friendlies
     kClubWorldCupDrawError,  // text: the message
+    kCoachChanges,           // coach_changes: the computer clubs' coach changes of the round
 };
 
 struct WindowRequest {
@@ -38,6 +40,8 @@ struct WindowRequest {
     int turn = 0;
     std::string text;
     const StateChampionsTable* champions = nullptr;  // kStateChampions
+    // kCoachChanges
+    const std::vector<t_coach_dismissal>* coach_changes = nullptr;
 };
 
 class GameWindows {

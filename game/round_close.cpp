@@ -101,6 +101,11 @@ void OfferJobsToUnemployed(GameData& data, GameWindows& windows) {
 
 void ShowDismissals(GameWindows& windows, const DismissalRound& round) {
     for (const HumanDismissal& d : round.human) ShowDismissal(windows, d);
+    if (round.show_changes) {
+        WindowRequest request{GameWindow::kCoachChanges};
+        request.coach_changes = &round.changes;
+        windows.Show(request);
+    }
 }
 
 bool HumanSquadShort(const GameData& data) {

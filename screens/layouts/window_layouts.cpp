@@ -45,7 +45,23 @@
     X(kForm4Layout)                \
     X(kForm6Layout)                \
     X(kForm79Layout)               \
-    X(kForm73Layout)
+    X(kForm73Layout)               \
+    X(kForm68Layout)               \
+    X(kForm59Layout)               \
+    X(kForm72Layout)               \
+    X(kForm30Layout)               \
+    X(kForm50Layout)               \
+    X(kForm51Layout)               \
+    X(kForm65Layout)               \
+    X(kForm62Layout)               \
+    X(kForm82Layout)               \
+    X(kForm86Layout)               \
+    X(kForm81Layout)               \
+    X(kForm84Layout)               \
+    X(kForm85Layout)               \
+    X(kForm66Layout)               \
+    X(kForm57Layout)               \
+    X(kForm80Layout)
 
 namespace kv {
 

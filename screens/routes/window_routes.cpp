@@ -4,7 +4,13 @@
 #include "editor/loading_window.h"
 #include "game/game_windows.h"
 #include "match/computer_lineups.h"
+#include "screens/career/human_coaches_window.h"
+#include "screens/career/inbox_window.h"
+#include "screens/club/club_colours_window.h"
+#include "screens/club/friendlies_window.h"
+#include "screens/club/referee_card_window.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/shirt_number_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
@@ -21,6 +27,7 @@
 #include "screens/match/match_day_window.h"
 #include "screens/match/match_view_window.h"
 #include "screens/newgame/new_game_flow.h"
+#include "screens/routes/game_event_windows.h"
 
 namespace kv {
 namespace {
@@ -75,6 +82,15 @@ void ConnectGameWindows() {
     MainWindowNextScreen() = ContinueWith;
     MatchDayNextScreen() = AfterRoundClose;
     RegisterEditorWindows();
+    MainWindowEventWindow() = ShowGameEventWindow;
+    MainWindowOpener("TForm50") = [] { ShowHumanCoachesWindow(); };
+    MainWindowResignationQuestion() = AskResignation;
+    MainWindowOpener("TForm62") = [] { ShowInboxWindow(); };
+    MainWindowOpener("TForm86") = [] { ShowClubColoursWindow(); };
+    MainWindowOpener("TForm80") = [] { ShowRefereeCard(MainWindowSelections().viewed_referee); };
+    MainWindowOpener("TForm81") = [] { ShowFriendlyBookingWindow(false); };
+    MainWindowOpener("TForm82") = [] {
+        if (TForm13* main = MainWindow()) ShowShirtNumberWindow(main->SelectedPlayer());
 }
 
 }  // namespace kv

@@ -1,0 +1,116 @@
+#include "screens/career/coach_changes_window.h"
+
+#include <algorithm>
+
+#include "core/game_data.h"
+#include "platform/window/keys.h"
+#include "platform/window/screen.h"
+#include "screens/start/window_layout.h"
+#include "season/coach_dismissals.h"
+#include "ui/controls/control_classes.h"
+#include "ui/markup/markup_control_classes.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+void RegisterCoachChangesClasses() {
+    RegisterMarkupControlClasses();
+    RegisterSmoothControlClasses();
+}
+
+constexpr int kRowHeight = 20;
+
+const LayoutControl kControls[] = {
+    {.name = "Label1",
+     .class_name = "TLabel",
+     .bounds = {12, 10, 400, 24},
+     .caption = "Demissões na rodada!",
+     .font = {"Arial", 14, fsBold, clYellow},
+     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
+    {.name = "Label2",
+     .class_name = "TMarkupLabel",
+     .bounds = {14, 42, 660, 16},
+     .font = {"Arial", 8, fsBold, clWhite}},
+    {.name = "ScrollBox1",
+     .class_name = "TScrollBox",
+     .bounds = {12, 60, 676, 240},
+     .properties = {{"TabOrder", "1"}}},
+    {.name = "p_camp",
+     .class_name = "TMarkupLabel",
+     .parent = "ScrollBox1",
+     .bounds = {0, 0, 650, 220},
+     .font = {"Arial", 8, fsBold, clWindowText}},
+    {.name = "schemebutton2",
+     .class_name = "TUiGlowButton",
+     .bounds = {568, 310, 120, 28},
+     .caption = "Continuar >>",
+     .properties = {{"TabOrder", "0"}}},
+};
+
+std::string CoachName(const GameData& data, int coach) {
+    return coach >= 0 && coach < static_cast<int>(data.coaches.size())
+               ? data.coaches[coach].name.str()
+               : std::string();
+}
+
+}  // namespace
+
+std::string CoachChangeRows(const GameData& data, const std::vector<t_coach_dismissal>& changes) {
+    std::string rows;
+    for (const t_coach_dismissal& change : changes) {
+        const std::string club =
+            change.team >= 0 && change.team < static_cast<int>(data.teams.size())
+                ? data.teams[change.team].name.str()
+                : std::string();
+        rows += "<FONT color=\"#008040\"><IND x=\"22\">" + club + "<IND x=\"172\">" +
+                CoachName(data, change.old_coach) + "<IND x=\"340\">" +
+                CoachName(data, change.new_coach) + "<IND x=\"500\">" +
+                std::string(DismissalReasonText(change.reason)) + "</FONT><br>";
+    }
+    return rows;
+}
+
+const WindowLayout kForm57Layout = {
+    .name = "Form57",
+    .class_name = "TForm57",
+    .client_width = 700,
+    .client_height = 350,
+    .font = {"Arial", 8, 0, clWindowText},
+    .color = TColor(0x00602010),
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
+    .controls = kControls,
+    .register_classes = RegisterCoachChangesClasses,
+};
+
+TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57") {
+    BuildWindowLayout(*this, kForm57Layout);
+    key_preview = true;
+    on_key_down = [this](int& key, ShiftState shift) {
+        if (key == VK_F4 && shift == ssAlt) key = 0;
+        if (key == VK_RETURN || key == VK_ESCAPE) {
+            key = 0;
+            SetModalResult(mrOk);
+        }
+    };
+    // The header on the rows' own columns.
+    ControlNamed<TMarkupLabel>(*this, "Label2")
+        .SetHTMLText(
+            "<IND x=\"22\">Clube<IND x=\"172\">Técnico Demitido<IND x=\"340\">"
+            "Substituto<IND x=\"500\">Motivo");
+    auto& rows = ControlNamed<TMarkupLabel>(*this, "p_camp");
+    // Taller than the box once the rows need it, so the box scrolls.
+    const int height = static_cast<int>(changes.size()) * kRowHeight + 40;
+    rows.SetBounds(rows.Left(), rows.Top(), rows.Width(), std::max(rows.Height(), height));
+    rows.SetHTMLText(CoachChangeRows(Game(), changes));
+    ControlNamed<Control>(*this, "schemebutton2").on_click = [this] { SetModalResult(mrOk); };
+    DoCreate();
+}
+
+void ShowCoachChangesWindow(const std::vector<t_coach_dismissal>& changes) {
+    TForm57& form = Screen::Get().Create<TForm57>(changes);
+    form.ShowModal();
+    form.Release();
+}
+
+}  // namespace kv

@@ -1,0 +1,28 @@
+#pragma once
+// What the small windows of the user club share: their text look, the club's crest and the
+// keys they all answer.
+
+#include <initializer_list>
+#include <string>
+
+#include "platform/window/form.h"
+#include "platform/window/layout_table.h"
+
+namespace kv {
+
+class Image;
+
+// A label that keeps its size and shows the window's background through.
+inline const std::initializer_list<LayoutProperty> kClubWindowText = {{"AutoSize", "False"},
+                                                                      {"Transparent", "True"}};
+inline constexpr LayoutFont kClubWindowTitle = {"Arial", 12, fsBold, clYellow};
+inline constexpr LayoutFont kClubWindowBody = {"Arial", 9, fsBold, clWhite};
+
+// The club's crest into the picture; left empty when the club has no crest file.
+void ShowClubCrest(Image& image, int club);
+// Alt+F4 is swallowed; Esc answers `escape` (0: nothing) and Enter `enter` (0: nothing).
+void SwallowWindowKeys(Form& form, int escape, int enter);
+// After a deal the main window, when it is open, shows the squad and the cash again.
+void RefreshMainWindowSquad();
+
+}  // namespace kv
