@@ -21,7 +21,9 @@
     X(kForm45Layout)               \
     X(kForm64Layout)               \
     X(kForm87Layout)               \
-    X(kForm90Layout)
+    X(kForm90Layout)               \
+    X(kForm22Layout)               \
+    X(kForm28Layout)
 
 namespace kv {
 

@@ -1,6 +1,8 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/club/bank_loan_window.h"
+#include "screens/club/finances_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -33,6 +35,8 @@ void ConnectGameWindows() {
         const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
+    MainWindowOpener("TForm22") = [] { ShowFinancesWindow(); };
+    MainWindowOpener("TForm28") = [] { ShowBankLoanWindow(); };
 }
 
 }  // namespace kv
