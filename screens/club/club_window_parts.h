@@ -23,6 +23,7 @@ namespace {
 
 const std::initializer_list<LayoutProperty> kClubLeftText = {{"AutoSize", "False"},
                                                              {"Transparent", "True"}};
+const std::initializer_list<LayoutProperty> kClubMarkup = {{"Transparent", "True"}};
 const std::initializer_list<LayoutProperty> kClubRightText = {
     {"AutoSize", "False"}, {"Alignment", "taRightJustify"}, {"Transparent", "True"}};
 

@@ -23,7 +23,9 @@
     X(kForm87Layout)               \
     X(kForm90Layout)               \
     X(kForm22Layout)               \
-    X(kForm28Layout)
+    X(kForm28Layout)               \
+    X(kForm8Layout)                \
+    X(kForm10Layout)
 
 namespace kv {
 

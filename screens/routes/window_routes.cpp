@@ -4,6 +4,7 @@
 #include "screens/club/bank_loan_window.h"
 #include "screens/club/finances_window.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/stadium_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -37,6 +38,7 @@ void ConnectGameWindows() {
     };
     MainWindowOpener("TForm22") = [] { ShowFinancesWindow(); };
     MainWindowOpener("TForm28") = [] { ShowBankLoanWindow(); };
+    MainWindowOpener("TForm8") = [] { ShowStadiumWindow(); };
 }
 
 }  // namespace kv
