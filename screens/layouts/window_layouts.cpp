@@ -25,7 +25,8 @@
     X(kForm22Layout)               \
     X(kForm28Layout)               \
     X(kForm8Layout)                \
-    X(kForm10Layout)
+    X(kForm10Layout)               \
+    X(kForm27Layout)
 
 namespace kv {
 

@@ -4,6 +4,7 @@
 #include "screens/club/bank_loan_window.h"
 #include "screens/club/finances_window.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/player_search_window.h"
 #include "screens/club/stadium_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -39,6 +40,9 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm22") = [] { ShowFinancesWindow(); };
     MainWindowOpener("TForm28") = [] { ShowBankLoanWindow(); };
     MainWindowOpener("TForm8") = [] { ShowStadiumWindow(); };
+    // The search's double click opens the team view of the player's club, once it is connected
+    // through PlayerSearchTeamView().
+    MainWindowOpener("TForm27") = [] { ShowPlayerSearchWindow(); };
 }
 
 }  // namespace kv
