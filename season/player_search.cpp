@@ -1,12 +1,13 @@
 #include "season/player_search.h"
 
 #include <algorithm>
+#include <array>
 
-#include "core/display_names.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/money.h"
 #include "core/types.h"
+#include "platform/base/cp1252.h"
 
 namespace kv {
 
@@ -32,16 +33,35 @@ bool Accepts(const SearchRange& range, std::int64_t v) {
     return v >= range.low && v <= range.high;
 }
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+// Names are compared in their stored 1252 bytes, so a search folds no text per player: the
+// accented lower-case letters fold to their plain letters and the plain capitals to lower case;
+// accented capitals stay as they are.
+std::array<char, 256> MakeFold() {
+    std::array<char, 256> fold{};
+    for (int c = 0; c < 256; ++c) fold[c] = static_cast<char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c) fold[c] = static_cast<char>(c - 'A' + 'a');
+    const struct {
+        const char* accented;
+        char plain;
+    } groups[] = {{"\xE0\xE1\xE2\xE3\xE4", 'a'},
+                  {"\xE8\xE9\xEA\xEB", 'e'},
+                  {"\xEC\xED\xEE\xEF", 'i'},
+                  {"\xF2\xF3\xF4\xF5\xF6", 'o'},
+                  {"\xF9\xFA\xFB\xFC", 'u'},
+                  {"\xE7", 'c'},
+                  {"\xF1", 'n'}};
+    for (const auto& g : groups)
+        for (const char* a = g.accented; *a; ++a) fold[static_cast<unsigned char>(*a)] = g.plain;
+    return fold;
 }
+const std::array<char, 256> kFold = MakeFold();
 
-// Whether the name begins with the key, letters compared without regard to case; accented
-// capitals are not folded, so they match only themselves.
+// Whether the name begins with the key, both folded.
 bool StartsWithKey(std::string_view name, std::string_view key) {
     if (key.size() > name.size()) return false;
     for (std::size_t i = 0; i < key.size(); ++i)
-        if (Lower(name[i]) != Lower(key[i])) return false;
+        if (kFold[static_cast<unsigned char>(name[i])] != kFold[static_cast<unsigned char>(key[i])])
+            return false;
     return true;
 }
 
@@ -92,7 +112,7 @@ std::vector<int> SearchPlayers(const GameData& data, const PlayerSearchCriteria&
     const SearchRange strength = StrengthRange(c.strength);
     const SearchRange age = AgeRange(c.age);
     const SearchRange value = ValueRange(c.value);
-    const std::string key = RemoveAccents(c.name);
+    const std::string key = Utf8ToCp1252(c.name);
     const bool custom = data.game_state.main_country == kCustomChampionship;
     const int clubs =
         std::min<int>(data.game_state.league_club_count + data.game_state.background_club_count,
@@ -117,7 +137,7 @@ std::vector<int> SearchPlayers(const GameData& data, const PlayerSearchCriteria&
             !any(c.side, p.side))
             continue;
         if (p.name.empty()) continue;
-        if (!key.empty() && !StartsWithKey(RemoveAccents(p.name.str()), key)) continue;
+        if (!key.empty() && !StartsWithKey(p.name.raw(), key)) continue;
         found.push_back(static_cast<int>(i));
     }
     return found;
