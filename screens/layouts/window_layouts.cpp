@@ -26,7 +26,8 @@
     X(kForm28Layout)               \
     X(kForm8Layout)                \
     X(kForm10Layout)               \
-    X(kForm27Layout)
+    X(kForm27Layout)               \
+    X(kForm58Layout)
 
 namespace kv {
 

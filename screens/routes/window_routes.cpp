@@ -6,6 +6,7 @@
 #include "screens/club/lineup_window.h"
 #include "screens/club/player_search_window.h"
 #include "screens/club/stadium_window.h"
+#include "screens/club/transfer_list_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -43,6 +44,11 @@ void ConnectGameWindows() {
     // The search's double click opens the team view of the player's club, once it is connected
     // through PlayerSearchTeamView().
     MainWindowOpener("TForm27") = [] { ShowPlayerSearchWindow(); };
+    MainWindowOpener("TForm58") = [] { ShowTransferListWindow(TransferListMode::kAllTransfers); };
+    // The coaches menu's "Últimas contratações de técnicos" lists the appointments.
+    MainWindowOpener("TForm58Coaches") = [] {
+        ShowTransferListWindow(TransferListMode::kCoachAppointments);
+    };
 }
 
 }  // namespace kv
