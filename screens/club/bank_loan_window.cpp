@@ -3,12 +3,10 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
 #include "season/club_finances.h"
-#include "ui/controls/control_classes.h"
 
 namespace kv {
 namespace {
@@ -40,28 +38,13 @@ const LayoutControl kControls[] = {
 
 }  // namespace
 
-const WindowLayout kForm28Layout = {
-    .name = "Form28",
-    .class_name = "TForm28",
-    .client_width = 332,
-    .client_height = 154,
-    .caption = "Empréstimo",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterSmoothControlClasses,
-};
+const WindowLayout kForm28Layout =
+    ClubWindowLayout("Form28", "TForm28", 332, 154, "Empréstimo", kControls);
 
 TForm28::TForm28() : Form("Form28") {
-    BuildWindowLayout(*this, kForm28Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
+    BuildClubWindow(*this, kForm28Layout, "bt3");
     ControlNamed<Control>(*this, "bt1").on_click = [this] { bt1Click(); };
     ControlNamed<Control>(*this, "bt2").on_click = [this] { bt2Click(); };
-    ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     ShowFigures();
     DoCreate();
 }
@@ -93,9 +76,7 @@ void TForm28::bt2Click() {
 }
 
 void ShowBankLoanWindow() {
-    auto& form = Screen::Get().Create<TForm28>();
-    form.ShowModal();
-    form.Release();
+    ShowClubWindow<TForm28>();
 }
 
 }  // namespace kv

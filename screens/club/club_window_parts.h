@@ -3,10 +3,13 @@
 // banded rows of their report lists, and the main window's cash label kept in step.
 
 #include <initializer_list>
+#include <span>
 #include <string_view>
+#include <utility>
 
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "platform/window/screen.h"
 
 namespace kv {
 
@@ -16,6 +19,9 @@ class TReportGrid;
 inline constexpr TColor kClubWindowColour = static_cast<TColor>(0x00203A0E);
 inline constexpr LayoutFont kClubTextFont = {"Tahoma", 8, 0, clWhite};
 inline constexpr LayoutFont kClubHeadingFont = {"Tahoma", 8, fsBold, clYellow};
+
+// The custom-drawn, mark-up and grid controls the club windows place.
+void RegisterClubControlClasses();
 
 // Each window file has its own copy of the label tables, made before the window's own table
 // (one file's statics may not be ready when another file's table is built).
@@ -49,6 +55,25 @@ const std::initializer_list<LayoutProperty> kClubRightText = {
             .properties = kClubRightText};
 }
 
+const std::initializer_list<LayoutProperty> kClubWindowProperties = {
+    {"Position", "poScreenCenter"}, {"BorderStyle", "bsNone"}, {"KeyPreview", "True"}};
+
+// The table of a borderless club window, centred on the screen.
+[[maybe_unused]] WindowLayout ClubWindowLayout(std::string_view name, std::string_view class_name,
+                                               int width, int height, std::string_view caption,
+                                               std::span<const LayoutControl> controls) {
+    return {.name = name,
+            .class_name = class_name,
+            .client_width = width,
+            .client_height = height,
+            .caption = caption,
+            .font = {"Tahoma", 8, 0, clWindowText},
+            .color = kClubWindowColour,
+            .properties = kClubWindowProperties,
+            .controls = controls,
+            .register_classes = RegisterClubControlClasses};
+}
+
 }  // namespace
 
 // Rows not selected alternate a pale cyan (odd rows) and white (even rows).
@@ -59,5 +84,17 @@ void ShowCashOnMainWindow();
 
 // Esc closes the window; Alt+F4 is swallowed.
 void CloseOnEscape(Form& form);
+
+// Builds a club window from its table over the tiled background; Esc and the control named
+// `close_button` close it.
+void BuildClubWindow(Form& form, const WindowLayout& layout, std::string_view close_button);
+
+// Shows a club window modally and frees it.
+template <typename Window, typename... Args>
+void ShowClubWindow(Args&&... args) {
+    auto& form = Screen::Get().Create<Window>(std::forward<Args>(args)...);
+    form.ShowModal();
+    form.Release();
+}
 
 }  // namespace kv

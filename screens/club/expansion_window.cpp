@@ -8,21 +8,13 @@
 #include "core/money_text.h"
 #include "platform/window/edit.h"
 #include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
-#include "ui/controls/control_classes.h"
-#include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
-
-void RegisterExpansionClasses() {
-    RegisterSmoothControlClasses();
-    RegisterMarkupControlClasses();
-}
 
 constexpr const char* kSectorKeys[kSectorCount] = {"g", "a", "c", "cm"};
 
@@ -95,28 +87,13 @@ const LayoutControl kControls[] = {
 
 }  // namespace
 
-const WindowLayout kForm10Layout = {
-    .name = "Form10",
-    .class_name = "TForm10",
-    .client_width = 420,
-    .client_height = 246,
-    .caption = "Expansão",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterExpansionClasses,
-};
+const WindowLayout kForm10Layout =
+    ClubWindowLayout("Form10", "TForm10", 420, 246, "Expansão", kControls);
 
 TForm10::TForm10() : Form("Form10") {
-    BuildWindowLayout(*this, kForm10Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
+    BuildClubWindow(*this, kForm10Layout, "bt3");
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { SchemeButton1Click(); };
     ControlNamed<Control>(*this, "btconstruir").on_click = [this] { btconstruirClick(); };
-    ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     const GameData& data = Game();
     const int club = data.game_state.user_club;
     if (InTable(data.teams, club)) {

@@ -6,12 +6,10 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
 #include "season/club_finances.h"
-#include "ui/controls/control_classes.h"
 
 namespace kv {
 namespace {
@@ -77,26 +75,11 @@ std::string Figure(std::int64_t units) {
 
 }  // namespace
 
-const WindowLayout kForm22Layout = {
-    .name = "Form22",
-    .class_name = "TForm22",
-    .client_width = 292,
-    .client_height = 408,
-    .caption = "Finanças",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterSmoothControlClasses,
-};
+const WindowLayout kForm22Layout =
+    ClubWindowLayout("Form22", "TForm22", 292, 408, "Finanças", kControls);
 
 TForm22::TForm22() : Form("Form22") {
-    BuildWindowLayout(*this, kForm22Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
-    ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { Close(); };
+    BuildClubWindow(*this, kForm22Layout, "SchemeButton2");
 
     const GameData& data = Game();
     const ClubAccounts a = AccountsOf(data, data.game_state.user_club);
@@ -119,9 +102,7 @@ TForm22::TForm22() : Form("Form22") {
 }
 
 void ShowFinancesWindow() {
-    auto& form = Screen::Get().Create<TForm22>();
-    form.ShowModal();
-    form.Release();
+    ShowClubWindow<TForm22>();
 }
 
 }  // namespace kv

@@ -9,27 +9,17 @@
 #include "core/types.h"
 #include "platform/window/check_box.h"
 #include "platform/window/edit.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/start/country_columns.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
-#include "ui/controls/control_classes.h"
 #include "ui/controls/ui_combo_box.h"
-#include "ui/grid/grid_control_classes.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
-#include "ui/markup/markup_control_classes.h"
 
 namespace kv {
 namespace {
-
-void RegisterSearchClasses() {
-    RegisterSmoothControlClasses();
-    RegisterMarkupControlClasses();
-    RegisterGridControlClasses();
-}
 
 constexpr std::string_view kAny = "Qualquer";
 
@@ -174,25 +164,11 @@ std::function<void(int team)>& PlayerSearchTeamView() {
     return open;
 }
 
-const WindowLayout kForm27Layout = {
-    .name = "Form27",
-    .class_name = "TForm27",
-    .client_width = 780,
-    .client_height = 560,
-    .caption = "Procurar jogador",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterSearchClasses,
-};
+const WindowLayout kForm27Layout =
+    ClubWindowLayout("Form27", "TForm27", 780, 560, "Procurar jogador", kControls);
 
 TForm27::TForm27() : Form("Form27") {
-    BuildWindowLayout(*this, kForm27Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
+    BuildClubWindow(*this, kForm27Layout, "bt3");
     const GameData& data = Game();
     FillChoices(ControlNamed<TUiComboBox>(*this, "c2"), Texts(position_names), kAnyChoice);
     FillChoices(ControlNamed<TUiComboBox>(*this, "c1"), Texts(kSearchStrengthChoices), 0);
@@ -242,7 +218,6 @@ TForm27::TForm27() : Form("Form27") {
     };
     grid.on_dbl_click = [this] { gfindDblClick(); };
     ControlNamed<Control>(*this, "button2").on_click = [this] { button2Click(); };
-    ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     DoCreate();
 }
 
@@ -329,9 +304,7 @@ void TForm27::gfindDblClick() {
 }
 
 void ShowPlayerSearchWindow() {
-    auto& form = Screen::Get().Create<TForm27>();
-    form.ShowModal();
-    form.Release();
+    ShowClubWindow<TForm27>();
 }
 
 }  // namespace kv

@@ -7,23 +7,15 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/club/expansion_window.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
 #include "season/stadium_works.h"
-#include "ui/controls/control_classes.h"
-#include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
-
-void RegisterStadiumClasses() {
-    RegisterSmoothControlClasses();
-    RegisterMarkupControlClasses();
-}
 
 // The sectors' control names end in these, in the game's order of sectors.
 constexpr const char* kSectorKeys[kSectorCount] = {"g", "a", "c", "cm"};
@@ -121,25 +113,11 @@ const LayoutControl kControls[] = {
 
 }  // namespace
 
-const WindowLayout kForm8Layout = {
-    .name = "Form8",
-    .class_name = "TForm8",
-    .client_width = 420,
-    .client_height = 258,
-    .caption = "Estádio",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterStadiumClasses,
-};
+const WindowLayout kForm8Layout =
+    ClubWindowLayout("Form8", "TForm8", 420, 258, "Estádio", kControls);
 
 TForm8::TForm8() : Form("Form8") {
-    BuildWindowLayout(*this, kForm8Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
+    BuildClubWindow(*this, kForm8Layout, "bt3");
     for (int s = 0; s < kSectorCount; ++s) {
         ControlNamed<Control>(*this, Named("up", s, "_menos")).on_click = [this, s] {
             PriceArrowClick(s, -1);
@@ -149,7 +127,6 @@ TForm8::TForm8() : Form("Form8") {
         };
     }
     ControlNamed<Control>(*this, "bt1").on_click = [this] { bt1Click(); };
-    ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     Refresh();
     DoCreate();
 }
@@ -197,9 +174,7 @@ void TForm8::bt1Click() {
 }
 
 void ShowStadiumWindow() {
-    auto& form = Screen::Get().Create<TForm8>();
-    form.ShowModal();
-    form.Release();
+    ShowClubWindow<TForm8>();
 }
 
 }  // namespace kv

@@ -5,22 +5,14 @@
 
 #include "core/game_data.h"
 #include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
-#include "screens/start/window_background.h"
-#include "screens/start/window_layout.h"
-#include "ui/controls/control_classes.h"
 #include "ui/controls/ui_combo_box.h"
-#include "ui/grid/grid_control_classes.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
 namespace {
-
-void RegisterTransferListClasses() {
-    RegisterSmoothControlClasses();
-    RegisterGridControlClasses();
-}
 
 const LayoutControl kControls[] = {
     ClubLabel("Label5", 16, 12, 330, "Jogadores - todos", kClubHeadingFont),
@@ -55,25 +47,11 @@ constexpr Column kColumns[] = {{"id", "", 0},
 
 }  // namespace
 
-const WindowLayout kForm58Layout = {
-    .name = "Form58",
-    .class_name = "TForm58",
-    .client_width = 572,
-    .client_height = 458,
-    .caption = "Transferências",
-    .font = {"Tahoma", 8, 0, clWindowText},
-    .color = kClubWindowColour,
-    .properties = {{"Position", "poScreenCenter"},
-                   {"BorderStyle", "bsNone"},
-                   {"KeyPreview", "True"}},
-    .controls = kControls,
-    .register_classes = RegisterTransferListClasses,
-};
+const WindowLayout kForm58Layout =
+    ClubWindowLayout("Form58", "TForm58", 572, 458, "Transferências", kControls);
 
 TForm58::TForm58(TransferListMode mode, int club) : Form("Form58"), mode_(mode), club_(club) {
-    BuildWindowLayout(*this, kForm58Layout);
-    TileGameBackground(*this);
-    CloseOnEscape(*this);
+    BuildClubWindow(*this, kForm58Layout, "bt3");
     auto& grid = ControlNamed<TReportGrid>(*this, "Gridview1");
     for (const Column& c : kColumns) {
         TGrCustomColumn& column = grid.Columns().Add(c.name, ckString);
@@ -89,7 +67,6 @@ TForm58::TForm58(TransferListMode mode, int club) : Form("Form58"), mode_(mode),
     auto& filter = ControlNamed<TUiComboBox>(*this, "combopais");
     filter.SetItems(std::move(clubs));
     filter.on_change = [this] { combopaisChange(); };
-    ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     Fill();
     DoCreate();
 }
@@ -139,9 +116,7 @@ void TForm58::Fill() {
 }
 
 void ShowTransferListWindow(TransferListMode mode, int club) {
-    auto& form = Screen::Get().Create<TForm58>(mode, club);
-    form.ShowModal();
-    form.Release();
+    ShowClubWindow<TForm58>(mode, club);
 }
 
 }  // namespace kv
