@@ -7,6 +7,7 @@
 #include "core/money_text.h"
 #include "core/text_tables.h"
 #include "core/types.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/check_box.h"
 #include "platform/window/edit.h"
 #include "platform/window/layout_builder.h"
@@ -181,8 +182,11 @@ TForm27::TForm27() : Form("Form27") {
     FillChoices(ControlNamed<TUiComboBox>(*this, "combo_lado"), {"Direito", "Esquerdo"},
                 kAnyChoice);
     if (data.game_state.main_country == kCustomChampionship) {
-        ControlNamed<Control>(*this, "ckpais").SetVisible(false);
+        // The custom championship's clubs are the only ones searched: no country to choose.
+        auto& country = ControlNamed<Control>(*this, "ckpais");
+        country.SetVisible(false);
         ControlNamed<Control>(*this, "combopais").SetVisible(false);
+        ControlNamed<Control>(*this, "ckestrela").SetTop(country.Top());
     } else {
         std::vector<std::string> leagues;
         const int first = DefaultSearchCountry(data);
@@ -244,6 +248,7 @@ PlayerSearchCriteria TForm27::Criteria() {
 }
 
 void TForm27::button2Click() {
+    const BusyCursor busy;
     auto& grid = ControlNamed<TReportGrid>(*this, "gfind");
     grid.ClearRows();
     const GameData& data = Game();
