@@ -1,5 +1,7 @@
 #include "screens/club/player_search_window.h"
 
+#include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -7,15 +9,18 @@
 #include "core/money_text.h"
 #include "core/text_tables.h"
 #include "core/types.h"
+#include "platform/gfx/canvas.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/check_box.h"
 #include "platform/window/edit.h"
+#include "platform/window/image_list.h"
 #include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/start/country_columns.h"
 #include "ui/controls/ui_combo_box.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
 
@@ -126,13 +131,18 @@ struct Column {
     bool number;
 };
 constexpr Column kColumns[] = {
-    {"gcimg", "", 18, false},           {"gcnome", "Jogador", 130, false},
-    {"gcclube", "Clube", 120, false},   {"gcposicao", "P", 24, false},
-    {"gclado", "L", 24, false},         {"gcforca", "F", 30, true},
-    {"gcidade", "Idade", 40, true},     {"gcsalario", "Salário", 70, false},
-    {"gcpasse", "Passe", 84, false},    {"gchabilidade", "Caract.", 70, false},
-    {"gcavenda", "A venda", 50, false}, {"gcid", "", 0, true},
-    {"gcvalortmp", "", 0, true},        {"gcgols", "Gols carr.", 60, true},
+    {"gcnome", "Jogador", 120, false},
+    {"gcclube", "Clube", 114, false},
+    {"gcposicao", "P", 24, false},
+    {"gclado", "L", 24, false},
+    {"gcforca", "F", 30, true},
+    {"gcidade", "Idade", 40, true},
+    {"gcsalario", "Salário", 70, false},
+    {"gcpasse", "Passe", 84, false},
+    {"gchabilidade", "Caract.", 70, false},
+    {"gcid", "", 0, true},
+    {"gcvalortmp", "", 0, true},
+    {"gcgols", "Gols carr.", 60, true},
 };
 
 // The list's items, with "Qualquer" last; its index maps to kAnyChoice.
@@ -152,6 +162,52 @@ std::vector<std::string> Texts(const std::array<std::string_view, N>& table,
 int Choice(const TUiComboBox& combo) {
     const int i = combo.ItemIndex();
     return i < 0 || i >= static_cast<int>(combo.Items().size()) - 1 ? kAnyChoice : i;
+}
+
+// The marks of the star and on-sale columns, by the cells' numbers: 1 a star, 2 on sale,
+// 3 not on sale (0 draws nothing).
+ImageList& SearchMarks() {
+    static ImageList marks = [] {
+        constexpr int kSide = 14;
+        ImageList list(kSide, kSide);
+        list.Add(Picture(kSide, kSide));
+        Picture star(kSide, kSide);
+        {
+            Canvas canvas(star);
+            canvas.pen.color = static_cast<TColor>(0x0080C0);
+            canvas.brush.color = static_cast<TColor>(0x00D7FF);
+            std::vector<Point> points;
+            for (int k = 0; k < 10; ++k) {
+                const double radius = k % 2 == 0 ? 6.5 : 2.8;
+                const double angle = -1.5708 + k * 0.6283;
+                points.push_back({7 + static_cast<int>(std::lround(radius * std::cos(angle))),
+                                  7 + static_cast<int>(std::lround(radius * std::sin(angle)))});
+            }
+            canvas.Polygon(points);
+        }
+        list.Add(star);
+        for (const TColor colour : {static_cast<TColor>(0x00B000), static_cast<TColor>(0xC0C0C0)}) {
+            Picture mark(kSide, kSide);
+            {
+                Canvas canvas(mark);
+                canvas.pen.color = static_cast<TColor>(0x404040);
+                canvas.brush.color = colour;
+                canvas.Ellipse({3, 3, 11, 11});
+            }
+            list.Add(mark);
+        }
+        return list;
+    }();
+    return marks;
+}
+
+TGrCustomColumn& AddMarkColumn(TReportGrid& grid, const char* name, const char* header, int width) {
+    auto column = std::make_unique<TGrImageColumn>(name);
+    column->Images = &SearchMarks();
+    TGrCustomColumn& added = grid.Columns().Add(std::move(column));
+    added.Header().SetCaption(header);
+    added.SetWidth(width);
+    return added;
 }
 
 std::string MoneyCell(Money amount) {
@@ -204,12 +260,15 @@ TForm27::TForm27() : Form("Form27") {
 
     auto& grid = ControlNamed<TReportGrid>(*this, "gfind");
     AddFlagColumn(grid, "gcpais");
+    AddMarkColumn(grid, "gcimg", "", 20);
     for (const Column& c : kColumns) {
         TGrCustomColumn& column = grid.Columns().Add(c.name, c.number ? ckInteger : ckString);
         column.Header().SetCaption(c.header);
         column.SetWidth(c.width);
         column.SetVisible(c.width > 0);
         if (c.number) column.SetSortType(stNumeric);
+        if (std::string_view(c.name) == "gchabilidade")
+            AddMarkColumn(grid, "gcavenda", "A venda", 50);
     }
     BandReportRows(grid);
     // The value column sorts by the amount behind its grouped digits.
@@ -264,7 +323,7 @@ void TForm27::button2Click() {
         if (known_country)
             grid.GetCellByVariant("gcpais", row)
                 .SetHint(std::string(country_names[static_cast<std::size_t>(p.nationality)]));
-        cell("gcimg", p.star ? "*" : "");
+        cell("gcimg", p.star ? "1" : "0");
         cell("gcnome", p.name.str());
         cell("gcclube", data.teams[static_cast<std::size_t>(p.team)].name.str());
         cell("gcposicao", p.position >= 0 && p.position < 5
@@ -285,7 +344,7 @@ void TForm27::button2Click() {
                 .SetHint(std::string(characteristic_names[a]) + "/" +
                          std::string(characteristic_names[b]));
         }
-        cell("gcavenda", p.on_sale ? "Sim" : "");
+        cell("gcavenda", p.on_sale ? "2" : "3");
         cell("gcid", std::to_string(index));
         cell("gcvalortmp", std::to_string(MoneyToWholeUnits(p.value)));
         cell("gcgols", std::to_string(p.goals));

@@ -46,6 +46,8 @@ TEST_F(PlayerSearchWindow, ForwardsByValueAndTheTeamViewOfAHitsClub) {
             EXPECT_GT(p.value, MoneyFromUnits(1'000'000));
             EXPECT_LE(p.value, MoneyFromUnits(3'000'000));
             EXPECT_EQ(Game().teams[p.team].country, 29);
+            EXPECT_EQ(grid.GetCellTextByVariant("gcavenda", r), p.on_sale ? "2" : "3");
+            EXPECT_EQ(grid.GetCellTextByVariant("gcimg", r), p.star ? "1" : "0");
         }
         d_.SavePng("player_search_window.png");
         d_.DoubleClick(grid);
