@@ -10,6 +10,7 @@
 #include "match/match_tables.h"
 #include "match/ratings.h"
 #include "match/round_even.h"
+#include "season/club_finances.h"
 #include "season/histories.h"
 #include "season/news.h"
 
@@ -81,12 +82,7 @@ void ReceiveGate(int team, int amount) {
 }
 
 void PayLoanInterest(int team) {
-    t_team* t = TeamAt(team);
-    t_finance* f = FinanceOf(team);
-    if (!t || !f || f->loan <= 0) return;
-    const int interest = RoundEven(f->loan * 0.03);
-    t->cash -= MoneyFromUnits(interest);
-    f->loan_interest = interest;
+    ChargeLoanInterest(Game(), team);
 }
 
 void BookAllTimeRecord(int kind, int home, int away, int gh, int ga) {

@@ -61,7 +61,13 @@
     X(kForm85Layout)               \
     X(kForm66Layout)               \
     X(kForm57Layout)               \
-    X(kForm80Layout)
+    X(kForm80Layout)               \
+    X(kForm22Layout)               \
+    X(kForm28Layout)               \
+    X(kForm8Layout)                \
+    X(kForm10Layout)               \
+    X(kForm27Layout)               \
+    X(kForm58Layout)
 
 namespace kv {
 

@@ -6,11 +6,16 @@
 #include "match/computer_lineups.h"
 #include "screens/career/human_coaches_window.h"
 #include "screens/career/inbox_window.h"
+#include "screens/club/bank_loan_window.h"
 #include "screens/club/club_colours_window.h"
+#include "screens/club/finances_window.h"
 #include "screens/club/friendlies_window.h"
-#include "screens/club/referee_card_window.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/player_search_window.h"
+#include "screens/club/referee_card_window.h"
 #include "screens/club/shirt_number_window.h"
+#include "screens/club/stadium_window.h"
+#include "screens/club/transfer_list_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
@@ -91,6 +96,19 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm81") = [] { ShowFriendlyBookingWindow(false); };
     MainWindowOpener("TForm82") = [] {
         if (TForm13* main = MainWindow()) ShowShirtNumberWindow(main->SelectedPlayer());
+    };
+    MainWindowOpener("TForm22") = [] { ShowFinancesWindow(); };
+    MainWindowOpener("TForm28") = [] { ShowBankLoanWindow(); };
+    MainWindowOpener("TForm8") = [] { ShowStadiumWindow(); };
+    // The search's double click opens the team view of the player's club, once it is connected
+    // through PlayerSearchTeamView().
+    MainWindowOpener("TForm27") = [] { ShowPlayerSearchWindow(); };
+    // The main window's two list entries share the window and say which list they want.
+    MainWindowOpener("TForm58") = [] {
+        ShowTransferListWindow(MainWindowSelections().transfer_list_mode == 2
+                                   ? TransferListMode::kCoachAppointments
+                                   : TransferListMode::kAllTransfers);
+    };
 }
 
 }  // namespace kv
