@@ -21,7 +21,10 @@
     X(kForm45Layout)               \
     X(kForm64Layout)               \
     X(kForm87Layout)               \
-    X(kForm90Layout)
+    X(kForm90Layout)               \
+    X(kForm14Layout)               \
+    X(kForm60Layout)               \
+    X(kForm61Layout)
 
 namespace kv {
 

@@ -2,6 +2,7 @@
 
 #include "game/game_windows.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/team_view_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
@@ -33,6 +34,8 @@ void ConnectGameWindows() {
         const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
+    // The team view, on the club the main window's command chose.
+    MainWindowOpener("TForm14") = [] { ShowTeamView(MainWindowSelections().viewed_team); };
 }
 
 }  // namespace kv
