@@ -24,7 +24,10 @@
     X(kForm90Layout)               \
     X(kForm14Layout)               \
     X(kForm60Layout)               \
-    X(kForm61Layout)
+    X(kForm61Layout)               \
+    X(kForm24Layout)               \
+    X(kForm25Layout)               \
+    X(kForm48Layout)
 
 namespace kv {
 

@@ -1,7 +1,9 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/club/contract_windows.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/retirement_window.h"
 #include "screens/club/team_view_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -36,6 +38,15 @@ void ConnectGameWindows() {
     };
     // The team view, on the club the main window's command chose.
     MainWindowOpener("TForm14") = [] { ShowTeamView(MainWindowSelections().viewed_team); };
+    // The chosen squad row's contract and retirement; the squad list follows the change.
+    MainWindowOpener("TForm24") = [] {
+        if (TForm13* main = MainWindow(); main && ShowContractWindow(main->SelectedPlayer()))
+            main->RefreshSquadGrid();
+    };
+    MainWindowOpener("TForm48") = [] {
+        if (TForm13* main = MainWindow(); main && ShowRetirementWindow(main->SelectedPlayer()) >= 0)
+            main->RefreshSquadGrid();
+    };
 }
 
 }  // namespace kv
