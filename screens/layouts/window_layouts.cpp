@@ -27,7 +27,9 @@
     X(kForm61Layout)               \
     X(kForm24Layout)               \
     X(kForm25Layout)               \
-    X(kForm48Layout)
+    X(kForm48Layout)               \
+    X(kForm44Layout)               \
+    X(kForm23Layout)
 
 namespace kv {
 

@@ -4,6 +4,7 @@
 #include "screens/club/contract_windows.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/retirement_window.h"
+#include "screens/club/sale_windows.h"
 #include "screens/club/team_view_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -19,6 +20,7 @@ namespace {
 // hub come later, and until then a game that starts on them stays where it is.
 void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
+    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
 }
 
 }  // namespace
@@ -42,6 +44,12 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm24") = [] {
         if (TForm13* main = MainWindow(); main && ShowContractWindow(main->SelectedPlayer()))
             main->RefreshSquadGrid();
+    };
+    MainWindowOpener("TForm44") = [] {
+        if (TForm13* main = MainWindow()) {
+            ShowSaleWindow(main->SelectedPlayer());
+            main->RefreshSquadGrid();
+        }
     };
     MainWindowOpener("TForm48") = [] {
         if (TForm13* main = MainWindow(); main && ShowRetirementWindow(main->SelectedPlayer()) >= 0)
