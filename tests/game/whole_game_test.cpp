@@ -178,7 +178,8 @@ std::vector<long long> Fingerprint(const HeadlessGame& game) {
     std::vector<long long> print{game.rounds_played(), game.matches_played(),
                                  static_cast<long long>(data.transfer_log.size()),
                                  static_cast<long long>(data.inbox.size())};
-    for (const t_team& team : data.teams) print.push_back(team.cash + team.points[ckNationalLeague]);
+    for (const t_team& team : data.teams)
+        print.push_back(team.cash + team.points[ckNationalLeague]);
     return print;
 }
 
@@ -195,6 +196,30 @@ TEST(WholeGame, TheSameSeedPlaysTheSameGameWithSixCoaches) {
         print = Fingerprint(game);
     }
     EXPECT_EQ(prints[0], prints[1]);
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(WholeGame, AuctionBiddingOverTwoSeasonsKeepsEveryInvariant) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 7;
+    setup.humans = 2;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    game.set_checking(true);
+    game.set_auction_bids(true);
+    int seasons = 0;
+    while (seasons < 2) {
+        game.PlayRound();
+        ASSERT_EQ(game.broken_invariant(), "");
+        if (game.season_finished()) ++seasons;
+    }
+    EXPECT_GT(game.auctions_held(), 0);
 }
 
 }  // namespace
