@@ -178,8 +178,7 @@ std::vector<long long> Fingerprint(const HeadlessGame& game) {
     std::vector<long long> print{game.rounds_played(), game.matches_played(),
                                  static_cast<long long>(data.transfer_log.size()),
                                  static_cast<long long>(data.inbox.size())};
-    for (const t_team& team : data.teams)
-        print.push_back(team.cash + team.points[ckNationalLeague]);
+    for (const t_team& team : data.teams) print.push_back(team.cash + team.points[ckNationalLeague]);
     return print;
 }
 
