@@ -86,6 +86,12 @@ bool AutosaveDue(GameData& data) {
 }
 
 bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool skip_updates) {
+    if (!OpenMainWindowTurn(data, turn, skip_updates)) return false;
+    RunRoundEvents(data, windows, skip_updates);
+    return true;
+}
+
+bool OpenMainWindowTurn(GameData& data, CoachTurn& turn, bool skip_updates) {
     t_game_state& gs = data.game_state;
     ReturnLoanedPlayers(data, TodayDate(data));
     turn = CoachTurn{};
@@ -105,7 +111,6 @@ bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool 
     }
     RefreshTurn(data, skip_updates);
     if (!skip_updates) turn.autosave = AutosaveDue(data);
-    RunRoundEvents(data, windows, skip_updates);
     return true;
 }
 

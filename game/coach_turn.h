@@ -25,6 +25,9 @@ struct CoachTurn {
 // starts the match day). `skip_updates` spares the first turn the updates and events (a new
 // or loaded game).
 bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool skip_updates);
+// The same opening without the events between rounds, for a window that runs them once it is
+// on screen (RunRoundEvents with the same `skip_updates`).
+bool OpenMainWindowTurn(GameData& data, CoachTurn& turn, bool skip_updates);
 
 // The line-up window's match button: the next human club that plays today gets the turn
 // (false), or, every turn taken, the round is prepared for the match day (true).

@@ -22,6 +22,14 @@
     X(kForm64Layout)               \
     X(kForm87Layout)               \
     X(kForm90Layout)               \
+    X(kForm46Layout)               \
+    X(kForm88Layout)               \
+    X(kForm34Layout)               \
+    X(kForm54Layout)               \
+    X(kForm53Layout)               \
+    X(kForm37Layout)               \
+    X(kForm38Layout)               \
+    X(kForm52Layout)               \
     X(kForm14Layout)               \
     X(kForm60Layout)               \
     X(kForm61Layout)               \

@@ -1,6 +1,8 @@
 #include "screens/main/dismissal_window.h"
 
 #include "core/game_data.h"
+#include "core/picture_paths.h"
+#include "platform/window/image.h"
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
@@ -27,7 +29,10 @@ const LayoutControl kControls[] = {
      .caption = "Demitido!",
      .font = {"Arial", 14, fsBold, clYellow},
      .properties = kWhiteText},
-    {.name = "escudo", .class_name = "TImage", .bounds = {470, 2, 36, 36}},
+    {.name = "escudo",
+     .class_name = "TImage",
+     .bounds = {470, 2, 36, 36},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
     {.name = "Shape1",
      .class_name = "TShape",
      .bounds = {8, 48, 514, 190},
@@ -83,6 +88,10 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
         return c >= 0 && c < static_cast<int>(data.coaches.size()) ? data.coaches[c].name.str()
                                                                    : std::string();
     };
+    if (known) {
+        const std::string crest = BuildCrestPath(club);
+        if (!crest.empty()) ControlNamed<Image>(*this, "escudo").LoadFromFile(crest);
+    }
     ControlNamed<Label>(*this, "Label3").SetCaption(coach_name(coach));
     if (known)
         ControlNamed<Label>(*this, "Label4").SetCaption(DismissalText(data, club, coach, resigned));

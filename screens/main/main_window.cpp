@@ -8,22 +8,30 @@
 #include "core/dates.h"
 #include "core/field_readers.h"
 #include "core/game_data.h"
+#include "core/game_site.h"
 #include "core/money.h"
 #include "core/money_text.h"
+#include "core/picture_paths.h"
 #include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "game/headless_game.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/image.h"
+#include "platform/window/image_list.h"
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
+#include "platform/window/shell.h"
 #include "platform/window/short_cut.h"
 #include "platform/window/timer.h"
 #include "screens/main/dismissal_window.h"
+#include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
 #include "season/fixture_list.h"
@@ -34,7 +42,9 @@
 #include "ui/controls/progress_bar_classes.h"
 #include "ui/controls/smooth_panel.h"
 #include "ui/controls/smooth_progress_bar.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/grid_control_classes.h"
+#include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
@@ -43,8 +53,8 @@ namespace kv {
 namespace {
 
 constexpr int kDesignWidth = 800;
-constexpr int kToolBarPictureWidth = 1129;
-const char kWebAddress[] = "www.korvanel2014.com.br";
+constexpr TColor kOddRowColour = static_cast<TColor>(0x00ECFFFF);
+constexpr int kBallCursor = 10;
 
 void RegisterMainWindowClasses() {
     RegisterSmoothControlClasses();
@@ -54,14 +64,23 @@ void RegisterMainWindowClasses() {
 }
 
 const std::initializer_list<LayoutProperty> kMarkup = {{"Transparent", "True"}};
+const std::initializer_list<LayoutProperty> kIcon = {{"Center", "True"}};
 
 const LayoutControl kControls[] = {
     {.name = "Gradient1", .class_name = "TGradient", .bounds = {0, 0, 800, 600}},
     {.name = "nova_barra",
-     .class_name = "TShape",
+     .class_name = "TImage",
      .bounds = {0, 0, 800, 46},
-     .properties = {{"BrushColor", "$00402010"}, {"ShowHint", "True"}}},
-    {.name = "escudo", .class_name = "TImage", .bounds = {15, 52, 60, 60}},
+     .properties = {{"Stretch", "True"}, {"ShowHint", "True"}}},
+    {.name = "escudo",
+     .class_name = "TImage",
+     .bounds = {15, 52, 60, 60},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
+    {.name = "nometime_shad",
+     .class_name = "TLabel",
+     .bounds = {90, 52, 250, 29},
+     .font = {"Tahoma", 18, fsBold, clBlack},
+     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
     {.name = "nometime",
      .class_name = "TLabel",
      .bounds = {88, 50, 250, 29},
@@ -77,7 +96,7 @@ const LayoutControl kControls[] = {
      .properties = kMarkup},
     {.name = "lab_data",
      .class_name = "TMarkupLabel",
-     .bounds = {640, 50, 150, 16},
+     .bounds = {660, 52, 130, 16},
      .properties = kMarkup},
     {.name = "lb_cd",
      .class_name = "TMarkupLabel",
@@ -90,20 +109,25 @@ const LayoutControl kControls[] = {
      .properties = {{"TabStop", "False"}}},
     {.name = "lb_ct",
      .class_name = "TMarkupLabel",
-     .bounds = {490, 52, 140, 16},
+     .bounds = {500, 52, 140, 16},
      .caption = "<B><SHAD>Confiança torcida:</SHAD></B>",
      .properties = kMarkup},
     {.name = "bar2",
      .class_name = "TUiSmoothProgressBar",
-     .bounds = {490, 70, 130, 14},
+     .bounds = {500, 70, 130, 14},
      .properties = {{"TabStop", "False"}}},
+    {.name = "Image9", .class_name = "TImage", .bounds = {346, 90, 24, 24}, .properties = kIcon},
     {.name = "labmoney",
      .class_name = "TMarkupLabel",
-     .bounds = {346, 92, 200, 16},
+     .bounds = {376, 95, 150, 16},
      .properties = kMarkup},
+    {.name = "imgj",
+     .class_name = "TImage",
+     .bounds = {560, 92, 24, 18},
+     .properties = {{"Center", "True"}, {"ShowHint", "True"}}},
     {.name = "label32",
      .class_name = "TMarkupLabel",
-     .bounds = {560, 92, 200, 16},
+     .bounds = {590, 95, 200, 16},
      .properties = kMarkup},
     {.name = "gridview1",
      .class_name = "TReportGrid",
@@ -115,13 +139,28 @@ const LayoutControl kControls[] = {
     {.name = "lb_infojogn",
      .class_name = "TMarkupLabel",
      .parent = "pinfo_panel",
-     .bounds = {8, 8, 240, 16},
+     .bounds = {8, 8, 210, 16},
      .properties = kMarkup},
+    {.name = "Image1",
+     .class_name = "TImage",
+     .parent = "pinfo_panel",
+     .bounds = {224, 9, 24, 13},
+     .properties = {{"Stretch", "True"}, {"Visible", "False"}}},
+    {.name = "Shape1",
+     .class_name = "TShape",
+     .parent = "pinfo_panel",
+     .bounds = {8, 26, 240, 1},
+     .properties = {{"PenColor", "clWhite"}}},
     {.name = "lb_infojog",
      .class_name = "TMarkupLabel",
      .parent = "pinfo_panel",
-     .bounds = {8, 28, 240, 150},
+     .bounds = {8, 30, 240, 146},
      .properties = kMarkup},
+    {.name = "Image4",
+     .class_name = "TImage",
+     .parent = "pinfo_panel",
+     .bounds = {228, 180, 20, 20},
+     .properties = {{"Center", "True"}, {"ShowHint", "True"}}},
     {.name = "btvender",
      .class_name = "TUiGlowButton",
      .parent = "pinfo_panel",
@@ -146,58 +185,123 @@ const LayoutControl kControls[] = {
      .bounds = {8, 202, 209, 18},
      .caption = "Retirar da lista de venda",
      .properties = {{"TabOrder", "3"}, {"Visible", "False"}}},
-    {.name = "esc1", .class_name = "TImage", .bounds = {536, 356, 60, 60}},
+    {.name = "p_conf",
+     .class_name = "TUiSmoothPanel",
+     .bounds = {536, 120, 256, 225},
+     .properties = {{"Visible", "False"}}},
+    {.name = "lb_conf1",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {8, 6, 240, 16},
+     .properties = kMarkup},
+    {.name = "Shape5",
+     .class_name = "TShape",
+     .parent = "p_conf",
+     .bounds = {8, 24, 240, 1},
+     .properties = {{"PenColor", "clWhite"}}},
+    {.name = "lb_conf2",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {8, 30, 240, 44},
+     .properties = kMarkup},
+    {.name = "lb_conf3",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {8, 80, 240, 46},
+     .properties = kMarkup},
+    {.name = "lb_conf4",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {8, 134, 240, 16},
+     .properties = kMarkup},
+    {.name = "pimg",
+     .class_name = "TImage",
+     .parent = "p_conf",
+     .bounds = {8, 156, 16, 16},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "lb_conft1",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {30, 156, 218, 16},
+     .properties = kMarkup},
+    {.name = "pimg2",
+     .class_name = "TImage",
+     .parent = "p_conf",
+     .bounds = {8, 180, 16, 16},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "lb_conft2",
+     .class_name = "TMarkupLabel",
+     .parent = "p_conf",
+     .bounds = {30, 180, 218, 16},
+     .properties = kMarkup},
+    {.name = "esc1",
+     .class_name = "TImage",
+     .bounds = {536, 356, 60, 60},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
     {.name = "lb_infonext",
      .class_name = "TMarkupLabel",
-     .bounds = {600, 356, 192, 60},
+     .bounds = {604, 356, 188, 46},
      .properties = kMarkup},
+    {.name = "Image13",
+     .class_name = "TImage",
+     .bounds = {604, 404, 32, 24},
+     .properties = {{"Center", "True"}, {"ShowHint", "True"}}},
+    {.name = "icon_arbitro",
+     .class_name = "TImage",
+     .bounds = {644, 404, 24, 24},
+     .properties = {{"Center", "True"}, {"ShowHint", "True"}}},
     {.name = "btjogar",
      .class_name = "TUiGlowButton",
-     .bounds = {600, 426, 150, 30},
+     .bounds = {604, 440, 150, 30},
      .caption = "Escalar Time",
      .properties = {{"TabOrder", "1"}}},
+    {.name = "Image5", .class_name = "TImage", .bounds = {8, 544, 22, 20}, .properties = kIcon},
     {.name = "lb_total",
      .class_name = "TMarkupLabel",
-     .bounds = {8, 546, 150, 16},
+     .bounds = {43, 546, 120, 16},
      .properties = kMarkup},
+    {.name = "Image10", .class_name = "TImage", .bounds = {170, 543, 22, 22}, .properties = kIcon},
     {.name = "lb_cores",
      .class_name = "TMarkupLabel",
-     .bounds = {170, 546, 150, 16},
+     .bounds = {196, 546, 130, 16},
      .caption = "<SHAD>Cores do time</SHAD>",
      .properties = kMarkup},
     {.name = "Label23",
      .class_name = "TMarkupLabel",
-     .bounds = {8, 574, 300, 16},
+     .bounds = {8, 574, 320, 16},
      .properties = kMarkup},
 };
+
+enum class ColumnClass { kText, kNumber, kImage, kProgress };
 
 struct Column {
     const char* name;
     const char* header;
     int width;
-    bool number;
+    ColumnClass kind;
     bool visible;
+    bool centred;
 };
 
 // The squad grid's columns in display order.
 constexpr Column kColumns[] = {
-    {"id", "", 20, true, false},
-    {"status", "", 22, true, true},
-    {"posicaojog", "P", 25, false, true},
-    {"condicao", "", 18, true, true},
-    {"nome", "Nome", 87, false, true},
-    {"funcaojog", "Lado", 40, false, true},
-    {"forca", "F", 30, true, true},
-    {"energia", "Energia", 60, true, true},
-    {"salario", "Salário", 53, false, true},
-    {"passe", "Passe", 53, false, true},
-    {"gols", "G", 20, false, true},
-    {"habilidades", "Car.", 45, false, true},
-    {"idade", "I", 22, false, true},
-    {"moral", "M", 30, true, true},
-    {"passet", "", 55, true, false},
-    {"salariot", "", 55, true, false},
-    {"gcstatus", "", 8, true, false},
+    {"id", "", 20, ColumnClass::kNumber, false, false},
+    {"status", "", 22, ColumnClass::kImage, true, true},
+    {"posicaojog", "P", 25, ColumnClass::kText, true, true},
+    {"condicao", "", 18, ColumnClass::kImage, true, true},
+    {"nome", "Nome", 87, ColumnClass::kText, true, false},
+    {"funcaojog", "Lado", 40, ColumnClass::kText, true, true},
+    {"forca", "F", 30, ColumnClass::kNumber, true, true},
+    {"energia", "Energia", 60, ColumnClass::kProgress, true, false},
+    {"salario", "Salário", 53, ColumnClass::kText, true, false},
+    {"passe", "Passe", 53, ColumnClass::kText, true, false},
+    {"gols", "G", 20, ColumnClass::kNumber, true, true},
+    {"habilidades", "Car.", 45, ColumnClass::kText, true, false},
+    {"idade", "I", 22, ColumnClass::kNumber, true, true},
+    {"moral", "M", 30, ColumnClass::kImage, true, true},
+    {"passet", "", 55, ColumnClass::kNumber, false, false},
+    {"salariot", "", 55, ColumnClass::kNumber, false, false},
+    {"gcstatus", "", 8, ColumnClass::kNumber, false, false},
 };
 
 // The tool bar's zones in picture pixels, their hints and the window each opens.
@@ -232,10 +336,39 @@ void SetFontColour(Control& control, TColor colour) {
     control.SetFont(font);
 }
 
+// The grid's pictures, drawn once for the run.
+struct GridPictures {
+    ImageList shirts, availability, morale;
+    GridPictures() {
+        FillShirtNumberPictures(shirts);
+        FillAvailabilityPictures(availability);
+        FillMoralePictures(morale);
+    }
+};
+GridPictures& Pictures() {
+    static GridPictures pictures;
+    return pictures;
+}
+
+const Picture& ToolBar() {
+    static const Picture picture = ToolBarPicture();
+    return picture;
+}
+
+void LoadCrest(Image& image, int team) {
+    const std::string path = team >= 0 ? BuildCrestPath(team) : std::string();
+    if (path.empty() || !image.LoadFromFile(path)) image.SetPicture(Picture());
+}
+
 // Answers the turn's events through the windows that exist; the dismissal screen here.
 class MainWindowEvents : public GameWindows {
   public:
     bool Show(const WindowRequest& request) override {
+        // A later coach's events come before the window has been given to him: show his club
+        // first, so the question is asked over his own squad.
+        if (TForm13* window = MainWindow();
+            window && window->ShownClub() != Game().game_state.user_club)
+            window->RefreshTurn();
         if (request.window == GameWindow::kDismissal) {
             ShowDismissalScreen(request.club, request.coach, request.other, false);
             return false;
@@ -276,12 +409,8 @@ MainWindowSelection& MainWindowSelections() {
     return selection;
 }
 
-void TForm13::StartTurn(const CoachTurn& turn) {
-    turn_ = turn;
-    RefreshTurn();
-    round_events_pending_ = true;
-    FindComponent("Timer1") ? static_cast<Timer*>(FindComponent("Timer1"))->SetEnabled(true)
-                            : void();
+std::string MainWindowWebAddress() {
+    return std::string(kGameWebAddress);
 }
 
 std::function<bool(const WindowRequest&)>& MainWindowEventWindow() {
@@ -298,39 +427,90 @@ const WindowLayout kForm13Layout = {
     .color = clBtnFace,
     .properties = {{"BorderStyle", "bsNone"}},
     .controls = kControls,
+    // It fills the screen and scales itself by its own rule, once.
+    .scales = false,
     .register_classes = RegisterMainWindowClasses,
 };
+
+void TForm13::StartTurn(const CoachTurn& turn) {
+    turn_ = turn;
+    RefreshTurn();
+    round_events_pending_ = true;
+    if (auto* timer = static_cast<Timer*>(FindComponent("Timer1"))) timer->SetEnabled(true);
+}
+
+void TForm13::RunRoundEvents() {
+    round_events_pending_ = false;
+    GameData& data = Game();
+    kv::RunRoundEvents(data, g_events, data.opening_main_window != 0);
+    // An offer, a loan or a death may have changed the squad and the cash.
+    RefreshTurn();
+}
 
 TForm13::TForm13() : Form("Form13") {
     BuildWindowLayout(*this, kForm13Layout);
     key_preview = true;
     g_main_window = this;
+    // The cup bracket shows the national cup unless a menu entry says otherwise.
+    MainWindowSelections().cup_bracket_kind = 2;
     on_destroy = [this] {
         if (g_main_window == this) g_main_window = nullptr;
     };
     SetupGridColumns();
     BuildMenus();
     // The confidences are shown as they stand, not glided to.
-    for (const char* bar : {"bar1", "bar2"})
-        ControlNamed<TUiSmoothProgressBar>(*this, bar).SetProgressAnimation(false);
+    for (const char* name : {"bar1", "bar2"}) {
+        auto& bar = ControlNamed<TUiSmoothProgressBar>(*this, name);
+        bar.SetProgressAnimation(false);
+        bar.Appearance().SetValueVisible(true);
+        bar.Appearance().SetValueType(vtAbsolute);
+        bar.Appearance().SetValueFormat("%.0f%%");
+    }
 
     // Scaled to the screen from its 800-pixel design.
     Screen& screen = Screen::Get();
     const int w = screen.Width();
     const ScreenSize size{w, screen.Height()};
-    if (w != kDesignWidth && IsStandardScreen(size))
-        ScaleBy(w, kDesignWidth);
-    else if (IsWideScreen(size))
-        ScaleBy(133, 100);
+    int scale_m = 1, scale_d = 1;
+    if (w != kDesignWidth && IsStandardScreen(size)) {
+        scale_m = w;
+        scale_d = kDesignWidth;
+    } else if (IsWideScreen(size)) {
+        scale_m = 133;
+        scale_d = 100;
+    }
+    if (scale_m != scale_d) ScaleBy(scale_m, scale_d);
     SetBounds(0, 0, w, screen.Height());
+    // A wide screen is wider than the scaled design: the squad grid takes the extra width and
+    // the panels on its right move over to the screen's edge.
+    auto& squad = ControlNamed<Control>(*this, "gridview1");
+    const int spare = ClientWidth() - MulDiv(kDesignWidth, scale_m, scale_d);
+    if (spare > 0) {
+        const int right_column = squad.Left() + squad.Width();
+        for (const auto& child : Children())
+            if (child->Left() >= right_column)
+                child->SetBounds(child->Left() + spare, child->Top(), child->Width(),
+                                 child->Height());
+        squad.SetBounds(squad.Left(), squad.Top(), squad.Width() + spare, squad.Height());
+    }
     Control& gradient = ControlNamed<Control>(*this, "Gradient1");
     gradient.SetBounds(0, 0, ClientWidth(), ClientHeight());
-    Control& bar = ControlNamed<Control>(*this, "nova_barra");
+    ControlNamed<TGradient>(*this, "Gradient1").SetStyle(gsRadialBL);
+    auto& bar = ControlNamed<Image>(*this, "nova_barra");
     bar.SetBounds(0, 0, ClientWidth(), bar.Height());
+    bar.SetPicture(ToolBar());
     bar.on_mouse_down = [this](MouseButton, ShiftState, int x, int y) { BarraMouseDown(x, y); };
     bar.on_mouse_move = [this](ShiftState, int x, int y) { BarraMouseMove(x, y); };
+    // The grid's rows keep their 20 pixels at every scale, so its header and cells keep the
+    // designed font (one font for both, or the header's captions outgrow their columns).
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    Font grid_font = grid.font();
+    grid_font.size = kForm13Layout.font.size;
+    grid.SetFont(grid_font);
+    FitGridColumns();
+    PlacePictures();
 
-    SetMarkup("Label23", std::string("<shad>Korvanel 2014 - ") + kWebAddress + "</shad>");
+    SetMarkup("Label23", "<shad>Korvanel 2014 - " + MainWindowWebAddress() + "</shad>");
     ControlNamed<TUiGlowButton>(*this, "btjogar").on_click = [this] { BtjogarClick(); };
     ControlNamed<TUiGlowButton>(*this, "Button4").on_click = [this] {
         const int p = SelectedPlayer();
@@ -340,7 +520,6 @@ TForm13::TForm13() : Form("Form13") {
         player.asking_price = 0;
         RefreshSquadGrid();
     };
-    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
     grid.on_select_cell = [this](int, int) {
         ShowPlayerInfo(SelectedPlayer());
         UpdatePlayerButtons();
@@ -350,52 +529,184 @@ TForm13::TForm13() : Form("Form13") {
         sort = false;
         if (grid.Columns().IsValidIndex(col)) HeaderClick(grid.Columns().GetItem(col).Name());
     };
+    grid.on_cell_coloring = [this](int col, int row, TColor& colour, TColor&, TCellState state) {
+        CellColoring(col, row, colour, state);
+    };
+    grid.on_cell_formating = [this](int col, int row, TColor& text, FontStyles&, TCellState state) {
+        CellFormating(col, row, text, state);
+    };
     on_key_down = [this](int& key, ShiftState shift) { KeyPressed(key, shift); };
-    // The panels' clickable texts open the windows they name.
-    auto link = [this](const char* name, const char* window, std::function<void()> choose = {}) {
-        ControlNamed<Control>(*this, name).on_click = [this, window, choose] {
-            if (choose) choose();
+    LinkClicks();
+
+    Timer& timer = AddComponent<Timer>("Timer1");
+    timer.SetInterval(500);
+    timer.SetEnabled(false);
+    // The events between rounds of the first turn come once the window is on screen.
+    timer.on_timer = [this, &timer] {
+        timer.SetEnabled(false);
+        if (round_events_pending_) RunRoundEvents();
+    };
+    DoCreate();
+}
+
+void TForm13::PlacePictures() {
+    auto icon = [this](const char* name, const char* picture, const char* hint = "") {
+        auto& image = ControlNamed<Image>(*this, name);
+        image.SetPicture(MainWindowIcon(picture));
+        image.hint = hint;
+    };
+    icon("Image9", "dinheiro");
+    icon("imgj", "email", "Abrir caixa de emails (F7)");
+    icon("Image5", "elenco");
+    icon("Image10", "cores");
+    icon("Image13", "confrontos", "Histórico confrontos");
+    icon("icon_arbitro", "arbitro");
+    icon("Image4", "historico", "Histórico do Jogador");
+    // The labels keep their distance from their icons whatever the scale.
+    auto beside = [this](const char* label, const char* image, int gap) {
+        Control& l = ControlNamed<Control>(*this, label);
+        l.SetBounds(ControlNamed<Control>(*this, image).Left() + gap, l.Top(), l.Width(),
+                    l.Height());
+    };
+    beside("labmoney", "Image9", 30);
+    beside("label32", "imgj", 30);
+    beside("lb_total", "Image5", 35);
+    beside("lb_cores", "Image10", 26);
+    beside("icon_arbitro", "Image13", 40);
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    grid.hint.clear();
+    grid.show_hint = true;
+}
+
+void TForm13::LinkClicks() {
+    // The panels' clickable texts and icons open the windows they name.
+    auto link = [this](const char* name, const char* window, std::function<bool()> choose = {}) {
+        Control& c = ControlNamed<Control>(*this, name);
+        c.cursor = crHandPoint;
+        c.on_click = [this, window, choose] {
+            if (choose && !choose()) return;
             Open(window);
         };
     };
-    auto view_opponent = [this] { MainWindowSelections().viewed_team = lineup_opponent_; };
-    link("lb_infonext", "TForm14", view_opponent);
-    link("lb_infojog", "TForm14", view_opponent);
-    link("lb_infojogn", "TForm14", view_opponent);
+    auto view_opponent = [this] {
+        MainWindowSelections().viewed_team = lineup_opponent_;
+        return lineup_opponent_ >= 0;
+    };
+    for (const char* name :
+         {"lb_infonext", "lb_conf1", "lb_conf2", "lb_conf4", "lb_infojog", "lb_infojogn"})
+        link(name, "TForm14", view_opponent);
+    link("lb_conf3", "TForm15", [this] {
+        MainWindowSelection& s = MainWindowSelections();
+        s.head_to_head_clubs[0] = Game().game_state.user_club;
+        s.head_to_head_clubs[1] = lineup_opponent_;
+        return true;
+    });
+    // Only a club of the leagues has a record to show.
+    link("lb_conft1", "TForm55", [] {
+        const int club = Game().game_state.user_club;
+        MainWindowSelections().history_club = club;
+        return club < Game().game_state.league_club_count;
+    });
+    link("lb_conft2", "TForm55", [this] {
+        MainWindowSelections().history_club = lineup_opponent_;
+        return lineup_opponent_ >= 0 && lineup_opponent_ < Game().game_state.league_club_count;
+    });
+    link("icon_arbitro", "TForm80", [this] {
+        const int referee = ControlNamed<Control>(*this, "icon_arbitro").tag;
+        MainWindowSelections().viewed_referee = referee;
+        return referee > 0;
+    });
     link("lb_tec", "TForm47", [] {
         MainWindowSelection& s = MainWindowSelections();
         s.career_subject_kind = 2;
         s.career_subject = Game().teams[Game().game_state.user_club].coach;
+        return true;
     });
-    link("label32", "TForm62");
-    link("labmoney", "TForm22");
-    link("lb_cores", "TForm86");
+    for (const char* name : {"imgj", "label32"}) link(name, "TForm62");
+    for (const char* name : {"Image9", "labmoney"}) link(name, "TForm22");
+    for (const char* name : {"Image10", "lb_cores"}) link(name, "TForm86");
+    link("Image4", "TForm16", [this] {
+        const int p = SelectedPlayer();
+        MainWindowSelection& s = MainWindowSelections();
+        s.career_subject_kind = 1;
+        s.career_subject = p;
+        return p >= 0;
+    });
+    // The player panel's buttons do what the player menu's entries do.
+    PopupMenu& menu = *static_cast<PopupMenu*>(FindComponent("PopupMenu1"));
+    auto as_entry = [this, &menu](const char* button, const char* entry) {
+        ControlNamed<TUiGlowButton>(*this, button).on_click = [&menu, entry] {
+            if (MenuItem* it = menu.items.Find(entry); it && it->on_click) it->on_click();
+        };
+    };
+    as_entry("btvender", "Venderjogador1");
+    as_entry("btalterasal", "Proporcontrato1");
+    as_entry("btaposenta", "Aposentarjogador1");
+    // The club's own links show the ball cursor.
+    Screen::Get().SetCursorImage(kBallCursor, ProgramPicture("cursor5"),
+                                 {kFootballCursorSide / 2, kFootballCursorSide / 2});
+    for (const char* name :
+         {"lb_conf3", "lb_conft1", "lb_conft2", "lb_tec", "lb_cores", "label32", "labmoney"})
+        ControlNamed<Control>(*this, name).cursor = kBallCursor;
+    Control& h2h = ControlNamed<Control>(*this, "Image13");
+    h2h.cursor = crHandPoint;
+    h2h.on_click = [this] { ShowHeadToHead(); };
+    Control& site = ControlNamed<Control>(*this, "Label23");
+    site.cursor = crHandPoint;
+    site.on_click = [] { OpenUrl(std::string(kGameWebSite)); };
     // A double click on a selected row opens the player's history.
-    grid.on_dbl_click = [this] {
+    ControlNamed<TReportGrid>(*this, "gridview1").on_dbl_click = [this] {
         const int p = SelectedPlayer();
         if (p < 0) return;
         MainWindowSelections().career_subject = p;
         Open("TForm16");
     };
-
-    Timer& timer = AddComponent<Timer>("Timer1");
-    timer.SetInterval(500);
-    timer.SetEnabled(false);
-    timer.on_timer = [this, &timer] {
-        timer.SetEnabled(false);
-        round_events_pending_ = false;
-    };
-    DoCreate();
 }
 
 void TForm13::SetupGridColumns() {
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    GridPictures& pictures = Pictures();
     for (const Column& c : kColumns) {
-        TGrCustomColumn& column = grid.Columns().Add(c.name, c.number ? ckInteger : ckString);
+        std::unique_ptr<TGrCustomColumn> made;
+        switch (c.kind) {
+            case ColumnClass::kText:
+                made = std::make_unique<TGrTextColumn>(c.name);
+                break;
+            case ColumnClass::kNumber:
+                made = std::make_unique<TGrNumberColumn>(c.name);
+                break;
+            case ColumnClass::kImage: {
+                auto image = std::make_unique<TGrImageColumn>(c.name);
+                const std::string_view name = c.name;
+                image->Images = name == "status"     ? &pictures.shirts
+                                : name == "condicao" ? &pictures.availability
+                                                     : &pictures.morale;
+                made = std::move(image);
+                break;
+            }
+            case ColumnClass::kProgress: {
+                auto bar = std::make_unique<TGrProgressColumn>(c.name);
+                bar->ProgressStyle = TProgressStyle::psGradient;
+                bar->RoundCorners = true;
+                bar->ShowText = true;
+                bar->LowValueColor = clBlack;
+                bar->TextPosition = tpInside;
+                made = std::move(bar);
+                break;
+            }
+        }
+        TGrCustomColumn& column = grid.Columns().Add(std::move(made));
+        // Numbers keep their class's kind; pictures and bars read whole numbers.
+        if (c.kind == ColumnClass::kImage || c.kind == ColumnClass::kProgress)
+            column.SetColumnKind(ckInteger);
         column.Header().SetCaption(c.header);
         column.SetWidth(c.width);
         column.SetVisible(c.visible);
-        if (c.number) column.SetSortType(stNumeric);
+        if (c.centred) {
+            column.SetAlignment(taCenter);
+            column.Header().alignment = taCenter;
+        }
+        if (c.kind != ColumnClass::kText) column.SetSortType(stNumeric);
     }
     // Wider name, energy and characteristics columns on larger screens.
     const int w = Screen::Get().Width();
@@ -409,6 +720,35 @@ void TForm13::SetupGridColumns() {
     if (w > 800 && IsStandardScreen(size)) widen(100, 80, 55);
     if (w > 1024 && IsStandardScreen(size)) widen(120, 110, 60);
     if (IsWideScreen(size)) widen(100, 80, 55);
+}
+
+void TForm13::FitGridColumns() {
+    // The name, goals, energy and characteristics columns keep the widths the screen gives
+    // them; the others share what is left of the grid, in proportion to their designed widths,
+    // so that the columns fill the grid at every scale.
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    const int room = grid.ClientWidth() - kScrollBarWidth - 2;
+    auto fixed = [](std::string_view name) {
+        return name == "nome" || name == "gols" || name == "energia" || name == "habilidades";
+    };
+    int taken = 0, designed = 0;
+    for (const Column& c : kColumns) {
+        if (!c.visible) continue;
+        if (fixed(c.name))
+            taken += grid.Columns().ColumnByName(c.name)->Width();
+        else
+            designed += c.width;
+    }
+    if (designed <= 0 || room - taken <= designed) return;
+    int left = room - taken;
+    int shared = designed;
+    for (const Column& c : kColumns) {
+        if (!c.visible || fixed(c.name)) continue;
+        const int width = left * c.width / shared;
+        grid.Columns().ColumnByName(c.name)->SetWidth(width);
+        left -= width;
+        shared -= c.width;
+    }
 }
 
 void TForm13::SetMarkup(std::string_view name, const std::string& text) {
@@ -445,19 +785,29 @@ void TForm13::BuildMenus() {
     game.on_popup = [&game] {
         game.items.Find("Sedemitir1")->enabled = static_cast<bool>(MainWindowResignationQuestion());
     };
-    item(game, "Sairdojogo1", "Sair do jogo", "QuitGame");
+    // The program ends at once, without saving and without asking.
+    game.Add("Sairdojogo1", "Sair do jogo", [] { Screen::Get().Terminate(); });
     item(game, "Sobreojogo1", "Sobre o jogo", "TForm45");
-    enable_by_openers(game, {{"Salvarjogo1", "SaveGame"},
-                             {"Opes1", "TForm32"},
-                             {"Sairdojogo1", "QuitGame"},
-                             {"Sobreojogo1", "TForm45"}});
+    enable_by_openers(
+        game, {{"Salvarjogo1", "SaveGame"}, {"Opes1", "TForm32"}, {"Sobreojogo1", "TForm45"}});
 
     PopupMenu& fixtures = AddComponent<PopupMenu>("PopupMenu7");
-    item(fixtures, "Jogosdoseutime1", "Jogos do seu time", "TForm18", MakeShortCut(VK_F4));
+    // Some entries choose what their window shows before it opens.
+    auto choose = [](MenuItem& it, std::function<void()> first) {
+        it.on_click = [first, open = it.on_click] {
+            first();
+            open();
+        };
+    };
+    choose(item(fixtures, "Jogosdoseutime1", "Jogos do seu time", "TForm18", MakeShortCut(VK_F4)),
+           [] { MainWindowSelections().fixtures_team = Game().game_state.user_club; });
     item(fixtures, "Tabeladejogos1", "Tabela de jogos", "TForm63", MakeShortCut('T', ssCtrl));
-    item(fixtures, "TabelaSulAmericana1", "Tabela Sul-Americana", "TForm35");
-    item(fixtures, "TabelaCopa1", "Tabela Copa", "TForm35");
-    item(fixtures, "fase1", "2ª fase - Competições internacionais", "TForm69");
+    choose(item(fixtures, "TabelaSulAmericana1", "Tabela Sul-Americana", "TForm35"),
+           [] { MainWindowSelections().cup_bracket_kind = 6; });
+    choose(item(fixtures, "TabelaCopa1", "Tabela Copa", "TForm35"),
+           [] { MainWindowSelections().cup_bracket_kind = 2; });
+    choose(item(fixtures, "fase1", "2ª fase - Competições internacionais", "TForm69"),
+           [] { MainWindowSelections().second_phase_kind = 4; });
     item(fixtures, "JogosAmistosos1", "Jogos Amistosos", "TForm81", MakeShortCut(VK_F9));
     enable_by_openers(fixtures, {{"Jogosdoseutime1", "TForm18"},
                                  {"Tabeladejogos1", "TForm63"},
@@ -484,20 +834,28 @@ void TForm13::BuildMenus() {
     enable_by_openers(finances, {{"FinanasdoTime1", "TForm22"}, {"Emprstimobancrio1", "TForm28"}});
 
     PopupMenu& coaches = AddComponent<PopupMenu>("PopupMenu3");
-    item(coaches, "RankingdeTcnicos1", "Ranking de Técnicos", "TForm47");
+    choose(item(coaches, "RankingdeTcnicos1", "Ranking de Técnicos", "TForm47"),
+           [] { MainWindowSelections().career_subject = -1; });
     item(coaches, "AdicionarRemover1", "Adicionar/Remover ténicos", "TForm50");
-    item(coaches, "ltimascontrataes1", "Últimas contratações de técnicos", "TForm58");
+    choose(item(coaches, "ltimascontrataes1", "Últimas contratações de técnicos", "TForm58"),
+           [] { MainWindowSelections().transfer_list_mode = 2; });
     enable_by_openers(coaches, {{"RankingdeTcnicos1", "TForm47"},
                                 {"AdicionarRemover1", "TForm50"},
                                 {"ltimascontrataes1", "TForm58"}});
 
     PopupMenu& rankings = AddComponent<PopupMenu>("PopupMenu4");
     item(rankings, "Rankingdeclubes1", "Ranking de clubes", "TForm71");
-    item(rankings, "Transferncias1", "Transferências de Jogadores", "TForm58");
-    item(rankings, "Histrico1", "Histórico completo de confrontos", "TForm15");
-    item(rankings, "TimedaRodada1", "Time da Rodada", "TForm70");
+    choose(item(rankings, "Transferncias1", "Transferências de Jogadores", "TForm58"),
+           [] { MainWindowSelections().transfer_list_mode = 1; });
+    choose(item(rankings, "Histrico1", "Histórico completo de confrontos", "TForm15"), [] {
+        MainWindowSelections().head_to_head_clubs[0] = -1;
+        MainWindowSelections().head_to_head_clubs[1] = -1;
+    });
+    choose(item(rankings, "TimedaRodada1", "Time da Rodada", "TForm70"),
+           [] { MainWindowSelections().best_eleven_mode = 0; });
     item(rankings, "BoladeOuro1", "Bola de Ouro", "TForm83");
-    item(rankings, "TimedoAno1", "Time do Ano", "TForm70");
+    choose(item(rankings, "TimedoAno1", "Time do Ano", "TForm70"),
+           [] { MainWindowSelections().best_eleven_mode = 1; });
     enable_by_openers(rankings, {{"Rankingdeclubes1", "TForm71"},
                                  {"Transferncias1", "TForm58"},
                                  {"Histrico1", "TForm15"},
@@ -518,10 +876,20 @@ void TForm13::BuildMenus() {
     // The squad grid's player menu: the commands with rules of their own act here.
     PopupMenu& player = AddComponent<PopupMenu>("PopupMenu1");
     item(player, "Proporcontrato1", "Propor contrato", "TForm24");
-    item(player, "Venderjogador1", "Vender jogador", "TForm44");
-    item(player, "Aposentarjogador1", "Aposentar jogador", "TForm48");
-    item(player, "Escolhernmero1", "Escolher número", "TForm82");
+    MenuItem& sell = item(player, "Venderjogador1", "Vender jogador", "TForm44");
+    // After a sale: no second one from the panel, and the squad and cash as they now stand.
+    sell.on_click = [this, open = sell.on_click] {
+        open();
+        ControlNamed<TUiGlowButton>(*this, "btvender").SetEnabled(false);
+        CountAvailablePlayers(0, Game().game_state.user_club);
+        RefreshMoney();
+    };
+    choose(item(player, "Aposentarjogador1", "Aposentar jogador", "TForm48"),
+           [this] { MainWindowSelections().retiring_player = SelectedPlayer(); });
+    choose(item(player, "Escolhernmero1", "Escolher número", "TForm82"),
+           [this] { MainWindowSelections().shirt_number_player = SelectedPlayer(); });
     player.Add("HistricodoJogador1", "Histórico do Jogador", [this] {
+        MainWindowSelections().career_subject_kind = 1;
         MainWindowSelections().career_subject = SelectedPlayer();
         Open("TForm16");
     });
@@ -574,13 +942,7 @@ void TForm13::HeaderClick(std::string_view column) {
 }
 
 int TForm13::SelectedPlayer() {
-    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
-    const int row = grid.SelectedRow();
-    if (row < 0 || row >= grid.GetRowCount()) return -1;
-    const std::string id = grid.GetCellTextByVariant("id", row);
-    if (id.empty()) return -1;
-    const int p = std::stoi(id);
-    return p > 0 && p < static_cast<int>(Game().players.size()) ? p : -1;
+    return RowPlayer(ControlNamed<TReportGrid>(*this, "gridview1").SelectedRow());
 }
 
 void TForm13::PopupMenu1Popup() {
@@ -661,13 +1023,77 @@ void TForm13::UpdatePlayerButtons() {
     retire.SetEnabled(player.age >= 32 && player.loan_status != 2);
 }
 
+int TForm13::RowPlayer(int row) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    if (row < 0 || row >= grid.GetRowCount()) return -1;
+    const std::string id = grid.GetCellTextByVariant("id", row);
+    if (id.empty()) return -1;
+    const int p = std::stoi(id);
+    return p > 0 && p < static_cast<int>(Game().players.size()) ? p : -1;
+}
+
+void TForm13::CellColoring(int, int row, TColor& colour, TCellState state) {
+    if (state.Has(csSelected)) return;
+    const t_game_state& gs = Game().game_state;
+    if (gs.list_colours_on) {
+        const int p = RowPlayer(row);
+        if (p < 0) return;
+        const int position = std::clamp(Game().players[p].position, 0, 4);
+        colour = static_cast<TColor>(gs.list_colours[position]);
+        return;
+    }
+    colour = row % 2 == 1 ? kOddRowColour : clWhite;
+}
+
+void TForm13::CellFormating(int col, int row, TColor& text, TCellState state) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    if (!grid.Columns().IsValidIndex(col)) return;
+    const std::string& column = grid.Columns().GetItem(col).Name();
+    const int p = RowPlayer(row);
+    if (p < 0) return;
+    const GameData& data = Game();
+    const t_player& player = data.players[p];
+    const bool selected = state.Has(csSelected);
+    constexpr TColor kRed = static_cast<TColor>(0x0000FF);
+    constexpr TColor kBlue = static_cast<TColor>(0xFF0000);
+    constexpr TColor kMaroon = static_cast<TColor>(0x000080);
+    constexpr TColor kGreen = static_cast<TColor>(0x008000);
+    constexpr TColor kNavy = static_cast<TColor>(0x800000);
+    constexpr TColor kDarkYellow = static_cast<TColor>(0x00D2D2);
+    if (column == "idade" && !selected) {
+        text = player.age > 31 ? kRed : kBlue;
+    } else if (column == "passe") {
+        if (player.on_sale)
+            text = kMaroon;
+        else if (player.loan_status == 2)
+            text = kGreen;
+    } else if (column == "nome") {
+        if (player.loan_status == 2)
+            text = kGreen;
+        else if (player.loan_status == 1)
+            text = kNavy;
+    } else if (column == "salario" && !selected) {
+        const double days = player.contract_end - TodayDate(data);
+        if (days < 8)
+            text = kRed;
+        else if (days < 21)
+            text = kDarkYellow;
+        else if (player.on_sale)
+            text = kMaroon;
+    }
+}
+
 void TForm13::RefreshSquadGrid() {
     GameData& data = Game();
     const int club = data.game_state.user_club;
     const int kind = data.game_state.match_kind;
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    grid.BeginUpdate();
     grid.ClearRows();
-    if (club < 0) return;
+    if (club < 0) {
+        grid.EndUpdate();
+        return;
+    }
     struct Entry {
         int player, key, strength, energy;
     };
@@ -677,21 +1103,33 @@ void TForm13::RefreshSquadGrid() {
         if (player.team >= 0 && player.team == club)
             order.push_back({p, PositionSortKey(p), player.strength, player.energy});
     }
+    // Within a position the weakest first.
     std::stable_sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
         if (a.key != b.key) return a.key < b.key;
         if (a.strength != b.strength) return a.strength < b.strength;
         return a.energy < b.energy;
     });
-    std::map<int, int> goals;
-    for (const t_competition_tally& t : data.season_goals)
-        if (t.player > 0 && t.player < static_cast<int>(data.players.size()) &&
-            data.players[t.player].team == club)
-            goals[t.player] += t.count;
+    // The season's goals and games of the club's players, wherever they were counted.
+    goals_.clear();
+    games_.clear();
+    auto collect = [&data, club](const std::vector<t_competition_tally>& list,
+                                 std::map<int, int>& into) {
+        for (const t_competition_tally& t : list)
+            if (t.player > 0 && t.player < static_cast<int>(data.players.size()) &&
+                data.players[t.player].team == club)
+                into[t.player] += t.count;
+    };
+    collect(data.season_goals, goals_);
+    collect(data.season_appearances, games_);
+    const double today = TodayDate(data);
     for (const Entry& e : order) {
         const t_player& p = data.players[e.player];
         const int row = grid.AddRow();
         auto set = [&grid, row](const char* column, const std::string& text) {
             grid.SetCellTextByVariant(column, row, text);
+        };
+        auto hint = [&grid, row](const char* column, std::string text) {
+            grid.GetCellByVariant(column, row).SetHint(std::move(text));
         };
         set("id", std::to_string(e.player));
         set("gcstatus", p.moved_this_round ? "4" : "0");
@@ -704,12 +1142,16 @@ void TForm13::RefreshSquadGrid() {
         const auto wage = static_cast<std::int32_t>(MoneyToUnits(p.wage));
         set("salario", FormatDigitGroups(wage));
         set("salariot", std::to_string(wage));
+        hint("salario", ContractHint(p.contract_end - today));
         const auto price =
             static_cast<std::int32_t>(MoneyToUnits(p.on_sale ? p.asking_price : p.value));
         set("passe", FormatMoneyShort(price));
+        hint("passe", FormatMoneyInWords(price));
         set("passet", std::to_string(price));
-        set("gols", std::to_string(goals.count(e.player) ? goals[e.player] : 0));
-        set("habilidades", CharacteristicsCell(data, e.player).first);
+        set("gols", std::to_string(GetPlayerGoals(e.player)));
+        const auto [abilities, abilities_hint] = CharacteristicsCell(data, e.player);
+        set("habilidades", abilities);
+        hint("habilidades", abilities_hint);
         set("idade", std::to_string(p.age));
         set("moral", std::to_string(p.morale + 7));
         const auto [picture, unavailable] = AvailabilityPicture(data, e.player, kind);
@@ -717,20 +1159,52 @@ void TForm13::RefreshSquadGrid() {
         if (unavailable) set("gcstatus", "3");
         set("status", std::to_string(p.shirt_number));
     }
+    grid.EndUpdate();
     SetMarkup("lb_total", SquadCountText(grid.GetRowCount()));
     if (grid.GetRowCount() > 0) grid.SelectCell(1, 0);
 }
 
+void TForm13::MarkUnavailable(int row, int code, bool star) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    grid.SetCellTextByVariant("condicao", row, std::to_string(star ? code + 4 : code));
+    grid.SetCellTextByVariant("gcstatus", row, "3");
+}
+
+int TForm13::GetPlayerGoals(int player) const {
+    const auto it = goals_.find(player);
+    return it == goals_.end() ? 0 : it->second;
+}
+
+int TForm13::GetPlayerGames(int player) const {
+    const auto it = games_.find(player);
+    return it == games_.end() ? 0 : it->second;
+}
+
 void TForm13::ShowPlayerInfo(int player) {
-    if (player < 0) return;
+    ControlNamed<Control>(*this, "p_conf").SetVisible(false);
+    ControlNamed<Control>(*this, "pinfo_panel").SetVisible(true);
+    auto& flag = ControlNamed<Image>(*this, "Image1");
+    if (player < 0) {
+        flag.SetVisible(false);
+        return;
+    }
     const GameData& data = Game();
     const t_player& p = data.players[player];
-    const int position = std::clamp(p.position, 0, 4);
-    SetMarkup("lb_infojogn", "<shad><b>" + p.name.str() + "</b></shad>");
-    SetMarkup("lb_infojog", "<shad>" +
-                                std::string(position_names[static_cast<std::size_t>(position)]) +
-                                "<br>Idade: " + std::to_string(p.age) +
-                                "<br>Força: " + std::to_string(p.strength) + "</shad>");
+    const bool tall = Screen::Get().Height() > 600;
+    SetMarkup("lb_infojogn", PlayerNameLine(data, player, tall));
+    SetMarkup("lb_infojog", PlayerDetailsText(data, player, tall, GetPlayerGames(player),
+                                              GetPlayerGoals(player)));
+    const std::vector<Picture>& flags = flag_pictures();
+    const bool has_flag = p.nationality >= 0 && p.nationality < static_cast<int>(flags.size()) &&
+                          !flags[static_cast<std::size_t>(p.nationality)].empty();
+    flag.SetPicture(has_flag ? flags[static_cast<std::size_t>(p.nationality)] : Picture());
+    flag.SetVisible(has_flag);
+}
+
+void TForm13::ShowHeadToHead() {
+    for (const char* name : {"pinfo_panel", "Button4", "btvender", "btalterasal", "btaposenta"})
+        ControlNamed<Control>(*this, name).SetVisible(false);
+    ControlNamed<Control>(*this, "p_conf").SetVisible(true);
 }
 
 void TForm13::RefreshMoney() {
@@ -745,22 +1219,48 @@ void TForm13::RefreshClubPanel() {
     const t_team& t = data.teams[club];
     const auto back = static_cast<TColor>(t.back_colour);
     const auto text = static_cast<TColor>(t.text_colour);
-    // The selected row in the club's colours, readable on a white text colour too.
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
-    grid.SelectionColor = t.text_colour == 0xFFFFFF ? back : text;
-    ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
-    SetFontColour(ControlNamed<Control>(*this, "nometime"), text);
-    // The confidence bars fill in the club's colour.
+    // The selected row in the club's colours, readable on a white text colour too.
+    if (t.text_colour == 0xFFFFFF) {
+        grid.HighlightedTextColor = text;
+        grid.SelectionColor = back;
+    } else {
+        grid.HighlightedTextColor = back;
+        grid.SelectionColor = text;
+    }
+    // The energy bars: a near-white club's bars would not show on the white rows.
+    const int r = back & 0xFF, g = (back >> 8) & 0xFF, b = (back >> 16) & 0xFF;
+    const bool near_white = r > 230 && g > 230 && b > 230;
+    if (auto* energy = dynamic_cast<TGrProgressColumn*>(grid.Columns().ColumnByName("energia"))) {
+        energy->ProgressColor = near_white ? text : back;
+        energy->HighValueColor = near_white ? text : back;
+    }
+    for (const char* name :
+         {"lb_infojog", "lb_tec", "lb_infot", "lb_cd", "lb_ct", "lb_infojogn", "lb_infonext",
+          "lb_conf1", "lb_conf2", "lb_conf3", "lb_conf4", "lb_conft1", "lb_conft2"})
+        ControlNamed<TMarkupLabel>(*this, name).SetShadowOffset(0);
+    // The confidence bars fill in the club's colour, their figures in its text colour.
     const ProgressPresetColors fill{
         clWhite, static_cast<TColor>(0xE0E0E0), back, back, back, back, back, back};
-    for (const char* bar : {"bar1", "bar2"})
-        ApplyProgressPreset(ControlNamed<TUiSmoothProgressBar>(*this, bar).Appearance(), fill,
-                            true);
+    for (const char* name : {"bar1", "bar2"}) {
+        auto& bar = ControlNamed<TUiSmoothProgressBar>(*this, name);
+        ApplyProgressPreset(bar.Appearance(), fill, true);
+        Font font = bar.Appearance().ProgressFont();
+        font.color = text;
+        bar.Appearance().SetProgressFont(font);
+    }
+    auto& play = ControlNamed<TUiGlowButton>(*this, "btjogar");
+    play.Appearance().SetBorderColorDown(back);
+    play.Appearance().SetBorderColorHot(back);
+    ControlNamed<TUiSmoothPanel>(*this, "pinfo_panel").Fill().SetBorderColor(back);
+    ControlNamed<TUiSmoothPanel>(*this, "p_conf").Fill().SetBorderColor(back);
+    ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
+    ControlNamed<Label>(*this, "nometime_shad").SetCaption(t.name.str());
+    SetFontColour(ControlNamed<Control>(*this, "nometime"), text);
     ControlNamed<TUiSmoothProgressBar>(*this, "bar1").SetPosition(std::max(0, t.board_confidence));
     ControlNamed<TUiSmoothProgressBar>(*this, "bar2")
         .SetPosition(std::max(0, t.supporter_confidence));
     // The background runs from the club's colour to a darker or lighter shade of it.
-    const int r = back & 0xFF, g = (back >> 8) & 0xFF, b = (back >> 16) & 0xFF;
     const bool light = (r + g + b) / 3.0 > 127;
     auto part = [](int v) { return std::clamp(v, 0, 255); };
     const int er = part(light ? r - 35 : r + 35), eg = part(light ? g - 35 : g + 35),
@@ -768,8 +1268,10 @@ void TForm13::RefreshClubPanel() {
     auto& gradient = ControlNamed<TGradient>(*this, "Gradient1");
     gradient.SetColorBegin(back);
     gradient.SetColorEnd(static_cast<TColor>(er | (eg << 8) | (eb << 16)));
-    for (const char* name : {"lb_tec", "lb_infot", "lab_data", "lb_cd", "lb_ct", "labmoney",
-                             "label32", "lb_total", "lb_cores", "Label23", "lb_infonext"})
+    for (const char* name :
+         {"lb_tec", "lb_infot", "lab_data", "lb_cd", "lb_ct", "labmoney", "label32", "lb_total",
+          "lb_cores", "Label23", "lb_infonext", "lb_infojog", "lb_infojogn", "lb_conf1", "lb_conf2",
+          "lb_conf3", "lb_conf4", "lb_conft1", "lb_conft2"})
         SetFontColour(ControlNamed<Control>(*this, name), text);
     const std::string coach = t.coach >= 0 && t.coach < static_cast<int>(data.coaches.size())
                                   ? data.coaches[t.coach].name.str()
@@ -778,31 +1280,67 @@ void TForm13::RefreshClubPanel() {
     SetMarkup("lab_data", "<shad>" + FormatDate(TodayDate(data)) + "</shad>");
     SetMarkup("lb_infot", DivisionLineText(data, club, data.game_state.match_kind));
     RefreshMoney();
+    LoadCrest(ControlNamed<Image>(*this, "escudo"), club);
     SetMarkup("label32", UnreadNewsText(CountUnreadNews(data, club)));
 }
 
 void TForm13::ShowNextMatch() {
     const GameData& data = Game();
+    const int club = data.game_state.user_club;
     bool away = false;
-    lineup_opponent_ = TodaysOpponentOf(data, data.game_state.user_club, away);
+    lineup_opponent_ = TodaysOpponentOf(data, club, away);
+    auto& next = ControlNamed<Control>(*this, "lb_infonext");
+    auto& referee_icon = ControlNamed<Image>(*this, "icon_arbitro");
+    auto& esc1 = ControlNamed<Image>(*this, "esc1");
     // A club with no match today shows no opponent.
     if (lineup_opponent_ < 0 || lineup_opponent_ >= static_cast<int>(data.teams.size())) {
         lineup_opponent_ = -1;
+        next.tag = -1;
         SetMarkup("lb_infonext", "");
+        esc1.SetPicture(Picture());
+        referee_icon.hint.clear();
+        referee_icon.tag = 0;
+        for (const char* name : {"Image13", "icon_arbitro"})
+            ControlNamed<Control>(*this, name).SetVisible(false);
         return;
     }
-    const t_team& o = data.teams[lineup_opponent_];
-    SetMarkup("lb_infonext", "<shad><b>" + o.name.str() + "</b></shad><br><shad>" +
-                                 (away ? "Fora" : "Casa") + "</shad>");
+    for (const char* name : {"Image13", "icon_arbitro"})
+        ControlNamed<Control>(*this, name).SetVisible(true);
+    next.tag = lineup_opponent_;
+    SetMarkup("lb_infonext", NextMatchText(data, club, lineup_opponent_, away));
+    // A continental opponent from outside the leagues has no team view to open.
+    next.cursor = data.game_state.match_kind == ckSecondContinentalCup &&
+                          lineup_opponent_ >= data.game_state.league_club_count
+                      ? crDefault
+                      : crHandPoint;
+    const HeadToHeadTexts h = HeadToHeadPanelTexts(data, club, lineup_opponent_);
+    SetMarkup("lb_conf1", h.title);
+    SetMarkup("lb_conf2", h.records);
+    SetMarkup("lb_conf3", h.last_meeting);
+    SetMarkup("lb_conf4", h.heading);
+    SetMarkup("lb_conft1", h.club);
+    SetMarkup("lb_conft2", h.opponent);
+    ControlNamed<Control>(*this, "lb_conft1").tag = club;
+    ControlNamed<Control>(*this, "lb_conft2").tag = lineup_opponent_;
+    ControlNamed<Control>(*this, "lb_conf3").tag = lineup_opponent_;
+    LoadCrest(esc1, lineup_opponent_);
+    ControlNamed<Image>(*this, "pimg")
+        .SetPicture(ControlNamed<Image>(*this, "escudo").GetPicture());
+    ControlNamed<Image>(*this, "pimg2").SetPicture(esc1.GetPicture());
+    const int referee = TurnReferee(data, club, turn_.human_turn);
+    referee_icon.hint = RefereeHint(data, referee);
+    referee_icon.tag = referee;
 }
 
 void TForm13::RefreshTurn() {
+    shown_club_ = Game().game_state.user_club;
     RefreshClubPanel();
     RefreshSquadGrid();
     ShowNextMatch();
 }
-
 void TForm13::BtjogarClick() {
+    // The coach may be quicker than the timer: his events come before his match all the same.
+    if (round_events_pending_) RunRoundEvents();
     // "Escalar Time" saves every time in the autosave modes 1 and 2.
     GameData& data = Game();
     if (data.game_state.autosave_mode == 1 || data.game_state.autosave_mode == 2) {
@@ -819,6 +1357,7 @@ void TForm13::BtjogarClick() {
 }
 
 void TForm13::NextHumanTurnOrPlay() {
+    round_events_pending_ = false;
     if (!kv::NextHumanTurnOrPlay(Game(), turn_, g_events)) {
         RefreshTurn();
         return;
@@ -844,8 +1383,9 @@ void TForm13::Resign() {
 void TForm13::BarraMouseMove(int x, int y) {
     Control& bar = ControlNamed<Control>(*this, "nova_barra");
     const int px = x * kToolBarPictureWidth / std::max(1, bar.Width());
+    const int py = y * kToolBarPictureHeight / std::max(1, bar.Height());
     for (const ToolZone& z : kToolZones)
-        if (px >= z.x0 && px <= z.x1 && y >= z.y0 && y <= z.y1) {
+        if (px >= z.x0 && px <= z.x1 && py >= z.y0 && py <= z.y1) {
             bar.hint = z.hint;
             bar.cursor = crHandPoint;
             return;
@@ -857,9 +1397,12 @@ void TForm13::BarraMouseMove(int x, int y) {
 void TForm13::BarraMouseDown(int x, int y) {
     Control& bar = ControlNamed<Control>(*this, "nova_barra");
     const int px = x * kToolBarPictureWidth / std::max(1, bar.Width());
+    const int py = y * kToolBarPictureHeight / std::max(1, bar.Height());
     for (const ToolZone& z : kToolZones) {
-        if (px < z.x0 || px > z.x1 || y < z.y0 || y > z.y1) continue;
+        if (px < z.x0 || px > z.x1 || py < z.y0 || py > z.y1) continue;
         const std::string_view window = z.window;
+        if (window == "PopupMenu7")
+            MainWindowSelections().fixtures_team = Game().game_state.user_club;
         if (window.starts_with("PopupMenu")) {
             auto* menu = static_cast<PopupMenu*>(FindComponent(window));
             const Point at = bar.ClientToScreen({x, y});
@@ -887,6 +1430,7 @@ void TForm13::KeyPressed(int& key, ShiftState shift) {
             window = "TForm32";
             break;
         case VK_F4:
+            MainWindowSelections().fixtures_team = Game().game_state.user_club;
             window = "TForm18";
             break;
         case VK_F5:
@@ -906,7 +1450,10 @@ void TForm13::KeyPressed(int& key, ShiftState shift) {
             window = "TForm81";
             break;
         default:
-            if (shift == ssCtrl && key == 'J') window = "TForm18";
+            if (shift == ssCtrl && key == 'J') {
+                MainWindowSelections().fixtures_team = Game().game_state.user_club;
+                window = "TForm18";
+            }
             if (shift == ssCtrl && key == 'T') window = "TForm63";
             if (shift == ssCtrl && key == 'F') window = "TForm22";
             break;
@@ -921,8 +1468,8 @@ TForm13* ShowMainWindow() {
     const bool skip = data.opening_main_window != 0;
     CoachTurn turn;
     // The same opening the game runs without windows: loans home, the first club whose turn it
-    // is, the turn's updates and events.
-    if (!OpenMainWindow(data, turn, g_events, skip)) {
+    // is, the turn's updates; its events come from the window's timer once it is on screen.
+    if (!OpenMainWindowTurn(data, turn, skip)) {
         PrepareComputerLineups();
         if (auto& next = MainWindowNextScreen()) next(NextScreen::kMatchDay);
         return nullptr;

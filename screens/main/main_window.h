@@ -4,6 +4,8 @@
 // one's match button hands over to the match day.
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -11,11 +13,13 @@
 #include "game/game_windows.h"
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "ui/grid/grid_types.h"
 
 namespace kv {
 
 extern const WindowLayout kForm13Layout;
 
+class ImageList;
 class PopupMenu;
 class TReportGrid;
 
@@ -43,6 +47,16 @@ struct MainWindowSelection {
     int viewed_team = -1;         // the team view
     int career_subject = -1;      // the player history or the coach ranking
     int career_subject_kind = 1;  // 1 player, 2 coach
+    int fixtures_team = -1;       // a club's season matches
+    int head_to_head_clubs[2] = {-1, -1};
+    int history_club = -1;     // the club record
+    int viewed_referee = 0;    // the referee card, 1-based
+    int cup_bracket_kind = 2;  // 2 national cup, 6 South American second cup
+    int second_phase_kind = 4;
+    int transfer_list_mode = 1;  // 1 player transfers, 2 coach appointments
+    int best_eleven_mode = 0;    // 0 round, 1 year
+    int retiring_player = -1;
+    int shirt_number_player = -1;
 };
 MainWindowSelection& MainWindowSelections();
 
@@ -62,6 +76,11 @@ class TForm13 : public Form {
     void RefreshSquadGrid();
     // The club panel again (after the club colours changed).
     void RefreshClubPanel();
+    // A row's player shown unavailable: the availability picture `code` (+ 4 for a star).
+    void MarkUnavailable(int row, int code, bool star);
+    // The player's goals and games this season as the grid counted them at its last refill.
+    int GetPlayerGoals(int player) const;
+    int GetPlayerGames(int player) const;
     // The selected row's player, -1 when none.
     int SelectedPlayer();
 
@@ -75,8 +94,16 @@ class TForm13 : public Form {
     // on the same column turning the order round.
     void HeaderClick(std::string_view column);
 
-  private:
+    // The head-to-head panel in the player panel's place ("Histórico confrontos").
+    void ShowHeadToHead();
+    // The events between rounds of the turn, once the window is on screen.
+    void RunRoundEvents();
+    bool RoundEventsPending() const { return round_events_pending_; }
+    // The club the window shows, -1 before the first turn.
+    int ShownClub() const { return shown_club_; }
     void RefreshTurn();
+
+  private:
     void ShowNextMatch();
     void ShowPlayerInfo(int player);
     void BuildMenus();
@@ -87,14 +114,25 @@ class TForm13 : public Form {
     void Open(std::string_view window);
     void RefreshMoney();
     void SetupGridColumns();
+    void FitGridColumns();
+    void PlacePictures();
+    void LinkClicks();
+    void CellColoring(int col, int row, TColor& color, TCellState state);
+    void CellFormating(int col, int row, TColor& text_color, TCellState state);
+    int RowPlayer(int row);
 
     CoachTurn turn_;
     int lineup_opponent_ = -1;
     bool round_events_pending_ = false;
     bool skip_updates_ = false;
+    int shown_club_ = -1;
+    std::map<int, int> goals_, games_;
     std::string sorted_column_;
     bool sorted_ascending_ = false;
 };
+
+// The game's web address, shown and opened by the footer's link.
+std::string MainWindowWebAddress();
 
 // Opens the main window on the current game, not modally: the first human club that plays
 // today gets the turn. When none does, the round is prepared and the match day comes next.

@@ -33,4 +33,30 @@ int TodaysOpponentOf(const GameData& data, int club, bool& away);
 // The dismissal message of the leaving coach; `resigned` when he asked to go.
 std::string DismissalText(const GameData& data, int club, int coach, bool resigned);
 
+// The next-match panel: the opponent (with his table position where it counts), the
+// competition and the round, and whether the club plays at home or away.
+std::string NextMatchText(const GameData& data, int club, int opponent, bool away);
+// The referee of the club's match today, 1-based into referees (0 = none): the turn's entry of
+// the round's home-country referees for a club of the home country, else of the international
+// ones.
+int TurnReferee(const GameData& data, int club, int human_turn);
+// "Árbitro: " and the referee's name; empty for no referee.
+std::string RefereeHint(const GameData& data, int referee);
+
+// The texts of the head-to-head panel against today's opponent.
+struct HeadToHeadTexts {
+    std::string title;         // lb_conf1: meetings and draws
+    std::string records;       // lb_conf2: both clubs' wins, losses and goals
+    std::string last_meeting;  // lb_conf3
+    std::string heading;       // lb_conf4
+    std::string club;          // lb_conft1
+    std::string opponent;      // lb_conft2
+};
+HeadToHeadTexts HeadToHeadPanelTexts(const GameData& data, int club, int opponent);
+
+// The player panel's name line and details. `tall` on screens taller than 600 pixels, where
+// the lines are spaced and the second column starts further right.
+std::string PlayerNameLine(const GameData& data, int player, bool tall);
+std::string PlayerDetailsText(const GameData& data, int player, bool tall, int games, int goals);
+
 }  // namespace kv

@@ -15,6 +15,8 @@
 #include "platform/window/label.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "screens/match/match_decision_windows.h"
+#include "screens/match/shootout_order_window.h"
 #include "screens/start/window_layout.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
@@ -418,6 +420,13 @@ void Tform89::ResultTableClick(int kind) {
 void OpenEngineTestBench(bool give_every_team_a_lineup) {
     if (give_every_team_a_lineup) GiveComputerLineupsForBench();
     Tform89& form = Screen::Get().Create<Tform89>();
+    form.open_match_lineup = [] {
+        OpenMatchLineupWindow(Game().current_match, Game().lineup_side);
+    };
+    form.open_penalty_order = [] {
+        const GameData& gd = Game();
+        Screen::Get().Create<TForm37>(gd.shootout_team_a, gd.shootout_team_b).ShowModal();
+    };
     form.ShowModal();
     form.Release();
 }

@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "match/computer_lineups.h"
 #include "screens/club/contract_windows.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/retirement_window.h"
@@ -11,16 +12,28 @@
 #include "screens/main/main_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/save_game_window.h"
+#include "screens/match/match_day_window.h"
 #include "screens/newgame/new_game_flow.h"
 
 namespace kv {
 namespace {
 
-// The main window is the only first screen built so far; the match day and the national-team
-// hub come later, and until then a game that starts on them stays where it is.
+// The main window and the match day are the screens built so far; the national-team hub and
+// the season review come later, and until then a game that starts on them stays where it is.
 void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
+    if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
     if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
+}
+
+// After a match day closed without the round results window, the game goes on as it goes on
+// without windows: a national-team day plays its line-ups at once.
+void AfterMatchDay(NextScreen next) {
+    if (next == NextScreen::kNationalTeamHub) {
+        PrepareComputerLineups();
+        next = NextScreen::kMatchDay;
+    }
+    ContinueWith(next);
 }
 
 }  // namespace
@@ -38,6 +51,8 @@ void ConnectGameWindows() {
         const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
+    MainWindowNextScreen() = ContinueWith;
+    MatchDayNextScreen() = AfterMatchDay;
     // The team view, on the club the main window's command chose.
     MainWindowOpener("TForm14") = [] { ShowTeamView(MainWindowSelections().viewed_team); };
     // The chosen squad row's contract and retirement; the squad list follows the change.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "core/game_site.h"
 #include "platform/gfx/canvas.h"
 #include "screens/start/picture_drawing.h"
 
@@ -140,7 +141,7 @@ Picture TitlePicture() {
              DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
         Text(canvas, {306, 14, 505, 58}, "Gerência de futebol", "Arial", 11, fsItalic, 0xDDEEDD,
              DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 1);
-        Text(canvas, {32, 70, 210, 90}, "www.korvanel.example", "Tahoma", 10, fsBold | fsUnderline,
+        Text(canvas, {32, 70, 210, 90}, kGameWebAddress, "Tahoma", 10, fsBold | fsUnderline,
              0x60E0FF, DT_LEFT | DT_VCENTER | DT_SINGLELINE, 1);
         Text(canvas, {44, 260, 90, 285}, "Sair", "Tahoma", 9, fsBold, clWhite,
              DT_CENTER | DT_VCENTER | DT_SINGLELINE, 1);

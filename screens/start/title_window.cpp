@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/game_data.h"
+#include "core/game_site.h"
 #include "core/random.h"
 #include "core/sound_effects.h"
 #include "core/text_tables.h"
@@ -22,9 +23,11 @@ namespace {
 
 TForm1* g_form1 = nullptr;
 
-constexpr const char* kCredits =
-    "<P align=\"center\"><SHAD>www.korvanel.example</SHAD><BR>"
-    "<SHAD>© 2014 Korvanel</SHAD></P>";
+// The credit lines, with the game's own address.
+std::string CreditsText() {
+    return std::string("<P align=\"center\"><SHAD>") + std::string(kGameWebAddress) +
+           "</SHAD><BR><SHAD>© 2014 Korvanel</SHAD></P>";
+}
 
 const LayoutControl kControls[] = {
     {.name = "Label2",
@@ -61,7 +64,6 @@ const LayoutControl kControls[] = {
     {.name = "creditos",
      .class_name = "TitleCreditLabel",
      .bounds = {15, 227, 120, 30},
-     .caption = kCredits,
      .font = {"Tahoma", 8, 0, clWhite},
      .properties = {{"Transparent", "True"},
                     {"ShadowColor", "clBlack"},
@@ -92,6 +94,7 @@ TForm1* Form1() {
 TForm1::TForm1() : Form("Form1") {
     g_form1 = this;
     BuildWindowLayout(*this, kForm1Layout);
+    ControlNamed<TMarkupLabel>(*this, "creditos").SetHTMLText(CreditsText());
     image_list1_ = &AddComponent<ImageList>("ImageList1");
     image_list1_->width = 18;
     image_list1_->height = 18;

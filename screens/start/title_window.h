@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "core/game_site.h"
 #include "platform/gfx/geometry.h"
 #include "platform/gfx/picture.h"
 #include "platform/window/form.h"
@@ -28,7 +29,8 @@ struct TitleZone {
 inline constexpr TitleZone kExitZone{44, 260, 90, 285};
 inline constexpr TitleZone kWebSiteZone{32, 70, 210, 90};
 
-inline constexpr const char* kWebSiteAddress = "https://korvanel.example";
+// The game's own site (a literal, so it ends in a null character).
+inline constexpr const char* kWebSiteAddress = kGameWebSite.data();
 inline constexpr int kFootballCursor = 20;  // the cursor slot of cursor5
 inline constexpr int kMenuButtons = 3;
 

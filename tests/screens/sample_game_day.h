@@ -1,6 +1,7 @@
 #pragma once
 // A new game from the sample database with `humans` human coaches, played on to a day on which
-// every human club plays: where the window tests of a coach's turn start.
+// every human club plays (and, when `kind` is not -1, of that competition kind): where the window
+// tests of a coach's turn start.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@
 
 namespace kv::testing {
 
-inline void StartSampleGameOnAHumanDay(int humans, std::uint64_t seed) {
+inline void StartSampleGameOnAHumanDay(int humans, std::uint64_t seed, int kind = -1) {
     HeadlessSetup setup;
     setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
     setup.seed = seed;
@@ -27,8 +28,11 @@ inline void StartSampleGameOnAHumanDay(int humans, std::uint64_t seed) {
                 return false;
         return true;
     };
-    for (int round = 0; round < 60 && !(every_human_plays() && !game.season_finished()); ++round)
-        game.PlayRound();
+    auto wanted_day = [&] {
+        return every_human_plays() && !game.season_finished() &&
+               (kind < 0 || Game().game_state.match_kind == kind);
+    };
+    for (int round = 0; round < 60 && !wanted_day(); ++round) game.PlayRound();
     ASSERT_TRUE(every_human_plays());
 }
 

@@ -387,6 +387,7 @@ void TTreeColumnDisplay::Paint() {
     if (!column || !canvas) return;
     const Rect& cell = ClientRect;
     const int indent = std::max(0, Level) * TGrTreeColumn::kIndent;
+    if (column->ShowLines) DrawTreeLines();
     if (column->Images && ImageIndex >= 0)
         column->Images->Draw(*canvas, cell.left + indent + 16,
                              cell.top + cell.height() / 2 - column->Images->height / 2, ImageIndex);
@@ -408,6 +409,39 @@ void TTreeColumnDisplay::Paint() {
     Rect content;
     GetContentRect(content);
     DrawCellText(AsString, content);
+}
+
+void TTreeColumnDisplay::DrawTreeLines() {
+    Canvas& c = *canvas;
+    const Rect& cell = ClientRect;
+    const int level = std::max(0, Level);
+    const int mid = static_cast<int>(std::nearbyint(cell.top + cell.height() / 2.0));
+    const bool children = ChildCount > 0;
+    auto x_of = [&](int i) { return cell.left + i * TGrTreeColumn::kIndent + 6; };
+    auto vline = [&](int x, int from, int to) {
+        c.MoveTo(x, from);
+        c.LineTo(x, to);
+    };
+    c.pen.color = clGrayText;
+    c.pen.mode = pmCopy;
+    if (IsLastChild && !IsFirstShownRow) vline(x_of(level), cell.top, children ? mid - 4 : mid);
+    // One step up the ancestors a level: a line at each level whose row goes on below.
+    int index = Row;
+    for (int i = level; i >= 0; --i) {
+        int next_sibling = -1;
+        if (tree_links && index >= 0) tree_links(index, next_sibling);
+        if (next_sibling < 0) continue;
+        if (i == level && children) {
+            if (!IsFirstShownRow) vline(x_of(i), cell.top, mid - 4);
+            if (!IsLastChild) vline(x_of(i), mid + 4, cell.bottom);
+        } else if (IsFirstShownRow) {
+            vline(x_of(i), mid, c.ClipRect().bottom);
+        } else {
+            vline(x_of(i), cell.top, cell.bottom);
+        }
+    }
+    c.MoveTo(x_of(level) + (children ? 4 : 0), mid - 1);
+    c.LineTo(x_of(level) + 9, mid - 1);
 }
 
 void TTreeColumnPlay::KeyPress(char32_t& key) {

@@ -169,6 +169,10 @@ class TTreeColumnDisplay : public TColumnDisplay {
     void GetContentRect(Rect& rect) const override;
     int GetContentWidth() override;
     void Paint() override;
+
+  private:
+    // Grey lines joining each row to its parent and to the siblings below it.
+    void DrawTreeLines();
 };
 
 class TTreeColumnPlay : public TColumnPlay {

@@ -138,22 +138,9 @@ TColumnDragBox& TGrCustomGridControl::DragBox() {
     return *drag_box_;
 }
 
-void TGrCustomGridControl::PressHeader(int col, int x, int y) {
+void TGrCustomGridControl::ArmColumnDrag(int col) {
     TGrCustomColumn& column = columns_->GetItem(col);
     dragged_column_ = column.Options().Has(coCanClick) ? &column : nullptr;
-    pressed_header_column_ = dragged_column_;
-    mouse_down_point_ = {x, y};
-}
-
-void TGrCustomGridControl::ReleaseHeader(MouseButton button, int x, int y) {
-    TGrCustomColumn* pressed = pressed_header_column_;
-    pressed_header_column_ = nullptr;
-    dragged_column_ = nullptr;
-    mouse_down_point_ = {-1, -1};
-    // A click sorts where it was released on the same header, never after a drag.
-    if (button != mbLeft || !pressed || column_dragging_) return;
-    if (!options_.Has(goHeader) || y < 0 || y >= HeaderSize) return;
-    if (ColumnAtX(x) == pressed->GetIndex()) ClickHeader(*pressed);
 }
 
 bool TGrCustomGridControl::ColumnDragMouseMove(ShiftState shift, int x, int y) {
@@ -166,6 +153,7 @@ bool TGrCustomGridControl::ColumnDragMouseMove(ShiftState shift, int x, int y) {
         return false;
     if (!Screen::Current()) return false;
     column_dragging_ = true;
+    if (pressed_header_column_) RefreshHeaderCell(*pressed_header_column_);
     pressed_header_column_ = nullptr;
     TColumnDragBox& box = DragBox();
     const Point at = ClientToScreen({ColumnClientLeft(*column), 0});

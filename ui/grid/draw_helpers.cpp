@@ -237,6 +237,12 @@ int GetMultiLineTextWidth(Canvas& canvas, std::string_view text) {
     return r.width();
 }
 
+void InvertPixels(Canvas& canvas, const Rect& rect) {
+    const Rect r = rect.intersect(canvas.ClipRect());
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x) canvas.SetPixel(x, y, canvas.Pixel(x, y) ^ 0xFFFFFF);
+}
+
 TColor GetSchemeColor(int slot, int scheme) {
     // The default scheme's slots the grid reads; the others hold its line colour.
     static constexpr std::array<TColor, 24> kScheme = [] {

@@ -92,6 +92,8 @@ void DrawTextLine(Canvas& canvas, const Rect& rect, Alignment alignment, std::st
 // text with line breaks stands beside the one before it, left to right.
 void DrawVerticalText(Canvas& canvas, Rect rect, std::string_view text, bool multi_line);
 
+// Every pixel of the rectangle (within the canvas's clip) turned to its opposite colour.
+void InvertPixels(Canvas& canvas, const Rect& rect);
 // True when p lies farther than `distance` from q along either axis.
 bool MovedBeyond(Point p, Point q, int distance);
 // A cell address with either co-ordinate -1 stands for no cell.

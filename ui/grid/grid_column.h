@@ -16,6 +16,7 @@
 
 namespace kv {
 
+class Picture;
 class TGrColumns;
 class TGrCustomColumn;
 class TGrCustomEdit;
@@ -94,6 +95,8 @@ class TColumnHeader : public TColumnPart {
     THeaderOrientation Orientation = hoHorizontal;
     bool MultiLine = false;
     bool HideArrow = true;
+    // The picture before the caption (shown unless DisplayMode is dmTextOnly).
+    std::shared_ptr<Picture> Glyph;
 };
 
 class TColumnFooter : public TColumnPart {
@@ -197,6 +200,12 @@ class TGrCustomColumn {
     TGrCustomEdit* InplaceEdit = nullptr;
     std::string StyleClass;
     const void* ObjectReference = nullptr;
+
+    // --- the slides layout: where the column's field lies inside each slide, and its caption
+    // left of the field (0) or above it (1).
+    TGrSlideBounds SlideBounds;
+    std::string SlideCaption;
+    int SlideCaptionLocation = 1;
 
     // --- place
     int Width() const { return width_; }

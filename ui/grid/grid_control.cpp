@@ -35,6 +35,15 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
         return ClientWidth() - (GridStyle == gsReport && options_.Has(goIndicator) ? 12 : 0);
     };
     columns_->grid_font = [this] { return font(); };
+    search_timer_.SetInterval(700);
+    search_timer_.on_timer = [this] { ClearSearchText(); };
+    for (int style = hsAuto; style <= hsVista; ++style)
+        displays_[style] = CreateStyleDisplay(static_cast<THeaderStyle>(style), this);
+}
+
+TStyleDisplay& TGrCustomGridControl::CurrentDisplay() const {
+    const int style = HeaderStyle >= hsAuto && HeaderStyle <= hsVista ? HeaderStyle : hsAuto;
+    return *displays_[style];
 }
 
 TGrCustomGridControl::~TGrCustomGridControl() {
@@ -238,7 +247,7 @@ int TGrCustomGridControl::LastFullRow() const {
     int last = top_row_;
     for (int i = top_row_; i < GetRowCount(); ++i) {
         if (!IsRowShown(i)) continue;
-        y += GetRowHeight(i) + row_spacing_;
+        y += BandHeight(i) + row_spacing_;
         if (y > body.bottom) break;
         last = i;
     }
@@ -251,7 +260,7 @@ int TGrCustomGridControl::RowsPerPage(bool include_above) const {
     int n = 0;
     for (int i = top_row_; i < GetRowCount(); ++i) {
         if (!IsRowShown(i)) continue;
-        const int h = GetRowHeight(i) + row_spacing_;
+        const int h = BandHeight(i) + row_spacing_;
         if (h > room) return n;
         room -= h;
         ++n;
@@ -259,7 +268,7 @@ int TGrCustomGridControl::RowsPerPage(bool include_above) const {
     if (include_above) {
         for (int i = top_row_ - 1; i >= 0; --i) {
             if (!IsRowShown(i)) continue;
-            const int h = GetRowHeight(i) + row_spacing_;
+            const int h = BandHeight(i) + row_spacing_;
             if (h > room) break;
             room -= h;
             ++n;
@@ -330,7 +339,7 @@ void TGrCustomGridControl::UpdateHorzScrollBar() {
 int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
     int pixels = 0;
     for (int n = old_position; n < new_position && top_row_ < GetRowCount() - 1; ++n) {
-        pixels -= GetRowHeight(top_row_) + row_spacing_;
+        pixels -= BandHeight(top_row_) + row_spacing_;
         do ++top_row_;
         while (top_row_ < GetRowCount() - 1 && !IsRowShown(top_row_));
     }
@@ -339,7 +348,7 @@ int TGrCustomGridControl::VertScrollDelta(int old_position, int new_position) {
         while (row > 0 && !IsRowShown(row)) --row;
         if (!IsRowShown(row)) break;
         top_row_ = row;
-        pixels += GetRowHeight(top_row_) + row_spacing_;
+        pixels += BandHeight(top_row_) + row_spacing_;
     }
     return pixels;
 }
@@ -348,11 +357,16 @@ void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
     // The open editor stays over its cell: the rows do not move under it.
     if (IsEditing()) return;
     const int notches = std::max(1, std::abs(delta) / 120);
+    // With nothing to scroll up or down, the wheel scrolls a wide report sideways.
+    TGrScrollBar& vert = VertScrollBar();
+    TGrScrollBar& horz = HorzScrollBar();
+    const bool sideways = vert.Max() == 0 && GridStyle == gsReport && horz.Max() > 0;
+    TGrScrollBar& bar = sideways ? horz : vert;
     for (int i = 0; i < notches; ++i) {
         if (shift & ssCtrl)
-            delta < 0 ? VertScrollBar().PageDown() : VertScrollBar().PageUp();
+            delta < 0 ? bar.PageDown() : bar.PageUp();
         else
-            delta < 0 ? VertScrollBar().LineDown() : VertScrollBar().LineUp();
+            delta < 0 ? bar.LineDown() : bar.LineUp();
     }
 }
 
@@ -375,6 +389,24 @@ void TGrCustomGridControl::Resized() {
     if (!data_bound_) return;
     columns_->RecalcPositions(false);
     columns_->ApplyAutoSize(nullptr, false);
+    // Grown taller while scrolled down: earlier rows come into the room below the last one
+    // instead of leaving it empty.
+    if (top_row_ > 0 && GridStyle == gsReport) {
+        const Rect body = BodyRect();
+        int used = 0;
+        for (int i = top_row_; i < GetRowCount(); ++i)
+            if (IsRowShown(i)) used += BandHeight(i) + row_spacing_;
+        for (int i = top_row_ - 1; i >= 0; --i) {
+            if (!IsRowShown(i)) continue;
+            const int h = BandHeight(i) + row_spacing_;
+            if (used + h > body.height()) break;
+            used += h;
+            top_row_ = i;
+        }
+        VertScrollBar().LockScrolling();
+        VertScrollBar().SetPosition(ShownRowsAbove());
+        VertScrollBar().UnlockScrolling();
+    }
     UpdateVertScrollBar();
     UpdateHorzScrollBar();
 }

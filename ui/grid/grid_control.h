@@ -19,8 +19,10 @@
 #include "platform/gfx/geometry.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
+#include "ui/grid/grid_displays.h"
 #include "ui/grid/grid_columns.h"
 #include "ui/grid/grid_types.h"
+#include "platform/window/timer.h"
 #include "ui/grid/scroll_control.h"
 
 namespace kv {
@@ -247,6 +249,18 @@ class TGrCustomGridControl : public TGrScrollControl {
     TGridStyle GridStyle = gsReport;
     TGridLinesStyle GridLinesStyle = lsNormal;
     THeaderStyle HeaderStyle = hsAuto;
+    // Draw the header with the system's visual styles when they are active.
+    bool EnableVisualStyles = true;
+    TDrawingOptions IndicatorDrawingOptions = doNormal;
+    THomeEndBehaviour HomeEndBehaviour = hebTopBottom;
+    TInputEnterMode InputEnterMode = imEditing;
+    TSlideOptions SlidesOptions = {soFrame, soHideSelection};
+    bool HideScrollBar() const { return VertScrollBar().HideWhenUnneeded(); }
+    void SetHideScrollBar(bool value) { VertScrollBar().SetHideWhenUnneeded(value); }
+    // The look HeaderStyle names; the grid holds one of each for its whole life.
+    TStyleDisplay& CurrentDisplay() const;
+    const TGrCustomColumn* PressedHeaderColumn() const { return pressed_header_column_; }
+    const TGrCustomColumn* HotHeaderColumn() const { return hot_header_column_; }
     TSortedStyle SortedStyle = soDefault;
     TSelectionMoveDirection SelectionMoveDirection = mdDown;
     TColor GridLinesColor = clBtnFace;
@@ -258,6 +272,17 @@ class TGrCustomGridControl : public TGrScrollControl {
 
     // --- geometry, in client co-ordinates
     Rect GetHeaderRect() const;
+    Rect GetBodyRect() const { return BodyRect(); }
+    Rect GetFooterRect() const;
+    Rect GetInputRect() const;
+    Rect GetIndicatorRect() const;
+    // A column's cells in the header, the input line and the footer.
+    Rect GetHeaderCellRect(const TGrCustomColumn& column) const;
+    Rect GetInputCellRect(const TGrCustomColumn& column) const;
+    Rect GetFooterCellRect(const TGrCustomColumn& column) const;
+    // Slides: each shown row a band of SlideSize (plus its grid line) across the client.
+    int GetSlideTop(int index) const;
+    Rect GetSlideRect(int index) const;
     // The top of a row at or below the top row; the body's bottom for one past the page.
     int GetRowTop(int index) const;
     Rect GetRowRect(int index) const;
@@ -266,6 +291,35 @@ class TGrCustomGridControl : public TGrScrollControl {
     int ColumnAtX(int x) const;
     // The row under a point of the body; -1 outside the rows.
     int RowAtY(int y) const;
+
+    // --- mouse and typing
+    // The column whose right divider lies within a few pixels of x in the header; -1 for none.
+    int ResizeGripColumnAt(int x) const;
+    bool ColumnResizing() const { return resizing_column_ != nullptr; }
+    // The row whose bottom edge lies within a few pixels of y in the indicator; -1 for none.
+    int RowBorderAt(int x, int y) const;
+    // The row a moved row would go before at y: the row under it, or the next one past its
+    // middle; -1 above the body or below the last row.
+    int RowDropIndexAt(int y) const;
+    int ResizingRow() const { return resizing_row_; }
+    bool RowMoving() const { return row_moving_; }
+    // Mode 0: header and cells, 1: cells only, 2: header only.
+    void BestFitColumn(int col, int mode, bool shown_only);
+    // Selects the first shown row whose text in the column starts with `text` (case ignored):
+    // after the selected row, then from the top, or from the top only with `from_start`.
+    bool IncrementalSearch(int col, std::string_view text, bool from_start);
+    // From row `first` to the end, then from the top; -1 searches from the top only.
+    bool IncrementalSearchFrom(int col, std::string_view text, int first);
+    // What has been typed within 700 ms of each character.
+    const std::string& SearchText() const { return search_text_; }
+    void ClearSearchText();
+    Timer& SearchTimer() { return search_timer_; }
+    enum GridCursor {
+        crHorzSplit = 3000,
+        crColumnNoDrag = 3001,
+        crVertSplit = 3003,
+        crIndicatorSelect = 3006
+    };
 
     // --- painting and input
     void Paint(Canvas& canvas) override;
@@ -293,10 +347,27 @@ class TGrCustomGridControl : public TGrScrollControl {
     std::function<void(int row, int height)> on_change_row_height;
     std::function<void(int row, int& height)> on_measuring_row_height;
     std::function<void(int from, int to, bool& accept)> on_row_move;
+    std::function<void(int from, int to)> on_after_row_move;
     std::function<void(int col, int row, std::string& hint)> on_cell_hint;
     std::function<void(int col, int row, bool& showing)> on_cell_showing;
     std::function<void(TGrCustomColumn& column, int old_position)> on_column_move;
     std::function<void(TGrCustomColumn& column, int delta)> on_column_resize;
+    std::function<void(int index, const Rect& rect)> on_custom_draw_header;
+    std::function<void(int index, const Rect& rect)> on_custom_draw_footer;
+    std::function<void(int index, const Rect& rect, bool selected, bool highlighted)>
+        on_custom_draw_indicator;
+    std::function<void(int col, int row, const Rect& rect, TCellState state)> on_custom_draw_cell;
+    std::function<void(int col, int row, const Rect& rect, TCellState state, bool& default_drawing)>
+        on_draw_cell_background;
+    std::function<void(int index, TColor& color, TColor& grid_color, TSlideState state)>
+        on_slide_coloring;
+    std::function<void()> on_post_draw;
+    std::function<void(int col, int row)> on_cell_click;
+    std::function<void(int col, int row)> on_cell_dbl_click;
+    std::function<void(int col)> on_header_dbl_click;
+    std::function<void(int col)> on_footer_click;
+    // The text a cell is measured with (best fit) or shown in its text-fit hint.
+    std::function<void(int col, int row, std::string& value)> on_apply_cell;
 
   protected:
     void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
@@ -315,11 +386,39 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The column's left edge in client co-ordinates, after the horizontal scroll.
     int ColumnClientLeft(const TGrCustomColumn& column) const;
     void PaintReport(Canvas& canvas);
-    void PaintHeader(Canvas& canvas);
+    // Header, input line and footer cells, their separators and the indicator's corners.
+    void PaintFixedParts(Canvas& canvas);
+    void PaintSlides(Canvas& canvas);
+    void DrawSlideCaption(Canvas& canvas, int col, int row);
+    // False: a partly visible last row is painted like the others.
+    virtual bool HidePartialRows() const { return false; }
+    void DrawIndicatorCell(Canvas& canvas, int row, const Rect& rect, bool selected,
+                           bool highlighted);
+    // The display of the current look, readied on a canvas with the grid's font.
+    TStyleDisplay& PrepareDisplay(Canvas& canvas) const;
     void DrawCell(Canvas& canvas, int col, int row, Rect cell);
     void DrawEmptyCell(Canvas& canvas, int col, Rect cell);
     void DrawCellGridLines(Canvas& canvas, int col, int row, TColor grid_color, const Rect& r);
-    void ClickHeader(TGrCustomColumn& column);
+    // OnHeaderClick for a pressed header cell; the built-in sort follows when the button went up
+    // over it.
+    void ClickHeader(TGrCustomColumn& column, bool released_on_it = true);
+    void PressHeader(int x);
+    void RefreshHeaderCell(const TGrCustomColumn& column);
+    void SetHotHeaderColumn(TGrCustomColumn* column);
+    void PaintResizeLines(Canvas& canvas) const;
+    // The red arrows and line where a moved row would go.
+    void PaintRowDropMarker(Canvas& canvas) const;
+    Rect RowDropMarkerRect(int index) const;
+    void EndRowMove(int y);
+    void DoubleClickAt(int x, int y, bool in_header);
+    // A cell's play element readied with the cell's value, or null when its column has none.
+    TColumnPlay* AttachPlay(int col, int row, const Rect& cell);
+    bool ReactsToClicks(int col) const;
+    virtual void PreparePlay(TColumnPlay&) {}
+    // The grid's own part of a release: resizes, row moves, header and cell clicks.
+    void ReleaseMouse(MouseButton button, ShiftState shift, int x, int y);
+    void MouseLeave() override;
+    void DoExit() override;
     int LineBottom() const {
         return options_.Has(goGrid) && GridLinesStyle != lsVerticalOnly ? 1 : 0;
     }
@@ -333,6 +432,10 @@ class TGrCustomGridControl : public TGrScrollControl {
     // The part of the client area rows are drawn in.
     virtual Rect BodyRect() const;
     int RowSpacing() const { return row_spacing_; }
+    // A shown row's height in the layout of the grid style: its own height, or the slide's.
+    int BandHeight(int index) const {
+        return GridStyle == gsSlides ? SlideSize : GetRowHeight(index);
+    }
     void SetRowSpacing(int value) { row_spacing_ = value; }
     // Rows shown by the scroll bar: its maximum, page and position follow the shown rows.
     virtual void UpdateVertScrollBar();
@@ -360,9 +463,8 @@ class TGrCustomGridControl : public TGrScrollControl {
     bool EditingKeyPress(char32_t& key);
     // Editors of columns that left the collection go with them.
     void DropStaleEditors();
-    // A header press may become a click (sorting, on the release) or a drag (column_drag.cpp).
-    void PressHeader(int col, int x, int y);
-    void ReleaseHeader(MouseButton button, int x, int y);
+    // A header press may also become a drag of its column (column_drag.cpp).
+    void ArmColumnDrag(int col);
     // True while the move belongs to a column drag (started now or before).
     bool ColumnDragMouseMove(ShiftState shift, int x, int y);
 
@@ -377,6 +479,22 @@ class TGrCustomGridControl : public TGrScrollControl {
     int update_count_ = 0;
     int row_size_ = 16;
     TGrCustomColumn* sorted_column_ = nullptr;
+    TGrCustomColumn* pressed_header_column_ = nullptr;
+    TGrCustomColumn* hot_header_column_ = nullptr;
+    TGrCustomColumn* resizing_column_ = nullptr;
+    int resize_delta_ = 0;
+    int resize_line_x_ = 0;
+    int resize_start_line_x_ = 0;
+    Point mouse_down_point_{-1, -1};
+    Point mouse_down_cell_{-1, -1};
+    Point hover_cell_{-1, -1};
+    std::string search_text_;
+    Timer search_timer_;
+    int resizing_row_ = -1;
+    int row_resize_y_ = 0;
+    int moving_row_ = -1;
+    bool row_moving_ = false;
+    int row_drop_index_ = -1;
     // Set by the grid that holds the data once it can answer for its rows, and cleared before
     // it lets them go: the layout work of a resize asks for them.
     bool data_bound_ = false;
@@ -390,7 +508,6 @@ class TGrCustomGridControl : public TGrScrollControl {
     bool editing_cell_ = false;
     bool editing_input_ = false;
     bool ending_edit_ = false;
-    Point mouse_down_cell_{-1, -1};
     bool clicked_selected_cell_ = false;
 
   private:
@@ -413,13 +530,12 @@ class TGrCustomGridControl : public TGrScrollControl {
     void ColumnDragDrop(int screen_x, int screen_y);
     void EndColumnDrag();
     TGrCustomColumn* dragged_column_ = nullptr;
-    TGrCustomColumn* pressed_header_column_ = nullptr;
-    Point mouse_down_point_{-1, -1};
     bool column_dragging_ = false;
     std::unique_ptr<TColumnDragBox> drag_box_;
     std::unique_ptr<TDragArrow> top_arrow_;
     std::unique_ptr<TDragArrow> bottom_arrow_;
     std::unique_ptr<TGrColumns> columns_;
+    std::unique_ptr<TStyleDisplay> displays_[7];
     TGridOptions options_ = {goHeader};
     int row_spacing_ = 0;
 };

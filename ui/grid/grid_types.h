@@ -112,6 +112,12 @@ enum THeaderStyle {
     hsVista
 };
 enum TSortedStyle { soDefault, soDarker, soWhite };
+enum THomeEndBehaviour { hebTopBottom, hebLeftRight };
+enum TInputEnterMode { imAllways, imEditing };
+enum TSlideOption { soFrame, soHideSelection };
+using TSlideOptions = EnumSet<TSlideOption>;
+enum TSlideStateFlag { stSelected, stFocused };
+using TSlideState = EnumSet<TSlideStateFlag>;
 enum TDataChange {
     dcAddColumn,
     dcAddChildRow,

@@ -152,6 +152,13 @@ bool TReportGrid::ApplyCellFont(int col, int row, TCellState state, Canvas& canv
     const TRow& tree_row = cells_->GetRow(row);
     display.ChildCount = tree_row.ChildCount;
     display.Expanded = tree_row.Expanded;
+    if (dynamic_cast<const TGrTreeColumn*>(&Columns().GetItem(col))) {
+        // The painter walks up the ancestors for the connecting lines.
+        display.IsLastChild = GetNextSibling(row) < 0;
+        display.tree_links = [this](int& index, int& next_sibling) {
+            GetTreeLinks(index, next_sibling);
+        };
+    }
     display.IsSelectedCell = state.Has(csSelected) && state.Has(csFocused);
     display.ObjectReference = cell.ObjectReference;
     return true;

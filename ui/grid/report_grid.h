@@ -92,7 +92,7 @@ class TReportGrid : public TGrCustomGridControl {
     // --- play elements: the tree button toggles its row; a cell's value goes into the element
     // before it is painted or used.
     void TogglePlayRow(TColumnPlay& play);
-    void PreparePlay(TColumnPlay& play);
+    void PreparePlay(TColumnPlay& play) override;
 
     // --- tree drawing
     // NextSibling of the row, then the row becomes its parent: one step up its ancestors.

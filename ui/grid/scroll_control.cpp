@@ -142,7 +142,6 @@ void TGrCustomScrollControl::FocusPrevious() {
 
 TGrScrollControl::TGrScrollControl(std::string name) : TGrCustomScrollControl(std::move(name)) {
     // Unnamed: a form with several grids keeps its control names unique.
-    roll_indicator_ = &Add<TRollShadow>("");
     roll_timer_.SetEnabled(false);
     roll_timer_.SetInterval(1);
     roll_timer_.on_timer = [this] { RollTick(); };
@@ -260,9 +259,9 @@ void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, in
     roll_up_ = roll_down_ = false;
     roll_origin_ = roll_pointer_ = {x, y};
     cursor = crRoll;
-    roll_indicator_->ShowAt(roll_origin_);
-    roll_indicator_->BringToFront();
-    roll_indicator_->Show();
+    if (!roll_indicator_) roll_indicator_ = std::make_unique<TRollShadow>("roll");
+    roll_indicator_->ShowAt(ClientToScreen(roll_origin_));
+    roll_indicator_->SetVisible(true);
     roll_timer_.SetInterval(1);
     roll_timer_.SetEnabled(true);
     if (Screen* screen = Screen::Current()) screen->SetCapture(this);
@@ -277,7 +276,7 @@ void TGrScrollControl::MouseMove(ShiftState shift, int x, int y) {
     roll_up_ = d < -5;
     roll_down_ = d > 5;
     cursor = roll_up_ ? crRollUp : roll_down_ ? crRollDown : crRoll;
-    roll_indicator_->cursor = cursor;
+    if (roll_indicator_) roll_indicator_->cursor = cursor;
 }
 
 void TGrScrollControl::MouseUp(MouseButton button, ShiftState shift, int x, int y) {
@@ -286,7 +285,7 @@ void TGrScrollControl::MouseUp(MouseButton button, ShiftState shift, int x, int 
     if (!rolling_) return;
     roll_timer_.SetEnabled(false);
     rolling_ = false;
-    roll_indicator_->Hide();
+    if (roll_indicator_) roll_indicator_->Hide();
     cursor = crDefault;
     if (Screen* screen = Screen::Current(); screen && screen->Capture() == this)
         screen->SetCapture(nullptr);
@@ -301,25 +300,5 @@ void TGrScrollControl::RollTick() {
 }
 
 // --- the roll indicator
-
-TRollShadow::TRollShadow(std::string name) : Control(std::move(name)) {
-    StartHidden();
-    SetBounds(0, 0, 32, 32);
-}
-
-void TRollShadow::ShowAt(Point p) {
-    center_ = p;
-    SetBounds(p.x - 7, p.y - 11, 32, 32);
-}
-
-void TRollShadow::Paint(Canvas& canvas) {
-    // Only the two arrow heads and the dot show; the rest of the square is left as it was.
-    canvas.pen.color = clGrayText;
-    canvas.brush.color = clGrayText;
-    canvas.brush.style = bsSolid;
-    canvas.Polygon({{-1, 7}, {7, -1}, {8, 0}, {14, 7}, {0, 6}});
-    canvas.Polygon({{-1, 15}, {14, 15}, {6, 22}, {6, 22}, {-1, 14}});
-    canvas.Ellipse({5, 9, 10, 14});
-}
 
 }  // namespace kv

@@ -21,12 +21,12 @@
 #include "platform/window/control.h"
 #include "platform/window/scroll_bar.h"
 #include "platform/window/timer.h"
+#include "ui/grid/flyout.h"
 
 namespace kv {
 
 class Canvas;
 class TGrCustomScrollControl;
-class TRollShadow;
 
 // The codes of a scroll message.
 enum TScrollCode {
@@ -188,7 +188,8 @@ class TGrScrollControl : public TGrCustomScrollControl {
     bool Rolling() const { return rolling_; }
     Point RollOrigin() const { return roll_origin_; }
     Timer& RollTimer() { return roll_timer_; }
-    TRollShadow* RollIndicator() const { return roll_indicator_; }
+    // Made when rolling first starts; null before.
+    TRollShadow* RollIndicator() const { return roll_indicator_.get(); }
     enum RollCursor { crRoll = 4003, crRollUp = 4004, crRollDown = 4005 };
 
   protected:
@@ -212,21 +213,8 @@ class TGrScrollControl : public TGrCustomScrollControl {
     Point roll_origin_;
     Point roll_pointer_;
     Timer roll_timer_;
-    TRollShadow* roll_indicator_ = nullptr;  // a child of this control
+    std::unique_ptr<TRollShadow> roll_indicator_;
 };
 
-// The grey arrows and dot shown where roll scrolling started.
-class TRollShadow : public Control {
-  public:
-    explicit TRollShadow(std::string name = {});
-    // Centres itself on a point of its parent's client area: 32 x 32, its corner 7 left of and
-    // 11 above the point.
-    void ShowAt(Point p);
-    Point Center() const { return center_; }
-    void Paint(Canvas& canvas) override;
-
-  private:
-    Point center_;
-};
 
 }  // namespace kv

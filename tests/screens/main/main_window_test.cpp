@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,19 +12,29 @@
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/money_text.h"
+#include "core/picture_paths.h"
 #include "core/random.h"
 #include "core/text_tables.h"
 #include "game/coach_turn.h"
 #include "game/headless_game.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
+#include "platform/window/image.h"
+#include "platform/window/image_list.h"
 #include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
+#include "platform/window/shell.h"
 #include "platform/window/test_driver.h"
+#include "screens/main/main_window_texts.h"
+#include "screens/main/save_game_window.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/title_window.h"
 #include "season/loans.h"
+#include "tests/core/saves/saves_world.h"
 #include "tests/screens/sample_game_day.h"
 #include "ui/controls/smooth_progress_bar.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
 
@@ -31,7 +42,9 @@ namespace kv {
 namespace {
 
 // A new game from the sample database with one or two human coaches, at its first day.
-void NewGame(int humans) { testing::StartSampleGameOnAHumanDay(humans, 2014); }
+void NewGame(int humans, int kind = -1) {
+    testing::StartSampleGameOnAHumanDay(humans, 2014, kind);
+}
 
 // What the game without windows does for the day's human turns.
 void HeadlessTurns() {
@@ -68,6 +81,7 @@ class MainWindowTest : public ::testing::Test {
         MainWindowNextScreen() = nullptr;
         MainWindowOpener("TForm87") = nullptr;
         MainWindowResignationQuestion() = nullptr;
+        MainWindowEventWindow() = nullptr;
         driver_.reset();
         Game().Reset();
     }
@@ -358,6 +372,193 @@ TEST_F(MainWindowTest, SmallScreenKeepsTheDesignedColumns) {
     EXPECT_EQ(MainWindow()->Width(), 800);
     driver_->SavePng("main_window_800x600.png");
     MainWindow()->Release();
+    driver_->Pump();
+}
+
+// The events between rounds come once the window is on screen, from its timer, over the
+// squad of the club whose turn it is; a death takes the player off the grid.
+TEST_F(MainWindowTest, RoundEventsComeFromTheTimerOnceTheWindowShows) {
+    NewGame(1, ckNationalLeague);
+    GameData& data = Game();
+    ASSERT_EQ(data.game_state.match_kind, ckNationalLeague);
+    data.opening_main_window = 0;
+    const int club = data.game_state.human_clubs[0];
+    int old = -1;
+    for (std::size_t p = 1; p < data.players.size() && old < 0; ++p)
+        if (data.players[p].team == club) old = static_cast<int>(p);
+    ASSERT_GT(old, 0);
+    data.players[old].age = 61;  // dies on a league day for certain
+    Open(1024, 768);
+    std::vector<GameWindow> asked;
+    bool shown_when_asked = false;
+    MainWindowEventWindow() = [&](const WindowRequest& request) {
+        asked.push_back(request.window);
+        shown_when_asked = MainWindow() && MainWindow()->Showing();
+        return false;
+    };
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    EXPECT_TRUE(asked.empty()) << "no event before the timer";
+    EXPECT_TRUE(window->RoundEventsPending());
+    EXPECT_EQ(data.players[old].team, club);
+    driver_->Advance(500);
+    driver_->Pump();
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.back(), GameWindow::kDeathNotice);
+    EXPECT_TRUE(shown_when_asked);
+    EXPECT_FALSE(window->RoundEventsPending());
+    EXPECT_EQ(data.players[old].team, -1);
+    for (int row = 0; row < Grid().GetRowCount(); ++row)
+        EXPECT_NE(Grid().GetCellTextByVariant("id", row), std::to_string(old));
+    // The timer does not come back: the events run once a turn.
+    asked.clear();
+    driver_->Advance(1000);
+    driver_->Pump();
+    EXPECT_TRUE(asked.empty());
+    window->Release();
+    driver_->Pump();
+}
+
+// The panels: the head-to-head panel in the player panel's place until the next row is chosen,
+// the referee's hint, the links to the opponent's windows and the web site; the grid's
+// pictures, row colours and columns filling the grid in one font.
+TEST_F(MainWindowTest, PanelsLinksAndTheSquadGridsLook) {
+    NewGame(1);
+    Open(1280, 800);
+    // The sample database's folder, for the crests and flags.
+    SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
+    LoadFlagPictures(Picture(24, 13));
+    std::vector<std::string> opened;
+    for (const char* window : {"TForm15", "TForm55", "TForm80"})
+        MainWindowOpener(window) = [&opened, window] { opened.push_back(window); };
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    GameData& data = Game();
+    const int club = data.game_state.user_club;
+    const int opponent = window->lineup_opponent();
+    ASSERT_GE(opponent, 0);
+
+    EXPECT_TRUE(driver_->Get("pinfo_panel").Visible());
+    EXPECT_FALSE(driver_->Get("p_conf").Visible());
+    driver_->Click("Image13");
+    EXPECT_TRUE(driver_->Get("p_conf").Visible());
+    EXPECT_FALSE(driver_->Get("pinfo_panel").Visible());
+    EXPECT_EQ(Markup("lb_conft2"), "<shad><u>" + data.teams[opponent].name.str() + "</u></shad>");
+    driver_->SavePng("main_window_head_to_head_1280x800.png");
+    driver_->Click("lb_conf3");
+    EXPECT_EQ(opened.back(), "TForm15");
+    EXPECT_EQ(MainWindowSelections().head_to_head_clubs[0], club);
+    EXPECT_EQ(MainWindowSelections().head_to_head_clubs[1], opponent);
+    driver_->Click("lb_conft2");
+    EXPECT_EQ(opened.back(), opponent < data.game_state.league_club_count ? "TForm55" : "TForm15");
+    Grid().SelectCell(1, 1);
+    EXPECT_TRUE(driver_->Get("pinfo_panel").Visible());
+    EXPECT_FALSE(driver_->Get("p_conf").Visible());
+
+    const Control& referee = driver_->Get("icon_arbitro");
+    const int r = TurnReferee(data, club, window->turn().human_turn);
+    EXPECT_EQ(referee.tag, r);
+    EXPECT_EQ(referee.hint, RefereeHint(data, r));
+    if (r > 0) {
+        driver_->Click("icon_arbitro");
+        EXPECT_EQ(opened.back(), "TForm80");
+        EXPECT_EQ(MainWindowSelections().viewed_referee, r);
+    }
+
+    std::vector<std::string> spawned;
+    g_spawn_for_tests = [&](const std::vector<std::string>& argv) {
+        spawned.push_back(argv.back());
+        return true;
+    };
+    driver_->Click("Label23");
+    g_spawn_for_tests = nullptr;
+    EXPECT_EQ(spawned, std::vector<std::string>{kWebSiteAddress});
+    EXPECT_EQ(Markup("Label23"), "<shad>Korvanel 2014 - www.korvanel.example</shad>");
+
+    // Odd rows banded, even rows white, the selection left to the grid.
+    TReportGrid& grid = Grid();
+    data.game_state.list_colours_on = 0;
+    auto colour_of = [&grid](int row, TCellState state) {
+        TColor colour = clFuchsia, grid_colour = clFuchsia;
+        grid.on_cell_coloring(4, row, colour, grid_colour, state);
+        return colour;
+    };
+    EXPECT_EQ(colour_of(1, {}), static_cast<TColor>(0x00ECFFFF));
+    EXPECT_EQ(colour_of(2, {}), clWhite);
+    EXPECT_EQ(colour_of(1, TCellState{csSelected}), clFuchsia);
+    data.game_state.list_colours_on = 1;
+    const int keeper_row = 0;  // goalkeepers first
+    data.game_state.list_colours[0] = 0x123456;
+    EXPECT_EQ(colour_of(keeper_row, {}), static_cast<TColor>(0x123456));
+
+    // The shirt, availability and morale columns draw pictures of their lists.
+    for (const char* name : {"status", "condicao", "moral"}) {
+        auto* column = dynamic_cast<TGrImageColumn*>(grid.Columns().ColumnByName(name));
+        ASSERT_NE(column, nullptr) << name;
+        ASSERT_NE(column->Images, nullptr) << name;
+        EXPECT_GT(column->Images->Count(), 10) << name;
+    }
+    // The visible columns fill the grid but for its scroll bar, and the header is drawn in
+    // the cells' font.
+    int widths = 0;
+    for (int c = 0; c < grid.Columns().Count(); ++c)
+        if (grid.Columns().GetItem(c).Visible()) widths += grid.Columns().GetItem(c).Width();
+    EXPECT_GE(widths, grid.ClientWidth() - 24);
+    EXPECT_LE(widths, grid.ClientWidth());
+    EXPECT_EQ(grid.Columns().ColumnByName("nome")->GetFont().size, grid.font().size);
+    EXPECT_EQ(grid.Columns().ColumnByName("nome")->Width(), 100);
+    EXPECT_FALSE(driver_->Get<Image>("escudo").GetPicture().empty());
+    EXPECT_FALSE(driver_->Get<Image>("esc1").GetPicture().empty());
+    EXPECT_TRUE(driver_->Get("Image1").Visible());
+    driver_->SavePng("main_window_pictures_1280x800.png");
+    // "Sair do jogo" ends the program at once, saving nothing.
+    Menu("PopupMenu2").on_popup();
+    MenuItem& quit = *Menu("PopupMenu2").items.Find("Sairdojogo1");
+    EXPECT_TRUE(quit.enabled);
+    quit.on_click();
+    EXPECT_TRUE(Screen::Get().Terminated());
+    SetGameFolder("");
+    flag_pictures().clear();
+    window->Release();
+    driver_->Pump();
+}
+
+// Autosave on every main window: a game never saved asks for its name as the window opens;
+// "Escalar Time" then saves under that name without asking again.
+TEST_F(MainWindowTest, AutosaveAsksForTheNameOfAGameNeverSaved) {
+    NewGame(1);
+    test::SavesFolder folder;
+    GameData& data = Game();
+    data.opening_main_window = 0;
+    data.game_state.autosave_mode = 2;
+    data.game_state.save_name.set("");
+    Open(1024, 768);
+    int saves = 0;
+    MainWindowOpener("SaveGame") = [&saves] {
+        ++saves;
+        ShowSaveGameWindow();
+    };
+    driver_->Then([this] {
+        EXPECT_NE(Screen::Get().FindForm("Form40"), nullptr);
+        driver_->Type("Turno");
+        driver_->Click("bt1");
+    });
+    TForm13* window = ShowMainWindow();
+    ASSERT_NE(window, nullptr);
+    driver_->Pump();
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(data.game_state.save_name.str(), "Turno.s14");
+    EXPECT_TRUE(std::filesystem::exists(folder.sav("Turno.s14")));
+    MainWindowOpener("TForm87") = [] {};  // the line-up window stays shut
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_EQ(saves, 2);
+    EXPECT_EQ(Screen::Get().FindForm("Form40"), nullptr);
+    EXPECT_EQ(data.autosave_turn_counter, 0);
+    MainWindowOpener("SaveGame") = nullptr;
+    window->Release();
     driver_->Pump();
 }
 

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/dates.h"
+#include "core/display_names.h"
 #include "core/field_readers.h"
 #include "core/money.h"
+#include "core/money_text.h"
 #include "core/text_tables.h"
 #include "tests/game/game_world.h"
 
@@ -125,6 +128,178 @@ TEST(MainWindowTexts, DismissalReasons) {
                   "clube.");
     EXPECT_EQ(DismissalText(data, club, coach, true),
               lead + "conforme você solicitou, boa sorte no próximo clube.");
+}
+
+// Today's match against an opponent in each kind of competition: the opponent's place, the
+// competition and the round, at home or away.
+TEST(MainWindowTexts, NextMatchByCompetition) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, kHomeCountry);
+    const int other = test::AddClub(data, kHomeCountry);
+    data.teams[club].name.set("Porto Claro");
+    data.teams[club].state = 0;
+    data.teams[other].name.set("Vila Nova");
+    data.teams[other].table_position[ckNationalLeague] = 4;
+    data.teams[other].table_position[ckStateChampionship] = 2;
+    t_game_state& gs = data.game_state;
+    gs.league_round = 7;
+    gs.league_turn = 2;
+    gs.national_cup_round = 2;
+    gs.national_cup_leg = 1;
+    gs.state_league_round = 7;
+    gs.continental_cup_round = 5;
+    gs.continental_cup_leg = 2;
+    gs.second_cup_round = 2;
+    gs.second_cup_phase = 1;
+    const std::string league = "Campeonato " + NationalityAdjective(kHomeCountry);
+    const std::string cup = "Copa " + CountryWithArticle(kHomeCountry);
+    const std::string state = "Camp. " + std::string(state_adjectives[0]);
+    const std::string libertadores(continental_cup_names[0]);
+    struct Case {
+        int kind;
+        bool away;
+        std::string text;
+    } cases[] = {
+        {ckFriendly, false,
+         "<shad>Vila Nova </shad><br><shad>Amistoso</shad><br><shad>Casa</shad>"},
+        {ckNationalLeague, true,
+         "<shad>Vila Nova  - 4º colocado</shad><br><shad>" + league +
+             "</shad><br><shad>Fora - 7ª rodada/2º turno</shad>"},
+        {ckNationalCup, false,
+         "<shad>Vila Nova </shad><br><shad>" + cup +
+             "</shad><br><shad>Casa - Oitavas de final - 1º jogo</shad>"},
+        // The second leg of the final says once where it is played.
+        {ckStateChampionship, true,
+         "<shad>Vila Nova  - 2º colocado</shad><br><shad>" + state +
+             "</shad><br><shad>Fora - Final - 2º jogo</shad>"},
+        {ckContinentalCup, false,
+         "<shad>Vila Nova </shad><br><shad>" + libertadores +
+             "</shad><br><shad>Casa - quartas de final - 2º jogo</shad>"},
+        {ckClubWorldCup, false,
+         "<shad>Vila Nova </shad><br><shad>Mundial Interclubes</shad><br><shad>Japão</shad>"},
+        {ckSecondContinentalCup, true,
+         "<shad>Vila Nova </shad><br><shad>Copa Sul-Americana</shad><br><shad>Fora - 2ª "
+         "rodada/1º turno</shad>"},
+        {ckSuperCup, false,
+         "<shad>Vila Nova </shad><br><shad>Recopa Sul-Americana</shad><br><shad>Casa - 2º "
+         "jogo</shad>"},
+    };
+    for (const Case& c : cases) {
+        gs.match_kind = c.kind;
+        EXPECT_EQ(NextMatchText(data, club, other, c.away), c.text) << c.kind;
+    }
+    // Before the league's first round nobody has a place; a foreign friendly is international.
+    gs.match_kind = ckNationalLeague;
+    gs.league_round = 1;
+    gs.league_turn = 1;
+    EXPECT_EQ(NextMatchText(data, club, other, false).find("colocado"), std::string::npos);
+    gs.match_kind = ckFriendly;
+    data.teams[other].country = 0;
+    EXPECT_NE(NextMatchText(data, club, other, true).find("Amistoso Internacional"),
+              std::string::npos);
+}
+
+TEST(MainWindowTexts, RefereeOfTheTurnByTheClubsCountry) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int home = test::AddClub(data, kHomeCountry);
+    const int foreign = test::AddClub(data, 0);
+    data.referees[4].name.set("Paulo Reis");
+    data.referees[9].name.set("Hans Berg");
+    for (int i = 0; i < 12; ++i) data.game_state.round_referees[i] = 0;
+    data.game_state.round_referees[1] = 5;   // the second coach's home referee
+    data.game_state.round_referees[7] = 10;  // his international one
+    EXPECT_EQ(TurnReferee(data, home, 2), 5);
+    EXPECT_EQ(TurnReferee(data, foreign, 2), 10);
+    EXPECT_EQ(TurnReferee(data, home, 1), 0);
+    EXPECT_EQ(RefereeHint(data, 5), "Árbitro: Paulo Reis");
+    EXPECT_EQ(RefereeHint(data, 10), "Árbitro: Hans Berg");
+    EXPECT_EQ(RefereeHint(data, 0), "");
+    data.game_state.round_referees[0] = 99;  // a number outside the table names nobody
+    EXPECT_EQ(TurnReferee(data, home, 1), 0);
+}
+
+TEST(MainWindowTexts, HeadToHeadPanel) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, kHomeCountry);
+    const int other = test::AddClub(data, kHomeCountry);
+    data.teams[club].name.set("Porto Claro");
+    data.teams[other].name.set("Vila Nova");
+    HeadToHeadTexts first = HeadToHeadPanelTexts(data, club, other);
+    EXPECT_EQ(first.title, "<shad>Histórico de Confrontos  0 jogos (0 empates)</shad>");
+    EXPECT_EQ(first.last_meeting,
+              "<shad><b>Último jogo</b></shad><br><shad>Este é o primeiro jogo entre estes "
+              "times</shad>");
+    data.result_history.push_back({club, other, 2, 1, 1, 1});
+    data.result_history.push_back({other, club, 1, 1, 2, 1});
+    const HeadToHeadTexts h = HeadToHeadPanelTexts(data, club, other);
+    EXPECT_EQ(h.title, "<shad>Histórico de Confrontos  2 jogos (1 empate)</shad>");
+    EXPECT_EQ(h.records,
+              "<shad>Porto Claro<IND x=\"150\">1V<IND x=\"180\">0D<IND x=\"210\">3GP<IND "
+              "x=\"250\">2GC</shad><br><br><shad>Vila Nova<IND x=\"150\">0V<IND "
+              "x=\"180\">1D<IND x=\"210\">2GP<IND x=\"250\">3GC</shad>");
+    EXPECT_EQ(h.last_meeting,
+              "<shad><b>Último jogo</b></shad><br><shad>2015 - Vila Nova 1 x 1 Porto "
+              "Claro<br><shad><u>(ver todos os confrontos)</u></shad></shad>");
+    EXPECT_EQ(h.club, "<shad><u>Porto Claro</u></shad>");
+    EXPECT_EQ(h.opponent, "<shad><u>Vila Nova</u></shad>");
+    EXPECT_EQ(h.heading, "<shad><b>Últimas temporadas</b></shad>");
+}
+
+TEST(MainWindowTexts, PlayerPanel) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    data.game_state.match_kind = ckNationalLeague;
+    const double today = TodayDate(data);
+    t_player& p = data.players.emplace_back();
+    p.name.set("Caio Lima");
+    p.position = 3;
+    p.strength = 61;
+    p.age = 24;
+    p.value = MoneyFromUnits(1250000);
+    p.wage = MoneyFromUnits(18500);
+    p.characteristic1 = 2;
+    p.characteristic2 = 2;
+    p.yellow_cards[ckNationalLeague] = 2;
+    p.contract_end = today + 100;
+    const std::string name(characteristic_names[2]);
+    EXPECT_EQ(PlayerNameLine(data, 1, false), "<B><SHAD>Caio Lima<IND x=\"150\">" +
+                                                  std::string(position_names[3].substr(0, 1)) +
+                                                  "</SHAD></B>");
+    p.shirt_number = 8;
+    EXPECT_EQ(PlayerNameLine(data, 1, true).substr(0, 33), "<B><SHAD>8 - Caio Lima<IND x=\"200");
+    EXPECT_EQ(PlayerDetailsText(data, 1, false, 9, 3),
+              "<SHAD><B>Força:</B>61<IND x=\"150\"><B>Idade</B>:24<BR><B>Valor Passe:</B>$" +
+                  FormatDigitGroups(1250000) + "<IND x=\"150\"><B>Salário</B>:$" +
+                  FormatDigitGroups(18500) +
+                  "<BR><B>Jogos:</B>9 <B>Gols:</B>3 <B>C.A.:</B>2<BR><B>Características:</B>" +
+                  name + "<BR><B>Contrato:</B>Contrato até " + FormatDate(today + 100) +
+                  "<BR></shad><shad><B></B></SHAD>");
+    // The situation line: three yellow cards before a suspension before an injury; the
+    // contract line of a loanee and of a player who arrived this round.
+    struct Case {
+        int yellows, suspension;
+        double injured, contract;
+        int loan, moved;
+        std::string situation, contract_text;
+    } cases[] = {
+        {3, 2, 5, 100, 0, 0, "Suspenso por 1 jogo: 3 cartões amarelos",
+         "Contrato até " + FormatDate(today + 100)},
+        {0, 2, 5, -1, 0, 0, "Suspenso por 2 jogo(s)", "Jogador com contrato expirado"},
+        {0, 0, 5, 30, 2, 0, "Contundido até " + FormatDate(today + 5),
+         "Emprestado até " + FormatDate(today + 30)},
+        {0, 0, 0, 30, 2, 1, "", "Jogador só disponível no próximo jogo"},
+    };
+    for (const Case& c : cases) {
+        p.yellow_cards[ckNationalLeague] = c.yellows;
+        p.suspension[ckNationalLeague] = c.suspension;
+        p.injured_until = today + c.injured;
+        p.contract_end = today + c.contract;
+        p.loan_status = c.loan;
+        p.moved_this_round = static_cast<std::uint8_t>(c.moved);
+        const std::string text = PlayerDetailsText(data, 1, true, 0, 0);
+        EXPECT_NE(text.find("<B>Contrato:</B>" + c.contract_text + "<BR><br>"), std::string::npos)
+            << text;
+        EXPECT_TRUE(text.ends_with("<shad><B>" + c.situation + "</B></SHAD>")) << text;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "platform/gfx/canvas.h"
 #include "ui/grid/grid_control_classes.h"
 #include "ui/grid/grid_locale.h"
@@ -188,6 +190,44 @@ TEST(TreeColumn, IndentsByLevelAndDrawsTheButton) {
     for (int x = 50; x < 56; ++x)
         for (int y = 0; y < 20; ++y) ink_before_text |= canvas.Pixel(x, y) != ColorToRGB(clWhite);
     EXPECT_FALSE(ink_before_text);
+}
+
+TEST(TreeColumn, LinesJoinChildrenToTheirParentAndSiblings) {
+    ScopedGridLocale locale{NeutralGridLocale()};
+    TReportGrid grid;
+    grid.SetBounds(0, 0, 200, 120);
+    auto tree = std::make_unique<TGrTreeColumn>("arvore");
+    tree->ShowLines = true;
+    grid.Columns().Add(std::move(tree)).SetWidth(150);
+    const int parent = grid.AddRow();
+    const int first = grid.AddChildRow(parent);
+    const int grandchild = grid.AddChildRow(first);
+    const int last = grid.AddChildRow(parent);
+    for (int r : {parent, first, grandchild, last}) grid.SetCellText(0, r, "");
+    Canvas canvas(200, 120);
+    grid.Paint(canvas);
+    const TColor grey = ColorToRGB(clGrayText);
+    auto mid = [&](int row) {
+        const Rect r = grid.GetCellRect(0, row);
+        return (r.top + r.bottom) / 2;
+    };
+    const int x1 = 19 + 6;  // the line of the children of row 0
+    const Rect g = grid.GetCellRect(0, grandchild);
+    // The first child goes on down to its sibling, through the grandchild's row too.
+    EXPECT_EQ(canvas.Pixel(x1, grid.GetCellRect(0, first).top + 1), grey);
+    EXPECT_EQ(canvas.Pixel(x1, g.top + 1), grey);
+    EXPECT_EQ(canvas.Pixel(x1, g.bottom - 2), grey);
+    // The last child's line stops at its middle, where its connector turns right.
+    const Rect l = grid.GetCellRect(0, last);
+    EXPECT_EQ(canvas.Pixel(x1, l.top + 1), grey);
+    EXPECT_NE(canvas.Pixel(x1, l.bottom - 2), grey);
+    EXPECT_EQ(canvas.Pixel(x1 + 8, mid(last) - 1), grey);
+    // The grandchild is an only child: its own level's line ends at its middle.
+    EXPECT_NE(canvas.Pixel(2 * 19 + 6, g.bottom - 2), grey);
+    // Without ShowLines nothing is drawn there.
+    dynamic_cast<TGrTreeColumn&>(grid.Columns().GetItem(0)).ShowLines = false;
+    grid.Paint(canvas);
+    EXPECT_NE(canvas.Pixel(x1, g.top + 1), grey);
 }
 
 TEST(TreeColumn, ButtonAndKeysToggleUnlessLocked) {

@@ -2,13 +2,19 @@
 // the pop-up menu and the row drag.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/window/form.h"
 #include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
+#include "platform/window/image_list.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/grid_locale.h"
 #include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
@@ -117,6 +123,190 @@ TEST(GridScreen, HeaderClickSortsAndASecondClickReverses) {
     EXPECT_EQ(g.grid.Columns().GetItem(1).SortKind(), skDescending);
 }
 
+TEST(GridScreen, GrowingTallerAtTheBottomBringsEarlierRowsIntoView) {
+    ScreenGrid g(40);
+    g.grid.VertScrollBar().MoveToEnd();
+    const int top = g.grid.TopRow();
+    ASSERT_GT(top, 0);
+    g.grid.SetHeight(g.grid.Height() + 105);  // room for five more rows of 20 and a line
+    EXPECT_EQ(g.grid.TopRow(), top - 5);
+    EXPECT_EQ(g.grid.VertScrollBar().Position(), top - 5);
+    EXPECT_EQ(g.grid.LastFullRow(), 39);
+}
+
+TEST(GridScreen, HomeEndAndSidewaysKeys) {
+    ScreenGrid g(40);
+    g.grid.SetFocus();
+    g.grid.SetSelectedRow(5);
+    g.d.Press(VK_RIGHT);  // a whole-row selection: the view scrolls sideways
+    EXPECT_GT(g.grid.HorzScrollBar().Position(), 0);
+    g.grid.HomeEndBehaviour = hebLeftRight;
+    g.d.Press(VK_END);
+    EXPECT_EQ(g.grid.SelectedColumn(), 2);
+    EXPECT_EQ(g.grid.SelectedRow(), 5);
+    g.d.Press(VK_HOME);
+    EXPECT_EQ(g.grid.SelectedColumn(), 0);
+    g.grid.HomeEndBehaviour = hebTopBottom;
+    g.d.Press(VK_END);
+    EXPECT_EQ(g.grid.SelectedRow(), 39);
+}
+
+TEST(GridScreen, TabMovesBetweenCellsOnlyWithWantTabsAndACell) {
+    ScreenGrid g(3);
+    g.grid.SetFocus();
+    g.grid.SelectCell(0, 1);
+    EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
+    g.grid.WantTabs = true;
+    EXPECT_TRUE(g.grid.WantsKey(VK_TAB));
+    g.d.Press(VK_TAB);
+    EXPECT_EQ(g.grid.SelectedColumn(), 1);
+    g.d.Press(VK_TAB, ssShift);
+    EXPECT_EQ(g.grid.SelectedColumn(), 0);
+    // No visible column: Tab is the form's again.
+    for (int c = 0; c < 3; ++c) g.grid.Columns().GetItem(c).SetVisible(false);
+    EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
+}
+
+TEST(GridScreen, RowsResizedOnTheIndicatorAndMovedByDragging) {
+    ScreenGrid g(10);
+    g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing).With(goRowMoving));
+    std::vector<std::pair<int, int>> heights;
+    g.grid.on_change_row_height = [&](int row, int h) { heights.push_back({row, h}); };
+    // The bottom border of row 1 in the indicator, dragged 10 pixels down.
+    const int border = g.grid.GetRowTop(2) - 1;
+    g.d.MouseMove(g.At(5, border));
+    EXPECT_EQ(g.grid.cursor, TGrCustomGridControl::crVertSplit);
+    g.d.MouseDown(g.At(5, border));
+    EXPECT_EQ(g.grid.ResizingRow(), 1);
+    g.d.MouseMove(g.At(5, border + 10));
+    g.d.MouseUp(g.At(5, border + 10));
+    EXPECT_EQ(g.grid.GetRowHeight(1), 20 + 10);
+    ASSERT_EQ(heights.size(), 1u);
+    // Never below 8 pixels.
+    const int border2 = g.grid.GetRowTop(3) - 1;
+    g.d.MouseDown(g.At(5, border2));
+    g.d.MouseMove(g.At(5, 0));
+    g.d.MouseUp(g.At(5, 0));
+    EXPECT_EQ(g.grid.GetRowHeight(2), 8);
+
+    // Row 0 dragged down past the middle of row 3: it goes before row 4, that is to place 3.
+    bool refuse = true;
+    std::vector<std::pair<int, int>> moves;
+    g.grid.on_row_move = [&](int from, int to, bool& accept) {
+        moves.push_back({from, to});
+        accept = !refuse;
+    };
+    auto drag = [&](int from_row, int to_y) {
+        g.d.Advance(1000);  // no double click
+        g.d.MouseMove(g.At(100, g.RowY(from_row)));
+        g.d.MouseDown(g.At(100, g.RowY(from_row)));
+        g.d.MouseMove(g.At(100, g.RowY(from_row) + 8));
+        EXPECT_TRUE(g.grid.RowMoving());
+        g.d.MouseMove(g.At(100, to_y));
+        g.d.MouseUp(g.At(100, to_y));
+        EXPECT_FALSE(g.grid.RowMoving());
+    };
+    const Rect row3 = g.grid.GetRowRect(3);
+    drag(0, row3.bottom - 3);
+    EXPECT_EQ(g.grid.GetCellText(0, 0), "Jogador 0");  // refused
+    refuse = false;
+    drag(0, row3.bottom - 3);
+    ASSERT_EQ(moves.size(), 2u);
+    EXPECT_EQ(moves[1], (std::pair<int, int>{0, 3}));
+    EXPECT_EQ(g.grid.GetCellText(0, 3), "Jogador 0");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+}
+
+TEST(GridScreen, AHeaderReleasedElsewhereIsClickedButNotSorted) {
+    ScreenGrid g(20);
+    // Where columns may move, the same gesture would drag the column instead.
+    g.grid.SetOptions(g.grid.Options().With(goDisableColumnMoving));
+    std::vector<int> clicked;
+    g.grid.on_header_click = [&](int col, bool&) { clicked.push_back(col); };
+    g.d.MouseMove(g.At(100, 8));
+    g.d.MouseDown(g.At(100, 8));
+    g.d.MouseMove(g.At(100, 120));
+    g.d.MouseUp(g.At(100, 120));
+    EXPECT_EQ(clicked, std::vector<int>{1});
+    EXPECT_EQ(g.grid.SortedColumn(), nullptr);
+    EXPECT_EQ(g.grid.PressedHeaderColumn(), nullptr);
+}
+
+TEST(GridScreen, DraggingAHeaderDividerResizesTheColumn) {
+    ScreenGrid g(20);
+    std::vector<int> resized;
+    g.grid.on_column_resize = [&](TGrCustomColumn& c, int) { resized.push_back(c.GetIndex()); };
+    g.d.MouseMove(g.At(79, 8));  // the right edge of "Nome"
+    EXPECT_EQ(g.grid.cursor, TGrCustomGridControl::crHorzSplit);
+    g.d.MouseDown(g.At(79, 8));
+    EXPECT_TRUE(g.grid.ColumnResizing());
+    g.d.MouseMove(g.At(130, 50));
+    g.d.MouseUp(g.At(130, 50));
+    EXPECT_FALSE(g.grid.ColumnResizing());
+    EXPECT_EQ(g.grid.Columns().GetItem(0).Width(), 130);
+    EXPECT_EQ(resized, std::vector<int>{0});
+    EXPECT_EQ(g.grid.GetCellRect(1, 0).left, 130);  // the next column moves along
+    EXPECT_EQ(g.grid.SortedColumn(), nullptr);      // a resize is no click
+    // Dragged far left the line stops at the column's least width.
+    g.d.MouseDown(g.At(129, 8));
+    g.d.MouseMove(g.At(2, 8));
+    g.d.MouseUp(g.At(2, 8));
+    EXPECT_EQ(g.grid.Columns().GetItem(0).Width(), g.grid.Columns().GetItem(0).MinWidth);
+}
+
+TEST(GridScreen, DoubleClicksOnACellAndOnAFittingDivider) {
+    ScreenGrid g(20);
+    Point dbl{-1, -1};
+    g.grid.on_cell_dbl_click = [&](int col, int row) { dbl = {col, row}; };
+    g.d.DoubleClick(g.grid);  // the middle of the grid: the third column
+    EXPECT_EQ(dbl.x, 2);
+    EXPECT_EQ(dbl.y, g.grid.RowAtY(g.grid.Height() / 2));
+    // A number column fits its width to its widest shown cell on a divider double click.
+    auto number = std::make_unique<TGrNumberColumn>("num");
+    TGrCustomColumn& column = g.grid.Columns().Add(std::move(number));
+    column.SetWidth(200);
+    g.grid.SetCellText(3, 0, "123456789");
+    column.SetPosition(0);
+    ASSERT_EQ(g.grid.GetHeaderCellRect(column).right, 200);
+    for (int i = 0; i < 2; ++i) {
+        g.d.MouseMove(g.At(199, 8));
+        g.d.MouseDown(g.At(199, 8));
+        g.d.MouseUp(g.At(199, 8));
+    }
+    Canvas measure(1, 1);
+    measure.font = column.GetFont();
+    EXPECT_GE(column.Width(), measure.TextWidth("123456789") + 5);
+    EXPECT_LT(column.Width(), 100);
+}
+
+TEST(GridScreen, TypingSearchesTheSearchColumn) {
+    ScreenGrid g(0);
+    const char* names[] = {"Abel", "Bruno", "abílio", "Carlos", "Abner"};
+    for (const char* name : names) g.grid.SetCellText(0, g.grid.AddRow(), name);
+    TGrCustomColumn& nome = g.grid.Columns().GetItem(0);
+    nome.SetOptions(nome.Options().With(coSearchColumn));
+    g.grid.SetFocus();
+    g.grid.SetSelectedRow(3);
+    g.d.Type("ab");  // after the selected row first, then from the top; case ignored
+    EXPECT_EQ(g.grid.SelectedRow(), 4);
+    EXPECT_EQ(g.grid.SearchText(), "ab");
+    g.d.Type("í");
+    EXPECT_EQ(g.grid.SelectedRow(), 2);
+    g.d.Advance(800);  // a pause: the next character starts a new search
+    EXPECT_EQ(g.grid.SearchText(), "");
+    g.d.Type("c");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    // No match leaves the selection alone.
+    g.d.Advance(800);
+    g.d.Type("z");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    // Keys off: typing does nothing.
+    g.grid.SetOptions(g.grid.Options().With(goDisableKeys));
+    g.d.Advance(800);
+    g.d.Type("b");
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+}
+
 TEST(GridScreen, HintShowsTheWholeOfACutText) {
     ScreenGrid g(5);
     g.grid.SetCellTextByVariant("nome", 2, "Um nome comprido demais para a coluna");
@@ -128,6 +318,21 @@ TEST(GridScreen, HintShowsTheWholeOfACutText) {
     g.grid.GetCell(1, 1).SetHint("Artilheiro");
     EXPECT_TRUE(g.grid.PrepareHint({100, g.RowY(1)}, info));
     EXPECT_EQ(info.text, "Artilheiro");
+}
+
+TEST(GridScreen, HeaderAndCellHintsShowBelowTheirPlaces) {
+    ScreenGrid g(20);
+    g.grid.Columns().GetItem(1).Header().Hint = "Gols marcados";
+    g.grid.GetCell(0, 2).SetHint("Capitão");
+    g.d.MouseMove(g.At(100, 8));
+    g.d.Advance(600);
+    ASSERT_TRUE(g.d.screen().HintShowing());
+    EXPECT_EQ(g.d.screen().HintText(), "Gols marcados");
+    EXPECT_EQ(g.d.screen().Hint().pos.y, g.At(0, 16 + 2).y);
+    g.d.MouseMove(g.At(20, g.RowY(2)));  // another place: its own hint is due
+    g.d.Advance(600);
+    ASSERT_TRUE(g.d.screen().HintShowing());
+    EXPECT_EQ(g.d.screen().HintText(), "Capitão");
 }
 
 TEST(GridScreen, RightClickOpensThePopupOnTheRowUnderTheMouse) {
@@ -156,6 +361,36 @@ TEST(GridScreen, RowDragStartsOnlyAfterTheMouseMoves) {
     EXPECT_TRUE(started);
     EXPECT_TRUE(g.d.screen().Dragging());
     g.d.MouseUp(g.At(20, g.RowY(3) + 20));
+}
+
+TEST(GridScreen, TheRollIndicatorFloatsWholeAboveTheFormWithoutTakingTheFocus) {
+    ScreenGrid g;
+    g.form.SetBounds(100, 50, 500, 400);
+    g.grid.SetLeft(0);
+    g.grid.SetFocus();
+    g.d.Pump();
+    // The middle button at the grid's left edge: the indicator reaches past the form's.
+    const Point origin = g.At(0, 100);
+    g.d.MouseMove(origin);
+    g.d.MouseDown(origin, mbMiddle);
+    TRollShadow* shadow = g.grid.RollIndicator();
+    ASSERT_NE(shadow, nullptr);
+    EXPECT_TRUE(shadow->Visible());
+    EXPECT_EQ(shadow->BoundsRect(),
+              (Rect{origin.x - 7, origin.y - 11, origin.x + 25, origin.y + 21}));
+    EXPECT_TRUE(g.grid.Focused());
+    EXPECT_EQ(g.d.screen().ActiveForm(), &g.form);
+    EXPECT_FALSE(shadow->tab_stop);
+    g.d.Pump();
+    // Part of the upper arrow head lies outside the form, on the desktop: drawn there too.
+    const Point arrow{origin.x - 7 + 2, origin.y - 11 + 6};
+    ASSERT_LT(arrow.x, g.form.Left());
+    EXPECT_EQ(g.d.screen().PixelAt(arrow.x, arrow.y), ColorToRGB(clGrayText));
+    EXPECT_EQ(g.d.screen().PixelAt(origin.x, origin.y), ColorToRGB(clGrayText));  // the dot
+    // Beside the shapes the square stays clear.
+    EXPECT_NE(g.d.screen().PixelAt(origin.x + 13, origin.y + 17), ColorToRGB(clGrayText));
+    g.d.MouseUp(origin, mbMiddle);
+    EXPECT_FALSE(shadow->Visible());
 }
 
 TEST(GridScreen, PixelsOfHeaderSelectionColouringAndLines) {
@@ -227,6 +462,106 @@ TEST(GridScreen, SnapshotOfTheColumnKinds) {
         grid.ClientToScreen({cell.left + 2 + 30 + 2 + 40, (cell.top + cell.bottom) / 2});
     EXPECT_EQ(d.screen().PixelAt(bar.x, bar.y), ColorToRGB(clHighlight));
     EXPECT_FALSE(d.SavePng("report_grid_columns.png").empty());
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// A little square picture of one colour.
+Picture Square(int size, uint32_t argb) {
+    Picture picture(size, size);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) picture.SetPixelARGB(x, y, argb);
+    return picture;
+}
+
+TEST(GridScreen, SnapshotOfEveryColumnClass) {
+    ScopedGridLocale locale{BrazilianGridLocale()};
+    TestDriver d;
+    Form& form = d.screen().Create<Form>("form");
+    form.SetBounds(0, 0, 1010, 200);
+    TReportGrid& grid = form.Add<TReportGrid>("grade");
+    grid.SetBounds(8, 8, 990, 150);
+    grid.SetOptions(TGridOptions{goHeader, goGrid, goSelectFullRow, goIndicator, goFooter});
+    grid.HeaderSize = 16;
+    grid.SetRowSize(22);
+    ImageList images(16, 16);
+    images.Add(Square(16, 0xFF2E8B57u));
+    images.Add(Square(16, 0xFFB22222u));
+    const Picture crest = Square(30, 0xFF1E3C8Cu);
+    auto add = [&](std::unique_ptr<TGrCustomColumn> column, const char* caption, int width) {
+        column->Header().SetCaption(caption);
+        column->SetWidth(width);
+        return &grid.Columns().Add(std::move(column));
+    };
+    add(std::make_unique<TGrIncrementColumn>("n"), "Nº", 30);
+    auto tree = std::make_unique<TGrTreeColumn>("arvore");
+    tree->ShowLines = true;
+    add(std::move(tree), "Clube / jogador", 170);
+    auto text = std::make_unique<TGrTextColumn>("apelido");
+    text->TextBefore = "\"";
+    text->TextAfter = "\"";
+    add(std::move(text), "Apelido", 90);
+    auto number = std::make_unique<TGrNumberColumn>("valor");
+    number->FormatMask = "#,##0.00";
+    TGrCustomColumn* valor = add(std::move(number), "Valor", 90);
+    valor->SetColumnKind(ckFloat);
+    valor->Footer().FormulaKind = fkSum;
+    valor->Footer().alignment = taRightJustify;
+    valor->Footer().FormatMask = "#,##0.00";
+    valor->Footer().FormatMaskKind = mkFloat;
+    add(std::make_unique<TGrDateColumn>("contrato"), "Contrato", 80)->SetColumnKind(ckDate);
+    auto image = std::make_unique<TGrImageColumn>("situacao");
+    image->Images = &images;
+    add(std::move(image), "Sit.", 40)->SetColumnKind(ckInteger);
+    auto graphic = std::make_unique<TGrGraphicColumn>("escudo");
+    add(std::move(graphic), "Escudo", 50)->SetColumnKind(ckGraphic);
+    auto combo = std::make_unique<TGrComboBoxColumn>("posicao");
+    combo->Items = {"Goleiro", "Zagueiro", "Atacante"};
+    combo->Images = &images;
+    add(std::move(combo), "Posição", 110);
+    auto progress = std::make_unique<TGrProgressColumn>("forma");
+    progress->ShowText = true;
+    add(std::move(progress), "Forma", 110)->SetColumnKind(ckInteger);
+    TGrCustomColumn* sorted = add(std::make_unique<TGrTextColumn>("estado"), "UF", 60);
+    grid.BeginUpdate();
+    const int club = grid.AddRow();
+    grid.SetCellTextByVariant("arvore", club, "Atlético Serrano");
+    const char* names[] = {"Adão Ribeiro", "Júlio César Gonçalves", "Tião"};
+    const char* positions[] = {"Goleiro", "Zagueiro", "Atacante"};
+    for (int i = 0; i < 3; ++i) {
+        const int row = grid.AddChildRow(club);
+        grid.SetCellTextByVariant("arvore", row, names[i]);
+        grid.SetCellTextByVariant("apelido", row, i == 1 ? "Julinho" : "");
+        grid.SetCellTextByVariant("valor", row, std::to_string(1250 * (i + 1)) + ",50");
+        grid.SetCellTextByVariant("contrato", row, "31/12/2015");
+        grid.SetCellTextByVariant("situacao", row, std::to_string(i % 2));
+        grid.GetCellByVariant("escudo", row).ObjectReference = &crest;
+        grid.SetCellTextByVariant("posicao", row, positions[i]);
+        grid.SetCellTextByVariant("forma", row, std::to_string(30 + 30 * i));
+        grid.SetCellTextByVariant("estado", row, i == 2 ? "RJ" : "SP");
+    }
+    grid.EndUpdate();
+    grid.CalculateFooter(false);
+    sorted->SetSorted(true);
+    form.Show();
+    grid.SetFocus();
+    grid.SetSelectedRow(2);
+    d.Pump();
+    // A few of the classes' marks: the row picture, the crest, the tree's lines.
+    const Rect pic = grid.GetCellRect(5, 1);
+    EXPECT_EQ(d.screen().PixelAt(grid.ClientToScreen({pic.left + 10, pic.top + 11}).x,
+                                 grid.ClientToScreen({pic.left + 10, pic.top + 11}).y),
+              TColor(0x578B2E));
+    const Rect escudo = grid.GetCellRect(6, 3);
+    const Point crest_mid = grid.ClientToScreen({(escudo.left + escudo.right) / 2,
+                                                 (escudo.top + escudo.bottom) / 2});
+    EXPECT_EQ(d.screen().PixelAt(crest_mid.x, crest_mid.y), TColor(0x8C3C1E));
+    EXPECT_FALSE(grid.Columns().GetItem(3).Footer().Caption().empty());
+    EXPECT_FALSE(d.SavePng("report_grid_every_column.png").empty());
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#include "match/injury_choice.h"
+
+#include "match/match_tables.h"
+
+namespace kv {
+
+InjuryChoice InjuryReplacementChoice(int strength, int injured) {
+    InjuryChoice choice;
+    const t_match_strength* s = StrengthAt(strength);
+    if (!s) return choice;
+    auto waiting = [](int player) { return PlayerAt(player) && !IsOnPitch(player); };
+    const t_player* hurt = PlayerAt(injured);
+    const bool goalkeeper = hurt && hurt->position == 0;
+    bool bench_goalkeeper = false;
+    for (int player : s->bench)
+        if (const t_player* p = PlayerAt(player); p && p->position == 0) bench_goalkeeper = true;
+    if (goalkeeper && bench_goalkeeper) {
+        choice.goalkeepers_only = true;
+        for (int player : s->bench)
+            if (waiting(player) && PlayerAt(player)->position == 0)
+                choice.players.push_back(player);
+        return choice;
+    }
+    for (int position = 1; position <= 4; ++position)
+        for (int player : s->bench)
+            if (waiting(player) && PlayerAt(player)->position == position)
+                choice.players.push_back(player);
+    choice.improvise_in_goal = goalkeeper;
+    return choice;
+}
+
+}  // namespace kv

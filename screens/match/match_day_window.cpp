@@ -1,0 +1,619 @@
+#include "screens/match/match_day_window.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/game_data.h"
+#include "core/money_text.h"
+#include "core/picture_paths.h"
+#include "core/sound_effects.h"
+#include "core/text_tables.h"
+#include "core/types.h"
+#include "game/headless_game.h"
+#include "game/round_close.h"
+#include "match/match_engine.h"
+#include "match/match_tables.h"
+#include "match/match_view_texts.h"
+#include "platform/window/gauge.h"
+#include "platform/window/image.h"
+#include "platform/window/keys.h"
+#include "platform/window/label.h"
+#include "platform/window/screen.h"
+#include "platform/window/shape.h"
+#include "platform/window/timer.h"
+#include "screens/match/match_decision_windows.h"
+#include "screens/match/match_lineup_window.h"
+#include "screens/match/match_pictures.h"
+#include "screens/start/window_layout.h"
+#include "ui/markup/markup_control_classes.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+constexpr int kRows = 40;
+constexpr int kFrames = 8;
+constexpr int kDesignWidth = 800;
+// The rows are laid out on a screen 1,024 pixels wide and scaled from it.
+constexpr int kRowDesignWidth = 1024;
+constexpr TColor kDarkGreen = 0x003A1E;  // dark green, as 0x00BBGGRR
+
+const std::initializer_list<LayoutProperty> kMarkup = {{"Transparent", "True"}};
+const std::initializer_list<LayoutProperty> kHidden = {{"Transparent", "True"},
+                                                       {"Visible", "False"}};
+
+const LayoutControl kControls[] = {
+    {.name = "MarkupLabel3",
+     .class_name = "TMarkupLabel",
+     .bounds = {8, 6, 560, 22},
+     .properties = kMarkup},
+    {.name = "lcamp",
+     .class_name = "TLabel",
+     .bounds = {8, 30, 40, 13},
+     .properties = {{"Visible", "False"}}},
+    {.name = "labtempo",
+     .class_name = "TLabel",
+     .bounds = {580, 6, 70, 16},
+     .caption = "1º tempo",
+     .font = {"Arial", 10, fsBold, clWhite},
+     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
+    {.name = "Label1",
+     .class_name = "TLabel",
+     .bounds = {654, 6, 100, 16},
+     .caption = "1'",
+     .font = {"Arial", 10, fsBold, clYellow},
+     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}, {"Visible", "False"}}},
+    {.name = "g1", .class_name = "TGauge", .bounds = {580, 26, 174, 10}},
+    {.name = "lab_div1",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "1ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div2",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "2ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div3",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "3ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div4",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "4ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div5",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "1ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div6",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "1ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div7",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "1ª divisão",
+     .properties = kHidden},
+    {.name = "lab_div8",
+     .class_name = "TMarkupLabel",
+     .bounds = {160, 32, 280, 16},
+     .caption = "1ª divisão",
+     .properties = kHidden},
+    {.name = "labvn2",
+     .class_name = "TMarkupLabel",
+     .bounds = {606, 50, 110, 16},
+     .caption = "<a href=\"2\">[ver 2ª divisão]</a>",
+     .properties = kHidden},
+    {.name = "labvn3",
+     .class_name = "TMarkupLabel",
+     .bounds = {606, 68, 110, 16},
+     .caption = "<a href=\"3\">[ver 3ª divisão]</a>",
+     .properties = kHidden},
+    {.name = "labvn4",
+     .class_name = "TMarkupLabel",
+     .bounds = {606, 86, 110, 16},
+     .caption = "<a href=\"4\">[ver 4ª divisão]</a>",
+     .properties = kHidden},
+};
+
+std::string Centred(const std::string& text) {
+    return "<P align=\"center\"><B><SHAD>" + text + "</SHAD></B></P>";
+}
+
+std::string ScoreMarkup(int goals) {
+    return "<P align=\"center\"><B>" + std::to_string(goals) + "</b></p>";
+}
+
+std::string RowName(std::string_view prefix, int row) {
+    return std::string(prefix) + std::to_string(row);
+}
+
+Font RowFont(int size, int width, FontStyles style, TColor colour) {
+    Font f;
+    f.name = "Arial";
+    f.size = std::max(6, size * width / kRowDesignWidth);
+    f.style = style;
+    f.color = colour;
+    return f;
+}
+
+}  // namespace
+
+const WindowLayout kForm46Layout = {
+    .name = "Form46",
+    .class_name = "TForm46",
+    .client_width = 800,
+    .client_height = 600,
+    .font = {"Arial", 8, 0, clWhite},
+    .color = 0x204010,
+    .properties = {{"BorderStyle", "bsNone"}},
+    .controls = kControls,
+    .register_classes = RegisterMarkupControlClasses,
+};
+
+std::function<void()>& MatchDayHandOver() {
+    static std::function<void()> hand_over;
+    return hand_over;
+}
+
+std::function<void(NextScreen)>& MatchDayNextScreen() {
+    static std::function<void(NextScreen)> next;
+    return next;
+}
+
+TForm46::TForm46(MatchDecisions* decisions) : Form("Form46") {
+    BuildWindowLayout(*this, kForm46Layout);
+    key_preview = true;
+    if (!decisions) {
+        own_decisions_ = std::make_unique<WindowMatchDecisions>();
+        decisions = own_decisions_.get();
+    }
+    day_ = std::make_unique<MatchDay>(*this, *decisions, this);
+    match_timer_ = &AddComponent<Timer>("ralt1");
+    match_timer_->SetEnabled(false);
+    match_timer_->SetInterval(1000);
+    match_timer_->on_timer = [this] { day_->OnClockFired(); };
+    // The day starts once the window is on screen, from the event loop, never inside the code
+    // that opened the window; the hand-over likewise comes after the tick that ended the day.
+    start_timer_ = &AddComponent<Timer>("start");
+    start_timer_->SetEnabled(false);
+    start_timer_->SetInterval(1);
+    start_timer_->on_timer = [this] {
+        start_timer_->SetEnabled(false);
+        if (started_) return;
+        started_ = true;
+        day_->Begin();
+    };
+    hand_over_timer_ = &AddComponent<Timer>("handover");
+    hand_over_timer_->SetEnabled(false);
+    hand_over_timer_->SetInterval(1);
+    hand_over_timer_->on_timer = [this] { HandOver(); };
+    on_show = [this] {
+        if (!started_) start_timer_->SetEnabled(true);
+    };
+    on_key_down = [this](int& key, ShiftState shift) { KeyPressed(key, shift); };
+    // A substitution made in the in-match line-up shows in its row at once.
+    MatchLineupEventShown() = [this](int event) { EventHappened(event); };
+
+    Screen& screen = Screen::Get();
+    const int w = screen.Width();
+    if (w != kDesignWidth) ScaleBy(w, kDesignWidth);
+    SetBounds(0, 0, w, screen.Height());
+    ControlNamed<TMarkupLabel>(*this, "MarkupLabel3").SetWidth(ClientWidth() * 560 / 800);
+    for (int n = 2; n <= 4; ++n) {
+        auto& link = ControlNamed<TMarkupLabel>(*this, "labvn" + std::to_string(n));
+        link.cursor = crHandPoint;
+        link.SetURLColor(clYellow);
+        link.on_anchor_click = [this, n](const std::string&) { ShowDivision(n); };
+        link.on_click = [this, n] { ShowDivision(n); };
+    }
+    auto& gauge = ControlNamed<Gauge>(*this, "g1");
+    gauge.max_value = 45;
+    gauge.show_text = false;
+    gauge.fore_color = 0x00C000;
+    BuildRows();
+}
+
+TForm46::~TForm46() {
+    MatchLineupEventShown() = nullptr;
+}
+
+int TForm46::Scaled(int design) const {
+    return design * ClientWidth() / kRowDesignWidth;
+}
+
+void TForm46::BuildRows() {
+    const int w = ClientWidth();
+    for (int f = 1; f <= kFrames; ++f) {
+        auto& frame = Add<Shape>(RowName("shap_main", f));
+        frame.brush.color = kDarkGreen;
+        frame.pen.color = 0x104010;
+        frame.SetVisible(false);
+        frame.SendToBack();
+    }
+    auto row_click = [this](Control& c) {
+        c.on_click = [this, &c] { RowClick(c.tag); };
+        c.cursor = crHandPoint;
+    };
+    for (int r = 1; r <= kRows; ++r) {
+        auto add_shape = [&](std::string_view prefix, TColor colour) -> Shape& {
+            auto& s = Add<Shape>(RowName(prefix, r));
+            s.brush.color = colour;
+            s.pen.color = colour;
+            return s;
+        };
+        auto add_label = [&](std::string_view prefix, int size, FontStyles style) -> Label& {
+            auto& l = Add<Label>(RowName(prefix, r));
+            l.SetAutoSize(false);
+            l.SetFont(RowFont(size, w, style, clWhite));
+            l.transparent = true;
+            return l;
+        };
+        auto add_markup = [&](std::string_view prefix) -> TMarkupLabel& {
+            auto& m = Add<TMarkupLabel>(RowName(prefix, r));
+            m.SetFont(RowFont(9, w, 0, clWhite));
+            return m;
+        };
+        add_shape("shap_est", 0x1B3A1B);
+        add_label("est", 6, 0).SetAlignment(taRightJustify);
+        add_label("labpub", 6, 0);
+        add_shape("shap_t1", clWhite);
+        add_shape("shap_t2", clWhite);
+        add_label("labt1", 8, fsBold);
+        add_label("labt2", 8, fsBold);
+        for (const char* crest : {"esc1", "esc2"}) {
+            auto& img = Add<Image>(RowName(crest, r));
+            img.stretch = true;
+            img.proportional = true;
+            img.center = true;
+        }
+        for (const char* score : {"labp1", "labp2"}) {
+            auto& m = add_markup(score);
+            m.SetColor(0x003000);
+            m.SetHTMLText(ScoreMarkup(0));
+        }
+        auto& icon = Add<Image>(RowName("imgeven", r));
+        icon.center = true;
+        auto& text = add_markup("labeven_n");
+        text.SetTransparent(true);
+        for (const char* prefix : {"shap_est", "est", "labpub", "shap_t1", "shap_t2", "labt1",
+                                   "labt2", "esc1", "esc2", "labp1", "labp2", "labeven_n"}) {
+            Control& c = ControlNamed<Control>(*this, RowName(prefix, r));
+            c.tag = r;
+            row_click(c);
+        }
+        icon.tag = r;
+        ShowRow(r, false);
+    }
+}
+
+void TForm46::ShowRow(int r, bool visible) {
+    for (const char* prefix : {"shap_est", "est", "labpub", "shap_t1", "shap_t2", "labt1", "labt2",
+                               "esc1", "esc2", "labp1", "labp2", "imgeven", "labeven_n"})
+        ControlNamed<Control>(*this, RowName(prefix, r)).SetVisible(visible);
+}
+
+void TForm46::PlaceRow(int r, int top) {
+    struct Column {
+        const char* prefix;
+        int left;
+        int width;  // 0: the row's height
+    };
+    static constexpr Column kColumns[] = {
+        {"shap_est", 32, 169},   {"est", 36, 97},     {"labpub", 136, 57}, {"shap_t1", 208, 137},
+        {"shap_t2", 395, 137},   {"labt1", 230, 113}, {"labt2", 417, 113}, {"esc1", 212, 0},
+        {"esc2", 399, 0},        {"labp1", 346, 22},  {"labp2", 370, 22},  {"imgeven", 540, 0},
+        {"labeven_n", 557, 215},
+    };
+    const int h = std::max(8, Scaled(row_height_));
+    const int y = Scaled(top);
+    for (const Column& c : kColumns) {
+        Control& control = ControlNamed<Control>(*this, RowName(c.prefix, r));
+        const bool text = std::string_view(c.prefix).starts_with("est") ||
+                          std::string_view(c.prefix).starts_with("labpub") ||
+                          std::string_view(c.prefix).starts_with("labt");
+        control.SetBounds(Scaled(c.left), y + (text ? 1 : 0), c.width ? Scaled(c.width) : h, h);
+    }
+}
+
+void TForm46::ShowFrame(int frame, int first_row, int last_row, const std::string& heading) {
+    Control& first = ControlNamed<Control>(*this, RowName("labt1", first_row));
+    Control& last = ControlNamed<Control>(*this, RowName("labt1", last_row));
+    const int top = first.Top() - Scaled(10);
+    const int bottom = last.Top() + last.Height() + Scaled(8);
+    auto& shape = ControlNamed<Shape>(*this, RowName("shap_main", frame));
+    shape.SetBounds(Scaled(26), top, Scaled(740), bottom - top);
+    shape.SetVisible(true);
+    if (heading.empty()) return;
+    auto& label = ControlNamed<TMarkupLabel>(*this, RowName("lab_div", frame));
+    label.SetBounds(Scaled(203), top - Scaled(18), Scaled(335), Scaled(17));
+    label.SetHTMLText(heading);
+    label.SetVisible(true);
+}
+
+void TForm46::FillRow(int r) {
+    const GameData& gd = Game();
+    const jogos& m = gd.day_matches[r];
+    for (int side = 0; side < 2; ++side) {
+        const t_team* t = TeamAt(m.team[side]);
+        const std::string n = std::to_string(side + 1);
+        auto& name = ControlNamed<Label>(*this, RowName("labt" + n, r));
+        name.SetCaption(t ? " " + t->name.str() : std::string());
+        Font f = name.font();
+        f.color = t ? t->text_colour : clWhite;
+        name.SetFont(f);
+        auto& back = ControlNamed<Shape>(*this, RowName("shap_t" + n, r));
+        back.brush.color = back.pen.color = t ? t->back_colour : clWhite;
+        back.Invalidate();
+        auto& crest = ControlNamed<Image>(*this, RowName("esc" + n, r));
+        const std::string path = t ? BuildCrestPath(m.team[side]) : std::string();
+        if (path.empty() || !crest.LoadFromFile(path)) crest.SetPicture(Picture());
+        ControlNamed<TMarkupLabel>(*this, RowName("labp" + n, r))
+            .SetHTMLText(ScoreMarkup(m.goals[side]));
+    }
+    ControlNamed<Label>(*this, RowName("est", r)).SetCaption(m.venue.str());
+    const bool paying = m.attendance > 0 || m.gate_income > 0;
+    ControlNamed<Label>(*this, RowName("labpub", r))
+        .SetCaption(paying ? "| " + FormatThousands(m.attendance) : std::string());
+    ControlNamed<Image>(*this, RowName("imgeven", r)).SetPicture(Picture());
+    ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", r)).SetHTMLText("");
+}
+
+void TForm46::LayOutRows() {
+    const GameData& gd = Game();
+    const t_game_state& gs = gd.game_state;
+    const int count = std::min(gd.day_match_count, kRows);
+    for (int r = 1; r <= kRows; ++r) ShowRow(r, false);
+    for (int f = 1; f <= kFrames; ++f) {
+        ControlNamed<Control>(*this, RowName("shap_main", f)).SetVisible(false);
+        ControlNamed<Control>(*this, RowName("lab_div", f)).SetVisible(false);
+    }
+    for (int n = 2; n <= 4; ++n)
+        ControlNamed<Control>(*this, "labvn" + std::to_string(n)).SetVisible(false);
+    const bool preliminary = gs.match_kind == ckNationalCup && gs.national_cup_round == 0;
+    row_height_ = preliminary ? 15 : 17;
+    row_top_ = preliminary ? 40 : 60;
+    row_step_ = preliminary ? 18 : 20;
+    for (int r = 1; r <= count; ++r) FillRow(r);
+
+    struct Block {
+        int first;
+        int last;
+        std::string heading;
+    };
+    std::vector<Block> blocks;
+    int gap = 80;  // from the top of a block's last row to the top of the next block's first
+    auto division = [](int d) { return Centred(std::to_string(d) + "ª divisão"); };
+    auto group = [](const std::string& name) {
+        return "<P align=\"center\"><FONT  size=\"9\" face=\"Arial\"><SHAD>" + name +
+               "</SHAD></FONT></P>";
+    };
+    const int kind = gs.match_kind;
+    const bool group_stage =
+        (kind == ckContinentalCup && gs.continental_cup_round < 4) ||
+        (kind == ckSecondContinentalCup && gd.match_day_group == crEurope &&
+         gs.second_cup_round < 4) ||
+        ((kind == ckWorldCup || kind == ckAmericasNationsCup || kind == ckEuropeanNationsCup) &&
+         gs.tournament_round < 4);
+    if (kind == ckNationalLeague && gs.league_format == 2) {
+        const t_league_config* config =
+            gd.match_day_group >= 0 &&
+                    gd.match_day_group < static_cast<int>(gd.league_configs.size())
+                ? &gd.league_configs[gd.match_day_group]
+                : nullptr;
+        const int divisions = config ? config->division_count : 1;
+        blocks.push_back({1, std::min(10, count), division(1)});
+        if (divisions > 1 && count > 10) {
+            if (divisions > 2)
+                for (int n = 2; n <= std::min(divisions, 4); ++n)
+                    ControlNamed<Control>(*this, "labvn" + std::to_string(n)).SetVisible(true);
+            int shown = shown_division_;
+            if (gs.human_count == 1) {
+                const t_team* user = TeamAt(gs.user_club);
+                if (user && user->division >= 3 && user->division <= divisions)
+                    shown = user->division;
+            }
+            shown_division_ = std::clamp(shown, 2, std::min(divisions, 4));
+            const int first = (shown_division_ - 1) * 10 + 1;
+            blocks.push_back({first, std::min(first + 9, count), division(shown_division_)});
+        }
+    } else if (kind == ckNationalLeague && gs.league_format == 4) {
+        gap = 65;
+        for (int b = 0; b * 5 < count && b < 4; ++b)
+            blocks.push_back({b * 5 + 1, std::min(b * 5 + 5, count), division(b + 1)});
+    } else if (kind == ckStateChampionship && gs.state_league_round <= 5) {
+        const int groups = std::max(1, (count + 2) / 3);
+        gap = groups == 3 ? 70 : 80;
+        for (int g = 0; g < groups && g < 4; ++g)
+            blocks.push_back({g * 3 + 1, std::min(g * 3 + 3, count), division(g + 1)});
+    } else if (kind == ckClubWorldCup && gs.club_world_cup_stage == 3 && count >= 2) {
+        blocks.push_back({1, 1, Centred("Final")});
+        blocks.push_back({2, 2, Centred("Decisão 3º lugar")});
+    } else if (group_stage) {
+        gap = 60;
+        for (int g = 0; g * 2 < count && g < kFrames; ++g) {
+            const std::string name = kind >= ckWorldCup && kind <= ckEuropeanNationsCup
+                                         ? "Grupo " + std::string(group_letters[g])
+                                         : "Grupo " + std::to_string(g + 1);
+            blocks.push_back({g * 2 + 1, std::min(g * 2 + 2, count), group(name)});
+        }
+    } else if (count > 0) {
+        blocks.push_back({1, count, std::string()});
+    }
+    int top = row_top_;
+    for (std::size_t b = 0; b < blocks.size(); ++b) {
+        const Block& block = blocks[b];
+        if (b > 0) top += gap - row_step_;
+        if (b == 1) second_block_top_ = top;
+        for (int r = block.first; r <= block.last; ++r) {
+            PlaceRow(r, top);
+            ShowRow(r, true);
+            top += row_step_;
+        }
+        ShowFrame(static_cast<int>(b) + 1, block.first, block.last, block.heading);
+    }
+    Invalidate();
+}
+
+void TForm46::ShowDivision(int division) {
+    const GameData& gd = Game();
+    if (division < 2 || division > 4 || gd.day_match_count <= 10) return;
+    shown_division_ = division;
+    for (int n = 2; n <= 4; ++n) {
+        auto& link = ControlNamed<Control>(*this, "labvn" + std::to_string(n));
+        link.cursor = n == division ? crDefault : crHandPoint;
+    }
+    // The second block keeps its place; the division shown there changes.
+    const int count = std::min(gd.day_match_count, kRows);
+    for (int r = 11; r <= kRows; ++r) ShowRow(r, false);
+    const int first = (division - 1) * 10 + 1;
+    const int last = std::min(first + 9, count);
+    int top = second_block_top_;
+    for (int r = first; r <= last; ++r) {
+        PlaceRow(r, top);
+        ShowRow(r, true);
+        top += row_step_;
+    }
+    if (first <= last) ShowFrame(2, first, last, Centred(std::to_string(division) + "ª divisão"));
+}
+
+void TForm46::ClearEventColumn() {
+    for (int r = 1; r <= kRows; ++r) {
+        ControlNamed<Image>(*this, RowName("imgeven", r)).SetPicture(Picture());
+        ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", r)).SetHTMLText("");
+    }
+}
+
+void TForm46::GroupStarted(const std::string& heading, bool shown) {
+    (void)shown;
+    Label& minute = ControlNamed<Label>(*this, "Label1");
+    minute.SetVisible(false);
+    ControlNamed<Label>(*this, "labtempo").SetCaption("1º tempo");
+    ControlNamed<Gauge>(*this, "g1").SetProgress(0);
+    ControlNamed<Label>(*this, "lcamp").SetCaption(heading);
+    ControlNamed<TMarkupLabel>(*this, "MarkupLabel3")
+        .SetHTMLText("<IND x=\"12\"><FONT size=\"12\" face=\"Arial\"><B><SHAD>" + heading +
+                     "</SHAD></B></FONT>");
+    LayOutRows();
+}
+
+void TForm46::EventHappened(int e) {
+    const GameData& gd = Game();
+    if (e < 0 || e >= static_cast<int>(gd.match_events.size())) return;
+    const t_match_event& ev = gd.match_events[e];
+    const int row = ev.match;
+    const jogos* m = DayMatchAt(row);
+    if (!m || row > kRows) return;
+    const bool home = ev.team == m->team[0];
+    const int own = home ? 0 : 1;
+    if (!gd.quick_mode && gd.game_state.sound_on) {
+        const bool scored = ev.kind == meGoal || ev.kind == meFreeKickGoal || ev.kind == meOwnGoal;
+        if (scored && IsHumanTeam(m->team[own]))
+            PlaySoundAlias("gol");
+        else if (scored && IsHumanTeam(m->team[1 - own]))
+            PlaySoundAlias("goladv");
+        if (ev.kind == meCard && ev.value > 1 && IsHumanTeam(ev.team)) PlaySoundAlias("expulsao");
+    }
+    ControlNamed<TMarkupLabel>(*this, RowName("labp1", row)).SetHTMLText(ScoreMarkup(m->goals[0]));
+    ControlNamed<TMarkupLabel>(*this, RowName("labp2", row)).SetHTMLText(ScoreMarkup(m->goals[1]));
+    ControlNamed<Image>(*this, RowName("imgeven", row)).SetPicture(MatchPicture(EventIconName(ev)));
+    ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", row))
+        .SetHTMLText(EventRowMarkup(ev, home, gd.game_state.bold_home_events != 0));
+}
+
+void TForm46::ClockTicked(int tick) {
+    Label& minute = ControlNamed<Label>(*this, "Label1");
+    Gauge& gauge = ControlNamed<Gauge>(*this, "g1");
+    if (tick == 1) {
+        ControlNamed<Label>(*this, "labtempo").SetCaption("1º tempo");
+        minute.SetCaption("1'");
+        minute.SetVisible(true);
+    }
+    if (tick % 2 == 0 && tick <= kSecondHalfLastTick) {
+        minute.SetCaption(std::to_string(TickToMinute(tick)) + "'");
+        gauge.SetProgress(TickToMinute(tick));
+    }
+    if (tick == kFirstHalfLastTick) {
+        minute.SetCaption("Intervalo");
+        if (Game().game_state.sound_on) PlaySoundAlias("intervalo");
+    }
+    if (tick == kFirstHalfLastTick + 1) {
+        ClearEventColumn();
+        ControlNamed<Label>(*this, "labtempo").SetCaption("2º tempo");
+        gauge.SetProgress(0);
+    }
+    if (tick == kSecondHalfLastTick) minute.SetCaption("Acréscimos");
+    if (tick == kLastTick) minute.SetCaption("Fim de Jogo");
+}
+
+void TForm46::ShootoutsDecided() {
+    ControlNamed<Label>(*this, "Label1").SetCaption("Desempate por Penaltis");
+    Update();
+}
+
+void TForm46::GroupBooked(bool shown) {
+    if (shown && Game().game_state.sound_on) PlaySoundAlias("fimjogo");
+}
+
+void TForm46::DayFinished() {
+    match_timer_->SetEnabled(false);
+    hand_over_timer_->SetEnabled(true);
+}
+
+void TForm46::Start(int interval_ms) {
+    match_timer_->SetInterval(std::max(1, interval_ms));
+    match_timer_->SetEnabled(true);
+}
+
+void TForm46::Stop() {
+    match_timer_->SetEnabled(false);
+}
+
+void TForm46::RowClick(int row) {
+    if (!started_ || day_->finished()) return;
+    day_->PauseForLineup(row);
+}
+
+void TForm46::KeyPressed(int& key, ShiftState shift) {
+    if (key == VK_F4 && shift == ssAlt) {
+        key = 0;
+        return;
+    }
+    if (key >= VK_F1 && key <= VK_F6 && shift == 0) {
+        day_->SetSpeedKey(key - VK_F1 + 1);
+        key = 0;
+        return;
+    }
+    if ((key == VK_RETURN || key == VK_SPACE) && started_ && !day_->finished()) {
+        key = 0;
+        const int row = Game().human_match_rows[0];
+        if (row != 0) day_->PauseForLineup(row);
+    }
+}
+
+void TForm46::HandOver() {
+    hand_over_timer_->SetEnabled(false);
+    Release();
+    if (auto& hand_over = MatchDayHandOver()) return hand_over();
+    // The round results window is not there: the round closes as the game without windows
+    // closes it, every question of the close answered no.
+    GameData& data = Game();
+    OpenRoundResults(data);
+    AutomaticWindows windows;
+    const NextScreen next = CloseRound(data, windows).next;
+    if (auto& go_on = MatchDayNextScreen()) go_on(next);
+}
+
+TForm46* ShowMatchDayWindow() {
+    TForm46& form = Screen::Get().Create<TForm46>();
+    form.Show();
+    return &form;
+}
+
+}  // namespace kv
