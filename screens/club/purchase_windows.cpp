@@ -203,7 +203,9 @@ void TForm60::Bt1Click() {
     } else {
         deal = DecideOfferForComputerPlayer(data, player_, user, offer_);
     }
+    // The proposal goes out of sight before the outcome or the player's answer shows.
     Close();
+    Hide();
     if (!deal.accepted) {
         if (ShowPurchaseOutcome(player_, offer_, deal)) result_ = "Jogador comprado com sucesso.";
         return;
