@@ -14,6 +14,7 @@
 #include "platform/window/test_driver.h"
 #include "screens/club/purchase_windows.h"
 #include "screens/main/main_window_texts.h"
+#include "season/loans.h"
 #include "season/player_economy.h"
 #include "tests/screens/sample_game_day.h"
 #include "ui/grid/report_grid.h"
@@ -146,6 +147,35 @@ TEST_F(TeamViewTest, RefusedOfferShowsTheOutcomeAndChangesNothing) {
     form.Bt2Click();
     EXPECT_EQ(data.players[player].team, seller_);
     EXPECT_EQ(data.teams[user_].cash, cash);
+}
+
+TEST_F(TeamViewTest, LoanTakesThePlayerUntilTheSecondLoanIsTheLimit) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].loan_status = 1;
+    data.teams[seller_].division = data.teams[user_].division;  // no refusal by division
+    TForm14& form = Open(seller_);
+    Select(player);
+    ASSERT_TRUE(driver_->Get("bt4").Enabled());
+    form.Bt4Click();
+    EXPECT_EQ(data.players[player].team, user_);
+    EXPECT_EQ(data.players[player].loan_status, 2);
+    EXPECT_EQ(CountLoanedIn(data, user_), 1);
+
+    const int second = LastPlayerOf(seller_);
+    data.players[second].loan_status = 1;
+    form.ShowTeam(seller_);
+    Select(second);
+    form.Bt4Click();
+    ASSERT_EQ(CountLoanedIn(data, user_), 2);
+    const int third = LastPlayerOf(seller_);
+    data.players[third].loan_status = 1;
+    form.ShowTeam(seller_);
+    Select(third);
+    form.Bt4Click();
+    EXPECT_EQ(data.players[third].team, seller_);
+    EXPECT_NE(Html(*driver_, "Label27").find("no máximo 2 jogadores emprestados"),
+              std::string::npos);
 }
 
 TEST_F(TeamViewTest, OwnClubAndFullSquadAllowNothing) {
