@@ -15,6 +15,19 @@ bool IsPlayerAvailable(const t_player& p, int kind, TDateTime today) {
     return p.yellow_cards[kind] < 3 && p.suspension[kind] == 0 && !(p.injured_until > today);
 }
 
+int ConditionPicture(const t_player& p, int kind, TDateTime today) {
+    const int k = kind >= 0 && kind < kCompetitionKindCount ? kind : ckNationalLeague;
+    int code = 0;
+    if (p.yellow_cards[k] >= 3)
+        code = 4;
+    else if (p.suspension[k] > 0)
+        code = 1;
+    else if (p.injured_until > today)
+        code = 3;
+    if (code != 0) return p.star ? code + 4 : code;
+    return p.star ? 12 : 0;
+}
+
 int Draws(const t_team& t, int kind) {
     if (kind < 0 || kind >= kTableKindCount) return 0;
     return t.played[kind] - t.wins[kind] - t.losses[kind];

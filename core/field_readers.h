@@ -15,6 +15,11 @@ TDateTime TodayDate(const GameData& g);
 // 0..10 makes nobody available.
 bool IsPlayerAvailable(const t_player& p, int kind, TDateTime today);
 
+// The one picture code every squad list shows for a player's condition in a kind: 0
+// available, 1 suspended, 3 injured, 4 three yellow cards; a star adds 4 (12 when available).
+// A kind outside 0..10 reads the national league's cards.
+int ConditionPicture(const t_player& p, int kind, TDateTime today);
+
 // Table draws of a kind (there is no draws field); 0 for a kind without tallies.
 int Draws(const t_team& t, int kind);
 

@@ -5,6 +5,7 @@
 
 #include "core/display_names.h"
 #include "core/game_data.h"
+#include "core/money.h"
 #include "core/random.h"
 #include "core/save_game.h"
 #include "game/coach_turn.h"
@@ -16,6 +17,7 @@
 #include "match/human_lineup.h"
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
+#include "season/auction.h"
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/job_offers.h"
@@ -33,6 +35,29 @@ bool PlayingDayLeft(const GameData& data) {
         if (type == ckFriendly && FriendlyOnDay(data, day)) return true;
     }
     return false;
+}
+
+// The auctions the round close hands over, with the human coaches bidding by a simple rule:
+// the starting price when the club keeps at least twice as much and has room in its squad.
+// The result pauses run on a clock of their own. Returns the auctions held.
+int HoldAuctions(GameData& data, int count) {
+    if (count <= 0) return 0;
+    Auction auction(data, {.count = count});
+    std::int64_t now = 0;
+    auction.Begin(now);
+    for (int step = 0; step < 1000 && auction.phase() != AuctionPhase::kFinished; ++step) {
+        if (auction.phase() == AuctionPhase::kHumanBids) {
+            const t_team& club = data.teams[auction.bidding_club()];
+            const std::int32_t price = auction.current_price();
+            const bool affordable =
+                club.cash >= MoneyFromUnits(2LL * price) && club.squad_size < 25;
+            auction.Bid(affordable ? price : 0, now);
+        } else {
+            now += kAuctionResultPauseMs;
+            auction.Tick(now);
+        }
+    }
+    return auction.auctions_held();
 }
 
 }  // namespace
@@ -111,7 +136,8 @@ void HeadlessGame::TakeHumanTurns() {
     switch (next_) {
         case NextScreen::kMainWindow:
         case NextScreen::kAuction: {
-            // No auction bid: the auction window hands over to the main window.
+            if (next_ == NextScreen::kAuction && auction_bids_)
+                auctions_held_ += HoldAuctions(data, auctions_due_);
             CoachTurn turn;
             if (!OpenMainWindow(data, turn, windows_, data.opening_main_window != 0)) {
                 PrepareComputerLineups();
@@ -141,7 +167,9 @@ void HeadlessGame::PlayRound() {
     if (!results_open_) PlayToResults();
     if (!results_open_) return;  // a new season with no playing day
     results_open_ = false;
-    next_ = CloseRound(Game(), windows_).next;
+    const RoundCloseResult closed = CloseRound(Game(), windows_);
+    next_ = closed.next;
+    auctions_due_ = closed.auctions;
     if (checking_) Check(CheckRoundInvariants(Game()));
     if (checking_ && next_ == NextScreen::kSeasonReview) Check(CheckSeasonEndInvariants(Game()));
     ++rounds_;

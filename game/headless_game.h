@@ -15,14 +15,14 @@
 namespace kv {
 
 struct HeadlessSetup {
-    std::string teams_folder;         // the folder holding teams/ (the game folder)
+    std::string teams_folder;  // the folder holding teams/ (the game folder)
     std::uint64_t seed = 1;
-    std::vector<int> countries;       // the leagues played; empty: the home country
+    std::vector<int> countries;  // the leagues played; empty: the home country
     int league_format = kDivisionsOf10;
     bool state_championships = false;
-    bool cups = true;                 // national cup and continental club cups
-    bool tournaments = true;          // national-team tournaments
-    int humans = 1;                   // 1..6
+    bool cups = true;         // national cup and continental club cups
+    bool tournaments = true;  // national-team tournaments
+    int humans = 1;           // 1..6
 };
 
 // One finished season, as the runner prints it.
@@ -72,6 +72,12 @@ class HeadlessGame {
     }
     const std::string& broken_invariant() const { return broken_invariant_; }
 
+    // With auction bids on, the auctions the round close hands over are held before the main
+    // window, and each human coach asked bids the starting price when his club can well afford
+    // it; off, the auction window passes straight on to the main window.
+    void set_auction_bids(bool on) { auction_bids_ = on; }
+    int auctions_held() const { return auctions_held_; }
+
   private:
     void TakeHumanTurns();
     void SummariseSeason();
@@ -85,6 +91,9 @@ class HeadlessGame {
     long long matches_ = 0;
     SeasonSummary last_season_;
     bool checking_ = false;
+    bool auction_bids_ = false;
+    int auctions_due_ = 0;
+    int auctions_held_ = 0;
     std::string broken_invariant_;
     std::string setup_notice_;
 };

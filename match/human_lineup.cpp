@@ -76,18 +76,6 @@ bool Selectable(LineupRowState s) {
     return s == LineupRowState::kFree || Chosen(s);
 }
 
-int ConditionOf(const t_player& p, int kind, TDateTime today) {
-    int code = 0;
-    if (p.yellow_cards[kind] >= 3)
-        code = 4;
-    else if (p.suspension[kind] >= 1)
-        code = 1;
-    else if (p.injured_until > today)
-        code = 3;
-    if (code != 0) return p.star ? code + 4 : code;
-    return p.star ? 12 : 0;
-}
-
 }  // namespace
 
 const PitchPosition& PitchPositionInfo(int position) {
@@ -142,7 +130,7 @@ HumanLineup::HumanLineup(GameData& data, int team, bool national)
     });
     for (const Entry& e : order) {
         const t_player& p = data.players[e.player];
-        LineupRow row{e.player, LineupRowState::kFree, ConditionOf(p, kind, today)};
+        LineupRow row{e.player, LineupRowState::kFree, ConditionPicture(p, kind, today)};
         if (!national && (p.moved_this_round || p.contract_end < today))
             row.state = LineupRowState::kNotSelectable;
         if (!IsPlayerAvailable(p, kind, today)) row.state = LineupRowState::kUnavailable;

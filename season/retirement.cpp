@@ -156,6 +156,13 @@ void RetirePlayer(GameData& data, int player, const std::string& successor_name,
     }
 }
 
+int PromoteYouth(GameData& data, int player, const std::string& name, int position) {
+    if (name.empty() || player < 1 || !InTable(data.players, player)) return -1;
+    const int own = data.players[player].position;
+    RetirePlayer(data, player, name, position == own ? -1 : position);
+    return static_cast<int>(data.players.size()) - 1;
+}
+
 void AddRetiredCoach(GameData& data, int club, const std::string& name) {
     t_coach& c = AppendRecord(data.coaches);
     c.name.set(name);

@@ -18,6 +18,11 @@ bool RetirementDue(GameData& data, int player);
 void RetirePlayer(GameData& data, int player, const std::string& successor_name,
                   int successor_position);
 
+// The coach retires his player and promotes a youth in his place: the chosen position
+// (0..4) is kept as the player's own unless it differs. Returns the successor, -1 when the
+// name is empty (nothing happens then).
+int PromoteYouth(GameData& data, int player, const std::string& name, int position);
+
 // Appends a free computer coach who last worked at the club.
 void AddRetiredCoach(GameData& data, int club, const std::string& name);
 

@@ -24,16 +24,6 @@ SetPieceTakerRule g_set_piece_taker_rule = nullptr;
 constexpr Money kSellerRounding = 4100;
 constexpr Money kBuyerRounding = 3200;
 
-double ReleasePenaltyRate(int days_left) {
-    if (days_left <= 30) return 0.12;
-    if (days_left <= 60) return 0.15;
-    if (days_left <= 90) return 0.20;
-    if (days_left <= 180) return 0.22;
-    if (days_left <= 360) return 0.25;
-    if (days_left <= 1'000'000) return 0.30;
-    return 0;
-}
-
 int ReleasePenalty(const GameData& data, const t_player& p, int seller, int fee) {
     if (!IsHumanManaged(data, seller)) return 0;
     const TDateTime today = TodayDate(data);
@@ -101,6 +91,16 @@ int CountStars(const GameData& data, int team) {
 }
 
 }  // namespace
+
+double ReleasePenaltyRate(int days_left) {
+    if (days_left <= 30) return 0.12;
+    if (days_left <= 60) return 0.15;
+    if (days_left <= 90) return 0.20;
+    if (days_left <= 180) return 0.22;
+    if (days_left <= 360) return 0.25;
+    if (days_left <= 1'000'000) return 0.30;
+    return 0;
+}
 
 void InstallSetPieceTakerRule(SetPieceTakerRule rule) {
     g_set_piece_taker_rule = rule;

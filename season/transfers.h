@@ -36,6 +36,10 @@ int BuyReplacementPlayer(GameData& data, int buyer, int position, int strength, 
 
 bool IsMajorEuropeanLeague(int country);
 
+// The share of the fee a human seller keeps back when the contract has that many days to
+// run (0 beyond a million days).
+double ReleasePenaltyRate(int days_left);
+
 // Whether the wanted player agrees to join the user club.
 struct Willingness {
     bool refuses = false;

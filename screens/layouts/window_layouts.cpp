@@ -67,7 +67,15 @@
     X(kForm8Layout)                \
     X(kForm10Layout)               \
     X(kForm27Layout)               \
-    X(kForm58Layout)
+    X(kForm58Layout)               \
+    X(kForm14Layout)               \
+    X(kForm60Layout)               \
+    X(kForm61Layout)               \
+    X(kForm24Layout)               \
+    X(kForm25Layout)               \
+    X(kForm48Layout)               \
+    X(kForm44Layout)               \
+    X(kForm23Layout)
 
 namespace kv {
 

@@ -77,17 +77,8 @@ std::pair<std::string, std::string> CharacteristicsCell(GameData& data, int play
 }
 
 std::pair<int, bool> AvailabilityPicture(const GameData& data, int player, int kind) {
-    const t_player& p = data.players[player];
-    const int k = kind >= 0 && kind < 11 ? kind : 1;
-    int picture = 0;
-    if (p.yellow_cards[k] >= 3)
-        picture = 4;
-    else if (p.suspension[k] > 0)
-        picture = 1;
-    else if (p.injured_until > TodayDate(data))
-        picture = 3;
-    if (picture != 0) return {p.star ? picture + 4 : picture, true};
-    return {p.star ? 12 : 0, false};
+    const int picture = ConditionPicture(data.players[player], kind, TodayDate(data));
+    return {picture, picture != 0 && picture != 12};
 }
 
 int TodaysOpponentOf(const GameData& data, int club, bool& away) {

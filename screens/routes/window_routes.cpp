@@ -8,13 +8,17 @@
 #include "screens/career/inbox_window.h"
 #include "screens/club/bank_loan_window.h"
 #include "screens/club/club_colours_window.h"
+#include "screens/club/contract_windows.h"
 #include "screens/club/finances_window.h"
 #include "screens/club/friendlies_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/player_search_window.h"
 #include "screens/club/referee_card_window.h"
+#include "screens/club/retirement_window.h"
+#include "screens/club/sale_windows.h"
 #include "screens/club/shirt_number_window.h"
 #include "screens/club/stadium_window.h"
+#include "screens/club/team_view_window.h"
 #include "screens/club/transfer_list_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
@@ -42,12 +46,11 @@ void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
     if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
     if (next == NextScreen::kSeasonReview) ShowSeasonReviewWindow();
+    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
 }
 
-// After the round closes, screens that have no window yet go on as they go on without
-// windows: an auction bids nothing, a national-team day plays its line-ups at once.
+// After the round closes, a national-team day with no hub yet plays its line-ups at once.
 void AfterRoundClose(NextScreen next) {
-    if (next == NextScreen::kAuction) next = NextScreen::kMainWindow;
     if (next == NextScreen::kNationalTeamHub) {
         PrepareComputerLineups();
         next = NextScreen::kMatchDay;
@@ -100,14 +103,31 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm22") = [] { ShowFinancesWindow(); };
     MainWindowOpener("TForm28") = [] { ShowBankLoanWindow(); };
     MainWindowOpener("TForm8") = [] { ShowStadiumWindow(); };
-    // The search's double click opens the team view of the player's club, once it is connected
-    // through PlayerSearchTeamView().
     MainWindowOpener("TForm27") = [] { ShowPlayerSearchWindow(); };
+    // The search's double click opens the team view of the player's club.
+    PlayerSearchTeamView() = [](int team) { ShowTeamView(team); };
     // The main window's two list entries share the window and say which list they want.
     MainWindowOpener("TForm58") = [] {
         ShowTransferListWindow(MainWindowSelections().transfer_list_mode == 2
                                    ? TransferListMode::kCoachAppointments
                                    : TransferListMode::kAllTransfers);
+    };
+    // The team view, on the club the main window's command chose.
+    MainWindowOpener("TForm14") = [] { ShowTeamView(MainWindowSelections().viewed_team); };
+    // The chosen squad row's contract and retirement; the squad list follows the change.
+    MainWindowOpener("TForm24") = [] {
+        if (TForm13* main = MainWindow(); main && ShowContractWindow(main->SelectedPlayer()))
+            main->RefreshSquadGrid();
+    };
+    MainWindowOpener("TForm44") = [] {
+        if (TForm13* main = MainWindow()) {
+            ShowSaleWindow(main->SelectedPlayer());
+            main->RefreshSquadGrid();
+        }
+    };
+    MainWindowOpener("TForm48") = [] {
+        if (TForm13* main = MainWindow(); main && ShowRetirementWindow(main->SelectedPlayer()) >= 0)
+            main->RefreshSquadGrid();
     };
 }
 

@@ -199,3 +199,27 @@ TEST(WholeGame, TheSameSeedPlaysTheSameGameWithSixCoaches) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+TEST(WholeGame, AuctionBiddingOverTwoSeasonsKeepsEveryInvariant) {
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 7;
+    setup.humans = 2;
+    HeadlessGame game;
+    ASSERT_EQ(game.StartNewGame(setup), "");
+    game.set_checking(true);
+    game.set_auction_bids(true);
+    int seasons = 0;
+    while (seasons < 2) {
+        game.PlayRound();
+        ASSERT_EQ(game.broken_invariant(), "");
+        if (game.season_finished()) ++seasons;
+    }
+    EXPECT_GT(game.auctions_held(), 0);
+}
+
+}  // namespace
+}  // namespace kv

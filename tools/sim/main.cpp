@@ -32,6 +32,7 @@ Uso: korvanel-sim [opções]
   --rounds N               para depois de N rodadas
   --load ARQUIVO           começa de um jogo salvo
   --save ARQUIVO           salva o jogo ao parar
+  --auction-bids           os técnicos humanos dão lances nos leilões entre as rodadas
   --check                  confere as invariantes do jogo depois de cada rodada; para na
                            primeira quebrada, com a rodada e a invariante (código de saída 3)
 )";
@@ -50,6 +51,7 @@ struct Options {
     std::string load;
     std::string save;
     bool check = false;
+    bool auction_bids = false;
 };
 
 // Empty on success, else the message.
@@ -100,6 +102,8 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.setup.state_championships = true;
         } else if (arg == "--check") {
             options.check = true;
+        } else if (arg == "--auction-bids") {
+            options.auction_bids = true;
         } else if (arg == "--no-cups") {
             options.setup.cups = false;
         } else if (arg == "--no-tournaments") {
@@ -149,6 +153,7 @@ int Run(int argc, char** argv) {
         return 1;
     }
     game.set_checking(options.check);
+    game.set_auction_bids(options.auction_bids);
     int seasons = 0;
     while (true) {
         game.PlayRound();
@@ -165,6 +170,7 @@ int Run(int argc, char** argv) {
     }
     std::cout << game.rounds_played() << " rodadas, " << game.matches_played() << " jogos"
               << std::endl;
+    if (options.auction_bids) std::cout << game.auctions_held() << " leilões" << std::endl;
     if (!options.save.empty())
         if (const std::string error = game.SaveGame(options.save); !error.empty()) {
             std::cerr << "korvanel-sim: " << error << "\n";

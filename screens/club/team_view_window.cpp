@@ -1,0 +1,525 @@
+#include "screens/club/team_view_window.h"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/dates.h"
+#include "core/field_readers.h"
+#include "core/game_data.h"
+#include "core/money.h"
+#include "core/money_text.h"
+#include "core/picture_paths.h"
+#include "core/text_tables.h"
+#include "platform/window/image.h"
+#include "platform/window/keys.h"
+#include "platform/window/screen.h"
+#include "screens/club/purchase_windows.h"
+#include "screens/main/main_window.h"
+#include "screens/main/main_window_texts.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/window_background.h"
+#include "screens/start/window_layout.h"
+#include "season/loans.h"
+#include "season/player_economy.h"
+#include "season/purchase_negotiation.h"
+#include "season/transfers.h"
+#include "ui/controls/control_classes.h"
+#include "ui/controls/glow_button.h"
+#include "ui/controls/smooth_progress_bar.h"
+#include "ui/grid/column_classes.h"
+#include "ui/grid/grid_control_classes.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_control_classes.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+void RegisterTeamViewClasses() {
+    RegisterSmoothControlClasses();
+    RegisterMarkupControlClasses();
+    RegisterGridControlClasses();
+}
+
+constexpr LayoutFont kText = {"Arial", 8, fsBold, clWhite};
+const std::initializer_list<LayoutProperty> kMarkup = {{"Transparent", "True"}};
+
+const LayoutControl kControls[] = {
+    {.name = "ReportGrid1",
+     .class_name = "TReportGrid",
+     .bounds = {8, 8, 190, 584},
+     .properties = {{"Options", "goSelectFullRow"}, {"RowSize", "18"}, {"TabOrder", "0"}}},
+    {.name = "mainpanel", .class_name = "TUiSmoothPanel", .bounds = {206, 8, 586, 108}},
+    {.name = "escudo",
+     .class_name = "TImage",
+     .parent = "mainpanel",
+     .bounds = {10, 10, 88, 88},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
+    {.name = "Image7", .class_name = "TImage", .parent = "mainpanel", .bounds = {108, 12, 24, 16}},
+    {.name = "Label4",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {140, 10, 300, 20},
+     .font = {"Arial", 12, fsBold, clYellow},
+     .properties = kMarkup},
+    {.name = "Label3",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {108, 36, 300, 16},
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Label5",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {108, 56, 300, 16},
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Label1",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {108, 76, 300, 16},
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Label9",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {420, 14, 150, 16},
+     .caption = "<SHAD>Confiança diretoria:</SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "gp1",
+     .class_name = "TUiSmoothProgressBar",
+     .parent = "mainpanel",
+     .bounds = {420, 32, 150, 16},
+     .properties = {{"TabStop", "False"}}},
+    {.name = "Label10",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {420, 56, 150, 16},
+     .caption = "<SHAD>Confiança torcida:</SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "gp2",
+     .class_name = "TUiSmoothProgressBar",
+     .parent = "mainpanel",
+     .bounds = {420, 74, 150, 16},
+     .properties = {{"TabStop", "False"}}},
+    {.name = "joglist",
+     .class_name = "TReportGrid",
+     .bounds = {206, 124, 586, 268},
+     .properties = {{"Options", "goHeader, goSelectFullRow"},
+                    {"RowSize", "18"},
+                    {"TabOrder", "1"}}},
+    {.name = "Label27",
+     .class_name = "TMarkupLabel",
+     .bounds = {206, 398, 586, 18},
+     .font = {"Arial", 9, fsBold, clYellow},
+     .properties = {{"Transparent", "True"}, {"Visible", "False"}}},
+    {.name = "infojt", .class_name = "TUiSmoothPanel", .bounds = {206, 420, 400, 172}},
+    {.name = "Image1", .class_name = "TImage", .parent = "infojt", .bounds = {366, 10, 24, 16}},
+    {.name = "cardtext",
+     .class_name = "TMarkupLabel",
+     .parent = "infojt",
+     .bounds = {10, 8, 380, 158},
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "bt1",
+     .class_name = "TUiGlowButton",
+     .bounds = {616, 420, 176, 28},
+     .caption = "Comprar",
+     .properties = {{"TabOrder", "2"}}},
+    {.name = "bt2",
+     .class_name = "TUiGlowButton",
+     .bounds = {616, 454, 176, 28},
+     .caption = "Fazer uma oferta",
+     .properties = {{"TabOrder", "3"}}},
+    {.name = "bt4",
+     .class_name = "TUiGlowButton",
+     .bounds = {616, 488, 176, 28},
+     .caption = "Pegar por empréstimo",
+     .properties = {{"TabOrder", "4"}}},
+    {.name = "Label21",
+     .class_name = "TMarkupLabel",
+     .bounds = {616, 524, 176, 16},
+     .caption = "<SHAD>Dinheiro em caixa do seu time</SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Label22",
+     .class_name = "TMarkupLabel",
+     .bounds = {616, 542, 176, 16},
+     .font = {"Arial", 9, fsBold, clYellow},
+     .properties = kMarkup},
+    {.name = "bt3",
+     .class_name = "TUiGlowButton",
+     .bounds = {616, 564, 176, 28},
+     .caption = "Fechar",
+     .properties = {{"TabOrder", "5"}}},
+};
+
+struct Column {
+    const char* name;
+    const char* header;
+    int width;
+};
+constexpr Column kSquadColumns[] = {
+    {"id", "", 0},         {"status", "", 20},       {"posicaojog", "P", 22},
+    {"gclado", "L", 20},   {"nomejog", "Nome", 120}, {"forca", "F", 28},
+    {"energia", "E", 40},  {"passe", "Passe", 64},   {"salario", "salario", 60},
+    {"idade", "I", 24},    {"gols", "G", 28},        {"habilidadejog", "Habil.", 60},
+    {"avenda", "Vda", 34}, {"gcemp", "Emp", 34},
+};
+
+std::string Shad(const std::string& text) {
+    return "<SHAD>" + text + "</SHAD>";
+}
+
+std::string PositionLetter(int position) {
+    const auto name = position_names[static_cast<std::size_t>(std::clamp(position, 0, 4))];
+    return std::string(name.substr(0, 1));
+}
+
+}  // namespace
+
+std::string TeamViewPlayerCard(const GameData& data, int player) {
+    const t_player& p = data.players[player];
+    const int kind = std::clamp(data.game_state.match_kind, 0, 10);
+    const auto c1 = static_cast<std::size_t>(std::clamp(p.characteristic1, 0, 13));
+    const auto c2 = static_cast<std::size_t>(std::clamp(p.characteristic2, 0, 13));
+    std::string traits(characteristic_names[c1]);
+    if (c1 != c2) traits += "/" + std::string(characteristic_names[c2]);
+    std::string sale = p.on_sale ? "Disponível para venda" : "Não disponível para venda";
+    if (p.loan_status == 2) sale = "Emprestado até " + FormatDate(p.contract_end);
+    std::string status;
+    if (p.yellow_cards[kind] >= 3)
+        status = "Suspenso por 1 jogo";
+    else if (p.suspension[kind] > 0)
+        status = "Suspenso por " + std::to_string(p.suspension[kind]) + " jogo(s)";
+    else if (p.injured_until > TodayDate(data))
+        status = "Jogador contundido até " + FormatDate(p.injured_until);
+    const std::string ind = "<IND x=\"200\">";
+    return "<FONT size=\"10\" face=\"Arial\" color=\"#FFFF00\"><SHAD>" +
+           PositionLetter(p.position) + " - " + p.name.str() + "</SHAD></FONT><br><br>" +
+           "<SHAD><B>Força:</B>" + std::to_string(p.strength) + ind +
+           "<B>Idade</B>:" + std::to_string(p.age) + "<BR><br>" + "<B>Valor Passe:</B>$" +
+           FormatDigitGroups(MoneyToWholeUnits(p.value)) + ind + "<B>Salário</B>:$" +
+           FormatDigitGroups(MoneyToWholeUnits(p.wage)) + "<BR><br>" + "<B>Jogos:</B>" +
+           std::to_string(p.games) + " <B>Gols:</B>" + std::to_string(p.goals) +
+           " <B>Cartões:</B>" + std::to_string(p.yellow_cards[kind]) + "<BR><br>" +
+           "<B>Características:</B>" + traits + "<BR><br>" + "<B></B>" + sale + "<BR><br>" +
+           "</shad><shad><B>" + status + "</B></SHAD>";
+}
+
+const WindowLayout kForm14Layout = {
+    .name = "Form14",
+    .class_name = "TForm14",
+    .client_width = 800,
+    .client_height = 600,
+    .font = {"Arial", 8, 0, clWindowText},
+    .color = static_cast<TColor>(0x3A5A2A),
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
+    .controls = kControls,
+    .register_classes = RegisterTeamViewClasses,
+};
+
+TForm14::TForm14(int team) : Form("Form14") {
+    BuildWindowLayout(*this, kForm14Layout);
+    TileGameBackground(*this);
+    key_preview = true;
+    on_key_down = [this](int& key, ShiftState shift) {
+        if (key == VK_F4 && shift == ssAlt) key = 0;
+        if (key == VK_RETURN || key == VK_ESCAPE) Close();
+    };
+    auto& tree = ControlNamed<TReportGrid>(*this, "ReportGrid1");
+    tree.Columns().Add("treeid", ckString).SetVisible(false);
+    TGrCustomColumn& names = tree.Columns().Add(std::make_unique<TGrTreeColumn>("treetree"));
+    names.SetWidth(170);
+    tree.on_select_cell = [this, &tree](int, int row) {
+        if (row < 0 || row >= tree.GetRowCount()) return;
+        const std::string id = tree.GetCellTextByVariant("treeid", row);
+        if (!id.empty()) ShowTeam(std::stoi(id));
+    };
+
+    auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
+    for (const Column& c : kSquadColumns) {
+        TGrCustomColumn& column = squad.Columns().Add(c.name, ckString);
+        column.Header().SetCaption(c.header);
+        column.SetWidth(c.width);
+        column.SetVisible(c.width > 0);
+    }
+    squad.on_select_cell = [this](int, int row) { SelectPlayerRow(row); };
+    squad.on_cell_formating = [this, &squad](int, int row, TColor& color, FontStyles&, TCellState) {
+        const std::string id = squad.GetCellTextByVariant("id", row);
+        if (!id.empty() && Game().players[std::stoi(id)].loan_status == 2)
+            color = static_cast<TColor>(0x008000);
+    };
+
+    const GameData& data = Game();
+    const int user = data.game_state.user_club;
+    if (InTable(data.teams, user) && data.teams[user].squad_size > kMaxHumanSquad - 1)
+        ShowMessageLine(
+            "Você não pode adquirir mais jogadores pois já têm o limite de 28 no seu elenco");
+    ControlNamed<TUiGlowButton>(*this, "bt1").on_click = [this] { Bt1Click(); };
+    ControlNamed<TUiGlowButton>(*this, "bt2").on_click = [this] { Bt2Click(); };
+    ControlNamed<TUiGlowButton>(*this, "bt4").on_click = [this] { Bt4Click(); };
+    ControlNamed<TUiGlowButton>(*this, "bt3").on_click = [this] { Close(); };
+    on_close = [](CloseAction&) {
+        if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    };
+    BuildTeamTree();
+    const bool limit_shown = ControlNamed<Control>(*this, "Label27").Visible();
+    ShowTeam(team);
+    if (limit_shown) ControlNamed<Control>(*this, "Label27").SetVisible(true);
+    DoCreate();
+}
+
+void TForm14::BuildTeamTree() {
+    const GameData& data = Game();
+    auto& tree = ControlNamed<TReportGrid>(*this, "ReportGrid1");
+    const bool custom = data.game_state.main_country > 201;
+    const int per_division = ClubsPerDivision(data);
+    auto add_children = [&](int parent, std::vector<int> clubs, bool sorted) {
+        if (sorted)
+            std::stable_sort(clubs.begin(), clubs.end(), [&data](int a, int b) {
+                return data.teams[a].name.raw() < data.teams[b].name.raw();
+            });
+        for (const int club : clubs) {
+            const int row = tree.AddChildRow(parent);
+            tree.SetCellTextByVariant("treetree", row, data.teams[club].name.str());
+            tree.SetCellTextByVariant("treeid", row, std::to_string(club));
+        }
+        tree.SetRowExpanded(parent, false);
+    };
+    const int clubs = ClubCount(data);
+    for (const t_league_config& config : data.league_configs) {
+        const int root = tree.AddRow();
+        tree.SetCellTextByVariant(
+            "treetree", root, custom ? "Personalizado" : std::string(CountryName(config.country)));
+        for (int d = 0; d < std::min(config.division_count, 4); ++d) {
+            if (config.division_clubs[d][0] < 0) continue;
+            const int row = tree.AddChildRow(root);
+            tree.SetCellTextByVariant("treetree", row, std::to_string(d + 1) + "ª divisão");
+            std::vector<int> members;
+            for (int k = 0; k < per_division; ++k)
+                if (IsClub(data, config.division_clubs[d][k]))
+                    members.push_back(config.division_clubs[d][k]);
+            add_children(row, members, true);
+        }
+        const int regional = tree.AddChildRow(root);
+        tree.SetCellTextByVariant("treetree", regional, custom ? "Outros" : "Regional");
+        std::vector<int> members;
+        for (int c = 0; c < clubs; ++c)
+            if (data.teams[c].country == config.country && data.teams[c].division == 0)
+                members.push_back(c);
+        add_children(regional, members, false);
+        tree.SetRowExpanded(root, false);
+    }
+    if (!custom) {
+        const int others = tree.AddRow();
+        tree.SetCellTextByVariant("treetree", others, "Outros");
+        std::vector<int> members;
+        for (int c = data.game_state.league_club_count; c < clubs; ++c) members.push_back(c);
+        add_children(others, members, true);
+    }
+}
+
+void TForm14::ShowMessageLine(const std::string& text) {
+    auto& line = ControlNamed<TMarkupLabel>(*this, "Label27");
+    line.SetHTMLText(Shad(text));
+    line.SetVisible(true);
+}
+
+void TForm14::RefreshMoney() {
+    const GameData& data = Game();
+    const int user = data.game_state.user_club;
+    if (!InTable(data.teams, user)) return;
+    ControlNamed<TMarkupLabel>(*this, "Label22")
+        .SetHTMLText(Shad(FormatMoneyInWords(MoneyToWholeUnits(data.teams[user].cash))));
+}
+
+void TForm14::ShowTeam(int team) {
+    GameData& data = Game();
+    if (!InTable(data.teams, team)) return;
+    viewed_team_ = team;
+    CountSquad(data, team);
+    const t_team& t = data.teams[team];
+    auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
+    squad.ClearRows();
+    const int kind = std::clamp(data.game_state.match_kind, 0, 10);
+    for (int position = 0; position < 5; ++position)
+        for (std::size_t i = 1; i < data.players.size(); ++i) {
+            const t_player& p = data.players[i];
+            if (p.team != team || p.position != position) continue;
+            const int player = static_cast<int>(i);
+            const int row = squad.AddRow();
+            auto set = [&squad, row](const char* column, const std::string& text) {
+                squad.SetCellTextByVariant(column, row, text);
+            };
+            set("id", std::to_string(player));
+            // The same picture coding as the main window's squad list.
+            set("status", std::to_string(AvailabilityPicture(data, player, kind).first));
+            set("posicaojog", PositionLetter(p.position));
+            set("nomejog", p.name.str());
+            set("forca", std::to_string(p.strength));
+            set("energia", std::to_string(p.energy) + "%");
+            set("gclado", p.side == 1 ? "E" : "D");
+            const Money price = t.human && p.on_sale ? p.asking_price : p.value;
+            set("passe", FormatMoneyShort(MoneyToWholeUnits(price)));
+            set("salario", FormatDigitGroups(MoneyToWholeUnits(p.wage)));
+            set("idade", std::to_string(p.age));
+            set("gols", std::to_string(p.goals));
+            set("habilidadejog", CharacteristicsCell(data, player).first);
+            set("avenda", p.on_sale ? "Sim" : "");
+            set("gcemp", p.loan_status == 1 ? "Sim" : "");
+        }
+    RefreshMoney();
+    auto markup = [this](const char* name, const std::string& text) {
+        ControlNamed<TMarkupLabel>(*this, name).SetHTMLText(text);
+    };
+    const std::string coach =
+        InTable(data.coaches, t.coach) ? data.coaches[t.coach].name.str() : "(técnico interino)";
+    markup("Label3", Shad("<B>Técnico:</B> " + coach));
+    markup("Label4", Shad(t.name.str()));
+    markup("Label1",
+           Shad(std::string(
+               reputation_names[static_cast<std::size_t>(std::clamp(t.reputation, 0, 5))])));
+    std::string division;
+    if (IsClub(data, team) && t.division >= 1 && t.division <= 4) {
+        division = std::to_string(t.division) + "ª divisão";
+        const int place = t.table_position[ckNationalLeague];
+        if (place >= 1) division += " - " + std::to_string(place) + "º colocado";
+    } else if (IsClub(data, team) && t.division == 0) {
+        division = "Divisão regional";
+    }
+    markup("Label5", Shad(division));
+    Picture crest;
+    const std::string path = BuildCrestPath(data, team);
+    auto& escudo = ControlNamed<Image>(*this, "escudo");
+    escudo.SetPicture(!path.empty() && crest.LoadFromFile(path) ? crest : Picture());
+    auto& flag = ControlNamed<Image>(*this, "Image7");
+    const auto& flags = flag_pictures();
+    flag.SetPicture(t.country >= 0 && t.country < static_cast<int>(flags.size())
+                        ? flags[static_cast<std::size_t>(t.country)]
+                        : Picture());
+    flag.SetVisible(data.game_state.main_country != 202);
+    ControlNamed<TUiSmoothProgressBar>(*this, "gp1").SetPosition(t.board_confidence);
+    ControlNamed<TUiSmoothProgressBar>(*this, "gp2")
+        .SetPosition(std::max(t.supporter_confidence, 0));
+    for (const char* b : {"bt1", "bt2", "bt4"}) ControlNamed<Control>(*this, b).SetEnabled(false);
+    ControlNamed<Control>(*this, "Label27").SetVisible(false);
+    if (squad.GetRowCount() > 0) {
+        squad.SelectFirstRow();
+        SelectPlayerRow(squad.SelectedRow());
+    } else {
+        ControlNamed<TMarkupLabel>(*this, "cardtext").SetHTMLText("");
+    }
+}
+
+int TForm14::SelectedPlayer() {
+    auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
+    const int row = squad.SelectedRow();
+    if (row < 0 || row >= squad.GetRowCount()) return -1;
+    const std::string id = squad.GetCellTextByVariant("id", row);
+    return id.empty() ? -1 : std::stoi(id);
+}
+
+void TForm14::SelectPlayerRow(int row) {
+    auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
+    if (row < 0 || row >= squad.GetRowCount()) return;
+    const int player = std::stoi(squad.GetCellTextByVariant("id", row));
+    const GameData& data = Game();
+    const TeamViewActions actions = TeamViewActionsFor(data, player, data.game_state.user_club);
+    ControlNamed<Control>(*this, "bt1").SetEnabled(actions.buy);
+    ControlNamed<Control>(*this, "bt2").SetEnabled(actions.offer);
+    ControlNamed<Control>(*this, "bt4").SetEnabled(actions.loan);
+    ShowPlayerCard(player);
+}
+
+void TForm14::ShowPlayerCard(int player) {
+    const GameData& data = Game();
+    ControlNamed<TMarkupLabel>(*this, "cardtext").SetHTMLText(TeamViewPlayerCard(data, player));
+    const auto& flags = flag_pictures();
+    const int country = data.players[player].nationality;
+    ControlNamed<Image>(*this, "Image1")
+        .SetPicture(country >= 0 && country < static_cast<int>(flags.size())
+                        ? flags[static_cast<std::size_t>(country)]
+                        : Picture());
+}
+
+void TForm14::Bt1Click() {
+    GameData& data = Game();
+    const int user = data.game_state.user_club;
+    const int player = SelectedPlayer();
+    if (player < 0 || !InTable(data.teams, user) || data.teams[user].squad_size >= kMaxHumanSquad)
+        return;
+    const Willingness w = CheckPlayerWillingness(data, player);
+    const std::int32_t price = MoneyToWholeUnits(data.players[player].asking_price);
+    if (w.refuses) {
+        ShowMessageLine(data.players[player].name.str() +
+                        " se recusou a transferir para o seu time.");
+    } else if (w.salary_demand) {
+        OfferDecision deal;
+        deal.salary_demand = true;
+        deal.salary_demand_factor = w.salary_demand_factor;
+        if (ShowPurchaseOutcome(player, price, deal)) {
+            ShowTeam(viewed_team_);
+            ShowMessageLine("Jogador comprado com sucesso.");
+        }
+    } else if (CompletePurchase(data, player, user, price, -1, false, 0)) {
+        ShowTeam(viewed_team_);
+        ControlNamed<Control>(*this, "bt1").SetEnabled(false);
+        ControlNamed<Control>(*this, "bt4").SetEnabled(false);
+        ShowMessageLine("Jogador comprado com sucesso.");
+    }
+    RefreshMoney();
+    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+}
+
+void TForm14::Bt2Click() {
+    const GameData& data = Game();
+    const int user = data.game_state.user_club;
+    const int player = SelectedPlayer();
+    if (player < 0 || !InTable(data.teams, user) || data.teams[user].squad_size >= kMaxHumanSquad) {
+        ControlNamed<Control>(*this, "bt2").SetEnabled(false);
+        return;
+    }
+    const std::string message = ShowPurchaseProposal(player);
+    if (!message.empty()) {
+        ShowTeam(viewed_team_);
+        ShowMessageLine(message);
+    }
+    RefreshMoney();
+    if (Game().teams[user].squad_size > kMaxHumanSquad - 1)
+        ControlNamed<Control>(*this, "bt2").SetEnabled(false);
+    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+}
+
+void TForm14::Bt4Click() {
+    GameData& data = Game();
+    const int user = data.game_state.user_club;
+    const int player = SelectedPlayer();
+    if (player < 0 || !InTable(data.teams, user)) return;
+    if (CountLoanedIn(data, user) > 1) {
+        ShowMessageLine("Você pode ter no máximo 2 jogadores emprestados no seu time.");
+        return;
+    }
+    if (!AcceptsLoan(data, player, user)) {
+        ShowMessageLine(data.players[player].name.str() +
+                        " não demonstrou interesse em jogar, por empréstimo, no seu modesto time.");
+        return;
+    }
+    const TDateTime end = TodayDate(data) + 180;
+    AddLoan(data, player, viewed_team_, end);
+    MovePlayerOnLoan(data, player, user, end);
+    ShowTeam(viewed_team_);
+    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+}
+
+void ShowTeamView(int team) {
+    TForm14& form = Screen::Get().Create<TForm14>(team);
+    form.ShowModal();
+    form.Release();
+}
+
+}  // namespace kv

@@ -1,0 +1,216 @@
+#include "screens/club/team_view_window.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/field_readers.h"
+#include "core/game_data.h"
+#include "core/money.h"
+#include "core/money_text.h"
+#include "platform/window/edit.h"
+#include "platform/window/screen.h"
+#include "platform/window/test_driver.h"
+#include "screens/club/purchase_windows.h"
+#include "screens/main/main_window_texts.h"
+#include "season/loans.h"
+#include "season/player_economy.h"
+#include "tests/screens/sample_game_day.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_label.h"
+
+namespace kv {
+namespace {
+
+std::string Html(TestDriver& d, const char* name) {
+    std::string s;
+    for (const std::string& line : d.Get<TMarkupLabel>(name).HTMLLines()) s += line;
+    return s;
+}
+
+class TeamViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::StartSampleGameOnAHumanDay(1, 33);
+        GameData& data = Game();
+        user_ = data.game_state.user_club = data.game_state.human_clubs[0];
+        // A computer club whose players are willing to join the user club.
+        for (int c = 0; c < ClubCount(data); ++c)
+            if (c != user_ && !data.teams[c].human && data.teams[c].squad_size >= 16 &&
+                data.teams[c].division >= data.teams[user_].division) {
+                seller_ = c;
+                break;
+            }
+        ASSERT_GE(seller_, 0);
+        data.teams[seller_].reputation = 0;
+        data.teams[user_].cash = MoneyFromUnits(50'000'000);
+    }
+    void TearDown() override {
+        driver_.reset();
+        Game().Reset();
+    }
+    TForm14& Open(int team) {
+        driver_ = std::make_unique<TestDriver>(1024, 768);
+        TForm14& form = driver_->screen().Create<TForm14>(team);
+        form.Show();
+        driver_->Pump();
+        return form;
+    }
+    // Selects the squad row of the player.
+    void Select(int player) {
+        auto& grid = driver_->Get<TReportGrid>("joglist");
+        for (int row = 0; row < grid.GetRowCount(); ++row)
+            if (grid.GetCellTextByVariant("id", row) == std::to_string(player)) {
+                grid.SelectCell(1, row);
+                driver_->Pump();
+                return;
+            }
+        FAIL() << "no row for player " << player;
+    }
+    int LastPlayerOf(int club) {
+        const GameData& data = Game();
+        for (int i = static_cast<int>(data.players.size()) - 1; i > 0; --i)
+            if (data.players[i].team == club && data.players[i].loan_status == 0) return i;
+        return -1;
+    }
+
+    std::unique_ptr<TestDriver> driver_;
+    int user_ = -1, seller_ = -1;
+};
+
+TEST_F(TeamViewTest, BuysAListedPlayerIntoTheSquadAndTheMoneyGoes) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 1;
+    data.players[player].asking_price = MoneyFromUnits(300'000);
+    const Money cash = data.teams[user_].cash;
+    const int squad = data.teams[user_].squad_size;
+    TForm14& form = Open(seller_);
+    Select(player);
+    EXPECT_TRUE(driver_->Get("bt1").Enabled());
+    EXPECT_NE(Html(*driver_, "cardtext").find("Disponível para venda"), std::string::npos);
+    driver_->SavePng("team_view_window.png");
+    form.Bt1Click();
+    driver_->Pump();
+    EXPECT_EQ(data.players[player].team, user_);
+    EXPECT_EQ(cash - data.teams[user_].cash, MoneyFromUnits(300'000));
+    EXPECT_EQ(data.teams[user_].squad_size, squad + 1);
+    EXPECT_NE(Html(*driver_, "Label27").find("Jogador comprado com sucesso."), std::string::npos);
+    EXPECT_EQ(data.finances[user_].wage_bill, [&] {
+        std::int64_t sum = 0;
+        for (std::size_t i = 1; i < data.players.size(); ++i)
+            if (data.players[i].team == user_) sum += data.players[i].wage / kMoneyScale;
+        return sum;
+    }());
+}
+
+TEST_F(TeamViewTest, OfferForAListedPlayerAtHisValueBuysHimThroughTheProposalWindow) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 1;
+    TForm14& form = Open(seller_);
+    Select(player);
+    ASSERT_TRUE(driver_->Get("bt2").Enabled());
+    const std::int32_t value = MoneyToWholeUnits(data.players[player].value);
+    driver_->Then([this, value] {
+        // The proposal opens with the value in whole thousands; an offer of the value rounded
+        // up is enough for a listed player.
+        EXPECT_EQ(driver_->Get<Edit>("Edit1").Text(), std::to_string(value / 1000));
+        driver_->Get<Edit>("Edit1").SetText(std::to_string((value + 999) / 1000));
+        driver_->Pump();
+        driver_->SavePng("purchase_proposal_window.png");
+        driver_->Click("bt1");
+    });
+    form.Bt2Click();
+    EXPECT_EQ(data.players[player].team, user_);
+}
+
+TEST_F(TeamViewTest, RefusedOfferShowsTheOutcomeAndChangesNothing) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 0;
+    const Money cash = data.teams[user_].cash;
+    TForm14& form = Open(seller_);
+    Select(player);
+    driver_->Then([this] {
+        driver_->Get<Edit>("Edit1").SetText("1");
+        driver_->Pump();
+        driver_->Then([this] {
+            EXPECT_NE(Html(*driver_, "Label1").find("Sua proposta não foi aceita"),
+                      std::string::npos);
+            driver_->SavePng("purchase_outcome_window.png");
+            driver_->Click("bt2");
+        });
+        driver_->Click("bt1");
+    });
+    form.Bt2Click();
+    EXPECT_EQ(data.players[player].team, seller_);
+    EXPECT_EQ(data.teams[user_].cash, cash);
+}
+
+TEST_F(TeamViewTest, LoanTakesThePlayerUntilTheSecondLoanIsTheLimit) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].loan_status = 1;
+    data.teams[seller_].division = data.teams[user_].division;  // no refusal by division
+    TForm14& form = Open(seller_);
+    Select(player);
+    ASSERT_TRUE(driver_->Get("bt4").Enabled());
+    form.Bt4Click();
+    EXPECT_EQ(data.players[player].team, user_);
+    EXPECT_EQ(data.players[player].loan_status, 2);
+    EXPECT_EQ(CountLoanedIn(data, user_), 1);
+
+    const int second = LastPlayerOf(seller_);
+    data.players[second].loan_status = 1;
+    form.ShowTeam(seller_);
+    Select(second);
+    form.Bt4Click();
+    ASSERT_EQ(CountLoanedIn(data, user_), 2);
+    const int third = LastPlayerOf(seller_);
+    data.players[third].loan_status = 1;
+    form.ShowTeam(seller_);
+    Select(third);
+    form.Bt4Click();
+    EXPECT_EQ(data.players[third].team, seller_);
+    EXPECT_NE(Html(*driver_, "Label27").find("no máximo 2 jogadores emprestados"),
+              std::string::npos);
+}
+
+TEST_F(TeamViewTest, OwnClubAndFullSquadAllowNothing) {
+    GameData& data = Game();
+    Open(user_);
+    EXPECT_FALSE(driver_->Get("bt1").Enabled());
+    EXPECT_FALSE(driver_->Get("bt2").Enabled());
+    EXPECT_FALSE(driver_->Get("bt4").Enabled());
+    driver_.reset();
+    data.teams[user_].squad_size = 28;
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 1;
+    Open(seller_);
+    Select(player);
+    EXPECT_FALSE(driver_->Get("bt1").Enabled());
+    EXPECT_FALSE(driver_->Get("bt2").Enabled());
+}
+
+TEST_F(TeamViewTest, StatusColumnUsesTheMainWindowsPictureCoding) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].star = 1;
+    data.players[player].yellow_cards[data.game_state.match_kind] = 3;
+    Open(seller_);
+    auto& grid = driver_->Get<TReportGrid>("joglist");
+    bool found = false;
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        if (grid.GetCellTextByVariant("id", row) != std::to_string(player)) continue;
+        found = true;
+        // A star with three yellow cards: the main window's picture 8.
+        EXPECT_EQ(grid.GetCellTextByVariant("status", row), "8");
+        EXPECT_EQ(AvailabilityPicture(data, player, data.game_state.match_kind).first, 8);
+    }
+    EXPECT_TRUE(found);
+}
+
+}  // namespace
+}  // namespace kv
