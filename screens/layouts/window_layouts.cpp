@@ -21,7 +21,8 @@
     X(kForm45Layout)               \
     X(kForm64Layout)               \
     X(kForm87Layout)               \
-    X(kForm90Layout)
+    X(kForm90Layout)               \
+    X(kForm20Layout)
 
 namespace kv {
 

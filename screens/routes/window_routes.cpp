@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/career/top_scorers_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/load_game_window.h"
@@ -33,6 +34,7 @@ void ConnectGameWindows() {
         const int opponent = MainWindow() ? MainWindow()->lineup_opponent() : -1;
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
+    MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
 }
 
 }  // namespace kv

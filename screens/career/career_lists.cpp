@@ -1,0 +1,52 @@
+#include "screens/career/career_lists.h"
+
+#include <string>
+
+#include "core/game_data.h"
+#include "core/lookups.h"
+#include "core/text_tables.h"
+#include "platform/window/combo_box.h"
+#include "platform/window/form.h"
+#include "platform/window/keys.h"
+#include "ui/controls/control_classes.h"
+#include "ui/grid/grid_control_classes.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_control_classes.h"
+
+namespace kv {
+
+void RegisterCareerWindowClasses() {
+    RegisterSmoothControlClasses();
+    RegisterMarkupControlClasses();
+    RegisterGridControlClasses();
+}
+
+void BandRows(TReportGrid& grid) {
+    grid.on_cell_coloring = [](int, int row, TColor& colour, TColor&, TCellState state) {
+        if (state.Has(csSelected)) return;
+        colour = row % 2 == 1 ? static_cast<TColor>(0x00ECFFFF) : clWhite;
+    };
+}
+
+int FillLeagueCombo(ComboBox& combo, int country) {
+    const GameData& data = Game();
+    combo.Clear();
+    for (const t_league_config& league : data.league_configs)
+        combo.AddItem(std::string(CountryName(league.country)));
+    int chosen = FindLeagueConfig(data, country);
+    if (chosen < 0 || chosen >= combo.Count()) chosen = 0;
+    combo.SetItemIndex(combo.Count() > 0 ? chosen : -1);
+    combo.SetVisible(combo.Count() > 1);
+    return combo.Count() > 0 ? chosen : -1;
+}
+
+void CloseOnEscape(Form& form) {
+    form.key_preview = true;
+    form.on_key_down = [&form](int& key, ShiftState) {
+        if (key != VK_ESCAPE) return;
+        key = 0;
+        form.Close();
+    };
+}
+
+}  // namespace kv
