@@ -22,7 +22,9 @@
     X(kForm64Layout)               \
     X(kForm87Layout)               \
     X(kForm90Layout)               \
-    X(kForm20Layout)
+    X(kForm20Layout)               \
+    X(kForm55Layout)               \
+    X(kForm74Layout)
 
 namespace kv {
 

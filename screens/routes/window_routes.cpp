@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/career/club_record_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
@@ -35,6 +36,7 @@ void ConnectGameWindows() {
         if (ShowLineupWindow(false, opponent)) MainWindowPlay();
     };
     MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
+    MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
 }
 
 }  // namespace kv

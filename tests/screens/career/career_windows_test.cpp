@@ -11,10 +11,14 @@
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
+#include "screens/career/club_record_window.h"
 #include "screens/career/top_scorers_window.h"
+#include "screens/career/trophy_cabinet_window.h"
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
+#include "season/club_record.h"
+#include "season/histories.h"
 #include "season/scorer_rankings.h"
 #include "tests/screens/career/career_world.h"
 #include "ui/grid/report_grid.h"
@@ -132,6 +136,75 @@ TEST_F(CareerWindowsTest, TopScorersDoubleClickOpensThePlayersHistory) {
     form.t1DblClick();
     EXPECT_EQ(std::to_string(opened), grid.GetCellTextByVariant("gcjogid", 1));
     MainWindowOpener("TForm16") = nullptr;
+}
+
+// The champion of the first season's first division of the user's country.
+int FirstChampion() {
+    const GameData& data = Game();
+    return FindChampion(data, ckNationalLeague, data.teams[data.game_state.user_club].country, 1);
+}
+
+TEST_F(CareerWindowsTest, ClubRecordShowsTheChampionsSeasonsAndTitles) {
+    const int club = FirstChampion();
+    ASSERT_GE(club, 0);
+    MainWindowSelections().history_club = club;
+    TForm55* form = nullptr;
+    d_.Then([&] {
+        form = dynamic_cast<TForm55*>(&d_.Get("Form55"));
+        d_.SavePng("club_record_window.png");
+        TReportGrid& grid = form->Grid();
+        const auto lines = ClubRecord(Game(), club);
+        ASSERT_EQ(grid.GetRowCount(), static_cast<int>(lines.size()));
+        EXPECT_EQ(grid.GetCellTextByVariant("Ano", 0), "2015") << "the running season first";
+        int first_season_row = -1;
+        for (int r = 0; r < grid.GetRowCount(); ++r)
+            if (grid.GetCellTextByVariant("Ano", r) == "2014") first_season_row = r;
+        ASSERT_GT(first_season_row, 0);
+        bool champion_line = false;
+        for (int r = first_season_row + 1; r < grid.GetRowCount(); ++r)
+            if (grid.GetCellTextByVariant("Campeonato", r).starts_with("Camp."))
+                champion_line = grid.GetCellTextByVariant("Colocação", r) == "1º - 1ª divisão";
+        EXPECT_TRUE(champion_line);
+        EXPECT_EQ(d_.Text("Label1"), "Títulos");
+        EXPECT_NE(d_.Text("Label2").find("Nacional:1;"), std::string::npos);
+        d_.Press(VK_ESCAPE);
+    });
+    MainWindowOpener("TForm55")();
+    EXPECT_FALSE(d_.Exists("Form55"));
+}
+
+TEST_F(CareerWindowsTest, TrophyCabinetShowsTheTitlesOrSaysItIsEmpty) {
+    const int champion = FirstChampion();
+    auto& form = d_.screen().Create<TForm74>(champion);
+    form.Show();
+    d_.Pump();
+    d_.SavePng("trophy_cabinet_window.png");
+    ASSERT_FALSE(form.Trophies().empty());
+    const auto national =
+        std::find_if(form.Trophies().begin(), form.Trophies().end(),
+                     [](const std::string& t) { return t.starts_with("tr_nac"); });
+    ASSERT_NE(national, form.Trophies().end());
+    const std::string slot = std::to_string(national - form.Trophies().begin() + 1);
+    EXPECT_EQ(d_.Text("labc" + slot), "[" + std::to_string(CountTitles(Game(), champion)[0]) + "]");
+    EXPECT_FALSE(form.Find("Label2")->Visible());
+    form.Release();
+    d_.Pump();
+
+    // A club with no title and no state title.
+    int plain = -1;
+    for (int t = 0; t < Game().game_state.league_club_count && plain < 0; ++t) {
+        const TitleCounters c = CountTitles(Game(), t);
+        if (std::all_of(c.begin(), c.end(), [](int n) { return n == 0; }) &&
+            Game().teams[t].state_titles == 0)
+            plain = t;
+    }
+    ASSERT_GE(plain, 0);
+    auto& empty = d_.screen().Create<TForm74>(plain);
+    empty.Show();
+    d_.Pump();
+    EXPECT_TRUE(empty.Trophies().empty());
+    EXPECT_TRUE(empty.Find("Label2")->Visible());
+    empty.Release();
 }
 
 }  // namespace
