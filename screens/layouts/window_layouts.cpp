@@ -24,7 +24,8 @@
     X(kForm90Layout)               \
     X(kForm20Layout)               \
     X(kForm55Layout)               \
-    X(kForm74Layout)
+    X(kForm74Layout)               \
+    X(kForm16Layout)
 
 namespace kv {
 

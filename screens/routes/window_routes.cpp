@@ -2,6 +2,7 @@
 
 #include "game/game_windows.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/player_history_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
@@ -37,6 +38,7 @@ void ConnectGameWindows() {
     };
     MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
     MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
+    MainWindowOpener("TForm16") = [] { ShowPlayerHistoryWindow(); };
 }
 
 }  // namespace kv

@@ -12,13 +12,16 @@
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/player_history_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/career/trophy_cabinet_window.h"
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
+#include "season/career_texts.h"
 #include "season/club_record.h"
 #include "season/histories.h"
+#include "season/player_match_ratings.h"
 #include "season/scorer_rankings.h"
 #include "tests/screens/career/career_world.h"
 #include "ui/grid/report_grid.h"
@@ -205,6 +208,70 @@ TEST_F(CareerWindowsTest, TrophyCabinetShowsTheTitlesOrSaysItIsEmpty) {
     EXPECT_TRUE(empty.Trophies().empty());
     EXPECT_TRUE(empty.Find("Label2")->Visible());
     empty.Release();
+}
+
+TEST_F(CareerWindowsTest, PlayerHistoryListsHisRatedMatchesNewestFirst) {
+    const int player = SeasonScorers(Game(), HomeLeagueCompetition(1)).front().player;
+    const auto rated = PlayerSeasonRatings(Game(), player);
+    ASSERT_GT(rated.size(), 1u);
+    auto& form = d_.screen().Create<TForm16>(player);
+    form.Show();
+    d_.Pump();
+    d_.SavePng("player_history_window.png");
+    TReportGrid& grid = form.Grid();
+    ASSERT_EQ(grid.GetRowCount(), static_cast<int>(rated.size()));
+    const t_archived_match& newest = Game().match_archive[rated[0].archived_match];
+    EXPECT_EQ(grid.GetCellTextByVariant("gcjogo", 0),
+              Game().teams[newest.team[0]].name.str() + " " + std::to_string(newest.goals[0]) +
+                  " x " + std::to_string(newest.goals[1]) + " " +
+                  Game().teams[newest.team[1]].name.str());
+    EXPECT_EQ(grid.GetCellTextByVariant("gcnota", 0), RatingText(rated[0].rating));
+    EXPECT_EQ(form.CareerText(), PlayerCareerPage(Game(), player, 0).text);
+    EXPECT_FALSE(d_.Get("SchemeButton2").Visible()) << "a short career has one page";
+
+    int viewed = -1;
+    PlayerHistoryMatchView() = [&](int match) { viewed = match; };
+    grid.SetSelectedRow(1);
+    form.gridview1DblClick();
+    EXPECT_EQ(viewed, rated[1].archived_match);
+    PlayerHistoryMatchView() = nullptr;
+}
+
+// A long career pages forwards and backwards by the rows a page shows.
+TEST_F(CareerWindowsTest, PlayerHistoryPagesStepByTheRowsShown) {
+    GameData& data = Game();
+    const int player = 1;
+    for (int s = 0; s < 45; ++s) {
+        t_player_season line{};
+        line.player = player;
+        line.season = -45 + s;
+        line.club = data.players[player].team;
+        line.games = 10;
+        data.player_seasons.push_back(line);
+    }
+    auto& form = d_.screen().Create<TForm16>(player);
+    form.Show();
+    d_.Pump();
+    EXPECT_FALSE(d_.Get("SchemeButton3").Visible());
+    d_.Click("SchemeButton2");
+    d_.Click("SchemeButton2");
+    EXPECT_EQ(form.FirstRowShown(), 2 * kPlayerCareerPageRows);
+    d_.SavePng("player_history_third_page.png");
+    d_.Click("SchemeButton3");
+    EXPECT_EQ(form.FirstRowShown(), kPlayerCareerPageRows);
+    EXPECT_EQ(form.CareerText(), PlayerCareerPage(data, player, kPlayerCareerPageRows).text);
+    d_.Click("SchemeButton3");
+    EXPECT_EQ(form.FirstRowShown(), 0);
+    EXPECT_EQ(form.CareerText(), PlayerCareerPage(data, player, 0).text);
+    EXPECT_FALSE(d_.Get("SchemeButton3").Visible());
+}
+
+TEST_F(CareerWindowsTest, PlayerHistoryOfNoPlayerIsEmpty) {
+    auto& form = d_.screen().Create<TForm16>(0);
+    form.Show();
+    d_.Pump();
+    EXPECT_EQ(form.Grid().GetRowCount(), 0);
+    EXPECT_EQ(form.CareerText(), "");
 }
 
 }  // namespace
