@@ -25,7 +25,8 @@
     X(kForm20Layout)               \
     X(kForm55Layout)               \
     X(kForm74Layout)               \
-    X(kForm16Layout)
+    X(kForm16Layout)               \
+    X(kForm15Layout)
 
 namespace kv {
 

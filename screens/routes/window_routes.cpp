@@ -2,6 +2,7 @@
 
 #include "game/game_windows.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/club/lineup_window.h"
@@ -39,6 +40,7 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
     MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
     MainWindowOpener("TForm16") = [] { ShowPlayerHistoryWindow(); };
+    MainWindowOpener("TForm15") = [] { ShowHeadToHeadWindow(); };
 }
 
 }  // namespace kv

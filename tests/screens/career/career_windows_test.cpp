@@ -12,6 +12,7 @@
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/career/trophy_cabinet_window.h"
@@ -20,8 +21,10 @@
 #include "screens/start/game_pictures.h"
 #include "season/career_texts.h"
 #include "season/club_record.h"
+#include "season/head_to_head_list.h"
 #include "season/histories.h"
 #include "season/player_match_ratings.h"
+#include "season/player_stats.h"
 #include "season/scorer_rankings.h"
 #include "tests/screens/career/career_world.h"
 #include "ui/grid/report_grid.h"
@@ -272,6 +275,57 @@ TEST_F(CareerWindowsTest, PlayerHistoryOfNoPlayerIsEmpty) {
     d_.Pump();
     EXPECT_EQ(form.Grid().GetRowCount(), 0);
     EXPECT_EQ(form.CareerText(), "");
+}
+
+TEST_F(CareerWindowsTest, HeadToHeadListsTheMeetingsAndEachSidesTotals) {
+    const GameData& data = Game();
+    const int user = data.game_state.user_club;
+    // The opponent the user club met most often.
+    int rival = -1, most = 0;
+    for (int t = 0; t < data.game_state.league_club_count; ++t) {
+        const int n = t == user ? 0 : static_cast<int>(HeadToHeadMeetings(data, user, t).size());
+        if (n > most) most = n, rival = t;
+    }
+    ASSERT_GE(most, 2);
+    // From the menu: nothing chosen, nothing shown until both lists are.
+    auto& form = d_.screen().Create<TForm15>(-1, -1);
+    form.Show();
+    d_.Pump();
+    EXPECT_EQ(form.Grid().GetRowCount(), 0);
+    EXPECT_EQ(d_.Text("Label1"), "");
+    form.ChooseTeam(0, user);
+    d_.Click("bt3");
+    EXPECT_EQ(form.Grid().GetRowCount(), 0) << "one team chosen only";
+    form.ChooseTeam(1, user);
+    d_.Press(VK_RETURN);
+    EXPECT_EQ(form.Grid().GetRowCount(), 0) << "the same team twice";
+    form.ChooseTeam(1, rival);
+    d_.Press(VK_RETURN);
+    d_.SavePng("head_to_head_window.png");
+    const auto meetings = HeadToHeadMeetings(data, user, rival);
+    ASSERT_EQ(form.Grid().GetRowCount(), static_cast<int>(meetings.size()));
+    const t_result_entry& first = data.result_history[meetings[0]];
+    EXPECT_EQ(form.Grid().GetCellTextByVariant("gct1", 0), data.teams[first.home].name.str());
+    EXPECT_EQ(form.Grid().GetCellTextByVariant("gcp", 0),
+              std::to_string(first.home_goals) + "x" + std::to_string(first.away_goals));
+    EXPECT_EQ(d_.Text("Label4"), std::to_string(most) + " jogos");
+    const t_head_to_head h = HeadToHead(data, user, rival);
+    EXPECT_EQ(d_.Text("Label5"),
+              HeadToHeadSideLine(h.wins, h.losses, h.goals_for, h.goals_against));
+    EXPECT_EQ(d_.Text("Label6"),
+              HeadToHeadSideLine(h.losses, h.wins, h.goals_against, h.goals_for));
+    form.Release();
+    d_.Pump();
+
+    // From the main window's panel: both clubs chosen, the meetings shown at once.
+    MainWindowSelections().head_to_head_clubs[0] = rival;
+    MainWindowSelections().head_to_head_clubs[1] = user;
+    d_.Then([&] {
+        auto& shown = dynamic_cast<TForm15&>(d_.Get("Form15"));
+        EXPECT_EQ(shown.Grid().GetRowCount(), most);
+        d_.Press(VK_ESCAPE);
+    });
+    MainWindowOpener("TForm15")();
 }
 
 }  // namespace
