@@ -7,6 +7,7 @@
 namespace kv {
 
 class ComboBox;
+class Picture;
 class Form;
 class TReportGrid;
 
@@ -23,6 +24,11 @@ void BandRows(TReportGrid& grid);
 // One item per league configuration, in their order; selects the league of `country` (the first
 // when it has none) and hides the box when there is only one league. Returns the league chosen.
 int FillLeagueCombo(ComboBox& combo, int country);
+
+// The team's crest (or any picture file) drawn stretched into a square of `size`; an empty
+// picture when the team has no crest file.
+Picture CrestThumbnail(int team, int size);
+Picture StretchedPicture(const Picture& source, int size);
 
 // Escape closes the window.
 void CloseOnEscape(Form& form);

@@ -26,7 +26,8 @@
     X(kForm55Layout)               \
     X(kForm74Layout)               \
     X(kForm16Layout)               \
-    X(kForm15Layout)
+    X(kForm15Layout)               \
+    X(kForm29Layout)
 
 namespace kv {
 

@@ -4,6 +4,7 @@
 #include "screens/career/club_record_window.h"
 #include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
+#include "screens/career/roll_of_honour_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/main/about_window.h"
@@ -41,6 +42,7 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
     MainWindowOpener("TForm16") = [] { ShowPlayerHistoryWindow(); };
     MainWindowOpener("TForm15") = [] { ShowHeadToHeadWindow(); };
+    MainWindowOpener("TForm29") = [] { ShowRollOfHonourWindow(); };
 }
 
 }  // namespace kv

@@ -14,6 +14,7 @@
 #include "screens/career/club_record_window.h"
 #include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
+#include "screens/career/roll_of_honour_window.h"
 #include "screens/career/top_scorers_window.h"
 #include "screens/career/trophy_cabinet_window.h"
 #include "screens/main/main_window.h"
@@ -25,6 +26,7 @@
 #include "season/histories.h"
 #include "season/player_match_ratings.h"
 #include "season/player_stats.h"
+#include "season/roll_of_honour.h"
 #include "season/scorer_rankings.h"
 #include "tests/screens/career/career_world.h"
 #include "ui/grid/report_grid.h"
@@ -38,11 +40,13 @@ class CareerWindowsTest : public ::testing::Test {
         previous_folder_ = GameFolder();
         SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
         LoadBackgroundBitmap();
+        LoadFlagPictures(Picture());
         testing::LoadCareerWorld();
         ConnectGameWindows();
     }
     void TearDown() override {
         background_bitmap().Clear();
+        flag_pictures().clear();
         SetGameFolder(previous_folder_);
         Game().Reset();
     }
@@ -326,6 +330,29 @@ TEST_F(CareerWindowsTest, HeadToHeadListsTheMeetingsAndEachSidesTotals) {
         d_.Press(VK_ESCAPE);
     });
     MainWindowOpener("TForm15")();
+}
+
+TEST_F(CareerWindowsTest, RollOfHonourListsEachCompetitionsChampions) {
+    auto& form = d_.screen().Create<TForm29>();
+    form.Show();
+    d_.Pump();
+    d_.SavePng("roll_of_honour_window.png");
+    EXPECT_EQ(form.ShownCompetition(), HomeLeagueCompetition(1));
+    const auto lines = RollOfHonour(Game(), HomeLeagueCompetition(1));
+    ASSERT_EQ(lines.size(), 1u) << "one season finished";
+    EXPECT_EQ(lines[0].champion, FirstChampion());
+    EXPECT_NE(form.RollText().find(Game().teams[lines[0].champion].name.str()), std::string::npos);
+    EXPECT_NE(form.RollText().find(Game().teams[lines[0].runner_up].name.str()), std::string::npos);
+    EXPECT_NE(form.RollText().find("2014"), std::string::npos);
+
+    // The cup: its own champion; back to the league after a change of country.
+    Choose(form.Competitions(), "Copa");
+    const int cup = form.ShownCompetition();
+    const auto cup_lines = RollOfHonour(Game(), cup);
+    ASSERT_EQ(cup_lines.size(), 1u);
+    EXPECT_NE(form.RollText().find(Game().teams[cup_lines[0].champion].name.str()),
+              std::string::npos);
+    d_.SavePng("roll_of_honour_cup.png");
 }
 
 }  // namespace
