@@ -27,7 +27,8 @@
     X(kForm74Layout)               \
     X(kForm16Layout)               \
     X(kForm15Layout)               \
-    X(kForm29Layout)
+    X(kForm29Layout)               \
+    X(kForm71Layout)
 
 namespace kv {
 

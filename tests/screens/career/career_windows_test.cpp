@@ -7,10 +7,12 @@
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/picture_paths.h"
+#include "core/text_tables.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
+#include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
 #include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
@@ -21,6 +23,7 @@
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
 #include "season/career_texts.h"
+#include "season/club_rankings.h"
 #include "season/club_record.h"
 #include "season/head_to_head_list.h"
 #include "season/histories.h"
@@ -353,6 +356,43 @@ TEST_F(CareerWindowsTest, RollOfHonourListsEachCompetitionsChampions) {
     EXPECT_NE(form.RollText().find(Game().teams[cup_lines[0].champion].name.str()),
               std::string::npos);
     d_.SavePng("roll_of_honour_cup.png");
+}
+
+TEST_F(CareerWindowsTest, ClubRankingsShowTheRulesOrderInEachRanking) {
+    const GameData& data = Game();
+    const int league = FindLeagueConfig(data, 29);
+    ASSERT_GE(league, 0);
+    const std::vector<int> clubs = RankedClubs(data, data.league_configs.size() > 1 ? league : 0);
+    auto& form = d_.screen().Create<TForm71>();
+    form.Show();
+    d_.Pump();
+    d_.SavePng("club_ranking_window.png");
+    auto expect_order = [&](TReportGrid& grid, const char* id,
+                            const std::vector<t_club_ranking>& ranking) {
+        ASSERT_EQ(grid.GetRowCount(), static_cast<int>(ranking.size()));
+        for (int r : {0, 1, static_cast<int>(ranking.size()) - 1})
+            EXPECT_EQ(grid.GetCellTextByVariant(id, r), std::to_string(ranking[r].team));
+    };
+    const auto placements = PlacementRanking(data, clubs, false);
+    expect_order(form.Placements(), "gcid1", placements);
+    EXPECT_GT(placements[0].value, 0) << "the first season's placings earned points";
+    EXPECT_EQ(form.Placements().GetCellTextByVariant("gctotal1", 0),
+              std::to_string(placements[0].value));
+
+    d_.Click("bt2");
+    EXPECT_TRUE(form.Points().Visible());
+    EXPECT_TRUE(d_.Get("Label2").Visible());
+    const auto points = PointsRanking(data, clubs, false);
+    expect_order(form.Points(), "gcid2", points);
+    d_.SavePng("club_ranking_points.png");
+
+    d_.Click("bt4");
+    EXPECT_EQ(form.Placements().Columns().ColumnByName("gcnacional1")->Header().Caption(),
+              "Reputação");
+    expect_order(form.Placements(), "gcid1", ReputationRanking(data, clubs));
+    const int top = ReputationRanking(data, clubs)[0].team;
+    EXPECT_EQ(form.Placements().GetCellTextByVariant("gcnacional1", 0),
+              std::string(reputation_names[data.teams[top].reputation]));
 }
 
 }  // namespace
