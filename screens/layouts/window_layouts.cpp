@@ -28,7 +28,8 @@
     X(kForm16Layout)               \
     X(kForm15Layout)               \
     X(kForm29Layout)               \
-    X(kForm71Layout)
+    X(kForm71Layout)               \
+    X(kForm18Layout)
 
 namespace kv {
 

@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
 #include "screens/career/head_to_head_window.h"
@@ -45,6 +46,7 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm15") = [] { ShowHeadToHeadWindow(); };
     MainWindowOpener("TForm29") = [] { ShowRollOfHonourWindow(); };
     MainWindowOpener("TForm71") = [] { ShowClubRankingWindow(); };
+    MainWindowOpener("TForm18") = [] { ShowClubFixturesWindow(); };
 }
 
 }  // namespace kv

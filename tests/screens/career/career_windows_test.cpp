@@ -12,6 +12,7 @@
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
+#include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
 #include "screens/career/head_to_head_window.h"
@@ -23,8 +24,10 @@
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
 #include "season/career_texts.h"
+#include "season/club_fixtures.h"
 #include "season/club_rankings.h"
 #include "season/club_record.h"
+#include "season/fixture_list.h"
 #include "season/head_to_head_list.h"
 #include "season/histories.h"
 #include "season/player_match_ratings.h"
@@ -393,6 +396,53 @@ TEST_F(CareerWindowsTest, ClubRankingsShowTheRulesOrderInEachRanking) {
     const int top = ReputationRanking(data, clubs)[0].team;
     EXPECT_EQ(form.Placements().GetCellTextByVariant("gcnacional1", 0),
               std::string(reputation_names[data.teams[top].reputation]));
+}
+
+TEST_F(CareerWindowsTest, ClubFixturesListTheSeasonAndFilterByCompetition) {
+    const GameData& data = Game();
+    const int club = data.game_state.user_club;
+    MainWindowSelections().fixtures_team = club;
+    TForm18* form = nullptr;
+    d_.Then([&] {
+        form = &dynamic_cast<TForm18&>(d_.Get("Form18"));
+        d_.SavePng("club_fixtures_window.png");
+        TReportGrid& grid = form->Grid();
+        const auto all = ClubFixtures(data, club, -1);
+        ASSERT_EQ(grid.GetRowCount(), static_cast<int>(all.size()));
+        int played_row = -1, open_row = -1;
+        for (int r = 0; r < grid.GetRowCount(); ++r) {
+            const t_fixture& fx = data.fixtures[all[r]];
+            EXPECT_EQ(grid.GetCellTextByVariant("gcforacasa", r), fx.home == club ? "C" : "F");
+            if (fx.played && played_row < 0) played_row = r;
+            if (!fx.played && open_row < 0) open_row = r;
+        }
+        ASSERT_GE(played_row, 0);
+        ASSERT_GE(open_row, 0);
+        const t_fixture& played = data.fixtures[all[played_row]];
+        EXPECT_EQ(grid.GetCellTextByVariant("gcx", played_row),
+                  std::to_string(played.home_goals) + "x" + std::to_string(played.away_goals));
+        EXPECT_EQ(grid.GetCellTextByVariant("gcx", open_row), "x");
+        EXPECT_EQ(grid.GetCellTextByVariant("gcpublico", open_row), "");
+
+        int viewed = -1;
+        ClubFixturesMatchView() = [&](int match) { viewed = match; };
+        grid.SetSelectedRow(open_row);
+        form->list1DblClick();
+        EXPECT_EQ(viewed, -1) << "a match to come opens nothing";
+        grid.SetSelectedRow(played_row);
+        form->list1DblClick();
+        EXPECT_EQ(viewed, ArchivedMatchOfFixture(data, all[played_row]));
+        ClubFixturesMatchView() = nullptr;
+
+        Choose(form->Filter(), "Nacional");
+        const auto league = ClubFixtures(data, club, 1);
+        ASSERT_EQ(grid.GetRowCount(), static_cast<int>(league.size()));
+        for (int r = 0; r < grid.GetRowCount(); ++r)
+            EXPECT_EQ(grid.GetCellTextByVariant("gcnomecamp", r), "Campeonato Brasileiro");
+        d_.Press(VK_RETURN);
+    });
+    MainWindowOpener("TForm18")();
+    EXPECT_FALSE(d_.Exists("Form18"));
 }
 
 }  // namespace
