@@ -29,7 +29,9 @@
     X(kForm15Layout)               \
     X(kForm29Layout)               \
     X(kForm71Layout)               \
-    X(kForm18Layout)
+    X(kForm18Layout)               \
+    X(kForm47Layout)               \
+    X(kForm19Layout)
 
 namespace kv {
 

@@ -4,6 +4,7 @@
 #include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/coach_ranking_window.h"
 #include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
 #include "screens/career/roll_of_honour_window.h"
@@ -47,6 +48,8 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm29") = [] { ShowRollOfHonourWindow(); };
     MainWindowOpener("TForm71") = [] { ShowClubRankingWindow(); };
     MainWindowOpener("TForm18") = [] { ShowClubFixturesWindow(); };
+    MainWindowOpener("TForm47") = [] { ShowCoachRankingWindow(); };
+    MainWindowOpener("TForm19") = [] { ShowCoachTrophyGallery(); };
 }
 
 }  // namespace kv

@@ -15,6 +15,7 @@
 #include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
+#include "screens/career/coach_ranking_window.h"
 #include "screens/career/head_to_head_window.h"
 #include "screens/career/player_history_window.h"
 #include "screens/career/roll_of_honour_window.h"
@@ -27,6 +28,7 @@
 #include "season/club_fixtures.h"
 #include "season/club_rankings.h"
 #include "season/club_record.h"
+#include "season/coach_ranking.h"
 #include "season/fixture_list.h"
 #include "season/head_to_head_list.h"
 #include "season/histories.h"
@@ -443,6 +445,73 @@ TEST_F(CareerWindowsTest, ClubFixturesListTheSeasonAndFilterByCompetition) {
     });
     MainWindowOpener("TForm18")();
     EXPECT_FALSE(d_.Exists("Form18"));
+}
+
+TEST_F(CareerWindowsTest, CoachRankingRanksTheCountryAndShowsTheChosenCoach) {
+    GameData& data = Game();
+    const int country = data.teams[data.game_state.user_club].country;
+    const auto ranking = CoachRanking(data, country);
+    ASSERT_GT(ranking.size(), 3u);
+    const int chosen = ranking[2].coach;
+    MainWindowSelections().career_subject = chosen;
+    d_.Then([&] {
+        auto& form = dynamic_cast<TForm47&>(d_.Get("Form47"));
+        d_.SavePng("coach_ranking_window.png");
+        TReportGrid& grid = form.Grid();
+        ASSERT_EQ(grid.GetRowCount(), static_cast<int>(ranking.size()));
+        EXPECT_EQ(grid.GetCellTextByVariant("id", 0), std::to_string(ranking[0].coach));
+        EXPECT_EQ(grid.GetCellTextByVariant("pontos", 0), std::to_string(ranking[0].points));
+        EXPECT_EQ(form.SelectedCoach(), chosen);
+        EXPECT_EQ(form.CareerText(), CoachCareerPage(data, chosen, 0).text);
+        EXPECT_EQ(d_.Text("Label5"), CoachTitlesText(data, chosen));
+        d_.Press(VK_ESCAPE);
+    });
+    MainWindowOpener("TForm47")();
+    EXPECT_EQ(MainWindowSelections().career_subject, -1) << "used once";
+}
+
+TEST_F(CareerWindowsTest, CoachCareerPagesStepByFifteen) {
+    GameData& data = Game();
+    const int country = data.teams[data.game_state.user_club].country;
+    const int coach = CoachRanking(data, country)[0].coach;
+    for (int s = 0; s < 40; ++s)
+        data.coach_seasons.push_back({coach, 10, 5, 2, 3, 0, data.coaches[coach].club, -40 + s});
+    auto& form = d_.screen().Create<TForm47>(coach);
+    form.Show();
+    d_.Pump();
+    EXPECT_TRUE(d_.Get("SchemeButton1").Visible());
+    EXPECT_FALSE(d_.Get("SchemeButton3").Visible());
+    d_.Click("SchemeButton1");
+    EXPECT_EQ(form.FirstRowShown(), kCoachCareerPageRows);
+    EXPECT_TRUE(d_.Get("SchemeButton3").Visible());
+    d_.Click("SchemeButton1");
+    d_.Click("SchemeButton3");
+    EXPECT_EQ(form.FirstRowShown(), kCoachCareerPageRows);
+    EXPECT_EQ(form.CareerText(), CoachCareerPage(data, coach, kCoachCareerPageRows).text);
+}
+
+TEST_F(CareerWindowsTest, CoachTrophyGalleryGroupsTheChampionsTitles) {
+    GameData& data = Game();
+    const int club = FirstChampion();
+    int coach = -1;
+    for (const t_honour& h : data.honours)
+        if (h.team == club && h.placing == 1 && h.season == 1) coach = h.coach;
+    ASSERT_GE(coach, 0);
+    auto& ranking = d_.screen().Create<TForm47>(coach);
+    ranking.Show();
+    d_.Pump();
+    d_.Then([&] {
+        auto& gallery = dynamic_cast<TForm19&>(d_.Get("Form19"));
+        d_.SavePng("coach_trophy_gallery.png");
+        const auto rows = CoachTrophyRows(data, coach);
+        ASSERT_EQ(gallery.Grid().GetRowCount(), static_cast<int>(rows.size()));
+        EXPECT_EQ(gallery.Grid().GetCellTextByVariant("gcano", 0), "");
+        EXPECT_EQ(gallery.Grid().GetCellTextByVariant("gcano", 1), "2014");
+        d_.Press(VK_ESCAPE);
+    });
+    ASSERT_EQ(ranking.SelectedCoach(), coach);
+    d_.Click("Label4");
+    EXPECT_EQ(MainWindowSelections().career_subject, -1);
 }
 
 }  // namespace
