@@ -31,7 +31,8 @@
     X(kForm71Layout)               \
     X(kForm18Layout)               \
     X(kForm47Layout)               \
-    X(kForm19Layout)
+    X(kForm19Layout)               \
+    X(kForm83Layout)
 
 namespace kv {
 

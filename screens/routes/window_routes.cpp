@@ -1,6 +1,7 @@
 #include "screens/routes/window_routes.h"
 
 #include "game/game_windows.h"
+#include "screens/career/best_ratings_window.h"
 #include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
@@ -50,6 +51,7 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm18") = [] { ShowClubFixturesWindow(); };
     MainWindowOpener("TForm47") = [] { ShowCoachRankingWindow(); };
     MainWindowOpener("TForm19") = [] { ShowCoachTrophyGallery(); };
+    MainWindowOpener("TForm83") = [] { ShowBestRatingsWindow(); };
 }
 
 }  // namespace kv

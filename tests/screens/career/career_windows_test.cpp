@@ -8,10 +8,12 @@
 #include "core/lookups.h"
 #include "core/picture_paths.h"
 #include "core/text_tables.h"
+#include "match/match_day_helpers.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/test_driver.h"
+#include "screens/career/best_ratings_window.h"
 #include "screens/career/club_fixtures_window.h"
 #include "screens/career/club_ranking_window.h"
 #include "screens/career/club_record_window.h"
@@ -24,6 +26,7 @@
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
+#include "season/best_ratings_text.h"
 #include "season/career_texts.h"
 #include "season/club_fixtures.h"
 #include "season/club_rankings.h"
@@ -512,6 +515,31 @@ TEST_F(CareerWindowsTest, CoachTrophyGalleryGroupsTheChampionsTitles) {
     ASSERT_EQ(ranking.SelectedCoach(), coach);
     d_.Click("Label4");
     EXPECT_EQ(MainWindowSelections().career_subject, -1);
+}
+
+TEST_F(CareerWindowsTest, BestRatingsShowTheDivisionsRankingByRole) {
+    GameData& data = Game();
+    d_.Then([&] {
+        auto& form = dynamic_cast<TForm83&>(d_.Get("Form83"));
+        d_.SavePng("best_ratings_window.png");
+        EXPECT_EQ(form.ShownCompetition(), HomeLeagueCompetition(1));
+        RankPlayerRatings(HomeLeagueCompetition(1), data.game_state.league_round);
+        ASSERT_FALSE(data.ranked_ratings.empty());
+        EXPECT_EQ(form.PanelText("infojt8"), BestRatingsText(data, -1));
+        EXPECT_EQ(form.PanelText("infojt"), BestRatingsText(data, 0));
+        const t_ranked_rating& best = data.ranked_ratings.front();
+        EXPECT_NE(form.PanelText("infojt8").find(data.players[best.player].name.str()),
+                  std::string::npos);
+        // Only the divisions the league has.
+        const int league = FindLeagueConfig(data, data.teams[data.game_state.user_club].country);
+        EXPECT_EQ(form.Divisions().Count(), data.league_configs[league].division_count);
+        Choose(form.Divisions(), "2ª divisão");
+        EXPECT_EQ(form.ShownCompetition(), HomeLeagueCompetition(2));
+        RankPlayerRatings(HomeLeagueCompetition(2), data.game_state.league_round);
+        EXPECT_EQ(form.PanelText("infojt8"), BestRatingsText(data, -1));
+        d_.Press(VK_ESCAPE);
+    });
+    MainWindowOpener("TForm83")();
 }
 
 }  // namespace
