@@ -48,15 +48,4 @@ void BuildClubWindow(Form& form, const WindowLayout& layout, std::string_view cl
     ControlNamed<Control>(form, close_button).on_click = [&form] { form.Close(); };
 }
 
-void CloseOnEscape(Form& form) {
-    form.key_preview = true;
-    form.on_key_down = [&form](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) {
-            key = 0;
-            form.Close();
-        }
-    };
-}
-
 }  // namespace kv

@@ -10,6 +10,7 @@
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
 #include "platform/window/screen.h"
+#include "screens/main/competition_window_parts.h"
 
 namespace kv {
 
@@ -81,9 +82,6 @@ void BandReportRows(TReportGrid& grid);
 
 // The main window's cash label shows the user club's cash in words, when the window is open.
 void ShowCashOnMainWindow();
-
-// Esc closes the window; Alt+F4 is swallowed.
-void CloseOnEscape(Form& form);
 
 // Builds a club window from its table over the tiled background; Esc and the control named
 // `close_button` close it.

@@ -75,7 +75,18 @@
     X(kForm25Layout)               \
     X(kForm48Layout)               \
     X(kForm44Layout)               \
-    X(kForm23Layout)
+    X(kForm23Layout)               \
+    X(kForm20Layout)               \
+    X(kForm55Layout)               \
+    X(kForm74Layout)               \
+    X(kForm16Layout)               \
+    X(kForm15Layout)               \
+    X(kForm29Layout)               \
+    X(kForm71Layout)               \
+    X(kForm18Layout)               \
+    X(kForm47Layout)               \
+    X(kForm19Layout)               \
+    X(kForm83Layout)
 
 namespace kv {
 

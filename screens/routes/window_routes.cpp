@@ -4,8 +4,17 @@
 #include "editor/loading_window.h"
 #include "game/game_windows.h"
 #include "match/computer_lineups.h"
+#include "screens/career/best_ratings_window.h"
+#include "screens/career/club_fixtures_window.h"
+#include "screens/career/club_ranking_window.h"
+#include "screens/career/club_record_window.h"
+#include "screens/career/coach_ranking_window.h"
+#include "screens/career/head_to_head_window.h"
 #include "screens/career/human_coaches_window.h"
 #include "screens/career/inbox_window.h"
+#include "screens/career/player_history_window.h"
+#include "screens/career/roll_of_honour_window.h"
+#include "screens/career/top_scorers_window.h"
 #include "screens/club/bank_loan_window.h"
 #include "screens/club/club_colours_window.h"
 #include "screens/club/contract_windows.h"
@@ -129,6 +138,18 @@ void ConnectGameWindows() {
         if (TForm13* main = MainWindow(); main && ShowRetirementWindow(main->SelectedPlayer()) >= 0)
             main->RefreshSquadGrid();
     };
+    MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
+    MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
+    MainWindowOpener("TForm16") = [] { ShowPlayerHistoryWindow(); };
+    MainWindowOpener("TForm15") = [] { ShowHeadToHeadWindow(); };
+    MainWindowOpener("TForm29") = [] { ShowRollOfHonourWindow(); };
+    MainWindowOpener("TForm71") = [] { ShowClubRankingWindow(); };
+    MainWindowOpener("TForm18") = [] { ShowClubFixturesWindow(); };
+    MainWindowOpener("TForm47") = [] { ShowCoachRankingWindow(); };
+    MainWindowOpener("TForm19") = [] { ShowCoachTrophyGallery(); };
+    MainWindowOpener("TForm83") = [] { ShowBestRatingsWindow(); };
+    PlayerHistoryMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
+    ClubFixturesMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
 }
 
 }  // namespace kv
