@@ -36,7 +36,8 @@
     X(kForm53Layout)               \
     X(kForm37Layout)               \
     X(kForm38Layout)               \
-    X(kForm52Layout)
+    X(kForm52Layout)               \
+    X(kForm76Layout)
 
 namespace kv {
 

@@ -11,6 +11,7 @@
 #include "screens/main/fixtures_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_invitation_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/save_game_window.h"
@@ -40,6 +41,17 @@ void AfterRoundClose(NextScreen next) {
         next = NextScreen::kMatchDay;
     }
     ContinueWith(next);
+}
+
+// The event windows that exist answer their requests; the others are answered as the game
+// without windows answers them.
+bool EventWindow(const WindowRequest& request) {
+    if (request.window == GameWindow::kNationalTeamInvitation) {
+        ShowNationalTeamInvitation(request.kind, request.tier, request.coach);
+        return false;
+    }
+    AutomaticWindows declined;
+    return declined.Show(request);
 }
 
 }  // namespace
@@ -73,6 +85,7 @@ void ConnectGameWindows() {
     };
     MainWindowNextScreen() = ContinueWith;
     MatchDayNextScreen() = AfterRoundClose;
+    MainWindowEventWindow() = EventWindow;
 }
 
 }  // namespace kv
