@@ -1,5 +1,6 @@
 #include "game/headless_game.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -8,8 +9,10 @@
 #include "core/money.h"
 #include "core/random.h"
 #include "core/save_game.h"
+#include "game/callup_selection.h"
 #include "game/coach_turn.h"
 #include "game/game_checks.h"
+#include "game/national_team_turn.h"
 #include "game/round_close.h"
 #include "game/season_rollover.h"
 #include "match/automatic_decisions.h"
@@ -75,6 +78,23 @@ std::string SeasonSummary::Line() const {
 bool AutomaticWindows::Show(const WindowRequest& request) {
     ++shown;
     if (request.window == GameWindow::kJobOffer) ClearJobOffers(Game());
+    if (!take_national_team) return false;
+    GameData& data = Game();
+    if (request.window == GameWindow::kNationalTeamInvitation) {
+        for (const InvitationOffer& offer : InvitationOffers(data, request.tier))
+            if (offer.enabled && AcceptInvitation(data, offer.team, request.coach)) break;
+    } else if (request.window == GameWindow::kNationalTeamCallUp &&
+               InTable(data.teams, request.team)) {
+        std::vector<int> found =
+            SearchCallUpPlayers(data, data.teams[request.team].country, CallUpFilter{});
+        std::stable_sort(found.begin(), found.end(), [&](int a, int b) {
+            return data.players[a].strength > data.players[b].strength;
+        });
+        CallUpList list(data);
+        for (const int p : found) list.Add(p);
+        // A country that cannot field the smallest squad keeps the one it has.
+        if (list.CanConfirm()) ConfirmCallUp(data, request.team, list.players());
+    }
     return false;
 }
 
@@ -88,6 +108,7 @@ std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
     automatic.tournaments = setup.tournaments;
     automatic.human_count = setup.humans;
     automatic.countries = setup.countries;
+    windows_.take_national_team = setup.national_team_coach;
     if (automatic.countries.empty()) automatic.countries.push_back(kHomeCountry);
     std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);
     setup_notice_ = SkippedFilesNotice(game.scan);
@@ -150,12 +171,22 @@ void HeadlessGame::TakeHumanTurns() {
             break;
         }
         case NextScreen::kNationalTeamHub:
-            // Every invitation is declined, so no national team waits for a human coach.
-            PrepareComputerLineups();
+            TakeNationalTeamTurns();
             break;
         default:
             break;
     }
+}
+
+void HeadlessGame::TakeNationalTeamTurns() {
+    // Each human-led national team still in the tournament sends out the computer's eleven,
+    // then the match day starts, as the hub hands over.
+    GameData& data = Game();
+    for (int slot = OpenNationalTeamTurn(data); slot > 0; slot = NextNationalTeamTurn(data, slot)) {
+        if (RefreshNationalTeamTurn(data) < 0) continue;
+        CommitComputerLineup(data, data.game_state.national_team, true);
+    }
+    PrepareComputerLineups();
 }
 
 void HeadlessGame::Check(const std::string& broken) {

@@ -20,9 +20,10 @@ struct HeadlessSetup {
     std::vector<int> countries;  // the leagues played; empty: the home country
     int league_format = kDivisionsOf10;
     bool state_championships = false;
-    bool cups = true;         // national cup and continental club cups
-    bool tournaments = true;  // national-team tournaments
-    int humans = 1;           // 1..6
+    bool cups = true;                  // national cup and continental club cups
+    bool tournaments = true;           // national-team tournaments
+    int humans = 1;                    // 1..6
+    bool national_team_coach = false;  // invitations accepted, national teams led by the human
 };
 
 // One finished season, as the runner prints it.
@@ -34,11 +35,14 @@ struct SeasonSummary {
     std::string Line() const;
 };
 
-// The windows of a headless game: every question answered no, every offer declined.
+// The windows of a headless game: every question answered no, every offer declined. With
+// take_national_team the coach accepts the first national team that invites him and calls
+// up its strongest squad.
 class AutomaticWindows : public GameWindows {
   public:
     bool Show(const WindowRequest& request) override;
     int shown = 0;
+    bool take_national_team = false;
 };
 
 class HeadlessGame {
@@ -50,6 +54,8 @@ class HeadlessGame {
     std::string SaveGame(const std::string& path);
     // The files of the teams folder the new game left out, and why; empty when none was.
     const std::string& setup_notice() const { return setup_notice_; }
+    // The human coaches take the national teams that invite them (also for a loaded game).
+    void set_national_team_coach(bool on) { windows_.take_national_team = on; }
 
     // Plays up to the end of the next match day and closes its round. When the round closed
     // the season, the summary of that season is kept in last_season() and the next call
@@ -80,6 +86,7 @@ class HeadlessGame {
 
   private:
     void TakeHumanTurns();
+    void TakeNationalTeamTurns();
     void SummariseSeason();
     void Check(const std::string& broken);
 

@@ -6,6 +6,7 @@
 #include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/record_sort.h"
+#include "game/callup_selection.h"
 #include "game/table_order.h"
 #include "match/match_day_helpers.h"
 #include "season/draw_helpers.h"
@@ -57,15 +58,7 @@ void CallUpNationalSquad(GameData& data, int country, int national_team) {
         --room[position];
         taken.push_back(row.team);
     }
-    for (int p = 1; p < player_count; ++p)
-        if (data.players[p].team == national_team) {
-            data.callups.push_back({p, national_team});
-            data.SetPlayerTeam(p, -1);
-        }
-    for (const int p : taken) {
-        data.callups.push_back({p, data.players[p].team});
-        data.SetPlayerTeam(p, national_team);
-    }
+    ConfirmCallUp(data, national_team, taken);
 }
 
 void CallUpComputerNationalTeams(GameData& data) {

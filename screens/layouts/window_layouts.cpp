@@ -86,7 +86,8 @@
     X(kForm18Layout)               \
     X(kForm47Layout)               \
     X(kForm19Layout)               \
-    X(kForm83Layout)
+    X(kForm83Layout)               \
+    X(kForm76Layout)
 
 namespace kv {
 

@@ -8,6 +8,7 @@
 #include "screens/club/friendlies_window.h"
 #include "screens/club/loan_request_window.h"
 #include "screens/club/offer_window.h"
+#include "screens/main/national_invitation_window.h"
 
 namespace kv {
 
@@ -32,6 +33,9 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return false;
         case GameWindow::kCoachChanges:
             if (request.coach_changes != nullptr) ShowCoachChangesWindow(*request.coach_changes);
+            return false;
+        case GameWindow::kNationalTeamInvitation:
+            ShowNationalTeamInvitation(request.kind, request.tier, request.coach);
             return false;
         default: {
             AutomaticWindows automatic;

@@ -67,6 +67,7 @@ void AfterRoundClose(NextScreen next) {
     ContinueWith(next);
 }
 
+
 }  // namespace
 
 void ConnectGameWindows() {

@@ -28,6 +28,8 @@ Uso: korvanel-sim [opções]
   --no-cups                sem copa nacional nem copas continentais
   --no-tournaments         sem torneios de seleções
   --humans N               técnicos humanos, 1 a 6 (padrão 1)
+  --national-team          os técnicos humanos aceitam os convites de seleções e as dirigem
+                           nos torneios
   --seasons N              para depois da última rodada da N-ésima temporada (padrão 1)
   --rounds N               para depois de N rodadas
   --load ARQUIVO           começa de um jogo salvo
@@ -108,6 +110,8 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.setup.cups = false;
         } else if (arg == "--no-tournaments") {
             options.setup.tournaments = false;
+        } else if (arg == "--national-team") {
+            options.setup.national_team_coach = true;
         } else if (arg == "--humans") {
             if (!(error = number(1, 6, n)).empty()) return error;
             options.setup.humans = static_cast<int>(n);
@@ -154,6 +158,7 @@ int Run(int argc, char** argv) {
     }
     game.set_checking(options.check);
     game.set_auction_bids(options.auction_bids);
+    game.set_national_team_coach(options.setup.national_team_coach);
     int seasons = 0;
     while (true) {
         game.PlayRound();
