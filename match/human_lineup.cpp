@@ -449,15 +449,21 @@ ShirtCaption BuildShirtCaption(const GameData& data, int shirt, int position, in
 int CommitComputerLineup(GameData& data, int team, bool national) {
     t_team* t = TeamAt(team);
     if (!t) return -1;
-    const int before = t->match_strength_index;
+    const t_match_strength chosen = ComputerLineupChoice(data, team);
+    HumanLineup lineup(data, team, national);
+    lineup.TakeFrom(chosen);
+    return lineup.Commit();
+}
+
+t_match_strength ComputerLineupChoice(GameData& data, int team) {
+    t_team& t = data.teams[team];
+    const int before = t.match_strength_index;
     ChooseComputerLineup(team);
     // The computer's record only carries the choice; the committed one replaces it.
     const t_match_strength chosen = data.match_strengths.back();
     data.match_strengths.pop_back();
-    t->match_strength_index = before;
-    HumanLineup lineup(data, team, national);
-    lineup.TakeFrom(chosen);
-    return lineup.Commit();
+    t.match_strength_index = before;
+    return chosen;
 }
 
 }  // namespace kv

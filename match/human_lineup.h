@@ -154,5 +154,8 @@ ShirtCaption BuildShirtCaption(const GameData& data, int shirt, int position, in
 // What a coach without a window fields: the computer's choice for his team, taken onto the
 // shirts and committed as the line-up window commits it. Returns the record's index.
 int CommitComputerLineup(GameData& data, int team, bool national);
+// The computer's choice for `team` as a record of its own, left out of the game: what a coach
+// who fields the computer's line-up takes onto his shirts (HumanLineup::TakeFrom).
+t_match_strength ComputerLineupChoice(GameData& data, int team);
 
 }  // namespace kv

@@ -25,6 +25,10 @@ bool HeadlessBackend::WaitEvent(InputEvent& event, int timeout_ms) {
         idle_ += timeout_ms;
         return false;
     }
+    if (on_idle && on_idle()) {
+        idle_ = 0;
+        return false;
+    }
     throw HeadlessStall("an event loop waits for input that the test never gives");
 }
 

@@ -38,6 +38,9 @@ public:
     // A loop waiting for a timer with nothing queued lets virtual time pass, up to this much
     // before the wait counts as a stall.
     int64_t max_idle_ms = 10 * 60 * 1000;
+    // Asked when a loop would stall (nothing queued, no step left, no timer due in time): true
+    // when it gave the loop something to do (a driver answering whatever window is open).
+    std::function<bool()> on_idle;
 
     bool WaitEvent(InputEvent& event, int timeout_ms) override;
     void Present(const PixelView& buffer, std::span<const Rect> dirty) override;

@@ -1,0 +1,272 @@
+#include "tests/playthrough/play_through.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+#include "core/game_data.h"
+#include "core/lookups.h"
+#include "core/picture_paths.h"
+#include "core/random.h"
+#include "core/screen_size.h"
+#include "game/headless_game.h"
+#include "match/human_lineup.h"
+#include "platform/window/combo_box.h"
+#include "platform/window/keys.h"
+#include "platform/window/radio_button.h"
+#include "screens/club/lineup_window.h"
+#include "screens/main/main_window.h"
+#include "screens/main/round_results_window.h"
+#include "screens/main/season_review_window.h"
+#include "screens/match/match_day_window.h"
+#include "screens/newgame/club_choice_window.h"
+#include "screens/newgame/country_grid.h"
+#include "screens/newgame/new_game_flow.h"
+#include "screens/newgame/new_game_setup_window.h"
+#include "screens/routes/window_routes.h"
+#include "screens/start/title_menu.h"
+#include "screens/start/title_window.h"
+#include "ui/grid/report_grid.h"
+#include "ui/markup/markup_check_box.h"
+
+namespace kv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A loop of windows that makes no progress for this many steps is stuck.
+constexpr int kStuckSteps = 2000;
+
+Form* Shown(Screen& screen, std::string_view name) {
+    for (Form* form : screen.Forms())
+        if (form->Name() == name && form->Visible() && !form->Freed()) return form;
+    return nullptr;
+}
+
+// The game as the game without windows saves it, read back.
+std::string SavedNow(const fs::path& folder) {
+    const fs::path file = folder / "kept.s14";
+    HeadlessGame saver;
+    if (!saver.SaveGame(file.string()).empty()) return {};
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+}  // namespace
+
+PlayThrough::PlayThrough(const fs::path& game_folder) {
+    char tmpl[] = "/tmp/kv_playthrough_XXXXXX";
+    if (!mkdtemp(tmpl)) throw std::runtime_error("no temporary folder");
+    folder_ = tmpl;
+    fs::create_directory_symlink(game_folder / "img", folder_ / "img");
+    fs::create_directory_symlink(game_folder / "teams", folder_ / "teams");
+    SetGameFolder(folder_.string());
+    SetScreenSize({1024, 768});
+    Game().Reset();
+    TitleMenu() = {};
+    driver_ = std::make_unique<TestDriver>(1024, 768);
+    driver_->backend().on_idle = [this] { return AnswerModal(); };
+    ConnectGameWindows();
+    ConnectChecks();
+}
+
+PlayThrough::~PlayThrough() {
+    driver_.reset();
+    DiscardNewGameSetup();
+    TitleMenu() = {};
+    ConnectGameWindows();
+    SetGameFolder("");
+    SetScreenSize({800, 600});
+    Game().Reset();
+    std::error_code ignored;
+    fs::remove_all(folder_, ignored);
+}
+
+void PlayThrough::Check(const std::string& broken) {
+    if (broken.empty() || !broken_.empty()) return;
+    broken_ = "rodada " + std::to_string(rounds_ + 1) + ": " + broken;
+}
+
+// The checks run where the game without windows runs them: the starters once the match day is
+// over, the round once it has closed, the season's end before the review turns it over, and the
+// season change once the review's "Continuar >>" has made it.
+void PlayThrough::ConnectChecks() {
+    auto& hand_over = MatchDayHandOver();
+    hand_over = [this, results = hand_over] {
+        Check(CheckArchivedStarters(Game(), archived_));
+        if (results) results();
+    };
+    auto& closed = RoundResultsNextScreen();
+    closed = [this, next_screen = closed](NextScreen next) {
+        Check(CheckRoundInvariants(Game()));
+        if (next == NextScreen::kSeasonReview) {
+            Check(CheckSeasonEndInvariants(Game()));
+            before_rollover_ = TakeRolloverSnapshot(Game());
+        }
+        ++rounds_;
+        if (rounds_ == keep_round_) kept_save_ = SavedNow(folder_);
+        if (next_screen) next_screen(next);
+    };
+    auto& turned = SeasonReviewNextScreen();
+    turned = [this, next_screen = turned](NextScreen next) {
+        Check(CheckRolloverInvariants(Game(), before_rollover_));
+        if (next_screen) next_screen(next);
+    };
+}
+
+bool PlayThrough::AnswerModal() {
+    Form* top = driver_->screen().TopForm();
+    if (!top || !top->Modal()) return false;
+    if (auto* lineup = dynamic_cast<TForm87*>(top)) {
+        // The coach fields the line-up the computer would field for his club.
+        GameData& data = Game();
+        lineup->lineup().TakeFrom(ComputerLineupChoice(data, lineup->lineup().team()));
+        lineup->RefreshLineup();
+        driver_->Click(driver_->Get(*lineup, "bt_irprojogo"));
+        return true;
+    }
+    unknown_.push_back(top->Name());
+    for (const char* caption : {"Cancelar", "Fechar", "Não", "OK", "Ok", "Continuar >>"}) {
+        try {
+            Control& button = driver_->WithCaption(caption);
+            if (button.ParentForm() != top) continue;
+            driver_->Click(button);
+            return true;
+        } catch (const std::runtime_error&) {
+        }
+    }
+    top->Close();
+    return true;
+}
+
+std::string PlayThrough::StartNewGame(const PlayThroughSetup& setup) {
+    TestDriver& d = *driver_;
+    TForm1& title = d.screen().Create<TForm1>();
+    title.Show();
+    d.Pump();
+    SeedRandom(setup.seed);
+    d.Click("botoes1");
+    d.Pump();
+    auto* choices = dynamic_cast<TForm9*>(Shown(d.screen(), "Form9"));
+    if (!choices) return "\"Novo jogo\" não abriu a janela de novo jogo";
+
+    auto& leagues = d.Get<TReportGrid>("list1");
+    for (int country : setup.countries)
+        for (int row = 0; row < leagues.GetRowCount(); ++row)
+            if (leagues.GetCellTextByVariant(kCountryIndex, row) == std::to_string(country) &&
+                leagues.GetCellTextByVariant(kCountryTick, row) != "1")
+                choices->list1CellClick(kCountryTickColumn, row);
+    // The boxes as the game without windows sets them; the others keep their defaults.
+    auto tick = [&](const char* name, bool on) {
+        auto& box = d.Get<TMarkupCheckBox>(name);
+        if (box.Checked() != on) d.Click(box);
+    };
+    tick("ckestadual", setup.state_championships);
+    tick("ckcopa", setup.cups);
+    tick("ckinter1", setup.cups);
+    for (const char* name : {"ckcopamundo", "ckeurocopa", "ckcopaamerica"})
+        tick(name, setup.tournaments);
+    d.Get<ComboBox>("ComboBox2").SetItemIndex(setup.humans - 1);
+    d.Click("SchemeButton2");
+    d.Pump();
+
+    auto* clubs = dynamic_cast<TForm11*>(Shown(d.screen(), "Form11"));
+    if (!clubs) return "a escolha de times (divisões de 10) não abriu";
+    auto& league_list = d.Get<ComboBox>("Combo1");
+    const int first = clubs->ShownLeague();
+    const int configs = league_list.Count() > 0 ? league_list.Count() : 1;
+    for (int coach = 0; coach < setup.humans; ++coach) {
+        // Each coach in turn takes the first free club of the next league, as the game without
+        // windows chooses.
+        const int league = (first + coach) % configs;
+        for (int item = 0; item < league_list.Count() && clubs->ShownLeague() != league; ++item) {
+            league_list.SetItemIndex(item);
+            clubs->Combo1Change();
+        }
+        d.Click("Edit1");
+        d.Type("Treinador " + std::to_string(coach + 1));
+        RadioButton* chosen = nullptr;
+        for (int division = 1; !chosen && clubs->ClubButton(division, 0); ++division)
+            for (int slot = 0; !chosen && clubs->ClubButton(division, slot); ++slot)
+                if (clubs->ClubButton(division, slot)->Enabled())
+                    chosen = clubs->ClubButton(division, slot);
+        if (!chosen) return "nenhum time livre para o treinador " + std::to_string(coach + 1);
+        d.Click(*chosen);
+        clubs_.push_back(chosen->tag);
+        d.Click("Button1");
+        d.Pump();
+    }
+    if (NewGameInProgress()) return "o jogo novo não foi montado";
+    return {};
+}
+
+// One move on whatever window is on screen; empty when it moved on.
+std::string PlayThrough::Step() {
+    TestDriver& d = *driver_;
+    Screen& screen = d.screen();
+    if (TForm13* main = MainWindow(); main && main->Visible()) {
+        if (main->RoundEventsPending()) {
+            d.Advance(100);
+            return {};
+        }
+        archived_ = Game().match_archive.size();
+        d.Click("btjogar");
+        d.Pump();
+        return {};
+    }
+    if (Shown(screen, "Form46")) {
+        if (Game().game_state.match_delay != 50) d.Press(VK_F6);
+        d.Advance(1000);
+        return {};
+    }
+    if (Shown(screen, "Form67") || Shown(screen, "Form26")) {
+        d.Click("bt3");
+        d.Pump();
+        return {};
+    }
+    return "nenhuma janela do jogo na tela";
+}
+
+std::string PlayThrough::PlayRounds(int rounds, int season) {
+    const int target = rounds_ + rounds;
+    TestDriver& d = *driver_;
+    int steps = 0;
+    int last_round = rounds_;
+    while (true) {
+        const bool reached = season >= 0 ? Game().game_state.season >= season : rounds_ >= target;
+        if (reached && MainWindow() && MainWindow()->Visible() &&
+            !MainWindow()->RoundEventsPending())
+            return {};
+        if (!broken_.empty()) return broken_;
+        std::string problem;
+        if (std::getenv("KV_PLAYTHROUGH_TRACE")) {
+            std::string shown;
+            for (Form* f : d.screen().Forms())
+                if (f->Visible() && !f->Freed()) shown += " " + f->Name();
+            std::fprintf(stderr, "round %d step %d:%s\n", rounds_, steps, shown.c_str());
+        }
+        try {
+            problem = Step();
+        } catch (const std::exception& e) {
+            problem = e.what();
+        }
+        if (!problem.empty()) {
+            std::string shown;
+            for (Form* f : d.screen().Forms())
+                if (f->Visible() && !f->Freed()) shown += " " + f->Name();
+            return "rodada " + std::to_string(rounds_ + 1) + ": " + problem + " (na tela:" + shown +
+                   ")";
+        }
+        if (rounds_ != last_round) {
+            last_round = rounds_;
+            steps = 0;
+        } else if (++steps > kStuckSteps) {
+            return "rodada " + std::to_string(rounds_ + 1) + ": as janelas não avançam";
+        }
+    }
+}
+
+}  // namespace kv

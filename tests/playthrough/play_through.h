@@ -1,0 +1,76 @@
+#pragma once
+// Plays the game as a person would, only through its windows, on the headless back end: the
+// title window's "Novo jogo", the setup choices, each coach's club, then turn after turn the main
+// window, the line-up window's "Jogar >>" with the computer's line-up, the match day at its
+// fastest speed on the virtual clock, the round results and the season review. The questions
+// of a turn are answered as the game without windows answers them (every offer declined, no
+// friendlies); a window the driver does not know is closed by its cancel or close button and
+// noted. The whole-game invariants are checked after every round, as `korvanel-sim --check` does.
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game_checks.h"
+#include "platform/window/test_driver.h"
+
+namespace kv {
+
+struct PlayThroughSetup {
+    std::uint64_t seed = 1;
+    std::vector<int> countries;  // ticked besides the home country
+    bool state_championships = false;
+    bool cups = true;
+    bool tournaments = true;
+    int humans = 1;
+};
+
+class PlayThrough {
+  public:
+    // `game_folder` holds img/ and teams/; a folder of its own is made over it for the
+    // options file the windows write.
+    explicit PlayThrough(const std::filesystem::path& game_folder);
+    ~PlayThrough();
+
+    // From the title window to the first coach's main window (or the first match day); an
+    // empty string on success, else what went wrong.
+    std::string StartNewGame(const PlayThroughSetup& setup);
+    // Plays until `rounds` more rounds have closed, or until `season` has begun when it is not
+    // -1; stops at the next main window, or at the first fault. Empty on success.
+    std::string PlayRounds(int rounds, int season = -1);
+
+    int rounds_played() const { return rounds_; }
+    // The first broken invariant, with its round; empty while none is.
+    const std::string& broken_invariant() const { return broken_; }
+    // The windows answered by their cancel or close button because the driver does not know
+    // them, by form name, in the order met.
+    const std::vector<std::string>& unknown_windows() const { return unknown_; }
+    // The clubs the coaches took, in order.
+    const std::vector<int>& human_clubs() const { return clubs_; }
+    TestDriver& driver() { return *driver_; }
+    // The game as saved right after the close of round `round` (counted from the new game),
+    // taken when set before the play reaches it.
+    void KeepSaveAfterRound(int round) { keep_round_ = round; }
+    const std::string& kept_save() const { return kept_save_; }
+
+  private:
+    bool AnswerModal();
+    std::string Step();
+    void Check(const std::string& broken);
+    void ConnectChecks();
+
+    std::filesystem::path folder_;
+    std::unique_ptr<TestDriver> driver_;
+    int rounds_ = 0;
+    std::string broken_;
+    std::vector<std::string> unknown_;
+    std::vector<int> clubs_;
+    std::size_t archived_ = 0;
+    int keep_round_ = -1;
+    std::string kept_save_;
+    RolloverSnapshot before_rollover_;
+};
+
+}  // namespace kv
