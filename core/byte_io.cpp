@@ -3,8 +3,45 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
 
 namespace kv {
+
+ByteWriter::ByteWriter(std::size_t buffer_size, Sink sink)
+    : sink_(std::move(sink)), capacity_(std::max<std::size_t>(buffer_size, 8)) {
+    bytes_.reserve(capacity_);
+}
+
+void ByteWriter::Hand(std::string_view bytes) {
+    handed_ += bytes.size();
+    if (sink_ok_ && !bytes.empty()) sink_ok_ = sink_(bytes);
+}
+
+bool ByteWriter::Flush() {
+    if (capacity_ != 0) {
+        Hand(bytes_);
+        bytes_.clear();
+    }
+    return sink_ok_;
+}
+
+void ByteWriter::Spill(const void* p, std::size_t n) {
+    const char* c = static_cast<const char*>(p);
+    Flush();
+    if (n >= capacity_)
+        Hand(std::string_view(c, n));
+    else
+        bytes_.append(c, n);
+}
+
+void ByteWriter::Zeros(std::size_t n) {
+    while (n > 0) {
+        Room(1);
+        const std::size_t step = capacity_ != 0 ? std::min(n, capacity_ - bytes_.size()) : n;
+        bytes_.append(step, '\0');
+        n -= step;
+    }
+}
 
 void ByteWriter::F32(float v) {
     Put(std::bit_cast<std::uint32_t>(v), 4);

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,18 +22,39 @@ namespace kv {
 
 class ByteWriter {
   public:
-    void U8(std::uint8_t v) { bytes_.push_back(static_cast<char>(v)); }
+    // Where a streaming writer hands its bytes; false when they could not be taken.
+    using Sink = std::function<bool(std::string_view)>;
+
+    // Keeps everything written in memory (data(), Take()).
+    ByteWriter() = default;
+    // Holds at most `buffer_size` bytes and hands them to `sink` whenever the next field
+    // would not fit; a block at least that large goes to the sink without being copied.
+    // Flush() hands over the rest. After a sink failed nothing more is handed over.
+    ByteWriter(std::size_t buffer_size, Sink sink);
+
+    void U8(std::uint8_t v) {
+        Room(1);
+        bytes_.push_back(static_cast<char>(v));
+    }
     void I32(std::int32_t v) { Put(static_cast<std::uint32_t>(v), 4); }
     void I64(std::int64_t v) { Put(static_cast<std::uint64_t>(v), 8); }
     void F32(float v);
     void F64(double v);
-    void Bytes(const void* p, std::size_t n) { bytes_.append(static_cast<const char*>(p), n); }
+    void Bytes(const void* p, std::size_t n) {
+        if (capacity_ != 0 && bytes_.size() + n > capacity_) {
+            Spill(p, n);
+            return;
+        }
+        bytes_.append(static_cast<const char*>(p), n);
+    }
     // Alignment gaps of a format are written as zeros.
-    void Zeros(std::size_t n) { bytes_.append(n, '\0'); }
-    // Overwrites one byte already written.
-    void Patch(std::size_t at, std::uint8_t v) { bytes_[at] = static_cast<char>(v); }
+    void Zeros(std::size_t n);
     // Makes room for n bytes in all, so that a writer that knows its size allocates once.
-    void Reserve(std::size_t n) { bytes_.reserve(n); }
+    void Reserve(std::size_t n) {
+        if (!sink_) bytes_.reserve(n);
+    }
+    // Hands what is held to the sink; true when every byte so far reached it.
+    bool Flush();
 
     // The length byte (at most the capacity) and the whole capacity, unused tail included.
     template <std::size_t N>
@@ -47,8 +69,10 @@ class ByteWriter {
         for (const T& v : a) (*this)(v);
     }
 
+    // What is held in memory: everything written, unless the writer streams.
     const std::string& data() const { return bytes_; }
-    std::size_t size() const { return bytes_.size(); }
+    // Every byte written so far, handed over or not.
+    std::size_t size() const { return handed_ + bytes_.size(); }
     std::string Take() { return std::move(bytes_); }
 
     // Record field lists (core/record_io.h) hand every field to these.
@@ -64,11 +88,23 @@ class ByteWriter {
 
   private:
     void Put(std::uint64_t v, int n) {
+        Room(static_cast<std::size_t>(n));
         char b[8];
         for (int i = 0; i < n; ++i) b[i] = static_cast<char>(v >> (8 * i));
         bytes_.append(b, static_cast<std::size_t>(n));
     }
+    // Empties the buffer first when n more bytes would overflow it.
+    void Room(std::size_t n) {
+        if (capacity_ != 0 && bytes_.size() + n > capacity_) Flush();
+    }
+    void Spill(const void* p, std::size_t n);
+    void Hand(std::string_view bytes);
+
     std::string bytes_;
+    Sink sink_;
+    std::size_t capacity_ = 0;  // 0 when nothing is streamed
+    std::size_t handed_ = 0;
+    bool sink_ok_ = true;
 };
 
 class ByteReader {

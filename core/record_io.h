@@ -142,8 +142,9 @@ struct NamesOnly {
     void operator()(const T&) {}
 };
 
-// A count, then the records. A flat table goes out as one block; a name whose length byte
-// runs past its capacity is written with the capacity, as field by field.
+// A count, then the records. A flat table goes out in blocks of whole records; a name whose
+// length byte runs past its capacity is written with the capacity, as field by field, from a
+// copy of its record, so that a streaming writer never has to go back over what it handed on.
 template <FileRecord T>
 void WriteTable(ByteWriter& w, const std::vector<T>& table) {
     w.I32(static_cast<std::int32_t>(table.size()));
@@ -151,21 +152,31 @@ void WriteTable(ByteWriter& w, const std::vector<T>& table) {
         for (const T& r : table) WriteRecord(w, r);
         return;
     }
-    const std::size_t start = w.size();
-    w.Bytes(table.data(), table.size() * sizeof(T));
+    std::size_t clean_from = 0;
     for (std::size_t i = 0; i < table.size(); ++i) {
         const T& r = table[i];
+        bool overlong = false;
+        auto find = [&](const auto& s) { overlong = overlong || s.length > s.kCapacity; };
+        NamesOnly<decltype(find)> finder{find};
+        FieldVisitor<NamesOnly<decltype(find)>> look{finder};
+        RecordFields(r, look);
+        if (!overlong) continue;
+        w.Bytes(table.data() + clean_from, (i - clean_from) * sizeof(T));
+        T copy = r;
         auto clamp = [&](const auto& s) {
             if (s.length > s.kCapacity) {
                 const auto at = static_cast<std::size_t>(reinterpret_cast<const char*>(&s.length) -
                                                          reinterpret_cast<const char*>(&r));
-                w.Patch(start + i * sizeof(T) + at, static_cast<std::uint8_t>(s.kCapacity));
+                reinterpret_cast<char*>(&copy)[at] = static_cast<char>(s.kCapacity);
             }
         };
         NamesOnly<decltype(clamp)> names{clamp};
         FieldVisitor<NamesOnly<decltype(clamp)>> v{names};
         RecordFields(r, v);
+        w.Bytes(&copy, sizeof(T));
+        clean_from = i + 1;
     }
+    w.Bytes(table.data() + clean_from, (table.size() - clean_from) * sizeof(T));
 }
 
 // Replaces the table only when the count and every record could be read; a count

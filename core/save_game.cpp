@@ -52,7 +52,11 @@ bool SaveGameToFile(std::string_view path, std::string* error) {
     GameData& game = Game();
     const t_game_state before = game.game_state;
     RefreshPreviewNames(game);
-    if (!WriteFileAtomic(path, WriteSavedGame(game), error)) {
+    // Straight to the file: a second copy of a large game would double the memory in use.
+    const auto produce = [&game](const FilePieceWriter& write) {
+        return StreamSavedGame(game, write);
+    };
+    if (!WriteFileAtomicFrom(path, produce, error)) {
         game.game_state = before;
         return false;
     }

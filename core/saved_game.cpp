@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <type_traits>
+#include <utility>
 
 #include "core/game_data.h"
 #include "core/record_io.h"
@@ -57,6 +58,9 @@ using TicketRow = std::array<std::int32_t, kStadiumSectors>;
 
 class BlockWriter {
   public:
+    BlockWriter() = default;
+    BlockWriter(std::size_t buffer_size, ByteWriter::Sink sink) : w(buffer_size, std::move(sink)) {}
+
     template <class T>
     void Table(const std::vector<T>& t) {
         WriteTable(w, t);
@@ -193,6 +197,14 @@ class BlockReader {
     }
 };
 
+void WriteBlocks(const GameData& game, BlockWriter& b) {
+    b.w.I32(kSavedGameLeadWord);
+    WriteRecord(b.w, game.game_state);
+    b.Table(game.players);
+    b.Table(game.teams);
+    VisitLaterBlocks(game, b);
+}
+
 }  // namespace
 
 std::string WriteSavedGame(const GameData& game) {
@@ -202,12 +214,15 @@ std::string WriteSavedGame(const GameData& game) {
     VisitLaterBlocks(game, sizer);
     BlockWriter b;
     b.w.Reserve(4 + FileRecordSize<t_game_state>() + sizer.size);
-    b.w.I32(kSavedGameLeadWord);
-    WriteRecord(b.w, game.game_state);
-    b.Table(game.players);
-    b.Table(game.teams);
-    VisitLaterBlocks(game, b);
+    WriteBlocks(game, b);
     return b.w.Take();
+}
+
+bool StreamSavedGame(const GameData& game, const std::function<bool(std::string_view)>& sink,
+                     std::size_t buffer_size) {
+    BlockWriter b(buffer_size, sink);
+    WriteBlocks(game, b);
+    return b.w.Flush();
 }
 
 bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message) {

@@ -9,7 +9,9 @@
 // entry of its table. It fills a scratch GameData, so a refused file never touches the
 // running game.
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +37,15 @@ inline constexpr std::string_view kInvalidSaveMessage = "Arquivo de jogo salvo i
 
 // The whole game as the bytes of a saved game.
 std::string WriteSavedGame(const GameData& game);
+
+// What a streamed save holds in memory at most, beside blocks handed on without a copy.
+inline constexpr std::size_t kSaveStreamBuffer = std::size_t{1} << 20;
+
+// The same bytes as WriteSavedGame, handed to `sink` in pieces through one buffer of
+// `buffer_size` bytes, so that saving never holds a second copy of the game. False when
+// the sink refused a piece (nothing is handed on after that).
+bool StreamSavedGame(const GameData& game, const std::function<bool(std::string_view)>& sink,
+                     std::size_t buffer_size = kSaveStreamBuffer);
 
 // Reads a saved game into `into`, which should be a fresh GameData: what is not saved keeps
 // the values it has there. False, with `message` set to the player's message, when the file is

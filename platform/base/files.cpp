@@ -356,6 +356,13 @@ FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadL
 }
 
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error) {
+    return WriteFileAtomicFrom(
+        path, [bytes](const FilePieceWriter& write) { return write(bytes); }, error);
+}
+
+bool WriteFileAtomicFrom(std::string_view path,
+                         const std::function<bool(const FilePieceWriter&)>& produce,
+                         std::string* error) {
     const auto no_name = [](std::string_view name) {
         return name.empty() || name == "." || name == "..";
     };
@@ -381,7 +388,8 @@ bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string*
     // Held until the rename, so that another write's clean-up leaves this temporary alone.
     ::flock(fd, LOCK_EX | LOCK_NB);
     // mkstemp makes the file private; the replacement keeps what the old file allowed.
-    if (!WriteAll(fd, bytes) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0 ||
+    const FilePieceWriter write = [fd](std::string_view piece) { return WriteAll(fd, piece); };
+    if (!produce(write) || ::fchmod(fd, mode) != 0 || ::fsync(fd) != 0 ||
         ::rename(temp.c_str(), target.c_str()) != 0) {
         const int saved = errno;
         ::close(fd);

@@ -8,6 +8,7 @@
 // callers may resolve before creating a file.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -86,6 +87,14 @@ FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes,
 // same target that was killed half-way are removed first. On failure returns false, fills
 // `error` (when given) with a short reason, and leaves no temporary file behind.
 bool WriteFileAtomic(std::string_view path, std::string_view bytes, std::string* error = nullptr);
+
+// The same, for a file too large to build in memory first: `produce` hands the bytes, in
+// pieces, to the writer it is given (which says false when a piece could not be written) and
+// says whether all of them were handed over. A false from either is a failed write.
+using FilePieceWriter = std::function<bool(std::string_view piece)>;
+bool WriteFileAtomicFrom(std::string_view path,
+                         const std::function<bool(const FilePieceWriter&)>& produce,
+                         std::string* error = nullptr);
 
 // Creates the folder and its missing parents; true when it exists afterwards.
 bool MakeFolders(std::string_view path);

@@ -159,6 +159,42 @@ TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {
     }
 }
 
+// Whatever the buffer, the streamed save is the in-memory one piece by piece, names too long
+// for their field clamped in the copy that goes out; a refused piece ends the stream.
+TEST_F(SavedGameTest, AStreamedSaveHandsOnTheSameBytesThroughItsBuffer) {
+    GameData world;
+    FillWorld(world, true);
+    // As a damaged record could hold them: in the first, a middle and the last record.
+    for (const std::size_t i : {std::size_t{0}, world.players.size() / 2, world.players.size() - 1})
+        world.players[i].name.length = 200;
+    world.saved_tactics.back().formation.length = 255;
+    const std::string whole = WriteSavedGame(world);
+    for (const std::size_t buffer : {std::size_t{8}, std::size_t{300}, kSaveStreamBuffer}) {
+        std::string streamed;
+        std::size_t pieces = 0;
+        ASSERT_TRUE(StreamSavedGame(
+            world,
+            [&](std::string_view piece) {
+                streamed.append(piece);
+                ++pieces;
+                return true;
+            },
+            buffer))
+            << buffer;
+        EXPECT_TRUE(streamed == whole) << "buffer " << buffer;
+        EXPECT_GT(pieces, buffer < whole.size() ? 1u : 0u) << buffer;
+    }
+    const std::vector<BlockAt> blocks = WalkBlocks(whole);
+    EXPECT_EQ(static_cast<std::uint8_t>(whole[blocks[0].offset + 4 + offsetof(t_player, name)]),
+              20);
+    EXPECT_TRUE(LoadGameFromBytes(whole, "jogo.s14").loaded);
+
+    int calls = 0;
+    EXPECT_FALSE(StreamSavedGame(
+        world, [&](std::string_view) { return ++calls < 3; }, 300));
+    EXPECT_EQ(calls, 3) << "nothing is handed on after a refused piece";
+}
+
 TEST_F(SavedGameTest, BlocksComeInOrderWithTheirCounts) {
     GameData world;
     FillWorld(world, false);
