@@ -91,6 +91,7 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm81") = [] { ShowFriendlyBookingWindow(false); };
     MainWindowOpener("TForm82") = [] {
         if (TForm13* main = MainWindow()) ShowShirtNumberWindow(main->SelectedPlayer());
+    };
 }
 
 }  // namespace kv
