@@ -21,6 +21,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <typeinfo>
 #include <vector>
@@ -104,6 +105,9 @@ int StrongestPlayerOf(const GameData& data, int club) {
     return best;
 }
 
+// The game the windows are opened on; each window's child process may play it on.
+HeadlessGame* g_game = nullptr;
+
 struct Entry {
     std::string id;  // the window's class, without its leading T
     std::string what;
@@ -127,7 +131,17 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form11, "Escolha do clube"),
         KV_WINDOW(Form56, "Escolha do clube (outros países)"),
         KV_WINDOW(Form39, "Campeonato personalizado", 1),
-        KV_WINDOW(Form13, "Janela principal"),
+        // The main window fills itself only through its opener, on a day a human club plays.
+        Entry{"Form13", "Janela principal",
+              [](Screen&, const Prepared&) -> Form& {
+                  TForm13* main = ShowMainWindow();
+                  for (int day = 0; !main && day < 10; ++day) {
+                      g_game->PlayRound();
+                      main = ShowMainWindow();
+                  }
+                  if (!main) throw std::runtime_error("nenhum dia com jogo do clube humano");
+                  return *main;
+              }},
         KV_WINDOW(Form45, "Sobre"),
         KV_WINDOW(Form32, "Opções"),
         KV_WINDOW(Form64, "Cores"),
@@ -162,7 +176,14 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form62, "Caixa de entrada"),
         KV_WINDOW(Form30, "Proposta de emprego"),
         KV_WINDOW(Form66, "Campeões estaduais", champions),
-        KV_WINDOW(Form46, "Dia de jogo"),
+        Entry{"Form46", "Dia de jogo",
+              [](Screen&, const Prepared&) -> Form& {
+                  g_game->PlayRound();
+                  for (int day = 0; day < 10 && ShowMainWindow(); ++day) g_game->PlayRound();
+                  TForm46* day = ShowMatchDayWindow();
+                  if (!day) throw std::runtime_error("nenhuma rodada preparada");
+                  return *day;
+              }},
         KV_WINDOW(Form88, "Escalação na partida", 0, 0),
         KV_WINDOW(Form52, "Ver partida", 0, 1),
         KV_WINDOW(Form53, "Contusão", 0, 0, p.player),
@@ -231,6 +252,8 @@ std::vector<std::string> Draw(const Entry& e, const Prepared& p, int w, int h,
         });
     form.Show();
     driver.Pump();
+    // Windows that fill themselves on a timer (the match day's clock) get their first ticks.
+    driver.Advance(1500);
     driver.screen().Paint();
     if (driver.screen().SavePng(png) == false) faults.push_back("PNG não gravado");
     if (!Drawn(driver.screen(), form.BoundsRect())) faults.push_back("janela em branco");
@@ -288,6 +311,7 @@ int main(int argc, char** argv) {
     setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
     setup.seed = 2014;
     HeadlessGame game;
+    g_game = &game;
     if (const std::string error = game.StartNewGame(setup); !error.empty()) {
         std::fprintf(stderr, "%s\n", error.c_str());
         return 1;
