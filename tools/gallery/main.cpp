@@ -5,7 +5,7 @@
 // Each window is opened in a child process of its own: a window that crashes on the prepared
 // game is reported in the index and leaves the rest of the gallery to be drawn.
 //
-//   korvanel-gallery [--out FOLDER] [--only Form13,Form36,...] [--rounds N]
+//   korvanel-gallery [--out FOLDER] [--only Form13,Form36,...] [--size WxH] [--rounds N]
 //
 // Exit code 1 when a window could not be opened, is blank (one colour), or, at 800x600, has a
 // control outside the window or does not fit on the screen.
@@ -290,17 +290,23 @@ int main(int argc, char** argv) {
     std::string out = KORVANEL_GALLERY_OUT;
     std::set<std::string> only;
     int rounds = 4;
+    std::vector<std::pair<int, int>> sizes = {{800, 600}, {1280, 800}};
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--out" && i + 1 < argc)
             out = argv[++i];
-        else if (a == "--rounds" && i + 1 < argc)
+        else if (a == "--size" && i + 1 < argc) {
+            int w = 0, h = 0;
+            if (std::sscanf(argv[++i], "%dx%d", &w, &h) != 2 || w < 320 || h < 240) return 2;
+            sizes = {{w, h}};
+        } else if (a == "--rounds" && i + 1 < argc)
             rounds = std::atoi(argv[++i]);
         else if (a == "--only" && i + 1 < argc) {
             std::stringstream ss(argv[++i]);
             for (std::string id; std::getline(ss, id, ',');) only.insert(id);
         } else {
-            std::fprintf(stderr, "uso: %s [--out PASTA] [--only Form13,Form36] [--rounds N]\n",
+            std::fprintf(stderr,
+                         "uso: %s [--out PASTA] [--only Form13,Form36] [--size LxA] [--rounds N]\n",
                          argv[0]);
             return 2;
         }
@@ -336,7 +342,7 @@ int main(int argc, char** argv) {
     for (const Entry& e : Windows()) {
         if (!only.empty() && !only.count(e.id)) continue;
         index << "<h2>T" << e.id << ": " << Escape(e.what) << "</h2>\n";
-        for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 800}}) {
+        for (const auto& [w, h] : sizes) {
             const std::string file = e.id + "_" + std::to_string(w) + "x" + std::to_string(h);
             const std::string report = out + "/" + file + ".txt";
             std::fflush(nullptr);
