@@ -9,7 +9,7 @@ packages=(
   libpng-dev libjpeg-dev libgif-dev zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool
 )
 
 missing=()
