@@ -87,7 +87,8 @@
     X(kForm47Layout)               \
     X(kForm19Layout)               \
     X(kForm83Layout)               \
-    X(kForm76Layout)
+    X(kForm76Layout)               \
+    X(kForm77Layout)
 
 namespace kv {
 
