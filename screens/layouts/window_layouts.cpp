@@ -88,7 +88,9 @@
     X(kForm19Layout)               \
     X(kForm83Layout)               \
     X(kForm76Layout)               \
-    X(kForm77Layout)
+    X(kForm77Layout)               \
+    X(kForm75Layout)               \
+    X(kForm78Layout)
 
 namespace kv {
 
