@@ -87,7 +87,10 @@
     X(kForm47Layout)               \
     X(kForm19Layout)               \
     X(kForm83Layout)               \
-    X(kForm76Layout)
+    X(kForm76Layout)               \
+    X(kForm77Layout)               \
+    X(kForm75Layout)               \
+    X(kForm78Layout)
 
 namespace kv {
 

@@ -36,6 +36,7 @@
 #include "screens/main/fixtures_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_hub_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/save_game_window.h"
@@ -50,20 +51,16 @@
 namespace kv {
 namespace {
 
-// The national-team hub comes later; until then a game that starts on it stays where it is.
+// The screen that comes next: the main window, the national-team hub, the match day, ...
 void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
+    if (next == NextScreen::kNationalTeamHub) ShowNationalHub();
     if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
     if (next == NextScreen::kSeasonReview) ShowSeasonReviewWindow();
     if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
 }
 
-// After the round closes, a national-team day with no hub yet plays its line-ups at once.
 void AfterRoundClose(NextScreen next) {
-    if (next == NextScreen::kNationalTeamHub) {
-        PrepareComputerLineups();
-        next = NextScreen::kMatchDay;
-    }
     ContinueWith(next);
 }
 
@@ -151,6 +148,8 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm83") = [] { ShowBestRatingsWindow(); };
     PlayerHistoryMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
     ClubFixturesMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
+    // The hub's "Escalar Time": the line-up window on the national team.
+    NationalHubLineup() = [](int opponent) { return ShowLineupWindow(true, opponent); };
 }
 
 }  // namespace kv
