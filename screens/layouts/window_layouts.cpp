@@ -71,6 +71,7 @@
     X(kForm14Layout)               \
     X(kForm60Layout)               \
     X(kForm61Layout)               \
+    X(kForm49Layout)               \
     X(kForm24Layout)               \
     X(kForm25Layout)               \
     X(kForm48Layout)               \
