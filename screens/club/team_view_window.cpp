@@ -727,7 +727,7 @@ void TForm14::Bt1Click() {
         ShowMessageLine("Jogador comprado com sucesso.");
     }
     RefreshMoney();
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt2Click() {
@@ -746,7 +746,7 @@ void TForm14::Bt2Click() {
     RefreshMoney();
     if (Game().teams[user].squad_size > kMaxHumanSquad - 1)
         ControlNamed<Control>(*this, "bt2").SetEnabled(false);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt4Click() {
@@ -767,7 +767,7 @@ void TForm14::Bt4Click() {
     AddLoan(data, player, viewed_team_, end);
     MovePlayerOnLoan(data, player, user, end);
     ShowTeam(viewed_team_);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void ShowTeamView(int team) {
