@@ -25,9 +25,9 @@
 #include "screens/club/purchase_windows.h"
 #include "screens/club/transfer_list_window.h"
 #include "screens/main/main_window.h"
-#include "screens/match/match_pictures.h"
 #include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/match/match_pictures.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
@@ -654,6 +654,8 @@ void TForm14::ShowTeam(int team) {
                         ? flags[static_cast<std::size_t>(t.country)]
                         : Picture());
     flag.SetVisible(data.game_state.main_country != 202);
+    flag.hint = std::string(CountryName(t.country));
+    flag.show_hint = true;
     ControlNamed<TUiSmoothProgressBar>(*this, "gp1").SetPosition(t.board_confidence);
     ControlNamed<TUiSmoothProgressBar>(*this, "gp2")
         .SetPosition(std::max(t.supporter_confidence, 0));
@@ -685,6 +687,7 @@ void TForm14::SelectPlayerRow(int row) {
     ControlNamed<Control>(*this, "bt2").SetEnabled(actions.offer);
     ControlNamed<Control>(*this, "bt4").SetEnabled(actions.loan);
     ShowPlayerCard(player);
+    ControlNamed<Control>(*this, "Label27").SetVisible(false);
 }
 
 void TForm14::ShowPlayerCard(int player) {
@@ -727,7 +730,7 @@ void TForm14::Bt1Click() {
         ShowMessageLine("Jogador comprado com sucesso.");
     }
     RefreshMoney();
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt2Click() {
@@ -746,7 +749,7 @@ void TForm14::Bt2Click() {
     RefreshMoney();
     if (Game().teams[user].squad_size > kMaxHumanSquad - 1)
         ControlNamed<Control>(*this, "bt2").SetEnabled(false);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt4Click() {
@@ -767,7 +770,7 @@ void TForm14::Bt4Click() {
     AddLoan(data, player, viewed_team_, end);
     MovePlayerOnLoan(data, player, user, end);
     ShowTeam(viewed_team_);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void ShowTeamView(int team) {

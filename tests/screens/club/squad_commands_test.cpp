@@ -112,6 +112,7 @@ TEST_F(SquadCommandsTest, PlayerBoughtInTheTeamViewJoinsTheSquadListAndTheCashGo
         d_.SavePng("team_view_window_800x600.png");
         d_.Click("bt1");
         d_.Pump();
+        EXPECT_EQ(MainCash(), MoneyText(4'750'000)) << "at once, behind the team view";
         d_.Click("bt3");
     });
     d_.Pump();

@@ -320,6 +320,7 @@ TEST_F(TeamViewTest, SquadRowsAreBandedAndTheirCellsCarryHints) {
     EXPECT_EQ(grid.GetCellByVariant("paisjog", row).Hint(),
               std::string(CountryName(p.nationality)));
     EXPECT_NE(grid.GetCellByVariant("habilidadejog", row).Hint().find('/'), std::string::npos);
+    EXPECT_EQ(driver_->Get("Image7").hint, std::string(CountryName(data.teams[seller_].country)));
     const int other = std::stoi(grid.GetCellTextByVariant("id", row == 0 ? 1 : 0));
     if (data.players[other].on_sale == 0) {
         EXPECT_EQ(grid.GetCellTextByVariant("avenda", row == 0 ? 1 : 0), "1");
