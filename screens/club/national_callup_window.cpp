@@ -26,7 +26,6 @@
 namespace kv {
 namespace {
 
-constexpr int kDesignWidth = 800;
 constexpr std::string_view kAny = "Qualquer";
 
 LayoutControl Combo(std::string_view name, int x, int y, int tab) {
@@ -194,10 +193,15 @@ TForm77::TForm77(int team) : Form("Form77"), team_(team) {
     TileGameBackground(*this);
     SwallowWindowKeys(*this, 0, 0);
     list_ = std::make_unique<CallUpList>(Game());
-    // The window fills the screen with its controls in a column in the middle.
+    // The window fills the screen with its (scaled) controls in a column in the middle.
     Screen& screen = Screen::Get();
     SetBounds(0, 0, screen.Width(), screen.Height());
-    const int shift = std::max(0, (ClientWidth() - kDesignWidth) / 2);
+    int left = ClientWidth(), right = 0;
+    for (const auto& child : Children()) {
+        left = std::min(left, child->Left());
+        right = std::max(right, child->Left() + child->Width());
+    }
+    const int shift = (ClientWidth() - left - right) / 2;
     if (shift > 0)
         for (const auto& child : Children())
             child->SetBounds(child->Left() + shift, child->Top(), child->Width(), child->Height());

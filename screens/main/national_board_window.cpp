@@ -266,17 +266,13 @@ TForm78::TForm78() : Form("Form78") {
             "2º Grupo B ", kind == ckAmericasNationsCup ? "2º melhor 3º col. " : "2º Grupo D ",
             "2º Grupo A ", "2º Grupo C "};
         for (int s = 1; s <= 8; ++s)
-            for (const char* prefix : {"num", "eo", "lo", "po", "esto"})
-                for (int side : {0, 1, 2})
-                    if (Control* c = Find(Slot(prefix, s, side))) c->Hide();
+            for (Control* c : SlotControls(s)) c->Hide();
         ControlNamed<Control>(*this, "lbo1").Hide();
         ControlNamed<Control>(*this, "lbo2").SetLeft(430);
         for (int s = 9; s <= 12; ++s) {
             ControlNamed<Label>(*this, Slot("lo", s, 1)).SetCaption(kFirst[s - 9]);
             ControlNamed<Label>(*this, Slot("lo", s, 2)).SetCaption(second[s - 9]);
-            for (const char* prefix : {"num", "eo", "lo", "po", "esto"})
-                for (int side : {0, 1, 2})
-                    if (Control* c = Find(Slot(prefix, s, side))) c->SetLeft(c->Left() - 184);
+            for (Control* c : SlotControls(s)) c->SetLeft(c->Left() - 184);
         }
         constexpr const char* kLater[] = {
             "Vencedor jogo 1 ", "Vencedor jogo 2 ", "Vencedor jogo 3 ", "Vencedor jogo 4 ",
@@ -291,6 +287,16 @@ TForm78::TForm78() : Form("Form78") {
     FillKnockout();
     ShowGroup(NationalBoardFirstGroup(data));
     DoCreate();
+}
+
+std::vector<Control*> TForm78::SlotControls(int s) {
+    return {&ControlNamed<Control>(*this, Slot("num", s)),
+            &ControlNamed<Control>(*this, Slot("eo", s, 1)),
+            &ControlNamed<Control>(*this, Slot("eo", s, 2)),
+            &ControlNamed<Control>(*this, Slot("lo", s, 1)),
+            &ControlNamed<Control>(*this, Slot("lo", s, 2)),
+            &ControlNamed<Control>(*this, Slot("po", s)),
+            &ControlNamed<Control>(*this, Slot("esto", s))};
 }
 
 void TForm78::BuildGroupTable() {

@@ -3,6 +3,8 @@
 // the group) and the knock-out rounds to the final and the third-place match, with every
 // match's venue and, once played, its score; a click on a score opens the match view.
 
+#include <vector>
+
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
 
@@ -20,6 +22,8 @@ class TForm78 : public Form {
     void ScoreClick(Control& score);
 
   private:
+    // The number, flags, team names, score and venue of knock-out slot s.
+    std::vector<Control*> SlotControls(int s);
     void BuildGroupTable();
     void FillKnockout();
 

@@ -8,21 +8,21 @@
 
 #include "core/game_data.h"
 #include "core/picture_paths.h"
+#include "core/text_tables.h"
 #include "game/headless_game.h"
+#include "game/national_board.h"
 #include "game/national_team_turn.h"
 #include "platform/window/keys.h"
 #include "platform/window/test_driver.h"
-#include "core/text_tables.h"
-#include "game/national_board.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/main/national_board_window.h"
 #include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
-#include "ui/grid/report_grid.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "season/national_tournaments.h"
+#include "ui/grid/report_grid.h"
 
 namespace kv {
 namespace {
@@ -199,6 +199,31 @@ TEST_F(NationalTournamentWindows, TheHubGivesTheTurnToTheNationalTeamsCoachAndSt
     driver_->Pump();
     EXPECT_EQ(next, std::vector<NextScreen>{NextScreen::kMatchDay});
     EXPECT_EQ(NationalHub(), nullptr);
+}
+
+TEST_F(NationalTournamentWindows, TheHubSavesOnItsThirdOpeningAndOnF2) {
+    PlayToWorldCupRound(1);
+    int saves = 0;
+    MainWindowOpener("SaveGame") = [&] { ++saves; };
+    MainWindowNextScreen() = [](NextScreen) {};
+    GameData& data = Game();
+    data.game_state.autosave_mode = 1;
+    // Right after a load the opening neither saves nor counts.
+    data.opening_main_window = 1;
+    data.autosave_turn_counter = 2;
+    ASSERT_NE(ShowNationalHub(), nullptr);
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(data.autosave_turn_counter, 2);
+    NationalHub()->Release();
+    driver_->Pump();
+    data.opening_main_window = 0;
+    ASSERT_NE(ShowNationalHub(), nullptr);
+    driver_->Pump();
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(data.autosave_turn_counter, 0);
+    driver_->Press(VK_F2);
+    EXPECT_EQ(saves, 2);
+    MainWindowOpener("SaveGame") = nullptr;
 }
 
 TEST_F(NationalTournamentWindows, TheBoardAfterTheGroupStageShowsTheQualifiers) {
