@@ -216,24 +216,28 @@ void ChooseComputerTactics(int team) {
     t->attack_route = Random(100) < 70 ? 0 : 1;
 }
 
+// Both read the players of a team through the teams' lists: the retired players, a third of the
+// table after ten seasons and most of it later, are never read again.
 void ClampPlayerAttributes() {
-    auto& players = Game().players;
-    for (std::size_t i = 1; i < players.size(); ++i) {
-        t_player& p = players[i];
-        if (p.team < 0) continue;
-        p.moved_this_round = 0;
-        p.strength = std::clamp(p.strength, 1, 100);
-        p.age = std::clamp(p.age, 16, 70);
-    }
+    GameData& gd = Game();
+    for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
+        for (const int i : gd.PlayersOf(team)) {
+            t_player& p = gd.players[static_cast<std::size_t>(i)];
+            p.moved_this_round = 0;
+            p.strength = std::clamp(p.strength, 1, 100);
+            p.age = std::clamp(p.age, 16, 70);
+        }
 }
 
 void ServeSuspensions() {
     const int k = CurrentMatchKind();
-    for (t_player& p : Game().players) {
-        if (p.team < 0) continue;
-        if (p.suspension[k] > 0) p.suspension[k] -= 1;
-        if (p.yellow_cards[k] > 2) p.yellow_cards[k] = 0;
-    }
+    GameData& gd = Game();
+    for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
+        for (const int i : gd.PlayersOf(team)) {
+            t_player& p = gd.players[static_cast<std::size_t>(i)];
+            if (p.suspension[k] > 0) p.suspension[k] -= 1;
+            if (p.yellow_cards[k] > 2) p.yellow_cards[k] = 0;
+        }
 }
 
 void PrepareComputerLineups() {
