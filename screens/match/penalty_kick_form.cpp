@@ -1,6 +1,5 @@
 #include "screens/match/penalty_kick_form.h"
 
-#include "core/random.h"
 #include "match/match_tables.h"
 #include "match/penalty_kick.h"
 #include "platform/window/keys.h"
