@@ -19,6 +19,12 @@ inline int RandInt(int n) {
 // 0 <= x < 1.
 double RandomUnit();
 
+// 0..n-1 from a stream of its own, for draws that only choose how something is told (a line
+// of a penalty's commentary): a window that tells a kick draws nothing the game's rules draw, so
+// the game played through its windows is the game played without them.
+int RandomWording(int n);
+
+// Seeds the game's source and the wording's.
 void SeedRandom(std::uint64_t seed);
 
 // Only at program start.

@@ -144,6 +144,7 @@ void RefreshTurn(GameData& data, bool skip_updates) {
     }
     CountAvailablePlayers(0, club);
     SendContractNotices(data, club);
+    CountUnreadNews(data, club);
 }
 
 bool ListedPlayerSells(long long asking, long long value, int r) {

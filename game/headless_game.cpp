@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "core/save_game.h"
 #include "game/callup_selection.h"
+#include "game/club_offers.h"
 #include "game/coach_turn.h"
 #include "game/game_checks.h"
 #include "game/national_team_turn.h"
@@ -78,6 +79,8 @@ std::string SeasonSummary::Line() const {
 bool AutomaticWindows::Show(const WindowRequest& request) {
     ++shown;
     if (request.window == GameWindow::kJobOffer) ClearJobOffers(Game());
+    // A bid turned down has still been shown: its window drew the price it offers.
+    if (request.window == GameWindow::kPlayerOffer) OfferPrice(Game(), request.player);
     if (!take_national_team) return false;
     GameData& data = Game();
     if (request.window == GameWindow::kNationalTeamInvitation) {

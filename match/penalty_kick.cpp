@@ -57,8 +57,11 @@ PenaltyKick ComputerPenaltyKick(int taking_strength, int defending_strength, boo
     const int taker = ComputerPenaltyTaker(taking_strength);
     if (taker == -1) return {-1, -1};
     const int keeper = PenaltyGoalkeeper(defending_strength, any_in_goal_slot);
-    const bool goal = Random(100) + 1 <= PenaltyChance(taker, keeper);
-    return {taker, goal ? 1 : 2};
+    return {taker, PenaltyScored(taker, keeper) ? 1 : 2};
+}
+
+bool PenaltyScored(int taker, int goalkeeper) {
+    return Random(100) + 1 <= PenaltyChance(taker, goalkeeper);
 }
 
 }  // namespace kv

@@ -8,6 +8,8 @@ namespace kv {
 
 // Per cent chance of a goal, 40..90, from the taker's and the goalkeeper's skills.
 int PenaltyChance(int taker, int goalkeeper);
+// The kick itself: one draw of the game's random source against that chance.
+bool PenaltyScored(int taker, int goalkeeper);
 
 // The goalkeeper of a line-up facing a penalty: the player of slot 11 (when he is on the pitch,
 // unless `any_in_goal_slot`), else the first goalkeeper on the pitch, else the first player on it.

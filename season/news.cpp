@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "core/random.h"
@@ -173,6 +174,19 @@ std::string NewsText(const t_news_item& item) {
     std::string text(NewsBody(item.body));
     if (item.body == 69) text += FormatMoneyInWords(item.amount);
     return text;
+}
+
+int CountUnreadNews(GameData& data, int club) {
+    const double today = TodayDate(data);
+    int unread = 0;
+    for (t_news_item& item : data.inbox) {
+        if (item.club != club || item.read) continue;
+        if (today - item.date > 14)
+            item.read = 1;
+        else
+            ++unread;
+    }
+    return unread;
 }
 
 }  // namespace kv

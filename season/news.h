@@ -23,4 +23,8 @@ std::string NewsTitle(const GameData& data, const t_news_item& item);
 std::string NewsSenderName(const GameData& data, const t_news_item& item);
 std::string NewsText(const t_news_item& item);
 
+// Marks the club's unread items more than 14 days old as read and counts the others. Every
+// turn of the club does it, whether or not a window shows the count.
+int CountUnreadNews(GameData& data, int club);
+
 }  // namespace kv

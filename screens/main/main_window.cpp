@@ -30,6 +30,7 @@
 #include "screens/main/dismissal_window.h"
 #include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
+#include "season/news.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/window_layout.h"

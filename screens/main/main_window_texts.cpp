@@ -26,19 +26,6 @@ std::string UnreadNewsText(int unread) {
     return "<shad>Sem novas notícias</shad>";
 }
 
-int CountUnreadNews(GameData& data, int club) {
-    const double today = TodayDate(data);
-    int unread = 0;
-    for (t_news_item& item : data.inbox) {
-        if (item.club != club || item.read) continue;
-        if (today - item.date > 14)
-            item.read = 1;
-        else
-            ++unread;
-    }
-    return unread;
-}
-
 std::string CoachText(const std::string& coach_name) {
     return "<shad><b>Téc:</b><u>" + coach_name + "</u></shad>";
 }

@@ -13,8 +13,6 @@ class GameData;
 std::string SquadCountText(int players);
 // The unread-news line: one, several or none.
 std::string UnreadNewsText(int unread);
-// Marks the club's unread items more than 14 days old as read and counts the others.
-int CountUnreadNews(GameData& data, int club);
 // "<shad><b>Téc:</b><u>name</u></shad>".
 std::string CoachText(const std::string& coach_name);
 // The division line of the club panel; `kind` is today's match kind.

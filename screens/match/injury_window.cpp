@@ -74,8 +74,9 @@ TForm53::TForm53(int match, int side, int injured_player) : Form("Form53") {
             .SetCaption(hurt->name.str() + " - " + position + " - " +
                         (team ? team->name.str() : std::string()));
     }
-    const InjuryChoice choice =
-        InjuryReplacementChoice(m ? m->strength_slot[s] : -1, injured_player);
+    strength_ = m ? m->strength_slot[s] : -1;
+    injured_ = injured_player;
+    const InjuryChoice choice = InjuryReplacementChoice(strength_, injured_player);
     auto& list = ControlNamed<ListView>(*this, "ListView1");
     list.row_select = true;
     stars_.Add(MatchPicture("estrela"));

@@ -16,11 +16,16 @@ class TForm53 : public Form {
     TForm53(int match, int side, int injured_player);
     // The bench player chosen, or -1 for nobody.
     int result() const { return result_; }
+    // The hurt player's line-up (its match strength) and the hurt player.
+    int strength() const { return strength_; }
+    int injured() const { return injured_; }
     // "Substituir": the selected player comes on; "Fechar" with nobody to offer.
     void Bt1Click();
 
   private:
     int result_ = -1;
+    int strength_ = -1;
+    int injured_ = -1;
     bool nobody_ = false;
     ImageList stars_{12, 12};
 };

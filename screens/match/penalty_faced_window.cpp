@@ -70,11 +70,11 @@ TForm54::TForm54(int match, int taking_side) : PenaltyKickForm("Form54", match, 
 }
 
 std::string TForm54::LeadIn(int taker) {
-    return NameOf(taker) + " " + std::string(kLeadIns[RandInt(5)]);
+    return NameOf(taker) + " " + std::string(kLeadIns[RandomWording(5)]);
 }
 
 std::string TForm54::RunUp() {
-    return std::string(kRunUps[RandInt(4)]);
+    return std::string(kRunUps[RandomWording(4)]);
 }
 
 std::string TForm54::Result(bool scored) {
@@ -88,7 +88,7 @@ std::string TForm54::Result(bool scored) {
             g + " faz uma brilhante defesa!",
             "Será que o batedor não sabe chutar? A bola foi parar na arquibancada!",
             t + " escorregou na hora de chutar e o goleiro fez uma fácil defesa!"};
-        return misses[RandInt(6)];
+        return misses[RandomWording(6)];
     }
     const std::string goals[6] = {"Gol!!!!",
                                   "Um chute forte e a bola estufa as redes! Gol!!!",
@@ -96,7 +96,7 @@ std::string TForm54::Result(bool scored) {
                                   "A torcida vibra, é gol!!!",
                                   t + " executa uma cobrança perfeita! É gol!!!",
                                   t + " bate bem no canto, sem chances para o goleiro! É gol!!!"};
-    return goals[RandInt(6)];
+    return goals[RandomWording(6)];
 }
 
 void TForm54::ShowText(const std::string& text) {

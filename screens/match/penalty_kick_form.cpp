@@ -1,6 +1,5 @@
 #include "screens/match/penalty_kick_form.h"
 
-#include "core/random.h"
 #include "match/match_tables.h"
 #include "match/penalty_kick.h"
 #include "platform/window/keys.h"
@@ -31,7 +30,7 @@ PenaltyKickForm::PenaltyKickForm(std::string name, int match, int taking_side,
     };
     timer2_->on_timer = [this] {
         timer2_->SetEnabled(false);
-        const bool scored = RandInt(100) + 1 <= PenaltyChance(taker_, keeper_);
+        const bool scored = PenaltyScored(taker_, keeper_);
         kind_ = scored ? 1 : 2;
         ShowText(Result(scored));
         timer3_->SetInterval(ResultPause());

@@ -15,13 +15,14 @@ class Timer;
 class PenaltyKickForm : public Form {
   public:
     PenaltyKick result() const { return {taker_, kind_}; }
+    // The line-up (its match strength) of the team taking the kick.
+    int taking_strength() const { return taking_strength_; }
 
   protected:
     // A goalkeeper off the pitch still stands in goal when `any_in_goal_slot` (the computer's
     // penalty against a human team).
     PenaltyKickForm(std::string name, int match, int taking_side, bool any_in_goal_slot);
     void StartKick(int taker);
-    int taking_strength() const { return taking_strength_; }
     int keeper() const { return keeper_; }
     // The texts of each step and how long the result stays; the window shows them.
     virtual std::string LeadIn(int taker) = 0;

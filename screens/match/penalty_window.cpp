@@ -137,16 +137,16 @@ void TForm34::Bt1Click() {
 }
 
 std::string TForm34::LeadIn(int taker) {
-    return NameOf(taker) + std::string(kLeadIns[RandInt(5)]);
+    return NameOf(taker) + std::string(kLeadIns[RandomWording(5)]);
 }
 
 std::string TForm34::RunUp() {
-    return std::string(kRunUps[RandInt(4)]);
+    return std::string(kRunUps[RandomWording(4)]);
 }
 
 std::string TForm34::Result(bool scored) {
     if (Game().game_state.sound_on) PlaySoundAlias(scored ? "gol" : "goladv");
-    if (!scored) return std::string(kMisses[RandInt(11)]);
+    if (!scored) return std::string(kMisses[RandomWording(11)]);
     const std::string t = NameOf(taker_);
     const std::string goals[11] = {"Golaço! O goleiro nem saiu na foto!",
                                    "Bola no cantinho! Gol!!!",
@@ -159,7 +159,7 @@ std::string TForm34::Result(bool scored) {
                                    "Cobrança magnífica! Gol!!!",
                                    "Vibração no estádio! Gol!!!",
                                    "Quase perdeu! Mas é gol!!!"};
-    return goals[RandInt(11)];
+    return goals[RandomWording(11)];
 }
 
 void TForm34::ShowText(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 namespace kv {
@@ -45,6 +46,27 @@ TEST(Random, SameSeedSameSequenceAndMidPlayReseedChangesNothing) {
         second.push_back(Random(100));
     }
     EXPECT_EQ(first, second);
+}
+
+// The wording's draws come from a stream of their own: told or not, the game draws the same.
+TEST(Random, WordingDrawsLeaveTheGamesSourceAloneAndRepeatWithTheSeed) {
+    SeedRandom(2014);
+    std::vector<int> words;
+    for (int i = 0; i < 20; ++i) words.push_back(RandomWording(11));
+    const std::uint64_t untouched = RandomState();
+    const int game_draw = Random(1000);
+    EXPECT_EQ(untouched, 2014u);
+
+    SeedRandom(2014);
+    EXPECT_EQ(Random(1000), game_draw);
+    std::vector<int> again;
+    for (int i = 0; i < 20; ++i) again.push_back(RandomWording(11));
+    EXPECT_EQ(again, words);
+    for (int w : words) {
+        EXPECT_GE(w, 0);
+        EXPECT_LT(w, 11);
+    }
+    EXPECT_EQ(RandomWording(0), 0);
 }
 
 }  // namespace

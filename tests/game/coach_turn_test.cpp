@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "game/round_close.h"
@@ -70,6 +71,26 @@ TEST(CoachTurn, ARoundWithoutAFixtureGivesTheClubNoTurn) {
     EXPECT_FALSE(HumanClubPlaysToday(data, ckNationalLeague, resting));
     EXPECT_TRUE(HumanClubPlaysToday(data, ckNationalLeague, playing));
     EXPECT_FALSE(HumanClubPlaysToday(data, ckWorldCup, playing));
+}
+
+// The main window's unread count marks news older than two weeks read; the turn does it too, so
+// the game without windows saves the same inbox.
+TEST(CoachTurn, ATurnMarksTheClubsNewsOfMoreThanTwoWeeksRead) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    const int club = test::AddClub(data, 3);
+    const int other = test::AddClub(data, 3);
+    data.game_state.user_club = club;
+    data.game_state.calendar_day = 10;
+    data.calendar[9].date = 41700;
+    for (const auto& [owner, age] : {std::pair{club, 15}, {club, 14}, {other, 30}}) {
+        t_news_item& item = data.inbox.emplace_back();
+        item.club = owner;
+        item.date = 41700 - age;
+    }
+    RefreshTurn(data, true);
+    EXPECT_EQ(data.inbox[0].read, 1);
+    EXPECT_EQ(data.inbox[1].read, 0);
+    EXPECT_EQ(data.inbox[2].read, 0);  // another club's turn marks it
 }
 
 TEST(CoachTurn, LoanRequestsComeFromTheDivisionTheRulesName) {

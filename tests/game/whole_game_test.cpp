@@ -162,7 +162,9 @@ TEST(WholeGame, HumanClubsFieldTheComputersLineupOfTheirOwnPlayers) {
         computer_strength += same.strength / same.lineups;
     }
     computer_strength /= human_levels.size();
-    EXPECT_NEAR(human.strength / human.lineups, computer_strength, 4.0);
+    // Human clubs buy nobody and so run a little weaker: over seeds 1 to 8 the gap lies between
+    // 0 and -4.3 points; a side fielding its reserves would be ten points or more below.
+    EXPECT_NEAR(human.strength / human.lineups, computer_strength, 5.0);
     // No more sackings than the computer clubs of the human clubs' levels, give or take one.
     int changes = 0, club_rounds = 0;
     for (const auto& [level, tally] : computer)

@@ -14,8 +14,10 @@
 #include "core/screen_size.h"
 #include "game/headless_game.h"
 #include "match/human_lineup.h"
+#include "match/penalty_kick.h"
+#include "match/substitutions.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
+#include "platform/window/list_view.h"
 #include "platform/window/radio_button.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/national_callup_window.h"
@@ -24,7 +26,9 @@
 #include "screens/main/national_invitation_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/season_review_window.h"
+#include "screens/match/injury_window.h"
 #include "screens/match/match_day_window.h"
+#include "screens/match/penalty_window.h"
 #include "screens/newgame/club_choice_window.h"
 #include "screens/newgame/country_grid.h"
 #include "screens/newgame/new_game_flow.h"
@@ -152,6 +156,35 @@ bool PlayThrough::AnswerModal() {
         in_callup_ = true;
         CallUpSquad(*top);
         in_callup_ = false;
+        return true;
+    }
+    // The row of a match window's list that holds player `id` (its column 4), clicked; false
+    // when no row does.
+    auto click_player = [this](Form& form, int id) {
+        auto& list = static_cast<ListView&>(driver_->Get(form, "ListView1"));
+        for (int row = 0; row < list.Count(); ++row)
+            if (list.CellText(row, 4) == std::to_string(id)) {
+                driver_->ClickAt(list, {30, list.HeaderHeight() + list.RowHeight() * row +
+                                                list.RowHeight() / 2});
+                return true;
+            }
+        return false;
+    };
+    if (auto* penalty = dynamic_cast<TForm34*>(top)) {
+        // The coach sends up the taker the computer would send; the window then tells the kick.
+        click_player(*penalty, ComputerPenaltyTaker(penalty->taking_strength()));
+        driver_->Click(driver_->Get(*penalty, "bt1"));
+        return true;
+    }
+    if (auto* injury = dynamic_cast<TForm53*>(top)) {
+        // The bench player the computer would bring on for the hurt one; when it would bring on
+        // nobody the window is closed without a choice, which brings on nobody either.
+        Control& replace = driver_->Get(*injury, "bt1");
+        if (click_player(*injury, FindBenchReplacement(injury->strength(), injury->injured())) ||
+            replace.Caption() == "Fechar")
+            driver_->Click(replace);
+        else
+            injury->Close();
         return true;
     }
     unknown_.push_back(top->Name());
@@ -286,8 +319,10 @@ std::string PlayThrough::Step() {
         return {};
     }
     if (Shown(screen, "Form46")) {
-        if (Game().game_state.match_delay != 50) d.Press(VK_F6);
-        d.Advance(1000);
+        // Twenty ticks a step at the speed the options set: F6 would be quicker to type but
+        // would keep its 50 ms in the game, which the game without windows never changes.
+        const t_game_state& state = Game().game_state;
+        d.Advance(20 * std::max(state.match_delay, state.match_delay_no_humans));
         return {};
     }
     if (Shown(screen, "Form67") || Shown(screen, "Form26")) {

@@ -5,7 +5,9 @@
 
 #include "core/game_data.h"
 #include "core/money.h"
+#include "core/random.h"
 #include "game/coach_turn.h"
+#include "game/headless_game.h"
 #include "platform/window/screen.h"
 #include "screens/club/offer_window.h"
 #include "screens/routes/game_event_windows.h"
@@ -56,15 +58,24 @@ TEST_F(ClubEventWindowsTest, AcceptedBidSellsThePlayerForThePriceShownAndTellsNo
     EXPECT_EQ(Screen::Get().FindForm("Form68"), nullptr);
 }
 
-TEST_F(ClubEventWindowsTest, RefusedBidChangesNothing) {
+// A refused bid changes nothing but the draw of its price, which the game without windows makes
+// too: both go on with the same draws.
+TEST_F(ClubEventWindowsTest, RefusedBidChangesNothingAndDrawsAsTheGameWithoutWindows) {
     GameData& data = Game();
     const int player = SquadPlayer();
     const int bidder = OtherClub();
     const Money cash = data.teams[club_].cash;
+    SeedRandom(5);
     driver_->Then([&] { driver_->Click("SchemeButton1"); });
     EXPECT_FALSE(ShowGameEventWindow(Request(GameWindow::kPlayerOffer, player, bidder)));
     EXPECT_EQ(data.players[player].team, club_);
     EXPECT_EQ(data.teams[club_].cash, cash);
+    const std::uint64_t after_window = RandomState();
+    SeedRandom(5);
+    AutomaticWindows automatic;
+    EXPECT_FALSE(automatic.Show(Request(GameWindow::kPlayerOffer, player, bidder)));
+    EXPECT_EQ(RandomState(), after_window);
+    EXPECT_NE(after_window, 5u);
 }
 
 TEST_F(ClubEventWindowsTest, AcceptedLoanRequestLendsThePlayerForHalfAYear) {

@@ -1,4 +1,5 @@
 #include "screens/main/main_window_texts.h"
+#include "season/news.h"
 
 #include <gtest/gtest.h>
 

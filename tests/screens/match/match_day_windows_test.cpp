@@ -2,12 +2,14 @@
 // penalty, injury and shoot-out windows, and the match view.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/game_data.h"
 #include "core/random.h"
+#include "match/automatic_decisions.h"
 #include "match/knockout.h"
 #include "match/match_day.h"
 #include "match/match_tables.h"
@@ -421,6 +423,38 @@ TEST_F(DecisionWindowsTest, AComputerPenaltyAgainstTheHumanTeamPlaysItself) {
     EXPECT_EQ(kick.taker, ComputerPenaltyTaker(Game().teams[away_].match_strength_index));
     EXPECT_TRUE(kick.kind == 1 || kick.kind == 2);
     EXPECT_TRUE(Has(lead_in, "Jogador " + std::to_string(kick.taker))) << lead_in;
+}
+
+// A kick told in its window ends as the game without windows decides it, after the same draws:
+// what the windows say is drawn apart, so the game played through them stays the same game.
+TEST_F(DecisionWindowsTest, AKickToldInItsWindowEndsAsTheGameWithoutWindowsDecidesIt) {
+    AutomaticDecisions automatic;
+    int goals = 0;
+    int misses = 0;
+    for (std::uint64_t seed = 1; seed <= 12; ++seed)
+        for (const bool human_takes : {true, false}) {
+            const int side = human_takes ? 1 : 2;
+            SeedRandom(seed);
+            const PenaltyKick expected = automatic.TakePenaltyKick(1, side, human_takes);
+            const std::uint64_t drawn = RandomState();
+            // The coach sends up the computer's taker.
+            if (human_takes)
+                d_.Then([&] {
+                    auto& list = d_.Get<ListView>("ListView1");
+                    for (int row = 0; row < list.Count(); ++row)
+                        if (list.CellText(row, 4) == std::to_string(expected.taker))
+                            ClickRow(d_, "ListView1", row);
+                    d_.Click("bt1");
+                });
+            SeedRandom(seed);
+            const PenaltyKick kick = decisions_.TakePenaltyKick(1, side, human_takes);
+            EXPECT_EQ(kick.taker, expected.taker) << seed;
+            EXPECT_EQ(kick.kind, expected.kind) << seed;
+            EXPECT_EQ(RandomState(), drawn) << seed;
+            (kick.kind == 1 ? goals : misses) += 1;
+        }
+    EXPECT_GT(goals, 0);
+    EXPECT_GT(misses, 0);
 }
 
 TEST_F(DecisionWindowsTest, AnInjuredGoalkeeperIsReplacedByAnImprovisedOutfieldPlayer) {
