@@ -7,7 +7,6 @@
 #include "core/text_tables.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
 #include "screens/main/main_window.h"
 #include "screens/start/game_pictures.h"
 #include "ui/controls/control_classes.h"
@@ -67,18 +66,6 @@ int FillLeagueSelector(ComboBox& combo, int country) {
     combo.SetItemIndex(combo.Count() > 0 ? first : -1);
     combo.SetVisible(combo.Count() >= 2);
     return combo.Count() > 0 ? first : -1;
-}
-
-void CloseOnEscape(Form& form, bool enter_closes) {
-    form.key_preview = true;
-    form.on_key_down = [&form, enter_closes](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE || (enter_closes && key == VK_RETURN)) {
-            key = 0;
-            form.SetModalResult(mrCancel);
-            form.Close();
-        }
-    };
 }
 
 void PaintTeamBox(Canvas& canvas, const Rect& r, int team, bool bold) {

@@ -12,6 +12,7 @@
 #include "platform/gfx/geometry.h"
 #include "platform/window/form.h"
 #include "platform/window/image_list.h"
+#include "screens/start/window_keys.h"
 
 namespace kv {
 
@@ -52,9 +53,6 @@ class CrestImages {
 int FillLeagueSelector(ComboBox& combo, int country);
 // The flags of the countries, for the selectors' images.
 ImageList& FlagImages(Form& form);
-
-// Esc closes (and Enter too when `enter_closes`); Alt+F4 does nothing.
-void CloseOnEscape(Form& form, bool enter_closes = false);
 
 // The team's name on its club colours, as the brackets and tables paint it.
 void PaintTeamBox(Canvas& canvas, const Rect& r, int team, bool bold = true);

@@ -13,6 +13,7 @@
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/second_phase_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/controls/scheme_button.h"

@@ -13,7 +13,6 @@
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/best_eleven_window.h"
@@ -21,6 +20,7 @@
 #include "screens/main/main_window.h"
 #include "screens/main/tables_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/grid/column_classes.h"
@@ -348,14 +348,7 @@ TForm67::TForm67() : Form("Form67") {
         if (const auto& options = MainWindowOpener("TForm32")) options();
     };
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Continue(); };
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN) {
-            key = 0;
-            Continue();
-        }
-    };
+    AnswerWindowKeys(*this, {.enter = [this] { Continue(); }, .before_controls = true});
     FillResultsGrid();
     DoCreate();
 }

@@ -14,7 +14,7 @@ void AnswerWindowKeys(Form& form, WindowKeys keys) {
                                               : key == VK_RETURN ? &keys.enter
                                                                  : nullptr;
         if (action == nullptr || !*action) return;
-        key = 0;
+        if (!keys.pass_keys_on) key = 0;
         (*action)();
     };
 }

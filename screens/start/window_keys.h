@@ -16,6 +16,8 @@ struct WindowKeys {
     bool swallow_alt_f4 = true;
     // The window sees the keys before its focused control does.
     bool before_controls = false;
+    // Esc and Enter still reach the focused control after their action.
+    bool pass_keys_on = false;
 };
 
 void AnswerWindowKeys(Form& form, WindowKeys keys);

@@ -60,18 +60,28 @@ TEST(WindowKeys, EscAndEnterRunTheirActionsAndAltF4FollowsTheWindow) {
     }
 }
 
-TEST(WindowKeys, BeforeControlsTheWindowTakesEscFromTheFocusedControl) {
-    for (const bool before : {false, true}) {
-        SCOPED_TRACE(before ? "before controls" : "after controls");
+TEST(WindowKeys, BeforeControlsTheWindowTakesEscFromTheFocusedControlUnlessPassedOn) {
+    struct Case {
+        const char* name;
+        bool before_controls, pass_keys_on;
+        const char* log;
+    };
+    // Without the preview the focused box has the keys and the window never sees them.
+    const Case cases[] = {{"after controls", false, false, "edit:27 edit:65 "},
+                          {"before controls", true, false, "esc edit:65 "},
+                          {"passed on", true, true, "esc edit:27 edit:65 "}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         KeysFixture f;
-        f.Answer({.escape = [&f] { f.log += "esc "; }, .before_controls = before});
+        f.Answer({.escape = [&f] { f.log += "esc "; },
+                  .before_controls = c.before_controls,
+                  .pass_keys_on = c.pass_keys_on});
         Edit& edit = f.AddEdit();
         f.form.Show();
         edit.SetFocus();
         f.d.Press(VK_ESCAPE);
         f.d.Press('A');
-        // Without the preview the focused box has the keys and the window never sees them.
-        EXPECT_EQ(f.log, before ? "esc edit:65 " : "edit:27 edit:65 ");
+        EXPECT_EQ(f.log, std::string(c.log));
     }
 }
 
