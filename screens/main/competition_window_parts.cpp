@@ -26,11 +26,6 @@ std::function<void(int, int)>& MatchViewOpener() {
     return opener;
 }
 
-bool EventHookWindows::Show(const WindowRequest& request) {
-    auto& hook = MainWindowEventWindow();
-    return hook ? hook(request) : declined_.Show(request);
-}
-
 int CrestImages::Of(int team) {
     if (!InTable(Game().teams, team)) return -1;
     if (auto it = loaded_.find(team); it != loaded_.end()) return it->second;

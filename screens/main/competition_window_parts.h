@@ -26,16 +26,6 @@ void RegisterCompetitionScreenClasses();
 // nothing opens.
 std::function<void(int archived_match, int side)>& MatchViewOpener();
 
-// The small windows a round close or a season start asks for, answered through the main
-// window's event hook, or declined while it is unset.
-class EventHookWindows : public GameWindows {
-  public:
-    bool Show(const WindowRequest& request) override;
-
-  private:
-    AutomaticWindows declined_;
-};
-
 // Crests loaded once per window: the image index of a team's crest, -1 when it has none.
 class CrestImages {
   public:
