@@ -36,6 +36,23 @@ int CrestImages::Of(int team) {
     return index;
 }
 
+int FillStateSelector(ComboBox& combo, std::vector<int>& states) {
+    const GameData& data = Game();
+    std::vector<std::string> items;
+    int chosen = -1;
+    for (int s = 0; s < kStateCount; ++s) {
+        if (!data.state_leagues[s].active) continue;
+        states.push_back(s);
+        items.emplace_back(state_adjectives[s]);
+        if (chosen < 0 && data.state_leagues[s].has_human_club) chosen = s;
+    }
+    if (chosen < 0) chosen = data.state_position;
+    combo.SetItems(items);
+    for (std::size_t i = 0; i < states.size(); ++i)
+        if (states[i] == chosen) combo.SetItemIndex(static_cast<int>(i));
+    return chosen;
+}
+
 ImageList& FlagImages(Form& form) {
     if (auto* list = dynamic_cast<ImageList*>(form.FindComponent("ImageListFlags"))) return *list;
     ImageList& list = form.AddComponent<ImageList>("ImageListFlags");

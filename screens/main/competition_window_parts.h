@@ -41,6 +41,9 @@ class CrestImages {
 // One entry per league configuration, its country's name and flag; hidden with fewer than two.
 // Selects the league of `country` (the first when it has none) and returns its index.
 int FillLeagueSelector(ComboBox& combo, int country);
+// One entry per active state championship, by its adjective; `states` gets each entry's state.
+// Selects the first state with a human club (the game's own state when none) and returns it.
+int FillStateSelector(ComboBox& combo, std::vector<int>& states);
 // The flags of the countries, for the selectors' images.
 ImageList& FlagImages(Form& form);
 

@@ -308,18 +308,7 @@ TForm67::TForm67() : Form("Form67") {
     }
     auto& states = ControlNamed<ComboBox>(*this, "combo1");
     if (kind_ == ckStateChampionship) {
-        std::vector<std::string> items;
-        group_ = -1;
-        for (int s = 0; s < kStateCount; ++s) {
-            if (!data.state_leagues[s].active) continue;
-            states_.push_back(s);
-            items.emplace_back(state_adjectives[s]);
-            if (group_ < 0 && data.state_leagues[s].has_human_club) group_ = s;
-        }
-        if (group_ < 0) group_ = data.state_position;
-        states.SetItems(items);
-        for (std::size_t i = 0; i < states_.size(); ++i)
-            if (states_[i] == group_) states.SetItemIndex(static_cast<int>(i));
+        group_ = FillStateSelector(states, states_);
         states.SetVisible(!states_.empty());
         states.on_change = [this, &states] {
             if (states.ItemIndex() < 0) return;
