@@ -10,6 +10,7 @@
 #include "platform/window/screen.h"
 #include "screens/career/career_lists.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/best_ratings_text.h"
 #include "season/scorer_rankings.h"

@@ -7,12 +7,12 @@
 #include "core/picture_paths.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/career/career_lists.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/grid/report_grid.h"
@@ -83,12 +83,10 @@ std::function<void(int)>& ClubFixturesMatchView() {
 TForm18::TForm18(int club) : Form("Form18"), club_(club) {
     BuildWindowLayout(*this, kForm18Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState) {
-        if (key != VK_RETURN && key != VK_ESCAPE) return;
-        key = 0;
-        Close();
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Close(); },
+                             .enter = [this] { Close(); },
+                             .swallow_alt_f4 = false,
+                             .before_controls = true});
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     grid_ = &ControlNamed<TReportGrid>(*this, "list1");
     const std::tuple<const char*, const char*, int> columns[] = {

@@ -12,6 +12,7 @@
 #include "screens/career/career_lists.h"
 #include "screens/start/country_columns.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/club_rankings.h"
 #include "ui/controls/scheme_button.h"

@@ -10,6 +10,7 @@
 #include "screens/career/career_lists.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/club_record.h"
 #include "ui/grid/report_grid.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/game_data.h"
-#include "platform/window/keys.h"
 #include "platform/window/screen.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
 #include "ui/controls/control_classes.h"
@@ -85,14 +85,9 @@ const WindowLayout kForm57Layout = {
 
 TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57") {
     BuildWindowLayout(*this, kForm57Layout);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN || key == VK_ESCAPE) {
-            key = 0;
-            SetModalResult(mrOk);
-        }
-    };
+    AnswerWindowKeys(
+        *this,
+        {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
     // The header on the rows' own columns.
     ControlNamed<TMarkupLabel>(*this, "Label2")
         .SetHTMLText(

@@ -12,6 +12,7 @@
 #include "screens/main/main_window.h"
 #include "screens/start/country_columns.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/career_texts.h"
 #include "season/coach_ranking.h"

@@ -5,12 +5,12 @@
 
 #include "core/game_data.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/career/career_lists.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/head_to_head_list.h"
 #include "season/player_stats.h"
@@ -106,16 +106,10 @@ const WindowLayout kForm15Layout = {
 TForm15::TForm15(int team_a, int team_b) : Form("Form15") {
     BuildWindowLayout(*this, kForm15Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState) {
-        if (key == VK_ESCAPE) {
-            key = 0;
-            Close();
-        } else if (key == VK_RETURN) {
-            key = 0;
-            bt3Click();
-        }
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Close(); },
+                             .enter = [this] { bt3Click(); },
+                             .swallow_alt_f4 = false,
+                             .before_controls = true});
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { Close(); };
     ControlNamed<Control>(*this, "bt3").on_click = [this] { bt3Click(); };
     grid_ = &ControlNamed<TReportGrid>(*this, "Gridview1");

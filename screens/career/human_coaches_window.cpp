@@ -5,11 +5,11 @@
 #include "core/game_data.h"
 #include "platform/window/button.h"
 #include "platform/window/edit.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/list_view.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/human_coaches.h"
 #include "ui/controls/control_classes.h"
@@ -89,13 +89,6 @@ const LayoutControl kForm65Controls[] = {
      .properties = {{"TabOrder", "1"}}},
 };
 
-void SwallowAltF4(Form& form) {
-    form.key_preview = true;
-    form.on_key_down = [](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-    };
-}
-
 }  // namespace
 
 const WindowLayout kForm50Layout = {
@@ -136,7 +129,7 @@ const WindowLayout kForm65Layout = {
 
 TForm50::TForm50() : Form("Form50") {
     BuildWindowLayout(*this, kForm50Layout);
-    SwallowAltF4(*this);
+    AnswerWindowKeys(*this, {.before_controls = true});
     list1_ = &ControlNamed<ListView>(*this, "list1");
     list1_->row_select = true;
     list1_->AddColumn("", 25);
@@ -203,7 +196,7 @@ void TForm50::bt2Click() {
 
 TForm51::TForm51() : Form("Form51") {
     BuildWindowLayout(*this, kForm51Layout);
-    SwallowAltF4(*this);
+    AnswerWindowKeys(*this, {.before_controls = true});
     auto& edit = ControlNamed<Edit>(*this, "Edit1");
     edit.on_change = [this, &edit] {
         ControlNamed<Control>(*this, "bt2").SetEnabled(!edit.Text().empty());
@@ -218,7 +211,7 @@ std::string TForm51::EnteredName() {
 
 TForm65::TForm65() : Form("Form65") {
     BuildWindowLayout(*this, kForm65Layout);
-    SwallowAltF4(*this);
+    AnswerWindowKeys(*this, {.before_controls = true});
     ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] {
         resignation_confirmed_ = true;
         SetModalResult(mrYes);

@@ -6,12 +6,12 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/image.h"
 #include "platform/window/image_list.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/memo.h"
 #include "platform/window/screen.h"
 #include "screens/main/main_window.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/news.h"
 #include "ui/controls/control_classes.h"
@@ -105,14 +105,7 @@ const WindowLayout kForm62Layout = {
 
 TForm62::TForm62() : Form("Form62") {
     BuildWindowLayout(*this, kForm62Layout);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) {
-            key = 0;
-            bt1Click();
-        }
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { bt1Click(); }, .before_controls = true});
     ImageList& marks = AddComponent<ImageList>("imlGrid");
     marks.Add(ReadMark(false));
     marks.Add(ReadMark(true));

@@ -11,12 +11,12 @@
 #include "platform/window/busy_cursor.h"
 #include "platform/window/image.h"
 #include "platform/window/image_list.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/list_view.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/screen.h"
 #include "screens/main/main_window.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/job_offers.h"
 #include "ui/controls/control_classes.h"
@@ -153,10 +153,7 @@ const WindowLayout kForm30Layout = {
 
 TForm30::TForm30() : Form("Form30") {
     BuildWindowLayout(*this, kForm30Layout);
-    key_preview = true;
-    on_key_down = [](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-    };
+    AnswerWindowKeys(*this, {.before_controls = true});
     const GameData& data = Game();
     const int coach = data.game_state.current_coach;
     if (coach >= 0 && coach < static_cast<int>(data.coaches.size()))

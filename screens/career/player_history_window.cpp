@@ -9,6 +9,7 @@
 #include "screens/career/career_lists.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/career_texts.h"
 #include "season/player_match_ratings.h"

@@ -7,12 +7,12 @@
 #include "core/text_tables.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
 #include "platform/window/screen.h"
 #include "platform/window/scroll_box.h"
 #include "screens/career/career_lists.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/roll_of_honour.h"
 #include "ui/markup/markup_label.h"
@@ -87,12 +87,10 @@ const WindowLayout kForm29Layout = {
 TForm29::TForm29() : Form("Form29") {
     BuildWindowLayout(*this, kForm29Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState) {
-        if (key != VK_RETURN && key != VK_ESCAPE) return;
-        key = 0;
-        Close();
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Close(); },
+                             .enter = [this] { Close(); },
+                             .swallow_alt_f4 = false,
+                             .before_controls = true});
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { Close(); };
     Competitions().on_change = [this] { combo1Change(); };
     Countries().on_change = [this] { combopaisChange(); };

@@ -5,9 +5,9 @@
 #include "core/game_data.h"
 #include "core/text_tables.h"
 #include "game/state_finals.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/grid/grid_control_classes.h"
@@ -60,14 +60,7 @@ const WindowLayout kForm66Layout = {
 
 TForm66::TForm66(const StateChampionsTable& champions) : Form("Form66") {
     BuildWindowLayout(*this, kForm66Layout);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN) {
-            key = 0;
-            SetModalResult(mrOk);
-        }
-    };
+    AnswerWindowKeys(*this, {.enter = EndWith(*this, mrOk), .before_controls = true});
     ControlNamed<Label>(*this, "Label1").SetCaption(champions.title);
     auto& grid = ControlNamed<TReportGrid>(*this, "gcamp");
     grid.SetOptions({goHeader, goSelectFullRow});

@@ -11,6 +11,7 @@
 #include "screens/career/career_lists.h"
 #include "screens/career/trophy_pictures.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/club_record.h"
 

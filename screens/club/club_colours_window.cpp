@@ -6,6 +6,7 @@
 #include "platform/window/shape.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/main/main_window.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -63,7 +64,7 @@ const WindowLayout kForm86Layout = {
 
 TForm86::TForm86() : Form("Form86") {
     BuildWindowLayout(*this, kForm86Layout);
-    SwallowWindowKeys(*this, mrCancel, 0);
+    AnswerWindowKeys(*this, {.escape = EndWith(*this, mrCancel), .before_controls = true});
     ControlNamed<Shape>(*this, "Shape1").brush.color = ClubColour(true);
     ControlNamed<Shape>(*this, "Shape2").brush.color = ClubColour(false);
     ControlNamed<Control>(*this, "Shape1").on_click = [this] { ShapeMouseDown("Shape1"); };

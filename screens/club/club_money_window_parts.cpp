@@ -2,11 +2,11 @@
 
 #include "core/game_data.h"
 #include "core/money_text.h"
-#include "platform/window/keys.h"
 #include "platform/window/layout_builder.h"
 #include "screens/main/main_window.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/grid/grid_control_classes.h"

@@ -3,9 +3,9 @@
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "screens/club/club_money_window_parts.h"
 #include "screens/main/main_window.h"
+#include "screens/start/window_keys.h"
 
 namespace kv {
 
@@ -17,18 +17,9 @@ void ShowClubCrest(Image& image, int club) {
 }
 
 void SwallowWindowKeys(Form& form, int escape, int enter) {
-    form.key_preview = true;
-    form.on_key_down = [&form, escape, enter](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE && escape != 0) {
-            key = 0;
-            form.SetModalResult(escape);
-        }
-        if (key == VK_RETURN && enter != 0) {
-            key = 0;
-            form.SetModalResult(enter);
-        }
-    };
+    AnswerWindowKeys(form, {.escape = escape != 0 ? EndWith(form, escape) : nullptr,
+                            .enter = enter != 0 ? EndWith(form, enter) : nullptr,
+                            .before_controls = true});
 }
 
 void RefreshMainWindowSquad() {

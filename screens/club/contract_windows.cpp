@@ -9,10 +9,10 @@
 #include "platform/window/button.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
-#include "platform/window/keys.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/contracts.h"
 #include "ui/controls/control_classes.h"
@@ -138,11 +138,8 @@ const WindowLayout kForm25Layout = {
 TForm24::TForm24(int player) : Form("Form24"), player_(player) {
     BuildWindowLayout(*this, kForm24Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) Close();
-    };
+    AnswerWindowKeys(
+        *this, {.escape = [this] { Close(); }, .before_controls = true, .pass_keys_on = true});
     const GameData& data = Game();
     const t_player& p = data.players[player];
     auto markup = [this](const char* name, const std::string& text) {

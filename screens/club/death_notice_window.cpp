@@ -4,6 +4,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -66,7 +67,9 @@ const WindowLayout kForm72Layout = {
 
 TForm72::TForm72(int deceased_player) : Form("Form72") {
     BuildWindowLayout(*this, kForm72Layout);
-    SwallowWindowKeys(*this, mrOk, mrOk);
+    AnswerWindowKeys(
+        *this,
+        {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
     const GameData& data = Game();
     if (deceased_player > 0 && deceased_player < static_cast<int>(data.players.size()))
         ControlNamed<Label>(*this, "Label3").SetCaption(data.players[deceased_player].name.str());

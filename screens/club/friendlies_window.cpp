@@ -10,6 +10,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/friendlies.h"
 #include "season/human_involvement.h"
@@ -147,7 +148,7 @@ constexpr TColor kConfirmGreen = TColor(0x00103810);
 
 // A yes/no window whose "Sim" is SchemeButton1 and "Não" SchemeButton2.
 bool AskYesNo(Form& form) {
-    SwallowWindowKeys(form, mrNo, 0);
+    AnswerWindowKeys(form, {.escape = EndWith(form, mrNo), .before_controls = true});
     ControlNamed<Control>(form, "SchemeButton1").on_click = [&form] { form.SetModalResult(mrYes); };
     ControlNamed<Control>(form, "SchemeButton2").on_click = [&form] { form.SetModalResult(mrNo); };
     const bool yes = form.ShowModal() == mrYes;
@@ -222,7 +223,7 @@ const WindowLayout kForm85Layout = {
 
 TForm81::TForm81(bool preseason) : Form("Form81"), preseason_(preseason) {
     BuildWindowLayout(*this, kForm81Layout);
-    SwallowWindowKeys(*this, mrOk, 0);
+    AnswerWindowKeys(*this, {.escape = EndWith(*this, mrOk), .before_controls = true});
     const GameData& data = Game();
     const int club = data.game_state.user_club;
     if (preseason_)

@@ -23,6 +23,7 @@
 #include "screens/club/saved_tactics_window.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/match/engine_test_bench_window.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
@@ -297,10 +298,7 @@ const WindowLayout kForm87Layout = {
 
 TForm87::TForm87(bool national, int opponent) : Form("Form87"), national_(national) {
     BuildWindowLayout(*this, kForm87Layout);
-    key_preview = true;
-    on_key_down = [](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-    };
+    AnswerWindowKeys(*this, {.before_controls = true});
     GameData& data = Game();
     const int club = data.game_state.user_club;
     lineup_ = std::make_unique<HumanLineup>(data, club, national);

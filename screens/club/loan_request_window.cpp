@@ -8,6 +8,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -80,7 +81,7 @@ const WindowLayout kForm59Layout = {
 TForm59::TForm59(int player, int club)
     : Form("Form59"), loan_request_player_(player), loan_request_club_(club) {
     BuildWindowLayout(*this, kForm59Layout);
-    SwallowWindowKeys(*this, mrNo, 0);
+    AnswerWindowKeys(*this, {.escape = EndWith(*this, mrNo), .before_controls = true});
     const GameData& data = Game();
     if (player > 0 && player < static_cast<int>(data.players.size()))
         ControlNamed<Label>(*this, "Label7").SetCaption(data.players[player].name.str());

@@ -11,6 +11,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -134,7 +135,7 @@ const WindowLayout kForm68Layout = {
 
 TForm68::TForm68(int player, int club) : Form("Form68"), deal_player_(player), offer_club_(club) {
     BuildWindowLayout(*this, kForm68Layout);
-    SwallowWindowKeys(*this, mrNo, 0);
+    AnswerWindowKeys(*this, {.escape = EndWith(*this, mrNo), .before_controls = true});
     const GameData& data = Game();
     offer_price_ = OfferPrice(data, player);
     if (player > 0 && player < static_cast<int>(data.players.size()) && club >= 0 &&

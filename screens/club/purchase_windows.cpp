@@ -7,11 +7,11 @@
 #include "core/money_text.h"
 #include "platform/window/edit.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/human_involvement.h"
 #include "season/transfers.h"
@@ -193,11 +193,8 @@ const WindowLayout kForm49Layout = {
 TForm60::TForm60(int player) : Form("Form60"), player_(player) {
     BuildWindowLayout(*this, kForm60Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) Close();
-    };
+    AnswerWindowKeys(
+        *this, {.escape = [this] { Close(); }, .before_controls = true, .pass_keys_on = true});
     const t_player& p = Game().players[player];
     const std::int32_t value = MoneyToWholeUnits(p.value);
     offer_ = value;
@@ -273,10 +270,10 @@ TForm61::TForm61(int player, std::int32_t fee, const OfferDecision& deal)
     : Form("Form61"), player_(player), fee_(fee), deal_(deal) {
     BuildWindowLayout(*this, kForm61Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState) {
-        if (key == VK_ESCAPE) Bt2Click();
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Bt2Click(); },
+                             .swallow_alt_f4 = false,
+                             .before_controls = true,
+                             .pass_keys_on = true});
     std::string message = deal.message;
     if (deal.salary_demand) {
         const t_player& p = Game().players[player];
@@ -307,7 +304,7 @@ void TForm61::Bt2Click() {
 TForm49::TForm49(int player, std::int32_t offer) : Form("Form49") {
     BuildWindowLayout(*this, kForm49Layout);
     TileGameBackground(*this);
-    SwallowWindowKeys(*this, 0, 0);
+    AnswerWindowKeys(*this, {.before_controls = true});
     const GameData& data = Game();
     const int seller = data.players[player].team;
     const int user = data.game_state.user_club;

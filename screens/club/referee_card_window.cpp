@@ -6,6 +6,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/progress_bar_classes.h"
 #include "ui/controls/progress_cyl.h"
@@ -65,7 +66,9 @@ const WindowLayout kForm80Layout = {
 
 TForm80::TForm80(int viewed_referee) : Form("Form80") {
     BuildWindowLayout(*this, kForm80Layout);
-    SwallowWindowKeys(*this, mrOk, mrOk);
+    AnswerWindowKeys(
+        *this,
+        {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
     const arbitro_& referee = Game().referees[viewed_referee - 1];
     ControlNamed<Label>(*this, "Label1").SetCaption(referee.name.str());
     auto bar = [this](const char* name, const char* label, int value) {

@@ -6,9 +6,9 @@
 #include "core/game_data.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
-#include "platform/window/keys.h"
 #include "platform/window/screen.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/retirement.h"
 #include "ui/controls/control_classes.h"
@@ -99,10 +99,7 @@ const WindowLayout kForm48Layout = {
 TForm48::TForm48(int player) : Form("Form48"), player_(player) {
     BuildWindowLayout(*this, kForm48Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-    };
+    AnswerWindowKeys(*this, {.before_controls = true});
     const t_player& p = Game().players[player];
     ControlNamed<TMarkupLabel>(*this, "Label2").SetHTMLText("<SHAD>" + p.name.str() + "</SHAD>");
     ControlNamed<Edit>(*this, "Edit1").SetText(p.name.str());

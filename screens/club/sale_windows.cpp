@@ -12,13 +12,13 @@
 #include "core/text_tables.h"
 #include "platform/window/edit.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "platform/window/timer.h"
 #include "screens/main/main_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/purchase_negotiation.h"
 #include "season/transfers.h"
@@ -245,11 +245,8 @@ const WindowLayout kForm23Layout = {
 TForm44::TForm44(int player) : Form("Form44"), player_(player) {
     BuildWindowLayout(*this, kForm44Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) Close();
-    };
+    AnswerWindowKeys(
+        *this, {.escape = [this] { Close(); }, .before_controls = true, .pass_keys_on = true});
     const GameData& data = Game();
     const t_player& p = data.players[player];
     ControlNamed<TMarkupLabel>(*this, "Label3").SetHTMLText(Shad(p.name.str()));
@@ -352,10 +349,7 @@ TForm23::TForm23(const AuctionStart& start)
     : Form("Form23"), auction_(std::make_unique<Auction>(Game(), start)) {
     BuildWindowLayout(*this, kForm23Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-    };
+    AnswerWindowKeys(*this, {.before_controls = true});
     auto& edit = ControlNamed<Edit>(*this, "Edit1");
     edit.on_change = [this, &edit] {
         ControlNamed<TMarkupLabel>(*this, "Label18")

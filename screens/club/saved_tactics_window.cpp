@@ -5,8 +5,8 @@
 #include "core/game_data.h"
 #include "match/human_lineup.h"
 #include "platform/window/edit.h"
-#include "platform/window/keys.h"
 #include "platform/window/screen.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
@@ -93,11 +93,8 @@ const WindowLayout kForm90Layout = {
 
 TForm90::TForm90(HumanLineup& lineup) : Form("Form90"), lineup_(lineup) {
     BuildWindowLayout(*this, kForm90Layout);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE) Close();
-    };
+    AnswerWindowKeys(
+        *this, {.escape = [this] { Close(); }, .before_controls = true, .pass_keys_on = true});
     auto& grid = ControlNamed<TReportGrid>(*this, "grid1");
     const struct {
         const char* name;

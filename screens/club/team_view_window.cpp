@@ -17,7 +17,6 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/image.h"
 #include "platform/window/image_list.h"
-#include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_money_window_parts.h"
@@ -30,6 +29,7 @@
 #include "screens/match/match_pictures.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/career_texts.h"
 #include "season/loans.h"
@@ -395,11 +395,10 @@ const WindowLayout kForm14Layout = {
 TForm14::TForm14(int team) : Form("Form14") {
     BuildWindowLayout(*this, kForm14Layout);
     TileGameBackground(*this);
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN || key == VK_ESCAPE) Close();
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Close(); },
+                             .enter = [this] { Close(); },
+                             .before_controls = true,
+                             .pass_keys_on = true});
     auto& tree = ControlNamed<TReportGrid>(*this, "ReportGrid1");
     tree.Columns().Add("treeid", ckString).SetVisible(false);
     TGrCustomColumn& names = tree.Columns().Add(std::make_unique<TGrTreeColumn>("treetree"));

@@ -1,12 +1,12 @@
 #include "screens/main/about_window.h"
 
 #include "platform/window/button.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "platform/window/shell.h"
 #include "screens/start/title_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -75,12 +75,7 @@ TForm45::TForm45() : Form("Form45") {
     for (const char* name : {"Label4", "Label10", "Label2"})
         ControlNamed<Label>(*this, name).on_click = [this] { Label4Click(); };
     ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { Close(); };
-    on_key_down = [this](int& key, ShiftState) {
-        if (key == VK_ESCAPE) {
-            key = 0;
-            Close();
-        }
-    };
+    AnswerWindowKeys(*this, {.escape = [this] { Close(); }, .swallow_alt_f4 = false});
 }
 
 // A browser that cannot be started is no harm: the address stays on the window.

@@ -7,7 +7,6 @@
 #include "core/text_tables.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
 #include "screens/main/main_window.h"
 #include "screens/start/game_pictures.h"
 #include "ui/controls/control_classes.h"
@@ -27,11 +26,6 @@ std::function<void(int, int)>& MatchViewOpener() {
     return opener;
 }
 
-bool EventHookWindows::Show(const WindowRequest& request) {
-    auto& hook = MainWindowEventWindow();
-    return hook ? hook(request) : declined_.Show(request);
-}
-
 int CrestImages::Of(int team) {
     if (!InTable(Game().teams, team)) return -1;
     if (auto it = loaded_.find(team); it != loaded_.end()) return it->second;
@@ -40,6 +34,23 @@ int CrestImages::Of(int team) {
     const int index = !path.empty() && crest.LoadFromFile(path) ? list_.Add(crest) : -1;
     loaded_.emplace(team, index);
     return index;
+}
+
+int FillStateSelector(ComboBox& combo, std::vector<int>& states) {
+    const GameData& data = Game();
+    std::vector<std::string> items;
+    int chosen = -1;
+    for (int s = 0; s < kStateCount; ++s) {
+        if (!data.state_leagues[s].active) continue;
+        states.push_back(s);
+        items.emplace_back(state_adjectives[s]);
+        if (chosen < 0 && data.state_leagues[s].has_human_club) chosen = s;
+    }
+    if (chosen < 0) chosen = data.state_position;
+    combo.SetItems(items);
+    for (std::size_t i = 0; i < states.size(); ++i)
+        if (states[i] == chosen) combo.SetItemIndex(static_cast<int>(i));
+    return chosen;
 }
 
 ImageList& FlagImages(Form& form) {
@@ -67,18 +78,6 @@ int FillLeagueSelector(ComboBox& combo, int country) {
     combo.SetItemIndex(combo.Count() > 0 ? first : -1);
     combo.SetVisible(combo.Count() >= 2);
     return combo.Count() > 0 ? first : -1;
-}
-
-void CloseOnEscape(Form& form, bool enter_closes) {
-    form.key_preview = true;
-    form.on_key_down = [&form, enter_closes](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_ESCAPE || (enter_closes && key == VK_RETURN)) {
-            key = 0;
-            form.SetModalResult(mrCancel);
-            form.Close();
-        }
-    };
 }
 
 void PaintTeamBox(Canvas& canvas, const Rect& r, int team, bool bold) {

@@ -12,6 +12,7 @@
 #include "platform/gfx/geometry.h"
 #include "platform/window/form.h"
 #include "platform/window/image_list.h"
+#include "screens/start/window_keys.h"
 
 namespace kv {
 
@@ -24,16 +25,6 @@ void RegisterCompetitionScreenClasses();
 // The read-only match view of an archived match, seen from side 1 (home) or 2 (away). Unset,
 // nothing opens.
 std::function<void(int archived_match, int side)>& MatchViewOpener();
-
-// The small windows a round close or a season start asks for, answered through the main
-// window's event hook, or declined while it is unset.
-class EventHookWindows : public GameWindows {
-  public:
-    bool Show(const WindowRequest& request) override;
-
-  private:
-    AutomaticWindows declined_;
-};
 
 // Crests loaded once per window: the image index of a team's crest, -1 when it has none.
 class CrestImages {
@@ -50,11 +41,11 @@ class CrestImages {
 // One entry per league configuration, its country's name and flag; hidden with fewer than two.
 // Selects the league of `country` (the first when it has none) and returns its index.
 int FillLeagueSelector(ComboBox& combo, int country);
+// One entry per active state championship, by its adjective; `states` gets each entry's state.
+// Selects the first state with a human club (the game's own state when none) and returns it.
+int FillStateSelector(ComboBox& combo, std::vector<int>& states);
 // The flags of the countries, for the selectors' images.
 ImageList& FlagImages(Form& form);
-
-// Esc closes (and Enter too when `enter_closes`); Alt+F4 does nothing.
-void CloseOnEscape(Form& form, bool enter_closes = false);
 
 // The team's name on its club colours, as the brackets and tables paint it.
 void PaintTeamBox(Canvas& canvas, const Rect& r, int team, bool bold = true);

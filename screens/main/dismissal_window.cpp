@@ -3,10 +3,10 @@
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
@@ -81,7 +81,6 @@ const WindowLayout kForm31Layout = {
 
 TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form31") {
     BuildWindowLayout(*this, kForm31Layout);
-    key_preview = true;
     const GameData& data = Game();
     const bool known = club >= 0 && club < static_cast<int>(data.teams.size());
     auto coach_name = [&data](int c) {
@@ -99,13 +98,9 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
         .SetCaption(successor >= 0 ? "Para seu lugar foi contratado " + coach_name(successor)
                                    : std::string());
     ControlNamed<TUiGlowButton>(*this, "schemebutton2").on_click = [this] { SetModalResult(mrOk); };
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN || key == VK_ESCAPE) {
-            key = 0;
-            SetModalResult(mrOk);
-        }
-    };
+    AnswerWindowKeys(
+        *this,
+        {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
     DoCreate();
 }
 

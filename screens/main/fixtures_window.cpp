@@ -13,6 +13,7 @@
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/second_phase_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/controls/scheme_button.h"
@@ -176,18 +177,7 @@ TForm63::TForm63() : Form("Form63") {
         Choose("btnac");
     };
     auto& states = ControlNamed<ComboBox>(*this, "combo1");
-    std::vector<std::string> items;
-    state_ = -1;
-    for (int s = 0; s < kStateCount; ++s)
-        if (data.state_leagues[s].active) {
-            states_.push_back(s);
-            items.emplace_back(state_adjectives[s]);
-            if (state_ < 0 && data.state_leagues[s].has_human_club) state_ = s;
-        }
-    if (state_ < 0) state_ = data.state_position;
-    states.SetItems(items);
-    for (std::size_t i = 0; i < states_.size(); ++i)
-        if (states_[i] == state_) states.SetItemIndex(static_cast<int>(i));
+    state_ = FillStateSelector(states, states_);
     states.on_change = [this, &states] {
         if (states.ItemIndex() < 0) return;
         state_ = states_[states.ItemIndex()];

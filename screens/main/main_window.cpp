@@ -374,14 +374,11 @@ class MainWindowEvents : public GameWindows {
             ShowDismissalScreen(request.club, request.coach, request.other, false);
             return false;
         }
-        auto& hook = MainWindowEventWindow();
-        return hook ? hook(request) : declined_.Show(request);
+        return hooked_.Show(request);
     }
 
   private:
-    // Until the event windows exist every question is answered as the game without windows
-    // answers it.
-    AutomaticWindows declined_;
+    EventHookWindows hooked_;
 };
 
 MainWindowEvents g_events;
@@ -417,6 +414,11 @@ std::string MainWindowWebAddress() {
 std::function<bool(const WindowRequest&)>& MainWindowEventWindow() {
     static std::function<bool(const WindowRequest&)> hook;
     return hook;
+}
+
+bool EventHookWindows::Show(const WindowRequest& request) {
+    auto& hook = MainWindowEventWindow();
+    return hook ? hook(request) : declined_.Show(request);
 }
 
 const WindowLayout kForm13Layout = {

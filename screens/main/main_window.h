@@ -11,6 +11,7 @@
 
 #include "game/coach_turn.h"
 #include "game/game_windows.h"
+#include "game/headless_game.h"
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
 #include "ui/grid/grid_types.h"
@@ -37,6 +38,16 @@ std::function<void(NextScreen)>& MainWindowNextScreen();
 // The small windows the turn's events ask for (offers, loan requests, invitations...). Unset,
 // each is answered no; the dismissal is always shown by the dismissal screen.
 std::function<bool(const WindowRequest&)>& MainWindowEventWindow();
+
+// The small windows a turn, a round close or a season start asks for, answered through
+// MainWindowEventWindow, or declined while it is unset.
+class EventHookWindows : public GameWindows {
+  public:
+    bool Show(const WindowRequest& request) override;
+
+  private:
+    AutomaticWindows declined_;
+};
 
 // The resignation question ("Se demitir"): true when the coach confirms. Unset, the entry is
 // disabled.

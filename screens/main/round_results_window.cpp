@@ -13,7 +13,6 @@
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/image.h"
-#include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/main/best_eleven_window.h"
@@ -21,6 +20,7 @@
 #include "screens/main/main_window.h"
 #include "screens/main/tables_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/fixture_list.h"
 #include "ui/grid/column_classes.h"
@@ -308,18 +308,7 @@ TForm67::TForm67() : Form("Form67") {
     }
     auto& states = ControlNamed<ComboBox>(*this, "combo1");
     if (kind_ == ckStateChampionship) {
-        std::vector<std::string> items;
-        group_ = -1;
-        for (int s = 0; s < kStateCount; ++s) {
-            if (!data.state_leagues[s].active) continue;
-            states_.push_back(s);
-            items.emplace_back(state_adjectives[s]);
-            if (group_ < 0 && data.state_leagues[s].has_human_club) group_ = s;
-        }
-        if (group_ < 0) group_ = data.state_position;
-        states.SetItems(items);
-        for (std::size_t i = 0; i < states_.size(); ++i)
-            if (states_[i] == group_) states.SetItemIndex(static_cast<int>(i));
+        group_ = FillStateSelector(states, states_);
         states.SetVisible(!states_.empty());
         states.on_change = [this, &states] {
             if (states.ItemIndex() < 0) return;
@@ -348,14 +337,7 @@ TForm67::TForm67() : Form("Form67") {
         if (const auto& options = MainWindowOpener("TForm32")) options();
     };
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Continue(); };
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN) {
-            key = 0;
-            Continue();
-        }
-    };
+    AnswerWindowKeys(*this, {.enter = [this] { Continue(); }, .before_controls = true});
     FillResultsGrid();
     DoCreate();
 }

@@ -9,12 +9,12 @@
 #include "game/season_rollover.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/combo_box.h"
-#include "platform/window/keys.h"
 #include "platform/window/screen.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
@@ -147,14 +147,7 @@ TForm26::TForm26() : Form("Form26") {
     }
     ControlNamed<Control>(*this, "bttimeano").on_click = [] { ShowBestElevenWindow(2); };
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Continue(); };
-    key_preview = true;
-    on_key_down = [this](int& key, ShiftState shift) {
-        if (key == VK_F4 && shift == ssAlt) key = 0;
-        if (key == VK_RETURN) {
-            key = 0;
-            Continue();
-        }
-    };
+    AnswerWindowKeys(*this, {.enter = [this] { Continue(); }, .before_controls = true});
     DoCreate();
 }
 

@@ -15,6 +15,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/scheme_button.h"
 

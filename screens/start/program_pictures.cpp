@@ -15,16 +15,7 @@ namespace {
 using drawing::kPi;
 using drawing::Rgb;
 using drawing::RoundedRect;
-
-void VerticalGradient(cairo_t* cr, double top, double bottom, int from, int to) {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, top, 0, bottom);
-    cairo_pattern_add_color_stop_rgb(p, 0, ((from >> 16) & 0xFF) / 255.0,
-                                     ((from >> 8) & 0xFF) / 255.0, (from & 0xFF) / 255.0);
-    cairo_pattern_add_color_stop_rgb(p, 1, ((to >> 16) & 0xFF) / 255.0, ((to >> 8) & 0xFF) / 255.0,
-                                     (to & 0xFF) / 255.0);
-    cairo_set_source(cr, p);
-    cairo_pattern_destroy(p);
-}
+using drawing::VerticalGradient;
 
 void Pentagon(cairo_t* cr, double cx, double cy, double r, double turn) {
     for (int i = 0; i < 5; ++i) {

@@ -380,5 +380,29 @@ TEST_F(CompetitionWindows, SecondPhaseBracketOpensOnTheCupAsked) {
     Snapshot("second_phase");
 }
 
+TEST_F(CompetitionWindows, StateSelectorListsTheActiveStatesAndSelectsTheHumanClubsOne) {
+    NewGame({29}, true, false);
+    GameData& data = Game();
+    driver_ = std::make_unique<TestDriver>(800, 600);
+    ComboBox& combo = driver_->screen().Create<Form>("Form").Add<ComboBox>("combo1");
+    std::vector<int> states;
+    const int chosen = FillStateSelector(combo, states);
+    ASSERT_FALSE(states.empty());
+    EXPECT_EQ(combo.Count(), static_cast<int>(states.size()));
+    for (const int s : states) EXPECT_TRUE(data.state_leagues[s].active) << s;
+    const auto human = std::find_if(states.begin(), states.end(),
+                                    [&](int s) { return data.state_leagues[s].has_human_club; });
+    EXPECT_EQ(chosen, human != states.end() ? *human : data.state_position);
+    ASSERT_GE(combo.ItemIndex(), 0);
+    EXPECT_EQ(states[combo.ItemIndex()], chosen);
+
+    // Without a human club in any state the game's own state is chosen.
+    for (const int s : states) data.state_leagues[s].has_human_club = false;
+    data.state_position = states.back();
+    std::vector<int> again;
+    EXPECT_EQ(FillStateSelector(combo, again), states.back());
+    EXPECT_EQ(combo.ItemIndex(), combo.Count() - 1);
+}
+
 }  // namespace
 }  // namespace kv
