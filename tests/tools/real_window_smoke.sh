@@ -132,9 +132,10 @@ while :; do
       click 841 660                 # "Continuar >>"
       wait_gone 30 "$now" ;;
     Form88*) click 830 661; wait_gone 10 "$now" ;;                      # "Voltar ao jogo >>"
-    Form34*) click $(centred 440 304 220 281); wait_gone 10 "$now" ;;    # "Bater"
-    Form53*)                                                              # the first on the bench
-      click $(centred 380 262 100 76); click $(centred 380 262 190 239); wait_gone 10 "$now" ;;
+    Form34*)                                          # the first on the list takes it: "Bater"
+      click $(centred 440 304 100 76); click $(centred 440 304 220 281); wait_gone 10 "$now" ;;
+    Form53*)                                          # the first on the bench comes on
+      click $(centred 380 262 100 97); click $(centred 380 262 190 239); wait_gone 10 "$now" ;;
     Form37*) click $(centred 610 366 65 343); click $(centred 610 366 545 343); sleep 0.5 ;;
     Form12* | Form54* | Form38* | "") sleep 0.2 ;;                         # they go on their own
     *) xdotool key Escape; sleep 0.5 ;;  # a window of the round's events, or a message

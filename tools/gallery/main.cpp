@@ -160,6 +160,17 @@ struct Entry {
     std::function<void(const Prepared&)> ask;
 };
 
+// The row of the human club's match among the prepared day's matches (the first row if none).
+int HumanMatchRow() {
+    return std::max(1, static_cast<int>(Game().human_match_rows[0]));
+}
+
+// Plays the prepared game on to the end of its season (the season review's moment).
+void PlayToSeasonEnd() {
+    for (int round = 0; round < 200 && !g_game->season_finished(); ++round) g_game->PlayRound();
+    if (!g_game->season_finished()) throw std::runtime_error("a temporada não terminou");
+}
+
 // Presses a button the way a click does.
 void Press(Control& button) {
     ControlEvent click{ControlEvent::Click};
@@ -225,10 +236,7 @@ std::vector<Entry> Windows() {
         // The season review comes when a season ends.
         Entry{"Form26", "Resumo da temporada",
               [](Screen& s, const Prepared&) -> Form& {
-                  for (int round = 0; round < 200 && !g_game->season_finished(); ++round)
-                      g_game->PlayRound();
-                  if (!g_game->season_finished())
-                      throw std::runtime_error("a temporada não terminou");
+                  PlayToSeasonEnd();
                   return s.Create<TForm26>();
               }},
         KV_WINDOW(Form70, "Seleção do campeonato", 0),
@@ -263,11 +271,12 @@ std::vector<Entry> Windows() {
                   if (!day) throw std::runtime_error("nenhuma rodada preparada");
                   return *day;
               }},
-        KV_WINDOW(Form88, "Escalação na partida", 0, 0),
+        // The windows of a match in play open on the human club's match of the prepared day.
+        KV_WINDOW(Form88, "Escalação na partida", HumanMatchRow(), 1),
         KV_WINDOW(Form52, "Ver partida", 0, 1),
-        KV_WINDOW(Form53, "Contusão", 0, 0, p.player),
-        KV_WINDOW(Form34, "Pênalti a favor", 0, 0),
-        KV_WINDOW(Form54, "Pênalti contra", 0, 1),
+        KV_WINDOW(Form53, "Contusão", HumanMatchRow(), 1, p.player),
+        KV_WINDOW(Form34, "Pênalti a favor", HumanMatchRow(), 1),
+        KV_WINDOW(Form54, "Pênalti contra", HumanMatchRow(), 2),
         KV_WINDOW(Form37, "Ordem dos pênaltis", p.club, p.other_club),
         KV_WINDOW(Form38, "Disputa de pênaltis", p.club, p.other_club),
         KV_WINDOW(Form8, "Estádio"),
@@ -282,17 +291,23 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form22, "Finanças"),
         KV_WINDOW(Form28, "Empréstimo bancário"),
         KV_WINDOW(Form27, "Procurar jogador"),
-        KV_WINDOW(Form58, "Transferências", TransferListMode::kAllTransfers, -1),
+        // The transfers of a whole season.
+        Entry{"Form58", "Transferências",
+              [](Screen& s, const Prepared&) -> Form& {
+                  PlayToSeasonEnd();
+                  return s.Create<TForm58>(TransferListMode::kAllTransfers, -1);
+              }},
         KV_WINDOW(Form29, "Campeões"),
         KV_WINDOW(Form71, "Ranking de clubes"),
         KV_WINDOW(Form83, "Melhores médias"),
         KV_WINDOW(Form55, "Recordes do clube", p.club),
         KV_WINDOW(Form74, "Sala de troféus", p.club),
         Entry{"Form23", "Leilão",
-              [](Screen& s, const Prepared&) -> Form& {
-                  return s.Create<TForm23>(AuctionStart{.count = 1});
+              [](Screen& s, const Prepared& p) -> Form& {
+                  return s.Create<TForm23>(
+                      AuctionStart{.player = p.player, .start_price = 1000000});
               },
-              0},
+              1},
         KV_WINDOW(Form44, "Vender jogador", p.player),
         KV_WINDOW(Form24, "Contrato", p.player),
         KV_WINDOW(Form25, "Contraproposta do jogador", p.player, 50000, 12),
