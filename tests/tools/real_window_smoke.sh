@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real game on the SDL back end inside Xvfb and drives it with synthetic X input from
-# the title window through a new game (one coach, the first club of the list) to the end of the
-# first match day, then leaves through the main window's game menu ("Sair do jogo") and expects
-# exit code 0.
+# the title window through a new game (one coach, the first club of the list, cups and tournaments
+# off) to the end of the first match day, then leaves through the main window's game menu ("Sair
+# do jogo") and expects exit code 0.
 #
 #   bash tests/tools/real_window_smoke.sh [BUILD_FOLDER]
 #
@@ -88,6 +88,13 @@ wait_top 30 "Form1*"
 
 click 667 355                     # "Novo jogo"
 wait_top 20 "Form9*"
+# Cups and tournaments off: the first match day is the league's, where the coach's club plays,
+# so the main window comes first.
+for box in "288 ckinter2" "202 ckinter1" "175 ckcopa" "362 ckcopamundo" "418 ckeurocopa" \
+  "446 ckcopaamerica"; do
+  click 45 "${box% *}"
+  wait_top 10 "Form9/${box#* }"
+done
 click 876 714                     # "Iniciar Jogo >>" (Brasil, divisions of 10 clubs)
 wait_top 60 "Form11*"
 click 345 80                      # "Nome do treinador:"
