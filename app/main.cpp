@@ -1,7 +1,9 @@
 // The program: one title window on the SDL back end, with the game's data beside the executable.
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <system_error>
 
@@ -21,6 +23,28 @@ std::string ProgramFolder() {
     return ec ? std::string() : exe.parent_path().string();
 }
 
+// With KORVANEL_WINDOW_LOG=FILE, a line is added to FILE whenever the windows on screen change,
+// once the game has handled its input and painted: the window that takes the input (with the
+// control that has the focus, after a '/'), then every window shown, bottom first. Nothing inside
+// the game's one window is visible to the desktop, so this is how a script driving the game with
+// synthetic input knows where it is.
+void LogWindows(kv::Screen& screen) {
+    const char* path = std::getenv("KORVANEL_WINDOW_LOG");
+    if (!path || !*path) return;
+    screen.on_idle = [&screen, path, last = std::string()]() mutable {
+        std::string line;
+        for (const kv::Form* form : screen.Forms())
+            if (form->Visible() && !form->Freed()) line += " " + form->Name();
+        const kv::Form* top = screen.TopForm();
+        kv::Control* focus = screen.Focused();
+        line = (top ? top->Name() : std::string("-")) +
+               (top && focus && focus->ParentForm() == top ? "/" + focus->Name() : "") + ":" + line;
+        if (line == last) return;
+        last = line;
+        std::ofstream(path, std::ios::app) << line << std::endl;
+    };
+}
+
 }  // namespace
 
 int main() {
@@ -34,6 +58,7 @@ int main() {
     }
     kv::Screen screen(*backend);
     screen.title = title;
+    LogWindows(screen);
     kv::SetGameFolder(ProgramFolder());
     kv::SetScreenSize({screen.Width(), screen.Height()});
     kv::ConnectGameWindows();

@@ -95,7 +95,10 @@ const WindowLayout kForm4Layout = {
 TForm4::TForm4() : Form("Form4") {
     BuildWindowLayout(*this, kForm4Layout);
     const EditorSession& editor = Editor();
-    const t_club_file_record& c = editor.db.clubs()[editor.current_club].club;
+    // With no club chosen (no database loaded) the fields stay empty and saving does nothing.
+    static const t_club_file_record kNoClub{};
+    const t_club_file_record* chosen = editor.db.ClubRecord(editor.current_club);
+    const t_club_file_record& c = chosen ? *chosen : kNoClub;
     ControlNamed<Edit>(*this, "Edit1").SetText(c.full_name.str());
     ControlNamed<Edit>(*this, "Edit2").SetText(c.short_name.str());
     ControlNamed<Edit>(*this, "Edit3").SetText(c.coach_name.str());
@@ -132,7 +135,9 @@ void TForm4::combo1Change() {
 
 void TForm4::BitBtn1Click() {
     EditorSession& editor = Editor();
-    const t_club_file_record& c = editor.db.clubs()[editor.current_club].club;
+    const t_club_file_record* chosen = editor.db.ClubRecord(editor.current_club);
+    if (!chosen) return SetModalResult(mrCancel);
+    const t_club_file_record& c = *chosen;
     auto changed = [this](std::string_view name, const std::string& before) {
         const std::string& text = ControlNamed<Edit>(*this, name).Text();
         return text != before ? text : std::string();

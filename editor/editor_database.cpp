@@ -288,6 +288,10 @@ std::string EditorDatabase::AddClub(const NewClubFields& f, int* added) {
     return {};
 }
 
+const t_club_file_record* EditorDatabase::ClubRecord(int club) const {
+    return ValidClub(club) ? &clubs_[club].club : nullptr;
+}
+
 std::string EditorDatabase::EditClub(int club, const ClubChanges& ch) {
     if (!ValidClub(club)) return {};
     t_club_file_record c = clubs_[club].club;

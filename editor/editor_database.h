@@ -110,6 +110,8 @@ class EditorDatabase {
     // The clubs and national teams the editor lists: clubs of this version not deleted, national
     // teams of this version with a coach.
     bool IsListedClub(int club) const;
+    // The club's record, or null when there is no such club (none chosen, or no database).
+    const t_club_file_record* ClubRecord(int club) const;
     bool IsListedNationalTeam(int country) const;
     std::vector<int> ListedClubs() const;
     std::vector<int> ListedNationalTeams() const;

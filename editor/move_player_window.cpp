@@ -99,10 +99,13 @@ TForm79::TForm79(const std::vector<int>& clubs, int slot) : Form("Form79"), slot
     const EditorDatabase& db = Editor().db;
     grid1_->BeginUpdate();
     for (int c : clubs) {
+        // A club the tables do not hold (no database loaded) is not offered.
+        const t_club_file_record* club_record = db.ClubRecord(c);
+        if (!club_record) continue;
         const int row = grid1_->AddRow();
         grid1_->SetCellTextByVariant("idtr", row, std::to_string(c));
-        grid1_->SetCellTextByVariant("clube", row, db.clubs()[c].club.short_name.str());
-        grid1_->SetCellTextByVariant("paisnome", row, CountryText(db.clubs()[c].club.country));
+        grid1_->SetCellTextByVariant("clube", row, club_record->short_name.str());
+        grid1_->SetCellTextByVariant("paisnome", row, CountryText(club_record->country));
     }
     grid1_->EndUpdate();
     if (slot_ > 0)

@@ -92,7 +92,8 @@ std::string EventRowMarkup(const t_match_event& event, bool home_side, bool bold
         default:
             break;
     }
-    std::string s = "<FONT color=\"" + std::string(colour) + "\" size=\"11\" face=\"Arial\"><SHAD>";
+    // The row's label gives the size, which follows the window's.
+    std::string s = "<FONT color=\"" + std::string(colour) + "\"><SHAD>";
     if (bold_home && home_side) s += "<b>";
     s += EscapeMarkupText(EventSubject(event)) + " " + MinuteOf(event.tick);
     if (bold_home && home_side) s += "</b>";

@@ -114,6 +114,7 @@ void Screen::HandleMessage(bool wait) {
     if (wait) {
         const int64_t due = NextDue();
         timeout = due < 0 ? -1 : static_cast<int>(std::clamp<int64_t>(due - Now(), 0, 1 << 30));
+        if (on_idle) on_idle();
     }
     InputEvent event;
     if (backend_.WaitEvent(event, timeout)) HandleInput(event);

@@ -6,6 +6,7 @@
 // window or nothing at all.
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -169,6 +170,9 @@ public:
     int modal_depth = 0;
     // The application's title, the caption of plain message boxes.
     std::string title = "Korvanel 2014";
+    // Called each time an event loop has handled what was pending and painted, before it waits
+    // for more input: the program can tell the outside which windows are on screen.
+    std::function<void()> on_idle;
 
 private:
     friend class Form;

@@ -554,7 +554,7 @@ void TForm87::RefreshShirt(int shirt) {
         x = p.x;
         y = p.y;
         // The goalkeeper's caption stays inside the window's bottom edge.
-        caption_dy = shirt == 1 ? 38 : 48;
+        caption_dy = shirt == 1 ? 36 : 48;
     }
     auto px = [s](int v) { return static_cast<int>(std::lround(v * s)); };
     image.SetBounds(px(x), px(y), image.Width(), image.Height());

@@ -15,6 +15,7 @@
 #include "match/match_engine.h"
 #include "match/match_tables.h"
 #include "match/match_view_texts.h"
+#include "platform/gfx/text_layout.h"
 #include "platform/window/gauge.h"
 #include "platform/window/image.h"
 #include "platform/window/keys.h"
@@ -34,7 +35,6 @@ namespace {
 
 constexpr int kRows = 40;
 constexpr int kFrames = 8;
-constexpr int kDesignWidth = 800;
 // The rows are laid out on a screen 1,024 pixels wide and scaled from it.
 constexpr int kRowDesignWidth = 1024;
 constexpr TColor kDarkGreen = 0x003A1E;  // dark green, as 0x00BBGGRR
@@ -143,6 +143,30 @@ Font RowFont(int size, int width, FontStyles style, TColor colour) {
     return f;
 }
 
+// Shows `text` in the label at `size` points, up to two points smaller when it does not fit, and
+// cut with an ellipsis when it still does not; the hint keeps the whole text.
+void ShowFitting(Label& label, const std::string& text, int size) {
+    Font f = label.font();
+    const int room = std::max(0, label.Width() - 2);
+    const int smallest = std::max(5, size - 2);
+    for (f.size = size; f.size > smallest && MeasureTextWidth(f, text) > room; --f.size) {
+    }
+    std::string shown = text;
+    if (MeasureTextWidth(f, shown) > room) {
+        while (!shown.empty() && MeasureTextWidth(f, shown + "…") > room) {
+            // Drop the last character, with every byte of it.
+            while (!shown.empty() && (static_cast<unsigned char>(shown.back()) & 0xC0) == 0x80)
+                shown.pop_back();
+            if (!shown.empty()) shown.pop_back();
+        }
+        shown += "…";
+    }
+    label.SetFont(f);
+    label.SetCaption(shown);
+    label.hint = text;
+    label.show_hint = shown != text;
+}
+
 }  // namespace
 
 const WindowLayout kForm46Layout = {
@@ -202,8 +226,9 @@ TForm46::TForm46(MatchDecisions* decisions) : Form("Form46") {
     MatchLineupEventShown() = [this](int event) { EventHappened(event); };
 
     Screen& screen = Screen::Get();
+    // The window fills the screen's width: what the layout's scaling left is made up here.
     const int w = screen.Width();
-    if (w != kDesignWidth) ScaleBy(w, kDesignWidth);
+    if (w != ClientWidth()) ScaleBy(w, ClientWidth());
     SetBounds(0, 0, w, screen.Height());
     ControlNamed<TMarkupLabel>(*this, "MarkupLabel3").SetWidth(ClientWidth() * 560 / 800);
     for (int n = 2; n <= 4; ++n) {
@@ -320,6 +345,19 @@ void TForm46::PlaceRow(int r, int top) {
                           std::string_view(c.prefix).starts_with("labt");
         control.SetBounds(Scaled(c.left), y + (text ? 1 : 0), c.width ? Scaled(c.width) : h, h);
     }
+    // The attendance keeps the right end of the stadium's box, the stadium's name the rest.
+    const int w = ClientWidth();
+    auto& attendance = ControlNamed<Label>(*this, RowName("labpub", r));
+    auto& venue = ControlNamed<Label>(*this, RowName("est", r));
+    const int paid = MeasureTextWidth(attendance.font(), attendance.Caption()) + 4;
+    const int box_right = Scaled(32 + 169) - 2;
+    attendance.SetBounds(box_right - paid, attendance.Top(), paid, attendance.Height());
+    venue.SetBounds(Scaled(36), venue.Top(), attendance.Left() - Scaled(36) - 3, venue.Height());
+    ShowFitting(venue, venue.hint, RowFont(6, w, 0, clWhite).size);
+    for (const char* name : {"labt1", "labt2"}) {
+        auto& label = ControlNamed<Label>(*this, RowName(name, r));
+        ShowFitting(label, label.hint, RowFont(8, w, fsBold, clWhite).size);
+    }
 }
 
 void TForm46::ShowFrame(int frame, int first_row, int last_row, const std::string& heading) {
@@ -344,7 +382,8 @@ void TForm46::FillRow(int r) {
         const t_team* t = TeamAt(m.team[side]);
         const std::string n = std::to_string(side + 1);
         auto& name = ControlNamed<Label>(*this, RowName("labt" + n, r));
-        name.SetCaption(t ? " " + t->name.str() : std::string());
+        name.hint = t ? " " + t->name.str() : std::string();
+        name.SetCaption(name.hint);
         Font f = name.font();
         f.color = t ? t->text_colour : clWhite;
         name.SetFont(f);
@@ -357,7 +396,9 @@ void TForm46::FillRow(int r) {
         ControlNamed<TMarkupLabel>(*this, RowName("labp" + n, r))
             .SetHTMLText(ScoreMarkup(m.goals[side]));
     }
-    ControlNamed<Label>(*this, RowName("est", r)).SetCaption(m.venue.str());
+    auto& venue = ControlNamed<Label>(*this, RowName("est", r));
+    venue.hint = m.venue.str();
+    venue.SetCaption(venue.hint);
     const bool paying = m.attendance > 0 || m.gate_income > 0;
     ControlNamed<Label>(*this, RowName("labpub", r))
         .SetCaption(paying ? "| " + FormatThousands(m.attendance) : std::string());

@@ -4,6 +4,7 @@
 
 #include "core/picture_paths.h"
 #include "editor/add_player_window.h"
+#include "editor/edit_club_window.h"
 #include "editor/editor_main_window.h"
 #include "editor/editor_session.h"
 #include "editor/loading_window.h"
@@ -180,6 +181,22 @@ TEST_F(EditorWindowsTest, TheAddDialogRefusesAFaultAndAFullSquadIsSaidSo) {
     d_.AnswerModal(mrOk);
     d_.Click(d_.Get(main, "UiGlowButton3"));
     EXPECT_EQ(d_.Messages().back(), "Você já tem 25 jogadores no time");
+}
+
+// With no database loaded (no club chosen, no clubs at all) the club's windows open empty and
+// change nothing; before, they read past the empty tables and crashed.
+TEST_F(EditorWindowsTest, TheClubWindowsOpenEmptyWithNoDatabase) {
+    Editor() = EditorSession{};
+    auto& club = d_.screen().Create<TForm4>();
+    EXPECT_EQ(dynamic_cast<Edit&>(d_.Get(club, "Edit1")).Text(), "");
+    d_.Then([this] { d_.Click("BitBtn1"); });
+    EXPECT_EQ(club.ShowModal(), mrCancel);
+
+    auto& move = d_.screen().Create<TForm79>(std::vector<int>{0, 3}, 1);
+    EXPECT_EQ(dynamic_cast<TReportGrid&>(d_.Get(move, "grid1")).GetRowCount(), 0);
+    d_.Then([this] { d_.Click("SchemeButton2"); });
+    EXPECT_EQ(move.ShowModal(), mrCancel);
+    EXPECT_TRUE(Editor().db.clubs().empty());
 }
 
 TEST_F(EditorWindowsTest, EditingAClubAndAPlayerRewritesTheirFile) {

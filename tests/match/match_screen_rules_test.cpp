@@ -164,8 +164,7 @@ TEST_F(LineupRulesTest, EventTextsAndLists) {
     EXPECT_EQ(EventSubject(event(mePenaltyMissed, team_, 0, 5)), "Zé <Bola> (perdeu penalti)");
     EXPECT_EQ(EventSubject(event(meSubstitution, team_, b, 5)), "(Zé <Bola>) Tião");
     EXPECT_EQ(EventRowMarkup(event(mePenaltyGoal, team_, 0, 100), true, true),
-              "<FONT color=\"clwhite\" size=\"11\" face=\"Arial\"><SHAD><b>Zé &lt;Bola&gt; (de "
-              "penalti) 4'</b></SHAD></FONT>");
+              "<FONT color=\"clwhite\"><SHAD><b>Zé &lt;Bola&gt; (de penalti) 4'</b></SHAD></FONT>");
 
     std::vector<t_match_event> events;
     events.push_back(event(meGoal, team_, 0, 20));

@@ -19,6 +19,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -29,33 +31,60 @@
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "core/screen_size.h"
+#include "core/types.h"
 #include "editor/add_player_window.h"
 #include "editor/edit_club_window.h"
 #include "editor/editor_main_window.h"
+#include "editor/editor_session.h"
 #include "editor/loading_window.h"
 #include "editor/move_player_window.h"
 #include "editor/national_team_window.h"
 #include "editor/new_club_window.h"
+#include "editor/picture_picker_window.h"
 #include "game/headless_game.h"
 #include "game/state_finals.h"
 #include "match/human_lineup.h"
+#include "platform/window/combo_box.h"
 #include "platform/window/form.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/test_driver.h"
+#include "screens/career/best_ratings_window.h"
+#include "screens/career/club_fixtures_window.h"
+#include "screens/career/club_ranking_window.h"
+#include "screens/career/club_record_window.h"
 #include "screens/career/coach_changes_window.h"
+#include "screens/career/coach_ranking_window.h"
+#include "screens/career/head_to_head_window.h"
 #include "screens/career/human_coaches_window.h"
 #include "screens/career/inbox_window.h"
 #include "screens/career/job_offer_window.h"
+#include "screens/career/player_history_window.h"
+#include "screens/career/roll_of_honour_window.h"
 #include "screens/career/state_champions_window.h"
+#include "screens/career/top_scorers_window.h"
+#include "screens/career/trophy_cabinet_window.h"
+#include "screens/club/bank_loan_window.h"
 #include "screens/club/club_colours_window.h"
+#include "screens/club/contract_windows.h"
 #include "screens/club/death_notice_window.h"
+#include "screens/club/expansion_window.h"
+#include "screens/club/finances_window.h"
 #include "screens/club/friendlies_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/loan_request_window.h"
 #include "screens/club/national_callup_window.h"
 #include "screens/club/offer_window.h"
+#include "screens/club/player_search_window.h"
+#include "screens/club/purchase_windows.h"
 #include "screens/club/referee_card_window.h"
+#include "screens/club/retirement_window.h"
+#include "screens/club/sale_windows.h"
 #include "screens/club/saved_tactics_window.h"
 #include "screens/club/shirt_number_window.h"
+#include "screens/club/stadium_window.h"
+#include "screens/club/team_view_window.h"
+#include "screens/club/transfer_list_window.h"
+#include "screens/layouts/window_layouts.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/national_board_window.h"
@@ -65,12 +94,14 @@
 #include "screens/main/fixtures_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_invitation_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/save_game_window.h"
 #include "screens/main/season_review_window.h"
 #include "screens/main/second_phase_window.h"
 #include "screens/main/tables_window.h"
+#include "screens/match/engine_test_bench_window.h"
 #include "screens/match/injury_window.h"
 #include "screens/match/match_day_window.h"
 #include "screens/match/match_lineup_window.h"
@@ -84,9 +115,14 @@
 #include "screens/newgame/new_game_builder_window.h"
 #include "screens/newgame/new_game_setup_window.h"
 #include "screens/routes/window_routes.h"
+#include "screens/start/game_pictures.h"
 #include "screens/start/large_fonts_warning.h"
+#include "screens/start/program_pictures.h"
 #include "screens/start/title_window.h"
+#include "season/auction.h"
 #include "season/national_tournaments.h"
+#include "season/purchase_negotiation.h"
+#include "season/transfer_lists.h"
 
 namespace kv {
 namespace {
@@ -112,10 +148,49 @@ int StrongestPlayerOf(const GameData& data, int club) {
 HeadlessGame* g_game = nullptr;
 
 struct Entry {
+    using Open = std::function<Form&(Screen&, const Prepared&)>;
+    using Ask = std::function<void(const Prepared&)>;
+    Entry(std::string i, std::string w, Open o, int t = 1500, Ask a = {})
+        : id(std::move(i)), what(std::move(w)), open(std::move(o)), ticks(t), ask(std::move(a)) {}
+
     std::string id;  // the window's class, without its leading T
     std::string what;
     std::function<Form&(Screen&, const Prepared&)> open;
+    // How long its timers run before the picture: a window that goes on by itself on a timer
+    // (the editor's loading, the new game's building) is drawn before it does.
+    int ticks = 1500;
+    // A window only a call opens, modally (a question): the call, drawn while it asks.
+    std::function<void(const Prepared&)> ask;
 };
+
+// The row of the human club's match among the prepared day's matches (the first row if none).
+int HumanMatchRow() {
+    return std::max(1, static_cast<int>(Game().human_match_rows[0]));
+}
+
+// Plays the prepared game on to the end of its season (the season review's moment).
+void PlayToSeasonEnd() {
+    for (int round = 0; round < 200 && !g_game->season_finished(); ++round) g_game->PlayRound();
+    if (!g_game->season_finished()) throw std::runtime_error("a temporada não terminou");
+}
+
+// Presses a button the way a click does.
+void Press(Control& button) {
+    ControlEvent click{ControlEvent::Click};
+    button.Dispatch(click);
+}
+
+// The new-game setup window, its division system chosen and "Iniciar Jogo >>" pressed: the
+// club choice comes up on the new game being prepared.
+Form& ThroughSetup(Screen& s, int division_system) {
+    auto& setup = s.Create<TForm9>();
+    setup.Show();
+    ControlNamed<ComboBox>(setup, "ComboBox1").SetItemIndex(division_system);
+    Press(ControlNamed<Control>(setup, "SchemeButton2"));
+    for (const char* name : {"Form11", "Form56"})
+        if (Form* choice = s.FindForm(name)) return *choice;
+    throw std::runtime_error("a escolha do clube não abriu");
+}
 
 #define KV_WINDOW(cls, what, ...)                                   \
     Entry {                                                         \
@@ -131,8 +206,15 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form1, "Abertura"),
         KV_WINDOW(Form17, "Aviso de fontes grandes"),
         KV_WINDOW(Form9, "Novo jogo"),
-        KV_WINDOW(Form11, "Escolha do clube"),
-        KV_WINDOW(Form56, "Escolha do clube (outros países)"),
+        Entry{"Form11", "Escolha do clube",
+              [](Screen& s, const Prepared&) -> Form& { return ThroughSetup(s, 0); }},
+        Entry{"Form56", "Escolha do clube (divisões de 20)",
+              [](Screen& s, const Prepared&) -> Form& { return ThroughSetup(s, 1); }},
+        Entry{"Form12", "Montando o jogo novo",
+              [](Screen& s, const Prepared&) -> Form& {
+                  return s.Create<TForm12>(ThroughSetup(s, 0));
+              },
+              0},
         KV_WINDOW(Form39, "Campeonato personalizado", 1),
         // The main window fills itself only through its opener, on a day a human club plays.
         Entry{"Form13", "Janela principal",
@@ -154,7 +236,12 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form36, "Tabelas"),
         KV_WINDOW(Form63, "Jogos por rodada"),
         KV_WINDOW(Form67, "Resultados da rodada"),
-        KV_WINDOW(Form26, "Resumo da temporada"),
+        // The season review comes when a season ends.
+        Entry{"Form26", "Resumo da temporada",
+              [](Screen& s, const Prepared&) -> Form& {
+                  PlayToSeasonEnd();
+                  return s.Create<TForm26>();
+              }},
         KV_WINDOW(Form70, "Seleção do campeonato", 0),
         KV_WINDOW(Form35, "Chaves da copa", 0),
         KV_WINDOW(Form69, "Segunda fase", 0),
@@ -190,21 +277,65 @@ std::vector<Entry> Windows() {
                   if (!day) throw std::runtime_error("nenhuma rodada preparada");
                   return *day;
               }},
-        KV_WINDOW(Form88, "Escalação na partida", 0, 0),
+        // The windows of a match in play open on the human club's match of the prepared day.
+        KV_WINDOW(Form88, "Escalação na partida", HumanMatchRow(), 1),
         KV_WINDOW(Form52, "Ver partida", 0, 1),
-        KV_WINDOW(Form53, "Contusão", 0, 0, p.player),
-        KV_WINDOW(Form34, "Pênalti a favor", 0, 0),
-        KV_WINDOW(Form54, "Pênalti contra", 0, 1),
+        KV_WINDOW(Form53, "Contusão", HumanMatchRow(), 1, p.player),
+        KV_WINDOW(Form34, "Pênalti a favor", HumanMatchRow(), 1),
+        KV_WINDOW(Form54, "Pênalti contra", HumanMatchRow(), 2),
         KV_WINDOW(Form37, "Ordem dos pênaltis", p.club, p.other_club),
         KV_WINDOW(Form38, "Disputa de pênaltis", p.club, p.other_club),
-        KV_WINDOW(Form2, "Editor: carregando"),
+        KV_WINDOW(Form8, "Estádio"),
+        KV_WINDOW(Form10, "Ampliação do estádio"),
+        KV_WINDOW(Form14, "Ver time", p.other_club),
+        KV_WINDOW(Form15, "Confrontos", p.club, p.other_club),
+        KV_WINDOW(Form16, "Histórico do jogador", p.player),
+        KV_WINDOW(Form18, "Jogos do clube", p.club),
+        KV_WINDOW(Form19, "Ranking de técnicos", Game().game_state.human_coaches[0]),
+        KV_WINDOW(Form47, "Ranking de técnicos (carreira)", Game().game_state.human_coaches[0]),
+        KV_WINDOW(Form20, "Artilheiros"),
+        KV_WINDOW(Form22, "Finanças"),
+        KV_WINDOW(Form28, "Empréstimo bancário"),
+        KV_WINDOW(Form27, "Procurar jogador"),
+        // The transfers of a whole season.
+        Entry{"Form58", "Transferências",
+              [](Screen& s, const Prepared&) -> Form& {
+                  PlayToSeasonEnd();
+                  return s.Create<TForm58>(TransferListMode::kAllTransfers, -1);
+              }},
+        KV_WINDOW(Form29, "Campeões"),
+        KV_WINDOW(Form71, "Ranking de clubes"),
+        KV_WINDOW(Form83, "Melhores médias"),
+        KV_WINDOW(Form55, "Recordes do clube", p.club),
+        KV_WINDOW(Form74, "Sala de troféus", p.club),
+        Entry{"Form23", "Leilão",
+              [](Screen& s, const Prepared& p) -> Form& {
+                  return s.Create<TForm23>(
+                      AuctionStart{.player = p.player, .start_price = 1000000});
+              },
+              1},
+        KV_WINDOW(Form44, "Vender jogador", p.player),
+        KV_WINDOW(Form24, "Contrato", p.player),
+        KV_WINDOW(Form25, "Contraproposta do jogador", p.player, 50000, 12),
+        KV_WINDOW(Form48, "Aposentadoria", p.player),
+        KV_WINDOW(Form60, "Proposta de compra", p.other_player),
+        KV_WINDOW(Form61, "Resposta à proposta", p.other_player, 1000000, OfferDecision{}),
+        KV_WINDOW(Form76, "Convite de seleção", ckWorldCup, 1, Game().game_state.human_coaches[0]),
+        Entry{"Form84", "Confirmar amistoso", nullptr, 1500,
+              [](const Prepared& p) { ConfirmFriendly(p.other_club, 100000); }},
+        Entry{"Form85", "Amistosos de pré-temporada", nullptr, 1500,
+              [](const Prepared&) { AskPreseasonFriendlies(); }},
+        KV_WINDOW(form89, "Bancada de teste do motor"),
+        Entry{"Form2", "Editor: carregando",
+              [](Screen& s, const Prepared&) -> Form& { return s.Create<TForm2>(); }, 0},
         KV_WINDOW(Form3, "Editor"),
         KV_WINDOW(Form4, "Editor: clube"),
         KV_WINDOW(Form7, "Editor: novo clube"),
         KV_WINDOW(Form5, "Editor: novo jogador", false),
         KV_WINDOW(Form6, "Editor: jogador", false, 0),
-        KV_WINDOW(Form79, "Editor: mover jogador", std::vector<int>{p.club}, 0),
+        KV_WINDOW(Form79, "Editor: mover jogador", Editor().db.ListedClubs(), 1),
         KV_WINDOW(Form73, "Editor: seleção", false),
+        KV_WINDOW(form43, "Editor: escolha de escudo", false),
     };
 }
 
@@ -243,34 +374,93 @@ void Outside(const Control& holder, const std::string& path, std::vector<std::st
     }
 }
 
-// Opens one window on a screen of that size, writes its picture and returns its faults.
-std::vector<std::string> Draw(const Entry& e, const Prepared& p, int w, int h,
-                              const std::string& png) {
+// The caption checks of the layout tables, by the type of control they make.
+const std::map<std::string, const CaptionCheck*>& CaptionChecks() {
+    static const std::map<std::string, const CaptionCheck*> checks = [] {
+        std::map<std::string, const CaptionCheck*> by_type;
+        std::set<std::string> classes;
+        for (const WindowLayout* layout : EveryWindowLayout()) {
+            if (layout->register_classes) layout->register_classes();
+            for (const LayoutControl& row : layout->controls)
+                classes.insert(std::string(row.class_name));
+        }
+        for (const std::string& name : classes) {
+            const ControlClass* control_class = FindControlClass(name);
+            if (!control_class || !control_class->create) continue;
+            const CaptionCheck* check = CaptionCheckOf(*control_class);
+            const std::unique_ptr<Control> sample = control_class->create();
+            if (check && sample) by_type.emplace(typeid(*sample).name(), check);
+        }
+        return by_type;
+    }();
+    return checks;
+}
+
+// Visible controls whose text, as the window shows it now, does not fit them.
+void Overflowing(const Control& holder, std::vector<std::string>& faults) {
+    for (const auto& child : holder.Children()) {
+        if (!child->Visible()) continue;
+        const auto check = CaptionChecks().find(typeid(*child).name());
+        if (check != CaptionChecks().end() && !child->Caption().empty()) {
+            if (const std::string fault = (*check->second)(*child); !fault.empty())
+                faults.push_back(child->Name() + " \"" + child->Caption() + "\": " + fault);
+        }
+        Overflowing(*child, faults);
+    }
+}
+
+// The picture of a window on show and its faults.
+std::vector<std::string> Picture(Screen& screen, const Form& form, int w, int h,
+                                 const std::string& png) {
     std::vector<std::string> faults;
-    TestDriver driver(w, h);
-    SetScreenSize({w, h});
-    Form& form = e.open(driver.screen(), p);
-    // A window that opens another one modally while it shows gets it closed straight away.
-    for (int i = 0; i < 4; ++i)
-        driver.Then([&driver] {
-            for (Form* f = driver.screen().ActiveForm(); f && f->Modal(); f = nullptr)
-                f->SetModalResult(2);
-        });
-    form.Show();
-    driver.Pump();
-    // Windows that fill themselves on a timer (the match day's clock) get their first ticks.
-    driver.Advance(1500);
-    driver.screen().Paint();
-    if (driver.screen().SavePng(png) == false) faults.push_back("PNG não gravado");
-    if (!Drawn(driver.screen(), form.BoundsRect())) faults.push_back("janela em branco");
+    screen.Paint();
+    if (screen.SavePng(png) == false) faults.push_back("PNG não gravado");
+    if (!Drawn(screen, form.BoundsRect())) faults.push_back("janela em branco");
     if (w == 800) {
         const Rect b = form.BoundsRect();
         if (b.width() > w || b.height() > h)
             faults.push_back("janela maior que a tela (" + std::to_string(b.width()) + "x" +
                              std::to_string(b.height()) + ")");
         Outside(form, "", faults);
+        Overflowing(form, faults);
     }
     return faults;
+}
+
+// Opens one window on a screen of that size, writes its picture and returns its faults.
+std::vector<std::string> Draw(const Entry& e, const Prepared& p, int w, int h,
+                              const std::string& png) {
+    TestDriver driver(w, h);
+    SetScreenSize({w, h});
+    Screen& screen = driver.screen();
+    if (e.ask) {
+        // Drawn from inside the call, while its window waits for an answer; then answered no.
+        std::vector<std::string> faults = {"a janela não abriu"};
+        driver.Then([&] {
+            Form* asking = screen.TopForm();
+            if (!asking || asking->Name() != e.id) return;
+            faults = Picture(screen, *asking, w, h, png);
+            asking->SetModalResult(mrCancel);
+        });
+        e.ask(p);
+        return faults;
+    }
+    Form& form = e.open(screen, p);
+    const std::string name = form.Name();
+    // A window that opens another one modally while it shows gets it closed straight away.
+    for (int i = 0; i < 4; ++i)
+        driver.Then([&screen] {
+            for (Form* f = screen.ActiveForm(); f && f->Modal(); f = nullptr) f->SetModalResult(2);
+        });
+    form.Show();
+    if (e.ticks > 0) {
+        driver.Pump();
+        // Windows that fill themselves on a timer (the match day's clock) get their first ticks.
+        driver.Advance(e.ticks);
+    }
+    Form* shown = screen.FindForm(name);
+    if (!shown || !shown->Visible()) return {"a janela fechou sozinha"};
+    return Picture(screen, *shown, w, h, png);
 }
 
 std::string Escape(const std::string& s) {
@@ -332,6 +522,10 @@ int main(int argc, char** argv) {
     game.PlayToResults();
     SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
     ConnectGameWindows();
+    // What the title window loads at start for the windows after it: the tiled background and
+    // the flags.
+    LoadBackgroundBitmap();
+    LoadFlagPictures(ProgramPicture("bandeira"));
 
     Prepared p;
     const GameData& data = Game();
@@ -341,11 +535,31 @@ int main(int argc, char** argv) {
         if (t != p.club && data.teams[t].country == data.teams[p.club].country) p.other_club = t;
     p.other_player = StrongestPlayerOf(data, p.other_club);
 
+    // The editor's windows work on the database it loads: the sample teams, their first club and
+    // national team chosen.
+    EditorSession& editor = Editor();
+    editor.db.Load(KORVANEL_SAMPLE_TEAMS);
+    if (const auto clubs = editor.db.ListedClubs(); !clubs.empty())
+        editor.current_club = clubs.front();
+    if (const auto nations = editor.db.ListedNationalTeams(); !nations.empty())
+        editor.current_national_team = nations.front();
+
     std::ofstream index(out + "/index.html");
     index << "<!doctype html><meta charset=utf-8><title>Janelas</title>\n"
              "<style>figure{display:inline-block;margin:8px}.f{color:#b00}</style>\n";
     int failed = 0, shown = 0;
-    for (const Entry& e : Windows()) {
+    const std::vector<Entry> windows = Windows();
+    // Every window of the game has its place here.
+    for (const WindowLayout* layout : EveryWindowLayout()) {
+        const std::string id(layout->name);
+        bool listed = false;
+        for (const Entry& e : windows) listed = listed || e.id == id;
+        if (listed || (!only.empty() && !only.count(id))) continue;
+        ++failed;
+        index << "<h2>T" << Escape(id) << "</h2><pre class=f>fora da galeria</pre>\n";
+        std::printf("T%s: fora da galeria\n", id.c_str());
+    }
+    for (const Entry& e : windows) {
         if (!only.empty() && !only.count(e.id)) continue;
         index << "<h2>T" << e.id << ": " << Escape(e.what) << "</h2>\n";
         for (const auto& [w, h] : sizes) {
