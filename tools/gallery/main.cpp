@@ -88,6 +88,7 @@
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/national_board_window.h"
+#include "screens/main/national_hub_window.h"
 #include "screens/main/colours_window.h"
 #include "screens/main/cup_bracket_window.h"
 #include "screens/main/dismissal_window.h"
@@ -269,6 +270,25 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form77, "Convocação da seleção",
                   FindNationalTeam(Game(), Game().teams[p.club].country)),
         KV_WINDOW(Form78, "Tabela da copa de seleções"),
+        // The hub comes up only on a world cup day of a game whose coach leads a national team.
+        Entry{"Form75", "Seleção (dia de copa)",
+              [](Screen&, const Prepared&) -> Form& {
+                  static HeadlessGame national;
+                  HeadlessSetup setup;
+                  setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+                  setup.seed = 2014;
+                  setup.national_team_coach = true;
+                  if (const std::string error = national.StartNewGame(setup); !error.empty())
+                      throw std::runtime_error(error);
+                  for (int r = 0; r < 80; ++r) {
+                      const t_game_state& gs = Game().game_state;
+                      if (gs.match_kind == ckWorldCup && gs.tournament_round == 1) break;
+                      national.PlayRound();
+                  }
+                  TForm75* hub = ShowNationalHub();
+                  if (!hub) throw std::runtime_error("nenhum dia de copa com seleção humana");
+                  return *hub;
+              }},
         Entry{"Form46", "Dia de jogo",
               [](Screen&, const Prepared&) -> Form& {
                   g_game->PlayRound();
@@ -319,6 +339,7 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form25, "Contraproposta do jogador", p.player, 50000, 12),
         KV_WINDOW(Form48, "Aposentadoria", p.player),
         KV_WINDOW(Form60, "Proposta de compra", p.other_player),
+        KV_WINDOW(Form49, "Resposta do vendedor", p.other_player, 1000000),
         KV_WINDOW(Form61, "Resposta à proposta", p.other_player, 1000000, OfferDecision{}),
         KV_WINDOW(Form76, "Convite de seleção", ckWorldCup, 1, Game().game_state.human_coaches[0]),
         Entry{"Form84", "Confirmar amistoso", nullptr, 1500,
