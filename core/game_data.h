@@ -128,6 +128,8 @@ class GameData {
     // skip_turn_updates).
     std::uint8_t opening_main_window = 0;
     std::int32_t fallback_league = -1;
+    // The auctions the last round close handed to the auction window (1 or 2).
+    std::int32_t auctions_left = 0;
     // The coach or player whose career page was built last (its profile window is open).
     std::int32_t profile_subject = -1;
 

@@ -1,5 +1,6 @@
 #include "screens/routes/window_routes.h"
 
+#include "core/game_data.h"
 #include "core/types.h"
 #include "editor/loading_window.h"
 #include "game/game_windows.h"
@@ -55,7 +56,7 @@ void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
     if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
     if (next == NextScreen::kSeasonReview) ShowSeasonReviewWindow();
-    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
+    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(Game().auctions_left);
 }
 
 // After the round closes, a national-team day with no hub yet plays its line-ups at once.

@@ -16,10 +16,12 @@
 #include "match/human_lineup.h"
 #include "match/penalty_kick.h"
 #include "match/substitutions.h"
+#include "season/auction.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/list_view.h"
 #include "platform/window/radio_button.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/sale_windows.h"
 #include "screens/main/main_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/season_review_window.h"
@@ -145,6 +147,11 @@ bool PlayThrough::AnswerModal() {
             }
         return false;
     };
+    if (auto* auction = dynamic_cast<TForm23*>(top)) {
+        // Every auction passed: "Ofertar" with no bid; between bids the window's clock runs.
+        if (auction->auction().phase() == AuctionPhase::kHumanBids) auction->OfferClick();
+        return true;
+    }
     if (auto* penalty = dynamic_cast<TForm34*>(top)) {
         // The coach sends up the taker the computer would send; the window then tells the kick.
         click_player(*penalty, ComputerPenaltyTaker(penalty->taking_strength()));
