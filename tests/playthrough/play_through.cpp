@@ -16,7 +16,6 @@
 #include "match/human_lineup.h"
 #include "match/penalty_kick.h"
 #include "match/substitutions.h"
-#include "season/auction.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/list_view.h"
 #include "platform/window/radio_button.h"
@@ -35,6 +34,7 @@
 #include "screens/routes/window_routes.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
+#include "season/auction.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
 
