@@ -41,10 +41,10 @@ bool PlayingDayLeft(const GameData& data) {
     return false;
 }
 
-// The auctions the round close hands over, with the human coaches bidding by a simple rule:
-// the starting price when the club keeps at least twice as much and has room in its squad.
-// The result pauses run on a clock of their own. Returns the auctions held.
-int HoldAuctions(GameData& data, int count) {
+// The auctions the round close hands over. The human coaches pass, or with `bids` bid by a
+// simple rule: the starting price when the club keeps at least twice as much and has room in
+// its squad. The result pauses run on a clock of their own. Returns the auctions held.
+int HoldAuctions(GameData& data, int count, bool bids) {
     if (count <= 0) return 0;
     Auction auction(data, {.count = count});
     std::int64_t now = 0;
@@ -55,7 +55,7 @@ int HoldAuctions(GameData& data, int count) {
             const std::int32_t price = auction.current_price();
             const bool affordable =
                 club.cash >= MoneyFromUnits(2LL * price) && club.squad_size < 25;
-            auction.Bid(affordable ? price : 0, now);
+            auction.Bid(bids && affordable ? price : 0, now);
         } else {
             now += kAuctionResultPauseMs;
             auction.Tick(now);
@@ -160,8 +160,8 @@ void HeadlessGame::TakeHumanTurns() {
     switch (next_) {
         case NextScreen::kMainWindow:
         case NextScreen::kAuction: {
-            if (next_ == NextScreen::kAuction && auction_bids_)
-                auctions_held_ += HoldAuctions(data, auctions_due_);
+            if (next_ == NextScreen::kAuction)
+                auctions_held_ += HoldAuctions(data, auctions_due_, auction_bids_);
             CoachTurn turn;
             if (!OpenMainWindow(data, turn, windows_, data.opening_main_window != 0)) {
                 PrepareComputerLineups();

@@ -21,6 +21,7 @@
 #include "platform/window/radio_button.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/national_callup_window.h"
+#include "screens/club/sale_windows.h"
 #include "screens/main/main_window.h"
 #include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
@@ -36,6 +37,7 @@
 #include "screens/routes/window_routes.h"
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
+#include "season/auction.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
 
@@ -170,6 +172,11 @@ bool PlayThrough::AnswerModal() {
             }
         return false;
     };
+    if (auto* auction = dynamic_cast<TForm23*>(top)) {
+        // Every auction passed: "Ofertar" with no bid; between bids the window's clock runs.
+        if (auction->auction().phase() == AuctionPhase::kHumanBids) auction->OfferClick();
+        return true;
+    }
     if (auto* penalty = dynamic_cast<TForm34*>(top)) {
         // The coach sends up the taker the computer would send; the window then tells the kick.
         click_player(*penalty, ComputerPenaltyTaker(penalty->taking_strength()));
