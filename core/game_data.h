@@ -118,6 +118,8 @@ class GameData {
 
     // ---- values kept beside the game (not saved) ----
     std::int32_t auction_player = -1;
+    // The auctions the last round close asked for before the main window (kAuction).
+    std::int32_t auction_count = 0;
     double auction_price_factor = 0;
     std::string results_heading;
     std::string match_day_heading_prefix;

@@ -135,6 +135,7 @@ RoundCloseResult OpenHumanTurn(GameData& data, GameWindows& windows) {
     RoundCloseResult result;
     if (!IsNationalTeamTournament(gs.match_kind)) {
         if (gs.match_kind == ckNationalLeague && HumanSquadShort(data)) result.auctions = Random(3);
+        data.auction_count = result.auctions;
         result.next = result.auctions > 0 ? NextScreen::kAuction : NextScreen::kMainWindow;
         return result;
     }

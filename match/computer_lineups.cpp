@@ -34,11 +34,34 @@ std::int32_t CompareLineupCandidates(const t_lineup_candidate& a, const t_lineup
     return 0;
 }
 
+// The candidates of each position group, as indexes into the sorted candidates and in their
+// order: a search reads only its own group's candidates, and finds the one a scan of the whole
+// list would find. Rebuilt for every team lined up.
+constexpr int kPositionGroups = 5;
+std::vector<int>& GroupCandidates(int group) {
+    static std::vector<int> groups[kPositionGroups];
+    return groups[group];
+}
+
+void GroupTheCandidates() {
+    for (int g = 0; g < kPositionGroups; ++g) GroupCandidates(g).clear();
+    const auto& candidates = Game().lineup_candidates;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        const int g = candidates[i].position;
+        if (g >= 0 && g < kPositionGroups) GroupCandidates(g).push_back(static_cast<int>(i));
+    }
+}
+
 // One pass over the candidates of a group: step 1 wants the side and the role, step 2 the role,
-// step 3 anyone of the group; `first_step_only` stops after step 1.
+// step 3 anyone of the group; `first_step_only` stops after step 1. A group no position has
+// (only a damaged record gives one) is looked for in the whole list.
 int SearchGroup(int group, int side, int role, bool test_role, bool first_step_only) {
+    auto& candidates = Game().lineup_candidates;
+    const bool grouped = group >= 0 && group < kPositionGroups;
+    const std::size_t n = grouped ? GroupCandidates(group).size() : candidates.size();
     for (int step = 1; step <= 3; ++step) {
-        for (auto& c : Game().lineup_candidates) {
+        for (std::size_t k = 0; k < n; ++k) {
+            auto& c = candidates[grouped ? static_cast<std::size_t>(GroupCandidates(group)[k]) : k];
             if (c.used || c.position != group) continue;
             if (step == 1 && side != -1 && c.side != side) continue;
             if (step <= 2 && test_role && role != -1 && c.role != role) continue;
@@ -150,6 +173,7 @@ void ChooseComputerLineup(int team) {
         candidates.push_back({i, rating, p.energy, p.side, p.role, p.position, 0});
     }
     QuickSortRecords(candidates, CompareLineupCandidates);
+    GroupTheCandidates();
 
     const int formation = FormationForDraw(Random(100) + 1);
     t_match_strength& r = gd.match_strengths[record];
@@ -192,24 +216,28 @@ void ChooseComputerTactics(int team) {
     t->attack_route = Random(100) < 70 ? 0 : 1;
 }
 
+// Both read the players of a team through the teams' lists: the retired players, a third of the
+// table after ten seasons and most of it later, are never read again.
 void ClampPlayerAttributes() {
-    auto& players = Game().players;
-    for (std::size_t i = 1; i < players.size(); ++i) {
-        t_player& p = players[i];
-        if (p.team < 0) continue;
-        p.moved_this_round = 0;
-        p.strength = std::clamp(p.strength, 1, 100);
-        p.age = std::clamp(p.age, 16, 70);
-    }
+    GameData& gd = Game();
+    for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
+        for (const int i : gd.PlayersOf(team)) {
+            t_player& p = gd.players[static_cast<std::size_t>(i)];
+            p.moved_this_round = 0;
+            p.strength = std::clamp(p.strength, 1, 100);
+            p.age = std::clamp(p.age, 16, 70);
+        }
 }
 
 void ServeSuspensions() {
     const int k = CurrentMatchKind();
-    for (t_player& p : Game().players) {
-        if (p.team < 0) continue;
-        if (p.suspension[k] > 0) p.suspension[k] -= 1;
-        if (p.yellow_cards[k] > 2) p.yellow_cards[k] = 0;
-    }
+    GameData& gd = Game();
+    for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
+        for (const int i : gd.PlayersOf(team)) {
+            t_player& p = gd.players[static_cast<std::size_t>(i)];
+            if (p.suspension[k] > 0) p.suspension[k] -= 1;
+            if (p.yellow_cards[k] > 2) p.yellow_cards[k] = 0;
+        }
 }
 
 void PrepareComputerLineups() {

@@ -232,7 +232,8 @@ int PlayTick(int match, MatchDecisions* decisions) {
 
     m->tick += 1;
     if (m->tick == kStoppageTimeTick) SetStoppageTime(match);
-    if (m->tick % 15 == 0) {
+    const bool drained = m->tick % 15 == 0;
+    if (drained) {
         DrainEnergy(m->team[0], m->tick);
         DrainEnergy(m->team[1], m->tick);
     }
@@ -252,8 +253,14 @@ int PlayTick(int match, MatchDecisions* decisions) {
     m->last_outcome = r.follow_up;
     const int event = Book(*m, match, r, *home, *away);
 
-    ComputeLineupStrength(home_strength);
-    ComputeLineupStrength(away_strength);
+    // A line-up's strength changes only with the energy drain, a move that books an event (a
+    // card, an injury, a substitution, a set piece) or a decision of the coach watching; on any
+    // other tick the line-ups are as the last tick left them and are not looked at again. The
+    // first tick takes whatever was changed before the kick-off.
+    if (m->tick == 1 || drained || decisions || r.kind >= mkCard || event >= 0) {
+        ComputeLineupStrength(home_strength);
+        ComputeLineupStrength(away_strength);
+    }
     return event;
 }
 

@@ -12,6 +12,7 @@
 #include "season/histories.h"
 #include "season/player_stats.h"
 #include "season/prize_money.h"
+#include "season/scorer_rankings.h"
 
 namespace kv {
 namespace {
@@ -302,16 +303,8 @@ void AwardTopScorer(int kind, int country, int division, int state, int state_di
     GameData& gd = Game();
     const int cid = FindCompetitionId(gd, kind, country, division, state, state_division);
     std::vector<t_scorer_tally> rows;
-    for (const t_competition_tally& g : gd.season_goals) {
-        if (g.competition != cid) continue;
-        int games = 0;
-        for (const t_competition_tally& a : gd.season_appearances)
-            if (a.player == g.player && a.competition == cid) {
-                games = a.count;
-                break;
-            }
-        rows.push_back({g.player, g.count, games, g.club});
-    }
+    for (const t_scorer_entry& e : CompetitionScorers(gd, cid))
+        rows.push_back({e.player, e.goals, e.games, e.club});
     if (rows.empty()) return;
     QuickSortRecords(rows, CompareScorerTally);
     const t_scorer_tally& best = rows.front();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "core/game_data.h"
@@ -155,12 +156,22 @@ int FindNationalTeam(const GameData& data, int country) {
     return -1;
 }
 
+int TournamentHostCountry(int kind, int slot) {
+    static constexpr int kWorldCupHosts[] = {29, 162, 39, 65, 11, 104, 131, 97, 154, 107, 3};
+    static constexpr int kAmericasHosts[] = {42, 68, 195, 150, 26, 46, 11};
+    static constexpr int kEuropeanHosts[] = {72, 97, 192, 3, 65, 193, 104};
+    const std::span<const int> hosts = kind == ckWorldCup             ? std::span(kWorldCupHosts)
+                                       : kind == ckAmericasNationsCup ? std::span(kAmericasHosts)
+                                       : kind == ckEuropeanNationsCup ? std::span(kEuropeanHosts)
+                                                                      : std::span<const int>();
+    return slot >= 1 && slot <= static_cast<int>(hosts.size()) ? hosts[slot - 1] : -1;
+}
+
 int WorldCupHost(GameData& data) {
-    static constexpr int kHosts[] = {29, 162, 39, 65, 11, 104, 131, 97, 154, 107, 3};
     const int edition = std::max(data.game_state.world_cup_edition, 0);
     const int entry = edition <= 10 ? edition : (edition - 11) % 10;
     data.game_state.tournament_host_number = entry + 1;
-    return kHosts[entry];
+    return TournamentHostCountry(ckWorldCup, entry + 1);
 }
 
 void DrawWorldCup(GameData& data) {
@@ -225,6 +236,8 @@ void SetRealWorldCupGroups(GameData& data) {
     };
     SetFixedGroups(data, kGroups);
     data.game_state.real_world_cup_groups = 0;
+    // The real groups are those of the cup Brazil hosted: its venues and flag, not none.
+    data.game_state.tournament_host_number = 1;
 }
 
 void StartWorldCup(GameData& data) {

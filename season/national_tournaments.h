@@ -19,6 +19,10 @@ void StartWorldCup(GameData& data);
 void StartAmericasNationsCup(GameData& data);
 void StartEuropeanNationsCup(GameData& data);
 
+// The host country of a tournament of that kind (7, 8 or 9) by its 1-based host slot; -1 for
+// a slot or kind with none.
+int TournamentHostCountry(int kind, int slot);
+
 // The host country of the next world cup, by edition; sets tournament_host_number.
 int WorldCupHost(GameData& data);
 

@@ -158,13 +158,18 @@ void DeclineAgeingPlayer(GameData& data, int player) {
 
 void DevelopPlayers(GameData& data) {
     const bool league_day = data.game_state.match_kind == ckNationalLeague;
-    for (int i = 1; i < static_cast<int>(data.players.size()); ++i) {
-        const t_team* club = ClubOf(data, i);
-        if (club == nullptr || (league_day && club->division <= 0)) continue;
-        if (data.players[static_cast<std::size_t>(i)].age < kOldAge)
-            DevelopYoungPlayer(data, i);
-        else
-            DeclineAgeingPlayer(data, i);
+    // Club by club through the squads' lists: a player's growth reads only him and his club, and
+    // the retired players, most of the table after some seasons, are not read at all.
+    for (int team = 0; team < static_cast<int>(data.teams.size()); ++team) {
+        if (!IsClub(data, team)) continue;
+        const t_team& club = data.teams[static_cast<std::size_t>(team)];
+        if (league_day && club.division <= 0) continue;
+        for (const int i : data.PlayersOf(team)) {
+            if (data.players[static_cast<std::size_t>(i)].age < kOldAge)
+                DevelopYoungPlayer(data, i);
+            else
+                DeclineAgeingPlayer(data, i);
+        }
     }
 }
 

@@ -154,6 +154,18 @@ TeamViewActions TeamViewActionsFor(const GameData& data, int player, int user_cl
     return a;
 }
 
+bool TeamViewCardAllowsPurchase(const GameData& data, int player, int user_club) {
+    if (!InTable(data.players, player) || player == 0 || !InTable(data.teams, user_club))
+        return false;
+    const t_player& p = data.players[player];
+    if (p.team == user_club || !InTable(data.teams, p.team) || !p.on_sale) return false;
+    if (p.value > data.teams[user_club].cash || data.teams[user_club].squad_size >= 25)
+        return false;
+    const t_team& seller = data.teams[p.team];
+    if (seller.available_players < 11) return false;
+    return !(p.position == 0 && seller.position_counts[0] == 1);
+}
+
 bool CanListForSale(const GameData& data, int player) {
     if (!InTable(data.players, player) || player == 0) return false;
     const int club = data.players[player].team;

@@ -51,6 +51,10 @@ struct TeamViewActions {
     bool loan = false;   // a player offered for loan
 };
 TeamViewActions TeamViewActionsFor(const GameData& data, int player, int user_club);
+// "Comprar" as the player card decides it when the card is turned: stricter than the row
+// selection (the value against the cash, a squad below 25) and never taking a selling club
+// below 11 available players or its only goalkeeper.
+bool TeamViewCardAllowsPurchase(const GameData& data, int player, int user_club);
 
 // A fixed-price listing keeps at least as many unlisted players as a sale would leave (the
 // squad floor of the sell command).

@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/record_sort.h"
+#include "core/table_index.h"
 
 namespace kv {
 namespace {
@@ -18,21 +19,37 @@ void SortByGoals(std::vector<t_scorer_entry>& entries) {
 
 }  // namespace
 
-std::vector<t_scorer_entry> SeasonScorers(const GameData& data, int competition) {
+std::vector<t_scorer_entry> CompetitionScorers(const GameData& data, int competition) {
     std::vector<t_scorer_entry> entries;
-    if (competition <= 0) return entries;
-    for (const t_competition_tally& goal : data.season_goals) {
-        if (goal.competition != competition) continue;
-        t_scorer_entry& e = entries.emplace_back();
-        e.player = goal.player;
-        e.goals = goal.count;
-        e.club = goal.club;
-        for (const t_competition_tally& game : data.season_appearances)
-            if (game.player == goal.player && game.competition == competition) {
-                e.games = game.count;
-                break;
-            }
+    for (const t_competition_tally& goal : data.season_goals)
+        if (goal.competition == competition)
+            entries.push_back({goal.player, goal.count, 0, goal.club});
+    if (entries.empty()) return entries;
+    // Each scorer's first appearance line in the competition, found in one pass over each table
+    // where a search of the appearances for every scorer read them thousands of times.
+    KeyTable entry_of;  // player -> his first goal line's entry
+    entry_of.clear(entries.size());
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        entry_of.emplace(static_cast<std::uint32_t>(entries[k].player), static_cast<int>(k));
+    std::vector<int> line_of(entries.size(), -1);
+    const auto& games = data.season_appearances;
+    for (std::size_t i = 0; i < games.size(); ++i) {
+        if (games[i].competition != competition) continue;
+        const int k = entry_of.find(static_cast<std::uint32_t>(games[i].player));
+        if (k >= 0 && line_of[static_cast<std::size_t>(k)] < 0)
+            line_of[static_cast<std::size_t>(k)] = static_cast<int>(i);
     }
+    for (t_scorer_entry& e : entries) {
+        const int k = entry_of.find(static_cast<std::uint32_t>(e.player));
+        const int line = line_of[static_cast<std::size_t>(k)];
+        e.games = line >= 0 ? games[static_cast<std::size_t>(line)].count : 0;
+    }
+    return entries;
+}
+
+std::vector<t_scorer_entry> SeasonScorers(const GameData& data, int competition) {
+    if (competition <= 0) return {};
+    std::vector<t_scorer_entry> entries = CompetitionScorers(data, competition);
     SortByGoals(entries);
     return entries;
 }

@@ -15,6 +15,10 @@ struct t_scorer_entry {
     int club = -1;  // the side he scored for; for the all-time ranking his club now (-1 none)
 };
 
+// The goal lines of one competition id this season in table order, each with the games of the
+// player's first appearance line in the competition (0 without one); any id, unsorted.
+std::vector<t_scorer_entry> CompetitionScorers(const GameData& data, int competition);
+
 // The scorers of one competition id this season, with the games of the same competition (0
 // when he has no appearance line). Competition 0 is the friendlies' placeholder: an unknown
 // competition finds it, so it lists nobody rather than the friendlies' goals.

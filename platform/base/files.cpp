@@ -331,7 +331,10 @@ FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadL
     } else {
         // One byte past the limit tells a file that grew while it was read.
         const size_t cap = whole ? max_bytes + 1 : max_bytes;
-        out.bytes.resize(std::min<std::uintmax_t>(cap, static_cast<std::uintmax_t>(st.st_size)));
+        // One byte more than the file holds, so that the read that finds its end lands in the
+        // buffer: growing a full buffer would copy the whole file to a new one.
+        out.bytes.resize(
+            std::min<std::uintmax_t>(cap, static_cast<std::uintmax_t>(st.st_size) + 1));
         size_t got = 0;
         for (;;) {
             if (got == out.bytes.size()) {

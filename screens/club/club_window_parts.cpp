@@ -1,13 +1,11 @@
 #include "screens/club/club_window_parts.h"
 
 #include "core/game_data.h"
-#include "core/money.h"
 #include "core/picture_paths.h"
 #include "platform/window/image.h"
 #include "platform/window/keys.h"
+#include "screens/club/club_money_window_parts.h"
 #include "screens/main/main_window.h"
-#include "screens/main/main_window_texts.h"
-#include "ui/markup/markup_label.h"
 
 namespace kv {
 
@@ -37,11 +35,7 @@ void RefreshMainWindowSquad() {
     TForm13* window = MainWindow();
     if (window == nullptr) return;
     window->RefreshSquadGrid();
-    const GameData& data = Game();
-    const int club = data.game_state.user_club;
-    if (club < 0 || club >= static_cast<int>(data.teams.size())) return;
-    if (auto* money = dynamic_cast<TMarkupLabel*>(window->FindComponent("labmoney")))
-        money->SetHTMLText(MoneyText(MoneyToUnits(data.teams[club].cash)));
+    ShowCashOnMainWindow();
 }
 
 }  // namespace kv

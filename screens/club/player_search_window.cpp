@@ -164,6 +164,21 @@ int Choice(const TUiComboBox& combo) {
     return i < 0 || i >= static_cast<int>(combo.Items().size()) - 1 ? kAnyChoice : i;
 }
 
+TGrCustomColumn& AddMarkColumn(TReportGrid& grid, const char* name, const char* header, int width) {
+    auto column = std::make_unique<TGrImageColumn>(name);
+    column->Images = &SearchMarks();
+    TGrCustomColumn& added = grid.Columns().Add(std::move(column));
+    added.Header().SetCaption(header);
+    added.SetWidth(width);
+    return added;
+}
+
+std::string MoneyCell(Money amount) {
+    return FormatDigitGroups(MoneyToWholeUnits(amount));
+}
+
+}  // namespace
+
 // The marks of the star and on-sale columns, by the cells' numbers: 1 a star, 2 on sale,
 // 3 not on sale (0 draws nothing).
 ImageList& SearchMarks() {
@@ -200,21 +215,6 @@ ImageList& SearchMarks() {
     }();
     return marks;
 }
-
-TGrCustomColumn& AddMarkColumn(TReportGrid& grid, const char* name, const char* header, int width) {
-    auto column = std::make_unique<TGrImageColumn>(name);
-    column->Images = &SearchMarks();
-    TGrCustomColumn& added = grid.Columns().Add(std::move(column));
-    added.Header().SetCaption(header);
-    added.SetWidth(width);
-    return added;
-}
-
-std::string MoneyCell(Money amount) {
-    return FormatDigitGroups(MoneyToWholeUnits(amount));
-}
-
-}  // namespace
 
 std::function<void(int team)>& PlayerSearchTeamView() {
     static std::function<void(int)> open;

@@ -12,6 +12,12 @@ namespace kv {
 
 extern const WindowLayout kForm27Layout;
 
+class ImageList;
+
+// The marks of the search lists' picture columns: 1 a star, 2 on sale, 3 not on sale (0 draws
+// nothing).
+ImageList& SearchMarks();
+
 // Opens the team view of a club (a team index) over the search. Unset, a double click only
 // chooses the club.
 std::function<void(int team)>& PlayerSearchTeamView();

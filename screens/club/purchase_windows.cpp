@@ -6,9 +6,11 @@
 #include "core/money.h"
 #include "core/money_text.h"
 #include "platform/window/edit.h"
+#include "platform/window/image.h"
 #include "platform/window/keys.h"
 #include "platform/window/message_box.h"
 #include "platform/window/screen.h"
+#include "screens/club/club_window_parts.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/human_involvement.h"
@@ -104,6 +106,44 @@ const LayoutControl kOutcomeControls[] = {
      .properties = {{"TabOrder", "0"}}},
 };
 
+const LayoutControl kSellerAnswerControls[] = {
+    {.name = "escudo",
+     .class_name = "TImage",
+     .bounds = {14, 14, 64, 64},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
+    {.name = "Label2",
+     .class_name = "TMarkupLabel",
+     .bounds = {90, 14, 296, 20},
+     .font = {"Arial", 11, fsBold, clYellow},
+     .properties = kMarkup},
+    {.name = "Label3",
+     .class_name = "TMarkupLabel",
+     .bounds = {90, 40, 296, 36},
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Label5",
+     .class_name = "TMarkupLabel",
+     .bounds = {90, 82, 296, 18},
+     .font = {"Arial", 9, fsBold, clYellow},
+     .properties = kMarkup},
+    {.name = "Label4",
+     .class_name = "TMarkupLabel",
+     .bounds = {14, 116, 372, 18},
+     .caption = "<SHAD>Deseja vende-lo por este preço?</SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "bt1",
+     .class_name = "TUiGlowButton",
+     .bounds = {176, 146, 100, 28},
+     .caption = "Sim",
+     .properties = {{"TabOrder", "0"}}},
+    {.name = "bt2",
+     .class_name = "TUiGlowButton",
+     .bounds = {286, 146, 100, 28},
+     .caption = "Não",
+     .properties = {{"TabOrder", "1"}}},
+};
+
 std::string Shad(const std::string& text) {
     return "<SHAD>" + text + "</SHAD>";
 }
@@ -135,6 +175,18 @@ const WindowLayout kForm61Layout = {
     .color = static_cast<TColor>(0x3A5A2A),
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kOutcomeControls,
+    .register_classes = RegisterPurchaseClasses,
+};
+
+const WindowLayout kForm49Layout = {
+    .name = "Form49",
+    .class_name = "TForm49",
+    .client_width = 400,
+    .client_height = 186,
+    .font = {"Arial", 8, 0, clWindowText},
+    .color = static_cast<TColor>(0x3A5A2A),
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
+    .controls = kSellerAnswerControls,
     .register_classes = RegisterPurchaseClasses,
 };
 
@@ -187,15 +239,8 @@ void TForm60::Bt1Click() {
     const std::string name = data.players[player_].name.str();
     OfferDecision deal;
     if (IsHumanManaged(data, seller)) {
-        // The other human coach answers for his club.
-        const std::string coach = InTable(data.coaches, data.teams[seller].coach)
-                                      ? data.coaches[data.teams[seller].coach].name.str()
-                                      : data.teams[seller].name.str();
-        const std::string question = coach + ": " + data.teams[user].name.str() +
-                                     " está querendo comprar o jogador: " + name + " por " +
-                                     FormatMoneyInWords(offer_) +
-                                     ". Deseja vende-lo por este preço?";
-        if (MessageDlg(question, mtConfirmation, mbYesNo) != mrYes) {
+        // The other human coach answers for his club; his "Não" ends the proposal.
+        if (!ShowSellerAnswer(player_, offer_)) {
             Close();
             return;
         }
@@ -257,6 +302,41 @@ void TForm61::Bt2Click() {
                                    deal_.replacement_needed, deal_.replacement_position);
     }
     Close();
+}
+
+TForm49::TForm49(int player, std::int32_t offer) : Form("Form49") {
+    BuildWindowLayout(*this, kForm49Layout);
+    TileGameBackground(*this);
+    SwallowWindowKeys(*this, 0, 0);
+    const GameData& data = Game();
+    const int seller = data.players[player].team;
+    const int user = data.game_state.user_club;
+    ShowClubCrest(ControlNamed<Image>(*this, "escudo"), seller);
+    if (InTable(data.teams, seller)) {
+        const int coach = data.teams[seller].coach;
+        SetMarkup(*this, "Label2",
+                  Shad(InTable(data.coaches, coach) ? data.coaches[coach].name.str()
+                                                    : data.teams[seller].name.str()));
+    }
+    SetMarkup(*this, "Label3",
+              Shad((InTable(data.teams, user) ? data.teams[user].name.str() : std::string()) +
+                   " está querendo comprar o jogador: " + data.players[player].name.str()));
+    SetMarkup(*this, "Label5", Shad(FormatMoneyInWords(offer)));
+    ControlNamed<TUiGlowButton>(*this, "bt1").on_click = [this] {
+        accepted_ = true;
+        SetModalResult(mrYes);
+    };
+    ControlNamed<TUiGlowButton>(*this, "bt2").on_click = [this] { SetModalResult(mrNo); };
+    DoCreate();
+}
+
+bool ShowSellerAnswer(int player, std::int32_t offer) {
+    if (!InTable(Game().players, player) || player == 0) return false;
+    TForm49& form = Screen::Get().Create<TForm49>(player, offer);
+    form.ShowModal();
+    const bool accepted = form.accepted();
+    form.Release();
+    return accepted;
 }
 
 std::string ShowPurchaseProposal(int player) {

@@ -14,6 +14,7 @@ namespace kv {
 
 extern const WindowLayout kForm60Layout;
 extern const WindowLayout kForm61Layout;
+extern const WindowLayout kForm49Layout;
 
 class TForm60 : public Form {
   public:
@@ -42,6 +43,18 @@ class TForm61 : public Form {
     bool bought_ = false;
 };
 
+// The other human coach's answer to an offer for one of his players: "Sim" sells at the offer.
+class TForm49 : public Form {
+  public:
+    TForm49(int player, std::int32_t offer);
+    bool accepted() const { return accepted_; }
+
+  private:
+    bool accepted_ = false;
+};
+
+// The seller's answer window, modal; true when the other coach sells at the offer.
+bool ShowSellerAnswer(int player, std::int32_t offer);
 // The proposal window for the player, modal; returns the team view's message line.
 std::string ShowPurchaseProposal(int player);
 // The outcome window, modal; true when the player was bought.

@@ -1,6 +1,8 @@
 #include "screens/club/team_view_window.h"
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,15 +14,24 @@
 #include "core/money_text.h"
 #include "core/picture_paths.h"
 #include "core/text_tables.h"
+#include "platform/gfx/canvas.h"
 #include "platform/window/image.h"
+#include "platform/window/image_list.h"
 #include "platform/window/keys.h"
+#include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
+#include "screens/club/club_money_window_parts.h"
+#include "screens/club/club_window_parts.h"
 #include "screens/club/purchase_windows.h"
+#include "screens/club/transfer_list_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/match/match_pictures.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
+#include "season/career_texts.h"
 #include "season/loans.h"
 #include "season/player_economy.h"
 #include "season/purchase_negotiation.h"
@@ -51,7 +62,7 @@ const LayoutControl kControls[] = {
      .class_name = "TReportGrid",
      .bounds = {8, 8, 190, 584},
      .properties = {{"Options", "goSelectFullRow"}, {"RowSize", "18"}, {"TabOrder", "0"}}},
-    {.name = "mainpanel", .class_name = "TUiSmoothPanel", .bounds = {206, 8, 586, 108}},
+    {.name = "mainpanel", .class_name = "TUiSmoothPanel", .bounds = {206, 8, 586, 130}},
     {.name = "escudo",
      .class_name = "TImage",
      .parent = "mainpanel",
@@ -106,9 +117,57 @@ const LayoutControl kControls[] = {
      .parent = "mainpanel",
      .bounds = {420, 74, 150, 16},
      .properties = {{"TabStop", "False"}}},
+    {.name = "Image2",
+     .class_name = "TImage",
+     .parent = "mainpanel",
+     .bounds = {108, 104, 18, 18},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "Label11",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {130, 105, 90, 16},
+     .caption = "<SHAD><U>Retrospecto</U></SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Image3",
+     .class_name = "TImage",
+     .parent = "mainpanel",
+     .bounds = {224, 104, 18, 18},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "Label12",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {246, 105, 80, 16},
+     .caption = "<SHAD><U>Calendário</U></SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Image5",
+     .class_name = "TImage",
+     .parent = "mainpanel",
+     .bounds = {330, 104, 18, 18},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "Label26",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {352, 105, 80, 16},
+     .caption = "<SHAD><U>Transfers</U></SHAD>",
+     .font = kText,
+     .properties = kMarkup},
+    {.name = "Image6",
+     .class_name = "TImage",
+     .parent = "mainpanel",
+     .bounds = {436, 104, 18, 18},
+     .properties = {{"Stretch", "True"}, {"Proportional", "True"}}},
+    {.name = "Label28",
+     .class_name = "TMarkupLabel",
+     .parent = "mainpanel",
+     .bounds = {458, 105, 80, 16},
+     .caption = "<SHAD><U>Troféus</U></SHAD>",
+     .font = kText,
+     .properties = kMarkup},
     {.name = "joglist",
      .class_name = "TReportGrid",
-     .bounds = {206, 124, 586, 268},
+     .bounds = {206, 146, 586, 246},
      .properties = {{"Options", "goHeader, goSelectFullRow"},
                     {"RowSize", "18"},
                     {"TabOrder", "1"}}},
@@ -122,9 +181,28 @@ const LayoutControl kControls[] = {
     {.name = "cardtext",
      .class_name = "TMarkupLabel",
      .parent = "infojt",
-     .bounds = {10, 8, 380, 158},
+     .bounds = {10, 8, 352, 158},
      .font = kText,
      .properties = kMarkup},
+    {.name = "Image13",
+     .class_name = "TImage",
+     .parent = "infojt",
+     .bounds = {368, 34, 20, 20},
+     .properties = {{"Center", "True"}, {"ShowHint", "True"}, {"Hint", "Histórico confrontos"}}},
+    {.name = "Image4",
+     .class_name = "TImage",
+     .parent = "infojt",
+     .bounds = {368, 34, 20, 20},
+     .properties = {{"Center", "True"},
+                    {"ShowHint", "True"},
+                    {"Hint", "Histórico confrontos"},
+                    {"Visible", "False"}}},
+    {.name = "SchemeButton2",
+     .class_name = "TUiGlowButton",
+     .parent = "infojt",
+     .bounds = {246, 140, 144, 24},
+     .caption = "Histórico Completo",
+     .properties = {{"TabOrder", "0"}, {"Visible", "False"}}},
     {.name = "bt1",
      .class_name = "TUiGlowButton",
      .bounds = {616, 420, 176, 28},
@@ -158,18 +236,102 @@ const LayoutControl kControls[] = {
      .properties = {{"TabOrder", "5"}}},
 };
 
+enum class ColumnKind { kText, kStatus, kFlag, kMark };
 struct Column {
     const char* name;
     const char* header;
     int width;
+    ColumnKind kind = ColumnKind::kText;
 };
 constexpr Column kSquadColumns[] = {
-    {"id", "", 0},         {"status", "", 20},       {"posicaojog", "P", 22},
-    {"gclado", "L", 20},   {"nomejog", "Nome", 120}, {"forca", "F", 28},
-    {"energia", "E", 40},  {"passe", "Passe", 64},   {"salario", "salario", 60},
-    {"idade", "I", 24},    {"gols", "G", 28},        {"habilidadejog", "Habil.", 60},
-    {"avenda", "Vda", 34}, {"gcemp", "Emp", 34},
+    {"id", "", 0},
+    {"status", "", 22, ColumnKind::kStatus},
+    {"posicaojog", "P", 22},
+    {"gclado", "L", 20},
+    {"paisjog", "", 28, ColumnKind::kFlag},
+    {"nomejog", "Nome", 112},
+    {"forca", "F", 28},
+    {"energia", "E", 40},
+    {"passe", "Passe", 64},
+    {"salario", "salario", 60},
+    {"idade", "I", 24},
+    {"gols", "G", 28},
+    {"habilidadejog", "Habil.", 60},
+    {"avenda", "Vda", 30, ColumnKind::kMark},
+    {"gcemp", "Emp", 30, ColumnKind::kMark},
 };
+
+// The marks of the sale and loan columns, by the cells' numbers: 0 on sale, 1 nothing,
+// 2 offered for loan.
+ImageList& SquadMarks() {
+    static ImageList marks = [] {
+        constexpr int kSide = 14;
+        ImageList list(kSide, kSide);
+        auto mark = [](TColor colour) {
+            Picture picture(kSide, kSide);
+            Canvas canvas(picture);
+            canvas.pen.color = static_cast<TColor>(0x404040);
+            canvas.brush.color = colour;
+            canvas.Ellipse({3, 3, 11, 11});
+            return picture;
+        };
+        list.Add(mark(static_cast<TColor>(0x00B000)));
+        list.Add(Picture(kSide, kSide));
+        list.Add(mark(static_cast<TColor>(0xE08000)));
+        return list;
+    }();
+    return marks;
+}
+
+ImageList& StatusPictures() {
+    static ImageList pictures = [] {
+        ImageList list;
+        FillAvailabilityPictures(list);
+        return list;
+    }();
+    return pictures;
+}
+
+TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const Column& c) {
+    std::unique_ptr<TGrCustomColumn> made;
+    switch (c.kind) {
+        case ColumnKind::kText:
+            made = std::make_unique<TGrTextColumn>(c.name);
+            break;
+        case ColumnKind::kStatus:
+        case ColumnKind::kMark: {
+            auto image = std::make_unique<TGrImageColumn>(c.name);
+            image->Images = c.kind == ColumnKind::kStatus ? &StatusPictures() : &SquadMarks();
+            made = std::move(image);
+            break;
+        }
+        case ColumnKind::kFlag: {
+            auto flag = std::make_unique<TGrGraphicColumn>(c.name);
+            flag->BorderWidth = 0;
+            flag->Margin = 2;
+            made = std::move(flag);
+            break;
+        }
+    }
+    TGrCustomColumn& column = grid.Columns().Add(std::move(made));
+    if (c.kind == ColumnKind::kStatus || c.kind == ColumnKind::kMark)
+        column.SetColumnKind(ckInteger);
+    column.Header().SetCaption(c.header);
+    column.SetWidth(c.width);
+    column.SetVisible(c.width > 0);
+    return column;
+}
+
+const Picture& LinkIcon(std::string_view name) {
+    static const Picture history = MainWindowIcon("historico");
+    static const Picture fixtures = MainWindowIcon("confrontos");
+    static const Picture money = MainWindowIcon("dinheiro");
+    static const Picture squad = MainWindowIcon("elenco");
+    if (name == "historico") return history;
+    if (name == "confrontos") return fixtures;
+    if (name == "dinheiro") return money;
+    return squad;
+}
 
 std::string Shad(const std::string& text) {
     return "<SHAD>" + text + "</SHAD>";
@@ -211,6 +373,13 @@ std::string TeamViewPlayerCard(const GameData& data, int player) {
            "</shad><shad><B>" + status + "</B></SHAD>";
 }
 
+std::string TeamViewPlayerHistory(GameData& data, int player) {
+    const t_player& p = data.players[player];
+    return "<FONT size=\"10\" face=\"Arial\" color=\"#FFFF00\"><SHAD>" +
+           PositionLetter(p.position) + " - " + p.name.str() + "</SHAD></FONT><br><br>" +
+           PlayerCareerPage(data, player, -1).text;
+}
+
 const WindowLayout kForm14Layout = {
     .name = "Form14",
     .class_name = "TForm14",
@@ -242,13 +411,13 @@ TForm14::TForm14(int team) : Form("Form14") {
     };
 
     auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
-    for (const Column& c : kSquadColumns) {
-        TGrCustomColumn& column = squad.Columns().Add(c.name, ckString);
-        column.Header().SetCaption(c.header);
-        column.SetWidth(c.width);
-        column.SetVisible(c.width > 0);
-    }
+    for (const Column& c : kSquadColumns) AddSquadColumn(squad, c);
+    BandReportRows(squad);
     squad.on_select_cell = [this](int, int row) { SelectPlayerRow(row); };
+    squad.on_dbl_click = [this] { OpenPlayerHistory(); };
+    PopupMenu& menu = AddComponent<PopupMenu>("PopupMenu1");
+    menu.Add("Histricodejogos1", "Histórico de jogos", [this] { OpenPlayerHistory(); });
+    squad.popup_menu = &menu;
     squad.on_cell_formating = [this, &squad](int, int row, TColor& color, FontStyles&, TCellState) {
         const std::string id = squad.GetCellTextByVariant("id", row);
         if (!id.empty() && Game().players[std::stoi(id)].loan_status == 2)
@@ -264,9 +433,8 @@ TForm14::TForm14(int team) : Form("Form14") {
     ControlNamed<TUiGlowButton>(*this, "bt2").on_click = [this] { Bt2Click(); };
     ControlNamed<TUiGlowButton>(*this, "bt4").on_click = [this] { Bt4Click(); };
     ControlNamed<TUiGlowButton>(*this, "bt3").on_click = [this] { Close(); };
-    on_close = [](CloseAction&) {
-        if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
-    };
+    LinkHistories();
+    on_close = [](CloseAction&) { RefreshMainWindowSquad(); };
     BuildTeamTree();
     const bool limit_shown = ControlNamed<Control>(*this, "Label27").Visible();
     ShowTeam(team);
@@ -324,6 +492,75 @@ void TForm14::BuildTeamTree() {
     }
 }
 
+void TForm14::LinkHistories() {
+    auto open = [](const char* window) {
+        if (auto& opener = MainWindowOpener(window)) opener();
+    };
+    auto link = [this](std::initializer_list<const char*> names, std::function<void()> click) {
+        for (const char* name : names) {
+            Control& c = ControlNamed<Control>(*this, name);
+            c.cursor = crHandPoint;
+            c.on_click = click;
+        }
+    };
+    link({"Label11", "Image2"}, [this, open] {
+        MainWindowSelections().history_club = viewed_team_;
+        open("TForm55");
+    });
+    link({"Label12", "Image3"}, [this, open] {
+        MainWindowSelections().fixtures_team = viewed_team_;
+        open("TForm18");
+    });
+    link({"Label26", "Image5"},
+         [this] { ShowTransferListWindow(TransferListMode::kClubTransfers, viewed_team_); });
+    link({"Label28", "Image6"}, [this, open] {
+        MainWindowSelections().trophy_club = viewed_team_;
+        open("TForm74");
+    });
+    // A club without a coach has no coach page to open.
+    link({"Label3"}, [this, open] {
+        const GameData& data = Game();
+        const int coach = InTable(data.teams, viewed_team_) ? data.teams[viewed_team_].coach : -1;
+        if (!InTable(data.coaches, coach)) return;
+        MainWindowSelection& s = MainWindowSelections();
+        s.career_subject_kind = 2;
+        s.career_subject = coach;
+        open("TForm47");
+    });
+    const std::pair<const char*, const char*> icons[] = {
+        {"Image2", "historico"}, {"Image3", "confrontos"}, {"Image5", "dinheiro"},
+        {"Image6", "elenco"},    {"Image13", "historico"}, {"Image4", "elenco"}};
+    for (const auto& [image, icon] : icons)
+        ControlNamed<Image>(*this, image).SetPicture(LinkIcon(icon));
+    link({"Image13"}, [this] { SetCardMode(false); });
+    link({"Image4"}, [this] { SetCardMode(true); });
+    ControlNamed<TUiGlowButton>(*this, "SchemeButton2").on_click = [this] { OpenPlayerHistory(); };
+    AddEventIcons(icons_);
+    ControlNamed<TMarkupLabel>(*this, "cardtext").SetPictureContainer(&icons_);
+}
+
+void TForm14::SetCardMode(bool card) {
+    card_mode_ = card;
+    ControlNamed<Control>(*this, "Image13").SetVisible(card);
+    ControlNamed<Control>(*this, "Image4").SetVisible(!card);
+    const int player = SelectedPlayer();
+    if (player < 0) return;
+    ShowPlayerCard(player);
+    // After a change of card mode the card's own rule decides "Comprar".
+    const GameData& data = Game();
+    ControlNamed<Control>(*this, "bt1")
+        .SetEnabled(TeamViewCardAllowsPurchase(data, player, data.game_state.user_club));
+}
+
+void TForm14::OpenPlayerHistory() {
+    const int player = SelectedPlayer();
+    if (player < 0) return;
+    MainWindowSelection& s = MainWindowSelections();
+    s.career_subject_kind = 1;
+    s.career_subject = player;
+    if (auto& opener = MainWindowOpener("TForm16")) opener();
+}
+
 void TForm14::ShowMessageLine(const std::string& text) {
     auto& line = ControlNamed<TMarkupLabel>(*this, "Label27");
     line.SetHTMLText(Shad(text));
@@ -347,6 +584,7 @@ void TForm14::ShowTeam(int team) {
     auto& squad = ControlNamed<TReportGrid>(*this, "joglist");
     squad.ClearRows();
     const int kind = std::clamp(data.game_state.match_kind, 0, 10);
+    const auto& flags = flag_pictures();
     for (int position = 0; position < 5; ++position)
         for (std::size_t i = 1; i < data.players.size(); ++i) {
             const t_player& p = data.players[i];
@@ -356,22 +594,36 @@ void TForm14::ShowTeam(int team) {
             auto set = [&squad, row](const char* column, const std::string& text) {
                 squad.SetCellTextByVariant(column, row, text);
             };
+            auto hint = [&squad, row](const char* column, std::string text) {
+                squad.GetCellByVariant(column, row).SetHint(std::move(text));
+            };
             set("id", std::to_string(player));
             // The same picture coding as the main window's squad list.
             set("status", std::to_string(AvailabilityPicture(data, player, kind).first));
             set("posicaojog", PositionLetter(p.position));
+            if (p.nationality >= 0 && p.nationality < static_cast<int>(flags.size()))
+                squad.GetCellByVariant("paisjog", row).ObjectReference =
+                    &flags[static_cast<std::size_t>(p.nationality)];
+            hint("paisjog", std::string(CountryName(p.nationality)));
             set("nomejog", p.name.str());
             set("forca", std::to_string(p.strength));
             set("energia", std::to_string(p.energy) + "%");
             set("gclado", p.side == 1 ? "E" : "D");
             const Money price = t.human && p.on_sale ? p.asking_price : p.value;
             set("passe", FormatMoneyShort(MoneyToWholeUnits(price)));
+            hint("passe", FormatMoneyInWords(MoneyToWholeUnits(price)));
             set("salario", FormatDigitGroups(MoneyToWholeUnits(p.wage)));
             set("idade", std::to_string(p.age));
             set("gols", std::to_string(p.goals));
-            set("habilidadejog", CharacteristicsCell(data, player).first);
-            set("avenda", p.on_sale ? "Sim" : "");
-            set("gcemp", p.loan_status == 1 ? "Sim" : "");
+            // One characteristic twice: its full name, and twice in the hint.
+            const auto [abilities, abilities_hint] = CharacteristicsCell(data, player);
+            set("habilidadejog", abilities);
+            hint("habilidadejog",
+                 abilities_hint.empty() ? abilities + "/" + abilities : abilities_hint);
+            set("avenda", p.on_sale ? "0" : "1");
+            if (p.on_sale) hint("avenda", "A venda");
+            set("gcemp", p.loan_status == 1 ? "2" : "1");
+            if (p.loan_status == 1) hint("gcemp", "Disponível para empréstimo");
         }
     RefreshMoney();
     auto markup = [this](const char* name, const std::string& text) {
@@ -398,11 +650,12 @@ void TForm14::ShowTeam(int team) {
     auto& escudo = ControlNamed<Image>(*this, "escudo");
     escudo.SetPicture(!path.empty() && crest.LoadFromFile(path) ? crest : Picture());
     auto& flag = ControlNamed<Image>(*this, "Image7");
-    const auto& flags = flag_pictures();
     flag.SetPicture(t.country >= 0 && t.country < static_cast<int>(flags.size())
                         ? flags[static_cast<std::size_t>(t.country)]
                         : Picture());
     flag.SetVisible(data.game_state.main_country != 202);
+    flag.hint = std::string(CountryName(t.country));
+    flag.show_hint = true;
     ControlNamed<TUiSmoothProgressBar>(*this, "gp1").SetPosition(t.board_confidence);
     ControlNamed<TUiSmoothProgressBar>(*this, "gp2")
         .SetPosition(std::max(t.supporter_confidence, 0));
@@ -434,11 +687,15 @@ void TForm14::SelectPlayerRow(int row) {
     ControlNamed<Control>(*this, "bt2").SetEnabled(actions.offer);
     ControlNamed<Control>(*this, "bt4").SetEnabled(actions.loan);
     ShowPlayerCard(player);
+    ControlNamed<Control>(*this, "Label27").SetVisible(false);
 }
 
 void TForm14::ShowPlayerCard(int player) {
-    const GameData& data = Game();
-    ControlNamed<TMarkupLabel>(*this, "cardtext").SetHTMLText(TeamViewPlayerCard(data, player));
+    GameData& data = Game();
+    ControlNamed<Control>(*this, "SchemeButton2").SetVisible(!card_mode_);
+    ControlNamed<TMarkupLabel>(*this, "cardtext")
+        .SetHTMLText(card_mode_ ? TeamViewPlayerCard(data, player)
+                                : TeamViewPlayerHistory(data, player));
     const auto& flags = flag_pictures();
     const int country = data.players[player].nationality;
     ControlNamed<Image>(*this, "Image1")
@@ -473,7 +730,7 @@ void TForm14::Bt1Click() {
         ShowMessageLine("Jogador comprado com sucesso.");
     }
     RefreshMoney();
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt2Click() {
@@ -492,7 +749,7 @@ void TForm14::Bt2Click() {
     RefreshMoney();
     if (Game().teams[user].squad_size > kMaxHumanSquad - 1)
         ControlNamed<Control>(*this, "bt2").SetEnabled(false);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void TForm14::Bt4Click() {
@@ -513,7 +770,7 @@ void TForm14::Bt4Click() {
     AddLoan(data, player, viewed_team_, end);
     MovePlayerOnLoan(data, player, user, end);
     ShowTeam(viewed_team_);
-    if (TForm13* main = MainWindow()) main->RefreshSquadGrid();
+    RefreshMainWindowSquad();
 }
 
 void ShowTeamView(int team) {

@@ -8,6 +8,7 @@
 
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "ui/markup/picture_container.h"
 
 namespace kv {
 
@@ -28,14 +29,21 @@ class TForm14 : public Form {
     void Bt2Click();  // "Fazer uma oferta"
     void Bt4Click();  // "Pegar por empréstimo"
     void ShowMessageLine(const std::string& text);
+    // The player panel shows the card (true) or the player's career.
+    void SetCardMode(bool card);
+    bool card_mode() const { return card_mode_; }
 
   private:
     void BuildTeamTree();
     void SelectPlayerRow(int row);
     void ShowPlayerCard(int player);
     void RefreshMoney();
+    void LinkHistories();
+    void OpenPlayerHistory();
 
     int viewed_team_ = -1;
+    bool card_mode_ = true;
+    TPictureContainer icons_;  // the career page's column titles
 };
 
 // Opens the team view modally on the team; the player search and the main window use this.
@@ -43,5 +51,7 @@ void ShowTeamView(int team);
 
 // The player card of the team view, as mark-up.
 std::string TeamViewPlayerCard(const GameData& data, int player);
+// The player panel in history mode: the card's first line and the first page of his career.
+std::string TeamViewPlayerHistory(GameData& data, int player);
 
 }  // namespace kv

@@ -71,6 +71,7 @@
     X(kForm14Layout)               \
     X(kForm60Layout)               \
     X(kForm61Layout)               \
+    X(kForm49Layout)               \
     X(kForm24Layout)               \
     X(kForm25Layout)               \
     X(kForm48Layout)               \
@@ -87,7 +88,10 @@
     X(kForm47Layout)               \
     X(kForm19Layout)               \
     X(kForm83Layout)               \
-    X(kForm76Layout)
+    X(kForm76Layout)               \
+    X(kForm77Layout)               \
+    X(kForm75Layout)               \
+    X(kForm78Layout)
 
 namespace kv {
 

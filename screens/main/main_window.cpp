@@ -1164,6 +1164,28 @@ void TForm13::RefreshSquadGrid() {
     if (grid.GetRowCount() > 0) grid.SelectCell(1, 0);
 }
 
+void TForm13::SelectPlayerRow(int player) {
+    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
+    for (int row = 0; row < grid.GetRowCount(); ++row)
+        if (RowPlayer(row) == player) {
+            grid.SelectCell(1, row);
+            return;
+        }
+}
+
+void TForm13::ContractSigned(int player) {
+    RefreshSquadGrid();
+    SelectPlayerRow(player);
+    ControlNamed<TUiGlowButton>(*this, "btvender").SetEnabled(false);
+    ControlNamed<TUiGlowButton>(*this, "btalterasal").SetEnabled(false);
+}
+
+void TForm13::PlayerRetired(int successor) {
+    RefreshSquadGrid();
+    SelectPlayerRow(successor);
+    ControlNamed<TUiGlowButton>(*this, "btaposenta").SetEnabled(false);
+}
+
 void TForm13::MarkUnavailable(int row, int code, bool star) {
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
     grid.SetCellTextByVariant("condicao", row, std::to_string(star ? code + 4 : code));

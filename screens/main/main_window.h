@@ -57,6 +57,7 @@ struct MainWindowSelection {
     int best_eleven_mode = 0;    // 0 round, 1 year
     int retiring_player = -1;
     int shirt_number_player = -1;
+    int trophy_club = -1;  // the trophy cabinet
 };
 MainWindowSelection& MainWindowSelections();
 
@@ -74,6 +75,11 @@ class TForm13 : public Form {
     void NextHumanTurnOrPlay();
     // The squad grid again from the game (after a window changed the squad).
     void RefreshSquadGrid();
+    // After a new contract for the player: the squad again with his row chosen, and neither a
+    // sale nor a second contract from the panel until the coach chooses a row again.
+    void ContractSigned(int player);
+    // After a retirement: the squad again with the successor's row chosen and "aposentar" off.
+    void PlayerRetired(int successor);
     // The club panel again (after the club colours changed).
     void RefreshClubPanel();
     // A row's player shown unavailable: the availability picture `code` (+ 4 for a star).
@@ -120,6 +126,7 @@ class TForm13 : public Form {
     void CellColoring(int col, int row, TColor& color, TCellState state);
     void CellFormating(int col, int row, TColor& text_color, TCellState state);
     int RowPlayer(int row);
+    void SelectPlayerRow(int player);
 
     CoachTurn turn_;
     int lineup_opponent_ = -1;

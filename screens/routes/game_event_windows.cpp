@@ -7,6 +7,7 @@
 #include "screens/club/death_notice_window.h"
 #include "screens/club/friendlies_window.h"
 #include "screens/club/loan_request_window.h"
+#include "screens/club/national_callup_window.h"
 #include "screens/club/offer_window.h"
 #include "screens/main/national_invitation_window.h"
 
@@ -36,6 +37,9 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return false;
         case GameWindow::kNationalTeamInvitation:
             ShowNationalTeamInvitation(request.kind, request.tier, request.coach);
+            return false;
+        case GameWindow::kNationalTeamCallUp:
+            ShowNationalCallUpWindow(request.team);
             return false;
         default: {
             AutomaticWindows automatic;

@@ -1,5 +1,6 @@
 #include "screens/routes/window_routes.h"
 
+#include "core/game_data.h"
 #include "core/types.h"
 #include "editor/loading_window.h"
 #include "game/game_windows.h"
@@ -15,6 +16,7 @@
 #include "screens/career/player_history_window.h"
 #include "screens/career/roll_of_honour_window.h"
 #include "screens/career/top_scorers_window.h"
+#include "screens/career/trophy_cabinet_window.h"
 #include "screens/club/bank_loan_window.h"
 #include "screens/club/club_colours_window.h"
 #include "screens/club/contract_windows.h"
@@ -36,6 +38,7 @@
 #include "screens/main/fixtures_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_hub_window.h"
 #include "screens/main/options_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/save_game_window.h"
@@ -50,20 +53,16 @@
 namespace kv {
 namespace {
 
-// The national-team hub comes later; until then a game that starts on it stays where it is.
+// The screen that comes next: the main window, the national-team hub, the match day, ...
 void ContinueWith(NextScreen next) {
     if (next == NextScreen::kMainWindow) ShowMainWindow();
+    if (next == NextScreen::kNationalTeamHub) ShowNationalHub();
     if (next == NextScreen::kMatchDay) ShowMatchDayWindow();
     if (next == NextScreen::kSeasonReview) ShowSeasonReviewWindow();
-    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(1);
+    if (next == NextScreen::kAuction) ShowRoundCloseAuctions(Game().auction_count);
 }
 
-// After the round closes, a national-team day with no hub yet plays its line-ups at once.
 void AfterRoundClose(NextScreen next) {
-    if (next == NextScreen::kNationalTeamHub) {
-        PrepareComputerLineups();
-        next = NextScreen::kMatchDay;
-    }
     ContinueWith(next);
 }
 
@@ -126,8 +125,9 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm14") = [] { ShowTeamView(MainWindowSelections().viewed_team); };
     // The chosen squad row's contract and retirement; the squad list follows the change.
     MainWindowOpener("TForm24") = [] {
-        if (TForm13* main = MainWindow(); main && ShowContractWindow(main->SelectedPlayer()))
-            main->RefreshSquadGrid();
+        TForm13* main = MainWindow();
+        const int player = main ? main->SelectedPlayer() : -1;
+        if (main && ShowContractWindow(player)) main->ContractSigned(player);
     };
     MainWindowOpener("TForm44") = [] {
         if (TForm13* main = MainWindow()) {
@@ -136,8 +136,9 @@ void ConnectGameWindows() {
         }
     };
     MainWindowOpener("TForm48") = [] {
-        if (TForm13* main = MainWindow(); main && ShowRetirementWindow(main->SelectedPlayer()) >= 0)
-            main->RefreshSquadGrid();
+        TForm13* main = MainWindow();
+        const int successor = main ? ShowRetirementWindow(main->SelectedPlayer()) : -1;
+        if (main && successor >= 0) main->PlayerRetired(successor);
     };
     MainWindowOpener("TForm20") = [] { ShowTopScorersWindow(); };
     MainWindowOpener("TForm55") = [] { ShowClubRecordWindow(); };
@@ -151,6 +152,9 @@ void ConnectGameWindows() {
     MainWindowOpener("TForm83") = [] { ShowBestRatingsWindow(); };
     PlayerHistoryMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
     ClubFixturesMatchView() = [](int archived_match) { ShowMatchView(archived_match); };
+    // The hub's "Escalar Time": the line-up window on the national team.
+    NationalHubLineup() = [](int opponent) { return ShowLineupWindow(true, opponent); };
+    MainWindowOpener("TForm74") = [] { ShowTrophyCabinet(MainWindowSelections().trophy_club); };
 }
 
 }  // namespace kv

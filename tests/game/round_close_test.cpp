@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "core/random.h"
 #include "game/national_callups.h"
 #include "game/season_rollover.h"
 #include "season/loans.h"
@@ -55,6 +56,29 @@ TEST(RoundClose, TheLastPlayingDayLeadsToTheSeasonReview) {
     EXPECT_EQ(data.game_state.season, 2);
     EXPECT_EQ(data.players[1].age, 1);
     EXPECT_EQ(data.teams[0].match_strength_index, -1);
+}
+
+TEST(RoundClose, TheAuctionsAskedForStayWithTheGameForTheWindows) {
+    // A human club short of players before a league day: zero to two auctions, by chance.
+    bool seen[3] = {};
+    for (std::uint64_t seed = 1; seed < 60; ++seed) {
+        GameData& data = LeagueDayGame({{8, ckNationalLeague}});
+        data.teams[0].human = 1;
+        data.teams[0].squad_size = 20;
+        data.game_state.human_count = 1;
+        data.game_state.human_clubs[0] = 0;
+        data.auction_count = 7;  // a count left from an earlier round
+        SeedRandom(seed);
+        test::NoWindows windows;
+        const RoundCloseResult result = CloseRound(data, windows);
+        ASSERT_GE(result.auctions, 0);
+        ASSERT_LE(result.auctions, 2);
+        EXPECT_EQ(result.next,
+                  result.auctions > 0 ? NextScreen::kAuction : NextScreen::kMainWindow);
+        EXPECT_EQ(data.auction_count, result.auctions);
+        seen[result.auctions] = true;
+    }
+    EXPECT_TRUE(seen[0] && seen[1] && seen[2]);
 }
 
 TEST(RoundClose, ARestDayIsPassedOverWithFullEnergyForEveryone) {

@@ -1,5 +1,6 @@
 #include "tests/playthrough/play_through.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,8 +19,11 @@
 #include "platform/window/keys.h"
 #include "platform/window/radio_button.h"
 #include "screens/club/lineup_window.h"
+#include "screens/club/national_callup_window.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_hub_window.h"
+#include "screens/main/national_invitation_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/season_review_window.h"
 #include "screens/match/match_day_window.h"
@@ -139,6 +143,28 @@ bool PlayThrough::AnswerModal() {
         lineup->lineup().TakeFrom(ComputerLineupChoice(data, lineup->lineup().team()));
         lineup->RefreshLineup();
         driver_->Click(driver_->Get(*lineup, "bt_irprojogo"));
+        return true;
+    }
+    if (dynamic_cast<TForm76*>(top)) {
+        ++invitations_;
+        if (!accept_invitations_) {
+            driver_->Click(driver_->Get(*top, "btrecusar"));
+            return true;
+        }
+        for (const char* choice : {"r1", "r2", "r3", "r4", "r5", "r6", "r7", "r8"}) {
+            Control& radio = driver_->Get(*top, choice);
+            if (!radio.Visible() || !radio.Enabled()) continue;
+            driver_->Click(radio);
+            driver_->Click(driver_->Get(*top, "btfechar"));
+            return true;
+        }
+    }
+    if (dynamic_cast<TForm77*>(top)) {
+        // Its clicks wait on the window's own loop: that loop must not answer it again.
+        if (in_callup_) return false;
+        in_callup_ = true;
+        CallUpSquad(*top);
+        in_callup_ = false;
         return true;
     }
     // A window that stays open however it is answered would keep the play in its loop forever.
@@ -277,6 +303,37 @@ std::string PlayThrough::LoadThroughWindow(const std::string& file_name) {
     return {};
 }
 
+// Lists every player of the country, then calls up the strongest the list takes.
+void PlayThrough::CallUpSquad(Form& callup) {
+    TestDriver& d = *driver_;
+    d.Click(d.Get(callup, "SchemeButton3"));
+    auto& found = static_cast<TReportGrid&>(d.Get(callup, "gfind"));
+    std::vector<int> rows(static_cast<std::size_t>(found.GetRowCount()));
+    for (int r = 0; r < found.GetRowCount(); ++r) rows[static_cast<std::size_t>(r)] = r;
+    auto strength = [&found](int row) {
+        return std::stoi(found.GetCellTextByVariant("gcforca", row));
+    };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](int a, int b) { return strength(a) > strength(b); });
+    Control& add = d.Get(callup, "SchemeButton1");
+    for (const int row : rows) {
+        found.SelectCell(1, row);
+        if (add.Enabled()) d.Click(add);
+    }
+    Control& confirm = d.Get(callup, "bt2");
+    if (confirm.Enabled()) {
+        ++callups_;
+        d.Click(confirm);
+    } else {
+        callup.Close();  // a country that cannot field the smallest squad keeps the one it has
+    }
+}
+
+void PlayThrough::ContinueGame() {
+    if (auto& next = MainWindowNextScreen()) next(NextScreen::kMainWindow);
+    driver_->Pump();
+}
+
 // One move on whatever window is on screen; empty when it moved on.
 std::string PlayThrough::Step() {
     TestDriver& d = *driver_;
@@ -287,6 +344,17 @@ std::string PlayThrough::Step() {
             return {};
         }
         archived_ = Game().match_archive.size();
+        d.Click("btjogar");
+        d.Pump();
+        return {};
+    }
+    if (TForm75* hub = NationalHub(); hub && hub->Visible()) {
+        const GameData& data = Game();
+        const int team = data.game_state.national_team;
+        ++hub_turns_;
+        if (!InTable(data.teams, team) || data.game_state.current_coach != data.teams[team].coach)
+            ++hub_coach_mismatches_;
+        archived_ = data.match_archive.size();
         d.Click("btjogar");
         d.Pump();
         return {};
@@ -311,9 +379,10 @@ std::string PlayThrough::PlayRounds(int rounds, int season) {
     int last_round = rounds_;
     while (true) {
         const bool reached = season >= 0 ? Game().game_state.season >= season : rounds_ >= target;
-        if (reached && MainWindow() && MainWindow()->Visible() &&
-            !MainWindow()->RoundEventsPending())
-            return {};
+        const bool at_turn =
+            (MainWindow() && MainWindow()->Visible() && !MainWindow()->RoundEventsPending()) ||
+            (NationalHub() && NationalHub()->Visible());
+        if (reached && at_turn) return {};
         if (!broken_.empty()) return broken_;
         if (season >= 0 && rounds_ > target)
             return "a temporada " + std::to_string(season) + " não chegou à janela principal em " +

@@ -41,8 +41,8 @@ class PlayThrough {
     // empty string on success, else what went wrong.
     std::string StartNewGame(const PlayThroughSetup& setup);
     // Plays until `rounds` more rounds have closed, or until `season` has begun when it is not
-    // -1 (then `rounds` is the most it may take); stops at the next main window, or at the
-    // first fault. Empty on success.
+    // -1 (then `rounds` is the most it may take); stops at the next main window or
+    // national-team hub, or at the first fault. Empty on success.
     std::string PlayRounds(int rounds, int season = -1);
 
     // From the main window, the game menu's "Salvar jogo" (F2) with `name` typed into the save
@@ -70,8 +70,22 @@ class PlayThrough {
     void KeepSaveAfterRound(int round) { keep_round_ = round; }
     const std::string& kept_save() const { return kept_save_; }
 
+    // Goes on with the game already in memory (a game played on without windows): its next
+    // window opens as after a round close.
+    void ContinueGame();
+    // The national-team invitations: taken (the first team offered) or declined ("Recusar").
+    void set_accept_invitations(bool accept) { accept_invitations_ = accept; }
+    int invitations_shown() const { return invitations_; }
+    // The call-ups made through the call-up window (the strongest squad the rule allows).
+    int callups_made() const { return callups_; }
+    // The turns taken in the national-team hub, and how many of them did not have the
+    // national team's coach as the current coach.
+    int hub_turns() const { return hub_turns_; }
+    int hub_coach_mismatches() const { return hub_coach_mismatches_; }
+
   private:
     bool AnswerModal();
+    void CallUpSquad(Form& callup);
     std::string Step();
     void Check(const std::string& broken);
     void ConnectChecks();
@@ -89,6 +103,12 @@ class PlayThrough {
     const Form* last_answered_ = nullptr;
     int same_answers_ = 0;
     int reviews_ = 0;
+    bool accept_invitations_ = true;
+    int invitations_ = 0;
+    int callups_ = 0;
+    int hub_turns_ = 0;
+    int hub_coach_mismatches_ = 0;
+    bool in_callup_ = false;
 };
 
 }  // namespace kv

@@ -95,6 +95,7 @@ void PlayToTheSecondSeasonsFirstRound(PlayThrough& play) {
 TEST(PlayThrough, OneCoachBrasilPlaysTheFirstSeasonAndTheSecondsFirstRound) {
     const auto start = std::chrono::steady_clock::now();
     PlayThrough play(KORVANEL_SAMPLE_GAME);
+    play.set_accept_invitations(false);  // as the game without windows answers
     ASSERT_EQ(play.StartNewGame(OneCoachBrasil()), "");
     ASSERT_EQ(play.human_clubs().size(), 1u);
     EXPECT_EQ(Game().game_state.user_club, play.human_clubs()[0]);
@@ -115,6 +116,7 @@ TEST(PlayThrough, SixCoachesInThreeCountriesPlayTenRounds) {
     choices.humans = 6;
     choices.coach_countries = {kHomeCountry, kHomeCountry, kHomeCountry, kHomeCountry, 3, 11};
     PlayThrough play(KORVANEL_SAMPLE_GAME);
+    play.set_accept_invitations(false);  // as the game without windows answers
     ASSERT_EQ(play.StartNewGame(choices), "");
     ASSERT_EQ(play.human_clubs().size(), 6u);
     EXPECT_EQ(Game().game_state.human_count, 6);
@@ -135,6 +137,7 @@ TEST(PlayThrough, SavedAndLoadedMidSeasonEndsAsThePlayWithoutTheBreak) {
     std::string straight;
     {
         PlayThrough play(KORVANEL_SAMPLE_GAME);
+        play.set_accept_invitations(false);  // as the game without windows answers
         ASSERT_EQ(play.StartNewGame(OneCoachBrasil()), "");
         PlayToTheSecondSeasonsFirstRound(play);
         straight = SavedGameNow();
@@ -148,6 +151,7 @@ TEST(PlayThrough, SavedAndLoadedMidSeasonEndsAsThePlayWithoutTheBreak) {
     std::string saved;
     {
         PlayThrough play(KORVANEL_SAMPLE_GAME);
+        play.set_accept_invitations(false);  // as the game without windows answers
         ASSERT_EQ(play.StartNewGame(OneCoachBrasil()), "");
         ASSERT_EQ(play.PlayRounds(kFirstSeasonRounds / 2), "");
         ASSERT_EQ(play.SaveThroughWindow("meio da temporada"), "");
@@ -161,6 +165,7 @@ TEST(PlayThrough, SavedAndLoadedMidSeasonEndsAsThePlayWithoutTheBreak) {
     ASSERT_FALSE(saved.empty());
 
     PlayThrough play(KORVANEL_SAMPLE_GAME);
+    play.set_accept_invitations(false);  // as the game without windows answers
     std::filesystem::create_directory(play.folder() / "sav");
     std::ofstream(play.folder() / "sav" / "meio da temporada.s14", std::ios::binary) << saved;
     ASSERT_EQ(play.LoadThroughWindow("meio da temporada.s14"), "");

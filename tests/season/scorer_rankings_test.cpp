@@ -33,8 +33,10 @@ std::vector<Scorer> Of(const std::vector<t_scorer_entry>& entries) {
 TEST(SeasonScorers, MoreGoalsFirstThenFewerGamesAndOnlyTheCompetitionAsked) {
     GameData& data = ScorersWorld();
     data.season_goals = {{1, 10, 5, 0}, {2, 10, 5, 1}, {3, 12, 5, 2}, {4, 30, 6, 3}, {5, 3, 0, 0}};
-    // Player 3 scored without an appearance line in competition 5: 0 games.
-    data.season_appearances = {{1, 14, 5, 0}, {2, 9, 5, 1}, {4, 20, 6, 3}, {3, 7, 6, 2}};
+    // Player 3 scored without an appearance line in competition 5: 0 games. Of two lines of one
+    // player and competition (only a damaged game holds them) the first counts.
+    data.season_appearances = {
+        {1, 14, 5, 0}, {2, 9, 5, 1}, {4, 20, 6, 3}, {3, 7, 6, 2}, {2, 30, 5, 1}};
     EXPECT_EQ(Of(SeasonScorers(data, 5)),
               (std::vector<Scorer>{{3, 12, 0}, {2, 10, 9}, {1, 10, 14}}));
     EXPECT_EQ(SeasonScorers(data, 5)[1].club, 1);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "core/field_readers.h"
 #include "core/money_text.h"
@@ -286,6 +287,36 @@ TEST(TeamView, ActionsFollowTheSquadLimitCashAndLoans) {
     const int own = 1;  // the user club's first player
     a = TeamViewActionsFor(m.data(), own, m.user);
     EXPECT_FALSE(a.buy || a.offer || a.loan);
+}
+
+TEST(TeamView, TurningTheCardAppliesTheStricterPurchaseRule) {
+    Market m;
+    const int keeper = m.Add(posGoalkeeper, 1);
+    const int p = m.Add(posForward, 12);
+    GameData& d = m.data();
+    d.players[keeper].on_sale = d.players[p].on_sale = 1;
+    ASSERT_GE(d.teams[m.seller].available_players, 11);
+    EXPECT_TRUE(TeamViewCardAllowsPurchase(d, p, m.user));
+    EXPECT_FALSE(TeamViewCardAllowsPurchase(d, keeper, m.user)) << "the seller's only keeper";
+    EXPECT_FALSE(TeamViewCardAllowsPurchase(d, 1, m.user)) << "the user's own player";
+    struct Case {
+        const char* what;
+        std::function<void(GameData&)> change;
+    };
+    const Case cases[] = {
+        {"value above the cash",
+         [&](GameData& g) { g.players[p].value = g.teams[m.user].cash + 1; }},
+        {"a squad of 25", [&](GameData& g) { g.teams[m.user].squad_size = 25; }},
+        {"10 available at the seller",
+         [&](GameData& g) { g.teams[m.seller].available_players = 10; }},
+        {"not listed", [&](GameData& g) { g.players[p].on_sale = 0; }},
+    };
+    for (const Case& c : cases) {
+        const GameData before = d;
+        c.change(d);
+        EXPECT_FALSE(TeamViewCardAllowsPurchase(d, p, m.user)) << c.what;
+        d = before;
+    }
 }
 
 TEST(Sale, ListingNeverLeavesFewerUnlistedPlayersThanASale) {

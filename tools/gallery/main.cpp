@@ -51,12 +51,14 @@
 #include "screens/club/friendlies_window.h"
 #include "screens/club/lineup_window.h"
 #include "screens/club/loan_request_window.h"
+#include "screens/club/national_callup_window.h"
 #include "screens/club/offer_window.h"
 #include "screens/club/referee_card_window.h"
 #include "screens/club/saved_tactics_window.h"
 #include "screens/club/shirt_number_window.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
+#include "screens/main/national_board_window.h"
 #include "screens/main/colours_window.h"
 #include "screens/main/cup_bracket_window.h"
 #include "screens/main/dismissal_window.h"
@@ -84,6 +86,7 @@
 #include "screens/routes/window_routes.h"
 #include "screens/start/large_fonts_warning.h"
 #include "screens/start/title_window.h"
+#include "season/national_tournaments.h"
 
 namespace kv {
 namespace {
@@ -176,6 +179,9 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form62, "Caixa de entrada"),
         KV_WINDOW(Form30, "Proposta de emprego"),
         KV_WINDOW(Form66, "Campeões estaduais", champions),
+        KV_WINDOW(Form77, "Convocação da seleção",
+                  FindNationalTeam(Game(), Game().teams[p.club].country)),
+        KV_WINDOW(Form78, "Tabela da copa de seleções"),
         Entry{"Form46", "Dia de jogo",
               [](Screen&, const Prepared&) -> Form& {
                   g_game->PlayRound();

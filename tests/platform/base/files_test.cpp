@@ -126,6 +126,7 @@ TEST_F(FilesTest, RegularFileReadRefusesWhatIsNoFileWithoutWaitingOnIt) {
     fs::create_symlink("/dev/zero", At("zeros"));
     fs::create_symlink("Teams/clube2.b14", At("link"));
     Put("grande", std::string(101, 'x'));
+    Put("justo", std::string(100, 'y'));
     const struct {
         const char* path;
         ReadLimit limit;
@@ -140,6 +141,8 @@ TEST_F(FilesTest, RegularFileReadRefusesWhatIsNoFileWithoutWaitingOnIt) {
         {"teams", ReadLimit::kWholeFile, FileReadStatus::kNotAFile, ""},
         {"grande", ReadLimit::kWholeFile, FileReadStatus::kTooLarge, ""},
         {"grande", ReadLimit::kHead, FileReadStatus::kRead, std::string(100, 'x')},
+        {"justo", ReadLimit::kWholeFile, FileReadStatus::kRead, std::string(100, 'y')},
+        {"justo", ReadLimit::kHead, FileReadStatus::kRead, std::string(100, 'y')},
     };
     for (const auto& c : cases) {
         const FileContents got = ReadRegularFile(At(c.path), 100, c.limit);

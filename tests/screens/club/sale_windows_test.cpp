@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -9,10 +11,14 @@
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/money_text.h"
+#include "game/game_windows.h"
 #include "platform/window/edit.h"
 #include "platform/window/keys.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
+#include "screens/main/main_window.h"
+#include "screens/main/round_results_window.h"
+#include "screens/routes/window_routes.h"
 #include "season/human_involvement.h"
 #include "tests/screens/sample_game_day.h"
 #include "ui/markup/markup_label.h"
@@ -50,6 +56,26 @@ class SaleWindowTest : public ::testing::Test {
         return form;
     }
     t_player& p() { return Game().players[player_]; }
+    // Only one computer club has the squad of a seller, and every computer player is listed.
+    int OneComputerSeller() {
+        GameData& data = Game();
+        int seller = -1;
+        for (int c = 0; c < ClubCount(data) && seller < 0; ++c)
+            if (!IsHumanManaged(data, c) && data.teams[c].squad_size >= 11) seller = c;
+        for (int c = 0; c < ClubCount(data); ++c)
+            if (!IsHumanManaged(data, c))
+                data.teams[c].squad_size = std::min(data.teams[c].squad_size, 25);
+        if (seller < 0) return -1;
+        t_team& s = data.teams[seller];
+        s.squad_size = 26;
+        s.available_players = 20;
+        for (int& count : s.position_counts) count = 3;
+        for (std::size_t i = 1; i < data.players.size(); ++i) {
+            const int team = data.players[i].team;
+            if (team >= 0 && !IsHumanManaged(data, team)) data.players[i].on_sale = 1;
+        }
+        return seller;
+    }
 
     std::unique_ptr<TestDriver> driver_;
     int user_ = -1, player_ = -1;
@@ -109,21 +135,8 @@ TEST_F(SaleWindowTest, ListingStopsAtTheSquadFloor) {
 TEST_F(SaleWindowTest, TwoHumanCoachesBidAndTheAuctionRunsToItsEnd) {
     Start(2);
     GameData& data = Game();
-    // A computer club with a large squad, all of it listed.
-    int seller = -1;
-    for (int c = 0; c < ClubCount(data) && seller < 0; ++c)
-        if (!IsHumanManaged(data, c) && data.teams[c].squad_size >= 11) seller = c;
+    const int seller = OneComputerSeller();
     ASSERT_GE(seller, 0);
-    // Only that club has the squad of a seller.
-    for (int c = 0; c < ClubCount(data); ++c)
-        if (!IsHumanManaged(data, c))
-            data.teams[c].squad_size = std::min(data.teams[c].squad_size, 25);
-    t_team& s = data.teams[seller];
-    s.squad_size = 26;
-    s.available_players = 20;
-    for (int& count : s.position_counts) count = 3;
-    for (std::size_t i = 1; i < data.players.size(); ++i)
-        if (data.players[i].team == seller) data.players[i].on_sale = 1;
     const int first = data.game_state.human_clubs[0], second = data.game_state.human_clubs[1];
     for (int h : {first, second}) data.teams[h].cash = MoneyFromUnits(90'000'000);
 
@@ -180,6 +193,64 @@ TEST_F(SaleWindowTest, AuctionFromTheSaleWindowIsModal) {
     });
     ShowSaleWindow(player_);
     EXPECT_TRUE(seen);
+}
+
+TEST_F(SaleWindowTest, SellsThePlayerInAnAuctionToTheOtherCoach) {
+    Start(2);
+    GameData& data = Game();
+    p().contract_end = TodayDate(data) - 1;  // no release penalty
+    const int other = data.game_state.human_clubs[1];
+    data.teams[other].cash = MoneyFromUnits(90'000'000);
+    const Money user_cash = data.teams[user_].cash, other_cash = data.teams[other].cash;
+    const int squad = data.teams[user_].squad_size;
+    // Above the value and three times the starting price: the other coach wins outright.
+    const std::int32_t bid = (MoneyToWholeUnits(p().value) / 1000 + 400) * 1000;
+    driver_->Then([this, bid] {
+        driver_->Get<Edit>("Edit1").SetText("100");
+        driver_->Then([this, bid] {
+            EXPECT_NE(Html(*driver_, "Label15")
+                          .find(Game().teams[Game().game_state.human_clubs[1]].name.str()),
+                      std::string::npos);
+            driver_->Get<Edit>("Edit1").SetText(std::to_string(bid / 1000));
+            driver_->Click("CHButton1");
+            EXPECT_NE(Html(*driver_, "Label16").find("Vendido ao "), std::string::npos);
+            driver_->Advance(3'000);
+        });
+        driver_->Click("bt1");
+    });
+    ShowSaleWindow(player_);
+    EXPECT_EQ(p().team, other);
+    EXPECT_EQ(MoneyToWholeUnits(data.teams[user_].cash - user_cash), bid);
+    EXPECT_EQ(other_cash - data.teams[other].cash, MoneyFromUnits(bid));
+    EXPECT_EQ(data.teams[user_].squad_size, squad - 1);
+}
+
+TEST_F(SaleWindowTest, RoundCloseHandOverHoldsAsManyAuctionsAsItAskedFor) {
+    Start(1);
+    GameData& data = Game();
+    ASSERT_GE(OneComputerSeller(), 0);
+    data.teams[user_].cash = MoneyFromUnits(90'000'000);
+    data.auction_count = 2;
+    ConnectGameWindows();
+    // The coach passes on every auction; the window moves on after each result.
+    int held = 0, asked = 0;
+    std::function<void()> pass = [&] {
+        auto* form = dynamic_cast<TForm23*>(driver_->screen().ActiveForm());
+        if (form == nullptr) return;
+        held = form->auction().auctions_held();
+        if (form->auction().phase() == AuctionPhase::kHumanBids) {
+            ++asked;
+            driver_->Click("CHButton1");
+        } else {
+            driver_->Advance(3'000);
+        }
+        driver_->Then(pass);
+    };
+    driver_->Then(pass);
+    RoundResultsNextScreen()(NextScreen::kAuction);
+    EXPECT_EQ(held, 2);
+    EXPECT_EQ(asked, 2);
+    EXPECT_NE(MainWindow(), nullptr);
 }
 
 }  // namespace

@@ -4,15 +4,18 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/money.h"
 #include "core/money_text.h"
+#include "core/text_tables.h"
 #include "platform/window/edit.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
 #include "screens/club/purchase_windows.h"
+#include "screens/main/main_window.h"
 #include "screens/main/main_window_texts.h"
 #include "season/loans.h"
 #include "season/player_economy.h"
@@ -77,6 +80,7 @@ class TeamViewTest : public ::testing::Test {
 
     std::unique_ptr<TestDriver> driver_;
     int user_ = -1, seller_ = -1;
+    std::int32_t driver_offer_ = 0;
 };
 
 TEST_F(TeamViewTest, BuysAListedPlayerIntoTheSquadAndTheMoneyGoes) {
@@ -149,6 +153,45 @@ TEST_F(TeamViewTest, RefusedOfferShowsTheOutcomeAndChangesNothing) {
     EXPECT_EQ(data.teams[user_].cash, cash);
 }
 
+TEST_F(TeamViewTest, AnotherHumanCoachAnswersTheOfferInHisOwnWindow) {
+    Game().Reset();
+    testing::StartSampleGameOnAHumanDay(2, 33);
+    GameData& data = Game();
+    user_ = data.game_state.user_club = data.game_state.human_clubs[0];
+    const int other = data.game_state.human_clubs[1];
+    data.teams[user_].cash = MoneyFromUnits(50'000'000);
+    data.teams[other].reputation = 0;  // his players join anyone
+    const int player = LastPlayerOf(other);
+    const Money cash = data.teams[user_].cash;
+    TForm14& form = Open(other);
+    Select(player);
+    // The proposal at the value goes to the other coach, who says no and then yes.
+    auto propose = [&](const char* answer) {
+        driver_->Then([this, answer, &data, player] {
+            driver_->Then([this, answer, &data, player] {
+                EXPECT_EQ(driver_->screen().ActiveForm()->Name(), "Form49");
+                EXPECT_EQ(Html(*driver_, "Label3"), "<SHAD>" + data.teams[user_].name.str() +
+                                                        " está querendo comprar o jogador: " +
+                                                        data.players[player].name.str() +
+                                                        "</SHAD>");
+                EXPECT_EQ(Html(*driver_, "Label5"),
+                          "<SHAD>" + FormatMoneyInWords(driver_offer_) + "</SHAD>");
+                driver_->SavePng("seller_answer_window.png");
+                driver_->Click(answer);
+            });
+            driver_offer_ = std::stoi(driver_->Get<Edit>("Edit1").Text()) * 1000;
+            driver_->Click("bt1");
+        });
+        form.Bt2Click();
+    };
+    propose("bt2");
+    EXPECT_EQ(data.players[player].team, other);
+    EXPECT_EQ(data.teams[user_].cash, cash);
+    propose("bt1");
+    EXPECT_EQ(data.players[player].team, user_);
+    EXPECT_EQ(cash - data.teams[user_].cash, MoneyFromUnits(driver_offer_));
+}
+
 TEST_F(TeamViewTest, LoanTakesThePlayerUntilTheSecondLoanIsTheLimit) {
     GameData& data = Game();
     const int player = LastPlayerOf(seller_);
@@ -192,6 +235,97 @@ TEST_F(TeamViewTest, OwnClubAndFullSquadAllowNothing) {
     Select(player);
     EXPECT_FALSE(driver_->Get("bt1").Enabled());
     EXPECT_FALSE(driver_->Get("bt2").Enabled());
+}
+
+TEST_F(TeamViewTest, LinksOpenTheClubsHistoriesAndTheCardTurnsToTheCareer) {
+    GameData& data = Game();
+    std::vector<std::string> opened;
+    const char* windows[] = {"TForm55", "TForm18", "TForm74", "TForm47", "TForm16"};
+    for (const char* w : windows) MainWindowOpener(w) = [&opened, w] { opened.push_back(w); };
+    const int player = LastPlayerOf(seller_);
+    TForm14& form = Open(seller_);
+    Select(player);
+    MainWindowSelection& s = MainWindowSelections();
+    s = MainWindowSelection{};
+    for (const char* link : {"Label11", "Image3", "Label28"}) driver_->Click(link);
+    EXPECT_EQ(opened, (std::vector<std::string>{"TForm55", "TForm18", "TForm74"}));
+    EXPECT_EQ(s.history_club, seller_);
+    EXPECT_EQ(s.fixtures_team, seller_);
+    EXPECT_EQ(s.trophy_club, seller_);
+    // The coach's page only for a club with a coach.
+    const int coach =
+        InTable(data.coaches, data.teams[seller_].coach) ? data.teams[seller_].coach : 0;
+    ASSERT_TRUE(InTable(data.coaches, coach));
+    data.teams[seller_].coach = -1;
+    form.ShowTeam(seller_);
+    EXPECT_EQ(Html(*driver_, "Label3"), "<SHAD><B>Técnico:</B> (técnico interino)</SHAD>");
+    driver_->Click("Label3");
+    EXPECT_EQ(opened.size(), 3u);
+    data.teams[seller_].coach = coach;
+    driver_->Advance(1'000);  // not a double click
+    driver_->Click("Label3");
+    EXPECT_EQ(opened.back(), "TForm47");
+    EXPECT_EQ(s.career_subject_kind, 2);
+    EXPECT_EQ(s.career_subject, coach);
+
+    // The card turns to the career page and back; its button opens the full history.
+    Select(player);
+    ASSERT_TRUE(form.card_mode());
+    driver_->Click("Image13");
+    EXPECT_FALSE(form.card_mode());
+    EXPECT_FALSE(driver_->Get("Image13").Visible());
+    EXPECT_TRUE(driver_->Get("Image4").Visible());
+    ASSERT_TRUE(driver_->Get("SchemeButton2").Visible());
+    EXPECT_EQ(Html(*driver_, "cardtext"), TeamViewPlayerHistory(data, player));
+    driver_->SavePng("team_view_window_history.png");
+    driver_->Click("SchemeButton2");
+    EXPECT_EQ(opened.back(), "TForm16");
+    EXPECT_EQ(s.career_subject_kind, 1);
+    EXPECT_EQ(s.career_subject, player);
+    driver_->Advance(1'000);
+    driver_->Click("Image4");
+    EXPECT_TRUE(form.card_mode());
+    EXPECT_FALSE(driver_->Get("SchemeButton2").Visible());
+    EXPECT_EQ(Html(*driver_, "cardtext"), TeamViewPlayerCard(data, player));
+    for (const char* w : windows) MainWindowOpener(w) = nullptr;
+}
+
+TEST_F(TeamViewTest, SquadRowsAreBandedAndTheirCellsCarryHints) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 1;
+    data.players[player].loan_status = 1;
+    Open(seller_);
+    auto& grid = driver_->Get<TReportGrid>("joglist");
+    ASSERT_GE(grid.GetRowCount(), 2);
+    auto colour_of = [&grid](int row, TCellState state) {
+        TColor colour = clWindow, grid_colour = clWindow;
+        grid.on_cell_coloring(0, row, colour, grid_colour, state);
+        return colour;
+    };
+    EXPECT_EQ(colour_of(0, {}), clWhite);
+    EXPECT_EQ(colour_of(1, {}), static_cast<TColor>(0xECFFFF));
+    EXPECT_EQ(colour_of(1, TCellState{csSelected}), clWindow) << "the selection keeps its colour";
+    int row = -1;
+    for (int r = 0; r < grid.GetRowCount(); ++r)
+        if (grid.GetCellTextByVariant("id", r) == std::to_string(player)) row = r;
+    ASSERT_GE(row, 0);
+    const t_player& p = data.players[player];
+    EXPECT_EQ(grid.GetCellTextByVariant("avenda", row), "0");
+    EXPECT_EQ(grid.GetCellByVariant("avenda", row).Hint(), "A venda");
+    EXPECT_EQ(grid.GetCellTextByVariant("gcemp", row), "2");
+    EXPECT_EQ(grid.GetCellByVariant("gcemp", row).Hint(), "Disponível para empréstimo");
+    EXPECT_EQ(grid.GetCellByVariant("passe", row).Hint(),
+              FormatMoneyInWords(MoneyToWholeUnits(p.value)));
+    EXPECT_EQ(grid.GetCellByVariant("paisjog", row).Hint(),
+              std::string(CountryName(p.nationality)));
+    EXPECT_NE(grid.GetCellByVariant("habilidadejog", row).Hint().find('/'), std::string::npos);
+    EXPECT_EQ(driver_->Get("Image7").hint, std::string(CountryName(data.teams[seller_].country)));
+    const int other = std::stoi(grid.GetCellTextByVariant("id", row == 0 ? 1 : 0));
+    if (data.players[other].on_sale == 0) {
+        EXPECT_EQ(grid.GetCellTextByVariant("avenda", row == 0 ? 1 : 0), "1");
+        EXPECT_EQ(grid.GetCellByVariant("avenda", row == 0 ? 1 : 0).Hint(), "");
+    }
 }
 
 TEST_F(TeamViewTest, StatusColumnUsesTheMainWindowsPictureCoding) {

@@ -8,14 +8,21 @@
 
 #include "core/game_data.h"
 #include "core/picture_paths.h"
+#include "core/text_tables.h"
 #include "game/headless_game.h"
+#include "game/national_board.h"
 #include "game/national_team_turn.h"
 #include "platform/window/keys.h"
 #include "platform/window/test_driver.h"
+#include "screens/main/competition_window_parts.h"
+#include "screens/main/main_window.h"
+#include "screens/main/national_board_window.h"
+#include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "season/national_tournaments.h"
+#include "ui/grid/report_grid.h"
 
 namespace kv {
 namespace {
@@ -111,6 +118,167 @@ TEST_F(NationalTeamWindows, AnInvitationWithNothingToTakeDoesNotOpen) {
     driver_ = std::make_unique<TestDriver>(800, 600);
     EXPECT_FALSE(ShowNationalTeamInvitation(ckEuropeanNationsCup, 1, coach_));
     EXPECT_FALSE(ShowNationalTeamInvitation(ckEuropeanNationsCup, 2, coach_));
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// A game whose human coach took a national team, played on to a day of the world cup.
+class NationalTournamentWindows : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        SetGameFolder(std::filesystem::path(KORVANEL_SAMPLE_TEAMS).parent_path().string());
+        LoadFlagPictures(ProgramPicture("bandeira"));
+        LoadBackgroundBitmap();
+        HeadlessSetup setup;
+        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+        setup.seed = 2014;
+        setup.national_team_coach = true;
+        game_ = std::make_unique<HeadlessGame>();
+        ASSERT_EQ(game_->StartNewGame(setup), "");
+        driver_ = std::make_unique<TestDriver>(800, 600);
+    }
+    void TearDown() override {
+        MainWindowNextScreen() = nullptr;
+        MatchViewOpener() = nullptr;
+        driver_.reset();
+        SetGameFolder("");
+        Game().Reset();
+    }
+    // Plays rounds until the next day is of the world cup at that tournament round.
+    void PlayToWorldCupRound(int round) {
+        for (int r = 0; r < 80; ++r) {
+            const t_game_state& gs = Game().game_state;
+            if (gs.match_kind == ckWorldCup && gs.tournament_round == round) return;
+            game_->PlayRound();
+        }
+        FAIL() << "no world cup round " << round;
+    }
+    int HumanTeam() const { return Game().game_state.tournament_human_teams[0]; }
+
+    std::unique_ptr<HeadlessGame> game_;
+    std::unique_ptr<TestDriver> driver_;
+};
+
+TEST_F(NationalTournamentWindows, TheHubGivesTheTurnToTheNationalTeamsCoachAndStartsTheDay) {
+    PlayToWorldCupRound(1);
+    ASSERT_EQ(Game().game_state.tournament_human_count, 1);
+    const int team = HumanTeam();
+    const int coach = Game().teams[team].coach;
+    ASSERT_GE(coach, 0);
+    Game().game_state.current_coach = -1;
+    std::vector<NextScreen> next;
+    MainWindowNextScreen() = [&](NextScreen screen) { next.push_back(screen); };
+    TForm75* hub = ShowNationalHub();
+    ASSERT_NE(hub, nullptr);
+    driver_->Pump();
+    const GameData& data = Game();
+    EXPECT_EQ(data.game_state.national_team, team);
+    EXPECT_EQ(data.game_state.current_coach, coach);
+    EXPECT_EQ(driver_->Text("Label6"), "Copa do Mundo");
+    EXPECT_EQ(driver_->Text("nometime"), data.teams[team].name.str());
+    EXPECT_EQ(driver_->Text("Label3"), data.coaches[coach].name.str());
+    const int host = TournamentHost(data);
+    ASSERT_GE(host, 0);
+    EXPECT_EQ(driver_->Text("Label5"), std::string(country_names[host]) + " 2014");
+    const std::string group(1, static_cast<char>('A' + data.teams[team].tournament_group - 1));
+    EXPECT_EQ(driver_->Text("Label22"), "Grupo " + group + " - 1ª rodada");
+    ASSERT_TRUE(InTable(data.teams, hub->opponent()));
+    EXPECT_EQ(driver_->Text("Label21"), data.teams[hub->opponent()].name.str());
+    int squad = 0;
+    for (const t_player& p : data.players) squad += p.team == team;
+    EXPECT_EQ(driver_->Get<TReportGrid>("gridview1").GetRowCount(), squad);
+    driver_->Press(VK_F4, ssAlt);
+    EXPECT_TRUE(hub->Visible());
+    driver_->SavePng("national_hub_800.png");
+    // With no line-up window connected the national team plays the computer's eleven.
+    driver_->Click("btjogar");
+    driver_->Pump();
+    EXPECT_EQ(next, std::vector<NextScreen>{NextScreen::kMatchDay});
+    EXPECT_EQ(NationalHub(), nullptr);
+}
+
+TEST_F(NationalTournamentWindows, TheHubSavesOnItsThirdOpeningAndOnF2) {
+    PlayToWorldCupRound(1);
+    int saves = 0;
+    MainWindowOpener("SaveGame") = [&] { ++saves; };
+    MainWindowNextScreen() = [](NextScreen) {};
+    GameData& data = Game();
+    data.game_state.autosave_mode = 1;
+    // Right after a load the opening neither saves nor counts.
+    data.opening_main_window = 1;
+    data.autosave_turn_counter = 2;
+    ASSERT_NE(ShowNationalHub(), nullptr);
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(data.autosave_turn_counter, 2);
+    NationalHub()->Release();
+    driver_->Pump();
+    data.opening_main_window = 0;
+    ASSERT_NE(ShowNationalHub(), nullptr);
+    driver_->Pump();
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(data.autosave_turn_counter, 0);
+    driver_->Press(VK_F2);
+    EXPECT_EQ(saves, 2);
+    MainWindowOpener("SaveGame") = nullptr;
+}
+
+TEST_F(NationalTournamentWindows, TheBoardAfterTheGroupStageShowsTheQualifiers) {
+    PlayToWorldCupRound(4);
+    const GameData& data = Game();
+    TForm78& board = driver_->screen().Create<TForm78>();
+    board.Show();
+    driver_->Pump();
+    // After the group stage the board opens on group A.
+    EXPECT_EQ(board.shown_group(), 1);
+    EXPECT_EQ(driver_->Text("labdivisaoe4"), "Grupo  A ");
+    // Round of 16: the winner of each group against the runner-up of its pair.
+    constexpr int kPairs[8][2] = {{1, 2}, {3, 4}, {2, 1}, {4, 3}, {5, 6}, {7, 8}, {6, 5}, {8, 7}};
+    for (int s = 1; s <= 8; ++s) {
+        const auto winners = NationalGroupRows(data, kPairs[s - 1][0]);
+        const auto runners = NationalGroupRows(data, kPairs[s - 1][1]);
+        ASSERT_EQ(winners.size(), 4u);
+        const std::string slot = std::to_string(s);
+        EXPECT_EQ(driver_->Text("lo" + slot + "1"), data.teams[winners[0].team].name.str() + " ");
+        EXPECT_EQ(driver_->Text("lo" + slot + "2"), " " + data.teams[runners[1].team].name.str());
+        EXPECT_EQ(driver_->Text("po" + slot), "x");  // not played yet
+    }
+    // The quarter-finals are not reached: their places keep saying who meets.
+    EXPECT_EQ(driver_->Text("lo91"), "vencedor jogo 1 ");
+    // The group table: the teams in the close's order, every match played.
+    const auto rows = NationalGroupRows(data, 1);
+    for (int r = 1; r <= 4; ++r)
+        EXPECT_EQ(driver_->Text("labnomee4" + std::to_string(r)),
+                  " " + data.teams[rows[r - 1].team].name.str());
+    EXPECT_EQ(driver_->Text("labresult421"), "3");  // played
+    int viewed = -1;
+    MatchViewOpener() = [&](int match, int side) {
+        viewed = match;
+        EXPECT_EQ(side, 1);
+    };
+    EXPECT_NE(driver_->Text("p1"), "x");
+    driver_->Click("p1");
+    EXPECT_GE(viewed, 0);
+    driver_->Click("gr8");
+    EXPECT_EQ(driver_->Text("labdivisaoe4"), "Grupo  H ");
+    driver_->SavePng("national_board_800.png");
+    driver_->Press(VK_ESCAPE);
+    driver_->Pump();
+}
+
+TEST_F(NationalTournamentWindows, AnUnknownKnockoutTeamShowsAnEmptyPlace) {
+    PlayToWorldCupRound(5);
+    Game().national_tournament_bracket[0].team_a = 0;
+    Game().national_tournament_bracket[8].team_b = -3;
+    TForm78& board = driver_->screen().Create<TForm78>();
+    board.Show();
+    driver_->Pump();
+    EXPECT_EQ(driver_->Text("lo11"), "");
+    EXPECT_EQ(driver_->Text("lo92"), "");
+    EXPECT_NE(driver_->Text("lo12"), "");
 }
 
 }  // namespace
