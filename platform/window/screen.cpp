@@ -776,6 +776,7 @@ int64_t MergeWaste(const Rect& a, const Rect& b) {
 }  // namespace
 
 void Screen::Invalidate(const Rect& r) {
+    if (!painting_) return;
     Rect add = r.intersect({0, 0, size_.cx, size_.cy});
     if (add.empty()) return;
     // Rectangles merge while their bounding box costs no more than painting them apart, so two
@@ -818,8 +819,19 @@ PixelView Screen::BackBuffer() const { return painter_->Pixels(); }
 TColor Screen::PixelAt(int x, int y) const { return painter_->canvas().Pixel(x, y); }
 
 bool Screen::SavePng(const std::string& path) {
+    const bool was_painting = painting_;
+    SetPainting(true);
     Paint();
-    return painter_->canvas().SaveToPng(path);
+    const bool saved = painter_->canvas().SaveToPng(path);
+    SetPainting(was_painting);
+    return saved;
+}
+
+void Screen::SetPainting(bool on) {
+    if (on == painting_) return;
+    painting_ = on;
+    dirty_.clear();
+    if (on) Invalidate({0, 0, size_.cx, size_.cy});
 }
 
 }  // namespace kv

@@ -124,6 +124,11 @@ public:
     TColor PixelAt(int x, int y) const;
     // Paints and writes the whole screen as PNG.
     bool SavePng(const std::string& path);
+    // Off while nobody looks at the screen (a play-through run for its results): nothing is
+    // painted and invalidations are dropped, while layout, input, timers and every handler run
+    // as ever. Turned on again, the whole screen is painted afresh; SavePng always paints.
+    void SetPainting(bool on);
+    bool Painting() const { return painting_; }
     // When true, invalidations are painted as they come (a test may switch it off to count).
     TColor desktop_color = 0x804000;
 
@@ -252,6 +257,7 @@ private:
 
     std::vector<Rect> dirty_;
     std::unique_ptr<ScreenPainter> painter_;
+    bool painting_ = true;
 };
 
 // Screen-wide shortcuts for the game's windows.

@@ -11,6 +11,7 @@
 #include "core/lookups.h"
 #include "core/picture_paths.h"
 #include "core/random.h"
+#include "core/saved_game_files.h"
 #include "core/screen_size.h"
 #include "game/headless_game.h"
 #include "match/human_lineup.h"
@@ -22,6 +23,7 @@
 #include "screens/club/lineup_window.h"
 #include "screens/club/national_callup_window.h"
 #include "screens/club/sale_windows.h"
+#include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
 #include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
@@ -38,6 +40,7 @@
 #include "screens/start/title_menu.h"
 #include "screens/start/title_window.h"
 #include "season/auction.h"
+#include "season/new_game_setup.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
 
@@ -78,6 +81,12 @@ PlayThrough::PlayThrough(const fs::path& game_folder) {
     Game().Reset();
     TitleMenu() = {};
     driver_ = std::make_unique<TestDriver>(1024, 768);
+    // Nobody looks at these windows: they are laid out and answered, never drawn.
+    driver_->screen().SetPainting(false);
+    // A person answers a window within seconds; the windows that move on by themselves (the
+    // penalty kick told in steps) are done well before. The 10 ms animations of the windows
+    // below a modal one would otherwise tick for ten minutes of virtual time each.
+    driver_->backend().max_idle_ms = 10'000;
     driver_->backend().on_idle = [this] { return AnswerModal(); };
     ConnectGameWindows();
     ConnectChecks();
@@ -107,6 +116,9 @@ void PlayThrough::ConnectChecks() {
     auto& hand_over = MatchDayHandOver();
     hand_over = [this, results = hand_over] {
         Check(CheckArchivedStarters(Game(), archived_));
+        // A match day may follow the round results with no main window between (a day the
+        // coach's club does not play), so the next one's matches start here.
+        archived_ = Game().match_archive.size();
         if (results) results();
     };
     auto& closed = RoundResultsNextScreen();
@@ -123,6 +135,7 @@ void PlayThrough::ConnectChecks() {
     auto& turned = SeasonReviewNextScreen();
     turned = [this, next_screen = turned](NextScreen next) {
         Check(CheckRolloverInvariants(Game(), before_rollover_));
+        ++reviews_;
         if (next_screen) next_screen(next);
     };
 }
@@ -194,11 +207,17 @@ bool PlayThrough::AnswerModal() {
             injury->Close();
         return true;
     }
+    // A window that stays open however it is answered would keep the play in its loop forever.
+    if (top == last_answered_ && ++same_answers_ > kStuckSteps)
+        throw std::runtime_error("a janela " + top->Name() + " não fecha");
+    if (top != last_answered_) same_answers_ = 0;
+    last_answered_ = top;
     unknown_.push_back(top->Name());
-    for (const char* caption : {"Cancelar", "Fechar", "Não", "OK", "Ok", "Continuar >>"}) {
+    for (const char* caption :
+         {"Cancelar", "Recusar", "Fechar", "Não", "OK", "Ok", "Continuar >>"}) {
         try {
             Control& button = driver_->WithCaption(caption);
-            if (button.ParentForm() != top) continue;
+            if (button.ParentForm() != top || !button.Enabled()) continue;
             driver_->Click(button);
             return true;
         } catch (const std::runtime_error&) {
@@ -247,7 +266,18 @@ std::string PlayThrough::StartNewGame(const PlayThroughSetup& setup) {
     for (int coach = 0; coach < setup.humans; ++coach) {
         // Each coach in turn takes the first free club of the next league, as the game without
         // windows chooses.
-        const int league = (first + coach) % configs;
+        int league = (first + coach) % configs;
+        if (coach < static_cast<int>(setup.coach_countries.size())) {
+            const GameData& world = *NewGameInProgress()->world;
+            league = -1;
+            for (int config = 0; config < static_cast<int>(world.league_configs.size()); ++config)
+                if (world.league_configs[config].country == setup.coach_countries[coach]) {
+                    league = config;
+                    break;
+                }
+            if (league < 0)
+                return "nenhuma liga do país " + std::to_string(setup.coach_countries[coach]);
+        }
         for (int item = 0; item < league_list.Count() && clubs->ShownLeague() != league; ++item) {
             league_list.SetItemIndex(item);
             clubs->Combo1Change();
@@ -266,6 +296,50 @@ std::string PlayThrough::StartNewGame(const PlayThroughSetup& setup) {
         d.Pump();
     }
     if (NewGameInProgress()) return "o jogo novo não foi montado";
+    return {};
+}
+
+std::string PlayThrough::SaveThroughWindow(const std::string& name) {
+    TestDriver& d = *driver_;
+    TForm13* main = MainWindow();
+    if (!main || !main->Visible()) return "o jogo só se salva da janela principal";
+    // The first save of a game asks for its name in a window of its own.
+    d.Then([&d, name] {
+        d.Type(name);
+        d.Click("bt1");
+    });
+    d.Press(VK_F2);
+    d.Pump();
+    if (!fs::exists(SavedGamePath(name + ".s14")))
+        return "a janela de salvar não gravou " + name + ".s14";
+    return {};
+}
+
+std::string PlayThrough::LoadThroughWindow(const std::string& file_name) {
+    TestDriver& d = *driver_;
+    TForm1& title = d.screen().Create<TForm1>();
+    title.Show();
+    d.Pump();
+    std::string problem;
+    d.Then([&] {
+        auto* load = dynamic_cast<TForm21*>(Shown(d.screen(), "Form21"));
+        if (!load) {
+            problem = "\"Carregar jogo\" não abriu a janela de carregar";
+            return;
+        }
+        for (int row = 0; row < load->Grid().GetRowCount(); ++row)
+            if (load->Grid().GetCellTextByVariant("gcarquivo", row) == file_name) {
+                load->Grid().SelectCell(1, row);
+                d.Click("BitBtn1");
+                return;
+            }
+        problem = file_name + " não está na janela de carregar";
+    });
+    d.Click("botoes2");
+    d.Pump();
+    if (!problem.empty()) return problem;
+    if (title.Visible()) return "o jogo carregado não saiu da tela de título";
+    archived_ = Game().match_archive.size();
     return {};
 }
 
@@ -352,12 +426,17 @@ std::string PlayThrough::PlayRounds(int rounds, int season) {
             (NationalHub() && NationalHub()->Visible());
         if (reached && at_turn) return {};
         if (!broken_.empty()) return broken_;
+        if (season >= 0 && rounds_ > target)
+            return "a temporada " + std::to_string(season) + " não chegou à janela principal em " +
+                   std::to_string(rounds) + " rodadas";
         std::string problem;
         if (std::getenv("KV_PLAYTHROUGH_TRACE")) {
             std::string shown;
             for (Form* f : d.screen().Forms())
                 if (f->Visible() && !f->Freed()) shown += " " + f->Name();
-            std::fprintf(stderr, "round %d step %d:%s\n", rounds_, steps, shown.c_str());
+            const auto& state = Game().game_state;
+            std::fprintf(stderr, "round %d step %d:%s (season %d, day %d, kind %d)\n", rounds_,
+                         steps, shown.c_str(), state.season, state.calendar_day, state.match_kind);
         }
         try {
             problem = Step();

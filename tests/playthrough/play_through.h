@@ -25,6 +25,9 @@ struct PlayThroughSetup {
     bool cups = true;
     bool tournaments = true;
     int humans = 1;
+    // The country of each coach's club, in coach order; a coach beyond the list (all of them
+    // when it is empty) takes the next league in turn.
+    std::vector<int> coach_countries;
 };
 
 class PlayThrough {
@@ -38,11 +41,22 @@ class PlayThrough {
     // empty string on success, else what went wrong.
     std::string StartNewGame(const PlayThroughSetup& setup);
     // Plays until `rounds` more rounds have closed, or until `season` has begun when it is not
-    // -1; stops at the next main window or national-team hub, or at the first fault. Empty on
-    // success.
+    // -1 (then `rounds` is the most it may take); stops at the next main window or
+    // national-team hub, or at the first fault. Empty on success.
     std::string PlayRounds(int rounds, int season = -1);
 
+    // From the main window, the game menu's "Salvar jogo" (F2) with `name` typed into the save
+    // window; empty once sav/`name`.s14 has been written.
+    std::string SaveThroughWindow(const std::string& name);
+    // From a new title window, "Carregar jogo" and the saved game `file_name` of sav/ chosen in
+    // the load window, on to the game's first window; empty on success.
+    std::string LoadThroughWindow(const std::string& file_name);
+    // The play's own game folder (its sav/ holds what the save window writes).
+    const std::filesystem::path& folder() const { return folder_; }
+
     int rounds_played() const { return rounds_; }
+    // The season reviews closed by their "Continuar >>", each turning the season over.
+    int season_reviews() const { return reviews_; }
     // The first broken invariant, with its round; empty while none is.
     const std::string& broken_invariant() const { return broken_; }
     // The windows answered by their cancel or close button because the driver does not know
@@ -86,6 +100,9 @@ class PlayThrough {
     int keep_round_ = -1;
     std::string kept_save_;
     RolloverSnapshot before_rollover_;
+    const Form* last_answered_ = nullptr;
+    int same_answers_ = 0;
+    int reviews_ = 0;
     bool accept_invitations_ = true;
     int invitations_ = 0;
     int callups_ = 0;

@@ -151,5 +151,33 @@ TEST(DirtyPainting, APartOfAControlIsInvalidatedInItsOwnCoordinates) {
     EXPECT_EQ(d.backend().presented(), expected);
 }
 
+// With painting off the windows still take input (the hover reaches the control) but nothing
+// is painted or shown; a PNG of the screen still shows it as it stands, and painting on again
+// brings the whole screen up to date.
+TEST(DirtyPainting, WithPaintingOffEventsRunAndNothingIsPaintedUntilItIsOnAgain) {
+    TestDriver d;
+    Grid g = MakeGrid(d);
+    d.screen().SetPainting(false);
+    const int presents = d.backend().presents();
+    HotSpot& spot = *g.spots[7];
+    d.MoveTo(spot);
+    d.Pump();
+    EXPECT_TRUE(spot.hot);
+    EXPECT_EQ(spot.paints, 1);
+    EXPECT_EQ(d.backend().presents(), presents);
+    EXPECT_FALSE(d.screen().NeedsPaint());
+
+    const Point centre = spot.ClientToScreen({30, 20});
+    EXPECT_EQ(d.screen().PixelAt(centre.x, centre.y), ColorToRGB(clNavy));
+    ASSERT_FALSE(d.SavePng("painting_off.png").empty());
+    EXPECT_EQ(d.screen().PixelAt(centre.x, centre.y), ColorToRGB(clYellow));
+    EXPECT_FALSE(d.screen().Painting());
+
+    d.screen().SetPainting(true);
+    d.Pump();
+    EXPECT_EQ(d.backend().presented(), std::vector<Rect>{Rect(0, 0, d.screen().Width(),
+                                                              d.screen().Height())});
+}
+
 }  // namespace
 }  // namespace kv
