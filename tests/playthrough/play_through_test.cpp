@@ -84,6 +84,16 @@ void Report(const PlayThrough& play, std::chrono::steady_clock::time_point start
 
 constexpr int kFirstSeasonRounds = 64;
 
+// Six coaches: four at clubs of Brasil, one of country 3 and one of country 11.
+PlayThroughSetup SixCoaches() {
+    PlayThroughSetup choices;
+    choices.seed = 614;
+    choices.countries = {3, 11};
+    choices.humans = 6;
+    choices.coach_countries = {kHomeCountry, kHomeCountry, kHomeCountry, kHomeCountry, 3, 11};
+    return choices;
+}
+
 // Through the rest of the first season, its review, and the first round of the second.
 void PlayToTheSecondSeasonsFirstRound(PlayThrough& play) {
     ASSERT_EQ(play.PlayRounds(kFirstSeasonRounds, 2), "");
@@ -110,11 +120,7 @@ TEST(PlayThrough, OneCoachBrasilPlaysTheFirstSeasonAndTheSecondsFirstRound) {
 
 TEST(PlayThrough, SixCoachesInThreeCountriesPlayTenRounds) {
     const auto start = std::chrono::steady_clock::now();
-    PlayThroughSetup choices;
-    choices.seed = 614;
-    choices.countries = {3, 11};
-    choices.humans = 6;
-    choices.coach_countries = {kHomeCountry, kHomeCountry, kHomeCountry, kHomeCountry, 3, 11};
+    const PlayThroughSetup choices = SixCoaches();
     PlayThrough play(KORVANEL_SAMPLE_GAME);
     play.set_accept_invitations(false);  // as the game without windows answers
     ASSERT_EQ(play.StartNewGame(choices), "");
@@ -182,14 +188,16 @@ TEST(PlayThrough, SavedAndLoadedMidSeasonEndsAsThePlayWithoutTheBreak) {
 
 // The coach answers every window as the game without windows does, so the two games are one: a
 // window that drew from the game's random source, or a rule only a window ran, shows up here.
-TEST(PlayThrough, SavedAfterTheFirstRoundsEqualsTheGameWithoutWindows) {
-    const int kRounds = 2;
-    const std::string headless = HeadlessSave(OneCoachBrasil(), kRounds);
+void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int rounds, int season) {
+    const std::string headless = HeadlessSave(choices, rounds);
     ASSERT_FALSE(headless.empty());
     PlayThrough play(KORVANEL_SAMPLE_GAME);
-    play.KeepSaveAfterRound(kRounds);
-    ASSERT_EQ(play.StartNewGame(OneCoachBrasil()), "");
-    ASSERT_EQ(play.PlayRounds(kRounds), "");
+    play.set_accept_invitations(false);  // as the game without windows answers
+    play.KeepSaveAfterRound(rounds);
+    ASSERT_EQ(play.StartNewGame(choices), "");
+    ASSERT_EQ(play.PlayRounds(rounds), "");
+    ASSERT_EQ(play.rounds_played(), rounds);
+    EXPECT_EQ(Game().game_state.season, season);
     if (play.kept_save() != headless) {
         std::ofstream(std::string(KORVANEL_TEST_OUTPUT_DIR) + "/playthrough_windows.s14",
                       std::ios::binary)
@@ -199,6 +207,11 @@ TEST(PlayThrough, SavedAfterTheFirstRoundsEqualsTheGameWithoutWindows) {
             << headless;
     }
     EXPECT_TRUE(play.kept_save() == headless) << FirstDifference(play.kept_save(), headless);
+}
+
+// Through the first season, its review and the second season's first round.
+TEST(PlayThrough, TheFirstSeasonSavedEqualsTheGameWithoutWindows) {
+    ExpectTheSameGameAsWithoutWindows(OneCoachBrasil(), kFirstSeasonRounds + 1, 2);
 }
 
 }  // namespace
