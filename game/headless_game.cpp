@@ -111,6 +111,7 @@ std::string HeadlessGame::StartNewGame(const HeadlessSetup& setup) {
     automatic.tournaments = setup.tournaments;
     automatic.human_count = setup.humans;
     automatic.countries = setup.countries;
+    automatic.coach_countries = setup.coach_countries;
     windows_.take_national_team = setup.national_team_coach;
     if (automatic.countries.empty()) automatic.countries.push_back(kHomeCountry);
     std::string message = RunAutomaticSetup(game, setup.teams_folder, automatic);

@@ -23,6 +23,7 @@ struct HeadlessSetup {
     bool cups = true;                  // national cup and continental club cups
     bool tournaments = true;           // national-team tournaments
     int humans = 1;                    // 1..6
+    std::vector<int> coach_countries;  // each coach's league's country; empty: the next league
     bool national_team_coach = false;  // invitations accepted, national teams led by the human
 };
 

@@ -213,7 +213,8 @@ std::string TeamsFolderProblem(const ClubFileScan& scan, std::string_view teams_
 std::vector<CountryClubs> ListedCountries(const ClubFileScan& scan) {
     std::vector<CountryClubs> listed;
     for (int c = 0; c < kRealCountries; ++c)
-        if (scan.usable_clubs[c] >= kClubsToListCountry) listed.push_back({c, scan.usable_clubs[c]});
+        if (scan.usable_clubs[c] >= kClubsToListCountry)
+            listed.push_back({c, scan.usable_clubs[c]});
     return listed;
 }
 
@@ -330,8 +331,7 @@ int CoachChoosing(const NewGameSetup& setup) {
     return chosen + 1;
 }
 
-std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name,
-                            int nationality) {
+std::string ChooseHumanClub(NewGameSetup& setup, int club, std::string_view name, int nationality) {
     GameData& world = *setup.world;
     t_game_state& gs = world.game_state;
     const int coach = CoachChoosing(setup);
@@ -405,7 +405,16 @@ std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder
     const int first = OpenClubChoice(setup);
     const int leagues = static_cast<int>(setup.world->league_configs.size());
     for (int k = 0; k < humans; ++k) {
-        const int config = (first + k) % leagues;
+        int config = (first + k) % leagues;
+        if (k < static_cast<int>(automatic.coach_countries.size())) {
+            const int country = automatic.coach_countries[static_cast<std::size_t>(k)];
+            config = -1;
+            for (int c = 0; c < leagues && config < 0; ++c)
+                if (setup.world->league_configs[c].country == country) config = c;
+            if (config < 0)
+                return "Nenhuma liga do país escolhido para o treinador " + std::to_string(k + 1) +
+                       ".";
+        }
         int club = -1;
         for (const ClubChoiceList& list : ShowLeagueClubs(setup, config)) {
             for (const int team : list.clubs)

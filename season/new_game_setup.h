@@ -162,6 +162,9 @@ struct AutomaticSetup {
     // The real countries whose leagues are played; empty: every offered country. The home
     // country leads when it is among them, else the first.
     std::vector<int> countries;
+    // The country of each coach's league, coach by coach; a coach past its end takes the next
+    // league as above.
+    std::vector<int> coach_countries;
 };
 std::string RunAutomaticSetup(NewGameSetup& setup, std::string_view teams_folder,
                               const AutomaticSetup& automatic);

@@ -158,3 +158,30 @@ TEST_F(SampleGame, OneMissingClubOfTheFixedGroupsFallsBackToTheDraw) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// Each coach takes a club of the league of the country asked for him, the rest the next league;
+// a country with no league is refused with the coach's number.
+TEST_F(SampleGame, CoachesTakeClubsOfTheCountriesAskedForThem) {
+    AutomaticSetup automatic;
+    automatic.countries = {3, 11, kHomeCountry};
+    automatic.human_count = 3;
+    automatic.coach_countries = {11, 3};
+    Build(folder_, automatic, 5);
+    const t_game_state& gs = Game().game_state;
+    ASSERT_EQ(gs.human_count, 3);
+    EXPECT_EQ(Game().teams[gs.human_clubs[0]].country, 11);
+    EXPECT_EQ(Game().teams[gs.human_clubs[1]].country, 3);
+    EXPECT_GE(gs.human_clubs[2], 0);
+
+    Game().Reset();
+    automatic.coach_countries = {kHomeCountry, 65};
+    NewGameSetup setup;
+    EXPECT_EQ(RunAutomaticSetup(setup, Teams(folder_), automatic),
+              "Nenhuma liga do país escolhido para o treinador 2.");
+}
+
+}  // namespace
+}  // namespace kv

@@ -2,6 +2,7 @@
 // compared byte for byte with the game without windows played on the same seed and choices.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -25,10 +26,13 @@ std::string HeadlessSave(const PlayThroughSetup& choices, int rounds) {
     setup.countries = {kHomeCountry};
     setup.countries.insert(setup.countries.end(), choices.countries.begin(),
                            choices.countries.end());
+    // The setup window lists the countries' leagues in the order of its grid.
+    std::sort(setup.countries.begin(), setup.countries.end());
     setup.state_championships = choices.state_championships;
     setup.cups = choices.cups;
     setup.tournaments = choices.tournaments;
     setup.humans = choices.humans;
+    setup.coach_countries = choices.coach_countries;
     HeadlessGame game;
     if (!game.StartNewGame(setup).empty()) return {};
     game.set_checking(true);
@@ -212,6 +216,12 @@ void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int roun
 // Through the first season, its review and the second season's first round.
 TEST(PlayThrough, TheFirstSeasonSavedEqualsTheGameWithoutWindows) {
     ExpectTheSameGameAsWithoutWindows(OneCoachBrasil(), kFirstSeasonRounds + 1, 2);
+}
+
+// The six coaches' game is the same for its first four rounds; in the fifth the two part (the
+// round's referees differ), which is still to be found.
+TEST(PlayThrough, SixCoachesFirstRoundsSavedEqualTheGameWithoutWindows) {
+    ExpectTheSameGameAsWithoutWindows(SixCoaches(), 4, 1);
 }
 
 }  // namespace
