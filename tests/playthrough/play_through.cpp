@@ -31,6 +31,7 @@
 #include "screens/main/season_review_window.h"
 #include "screens/match/injury_window.h"
 #include "screens/match/match_day_window.h"
+#include "screens/match/penalty_faced_window.h"
 #include "screens/match/penalty_window.h"
 #include "screens/newgame/club_choice_window.h"
 #include "screens/newgame/country_grid.h"
@@ -188,6 +189,11 @@ bool PlayThrough::AnswerModal() {
     if (auto* auction = dynamic_cast<TForm23*>(top)) {
         // Every auction passed: "Ofertar" with no bid; between bids the window's clock runs.
         if (auction->auction().phase() == AuctionPhase::kHumanBids) auction->OfferClick();
+        return true;
+    }
+    if (dynamic_cast<TForm54*>(top)) {
+        // The computer's penalty against the coach is told on the window's own clock and the
+        // window closes itself; closing it early would leave the kick untaken.
         return true;
     }
     if (auto* penalty = dynamic_cast<TForm34*>(top)) {

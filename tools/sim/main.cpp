@@ -28,6 +28,8 @@ Uso: korvanel-sim [opções]
   --no-cups                sem copa nacional nem copas continentais
   --no-tournaments         sem torneios de seleções
   --humans N               técnicos humanos, 1 a 6 (padrão 1)
+  --coach-countries LISTA  país da liga de cada técnico humano, na ordem dos técnicos
+                           (padrão: cada um na liga seguinte)
   --national-team          os técnicos humanos aceitam os convites de seleções e as dirigem
                            nos torneios
   --seasons N              para depois da última rodada da N-ésima temporada (padrão 1)
@@ -86,15 +88,17 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
         } else if (arg == "--seed") {
             if (!(error = number(0, 1LL << 62, n)).empty()) return error;
             options.setup.seed = static_cast<std::uint64_t>(n);
-        } else if (arg == "--countries") {
-            if (!value(text)) return "falta a lista de --countries";
+        } else if (arg == "--countries" || arg == "--coach-countries") {
+            if (!value(text)) return "falta a lista de " + std::string(arg);
+            std::vector<int>& countries = arg == "--countries" ? options.setup.countries
+                                                               : options.setup.coach_countries;
             std::stringstream list{std::string(text)};
             std::string item;
             while (std::getline(list, item, ',')) {
                 const auto country = ParseNumber(item);
                 if (!country || *country < 0 || *country > 201)
-                    return "país inválido em --countries: " + item;
-                options.setup.countries.push_back(static_cast<int>(*country));
+                    return "país inválido em " + std::string(arg) + ": " + item;
+                countries.push_back(static_cast<int>(*country));
             }
         } else if (arg == "--division-size") {
             if (!(error = number(10, 20, n)).empty()) return error;
