@@ -90,8 +90,8 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.setup.seed = static_cast<std::uint64_t>(n);
         } else if (arg == "--countries" || arg == "--coach-countries") {
             if (!value(text)) return "falta a lista de " + std::string(arg);
-            std::vector<int>& countries = arg == "--countries" ? options.setup.countries
-                                                               : options.setup.coach_countries;
+            std::vector<int>& countries =
+                arg == "--countries" ? options.setup.countries : options.setup.coach_countries;
             std::stringstream list{std::string(text)};
             std::string item;
             while (std::getline(list, item, ',')) {
