@@ -7,6 +7,7 @@
 #include "core/game_data.h"
 #include "core/record_sort.h"
 #include "game/callup_selection.h"
+#include "game/national_board.h"
 #include "game/table_order.h"
 #include "match/match_day_helpers.h"
 #include "season/draw_helpers.h"
@@ -17,19 +18,6 @@ namespace kv {
 namespace {
 
 constexpr std::array<int, kPositionCount> kSquadQuota{3, 4, 4, 8, 6};
-
-int GroupCount(int kind) {
-    switch (kind) {
-        case ckWorldCup:
-            return 8;
-        case ckAmericasNationsCup:
-            return 3;
-        case ckEuropeanNationsCup:
-            return 4;
-        default:
-            return 0;
-    }
-}
 
 }  // namespace
 
@@ -63,7 +51,7 @@ void CallUpNationalSquad(GameData& data, int country, int national_team) {
 
 void CallUpComputerNationalTeams(GameData& data) {
     t_game_state& gs = data.game_state;
-    const int groups = GroupCount(gs.match_kind);
+    const int groups = TournamentGroupCount(gs.match_kind);
     for (int g = 0; g < groups; ++g)
         for (const int team : gs.tournament_groups[g]) {
             if (!InTable(data.teams, team) || data.teams[team].human) continue;

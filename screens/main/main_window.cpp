@@ -30,13 +30,14 @@
 #include "screens/main/dismissal_window.h"
 #include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
-#include "season/news.h"
+#include "screens/main/squad_grid_columns.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
 #include "season/fixture_list.h"
 #include "season/loans.h"
+#include "season/news.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
 #include "ui/controls/gradient.h"
@@ -273,19 +274,8 @@ const LayoutControl kControls[] = {
      .properties = kMarkup},
 };
 
-enum class ColumnClass { kText, kNumber, kImage, kProgress };
-
-struct Column {
-    const char* name;
-    const char* header;
-    int width;
-    ColumnClass kind;
-    bool visible;
-    bool centred;
-};
-
 // The squad grid's columns in display order.
-constexpr Column kColumns[] = {
+constexpr SquadColumn kColumns[] = {
     {"id", "", 20, ColumnClass::kNumber, false, false},
     {"status", "", 22, ColumnClass::kImage, true, true},
     {"posicaojog", "P", 25, ColumnClass::kText, true, true},
@@ -669,42 +659,12 @@ void TForm13::LinkClicks() {
 void TForm13::SetupGridColumns() {
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
     GridPictures& pictures = Pictures();
-    for (const Column& c : kColumns) {
-        std::unique_ptr<TGrCustomColumn> made;
-        switch (c.kind) {
-            case ColumnClass::kText:
-                made = std::make_unique<TGrTextColumn>(c.name);
-                break;
-            case ColumnClass::kNumber:
-                made = std::make_unique<TGrNumberColumn>(c.name);
-                break;
-            case ColumnClass::kImage: {
-                auto image = std::make_unique<TGrImageColumn>(c.name);
-                const std::string_view name = c.name;
-                image->Images = name == "status"     ? &pictures.shirts
-                                : name == "condicao" ? &pictures.availability
-                                                     : &pictures.morale;
-                made = std::move(image);
-                break;
-            }
-            case ColumnClass::kProgress: {
-                auto bar = std::make_unique<TGrProgressColumn>(c.name);
-                bar->ProgressStyle = TProgressStyle::psGradient;
-                bar->RoundCorners = true;
-                bar->ShowText = true;
-                bar->LowValueColor = clBlack;
-                bar->TextPosition = tpInside;
-                made = std::move(bar);
-                break;
-            }
-        }
-        TGrCustomColumn& column = grid.Columns().Add(std::move(made));
-        // Numbers keep their class's kind; pictures and bars read whole numbers.
-        if (c.kind == ColumnClass::kImage || c.kind == ColumnClass::kProgress)
-            column.SetColumnKind(ckInteger);
-        column.Header().SetCaption(c.header);
-        column.SetWidth(c.width);
-        column.SetVisible(c.visible);
+    for (const SquadColumn& c : kColumns) {
+        const std::string_view name = c.name;
+        ImageList* images = name == "status"     ? &pictures.shirts
+                            : name == "condicao" ? &pictures.availability
+                                                 : &pictures.morale;
+        TGrCustomColumn& column = AddSquadColumn(grid, c, images);
         if (c.centred) {
             column.SetAlignment(taCenter);
             column.Header().alignment = taCenter;
@@ -735,7 +695,7 @@ void TForm13::FitGridColumns() {
         return name == "nome" || name == "gols" || name == "energia" || name == "habilidades";
     };
     int taken = 0, designed = 0;
-    for (const Column& c : kColumns) {
+    for (const SquadColumn& c : kColumns) {
         if (!c.visible) continue;
         if (fixed(c.name))
             taken += grid.Columns().ColumnByName(c.name)->Width();
@@ -745,7 +705,7 @@ void TForm13::FitGridColumns() {
     if (designed <= 0 || room - taken <= designed) return;
     int left = room - taken;
     int shared = designed;
-    for (const Column& c : kColumns) {
+    for (const SquadColumn& c : kColumns) {
         if (!c.visible || fixed(c.name)) continue;
         const int width = left * c.width / shared;
         grid.Columns().ColumnByName(c.name)->SetWidth(width);

@@ -28,6 +28,7 @@
 #include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/main/national_board_window.h"
+#include "screens/main/squad_grid_columns.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
@@ -164,15 +165,7 @@ const LayoutControl kControls[] = {
      .properties = {{"TabOrder", "1"}}},
 };
 
-enum class ColumnClass { kText, kNumber, kImage, kProgress };
-struct Column {
-    const char* name;
-    const char* header;
-    int width;
-    ColumnClass kind;
-    bool visible;
-};
-constexpr Column kColumns[] = {
+constexpr SquadColumn kColumns[] = {
     {"id", "", 20, ColumnClass::kNumber, false},
     {"status", "", 20, ColumnClass::kNumber, false},
     {"posicaojog", "P", 30, ColumnClass::kText, true},
@@ -263,39 +256,7 @@ TForm75::TForm75() : Form("Form75") {
     ControlNamed<Image>(*this, "thumb2").SetPicture(MainWindowIcon("cores"));
 
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
-    for (const Column& c : kColumns) {
-        std::unique_ptr<TGrCustomColumn> made;
-        switch (c.kind) {
-            case ColumnClass::kText:
-                made = std::make_unique<TGrTextColumn>(c.name);
-                break;
-            case ColumnClass::kNumber:
-                made = std::make_unique<TGrNumberColumn>(c.name);
-                break;
-            case ColumnClass::kImage: {
-                auto image = std::make_unique<TGrImageColumn>(c.name);
-                image->Images = &AvailabilityImages();
-                made = std::move(image);
-                break;
-            }
-            case ColumnClass::kProgress: {
-                auto bar = std::make_unique<TGrProgressColumn>(c.name);
-                bar->ProgressStyle = TProgressStyle::psGradient;
-                bar->RoundCorners = true;
-                bar->ShowText = true;
-                bar->LowValueColor = clBlack;
-                bar->TextPosition = tpInside;
-                made = std::move(bar);
-                break;
-            }
-        }
-        TGrCustomColumn& column = grid.Columns().Add(std::move(made));
-        if (c.kind == ColumnClass::kImage || c.kind == ColumnClass::kProgress)
-            column.SetColumnKind(ckInteger);
-        column.Header().SetCaption(c.header);
-        column.SetWidth(c.width);
-        column.SetVisible(c.visible);
-    }
+    for (const SquadColumn& c : kColumns) AddSquadColumn(grid, c, &AvailabilityImages());
     // Clicks on the list change nothing; its rows alternate a pale yellow and white.
     grid.on_cell_coloring = [](int, int row, TColor& colour, TColor&, TCellState state) {
         if (!state.Has(csSelected)) colour = row % 2 == 1 ? kOddRowColour : clWhite;

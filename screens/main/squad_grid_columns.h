@@ -1,0 +1,27 @@
+#pragma once
+// The columns of a squad list, built from a table: the main window's and the national-team
+// hub's lists share their kinds of column and how each kind is drawn.
+
+namespace kv {
+
+class ImageList;
+class TGrCustomColumn;
+class TReportGrid;
+
+enum class ColumnClass { kText, kNumber, kImage, kProgress };
+
+struct SquadColumn {
+    const char* name;
+    const char* header;
+    int width;
+    ColumnClass kind;
+    bool visible;
+    bool centred = false;
+};
+
+// Adds the column to the grid with its header, width and visibility. A picture column shows
+// `images`; a bar column is the energy gradient with its value inside. Pictures and bars read
+// whole numbers.
+TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageList* images);
+
+}  // namespace kv
