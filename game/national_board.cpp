@@ -87,19 +87,9 @@ std::vector<TableRow> NationalGroupRows(const GameData& data, int group) {
     if (group < 1 || group > 8 || kind < 0 || kind >= 10) return rows;
     for (const std::int32_t team : data.game_state.tournament_groups[group - 1]) {
         if (!KnownTeam(data, team)) continue;
-        const t_team& t = data.teams[team];
-        TableRow row{};
-        row.team = team;
-        row.points = t.points[kind];
-        row.played = t.played[kind];
-        row.wins = t.wins[kind];
-        row.losses = t.losses[kind];
-        row.draws = row.played - row.wins - row.losses;
-        row.goals_for = t.goals_for[kind];
-        row.goals_against = t.goals_against[kind];
-        row.goal_difference = row.goals_for - row.goals_against;
+        TableRow row = TableRowOf(data, team, kind);
         // Teams level on everything keep the places the round close gave them.
-        row.random_key = -t.table_position[kind];
+        row.random_key = -data.teams[team].table_position[kind];
         rows.push_back(row);
     }
     std::stable_sort(rows.begin(), rows.end(),

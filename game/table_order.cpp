@@ -15,7 +15,7 @@ std::int32_t TableOrder(const TableRow& a, const TableRow& b) {
     return Descending(a.random_key, b.random_key);
 }
 
-TableRow MakeTableRow(const GameData& data, int team, int kind) {
+TableRow TableRowOf(const GameData& data, int team, int kind) {
     const t_team& t = data.teams[team];
     TableRow row{};
     row.team = team;
@@ -29,6 +29,11 @@ TableRow MakeTableRow(const GameData& data, int team, int kind) {
         row.goals_against = t.goals_against[kind];
         row.goal_difference = row.goals_for - row.goals_against;
     }
+    return row;
+}
+
+TableRow MakeTableRow(const GameData& data, int team, int kind) {
+    TableRow row = TableRowOf(data, team, kind);
     row.random_key = Random(1 << 30);
     return row;
 }

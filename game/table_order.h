@@ -28,6 +28,9 @@ struct TableRow {
 // last the random key, so equal teams come out in an order drawn afresh each time.
 std::int32_t TableOrder(const TableRow& a, const TableRow& b);
 
+// The team's tally of the kind of match, with no random key.
+TableRow TableRowOf(const GameData& data, int team, int kind);
+// The same with a random key drawn for it.
 TableRow MakeTableRow(const GameData& data, int team, int kind);
 
 // The rows of the listed teams (empty slots and indexes outside `teams` left out), sorted.

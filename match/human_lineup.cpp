@@ -110,10 +110,7 @@ int LineupCoach(const GameData& data, int team) {
     return data.game_state.current_coach;
 }
 
-HumanLineup::HumanLineup(GameData& data, int team, bool national)
-    : data_(data), team_(team), national_(national) {
-    const int kind = CurrentMatchKind();
-    const TDateTime today = TodayDate(data);
+std::vector<int> SquadInListOrder(const GameData& data, int team) {
     struct Entry {
         int player, key, strength, energy;
     };
@@ -128,9 +125,19 @@ HumanLineup::HumanLineup(GameData& data, int team, bool national)
         if (a.strength != b.strength) return a.strength < b.strength;
         return a.energy < b.energy;
     });
-    for (const Entry& e : order) {
-        const t_player& p = data.players[e.player];
-        LineupRow row{e.player, LineupRowState::kFree, ConditionPicture(p, kind, today)};
+    std::vector<int> players;
+    players.reserve(order.size());
+    for (const Entry& e : order) players.push_back(e.player);
+    return players;
+}
+
+HumanLineup::HumanLineup(GameData& data, int team, bool national)
+    : data_(data), team_(team), national_(national) {
+    const int kind = CurrentMatchKind();
+    const TDateTime today = TodayDate(data);
+    for (const int player : SquadInListOrder(data, team)) {
+        const t_player& p = data.players[player];
+        LineupRow row{player, LineupRowState::kFree, ConditionPicture(p, kind, today)};
         if (!national && (p.moved_this_round || p.contract_end < today))
             row.state = LineupRowState::kNotSelectable;
         if (!IsPlayerAvailable(p, kind, today)) row.state = LineupRowState::kUnavailable;

@@ -66,6 +66,10 @@ int FormationPosition(int formation, int shirt);
 // whose turn it is when the team has none.
 int LineupCoach(const GameData& data, int team);
 
+// The team's players as its squad lists show them: by position, then weaker first, then the
+// one with less energy first.
+std::vector<int> SquadInListOrder(const GameData& data, int team);
+
 class HumanLineup {
   public:
     // The team's squad in list order (by position key, then strength, then energy), every shirt

@@ -13,7 +13,6 @@
 #include "game/national_team_turn.h"
 #include "match/computer_lineups.h"
 #include "match/human_lineup.h"
-#include "match/lineup_strength.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/image.h"
@@ -333,36 +332,23 @@ void TForm75::FillSquadGrid(int team) {
     auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
     grid.BeginUpdate();
     grid.ClearRows();
-    struct Entry {
-        int player, key, strength, energy;
-    };
-    std::vector<Entry> order;
-    for (int p = 1; p < static_cast<int>(data.players.size()); ++p)
-        if (data.players[p].team == team)
-            order.push_back(
-                {p, PositionSortKey(p), data.players[p].strength, data.players[p].energy});
-    std::stable_sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-        if (a.key != b.key) return a.key < b.key;
-        if (a.strength != b.strength) return a.strength < b.strength;
-        return a.energy < b.energy;
-    });
-    for (const Entry& e : order) {
-        const t_player& p = data.players[e.player];
+    for (const int player : SquadInListOrder(data, team)) {
+        const t_player& p = data.players[player];
         const int row = grid.AddRow();
         auto set = [&grid, row](const char* column, const std::string& text) {
             grid.SetCellTextByVariant(column, row, text);
         };
-        set("id", std::to_string(e.player));
+        set("id", std::to_string(player));
         set("posicaojog",
             std::string(position_letters[static_cast<std::size_t>(std::clamp(p.position, 0, 4))]));
         set("nome", p.name.str());
         set("forca", std::to_string(p.strength));
         set("energia", std::to_string(p.energy));
-        const auto [abilities, hint] = CharacteristicsCell(data, e.player);
+        const auto [abilities, hint] = CharacteristicsCell(data, player);
         set("habilidades", abilities);
         grid.GetCellByVariant("habilidades", row).SetHint(hint);
         set("idade", std::to_string(p.age));
-        set("condicao", std::to_string(AvailabilityPicture(data, e.player, kind).first));
+        set("condicao", std::to_string(AvailabilityPicture(data, player, kind).first));
     }
     grid.EndUpdate();
     if (grid.GetRowCount() > 0) grid.SelectCell(1, 0);
