@@ -136,16 +136,21 @@ constexpr Column kCalledColumns[] = {
     {"gcidade2", "I", 26, true},        {"gcid2", "", 0, true},
 };
 
-void AddColumns(TReportGrid& grid, const char* star, std::span<const Column> columns) {
+// The columns widen with the list, which the layout scales with the screen from its width at
+// 800x600 (`design_width`), so their headers keep room for their scaled captions.
+void AddColumns(TReportGrid& grid, const char* star, std::span<const Column> columns,
+                int design_width) {
+    const double scale = std::max(1.0, grid.Width() / static_cast<double>(design_width));
+    auto scaled = [scale](int width) { return static_cast<int>(width * scale); };
     auto image = std::make_unique<TGrImageColumn>(star);
     image->Images = &SearchMarks();
     TGrCustomColumn& mark = grid.Columns().Add(std::move(image));
     mark.SetColumnKind(ckInteger);
-    mark.SetWidth(20);
+    mark.SetWidth(scaled(20));
     for (const Column& c : columns) {
         TGrCustomColumn& column = grid.Columns().Add(c.name, c.number ? ckInteger : ckString);
         column.Header().SetCaption(c.header);
-        column.SetWidth(c.width);
+        column.SetWidth(scaled(c.width));
         column.SetVisible(c.width > 0);
         if (c.number) column.SetSortType(stNumeric);
     }
@@ -223,9 +228,9 @@ TForm77::TForm77(int team) : Form("Form77"), team_(team) {
     FillChoices(ControlNamed<TUiComboBox>(*this, "c6"), characteristic_names);
 
     auto& found = ControlNamed<TReportGrid>(*this, "gfind");
-    AddColumns(found, "gcimg", kFoundColumns);
+    AddColumns(found, "gcimg", kFoundColumns, 470);
     auto& called = ControlNamed<TReportGrid>(*this, "gsel");
-    AddColumns(called, "gcimg2", kCalledColumns);
+    AddColumns(called, "gcimg2", kCalledColumns, 266);
     found.on_select_cell = [this](int, int) { RefreshButtons(); };
     called.on_select_cell = [this](int, int) { RefreshButtons(); };
     ControlNamed<Control>(*this, "SchemeButton3").on_click = [this] { SchemeButton3Click(); };
