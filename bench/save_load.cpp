@@ -6,11 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "core/game_data.h"
 #include "core/save_game.h"
@@ -117,6 +119,50 @@ void BM_SaveTenSeasonsToDisk(benchmark::State& state) {
     SetBytes(state, std::filesystem::file_size(path));
 }
 
+// The save's own work without the disk: the same pieces the file gets, handed to a sink that
+// drops them. What BM_SaveTenSeasonsToDisk takes beyond this is the file system's.
+void BM_StreamTenSeasons(benchmark::State& state) {
+    if (!kv::LoadGameFromBytes(TenSeasonsBytes(), "dez.s14").loaded) {
+        state.SkipWithError("the ten-season game did not load");
+        return;
+    }
+    std::size_t size = 0;
+    for (auto _ : state) {
+        size = 0;
+        const bool ok = kv::StreamSavedGame(kv::Game(), [&size](std::string_view piece) {
+            benchmark::DoNotOptimize(piece.data());
+            size += piece.size();
+            return true;
+        });
+        if (!ok) state.SkipWithError("stream failed");
+    }
+    SetBytes(state, size);
+}
+
+// The file written and renamed as the save does, but without the flush that makes it durable:
+// how long the bytes take to reach the page cache.
+void BM_WriteTenSeasonsUnflushed(benchmark::State& state) {
+    kv::test::SavesFolder folder;
+    if (!kv::LoadGameFromBytes(TenSeasonsBytes(), "dez.s14").loaded) {
+        state.SkipWithError("the ten-season game did not load");
+        return;
+    }
+    const std::string path = folder.sav("dez.s14");
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f) {
+            state.SkipWithError("cannot open the file");
+            return;
+        }
+        const bool ok = kv::StreamSavedGame(kv::Game(), [f](std::string_view piece) {
+            return std::fwrite(piece.data(), 1, piece.size(), f) == piece.size();
+        });
+        std::fclose(f);
+        if (!ok) state.SkipWithError("write failed");
+    }
+    SetBytes(state, std::filesystem::file_size(path));
+}
+
 void BM_LoadTenSeasonsFromDisk(benchmark::State& state) {
     kv::test::SavesFolder folder;
     const std::string path = folder.sav("dez.s14");
@@ -132,6 +178,8 @@ void BM_LoadTenSeasonsFromDisk(benchmark::State& state) {
 
 BENCHMARK(BM_SaveTenSeasonsToDisk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadTenSeasonsFromDisk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StreamTenSeasons)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteTenSeasonsUnflushed)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteSavedGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadGameFromBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveGameToDisk)->Unit(benchmark::kMillisecond);

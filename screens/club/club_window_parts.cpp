@@ -5,7 +5,6 @@
 #include "platform/window/image.h"
 #include "screens/club/club_money_window_parts.h"
 #include "screens/main/main_window.h"
-#include "screens/start/window_keys.h"
 
 namespace kv {
 
@@ -14,12 +13,6 @@ void ShowClubCrest(Image& image, int club) {
     if (club < 0 || club >= static_cast<int>(data.teams.size())) return;
     const std::string path = BuildCrestPath(data, club);
     if (!path.empty()) image.LoadFromFile(path);
-}
-
-void SwallowWindowKeys(Form& form, int escape, int enter) {
-    AnswerWindowKeys(form, {.escape = escape != 0 ? EndWith(form, escape) : nullptr,
-                            .enter = enter != 0 ? EndWith(form, enter) : nullptr,
-                            .before_controls = true});
 }
 
 void RefreshMainWindowSquad() {

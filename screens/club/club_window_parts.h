@@ -1,6 +1,5 @@
 #pragma once
-// What the small windows of the user club share: their text look, the club's crest and the
-// keys they all answer.
+// What the small windows of the user club share: their text look and the club's crest.
 
 #include <initializer_list>
 #include <string>
@@ -20,9 +19,6 @@ inline constexpr LayoutFont kClubWindowBody = {"Arial", 9, fsBold, clWhite};
 
 // The club's crest into the picture; left empty when the club has no crest file.
 void ShowClubCrest(Image& image, int club);
-// Alt+F4 is swallowed; Esc answers `escape` (0: nothing) and Enter `enter` (0: nothing). The
-// shorthand of AnswerWindowKeys that the national call-up still uses.
-void SwallowWindowKeys(Form& form, int escape, int enter);
 // After a deal the main window, when it is open, shows the squad and the cash again.
 void RefreshMainWindowSquad();
 

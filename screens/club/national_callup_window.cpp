@@ -16,6 +16,7 @@
 #include "screens/club/club_window_parts.h"
 #include "screens/club/player_search_window.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/player_search.h"
 #include "ui/controls/ui_combo_box.h"
@@ -196,7 +197,7 @@ const WindowLayout kForm77Layout = {
 TForm77::TForm77(int team) : Form("Form77"), team_(team) {
     BuildWindowLayout(*this, kForm77Layout);
     TileGameBackground(*this);
-    SwallowWindowKeys(*this, 0, 0);
+    AnswerWindowKeys(*this, {.before_controls = true});
     list_ = std::make_unique<CallUpList>(Game());
     // The window fills the screen with its (scaled) controls in a column in the middle.
     Screen& screen = Screen::Get();

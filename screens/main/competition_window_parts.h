@@ -12,7 +12,6 @@
 #include "platform/gfx/geometry.h"
 #include "platform/window/form.h"
 #include "platform/window/image_list.h"
-#include "screens/start/window_keys.h"
 
 namespace kv {
 

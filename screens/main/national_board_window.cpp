@@ -15,6 +15,7 @@
 #include "screens/main/competition_window_parts.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
+#include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
