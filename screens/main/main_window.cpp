@@ -54,7 +54,6 @@
 namespace kv {
 namespace {
 
-constexpr int kDesignWidth = 800;
 constexpr TColor kOddRowColour = static_cast<TColor>(0x00ECFFFF);
 constexpr int kBallCursor = 10;
 
@@ -462,22 +461,13 @@ TForm13::TForm13() : Form("Form13") {
 
     // Scaled to the screen from its 800-pixel design.
     Screen& screen = Screen::Get();
-    const int w = screen.Width();
-    const ScreenSize size{w, screen.Height()};
-    int scale_m = 1, scale_d = 1;
-    if (w != kDesignWidth && IsStandardScreen(size)) {
-        scale_m = w;
-        scale_d = kDesignWidth;
-    } else if (IsWideScreen(size)) {
-        scale_m = 133;
-        scale_d = 100;
-    }
-    if (scale_m != scale_d) ScaleBy(scale_m, scale_d);
-    SetBounds(0, 0, w, screen.Height());
+    const WindowScale scale = WindowScaleFor({screen.Width(), screen.Height()});
+    if (scale.scaled) ScaleBy(scale.numerator, scale.denominator);
+    SetBounds(0, 0, screen.Width(), screen.Height());
     // A wide screen is wider than the scaled design: the squad grid takes the extra width and
     // the panels on its right move over to the screen's edge.
     auto& squad = ControlNamed<Control>(*this, "gridview1");
-    const int spare = ClientWidth() - MulDiv(kDesignWidth, scale_m, scale_d);
+    const int spare = ClientWidth() - MulDiv(design_width, scale.numerator, scale.denominator);
     if (spare > 0) {
         const int right_column = squad.Left() + squad.Width();
         for (const auto& child : Children())
@@ -687,31 +677,11 @@ void TForm13::SetupGridColumns() {
 
 void TForm13::FitGridColumns() {
     // The name, goals, energy and characteristics columns keep the widths the screen gives
-    // them; the others share what is left of the grid, in proportion to their designed widths,
-    // so that the columns fill the grid at every scale.
-    auto& grid = ControlNamed<TReportGrid>(*this, "gridview1");
-    const int room = grid.ClientWidth() - kScrollBarWidth - 2;
-    auto fixed = [](std::string_view name) {
-        return name == "nome" || name == "gols" || name == "energia" || name == "habilidades";
-    };
-    int taken = 0, designed = 0;
-    for (const SquadColumn& c : kColumns) {
-        if (!c.visible) continue;
-        if (fixed(c.name))
-            taken += grid.Columns().ColumnByName(c.name)->Width();
-        else
-            designed += c.width;
-    }
-    if (designed <= 0 || room - taken <= designed) return;
-    int left = room - taken;
-    int shared = designed;
-    for (const SquadColumn& c : kColumns) {
-        if (!c.visible || fixed(c.name)) continue;
-        const int width = left * c.width / shared;
-        grid.Columns().ColumnByName(c.name)->SetWidth(width);
-        left -= width;
-        shared -= c.width;
-    }
+    // them; the others share what is left of the grid, so that the columns fill it at every scale.
+    FitSquadColumns(
+        ControlNamed<TReportGrid>(*this, "gridview1"), kColumns, [](std::string_view name) {
+            return name == "nome" || name == "gols" || name == "energia" || name == "habilidades";
+        });
 }
 
 void TForm13::SetMarkup(std::string_view name, const std::string& text) {

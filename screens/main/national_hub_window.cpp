@@ -42,7 +42,6 @@
 namespace kv {
 namespace {
 
-constexpr int kDesignWidth = 800;
 constexpr TColor kOddRowColour = static_cast<TColor>(0x00ECFFFF);
 
 TForm75* g_hub = nullptr;
@@ -286,18 +285,34 @@ TForm75::TForm75() : Form("Form75") {
 
     // Scaled to the screen from its 800-pixel design, as the main window is.
     Screen& screen = Screen::Get();
-    const int w = screen.Width();
-    const ScreenSize size{w, screen.Height()};
-    if (w != kDesignWidth && IsStandardScreen(size))
-        ScaleBy(w, kDesignWidth);
-    else if (IsWideScreen(size))
-        ScaleBy(133, 100);
-    SetBounds(0, 0, w, screen.Height());
+    const WindowScale scale = WindowScaleFor({screen.Width(), screen.Height()});
+    if (scale.scaled) ScaleBy(scale.numerator, scale.denominator);
+    SetBounds(0, 0, screen.Width(), screen.Height());
+    SpreadOverWideScreen(ClientWidth() - MulDiv(design_width, scale.numerator, scale.denominator));
+    // The columns fill the list at every scale.
+    FitSquadColumns(grid, kColumns, [](std::string_view) { return false; });
     // The grid's rows keep the designed font at every scale.
     Font grid_font = grid.font();
     grid_font.size = kForm75Layout.font.size;
     grid.SetFont(grid_font);
     DoCreate();
+}
+
+void TForm75::SpreadOverWideScreen(int spare) {
+    if (spare <= 0) return;
+    // The panel and its list take the extra width; what stands on the right half (the links,
+    // the next match and the button) moves over to the screen's edge.
+    auto& panel = ControlNamed<Control>(*this, "Panel1");
+    auto& grid = ControlNamed<Control>(*this, "gridview1");
+    const int middle = panel.Left() + panel.Width() / 2;
+    const int panel_middle = panel.Width() / 2;
+    for (const auto& child : Children())
+        if (child.get() != &panel && child->Left() >= middle) child->SetLeft(child->Left() + spare);
+    for (const auto& child : panel.Children())
+        if (child.get() != &grid && child->Left() >= panel_middle)
+            child->SetLeft(child->Left() + spare);
+    panel.SetBounds(panel.Left(), panel.Top(), panel.Width() + spare, panel.Height());
+    grid.SetBounds(grid.Left(), grid.Top(), grid.Width() + spare, grid.Height());
 }
 
 int TForm75::TakeTurnFrom(int slot) {

@@ -37,6 +37,8 @@ class TForm75 : public Form {
   private:
     void FillSquadGrid(int team);
     void FillHeader(int team);
+    // Spreads the `spare` pixels a wide screen leaves beside the scaled design.
+    void SpreadOverWideScreen(int spare);
     void KeyPressed(int& key, ShiftState shift);
     // From `slot` on, the first national team that plays today gets the turn; 0 for none.
     int TakeTurnFrom(int slot);

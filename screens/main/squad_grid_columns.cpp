@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "platform/window/classic_look.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
@@ -42,6 +43,29 @@ TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageLi
     column.SetWidth(c.width);
     column.SetVisible(c.visible);
     return column;
+}
+
+void FitSquadColumns(TReportGrid& grid, std::span<const SquadColumn> columns,
+                     const std::function<bool(std::string_view)>& fixed) {
+    const int room = grid.ClientWidth() - kScrollBarWidth - 2;
+    int taken = 0, designed = 0;
+    for (const SquadColumn& c : columns) {
+        if (!c.visible) continue;
+        if (fixed(c.name))
+            taken += grid.Columns().ColumnByName(c.name)->Width();
+        else
+            designed += c.width;
+    }
+    if (designed <= 0 || room - taken <= designed) return;
+    int left = room - taken;
+    int shared = designed;
+    for (const SquadColumn& c : columns) {
+        if (!c.visible || fixed(c.name)) continue;
+        const int width = left * c.width / shared;
+        grid.Columns().ColumnByName(c.name)->SetWidth(width);
+        left -= width;
+        shared -= c.width;
+    }
 }
 
 }  // namespace kv

@@ -2,6 +2,10 @@
 // The columns of a squad list, built from a table: the main window's and the national-team
 // hub's lists share their kinds of column and how each kind is drawn.
 
+#include <functional>
+#include <span>
+#include <string_view>
+
 namespace kv {
 
 class ImageList;
@@ -23,5 +27,11 @@ struct SquadColumn {
 // `images`; a bar column is the energy gradient with its value inside. Pictures and bars read
 // whole numbers.
 TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageList* images);
+
+// Widens the visible columns to fill the grid: those `fixed` names keep the widths they have,
+// the others share what is left in proportion to their designed widths. A grid with no room to
+// spare is left as it is.
+void FitSquadColumns(TReportGrid& grid, std::span<const SquadColumn> columns,
+                     const std::function<bool(std::string_view)>& fixed);
 
 }  // namespace kv

@@ -12,6 +12,7 @@
 #include "game/headless_game.h"
 #include "game/national_board.h"
 #include "game/national_team_turn.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/keys.h"
 #include "platform/window/test_driver.h"
 #include "screens/main/competition_window_parts.h"
@@ -199,6 +200,37 @@ TEST_F(NationalTournamentWindows, TheHubGivesTheTurnToTheNationalTeamsCoachAndSt
     driver_->Pump();
     EXPECT_EQ(next, std::vector<NextScreen>{NextScreen::kMatchDay});
     EXPECT_EQ(NationalHub(), nullptr);
+}
+
+// On every screen the hub's panel spans the window, its button keeps to the panel's right
+// edge and the list's columns fill the list, wide screens included.
+TEST_F(NationalTournamentWindows, TheHubFillsEveryScreen) {
+    PlayToWorldCupRound(1);
+    struct Size {
+        int width, height;
+    };
+    for (const Size size : {Size{800, 600}, Size{1024, 768}, Size{1280, 800}}) {
+        SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+        driver_.reset();  // one screen at a time
+        driver_ = std::make_unique<TestDriver>(size.width, size.height);
+        TForm75* hub = ShowNationalHub();
+        ASSERT_NE(hub, nullptr);
+        driver_->Pump();
+        const Control& panel = driver_->Get<Control>("Panel1");
+        EXPECT_GE(panel.Left() + panel.Width(), size.width - 12);
+        const Control& button = driver_->Get<Control>("btjogar");
+        EXPECT_GE(button.Left() + button.Width(), panel.Width() - 20);
+        EXPECT_LE(button.Left() + button.Width(), panel.Width());
+        const auto& grid = driver_->Get<TReportGrid>("gridview1");
+        int columns = 0;
+        for (int c = 0; c < grid.Columns().Count(); ++c)
+            if (grid.Columns().GetItem(c).Visible()) columns += grid.Columns().GetItem(c).Width();
+        EXPECT_GE(columns, grid.ClientWidth() - kScrollBarWidth - 2 - 8);
+        EXPECT_LE(columns, grid.ClientWidth());
+        if (size.width == 1280) driver_->SavePng("national_hub_1280x800.png");
+        hub->Close();
+        driver_->Pump();
+    }
 }
 
 TEST_F(NationalTournamentWindows, TheHubSavesOnItsThirdOpeningAndOnF2) {
