@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/game_data.h"
@@ -285,11 +286,19 @@ TForm75::TForm75() : Form("Form75") {
 
     // Scaled to the screen from its 800-pixel design, as the main window is.
     Screen& screen = Screen::Get();
-    const WindowScale scale = WindowScaleFor({screen.Width(), screen.Height()});
+    const ScreenSize size{screen.Width(), screen.Height()};
+    const WindowScale scale = WindowScaleFor(size);
     if (scale.scaled) ScaleBy(scale.numerator, scale.denominator);
     SetBounds(0, 0, screen.Width(), screen.Height());
     SpreadOverWideScreen(ClientWidth() - MulDiv(design_width, scale.numerator, scale.denominator));
-    // The columns fill the list at every scale.
+    // Above 800x600 the name, energy and characteristics columns take the narrower widths of
+    // the larger screens; then every column widens in proportion until the list is filled.
+    if (ScreenSizeClass(size) > 1) {
+        for (const auto& [name, width] :
+             {std::pair{"nome", 100}, std::pair{"energia", 80}, std::pair{"habilidades", 55},
+              std::pair{"gols", 30}, std::pair{"funcaojog", 70}})
+            grid.Columns().ColumnByName(name)->SetWidth(width);
+    }
     FitSquadColumns(grid, kColumns, [](std::string_view) { return false; });
     // The grid's rows keep the designed font at every scale.
     Font grid_font = grid.font();

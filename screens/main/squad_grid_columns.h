@@ -29,7 +29,7 @@ struct SquadColumn {
 TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageList* images);
 
 // Widens the visible columns to fill the grid: those `fixed` names keep the widths they have,
-// the others share what is left in proportion to their designed widths. A grid with no room to
+// the others share what is left in proportion to the widths they have. A grid with no room to
 // spare is left as it is.
 void FitSquadColumns(TReportGrid& grid, std::span<const SquadColumn> columns,
                      const std::function<bool(std::string_view)>& fixed);
