@@ -16,6 +16,7 @@
 #include "core/text_tables.h"
 #include "game/headless_game.h"
 #include "match/computer_lineups.h"
+#include "match/human_lineup.h"
 #include "match/lineup_strength.h"
 #include "platform/window/classic_look.h"
 #include "platform/window/image.h"
@@ -1027,21 +1028,6 @@ void TForm13::RefreshSquadGrid() {
         grid.EndUpdate();
         return;
     }
-    struct Entry {
-        int player, key, strength, energy;
-    };
-    std::vector<Entry> order;
-    for (int p = 0; p < static_cast<int>(data.players.size()); ++p) {
-        const t_player& player = data.players[p];
-        if (player.team >= 0 && player.team == club)
-            order.push_back({p, PositionSortKey(p), player.strength, player.energy});
-    }
-    // Within a position the weakest first.
-    std::stable_sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
-        if (a.key != b.key) return a.key < b.key;
-        if (a.strength != b.strength) return a.strength < b.strength;
-        return a.energy < b.energy;
-    });
     // The season's goals and games of the club's players, wherever they were counted.
     goals_.clear();
     games_.clear();
@@ -1055,8 +1041,9 @@ void TForm13::RefreshSquadGrid() {
     collect(data.season_goals, goals_);
     collect(data.season_appearances, games_);
     const double today = TodayDate(data);
-    for (const Entry& e : order) {
-        const t_player& p = data.players[e.player];
+    // Within a position the weakest first.
+    for (const int player : SquadInListOrder(data, club)) {
+        const t_player& p = data.players[player];
         const int row = grid.AddRow();
         auto set = [&grid, row](const char* column, const std::string& text) {
             grid.SetCellTextByVariant(column, row, text);
@@ -1064,7 +1051,7 @@ void TForm13::RefreshSquadGrid() {
         auto hint = [&grid, row](const char* column, std::string text) {
             grid.GetCellByVariant(column, row).SetHint(std::move(text));
         };
-        set("id", std::to_string(e.player));
+        set("id", std::to_string(player));
         set("gcstatus", p.moved_this_round ? "4" : "0");
         const int position = std::clamp(p.position, 0, 4);
         set("posicaojog", std::string(position_letters[static_cast<std::size_t>(position)]));
@@ -1081,13 +1068,13 @@ void TForm13::RefreshSquadGrid() {
         set("passe", FormatMoneyShort(price));
         hint("passe", FormatMoneyInWords(price));
         set("passet", std::to_string(price));
-        set("gols", std::to_string(GetPlayerGoals(e.player)));
-        const auto [abilities, abilities_hint] = CharacteristicsCell(data, e.player);
+        set("gols", std::to_string(GetPlayerGoals(player)));
+        const auto [abilities, abilities_hint] = CharacteristicsCell(data, player);
         set("habilidades", abilities);
         hint("habilidades", abilities_hint);
         set("idade", std::to_string(p.age));
         set("moral", std::to_string(p.morale + 7));
-        const auto [picture, unavailable] = AvailabilityPicture(data, e.player, kind);
+        const auto [picture, unavailable] = AvailabilityPicture(data, player, kind);
         set("condicao", std::to_string(picture));
         if (unavailable) set("gcstatus", "3");
         set("status", std::to_string(p.shirt_number));

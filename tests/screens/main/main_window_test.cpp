@@ -315,7 +315,7 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
         if (data.players[p].team >= 0 && data.players[p].team != club) loaned = static_cast<int>(p);
     ASSERT_GT(loaned, 0);
     const int owner = data.players[loaned].team;
-    data.players[loaned].team = club;
+    data.SetPlayerTeam(loaned, club);
     data.players[loaned].loan_status = 2;
     data.players[loaned].value = MoneyFromUnits(800000);
     data.loans.push_back({.player = loaned, .end_date = TodayDate(data) + 60, .owner = owner});
