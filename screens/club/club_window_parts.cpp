@@ -5,6 +5,7 @@
 #include "platform/window/image.h"
 #include "screens/club/club_money_window_parts.h"
 #include "screens/main/main_window.h"
+#include "ui/controls/smooth_message_dialog.h"
 
 namespace kv {
 
@@ -13,6 +14,18 @@ void ShowClubCrest(Image& image, int club) {
     if (club < 0 || club >= static_cast<int>(data.teams.size())) return;
     const std::string path = BuildCrestPath(data, club);
     if (!path.empty()) image.LoadFromFile(path);
+}
+
+TUiSmoothMessageDialog& AddClubMessageDialog(Form& form) {
+    auto& dialog = form.AddComponent<TUiSmoothMessageDialog>("info1");
+    dialog.Position = poOwnerFormCenter;
+    dialog.Fill().SetColor(static_cast<TColor>(0x2E8B2E));
+    dialog.Fill().SetColorTo(clBlack);
+    dialog.SetMinimumWidth(360);
+    TUiSmoothMessageDialogButton& ok = dialog.Buttons().Add();
+    ok.SetCaption("Ok");
+    ok.SetButtonResult(mrOk);
+    return dialog;
 }
 
 void RefreshMainWindowSquad() {

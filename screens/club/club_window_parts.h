@@ -10,6 +10,7 @@
 namespace kv {
 
 class Image;
+class TUiSmoothMessageDialog;
 
 // A label that keeps its size and shows the window's background through.
 inline const std::initializer_list<LayoutProperty> kClubWindowText = {{"AutoSize", "False"},
@@ -19,6 +20,8 @@ inline constexpr LayoutFont kClubWindowBody = {"Arial", 9, fsBold, clWhite};
 
 // The club's crest into the picture; left empty when the club has no crest file.
 void ShowClubCrest(Image& image, int club);
+// The window's "info1" message: green fading to black, centred on the window, with "Ok".
+TUiSmoothMessageDialog& AddClubMessageDialog(Form& form);
 // After a deal the main window, when it is open, shows the squad and the cash again.
 void RefreshMainWindowSquad();
 

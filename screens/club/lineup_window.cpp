@@ -19,6 +19,7 @@
 #include "platform/window/image_list.h"
 #include "platform/window/keys.h"
 #include "platform/window/screen.h"
+#include "screens/club/club_window_parts.h"
 #include "screens/club/lineup_pictures.h"
 #include "screens/club/saved_tactics_window.h"
 #include "screens/main/main_window_texts.h"
@@ -341,14 +342,7 @@ TForm87::TForm87(bool national, int opponent) : Form("Form87"), national_(nation
     ShowOpponentAndKits(opponent);
     RefreshLineup();
 
-    auto& dialog = AddComponent<TUiSmoothMessageDialog>("info1");
-    dialog.Position = poOwnerFormCenter;
-    dialog.Fill().SetColor(static_cast<TColor>(0x2E8B2E));
-    dialog.Fill().SetColorTo(clBlack);
-    dialog.SetMinimumWidth(360);
-    TUiSmoothMessageDialogButton& ok = dialog.Buttons().Add();
-    ok.SetCaption("Ok");
-    ok.SetButtonResult(mrOk);
+    AddClubMessageDialog(*this);
 
     ControlNamed<TUiGlowButton>(*this, "bt_irprojogo").on_click = [this] { BtIrprojogoClick(); };
     ControlNamed<TUiGlowButton>(*this, "bt_voltar").on_click = [this] { BtVoltarClick(); };

@@ -7,7 +7,6 @@
 #include "core/money_text.h"
 #include "platform/window/edit.h"
 #include "platform/window/image.h"
-#include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/start/window_background.h"
@@ -17,6 +16,7 @@
 #include "season/transfers.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
+#include "ui/controls/smooth_message_dialog.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
 
@@ -205,6 +205,7 @@ TForm60::TForm60(int player) : Form("Form60"), player_(player) {
     edit.SetText(std::to_string(value / 1000));
     ControlNamed<TUiGlowButton>(*this, "bt1").on_click = [this] { Bt1Click(); };
     ControlNamed<TUiGlowButton>(*this, "bt2").on_click = [this] { Close(); };
+    AddClubMessageDialog(*this);
     Edit1Change();
     DoCreate();
 }
@@ -255,7 +256,12 @@ void TForm60::Bt1Click() {
     const Willingness w = CheckPlayerWillingness(data, player_);
     if (w.refuses) {
         result_ = name + " se recusou a transferir para o seu time.";
-        ShowMessage(result_);
+        auto& dialog = *static_cast<TUiSmoothMessageDialog*>(FindComponent("info1"));
+        dialog.HTMLText().SetText(
+            "<BR><FONT size=\"10\"><FONT face=\"Arial Black\"><FONT color=\"#FFFFFF\"><SHAD>"
+            "<P align=\"center\">" +
+            name + " se recusou a transferir para o seu time.</p></SHAD></FONT></FONT></FONT>");
+        dialog.ShowDialog();
     } else if (w.salary_demand) {
         deal.salary_demand = true;
         deal.salary_demand_factor = w.salary_demand_factor;

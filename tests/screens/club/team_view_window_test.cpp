@@ -20,6 +20,7 @@
 #include "season/loans.h"
 #include "season/player_economy.h"
 #include "tests/screens/sample_game_day.h"
+#include "ui/controls/smooth_message_dialog.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
 
@@ -151,6 +152,43 @@ TEST_F(TeamViewTest, RefusedOfferShowsTheOutcomeAndChangesNothing) {
     form.Bt2Click();
     EXPECT_EQ(data.players[player].team, seller_);
     EXPECT_EQ(data.teams[user_].cash, cash);
+}
+
+// A club far above the user's: the seller takes the offer, the player says no. The game says
+// so in the proposal's own message and on the team view, and nothing changes hands.
+TEST_F(TeamViewTest, APlayerWhoRefusesTheMoveIsToldInTheMessageAndStays) {
+    GameData& data = Game();
+    const int player = LastPlayerOf(seller_);
+    data.players[player].on_sale = 1;
+    data.teams[seller_].reputation = 5;
+    data.teams[user_].reputation = 0;
+    const Money cash = data.teams[user_].cash;
+    const std::string name = data.players[player].name.str();
+    TForm14& form = Open(seller_);
+    Select(player);
+    const std::int32_t value = MoneyToWholeUnits(data.players[player].value);
+    bool told = false;
+    driver_->Then([&] {
+        driver_->Get<Edit>("Edit1").SetText(std::to_string((value + 999) / 1000));
+        driver_->Pump();
+        driver_->Then([&] {
+            auto* dialog = static_cast<TUiSmoothMessageDialog*>(
+                driver_->screen().FindForm("Form60")->FindComponent("info1"));
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_NE(dialog->DialogForm(), nullptr);
+            told = dialog->HTMLText().Text().find(
+                       name + " se recusou a transferir para o seu time.") != std::string::npos;
+            driver_->SavePng("purchase_refused_by_player.png");
+            dialog->CloseDialog(mrOk);
+        });
+        driver_->Click("bt1");
+    });
+    form.Bt2Click();
+    EXPECT_TRUE(told);
+    EXPECT_EQ(data.players[player].team, seller_);
+    EXPECT_EQ(data.teams[user_].cash, cash);
+    EXPECT_NE(Html(*driver_, "Label27").find(name + " se recusou a transferir para o seu time."),
+              std::string::npos);
 }
 
 TEST_F(TeamViewTest, AnotherHumanCoachAnswersTheOfferInHisOwnWindow) {
