@@ -76,6 +76,10 @@ void ConnectGameWindows() {
     LoadedGameContinues() = ContinueWith;
     MainWindowOpener("SaveGame") = [] { ShowSaveGameWindow(); };
     MainWindowOpener("TForm32") = [] { ShowOptionsWindow(); };
+    // The list colours changed in the options: the main window's squad list shows them at once.
+    RefreshSquadListHook() = [] {
+        if (TForm13* window = MainWindow()) window->RefreshSquadGrid();
+    };
     MainWindowOpener("TForm45") = [] { ShowAboutWindow(); };
     MainWindowOpener("TForm36") = [] { ShowTablesWindow(); };
     MainWindowOpener("TForm63") = [] { ShowFixturesWindow(); };
