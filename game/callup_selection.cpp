@@ -1,6 +1,7 @@
 #include "game/callup_selection.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
@@ -109,12 +110,11 @@ bool CallUpList::Remove(int player) {
 
 void ConfirmCallUp(GameData& data, int national_team, const std::vector<int>& players) {
     if (!InTable(data.teams, national_team)) return;
-    const int count = static_cast<int>(data.players.size());
-    for (int p = 1; p < count; ++p)
-        if (data.players[p].team == national_team) {
-            data.callups.push_back({p, national_team});
-            data.SetPlayerTeam(p, -1);
-        }
+    const auto listed = data.PlayersOf(national_team);
+    for (const int p : std::vector<int>(listed.begin(), listed.end())) {
+        data.callups.push_back({p, national_team});
+        data.SetPlayerTeam(p, -1);
+    }
     for (const int p : players) {
         if (!InTable(data.players, p)) continue;
         data.callups.push_back({p, data.players[p].team});

@@ -211,7 +211,8 @@ void AddMarketCandidate(GameData& data, ComputerMarket& market, int player) {
     const t_team& seller = data.teams[p.team];
     market.candidates.push_back({player, p.strength, p.nationality, seller.reputation,
                                  seller.division, market.average_strength[p.team], seller.country,
-                                 p.team, ContinentOfCountry(seller.country), Random(5000), 1});
+                                 p.team, ContinentOfCountry(seller.country), Random(5000), 1,
+                                 p.position});
 }
 
 bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int wanted, int mode) {
@@ -225,9 +226,8 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
     const bool shops = !record.pays_from_cash || NeedsPlayers(data.teams[buyer]);
     for (int i = market.scan_start; shops && i < count; ++i) {
         t_market_candidate& c = market.candidates[i];
-        const t_player& p = data.players[c.player];
-        const int position = wanted >= 0 ? wanted : p.position;
-        if (!ValidPosition(p.position) || p.position != position ||
+        const int position = wanted >= 0 ? wanted : c.position;
+        if (!ValidPosition(c.position) || c.position != position ||
             data.teams[buyer].position_counts[position] >= kPositionBuyCap[position])
             continue;
         if (market.sales_count[c.seller_team] >= sale_limit || !c.available ||
@@ -242,6 +242,7 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
             continue;
         // The list was made at the start of the phase: the player must still be the seller's
         // own, and the seller must still keep its minimum of the position after earlier sales.
+        const t_player& p = data.players[c.player];
         if (p.team != c.seller_team || p.loan_status == 2 ||
             !KeepsEnough(data, c.seller_team, p.position))
             continue;

@@ -25,6 +25,9 @@ struct t_market_candidate {
     std::int32_t seller_continent;
     std::int32_t random_key;
     std::uint8_t available;
+    // The player's position, which no move changes: a purchase reads it for every candidate
+    // it passes, and the players' own records lie scattered across a table of retirees.
+    std::int32_t position;
 };
 
 struct t_market_buyer {
