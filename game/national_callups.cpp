@@ -1,6 +1,5 @@
 #include "game/national_callups.h"
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -25,17 +24,13 @@ constexpr std::array<int, kPositionCount> kSquadQuota{3, 4, 4, 8, 6};
 void CallUpNationalSquad(GameData& data, int country, int national_team) {
     if (!InTable(data.teams, national_team)) return;
     const int clubs = ClubLimit(data);
-    // Only players with a club: a retired player (team -1) is never called up. They are taken
-    // in index order, as the sort below leaves tied players in the order it is given.
-    std::vector<int> countrymen;
-    for (int club = 0; club < clubs; ++club)
-        for (const int p : data.PlayersOf(club))
-            if (data.players[p].nationality == country) countrymen.push_back(p);
-    std::sort(countrymen.begin(), countrymen.end());
     // The table order with strength for points and career goals for wins.
     std::vector<TableRow> candidates;
-    for (const int p : countrymen) {
+    const int player_count = static_cast<int>(data.players.size());
+    for (int p = 1; p < player_count; ++p) {
         const t_player& player = data.players[p];
+        // Only players with a club: a retired player (team -1) is never called up.
+        if (player.team < 0 || player.team >= clubs || player.nationality != country) continue;
         TableRow row{};
         row.team = p;
         row.points = player.strength;
