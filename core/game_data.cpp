@@ -35,6 +35,8 @@ void GameData::BuildPlayerLists() const {
     lists_team_changes_ = team_changes_;
     lists_team_count_ = teams.size();
     lists_built_ = true;
+    loose_.clear();
+    if (!players.empty() && !MatchMarksAtRest(players[0])) loose_.push_back(0);
     UpdatePlayerLists();
 }
 
@@ -47,8 +49,24 @@ void GameData::UpdatePlayerLists() const {
         const std::int32_t team = players[i].team;
         if (team >= 0 && static_cast<std::size_t>(team) < lists_.size())
             lists_[static_cast<std::size_t>(team)].push_back(static_cast<std::int32_t>(i));
+        else if (!MatchMarksAtRest(players[i]))
+            loose_.push_back(static_cast<std::int32_t>(i));
     }
     lists_player_count_ = players.size();
+}
+
+bool GameData::Listed(std::size_t player) const {
+    const std::int32_t team = players[player].team;
+    return player > 0 && team >= 0 && static_cast<std::size_t>(team) < lists_.size();
+}
+
+void GameData::SettleLoosePlayers() {
+    std::sort(loose_.begin(), loose_.end());
+    loose_.erase(std::unique(loose_.begin(), loose_.end()), loose_.end());
+    std::erase_if(loose_, [this](std::int32_t i) {
+        return !InTable(players, i) || Listed(static_cast<std::size_t>(i)) ||
+               MatchMarksAtRest(players[static_cast<std::size_t>(i)]);
+    });
 }
 
 std::span<const std::int32_t> GameData::PlayersOf(int team) const {
@@ -72,6 +90,9 @@ void GameData::SetPlayerTeam(int player, int team) {
     if (InTable(lists_, team)) {
         auto& list = lists_[static_cast<std::size_t>(team)];
         list.insert(std::lower_bound(list.begin(), list.end(), player), player);
+    } else {
+        // Off every team: the resets reach him through the loose players from now on.
+        loose_.push_back(player);
     }
 }
 
@@ -88,6 +109,15 @@ bool GameData::PlayerListsMatchTable() const {
         if (!std::equal(listed.begin(), listed.end(), scanned[t].begin(), scanned[t].end()))
             return false;
     }
+    return true;
+}
+
+bool GameData::LoosePlayersMatchTable() const {
+    if (!PlayerListsCurrent()) return true;
+    for (std::size_t i = 0; i < players.size(); ++i)
+        if (!Listed(i) && !MatchMarksAtRest(players[i]) &&
+            std::find(loose_.begin(), loose_.end(), static_cast<std::int32_t>(i)) == loose_.end())
+            return false;
     return true;
 }
 

@@ -189,6 +189,18 @@ class GameData {
     // player's team was not announced (the whole-game checks look).
     bool PlayerListsMatchTable() const;
 
+    // Calls reset(player) for every player whose match marks (see MatchMarksAtRest) may be out
+    // of rest, which is what `for (t_player& p : players) reset(p)` does when `reset` only puts
+    // marks back to rest, without visiting the players retired long ago: it visits each team's
+    // list, then the few loose players (off every team, marks not yet at rest). A player turns
+    // loose when he leaves a team, or is appended or loaded without one with marks out of rest;
+    // he stops being loose once a reset leaves all his marks at rest or he joins a team.
+    template <class MarkReset>
+    void ResetMatchMarks(MarkReset reset);
+    // False when the lists are current but a player off every team has marks out of rest and
+    // is not loose: a mark was set on a player without a team (the whole-game checks look).
+    bool LoosePlayersMatchTable() const;
+
   private:
     void SetStartValues();
     bool PlayerListsCurrent() const;
@@ -196,6 +208,10 @@ class GameData {
     // Makes the lists current: players appended since they were built are added at their
     // teams' ends, anything else rebuilds them.
     void UpdatePlayerLists() const;
+    // On a team list: player 0 never is.
+    bool Listed(std::size_t player) const;
+    // Drops the loose players that are on a team again or whose marks are all at rest.
+    void SettleLoosePlayers();
 
     std::uint64_t team_changes_ = 0;
     // The lists as built when team_changes_, the players and the teams were these.
@@ -204,7 +220,25 @@ class GameData {
     mutable std::size_t lists_team_count_ = 0;
     mutable bool lists_built_ = false;
     mutable std::vector<std::vector<std::int32_t>> lists_;  // by team
+    // The loose players, kept with the lists; an index may show twice until the next reset.
+    mutable std::vector<std::int32_t> loose_;
 };
+
+// The marks a match day or a round leaves on a player and that the rounds put back for
+// everyone: full energy, and no part, place on the pitch, fatigue mark or goal of the day.
+inline bool MatchMarksAtRest(const t_player& p) {
+    return p.energy == 100 && p.played_match == 0 && p.on_pitch == 0 && p.fielded_exhausted == 0 &&
+           p.match_goals == 0;
+}
+
+template <class MarkReset>
+void GameData::ResetMatchMarks(MarkReset reset) {
+    UpdatePlayerLists();
+    for (const auto& list : lists_)
+        for (const std::int32_t i : list) reset(players[static_cast<std::size_t>(i)]);
+    for (const std::int32_t i : loose_) reset(players[static_cast<std::size_t>(i)]);
+    SettleLoosePlayers();
+}
 
 // The running game. Inline: the rules ask for it millions of times a season.
 inline GameData& Game() {

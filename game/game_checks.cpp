@@ -133,6 +133,8 @@ std::string CheckRoundInvariants(const GameData& data) {
         if (std::string broken = check(data); !broken.empty()) return broken;
     if (!data.PlayerListsMatchTable())
         return "as listas de jogadores dos times não conferem com a tabela de jogadores";
+    if (!data.LoosePlayersMatchTable())
+        return "um jogador sem time tem marcas da partida fora das listas a zerar";
     for (const t_team& team : data.teams)
         if (team.match_strength_index != -1 && data.match_strengths.empty())
             return Broken(team.name.str(), ": escalação do dia ", team.match_strength_index,

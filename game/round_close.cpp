@@ -39,7 +39,7 @@ int AdvanceDay(GameData& data) {
 }
 
 void FullEnergyForAll(GameData& data) {
-    for (t_player& player : data.players) player.energy = 100;
+    data.ResetMatchMarks([](t_player& player) { player.energy = 100; });
 }
 
 class WindowMessages : public GameMessages {
@@ -301,11 +301,11 @@ RoundCloseResult CloseRound(GameData& data, GameWindows& windows) {
     bool human_plays = HumanPlaysNextDay(data, next_kind);
     gs.match_kind = next_kind;
     if (data.tournament_just_ended) ReleaseCallUps(data);
-    for (t_player& player : data.players) {
+    data.ResetMatchMarks([](t_player& player) {
         player.on_pitch = 0;
         player.fielded_exhausted = 0;
         player.match_goals = 0;
-    }
+    });
     ClearMatchStrengths(data);
     data.day_matches.clear();
     DrawRoundReferees();

@@ -570,7 +570,7 @@ void MatchDay::FinishDay() {
     GameData& gd = Game();
     StopClock();
     // The "took part" mark has served the day's development; the next day sets it afresh.
-    for (t_player& p : gd.players) p.played_match = 0;
+    gd.ResetMatchMarks([](t_player& p) { p.played_match = 0; });
     finished_ = true;
     if (view_) view_->DayFinished();
 }

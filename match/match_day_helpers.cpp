@@ -194,12 +194,13 @@ bool HasNationalSquad(int country) {
     const GameData& gd = Game();
     const double today = TodaysDate();
     int keepers = 0, others = 0;
-    for (std::size_t i = 1; i < gd.players.size(); ++i) {
-        const t_player& p = gd.players[i];
-        if (p.nationality != country || !IsClub(gd, p.team) || p.injured_until > today)
-            continue;
-        (p.position == 0 ? keepers : others) += 1;
-    }
+    const int clubs = ClubLimit(gd);
+    for (int club = 0; club < clubs; ++club)
+        for (const int i : gd.PlayersOf(club)) {
+            const t_player& p = gd.players[i];
+            if (p.nationality != country || p.injured_until > today) continue;
+            (p.position == 0 ? keepers : others) += 1;
+        }
     return keepers >= 2 && others >= 18;
 }
 

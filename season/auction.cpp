@@ -44,9 +44,9 @@ int Auction::ChooseListedPlayer(int seller) const {
     for (int draw = 0; draw < 250; ++draw) {
         const int position = RandInt(5);
         if (data_.teams[seller].position_counts[position] < 3) continue;
-        for (std::size_t i = 1; i < data_.players.size(); ++i) {
+        for (const int i : data_.PlayersOf(seller)) {
             const t_player& p = data_.players[i];
-            if (p.team == seller && p.position == position && p.on_sale) return static_cast<int>(i);
+            if (p.position == position && p.on_sale) return i;
         }
     }
     return -1;

@@ -90,6 +90,19 @@ int ValueUnits(const t_player& p) {
 
 void SortCandidates(ComputerMarket& market) {
     QuickSortRecords(market.candidates, CompareMarketCandidates);
+    market.places_indexed = ComputerMarket::kNotIndexed;
+}
+
+const std::vector<std::int32_t>& PlacesOfPosition(ComputerMarket& market, int position) {
+    if (market.places_indexed != market.candidates.size()) {
+        for (auto& places : market.places_by_position) places.clear();
+        for (std::size_t i = 0; i < market.candidates.size(); ++i)
+            if (ValidPosition(market.candidates[i].position))
+                market.places_by_position[market.candidates[i].position].push_back(
+                    static_cast<std::int32_t>(i));
+        market.places_indexed = market.candidates.size();
+    }
+    return market.places_by_position[position];
 }
 
 // What a buyer looks for in one candidate.
@@ -211,7 +224,8 @@ void AddMarketCandidate(GameData& data, ComputerMarket& market, int player) {
     const t_team& seller = data.teams[p.team];
     market.candidates.push_back({player, p.strength, p.nationality, seller.reputation,
                                  seller.division, market.average_strength[p.team], seller.country,
-                                 p.team, ContinentOfCountry(seller.country), Random(5000), 1});
+                                 p.team, ContinentOfCountry(seller.country), Random(5000), 1,
+                                 p.position});
 }
 
 bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int wanted, int mode) {
@@ -223,30 +237,31 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
     const int count = static_cast<int>(market.candidates.size());
     // A club let in for its short squad stops shopping once the squad is whole again.
     const bool shops = !record.pays_from_cash || NeedsPlayers(data.teams[buyer]);
-    for (int i = market.scan_start; shops && i < count; ++i) {
+    // Buys the candidate at place i when the buyer wants him and his seller may let him go.
+    auto buys = [&](int i) {
         t_market_candidate& c = market.candidates[i];
-        const t_player& p = data.players[c.player];
-        const int position = wanted >= 0 ? wanted : p.position;
-        if (!ValidPosition(p.position) || p.position != position ||
+        const int position = wanted >= 0 ? wanted : c.position;
+        if (!ValidPosition(c.position) || c.position != position ||
             data.teams[buyer].position_counts[position] >= kPositionBuyCap[position])
-            continue;
+            return false;
         if (market.sales_count[c.seller_team] >= sale_limit || !c.available ||
             c.seller_team == buyer)
-            continue;
+            return false;
         const Wish w = WishFor(market, record, c, mode);
-        if (c.strength <= w.lowest_strength || c.strength > w.highest_strength) continue;
+        if (c.strength <= w.lowest_strength || c.strength > w.highest_strength) return false;
         if (c.seller_reputation < w.lowest_reputation || c.seller_reputation > w.highest_reputation)
-            continue;
+            return false;
         if (c.seller_continent != w.continent ||
             (w.nationality >= 0 && c.nationality != w.nationality))
-            continue;
+            return false;
         // The list was made at the start of the phase: the player must still be the seller's
         // own, and the seller must still keep its minimum of the position after earlier sales.
+        const t_player& p = data.players[c.player];
         if (p.team != c.seller_team || p.loan_status == 2 ||
             !KeepsEnough(data, c.seller_team, p.position))
-            continue;
+            return false;
         if (record.pays_from_cash && data.teams[buyer].cash < MoneyFromUnits(ValueUnits(p)))
-            continue;
+            return false;
 
         c.available = 0;
         market.sales_count[c.seller_team] += 1;
@@ -257,6 +272,16 @@ bool TryComputerPurchase(GameData& data, ComputerMarket& market, int buyer, int 
         market.last_buyer = buyer;
         market.last_buyer_bought = true;
         return true;
+    };
+    if (shops && ValidPosition(wanted)) {
+        // Only the wanted position's candidates can pass: the others are not looked at.
+        const std::vector<std::int32_t>& places = PlacesOfPosition(market, wanted);
+        for (auto at = std::lower_bound(places.begin(), places.end(), market.scan_start);
+             at != places.end(); ++at)
+            if (buys(*at)) return true;
+    } else {
+        for (int i = market.scan_start; shops && wanted < 0 && i < count; ++i)
+            if (buys(i)) return true;
     }
     market.last_buyer = buyer;
     market.last_buyer_bought = false;

@@ -5,8 +5,12 @@
 // between computer clubs of similar standing (MakeRandomComputerTransfer). Every move goes
 // through TransferPlayer; human clubs never buy or sell here.
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "core/types.h"
 
 namespace kv {
 
@@ -25,6 +29,9 @@ struct t_market_candidate {
     std::int32_t seller_continent;
     std::int32_t random_key;
     std::uint8_t available;
+    // The player's position, which no move changes: a purchase reads it for every candidate
+    // it passes, and the players' own records lie scattered across a table of retirees.
+    std::int32_t position;
 };
 
 struct t_market_buyer {
@@ -57,6 +64,11 @@ struct ComputerMarket {
     int scan_start = 0;  // candidates before it are never bought in this window
     int last_buyer = 0;
     bool last_buyer_bought = false;
+    // Where each position's candidates stand in the list, in list order, so that a purchase of
+    // one position passes over the others unread. Made again when the list was sorted or grew.
+    std::array<std::vector<std::int32_t>, kPositionCount> places_by_position;
+    std::size_t places_indexed = 0;  // candidates indexed; `kNotIndexed` after a sort
+    static constexpr std::size_t kNotIndexed = static_cast<std::size_t>(-1);
 };
 
 void RunComputerTransferWindow(GameData& data);

@@ -171,10 +171,8 @@ bool CanListForSale(const GameData& data, int player) {
     const int club = data.players[player].team;
     if (!InTable(data.teams, club)) return false;
     int unlisted = 0;
-    for (std::size_t i = 1; i < data.players.size(); ++i) {
-        const t_player& q = data.players[i];
-        if (q.team == club && !q.on_sale && static_cast<int>(i) != player) ++unlisted;
-    }
+    for (const int i : data.PlayersOf(club))
+        if (!data.players[i].on_sale && i != player) ++unlisted;
     // Selling leaves at least 11 players; listing must leave as many not listed.
     return unlisted >= 11;
 }

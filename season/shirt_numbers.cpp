@@ -10,8 +10,8 @@ bool SetShirtNumber(GameData& data, int player, int number) {
     const int club = data.players[player].team;
     if (club < 0) return false;
     if (number > 0)
-        for (t_player& other : data.players)
-            if (other.team == club && other.shirt_number == number) other.shirt_number = 0;
+        for (const int other : data.PlayersOf(club))
+            if (data.players[other].shirt_number == number) data.players[other].shirt_number = 0;
     data.players[player].shirt_number = number;
     return true;
 }

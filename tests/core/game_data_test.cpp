@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "core/text_tables.h"
@@ -124,6 +125,73 @@ TEST(GameData, TeamListsFollowEveryMoveInIndexOrder) {
     g.PlayerTeamsChanged();
     EXPECT_EQ(list(2), (std::vector<std::int32_t>{1, 4}));
     EXPECT_TRUE(g.PlayerListsMatchTable());
+}
+
+void MarkMatchDay(t_player& p) {
+    p.energy = 37;
+    p.played_match = 1;
+    p.on_pitch = 1;
+    p.fielded_exhausted = 1;
+    p.match_goals = 2;
+}
+
+void ResetAllMarks(t_player& p) {
+    p.energy = 100;
+    p.played_match = 0;
+    p.on_pitch = 0;
+    p.fielded_exhausted = 0;
+    p.match_goals = 0;
+}
+
+bool SamePlayerBytes(const GameData& a, const GameData& b) {
+    const std::size_t bytes = a.players.size() * sizeof(t_player);
+    return a.players.size() == b.players.size() &&
+           std::memcmp(a.players.data(), b.players.data(), bytes) == 0;
+}
+
+// The resets visit the teams' lists and the loose players, and leave what a reset of the whole
+// table leaves: players who left a team, were appended or loaded without one, and the dummy
+// entry 0 (zero energy) are reached; players long at rest are not needed.
+TEST(GameData, MarkResetsLeaveWhatAResetOfTheWholeTableLeaves) {
+    GameData g;
+    g.teams.resize(3);
+    for (const int team : {0, -1, -1, 2, 1, 1}) {
+        t_player& p = AppendRecord(g.players);
+        p.team = team;
+        p.energy = 100;
+    }
+    // Player 2 is without a team and marked when the lists are built, as after a load; 4
+    // leaves his team marked; 6 gets a mark later on the day he left; 7 is appended marked.
+    for (const int marked : {1, 2, 4, 5}) MarkMatchDay(g.players[marked]);
+    g.SetPlayerTeam(4, -1);
+    g.SetPlayerTeam(6, -1);
+    g.players[6].on_pitch = 1;
+    MarkMatchDay(AppendRecord(g.players));
+    g.players.back().team = -1;
+    EXPECT_TRUE(g.LoosePlayersMatchTable());
+
+    GameData scanned = g;
+    for (t_player& p : scanned.players) ResetAllMarks(p);
+    g.ResetMatchMarks(ResetAllMarks);
+    EXPECT_TRUE(SamePlayerBytes(g, scanned));
+
+    // A reset of some marks keeps a player loose until the others are back too.
+    g.SetPlayerTeam(5, -1);
+    g.players[5].energy = 60;
+    g.players[5].played_match = 1;
+    g.ResetMatchMarks([](t_player& p) { p.played_match = 0; });
+    g.ResetMatchMarks([](t_player& p) { p.energy = 100; });
+    EXPECT_TRUE(MatchMarksAtRest(g.players[5]));
+
+    // Once at rest a player off every team is no longer visited: a mark set on him then is a
+    // write the whole-game checks report, and a later list rebuild takes him in again.
+    g.players[3].match_goals = 1;
+    EXPECT_FALSE(g.LoosePlayersMatchTable());
+    g.PlayerTeamsChanged();
+    g.PlayersOf(0);
+    EXPECT_TRUE(g.LoosePlayersMatchTable());
+    g.ResetMatchMarks(ResetAllMarks);
+    EXPECT_EQ(g.players[3].match_goals, 0);
 }
 
 }  // namespace

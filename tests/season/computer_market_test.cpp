@@ -222,6 +222,27 @@ TEST(ComputerMarket, PurchaseRulesOfTheFirstRounds) {
     }
 }
 
+// A purchase of one position reads only that position's candidates, still in list order from
+// the scan start, and sees the candidates offered since its last look.
+TEST(ComputerMarket, APurchaseOfOnePositionTakesItsFirstCandidateFromTheScanStart) {
+    PurchaseWorld w(3, 3, 3, 3);
+    auto team = [&w](int player) { return w.data().players[player].team; };
+    const int before_start = w.Offer(posMidfielder, 55);
+    w.Offer(posCentreBack, 55);
+    const int first = w.Offer(posMidfielder, 55);
+    const int second = w.Offer(posMidfielder, 55);
+    w.market.scan_start = 1;
+    SeedRandom(3);
+    ASSERT_TRUE(TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 1));
+    EXPECT_EQ(team(first), w.buyer);
+    ASSERT_TRUE(TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 1));
+    EXPECT_EQ(team(second), w.buyer);
+    const int offered_later = w.Offer(posMidfielder, 55);
+    ASSERT_TRUE(TryComputerPurchase(w.data(), w.market, w.buyer, posMidfielder, 1));
+    EXPECT_EQ(team(offered_later), w.buyer);
+    EXPECT_EQ(team(before_start), w.seller);
+}
+
 TEST(ComputerMarket, SellerSellsThreeInTheFirstRoundsAndMoreWhenInNeed) {
     PurchaseWorld w(3, 3, 3, 3);
     for (t_player& p : w.data().players)
