@@ -94,6 +94,16 @@ class TableIndex {
         return at;
     }
 
+    // As Find, trying the record at `hint` first: while no key stands twice, a record with the
+    // key is the one, and the index (megabytes of slots under a long history) is not read.
+    int Find(const std::vector<Record>& table, std::uint64_t key, int hint) {
+        if (table.data() != data_ || table.size() != size_) Rebuild(table);
+        if (!duplicates_ && hint >= 0 && static_cast<std::size_t>(hint) < table.size() &&
+            key_of_(table[static_cast<std::size_t>(hint)]) == key)
+            return hint;
+        return Find(table, key);
+    }
+
     // The caller appended one record to the table the index follows.
     void Appended(const std::vector<Record>& table) {
         if (table.empty()) return;
