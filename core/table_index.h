@@ -140,4 +140,19 @@ class TableIndex {
     KeyTable at_;
 };
 
+// The record each player was last found at in one table, by player: a player's statistics go
+// to the same record match after match, found then through the hint without the index. A wrong
+// hint costs only the index look-up.
+class PlayerHints {
+  public:
+    std::int32_t& operator[](int player) {
+        const std::size_t at = player > 0 ? static_cast<std::size_t>(player) : 0;
+        if (at >= last_.size()) last_.resize(at + 1, -1);
+        return last_[at];
+    }
+
+  private:
+    std::vector<std::int32_t> last_;
+};
+
 }  // namespace kv

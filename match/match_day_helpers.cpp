@@ -21,16 +21,10 @@ struct RatingTotalKey {
 // A match day adds thousands of ratings to a table of tens of thousands of totals.
 TableIndex<t_rating_total, RatingTotalKey> rating_totals_index(TableIndex<t_rating_total, RatingTotalKey>::Keep::kFirst);
 
-// The total each player was last rated into, by player: he is rated match after match in the
-// same competition, and the total is found without the index, whose slots are spread over
-// megabytes once the table holds every total of thirty seasons. A wrong hint only costs the
-// index look-up.
-std::int32_t& LastTotalOf(int player) {
-    static std::vector<std::int32_t> last;
-    if (static_cast<std::size_t>(player) >= last.size())
-        last.resize(static_cast<std::size_t>(player) + 1, -1);
-    return last[static_cast<std::size_t>(player)];
-}
+// The total each player was last rated into: he is rated match after match in the same
+// competition, and the index's slots are spread over megabytes once the table holds every
+// total of thirty seasons.
+PlayerHints last_totals;
 
 struct RefereeDraw {
     std::int32_t number;
@@ -88,7 +82,7 @@ bool FitsRatingCode(int player, int code) {
 void AddPlayerRating(int player, int competition, int code, float rating) {
     if (!FitsRatingCode(player, code)) return;
     auto& totals = Game().rating_totals;
-    std::int32_t& hint = LastTotalOf(player);
+    std::int32_t& hint = last_totals[player];
     const int at = rating_totals_index.Find(totals, PairKey(player, competition), hint);
     // A pair that stands twice (only in a damaged saved game) has every copy counted.
     const bool linear = rating_totals_index.has_duplicates();

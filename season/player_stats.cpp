@@ -33,20 +33,27 @@ struct TallyKey {
 using TallyIndex = TableIndex<t_competition_tally, TallyKey>;
 
 // A match day counts thousands of goals and games into tables of tens of thousands of lines.
-TallyIndex goals_index(TallyIndex::Keep::kFirst);
-TallyIndex appearances_index(TallyIndex::Keep::kFirst);
+struct TallyTable {
+    TallyIndex index{TallyIndex::Keep::kFirst};
+    PlayerHints hints;  // a player's games go to one competition's entry match after match
+};
+TallyTable goals_table;
+TallyTable appearances_table;
 
 // The entry keeps the club of the player's first goal or match in the competition, even
 // after a transfer.
-void CountTally(std::vector<t_competition_tally>& tallies, TallyIndex& index, int player, int club,
+void CountTally(std::vector<t_competition_tally>& tallies, TallyTable& table, int player, int club,
                 int competition) {
-    const int at = index.Find(tallies, PairKey(player, competition));
+    std::int32_t& hint = table.hints[player];
+    const int at = table.index.Find(tallies, PairKey(player, competition), hint);
     if (at >= 0) {
+        hint = at;
         ++tallies[static_cast<std::size_t>(at)].count;
         return;
     }
     tallies.push_back({player, 1, competition, club});
-    index.Appended(tallies);
+    table.index.Appended(tallies);
+    hint = static_cast<std::int32_t>(tallies.size()) - 1;
 }
 
 std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
@@ -247,9 +254,10 @@ void RecordPlayerEvent(GameData& data, int player, int club, int competition,
 
     if (event == PlayerEvent::kGoal) {
         ++p.match_goals;
-        CountTally(data.season_goals, goals_index, player, club, competition);
+        CountTally(data.season_goals, goals_table, player, club, competition);
     }
-    if (event == PlayerEvent::kGame) CountTally(data.season_appearances, appearances_index, player, club, competition);
+    if (event == PlayerEvent::kGame)
+        CountTally(data.season_appearances, appearances_table, player, club, competition);
     CountSeasonLine(data, player, club, event);
 
     switch (event) {
