@@ -80,12 +80,18 @@ std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
 // changed behind its back, a season going back) rebuilds it from the table.
 class SeasonLineIndex {
   public:
-    // The line of the player at the club to count into, -1 when he needs a new one.
-    int Find(const std::vector<t_player_season>& lines, int season, int player, int club) {
+    // The line of the player at the club to count into, -1 when he needs a new one. `hint`, the
+    // line he was last counted into, is taken when it is his line at the club this season and
+    // the index knows it for the only one.
+    int Find(const std::vector<t_player_season>& lines, int season, int player, int club,
+             int hint) {
         if (lines.data() != data_ || lines.size() != size_)
             Rebuild(lines, season);
         else if (season != season_)
             season > newest_season_ ? StartSeason(season) : Rebuild(lines, season);
+        if (single_ && hint >= 0 && static_cast<std::size_t>(hint) < lines.size() &&
+            Holds(lines[static_cast<std::size_t>(hint)], player, club))
+            return hint;
         const std::uint64_t key = PairKey(player, club);
         const int at = at_.find(key);
         if (at < 0 || Holds(lines[static_cast<std::size_t>(at)], player, club)) return at;
@@ -99,6 +105,8 @@ class SeasonLineIndex {
             data_ = nullptr;  // rebuilt by the next look-up
             return;
         }
+        // A line of another season would stand behind the season's lines.
+        single_ = single_ && lines.back().season == season_;
         Note(lines.back(), static_cast<int>(lines.size()) - 1);
         data_ = lines.data();
         size_ = lines.size();
@@ -114,19 +122,23 @@ class SeasonLineIndex {
         if (line.season != season_) return;
         ++season_lines_;
         // Of several lines of a key, the last one is the newest.
-        *at_.emplace(PairKey(line.player, line.club), index).first = index;
+        const auto [at, added] = at_.emplace(PairKey(line.player, line.club), index);
+        *at = index;
+        single_ = single_ && added;
     }
 
     void StartSeason(int season) {
         at_.clear(season_lines_);
         season_ = season;
         season_lines_ = 0;
+        single_ = true;
     }
 
     void Rebuild(const std::vector<t_player_season>& lines, int season) {
         at_.clear();
         season_ = season;
         season_lines_ = 0;
+        single_ = true;
         newest_season_ = std::numeric_limits<int>::min();
         // In a table kept by this index the current season's lines come last: then the newest
         // line of each key of the season is its last line of the season.
@@ -143,6 +155,7 @@ class SeasonLineIndex {
             // table has one): the newest line of each key, read from the end, decides.
             at_.clear();
             season_lines_ = 0;
+            single_ = false;
             KeyTable newest;
             newest.clear(lines.size());
             for (std::size_t i = lines.size(); i-- > 0;) {
@@ -164,15 +177,21 @@ class SeasonLineIndex {
     // The latest season of any line in the table.
     int newest_season_ = std::numeric_limits<int>::min();
     std::size_t season_lines_ = 0;
+    // Whether the season's lines are the last of the table, each key's only one this season:
+    // then a line of the player at the club this season is the newest of the two.
+    bool single_ = true;
     KeyTable at_;
 };
 
 SeasonLineIndex season_lines_index;
+PlayerHints season_line_hints;
 
 void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     const int season = data.game_state.season;
-    const int at = season_lines_index.Find(data.player_seasons, season, player, club);
+    std::int32_t& hint = season_line_hints[player];
+    const int at = season_lines_index.Find(data.player_seasons, season, player, club, hint);
     if (at >= 0) {
+        hint = at;
         ++SeasonCounter(data.player_seasons[static_cast<std::size_t>(at)], event);
         return;
     }
@@ -182,6 +201,7 @@ void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     line.club = club;
     SeasonCounter(line, event) = 1;
     season_lines_index.Appended(data.player_seasons);
+    hint = static_cast<std::int32_t>(data.player_seasons.size()) - 1;
 }
 
 // Entry k of a player's per-kind arrays, or null when today's kind names none.
