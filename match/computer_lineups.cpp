@@ -216,12 +216,9 @@ void ChooseComputerTactics(int team) {
     t->attack_route = Random(100) < 70 ? 0 : 1;
 }
 
-// Reads the players of each team through the teams' lists: the retired players, a third of the
-// table after ten seasons and most of it later, are never read again. One walk does both jobs,
-// as the squads' records lie scattered over the table and a second walk would miss the cache
-// again on every one.
-void ClampAttributesAndServeSuspensions() {
-    const int k = CurrentMatchKind();
+// Both read the players of a team through the teams' lists: the retired players, a third of the
+// table after ten seasons and most of it later, are never read again.
+void ClampPlayerAttributes() {
     GameData& gd = Game();
     for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
         for (const int i : gd.PlayersOf(team)) {
@@ -229,6 +226,15 @@ void ClampAttributesAndServeSuspensions() {
             p.moved_this_round = 0;
             p.strength = std::clamp(p.strength, 1, 100);
             p.age = std::clamp(p.age, 16, 70);
+        }
+}
+
+void ServeSuspensions() {
+    const int k = CurrentMatchKind();
+    GameData& gd = Game();
+    for (int team = 0; team < static_cast<int>(gd.teams.size()); ++team)
+        for (const int i : gd.PlayersOf(team)) {
+            t_player& p = gd.players[static_cast<std::size_t>(i)];
             if (p.suspension[k] > 0) p.suspension[k] -= 1;
             if (p.yellow_cards[k] > 2) p.yellow_cards[k] = 0;
         }
@@ -303,7 +309,8 @@ void PrepareComputerLineups() {
         default:
             break;
     }
-    ClampAttributesAndServeSuspensions();
+    ClampPlayerAttributes();
+    ServeSuspensions();
 }
 
 }  // namespace kv

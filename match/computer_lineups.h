@@ -10,7 +10,7 @@ struct LineupWant {
 };
 
 // Every computer team playing today gets its line-up (and most competitions their tactics);
-// then ClampAttributesAndServeSuspensions.
+// then ClampPlayerAttributes and ServeSuspensions.
 void PrepareComputerLineups();
 
 // Appends and fills the team's t_match_strength.
@@ -26,9 +26,7 @@ int FormationCode(int formation, int entry);
 // place); flags him used. -1 when nobody fits.
 int FindLineupCandidate(LineupWant wanted, int code);
 
-// For every player of a team: clears his moved-this-round flag, holds his strength to 1..100 and
-// his age to 16..70, serves one match of his suspension in today's kind and wipes three or more
-// yellow cards of it.
-void ClampAttributesAndServeSuspensions();
+void ClampPlayerAttributes();
+void ServeSuspensions();
 
 }  // namespace kv
