@@ -94,6 +94,16 @@ class TableIndex {
         return at;
     }
 
+    // As Find, trying the record at `hint` first: while no key stands twice, a record with the
+    // key is the one, and the index (megabytes of slots under a long history) is not read.
+    int Find(const std::vector<Record>& table, std::uint64_t key, int hint) {
+        if (table.data() != data_ || table.size() != size_) Rebuild(table);
+        if (!duplicates_ && hint >= 0 && static_cast<std::size_t>(hint) < table.size() &&
+            key_of_(table[static_cast<std::size_t>(hint)]) == key)
+            return hint;
+        return Find(table, key);
+    }
+
     // The caller appended one record to the table the index follows.
     void Appended(const std::vector<Record>& table) {
         if (table.empty()) return;
@@ -128,6 +138,21 @@ class TableIndex {
     std::size_t size_ = 0;
     bool duplicates_ = false;
     KeyTable at_;
+};
+
+// The record each player was last found at in one table, by player: a player's statistics go
+// to the same record match after match, found then through the hint without the index. A wrong
+// hint costs only the index look-up.
+class PlayerHints {
+  public:
+    std::int32_t& operator[](int player) {
+        const std::size_t at = player > 0 ? static_cast<std::size_t>(player) : 0;
+        if (at >= last_.size()) last_.resize(at + 1, -1);
+        return last_[at];
+    }
+
+  private:
+    std::vector<std::int32_t> last_;
 };
 
 }  // namespace kv

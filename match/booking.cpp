@@ -1,6 +1,8 @@
 #include "match/booking.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <vector>
 
 #include "core/dates.h"
@@ -259,18 +261,31 @@ void RecoverPlayerAfterMatch(int player) {
 void RecoverTeamsOfGroup() {
     GameData& gd = Game();
     // The players of every team of the group, each once, in the order of the players table:
-    // a computer club's tired player draws his energy at random.
+    // a computer club's tired player draws his energy at random. Marked in a bitmap of the
+    // table and read back word by word, they come out in that order without sorting the group,
+    // whose squads lie scattered over the table after some seasons.
+    static std::vector<std::uint64_t> marked;
+    marked.resize(gd.players.size() / 64 + 1);
     std::vector<std::uint8_t> plays(gd.teams.size(), 0);
-    std::vector<int> players;
+    std::size_t low = marked.size();
+    std::size_t high = 0;
     for (int i = 1; i <= gd.day_match_count; ++i)
         for (int team : gd.day_matches[i].team)
             if (InTable(gd.teams, team) && !plays[team]) {
                 plays[team] = 1;
-                const auto squad = gd.PlayersOf(team);
-                players.insert(players.end(), squad.begin(), squad.end());
+                for (const int p : gd.PlayersOf(team)) {
+                    const std::size_t word = static_cast<std::size_t>(p) / 64;
+                    marked[word] |= std::uint64_t{1} << (p % 64);
+                    low = std::min(low, word);
+                    high = std::max(high, word);
+                }
             }
-    std::sort(players.begin(), players.end());
-    for (const int p : players) RecoverPlayerAfterMatch(p);
+    for (std::size_t word = low; word <= high && word < marked.size(); ++word) {
+        const std::uint64_t bits = marked[word];
+        marked[word] = 0;
+        for (std::uint64_t rest = bits; rest != 0; rest &= rest - 1)
+            RecoverPlayerAfterMatch(static_cast<int>(word * 64) + std::countr_zero(rest));
+    }
 }
 
 void BookGroupMatches() {

@@ -21,6 +21,11 @@ struct RatingTotalKey {
 // A match day adds thousands of ratings to a table of tens of thousands of totals.
 TableIndex<t_rating_total, RatingTotalKey> rating_totals_index(TableIndex<t_rating_total, RatingTotalKey>::Keep::kFirst);
 
+// The total each player was last rated into: he is rated match after match in the same
+// competition, and the index's slots are spread over megabytes once the table holds every
+// total of thirty seasons.
+PlayerHints last_totals;
+
 struct RefereeDraw {
     std::int32_t number;
     std::int32_t random_key;
@@ -77,10 +82,12 @@ bool FitsRatingCode(int player, int code) {
 void AddPlayerRating(int player, int competition, int code, float rating) {
     if (!FitsRatingCode(player, code)) return;
     auto& totals = Game().rating_totals;
-    const int at = rating_totals_index.Find(totals, PairKey(player, competition));
+    std::int32_t& hint = last_totals[player];
+    const int at = rating_totals_index.Find(totals, PairKey(player, competition), hint);
     // A pair that stands twice (only in a damaged saved game) has every copy counted.
     const bool linear = rating_totals_index.has_duplicates();
     if (at >= 0 && !linear) {
+        hint = at;
         totals[static_cast<std::size_t>(at)].rating_sum += rating;
         totals[static_cast<std::size_t>(at)].rating_count += 1;
         return;
@@ -111,6 +118,7 @@ void AddPlayerRating(int player, int competition, int code, float rating) {
     t.group = group;
     totals.push_back(t);
     rating_totals_index.Appended(totals);
+    hint = static_cast<std::int32_t>(totals.size()) - 1;
 }
 
 std::string FormationText(int strength) {

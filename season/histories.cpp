@@ -9,6 +9,12 @@
 namespace kv {
 namespace {
 
+struct CoachLineKey {
+    std::uint64_t operator()(const t_coach_season& s) const { return PairKey(s.coach, s.team); }
+};
+// Every match adds to both coaches' lines of the season.
+CurrentSeasonIndex<t_coach_season, CoachLineKey> coach_lines_index;
+
 // [placing - 1][kind - 1] for kinds 1..10.
 constexpr std::array<std::array<int, 10>, 2> kReputationPoints = {{
     {500, 200, 10, 5000, 40000, 1000, 0, 0, 0, 1000},
@@ -81,15 +87,15 @@ void AddTopScorer(GameData& data, int competition, int team, int player, int goa
 void AddCoachSeasonStat(GameData& data, int coach, int team, int amount, std::string_view key) {
     if (!InTable(data.coaches, coach)) return;
     const int season = data.game_state.season;
-    t_coach_season* line = FindCurrentSeasonLine(
-        data.coach_seasons, season,
-        [&](const t_coach_season& s) { return s.coach == coach && s.team == team; });
-    if (line == nullptr) {
+    const int at = coach_lines_index.Find(data.coach_seasons, season, PairKey(coach, team));
+    if (at < 0) {
         // A coach's first event at a club in a season is always a game, so the new line's
         // one game is that event and nothing else is counted.
         data.coach_seasons.push_back({coach, 1, 0, 0, 0, 0, team, season});
+        coach_lines_index.Appended(data.coach_seasons);
         return;
     }
+    t_coach_season* line = &data.coach_seasons[static_cast<std::size_t>(at)];
     if (key == "j") {
         ++line->games;
     } else if (key == "v") {

@@ -1,6 +1,7 @@
 #include "season/player_stats.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "core/field_readers.h"
@@ -32,20 +33,27 @@ struct TallyKey {
 using TallyIndex = TableIndex<t_competition_tally, TallyKey>;
 
 // A match day counts thousands of goals and games into tables of tens of thousands of lines.
-TallyIndex goals_index(TallyIndex::Keep::kFirst);
-TallyIndex appearances_index(TallyIndex::Keep::kFirst);
+struct TallyTable {
+    TallyIndex index{TallyIndex::Keep::kFirst};
+    PlayerHints hints;  // a player's games go to one competition's entry match after match
+};
+TallyTable goals_table;
+TallyTable appearances_table;
 
 // The entry keeps the club of the player's first goal or match in the competition, even
 // after a transfer.
-void CountTally(std::vector<t_competition_tally>& tallies, TallyIndex& index, int player, int club,
+void CountTally(std::vector<t_competition_tally>& tallies, TallyTable& table, int player, int club,
                 int competition) {
-    const int at = index.Find(tallies, PairKey(player, competition));
+    std::int32_t& hint = table.hints[player];
+    const int at = table.index.Find(tallies, PairKey(player, competition), hint);
     if (at >= 0) {
+        hint = at;
         ++tallies[static_cast<std::size_t>(at)].count;
         return;
     }
     tallies.push_back({player, 1, competition, club});
-    index.Appended(tallies);
+    table.index.Appended(tallies);
+    hint = static_cast<std::int32_t>(tallies.size()) - 1;
 }
 
 std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
@@ -63,18 +71,127 @@ std::int32_t& SeasonCounter(t_player_season& line, PlayerEvent event) {
     }
 }
 
-struct SeasonLineKey {
-    std::uint64_t operator()(const t_player_season& l) const { return PairKey(l.player, l.club); }
+// Where each player's line of the current season at each club stands. A line is counted into
+// only while it is the newest line of its player at its club and of the current season, so the
+// lines of past seasons, nearly the whole table after a few seasons, are left out: the index
+// stays the size of one season and its look-ups stay in the cache however long the history
+// grows. Lines are appended with the season of the day, so when the season moves on past every
+// line of the table the index just starts empty; anything else (a new game, a load, a table
+// changed behind its back, a season going back) rebuilds it from the table.
+class SeasonLineIndex {
+  public:
+    // The line of the player at the club to count into, -1 when he needs a new one. `hint`, the
+    // line he was last counted into, is taken when it is his line at the club this season and
+    // the index knows it for the only one.
+    int Find(const std::vector<t_player_season>& lines, int season, int player, int club,
+             int hint) {
+        if (lines.data() != data_ || lines.size() != size_)
+            Rebuild(lines, season);
+        else if (season != season_)
+            season > newest_season_ ? StartSeason(season) : Rebuild(lines, season);
+        if (single_ && hint >= 0 && static_cast<std::size_t>(hint) < lines.size() &&
+            Holds(lines[static_cast<std::size_t>(hint)], player, club))
+            return hint;
+        const std::uint64_t key = PairKey(player, club);
+        const int at = at_.find(key);
+        if (at < 0 || Holds(lines[static_cast<std::size_t>(at)], player, club)) return at;
+        Rebuild(lines, season);
+        return at_.find(key);
+    }
+
+    // The caller appended one line of the current season.
+    void Appended(const std::vector<t_player_season>& lines) {
+        if (lines.empty() || lines.size() != size_ + 1) {
+            data_ = nullptr;  // rebuilt by the next look-up
+            return;
+        }
+        // A line of another season would stand behind the season's lines.
+        single_ = single_ && lines.back().season == season_;
+        Note(lines.back(), static_cast<int>(lines.size()) - 1);
+        data_ = lines.data();
+        size_ = lines.size();
+    }
+
+  private:
+    bool Holds(const t_player_season& line, int player, int club) const {
+        return line.player == player && line.club == club && line.season == season_;
+    }
+
+    void Note(const t_player_season& line, int index) {
+        newest_season_ = std::max(newest_season_, line.season);
+        if (line.season != season_) return;
+        ++season_lines_;
+        // Of several lines of a key, the last one is the newest.
+        const auto [at, added] = at_.emplace(PairKey(line.player, line.club), index);
+        *at = index;
+        single_ = single_ && added;
+    }
+
+    void StartSeason(int season) {
+        at_.clear(season_lines_);
+        season_ = season;
+        season_lines_ = 0;
+        single_ = true;
+    }
+
+    void Rebuild(const std::vector<t_player_season>& lines, int season) {
+        at_.clear();
+        season_ = season;
+        season_lines_ = 0;
+        single_ = true;
+        newest_season_ = std::numeric_limits<int>::min();
+        // In a table kept by this index the current season's lines come last: then the newest
+        // line of each key of the season is its last line of the season.
+        bool current_seen = false;
+        bool current_last = true;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool current = lines[i].season == season;
+            current_last = current_last && (current || !current_seen);
+            current_seen = current_seen || current;
+            Note(lines[i], static_cast<int>(i));
+        }
+        if (!current_last) {
+            // A line of another season behind a line of this one (only a damaged or foreign
+            // table has one): the newest line of each key, read from the end, decides.
+            at_.clear();
+            season_lines_ = 0;
+            single_ = false;
+            KeyTable newest;
+            newest.clear(lines.size());
+            for (std::size_t i = lines.size(); i-- > 0;) {
+                const t_player_season& line = lines[i];
+                const std::uint64_t key = PairKey(line.player, line.club);
+                if (newest.emplace(key, static_cast<int>(i)).second && line.season == season) {
+                    ++season_lines_;
+                    at_.emplace(key, static_cast<int>(i));
+                }
+            }
+        }
+        data_ = lines.data();
+        size_ = lines.size();
+    }
+
+    const t_player_season* data_ = nullptr;
+    std::size_t size_ = 0;
+    int season_ = 0;
+    // The latest season of any line in the table.
+    int newest_season_ = std::numeric_limits<int>::min();
+    std::size_t season_lines_ = 0;
+    // Whether the season's lines are the last of the table, each key's only one this season:
+    // then a line of the player at the club this season is the newest of the two.
+    bool single_ = true;
+    KeyTable at_;
 };
 
-// The newest line of a player at a club; lines are appended season by season, so when that
-// line is of an older season the current season has none.
-TableIndex<t_player_season, SeasonLineKey> season_lines_index(TableIndex<t_player_season, SeasonLineKey>::Keep::kLast);
+SeasonLineIndex season_lines_index;
+PlayerHints season_line_hints;
 
 void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     const int season = data.game_state.season;
-    const int at = season_lines_index.Find(data.player_seasons, PairKey(player, club));
-    if (at >= 0 && data.player_seasons[static_cast<std::size_t>(at)].season == season) {
+    std::int32_t& hint = season_line_hints[player];
+    const int at = season_lines_index.Find(data.player_seasons, season, player, club, hint);
+    if (at >= 0) {
+        hint = at;
         ++SeasonCounter(data.player_seasons[static_cast<std::size_t>(at)], event);
         return;
     }
@@ -84,6 +201,7 @@ void CountSeasonLine(GameData& data, int player, int club, PlayerEvent event) {
     line.club = club;
     SeasonCounter(line, event) = 1;
     season_lines_index.Appended(data.player_seasons);
+    hint = static_cast<std::int32_t>(data.player_seasons.size()) - 1;
 }
 
 // Entry k of a player's per-kind arrays, or null when today's kind names none.
@@ -156,9 +274,10 @@ void RecordPlayerEvent(GameData& data, int player, int club, int competition,
 
     if (event == PlayerEvent::kGoal) {
         ++p.match_goals;
-        CountTally(data.season_goals, goals_index, player, club, competition);
+        CountTally(data.season_goals, goals_table, player, club, competition);
     }
-    if (event == PlayerEvent::kGame) CountTally(data.season_appearances, appearances_index, player, club, competition);
+    if (event == PlayerEvent::kGame)
+        CountTally(data.season_appearances, appearances_table, player, club, competition);
     CountSeasonLine(data, player, club, event);
 
     switch (event) {

@@ -42,5 +42,20 @@ TEST(TableIndex, FindsTheFirstOrLastLineOfAKeyAsTheTableChanges) {
     EXPECT_EQ(last.Find(table, PairKey(1, 2)), -1);
 }
 
+TEST(TableIndex, AHintIsTakenOnlyWhenItsLineIsTheOneLineOfTheKey) {
+    std::vector<Line> table = {{1, 2, 10}, {3, 4, 20}, {5, 6, 30}};
+    Index first(Index::Keep::kFirst);
+    Index last(Index::Keep::kLast);
+    EXPECT_EQ(first.Find(table, PairKey(3, 4), 1), 1);
+    // A hint at another key's line, past the end or none is no answer.
+    for (const int hint : {0, 2, 3, -1}) EXPECT_EQ(first.Find(table, PairKey(3, 4), hint), 1);
+    EXPECT_EQ(first.Find(table, PairKey(7, 8), 0), -1);
+
+    // While a key stands twice, the first or the last line answers whatever the hint says.
+    table.push_back({3, 4, 40});
+    EXPECT_EQ(first.Find(table, PairKey(3, 4), 3), 1);
+    EXPECT_EQ(last.Find(table, PairKey(3, 4), 1), 3);
+}
+
 }  // namespace
 }  // namespace kv

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "core/lookups.h"
 #include "season/fixture_list.h"
 #include "tests/season/season_setup.h"
@@ -212,6 +216,52 @@ TEST(Histories, ReputationFromHonours) {
         EXPECT_EQ(data->teams[club].reputation_points, c.points_after) << c.what;
         EXPECT_EQ(data->teams[club].reputation, c.level_after) << c.what;
     }
+}
+
+// A game counts into the last line of the coach at the club of the day's season among the
+// lines behind the table's last line of an older season, and opens a line when there is none:
+// checked against that search from the end of the table while seasons move on (and, in an
+// edited game, back) and loads bring tables in season order or in any order.
+TEST(Histories, CoachSeasonLinesFollowTheSearchFromTheEndOfTheTable) {
+    auto data = HistoryGame(1);
+    std::vector<t_coach_season> expected;
+    auto count_game = [&](int coach, int team) {
+        const int season = data->game_state.season;
+        for (auto line = expected.rbegin(); line != expected.rend() && line->season >= season;
+             ++line)
+            if (line->season == season && line->coach == coach && line->team == team) {
+                ++line->games;
+                return;
+            }
+        expected.push_back({coach, 1, 0, 0, 0, 0, team, season});
+    };
+    auto same_lines = [&] {
+        const auto& lines = data->coach_seasons;
+        return std::equal(lines.begin(), lines.end(), expected.begin(), expected.end(),
+                          [](const t_coach_season& a, const t_coach_season& b) {
+                              return a.coach == b.coach && a.team == b.team &&
+                                     a.season == b.season && a.games == b.games;
+                          });
+    };
+    std::mt19937 rng(11);
+    for (int step = 0; step < 4000; ++step) {
+        const unsigned draw = rng() % 100;
+        if (draw < 3) {
+            ++data->game_state.season;
+        } else if (draw < 4) {
+            data->game_state.season = 1 + static_cast<int>(rng() % 4);
+        } else if (draw < 6) {
+            if (draw == 5) std::shuffle(expected.begin(), expected.end(), rng);
+            data->coach_seasons = std::vector<t_coach_season>(expected);
+        } else {
+            const int coach = 1 + static_cast<int>(rng() % 3);
+            const int team = static_cast<int>(rng() % 3);
+            AddCoachSeasonStat(*data, coach, team, 0, "j");
+            count_game(coach, team);
+        }
+        ASSERT_TRUE(same_lines()) << "step " << step;
+    }
+    EXPECT_GT(expected.size(), 100u);
 }
 
 TEST(Histories, CoachSeasonLinesCountEachKey) {

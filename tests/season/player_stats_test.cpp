@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
+#include <random>
 #include <set>
+#include <vector>
 
 #include "core/random.h"
 #include "tests/season/economy_world.h"
@@ -80,6 +83,57 @@ TEST(PlayerStats, TalliesSeasonLinesAndCareerCounters) {
     EXPECT_EQ(g.player_seasons[2].season, 3);
     EXPECT_EQ(g.player_seasons[2].yellow_cards, 1);
     EXPECT_EQ(g.player_seasons[0].yellow_cards, 2);
+}
+
+// A match is counted into the newest line of the player at the club while it is of the season
+// of the day, and opens a new line otherwise: checked against a search from the end of the
+// table while seasons move on (and, in an edited game, back) and loads bring tables whose lines
+// stand in season order or in any order.
+TEST(PlayerStats, SeasonLinesFollowTheNewestLineOfThePlayerAtTheClub) {
+    EconomyWorld world;
+    GameData& g = world.data();
+    const std::vector<int> clubs = {world.AddClub(), world.AddClub(), world.AddClub()};
+    std::vector<int> players;
+    for (int k = 0; k < 4; ++k) players.push_back(world.AddPlayer(clubs[0]));
+    std::vector<t_player_season> expected;
+    auto count_game = [&](int player, int club) {
+        const int season = g.game_state.season;
+        for (auto line = expected.rbegin(); line != expected.rend(); ++line) {
+            if (line->player != player || line->club != club) continue;
+            if (line->season != season) break;
+            ++line->games;
+            return;
+        }
+        expected.push_back({player, 0, 0, 0, 1, 0, season, club});
+    };
+    auto same_lines = [&] {
+        return std::equal(g.player_seasons.begin(), g.player_seasons.end(), expected.begin(),
+                          expected.end(), [](const t_player_season& a, const t_player_season& b) {
+                              return a.player == b.player && a.club == b.club &&
+                                     a.season == b.season && a.games == b.games;
+                          });
+    };
+    std::mt19937 rng(7);
+    g.game_state.season = 1;
+    for (int step = 0; step < 4000; ++step) {
+        const unsigned draw = rng() % 100;
+        if (draw < 3) {
+            ++g.game_state.season;
+        } else if (draw < 4) {
+            g.game_state.season = 1 + static_cast<int>(rng() % 4);
+        } else if (draw < 6) {
+            // A load: a table of its own, kept in season order or not.
+            if (draw == 5) std::shuffle(expected.begin(), expected.end(), rng);
+            g.player_seasons = std::vector<t_player_season>(expected);
+        } else {
+            const int player = players[rng() % players.size()];
+            const int club = clubs[rng() % clubs.size()];
+            RecordPlayerEvent(g, player, club, 1, "j");
+            count_game(player, club);
+        }
+        ASSERT_TRUE(same_lines()) << "step " << step;
+    }
+    EXPECT_GT(expected.size(), 100u);
 }
 
 int SuspensionOfDraw(int r) {
