@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "core/text_tables.h"
+#include "tests/core/match_marks.h"
 
 namespace kv {
 namespace {
@@ -135,18 +135,10 @@ void MarkMatchDay(t_player& p) {
     p.match_goals = 2;
 }
 
-void ResetAllMarks(t_player& p) {
-    p.energy = 100;
-    p.played_match = 0;
-    p.on_pitch = 0;
-    p.fielded_exhausted = 0;
-    p.match_goals = 0;
-}
+using test::ResetAllMarks;
 
 bool SamePlayerBytes(const GameData& a, const GameData& b) {
-    const std::size_t bytes = a.players.size() * sizeof(t_player);
-    return a.players.size() == b.players.size() &&
-           std::memcmp(a.players.data(), b.players.data(), bytes) == 0;
+    return test::SamePlayerBytes(a.players, b.players);
 }
 
 // The resets visit the teams' lists and the loose players, and leave what a reset of the whole

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "game/headless_game.h"
 #include "season/retirement.h"
 #include "season/transfers.h"
+#include "tests/core/match_marks.h"
 
 namespace kv {
 namespace {
@@ -22,13 +22,7 @@ void MarkMatchDay(t_player& p) {
     p.match_goals = 1;
 }
 
-void ResetAllMarks(t_player& p) {
-    p.energy = 100;
-    p.played_match = 0;
-    p.on_pitch = 0;
-    p.fielded_exhausted = 0;
-    p.match_goals = 0;
-}
+using test::ResetAllMarks;
 
 // The rounds reset the marks through the teams' lists and the loose players; the table must
 // come out as a reset of every record leaves it.
@@ -37,9 +31,7 @@ void ExpectResetsMatchAWholeTableReset(GameData& data) {
     std::vector<t_player> scanned = data.players;
     for (t_player& p : scanned) ResetAllMarks(p);
     data.ResetMatchMarks(ResetAllMarks);
-    ASSERT_EQ(data.players.size(), scanned.size());
-    EXPECT_EQ(std::memcmp(data.players.data(), scanned.data(), scanned.size() * sizeof(t_player)),
-              0);
+    EXPECT_TRUE(test::SamePlayerBytes(data.players, scanned));
 }
 
 int FirstNationalTeam(const GameData& data) {
