@@ -9,6 +9,7 @@ void ShowDismissal(GameWindows& windows, const HumanDismissal& dismissal) {
     request.club = dismissal.club;
     request.coach = dismissal.old_coach;
     request.other = dismissal.new_coach;
+    request.kind = static_cast<int>(dismissal.reason);
     windows.Show(request);
 }
 

@@ -18,7 +18,8 @@ enum class GameWindow {
     kDeathNotice,            // player: the player who died; his club already lost him
     kNationalTeamInvitation, // kind: 7, 8 or 9; tier: 1 or 2; coach: the coach invited
     kJobOffer,               // coach: the coach; job_offers holds the clubs
-    kDismissal,              // club, coach: the dismissed coach, other: his successor
+    kDismissal,              // club, coach: the dismissed coach, other: his successor,
+                             // kind: the DismissalReason
     kStateChampions,         // champions: the table of the state finals just closed
     kNationalTeamCallUp,     // team: the human national team, turn: 1-based position
     kPreseasonFriendlies,    // the question "Deseja marcar amistosos de pré-temporada?"

@@ -82,10 +82,18 @@ DismissalRound ProcessCoachDismissals(GameData& data) {
     return round;
 }
 
-HumanDismissal DismissHumanCoach(GameData& data, int club) {
+DismissalReason BoardDismissalReason(const t_team& team) {
+    if (team.division == 0) return DismissalReason::kOutOfLeague;
+    if (team.supporter_confidence < 15) return DismissalReason::kSupporters;
+    if (team.cash < 0) return DismissalReason::kDebts;
+    return DismissalReason::kResults;
+}
+
+HumanDismissal DismissHumanCoach(GameData& data, int club, bool resigned) {
     HumanDismissal d;
     if (!InTable(data.teams, club)) return d;
     d.club = club;
+    d.reason = resigned ? DismissalReason::kOwnRequest : BoardDismissalReason(data.teams[club]);
     d.old_coach = data.teams[club].coach;
     d.new_coach = ChooseReplacementCoach(data, club);
     if (d.old_coach >= 0) ReleaseCoach(data, club, d.old_coach);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/records_club.h"
+#include "core/records_team.h"
 
 namespace kv {
 
@@ -22,11 +23,25 @@ struct CoachVacancy {
     int swap_club = -1;
 };
 
+// Why a human coach lost his club, as the dismissal screen tells him.
+enum class DismissalReason {
+    kSupporters,   // the supporters turned against him
+    kDebts,        // the club is in debt
+    kResults,      // poor results
+    kOutOfLeague,  // the club has dropped out of the national league
+    kOwnRequest,   // he resigned
+};
+
+// The board's reason, judged on the club as it stands before the coach is replaced: the new
+// coach's arrival calms the supporters and would hide it.
+DismissalReason BoardDismissalReason(const t_team& team);
+
 // A human coach dismissed by his board, and his successor.
 struct HumanDismissal {
     int club = -1;
     int old_coach = -1;
     int new_coach = -1;
+    DismissalReason reason = DismissalReason::kResults;
 };
 
 struct DismissalRound {
@@ -39,7 +54,8 @@ DismissalRound ProcessCoachDismissals(GameData& data);
 
 // Replaces the club's human coach with ChooseReplacementCoach's choice. A successor taken
 // from another club leaves that club a free or a new coach, so no club is left without one.
-HumanDismissal DismissHumanCoach(GameData& data, int club);
+// The reason is the board's unless the coach resigned.
+HumanDismissal DismissHumanCoach(GameData& data, int club, bool resigned = false);
 
 // A coach for the club: free ones of its division and country first, then another club's.
 // `incoming` is -1 when nobody is found.

@@ -25,17 +25,18 @@ int AddHumanCoach(GameData& data, const std::string& name) {
 }
 
 HumanCoachRemoval RemoveHumanCoach(GameData& data, int coach) {
-    if (coach < 0 || coach >= static_cast<int>(data.coaches.size()) || !data.coaches[coach].human)
+    t_game_state& gs = data.game_state;
+    const bool in_a_slot = std::ranges::find(gs.human_coaches, coach) != std::end(gs.human_coaches);
+    if (coach < 0 || coach >= static_cast<int>(data.coaches.size()) || !data.coaches[coach].human ||
+        !in_a_slot)
         return HumanCoachRemoval::kNotHuman;
     t_coach& c = data.coaches[coach];
     if (c.club >= 0) return HumanCoachRemoval::kHasClub;
-    for (std::int32_t& slot : data.game_state.human_coaches)
+    for (std::int32_t& slot : gs.human_coaches)
         if (slot == coach) slot = -1;
     std::erase_if(data.state_dismissals,
                   [coach](const t_state_dismissal& d) { return d.coach == coach; });
-    if (data.game_state.current_coach == coach) data.game_state.current_coach = -1;
-    c.name.set("");
-    c.human = 0;
+    if (gs.current_coach == coach) gs.current_coach = -1;
     c.club = -1;
     c.employed = 0;
     c.national_team_job = 0;

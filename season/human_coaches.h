@@ -19,10 +19,11 @@ enum class HumanCoachRemoval {
     kHasClub,  // he must leave his club first
     kNotHuman,
 };
-// The coach leaves the game: his slots are freed, he is no longer human and no pending list
-// (the state-championship vacancies offered at the season start) names him any more. His
-// record is emptied of its name, which keeps it out of every search for a free coach, and is
-// never handed to anyone else.
+// The coach leaves the game: his slots are freed and no pending list (the state-championship
+// vacancies offered at the season start) names him any more. His record keeps his name, so
+// the histories that name him by it still do, and stays marked human, which keeps it out of
+// every search for a free coach: no computer club hires a man who has left, and the record is
+// never handed to anyone else. A coach in no slot is no human coach of the game any more.
 HumanCoachRemoval RemoveHumanCoach(GameData& data, int coach);
 
 // The human coaches in slot order.

@@ -79,7 +79,7 @@ const WindowLayout kForm31Layout = {
     .register_classes = RegisterSmoothControlClasses,
 };
 
-TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form31") {
+TForm31::TForm31(int club, int coach, int successor, DismissalReason reason) : Form("Form31") {
     BuildWindowLayout(*this, kForm31Layout);
     const GameData& data = Game();
     const bool known = club >= 0 && club < static_cast<int>(data.teams.size());
@@ -93,7 +93,7 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
     }
     ControlNamed<Label>(*this, "Label3").SetCaption(coach_name(coach));
     if (known)
-        ControlNamed<Label>(*this, "Label4").SetCaption(DismissalText(data, club, coach, resigned));
+        ControlNamed<Label>(*this, "Label4").SetCaption(DismissalText(data, club, coach, reason));
     ControlNamed<Label>(*this, "Label5")
         .SetCaption(successor >= 0 ? "Para seu lugar foi contratado " + coach_name(successor)
                                    : std::string());
@@ -104,8 +104,8 @@ TForm31::TForm31(int club, int coach, int successor, bool resigned) : Form("Form
     DoCreate();
 }
 
-void ShowDismissalScreen(int club, int coach, int successor, bool resigned) {
-    TForm31& form = Screen::Get().Create<TForm31>(club, coach, successor, resigned);
+void ShowDismissalScreen(int club, int coach, int successor, DismissalReason reason) {
+    TForm31& form = Screen::Get().Create<TForm31>(club, coach, successor, reason);
     form.ShowModal();
     form.Release();
 }

@@ -4,6 +4,7 @@
 
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "season/coach_dismissals.h"
 
 namespace kv {
 
@@ -11,11 +12,11 @@ extern const WindowLayout kForm31Layout;
 
 class TForm31 : public Form {
   public:
-    // `coach` leaves `club`; `successor` (-1 for none) takes his place.
-    TForm31(int club, int coach, int successor, bool resigned);
+    // `coach` leaves `club` for `reason`; `successor` (-1 for none) takes his place.
+    TForm31(int club, int coach, int successor, DismissalReason reason);
 };
 
 // Shows the screen modally.
-void ShowDismissalScreen(int club, int coach, int successor, bool resigned);
+void ShowDismissalScreen(int club, int coach, int successor, DismissalReason reason);
 
 }  // namespace kv

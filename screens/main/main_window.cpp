@@ -351,7 +351,7 @@ void LoadCrest(Image& image, int team) {
     if (path.empty() || !image.LoadFromFile(path)) image.SetPicture(Picture());
 }
 
-// Answers the turn's events through the windows that exist; the dismissal screen here.
+// Answers the turn's events through the windows the routes connect.
 class MainWindowEvents : public GameWindows {
   public:
     bool Show(const WindowRequest& request) override {
@@ -360,10 +360,6 @@ class MainWindowEvents : public GameWindows {
         if (TForm13* window = MainWindow();
             window && window->ShownClub() != Game().game_state.user_club)
             window->RefreshTurn();
-        if (request.window == GameWindow::kDismissal) {
-            ShowDismissalScreen(request.club, request.coach, request.other, false);
-            return false;
-        }
         return hooked_.Show(request);
     }
 
@@ -1315,8 +1311,8 @@ void TForm13::Resign() {
     if (!question || !question()) return;
     GameData& data = Game();
     const int club = data.game_state.user_club;
-    const HumanDismissal d = DismissHumanCoach(data, club);
-    ShowDismissalScreen(d.club, d.old_coach, d.new_coach, true);
+    const HumanDismissal d = DismissHumanCoach(data, club, true);
+    ShowDismissalScreen(d.club, d.old_coach, d.new_coach, d.reason);
     // The club left the human slots and the later ones moved up one.
     --turn_.human_turn;
     NextHumanTurnOrPlay();

@@ -83,27 +83,40 @@ int TodaysOpponentOf(const GameData& data, int club, bool& away) {
     return away ? fixture.home : fixture.away;
 }
 
-std::string DismissalText(const GameData& data, int club, int coach, bool resigned) {
-    const t_team& t = data.teams[club];
-    std::string reason;
-    if (t.supporter_confidence < 15)
-        reason =
-            "porque a pressão da torcida foi grande pois seus resultados não estavam sendo bons";
-    else if (t.cash < 0)
-        reason = "pois você estava levando nosso clube para um pântano de dívidas sem fim";
-    else
-        reason =
-            "você não foi aprovado como treinador de nosso clube, da próxima vez tente ter "
-            "melhores resultados";
-    if (t.division == 0)
-        reason = "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo clube.";
-    if (resigned) reason = "conforme você solicitou, boa sorte no próximo clube";
+std::string DismissalText(const GameData& data, int club, int coach, DismissalReason reason) {
+    std::string text;
+    switch (reason) {
+        case DismissalReason::kSupporters:
+            text =
+                "porque a pressão da torcida foi grande pois seus resultados não estavam "
+                "sendo bons";
+            break;
+        case DismissalReason::kDebts:
+            text = "pois você estava levando nosso clube para um pântano de dívidas sem fim";
+            break;
+        case DismissalReason::kResults:
+            text =
+                "você não foi aprovado como treinador de nosso clube, da próxima vez tente ter "
+                "melhores resultados";
+            break;
+        case DismissalReason::kOutOfLeague:
+            text =
+                "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo "
+                "clube.";
+            break;
+        case DismissalReason::kOwnRequest:
+            text = "conforme você solicitou, boa sorte no próximo clube";
+            break;
+    }
     const std::string coach_name = coach >= 0 && coach < static_cast<int>(data.coaches.size())
                                        ? data.coaches[coach].name.str()
                                        : std::string();
+    const std::string club_name = club >= 0 && club < static_cast<int>(data.teams.size())
+                                      ? data.teams[club].name.str()
+                                      : std::string();
     // The out-of-the-league reason ends its own sentence: no second full stop.
-    if (!reason.ends_with('.')) reason += '.';
-    return coach_name + ", " + t.name.str() + " resolveu lhe demitir," + reason;
+    if (!text.ends_with('.')) text += '.';
+    return coach_name + ", " + club_name + " resolveu lhe demitir," + text;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "season/coach_dismissals.h"
+
 namespace kv {
 
 class GameData;
@@ -28,8 +30,8 @@ std::pair<std::string, std::string> CharacteristicsCell(GameData& data, int play
 std::pair<int, bool> AvailabilityPicture(const GameData& data, int player, int kind);
 // The club's opponent in today's match, -1 when it has none today; `away` tells where it plays.
 int TodaysOpponentOf(const GameData& data, int club, bool& away);
-// The dismissal message of the leaving coach; `resigned` when he asked to go.
-std::string DismissalText(const GameData& data, int club, int coach, bool resigned);
+// The dismissal message of the leaving coach, with the reason he was given.
+std::string DismissalText(const GameData& data, int club, int coach, DismissalReason reason);
 
 // The next-match panel: the opponent (with his table position where it counts), the
 // competition and the round, and whether the club plays at home or away.

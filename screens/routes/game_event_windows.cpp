@@ -9,6 +9,7 @@
 #include "screens/club/loan_request_window.h"
 #include "screens/club/national_callup_window.h"
 #include "screens/club/offer_window.h"
+#include "screens/main/dismissal_window.h"
 #include "screens/main/national_invitation_window.h"
 
 namespace kv {
@@ -21,6 +22,10 @@ bool ShowGameEventWindow(const WindowRequest& request) {
             return ShowLoanRequestWindow(request.player, request.club);
         case GameWindow::kDeathNotice:
             ShowDeathNotice(request.player);
+            return false;
+        case GameWindow::kDismissal:
+            ShowDismissalScreen(request.club, request.coach, request.other,
+                                static_cast<DismissalReason>(request.kind));
             return false;
         case GameWindow::kJobOffer:
             return ShowJobOfferWindow();

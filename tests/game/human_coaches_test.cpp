@@ -7,7 +7,9 @@
 #include "core/game_data.h"
 #include "game/headless_game.h"
 #include "season/coaches.h"
+#include "season/histories.h"
 #include "season/job_offers.h"
+#include "season/roll_of_honour.h"
 #include "tests/game/game_world.h"
 #include "tests/game/play_day.h"
 
@@ -38,13 +40,12 @@ TEST(HumanCoaches, AddingAppendsAFreshRecordAndARemovedRecordIsNeverHandedOn) {
     data.state_dismissals.push_back({data.teams[club].coach, club});
     ASSERT_EQ(RemoveHumanCoach(data, added), HumanCoachRemoval::kRemoved);
     EXPECT_EQ(data.game_state.human_coaches[1], -1);
-    EXPECT_EQ(data.coaches[added].human, 0);
-    EXPECT_TRUE(data.coaches[added].name.str().empty());
+    EXPECT_EQ(data.coaches[added].name.str(), "Novo Técnico");
     ASSERT_EQ(data.state_dismissals.size(), 1u);
     EXPECT_NE(data.state_dismissals[0].coach, added);
     EXPECT_EQ(RemoveHumanCoach(data, added), HumanCoachRemoval::kNotHuman);
 
-    // The emptied record is no free coach and no later coach takes it.
+    // The record of the coach who left is no free coach and no later coach takes it.
     EXPECT_NE(FindFreeCoach(data, -1), added);
     EXPECT_NE(FindFreeCoachForDivision(data, 29, 2), added);
     const int next = AddHumanCoach(data, "Outro");
@@ -54,6 +55,26 @@ TEST(HumanCoaches, AddingAppendsAFreshRecordAndARemovedRecordIsNeverHandedOn) {
     // Ten-club divisions start a new coach in the fourth.
     data.game_state.league_format = kDivisionsOf10;
     EXPECT_EQ(data.coaches[AddHumanCoach(data, "Terceiro")].division, 4);
+}
+
+// The histories name their coaches by record: a champion who leaves the game stays named.
+TEST(HumanCoaches, ARemovedChampionStaysInTheRollOfHonour) {
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    data.game_state.main_country = 29;
+    const int club = test::AddClub(data, 29);
+    data.teams[club].division = 1;
+    data.competitions = {t_competition{}, t_competition{ckNationalLeague, 29, 1}};
+    const int champion = AddHumanCoach(data, "Campeão Humano");
+    ReleaseCoach(data, club, data.teams[club].coach);
+    HireCoach(data, club, champion);
+    AddHonour(data, ckNationalLeague, club, 29, 1, -1, -1, 1);
+    ReleaseCoach(data, club, champion);
+    ASSERT_EQ(RemoveHumanCoach(data, champion), HumanCoachRemoval::kRemoved);
+
+    const std::vector<t_honour_line> lines = RollOfHonour(data, 1);
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].champion, club);
+    EXPECT_EQ(lines[0].coach, "Campeão Humano");
 }
 
 TEST(HumanCoaches, EverySlotTakenRefusesANewCoach) {

@@ -262,12 +262,16 @@ TEST(Dismissals, HumanCoachIsDismissedWhateverHisPlace) {
     ReleaseCoach(w.data(), club, free);
     HireCoach(w.data(), club, human);
     w.data().teams[club].board_confidence = 2;
+    w.data().teams[club].supporter_confidence = 10;
     w.data().teams[club].table_position[ckNationalLeague] = 1;
     const DismissalRound round = ProcessCoachDismissals(w.data());
     ASSERT_EQ(round.human.size(), 1u);
     EXPECT_EQ(round.human[0].club, club);
     EXPECT_EQ(round.human[0].old_coach, human);
     EXPECT_EQ(round.human[0].new_coach, free);
+    // The reason is the supporters' although the successor has calmed them since.
+    EXPECT_EQ(round.human[0].reason, DismissalReason::kSupporters);
+    EXPECT_EQ(w.data().teams[club].supporter_confidence, 80);
     EXPECT_EQ(w.data().teams[club].human, 0);
     EXPECT_EQ(w.data().coaches[human].employed, 0);
     ExpectOneCoachEach(w.data());

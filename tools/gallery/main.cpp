@@ -246,7 +246,7 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form70, "Seleção do campeonato", 0),
         KV_WINDOW(Form35, "Chaves da copa", 0),
         KV_WINDOW(Form69, "Segunda fase", 0),
-        KV_WINDOW(Form31, "Demissão", p.other_club, 0, 1, false),
+        KV_WINDOW(Form31, "Demissão", p.other_club, 0, 1, DismissalReason::kResults),
         KV_WINDOW(Form87, "Escalação", false, p.other_club),
         Entry{"Form90", "Táticas salvas",
               [](Screen& s, const Prepared& p) -> Form& {

@@ -55,7 +55,8 @@ TEST_F(HumanCoachesWindowTest, AddsANamedCoachAndRemovesOnlyOneWithoutAClub) {
     });
     ShowHumanCoachesWindow();
     EXPECT_EQ(data.coaches.size(), records + 1);
-    EXPECT_EQ(data.coaches[records].human, 0);
+    // The coach who left keeps his name for the histories.
+    EXPECT_EQ(data.coaches[records].name.str(), "Zé Novato");
     for (const std::int32_t coach : data.game_state.human_coaches)
         EXPECT_NE(coach, static_cast<int>(records));
     EXPECT_EQ(data.coaches[first].club, club_);

@@ -108,26 +108,33 @@ TEST(MainWindowTexts, DismissalReasons) {
     t.division = 1;
     const int coach = t.coach;
     const std::string lead = "Técnico 0, Porto Claro resolveu lhe demitir,";
-    t.supporter_confidence = 14;
-    t.cash = MoneyFromUnits(-100);
-    EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead +
-                  "porque a pressão da torcida foi grande pois seus resultados não estavam "
-                  "sendo bons.");
-    t.supporter_confidence = 15;
-    EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead + "pois você estava levando nosso clube para um pântano de dívidas sem fim.");
-    t.cash = 0;
-    EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead +
-                  "você não foi aprovado como treinador de nosso clube, da próxima vez tente "
-                  "ter melhores resultados.");
-    t.division = 0;
-    EXPECT_EQ(DismissalText(data, club, coach, false),
-              lead +
-                  "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo "
-                  "clube.");
-    EXPECT_EQ(DismissalText(data, club, coach, true),
+    // The board's reason comes from the club: the supporters first, then the debts, then the
+    // results; a club out of the national league says so whatever else holds.
+    struct Case {
+        int supporters;
+        long long cash;
+        int division;
+        DismissalReason reason;
+        std::string text;
+    } cases[] = {
+        {14, -100, 1, DismissalReason::kSupporters,
+         "porque a pressão da torcida foi grande pois seus resultados não estavam sendo bons."},
+        {15, -100, 1, DismissalReason::kDebts,
+         "pois você estava levando nosso clube para um pântano de dívidas sem fim."},
+        {15, 0, 1, DismissalReason::kResults,
+         "você não foi aprovado como treinador de nosso clube, da próxima vez tente ter "
+         "melhores resultados."},
+        {14, -100, 0, DismissalReason::kOutOfLeague,
+         "nosso time está fora do próximo campeonato nacional. Boa sorte em um novo clube."},
+    };
+    for (const Case& c : cases) {
+        t.supporter_confidence = c.supporters;
+        t.cash = MoneyFromUnits(c.cash);
+        t.division = c.division;
+        EXPECT_EQ(BoardDismissalReason(t), c.reason) << c.text;
+        EXPECT_EQ(DismissalText(data, club, coach, c.reason), lead + c.text);
+    }
+    EXPECT_EQ(DismissalText(data, club, coach, DismissalReason::kOwnRequest),
               lead + "conforme você solicitou, boa sorte no próximo clube.");
 }
 
