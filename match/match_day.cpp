@@ -377,6 +377,7 @@ void MatchDay::OnClockFired() {
             }
         gd.half = 2;
         gd.half_time = 0;
+        if (view_) view_->SecondHalfStarts();
     }
     if (tick == kLastTick) {
         gd.clock_tick = 0;

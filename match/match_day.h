@@ -26,6 +26,9 @@ class MatchDayView {
     virtual void EventHappened(int event) { (void)event; }
     // After each tick of a watched group (clock_tick, half).
     virtual void ClockTicked(int tick) { (void)tick; }
+    // Half time is over (at the end of the first half's last tick, after the half-time
+    // line-ups): the first half's events leave the rows.
+    virtual void SecondHalfStarts() {}
     // The group's results are booked; `shown` when it played on the clock (the end-of-match
     // sound is for shown groups only), not for a group computed at once.
     virtual void GroupBooked(bool shown) { (void)shown; }

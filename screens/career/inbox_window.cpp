@@ -10,7 +10,6 @@
 #include "platform/window/memo.h"
 #include "platform/window/screen.h"
 #include "screens/main/main_window.h"
-#include "screens/main/main_window_texts.h"
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/news.h"
@@ -18,7 +17,6 @@
 #include "ui/grid/column_classes.h"
 #include "ui/grid/grid_control_classes.h"
 #include "ui/grid/report_grid.h"
-#include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
@@ -192,10 +190,7 @@ void TForm62::Answer() {
 }
 
 void TForm62::bt1Click() {
-    GameData& data = Game();
-    if (TForm13* main = MainWindow())
-        if (auto* label = dynamic_cast<TMarkupLabel*>(main->FindComponent("label32")))
-            label->SetHTMLText(UnreadNewsText(CountUnreadNews(data, data.game_state.user_club)));
+    if (TForm13* main = MainWindow()) main->RefreshUnreadNews();
     SetModalResult(mrOk);
 }
 

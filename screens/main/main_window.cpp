@@ -1219,7 +1219,12 @@ void TForm13::RefreshClubPanel() {
     SetMarkup("lb_infot", DivisionLineText(data, club, data.game_state.match_kind));
     RefreshMoney();
     LoadCrest(ControlNamed<Image>(*this, "escudo"), club);
-    SetMarkup("label32", UnreadNewsText(CountUnreadNews(data, club)));
+    RefreshUnreadNews();
+}
+
+void TForm13::RefreshUnreadNews() {
+    GameData& data = Game();
+    SetMarkup("label32", UnreadNewsText(CountUnreadNews(data, data.game_state.user_club)));
 }
 
 void TForm13::ShowNextMatch() {

@@ -93,6 +93,8 @@ class TForm13 : public Form {
     void PlayerRetired(int successor);
     // The club panel again (after the club colours changed).
     void RefreshClubPanel();
+    // The count of the club's unread messages again (after the inbox closed).
+    void RefreshUnreadNews();
     // A row's player shown unavailable: the availability picture `code` (+ 4 for a star).
     void MarkUnavailable(int row, int code, bool star);
     // The player's goals and games this season as the grid counted them at its last refill.

@@ -32,11 +32,13 @@ std::string CoachText(const std::string& coach_name) {
 
 std::string DivisionLineText(const GameData& data, int club, int kind) {
     const t_team& t = data.teams[club];
-    if (kind == 3) return "<shad>" + std::to_string(t.state_division) + "ª divisão estadual</shad>";
+    if (kind == ckStateChampionship)
+        return "<shad>" + std::to_string(t.state_division) + "ª divisão estadual</shad>";
+    // The division is the league's, so the position beside it is the league's on every other
+    // day: a cup group's position there would read as a place in the league.
     std::string line = std::to_string(t.division) + "ª divisão";
-    const int k = kind >= 0 && kind < 10 ? kind : 1;
-    if (t.table_position[k] >= 1)
-        line += " - " + std::to_string(t.table_position[k]) + "º colocado";
+    if (const int position = t.table_position[ckNationalLeague]; position >= 1)
+        line += " - " + std::to_string(position) + "º colocado";
     return "<shad>" + line + "</shad>";
 }
 

@@ -17,7 +17,8 @@ std::string SquadCountText(int players);
 std::string UnreadNewsText(int unread);
 // "<shad><b>Téc:</b><u>name</u></shad>".
 std::string CoachText(const std::string& coach_name);
-// The division line of the club panel; `kind` is today's match kind.
+// The division line of the club panel: the league division with the club's league position,
+// or on a state-championship day (`kind` is today's match kind) its state division.
 std::string DivisionLineText(const GameData& data, int club, int kind);
 // The cash in words, in shadow.
 std::string MoneyText(long long cash_units);

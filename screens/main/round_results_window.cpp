@@ -15,6 +15,7 @@
 #include "platform/window/image.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
+#include "platform/window/scroll_box.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
 #include "screens/main/main_window.h"
@@ -144,19 +145,28 @@ const LayoutControl kControls[] = {
      .bounds = {598, 238, 194, 204},
      .font = {"Arial", 8, 0, clWhite},
      .properties = {{"Transparent", "True"}}},
+    // Goals and cards take as many lines as the match had: they scroll when they outgrow the
+    // space above the buttons. Their width leaves room for the scroll bar.
+    {.name = "sbgols",
+     .class_name = "TScrollBox",
+     .bounds = {400, 444, 392, 112},
+     .properties = {{"BorderStyle", "bsNone"}, {"Transparent", "True"}, {"TabOrder", "8"}}},
     {.name = "l_gols",
      .class_name = "TMarkupLabel",
-     .bounds = {400, 444, 390, 62},
+     .parent = "sbgols",
+     .bounds = {0, 0, 374, 62},
      .font = {"Arial", 8, 0, clWhite},
      .properties = {{"Transparent", "True"}}},
     {.name = "card1",
      .class_name = "TMarkupLabel",
-     .bounds = {400, 506, 194, 48},
+     .parent = "sbgols",
+     .bounds = {0, 62, 185, 48},
      .font = {"Arial", 8, 0, clWhite},
      .properties = {{"Transparent", "True"}}},
     {.name = "card2",
      .class_name = "TMarkupLabel",
-     .bounds = {598, 506, 194, 48},
+     .parent = "sbgols",
+     .bounds = {189, 62, 185, 48},
      .font = {"Arial", 8, 0, clWhite},
      .properties = {{"Transparent", "True"}}},
     {.name = "bt2",
@@ -363,6 +373,9 @@ void TForm67::FillResultsGrid() {
         heading = country >= 0
                       ? "Campeonato " + NationalityAdjective(country) + data.results_round_text
                       : std::string();
+    // The match day's heading names the state it played last; the list may show another.
+    if (kind_ == ckStateChampionship && group_ >= 0 && group_ < kStateCount)
+        heading = "Campeonato " + std::string(state_names[group_]) + data.results_round_text;
     if (kind_ == ckNationalCup && country >= 0)
         heading = "Copa " + CountryWithArticle(country) + data.results_round_text;
     if (kind_ == ckContinentalCup) {
@@ -488,9 +501,16 @@ void TForm67::ShowMatch(int match) {
         .SetHTMLText(LineupMarkup(data, match, m.team[0]));
     ControlNamed<TMarkupLabel>(*this, "escalacao2")
         .SetHTMLText(LineupMarkup(data, match, m.team[1]));
-    ControlNamed<TMarkupLabel>(*this, "l_gols").SetHTMLText(GoalsMarkup(data, match));
-    ControlNamed<TMarkupLabel>(*this, "card1").SetHTMLText(CardsMarkup(data, match, m.team[0]));
-    ControlNamed<TMarkupLabel>(*this, "card2").SetHTMLText(CardsMarkup(data, match, m.team[1]));
+    auto& goals = ControlNamed<TMarkupLabel>(*this, "l_gols");
+    goals.SetHTMLText(GoalsMarkup(data, match));
+    goals.SetHeight(goals.FittingHeight());
+    for (int s = 0; s < 2; ++s) {
+        auto& cards = ControlNamed<TMarkupLabel>(*this, s == 0 ? "card1" : "card2");
+        cards.SetHTMLText(CardsMarkup(data, match, m.team[s]));
+        cards.SetTop(goals.Top() + goals.Height());
+        cards.SetHeight(cards.FittingHeight());
+    }
+    ControlNamed<ScrollBox>(*this, "sbgols").SetScrollPos(0);
 }
 
 void TForm67::Continue() {

@@ -584,13 +584,15 @@ void TForm46::ClockTicked(int tick) {
         minute.SetCaption("Intervalo");
         if (Game().game_state.sound_on) PlaySoundAlias("intervalo");
     }
-    if (tick == kFirstHalfLastTick + 1) {
-        ClearEventColumn();
-        ControlNamed<Label>(*this, "labtempo").SetCaption("2º tempo");
-        gauge.SetProgress(0);
-    }
     if (tick == kSecondHalfLastTick) minute.SetCaption("Acréscimos");
     if (tick == kLastTick) minute.SetCaption("Fim de Jogo");
+}
+
+void TForm46::SecondHalfStarts() {
+    // Emptied here, not on the second half's first tick, which would wipe that tick's own events.
+    ClearEventColumn();
+    ControlNamed<Label>(*this, "labtempo").SetCaption("2º tempo");
+    ControlNamed<Gauge>(*this, "g1").SetProgress(0);
 }
 
 void TForm46::ShootoutsDecided() {

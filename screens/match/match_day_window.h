@@ -34,6 +34,7 @@ class TForm46 : public Form, public MatchDayView, public MatchClock {
     void GroupStarted(const std::string& heading, bool shown) override;
     void EventHappened(int event) override;
     void ClockTicked(int tick) override;
+    void SecondHalfStarts() override;
     void GroupBooked(bool shown) override;
     void ShootoutsDecided() override;
     void DayFinished() override;

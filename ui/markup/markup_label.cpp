@@ -221,6 +221,25 @@ void TMarkupLabel::Paint(Canvas& canvas) {
     if (resized && on_new_size) on_new_size(Width(), Height());
 }
 
+int TMarkupLabel::FittingHeight() {
+    Rect r{0, 0, Width(), kGrow};
+    if (bevel_outer_ != bvNone || bevel_inner_ != bvNone)
+        r = r.inflate(-bevel_width_, -bevel_width_);
+    if (border_style_ == bsSingle && border_width_ > 0 && border_color_ != clNone) {
+        const int b = RoundEven((border_width_ + 1) / 2.0);
+        r = r.inflate(-b, 0);
+    }
+    Canvas canvas(1, 1);
+    canvas.font = font();
+    MarkupOptions o;
+    o.bounds = r;
+    o.shadow_offset = shadow_offset_;
+    o.hit_test_only = true;
+    int text_h = DrawMarkupText(canvas, GetDisplayText(), o).extent_y;
+    if (border_style_ == bsSingle) text_h += 2 * border_width_;
+    return text_h + 6;
+}
+
 std::string TMarkupLabel::AnchorAt(int x, int y, Rect& anchor_rect) {
     anchor_rect = kNoRect;
     Rect r{0, 0, Width(), Height()};

@@ -39,6 +39,9 @@ class TMarkupLabel : public Control {
     void SetHTMLLines(std::vector<std::string> lines);
     const std::vector<std::string>& HTMLLines() const { return lines_; }
     std::string GetDisplayText() const;
+    // The height that shows the whole text at the label's width, as the vertical auto-size
+    // makes it when the label is drawn; for windows that lay labels out before drawing them.
+    int FittingHeight();
 
     bool AutoSizing() const { return auto_sizing_; }
     void SetAutoSizing(bool on);

@@ -7,10 +7,13 @@
 #include "platform/window/memo.h"
 #include "platform/window/screen.h"
 #include "screens/career/inbox_window.h"
+#include "screens/main/main_window.h"
 #include "screens/start/window_layout.h"
 #include "season/news.h"
+#include "tests/screens/sample_game_day.h"
 #include "tests/screens/sample_game_world.h"
 #include "ui/grid/report_grid.h"
+#include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
@@ -85,6 +88,46 @@ TEST_F(InboxWindowTest, ListsTheClubsNewsNewestFirstAndMarksThemReadWhenOpened) 
         driver_->Click("bt1");
     });
     ShowInboxWindow();
+}
+
+// The main window's count of unread messages follows what was read in the inbox it opened.
+TEST(InboxAndMainWindow, ClosingTheInboxRewritesTheMainWindowsUnreadCount) {
+    testing::StartSampleGameOnAHumanDay(1, 2014);
+    GameData& data = Game();
+    const int club = data.game_state.user_club;
+    for (t_news_item& item : data.inbox)
+        if (item.club == club) item.club = -1;  // an inbox of the four messages alone
+    for (int n = 0; n < 4; ++n) AddNewsItem(data, club, neFansProtest, 0, 0, 0, 0);
+    TestDriver driver(1024, 768);
+    MainWindowOpener("TForm62") = [] { ShowInboxWindow(); };
+    TForm13* main = ShowMainWindow();
+    ASSERT_NE(main, nullptr);
+    driver.Pump();
+    auto unread_label = [&driver] {
+        return driver.Get<TMarkupLabel>("label32").HTMLLines().front();
+    };
+    EXPECT_EQ(unread_label(), "<shad>4 notícias não lidas</shad>");
+
+    driver.Then([&] {
+        auto& grid = driver.Get<TReportGrid>("grid1");
+        ASSERT_EQ(grid.GetRowCount(), 4);
+        grid.SelectCell(2, 1);
+        driver.Click("bt1");
+    });
+    driver.Click("label32");  // the count opens the inbox
+    EXPECT_EQ(Screen::Get().FindForm("Form62"), nullptr);
+    EXPECT_EQ(unread_label(), "<shad>3 notícias não lidas</shad>");
+
+    // Every message read: the label says there is nothing new.
+    for (t_news_item& item : data.inbox) item.read = 1;
+    driver.Then([&] { driver.Click("bt1"); });
+    driver.Click("label32");
+    EXPECT_EQ(unread_label(), "<shad>Sem novas notícias</shad>");
+
+    MainWindowOpener("TForm62") = nullptr;
+    main->Release();
+    driver.Pump();
+    Game().Reset();
 }
 
 }  // namespace

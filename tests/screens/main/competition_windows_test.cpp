@@ -11,10 +11,12 @@
 #include "core/lookups.h"
 #include "core/picture_paths.h"
 #include "core/table_index.h"
+#include "core/text_tables.h"
 #include "game/competition_screens.h"
 #include "game/headless_game.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/keys.h"
+#include "platform/window/scroll_box.h"
 #include "platform/window/test_driver.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
@@ -28,6 +30,7 @@
 #include "screens/start/program_pictures.h"
 #include "season/fixture_list.h"
 #include "ui/grid/report_grid.h"
+#include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
@@ -159,6 +162,85 @@ TEST_F(CompetitionWindows, RoundResultsListTheDaysResultsOfEachCompetition) {
         ASSERT_EQ(next.size(), 1u);
         EXPECT_GT(Game().game_state.calendar_day, day);
     }
+}
+
+// Every goal and card of a busy match can be read: each text is as tall as its lines, none
+// covers another, and what does not fit the window's space scrolls into view.
+TEST_F(CompetitionWindows, RoundResultsShowEveryGoalAndCardOfABusyMatch) {
+    NewGame({29});
+    ASSERT_TRUE(PlayToResultsOf(ckNationalLeague));
+    GameData& data = Game();
+    TForm67& form = Open<TForm67>(800, 600);
+    const int a = form.shown_match();
+    ASSERT_GE(a, 0);
+    const t_archived_match& m = data.match_archive[a];
+    auto player_of = [&data](int team) {
+        for (int p = 1; p < static_cast<int>(data.players.size()); ++p)
+            if (data.players[p].team == team) return p;
+        return 0;
+    };
+    std::erase_if(data.match_event_archive, [a](const t_match_event& e) { return e.match == a; });
+    // 4x3 with three cards, two of them the home side's.
+    for (const int side : {0, 1, 0, 1, 0, 1, 0})
+        data.match_event_archive.push_back(
+            {meGoal, m.team[side], player_of(m.team[side]), -1, 20 + 20 * side, a});
+    for (const int side : {0, 0, 1})
+        data.match_event_archive.push_back(
+            {meCard, m.team[side], player_of(m.team[side]), 1, 100, a});
+    form.ShowMatch(a);
+    driver_->Pump();
+
+    constexpr int kLine = 11;  // the least height of a line of 8-point text
+    const struct {
+        const char* label;
+        int lines;
+    } texts[] = {{"l_gols", 7}, {"card1", 3}, {"card2", 2}};  // the cards after a blank line
+    auto& goals = driver_->Get<TMarkupLabel>("l_gols");
+    for (const auto& t : texts) {
+        SCOPED_TRACE(t.label);
+        auto& label = driver_->Get<TMarkupLabel>(t.label);
+        EXPECT_GE(label.Height(), t.lines * kLine);
+        if (&label != &goals) {
+            EXPECT_EQ(label.Parent(), goals.Parent());
+            EXPECT_GE(label.Top(), goals.Top() + goals.Height());
+        }
+    }
+    // Scrolled to its end, the box shows the last lines; it stays above the buttons.
+    auto* box = dynamic_cast<ScrollBox*>(goals.Parent());
+    ASSERT_NE(box, nullptr);
+    EXPECT_LE(box->Top() + box->Height(), driver_->Get("bt3").Top());
+    EXPECT_EQ(box->ScrollPos(), 0);
+    Snapshot("round_results_busy_match");
+    box->SetScrollPos(10000);
+    driver_->Pump();
+    for (const auto& t : texts) {
+        const Control& label = driver_->Get(t.label);
+        EXPECT_LE(label.Top() + label.Height() - box->ScrollPos(), box->ClientArea().height())
+            << t.label;
+    }
+    // Another match starts at its first goal again.
+    form.ShowMatch(a);
+    EXPECT_EQ(box->ScrollPos(), 0);
+}
+
+// On a state-championship day the heading names the state listed, and follows the selector.
+TEST_F(CompetitionWindows, RoundResultsHeadingNamesTheStateListed) {
+    NewGame({29}, true, false);
+    ASSERT_TRUE(PlayToResultsOf(ckStateChampionship));
+    const GameData& data = Game();
+    TForm67& form = Open<TForm67>(800, 600);
+    auto& states = driver_->Get<ComboBox>("combo1");
+    ASSERT_GE(states.Count(), 2);
+    std::set<std::string> headings;
+    for (int item = states.Count() - 1; item >= 0; --item) {
+        states.SetItemIndex(item);
+        states.on_change();
+        const std::string heading = driver_->Text("lcamp");
+        EXPECT_EQ(heading,
+                  "Campeonato " + std::string(state_names[form.group()]) + data.results_round_text);
+        headings.insert(heading);
+    }
+    EXPECT_EQ(headings.size(), static_cast<std::size_t>(states.Count()));
 }
 
 }  // namespace

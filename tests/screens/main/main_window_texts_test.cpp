@@ -54,6 +54,29 @@ TEST(MainWindowTexts, DivisionLineAndOldNewsReadAfterTwoWeeks) {
     EXPECT_EQ(data.inbox[1].read, 0);
 }
 
+// A cup day after five league rounds: the club leads its continental group, tops no table of
+// the national cup and is 17th of its league. The line after the division is the league's.
+TEST(MainWindowTexts, DivisionLineNamesTheLeaguePositionOnEveryKindOfDay) {
+    GameData& data = test::FreshGame(kDivisionsOf10);
+    const int club = test::AddClub(data, 1);
+    t_team& t = data.teams[club];
+    t.division = 1;
+    t.state_division = 2;
+    t.table_position[ckNationalLeague] = 17;
+    t.table_position[ckContinentalCup] = 1;
+    t.table_position[ckSecondContinentalCup] = 2;
+    t.table_position[ckClubWorldCup] = 3;
+    for (const int kind : {ckFriendly, ckNationalLeague, ckNationalCup, ckContinentalCup,
+                           ckClubWorldCup, ckSecondContinentalCup, ckSuperCup})
+        EXPECT_EQ(DivisionLineText(data, club, kind), "<shad>1ª divisão - 17º colocado</shad>")
+            << kind;
+    EXPECT_EQ(DivisionLineText(data, club, ckStateChampionship),
+              "<shad>2ª divisão estadual</shad>");
+    // Before the league's first round there is no position to show, whatever the day.
+    t.table_position[ckNationalLeague] = 0;
+    EXPECT_EQ(DivisionLineText(data, club, ckContinentalCup), "<shad>1ª divisão</shad>");
+}
+
 TEST(MainWindowTexts, AClubWithNoMatchTodayHasNoOpponent) {
     GameData& data = test::FreshGame(kDivisionsOf10);
     const int club = test::AddClub(data, 1);

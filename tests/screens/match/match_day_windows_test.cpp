@@ -13,7 +13,9 @@
 #include "match/knockout.h"
 #include "match/match_day.h"
 #include "match/match_tables.h"
+#include "match/match_view_texts.h"
 #include "match/penalty_kick.h"
+#include "platform/window/image.h"
 #include "platform/window/keys.h"
 #include "platform/window/list_view.h"
 #include "platform/window/screen.h"
@@ -246,10 +248,56 @@ TEST_F(MatchDayWindowTest, TheClockWaitsForTheWindowsItOpensAndNeverReenters) {
     EXPECT_FALSE(clock_during);
     EXPECT_TRUE(Has(time_shown, ">I<")) << time_shown;
     EXPECT_TRUE(form->match_timer().Enabled());
-    EXPECT_EQ(d.Text("labtempo"), "1º tempo");
+    EXPECT_EQ(d.Text("labtempo"), "2º tempo");
     d.Advance(50);
     EXPECT_EQ(Game().clock_tick, 93);
     EXPECT_EQ(d.Text("labtempo"), "2º tempo");
+}
+
+// The event column is emptied at half time, so the events of the second half's first tick
+// (93) stay on screen like any other.
+TEST_F(MatchDayWindowTest, HalfTimeEmptiesTheEventsAndTheSecondHalfsFirstTickStays) {
+    SeedRandom(7);
+    TestDriver d;
+    ShowMatchDayWindow();
+    d.Pump();
+    d.Advance(1);
+    d.Press(VK_F6);
+    d.Advance(50 * 91);
+    ASSERT_EQ(Game().clock_tick, 91);
+    const int count = Game().day_match_count;
+    ASSERT_GT(count, 0);
+    for (int i = 1; i <= count; ++i) Game().goal_schedule.push_back({i, 1, 93});
+
+    d.Advance(50);
+    ASSERT_EQ(Game().clock_tick, 92);
+    EXPECT_EQ(d.Text("Label1"), "Intervalo");
+    EXPECT_EQ(d.Text("labtempo"), "2º tempo");
+    for (int row = 1; row <= count; ++row) {
+        EXPECT_EQ(Markup(d, "labeven_n" + std::to_string(row)), "") << row;
+        EXPECT_TRUE(d.Get<Image>("imgeven" + std::to_string(row)).GetPicture().empty()) << row;
+    }
+
+    // Within a tick the engine's own event is shown after the scheduled goals, so a row shows
+    // one of its events of ticks 93 and 94, and none is wiped.
+    d.Advance(50 * 2);
+    ASSERT_EQ(Game().clock_tick, 94);
+    int goals_of_93 = 0;
+    for (int row = 1; row <= count; ++row) {
+        const jogos& m = Game().day_matches[row];
+        const std::string shown = Markup(d, "labeven_n" + std::to_string(row));
+        bool one_of_them = false;
+        for (const t_match_event& e : Game().match_events) {
+            if (e.match != row || e.tick < 93) continue;
+            goals_of_93 += e.tick == 93 && IsGoalEvent(e.kind) ? 1 : 0;
+            one_of_them =
+                one_of_them || shown == EventRowMarkup(e, e.team == m.team[0],
+                                                       Game().game_state.bold_home_events != 0);
+        }
+        EXPECT_TRUE(one_of_them) << row << ": " << shown;
+        EXPECT_FALSE(d.Get<Image>("imgeven" + std::to_string(row)).GetPicture().empty()) << row;
+    }
+    EXPECT_GT(goals_of_93, 0);
 }
 
 TEST_F(MatchDayWindowTest, ASubstitutionInTheInMatchLineupChangesThePlayersOnThePitch) {
