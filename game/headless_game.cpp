@@ -21,6 +21,7 @@
 #include "match/human_lineup.h"
 #include "match/match_day.h"
 #include "match/new_game_builder.h"
+#include "match/scripted_decisions.h"
 #include "season/auction.h"
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
@@ -42,8 +43,7 @@ bool PlayingDayLeft(const GameData& data) {
 }
 
 // The auctions the round close hands over. The human coaches pass, or with `bids` bid by a
-// simple rule: the starting price when the club keeps at least twice as much and has room in
-// its squad. The result pauses run on a clock of their own. Returns the auctions held.
+// simple rule (RuleBid). The result pauses run on a clock of their own. Returns the auctions held.
 int HoldAuctions(GameData& data, int count, bool bids) {
     if (count <= 0) return 0;
     Auction auction(data, {.count = count});
@@ -51,11 +51,7 @@ int HoldAuctions(GameData& data, int count, bool bids) {
     auction.Begin(now);
     for (int step = 0; step < 1000 && auction.phase() != AuctionPhase::kFinished; ++step) {
         if (auction.phase() == AuctionPhase::kHumanBids) {
-            const t_team& club = data.teams[auction.bidding_club()];
-            const std::int32_t price = auction.current_price();
-            const bool affordable =
-                club.cash >= MoneyFromUnits(2LL * price) && club.squad_size < 25;
-            auction.Bid(bids && affordable ? price : 0, now);
+            auction.Bid(bids ? RuleBid(data, auction) : 0, now);
         } else {
             now += kAuctionResultPauseMs;
             auction.Tick(now);
@@ -188,7 +184,8 @@ void HeadlessGame::TakeNationalTeamTurns() {
     GameData& data = Game();
     for (int slot = OpenNationalTeamTurn(data); slot > 0; slot = NextNationalTeamTurn(data, slot)) {
         if (RefreshNationalTeamTurn(data) < 0) continue;
-        CommitComputerLineup(data, data.game_state.national_team, true);
+        if (const int team = StartNationalTeamLineup(data); team >= 0)
+            CommitComputerLineup(data, team, true);
     }
     PrepareComputerLineups();
 }
@@ -224,8 +221,9 @@ void HeadlessGame::PlayToResults() {
     }
     TakeHumanTurns();
     const std::size_t archived = Game().match_archive.size();
-    AutomaticDecisions decisions;
-    PlayWholeMatchDay(decisions);
+    AutomaticDecisions automatic;
+    ScriptedDecisions scripted;
+    PlayWholeMatchDay(coach_choices_ ? scripted : automatic);
     matches_ += static_cast<long long>(Game().match_archive.size() - archived);
     if (checking_) Check(CheckArchivedStarters(Game(), archived));
     OpenRoundResults(Game());

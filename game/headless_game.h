@@ -2,7 +2,8 @@
 // The whole game with no display: a new game built from a teams folder (or a saved game
 // loaded), then match day after match day through exactly the functions the windows call, in
 // their order. The human coaches' decisions are taken automatically: the computer's line-up,
-// every offer, request and invitation declined, nothing bought.
+// every offer, request and invitation declined, nothing bought, and during a match what each
+// match window proposes.
 
 #include <cstdint>
 #include <functional>
@@ -83,6 +84,9 @@ class HeadlessGame {
     // window, and each human coach asked bids the starting price when his club can well afford
     // it; off, the auction window passes straight on to the main window.
     void set_auction_bids(bool on) { auction_bids_ = on; }
+    // With coach choices on, the human coaches decide during a match by the fixed script of
+    // match/scripted_decisions.h instead of the windows' proposals.
+    void set_coach_choices(bool on) { coach_choices_ = on; }
     int auctions_held() const { return auctions_held_; }
 
   private:
@@ -100,6 +104,7 @@ class HeadlessGame {
     SeasonSummary last_season_;
     bool checking_ = false;
     bool auction_bids_ = false;
+    bool coach_choices_ = false;
     int auctions_due_ = 0;
     int auctions_held_ = 0;
     std::string broken_invariant_;

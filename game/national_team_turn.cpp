@@ -80,4 +80,11 @@ int RefreshNationalTeamTurn(GameData& data) {
     return FindTodaysOpponent(data, team, today) ? today.opponent : -1;
 }
 
+int StartNationalTeamLineup(GameData& data) {
+    const int team = data.game_state.national_team;
+    if (!InTable(data.teams, team)) return -1;
+    data.game_state.user_club = team;
+    return team;
+}
+
 }  // namespace kv

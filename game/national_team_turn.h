@@ -42,4 +42,8 @@ int NextNationalTeamTurn(GameData& data, int slot);
 // opponent, -1 when the team does not play.
 int RefreshNationalTeamTurn(GameData& data);
 
+// "Escalar Time": the turn's national team becomes the user club, whose line-up is chosen
+// next. Returns it, -1 when the turn has none.
+int StartNationalTeamLineup(GameData& data);
+
 }  // namespace kv

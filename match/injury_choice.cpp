@@ -1,6 +1,9 @@
 #include "match/injury_choice.h"
 
+#include <algorithm>
+
 #include "match/match_tables.h"
+#include "match/substitutions.h"
 
 namespace kv {
 
@@ -27,6 +30,22 @@ InjuryChoice InjuryReplacementChoice(int strength, int injured) {
                 choice.players.push_back(player);
     choice.improvise_in_goal = goalkeeper;
     return choice;
+}
+
+InjuryChoice OfferInjuryReplacement(int match, int side, int injured) {
+    jogos* m = DayMatchAt(match);
+    if (!m || (side != 1 && side != 2)) return {};
+    InjuryChoice choice = InjuryReplacementChoice(m->strength_slot[side - 1], injured);
+    if (choice.players.empty()) m->subs_left[side - 1] = 0;
+    return choice;
+}
+
+int ProposedInjuryReplacement(const InjuryChoice& choice, int strength, int injured) {
+    if (choice.players.empty()) return -1;
+    const int usual = FindBenchReplacement(strength, injured);
+    const bool offered =
+        std::find(choice.players.begin(), choice.players.end(), usual) != choice.players.end();
+    return offered ? usual : choice.players.front();
 }
 
 }  // namespace kv

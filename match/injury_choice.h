@@ -17,4 +17,12 @@ struct InjuryChoice {
 // full-backs first, each position in bench order.
 InjuryChoice InjuryReplacementChoice(int strength, int injured);
 
+// What is offered to side `side` (1 home, 2 away) of day match `match` for its injured player.
+// With nobody to offer the side loses its remaining substitutions and plays on one short.
+InjuryChoice OfferInjuryReplacement(int match, int side, int injured);
+
+// The player the computer brings on from what is offered: the one it would bring on for any
+// team when he is offered, else the first offered; -1 when nobody is.
+int ProposedInjuryReplacement(const InjuryChoice& choice, int strength, int injured);
+
 }  // namespace kv

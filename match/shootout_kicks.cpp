@@ -1,6 +1,7 @@
 #include "match/shootout_kicks.h"
 
 #include "core/random.h"
+#include "match/match_decisions.h"
 #include "match/match_tables.h"
 
 namespace kv {
@@ -36,6 +37,17 @@ TakerList TakerOrderOf(const std::vector<int>& players) {
     TakerList list{};
     for (std::size_t i = 0; i < players.size() && i < list.size(); ++i) list[i] = players[i];
     return list;
+}
+
+TakerList ProposedTakerOrder(int strength) {
+    std::vector<int> players = AvailableTakers(strength);
+    return TakerOrderOf({players.rbegin(), players.rend()});
+}
+
+ShootoutScore PlayShootoutKicks(const TakerList& a, const TakerList& b) {
+    ShootoutKicks kicks(a, b);
+    while (!kicks.winner()) kicks.Kick(ShootoutKickScores());
+    return {kicks.goals_a(), kicks.goals_b()};
 }
 
 bool ShootoutKickScores() {

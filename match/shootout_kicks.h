@@ -5,6 +5,8 @@
 #include <array>
 #include <vector>
 
+#include "match/match_decisions.h"
+
 namespace kv {
 
 using TakerList = std::array<int, 11>;  // player indexes in kicking order, 0 = empty
@@ -19,6 +21,10 @@ TakerList ComputerTakerOrder(int strength);
 
 // An order from a list of players, the rest of the eleven places empty.
 TakerList TakerOrderOf(const std::vector<int>& players);
+
+// The order the taker order window proposes when the coach leaves it to "Automático": the
+// players as listed, the last one first (so the forwards kick first and the goalkeeper last).
+TakerList ProposedTakerOrder(int strength);
 
 // Whether a shoot-out kick goes in: two chances in three.
 bool ShootoutKickScores();
@@ -49,5 +55,9 @@ class ShootoutKicks {
     int next_ = 1;
     int winner_ = 0;
 };
+
+// The whole shoot-out at once, with the same draws, kick for kick, as the shoot-out window
+// makes on its timers: the game without windows plays a watched shoot-out through this.
+ShootoutScore PlayShootoutKicks(const TakerList& a, const TakerList& b);
 
 }  // namespace kv

@@ -84,6 +84,11 @@ bool MarkBenchPlaceUsed(int strength, int player) {
     return false;
 }
 
+int CoachSubstitutionMinute() {
+    const GameData& gd = Game();
+    return gd.substitution_minute + (gd.half != 1 ? 45 : 0);
+}
+
 SubstitutionPair ChooseSubstitution(int strength, int player_off, int mode, int code) {
     const t_match_strength* s = StrengthAt(strength);
     if (!s) return kNoPair;

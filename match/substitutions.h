@@ -44,6 +44,10 @@ struct SubstitutionOutcome {
 // `bench_place` (1..7) comes on at `minute`. A refused one changes nothing.
 SubstitutionOutcome MakeSubstitution(int match, int side, int slot, int bench_place, int minute);
 
+// The minute a coach's substitution is recorded at now: the match day's substitution minute, 45
+// on in the second half.
+int CoachSubstitutionMinute();
+
 // What the line-up window tells the coach of a refusal; empty for kNone.
 std::string_view SubstitutionRefusalText(SubstitutionRefusal refusal);
 

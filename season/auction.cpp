@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <climits>
+#include <cstdint>
 
 #include "core/field_readers.h"
 #include "core/game_data.h"
@@ -126,6 +128,15 @@ BidAnswer Auction::Bid(std::int32_t amount, std::int64_t now_ms) {
     }
     AskFrom(bidding_index_ + 1, now_ms);
     return answer;
+}
+
+std::int32_t RuleBid(const GameData& data, const Auction& auction) {
+    if (auction.phase() != AuctionPhase::kHumanBids || !InTable(data.teams, auction.bidding_club()))
+        return 0;
+    const t_team& club = data.teams[auction.bidding_club()];
+    const std::int64_t bid = (std::int64_t{auction.current_price()} + 999) / 1000 * 1000;
+    const bool affordable = club.cash >= MoneyFromUnits(2 * bid) && club.squad_size < 25;
+    return affordable && bid <= std::int64_t{INT32_MAX} ? static_cast<std::int32_t>(bid) : 0;
 }
 
 std::int32_t AuctionRaise(std::int32_t current_price) {

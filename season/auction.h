@@ -93,4 +93,10 @@ std::int32_t AuctionRaise(std::int32_t current_price);
 std::string AuctionStatusText(const GameData& data, int player);
 std::string AuctionResultText(const GameData& data, int buyer, std::int32_t price);
 
+// What a human coach who bids by the simple rule of the game without windows offers in an
+// auction that asks him: the current price rounded up to whole thousands (the auction window
+// takes bids in thousands) when his club keeps at least twice that and has room in its squad,
+// else 0, a pass.
+std::int32_t RuleBid(const GameData& data, const Auction& auction);
+
 }  // namespace kv

@@ -413,9 +413,8 @@ void TForm75::FillHeader(int team) {
 
 void TForm75::BtjogarClick() {
     GameData& data = Game();
-    const int team = data.game_state.national_team;
-    if (!InTable(data.teams, team)) return;
-    data.game_state.user_club = team;
+    const int team = StartNationalTeamLineup(data);
+    if (team < 0) return;
     if (auto& lineup = NationalHubLineup()) {
         if (lineup(opponent_)) NextHumanTurnOrPlay();
         return;

@@ -76,7 +76,9 @@ TForm53::TForm53(int match, int side, int injured_player) : Form("Form53") {
     }
     strength_ = m ? m->strength_slot[s] : -1;
     injured_ = injured_player;
-    const InjuryChoice choice = InjuryReplacementChoice(strength_, injured_player);
+    // With nobody to offer the team loses its remaining substitutions here, by the rule the
+    // game without windows follows too.
+    const InjuryChoice choice = OfferInjuryReplacement(match, side, injured_player);
     auto& list = ControlNamed<ListView>(*this, "ListView1");
     list.row_select = true;
     stars_.Add(MatchPicture("estrela"));
@@ -111,7 +113,6 @@ TForm53::TForm53(int match, int side, int injured_player) : Form("Form53") {
         nobody_ = true;
         button.SetCaption("Fechar");
         button.SetEnabled(true);
-        if (m) m->subs_left[s] = 0;
     } else {
         button.SetEnabled(false);
     }

@@ -1,5 +1,6 @@
 #include "screens/match/match_decision_windows.h"
 
+#include "match/automatic_decisions.h"
 #include "match/match_tables.h"
 #include "platform/window/screen.h"
 #include "screens/match/injury_window.h"
@@ -38,14 +39,20 @@ void WindowMatchDecisions::ChangeLineup(int match, int side) {
 }
 
 std::optional<ShootoutScore> WindowMatchDecisions::PlayShootout(int team_a, int team_b) {
+    std::optional<ShootoutScore> score;
     if (IsHumanTeam(team_a) || IsHumanTeam(team_b)) {
         TForm37& order = Screen::Get().Create<TForm37>(team_a, team_b);
         order.ShowModal();
-        return order.score();
+        score = order.score();
+    } else {
+        TForm38& shootout = Screen::Get().Create<TForm38>(team_a, team_b);
+        shootout.ShowModal();
+        score = shootout.score();
     }
-    TForm38& shootout = Screen::Get().Create<TForm38>(team_a, team_b);
-    shootout.ShowModal();
-    return shootout.score();
+    // A window closed before its shoot-out ended leaves it to the proposed orders, as the
+    // game without windows plays it.
+    if (!score) score = AutomaticDecisions().PlayShootout(team_a, team_b);
+    return score;
 }
 
 void OpenMatchLineupWindow(int match, int side) {

@@ -363,9 +363,8 @@ void TForm88::ShowTeam(int side) {
 }
 
 bool TForm88::Substitute(int slot, int bench_place) {
-    const GameData& gd = Game();
-    const int minute = gd.substitution_minute + (gd.half != 1 ? 45 : 0);
-    const SubstitutionOutcome out = MakeSubstitution(match_, side_, slot, bench_place, minute);
+    const SubstitutionOutcome out =
+        MakeSubstitution(match_, side_, slot, bench_place, CoachSubstitutionMinute());
     if (!out.made()) {
         if (out.refusal == SubstitutionRefusal::kNoSubstitutionLeft)
             ShowMessage(std::string(SubstitutionRefusalText(out.refusal)));

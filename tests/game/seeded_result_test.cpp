@@ -3,7 +3,8 @@
 // a change that moves one random draw, one rounding or one table order breaks them. They were
 // retaken when the real 2014 groups got their host slot, which the saved game holds, and once
 // the game without windows drew a declined bid's price and marked a turn's old news read, as
-// the game played through its windows does.
+// the game played through its windows does, and once it played a human club's shoot-out kick by
+// kick and replaced its injured players from what the injury window offers, as the windows do.
 
 #include <gtest/gtest.h>
 
@@ -42,13 +43,13 @@ TEST(SeededResult, TwoSeasonsOfTheLargestSetupSaveTheSameBytes) {
     ASSERT_EQ(game.StartNewGame(setup), "");
     EXPECT_EQ(SavedGameDigest(), 14071002189155364640ull) << "the new game";
     while (!game.season_finished()) game.PlayRound();
-    EXPECT_EQ(SavedGameDigest(), 12971496527345363065ull) << "the end of the first season";
+    EXPECT_EQ(SavedGameDigest(), 7760398431793869718ull) << "the end of the first season";
     game.PlayRound();  // the season change, then the second season's first day
     while (!game.season_finished()) game.PlayRound();
-    EXPECT_EQ(SavedGameDigest(), 807797801725618603ull) << "the end of the second season";
+    EXPECT_EQ(SavedGameDigest(), 5372944621693808457ull) << "the end of the second season";
     game.PlayRound();
     ASSERT_EQ(Game().game_state.season, 3);
-    EXPECT_EQ(SavedGameDigest(), 8489615426197971080ull) << "the third season's first day";
+    EXPECT_EQ(SavedGameDigest(), 15510591311782834562ull) << "the third season's first day";
 }
 
 }  // namespace

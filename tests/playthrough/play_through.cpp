@@ -7,6 +7,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include <unistd.h>
+
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/picture_paths.h"
@@ -15,9 +17,12 @@
 #include "core/screen_size.h"
 #include "game/headless_game.h"
 #include "match/human_lineup.h"
+#include "match/injury_choice.h"
 #include "match/penalty_kick.h"
+#include "match/scripted_decisions.h"
 #include "match/substitutions.h"
 #include "platform/window/combo_box.h"
+#include "platform/window/edit.h"
 #include "platform/window/list_view.h"
 #include "platform/window/radio_button.h"
 #include "screens/club/lineup_window.h"
@@ -25,14 +30,18 @@
 #include "screens/club/sale_windows.h"
 #include "screens/main/load_game_window.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_board_window.h"
 #include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
 #include "screens/main/round_results_window.h"
 #include "screens/main/season_review_window.h"
 #include "screens/match/injury_window.h"
+#include "screens/match/match_lineup_window.h"
 #include "screens/match/match_day_window.h"
 #include "screens/match/penalty_faced_window.h"
 #include "screens/match/penalty_window.h"
+#include "screens/match/shootout_order_window.h"
+#include "screens/match/shootout_window.h"
 #include "screens/newgame/club_choice_window.h"
 #include "screens/newgame/country_grid.h"
 #include "screens/newgame/new_game_flow.h"
@@ -187,30 +196,93 @@ bool PlayThrough::AnswerModal() {
         return false;
     };
     if (auto* auction = dynamic_cast<TForm23*>(top)) {
-        // Every auction passed: "Ofertar" with no bid; between bids the window's clock runs.
-        if (auction->auction().phase() == AuctionPhase::kHumanBids) auction->OfferClick();
+        // Each auction passed ("Ofertar" with no bid), or bid in thousands by the rule of the
+        // game without windows; between bids the window's clock runs.
+        if (auction->auction().phase() != AuctionPhase::kHumanBids) return true;
+        const std::int32_t bid = auction_bids_ ? RuleBid(Game(), auction->auction()) : 0;
+        if (bid > 0) {
+            driver_->Click(driver_->Get(*auction, "Edit1"));
+            driver_->Type(std::to_string(bid / 1000));
+            ++answered_["auction bid"];
+        }
+        auction->OfferClick();
         return true;
     }
     if (dynamic_cast<TForm54*>(top)) {
         // The computer's penalty against the coach is told on the window's own clock and the
         // window closes itself; closing it early would leave the kick untaken.
+        if (top != counted_) ++answered_["penalty faced"];
+        counted_ = top;
+        return true;
+    }
+    if (dynamic_cast<TForm38*>(top)) {
+        // The shoot-out plays itself on its timers and closes a second after the winner.
+        if (top != counted_) ++answered_["shoot-out"];
+        counted_ = top;
         return true;
     }
     if (auto* penalty = dynamic_cast<TForm34*>(top)) {
-        // The coach sends up the taker the computer would send; the window then tells the kick.
-        click_player(*penalty, ComputerPenaltyTaker(penalty->taking_strength()));
+        // The taker the window's rule proposes (the computer's), or the script's; the window
+        // then tells the kick.
+        const int strength = penalty->taking_strength();
+        click_player(*penalty, coach_choices_ ? ScriptedPenaltyTaker(strength)
+                                              : ComputerPenaltyTaker(strength));
         driver_->Click(driver_->Get(*penalty, "bt1"));
+        ++answered_["penalty taken"];
         return true;
     }
     if (auto* injury = dynamic_cast<TForm53*>(top)) {
-        // The bench player the computer would bring on for the hurt one; when it would bring on
-        // nobody the window is closed without a choice, which brings on nobody either.
+        // The bench player the window's rule proposes, or the script's; with nobody to offer
+        // only "Fechar" is left.
         Control& replace = driver_->Get(*injury, "bt1");
-        if (click_player(*injury, FindBenchReplacement(injury->strength(), injury->injured())) ||
-            replace.Caption() == "Fechar")
+        if (replace.Caption() == "Fechar") {
+            ++answered_["injury nobody"];
             driver_->Click(replace);
-        else
-            injury->Close();
+            return true;
+        }
+        const InjuryChoice choice = InjuryReplacementChoice(injury->strength(), injury->injured());
+        const int chosen =
+            coach_choices_ ? ScriptedInjuryReplacement(choice)
+                           : ProposedInjuryReplacement(choice, injury->strength(), injury->injured());
+        if (!click_player(*injury, chosen))
+            throw std::runtime_error("a janela de contusão não oferece o jogador " +
+                                     std::to_string(chosen));
+        ++answered_["injury replaced"];
+        driver_->Click(replace);
+        return true;
+    }
+    if (auto* order = dynamic_cast<TForm37*>(top)) {
+        // "Automático", or the script's order: the players as listed, the top one first.
+        auto& available = static_cast<ListView&>(driver_->Get(*order, "ListView1"));
+        if (coach_choices_) {
+            while (available.Count() > 0) {
+                driver_->ClickAt(available, {30, available.HeaderHeight() + available.RowHeight() / 2});
+                driver_->Click(driver_->Get(*order, "SchemeButton2"));
+            }
+        } else {
+            driver_->Click(driver_->Get(*order, "bt1"));
+        }
+        ++answered_["shoot-out order"];
+        // With two human teams the second press asks the other coach; the last opens the
+        // shoot-out, which this window waits on.
+        driver_->Click(driver_->Get(*order, "btp"));
+        return true;
+    }
+    if (auto* lineup88 = dynamic_cast<TForm88*>(top)) {
+        // At half time the script brings on a substitute; otherwise, and after a sending-off,
+        // the coach goes back to the match as the line-up stands.
+        const GameData& data = Game();
+        if (coach_choices_ && data.half_time)
+            if (const auto change =
+                    ScriptedHalfTimeSubstitution(data.current_match, lineup88->shown_side());
+                change && lineup88->Substitute(change->slot, change->bench_place))
+                ++answered_["half-time substitution"];
+        driver_->Click(driver_->Get(*lineup88, "bt_irprojogo"));
+        return true;
+    }
+    if (dynamic_cast<TForm78*>(top)) {
+        ++answered_["board"];
+        driver_->Click(driver_->Get(*top, "bt3"));
         return true;
     }
     // A window that stays open however it is answered would keep the play in its loop forever.
@@ -349,6 +421,82 @@ std::string PlayThrough::LoadThroughWindow(const std::string& file_name) {
     return {};
 }
 
+std::string PlayThrough::LoadSavedGame(const std::string& saved, std::uint64_t seed) {
+    fs::create_directories(folder_ / "sav");
+    std::ofstream(folder_ / "sav" / "continuar.s14", std::ios::binary) << saved;
+    if (std::string problem = LoadThroughWindow("continuar.s14"); !problem.empty())
+        return problem;
+    SeedRandom(seed);
+    return {};
+}
+
+std::string HeadlessSave(const PlayThroughSetup& choices, int rounds) {
+    HeadlessSetup setup;
+    setup.teams_folder = std::string(KORVANEL_SAMPLE_GAME) + "/teams";
+    setup.seed = choices.seed;
+    setup.countries = {kHomeCountry};
+    setup.countries.insert(setup.countries.end(), choices.countries.begin(),
+                           choices.countries.end());
+    // The setup window lists the countries' leagues in the order of its grid.
+    std::sort(setup.countries.begin(), setup.countries.end());
+    setup.state_championships = choices.state_championships;
+    setup.cups = choices.cups;
+    setup.tournaments = choices.tournaments;
+    setup.humans = choices.humans;
+    setup.coach_countries = choices.coach_countries;
+    setup.national_team_coach = choices.national_team;
+    HeadlessGame game;
+    if (!game.StartNewGame(setup).empty()) return {};
+    game.set_checking(true);
+    game.set_auction_bids(choices.auction_bids);
+    game.set_coach_choices(choices.coach_choices);
+    for (int round = 0; round < rounds; ++round) game.PlayRound();
+    if (!game.broken_invariant().empty()) return {};
+    const std::string file =
+        "/tmp/kv_playthrough_headless_" + std::to_string(getpid()) + ".s14";
+    if (!game.SaveGame(file).empty()) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string saved{std::istreambuf_iterator<char>(in), {}};
+    std::remove(file.c_str());
+    Game().Reset();
+    return saved;
+}
+
+std::string HeadlessContinuation(const Continuation& from) {
+    // Under the name the play-through's load window reads, which the loaded game keeps.
+    char tmpl[] = "/tmp/kv_continuation_XXXXXX";
+    if (!mkdtemp(tmpl)) return {};
+    const fs::path folder = tmpl;
+    const fs::path file = folder / "continuar.s14";
+    std::ofstream(file, std::ios::binary) << from.saved;
+    std::string saved;
+    HeadlessGame game;
+    if (game.LoadGame(file.string()).empty()) {
+        SeedRandom(from.seed);
+        game.set_checking(true);
+        game.set_national_team_coach(from.national_team);
+        game.set_auction_bids(from.auction_bids);
+        game.set_coach_choices(from.coach_choices);
+        for (int round = 0; round < from.rounds; ++round) game.PlayRound();
+        const fs::path out = folder / "depois.s14";
+        if (game.broken_invariant().empty() && game.SaveGame(out.string()).empty()) {
+            std::ifstream in(out, std::ios::binary);
+            saved.assign(std::istreambuf_iterator<char>(in), {});
+        }
+    }
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    Game().Reset();
+    return saved;
+}
+
+std::string FirstDifference(const std::string& a, const std::string& b) {
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
+    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) +
+           ", first difference at byte " + std::to_string(i);
+}
+
 // Lists every player of the country, then calls up the strongest the list takes.
 void PlayThrough::CallUpSquad(Form& callup) {
     TestDriver& d = *driver_;
@@ -401,7 +549,10 @@ std::string PlayThrough::Step() {
         if (!InTable(data.teams, team) || data.game_state.current_coach != data.teams[team].coach)
             ++hub_coach_mismatches_;
         archived_ = data.match_archive.size();
-        d.Click("btjogar");
+        // The coach looks at the tournament's board ("Tabela jogos") before his line-up.
+        d.Click(d.Get(*hub, "Label4"));
+        d.Pump();
+        d.Click(d.Get(*hub, "btjogar"));
         d.Pump();
         return {};
     }

@@ -4,11 +4,14 @@
 // window, the line-up window's "Jogar >>" with the computer's line-up, the match day at its
 // fastest speed on the virtual clock, the round results and the season review. The questions
 // of a turn are answered as the game without windows answers them (every offer declined, no
-// friendlies); a window the driver does not know is closed by its cancel or close button and
-// noted. The whole-game invariants are checked after every round, as `korvanel-sim --check` does.
+// friendlies, auctions passed or bid by the rule); every match window is answered with what it
+// proposes, or with the scripted coach's own choice (match/scripted_decisions.h); a window the
+// driver does not know is closed by its cancel or close button and noted. The whole-game
+// invariants are checked after every round, as `korvanel-sim --check` does.
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,7 +31,30 @@ struct PlayThroughSetup {
     // The country of each coach's club, in coach order; a coach beyond the list (all of them
     // when it is empty) takes the next league in turn.
     std::vector<int> coach_countries;
+    // How the coaches answer: invitations taken, auctions bid by the rule, the match windows
+    // answered by the script. The game without windows is given the same.
+    bool national_team = false;
+    bool auction_bids = false;
+    bool coach_choices = false;
 };
+
+// The same game played without windows for `rounds` rounds, saved; empty when it could not be.
+std::string HeadlessSave(const PlayThroughSetup& choices, int rounds);
+
+// A game going on from a saved one: loaded, the random source seeded, then played on.
+struct Continuation {
+    std::string saved;
+    std::uint64_t seed = 1;
+    int rounds = 1;
+    bool national_team = false;
+    bool auction_bids = false;
+    bool coach_choices = false;
+};
+// The continuation played without windows, saved; empty when it could not be.
+std::string HeadlessContinuation(const Continuation& from);
+
+// The first byte at which two saves part, for a message.
+std::string FirstDifference(const std::string& a, const std::string& b);
 
 class PlayThrough {
   public:
@@ -75,6 +101,20 @@ class PlayThrough {
     void ContinueGame();
     // The national-team invitations: taken (the first team offered) or declined ("Recusar").
     void set_accept_invitations(bool accept) { accept_invitations_ = accept; }
+    // Auctions bid by the rule of the game without windows (RuleBid) instead of passed.
+    void set_auction_bids(bool on) { auction_bids_ = on; }
+    // The match windows answered by the scripted coach instead of with what they propose.
+    void set_coach_choices(bool on) { coach_choices_ = on; }
+    // How often each kind of answer was given: "penalty taken", "penalty faced", "injury
+    // replaced", "injury nobody", "shoot-out order", "shoot-out", "half-time substitution",
+    // "board", "auction bid".
+    int answered(const std::string& what) const {
+        const auto found = answered_.find(what);
+        return found == answered_.end() ? 0 : found->second;
+    }
+    // From a new title window, the saved game `saved` loaded through the load window and the
+    // random source seeded with `seed`; empty on success.
+    std::string LoadSavedGame(const std::string& saved, std::uint64_t seed);
     int invitations_shown() const { return invitations_; }
     // The call-ups made through the call-up window (the strongest squad the rule allows).
     int callups_made() const { return callups_; }
@@ -101,6 +141,7 @@ class PlayThrough {
     std::string kept_save_;
     RolloverSnapshot before_rollover_;
     const Form* last_answered_ = nullptr;
+    const Form* counted_ = nullptr;  // a window that answers itself, counted once
     int same_answers_ = 0;
     int reviews_ = 0;
     bool accept_invitations_ = true;
@@ -109,6 +150,9 @@ class PlayThrough {
     int hub_turns_ = 0;
     int hub_coach_mismatches_ = 0;
     bool in_callup_ = false;
+    bool auction_bids_ = false;
+    bool coach_choices_ = false;
+    std::map<std::string, int> answered_;
 };
 
 }  // namespace kv

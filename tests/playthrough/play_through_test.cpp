@@ -8,6 +8,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <string>
+
+#include <unistd.h>
 
 #include "core/game_data.h"
 #include "core/random.h"
@@ -17,43 +21,6 @@
 
 namespace kv {
 namespace {
-
-// The same game without windows, saved after `rounds` rounds; empty when it could not be.
-std::string HeadlessSave(const PlayThroughSetup& choices, int rounds) {
-    HeadlessSetup setup;
-    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-    setup.seed = choices.seed;
-    setup.countries = {kHomeCountry};
-    setup.countries.insert(setup.countries.end(), choices.countries.begin(),
-                           choices.countries.end());
-    // The setup window lists the countries' leagues in the order of its grid.
-    std::sort(setup.countries.begin(), setup.countries.end());
-    setup.state_championships = choices.state_championships;
-    setup.cups = choices.cups;
-    setup.tournaments = choices.tournaments;
-    setup.humans = choices.humans;
-    setup.coach_countries = choices.coach_countries;
-    HeadlessGame game;
-    if (!game.StartNewGame(setup).empty()) return {};
-    game.set_checking(true);
-    for (int round = 0; round < rounds; ++round) game.PlayRound();
-    EXPECT_EQ(game.broken_invariant(), "");
-    const std::string file = "/tmp/kv_playthrough_headless.s14";
-    if (!game.SaveGame(file).empty()) return {};
-    std::ifstream in(file, std::ios::binary);
-    std::string saved{std::istreambuf_iterator<char>(in), {}};
-    std::remove(file.c_str());
-    Game().Reset();
-    return saved;
-}
-
-// The first byte at which two saves part, for the message.
-std::string FirstDifference(const std::string& a, const std::string& b) {
-    std::size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i]) ++i;
-    return "sizes " + std::to_string(a.size()) + " and " + std::to_string(b.size()) +
-           ", first difference at byte " + std::to_string(i);
-}
 
 PlayThroughSetup OneCoachBrasil() {
     PlayThroughSetup choices;
@@ -67,7 +34,7 @@ PlayThroughSetup OneCoachBrasil() {
 std::string SavedGameNow() {
     const auto name = Game().game_state.save_name;
     Game().game_state.save_name = {};
-    const std::string file = "/tmp/kv_playthrough_end.s14";
+    const std::string file = "/tmp/kv_playthrough_end_" + std::to_string(getpid()) + ".s14";
     HeadlessGame saver;
     const bool written = saver.SaveGame(file).empty();
     Game().game_state.save_name = name;
@@ -192,11 +159,15 @@ TEST(PlayThrough, SavedAndLoadedMidSeasonEndsAsThePlayWithoutTheBreak) {
 
 // The coach answers every window as the game without windows does, so the two games are one: a
 // window that drew from the game's random source, or a rule only a window ran, shows up here.
-void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int rounds, int season) {
+// Returns the play's counts of answers.
+void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int rounds, int season,
+                                       std::map<std::string, int>* answers = nullptr) {
     const std::string headless = HeadlessSave(choices, rounds);
     ASSERT_FALSE(headless.empty());
     PlayThrough play(KORVANEL_SAMPLE_GAME);
-    play.set_accept_invitations(false);  // as the game without windows answers
+    play.set_accept_invitations(choices.national_team);
+    play.set_auction_bids(choices.auction_bids);
+    play.set_coach_choices(choices.coach_choices);
     play.KeepSaveAfterRound(rounds);
     ASSERT_EQ(play.StartNewGame(choices), "");
     ASSERT_EQ(play.PlayRounds(rounds), "");
@@ -211,6 +182,12 @@ void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int roun
             << headless;
     }
     EXPECT_TRUE(play.kept_save() == headless) << FirstDifference(play.kept_save(), headless);
+    EXPECT_EQ(play.broken_invariant(), "");
+    if (answers)
+        for (const char* what : {"penalty taken", "penalty faced", "injury replaced",
+                                 "injury nobody", "shoot-out order", "shoot-out",
+                                 "half-time substitution", "board", "auction bid"})
+            (*answers)[what] = play.answered(what);
 }
 
 // Through the first season, its review and the second season's first round.
@@ -220,6 +197,37 @@ TEST(PlayThrough, TheFirstSeasonSavedEqualsTheGameWithoutWindows) {
 
 TEST(PlayThrough, SixCoachesTenRoundsSavedEqualTheGameWithoutWindows) {
     ExpectTheSameGameAsWithoutWindows(SixCoaches(), 10, 1);
+}
+
+// The coaches take their invitations, bid in the auctions by the rule and answer the match
+// windows with their own choices instead of the proposals; the game without windows is told
+// the same (korvanel-sim --national-team --auction-bids --coach-choices).
+PlayThroughSetup WithEveryAnswer(PlayThroughSetup choices) {
+    choices.national_team = true;
+    choices.auction_bids = true;
+    choices.coach_choices = true;
+    return choices;
+}
+
+TEST(PlayThrough, SixCoachesTenRoundsAnsweringEveryWindowEqualTheGameWithoutWindows) {
+    std::map<std::string, int> answers;
+    ExpectTheSameGameAsWithoutWindows(WithEveryAnswer(SixCoaches()), 10, 1, &answers);
+    EXPECT_GT(answers["half-time substitution"], 0);
+}
+
+// A season of one coach: the world cup led from the hub after the call-up, auctions bid,
+// half-time substitutions and penalties for and against his club.
+TEST(PlayThrough, TheFirstSeasonAnsweringEveryWindowEqualsTheGameWithoutWindows) {
+    std::map<std::string, int> answers;
+    ExpectTheSameGameAsWithoutWindows(WithEveryAnswer(OneCoachBrasil()), kFirstSeasonRounds + 1,
+                                      2, &answers);
+    EXPECT_GT(answers["half-time substitution"], 0);
+    EXPECT_GT(answers["penalty taken"], 0);
+    EXPECT_GT(answers["penalty faced"], 0);
+    EXPECT_GT(answers["auction bid"], 0);
+    // The invited coach leads his national team through the hub, looking at the board on each
+    // of its match days.
+    EXPECT_GT(answers["board"], 0);
 }
 
 }  // namespace

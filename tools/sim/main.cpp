@@ -37,6 +37,9 @@ Uso: korvanel-sim [opções]
   --load ARQUIVO           começa de um jogo salvo
   --save ARQUIVO           salva o jogo ao parar
   --auction-bids           os técnicos humanos dão lances nos leilões entre as rodadas
+  --coach-choices          nas partidas, os técnicos humanos decidem por um roteiro fixo
+                           (substituição no intervalo, batedor de pênalti, reposição de
+                           contundido, ordem dos batedores) em vez das propostas das janelas
   --check                  confere as invariantes do jogo depois de cada rodada; para na
                            primeira quebrada, com a rodada e a invariante (código de saída 3)
 )";
@@ -56,6 +59,7 @@ struct Options {
     std::string save;
     bool check = false;
     bool auction_bids = false;
+    bool coach_choices = false;
 };
 
 // Empty on success, else the message.
@@ -110,6 +114,8 @@ std::string ParseOptions(int argc, char** argv, Options& options, bool& help) {
             options.check = true;
         } else if (arg == "--auction-bids") {
             options.auction_bids = true;
+        } else if (arg == "--coach-choices") {
+            options.coach_choices = true;
         } else if (arg == "--no-cups") {
             options.setup.cups = false;
         } else if (arg == "--no-tournaments") {
@@ -162,6 +168,7 @@ int Run(int argc, char** argv) {
     }
     game.set_checking(options.check);
     game.set_auction_bids(options.auction_bids);
+    game.set_coach_choices(options.coach_choices);
     game.set_national_team_coach(options.setup.national_team_coach);
     int seasons = 0;
     while (true) {

@@ -530,6 +530,35 @@ TEST_F(DecisionWindowsTest, AnInjuredGoalkeeperIsReplacedByAnImprovisedOutfieldP
     });
     EXPECT_EQ(decisions_.ReplaceInjuredPlayer(1, 1, s.players[0]), -1);
     EXPECT_EQ(Game().day_matches[1].subs_left[0], 0);
+    // The game without windows follows the same rule.
+    Game().day_matches[1].subs_left[0] = 2;
+    EXPECT_EQ(AutomaticDecisions().ReplaceInjuredPlayer(1, 1, s.players[0]), -1);
+    EXPECT_EQ(Game().day_matches[1].subs_left[0], 0);
+}
+
+// A human club's shoot-out left to "Automático", or its order window closed unanswered, ends
+// as the game without windows plays it, kick for kick with the same draws.
+TEST_F(DecisionWindowsTest, AShootoutLeftToTheProposalsEndsAsTheGameWithoutWindowsPlaysIt) {
+    for (const bool answered : {true, false}) {
+        SeedRandom(21);
+        const std::optional<ShootoutScore> expected = AutomaticDecisions().PlayShootout(home_, away_);
+        const std::uint64_t drawn = RandomState();
+        ASSERT_TRUE(expected);
+        d_.Then([&] {
+            if (!answered) return d_.screen().TopForm()->Close();
+            d_.Click("bt1");
+            d_.Then([&] {
+                while (!d_.Get("labvenc").Caption().size()) d_.Advance(500);
+            });
+            d_.Click("btp");
+        });
+        SeedRandom(21);
+        const std::optional<ShootoutScore> score = decisions_.PlayShootout(home_, away_);
+        ASSERT_TRUE(score) << answered;
+        EXPECT_EQ(score->goals_a, expected->goals_a) << answered;
+        EXPECT_EQ(score->goals_b, expected->goals_b) << answered;
+        EXPECT_EQ(RandomState(), drawn) << answered;
+    }
 }
 
 TEST_F(DecisionWindowsTest, ACupTieIsDecidedByAShootoutTakenThroughTheWindows) {
