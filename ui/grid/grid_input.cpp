@@ -7,6 +7,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/keys.h"
 #include "platform/window/screen.h"
+#include "ui/grid/column_drag.h"
 #include "ui/grid/draw_helpers.h"
 #include "ui/grid/grid_control.h"
 
@@ -368,7 +369,13 @@ void TGrCustomGridControl::MouseLeave() {
 
 void TGrCustomGridControl::DoExit() {
     TGrScrollControl::DoExit();
-    // Losing the focus ends every press and resize without applying it.
+    // Losing the focus ends every press, resize and column drag without applying it.
+    // The box and the arrows take the activation for a moment when they show; that is no loss.
+    const Screen* screen = Screen::Current();
+    const Form* active = screen ? screen->ActiveForm() : nullptr;
+    const bool drag_window = active && (active == drag_box_.get() || active == top_arrow_.get() ||
+                                        active == bottom_arrow_.get());
+    if (column_dragging_ && drag_box_ && !drag_window) drag_box_->Cancel();
     if (resizing_column_) Invalidate();
     resizing_column_ = nullptr;
     if (pressed_header_column_) RefreshHeaderCell(*pressed_header_column_);
