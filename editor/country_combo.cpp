@@ -16,6 +16,15 @@ void FillCountryCombo(ComboBox& combo) {
         for (int c = 0; c < kEditorNationalTeams; ++c) flags.push_back(c);
     }
     combo.SetItems(std::move(names), std::move(flags));
+    // A letter goes to the first country with that initial ("M" to the first "Ma...").
+    combo.on_key_press = [&combo](char32_t& key) {
+        const int chosen = CountryForKey(key, combo.ItemIndex());
+        if (chosen != combo.ItemIndex()) {
+            combo.SetItemIndex(chosen);
+            if (combo.on_change) combo.on_change();
+        }
+        if (chosen >= 0) key = 0;
+    };
 }
 
 }  // namespace kv

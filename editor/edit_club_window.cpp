@@ -108,7 +108,8 @@ TForm4::TForm4() : Form("Form4") {
     for (int l = 0; l <= 25; ++l) levels.push_back(std::to_string(l));
     auto& level = ControlNamed<ComboBox>(*this, "ComboBox1");
     level.SetItems(levels);
-    level.SetItemIndex(std::min<int>(c.level, 25));
+    // A stored level above 25 shows as the level the writer will store for it.
+    level.SetItemIndex(LevelAsWritten(c.level));
     auto& reputation = ControlNamed<ComboBox>(*this, "ComboBox2");
     reputation.SetItems({reputation_names.begin(), reputation_names.end()});
     reputation.SetItemIndex(c.reputation);
@@ -151,7 +152,7 @@ void TForm4::BitBtn1Click() {
     auto index = [this](std::string_view name) {
         return ControlNamed<ComboBox>(*this, name).ItemIndex();
     };
-    if (index("ComboBox1") != c.level) ch.level = index("ComboBox1");
+    if (index("ComboBox1") != LevelAsWritten(c.level)) ch.level = index("ComboBox1");
     if (index("ComboBox2") != c.reputation) ch.reputation = index("ComboBox2");
     if (index("combo1") >= 0 && index("combo1") != c.country) ch.country = index("combo1");
     const auto back = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape1")));

@@ -99,6 +99,16 @@ void PutNationalSlot(t_national_team_file_record& n, int i, const PlayerFields& 
     n.star[i] = f.star ? 1 : 0;
 }
 
+// Applies `change` to `entry` and writes it; a refusal of either puts the entry back.
+template <typename Entry, typename Change, typename Write>
+std::string ChangeAndWrite(Entry& entry, const Change& change, const Write& write) {
+    const Entry before = entry;
+    std::string message = change(entry);
+    if (message.empty()) message = write();
+    if (!message.empty()) entry = before;
+    return message;
+}
+
 std::string TrimmedCopy(std::string_view s) {
     const auto first = s.find_first_not_of(' ');
     if (first == std::string_view::npos) return {};
@@ -212,19 +222,36 @@ std::int32_t EditorDatabase::NewClubId() const {
 std::string EditorDatabase::WriteClub(int club) {
     if (!ValidClub(club)) return {};
     EditorClub& e = clubs_[club];
+    const t_club_file_record before = e.club;
     e.club.version = kClubFileVersion;
     if (e.club.club_id == 0) e.club.club_id = NewClubId();
-    if (e.club.level > 25) e.club.level = 10;
+    e.club.level = static_cast<std::uint8_t>(LevelAsWritten(e.club.level));
     e.club.squad_complete = IsClubSquadComplete(e.squad) ? 1 : 0;
     std::string error;
-    if (!WriteFileAtomic(e.path, EncodeClubFile(e.club, e.squad), &error))
+    if (!WriteFileAtomic(e.path, EncodeClubFile(e.club, e.squad), &error)) {
+        e.club = before;  // the entry stays as the file on disk holds it
         return "Não foi possível gravar o arquivo " + FileNameOf(e.path) + ": " + error;
+    }
     return {};
+}
+
+std::string EditorDatabase::ChangeClub(int club,
+                                       const std::function<std::string(EditorClub&)>& change) {
+    if (!ValidClub(club)) return {};
+    return ChangeAndWrite(clubs_[club], change, [&] { return WriteClub(club); });
+}
+
+std::string EditorDatabase::ChangeNationalTeam(
+    int country, const std::function<std::string(t_national_team_file_record&)>& change) {
+    if (country < 0 || country > kLastRealCountry) return {};
+    return ChangeAndWrite(national_teams_[country], change,
+                          [&] { return WriteNationalTeam(country); });
 }
 
 std::string EditorDatabase::WriteNationalTeam(int country) {
     if (country < 0 || country > kLastRealCountry) return {};
     t_national_team_file_record& n = national_teams_[country];
+    const t_national_team_file_record before = n;
     n.version = kNationalTeamFileVersion;
     // The stored count is the editor's own; it is recomputed so that it never drifts from the
     // named slots.
@@ -233,8 +260,10 @@ std::string EditorDatabase::WriteNationalTeam(int country) {
     const std::string path = NationalTeamPath(country);
     MakeFolders(FolderOf(path));
     std::string error;
-    if (!WriteFileAtomic(path, EncodeNationalTeamFile(n), &error))
+    if (!WriteFileAtomic(path, EncodeNationalTeamFile(n), &error)) {
+        n = before;
         return "Não foi possível gravar o arquivo " + FileNameOf(path) + ": " + error;
+    }
     national_paths_[country] = path;
     return {};
 }
@@ -293,33 +322,37 @@ const t_club_file_record* EditorDatabase::ClubRecord(int club) const {
 }
 
 std::string EditorDatabase::EditClub(int club, const ClubChanges& ch) {
-    if (!ValidClub(club)) return {};
-    t_club_file_record c = clubs_[club].club;
-    if (!ch.full_name.empty()) c.full_name.set(ch.full_name);
-    if (!ch.short_name.empty()) c.short_name.set(ch.short_name);
-    if (!ch.coach_name.empty()) c.coach_name.set(ch.coach_name);
-    if (ch.level >= 0) c.level = static_cast<std::uint8_t>(std::min(ch.level, 25));
-    if (!ch.stadium.empty()) c.stadium.set(ch.stadium);
-    if (ch.country >= 0) {
-        if (ch.country > kLastRealCountry) return "País não informado";
-        c.country = static_cast<std::uint8_t>(ch.country);
-    }
-    if (ch.back_colour >= 0) c.back_colour = static_cast<std::int32_t>(ch.back_colour);
-    if (ch.text_colour >= 0) c.text_colour = static_cast<std::int32_t>(ch.text_colour);
-    if (ch.state >= 0)
-        c.state = ch.state < static_cast<int>(state_codes.size())
-                      ? static_cast<std::uint8_t>(ch.state)
-                      : kNoState;
-    if (ch.reputation >= 0) c.reputation = std::min(ch.reputation, 5);
-    if (!ch.capacity.empty()) {
-        const int capacity = ParseCapacity(ch.capacity);
-        if (capacity < 0) return "Coloque apenas números na capacidade";
-        if (capacity < kMinCapacity || capacity > kMaxCapacity) return kCapacityRange;
-        c.capacity = capacity;
-    }
-    if (c.country == kHomeCountry && c.state >= state_codes.size()) return "Estado não informado";
-    clubs_[club].club = c;
-    return WriteClub(club);
+    return ChangeClub(club, [&](EditorClub& e) -> std::string {
+        t_club_file_record& c = e.club;
+        if (!ch.full_name.empty()) c.full_name.set(ch.full_name);
+        if (!ch.short_name.empty()) c.short_name.set(ch.short_name);
+        if (!ch.coach_name.empty()) c.coach_name.set(ch.coach_name);
+        if (ch.level >= 0) c.level = static_cast<std::uint8_t>(std::min(ch.level, 25));
+        if (!ch.stadium.empty()) c.stadium.set(ch.stadium);
+        if (ch.country >= 0) {
+            if (ch.country > kLastRealCountry) return "País não informado";
+            c.country = static_cast<std::uint8_t>(ch.country);
+            // Only clubs of Brasil play a state championship: a club moved abroad leaves its
+            // state behind rather than keep a state it no longer has.
+            if (c.country != kHomeCountry) c.state = kNoState;
+        }
+        if (ch.back_colour >= 0) c.back_colour = static_cast<std::int32_t>(ch.back_colour);
+        if (ch.text_colour >= 0) c.text_colour = static_cast<std::int32_t>(ch.text_colour);
+        if (ch.state >= 0 && c.country == kHomeCountry)
+            c.state = ch.state < static_cast<int>(state_codes.size())
+                          ? static_cast<std::uint8_t>(ch.state)
+                          : kNoState;
+        if (ch.reputation >= 0) c.reputation = std::min(ch.reputation, 5);
+        if (!ch.capacity.empty()) {
+            const int capacity = ParseCapacity(ch.capacity);
+            if (capacity < 0) return "Coloque apenas números na capacidade";
+            if (capacity < kMinCapacity || capacity > kMaxCapacity) return kCapacityRange;
+            c.capacity = capacity;
+        }
+        if (c.country == kHomeCountry && c.state >= state_codes.size())
+            return "Estado não informado";
+        return {};
+    });
 }
 
 std::string EditorDatabase::DeleteClub(int club) {
@@ -333,9 +366,11 @@ std::string EditorDatabase::DeleteClub(int club) {
 }
 
 std::string EditorDatabase::SetClubKit(int club, int kit_colour) {
-    if (!ValidClub(club) || kit_colour < 0 || kit_colour > 6) return {};
-    clubs_[club].club.kit_colour = kit_colour;
-    return WriteClub(club);
+    if (kit_colour < 0 || kit_colour > 6) return {};
+    return ChangeClub(club, [&](EditorClub& e) -> std::string {
+        e.club.kit_colour = static_cast<std::uint8_t>(kit_colour);
+        return {};
+    });
 }
 
 std::string EditorDatabase::SetClubPicture(int club, std::string_view name,
@@ -345,8 +380,10 @@ std::string EditorDatabase::SetClubPicture(int club, std::string_view name,
         JoinPath(JoinPath(NativePath(teams_folder_), "escudos"), std::string(name) + ".png"));
     if (FileExists(crest) && loads && !loads(crest))
         return "Não foi possível carregar o escudo " + FileNameOf(crest);
-    clubs_[club].club.picture_name.set(name);
-    return WriteClub(club);
+    return ChangeClub(club, [&](EditorClub& e) -> std::string {
+        e.club.picture_name.set(name);
+        return {};
+    });
 }
 
 std::string EditorDatabase::AddNationalTeam(const NationalTeamFields& f) {
@@ -354,141 +391,166 @@ std::string EditorDatabase::AddNationalTeam(const NationalTeamFields& f) {
     if (IsListedNationalTeam(f.country))
         return "Esta seleção já existe, você pode edita-la clicando em editar";
     if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
-    const t_national_team_file_record before = national_teams_[f.country];
-    t_national_team_file_record& n = national_teams_[f.country];
-    n.coach_name.set(f.coach_name);
-    n.country = f.country;
-    n.back_colour = f.back_colour;
-    n.text_colour = f.text_colour;
-    n.level = std::clamp(f.level, 1, 25);
-    n.picture_name.set(f.picture_name);
-    if (std::string error = WriteNationalTeam(f.country); !error.empty()) {
-        national_teams_[f.country] = before;
-        return error;
-    }
-    return {};
+    return ChangeNationalTeam(f.country, [&](t_national_team_file_record& n) -> std::string {
+        n.coach_name.set(f.coach_name);
+        n.country = f.country;
+        n.back_colour = f.back_colour;
+        n.text_colour = f.text_colour;
+        n.level = std::clamp(f.level, 1, 25);
+        n.picture_name.set(f.picture_name);
+        return {};
+    });
 }
 
 std::string EditorDatabase::EditNationalTeam(int country, const NationalTeamFields& f) {
     if (!IsListedNationalTeam(country)) return {};
     if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
-    t_national_team_file_record& n = national_teams_[country];
-    n.coach_name.set(f.coach_name);
-    n.back_colour = f.back_colour;
-    n.text_colour = f.text_colour;
-    n.level = std::clamp(f.level, 1, 25);
-    return WriteNationalTeam(country);
+    return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
+        n.coach_name.set(f.coach_name);
+        n.back_colour = f.back_colour;
+        n.text_colour = f.text_colour;
+        n.level = std::clamp(f.level, 1, 25);
+        return {};
+    });
 }
 
 std::string EditorDatabase::SetNationalTeamPicture(int country, std::string_view name) {
     if (!IsListedNationalTeam(country)) return {};
-    national_teams_[country].picture_name.set(name);
-    return WriteNationalTeam(country);
+    return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
+        n.picture_name.set(name);
+        return {};
+    });
 }
 
 std::string EditorDatabase::AddClubPlayer(int club, const PlayerFields& fields, int* slot) {
     if (!ValidClub(club)) return {};
     if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
-    t_squad_file_record& s = clubs_[club].squad;
     // A slot left with no name counts as free as well as the editor's marker.
-    const int t = FirstFreeSlot(s.player_names);
+    const int t = FirstFreeSlot(clubs_[club].squad.player_names);
     if (t == 0) return "Você já tem 25 jogadores no time";
     const PlayerFields f = Sanitised(fields);
-    PutClubSlot(s, t - 1, f);
-    s.starter[t - 1] = 0;
+    std::string error = ChangeClub(club, [&](EditorClub& e) -> std::string {
+        PutClubSlot(e.squad, t - 1, f);
+        e.squad.starter[t - 1] = 0;
+        return {};
+    });
+    if (!error.empty()) return error;
     last_nationality_ = f.nationality > 0 ? f.nationality : kHomeCountry;
     if (slot) *slot = t;
-    return WriteClub(club);
+    return {};
 }
 
 std::string EditorDatabase::AddNationalPlayer(int country, const PlayerFields& fields, int* slot) {
     if (!IsListedNationalTeam(country)) return {};
     if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
-    t_national_team_file_record& n = national_teams_[country];
-    const int t = FirstFreeSlot(n.player_names);
+    const int t = FirstFreeSlot(national_teams_[country].player_names);
     if (t == 0) return "A seleção já tem 28 jogadores";
-    PutNationalSlot(n, t - 1, Sanitised(fields));
-    n.starter[t - 1] = 0;
-    if (slot) *slot = t;
-    return WriteNationalTeam(country);
+    std::string error = ChangeNationalTeam(country, [&](t_national_team_file_record& n) {
+        PutNationalSlot(n, t - 1, Sanitised(fields));
+        n.starter[t - 1] = 0;
+        return std::string();
+    });
+    if (error.empty() && slot) *slot = t;
+    return error;
 }
 
 std::string EditorDatabase::EditClubPlayer(int club, int slot, const PlayerFields& fields) {
     if (!ValidClubSlot(club, slot)) return {};
-    t_squad_file_record& s = clubs_[club].squad;
-    PlayerFields f = Sanitised(fields);
-    if (TrimmedCopy(f.name).empty()) f.name = s.player_names[slot - 1].str();
-    PutClubSlot(s, slot - 1, f);
-    return WriteClub(club);
+    return ChangeClub(club, [&](EditorClub& e) -> std::string {
+        PlayerFields f = Sanitised(fields);
+        if (TrimmedCopy(f.name).empty()) f.name = e.squad.player_names[slot - 1].str();
+        PutClubSlot(e.squad, slot - 1, f);
+        return {};
+    });
 }
 
 std::string EditorDatabase::EditNationalPlayer(int country, int slot, const PlayerFields& fields) {
     if (!ValidNationalSlot(country, slot)) return {};
-    t_national_team_file_record& n = national_teams_[country];
-    PlayerFields f = Sanitised(fields);
-    if (TrimmedCopy(f.name).empty()) f.name = n.player_names[slot - 1].str();
-    PutNationalSlot(n, slot - 1, f);
-    return WriteNationalTeam(country);
+    return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
+        PlayerFields f = Sanitised(fields);
+        if (TrimmedCopy(f.name).empty()) f.name = n.player_names[slot - 1].str();
+        PutNationalSlot(n, slot - 1, f);
+        return {};
+    });
 }
 
 std::string EditorDatabase::DeleteClubPlayer(int club, int slot) {
     if (!ValidClubSlot(club, slot)) return {};
-    t_squad_file_record& s = clubs_[club].squad;
-    s.player_names[slot - 1].set_raw(kEmptySlotName);
-    s.starter[slot - 1] = 0;  // a free slot must not come back as a starter
-    return WriteClub(club);
+    return ChangeClub(club, [&](EditorClub& e) -> std::string {
+        e.squad.player_names[slot - 1].set_raw(kEmptySlotName);
+        e.squad.starter[slot - 1] = 0;  // a free slot must not come back as a starter
+        return {};
+    });
 }
 
 std::string EditorDatabase::DeleteNationalPlayer(int country, int slot) {
     if (!ValidNationalSlot(country, slot)) return {};
-    t_national_team_file_record& n = national_teams_[country];
-    n.player_names[slot - 1].set_raw(kEmptySlotName);
-    n.starter[slot - 1] = 0;
-    return WriteNationalTeam(country);
-}
-
-bool EditorDatabase::ToggleClubStarter(int club, int slot) {
-    if (!ValidClubSlot(club, slot)) return false;
-    t_squad_file_record& s = clubs_[club].squad;
-    if (!IsNamedSlot(s.player_names[slot - 1])) return false;
-    if (s.starter[slot - 1] != 0) {
-        s.starter[slot - 1] = 0;
-    } else {
-        if (ClubStarterCount(club) >= kMaxStarters) return false;
-        s.starter[slot - 1] = 1;
-    }
-    WriteClub(club);
-    return true;
-}
-
-bool EditorDatabase::ToggleNationalStarter(int country, int slot) {
-    if (!ValidNationalSlot(country, slot)) return false;
-    t_national_team_file_record& n = national_teams_[country];
-    if (!IsNamedSlot(n.player_names[slot - 1])) return false;
-    if (n.starter[slot - 1] != 0) {
+    return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
+        n.player_names[slot - 1].set_raw(kEmptySlotName);
         n.starter[slot - 1] = 0;
-    } else {
-        if (NationalStarterCount(country) >= kMaxStarters) return false;
-        n.starter[slot - 1] = 1;
-    }
-    WriteNationalTeam(country);
-    return true;
+        return {};
+    });
 }
 
-bool EditorDatabase::AgeClubPlayer(int club, int slot) {
+namespace {
+// A refused write is reported through `error` (when given) and counts as no change.
+bool Written(std::string result, std::string* error) {
+    if (error) *error = result;
+    return result.empty();
+}
+}  // namespace
+
+bool EditorDatabase::ToggleClubStarter(int club, int slot, std::string* error) {
+    if (error) error->clear();
     if (!ValidClubSlot(club, slot)) return false;
-    std::uint8_t& age = clubs_[club].squad.age[slot - 1];
-    if (age >= kMaxPlayerAge) return false;
-    ++age;
-    WriteClub(club);
-    return true;
+    const t_squad_file_record& s = clubs_[club].squad;
+    if (!IsNamedSlot(s.player_names[slot - 1])) return false;
+    if (s.starter[slot - 1] == 0 && ClubStarterCount(club) >= kMaxStarters) return false;
+    return Written(ChangeClub(club,
+                              [&](EditorClub& e) -> std::string {
+                                  std::uint8_t& starter = e.squad.starter[slot - 1];
+                                  starter = starter != 0 ? 0 : 1;
+                                  return {};
+                              }),
+                   error);
 }
 
-bool EditorDatabase::SetClubPlayerSide(int club, int slot, int side) {
+bool EditorDatabase::ToggleNationalStarter(int country, int slot, std::string* error) {
+    if (error) error->clear();
+    if (!ValidNationalSlot(country, slot)) return false;
+    const t_national_team_file_record& n = national_teams_[country];
+    if (!IsNamedSlot(n.player_names[slot - 1])) return false;
+    if (n.starter[slot - 1] == 0 && NationalStarterCount(country) >= kMaxStarters) return false;
+    return Written(ChangeNationalTeam(country,
+                                      [&](t_national_team_file_record& m) -> std::string {
+                                          auto& starter = m.starter[slot - 1];
+                                          starter = starter != 0 ? 0 : 1;
+                                          return {};
+                                      }),
+                   error);
+}
+
+bool EditorDatabase::AgeClubPlayer(int club, int slot, std::string* error) {
+    if (error) error->clear();
     if (!ValidClubSlot(club, slot)) return false;
-    clubs_[club].squad.side[slot - 1] = side != 0 ? 1 : 0;
-    WriteClub(club);
-    return true;
+    if (clubs_[club].squad.age[slot - 1] >= kMaxPlayerAge) return false;
+    return Written(ChangeClub(club,
+                              [&](EditorClub& e) -> std::string {
+                                  ++e.squad.age[slot - 1];
+                                  return {};
+                              }),
+                   error);
+}
+
+bool EditorDatabase::SetClubPlayerSide(int club, int slot, int side, std::string* error) {
+    if (error) error->clear();
+    if (!ValidClubSlot(club, slot)) return false;
+    return Written(ChangeClub(club,
+                              [&](EditorClub& e) -> std::string {
+                                  e.squad.side[slot - 1] = side != 0 ? 1 : 0;
+                                  return {};
+                              }),
+                   error);
 }
 
 PlayerFields EditorDatabase::ClubPlayer(int club, int slot) const {
@@ -533,6 +595,8 @@ std::string EditorDatabase::MovePlayer(int slot, int from_club, int to_club) {
     if (!ValidClubSlot(from_club, slot) || !IsListedClub(to_club)) return {};
     if (!IsNamedSlot(clubs_[from_club].squad.player_names[slot - 1])) return {};
     if (!CanMovePlayerTo(to_club)) return "O time de destino já tem 25 jogadores";
+    const EditorClub from_before = clubs_[from_club];
+    const EditorClub to_before = clubs_[to_club];
     t_squad_file_record& from = clubs_[from_club].squad;
     t_squad_file_record& to = clubs_[to_club].squad;
     const int i = FirstFreeSlot(to.player_names) - 1;
@@ -549,9 +613,23 @@ std::string EditorDatabase::MovePlayer(int slot, int from_club, int to_club) {
     to.starter[i] = 0;
     from.player_names[j].set_raw(kEmptySlotName);
     from.starter[j] = 0;
-    if (std::string error = WriteClub(to_club); !error.empty()) return error;
-    if (to_club != from_club) return WriteClub(from_club);
-    return {};
+    const auto undo = [&] {
+        clubs_[from_club] = from_before;
+        clubs_[to_club] = to_before;
+    };
+    if (std::string error = WriteClub(to_club); !error.empty()) {
+        undo();
+        return error + ". O jogador não foi transferido.";
+    }
+    if (to_club == from_club) return {};
+    std::string error = WriteClub(from_club);
+    if (error.empty()) return {};
+    // The player must not end up in both files: the destination takes its old file back.
+    const EditorClub to_written = clubs_[to_club];
+    undo();
+    if (WriteClub(to_club).empty()) return error + ". O jogador não foi transferido.";
+    clubs_[to_club] = to_written;  // the tables stay as the files on disk hold them
+    return error + ". O jogador ficou nos dois times: exclua-o de um deles.";
 }
 
 std::string EditorDatabase::CopyPlayerToNationalTeam(int club, int slot) {
@@ -560,20 +638,21 @@ std::string EditorDatabase::CopyPlayerToNationalTeam(int club, int slot) {
     if (!IsNamedSlot(s.player_names[slot - 1])) return {};
     const int country = s.nationality[slot - 1];
     if (!IsListedNationalTeam(country)) return "O país do jogador não tem seleção";
-    t_national_team_file_record& n = national_teams_[country];
-    const int t = FirstFreeSlot(n.player_names);
+    const int t = FirstFreeSlot(national_teams_[country].player_names);
     if (t == 0) return "A seleção já tem 28 jogadores";
-    const int i = t - 1;
-    const int j = slot - 1;
-    n.player_names[i] = s.player_names[j];
-    n.position[i] = s.position[j];
-    n.characteristic1[i] = s.characteristic1[j];
-    n.characteristic2[i] = s.characteristic2[j];
-    n.age[i] = s.age[j];
-    n.side[i] = s.side[j];
-    n.star[i] = s.star[j];
-    n.starter[i] = 0;  // a player called in by a drag starts as a reserve
-    return WriteNationalTeam(country);
+    return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
+        const int i = t - 1;
+        const int j = slot - 1;
+        n.player_names[i] = s.player_names[j];
+        n.position[i] = s.position[j];
+        n.characteristic1[i] = s.characteristic1[j];
+        n.characteristic2[i] = s.characteristic2[j];
+        n.age[i] = s.age[j];
+        n.side[i] = s.side[j];
+        n.star[i] = s.star[j];
+        n.starter[i] = 0;  // a player called in by a drag starts as a reserve
+        return {};
+    });
 }
 
 int EditorDatabase::ClubPlayerCount(int club) const {
@@ -623,6 +702,19 @@ std::string CharacteristicsText(int characteristic1, int characteristic2) {
     if (characteristic1 == characteristic2) return TableText(characteristic_names, characteristic1);
     return TableText(characteristic_abbrevs, characteristic1) + "/" +
            TableText(characteristic_abbrevs, characteristic2);
+}
+
+int CountryForKey(char32_t key, int current) {
+    if (key >= 'a' && key <= 'z') key -= 'a' - 'A';
+    if (key < 'A' || key > 'Z') return current;
+    const std::string prefix = key == 'M' ? "Ma" : std::string(1, static_cast<char>(key));
+    for (int c = 0; c < kEditorNationalTeams; ++c)
+        if (country_names[c].starts_with(prefix)) return c;
+    return current;
+}
+
+int LevelAsWritten(int level) {
+    return level > 25 ? 10 : level;
 }
 
 bool IsSafeClubFileName(std::string_view name) {

@@ -117,7 +117,8 @@ class EditorDatabase {
     std::vector<int> ListedNationalTeams() const;
 
     // Writers: fix the derived fields (version, id, level, squad complete, player count) and
-    // rewrite the team's file atomically. A deleted or unknown club is never written.
+    // rewrite the team's file atomically. A deleted or unknown club is never written. A write
+    // that fails leaves the entry as it was, so the tables always hold what the files hold.
     std::string WriteClub(int club);
     std::string WriteNationalTeam(int country);
     // An id above every id of the table, deleted clubs included.
@@ -145,16 +146,17 @@ class EditorDatabase {
     std::string EditNationalPlayer(int country, int slot, const PlayerFields& fields);
     std::string DeleteClubPlayer(int club, int slot);
     std::string DeleteNationalPlayer(int country, int slot);
-    // Starter on or off; a twelfth starter is refused. False when nothing changed.
-    bool ToggleClubStarter(int club, int slot);
-    bool ToggleNationalStarter(int country, int slot);
-    bool AgeClubPlayer(int club, int slot);  // one year older, up to 42
-    bool SetClubPlayerSide(int club, int slot, int side);
+    // Starter on or off; a twelfth starter is refused. False when nothing changed; a refused
+    // write also fills `error` (when given) with the reason.
+    bool ToggleClubStarter(int club, int slot, std::string* error = nullptr);
+    bool ToggleNationalStarter(int country, int slot, std::string* error = nullptr);
+    bool AgeClubPlayer(int club, int slot, std::string* error = nullptr);  // one year, up to 42
+    bool SetClubPlayerSide(int club, int slot, int side, std::string* error = nullptr);
     PlayerFields ClubPlayer(int club, int slot) const;
     PlayerFields NationalPlayer(int country, int slot) const;
 
     // Moving and copying players. A move goes to the destination's first free slot as a reserve
-    // and frees the source slot; a copy into the national team of the player's nationality lands
+    // and frees the source slot, both files or neither; a copy into the national team of the player's nationality lands
     // as a reserve too, and the club keeps the player.
     bool CanMovePlayerTo(int club) const;
     std::string MovePlayer(int slot, int from_club, int to_club);
@@ -169,6 +171,11 @@ class EditorDatabase {
     int NationalStarterCount(int country) const;
 
   private:
+    // Applies `change` to the entry and writes its file. When `change` refuses (a message) or
+    // the write fails, the entry goes back to what it was and the message is returned.
+    std::string ChangeClub(int club, const std::function<std::string(EditorClub&)>& change);
+    std::string ChangeNationalTeam(
+        int country, const std::function<std::string(t_national_team_file_record&)>& change);
     bool ValidClub(int club) const;
     bool ValidClubSlot(int club, int slot) const;
     bool ValidNationalSlot(int country, int slot) const;
@@ -190,6 +197,14 @@ std::string StateText(int state);
 // The characteristic's full name when both are the same, else the two abbreviations joined by
 // "/", each "?" when outside the table.
 std::string CharacteristicsText(int characteristic1, int characteristic2);
+
+// The country a key typed in a country list chooses: "M" the first whose name begins with
+// "Ma", any other letter (either case) the first whose name begins with it; `current` when
+// no name does or the key is no letter.
+int CountryForKey(char32_t key, int current);
+
+// The level the club writer stores: a level above 25 is written as 10.
+int LevelAsWritten(int level);
 
 // The file name a new club may take: letters, digits, blanks, "-" and "_", no separators.
 bool IsSafeClubFileName(std::string_view name);

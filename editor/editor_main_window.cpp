@@ -21,6 +21,17 @@
 #include "platform/window/screen.h"
 #include "screens/start/title_window.h"
 #include "screens/start/window_layout.h"
+#include "core/screen_size.h"
+#include "platform/gfx/canvas.h"
+#include "platform/window/image_list.h"
+#include "platform/window/popup_menu.h"
+#include "screens/start/country_columns.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/star_points.h"
+#include "screens/start/state_pictures.h"
+#include "ui/controls/control_classes.h"
+#include "ui/controls/scheme_button.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/grid_control_classes.h"
 #include "ui/grid/report_grid.h"
 
@@ -30,6 +41,7 @@ namespace {
 constexpr TColor kDarkGreen = 0x006600;
 constexpr TColor kRed = 0x0000FF;
 constexpr TColor kPaleYellow = 0xECFFFF;
+constexpr TColor kMaroon = 0x000080;
 
 const std::initializer_list<LayoutProperty> kPlainLabel = {{"AutoSize", "False"},
                                                            {"Transparent", "True"}};
@@ -40,15 +52,17 @@ constexpr LayoutFont kDetailBold = {"Tahoma", 8, fsBold, clBlack};
 
 const LayoutControl kForm3Controls[] = {
     {.name = "xbt1",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {10, 8, 90, 25},
      .caption = "Clubes",
-     .properties = {{"TabOrder", "0"}}},
+     .font = kWhiteBold,
+     .properties = {{"TabOrder", "0"}, {"ColorScheme", "csGrass"}}},
     {.name = "xbt2",
-     .class_name = "TButton",
+     .class_name = "TSchemeButton",
      .bounds = {104, 8, 90, 25},
      .caption = "Seleções",
-     .properties = {{"TabOrder", "1"}}},
+     .font = kWhiteBold,
+     .properties = {{"TabOrder", "1"}, {"ColorScheme", "csNeoSilver"}}},
     {.name = "gridtimes",
      .class_name = "TReportGrid",
      .bounds = {10, 40, 330, 380},
@@ -60,17 +74,17 @@ const LayoutControl kForm3Controls[] = {
                     {"Options", "goHeader,goSelectFullRow"},
                     {"Visible", "False"}}},
     {.name = "bt1",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {10, 426, 104, 25},
      .caption = "Adicionar",
      .properties = {{"TabOrder", "4"}}},
     {.name = "UiGlowButton1",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {123, 426, 104, 25},
      .caption = "Editar",
      .properties = {{"TabOrder", "5"}}},
     {.name = "UiGlowButton2",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {236, 426, 104, 25},
      .caption = "Excluir",
      .properties = {{"TabOrder", "6"}}},
@@ -141,87 +155,97 @@ const LayoutControl kForm3Controls[] = {
      .bounds = {154, 98, 170, 16},
      .font = kWhiteBold,
      .properties = kPlainLabel},
-    {.name = "Panel1", .class_name = "TPanel", .bounds = {350, 40, 440, 150}, .color = clWhite},
+    {.name = "Panel1", .class_name = "TPanel", .bounds = {350, 40, 440, 156}, .color = clWhite},
     {.name = "Label4",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 6, 290, 24},
+     .bounds = {8, 4, 290, 24},
      .font = {"Tahoma", 14, fsBold, clBlack},
      .properties = kPlainLabel},
     {.name = "Label1",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 32, 290, 16},
+     .bounds = {8, 30, 290, 16},
      .font = kDetail,
      .properties = kPlainLabel},
     {.name = "Label7",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 52, 80, 16},
+     .bounds = {8, 48, 80, 16},
      .caption = "Nível inicial:",
      .font = kDetailBold,
      .properties = kPlainLabel},
     {.name = "Label8",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {90, 52, 40, 16},
+     .bounds = {90, 48, 40, 16},
      .font = kDetail,
      .properties = kPlainLabel},
+    {.name = "Image2",
+     .class_name = "TImage",
+     .parent = "Panel1",
+     .bounds = {8, 66, 18, 18},
+     .properties = {{"Proportional", "True"}, {"Center", "True"}, {"Stretch", "True"}}},
     {.name = "Label9",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {140, 52, 120, 16},
+     .bounds = {30, 67, 160, 16},
      .font = kDetail,
      .properties = kPlainLabel},
+    {.name = "Image3",
+     .class_name = "TImage",
+     .parent = "Panel1",
+     .bounds = {196, 66, 18, 18},
+     .properties = {{"Proportional", "True"}, {"Center", "True"}, {"Stretch", "True"}}},
     {.name = "Label12",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {262, 52, 36, 16},
+     .bounds = {218, 67, 36, 16},
      .font = kDetailBold,
      .properties = kPlainLabel},
     {.name = "Label2",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 72, 80, 16},
+     .bounds = {8, 86, 80, 16},
      .caption = "Reputação:",
      .font = kDetailBold,
      .properties = kPlainLabel},
     {.name = "Label3",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {90, 72, 120, 16},
+     .bounds = {90, 86, 120, 16},
      .font = kDetail,
      .properties = kPlainLabel},
     {.name = "Label10",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 92, 80, 16},
+     .bounds = {8, 104, 80, 16},
      .caption = "Estádio:",
      .font = kDetailBold,
      .properties = kPlainLabel},
     {.name = "Label11",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {90, 92, 208, 16},
+     .bounds = {90, 104, 208, 16},
      .font = kDetail,
      .properties = kPlainLabel},
     {.name = "Label20",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {90, 108, 208, 16},
+     .bounds = {90, 120, 208, 16},
      .font = kDetail,
      .properties = kPlainLabel},
     {.name = "Label5",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {8, 128, 80, 16},
+     .bounds = {8, 138, 80, 16},
      .caption = "Técnico:",
      .font = kDetailBold,
      .properties = kPlainLabel},
     {.name = "Label6",
      .class_name = "TLabel",
      .parent = "Panel1",
-     .bounds = {90, 128, 208, 16},
+     .bounds = {90, 138, 208, 16},
      .font = kDetail,
      .properties = kPlainLabel},
     {.name = "Image1",
@@ -237,16 +261,16 @@ const LayoutControl kForm3Controls[] = {
     {.name = "Image14",
      .class_name = "TImage",
      .parent = "Panel1",
-     .bounds = {306, 78, 60, 60},
+     .bounds = {306, 88, 60, 60},
      .properties = {{"Proportional", "True"}, {"Center", "True"}}},
     {.name = "Image5",
      .class_name = "TImage",
      .parent = "Panel1",
-     .bounds = {372, 78, 60, 60},
+     .bounds = {372, 88, 60, 60},
      .properties = {{"Proportional", "True"}, {"Center", "True"}}},
     {.name = "Grid1",
      .class_name = "TReportGrid",
-     .bounds = {350, 198, 440, 320},
+     .bounds = {350, 202, 440, 316},
      .properties = {{"TabOrder", "7"}, {"Options", "goHeader,goSelectFullRow"}}},
     {.name = "Label13",
      .class_name = "TLabel",
@@ -265,44 +289,107 @@ const LayoutControl kForm3Controls[] = {
      .font = kWhiteBold,
      .properties = kPlainLabel},
     {.name = "UiGlowButton3",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {350, 544, 110, 25},
      .caption = "Adicionar [F1]",
      .properties = {{"TabOrder", "8"}}},
     {.name = "UiGlowButton4",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {466, 544, 90, 25},
      .caption = "Editar",
      .properties = {{"TabOrder", "9"}}},
     {.name = "UiGlowButton5",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {562, 544, 90, 25},
      .caption = "Excluir",
      .properties = {{"TabOrder", "10"}}},
     {.name = "UiGlowButton8",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {658, 544, 90, 25},
      .caption = "Transferir",
      .properties = {{"TabOrder", "11"}}},
     {.name = "UiGlowButton7",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {620, 572, 80, 25},
      .caption = "Início",
      .properties = {{"TabOrder", "12"}}},
     {.name = "UiGlowButton6",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {710, 572, 80, 25},
      .caption = "Sair",
      .properties = {{"TabOrder", "13"}}},
 };
 
-void AddColumn(TReportGrid& grid, std::string name, int width, std::string_view caption) {
+TGrCustomColumn& AddColumn(TReportGrid& grid, std::string name, int width,
+                           std::string_view caption) {
     TGrCustomColumn& column = grid.Columns().Add(std::move(name));
     column.SetWidth(width);
     column.Header().SetCaption(std::string(caption));
+    return column;
+}
+
+void AddImageColumn(TReportGrid& grid, std::string name, int width, std::string_view caption,
+                    const ImageList* images) {
+    auto column = std::make_unique<TGrImageColumn>(std::move(name));
+    column->Images = const_cast<ImageList*>(images);
+    TGrCustomColumn& added = grid.Columns().Add(std::move(column));
+    added.SetColumnKind(ckInteger);
+    added.SetWidth(width);
+    added.Header().SetCaption(std::string(caption));
+}
+
+// The squad list's marks, by the cells' numbers: 0 a reserve, 1 a starter, 3 a star player,
+// 4 a player who is not (2 is left empty).
+ImageList MakeSquadMarks() {
+    constexpr int kSide = 16;
+    ImageList list(kSide, kSide);
+    auto star = [](Canvas& canvas, TColor pen, TColor fill) {
+        canvas.pen.color = pen;
+        canvas.brush.color = fill;
+        canvas.Polygon(StarPoints(8, 8, 7.0, 3.0));
+    };
+    Picture reserve(kSide, kSide);
+    {
+        Canvas canvas(reserve);
+        canvas.pen.color = static_cast<TColor>(0x909090);
+        canvas.brush.color = clWhite;
+        canvas.Ellipse({3, 3, 13, 13});
+    }
+    list.Add(reserve);
+    Picture starter(kSide, kSide);
+    {
+        Canvas canvas(starter);
+        canvas.pen.color = static_cast<TColor>(0x005000);
+        canvas.brush.color = static_cast<TColor>(0x00B000);
+        canvas.Ellipse({2, 2, 14, 14});
+        canvas.pen.color = clWhite;  // a tick: he plays
+        canvas.MoveTo(5, 8);
+        canvas.LineTo(7, 11);
+        canvas.LineTo(11, 5);
+    }
+    list.Add(starter);
+    list.Add(Picture(kSide, kSide));
+    Picture gold(kSide, kSide);
+    {
+        Canvas canvas(gold);
+        star(canvas, static_cast<TColor>(0x0080C0), static_cast<TColor>(0x00D7FF));
+    }
+    list.Add(gold);
+    Picture plain(kSide, kSide);
+    {
+        Canvas canvas(plain);
+        star(canvas, static_cast<TColor>(0xC8C8C8), static_cast<TColor>(0xF0F0F0));
+    }
+    list.Add(plain);
+    return list;
 }
 
 }  // namespace
+
+const ImageList& TForm3::ImageList1() {
+    static const ImageList marks = MakeSquadMarks();
+    return marks;
+}
 
 const WindowLayout kForm3Layout = {
     .name = "Form3",
@@ -312,11 +399,15 @@ const WindowLayout kForm3Layout = {
     .caption = "Editor de times",
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = kDarkGreen,
-    .properties = {{"BorderStyle", "bsNone"},
-                   {"Position", "poScreenCenter"},
-                   {"KeyPreview", "True"}},
+    .properties = {{"BorderStyle", "bsNone"}, {"KeyPreview", "True"}},
     .controls = kForm3Controls,
-    .register_classes = RegisterGridControlClasses,
+    // It fills the work area and scales itself by its own rule, once.
+    .scales = false,
+    .register_classes =
+        [] {
+            RegisterGridControlClasses();
+            RegisterSmoothControlClasses();
+        },
 };
 
 TForm3::TForm3() : Form("Form3") {
@@ -327,19 +418,30 @@ TForm3::TForm3() : Form("Form3") {
 
     gridtimes_->Columns().Add("id").SetVisible(false);
     AddColumn(*gridtimes_, "clube", 130, "Clube");
-    AddColumn(*gridtimes_, "paisnome", 110, "País");
-    AddColumn(*gridtimes_, "nivel", 40, "Nível");
-    AddColumn(*gridtimes_, "erros", 30, "");
+    AddFlagColumn(*gridtimes_, "paisimg").SetWidth(25);
+    AddColumn(*gridtimes_, "paisnome", 95, "País");
+    AddColumn(*gridtimes_, "nivel", 40, "Nível").SetSortType(stNumeric);
+    TGrCustomColumn& errors = AddColumn(*gridtimes_, "erros", 20, "");
+    errors.SetAlignment(taCenter);
+    Font bold_maroon = errors.GetFont();
+    bold_maroon.style = fsBold;
+    bold_maroon.color = kMaroon;
+    errors.SetFont(bold_maroon);
     gridselecoes_->Columns().Add("idsel").SetVisible(false);
-    AddColumn(*gridselecoes_, "selnome", 220, "Seleção");
-    AddColumn(*gridselecoes_, "selnivel", 60, "Nível");
+    AddFlagColumn(*gridselecoes_, "paisimg2").SetWidth(25);
+    AddColumn(*gridselecoes_, "selnome", 195, "Seleção Nacional");
+    AddColumn(*gridselecoes_, "selnivel", 60, "Nível").SetSortType(stNumeric);
     grid1_->Columns().Add("idjog").SetVisible(false);
-    AddColumn(*grid1_, "status", 30, "Tit");
-    AddColumn(*grid1_, "nome", 150, "Nome");
+    AddImageColumn(*grid1_, "status", 22, "", &ImageList1());
+    AddImageColumn(*grid1_, "estrela", 22, "", &ImageList1());
+    AddColumn(*grid1_, "nome", 120, "Nome");
     AddColumn(*grid1_, "posicaojog", 70, "Posição");
-    AddColumn(*grid1_, "idade", 40, "Idade");
+    AddFlagColumn(*grid1_, "paisjog").Header().SetCaption("País");  // the hint names it
+    AddColumn(*grid1_, "idade", 40, "Idade").SetAlignment(taCenter);
+    AddColumn(*grid1_, "habilidadejog", 76, "Carac.");
     AddColumn(*grid1_, "gclado", 34, "Lado");
-    AddColumn(*grid1_, "habilidadejog", 96, "Caract.");
+    // The squad's columns stay where they are: a drag of a row calls a player up.
+    grid1_->SetOptions(grid1_->Options().With(goDisableColumnMoving));
     gridtimes_->on_cell_formating = [this](int col, int row, TColor& text, FontStyles&,
                                            TCellState) {
         if (col != 1 || row < 0 || row >= gridtimes_->GetRowCount()) return;
@@ -380,7 +482,7 @@ TForm3::TForm3() : Form("Form3") {
     grid1_->on_dbl_click = [this] { EditPlayerClick(); };
     gridtimes_->on_dbl_click = [this] { EditTeamClick(); };
     auto button = [this](std::string_view name, std::function<void()> click) {
-        ControlNamed<Button>(*this, name).on_click = std::move(click);
+        ControlNamed<Control>(*this, name).on_click = std::move(click);
     };
     button("xbt1", [this] { xbt1Click(); });
     button("xbt2", [this] { xbt2Click(); });
@@ -391,7 +493,7 @@ TForm3::TForm3() : Form("Form3") {
     button("UiGlowButton5", [this] { DeletePlayerClick(); });
     button("UiGlowButton1", [this] { EditTeamClick(); });
     button("UiGlowButton8", [this] { MovePlayerClick(); });
-    auto& xbt2 = ControlNamed<Button>(*this, "xbt2");
+    auto& xbt2 = ControlNamed<Control>(*this, "xbt2");
     xbt2.on_drag_over = [](Control& source, int, int, bool& accept) {
         accept = dynamic_cast<TReportGrid*>(&source) != nullptr;
     };
@@ -420,8 +522,21 @@ TForm3::TForm3() : Form("Form3") {
     for (const char* name :
          {"Label4", "Label1", "Label8", "Label3", "Label11", "Label20", "Label6"})
         ControlNamed<Label>(*this, name).on_click = [this] { EditTeamClick(); };
+    for (const char* name : {"Label4", "Label1", "Label8", "Label3", "Label11", "Label20",
+                             "Label6"})
+        ControlNamed<Control>(*this, name).cursor = crHandPoint;
+    ControlNamed<Image>(*this, "Image3").on_click = [this] { EditTeamClick(); };
+    PopupMenu& menu = AddComponent<PopupMenu>("PopupMenu1");
+    menu.Add("Adicionarjogador1", "Adicionar jogador", [this] { AddPlayerClick(); });
+    menu.Add("DeletarJogador1", "Deletar Jogador", [this] { DeletePlayerClick(); });
+    menu.items.AddSeparator();
+    menu.Add("EditarJogador1", "Editar Jogador", [this] { EditPlayerClick(); });
+    menu.items.AddSeparator();
+    menu.Add("Transferirjogador1", "Transferir jogador", [this] { MovePlayerClick(); });
+    grid1_->popup_menu = &menu;
     on_key_down = [this](int& key, ShiftState) { KeyDown(key); };
     on_close = [](CloseAction& action) { action = caFree; };
+    FillWorkArea();
 
     if (TForm1* title = Form1()) title->Hide();
     Editor().current_club = -1;
@@ -449,6 +564,9 @@ void TForm3::FillClubRows(const std::vector<int>& clubs) {
         const int row = gridtimes_->AddRow();
         gridtimes_->SetCellTextByVariant("id", row, std::to_string(club));
         gridtimes_->SetCellTextByVariant("clube", row, c.short_name.str());
+        // The flag column sorts on its text, the country index.
+        gridtimes_->SetCellTextByVariant("paisimg", row, std::to_string(c.country));
+        SetFlagCell(*gridtimes_, "paisimg", row, c.country);
         gridtimes_->SetCellTextByVariant("paisnome", row, CountryText(c.country));
         gridtimes_->SetCellTextByVariant("nivel", row, std::to_string(c.level));
     }
@@ -462,6 +580,8 @@ void TForm3::FillNationalTeamList() {
     for (int country : db.ListedNationalTeams()) {
         const int row = gridselecoes_->AddRow();
         gridselecoes_->SetCellTextByVariant("idsel", row, std::to_string(country));
+        gridselecoes_->SetCellTextByVariant("paisimg2", row, std::to_string(country));
+        SetFlagCell(*gridselecoes_, "paisimg2", row, country);
         gridselecoes_->SetCellTextByVariant("selnome", row, CountryText(country));
         gridselecoes_->SetCellTextByVariant("selnivel", row,
                                             std::to_string(db.national_team(country).level));
@@ -481,12 +601,23 @@ void AddSquadRow(TReportGrid& grid, int slot, const PlayerFields& p, int starter
     const int row = grid.AddRow();
     grid.SetCellTextByVariant("idjog", row, std::to_string(slot));
     grid.SetCellTextByVariant("status", row, starter != 0 ? "1" : "0");
+    grid.SetCellTextByVariant("estrela", row, p.star ? "3" : "4");
     grid.SetCellTextByVariant("nome", row, p.name);
     grid.SetCellTextByVariant("posicaojog", row, PositionText(p.position));
+    grid.SetCellTextByVariant("paisjog", row, std::to_string(p.nationality));
+    SetFlagCell(grid, "paisjog", row, p.nationality);
+    grid.GetCellByVariant("paisjog", row).SetHint(CountryText(p.nationality));
     grid.SetCellTextByVariant("idade", row, std::to_string(p.age));
     grid.SetCellTextByVariant("gclado", row, p.side != 0 ? "E" : "D");
     grid.SetCellTextByVariant("habilidadejog", row,
                               CharacteristicsText(p.characteristic1, p.characteristic2));
+}
+
+Picture FlagPicture(int country) {
+    const std::vector<Picture>& flags = flag_pictures();
+    if (country < 0 || country >= kFlagCountries || country >= static_cast<int>(flags.size()))
+        return {};
+    return flags[static_cast<std::size_t>(country)];
 }
 
 void SetTextColour(Panel& panel, TColor colour) {
@@ -519,7 +650,15 @@ void TForm3::ListClub(int club) {
     label("Label4", c.short_name.str());
     label("Label8", std::to_string(c.level));
     label("Label9", CountryText(c.country));
-    label("Label12", c.country == kHomeCountry ? StateText(c.state) : "");
+    ControlNamed<Image>(*this, "Image2").SetPicture(FlagPicture(c.country));
+    // Only clubs of Brasil have a state.
+    const bool home = c.country == kHomeCountry;
+    auto& state_picture = ControlNamed<Image>(*this, "Image3");
+    const ImageList& states = StatePictures();
+    state_picture.SetPicture(home && c.state < states.Count() ? states.Get(c.state) : Picture{});
+    state_picture.SetVisible(home);
+    ControlNamed<Label>(*this, "Label12").SetVisible(home);
+    label("Label12", home ? StateText(c.state) : "");
     label("Label6", c.coach_name.str());
     label("Label11", c.stadium.str());
     label("Label20", std::to_string(c.capacity) + " lugares");
@@ -607,27 +746,77 @@ int TForm3::SelectedSlot() {
     return std::stoi(grid1_->GetCellTextByVariant("idjog", row));
 }
 
+void TForm3::ShowPageSchemes() {
+    // The button of the page shown is green, the other silver.
+    ControlNamed<TSchemeButton>(*this, "xbt1").SetColorScheme(national_mode_ ? csNeoSilver
+                                                                             : csGrass);
+    ControlNamed<TSchemeButton>(*this, "xbt2").SetColorScheme(national_mode_ ? csGrass
+                                                                             : csNeoSilver);
+}
+
+void TForm3::FillWorkArea() {
+    Screen& screen = Screen::Get();
+    const Rect work = screen.WorkArea();
+    const WindowScale scale = WindowScaleFor({screen.Width(), screen.Height()});
+    if (scale.scaled) ScaleBy(scale.numerator, scale.denominator);
+    const int design_w = ClientWidth();
+    const int design_h = ClientHeight();
+    SetBounds(work.left, work.top, work.right - work.left, work.bottom - work.top);
+    const int spare_w = std::max(0, ClientWidth() - design_w);
+    const int spare_h = std::max(0, ClientHeight() - design_h);
+    if (spare_w == 0 && spare_h == 0) return;
+    // The left column (the team lists and their panel) takes the spare width; the squad list
+    // the spare height, with what lies under it moving down.
+    const int right_column = gridtimes_->Left() + gridtimes_->Width();
+    const int left_bottom = gridtimes_->Top() + gridtimes_->Height();
+    const int right_bottom = grid1_->Top() + grid1_->Height();
+    for (const auto& child : Children()) {
+        Control& c = *child;
+        int left = c.Left(), top = c.Top(), width = c.Width(), height = c.Height();
+        const bool right = left >= right_column;
+        if (right) left += spare_w;
+        if (&c == gridtimes_ || &c == gridselecoes_ || &c == grid1_) {
+            if (!right) width += spare_w;
+            height += spare_h;
+        } else if (top >= (right ? right_bottom : left_bottom)) {
+            top += spare_h;
+        }
+        if (c.Name() == "Panel2") width += spare_w;
+        c.SetBounds(left, top, width, height);
+    }
+    // The lists' widest text column takes the extra width.
+    auto widen = [](TReportGrid& grid, std::string_view column, int extra) {
+        if (TGrCustomColumn* c = grid.Columns().ColumnByName(column))
+            c->SetWidth(c->Width() + extra);
+    };
+    widen(*gridtimes_, "clube", spare_w / 2);
+    widen(*gridtimes_, "paisnome", spare_w - spare_w / 2);
+    widen(*gridselecoes_, "selnome", spare_w);
+}
+
 void TForm3::xbt1Click() {
     const bool was_national = national_mode_;
     national_mode_ = false;
     gridselecoes_->Hide();
     gridtimes_->Show();
     ControlNamed<Panel>(*this, "Panel2").Show();
+    ShowPageSchemes();
     for (const char* name : {"Label1", "Label9", "Label10", "Label11", "Label12", "Label20",
-                             "Label2", "Label3", "Label7"})
-        ControlNamed<Label>(*this, name).Show();
+                             "Label2", "Label3", "Label7", "Image2", "Image3"})
+        ControlNamed<Control>(*this, name).Show();
     if (was_national && gridtimes_->GetRowCount() > 0) SelectClubRow(0);
     gridtimes_->SetFocus();
 }
 
 void TForm3::xbt2Click() {
     national_mode_ = true;
+    ShowPageSchemes();
     gridtimes_->Hide();
     gridselecoes_->Show();
     ControlNamed<Panel>(*this, "Panel2").Hide();
-    for (const char* name :
-         {"Label1", "Label9", "Label10", "Label11", "Label12", "Label20", "Label2", "Label3"})
-        ControlNamed<Label>(*this, name).Hide();
+    for (const char* name : {"Label1", "Label9", "Label10", "Label11", "Label12", "Label20",
+                             "Label2", "Label3", "Image2", "Image3"})
+        ControlNamed<Control>(*this, name).Hide();
     if (gridselecoes_->GetRowCount() > 0) {
         gridselecoes_->SetSelectedRow(0);
         ListNationalTeam(std::stoi(gridselecoes_->GetCellTextByVariant("idsel", 0)));
@@ -655,6 +844,8 @@ void TForm3::bt1Click() {
     gridtimes_->InsertRow(0);
     gridtimes_->SetCellTextByVariant("id", 0, std::to_string(added));
     gridtimes_->SetCellTextByVariant("clube", 0, c.short_name.str());
+    gridtimes_->SetCellTextByVariant("paisimg", 0, std::to_string(c.country));
+    SetFlagCell(*gridtimes_, "paisimg", 0, c.country);
     gridtimes_->SetCellTextByVariant("paisnome", 0, CountryText(c.country));
     gridtimes_->SetCellTextByVariant("nivel", 0, std::to_string(c.level));
     SelectClubRow(0);
@@ -742,6 +933,9 @@ void TForm3::EditTeamClick() {
     const t_club_file_record& c = editor.db.clubs()[editor.current_club].club;
     if (row >= 0 && row < gridtimes_->GetRowCount()) {
         gridtimes_->SetCellTextByVariant("clube", row, c.short_name.str());
+        // The flag column sorts on its text, the country index.
+        gridtimes_->SetCellTextByVariant("paisimg", row, std::to_string(c.country));
+        SetFlagCell(*gridtimes_, "paisimg", row, c.country);
         gridtimes_->SetCellTextByVariant("paisnome", row, CountryText(c.country));
         gridtimes_->SetCellTextByVariant("nivel", row, std::to_string(c.level));
     }
@@ -786,9 +980,11 @@ void TForm3::DeletePlayerClick() {
 void TForm3::StatusClick(int row) {
     const int slot = std::stoi(grid1_->GetCellTextByVariant("idjog", row));
     EditorSession& editor = Editor();
-    const bool changed = national_mode_
-                             ? editor.db.ToggleNationalStarter(editor.current_national_team, slot)
-                             : editor.db.ToggleClubStarter(editor.current_club, slot);
+    std::string error;
+    const bool changed =
+        national_mode_ ? editor.db.ToggleNationalStarter(editor.current_national_team, slot, &error)
+                       : editor.db.ToggleClubStarter(editor.current_club, slot, &error);
+    if (!error.empty()) MessageDlg(error, mtError, mbOK);
     if (!changed) return;
     const bool starter = grid1_->GetCellTextByVariant("status", row) != "1";
     grid1_->SetCellTextByVariant("status", row, starter ? "1" : "0");
@@ -881,19 +1077,27 @@ void TForm3::KeyDown(int& key) {
                (key == VK_F5 || key == VK_F8 || key == VK_F9)) {
         const int slot = SelectedSlot();
         if (slot == 0) return;
+        std::string error;
         if (key == VK_F5)
-            editor.db.AgeClubPlayer(editor.current_club, slot);
+            editor.db.AgeClubPlayer(editor.current_club, slot, &error);
         else
-            editor.db.SetClubPlayerSide(editor.current_club, slot, key == VK_F8 ? 1 : 0);
+            editor.db.SetClubPlayerSide(editor.current_club, slot, key == VK_F8 ? 1 : 0, &error);
         key = 0;
         const int row = grid1_->SelectedRow();
         ListClub(editor.current_club);
         grid1_->SetSelectedRow(row);
-    } else if (!national_mode_ && gridtimes_->Focused() && key >= VK_F5 && key <= VK_F11) {
-        const int kit = key - VK_F5;
-        key = 0;
-        if (std::string error = editor.db.SetClubKit(editor.current_club, kit); !error.empty())
-            MessageDlg(error, mtError, mbOK);
+        if (!error.empty()) MessageDlg(error, mtError, mbOK);
+    } else if (!national_mode_ && gridtimes_->Focused()) {
+        // Every key of the club list writes the club chosen before the key moves the choice;
+        // F5 .. F11 first set its kit colour.
+        std::string error;
+        if (key >= VK_F5 && key <= VK_F11) {
+            error = editor.db.SetClubKit(editor.current_club, key - VK_F5);
+            key = 0;
+        } else {
+            error = editor.db.WriteClub(editor.current_club);
+        }
+        if (!error.empty()) MessageDlg(error, mtError, mbOK);
     }
 }
 

@@ -14,6 +14,7 @@ namespace kv {
 
 extern const WindowLayout kForm3Layout;
 
+class ImageList;
 class TReportGrid;
 
 class TForm3 : public Form {
@@ -49,10 +50,16 @@ class TForm3 : public Form {
     TReportGrid& NationalTeamList() { return *gridselecoes_; }
     TReportGrid& SquadList() { return *grid1_; }
     int SelectedSlot();
+    // The squad list's marks: 0 reserve, 1 starter, 3 star, 4 no star.
+    static const ImageList& ImageList1();
     // The club of each row of the club list, in the list's order.
     std::vector<int> ClubRows();
 
   private:
+    // Scaled by the game's rule and stretched over the work area: the lists take the room the
+    // scaled design leaves over.
+    void FillWorkArea();
+    void ShowPageSchemes();
     void SelectClubRow(int row);
     void FillClubRows(const std::vector<int>& clubs);
     void ShowSquadCounts();

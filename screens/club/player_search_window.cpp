@@ -1,6 +1,5 @@
 #include "screens/club/player_search_window.h"
 
-#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +18,7 @@
 #include "screens/club/club_money_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/start/country_columns.h"
+#include "screens/start/star_points.h"
 #include "ui/controls/ui_combo_box.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
@@ -191,14 +191,7 @@ ImageList& SearchMarks() {
             Canvas canvas(star);
             canvas.pen.color = static_cast<TColor>(0x0080C0);
             canvas.brush.color = static_cast<TColor>(0x00D7FF);
-            std::vector<Point> points;
-            for (int k = 0; k < 10; ++k) {
-                const double radius = k % 2 == 0 ? 6.5 : 2.8;
-                const double angle = -1.5708 + k * 0.6283;
-                points.push_back({7 + static_cast<int>(std::lround(radius * std::cos(angle))),
-                                  7 + static_cast<int>(std::lround(radius * std::sin(angle)))});
-            }
-            canvas.Polygon(points);
+            canvas.Polygon(StarPoints(7, 7, 6.5, 2.8));
         }
         list.Add(star);
         for (const TColor colour : {static_cast<TColor>(0x00B000), static_cast<TColor>(0xC0C0C0)}) {

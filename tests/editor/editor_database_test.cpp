@@ -384,10 +384,10 @@ TEST(EditorClubs, EditingKeepsEmptiedFieldsAndChecksCapacityAndState) {
     no_state.coach_name = "Outro";
     EXPECT_EQ(db.EditClub(0, no_state), "Estado não informado");
     EXPECT_EQ(db.clubs()[0].club.coach_name.str(), "Técnico Alfa");
-    ClubChanges abroad;
+    ClubChanges abroad;  // a club moved abroad leaves its state behind
     abroad.country = 10;
-    abroad.state = kNoState;
     EXPECT_EQ(db.EditClub(0, abroad), "");
+    EXPECT_EQ(db.clubs()[0].club.state, kNoState);
     ClubChanges home;  // coming home without a state is refused too
     home.country = kHomeCountry;
     EXPECT_EQ(db.EditClub(0, home), "Estado não informado");
@@ -441,6 +441,121 @@ TEST(EditorClubs, ACrestThatFailsToLoadKeepsThePreviousName) {
     EditorDatabase reloaded;
     reloaded.Load(folder.teams());
     EXPECT_EQ(reloaded.clubs()[0].club.picture_name.str(), "so_gif");
+}
+
+std::string FileBytes(const std::string& path) {
+    return ReadRegularFile(path, 1 << 20).bytes;
+}
+
+// A write the system refuses (here a file marked read-only, which the writer refuses whoever
+// runs it) leaves the tables as the file on disk, so the next good write of that team cannot
+// carry the refused change with it.
+TEST(EditorWriters, ARefusedWriteLeavesTablesAndFileAsTheyWere) {
+    EditorFolder folder;
+    t_club_file_record club;
+    t_squad_file_record squad;
+    EditorFolder::MakeClub(club, squad, "Travado", 1, 15);
+    club.level = 30;  // the writer's own fixes must not stay behind either
+    club.club_id = 0;
+    squad.starter[1] = 1;
+    folder.WriteClub("travado.b14", club, squad);
+    EditorFolder::MakeClub(club, squad, "Livre", 1, 10);
+    club.club_id = 1200;  // written back byte for byte when a move is undone
+    club.file_name.set("livre");
+    folder.WriteClub("livre.b14", club, squad);
+    folder.WriteNationalTeam("29.s11", EditorFolder::MakeNationalTeam(29, 18));
+    const std::string club_path = folder.Path("travado.b14");
+    const std::string national_path = folder.Path("selecoes/29.s11");
+    namespace fs = std::filesystem;
+    for (const std::string& path : {club_path, national_path})
+        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read |
+                                  fs::perms::others_read);
+    ClubChanges changes;
+    changes.coach_name = "Outro";
+    changes.country = 5;
+    NationalTeamFields national;
+    national.coach_name = "Outro";
+    national.level = 3;
+
+    struct Case {
+        const char* edit;
+        std::function<std::string(EditorDatabase&, int club, int free_club)> run;
+    };
+    const auto flag = [](bool changed, const std::string& error) {
+        EXPECT_FALSE(changed);
+        return error;
+    };
+    const std::vector<Case> cases = {
+        {"write", [](EditorDatabase& db, int c, int) { return db.WriteClub(c); }},
+        {"edit club", [&](EditorDatabase& db, int c, int) { return db.EditClub(c, changes); }},
+        {"kit", [](EditorDatabase& db, int c, int) { return db.SetClubKit(c, 4); }},
+        {"picture",
+         [](EditorDatabase& db, int c, int) { return db.SetClubPicture(c, "novo", {}); }},
+        {"add player",
+         [](EditorDatabase& db, int c, int) { return db.AddClubPlayer(c, Player("Novo")); }},
+        {"edit player",
+         [](EditorDatabase& db, int c, int) { return db.EditClubPlayer(c, 3, Player("Outro")); }},
+        {"delete player", [](EditorDatabase& db, int c, int) { return db.DeleteClubPlayer(c, 3); }},
+        {"starter",
+         [&](EditorDatabase& db, int c, int) {
+             std::string error;
+             return flag(db.ToggleClubStarter(c, 2, &error), error);
+         }},
+        {"age (F5)",
+         [&](EditorDatabase& db, int c, int) {
+             std::string error;
+             return flag(db.AgeClubPlayer(c, 3, &error), error);
+         }},
+        {"side (F8)",
+         [&](EditorDatabase& db, int c, int) {
+             std::string error;
+             return flag(db.SetClubPlayerSide(c, 3, 1, &error), error);
+         }},
+        {"move out", [](EditorDatabase& db, int c, int f) { return db.MovePlayer(3, c, f); }},
+        {"move in", [](EditorDatabase& db, int c, int f) { return db.MovePlayer(3, f, c); }},
+        {"edit national team",
+         [&](EditorDatabase& db, int, int) { return db.EditNationalTeam(29, national); }},
+        {"national picture",
+         [](EditorDatabase& db, int, int) { return db.SetNationalTeamPicture(29, "nova"); }},
+        {"add national player",
+         [](EditorDatabase& db, int, int) { return db.AddNationalPlayer(29, Player("Novo")); }},
+        {"edit national player",
+         [](EditorDatabase& db, int, int) {
+             return db.EditNationalPlayer(29, 2, Player("Outro"));
+         }},
+        {"delete national player",
+         [](EditorDatabase& db, int, int) { return db.DeleteNationalPlayer(29, 2); }},
+        {"national starter",
+         [&](EditorDatabase& db, int, int) {
+             std::string error;
+             return flag(db.ToggleNationalStarter(29, 2, &error), error);
+         }},
+        {"call up", [](EditorDatabase& db, int c, int) { return db.CopyPlayerToNationalTeam(c, 3); }},
+    };
+    const std::string club_file = FileBytes(club_path);
+    const std::string national_file = FileBytes(national_path);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.edit);
+        EditorDatabase db;
+        db.Load(folder.teams());
+        const int locked = ClubNamed(db, "Travado");
+        const int free_club = ClubNamed(db, "Livre");
+        const std::string tables = EncodeClubFile(db.clubs()[locked].club, db.clubs()[locked].squad);
+        const std::string free_tables =
+            EncodeClubFile(db.clubs()[free_club].club, db.clubs()[free_club].squad);
+        const std::string free_file = FileBytes(folder.Path("livre.b14"));
+        const std::string national_tables = EncodeNationalTeamFile(db.national_team(29));
+        const std::string error = c.run(db, locked, free_club);
+        EXPECT_TRUE(error.starts_with("Não foi possível gravar o arquivo ")) << error;
+        EXPECT_NE(error.find("somente leitura"), std::string::npos) << error;
+        EXPECT_EQ(EncodeClubFile(db.clubs()[locked].club, db.clubs()[locked].squad), tables);
+        EXPECT_EQ(EncodeClubFile(db.clubs()[free_club].club, db.clubs()[free_club].squad),
+                  free_tables);
+        EXPECT_EQ(EncodeNationalTeamFile(db.national_team(29)), national_tables);
+        EXPECT_EQ(FileBytes(club_path), club_file);
+        EXPECT_EQ(FileBytes(national_path), national_file);
+        EXPECT_EQ(FileBytes(folder.Path("livre.b14")), free_file);
+    }
 }
 
 TEST(EditorPlayers, AddingDeletingAndStartersFollowTheSquadRules) {
@@ -610,6 +725,25 @@ TEST(EditorNationalTeams, AddingAndEditingANationalTeam) {
     EXPECT_EQ(reloaded.national_team(3).level, 22);
     EXPECT_EQ(reloaded.national_team(4).version, kNationalTeamFileVersion);
     EXPECT_EQ(reloaded.national_team(8).picture_name.str(), "simbolo");
+}
+
+TEST(EditorClubs, ALetterInACountryListGoesToTheFirstCountryWithIt) {
+    struct Case {
+        char32_t key;
+        int current;
+        int expected;
+    };
+    for (const Case& c : std::vector<Case>{
+             {'A', 29, 0},
+             {'b', 0, 17},     // either case
+             {'E', 29, 57},    // the first with the letter, not the next after the current
+             {'M', 0, 121},    // "Ma...", not the first "M..." (Montenegro)
+             {'m', 0, 121},
+             {'W', 29, 29},    // no country: the choice stays
+             {'7', 29, 29},    // no letter
+             {U'Á', 29, 29}}) {
+        EXPECT_EQ(CountryForKey(c.key, c.current), c.expected) << static_cast<int>(c.key);
+    }
 }
 
 TEST(EditorClubs, SafeFileNames) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <set>
 
 #include "core/picture_paths.h"
 #include "editor/add_player_window.h"
@@ -15,7 +17,10 @@
 #include "platform/gfx/picture.h"
 #include "platform/window/color_dialog.h"
 #include "platform/window/combo_box.h"
+#include "platform/base/files.h"
 #include "platform/window/edit.h"
+#include "platform/window/image.h"
+#include "platform/window/popup_menu.h"
 #include "platform/window/keys.h"
 #include "platform/window/label.h"
 #include "platform/window/list_box.h"
@@ -25,6 +30,11 @@
 #include "screens/start/title_window.h"
 #include "season/new_game_setup.h"
 #include "tests/editor/editor_folder.h"
+#include "screens/start/game_pictures.h"
+#include "screens/start/state_pictures.h"
+#include "ui/controls/scheme_button.h"
+#include "ui/grid/grid_cell.h"
+#include "ui/grid/grid_columns.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
@@ -97,6 +107,211 @@ class EditorWindowsTest : public ::testing::Test {
     EditorFolder folder_;
     TestDriver d_{1024, 768};
 };
+
+// The editor as the program opens it from the title window, on `driver`'s screen.
+TForm3* OpenEditorOn(TestDriver& driver) {
+    TForm1& title = driver.screen().Create<TForm1>();
+    title.Show();
+    driver.Pump();
+    driver.Then([&driver] { driver.Advance(150); });
+    driver.Click("botoes3");
+    for (int i = 0; i < 200 && !driver.screen().TopForm()->Name().starts_with("Form3"); ++i)
+        driver.Advance(50);
+    for (Form* f : driver.screen().Forms())
+        if (auto* m = dynamic_cast<TForm3*>(f)) return m;
+    return nullptr;
+}
+
+// The sample database with its flags, as a player's copy of the game holds it.
+void CopySampleWithFlags(EditorFolder& folder) {
+    folder.CopySample();
+    namespace fs = std::filesystem;
+    const fs::path app = fs::path(KORVANEL_SAMPLE_TEAMS).parent_path();
+    fs::create_directories(fs::path(folder.root()) / "img");
+    fs::copy(app / "img" / "flags", fs::path(folder.root()) / "img" / "flags",
+             fs::copy_options::recursive);
+}
+
+// Every column of the three lists shows its pictures on the sample database: the flags of the
+// club and national-team lists, the starter, star and nationality marks of the squad, the
+// details' flag and state; the page buttons show which page is open; and the window fills the
+// screen's work area at the smallest and a wide size.
+TEST(EditorMainWindow, ShowsEachColumnsPicturesAndFillsTheScreen) {
+    EditorFolder folder;
+    CopySampleWithFlags(folder);
+    SetGameFolder(folder.root());
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1280, 800}}) {
+        SCOPED_TRACE(std::to_string(width) + "x" + std::to_string(height));
+        TitleMenu() = {};
+        RegisterEditorWindows();
+        Editor() = EditorSession{};
+        TestDriver d(width, height);
+        TForm3* opened = OpenEditorOn(d);
+        ASSERT_NE(opened, nullptr);
+        TForm3& main = *opened;
+        const Rect work = d.screen().WorkArea();
+        EXPECT_EQ(main.Left(), work.left);
+        EXPECT_EQ(main.Top(), work.top);
+        EXPECT_EQ(main.Width(), work.right - work.left);
+        EXPECT_EQ(main.Height(), work.bottom - work.top);
+        for (const auto& child : main.Children()) {
+            EXPECT_LE(child->Left() + child->Width(), main.ClientWidth()) << child->Name();
+            EXPECT_LE(child->Top() + child->Height(), main.ClientHeight()) << child->Name();
+        }
+        const EditorDatabase& db = Editor().db;
+        const std::vector<Picture>& flags = flag_pictures();
+        TReportGrid& clubs = main.ClubList();
+        ASSERT_GT(clubs.GetRowCount(), 100);
+        for (int row = 0; row < clubs.GetRowCount(); ++row) {
+            const int club = std::stoi(clubs.GetCellTextByVariant("id", row));
+            const int country = db.clubs()[club].club.country;
+            EXPECT_EQ(clubs.GetCellTextByVariant("paisimg", row), std::to_string(country));
+            EXPECT_EQ(clubs.GetCellByVariant("paisimg", row).ObjectReference, &flags[country]);
+        }
+
+        // A club of Brasil: its flag and its state's picture; a club abroad: no state.
+        int home = -1, abroad = -1;
+        for (int row = 0; row < clubs.GetRowCount(); ++row) {
+            const int country = db.clubs()[std::stoi(clubs.GetCellTextByVariant("id", row))]
+                                    .club.country;
+            if (country == kHomeCountry && home < 0) home = row;
+            if (country != kHomeCountry && abroad < 0) abroad = row;
+        }
+        ASSERT_GE(home, 0);
+        ASSERT_GE(abroad, 0);
+        d.ClickAt(clubs, {40, clubs.GetRowTop(home) + 5});
+        const t_club_file_record& c = db.clubs()[Editor().current_club].club;
+        EXPECT_FALSE(d.Get<Image>("Image2").GetPicture().empty());
+        EXPECT_TRUE(d.Get("Image3").Visible());
+        const Picture& state = d.Get<Image>("Image3").GetPicture();
+        const Picture& expected = StatePictures().Get(c.state);
+        ASSERT_EQ(state.width(), expected.width());
+        for (int i = 0; i < state.width(); ++i)
+            EXPECT_EQ(state.PixelARGB(i, i), expected.PixelARGB(i, i));
+        EXPECT_EQ(d.Text("Label12"), StateText(c.state));
+
+        TReportGrid& squad = main.SquadList();
+        ASSERT_GT(squad.GetRowCount(), 10);
+        std::set<std::string> starters, stars;
+        for (int row = 0; row < squad.GetRowCount(); ++row) {
+            const int slot = std::stoi(squad.GetCellTextByVariant("idjog", row));
+            const PlayerFields p = db.ClubPlayer(Editor().current_club, slot);
+            const bool starter = db.clubs()[Editor().current_club].squad.starter[slot - 1] != 0;
+            starters.insert(squad.GetCellTextByVariant("status", row));
+            stars.insert(squad.GetCellTextByVariant("estrela", row));
+            EXPECT_EQ(squad.GetCellTextByVariant("status", row), starter ? "1" : "0");
+            EXPECT_EQ(squad.GetCellTextByVariant("estrela", row), p.star ? "3" : "4");
+            EXPECT_EQ(squad.GetCellTextByVariant("paisjog", row), std::to_string(p.nationality));
+            EXPECT_EQ(squad.GetCellByVariant("paisjog", row).Hint(), CountryText(p.nationality));
+            EXPECT_EQ(squad.GetCellByVariant("paisjog", row).ObjectReference,
+                      &flags[p.nationality]);
+        }
+        EXPECT_EQ(starters, (std::set<std::string>{"0", "1"}));
+        EXPECT_EQ(squad.Columns().ColumnByName("status")->GetColumnStyle(), 8);  // images
+        EXPECT_EQ(squad.Columns().ColumnByName("estrela")->GetColumnStyle(), 8);
+        // The starter's mark is drawn: a green tick disc where a starter's status cell is.
+        for (int row = 0; row < squad.GetRowCount(); ++row) {
+            if (squad.GetCellTextByVariant("status", row) != "1") continue;
+            const Rect cell =
+                squad.GetCellRect(squad.Columns().ColumnByName("status")->GetIndex(), row);
+            const Point top_left = squad.ClientToScreen({cell.left, cell.top});
+            d.screen().Paint();
+            int green = 0;
+            for (int y = 0; y < cell.bottom - cell.top; ++y)
+                for (int x = 0; x < cell.right - cell.left; ++x)
+                    green += d.screen().PixelAt(top_left.x + x, top_left.y + y) ==
+                             static_cast<TColor>(0x00B000);
+            EXPECT_GT(green, 20);
+            break;
+        }
+        d.SavePng("editor_main_window_" + std::to_string(width) + ".png");
+
+        d.ClickAt(clubs, {40, clubs.GetRowTop(abroad) + 5});
+        EXPECT_FALSE(d.Get("Image3").Visible());
+        EXPECT_FALSE(d.Get("Label12").Visible());
+
+        auto scheme = [&d](const char* name) {
+            return d.Get<TSchemeButton>(name).ColorScheme();
+        };
+        EXPECT_EQ(scheme("xbt1"), csGrass);
+        EXPECT_EQ(scheme("xbt2"), csNeoSilver);
+        d.Click(d.Get(main, "xbt2"));
+        EXPECT_EQ(scheme("xbt1"), csNeoSilver);
+        EXPECT_EQ(scheme("xbt2"), csGrass);
+        TReportGrid& nationals = main.NationalTeamList();
+        ASSERT_GT(nationals.GetRowCount(), 10);
+        for (int row = 0; row < nationals.GetRowCount(); ++row) {
+            const int country = std::stoi(nationals.GetCellTextByVariant("idsel", row));
+            EXPECT_EQ(nationals.GetCellByVariant("paisimg2", row).ObjectReference,
+                      &flags[country]);
+        }
+        EXPECT_FALSE(d.Get("Image2").Visible());
+        d.SavePng("editor_main_window_national_" + std::to_string(width) + ".png");
+        d.Click(d.Get(main, "xbt1"));
+        EXPECT_EQ(scheme("xbt1"), csGrass);
+        EXPECT_TRUE(d.Get("Image2").Visible());
+        d.Click(d.Get(main, "UiGlowButton7"));  // "Início"
+        d.Pump();
+    }
+    TitleMenu() = {};
+    SetGameFolder("");
+    Editor() = EditorSession{};
+}
+
+// The squad list's pop-up menu holds the list's commands.
+TEST_F(EditorWindowsTest, TheSquadListsMenuReachesItsCommands) {
+    TForm3& main = OpenEditor();
+    ASSERT_NE(main.SquadList().popup_menu, nullptr);
+    std::vector<std::string> captions;
+    for (const auto& item : main.SquadList().popup_menu->items.items)
+        captions.push_back(item->caption);
+    EXPECT_EQ(captions, (std::vector<std::string>{"Adicionar jogador", "Deletar Jogador", "-",
+                                                  "Editar Jogador", "-",
+                                                  "Transferir jogador"}));
+    main.SquadList().SetSelectedRow(0);
+    const int slot = main.SelectedSlot();
+    main.SquadList().popup_menu->items.Find("DeletarJogador1")->on_click();
+    EXPECT_EQ(d_.Text("Label13"), "15 jogadores");
+    EXPECT_FALSE(IsNamedSlot(Editor().db.clubs()[0].squad.player_names[slot - 1]));
+}
+
+// A club file the system refuses to write: the starter click and the keys say why, and the
+// list and the file keep what the file holds.
+TEST_F(EditorWindowsTest, ARefusedWriteIsSaidAndUndoneOnScreen) {
+    TForm3& main = OpenEditor();
+    namespace fs = std::filesystem;
+    const std::string path = folder_.Path("alfa.b14");
+    const std::string before = ReadRegularFile(path, 1 << 20).bytes;
+    fs::permissions(path, fs::perms::owner_read);
+    TReportGrid& squad = main.SquadList();
+    const int status_x = squad.Columns().ColumnByName("status")->Left() + 8;
+    const std::string status = squad.GetCellTextByVariant("status", 2);
+    const std::string starters = d_.Text("Label14");
+    d_.AnswerModal(mrOk);
+    d_.ClickAt(squad, {status_x, squad.GetRowTop(2) + 5});
+    ASSERT_FALSE(d_.Messages().empty());
+    EXPECT_NE(d_.Messages().back().find("somente leitura"), std::string::npos);
+    EXPECT_EQ(squad.GetCellTextByVariant("status", 2), status);
+    EXPECT_EQ(d_.Text("Label14"), starters);
+
+    squad.SetFocus();
+    squad.SetSelectedRow(2);
+    const std::string age = squad.GetCellTextByVariant("idade", 2);
+    const size_t said = d_.Messages().size();
+    for (int key : {VK_F5, VK_F8}) {
+        d_.AnswerModal(mrOk);
+        d_.Press(key);
+    }
+    EXPECT_EQ(d_.Messages().size(), said + 2);
+    EXPECT_EQ(squad.GetCellTextByVariant("idade", 2), age);
+    EXPECT_EQ(squad.GetCellTextByVariant("gclado", 2), "D");
+    main.ClubList().SetFocus();
+    d_.AnswerModal(mrOk);
+    d_.Press(VK_F7);  // a kit colour: refused too
+    EXPECT_EQ(d_.Messages().size(), said + 3);
+    EXPECT_EQ(Editor().db.clubs()[0].club.kit_colour, 0);
+    EXPECT_EQ(ReadRegularFile(path, 1 << 20).bytes, before);
+}
 
 TEST_F(EditorWindowsTest, AClubAddedWithACrestAndPlayersReachesTheNewGameSetup) {
     TForm3& main = OpenEditor();
@@ -197,6 +412,26 @@ TEST_F(EditorWindowsTest, TheClubWindowsOpenEmptyWithNoDatabase) {
     d_.Then([this] { d_.Click("SchemeButton2"); });
     EXPECT_EQ(move.ShowModal(), mrCancel);
     EXPECT_TRUE(Editor().db.clubs().empty());
+}
+
+// A stored level above 25 shows, and stays on an "Ok" that changes nothing, as the level the
+// writer stores for it (10), not as 25.
+TEST_F(EditorWindowsTest, TheEditDialogShowsALevelAbove25AsTheWriterStoresIt) {
+    t_club_file_record club;
+    t_squad_file_record squad;
+    EditorFolder::MakeClub(club, squad, "Alto");
+    club.level = 30;
+    folder_.WriteClub("alfa.b14", club, squad);
+    Editor().db.Load(folder_.teams());
+    Editor().current_club = 0;
+    auto& dialog = d_.screen().Create<TForm4>();
+    EXPECT_EQ(dynamic_cast<ComboBox&>(d_.Get(dialog, "ComboBox1")).ItemIndex(), 10);
+    d_.Then([this] { d_.Click("BitBtn1"); });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    dialog.Release();
+    EditorDatabase reloaded;
+    reloaded.Load(folder_.teams());
+    EXPECT_EQ(reloaded.clubs()[0].club.level, 10);
 }
 
 TEST_F(EditorWindowsTest, EditingAClubAndAPlayerRewritesTheirFile) {
@@ -317,7 +552,7 @@ TEST_F(EditorWindowsTest, TheCountryHeaderSortsByCountryAndLevelAndLeavesNoClubC
     ClubChanges lower;
     lower.level = 5;
     ASSERT_EQ(Editor().db.EditClub(0, lower), "");
-    const int x = main.ClubList().Columns().GetItem(1).Width() + 10;
+    const int x = main.ClubList().Columns().ColumnByName("paisnome")->Left() + 10;
     d_.ClickAt(main.ClubList(), {x, 8});
     ASSERT_EQ(main.ClubList().GetRowCount(), 3);
     EXPECT_EQ(main.ClubList().GetCellTextByVariant("clube", 0), "Beta");

@@ -299,6 +299,7 @@ void TUiCustomCombo::Paint(Canvas& canvas) {
                         (!enabled && themed && !disabled_border_);
     if (!custom) {
         ComboBox::Paint(canvas);
+        DrawEmptyText(canvas);
         return;
     }
     const int W = Width(), H = Height(), B = button_width_;
@@ -320,8 +321,21 @@ void TUiCustomCombo::Paint(Canvas& canvas) {
         f.color = clHighlightText;
     }
     if (ItemIndex() >= 0) DrawItem(canvas, field, ItemIndex(), f);
+    DrawEmptyText(canvas);
     DrawFrame(canvas);
     Control::Paint(canvas);
+}
+
+void TUiCustomCombo::DrawEmptyText(Canvas& canvas) const {
+    // The placeholder tells what to choose while nothing is chosen; a focused combo drops it
+    // unless asked to keep it.
+    if (ItemIndex() >= 0 || empty_text_.empty() || (Focused() && !empty_text_focused_)) return;
+    Font f = font();
+    f.color = kEmptyTextColour;
+    f.style = empty_text_style_;
+    canvas.font = f;
+    canvas.bk_mode = BkMode::Transparent;
+    canvas.TextOut(3, 1, empty_text_);
 }
 
 void TUiCustomCombo::DrawFrame(Canvas& canvas) {

@@ -46,6 +46,8 @@ class TUiComboLabel : public Label {
 
 class TUiCustomCombo : public ComboBox {
   public:
+    static constexpr TColor kEmptyTextColour = 0x808080;
+
     TUiCustomCombo();
     ~TUiCustomCombo() override;
 
@@ -136,6 +138,7 @@ class TUiCustomCombo : public ComboBox {
 
   private:
     friend class TUiComboLabel;
+    void DrawEmptyText(Canvas& canvas) const;
     void UpdateLabel();
     void PlaceLabel();
     void SetFontColor(TColor color);

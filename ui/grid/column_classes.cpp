@@ -284,6 +284,11 @@ int TImageColumnDisplay::GetContentWidth() {
     return column && column->Images ? column->Images->width : 0;
 }
 
+int TImageColumnDisplay::GetContentHeight() {
+    const auto* column = dynamic_cast<const TGrImageColumn*>(&Column());
+    return column && column->Images ? column->Images->height + 2 : 0;
+}
+
 TGrGraphicColumn::TGrGraphicColumn(std::string name) : TGrCustomColumn(std::move(name)) {
     SetColumnKind(ckGraphic);
     SetSortType(stAlphabetic);

@@ -139,6 +139,7 @@ class TImageColumnDisplay : public TColumnDisplay {
     using TColumnDisplay::TColumnDisplay;
     void Paint() override;
     int GetContentWidth() override;
+    int GetContentHeight() override;
 };
 
 // Text indented by the row's level, with a 9-pixel expand button before rows that have

@@ -161,6 +161,14 @@ int TColumnDisplay::GetContentWidth() {
     return size.cx;
 }
 
+int TColumnDisplay::GetContentHeight() {
+    Size size;
+    MeasureText(size);
+    Rect content;
+    GetContentRect(content);
+    return size.cy + ClientRect.height() - content.height();
+}
+
 void TColumnDisplay::Paint() {
     Rect rect;
     GetContentRect(rect);

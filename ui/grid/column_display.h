@@ -61,6 +61,8 @@ class TColumnDisplay : public TVirtualColElement {
     // The red triangle in the top-right corner of a cell with a hint.
     virtual void DrawHintCorner();
     virtual int GetContentWidth();
+    // The row height the cell's content needs: its measured text and the margins around it.
+    virtual int GetContentHeight();
     // The size of AsString laid out in the content rectangle, without shortening.
     virtual void MeasureText(Size& size);
     // Draws the cell; this base draws AsString as text.

@@ -70,6 +70,10 @@ void TColumnDragBox::MouseUp(MouseButton button, ShiftState shift, int x, int y)
 }
 
 void TColumnDragBox::ApplicationDeactivated() {
+    Cancel();
+}
+
+void TColumnDragBox::Cancel() {
     if (!Visible() && Screen::Get().Capture() != this) return;
     if (Screen::Get().Capture() == this) Screen::Get().ReleaseMouse();
     Hide();

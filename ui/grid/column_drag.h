@@ -29,6 +29,8 @@ class TColumnDragBox : public Form {
     void BeginDrag(bool hidden, TGrCustomColumn& column);
     void Paint(Canvas& canvas) override;
     void ApplicationDeactivated() override;
+    // Ends a drag without a drop: the box hides, lets the mouse go and tells OnCancel.
+    void Cancel();
 
   protected:
     void MouseMove(ShiftState shift, int x, int y) override;

@@ -305,6 +305,8 @@ class TGrCustomGridControl : public TGrScrollControl {
     bool RowMoving() const { return row_moving_; }
     // Mode 0: header and cells, 1: cells only, 2: header only.
     void BestFitColumn(int col, int mode, bool shown_only);
+    // The row's height becomes the largest any visible column needs for it, at least RowSize.
+    void BestFitRow(int row);
     // Selects the first shown row whose text in the column starts with `text` (case ignored):
     // after the selected row, then from the top, or from the top only with `from_start`.
     bool IncrementalSearch(int col, std::string_view text, bool from_start);

@@ -7,6 +7,7 @@
 #include "platform/gfx/canvas.h"
 #include "platform/window/keys.h"
 #include "platform/window/screen.h"
+#include "ui/grid/column_drag.h"
 #include "ui/grid/draw_helpers.h"
 #include "ui/grid/grid_control.h"
 
@@ -177,9 +178,35 @@ void TGrCustomGridControl::DoubleClickAt(int x, int y, bool in_header) {
         if (const int col = ColumnAtX(x); col >= 0 && on_header_dbl_click) on_header_dbl_click(col);
         return;
     }
+    if (options_.Has(goIndicator) && x < 12 && GridStyle == gsReport) {
+        // A double click on a row's border in the indicator fits the row to its content.
+        if (const int border = options_.Has(goRowResizing) ? RowBorderAt(x, y) : -1; border >= 0)
+            BestFitRow(border);
+        return;
+    }
     const int row = RowAtY(y);
     const int col = ColumnAtX(x);
     if (IsValidCell(col, row) && on_cell_dbl_click) on_cell_dbl_click(col, row);
+}
+
+void TGrCustomGridControl::BestFitRow(int row) {
+    if (!IsValidRow(row)) return;
+    Canvas canvas(1, 1);
+    int height = RowSize();
+    for (int col = 0; col < columns_->Count(); ++col) {
+        TGrCustomColumn& column = columns_->GetItem(col);
+        if (!column.Visible()) continue;
+        TColumnDisplay& display = column.Display();
+        display.canvas = &canvas;
+        display.ClientRect = {0, 0, column.Width(), GetRowHeight(row)};
+        display.Row = row;
+        if (ApplyCellFont(col, row, CellState(col, row), canvas, display)) {
+            if (on_apply_cell) on_apply_cell(col, row, display.AsString);
+            height = std::max(height, display.GetContentHeight());
+        }
+        display.canvas = nullptr;
+    }
+    SetRowHeight(row, height);
 }
 
 void TGrCustomGridControl::BestFitColumn(int col, int mode, bool shown_only) {
@@ -368,7 +395,13 @@ void TGrCustomGridControl::MouseLeave() {
 
 void TGrCustomGridControl::DoExit() {
     TGrScrollControl::DoExit();
-    // Losing the focus ends every press and resize without applying it.
+    // Losing the focus ends every press, resize and column drag without applying it.
+    // The box and the arrows take the activation for a moment when they show; that is no loss.
+    const Screen* screen = Screen::Current();
+    const Form* active = screen ? screen->ActiveForm() : nullptr;
+    const bool drag_window = active && (active == drag_box_.get() || active == top_arrow_.get() ||
+                                        active == bottom_arrow_.get());
+    if (column_dragging_ && drag_box_ && !drag_window) drag_box_->Cancel();
     if (resizing_column_) Invalidate();
     resizing_column_ = nullptr;
     if (pressed_header_column_) RefreshHeaderCell(*pressed_header_column_);

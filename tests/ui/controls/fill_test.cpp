@@ -304,6 +304,15 @@ TEST(FillEngine, OneHighRectangleIsABorderLine) {
     Picture p = Painted(20, 10, [&](Graphics& g) { fill.DrawFill(g, {2, 4, 15, 1}); });
     EXPECT_EQ(p.PixelARGB(8, 4), 0xFF0000FFu);
     EXPECT_EQ(ARGBAlpha(p.PixelARGB(8, 5)), 0);
+
+    // A line, one pixel high or wide, still draws its picture.
+    fill.Picture().LoadFromBytes(test::CheckerPng(clRed, clRed));
+    fill.SetPicturePosition(ppCustom);
+    fill.SetPictureSize(psCustom);
+    for (const RectF line : {RectF{2, 4, 15, 1}, RectF{4, 2, 1, 15}}) {
+        Picture q = Painted(60, 60, [&](Graphics& g) { fill.DrawFill(g, line); });
+        EXPECT_EQ(q.PixelARGB(40, 40), 0xFFFF0000u) << line.width;
+    }
 }
 
 TEST(FillEngine, OnChangeFiresOnlyForRealChanges) {

@@ -177,6 +177,48 @@ TEST_F(ComboFixture, FlatColoursButtonWidthAndFocusColours) {
     EXPECT_EQ(combo.Color(), clWhite);
 }
 
+// The grey placeholder shows while nothing is chosen, and while focused only when asked to.
+TEST_F(ComboFixture, EmptyTextShowsWhileNothingIsChosen) {
+    struct Case {
+        bool flat;
+        int item;
+        bool focused;
+        bool keep_when_focused;
+        bool shown;
+    };
+    for (const Case& c : std::vector<Case>{{true, -1, false, false, true},
+                                           {false, -1, false, false, true},
+                                           {true, 2, false, false, false},
+                                           {true, -1, true, false, false},
+                                           {true, -1, true, true, true}}) {
+        SCOPED_TRACE(std::to_string(c.flat) + std::to_string(c.item) + std::to_string(c.focused) +
+                     std::to_string(c.keep_when_focused));
+        combo.SetFlat(c.flat);
+        combo.SetItemIndex(c.item);
+        combo.SetEmptyTextFocused(c.keep_when_focused);
+        if (c.focused)
+            combo.SetFocus();
+        else
+            d.screen().SetFocus(nullptr);
+        // What the placeholder changes on screen: the field with it against the field without.
+        auto field = [&](const char* text) {
+            combo.SetEmptyText(text);
+            combo.Invalidate();
+            d.screen().Paint();
+            std::vector<TColor> pixels;
+            for (int y = 0; y < combo.Height(); ++y)
+                for (int x = 0; x < combo.Width() - combo.ButtonWidth(); ++x)
+                    pixels.push_back(d.screen().PixelAt(combo.Left() + x, combo.Top() + y));
+            return pixels;
+        };
+        const std::vector<TColor> without = field("");
+        const std::vector<TColor> with = field("Escolha o país");
+        int grey = 0;
+        for (std::size_t i = 0; i < with.size(); ++i) grey += with[i] != without[i];
+        EXPECT_EQ(grey > 20, c.shown) << grey;
+    }
+}
+
 TEST_F(ComboFixture, CaptionLabelIsPlacedAndFollowsTheCombo) {
     combo.SetLabelCaption("País:");
     Label* label = combo.CaptionLabel();

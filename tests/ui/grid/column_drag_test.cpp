@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/window/form.h"
+#include "platform/window/edit.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/column_drag.h"
 #include "ui/grid/grid_locale.h"
@@ -189,6 +190,22 @@ TEST_F(DragGrid, LosingTheApplicationEndsTheDragWithoutAMove) {
     EXPECT_FALSE(grid.DragBox().Visible());
     EXPECT_FALSE(grid.TopDropArrow()->Visible());
     EXPECT_FALSE(grid.ColumnDragging());
+    d.MouseUp(At(300, 9));
+    EXPECT_EQ(Order(), (std::vector<std::string>{"Nome", "Gols", "Clube", "Idade"}));
+}
+
+TEST_F(DragGrid, TheGridLosingTheFocusEndsTheDragWithoutAMove) {
+    Edit& other = form.Add<Edit>("outro");
+    other.SetBounds(10, 180, 50, 20);
+    grid.SetFocus();
+    StartDrag(0);
+    d.MouseMove(At(300, 9));
+    ASSERT_TRUE(grid.ColumnDragging());
+    other.SetFocus();
+    EXPECT_FALSE(grid.DragBox().Visible());
+    EXPECT_FALSE(grid.TopDropArrow()->Visible());
+    EXPECT_FALSE(grid.ColumnDragging());
+    EXPECT_NE(d.screen().Capture(), &grid.DragBox());
     d.MouseUp(At(300, 9));
     EXPECT_EQ(Order(), (std::vector<std::string>{"Nome", "Gols", "Clube", "Idade"}));
 }

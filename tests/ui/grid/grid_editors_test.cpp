@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "grid_test_helpers.h"
+#include "platform/gfx/text_layout.h"
 #include "platform/window/form.h"
 #include "platform/window/test_driver.h"
 #include "ui/grid/editors/number_edit.h"
@@ -413,6 +414,15 @@ TEST_F(DateFixture, TodayAndNoneButtons) {
     d.ClickAt(calendar(), {100, 140});
     EXPECT_EQ(picker.Text(), "");
     EXPECT_EQ(picker.Date(), DateOf(2014, 3, 12));  // empty reads as today
+
+    // Each caption fits its button, and the buttons fit the calendar side by side.
+    const Rect today = calendar().TodayButtonRect();
+    const Rect none = calendar().NoneButtonRect();
+    EXPECT_LT(MeasureTextWidth(calendar().font(), calendar().NoneCaption), none.width() - 4);
+    EXPECT_LT(MeasureTextWidth(calendar().font(), calendar().TodayCaption), today.width() - 4);
+    EXPECT_LE(today.right, none.left);
+    EXPECT_GE(today.left, 0);
+    EXPECT_LE(none.right, calendar().ClientWidth());
 }
 
 TEST_F(DateFixture, KeysMoveTheDateWhileTheCalendarIsOpen) {

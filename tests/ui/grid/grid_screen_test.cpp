@@ -167,6 +167,30 @@ TEST(GridScreen, TabMovesBetweenCellsOnlyWithWantTabsAndACell) {
     EXPECT_FALSE(g.grid.WantsKey(VK_TAB));
 }
 
+// A double click on a row's border in the indicator fits the row to what its cells need, never
+// below the grid's row size.
+TEST(GridScreen, ADoubleClickOnTheIndicatorBorderFitsTheRow) {
+    ScreenGrid g(4);
+    g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing));
+    g.grid.Columns().GetItem(2).SetWrapKind(wkWordWrap);
+    g.grid.SetCellTextByVariant("clube", 1, "Primeira linha\nSegunda linha\nTerceira\nQuarta");
+    g.grid.SetRowHeight(2, 40);  // a row taller than its one line shrinks back to the row size
+    auto double_click_border = [&](int row) {
+        g.d.Advance(1000);
+        const Point at = g.At(5, g.grid.GetRowTop(row + 1) - 1);
+        for (int i = 0; i < 2; ++i) {
+            g.d.MouseDown(at);
+            g.d.MouseUp(at);
+        }
+    };
+    double_click_border(1);
+    EXPECT_GE(g.grid.GetRowHeight(1), 4 * 13);
+    double_click_border(2);
+    EXPECT_EQ(g.grid.GetRowHeight(2), 20);
+    double_click_border(0);
+    EXPECT_EQ(g.grid.GetRowHeight(0), 20);
+}
+
 TEST(GridScreen, RowsResizedOnTheIndicatorAndMovedByDragging) {
     ScreenGrid g(10);
     g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing).With(goRowMoving));

@@ -287,8 +287,9 @@ RectF TGDIPFill::DrawFill(Graphics& g, const RectF& rect) const {
     };
     const float rounding = static_cast<float>(rounding_);
     if (r.width == 1 || r.height == 1) {
+        // A line: no body, but the glow and the pictures are drawn as for any shape.
         if (HasBorder()) g.DrawLine(border_pen(), r.x, r.y, r.right(), r.bottom());
-        DrawGlow(g, r);
+        DrawGlowAndPictures(g, r);
         return r;
     }
 
@@ -364,9 +365,14 @@ RectF TGDIPFill::DrawFill(Graphics& g, const RectF& rect) const {
     }
 
     if (HasBorder()) g.DrawPath(border_pen(), CreateRoundRectPath(r, rounding, rounding_type_));
+    DrawGlowAndPictures(g, r);
+    return r;
+}
 
+void TGDIPFill::DrawGlowAndPictures(Graphics& g, const RectF& r) const {
     DrawGlow(g, r);
 
+    const bool background = !background_picture_.Empty() && gradient_type_ == gtTexture;
     if (background && background_mode_ == pmOutsideFill) DrawBackGroundPicture(g, r);
 
     if (!picture_.Empty()) {
@@ -382,7 +388,6 @@ RectF TGDIPFill::DrawFill(Graphics& g, const RectF& rect) const {
         DrawPlacedPicture(g, p, RoundedRect(r), own ? picture.Width() : picture_width_,
                           own ? picture.Height() : picture_height_, picture);
     }
-    return r;
 }
 
 void TGDIPFill::DrawGlow(Graphics& g, const RectF& r) const {

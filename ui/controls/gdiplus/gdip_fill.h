@@ -90,6 +90,8 @@ class TGDIPFill : public ChangeNotifier {
     RectF DrawFill(Graphics& g, const RectF& r) const;
     // The glow over r (the rectangle after the shadow); replaces any clip and removes it after.
     void DrawGlow(Graphics& g, const RectF& r) const;
+    // Steps every shape ends with, a one-pixel line included: glow, outer background, picture.
+    void DrawGlowAndPictures(Graphics& g, const RectF& r) const;
 
     TColor Color() const { return color_; }
     void SetColor(TColor v) { Change(color_, v); }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/text_layout.h"
 #include "platform/window/classic_look.h"
 #include "platform/window/screen.h"
 #include "ui/grid/draw_helpers.h"
@@ -361,13 +362,25 @@ double TGrDatePopup::GetCellDate(int col, int row) const {
     return first - (WeekdayIndex(first) - 1) + col + 7 * row;
 }
 
+int TGrDatePopup::ButtonWidth() const {
+    // Wide enough for either caption ("Nenhuma" is wider than the design's button).
+    constexpr int kCaptionMargin = 8;
+    const int widest = std::max(MeasureTextWidth(font(), TodayCaption),
+                                ShowNoneButton ? MeasureTextWidth(font(), NoneCaption) : 0);
+    return std::min(std::max(kButtonWidth, widest + kCaptionMargin), (kWidth - kButtonGap) / 2);
+}
+
 Rect TGrDatePopup::TodayButtonRect() const {
-    const int x = ShowNoneButton ? 20 : ClientWidth() / 2 - kButtonWidth / 2;
-    return RectOfSize(x, 133, kButtonWidth, kButtonHeight);
+    const int w = ButtonWidth();
+    const int x = ShowNoneButton ? std::min(20, (ClientWidth() - 2 * w - kButtonGap) / 2)
+                                 : ClientWidth() / 2 - w / 2;
+    return RectOfSize(x, 133, w, kButtonHeight);
 }
 
 Rect TGrDatePopup::NoneButtonRect() const {
-    return ShowNoneButton ? RectOfSize(82, 133, kButtonWidth, kButtonHeight) : Rect{};
+    if (!ShowNoneButton) return {};
+    const Rect today = TodayButtonRect();
+    return RectOfSize(today.right + kButtonGap, 133, today.width(), kButtonHeight);
 }
 
 bool TGrDatePopup::CellAt(int x, int y, int& col, int& row) const {

@@ -139,6 +139,7 @@ class TGrDatePopup : public TGrPopupControl {
     static constexpr int kWidth = 151;
     static constexpr int kHeight = 163;
     static constexpr int kButtonWidth = 47;
+    static constexpr int kButtonGap = 15;
     static constexpr int kButtonHeight = 20;
 
     void SetDate(double date);
@@ -154,6 +155,7 @@ class TGrDatePopup : public TGrPopupControl {
     bool MondayFirst() const { return StartDay != dwSunday; }
     // The date a cell of the six-week grid shows.
     double GetCellDate(int col, int row) const;
+    int ButtonWidth() const;
     Rect TodayButtonRect() const;
     Rect NoneButtonRect() const;
     void Paint(Canvas& canvas) override;
