@@ -5,6 +5,7 @@
 #include "core/game_data.h"
 #include "platform/window/screen.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
 #include "ui/controls/control_classes.h"
@@ -85,6 +86,7 @@ const WindowLayout kForm57Layout = {
 
 TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57") {
     BuildWindowLayout(*this, kForm57Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(
         *this,
         {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});

@@ -12,6 +12,7 @@
 #include "screens/main/main_window.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/news.h"
 #include "ui/controls/control_classes.h"
@@ -105,6 +106,7 @@ const WindowLayout kForm62Layout = {
 
 TForm62::TForm62() : Form("Form62") {
     BuildWindowLayout(*this, kForm62Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.escape = [this] { bt1Click(); }, .before_controls = true});
     ImageList& marks = AddComponent<ImageList>("imlGrid");
     marks.Add(ReadMark(false));

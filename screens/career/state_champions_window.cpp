@@ -8,6 +8,7 @@
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/grid/grid_control_classes.h"
@@ -60,6 +61,7 @@ const WindowLayout kForm66Layout = {
 
 TForm66::TForm66(const StateChampionsTable& champions) : Form("Form66") {
     BuildWindowLayout(*this, kForm66Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.enter = EndWith(*this, mrOk), .before_controls = true});
     ControlNamed<Label>(*this, "Label1").SetCaption(champions.title);
     auto& grid = ControlNamed<TReportGrid>(*this, "gcamp");
