@@ -75,7 +75,10 @@ TEST_F(WindowBackgroundsTest, EachWindowTilesTheSharedBackgroundBeneathItsContro
         {"Form30", [&](Screen& s) -> Form& { return s.Create<TForm30>(); }},
         {"Form62", [&](Screen& s) -> Form& { return s.Create<TForm62>(); }},
         {"Form66", [&](Screen& s) -> Form& { return s.Create<TForm66>(champions); }},
-        {"Form31", [&](Screen& s) -> Form& { return s.Create<TForm31>(other, 0, 1, false); }},
+        {"Form31",
+         [&](Screen& s) -> Form& {
+             return s.Create<TForm31>(other, 0, 1, DismissalReason::kResults);
+         }},
         {"Form2", [&](Screen& s) -> Form& { return s.Create<TForm2>(); }},
     };
     for (const Case& c : cases) {
