@@ -10,6 +10,7 @@
 #include "platform/window/screen.h"
 #include "platform/window/timer.h"
 #include "screens/start/title_menu.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 
 namespace kv {
@@ -65,6 +66,7 @@ const WindowLayout kForm2Layout = {
 
 TForm2::TForm2() : Form("Form2") {
     BuildWindowLayout(*this, kForm2Layout);
+    TileGameBackground(*this);
     barra_ = &ControlNamed<Gauge>(*this, "barra");
     club_file_count_ = static_cast<int>(ListClubFiles(EditorTeamsFolder()).size());
     barra_->max_value = std::max(1, club_file_count_);

@@ -4,6 +4,8 @@
 
 #include "core/game_data.h"
 #include "platform/window/screen.h"
+#include "screens/career/career_lists.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/coach_dismissals.h"
@@ -56,15 +58,20 @@ std::string CoachName(const GameData& data, int coach) {
 
 }  // namespace
 
-std::string CoachChangeRows(const GameData& data, const std::vector<t_coach_dismissal>& changes) {
+std::string CoachChangeRows(const GameData& data, const std::vector<t_coach_dismissal>& changes,
+                            MarkupPictureList& crests) {
     std::string rows;
     for (const t_coach_dismissal& change : changes) {
-        const std::string club =
-            change.team >= 0 && change.team < static_cast<int>(data.teams.size())
-                ? data.teams[change.team].name.str()
-                : std::string();
-        rows += "<FONT color=\"#008040\"><IND x=\"22\">" + club + "<IND x=\"172\">" +
-                CoachName(data, change.old_coach) + "<IND x=\"340\">" +
+        const bool known = change.team >= 0 && change.team < static_cast<int>(data.teams.size());
+        const std::string club = known ? data.teams[change.team].name.str() : std::string();
+        std::string crest;
+        if (Picture picture = known ? CrestThumbnail(change.team, 18) : Picture{};
+            !picture.empty()) {
+            crests.Add(std::move(picture));
+            crest = "idx:" + std::to_string(crests.Count() - 1);
+        }
+        rows += "<FONT color=\"#008040\"><IMG src=\"" + crest + "\"><IND x=\"22\">" + club +
+                "<IND x=\"172\">" + CoachName(data, change.old_coach) + "<IND x=\"340\">" +
                 CoachName(data, change.new_coach) + "<IND x=\"500\">" +
                 std::string(DismissalReasonText(change.reason)) + "</FONT><br>";
     }
@@ -85,6 +92,7 @@ const WindowLayout kForm57Layout = {
 
 TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57") {
     BuildWindowLayout(*this, kForm57Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(
         *this,
         {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
@@ -97,7 +105,8 @@ TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57")
     // Taller than the box once the rows need it, so the box scrolls.
     const int height = static_cast<int>(changes.size()) * kRowHeight + 40;
     rows.SetBounds(rows.Left(), rows.Top(), rows.Width(), std::max(rows.Height(), height));
-    rows.SetHTMLText(CoachChangeRows(Game(), changes));
+    rows.SetImages(&crests_);
+    rows.SetHTMLText(CoachChangeRows(Game(), changes, crests_));
     ControlNamed<Control>(*this, "schemebutton2").on_click = [this] { SetModalResult(mrOk); };
     DoCreate();
 }

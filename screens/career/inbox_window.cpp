@@ -11,6 +11,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/news.h"
 #include "ui/controls/control_classes.h"
@@ -103,6 +104,7 @@ const WindowLayout kForm62Layout = {
 
 TForm62::TForm62() : Form("Form62") {
     BuildWindowLayout(*this, kForm62Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.escape = [this] { bt1Click(); }, .before_controls = true});
     ImageList& marks = AddComponent<ImageList>("imlGrid");
     marks.Add(ReadMark(false));

@@ -17,6 +17,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/job_offers.h"
 #include "ui/controls/control_classes.h"
@@ -153,6 +154,7 @@ const WindowLayout kForm30Layout = {
 
 TForm30::TForm30() : Form("Form30") {
     BuildWindowLayout(*this, kForm30Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.before_controls = true});
     const GameData& data = Game();
     const int coach = data.game_state.current_coach;

@@ -8,6 +8,7 @@
 #include "platform/window/screen.h"
 #include "screens/career/career_lists.h"
 #include "screens/main/main_window.h"
+#include "screens/match/match_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
@@ -102,6 +103,8 @@ TForm16::TForm16(int player) : Form("Form16"), player_(player) {
         column.Header().SetCaption(caption);
     }
     BandRows(*grid_);
+    AddEventIcons(icons_);
+    ControlNamed<TMarkupLabel>(*this, "lbcarreira").SetPictureContainer(&icons_);
     grid_->on_dbl_click = [this] { gridview1DblClick(); };
 
     GameData& data = Game();

@@ -7,6 +7,7 @@
 
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "ui/markup/picture_container.h"
 
 namespace kv {
 
@@ -37,6 +38,7 @@ class TForm16 : public Form {
     int first_row_ = 0;
     int next_page_ = -1;
     std::string career_text_;
+    TPictureContainer icons_;  // the career page's column titles: goals, cards, injuries
 };
 
 // Opens the history of MainWindowSelections().career_subject modally.

@@ -5,8 +5,11 @@
 #include "core/game_data.h"
 #include "core/text_tables.h"
 #include "game/state_finals.h"
+#include "platform/window/classic_look.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
+#include "screens/start/country_columns.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
@@ -60,18 +63,26 @@ const WindowLayout kForm66Layout = {
 
 TForm66::TForm66(const StateChampionsTable& champions) : Form("Form66") {
     BuildWindowLayout(*this, kForm66Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.enter = EndWith(*this, mrOk), .before_controls = true});
     ControlNamed<Label>(*this, "Label1").SetCaption(champions.title);
     auto& grid = ControlNamed<TReportGrid>(*this, "gcamp");
     grid.SetOptions({goHeader, goSelectFullRow});
+    AddFlagColumn(grid, "bandeira");
     struct Column {
         const char* name;
         const char* header;
         int width;
     };
+    // The state goes by its two-letter code, which leaves the top scorer's column room for
+    // "Nome (Clube) - N gols".
+    constexpr int kFlagColumn = 28, kStateColumn = 48, kClubColumn = 130;
+    const int scorer_width =
+        grid.ClientWidth() - kFlagColumn - kStateColumn - 2 * kClubColumn - kScrollBarWidth - 2;
     for (const Column c :
-         {Column{"estado", "Estado", 130}, Column{"campeao", "Campeão", 150},
-          Column{"vice", "Vice-Campeão", 150}, Column{"artilheiro", "Artilheiro", 140}}) {
+         {Column{"estado", "Estado", kStateColumn}, Column{"campeao", "Campeão", kClubColumn},
+          Column{"vice", "Vice-Campeão", kClubColumn},
+          Column{"artilheiro", "Artilheiro", scorer_width}}) {
         TGrCustomColumn& column = grid.Columns().Add(c.name);
         column.Header().SetCaption(c.header);
         column.SetWidth(c.width);
@@ -88,7 +99,8 @@ TForm66::TForm66(const StateChampionsTable& champions) : Form("Form66") {
             team_name(row.champion).empty() || team_name(row.runner_up).empty())
             continue;
         const int r = grid.AddRow();
-        grid.SetCellTextByVariant("estado", r, std::string(state_names[row.state]));
+        SetStateFlagCell(grid, "bandeira", r, row.state);
+        grid.SetCellTextByVariant("estado", r, std::string(state_codes[row.state]));
         grid.SetCellTextByVariant("campeao", r, team_name(row.champion));
         grid.SetCellTextByVariant("vice", r, team_name(row.runner_up));
         grid.SetCellTextByVariant("artilheiro", r, row.top_scorer);

@@ -5,6 +5,7 @@
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -67,6 +68,7 @@ const WindowLayout kForm72Layout = {
 
 TForm72::TForm72(int deceased_player) : Form("Form72") {
     BuildWindowLayout(*this, kForm72Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(
         *this,
         {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});

@@ -12,6 +12,7 @@
 #include "platform/window/screen.h"
 #include "screens/club/club_window_parts.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 
@@ -135,6 +136,7 @@ const WindowLayout kForm68Layout = {
 
 TForm68::TForm68(int player, int club) : Form("Form68"), deal_player_(player), offer_club_(club) {
     BuildWindowLayout(*this, kForm68Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.escape = EndWith(*this, mrNo), .before_controls = true});
     const GameData& data = Game();
     offer_price_ = OfferPrice(data, player);

@@ -7,6 +7,7 @@
 #include "platform/window/edit.h"
 #include "platform/window/screen.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
@@ -93,6 +94,7 @@ const WindowLayout kForm90Layout = {
 
 TForm90::TForm90(HumanLineup& lineup) : Form("Form90"), lineup_(lineup) {
     BuildWindowLayout(*this, kForm90Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(
         *this, {.escape = [this] { Close(); }, .before_controls = true, .pass_keys_on = true});
     auto& grid = ControlNamed<TReportGrid>(*this, "grid1");

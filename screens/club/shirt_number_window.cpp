@@ -10,6 +10,7 @@
 #include "screens/club/club_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "season/shirt_numbers.h"
 #include "ui/controls/control_classes.h"
@@ -68,6 +69,7 @@ const WindowLayout kForm82Layout = {
 TForm82::TForm82(int shirt_number_player)
     : Form("Form82"), shirt_number_player_(shirt_number_player) {
     BuildWindowLayout(*this, kForm82Layout);
+    TileGameBackground(*this);
     AnswerWindowKeys(*this, {.escape = EndWith(*this, mrCancel), .before_controls = true});
     const GameData& data = Game();
     const t_player& player = data.players[shirt_number_player];

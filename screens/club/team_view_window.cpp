@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dates.h"
@@ -655,9 +656,14 @@ void TForm14::ShowTeam(int team) {
     flag.SetVisible(data.game_state.main_country != 202);
     flag.hint = std::string(CountryName(t.country));
     flag.show_hint = true;
-    ControlNamed<TUiSmoothProgressBar>(*this, "gp1").SetPosition(t.board_confidence);
-    ControlNamed<TUiSmoothProgressBar>(*this, "gp2")
-        .SetPosition(std::max(t.supporter_confidence, 0));
+    // The confidences are shown as they stand when the window opens, not glided to from empty.
+    const std::pair<const char*, int> confidences[] = {
+        {"gp1", t.board_confidence}, {"gp2", std::max(t.supporter_confidence, 0)}};
+    for (const auto& [name, value] : confidences) {
+        auto& bar = ControlNamed<TUiSmoothProgressBar>(*this, name);
+        bar.SetProgressAnimation(false);
+        bar.SetPosition(value);
+    }
     for (const char* b : {"bt1", "bt2", "bt4"}) ControlNamed<Control>(*this, b).SetEnabled(false);
     ControlNamed<Control>(*this, "Label27").SetVisible(false);
     if (squad.GetRowCount() > 0) {

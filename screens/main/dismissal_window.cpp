@@ -7,6 +7,7 @@
 #include "platform/window/screen.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/start/window_keys.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
@@ -81,6 +82,7 @@ const WindowLayout kForm31Layout = {
 
 TForm31::TForm31(int club, int coach, int successor, DismissalReason reason) : Form("Form31") {
     BuildWindowLayout(*this, kForm31Layout);
+    TileGameBackground(*this);
     const GameData& data = Game();
     const bool known = club >= 0 && club < static_cast<int>(data.teams.size());
     auto coach_name = [&data](int c) {

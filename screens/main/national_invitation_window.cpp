@@ -106,6 +106,8 @@ const WindowLayout kForm76Layout = {
 TForm76::TForm76(int kind, int tier, int coach) : Form("Form76"), tier_(tier), coach_(coach) {
     BuildWindowLayout(*this, kForm76Layout);
     TileGameBackground(*this);
+    // The choice is asked while the turn goes on behind it: nothing may cover it.
+    form_style = fsStayOnTop;
     key_preview = true;
     const GameData& data = Game();
     if (kind == ckAmericasNationsCup)

@@ -6,6 +6,7 @@
 #include "platform/window/classic_look.h"
 #include "platform/window/image_list.h"
 #include "screens/start/game_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/report_grid.h"
 
@@ -48,6 +49,12 @@ void SetFlagCell(TReportGrid& grid, std::string_view column, int row, int countr
         country >= 0 && country < kFlagCountries && country < static_cast<int>(flags.size());
     grid.GetCellByVariant(std::string(column), row).ObjectReference =
         known ? &flags[static_cast<std::size_t>(country)] : nullptr;
+}
+
+void SetStateFlagCell(TReportGrid& grid, std::string_view column, int row, int state) {
+    const Picture& flag = StateFlagPicture(state);
+    grid.GetCellByVariant(std::string(column), row).ObjectReference =
+        flag.empty() ? nullptr : &flag;
 }
 
 TGrCustomColumn& AddTickColumn(TReportGrid& grid, std::string name) {

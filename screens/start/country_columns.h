@@ -16,6 +16,8 @@ TGrCustomColumn& AddFlagColumn(TReportGrid& grid, std::string name);
 // The cell shows the flag of `country` (0..201); no picture for any other value or before the
 // flags are read.
 void SetFlagCell(TReportGrid& grid, std::string_view column, int row, int country);
+// The same for the flag of a state (0..26) in a column made by AddFlagColumn.
+void SetStateFlagCell(TReportGrid& grid, std::string_view column, int row, int state);
 
 // A column that draws an empty box for "0" and a ticked box for "1"; the text stays the value
 // the windows read and write.

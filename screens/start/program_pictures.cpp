@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/game_site.h"
 #include "platform/gfx/canvas.h"
@@ -227,6 +228,78 @@ Picture ProgramPicture(std::string_view name) {
     if (name == "cursor5") return FootballCursor();
     if (name == "bandeira") return DefaultFlag();
     return {};
+}
+
+namespace {
+
+// Invented state flags: each state its own pattern and pair of colours, so that neighbouring
+// rows of a list are told apart at a glance.
+Picture DrawStateFlag(int state) {
+    static constexpr int kColours[] = {0x1f8a3c, 0xf2c230, 0x1e4fa0, 0xc8282d,
+                                       0xffffff, 0x2a2a2a, 0x3aa0d8, 0xe07a1f};
+    constexpr int kColourCount = sizeof kColours / sizeof kColours[0];
+    // 3s + 1 and s differ by an odd number, so the two colours are never the same.
+    const int field = kColours[state % kColourCount];
+    const int mark = kColours[(state * 3 + 1) % kColourCount];
+    const double w = kStateFlagWidth, h = kStateFlagHeight;
+    Picture picture(kStateFlagWidth, kStateFlagHeight);
+    {
+        Canvas canvas(picture);
+        cairo_t* cr = canvas.cairo();
+        Rgb(cr, field);
+        cairo_paint(cr);
+        Rgb(cr, mark);
+        switch (state % 5) {
+            case 0:  // a band across the middle
+                cairo_rectangle(cr, 0, h / 3, w, h / 3);
+                break;
+            case 1:  // a band at the hoist
+                cairo_rectangle(cr, 0, 0, w / 3, h);
+                break;
+            case 2:  // a diagonal
+                cairo_move_to(cr, 0, h);
+                cairo_line_to(cr, w * 0.25, h);
+                cairo_line_to(cr, w, h * 0.25);
+                cairo_line_to(cr, w, 0);
+                cairo_line_to(cr, w * 0.75, 0);
+                cairo_line_to(cr, 0, h * 0.75);
+                cairo_close_path(cr);
+                break;
+            case 3:  // a triangle from the hoist
+                cairo_move_to(cr, 0, 0);
+                cairo_line_to(cr, w * 0.5, h / 2);
+                cairo_line_to(cr, 0, h);
+                cairo_close_path(cr);
+                break;
+            default:  // a disc
+                cairo_arc(cr, w / 2, h / 2, h * 0.3, 0, 2 * kPi);
+                break;
+        }
+        cairo_fill(cr);
+        // A star on every other state, so the colours' repeats still differ.
+        if (state % 2 == 1) {
+            Rgb(cr, field == 0xffffff ? 0x1e4fa0 : 0xffffff);
+            Pentagon(cr, w * 0.8, h * 0.3, h * 0.16, 0);
+            cairo_fill(cr);
+        }
+        Rgb(cr, 0x404040);
+        cairo_set_line_width(cr, 1);
+        cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+        cairo_stroke(cr);
+    }
+    return picture;
+}
+
+}  // namespace
+
+const Picture& StateFlagPicture(int state) {
+    static const std::vector<Picture> flags = [] {
+        std::vector<Picture> drawn;
+        for (int s = 0; s < kStateFlagCount; ++s) drawn.push_back(DrawStateFlag(s));
+        return drawn;
+    }();
+    static const Picture none;
+    return state >= 0 && state < kStateFlagCount ? flags[static_cast<std::size_t>(state)] : none;
 }
 
 }  // namespace kv

@@ -20,4 +20,12 @@ inline constexpr int kFootballCursorSide = 32;
 // "bandeira" (the flag of a country without a flag file); an empty picture for any other name.
 Picture ProgramPicture(std::string_view name);
 
+inline constexpr int kStateFlagCount = 27;
+inline constexpr int kStateFlagWidth = 24;
+inline constexpr int kStateFlagHeight = 16;
+
+// The flag of state 0..26 (the image list the state lists and the state champions share),
+// drawn once for the whole run; an empty picture for any other number.
+const Picture& StateFlagPicture(int state);
+
 }  // namespace kv

@@ -71,6 +71,7 @@ class TMarkupLabel : public Control {
     void SetURLColor(TColor c) { Change(url_color_, c); }
     void SetImages(const MarkupImageList* images) { Change(images_, images); }
     void SetPictureContainer(const MarkupPictureSource* c) { Change(container_, c); }
+    const MarkupPictureSource* PictureContainer() const { return container_; }
     std::string Version() const;
     void SetVersion(std::string_view) {}
 

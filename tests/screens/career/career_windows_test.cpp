@@ -26,6 +26,8 @@
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "screens/start/game_pictures.h"
+#include "ui/markup/markup_label.h"
+#include "ui/markup/picture_container.h"
 #include "season/best_ratings_text.h"
 #include "season/career_texts.h"
 #include "season/club_fixtures.h"
@@ -246,6 +248,14 @@ TEST_F(CareerWindowsTest, PlayerHistoryListsHisRatedMatchesNewestFirst) {
     EXPECT_EQ(grid.GetCellTextByVariant("gcnota", 0), RatingText(rated[0].rating));
     EXPECT_EQ(form.CareerText(), PlayerCareerPage(Game(), player, 0).text);
     EXPECT_FALSE(d_.Get("SchemeButton2").Visible()) << "a short career has one page";
+    // The career's column titles are pictures: goals, the two cards, injuries.
+    const MarkupPictureSource* icons = d_.Get<TMarkupLabel>("lbcarreira").PictureContainer();
+    ASSERT_NE(icons, nullptr);
+    for (const char* icon : {"i_gol", "i_ca", "i_cv", "i_ct"}) {
+        EXPECT_NE(form.CareerText().find(std::string("src=\"") + icon + "\""), std::string::npos)
+            << icon;
+        EXPECT_NE(icons->FindEncoded(icon), nullptr) << icon;
+    }
 
     int viewed = -1;
     PlayerHistoryMatchView() = [&](int match) { viewed = match; };

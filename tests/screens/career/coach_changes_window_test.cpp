@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/game_data.h"
+#include "screens/career/coach_changes_window.h"
 #include "screens/routes/game_event_windows.h"
 #include "tests/game/play_day.h"
 #include "tests/screens/sample_game_world.h"
@@ -50,12 +51,28 @@ TEST_F(CoachChangesWindowTest, TheRoundCloseShowsTheChangesWhenAskedAndTheWindow
             rows += line;
         EXPECT_NE(rows.find(data.teams[club].name.str()), std::string::npos);
         EXPECT_NE(rows.find(data.coaches[old_coach].name.str()), std::string::npos);
+        EXPECT_NE(rows.find("<IMG src=\"idx:0\">"), std::string::npos) << "the club's crest";
         driver_->SavePng("coach_changes_window.png");
         driver_->Click("schemebutton2");
     });
     WindowRequest request(GameWindow::kCoachChanges);
     request.coach_changes = &shown.changes;
     EXPECT_FALSE(ShowGameEventWindow(request));
+}
+
+// Each row starts with its club's crest, numbered in the order the rows add them; a row whose
+// club has no crest file has no picture and takes no number.
+TEST_F(CoachChangesWindowTest, EachRowShowsItsClubsCrest) {
+    const int a = ComputerClub(0), b = ComputerClub(1);
+    MarkupPictureList crests(18, 18);
+    const std::string rows =
+        CoachChangeRows(Game(), {{a, 0, 1, 2}, {-1, 0, 1, 2}, {b, 1, 0, 0}}, crests);
+    ASSERT_EQ(crests.Count(), 2);
+    EXPECT_EQ(crests.Entry(0)->width(), 18);
+    const auto at = [&rows](const std::string& text) { return rows.find(text); };
+    EXPECT_LT(at("<IMG src=\"idx:0\">"), at(Game().teams[a].name.str()));
+    EXPECT_LT(at("<IMG src=\"\">"), at("<IMG src=\"idx:1\">"));
+    EXPECT_LT(at("<IMG src=\"idx:1\">"), at(Game().teams[b].name.str()));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "game/state_finals.h"
+#include "screens/start/program_pictures.h"
 #include "screens/routes/game_event_windows.h"
 #include "tests/screens/sample_game_world.h"
 #include "ui/grid/report_grid.h"
@@ -22,7 +23,7 @@ TEST_F(StateChampionsWindowTest, ListsEveryStateWithKnownFinalistsAndSkipsTheOth
                           .code = "SP",
                           .champion = a,
                           .runner_up = b,
-                          .top_scorer = "Fulano (Clube) 9 gols"});
+                          .top_scorer = "Leandro Almeida (AA Araraquara) - 12 gols"});
     // The final of this state never had its finalists.
     table.rows.push_back(
         {.state = 18, .code = "RJ", .champion = -1, .runner_up = -1, .top_scorer = ""});
@@ -30,10 +31,21 @@ TEST_F(StateChampionsWindowTest, ListsEveryStateWithKnownFinalistsAndSkipsTheOth
         EXPECT_EQ(driver_->Text("Label1"), "Campeões Estaduais 2014");
         auto& grid = driver_->Get<TReportGrid>("gcamp");
         ASSERT_EQ(grid.GetRowCount(), 1);
-        EXPECT_EQ(grid.GetCellTextByVariant("estado", 0), "São Paulo");
+        EXPECT_EQ(grid.GetCellTextByVariant("estado", 0), "SP");
+        // The state's own flag, drawn by the game, heads the row.
+        EXPECT_EQ(grid.GetCellByVariant("bandeira", 0).ObjectReference, &StateFlagPicture(25));
+        EXPECT_FALSE(StateFlagPicture(25).empty());
+        EXPECT_NE(StateFlagPicture(25).PixelARGB(12, 8), StateFlagPicture(18).PixelARGB(12, 8))
+            << "two states, two flags";
         EXPECT_EQ(grid.GetCellTextByVariant("campeao", 0), data.teams[a].name.str());
         EXPECT_EQ(grid.GetCellTextByVariant("vice", 0), data.teams[b].name.str());
         driver_->SavePng("state_champions_window.png");
+        // The top scorer's line fits its column whole.
+        TGrCustomColumn* scorer = grid.GetColumnByName("artilheiro");
+        ASSERT_NE(scorer, nullptr);
+        const int shown = scorer->Width();
+        grid.BestFitColumn(grid.Columns().IndexOf(scorer), 1, false);
+        EXPECT_LE(scorer->Width(), shown);
         driver_->Click("SchemeButton2");
     });
     WindowRequest request(GameWindow::kStateChampions);

@@ -21,6 +21,7 @@
 #include "season/player_economy.h"
 #include "tests/screens/sample_game_day.h"
 #include "ui/controls/smooth_message_dialog.h"
+#include "ui/controls/smooth_progress_bar.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
 
@@ -83,6 +84,20 @@ class TeamViewTest : public ::testing::Test {
     int user_ = -1, seller_ = -1;
     std::int32_t driver_offer_ = 0;
 };
+
+// The first picture of the window already shows both confidences at their values.
+TEST_F(TeamViewTest, ConfidenceBarsShowTheirValuesAsTheWindowOpens) {
+    GameData& data = Game();
+    data.teams[seller_].board_confidence = 70;
+    data.teams[seller_].supporter_confidence = 35;
+    Open(seller_);
+    const std::pair<const char*, double> bars[] = {{"gp1", 70}, {"gp2", 35}};
+    for (const auto& [name, value] : bars) {
+        auto& bar = driver_->Get<TUiSmoothProgressBar>(name);
+        EXPECT_DOUBLE_EQ(bar.Position(), value) << name;
+    }
+    driver_->SavePng("team_view_confidences.png");
+}
 
 TEST_F(TeamViewTest, BuysAListedPlayerIntoTheSquadAndTheMoneyGoes) {
     GameData& data = Game();

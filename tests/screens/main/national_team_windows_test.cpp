@@ -114,6 +114,20 @@ TEST_F(NationalTeamWindows, DecliningLeavesTheCoachFreeToBeInvitedAgain) {
     EXPECT_FALSE(Game().coaches[coach_].national_team_job);
 }
 
+TEST_F(NationalTeamWindows, TheInvitationStaysAboveAWindowOpenedAfterIt) {
+    TForm76& form = Open<TForm76>(ckWorldCup, 1, coach_);
+    Form& later = driver_->screen().Create<Form>("depois");
+    later.SetBorderStyle(bsNone);
+    later.SetColor(clRed);
+    later.SetBounds(0, 0, 800, 600);
+    later.Show();
+    driver_->Pump();
+    EXPECT_EQ(driver_->screen().Forms().back(), &form);
+    const Point inside = form.ClientToScreen({5, 5});
+    EXPECT_NE(driver_->screen().PixelAt(inside.x, inside.y), clRed);
+    EXPECT_EQ(driver_->screen().PixelAt(0, 0), clRed) << "the later window is drawn beneath";
+}
+
 TEST_F(NationalTeamWindows, AnInvitationWithNothingToTakeDoesNotOpen) {
     for (const int team : teams_) Game().teams[team].human = 1;
     driver_ = std::make_unique<TestDriver>(800, 600);
