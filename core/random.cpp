@@ -10,6 +10,7 @@ namespace {
 // which the standard distributions do not promise.
 std::uint64_t g_state = 0x853C49E6748FEA9BULL;
 std::uint64_t g_wording_state = 0x2545F4914F6CDD1DULL;
+std::uint64_t g_aside_state = 0x9FB21C651E98DF25ULL;
 
 std::uint64_t NextOf(std::uint64_t& state) {
     std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
@@ -44,9 +45,15 @@ int RandomWording(int n) {
     return Below(NextOf(g_wording_state), n);
 }
 
+int RandomAside(int n) {
+    if (n <= 0) return 0;
+    return Below(NextOf(g_aside_state), n);
+}
+
 void SeedRandom(std::uint64_t seed) {
     g_state = seed;
     g_wording_state = ~seed;
+    g_aside_state = seed ^ 0x9FB21C651E98DF25ULL;
 }
 
 void RandomizeFromClock() {

@@ -24,7 +24,12 @@ double RandomUnit();
 // the game played through its windows is the game played without them.
 int RandomWording(int n);
 
-// Seeds the game's source and the wording's.
+// 0..n-1 from a third stream, for a draw only the coach's own dealings read (the reserve margin
+// of an auction he starts himself): it is drawn at every turn's opening, and drawing it from the
+// game's source would change every game played from a seed.
+int RandomAside(int n);
+
+// Seeds the game's source and the other two.
 void SeedRandom(std::uint64_t seed);
 
 // Only at program start.

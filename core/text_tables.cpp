@@ -12,7 +12,7 @@ const std::array<std::string_view, 203> country_names = {
     /*  10 */ "Argélia", "Argentina", "Armenia", "Aruba", "Austrália",
     /*  15 */ "Áustria", "Azerbaidjão", "Bahamas", "Bahrain ", "Bangladesch",
     /*  20 */ "Barbados", "Bélgica", "Belize", "Benin", "Bermudas",
-    /*  25 */ "Bielo Russia", "Bolivia", "Bosnia", "Botsuana", "Brasil",
+    /*  25 */ "Bielo Russia", "Bolivia", "Bósnia", "Botsuana", "Brasil",
     /*  30 */ "Brunei", "Bulgaria", "Burkina Faso", "Burundi", "Butão",
     /*  35 */ "Cabo Verde", "Camarões", "Camboja", "Canadá", "Catar",
     /*  40 */ "Cazaquistão", "Chade", "Chile", "China", "Chipre",
@@ -43,7 +43,7 @@ const std::array<std::string_view, 203> country_names = {
     /* 165 */ "Santa Lúcia", "São Cristovão e Neves", "São Tomé e Príncipe", "São Vicente e Granadinas", "Senegal",
     /* 170 */ "Serra Leoa", "Sérvia", "Seychelles", "Singapura", "Síria",
     /* 175 */ "Somália", "Sri Lanka", "Suazilândia", "Sudão", "Suécia",
-    /* 180 */ "Suiça", "Suriname", "Tadjquistão", "Tailândia", "Taiti",
+    /* 180 */ "Suíça", "Suriname", "Tadjquistão", "Tailândia", "Taiti",
     /* 185 */ "Taiwan", "Tânzania", "Togo", "Tonga", "Trinidad e Tobago",
     /* 190 */ "Tunísia", "Turcomenistão", "Turquia", "Ucrânia", "Uganda",
     /* 195 */ "Uruguai", "Uzbesquistão", "Vanuatu", "Venezuela", "Vietnã",
@@ -57,12 +57,12 @@ const std::array<std::string_view, 27> state_codes = {
 };
 
 const std::array<std::string_view, 27> state_names = {
-    "Acre",        "Alagoas",   "Amazonas",         "Amapá",
-    "Bahia",       "Ceará",     "Distrito Federal", "Espírito Santos",
-    "Goiás",       "Maranhão",  "Minas Gerais",     "Mato Grosso Sul",
-    "Mato Grosso", "Pará",      "Paraíba",          "Pernambuco",
-    "Piauí",       "Paraná",    "Rio de Janeiro",   "Rio Grande Norte",
-    "Rondonia",    "Roraima",   "Rio Grande Sul",   "Santa Catarina",
+    "Acre",        "Alagoas",   "Amazonas",          "Amapá",
+    "Bahia",       "Ceará",     "Distrito Federal",  "Espírito Santo",
+    "Goiás",       "Maranhão",  "Minas Gerais",      "Mato Grosso do Sul",
+    "Mato Grosso", "Pará",      "Paraíba",           "Pernambuco",
+    "Piauí",       "Paraná",    "Rio de Janeiro",    "Rio Grande do Norte",
+    "Rondonia",    "Roraima",   "Rio Grande do Sul", "Santa Catarina",
     "Sergipe",     "São Paulo", "Tocantins",
 };
 

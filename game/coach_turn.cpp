@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
+#include "season/auction.h"
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/club_upkeep.h"
@@ -93,6 +94,7 @@ bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool 
 
 bool OpenMainWindowTurn(GameData& data, CoachTurn& turn, bool skip_updates) {
     t_game_state& gs = data.game_state;
+    DrawAuctionReserveMargin(data);
     ReturnLoanedPlayers(data, TodayDate(data));
     turn = CoachTurn{};
     bool found = false;

@@ -497,14 +497,14 @@ struct PrizeLabels {
     const char* runner_up;
 };
 
-PrizeLabels LeaguePrize(int division, int league_format) {
+PrizeLabels LeaguePrize(int division, int /*league_format*/) {
     switch (division) {
         case 1:
             return {"5 milhões", "3.5 milhões"};
         case 2:
             return {"2.5 milhões", "2 milhões"};
         case 3:
-            return {"1.5 milhão", league_format == kDivisionsOf10 ? "1 milhão" : "1 milhao"};
+            return {"1.5 milhão", "1 milhão"};
         default:
             return {"750 mil", "500 mil"};
     }

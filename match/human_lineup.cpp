@@ -39,7 +39,8 @@ constexpr std::string_view kFormationNames[kFormationCount] = {
     "4-4-2 Ofen.", "4-3-3", "4-3-3 Def.", "3-5-2", "3-4-3"};
 
 // One pass of the search for a pitch position: the player position it asks for, its role
-// (-1 any), and whether only the first relaxation step is tried.
+// (-1 any), and whether only the first relaxation step is tried. A first-step-only pass asks
+// for no side: a defensive midfielder covers the centre of the defence from either foot.
 struct Pass {
     int position;
     int role;
@@ -242,7 +243,8 @@ int HumanLineup::PickPlayerForPosition(int pitch_position, int bench_position) {
     }
     const int side = PitchPositionInfo(pitch_position).side;
     for (const Pass& pass : PassesFor(pitch_position)) {
-        const int steps[3][2] = {{side, pass.role}, {-1, pass.role}, {-1, kAnyRole}};
+        const int first_side = pass.first_step_only ? -1 : side;
+        const int steps[3][2] = {{first_side, pass.role}, {-1, pass.role}, {-1, kAnyRole}};
         for (int step = 0; step < (pass.first_step_only ? 1 : 3); ++step) {
             const int p = TakeCandidate(pass.position, steps[step][0], steps[step][1], 1);
             if (p != -1) return p;

@@ -165,6 +165,16 @@ int Auction::FindComputerBuyer() const {
     return -1;
 }
 
+double AuctionReserveMarginFor(int draw) {
+    if (draw >= 4 && draw <= 7) return 0.1;
+    if (draw >= 8) return -0.1;
+    return 0;
+}
+
+void DrawAuctionReserveMargin(GameData& data) {
+    data.auction_price_factor = AuctionReserveMarginFor(RandomAside(10));
+}
+
 void Auction::Resolve(std::int64_t now_ms) {
     bidding_club_ = -1;
     if (human_bid_pending_) human_bid_pending_ = RandInt(4) == 1;

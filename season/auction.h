@@ -86,6 +86,12 @@ class Auction {
     std::int64_t due_ms_ = 0;
 };
 
+// The margin over a player's value above which the coach's own auction finds no buyer, drawn
+// afresh each time the main window opens: 0 four times in ten (read as 12 % by the auction),
+// 0.1 four times, -0.1 twice. `draw` 0..9.
+double AuctionReserveMarginFor(int draw);
+void DrawAuctionReserveMargin(GameData& data);
+
 // The price a computer buyer adds to the current price, by its band.
 std::int32_t AuctionRaise(std::int32_t current_price);
 

@@ -300,17 +300,22 @@ void Screen::MouseInput(const InputEvent& event) {
             if (target) DispatchMouse(*target, ControlEvent::MouseMove, event, shift);
             break;
         case InputEvent::MouseWheel: {
-            // The wheel goes to the focused control first, then up its parents.
-            for (Control* c = focused_ ? focused_ : under; c; c = c->Parent()) {
-                ControlEvent e{ControlEvent::MouseWheel};
-                const Point p = c->ScreenToClient(mouse_);
-                e.shift = shift;
-                e.wheel = event.wheel;
-                e.x = p.x;
-                e.y = p.y;
-                c->Dispatch(e);
-                if (e.handled) break;
-            }
+            // The wheel scrolls what lies under the pointer (up its parents); when nothing there
+            // takes it, the focused control and its parents have it.
+            auto wheel = [&](Control* from) {
+                for (Control* c = from; c; c = c->Parent()) {
+                    ControlEvent e{ControlEvent::MouseWheel};
+                    const Point p = c->ScreenToClient(mouse_);
+                    e.shift = shift;
+                    e.wheel = event.wheel;
+                    e.x = p.x;
+                    e.y = p.y;
+                    c->Dispatch(e);
+                    if (e.handled) return true;
+                }
+                return false;
+            };
+            if (!wheel(under) && focused_ && focused_ != under) wheel(focused_);
             break;
         }
         case InputEvent::MouseDown: {

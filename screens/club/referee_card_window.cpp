@@ -69,15 +69,17 @@ TForm80::TForm80(int viewed_referee) : Form("Form80") {
     AnswerWindowKeys(
         *this,
         {.escape = EndWith(*this, mrOk), .enter = EndWith(*this, mrOk), .before_controls = true});
-    const arbitro_& referee = Game().referees[viewed_referee - 1];
+    // A number that names no referee gets a blank card.
+    const bool known = viewed_referee >= 1 && viewed_referee <= kRefereeCount;
+    const arbitro_ referee = known ? Game().referees[viewed_referee - 1] : arbitro_{};
     ControlNamed<Label>(*this, "Label1").SetCaption(referee.name.str());
-    auto bar = [this](const char* name, const char* label, int value) {
+    auto bar = [this, known](const char* name, const char* label, int value) {
         auto& cyl = ControlNamed<TProgressCyl>(*this, name);
         cyl.SetMax(5);
         cyl.SetPosition(value);
         cyl.SetShowText(false);
         cyl.SetTextDone("");
-        ControlNamed<Label>(*this, label).SetCaption(std::to_string(value));
+        ControlNamed<Label>(*this, label).SetCaption(known ? std::to_string(value) : "");
     };
     bar("gp1", "Label4", referee.technique);
     bar("gp2", "Label5", referee.strictness);

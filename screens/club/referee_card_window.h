@@ -10,7 +10,7 @@ extern const WindowLayout kForm80Layout;
 
 class TForm80 : public Form {
   public:
-    // `viewed_referee` counts from 1.
+    // `viewed_referee` counts from 1; outside 1..kRefereeCount the card is blank.
     explicit TForm80(int viewed_referee);
 };
 

@@ -137,7 +137,7 @@ const LayoutControl kAuctionControls[] = {
     Text("jlpasse", {10, 130, 466, 16}, "", "cardpanel"),
     {.name = "page0", .class_name = "TUiSmoothPanel", .bounds = {16, 234, 488, 150}},
     Text("Label3", {10, 6, 466, 32},
-         "<SHAD>Faça aqui sua oferta em milhares de $, por exemplo: 300 equivale à 300 mil, "
+         "<SHAD>Faça aqui sua oferta em milhares de $, por exemplo: 300 equivale a 300 mil, "
          "1200 à 1 milhão e duzentos etc</SHAD>",
          "page0"),
     {.name = "Label15",

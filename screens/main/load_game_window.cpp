@@ -190,7 +190,9 @@ void TForm21::BitBtn3Click() {
         return;
     }
     grid_->DeleteRow(grid_->SelectedRow());
+    // The highlight moves on to a neighbouring row: that row is the choice "Carregar" loads.
     selected_.clear();
+    ShowPreview();
 }
 
 void ShowLoadGameWindow() {

@@ -499,6 +499,7 @@ TForm13::TForm13() : Form("Form13") {
         player.on_sale = 0;
         player.asking_price = 0;
         RefreshSquadGrid();
+        SelectPlayerRow(p);
     };
     grid.on_select_cell = [this](int, int) {
         ShowPlayerInfo(SelectedPlayer());
@@ -766,7 +767,7 @@ void TForm13::BuildMenus() {
     PopupMenu& coaches = AddComponent<PopupMenu>("PopupMenu3");
     choose(item(coaches, "RankingdeTcnicos1", "Ranking de Técnicos", "TForm47"),
            [] { MainWindowSelections().career_subject = -1; });
-    item(coaches, "AdicionarRemover1", "Adicionar/Remover ténicos", "TForm50");
+    item(coaches, "AdicionarRemover1", "Adicionar/Remover técnicos", "TForm50");
     choose(item(coaches, "ltimascontrataes1", "Últimas contratações de técnicos", "TForm58"),
            [] { MainWindowSelections().transfer_list_mode = 2; });
     enable_by_openers(coaches, {{"RankingdeTcnicos1", "TForm47"},
@@ -843,12 +844,14 @@ void TForm13::BuildMenus() {
         if (p < 0 || CountLoanedOut(Game(), club) + CountOfferedForLoan(Game(), club) >= 2) return;
         Game().players[p].loan_status = 1;
         RefreshSquadGrid();
+        SelectPlayerRow(p);
     });
     player.Add("Nopor1", "Não pôr para empréstimo", [this] {
         const int p = SelectedPlayer();
         if (p < 0) return;
         Game().players[p].loan_status = 0;
         RefreshSquadGrid();
+        SelectPlayerRow(p);
     });
     player.on_popup = [this] { PopupMenu1Popup(); };
     ControlNamed<TReportGrid>(*this, "gridview1").popup_menu = &player;

@@ -118,7 +118,7 @@ std::string DismissalText(const GameData& data, int club, int coach, DismissalRe
                                       : std::string();
     // The out-of-the-league reason ends its own sentence: no second full stop.
     if (!text.ends_with('.')) text += '.';
-    return coach_name + ", " + club_name + " resolveu lhe demitir," + text;
+    return coach_name + ", " + club_name + " resolveu lhe demitir, " + text;
 }
 
 namespace {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <utility>
 #include <vector>
 
+#include "core/random.h"
 #include "game/round_close.h"
+#include "season/auction.h"
 #include "season/fixture_list.h"
 #include "tests/game/game_world.h"
 
@@ -133,6 +136,34 @@ TEST(CoachTurn, TheAutosaveComesEveryThirdWindowOrEveryWindow) {
     EXPECT_TRUE(AutosaveDue(data));
     data.game_state.autosave_mode = 0;
     for (int i = 0; i < 5; ++i) EXPECT_FALSE(AutosaveDue(data));
+}
+
+// The coach's own auction reads a margin the opening of every main window draws anew: the 12 %
+// an auction puts in place of a drawn 0 lasts only until the next turn, and the game's own
+// draws are untouched by it.
+TEST(CoachTurn, EveryOpeningDrawsTheAuctionReserveMarginAnew) {
+    struct Case {
+        int draw;
+        double margin;
+    } cases[] = {{0, 0}, {3, 0}, {4, 0.1}, {7, 0.1}, {8, -0.1}, {9, -0.1}};
+    for (const Case& c : cases) EXPECT_DOUBLE_EQ(AuctionReserveMarginFor(c.draw), c.margin) << c.draw;
+
+    GameData& data = test::FreshGame(kDivisionsOf20);
+    SeedRandom(11);
+    std::set<double> drawn;
+    for (int i = 0; i < 40; ++i) {
+        data.auction_price_factor = 0.12;
+        const std::uint64_t game_draws = RandomState();
+        DrawAuctionReserveMargin(data);
+        EXPECT_EQ(RandomState(), game_draws);
+        drawn.insert(data.auction_price_factor);
+    }
+    EXPECT_EQ(drawn, (std::set<double>{-0.1, 0, 0.1}));
+
+    data.auction_price_factor = 0.12;
+    CoachTurn turn;
+    OpenMainWindowTurn(data, turn, true);
+    EXPECT_NE(data.auction_price_factor, 0.12);
 }
 
 }  // namespace

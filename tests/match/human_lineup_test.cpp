@@ -134,6 +134,20 @@ TEST_F(HumanLineupTest, AutomaticLineupFallbacksAndTies) {
     EXPECT_EQ(P(b.shirt(17).player).position, 4);
     EXPECT_TRUE(b.shirt(18).empty());
 
+    // "5-3-2" without a centre-back: the centre takes the free "Volante" whatever his foot
+    // (the left-footed one went to the midfield) before it falls back to a full-back.
+    testing::StartMatchDay();
+    const int no_z = AddTeam(true);
+    for (int pos : {0, 4, 4}) AddPlayer(no_z, {pos, 60});
+    AddPlayer(no_z, {3, 70, 1, 0});  // the midfield's volante
+    for (int side : {0, 1}) AddPlayer(no_z, {3, 60, side, 1});
+    const int right_volante = AddPlayer(no_z, {3, 40, 0, 0});
+    for (int side : {0, 1, 1}) AddPlayer(no_z, {1, 55, side, 0});
+    HumanLineup centre(Game(), no_z, false);
+    centre.AutoSelect(2);  // shirt 9: position 6, a left-sided centre-back
+    EXPECT_EQ(centre.shirt(9).player, right_volante);
+    EXPECT_EQ(P(centre.shirt(10).player).position, 1);
+
     // Two forwards of equal strength: the one with more energy first, whatever his energy; and
     // the same choice again.
     testing::StartMatchDay();

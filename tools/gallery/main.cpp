@@ -259,7 +259,7 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form72, "Falecimento", p.player),
         KV_WINDOW(Form59, "Pedido de empréstimo", p.player, p.other_club),
         KV_WINDOW(Form68, "Proposta por jogador", p.player, p.other_club),
-        KV_WINDOW(Form80, "Ficha do árbitro", 0),
+        KV_WINDOW(Form80, "Ficha do árbitro", 1),
         KV_WINDOW(Form57, "Troca de técnicos", std::vector<t_coach_dismissal>{}),
         KV_WINDOW(Form50, "Técnicos humanos"),
         KV_WINDOW(Form51, "Técnicos humanos (novo)"),

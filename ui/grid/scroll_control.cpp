@@ -251,8 +251,9 @@ void TGrScrollControl::PaintWindowBars(Canvas& canvas) const {
 
 void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     // The bars' presses are the bars': they never reach the grid's own handling.
-    if (button == mbLeft && (vert_window_.MouseDown({x, y}) || horz_window_.MouseDown({x, y})))
-        return;
+    press_on_bar_ = button == mbLeft &&
+                    (vert_window_.MouseDown({x, y}) || horz_window_.MouseDown({x, y}));
+    if (press_on_bar_) return;
     TGrCustomScrollControl::MouseDown(button, shift, x, y);
     if (button != mbMiddle) return;
     rolling_ = true;
@@ -265,6 +266,10 @@ void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, in
     roll_timer_.SetInterval(1);
     roll_timer_.SetEnabled(true);
     if (Screen* screen = Screen::Current()) screen->SetCapture(this);
+}
+
+void TGrScrollControl::DblClick() {
+    if (!press_on_bar_) TGrCustomScrollControl::DblClick();
 }
 
 void TGrScrollControl::MouseMove(ShiftState shift, int x, int y) {

@@ -197,6 +197,8 @@ class TGrScrollControl : public TGrCustomScrollControl {
     void MouseMove(ShiftState shift, int x, int y) override;
     void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void MouseWheel(ShiftState shift, int delta, int x, int y, bool& handled) override;
+    // Two quick presses on a bar's arrow are two scroll steps, not a double click on the rows.
+    void DblClick() override;
     void EnabledChanged() override;
     // The wheel while MouseWheelEnabled: the descendant scrolls (the grid by a line a notch).
     virtual void WheelScroll(ShiftState /*shift*/, int /*delta*/) {}
@@ -209,6 +211,7 @@ class TGrScrollControl : public TGrCustomScrollControl {
     TGrScrollBar horz_{*this};
     TGrScrollBar vert_{*this};
     bool rolling_ = false;
+    bool press_on_bar_ = false;
     bool roll_up_ = false, roll_down_ = false;
     Point roll_origin_;
     Point roll_pointer_;

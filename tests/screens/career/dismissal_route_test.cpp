@@ -73,7 +73,7 @@ class DismissalRouteTest : public ::testing::Test {
             EXPECT_EQ(driver_->Text("Label3"), data.coaches[coach_].name.str());
             EXPECT_EQ(driver_->Text("Label4"), data.coaches[coach_].name.str() + ", " +
                                                    data.teams[club_].name.str() +
-                                                   " resolveu lhe demitir," + reason);
+                                                   " resolveu lhe demitir, " + reason);
             const int successor = data.teams[club_].coach;
             EXPECT_NE(successor, coach_);
             EXPECT_EQ(driver_->Text("Label5"),

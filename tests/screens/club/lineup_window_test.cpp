@@ -14,9 +14,12 @@
 #include "platform/window/edit.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
+#include "screens/club/club_window_parts.h"
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "tests/screens/sample_game_day.h"
+#include "ui/controls/smooth_message_dialog.h"
+#include "ui/controls/smooth_message_dialog_form.h"
 #include "ui/controls/ui_combo_box.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
@@ -242,6 +245,66 @@ TEST_F(LineupWindowTest, PlayHandsOverToTheNextCoachAndThenToTheMatchDay) {
         driver_.reset();
         Game().Reset();
     }
+}
+
+// The club windows' message dialog as painted: the pixels of its text area.
+struct DialogText {
+    int width = 0, height = 0;
+    std::vector<ARGB> pixels;
+    ARGB At(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+};
+DialogText PaintClubDialog(const std::string& markup) {
+    TestDriver d{800, 600};
+    Form& owner = d.screen().Create<Form>("owner");
+    owner.SetBounds(0, 0, 800, 600);
+    owner.Show();
+    TUiSmoothMessageDialog& dialog = AddClubMessageDialog(owner);
+    dialog.HTMLText().SetText(markup);
+    DialogText text;
+    d.Then([&] {
+        const TUiSmoothMessageDialogForm& form = *dialog.DialogForm();
+        const RectF r = dialog.GetTextRect(form.ClientArea());
+        text.width = static_cast<int>(r.width);
+        text.height = static_cast<int>(r.height);
+        for (int y = 0; y < text.height; ++y)
+            for (int x = 0; x < text.width; ++x) {
+                ARGB p = 0;
+                form.Buffer()->BitmapGetPixel(static_cast<int>(r.x) + x, static_cast<int>(r.y) + y,
+                                              p);
+                text.pixels.push_back(p);
+            }
+        d.Press(VK_RETURN);
+    });
+    dialog.ShowDialog();
+    return text;
+}
+
+// The shadow of the dialog's text hugs its letters: no second, faded copy of the message a few
+// pixels away from the first.
+TEST(ClubMessageDialog, ShadowedTextIsDrawnOnce) {
+    const std::string words = "Selecione 11 jogadores, arrastando-os da lista.";
+    const std::string lead = "<FONT size=\"10\"><FONT color=\"#FFFFFF\">";
+    const DialogText plain = PaintClubDialog(lead + words + "</FONT></FONT>");
+    const DialogText shadowed = PaintClubDialog(lead + "<SHAD>" + words + "</SHAD></FONT></FONT>");
+    ASSERT_EQ(plain.width, shadowed.width);
+    ASSERT_EQ(plain.height, shadowed.height);
+    auto letter = [&](int x, int y) {
+        if (x < 0 || y < 0) return false;
+        const ARGB p = plain.At(x, y);
+        return ((p >> 16) & 0xFF) > 96 && ((p >> 8) & 0xFF) > 96 && (p & 0xFF) > 96;
+    };
+    int shadow = 0, apart = 0;
+    for (int y = 0; y < plain.height; ++y)
+        for (int x = 0; x < plain.width; ++x) {
+            if (plain.At(x, y) == shadowed.At(x, y)) continue;
+            ++shadow;
+            bool near = false;
+            for (int dy = 0; dy <= 2 && !near; ++dy)
+                for (int dx = 0; dx <= 2 && !near; ++dx) near = letter(x - dx, y - dy);
+            if (!near) ++apart;
+        }
+    EXPECT_GT(shadow, 0) << "the text keeps a shadow";
+    EXPECT_EQ(apart, 0) << "shadow pixels away from every letter";
 }
 
 }  // namespace

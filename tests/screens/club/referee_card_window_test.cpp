@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/game_data.h"
+#include "platform/window/label.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "screens/club/referee_card_window.h"
 #include "tests/screens/sample_game_world.h"
@@ -28,9 +30,18 @@ TEST_F(RefereeCardTest, ShowsTheNumberedRefereesTechniqueAndStrictness) {
     });
     ShowRefereeCard(5);
     EXPECT_EQ(Screen::Get().FindForm("Form80"), nullptr);
-    // Numbers that name no referee open nothing.
+    // Numbers that name no referee open nothing, and a card made for one stays blank.
     ShowRefereeCard(0);
     ShowRefereeCard(kRefereeCount + 1);
+    EXPECT_EQ(Screen::Get().FindForm("Form80"), nullptr);
+    for (arbitro_& r : Game().referees) r = referee;
+    for (int outside : {0, -1, kRefereeCount + 1}) {
+        TForm80& card = Screen::Get().Create<TForm80>(outside);
+        for (const char* label : {"Label1", "Label4", "Label5"})
+            EXPECT_EQ(ControlNamed<Label>(card, label).Caption(), "") << outside << " " << label;
+        EXPECT_EQ(ControlNamed<TProgressCyl>(card, "gp1").Position(), 0) << outside;
+        card.Release();
+    }
 }
 
 }  // namespace

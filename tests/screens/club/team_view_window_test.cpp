@@ -379,6 +379,12 @@ TEST_F(TeamViewTest, SquadRowsAreBandedAndTheirCellsCarryHints) {
         EXPECT_EQ(grid.GetCellTextByVariant("avenda", row == 0 ? 1 : 0), "1");
         EXPECT_EQ(grid.GetCellByVariant("avenda", row == 0 ? 1 : 0).Hint(), "");
     }
+    // The wheel over the squad scrolls it, while the clubs' tree keeps the focus.
+    ASSERT_GT(grid.VertScrollBar().Max(), 0);
+    ASSERT_EQ(grid.TopRow(), 0);
+    driver_->MouseMove(grid.ClientToScreen({100, 60}));
+    driver_->Wheel(-120);
+    EXPECT_EQ(grid.TopRow(), 1);
 }
 
 TEST_F(TeamViewTest, StatusColumnUsesTheMainWindowsPictureCoding) {

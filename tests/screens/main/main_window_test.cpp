@@ -279,7 +279,9 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
         p = kept_player;
     }
 
-    // Offered for loan and back, from the player menu of the selected player.
+    // Offered for loan and back, from the player menu of the selected player; each command
+    // leaves his row selected, wherever it is in the list.
+    Grid().SelectCell(1, 3);
     const int player = window->SelectedPlayer();
     ASSERT_GT(player, 0);
     PopupMenu& menu = Menu("PopupMenu1");
@@ -291,22 +293,26 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     EXPECT_FALSE(menu.items.Find("Proporcontrato1")->enabled) << "no contract window yet";
     lend.on_click();
     EXPECT_EQ(data.players[player].loan_status, 1);
+    EXPECT_EQ(window->SelectedPlayer(), player);
     window->PopupMenu1Popup();
     EXPECT_FALSE(menu.items.Find("Porparaemprstimo1")->visible);
     EXPECT_TRUE(menu.items.Find("Nopor1")->visible);
     menu.items.Find("Nopor1")->on_click();
     EXPECT_EQ(data.players[player].loan_status, 0);
+    EXPECT_EQ(window->SelectedPlayer(), player);
 
     // A listed player comes off the list with "Retirar da lista de venda".
     data.players[player].on_sale = 1;
     data.players[player].asking_price = MoneyFromUnits(5000000);
     window->RefreshSquadGrid();
+    Grid().SelectCell(1, 3);
     EXPECT_EQ(window->SelectedPlayer(), player);
-    EXPECT_EQ(Grid().GetCellTextByVariant("passe", 0), FormatMoneyShort(5000000));
+    EXPECT_EQ(Grid().GetCellTextByVariant("passe", 3), FormatMoneyShort(5000000));
     EXPECT_TRUE(driver_->Get("Button4").Visible());
     driver_->Click("Button4");
     EXPECT_EQ(data.players[player].on_sale, 0);
     EXPECT_EQ(data.players[player].asking_price, 0);
+    EXPECT_EQ(window->SelectedPlayer(), player);
 
     // A player on loan to the club: "Comprar jogador" is offered when the club can pay the
     // price the purchase charges, and buying him takes exactly that price.

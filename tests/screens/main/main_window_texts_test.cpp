@@ -130,7 +130,7 @@ TEST(MainWindowTexts, DismissalReasons) {
     t.name.set("Porto Claro");
     t.division = 1;
     const int coach = t.coach;
-    const std::string lead = "Técnico 0, Porto Claro resolveu lhe demitir,";
+    const std::string lead = "Técnico 0, Porto Claro resolveu lhe demitir, ";
     // The board's reason comes from the club: the supporters first, then the debts, then the
     // results; a club out of the national league says so whatever else holds.
     struct Case {

@@ -268,11 +268,13 @@ TEST_F(SaveLoadWindowsTest, DeletesTheListedGameOnlyAfterYes) {
         d_.AnswerModal(mrYes);
         d_.Click("BitBtn3");
         EXPECT_EQ(Listed(form), std::vector<std::string>{"Novo.s14"});
-        d_.Click("BitBtn2");
+        // The row the highlight moved to is chosen: "Carregar" loads it at once.
+        EXPECT_EQ(form.SelectedFileName(), "Novo.s14");
+        d_.Click("BitBtn1");
     });
     ShowLoadGameWindow();
     EXPECT_EQ(ListSavedGames(), std::vector<std::string>{"Novo.s14"});
-    EXPECT_TRUE(continued_.empty());
+    EXPECT_EQ(continued_, std::vector<NextScreen>{NextScreen::kMainWindow});
 }
 
 std::string IniText(const test::SavesFolder& folder) {

@@ -281,10 +281,27 @@ TEST(GridScreen, DraggingAHeaderDividerResizesTheColumn) {
 TEST(GridScreen, DoubleClicksOnACellAndOnAFittingDivider) {
     ScreenGrid g(20);
     Point dbl{-1, -1};
+    bool window_heard = false;  // what a window hangs its "open the row" on
     g.grid.on_cell_dbl_click = [&](int col, int row) { dbl = {col, row}; };
+    g.grid.on_dbl_click = [&] { window_heard = true; };
     g.d.DoubleClick(g.grid);  // the middle of the grid: the third column
     EXPECT_EQ(dbl.x, 2);
     EXPECT_EQ(dbl.y, g.grid.RowAtY(g.grid.Height() / 2));
+    EXPECT_TRUE(window_heard);
+    // Two quick presses on the down arrow of the scroll bar: two steps, no double click.
+    window_heard = false;
+    dbl = {-1, -1};
+    ASSERT_GT(g.grid.VertScrollBar().Max(), 0);
+    const Point arrow = g.At(g.grid.Width() - 8, g.grid.ClientHeight() - 6);
+    for (int i = 0; i < 2; ++i) {
+        g.d.MouseMove(arrow);
+        g.d.MouseDown(arrow);
+        g.d.MouseUp(arrow);
+    }
+    EXPECT_EQ(g.grid.TopRow(), 2);
+    EXPECT_FALSE(window_heard);
+    EXPECT_EQ(dbl, (Point{-1, -1}));
+    g.grid.VertScrollBar().SetPosition(0);
     // A number column fits its width to its widest shown cell on a divider double click.
     auto number = std::make_unique<TGrNumberColumn>("num");
     TGrCustomColumn& column = g.grid.Columns().Add(std::move(number));
