@@ -28,7 +28,7 @@
 #include "screens/start/country_columns.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/star_points.h"
-#include "screens/start/state_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "ui/controls/control_classes.h"
 #include "ui/controls/scheme_button.h"
 #include "ui/grid/column_classes.h"
@@ -654,8 +654,7 @@ void TForm3::ListClub(int club) {
     // Only clubs of Brasil have a state.
     const bool home = c.country == kHomeCountry;
     auto& state_picture = ControlNamed<Image>(*this, "Image3");
-    const ImageList& states = StatePictures();
-    state_picture.SetPicture(home && c.state < states.Count() ? states.Get(c.state) : Picture{});
+    state_picture.SetPicture(home ? StateFlagPicture(c.state) : Picture{});
     state_picture.SetVisible(home);
     ControlNamed<Label>(*this, "Label12").SetVisible(home);
     label("Label12", home ? StateText(c.state) : "");

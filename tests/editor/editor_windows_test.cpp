@@ -31,7 +31,7 @@
 #include "season/new_game_setup.h"
 #include "tests/editor/editor_folder.h"
 #include "screens/start/game_pictures.h"
-#include "screens/start/state_pictures.h"
+#include "screens/start/program_pictures.h"
 #include "ui/controls/scheme_button.h"
 #include "ui/grid/grid_cell.h"
 #include "ui/grid/grid_columns.h"
@@ -184,9 +184,9 @@ TEST(EditorMainWindow, ShowsEachColumnsPicturesAndFillsTheScreen) {
         EXPECT_FALSE(d.Get<Image>("Image2").GetPicture().empty());
         EXPECT_TRUE(d.Get("Image3").Visible());
         const Picture& state = d.Get<Image>("Image3").GetPicture();
-        const Picture& expected = StatePictures().Get(c.state);
+        const Picture& expected = StateFlagPicture(c.state);
         ASSERT_EQ(state.width(), expected.width());
-        for (int i = 0; i < state.width(); ++i)
+        for (int i = 0; i < state.height(); ++i)
             EXPECT_EQ(state.PixelARGB(i, i), expected.PixelARGB(i, i));
         EXPECT_EQ(d.Text("Label12"), StateText(c.state));
 
