@@ -30,6 +30,24 @@ TEST(WindowLayouts, EveryWindowsTableIsSound) {
     }
 }
 
+// Misspellings once shown to the player; none may come back in any window's captions or properties.
+TEST(WindowLayouts, NoCaptionCarriesAKnownMisspelling) {
+    const std::string_view wrong[] = {"contrata-lo", "equivale à 300", "ténicos", "milhao",
+                                      "demitir,conforme", "Espirito Santo", "Suica"};
+    int captions = 0;
+    for (const WindowLayout* layout : EveryWindowLayout())
+        for (const LayoutControl& control : layout->controls) {
+            std::vector<std::string_view> texts = {control.caption};
+            for (const LayoutProperty& p : control.properties) texts.push_back(p.value);
+            captions += !control.caption.empty();
+            for (const std::string_view text : texts)
+                for (const std::string_view w : wrong)
+                    EXPECT_EQ(text.find(w), std::string_view::npos)
+                        << layout->name << "." << control.name << ": " << text;
+        }
+    EXPECT_GT(captions, 500);
+}
+
 // Tables each broken in one way, checked in a 200 x 100 window.
 const LayoutControl kNameTwice[] = {
     {.name = "Button1",

@@ -519,6 +519,8 @@ TEST_F(MainWindowTest, PanelsLinksAndTheSquadGridsLook) {
     EXPECT_FALSE(driver_->Get<Image>("esc1").GetPicture().empty());
     EXPECT_TRUE(driver_->Get("Image1").Visible());
     driver_->SavePng("main_window_pictures_1280x800.png");
+    EXPECT_EQ(Menu("PopupMenu3").items.Find("AdicionarRemover1")->caption,
+              "Adicionar/Remover técnicos");
     // "Sair do jogo" ends the program at once, saving nothing.
     Menu("PopupMenu2").on_popup();
     MenuItem& quit = *Menu("PopupMenu2").items.Find("Sairdojogo1");
