@@ -37,6 +37,9 @@ void HeadlessBackend::Present(const PixelView&, std::span<const Rect> dirty) {
     presented_.assign(dirty.begin(), dirty.end());
 }
 
-void HeadlessBackend::SetCursor(int cursor, const PixelView*, Point) { cursor_ = cursor; }
+void HeadlessBackend::SetCursor(int cursor, const PixelView* custom, Point) {
+    cursor_ = cursor;
+    cursor_picture_ = custom ? Size{custom->width, custom->height} : Size{};
+}
 
 }  // namespace kv

@@ -49,6 +49,8 @@ public:
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
 
     int cursor() const { return cursor_; }
+    // The size of the picture the shown cursor was given; empty for a standard shape.
+    Size cursor_picture() const { return cursor_picture_; }
     int presents() const { return presents_; }
     // The rectangles the last present showed.
     const std::vector<Rect>& presented() const { return presented_; }
@@ -62,6 +64,7 @@ private:
     std::deque<std::function<void()>> steps_;
     std::string clipboard_;
     int cursor_ = 0;
+    Size cursor_picture_{};
     int presents_ = 0;
     std::vector<Rect> presented_;
 };

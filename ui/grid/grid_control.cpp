@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
+#include <vector>
 
 #include "platform/base/ascii.h"
 #include "platform/window/screen.h"
@@ -9,6 +11,94 @@
 #include "ui/grid/grid_cells.h"
 
 namespace kv {
+namespace {
+
+// The grid's own cursors, drawn here so the grid needs no picture files: black strokes with a
+// white rim so they show on the white cells and the grey header alike.
+class CursorPainter {
+public:
+    static constexpr int kSize = 32;
+    void Dot(int x, int y) {
+        if (x >= 0 && y >= 0 && x < kSize && y < kSize) ink_[y * kSize + x] = true;
+    }
+    void Bar(int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x) Dot(x, y);
+    }
+    // A solid triangle pointing along (dx, dy) with its tip at (x, y).
+    void Arrow(int x, int y, int dx, int dy, int length) {
+        for (int i = 0; i < length; ++i)
+            for (int j = -i; j <= i; ++j) Dot(x - dx * i + dy * j, y - dy * i + dx * j);
+    }
+    void Ring(int cx, int cy, int r) {
+        for (int y = -r; y <= r; ++y)
+            for (int x = -r; x <= r; ++x) {
+                const int d = x * x + y * y;
+                if (d <= r * r && d >= (r - 2) * (r - 2)) Dot(cx + x, cy + y);
+            }
+    }
+    void Register(int number, Point hot_spot) {
+        std::vector<uint32_t> pixels(kSize * kSize, 0);
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                if (ink_[y * kSize + x]) {
+                    pixels[y * kSize + x] = 0xFF000000u;
+                    continue;
+                }
+                bool rim = false;
+                for (int dy = -1; dy <= 1 && !rim; ++dy)
+                    for (int dx = -1; dx <= 1 && !rim; ++dx) {
+                        const int nx = x + dx, ny = y + dy;
+                        rim = nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && ink_[ny * kSize + nx];
+                    }
+                if (rim) pixels[y * kSize + x] = 0xFFFFFFFFu;
+            }
+        Screen::Get().SetCursorImage(number, PixelView{pixels.data(), kSize, kSize, kSize * 4},
+                                     hot_spot);
+    }
+
+private:
+    std::vector<bool> ink_ = std::vector<bool>(kSize * kSize, false);
+};
+
+void RegisterGridCursors() {
+    if (!Screen::Current()) return;
+    {  // a column's right edge: a split with arrows left and right
+        CursorPainter p;
+        p.Bar(15, 6, 16, 25);
+        p.Bar(8, 15, 23, 16);
+        p.Arrow(4, 15, -1, 0, 5);
+        p.Arrow(4, 16, -1, 0, 5);
+        p.Arrow(27, 15, 1, 0, 5);
+        p.Arrow(27, 16, 1, 0, 5);
+        p.Register(TGrCustomGridControl::crHorzSplit, {15, 15});
+    }
+    {  // a row's border: the same split turned upright
+        CursorPainter p;
+        p.Bar(6, 15, 25, 16);
+        p.Bar(15, 8, 16, 23);
+        p.Arrow(15, 4, 0, -1, 5);
+        p.Arrow(16, 4, 0, -1, 5);
+        p.Arrow(15, 27, 0, 1, 5);
+        p.Arrow(16, 27, 0, 1, 5);
+        p.Register(TGrCustomGridControl::crVertSplit, {15, 15});
+    }
+    {  // a column that cannot land here: a struck-out ring
+        CursorPainter p;
+        p.Ring(15, 15, 10);
+        for (int i = -7; i <= 7; ++i) p.Bar(15 + i, 15 + i, 16 + i, 15 + i);
+        p.Register(TGrCustomGridControl::crColumnNoDrag, {15, 15});
+    }
+    {  // the indicator column: an arrow pointing right at the row
+        CursorPainter p;
+        p.Arrow(24, 15, 1, 0, 8);
+        p.Arrow(24, 16, 1, 0, 8);
+        p.Bar(6, 14, 17, 17);
+        p.Register(TGrCustomGridControl::crIndicatorSelect, {24, 15});
+    }
+}
+
+}  // namespace
 
 TGrCustomGridControl::TGrCustomGridControl(std::string name)
     : TGrScrollControl(std::move(name)), columns_(std::make_unique<TGrColumns>()) {
@@ -39,6 +129,7 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
     search_timer_.on_timer = [this] { ClearSearchText(); };
     for (int style = hsAuto; style <= hsVista; ++style)
         displays_[style] = CreateStyleDisplay(static_cast<THeaderStyle>(style), this);
+    RegisterGridCursors();
 }
 
 TStyleDisplay& TGrCustomGridControl::CurrentDisplay() const {

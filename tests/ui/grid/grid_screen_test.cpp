@@ -191,6 +191,26 @@ TEST(GridScreen, ADoubleClickOnTheIndicatorBorderFitsTheRow) {
     EXPECT_EQ(g.grid.GetRowHeight(0), 20);
 }
 
+TEST(GridScreen, EachGridCursorShowsItsOwnPicture) {
+    ScreenGrid g(10);
+    g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing));
+    const int border = g.grid.GetRowTop(2) - 1;
+    struct Case {
+        Point at;
+        int cursor;
+    };
+    for (const Case& c : {Case{{91, 8}, TGrCustomGridControl::crHorzSplit},  // "Nome"'s right edge
+                          Case{{5, border}, TGrCustomGridControl::crVertSplit},
+                          Case{{5, border - 8}, TGrCustomGridControl::crIndicatorSelect}}) {
+        g.d.MouseMove(g.At(c.at.x, c.at.y));
+        EXPECT_EQ(g.d.backend().cursor(), c.cursor);
+        EXPECT_EQ(g.d.backend().cursor_picture(), (Size{32, 32})) << c.cursor;
+    }
+    // A standard shape carries no picture of its own.
+    g.d.MouseMove(g.At(200, 100));
+    EXPECT_EQ(g.d.backend().cursor_picture(), Size{});
+}
+
 TEST(GridScreen, RowsResizedOnTheIndicatorAndMovedByDragging) {
     ScreenGrid g(10);
     g.grid.SetOptions(g.grid.Options().With(goIndicator).With(goRowResizing).With(goRowMoving));
