@@ -24,8 +24,6 @@ inline constexpr int kEditorNationalTeams = 202;
 inline constexpr int kMinCapacity = 1000;
 inline constexpr int kMaxCapacity = 119999;
 inline constexpr int kMaxClubFileNameLength = 21;
-inline constexpr int kMinPlayerAge = 16;
-inline constexpr int kMaxPlayerAge = 42;
 inline constexpr int kMaxStarters = 11;
 
 struct EditorClub {
