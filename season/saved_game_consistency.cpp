@@ -68,9 +68,12 @@ std::string CheckHumans(const GameData& g) {
         if (c.club >= 0 && !Holds(s.human_clubs, c.club))
             return Says("o técnico humano ", coach, " dirige um clube que falta em human_clubs");
     }
+    // A coach who left the game stays human in the histories but holds no slot: only a human
+    // coach with a club must hold one.
     for (std::size_t k = 0; k < g.coaches.size(); ++k)
-        if (g.coaches[k].human && !Holds(s.human_coaches, static_cast<std::int32_t>(k)))
-            return Says("o técnico ", k, " é humano e falta em human_coaches");
+        if (g.coaches[k].human && g.coaches[k].club >= 0 &&
+            !Holds(s.human_coaches, static_cast<std::int32_t>(k)))
+            return Says("o técnico ", k, " dirige um clube como humano e falta em human_coaches");
     if (s.human_count > 0 && !Holds(s.human_clubs, s.user_club))
         return "user_club não é um dos clubes humanos";
     if (s.current_coach >= 0 && !Holds(s.human_coaches, s.current_coach))
