@@ -3,6 +3,7 @@
 // must load again unchanged), then play two rounds of it with every whole-game check on. A
 // file the loader takes must be a game that plays.
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -23,11 +24,17 @@ inline void SaveAgainAndPlay() {
     const std::string path = (ScratchFolder() / "jogo.s14").string();
     WriteBytes(path, saved);
     HeadlessGame game;
-    if (!game.LoadGame(path).empty()) std::abort();
+    if (const std::string refused = game.LoadGame(path); !refused.empty()) {
+        std::fprintf(stderr, "saved back and refused: %s\n", refused.c_str());
+        std::abort();
+    }
     game.set_checking(true);
     for (int round = 0; round < 2; ++round) {
         game.PlayRound();
-        if (!game.broken_invariant().empty()) std::abort();
+        if (!game.broken_invariant().empty()) {
+            std::fprintf(stderr, "broken: %s\n", game.broken_invariant().c_str());
+            std::abort();
+        }
     }
 }
 
