@@ -60,7 +60,7 @@ void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_
     c.country = r.U8();
     c.squad_complete = r.U8();
     c.version = r.U8();
-    c.level = std::clamp<std::uint8_t>(r.U8(), kMinTeamLevel, kMaxTeamLevel);
+    c.level = static_cast<std::uint8_t>(ClubLevelAsWritten(r.U8()));
     r.String(c.short_name);
     r.String(c.full_name);
     r.String(c.stadium);

@@ -24,15 +24,21 @@ inline constexpr int kLastNationality = 202;   // country_names has 203 entries
 // The ages a player of a teams file may have, in clubs and national teams alike.
 inline constexpr int kMinPlayerAge = 16;
 inline constexpr int kMaxPlayerAge = 42;
-// A club's and a national team's starting level.
+// A national team's starting level, and the highest a club's may be.
 inline constexpr int kMinTeamLevel = 1;
 inline constexpr int kMaxTeamLevel = 25;
+
+// A club's level as the editor writes it and the readers take it: 0..25 as stored, a level
+// above 25 as 10, so a file reads as the level the editor would keep for it.
+constexpr int ClubLevelAsWritten(int level) {
+    return level > kMaxTeamLevel ? 10 : level;
+}
 
 struct t_club_file_record {
     std::uint8_t country = 0;
     std::uint8_t squad_complete = 0;
     std::uint8_t version = 0;
-    std::uint8_t level = 0;  // 1..25
+    std::uint8_t level = 0;  // 0..25
     PString<25> short_name;
     PString<25> full_name;
     PString<30> stadium;

@@ -234,7 +234,7 @@ std::string EditorDatabase::WriteClub(int club) {
     const t_club_file_record before = e.club;
     e.club.version = kClubFileVersion;
     if (e.club.club_id == 0) e.club.club_id = NewClubId();
-    e.club.level = static_cast<std::uint8_t>(LevelAsWritten(e.club.level));
+    e.club.level = static_cast<std::uint8_t>(ClubLevelAsWritten(e.club.level));
     e.club.squad_complete = IsClubSquadComplete(e.squad) ? 1 : 0;
     std::string error;
     if (!WriteFileAtomic(e.path, EncodeClubFile(e.club, e.squad), &error)) {
@@ -732,10 +732,6 @@ int CountryForKey(char32_t key, int current) {
     for (int c = 0; c < kEditorNationalTeams; ++c)
         if (country_names[c].starts_with(prefix)) return c;
     return current;
-}
-
-int LevelAsWritten(int level) {
-    return level > 25 ? 10 : level;
 }
 
 bool IsSafeClubFileName(std::string_view name) {

@@ -201,9 +201,6 @@ std::string CharacteristicsText(int characteristic1, int characteristic2);
 // no name does or the key is no letter.
 int CountryForKey(char32_t key, int current);
 
-// The level the club writer stores: a level above 25 is written as 10.
-int LevelAsWritten(int level);
-
 // The file name a new club may take: letters, digits, blanks, "-" and "_", no separators.
 bool IsSafeClubFileName(std::string_view name);
 

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ClubFile file{"fuzz.b14", size, club, squad};
     ClubFileProblem(file);
     CountPlayableSlots(squad);
-    if (club.level < kMinTeamLevel || club.level > kMaxTeamLevel || club.reputation < 0 ||
-        club.reputation > 5 || club.kit_colour < 0 || club.kit_colour > 6)
+    if (club.level > kMaxTeamLevel || club.reputation < 0 || club.reputation > 5 ||
+        club.kit_colour < 0 || club.kit_colour > 6)
         std::abort();
     for (int i = 0; i < kClubSquadSlots; ++i) {
         if (HasControlCharacters(squad.player_names[i].raw()) || squad.star[i] > 1 ||
@@ -26,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             (squad.age[i] < kMinPlayerAge || squad.age[i] > kMaxPlayerAge))
             std::abort();
     }
-    for (const std::string_view name : {club.short_name.raw(), club.full_name.raw(),
-                                        club.stadium.raw(), club.coach_name.raw()})
+    for (const std::string_view name :
+         {club.short_name.raw(), club.full_name.raw(), club.stadium.raw(), club.coach_name.raw()})
         if (HasControlCharacters(name)) std::abort();
     t_club_file_record club2;
     t_squad_file_record squad2;
