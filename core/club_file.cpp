@@ -60,13 +60,19 @@ void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_
     c.country = r.U8();
     c.squad_complete = r.U8();
     c.version = r.U8();
-    c.level = r.U8();
+    c.level = static_cast<std::uint8_t>(ClubLevelAsWritten(r.U8()));
     r.String(c.short_name);
     r.String(c.full_name);
     r.String(c.stadium);
     r.String(c.file_name);
     r.String(c.picture_name);
     r.String(c.coach_name);
+    ReplaceControlBytes(c.short_name);
+    ReplaceControlBytes(c.full_name);
+    ReplaceControlBytes(c.stadium);
+    ReplaceControlBytes(c.file_name);
+    ReplaceControlBytes(c.picture_name);
+    ReplaceControlBytes(c.coach_name);
     r.Seek(kClubRecordOffset + 168);
     c.back_colour = r.I32();
     c.text_colour = r.I32();
@@ -91,6 +97,11 @@ void DecodeClubFile(std::string_view bytes, t_club_file_record& c, t_squad_file_
     r.Array(s.side);
     r.Array(s.reserved);
     for (int i = 0; i < kClubSquadSlots; ++i) {
+        ReplaceControlBytes(s.player_names[i]);
+        s.star[i] = s.star[i] != 0 ? 1 : 0;
+        // An empty slot keeps what it holds, so the editor writes it back as it was.
+        if (IsNamedSlot(s.player_names[i]))
+            s.age[i] = std::clamp<std::uint8_t>(s.age[i], kMinPlayerAge, kMaxPlayerAge);
         if (s.characteristic1[i] > kLastCharacteristic) s.characteristic1[i] = 0;
         if (s.characteristic2[i] > kLastCharacteristic) s.characteristic2[i] = 0;
         if (s.side[i] > 1) s.side[i] = 0;

@@ -21,12 +21,24 @@ inline constexpr std::uint8_t kClubFileVersion = 14;
 inline constexpr int kClubSquadSlots = 25;
 inline constexpr std::uint8_t kNoState = 255;  // what the editor writes for a club with no state
 inline constexpr int kLastNationality = 202;   // country_names has 203 entries
+// The ages a player of a teams file may have, in clubs and national teams alike.
+inline constexpr int kMinPlayerAge = 16;
+inline constexpr int kMaxPlayerAge = 42;
+// A national team's starting level, and the highest a club's may be.
+inline constexpr int kMinTeamLevel = 1;
+inline constexpr int kMaxTeamLevel = 25;
+
+// A club's level as the editor writes it and the readers take it: 0..25 as stored, a level
+// above 25 as 10, so a file reads as the level the editor would keep for it.
+constexpr int ClubLevelAsWritten(int level) {
+    return level > kMaxTeamLevel ? 10 : level;
+}
 
 struct t_club_file_record {
     std::uint8_t country = 0;
     std::uint8_t squad_complete = 0;
     std::uint8_t version = 0;
-    std::uint8_t level = 0;  // 1..25
+    std::uint8_t level = 0;  // 0..25
     PString<25> short_name;
     PString<25> full_name;
     PString<30> stadium;
@@ -89,9 +101,10 @@ struct ClubFile {
 std::string EncodeClubFile(const t_club_file_record& club, const t_squad_file_record& squad);
 
 // Decodes as much of a club file as `bytes` holds; the rest stays zero, as the game reads a short
-// file. Nothing read is trusted: lengths are clamped to their capacity, a state outside 0..26
-// becomes kNoState, reputation and kit colour are clamped to their ranges, and characteristics
-// above 13 and sides other than 0/1 read as 0.
+// file. Nothing read is trusted: lengths are clamped to their capacity, control bytes in names
+// read as spaces, a state outside 0..26 becomes kNoState, the level, reputation, kit colour and
+// ages are clamped to their ranges, a star is 0 or 1, and characteristics above 13 and sides
+// other than 0/1 read as 0. A slot's position outside 0..4 is kept: the slot is not taken.
 void DecodeClubFile(std::string_view bytes, t_club_file_record& club, t_squad_file_record& squad);
 
 // Reads `folder`/`name` (the name is found ignoring case); `file_name` takes the real name cut to

@@ -70,8 +70,14 @@ void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record&
     r.Array(n.side);
     r.Array(n.reserved);
     n.reputation = std::min<std::uint8_t>(r.U8(), 5);
+    n.level = std::clamp(n.level, kMinTeamLevel, kMaxTeamLevel);
+    ReplaceControlBytes(n.picture_name);
+    ReplaceControlBytes(n.coach_name);
     for (int i = 0; i < kNationalSquadSlots; ++i) {
-        n.age[i] = std::clamp(n.age[i], 0, 255);
+        ReplaceControlBytes(n.player_names[i]);
+        n.star[i] = n.star[i] != 0 ? 1 : 0;
+        if (IsNamedSlot(n.player_names[i]))
+            n.age[i] = std::clamp(n.age[i], kMinPlayerAge, kMaxPlayerAge);
         if (n.characteristic1[i] < 0 || n.characteristic1[i] > kLastCharacteristic) {
             n.characteristic1[i] = 0;
         }

@@ -54,8 +54,9 @@ struct NationalTeamFile {
 std::string EncodeNationalTeamFile(const t_national_team_file_record& record);
 
 // Decodes as much as `bytes` holds, the rest staying zero. Lengths are clamped to their capacity,
-// characteristics outside 0..13 and sides other than 0/1 read as 0, ages are kept within 0..255
-// and the reputation within 0..5.
+// control bytes in names read as spaces, characteristics outside 0..13 and sides other than 0/1
+// read as 0, a star is 0 or 1, the ages of named slots, the level and the reputation are clamped
+// to their ranges. A slot's position outside 0..4 is kept: the slot is not taken.
 void DecodeNationalTeamFile(std::string_view bytes, t_national_team_file_record& record);
 
 // Reads only a regular file, and only its first kNationalTeamFileSize bytes; nothing when it

@@ -41,6 +41,25 @@ struct PString {
     friend bool operator==(const PString& a, const PString& b) { return a.raw() == b.raw(); }
 };
 
+// A byte below the space or DEL: never part of a name, and drawn as garbage or taken as a line
+// break by the screens.
+inline bool IsControlByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x20 || b == 0x7F;
+}
+
+inline bool HasControlCharacters(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), IsControlByte);
+}
+
+// A name read from a file with its control bytes turned into spaces; the length stays.
+template <std::size_t N>
+void ReplaceControlBytes(PString<N>& s) {
+    const std::size_t n = s.raw().size();
+    for (std::size_t i = 0; i < n; ++i)
+        if (IsControlByte(s.bytes[i])) s.bytes[i] = ' ';
+}
+
 static_assert(sizeof(PString<25>) == 26);
 static_assert(sizeof(PString<30>) == 31);
 static_assert(alignof(PString<30>) == 1);

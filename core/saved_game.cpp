@@ -226,6 +226,10 @@ bool StreamSavedGame(const GameData& game, const std::function<bool(std::string_
 }
 
 bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message) {
+    if (bytes.size() > kMaxSavedGameSize) {
+        message = kCorruptSaveMessage;
+        return false;
+    }
     BlockReader b(bytes);
     b.rd.I32();  // the lead word is written but never meant to be checked
     const bool state_read = b.Record(into.game_state);

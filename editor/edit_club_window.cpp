@@ -109,7 +109,7 @@ TForm4::TForm4() : Form("Form4") {
     auto& level = ControlNamed<ComboBox>(*this, "ComboBox1");
     level.SetItems(levels);
     // A stored level above 25 shows as the level the writer will store for it.
-    level.SetItemIndex(LevelAsWritten(c.level));
+    level.SetItemIndex(ClubLevelAsWritten(c.level));
     auto& reputation = ControlNamed<ComboBox>(*this, "ComboBox2");
     reputation.SetItems({reputation_names.begin(), reputation_names.end()});
     reputation.SetItemIndex(c.reputation);
@@ -152,7 +152,7 @@ void TForm4::BitBtn1Click() {
     auto index = [this](std::string_view name) {
         return ControlNamed<ComboBox>(*this, name).ItemIndex();
     };
-    if (index("ComboBox1") != LevelAsWritten(c.level)) ch.level = index("ComboBox1");
+    if (index("ComboBox1") != ClubLevelAsWritten(c.level)) ch.level = index("ComboBox1");
     if (index("ComboBox2") != c.reputation) ch.reputation = index("ComboBox2");
     if (index("combo1") >= 0 && index("combo1") != c.country) ch.country = index("combo1");
     const auto back = static_cast<std::int32_t>(ShapeColour(ControlNamed<Shape>(*this, "Shape1")));

@@ -64,6 +64,15 @@ int ParseCapacity(std::string_view text) {
 const std::string kCapacityRange = "Capacidade mínima: " + std::to_string(kMinCapacity) +
                                    ", máxima: " + std::to_string(kMaxCapacity) + ";";
 
+// Names typed into the editor's fields go into files every screen of the game draws.
+constexpr std::string_view kControlCharacterMessage =
+    "Os nomes não podem ter caracteres de controle (tabulação, quebra de linha...)";
+
+template <class... Names>
+bool AnyControlCharacters(const Names&... names) {
+    return (HasControlCharacters(names) || ...);
+}
+
 // The player's fields put within their tables: a characteristic outside its position's range
 // takes the first of it, as the dialogs cannot offer it.
 PlayerFields Sanitised(PlayerFields f) {
@@ -225,7 +234,7 @@ std::string EditorDatabase::WriteClub(int club) {
     const t_club_file_record before = e.club;
     e.club.version = kClubFileVersion;
     if (e.club.club_id == 0) e.club.club_id = NewClubId();
-    e.club.level = static_cast<std::uint8_t>(LevelAsWritten(e.club.level));
+    e.club.level = static_cast<std::uint8_t>(ClubLevelAsWritten(e.club.level));
     e.club.squad_complete = IsClubSquadComplete(e.squad) ? 1 : 0;
     std::string error;
     if (!WriteFileAtomic(e.path, EncodeClubFile(e.club, e.squad), &error)) {
@@ -273,6 +282,8 @@ std::string EditorDatabase::AddClub(const NewClubFields& f, int* added) {
     if (TrimmedCopy(f.short_name).empty()) return "Nome abreviado não informado";
     if (TrimmedCopy(f.coach_name).empty()) return "Técnico não informado";
     if (TrimmedCopy(f.stadium).empty()) return "Estádio não informado";
+    if (AnyControlCharacters(f.full_name, f.short_name, f.coach_name, f.stadium, f.picture_name))
+        return std::string(kControlCharacterMessage);
     if (f.file_name.empty()) return "Nome arquivo não informado";
     if (!IsSafeClubFileName(f.file_name))
         return "Nome do arquivo: use apenas letras, números, espaços, \"-\" e \"_\" (até " +
@@ -322,6 +333,9 @@ const t_club_file_record* EditorDatabase::ClubRecord(int club) const {
 }
 
 std::string EditorDatabase::EditClub(int club, const ClubChanges& ch) {
+    if (!ValidClub(club)) return {};
+    if (AnyControlCharacters(ch.full_name, ch.short_name, ch.coach_name, ch.stadium))
+        return std::string(kControlCharacterMessage);
     return ChangeClub(club, [&](EditorClub& e) -> std::string {
         t_club_file_record& c = e.club;
         if (!ch.full_name.empty()) c.full_name.set(ch.full_name);
@@ -391,6 +405,8 @@ std::string EditorDatabase::AddNationalTeam(const NationalTeamFields& f) {
     if (IsListedNationalTeam(f.country))
         return "Esta seleção já existe, você pode edita-la clicando em editar";
     if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
+    if (AnyControlCharacters(f.coach_name, f.picture_name))
+        return std::string(kControlCharacterMessage);
     return ChangeNationalTeam(f.country, [&](t_national_team_file_record& n) -> std::string {
         n.coach_name.set(f.coach_name);
         n.country = f.country;
@@ -405,6 +421,7 @@ std::string EditorDatabase::AddNationalTeam(const NationalTeamFields& f) {
 std::string EditorDatabase::EditNationalTeam(int country, const NationalTeamFields& f) {
     if (!IsListedNationalTeam(country)) return {};
     if (TrimmedCopy(f.coach_name).empty()) return "Nome do técnico não inserido";
+    if (AnyControlCharacters(f.coach_name)) return std::string(kControlCharacterMessage);
     return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
         n.coach_name.set(f.coach_name);
         n.back_colour = f.back_colour;
@@ -425,6 +442,7 @@ std::string EditorDatabase::SetNationalTeamPicture(int country, std::string_view
 std::string EditorDatabase::AddClubPlayer(int club, const PlayerFields& fields, int* slot) {
     if (!ValidClub(club)) return {};
     if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
+    if (AnyControlCharacters(fields.name)) return std::string(kControlCharacterMessage);
     // A slot left with no name counts as free as well as the editor's marker.
     const int t = FirstFreeSlot(clubs_[club].squad.player_names);
     if (t == 0) return "Você já tem 25 jogadores no time";
@@ -443,6 +461,7 @@ std::string EditorDatabase::AddClubPlayer(int club, const PlayerFields& fields, 
 std::string EditorDatabase::AddNationalPlayer(int country, const PlayerFields& fields, int* slot) {
     if (!IsListedNationalTeam(country)) return {};
     if (TrimmedCopy(fields.name).empty()) return "Nome do jogador em Branco";
+    if (AnyControlCharacters(fields.name)) return std::string(kControlCharacterMessage);
     const int t = FirstFreeSlot(national_teams_[country].player_names);
     if (t == 0) return "A seleção já tem 28 jogadores";
     std::string error = ChangeNationalTeam(country, [&](t_national_team_file_record& n) {
@@ -456,6 +475,7 @@ std::string EditorDatabase::AddNationalPlayer(int country, const PlayerFields& f
 
 std::string EditorDatabase::EditClubPlayer(int club, int slot, const PlayerFields& fields) {
     if (!ValidClubSlot(club, slot)) return {};
+    if (AnyControlCharacters(fields.name)) return std::string(kControlCharacterMessage);
     return ChangeClub(club, [&](EditorClub& e) -> std::string {
         PlayerFields f = Sanitised(fields);
         if (TrimmedCopy(f.name).empty()) f.name = e.squad.player_names[slot - 1].str();
@@ -466,6 +486,7 @@ std::string EditorDatabase::EditClubPlayer(int club, int slot, const PlayerField
 
 std::string EditorDatabase::EditNationalPlayer(int country, int slot, const PlayerFields& fields) {
     if (!ValidNationalSlot(country, slot)) return {};
+    if (AnyControlCharacters(fields.name)) return std::string(kControlCharacterMessage);
     return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
         PlayerFields f = Sanitised(fields);
         if (TrimmedCopy(f.name).empty()) f.name = n.player_names[slot - 1].str();
@@ -711,10 +732,6 @@ int CountryForKey(char32_t key, int current) {
     for (int c = 0; c < kEditorNationalTeams; ++c)
         if (country_names[c].starts_with(prefix)) return c;
     return current;
-}
-
-int LevelAsWritten(int level) {
-    return level > 25 ? 10 : level;
 }
 
 bool IsSafeClubFileName(std::string_view name) {

@@ -24,8 +24,6 @@ inline constexpr int kEditorNationalTeams = 202;
 inline constexpr int kMinCapacity = 1000;
 inline constexpr int kMaxCapacity = 119999;
 inline constexpr int kMaxClubFileNameLength = 21;
-inline constexpr int kMinPlayerAge = 16;
-inline constexpr int kMaxPlayerAge = 42;
 inline constexpr int kMaxStarters = 11;
 
 struct EditorClub {
@@ -202,9 +200,6 @@ std::string CharacteristicsText(int characteristic1, int characteristic2);
 // "Ma", any other letter (either case) the first whose name begins with it; `current` when
 // no name does or the key is no letter.
 int CountryForKey(char32_t key, int current);
-
-// The level the club writer stores: a level above 25 is written as 10.
-int LevelAsWritten(int level);
 
 // The file name a new club may take: letters, digits, blanks, "-" and "_", no separators.
 bool IsSafeClubFileName(std::string_view name);

@@ -7,6 +7,7 @@
 #include "core/saved_game_files.h"
 #include "platform/base/files.h"
 #include "season/calendar.h"
+#include "season/saved_game_consistency.h"
 
 namespace kv {
 
@@ -21,6 +22,11 @@ LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name
     g.autosave_turn_counter = 0;
     g.opening_main_window = 1;
     BuildSeasonCalendar(g);
+    if (const std::string broken = SavedGameInconsistency(g); !broken.empty()) {
+        out.message = std::string(kInvalidSaveMessage) + ": " + broken;
+        return out;
+    }
+    RecomputeDerivedValues(g);
     SwapInGame(g);
     out.loaded = true;
     out.next = IsNationalTeamTournament(Game().game_state.match_kind) ? NextWindow::kNationalTeamHub
@@ -29,11 +35,21 @@ LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name
 }
 
 LoadOutcome LoadGameFromFile(std::string_view path) {
-    // Only a regular file is opened: a pipe or a device named like a saved game would hang the
-    // load or fill the memory.
+    LoadOutcome out;
+    // The head first: a file of another version, or one that is no saved game at all, is
+    // refused before its body is read, however large it is. Only a regular file is opened: a
+    // pipe or a device named like a saved game would hang the load or fill the memory.
+    const FileContents head = ReadRegularFile(path, kSavedGameHeadSize, ReadLimit::kHead);
+    if (!head.ok()) {
+        out.message = kLoadOpenErrorMessage;
+        return out;
+    }
+    if (!PreviewSavedGameHead(head.bytes).valid) {
+        out.message = kCorruptSaveMessage;
+        return out;
+    }
     const FileContents file = ReadRegularFile(path, kMaxSavedGameSize, ReadLimit::kWholeFile);
     if (!file.ok()) {
-        LoadOutcome out;
         out.message =
             file.status == FileReadStatus::kTooLarge ? kCorruptSaveMessage : kLoadOpenErrorMessage;
         return out;

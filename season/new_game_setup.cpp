@@ -171,7 +171,7 @@ ClubFileScan ScanClubFiles(std::string_view teams_folder) {
         std::optional<ClubFile> file = ReadClubFile(teams_folder, name, &problem);
         if (file) problem = ClubFileProblem(*file);
         if (!problem.empty()) {
-            scan.skipped.push_back({"teams\\" + name, std::move(problem)});
+            scan.skipped.push_back({JoinPath(NativePath(teams_folder), name), std::move(problem)});
             continue;
         }
         if (file->club.country < kRealCountries) ++scan.usable_clubs[file->club.country];
@@ -185,17 +185,22 @@ ClubFileScan ScanClubFiles(std::string_view teams_folder) {
             ReadNationalTeamFile(national_folder, name, &problem);
         if (file) problem = NationalTeamFileProblem(*file);
         if (!problem.empty())
-            scan.skipped.push_back({"teams\\selecoes\\" + name, std::move(problem)});
+            scan.skipped.push_back({JoinPath(national_folder, name), std::move(problem)});
     }
     return scan;
 }
 
 std::string SkippedFilesNotice(const ClubFileScan& scan) {
     if (scan.skipped.empty()) return {};
-    std::string text = std::to_string(scan.skipped.size()) +
-                       (scan.skipped.size() == 1 ? " arquivo ignorado" : " arquivos ignorados") +
+    const std::size_t count = scan.skipped.size();
+    std::string text = std::to_string(count) +
+                       (count == 1 ? " arquivo ignorado" : " arquivos ignorados") +
                        " da pasta de times:";
-    for (const SkippedFile& file : scan.skipped) text += "\n" + file.name + ": " + file.reason;
+    // A folder of thousands of bad files must not make a notice taller than the screen.
+    const std::size_t shown = std::min(count, kSkippedFilesShown);
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "\n" + scan.skipped[i].name + ": " + scan.skipped[i].reason;
+    if (count > shown) text += "\n... e mais " + std::to_string(count - shown);
     return text;
 }
 

@@ -31,7 +31,7 @@ inline constexpr std::string_view kTooFewCustomClubs =
 
 // A file of the teams database the game does not play with, and why.
 struct SkippedFile {
-    std::string name;  // as the setup shows it: "teams\\clube.b14", "teams\\selecoes\\29.s11"
+    std::string name;  // its real path, as the setup shows it
     std::string reason;
 };
 
@@ -48,8 +48,9 @@ struct ClubFileScan {
 };
 ClubFileScan ScanClubFiles(std::string_view teams_folder);
 
-// What the setup shows about the skipped files: a heading and one line per file; empty when
-// nothing was skipped.
+// What the setup shows about the skipped files: a heading with their count and one line for
+// each of the first kSkippedFilesShown, then how many more; empty when nothing was skipped.
+inline constexpr std::size_t kSkippedFilesShown = 5;
 std::string SkippedFilesNotice(const ClubFileScan& scan);
 
 // Why no game can be set up from the folder at all (missing, empty, or not one club file the

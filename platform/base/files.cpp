@@ -384,10 +384,14 @@ bool WriteFileAtomicFrom(std::string_view path,
         mode = st.st_mode & 0777;
     }
     const std::string folder = FolderOf(target);
+    // Said in terms of the file the player asked for, never of the hidden temporary beside it.
+    if (!folder.empty() && !StatIs(folder, S_IFDIR))
+        return Refuse(error, "não foi possível gravar " + target + ": a pasta " + folder +
+                                 " não existe");
     RemoveStaleTemporaries(folder.empty() ? "." : folder, name);
     std::string temp = JoinPath(folder, "." + name + ".XXXXXX");
     const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return Fail(error, "não foi possível criar " + temp);
+    if (fd < 0) return Fail(error, "não foi possível criar " + target);
     // Held until the rename, so that another write's clean-up leaves this temporary alone.
     ::flock(fd, LOCK_EX | LOCK_NB);
     // mkstemp makes the file private; the replacement keeps what the old file allowed.

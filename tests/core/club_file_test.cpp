@@ -118,6 +118,42 @@ TEST(ClubFile, DamagedValuesReadAsSafeOnes) {
     EXPECT_FALSE(IsUsableSquadSlot(s, -1));
 }
 
+// The level and the ages read as the editor would keep them; a name's control bytes read as
+// blanks; an empty slot keeps its age so the editor writes it back as it was.
+TEST(ClubFile, LevelsAgesAndNamesReadWithinTheirDomains) {
+    struct Case {
+        std::size_t offset;
+        std::uint8_t stored;
+        int level;
+        int age_of_slot_1;
+        int age_of_slot_25;  // empty in a squad of 20
+    };
+    for (const Case& c :
+         {Case{7, 0, 0, 18, 0}, Case{7, 25, 25, 18, 0}, Case{7, 26, 10, 18, 0},
+          Case{7, 255, 10, 18, 0}, Case{208 + 950, 15, 17, 16, 0}, Case{208 + 950, 42, 17, 42, 0},
+          Case{208 + 950, 255, 17, 42, 0}, Case{208 + 950 + 24, 255, 17, 18, 255}}) {
+        std::string bytes = EncodeClubFile(SampleClub(), SampleSquad(20));
+        bytes[c.offset] = static_cast<char>(c.stored);
+        t_club_file_record club;
+        t_squad_file_record squad;
+        DecodeClubFile(bytes, club, squad);
+        EXPECT_EQ(club.level, c.level) << "offset " << c.offset << " byte " << int{c.stored};
+        EXPECT_EQ(squad.age[0], c.age_of_slot_1) << "offset " << c.offset;
+        EXPECT_EQ(squad.age[24], c.age_of_slot_25) << "offset " << c.offset;
+    }
+
+    std::string bytes = EncodeClubFile(SampleClub(), SampleSquad(20));
+    bytes[4 + 5] = '\t';      // in the short name
+    bytes[208 + 1] = '\n';    // in the first player's name
+    bytes[4 + 140] = '\x7F';  // in the coach's name
+    t_club_file_record club;
+    t_squad_file_record squad;
+    DecodeClubFile(bytes, club, squad);
+    EXPECT_EQ(club.short_name.str(), " tabira EC");
+    EXPECT_EQ(squad.player_names[0].str(), " ogador 1 São");
+    EXPECT_EQ(club.coach_name.str(), " oaquim Sá");
+}
+
 TEST(ClubFile, StatesOutsideBrasilsReadAsNoState) {
     for (auto [stored, read] :
          {std::pair<int, int>{0, 0}, {26, 26}, {27, kNoState}, {255, kNoState}}) {

@@ -23,7 +23,7 @@ t_national_team_file_record SampleTeam() {
     n.reputation = 4;
     for (int i = 0; i < kNationalSquadSlots; ++i) {
         n.player_names[i].set("Jugador " + std::to_string(i));
-        n.age[i] = 19 + i;
+        n.age[i] = kMinPlayerAge + i % 27;  // every age the editor offers, 16..42
         n.position[i] = i < 3 ? 0 : 1 + i % 4;
         n.starter[i] = i < 11;
         n.characteristic1[i] = i % 14;
@@ -50,8 +50,8 @@ TEST(NationalTeamFile, FieldsLandAtTheirOffsetsAndReadBackUnchanged) {
     };
     for (const Case& c :
          {Case{0, 42}, Case{4, 1}, Case{72, 19}, Case{80, 0x00FFFFFF}, Case{84, 0x000000FF},
-          Case{1100 + 4 * 27, 46}, Case{1212, 0}, Case{1212 + 4 * 5, 2}, Case{1324 + 4 * 10, 1},
-          Case{1436 + 4 * 13, 13}, Case{1548 + 4 * 27, 4}}) {
+          Case{1100 + 4 * 26, 42}, Case{1100 + 4 * 27, 16}, Case{1212, 0}, Case{1212 + 4 * 5, 2},
+          Case{1324 + 4 * 10, 1}, Case{1436 + 4 * 13, 13}, Case{1548 + 4 * 27, 4}}) {
         EXPECT_EQ(I32At(bytes, 4 + c.offset), c.value) << "offset " << c.offset;
     }
     for (auto [offset, value] : {std::pair{8, 5},

@@ -13,6 +13,7 @@
 #include "core/saved_game.h"
 #include "core/saved_game_files.h"
 #include "season/load_game.h"
+#include "tests/fuzz/saved_game_play.h"
 #include "tests/core/saves/saves_world.h"
 
 namespace {
@@ -49,9 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     RefreshPreviewNames(Game());
     NextMatchText(Game().game_state);
-    const std::string saved = WriteSavedGame(Game());
-    auto again = std::make_unique<GameData>();
-    std::string message;
-    if (!ReadSavedGame(saved, *again, message) || WriteSavedGame(*again) != saved) std::abort();
+    fuzz::SaveAgainAndPlay();
     return 0;
 }

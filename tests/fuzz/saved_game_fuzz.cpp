@@ -1,5 +1,6 @@
 // Any bytes handed to the loader: it must refuse them or load a game that saves back to a file
-// it loads again unchanged, and never read outside its buffers.
+// it loads again unchanged and plays two rounds without breaking an invariant, and never read
+// outside its buffers.
 
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +12,7 @@
 #include "core/saved_game.h"
 #include "core/saved_game_files.h"
 #include "season/load_game.h"
+#include "tests/fuzz/saved_game_play.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace kv;
@@ -21,9 +23,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (out.message.empty()) std::abort();  // a refusal always tells the player why
         return 0;
     }
-    const std::string saved = WriteSavedGame(Game());
-    auto again = std::make_unique<GameData>();
-    std::string message;
-    if (!ReadSavedGame(saved, *again, message) || WriteSavedGame(*again) != saved) std::abort();
+    fuzz::SaveAgainAndPlay();
     return 0;
 }

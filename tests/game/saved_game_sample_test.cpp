@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/game_data.h"
 #include "core/saved_game.h"
 #include "game/headless_game.h"
+#include "season/human_coaches.h"
 #include "season/load_game.h"
 
 namespace kv {
 namespace {
 
 // Saves the running game, loads the file in its place and saves again: the two files must be
-// the same bytes, and the game must go on from the loaded copy.
+// the same bytes, and the game must go on from the loaded copy. The load runs every cross-check
+// of a whole game, so a save the game itself writes at any point must pass them all.
 void ExpectSameGameAfterLoad(const std::string& when) {
     SCOPED_TRACE(when);
     std::string saved_name = Game().game_state.save_name.str();
@@ -49,6 +52,54 @@ TEST(SavedSampleGame, ANewGameAndEveryRoundOfItsFirstSeasonLoadBackUnchanged) {
     EXPECT_EQ(Game().game_state.season, 2);
     EXPECT_FALSE(Game().honours.empty());
     ExpectSameGameAfterLoad("second season");
+}
+
+// Other shapes of game saved at every point of two seasons: several leagues and coaches, a coach
+// who leads a national team, a coach without a club, divisions of 10 without cups.
+TEST(SavedSampleGame, EverySetupLoadsBackAtEveryRoundOfTwoSeasons) {
+    struct Case {
+        const char* name;
+        std::uint64_t seed;
+        int league_format;
+        bool state_championships, cups, national_team;
+        int humans;
+        std::vector<int> countries, coach_countries;
+        bool coach_without_club;
+    };
+    const Case cases[] = {
+        {"five coaches in three leagues, national teams and a coach without a club", 3,
+         kDivisionsOf20, true, true, true, 5, {kHomeCountry, 3, 11},
+         {kHomeCountry, kHomeCountry, 3, 11, 11}, true},
+        {"one coach, divisions of 10, no cups", 8, kDivisionsOf10, false, false, false, 1,
+         {kHomeCountry}, {}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        HeadlessSetup setup;
+        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+        setup.seed = c.seed;
+        setup.league_format = c.league_format;
+        setup.state_championships = c.state_championships;
+        setup.cups = c.cups;
+        setup.tournaments = c.national_team;
+        setup.national_team_coach = c.national_team;
+        setup.humans = c.humans;
+        setup.countries = c.countries;
+        setup.coach_countries = c.coach_countries;
+        HeadlessGame game;
+        ASSERT_EQ(game.StartNewGame(setup), "");
+        if (c.coach_without_club) {
+            ASSERT_GE(AddHumanCoach(Game(), "Sem Clube"), 0);
+        }
+        ExpectSameGameAfterLoad("new game");
+        while (Game().game_state.season < 3) {
+            game.PlayRound();
+            if (game.season_finished()) continue;
+            ExpectSameGameAfterLoad("season " + std::to_string(Game().game_state.season) +
+                                    ", round " + std::to_string(game.rounds_played()));
+            if (HasFatalFailure()) return;
+        }
+    }
 }
 
 }  // namespace

@@ -219,7 +219,7 @@ TEST_F(SavedGameTest, BlocksComeInOrderWithTheirCounts) {
 TEST_F(SavedGameTest, ALoadCompletesWhatIsNotSaved) {
     GameData world;
     FillWorld(world, true);
-    world.game_state.match_kind = 3;
+    test::StandOnDayOf(world, ckStateChampionship);
     Game().job_offers = {1, 2, 3, 4};
     Game().day_matches.resize(3);
     Game().match_strengths.resize(2);
@@ -247,7 +247,8 @@ TEST_F(SavedGameTest, NationalTeamTournamentDaysContinentInTheHub) {
     GameData world;
     FillWorld(world, true);
     for (int kind = 0; kind <= 10; ++kind) {
-        world.game_state.match_kind = kind;
+        test::StandOnDayOf(world, kind);
+        ASSERT_EQ(world.game_state.match_kind, kind);
         const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "x.s14");
         ASSERT_TRUE(out.loaded) << out.message;
         const bool hub = kind == 7 || kind == 8 || kind == 9;
@@ -410,6 +411,68 @@ TEST_F(SavedGameTest, IndexesOutsideTheirTablesAreRefused) {
     }
 }
 
+// In range and still self-contradicting: each file is refused with a message that names the
+// field that disagrees, and the running game stays as it was.
+TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
+    struct Case {
+        const char* field;
+        std::function<void(GameData&)> change;
+    };
+    const Case cases[] = {
+        {"human_clubs", [](GameData& g) { g.game_state.human_clubs[1] = 5; }},
+        {"human_clubs", [](GameData& g) { g.game_state.human_clubs[1] = 3; }},  // twice
+        {"human_clubs", [](GameData& g) { g.teams[6].human = 1; }},
+        {"human_clubs",
+         [](GameData& g) {  // a human club whose coach is a computer's
+             g.coaches[3].human = 0;
+             g.game_state.human_coaches[0] = -1;
+             g.game_state.current_coach = -1;
+         }},
+        {"human_count", [](GameData& g) { g.game_state.human_count = 2; }},
+        {"human_count", [](GameData& g) { g.game_state.human_count = 0; }},
+        {"human_coaches", [](GameData& g) { g.game_state.human_coaches[2] = 7; }},
+        {"human_coaches", [](GameData& g) { g.coaches[8].human = 1; }},  // coach of club 8
+        {"user_club", [](GameData& g) { g.game_state.user_club = 5; }},
+        {"current_coach", [](GameData& g) { g.game_state.current_coach = 7; }},
+        {"league_club_count", [](GameData& g) { g.game_state.league_club_count = 0; }},
+        {"league_club_count", [](GameData& g) { g.game_state.league_club_count = 19; }},
+        {"club_count", [](GameData& g) { g.league_configs[0].club_count = 19; }},
+        {"played", [](GameData& g) { g.teams[4].played[ckNationalLeague] += 1; }},
+        {"played",
+         [](GameData& g) {  // a league match played that no table counted
+             g.fixtures.push_back(g.fixtures[0]);
+             t_fixture& f = g.fixtures.back();
+             f.kind = ckNationalLeague;
+             f.home = 4;
+             f.away = 5;
+             f.played = 1;
+         }},
+        {"calendar_day", [](GameData& g) { g.game_state.calendar_day += 1; }},
+        {"calendar_day", [](GameData& g) { g.game_state.match_kind = ckNationalCup; }},
+    };
+    for (const Case& c : cases) {
+        GameData world;
+        FillWorld(world, true);
+        c.change(world);
+        const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "x.s14");
+        EXPECT_FALSE(out.loaded) << c.field;
+        EXPECT_TRUE(out.message.starts_with(kInvalidSaveMessage)) << out.message;
+        EXPECT_NE(out.message.find(c.field), std::string::npos) << out.message;
+        EXPECT_TRUE(RunningGame() == running_) << "the running game changed: " << c.field;
+    }
+}
+
+// The wage bills follow from the players' wages: whatever the file says, the load counts them.
+TEST_F(SavedGameTest, WageBillsAreCountedAgainOnLoad) {
+    GameData world;
+    FillWorld(world, true);
+    const std::int32_t right = world.finances[2].wage_bill;
+    world.finances[2].wage_bill = right + 12345;
+    const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "x.s14");
+    ASSERT_TRUE(out.loaded) << out.message;
+    EXPECT_EQ(Game().finances[2].wage_bill, right);
+}
+
 // A counter at its type's maximum would run over on the next match day: each is refused past
 // the range play can give it, and accepted at its edge.
 TEST_F(SavedGameTest, CountersOutsideTheRangePlayReachesAreRefused) {
@@ -445,6 +508,8 @@ TEST_F(SavedGameTest, CountersOutsideTheRangePlayReachesAreRefused) {
         GameData world;
         FillWorld(world, true);
         world.game_state.*c.counter = c.last_accepted;
+        // The season's calendar may change with the counter: stand on one of its league days.
+        test::StandOnDayOf(world, world.game_state.match_kind);
         EXPECT_TRUE(LoadGameFromBytes(WriteSavedGame(world), "x.s14").loaded) << c.field;
         StartRunningGame();
         world.game_state.*c.counter = c.refused;
@@ -478,8 +543,9 @@ TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     world.players[5].team = test::kWorldTeams - 1;
     world.players[6].team = -1;
     world.teams[2].coach = static_cast<int>(world.coaches.size()) - 1;
+    // The last day, as a game whose season is over is saved: a friendly day with none left.
     world.game_state.calendar_day = 366;
-    world.game_state.match_kind = 10;
+    world.game_state.match_kind = ckFriendly;
     world.honours[0].coach = 50003;
     world.match_archive[1].positions[0][0] = 25;
     world.season_goals[0].competition = static_cast<int>(world.competitions.size()) - 1;

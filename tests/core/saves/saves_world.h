@@ -1,7 +1,9 @@
 #pragma once
 // Games populated in code for the saved-game tests: every saved table holds several records
 // whose bytes are all in use (names with tails, reserved bytes, dates, money), with every
-// index pointing at a real entry, so a block lost or cut short shows in the bytes.
+// index pointing at a real entry, so a block lost or cut short shows in the bytes. What a load
+// cross-checks agrees: one human coach at club 3, leagues that hold the clubs they count,
+// standings that count the league matches played, a league day to stand on.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -16,6 +18,8 @@
 #include "core/game_data.h"
 #include "core/picture_paths.h"
 #include "core/record_io.h"
+#include "season/calendar.h"
+#include "season/saved_game_consistency.h"
 
 namespace kv::test {
 
@@ -59,6 +63,73 @@ void FillFixed(std::array<T, N>& table, std::mt19937& rng) {
     FieldFiller filler{rng};
     FieldVisitor<FieldFiller> v{filler};
     for (T& r : table) RecordFields(r, v);
+}
+
+// The cross-checks of a whole game made true of a randomly filled one.
+inline void MakeConsistent(GameData& g, int clubs) {
+    t_game_state& s = g.game_state;
+    constexpr int kHumanClub = 3;
+    for (t_team& t : g.teams) t.human = 0;
+    for (t_coach& c : g.coaches) c.human = 0;
+    g.teams[kHumanClub].human = 1;
+    g.coaches[g.teams[kHumanClub].coach].human = 1;
+    std::fill(std::begin(s.human_clubs), std::end(s.human_clubs), -1);
+    std::fill(std::begin(s.human_coaches), std::end(s.human_coaches), -1);
+    s.human_clubs[0] = kHumanClub;
+    s.human_coaches[0] = g.teams[kHumanClub].coach;
+    s.human_count = 1;
+    s.user_club = kHumanClub;
+    s.current_coach = g.teams[kHumanClub].coach;
+
+    // Every league club in the first league, the divisions as the teams say.
+    for (t_league_config& l : g.league_configs) {
+        for (auto& division : l.division_clubs) std::fill(std::begin(division), std::end(division), -1);
+        l.club_count = 0;
+    }
+    t_league_config& league = g.league_configs[0];
+    int filled[4] = {};
+    for (int i = 0; i < clubs; ++i) {
+        const int d = (g.teams[i].division - 1) % league.division_count;
+        const int slot = filled[d]++;
+        if (slot < 20) league.division_clubs[d][slot] = i;
+    }
+    for (int d = 0; d < league.division_count; ++d) league.club_count += std::min(filled[d], 20);
+    s.league_club_count = league.club_count;
+
+    for (t_team& t : g.teams) t.played[ckNationalLeague] = 0;
+    for (const t_fixture& f : g.fixtures)
+        if (f.kind == ckNationalLeague && f.played && f.home >= 0 && f.away >= 0) {
+            ++g.teams[f.home].played[ckNationalLeague];
+            ++g.teams[f.away].played[ckNationalLeague];
+        }
+
+    // The first league day on or after the day asked for.
+    BuildSeasonCalendar(g);
+    for (int day = s.calendar_day; day <= kCalendarDays; ++day)
+        if (g.calendar[day - 1].day_type == s.match_kind) {
+            s.calendar_day = day;
+            break;
+        }
+    RecomputeDerivedValues(g);
+}
+
+// Moves the game to the first day of `kind` of the first season from its own that has one, as
+// a game saved on that kind's day stands.
+inline void StandOnDayOf(GameData& g, int kind) {
+    t_game_state& s = g.game_state;
+    for (int season = s.season; season < s.season + 8; ++season) {
+        t_game_state moved = s;
+        moved.season = season;
+        std::swap(s, moved);
+        BuildSeasonCalendar(g);
+        for (int day = 1; day <= kCalendarDays; ++day)
+            if (g.calendar[day - 1].day_type == kind) {
+                s.match_kind = kind;
+                s.calendar_day = day;
+                return;
+            }
+        std::swap(s, moved);
+    }
 }
 
 inline constexpr int kWorldClubs = 20;
@@ -150,6 +221,7 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     FillTable(g.round_best_elevens, n, rng);
     FillTable(g.rating_totals, n, rng);
     FillTable(g.season_best_elevens, n, rng);
+    MakeConsistent(g, clubs);
 }
 
 // Writing fails once a file grows past this size, as on a full disk.

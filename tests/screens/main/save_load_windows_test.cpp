@@ -239,7 +239,8 @@ TEST_F(SaveLoadWindowsTest, DamagedFilesAreRefusedWithTheirMessageAndTheGameStay
 }
 
 TEST_F(SaveLoadWindowsTest, GameMenuLoadOfANationalTeamDayOpensTheHub) {
-    Game().game_state.match_kind = 7;
+    test::StandOnDayOf(Game(), ckWorldCup);
+    ASSERT_EQ(Game().game_state.match_kind, ckWorldCup);
     ASSERT_TRUE(SaveGameToFile(folder_.sav("Copa.s14")));
     const std::string saved = Bytes(folder_.sav("Copa.s14"));
     test::FillWorld(Game(), false, 99);
