@@ -74,8 +74,8 @@ std::string CheckHumans(const GameData& g) {
         if (g.coaches[k].human && g.coaches[k].club >= 0 &&
             !Holds(s.human_coaches, static_cast<std::int32_t>(k)))
             return Says("o técnico ", k, " dirige um clube como humano e falta em human_coaches");
-    if (s.human_count > 0 && !Holds(s.human_clubs, s.user_club))
-        return "user_club não é um dos clubes humanos";
+    // user_club is not held to the human clubs: while a human coach is between clubs it still
+    // names the club he left, and the game writes such saves itself.
     if (s.current_coach >= 0 && !Holds(s.human_coaches, s.current_coach))
         return "current_coach não é um dos técnicos humanos";
     return {};
