@@ -9,6 +9,9 @@ namespace {
 
 ScreenSize g_screen{800, 600};
 
+// The height of the screen every window is laid out for.
+constexpr int kDesignHeight = 600;
+
 template <std::size_t N>
 bool IsOneOf(ScreenSize size, const std::array<ScreenSize, N>& sizes) {
     return std::find(sizes.begin(), sizes.end(), size) != sizes.end();
@@ -83,7 +86,12 @@ bool IsLargeWideScreen() {
 WindowScale WindowScaleFor(ScreenSize size) {
     if (size.width != design_width && IsStandardScreen(size))
         return {true, size.width, design_width};
-    if (IsWideScreen(size)) return {true, 133, 100};
+    if (IsWideScreen(size)) {
+        // A window 600 pixels high must still fit a wide screen shorter than 798 pixels: there
+        // it grows only as far as the screen's height allows, or its bottom controls fall off.
+        if (kDesignHeight * 133 > size.height * 100) return {true, size.height, kDesignHeight};
+        return {true, 133, 100};
+    }
     if (IsLargeWideScreen(size)) return {true, 150, 100};
     return {};
 }

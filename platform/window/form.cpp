@@ -72,8 +72,10 @@ void Form::PlaceOnScreen() {
                                                     : nullptr;
     if (position == poDesigned) return;
     if (on && on != this) around = on->BoundsRect();
-    SetBounds(around.left + (around.width() - Width()) / 2,
-              around.top + (around.height() - Height()) / 2, Width(), Height());
+    // A window larger than the screen keeps its top-left corner on it: its title controls stay
+    // in reach and what runs off is at the bottom and the right, where a scroll box can follow.
+    SetBounds(std::max(0, around.left + (around.width() - Width()) / 2),
+              std::max(0, around.top + (around.height() - Height()) / 2), Width(), Height());
 }
 
 void Form::Show() {

@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
@@ -114,6 +115,8 @@ const WindowLayout kForm71Layout = {
 TForm71::TForm71() : Form("Form71") {
     BuildWindowLayout(*this, kForm71Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     CloseOnEscape(*this);
     ControlNamed<Control>(*this, "bt3").on_click = [this] { Close(); };
     // The button of the ranking shown does nothing.

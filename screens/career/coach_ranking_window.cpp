@@ -5,6 +5,7 @@
 #include "core/display_names.h"
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "core/screen_size.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
@@ -158,6 +159,8 @@ const WindowLayout kForm19Layout = {
 TForm47::TForm47(int coach) : Form("Form47") {
     BuildWindowLayout(*this, kForm47Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     CloseOnEscape(*this);
     ControlNamed<Control>(*this, "SchemeButton2").on_click = [this] { Close(); };
     ControlNamed<Control>(*this, "SchemeButton1").on_click = [this] { SchemeButton1Click(); };

@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
@@ -87,6 +88,8 @@ const WindowLayout kForm29Layout = {
 TForm29::TForm29() : Form("Form29") {
     BuildWindowLayout(*this, kForm29Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     AnswerWindowKeys(*this, {.escape = [this] { Close(); },
                              .enter = [this] { Close(); },
                              .swallow_alt_f4 = false,

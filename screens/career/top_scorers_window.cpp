@@ -4,6 +4,7 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
@@ -95,6 +96,8 @@ const WindowLayout kForm20Layout = {
 TForm20::TForm20() : Form("Form20") {
     BuildWindowLayout(*this, kForm20Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     CloseOnEscape(*this);
     grid_ = &ControlNamed<TReportGrid>(*this, "t1");
     auto& columns = grid_->Columns();

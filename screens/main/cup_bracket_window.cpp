@@ -2,6 +2,7 @@
 
 #include "core/game_data.h"
 #include "core/lookups.h"
+#include "core/screen_size.h"
 #include "core/table_index.h"
 #include "platform/gfx/canvas.h"
 #include "platform/window/combo_box.h"
@@ -69,6 +70,8 @@ const WindowLayout kForm35Layout = {
 TForm35::TForm35(int cup_bracket_kind) : Form("Form35") {
     BuildWindowLayout(*this, kForm35Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     CloseOnEscape(*this);
     kind_ = cup_bracket_kind == ckSecondContinentalCup ? ckSecondContinentalCup : ckNationalCup;
     const GameData& data = Game();

@@ -209,7 +209,6 @@ const WindowLayout kForm67Layout = {
     .color = 0x1F5A02,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
-    .scales = false,
     .register_classes = RegisterCompetitionScreenClasses,
 };
 
@@ -243,6 +242,8 @@ TForm67::TForm67() : Form("Form67") {
             grid_->Columns().Add(std::move(column)).SetWidth(26);
         }
     }
+    // The home and away clubs share the width the window has over its design.
+    grid_->FitSpareTo = {"casa", "fora"};
     grid_->on_select_cell = [this](int, int row) { SelectRow(row); };
     grid_->on_dbl_click = [this] { OpenSelectedMatch(); };
     grid_->on_cell_coloring = [this](int, int row, TColor& color, TColor&, TCellState state) {

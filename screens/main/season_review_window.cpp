@@ -83,7 +83,6 @@ const WindowLayout kForm26Layout = {
     .color = 3379527,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
-    .scales = false,
     .register_classes = RegisterCompetitionScreenClasses,
 };
 
@@ -140,7 +139,8 @@ TForm26::TForm26() : Form("Form26") {
         // Alone, the national list takes the middle and room for its longest lines.
         for (const char* name : {"gridc", "combopais", "bttimeano"}) {
             Control& c = ControlNamed<Control>(*this, name);
-            c.SetBounds(160, c.Top(), std::string_view(name) == "gridc" ? 480 : c.Width(),
+            c.SetBounds(ScaledToScreen(160), c.Top(),
+                        std::string_view(name) == "gridc" ? ScaledToScreen(480) : c.Width(),
                         c.Height());
         }
         ControlNamed<TReportGrid>(*this, "gridc").GetColumnByName("gcinfo1")->SetWidth(410);

@@ -1,6 +1,7 @@
 #include "screens/main/second_phase_window.h"
 
 #include "core/game_data.h"
+#include "core/screen_size.h"
 #include "core/table_index.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/label.h"
@@ -71,6 +72,8 @@ const WindowLayout kForm69Layout = {
 TForm69::TForm69(int second_phase_kind) : Form("Form69") {
     BuildWindowLayout(*this, kForm69Layout);
     TileGameBackground(*this);
+    // A list this large takes the whole of a screen of 800x600 or less.
+    if (ScreenSizeClass() < 2) FillScreen(*this);
     CloseOnEscape(*this);
     const t_game_state& gs = Game().game_state;
     auto& combo = ControlNamed<ComboBox>(*this, "combo1");

@@ -2,9 +2,7 @@
 
 #include <memory>
 #include <utility>
-#include <vector>
 
-#include "platform/window/classic_look.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/progress_column.h"
 #include "ui/grid/report_grid.h"
@@ -48,29 +46,9 @@ TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageLi
 
 void FitSquadColumns(TReportGrid& grid, std::span<const SquadColumn> columns,
                      const std::function<bool(std::string_view)>& fixed) {
-    const int room = grid.ClientWidth() - kScrollBarWidth - 2;
-    int taken = 0, designed = 0;
-    std::vector<int> shares;
-    for (const SquadColumn& c : columns) {
-        if (!c.visible) continue;
-        const int width = grid.Columns().ColumnByName(c.name)->Width();
-        if (fixed(c.name))
-            taken += width;
-        else
-            shares.push_back(width), designed += width;
-    }
-    if (designed <= 0 || room - taken <= designed) return;
-    int left = room - taken;
-    int shared = designed;
-    std::size_t next = 0;
-    for (const SquadColumn& c : columns) {
-        if (!c.visible || fixed(c.name)) continue;
-        const int share = shares[next++];
-        const int width = left * share / shared;
-        grid.Columns().ColumnByName(c.name)->SetWidth(width);
-        left -= width;
-        shared -= share;
-    }
+    grid.FitSpareTo.clear();
+    for (const SquadColumn& c : columns)
+        if (c.visible && !fixed(c.name)) grid.FitSpareTo.emplace_back(c.name);
 }
 
 }  // namespace kv

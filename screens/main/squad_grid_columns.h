@@ -28,9 +28,8 @@ struct SquadColumn {
 // whole numbers.
 TGrCustomColumn& AddSquadColumn(TReportGrid& grid, const SquadColumn& c, ImageList* images);
 
-// Widens the visible columns to fill the grid: those `fixed` names keep the widths they have,
-// the others share what is left in proportion to the widths they have. A grid with no room to
-// spare is left as it is.
+// The visible columns fill the grid: those `fixed` names keep the widths they have, the others
+// share the spare width in proportion to the widths they have (the grid's own fitting rule).
 void FitSquadColumns(TReportGrid& grid, std::span<const SquadColumn> columns,
                      const std::function<bool(std::string_view)>& fixed);
 

@@ -5,6 +5,7 @@
 #include "core/markup_escape.h"
 #include "core/money_text.h"
 #include "core/picture_paths.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
@@ -168,7 +169,6 @@ const WindowLayout kForm88Layout = {
     .color = 0x204010,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
-    .scales = false,
     .register_classes = RegisterMarkupControlClasses,
 };
 
@@ -180,8 +180,10 @@ TForm88::TForm88(int match, int side) : Form("Form88"), match_(match), side_(sid
     ControlNamed<TMarkupLabel>(*this, "teste").SetPictureContainer(&icons_);
     auto& pitch = ControlNamed<Image>(*this, "Image1");
     pitch.SetPicture(MatchPicture("campogrande"));
+    pitch.stretch = true;
     // The eleven are children of the window, over the pitch picture at its top-left corner.
-    pitch_.Create(*this, ControlNamed<Control>(*this, "banco"));
+    const WindowScale scale = WindowScaleForScreen();
+    pitch_.Create(*this, ControlNamed<Control>(*this, "banco"), scale.numerator, scale.denominator);
     for (int n = 1; n <= PitchLineup::kPlaces; ++n) {
         for (Control* c :
              {static_cast<Control*>(&pitch_.shirt(n)), static_cast<Control*>(&pitch_.label(n))}) {
@@ -397,7 +399,7 @@ void TForm88::Dropped(Control& source, Control& target, int x, int y) {
     if (!HumanShown()) return;
     const int from = source.tag;
     if (&target == &ControlNamed<Control>(*this, "Image1")) {
-        if (from >= 1 && from <= 10) MoveSlot(from, PitchCodeAt(x, y));
+        if (from >= 1 && from <= 10) MoveSlot(from, pitch_.CodeAt(x, y));
         return;
     }
     const int to = target.tag;

@@ -5,6 +5,7 @@
 #include "core/markup_escape.h"
 #include "core/money_text.h"
 #include "core/picture_paths.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "core/types.h"
 #include "match/match_tables.h"
@@ -136,7 +137,6 @@ const WindowLayout kForm52Layout = {
     .color = clBlack,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
-    .scales = false,
     .register_classes = RegisterMatchWindowClasses,
 };
 
@@ -150,9 +150,12 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     on_close = [](CloseAction& action) { action = caFree; };
     const GameData& gd = Game();
     const t_archived_match& m = gd.match_archive.at(static_cast<std::size_t>(archived_match));
-    ControlNamed<Image>(*this, "Image1").SetPicture(MatchPicture("campogrande"));
+    auto& pitch = ControlNamed<Image>(*this, "Image1");
+    pitch.SetPicture(MatchPicture("campogrande"));
+    pitch.stretch = true;
     Control& panel = ControlNamed<Control>(*this, "Panel1");
-    pitch_.Create(panel, panel);
+    const WindowScale scale = WindowScaleForScreen();
+    pitch_.Create(panel, panel, scale.numerator, scale.denominator);
     AddEventIcons(icons_);
     auto& events = ControlNamed<TMarkupLabel>(*this, "teste");
     events.SetPictureContainer(&icons_);

@@ -78,7 +78,8 @@ std::vector<std::string> PlayerRowCells(int player) {
             std::to_string(player)};
 }
 
-void PitchLineup::Create(Control& pitch, Control& bench) {
+void PitchLineup::Create(Control& pitch, Control& bench, int numerator, int denominator) {
+    if (numerator > 0 && denominator > 0) numerator_ = numerator, denominator_ = denominator;
     for (int n = 1; n <= kPlaces; ++n) {
         Control& parent = n <= 11 ? pitch : bench;
         auto& shirt = parent.Add<Image>("camisa" + std::to_string(n));
@@ -86,8 +87,10 @@ void PitchLineup::Create(Control& pitch, Control& bench) {
         shirt.center = true;
         shirt.tag = n;
         auto& label = parent.Add<TMarkupLabel>("labescal" + std::to_string(n));
-        label.SetBounds(0, 0, kLabelWidth, 28);
-        label.SetFont(LabelFont());
+        label.SetBounds(0, 0, Scaled(kLabelWidth), Scaled(28));
+        Font font = LabelFont();
+        font.size = std::max(1, Scaled(font.size));
+        label.SetFont(font);
         label.SetTransparent(true);
         label.show_hint = true;
         label.tag = n;
@@ -95,6 +98,14 @@ void PitchLineup::Create(Control& pitch, Control& bench) {
         labels_[n - 1] = &label;
         HidePlace(n);
     }
+}
+
+int PitchLineup::Scaled(int v) const {
+    return MulDiv(v, numerator_, denominator_);
+}
+
+int PitchLineup::CodeAt(int x, int y) const {
+    return PitchCodeAt(MulDiv(x, denominator_, numerator_), MulDiv(y, denominator_, numerator_));
 }
 
 void PitchLineup::HidePlace(int n) {
@@ -113,8 +124,9 @@ void PitchLineup::ShowPlace(int n, int player, int code, const Picture& shirt, b
         left = p.left;
         top = p.top;
     }
-    image.SetBounds(left, top, kShirtSide, kShirtSide);
-    label.SetBounds(left - 13, top + 42, kLabelWidth, 28);
+    // The shirt picture keeps its size, centred in its scaled square.
+    image.SetBounds(Scaled(left), Scaled(top), Scaled(kShirtSide), Scaled(kShirtSide));
+    label.SetBounds(Scaled(left - 13), Scaled(top + 42), Scaled(kLabelWidth), Scaled(28));
     image.SetVisible(true);
     const t_player* p = PlayerAt(player);
     if (!p) {
@@ -152,8 +164,9 @@ void PitchLineup::PackBench() {
         Image& image = *shirts_[n - 1];
         if (!image.Visible()) continue;
         const int top = kBenchTops[std::min(row++, 6)];
-        image.SetBounds(0, top, kShirtSide, kShirtSide);
-        labels_[n - 1]->SetBounds(kShirtSide + 2, top + 12, kLabelWidth + 20, 28);
+        image.SetBounds(0, Scaled(top), Scaled(kShirtSide), Scaled(kShirtSide));
+        labels_[n - 1]->SetBounds(Scaled(kShirtSide + 2), Scaled(top + 12),
+                                  Scaled(kLabelWidth + 20), Scaled(28));
     }
 }
 

@@ -41,8 +41,11 @@ class PitchLineup {
   public:
     static constexpr int kPlaces = 18;  // 1..11 the eleven, 12..18 the bench
     // Creates the places on `pitch` (the picture's own control), named "camisa" n and
-    // "labescal" n, and the bench places on `bench` at its top-left.
-    void Create(Control& pitch, Control& bench);
+    // "labescal" n, and the bench places on `bench` at its top-left. The places stand where the
+    // 800x600 design puts them, times numerator / denominator: the scale of their window.
+    void Create(Control& pitch, Control& bench, int numerator = 1, int denominator = 1);
+    // The position code whose drop square holds a point of the (scaled) pitch, 0 for none.
+    int CodeAt(int x, int y) const;
 
     // Shows a player at place n (1..18) on code c (the bench ignores it): shirt picture, name
     // label, out-of-position colour and hint. Player 0 shows the empty shirt without a label.
@@ -58,6 +61,9 @@ class PitchLineup {
     std::array<Image*, kPlaces> shirts_{};
     std::array<TMarkupLabel*, kPlaces> labels_{};
     std::array<int, kPlaces> codes_{};
+    int numerator_ = 1;
+    int denominator_ = 1;
+    int Scaled(int v) const;
 };
 
 }  // namespace kv

@@ -85,8 +85,8 @@ const LayoutControl kControls[] = {
      .properties = {{"Enabled", "False"}, {"TabOrder", "3"}}},
 };
 
-const std::initializer_list<LayoutProperty> kFormProperties = {{"BorderStyle", "bsNone"},
-                                                               {"KeyPreview", "True"}};
+const std::initializer_list<LayoutProperty> kFormProperties = {
+    {"BorderStyle", "bsNone"}, {"KeyPreview", "True"}, {"Position", "poScreenCenter"}};
 
 WindowLayout ClubChoiceLayout(std::string_view name, std::string_view class_name) {
     return {

@@ -125,7 +125,7 @@ const WindowLayout kForm39Layout = {
     .client_height = 600,
     .font = {"Tahoma", 8, 0, clWindowText},
     .color = clBlack,
-    .properties = {{"BorderStyle", "bsNone"}},
+    .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
     .register_classes = RegisterNewGameControlClasses,
 };

@@ -254,6 +254,7 @@ const WindowLayout kForm9Layout = {
 
 TForm9::TForm9() : Form("Form9") {
     BuildWindowLayout(*this, kForm9Layout);
+    FillScreen(*this);
     TileGameBackground(*this);
     list1_ = &ControlNamed<TReportGrid>(*this, "list1");
     combo1_ = &ControlNamed<ComboBox>(*this, "combo1");

@@ -11,4 +11,12 @@ namespace kv {
 
 void BuildWindowLayout(Form& form, const WindowLayout& layout);
 
+// A length of the 800x600 design as a window that scales itself has it on this screen: for
+// what a window places or draws in code after its table.
+int ScaledToScreen(int design_pixels);
+
+// Makes the window cover the whole screen, its controls moved together so that they keep the
+// middle of it: for a window that fills the screen rather than float at its designed size.
+void FillScreen(Form& form);
+
 }  // namespace kv

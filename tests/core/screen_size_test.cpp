@@ -43,12 +43,24 @@ TEST(ScreenSize, WindowsScaleFromTheirDesignWidth) {
         {{1280, 1024}, {true, 1280, 800}},
         {{640, 480}, {true, 640, 800}},
         {{1920, 1080}, {}},
-        {{1366, 768}, {true, 133, 100}},
+        {{1280, 800}, {true, 133, 100}},
         {{1920, 1200}, {true, 133, 100}},
+        {{1440, 900}, {true, 133, 100}},
+        // Wide screens too short for a window grown by 133/100 grow it to their height.
+        {{1366, 768}, {true, 768, 600}},
+        {{1360, 768}, {true, 768, 600}},
+        {{1280, 768}, {true, 768, 600}},
         {{3840, 2160}, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(WindowScaleFor(c.size), c.scale) << c.size.width << "x" << c.size.height;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.size.width << "x" << c.size.height);
+        EXPECT_EQ(WindowScaleFor(c.size), c.scale);
+        // A scaled 800x600 window always fits its screen.
+        if (c.scale.scaled) {
+            EXPECT_LE(800 * c.scale.numerator / c.scale.denominator, c.size.width);
+            EXPECT_LE(600 * c.scale.numerator / c.scale.denominator, c.size.height);
+        }
+    }
 }
 
 TEST(ScreenSize, TheScreenTestsReadTheSizeTheProgramSet) {

@@ -138,9 +138,9 @@ while :; do
       sleep 0.2 ;;
     Form67* | Form26*)
       days=$((days + 1))
-      click 841 660                 # "Continuar >>"
+      click 900 725                 # "Continuar >>" (both scaled to the screen)
       wait_gone 30 "$now" ;;
-    Form88*) click 830 661; wait_gone 10 "$now" ;;                      # "Voltar ao jogo >>"
+    Form88*) click 920 740; wait_gone 10 "$now" ;;   # "Voltar ao jogo >>" (scaled to the screen)
     Form34*)                                          # the first on the list takes it: "Bater"
       click $(centred 440 304 100 76); click $(centred 440 304 220 281); wait_gone 10 "$now" ;;
     Form53*)                                          # the first on the bench comes on

@@ -132,6 +132,7 @@ void TGrCustomColumn::SetWidth(int value) {
     const int applied = std::max(value, MinWidth);
     const int old = width_;
     width_ = applied;
+    designed_width_ = applied;
     if (columns_) columns_->RecalcPositions(false);
     NotifyChange(ccWidth, applied - old);
     if (columns_) columns_->ApplyAutoSize(this, false);

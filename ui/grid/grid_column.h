@@ -209,8 +209,10 @@ class TGrCustomColumn {
 
     // --- place
     int Width() const { return width_; }
-    // Held to MinWidth; the collection lays the columns out again.
+    // Held to MinWidth; the collection lays the columns out again. The width set is also the
+    // one the grid fits its columns from (see FitColumns).
     void SetWidth(int value);
+    int DesignedWidth() const { return designed_width_; }
     int MinWidth = 8;
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
@@ -265,6 +267,7 @@ class TGrCustomColumn {
     TColumnOptions options_ = kDefaultColumnOptions;
     std::string input_value_;
     int width_ = 80;
+    int designed_width_ = 80;
     bool visible_ = true;
     int position_ = -1;
     int left_ = 0;

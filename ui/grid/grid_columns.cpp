@@ -237,6 +237,17 @@ void TGrColumns::ApplyAutoSize(TGrCustomColumn* column, bool inclusive) {
     }
 }
 
+void TGrColumns::ApplyFittedWidths(std::span<const std::pair<TGrCustomColumn*, int>> widths) {
+    for (const auto& [c, w] : widths) {
+        const int applied = std::max(w, c->MinWidth);
+        if (applied == c->width_) continue;
+        const int old = c->width_;
+        c->width_ = applied;
+        RecalcPositions(false);
+        DoColumnChange(*c, ccWidth, applied - old);
+    }
+}
+
 void TGrColumns::DoColumnChange(TGrCustomColumn& column, int kind, int param) {
     if (on_column_change) on_column_change(column, kind, param);
 }

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -63,6 +64,8 @@ class TGrColumns {
     // Shares the width still free among the visible auto-size columns at and after `column`
     // (after it unless `inclusive`; all when null), in proportion to their widths.
     void ApplyAutoSize(TGrCustomColumn* column, bool inclusive);
+    // Gives the columns the widths a fit found, keeping the widths they were set to.
+    void ApplyFittedWidths(std::span<const std::pair<TGrCustomColumn*, int>> widths);
 
     // The grid's hooks.
     std::function<void(TGrCustomColumn&, int kind, int param)> on_column_change;

@@ -7,7 +7,9 @@
 
 #include "platform/base/ascii.h"
 #include "platform/window/screen.h"
+#include "ui/grid/column_classes.h"
 #include "ui/grid/column_drag.h"
+#include "ui/grid/column_fit.h"
 #include "ui/grid/grid_cells.h"
 
 namespace kv {
@@ -130,6 +132,49 @@ TGrCustomGridControl::TGrCustomGridControl(std::string name)
     for (int style = hsAuto; style <= hsVista; ++style)
         displays_[style] = CreateStyleDisplay(static_cast<THeaderStyle>(style), this);
     RegisterGridCursors();
+}
+
+void TGrCustomGridControl::ScaleBy(int m, int d) {
+    TGrScrollControl::ScaleBy(m, d);
+    if (m <= 0 || d <= 0) return;
+    scaled_font_size_ = font().size;
+    // Kept as one fraction: a window scales once, at its creation.
+    column_scale_m_ *= m;
+    column_scale_d_ *= d;
+    Invalidate();
+}
+
+void TGrCustomGridControl::FitColumnsToWidth() {
+    if (!FitColumns || GridStyle != gsReport || fitting_columns_) return;
+    std::vector<TGrCustomColumn*> shown;
+    std::vector<FitColumn> fit;
+    for (int p = 0; p < columns_->Count(); ++p) {
+        TGrCustomColumn& c = columns_->GetItem(p);
+        if (!c.Visible()) continue;
+        if (c.Options().Has(coAutoSize)) return;  // the grid's own sizing fills it
+        // Pictures, bars and numbers keep their widths; names and clubs take the spare.
+        const bool text = c.ColumnKind() == ckString && !dynamic_cast<TGrImageColumn*>(&c) &&
+                          !dynamic_cast<TGrGraphicColumn*>(&c);
+        const bool named =
+            std::find(FitSpareTo.begin(), FitSpareTo.end(), c.Name()) != FitSpareTo.end();
+        shown.push_back(&c);
+        fit.push_back({c.DesignedWidth(), c.MinWidth, text, named});
+    }
+    if (shown.empty()) return;
+    // The columns grow as the texts they show grow: a window that gives its grid back the
+    // designed font keeps its designed widths. The client width is less the vertical bar
+    // while it shows.
+    const bool grown = font().size == scaled_font_size_;
+    const std::vector<int> widths = FitColumnWidths(
+        fit, columns_->available_width(), grown ? column_scale_m_ : 1, grown ? column_scale_d_ : 1);
+    std::vector<std::pair<TGrCustomColumn*, int>> applied;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (shown[i]->Width() != widths[i]) applied.emplace_back(shown[i], widths[i]);
+    if (applied.empty()) return;
+    fitting_columns_ = true;
+    columns_->ApplyFittedWidths(applied);
+    UpdateHorzScrollBar();
+    fitting_columns_ = false;
 }
 
 TStyleDisplay& TGrCustomGridControl::CurrentDisplay() const {

@@ -17,12 +17,12 @@
 
 #include "platform/gfx/colors.h"
 #include "platform/gfx/geometry.h"
+#include "platform/window/timer.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
-#include "ui/grid/grid_displays.h"
 #include "ui/grid/grid_columns.h"
+#include "ui/grid/grid_displays.h"
 #include "ui/grid/grid_types.h"
-#include "platform/window/timer.h"
 #include "ui/grid/scroll_control.h"
 
 namespace kv {
@@ -58,6 +58,16 @@ class TGrCustomGridControl : public TGrScrollControl {
     const TGrColumns& Columns() const { return *columns_; }
     // The column of that name, or null.
     TGrCustomColumn* GetColumnByName(std::string_view name) const;
+    // The shown columns fill the grid's width before every paint (see column_fit.h): their set
+    // widths grow with the grid's scale, and the spare width goes to the columns named here
+    // or, with none named, to the widest text column. Off once the user sizes a column, and
+    // for a grid whose own auto-size columns already fill it. Windows' grids, made from their
+    // layout tables, fit; a grid made in code fits when asked to.
+    bool FitColumns = false;
+    std::vector<std::string> FitSpareTo;
+    void FitColumnsToWidth();
+    // Grows the control, its font and the widths its columns are fitted from.
+    void ScaleBy(int m, int d) override;
 
     // --- addressing
     // The row first, then the column; a word that is neither a keyword, a column's name nor a
@@ -513,6 +523,10 @@ class TGrCustomGridControl : public TGrScrollControl {
     bool clicked_selected_cell_ = false;
 
   private:
+    int column_scale_m_ = 1;
+    int column_scale_d_ = 1;
+    int scaled_font_size_ = 0;
+    bool fitting_columns_ = false;
     void SetEditor(TGrCustomEdit* edit);
     void HookEditor();
     void AttachEditor(TGrCustomColumn& column, int col, int row, bool input);

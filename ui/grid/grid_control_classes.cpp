@@ -51,7 +51,13 @@ void RegisterGridControlClasses() {
     using G = TReportGrid&;
     RegisterControlClass({
         .name = "TReportGrid",
-        .create = [] { return std::make_unique<TReportGrid>(); },
+        // A window's grid fits its columns to its width at every screen size.
+        .create =
+            [] {
+                auto grid = std::make_unique<TReportGrid>();
+                grid->FitColumns = true;
+                return grid;
+            },
         .properties =
             {
                 ControlProperty::Of<TReportGrid>("RowSize",

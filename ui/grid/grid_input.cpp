@@ -354,7 +354,8 @@ void TGrCustomGridControl::ReleaseMouse(MouseButton button, ShiftState shift, in
     if (resizing_column_) {
         TGrCustomColumn& column = *resizing_column_;
         resizing_column_ = nullptr;
-        Invalidate();  // the lines go
+        Invalidate();        // the lines go
+        FitColumns = false;  // the user's widths stand from now on
         column.SetWidth(column.Width() + resize_delta_);
         return;
     }

@@ -43,9 +43,9 @@ Rect TGrCustomGridControl::GetIndicatorRect() const {
 }
 
 Rect TGrCustomGridControl::GetHeaderCellRect(const TGrCustomColumn& column) const {
-    const int left = GridStyle == gsSlides ? BodyRect().left + column.Left() -
-                                                 HorzScrollBar().Position()
-                                           : ColumnClientLeft(column);
+    const int left = GridStyle == gsSlides
+                         ? BodyRect().left + column.Left() - HorzScrollBar().Position()
+                         : ColumnClientLeft(column);
     return {left, 0, left + column.Width(), HeaderSize};
 }
 
@@ -183,6 +183,7 @@ TStyleDisplay& TGrCustomGridControl::PrepareDisplay(Canvas& canvas) const {
 void TGrCustomGridControl::Paint(Canvas& canvas) {
     // A fault in one paint must not take the window down: what was drawn stays.
     try {
+        FitColumnsToWidth();
         TGrScrollControl::Paint(canvas);
         const Rect body = BodyRect();
         if (GridStyle == gsSlides) {
@@ -190,8 +191,7 @@ void TGrCustomGridControl::Paint(Canvas& canvas) {
             VertScrollRect = {0, body.top, ClientWidth(), ClientHeight()};
             PaintSlides(canvas);
         } else {
-            HorzScrollRect = {body.left + columns_->FixedWidth(), 0, ClientWidth(),
-                              ClientHeight()};
+            HorzScrollRect = {body.left + columns_->FixedWidth(), 0, ClientWidth(), ClientHeight()};
             VertScrollRect = {0, body.top, ClientWidth(), body.bottom};
             PaintReport(canvas);
             if (body.right < ClientWidth()) {
@@ -340,21 +340,23 @@ void TGrCustomGridControl::PaintFixedParts(Canvas& canvas) {
                 canvas.Restore();
             }
         }
-        if (input) display.DrawInputCell(*column, GetInputCellRect(*column), Focused(),
-                                         input_active_, lines);
+        if (input)
+            display.DrawInputCell(*column, GetInputCellRect(*column), Focused(), input_active_,
+                                  lines);
         if (footer) display.DrawFooter(*column, GetFooterCellRect(*column), lines);
         canvas.Restore();
     }
     const Rect input_rect = GetInputRect();
     const Rect footer_rect = GetFooterRect();
     if (input)
-        display.DrawSeparator({input_rect.left, input_rect.top + InputSize, input_rect.right,
-                               input_rect.bottom});
+        display.DrawSeparator(
+            {input_rect.left, input_rect.top + InputSize, input_rect.right, input_rect.bottom});
     if (footer)
         display.DrawSeparator({footer_rect.left, footer_rect.top, footer_rect.right,
                                footer_rect.top + 4 + LineBottom()});
     if (indicator) {
-        if (input) display.DrawIndicatorCorner({0, input_rect.top, indicator, input_rect.bottom}, 0);
+        if (input)
+            display.DrawIndicatorCorner({0, input_rect.top, indicator, input_rect.bottom}, 0);
         if (footer)
             display.DrawIndicatorCorner({0, footer_rect.top, indicator, footer_rect.bottom}, 1);
         if (header) display.DrawIndicatorCorner({0, 0, indicator, HeaderSize}, 0);
@@ -424,10 +426,10 @@ void TGrCustomGridControl::PaintSlides(Canvas& canvas) {
         }
         if (state.Has(stFocused)) {
             canvas.brush.color = Focused() ? SelectionColor : InactiveSelectionColor;
-            canvas.FrameRect({slide.left + 1, slide.top + 1, slide.right - 1,
-                              slide.top + SlideSize - 2});
-            canvas.FrameRect({slide.left + 2, slide.top + 2, slide.right - 2,
-                              slide.top + SlideSize - 3});
+            canvas.FrameRect(
+                {slide.left + 1, slide.top + 1, slide.right - 1, slide.top + SlideSize - 2});
+            canvas.FrameRect(
+                {slide.left + 2, slide.top + 2, slide.right - 2, slide.top + SlideSize - 3});
         }
         if (options_.Has(goGrid)) {
             canvas.pen.color = grid_color;
@@ -548,8 +550,7 @@ void TGrCustomGridControl::DrawCell(Canvas& canvas, int col, int row, Rect cell)
     } catch (const std::exception&) {
     }
     if (!options_.Has(goSelectFullRow) && col == selected_column_ && row == selected_row_ &&
-        GridStyle == gsReport &&
-        Focused() && !AppearanceOptions.Has(aoHideFocus) && !input_active_)
+        GridStyle == gsReport && Focused() && !AppearanceOptions.Has(aoHideFocus) && !input_active_)
         TGraphicsProvider::DrawFocusOutline(canvas, cell,
                                             AppearanceOptions.Has(aoAlphaBlendedSelection));
     canvas.Restore();
@@ -599,9 +600,8 @@ void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x
                 if (!resizing_column_ && col >= 0) ArmColumnDrag(col);
             }
         } else if (options_.Has(goIndicator) && x < kIndicatorWidth && GridStyle == gsReport) {
-            if (const int border = options_.Has(goRowResizing) && button == mbLeft
-                                       ? RowBorderAt(x, y)
-                                       : -1;
+            if (const int border =
+                    options_.Has(goRowResizing) && button == mbLeft ? RowBorderAt(x, y) : -1;
                 border >= 0) {
                 resizing_row_ = border;
                 row_resize_y_ = y;
@@ -699,8 +699,7 @@ bool TGrCustomGridControl::WantsKey(int key) const {
             return true;
         case VK_TAB:
             // Tab stays in the grid only when there is a cell to move to.
-            return WantTabs && columns_->VisibleCount() > 0 &&
-                   (GetRowCount() > 0 || input_active_);
+            return WantTabs && columns_->VisibleCount() > 0 && (GetRowCount() > 0 || input_active_);
         default:
             return TGrScrollControl::WantsKey(key);
     }

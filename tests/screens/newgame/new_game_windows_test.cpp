@@ -136,6 +136,8 @@ class NewGameWindowsTest : public ::testing::Test {
         return club;
     }
 
+    void ReachEveryClubOfFourTwentyClubDivisions(ScreenSize size, bool scrolls);
+
     fs::path dir_;
     std::unique_ptr<TestDriver> driver_;
     std::vector<NextScreen> handed_over_;
@@ -375,10 +377,11 @@ TEST_F(NewGameWindowsTest, TwentyClubDivisionsChooseFromDivisionLists) {
     EXPECT_EQ(Game().game_state.league_format, kDivisionsOf20);
 }
 
-// A custom league of four 20-club divisions is taller than a wide screen of 768 lines: the
-// club area scrolls so that every club can be seen and chosen, the last one included.
-TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
-    OpenSetup(11, {1366, 768});
+// A custom league of four 20-club divisions, the most clubs the club choice shows: every club
+// can be seen and chosen, the last one included. Where the window is taller than the screen
+// (a screen it does not scale for) the club area ends at the screen's bottom and scrolls.
+void NewGameWindowsTest::ReachEveryClubOfFourTwentyClubDivisions(ScreenSize size, bool scrolls) {
+    OpenSetup(11, size);
     driver_->Click("rd2");
     driver_->Click("SchemeButton2");
     driver_->Pump();
@@ -397,12 +400,14 @@ TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
     TForm11& choice = *Shown<TForm11>();
     ASSERT_EQ(NewGameInProgress()->world->game_state.league_format, kDivisionsOf20);
     ScrollBox& area = choice.ClubArea();
-    const Rect screen{0, 0, 1366, 768};
+    const Rect screen{0, 0, size.width, size.height};
+    const Point window_origin = choice.ClientToScreen({0, 0});
+    EXPECT_GE(window_origin.y, 0) << "the coach's panel stays on the screen";
     const Point area_origin = area.ClientToScreen({0, 0});
     const Rect shown =
         RectOfSize(area_origin.x, area_origin.y, area.ClientWidth(), area.ClientHeight());
     EXPECT_LE(shown.bottom, screen.bottom);
-    EXPECT_TRUE(area.VertBarShown());
+    EXPECT_EQ(area.VertBarShown(), scrolls);
     for (int division = 1; division <= 4; ++division)
         for (int slot = 0; slot < 20; ++slot) {
             RadioButton* button = choice.ClubButton(division, slot);
@@ -413,13 +418,15 @@ TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
             EXPECT_EQ(r.intersect(shown), r) << division << "/" << slot;
         }
     EXPECT_EQ(choice.ClubButton(5, 0), nullptr);
-    driver_->SavePng("newgame_form11_scrolled.png");
-    // The wheel over the clubs scrolls them, though the focus is in the name field.
-    area.SetScrollPos(0);
-    driver_->Click("Edit1");
-    driver_->MoveTo(*choice.ClubButton(1, 0));
-    driver_->Wheel(-120);
-    EXPECT_GT(area.ScrollPos(), 0);
+    if (scrolls) {
+        driver_->SavePng("newgame_form11_scrolled.png");
+        // The wheel over the clubs scrolls them, though the focus is in the name field.
+        area.SetScrollPos(0);
+        driver_->Click("Edit1");
+        driver_->MoveTo(*choice.ClubButton(1, 0));
+        driver_->Wheel(-120);
+        EXPECT_GT(area.ScrollPos(), 0);
+    }
 
     // The last club, chosen with the mouse once scrolled into view.
     Name("Última");
@@ -432,6 +439,14 @@ TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
     ASSERT_EQ(handed_over_.size(), 1u);
     EXPECT_EQ(Game().game_state.user_club, club);
     EXPECT_EQ(Game().teams[club].division, 4);
+}
+
+// Scaled to the height of a short wide screen, the window shows all eighty clubs at once.
+TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsCanBeReached) {
+    ReachEveryClubOfFourTwentyClubDivisions({1366, 768}, false);
+}
+TEST_F(NewGameWindowsTest, EveryClubOfFourTwentyClubDivisionsScrollsIntoViewOnAShortScreen) {
+    ReachEveryClubOfFourTwentyClubDivisions({1024, 576}, true);
 }
 
 // Brasil with state championships and four divisions of twenty: the fourth division is formed
