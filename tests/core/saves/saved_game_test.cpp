@@ -432,7 +432,6 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
         {"human_count", [](GameData& g) { g.game_state.human_count = 0; }},
         {"human_coaches", [](GameData& g) { g.game_state.human_coaches[2] = 7; }},
         {"human_coaches", [](GameData& g) { g.coaches[8].human = 1; }},  // coach of club 8
-        {"user_club", [](GameData& g) { g.game_state.user_club = 5; }},
         {"current_coach", [](GameData& g) { g.game_state.current_coach = 7; }},
         {"league_club_count", [](GameData& g) { g.game_state.league_club_count = 0; }},
         {"league_club_count", [](GameData& g) { g.game_state.league_club_count = 19; }},
