@@ -514,6 +514,20 @@ std::string EditorDatabase::DeleteNationalPlayer(int country, int slot) {
 }
 
 namespace {
+
+// The fields a club squad and a national team share go over byte for byte: a stored name may
+// hold bytes no dialog types.
+template <class To, class From>
+void CopyPlayerSlot(To& to, int i, const From& from, int j) {
+    to.player_names[i] = from.player_names[j];
+    to.position[i] = from.position[j];
+    to.characteristic1[i] = from.characteristic1[j];
+    to.characteristic2[i] = from.characteristic2[j];
+    to.age[i] = from.age[j];
+    to.side[i] = from.side[j];
+    to.star[i] = from.star[j];
+}
+
 // A refused write is reported through `error` (when given) and counts as no change.
 bool Written(std::string result, std::string* error) {
     if (error) *error = result;
@@ -622,15 +636,8 @@ std::string EditorDatabase::MovePlayer(int slot, int from_club, int to_club) {
     t_squad_file_record& to = clubs_[to_club].squad;
     const int i = FirstFreeSlot(to.player_names) - 1;
     const int j = slot - 1;
-    // The fields go over byte for byte: a stored name may hold bytes no dialog types.
-    to.player_names[i] = from.player_names[j];
-    to.position[i] = from.position[j];
-    to.characteristic1[i] = from.characteristic1[j];
-    to.characteristic2[i] = from.characteristic2[j];
-    to.age[i] = from.age[j];
+    CopyPlayerSlot(to, i, from, j);
     to.nationality[i] = from.nationality[j];
-    to.star[i] = from.star[j];
-    to.side[i] = from.side[j];
     to.starter[i] = 0;
     from.player_names[j].set_raw(kEmptySlotName);
     from.starter[j] = 0;
@@ -664,13 +671,7 @@ std::string EditorDatabase::CopyPlayerToNationalTeam(int club, int slot) {
     return ChangeNationalTeam(country, [&](t_national_team_file_record& n) -> std::string {
         const int i = t - 1;
         const int j = slot - 1;
-        n.player_names[i] = s.player_names[j];
-        n.position[i] = s.position[j];
-        n.characteristic1[i] = s.characteristic1[j];
-        n.characteristic2[i] = s.characteristic2[j];
-        n.age[i] = s.age[j];
-        n.side[i] = s.side[j];
-        n.star[i] = s.star[j];
+        CopyPlayerSlot(n, i, s, j);
         n.starter[i] = 0;  // a player called in by a drag starts as a reserve
         return {};
     });
