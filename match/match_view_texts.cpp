@@ -212,9 +212,17 @@ std::string FirstLegMarkup(int match) {
         default:
             break;
     }
-    if (round < 0) return {};
-    // Today's away team was at home in the first leg.
-    const FixtureScore first = FixtureScoreOfRound(round, m->team[1], m->team[0]);
+    FixtureScore first{-1, -1};
+    if (gs.match_kind == ckStateChampionship && gs.state_league_round == 7 &&
+        gd.state_position >= 0 && gd.state_position < kStateCount) {
+        // The state keeps its first final: the runner-up (finalist b) was at home.
+        const t_state_league& s = gd.state_leagues[gd.state_position];
+        if (s.finalist_b == m->team[1] && s.finalist_a == m->team[0])
+            first = {s.final_goals_b1, s.final_goals_a1};
+    } else if (round >= 0) {
+        // Today's away team was at home in the first leg.
+        first = FixtureScoreOfRound(round, m->team[1], m->team[0]);
+    }
     if (first.home_goals < 0 || first.away_goals < 0) return {};
     auto name = [](int team) {
         const t_team* t = TeamAt(team);

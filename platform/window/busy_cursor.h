@@ -2,6 +2,8 @@
 // The hourglass over the whole screen for the length of a long step, restored however the step
 // ends.
 
+#include <utility>
+
 #include "platform/window/screen.h"
 
 namespace kv {
@@ -18,5 +20,13 @@ public:
 private:
     int previous_;
 };
+
+// Builds a window that is slow to build under the hourglass; the pointer is itself again before
+// the caller shows the window, and also when building it throws.
+template <class T, class... Args>
+T& CreateWhileBusy(Args&&... args) {
+    const BusyCursor busy;
+    return Screen::Get().Create<T>(std::forward<Args>(args)...);
+}
 
 }  // namespace kv

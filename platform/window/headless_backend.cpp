@@ -39,6 +39,7 @@ void HeadlessBackend::Present(const PixelView&, std::span<const Rect> dirty) {
 
 void HeadlessBackend::SetCursor(int cursor, const PixelView* custom, Point) {
     cursor_ = cursor;
+    cursor_history_.push_back(cursor);
     cursor_picture_ = custom ? Size{custom->width, custom->height} : Size{};
 }
 

@@ -49,6 +49,8 @@ public:
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
 
     int cursor() const { return cursor_; }
+    // Every cursor shown, in order, for tests of what a step showed while it ran.
+    std::vector<int>& cursor_history() { return cursor_history_; }
     // The size of the picture the shown cursor was given; empty for a standard shape.
     Size cursor_picture() const { return cursor_picture_; }
     int presents() const { return presents_; }
@@ -64,6 +66,7 @@ private:
     std::deque<std::function<void()>> steps_;
     std::string clipboard_;
     int cursor_ = 0;
+    std::vector<int> cursor_history_;
     Size cursor_picture_{};
     int presents_ = 0;
     std::vector<Rect> presented_;

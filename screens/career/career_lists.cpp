@@ -34,15 +34,8 @@ void BandRows(TReportGrid& grid) {
 }
 
 int FillLeagueCombo(ComboBox& combo, int country) {
-    const GameData& data = Game();
-    combo.Clear();
-    for (const t_league_config& league : data.league_configs)
-        combo.AddItem(std::string(CountryName(league.country)));
-    int chosen = FindLeagueConfig(data, country);
-    if (chosen < 0 || chosen >= combo.Count()) chosen = 0;
-    combo.SetItemIndex(combo.Count() > 0 ? chosen : -1);
-    combo.SetVisible(combo.Count() > 1);
-    return combo.Count() > 0 ? chosen : -1;
+    if (Form* form = combo.ParentForm()) combo.images = &FlagImages(*form);
+    return FillLeagueSelector(combo, country);
 }
 
 Picture StretchedPicture(const Picture& source, int size) {

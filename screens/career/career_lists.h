@@ -22,8 +22,9 @@ void RegisterCareerWindowClasses();
 // Rows not selected alternate white and light yellow.
 void BandRows(TReportGrid& grid);
 
-// One item per league configuration, in their order; selects the league of `country` (the first
-// when it has none) and hides the box when there is only one league. Returns the league chosen.
+// One item per league configuration, in their order, each with its country's flag; selects the
+// league of `country` (the first when it has none) and hides the box when there is only one
+// league. Returns the league chosen.
 int FillLeagueCombo(ComboBox& combo, int country);
 
 // The team's crest (or any picture file) drawn stretched into a square of `size`; an empty

@@ -315,7 +315,7 @@ void TForm71::combopaisChange() {
 }
 
 void ShowClubRankingWindow() {
-    auto& form = Screen::Get().Create<TForm71>();
+    auto& form = CreateWhileBusy<TForm71>();
     form.ShowModal();
     form.Release();
 }

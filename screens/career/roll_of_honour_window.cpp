@@ -261,7 +261,7 @@ void TForm29::ShowCompetition() {
 }
 
 void ShowRollOfHonourWindow() {
-    auto& form = Screen::Get().Create<TForm29>();
+    auto& form = CreateWhileBusy<TForm29>();
     form.ShowModal();
     form.Release();
 }

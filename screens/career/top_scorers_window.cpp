@@ -306,7 +306,7 @@ void TForm20::t1DblClick() {
 }
 
 void ShowTopScorersWindow() {
-    auto& form = Screen::Get().Create<TForm20>();
+    auto& form = CreateWhileBusy<TForm20>();
     form.ShowModal();
     form.Release();
 }

@@ -22,6 +22,7 @@
 #include "screens/club/club_window_parts.h"
 #include "screens/club/lineup_pictures.h"
 #include "screens/club/saved_tactics_window.h"
+#include "screens/main/main_window_pictures.h"
 #include "screens/main/main_window_texts.h"
 #include "screens/match/engine_test_bench_window.h"
 #include "screens/start/window_keys.h"
@@ -240,7 +241,7 @@ struct Column {
 };
 
 constexpr Column kColumns[] = {
-    {"status", "", 26, true},   {"posicaojog", "P", 16, true}, {"condicao", "", 4, true},
+    {"status", "", 26, true},   {"posicaojog", "P", 16, true}, {"condicao", "", 20, true},
     {"nome", "Nome", 76, true}, {"forca", "F", 22, true},      {"energia", "Energia", 48, true},
     {"lado", "Lado", 32, true}, {"gols", "G", 18, true},       {"habilidades", "Car.", 42, true},
     {"idade", "I", 20, true},   {"id", "", 0, false},          {"funcaojog", "Função", 0, false},
@@ -328,6 +329,9 @@ TForm87::TForm87(bool national, int opponent) : Form("Form87"), national_(nation
     icons_->width = kStatusIconWidth;
     icons_->height = kStatusIconHeight;
     for (int i = 0; i < kStatusIconCount; ++i) icons_->Add(LineupStatusIcon(i));
+    // The availability marks the main window's squad list shows: cards, suspension, injury, star.
+    availability_ = &AddComponent<ImageList>("ImageList2");
+    FillAvailabilityPictures(*availability_);
     FillSquadList();
     CreateShirts();
     FillCombos();
@@ -364,7 +368,7 @@ void TForm87::FillSquadList() {
         const std::string_view name = c.name;
         if (name == "status" || name == "condicao") {
             auto image = std::make_unique<TGrImageColumn>(c.name);
-            if (name == "status") image->Images = icons_;
+            image->Images = name == "status" ? icons_ : availability_;
             column = std::move(image);
         } else if (name == "energia") {
             auto bar = std::make_unique<TGrProgressColumn>(c.name);

@@ -56,6 +56,7 @@ class TForm87 : public Form {
     Picture plain_, kit_, keeper_, bench_;
     bool kit_file_ = false;  // the club has a first-kit picture of its own
     ImageList* icons_ = nullptr;
+    ImageList* availability_ = nullptr;
     std::vector<int> combo_players_;
 };
 

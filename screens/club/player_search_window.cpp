@@ -146,10 +146,12 @@ constexpr Column kColumns[] = {
 };
 
 // The list's items, with "Qualquer" last; its index maps to kAnyChoice.
-void FillChoices(TUiComboBox& combo, std::vector<std::string> items, int chosen) {
+// `images` gives each item's picture; "Qualquer" has none.
+void FillChoices(TUiComboBox& combo, std::vector<std::string> items, int chosen,
+                 std::vector<int> images = {}) {
     items.emplace_back(kAny);
     const int last = static_cast<int>(items.size()) - 1;
-    combo.SetItems(std::move(items));
+    combo.SetItems(std::move(items), std::move(images));
     combo.SetItemIndex(chosen < 0 ? last : chosen);
 }
 
@@ -224,8 +226,15 @@ TForm27::TForm27() : Form("Form27") {
     FillChoices(ControlNamed<TUiComboBox>(*this, "c1"), Texts(kSearchStrengthChoices), 0);
     FillChoices(ControlNamed<TUiComboBox>(*this, "c3"), Texts(kSearchAgeChoices), kAnyChoice);
     FillChoices(ControlNamed<TUiComboBox>(*this, "c4"), Texts(kSearchValueChoices), kAnyChoice);
-    FillChoices(ControlNamed<TUiComboBox>(*this, "c7"), Texts(country_names, kCustomChampionship),
-                kAnyChoice);
+    // The nationalities and the countries with leagues show their flags.
+    ImageList& flags = FlagImages(*this);
+    std::vector<int> nationality_flags;
+    for (int c = 0; c < kCustomChampionship; ++c)
+        nationality_flags.push_back(c < flags.Count() ? c : -1);
+    auto& nationalities = ControlNamed<TUiComboBox>(*this, "c7");
+    nationalities.images = &flags;
+    FillChoices(nationalities, Texts(country_names, kCustomChampionship), kAnyChoice,
+                std::move(nationality_flags));
     FillChoices(ControlNamed<TUiComboBox>(*this, "c5"), Texts(characteristic_names), kAnyChoice);
     FillChoices(ControlNamed<TUiComboBox>(*this, "c6"), Texts(characteristic_names), kAnyChoice);
     FillChoices(ControlNamed<TUiComboBox>(*this, "combo_lado"), {"Direito", "Esquerdo"},
@@ -238,16 +247,19 @@ TForm27::TForm27() : Form("Form27") {
         ControlNamed<Control>(*this, "ckestrela").SetTop(country.Top());
     } else {
         std::vector<std::string> leagues;
+        std::vector<int> league_flags;
         const int first = DefaultSearchCountry(data);
         int chosen = -1;
         for (const t_league_config& config : data.league_configs) {
             if (config.country == first && chosen < 0) chosen = static_cast<int>(leagues.size());
-            leagues.emplace_back(config.country >= 0 && config.country < kCountryCount
-                                     ? country_names[static_cast<std::size_t>(config.country)]
-                                     : "");
+            leagues.emplace_back(CountryName(config.country));
+            league_flags.push_back(config.country >= 0 && config.country < flags.Count()
+                                       ? config.country
+                                       : -1);
         }
         auto& combo = ControlNamed<TUiComboBox>(*this, "combopais");
-        combo.SetItems(std::move(leagues));
+        combo.images = &flags;
+        combo.SetItems(std::move(leagues), std::move(league_flags));
         combo.SetItemIndex(chosen);
     }
 

@@ -16,6 +16,7 @@
 #include "core/picture_paths.h"
 #include "core/text_tables.h"
 #include "platform/gfx/canvas.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/image.h"
 #include "platform/window/image_list.h"
 #include "platform/window/popup_menu.h"
@@ -779,7 +780,7 @@ void TForm14::Bt4Click() {
 }
 
 void ShowTeamView(int team) {
-    TForm14& form = Screen::Get().Create<TForm14>(team);
+    TForm14& form = CreateWhileBusy<TForm14>(team);
     form.ShowModal();
     form.Release();
 }

@@ -69,7 +69,7 @@ int FillLeagueSelector(ComboBox& combo, int country) {
     const int flags = combo.images ? combo.images->Count() : 0;
     for (const t_league_config& config : data.league_configs) {
         const int c = config.country;
-        items.emplace_back(c >= 0 && c < kCountryCount ? country_names[c] : std::string_view());
+        items.emplace_back(CountryName(c));
         images.push_back(c >= 0 && c < flags ? c : -1);
     }
     combo.SetItems(std::move(items), std::move(images));

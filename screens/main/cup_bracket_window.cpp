@@ -5,6 +5,7 @@
 #include "core/screen_size.h"
 #include "core/table_index.h"
 #include "platform/gfx/canvas.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
@@ -216,7 +217,7 @@ void TForm35::PaintBoard(Canvas& canvas) {
 }
 
 void ShowCupBracketWindow(int cup_bracket_kind) {
-    auto& form = Screen::Get().Create<TForm35>(cup_bracket_kind);
+    auto& form = CreateWhileBusy<TForm35>(cup_bracket_kind);
     form.ShowModal();
     form.Release();
 }

@@ -7,6 +7,7 @@
 #include "core/money_text.h"
 #include "core/table_index.h"
 #include "core/text_tables.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/label.h"
 #include "platform/window/screen.h"
@@ -309,7 +310,7 @@ void TForm63::OpenSelectedMatch() {
 }
 
 void ShowFixturesWindow() {
-    auto& form = Screen::Get().Create<TForm63>();
+    auto& form = CreateWhileBusy<TForm63>();
     form.ShowModal();
     form.Release();
 }

@@ -300,19 +300,21 @@ struct ToolZone {
     int x0, x1, y0, y1;
     const char* hint;
     const char* window;
+    // Where a menu opens, on the 800-pixel design screen: always there, wherever the click was.
+    Point menu_at = {0, 0};
 };
 constexpr ToolZone kToolZones[] = {
-    {77, 108, 11, 43, "Opções", "PopupMenu2"},
-    {132, 161, 11, 43, "Tabela de jogos", "PopupMenu7"},
-    {181, 218, 11, 40, "Finanças", "PopupMenu6"},
+    {77, 108, 11, 43, "Opções", "PopupMenu2", {4, 5}},
+    {132, 161, 11, 43, "Tabela de jogos", "PopupMenu7", {52, 5}},
+    {181, 218, 11, 40, "Finanças", "PopupMenu6", {96, 5}},
     {240, 272, 8, 40, "Tabela de classificação - F5", "TForm36"},
     {295, 341, 8, 40, "Estádio", "TForm8"},
     {366, 415, 4, 35, "Ver todos os times", "TForm14"},
     {436, 471, 6, 35, "Procurar jogador", "TForm27"},
-    {493, 516, 4, 36, "Ranking de técnicos", "PopupMenu3"},
+    {493, 516, 4, 36, "Ranking de técnicos", "PopupMenu3", {355, 5}},
     {534, 565, 4, 36, "Campeões", "TForm29"},
     {581, 607, 2, 37, "Artilheiros", "TForm20"},
-    {625, 655, 4, 36, "Rankings", "PopupMenu4"},
+    {625, 655, 4, 36, "Rankings", "PopupMenu4", {458, 5}},
 };
 
 TForm13* g_main_window = nullptr;
@@ -1351,7 +1353,7 @@ void TForm13::BarraMouseDown(int x, int y) {
             MainWindowSelections().fixtures_team = Game().game_state.user_club;
         if (window.starts_with("PopupMenu")) {
             auto* menu = static_cast<PopupMenu*>(FindComponent(window));
-            const Point at = bar.ClientToScreen({x, y});
+            const Point at = MenuPoint(window);
             menu->Popup(at.x, at.y);
         } else {
             if (window == "TForm14")
@@ -1360,6 +1362,16 @@ void TForm13::BarraMouseDown(int x, int y) {
         }
         return;
     }
+}
+
+Point TForm13::MenuPoint(std::string_view menu) {
+    Screen& screen = Screen::Get();
+    const WindowScale scale = WindowScaleFor({screen.Width(), screen.Height()});
+    for (const ToolZone& z : kToolZones)
+        if (menu == z.window)
+            return ClientToScreen({MulDiv(z.menu_at.x, scale.numerator, scale.denominator),
+                                   MulDiv(z.menu_at.y, scale.numerator, scale.denominator)});
+    return ClientToScreen({0, 0});
 }
 
 void TForm13::KeyPressed(int& key, ShiftState shift) {

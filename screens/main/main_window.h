@@ -122,6 +122,9 @@ class TForm13 : public Form {
     int ShownClub() const { return shown_club_; }
     void RefreshTurn();
 
+    // The screen point where a menu of the tool bar opens ("PopupMenu2" ...).
+    Point MenuPoint(std::string_view menu);
+
   private:
     void ShowNextMatch();
     void ShowPlayerInfo(int player);

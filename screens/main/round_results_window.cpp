@@ -18,6 +18,7 @@
 #include "platform/window/scroll_box.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
+#include "screens/match/match_pictures.h"
 #include "screens/main/main_window.h"
 #include "screens/main/tables_window.h"
 #include "screens/start/window_background.h"
@@ -226,6 +227,9 @@ TForm67::TForm67() : Form("Form67") {
     crests_ = std::make_unique<CrestImages>(AddComponent<ImageList>("ImageListCrests"));
     crests_->list().width = 20;
     crests_->list().height = 20;
+    AddEventIcons(icons_);
+    for (const char* name : {"escalacao1", "escalacao2", "l_gols", "card1", "card2"})
+        ControlNamed<TMarkupLabel>(*this, name).SetPictureContainer(&icons_);
 
     grid_ = &ControlNamed<TReportGrid>(*this, "grid1");
     grid_->SetRowSize(22);
@@ -334,11 +338,7 @@ TForm67::TForm67() : Form("Form67") {
     ControlNamed<Control>(*this, "Button2").SetVisible(kind_ == ckNationalLeague);
     ControlNamed<Control>(*this, "bt2").on_click = [this] {
         if (kind_ < ckWorldCup) {
-            std::unique_ptr<BusyCursor> busy = std::make_unique<BusyCursor>();
-            auto& form = Screen::Get().Create<TForm36>();
-            busy.reset();
-            form.ShowModal();
-            form.Release();
+            ShowTablesWindow();
         } else if (const auto& board = MainWindowOpener("TForm78")) {
             board();
         }

@@ -12,6 +12,7 @@
 #include "game/game_windows.h"
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
+#include "ui/markup/picture_container.h"
 
 namespace kv {
 
@@ -51,6 +52,8 @@ class TForm67 : public Form {
     int shown_match_ = -1;
     TReportGrid* grid_ = nullptr;
     std::unique_ptr<CrestImages> crests_;
+    // The event pictures the line-ups, goals and cards show.
+    TPictureContainer icons_;
 };
 
 // The match day hands over to the round results: the day's tables are closed and the window

@@ -1,6 +1,8 @@
 #include "screens/main/tables_window.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 #include "core/display_names.h"
 #include "core/game_data.h"
@@ -9,6 +11,7 @@
 #include "core/text_tables.h"
 #include "game/competition_screens.h"
 #include "platform/gfx/canvas.h"
+#include "platform/window/busy_cursor.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/label.h"
 #include "platform/window/panel.h"
@@ -28,6 +31,10 @@ constexpr int kTitleHeight = 16;
 constexpr int kNameWidth = 123;
 constexpr int kNumberWidths[] = {20, 20, 20, 20, 20, 25, 25, 25};
 constexpr const char* kHeaders[] = {"PG", "J", "V", "E", "D", "GP", "GC", "SG"};
+constexpr const char* kHeaderHints[] = {"Pontos ganhos", "Jogos",       "Vitórias",
+                                        "Empates",       "Derrotas",    "Gols pró",
+                                        "Gols contra",   "Saldo gols"};
+constexpr int kNameLeft = 20 + 18;
 constexpr TColor kHeaderColour = 0xFF8000;
 constexpr TColor kBandColours[] = {0xFFFFFF, 0xFFFFFF, 0xFF9E3E, 0x68E9FB, 0xC0DCC0, 0x6F6FFF};
 
@@ -148,6 +155,31 @@ const std::int32_t (*ContinentalGroups(const t_game_state& gs, int kind, int reg
     }
 }
 
+// A table block: painted by the window, with a hint of its own for the cell under the mouse.
+class TableBlock : public Control {
+  public:
+    std::function<std::string(Point)> hint_at;
+
+    bool PrepareHint(Point mouse, HintInfo& info) override {
+        info.text = hint_at ? hint_at(mouse) : std::string();
+        return !info.text.empty();
+    }
+
+  protected:
+    void MouseMove(ShiftState shift, int x, int y) override {
+        Control::MouseMove(shift, x, y);
+        // Each cell has its own hint: a new cell starts the pause again.
+        const std::string text = hint_at ? hint_at({x, y}) : std::string();
+        if (text != shown_) {
+            shown_ = text;
+            if (Screen* screen = Screen::Current()) screen->CancelHint();
+        }
+    }
+
+  private:
+    std::string shown_;
+};
+
 }  // namespace
 
 const WindowLayout kForm36Layout = {
@@ -174,8 +206,11 @@ TForm36::TForm36() : Form("Form36") {
     const t_game_state& gs = data.game_state;
     Control& panel = *Find("painel");
     for (int b = 0; b < 8; ++b) {
-        Control& block = panel.Add<Control>("bloco" + std::to_string(b + 1));
+        auto& block = panel.Add<TableBlock>("bloco" + std::to_string(b + 1));
         block.on_paint = [this, b](Canvas& canvas) { PaintBlock(b, canvas); };
+        block.hint = "-";  // the hint of the cell under the mouse replaces it
+        block.show_hint = true;
+        block.hint_at = [this, b](Point p) { return BlockHint(b, p); };
         block.SetVisible(false);
     }
     ControlNamed<Control>(*this, "Button1").on_click = [this] {
@@ -400,6 +435,27 @@ void TForm36::ShowContinental(int kind, int region) {
     }
 }
 
+std::string TForm36::BlockHint(int block, Point p) const {
+    if (block < 0 || block >= 8 || !blocks_[block].visible) return {};
+    const TableBlockRows& b = blocks_[block];
+    if (p.y >= kTitleHeight && p.y < kTitleHeight + kRowHeight) {
+        int x = kNameLeft + kNameWidth;
+        for (int c = 0; c < 8; ++c) {
+            if (p.x >= x && p.x < x + kNumberWidths[c]) return kHeaderHints[c];
+            x += kNumberWidths[c];
+        }
+        return {};
+    }
+    // A club of the continental groups tells its country.
+    const int row = (p.y - kTitleHeight) / kRowPitch - 1;
+    if (view_ != kContinental || row < 0 || row >= static_cast<int>(b.rows.size())) return {};
+    if (p.x < kNameLeft || p.x >= kNameLeft + kNameWidth) return {};
+    const GameData& data = Game();
+    const int team = b.rows[row].team;
+    if (!InTable(data.teams, team) || data.teams[team].country <= 0) return {};
+    return std::string(CountryName(data.teams[team].country));
+}
+
 void TForm36::PaintBlock(int block, Canvas& canvas) {
     const TableBlockRows& b = blocks_[block];
     if (!b.visible) return;
@@ -417,7 +473,7 @@ void TForm36::PaintBlock(int block, Canvas& canvas) {
         canvas.DrawText(s, inner,
                         align | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
     };
-    const int name_left = 20 + 18;
+    const int name_left = kNameLeft;
     int y = kTitleHeight;
     canvas.font = {"Arial", 8, fsBold, clWhite};
     int x = name_left + kNameWidth;
@@ -453,7 +509,7 @@ void TForm36::PaintBlock(int block, Canvas& canvas) {
 }
 
 void ShowTablesWindow() {
-    auto& form = Screen::Get().Create<TForm36>();
+    auto& form = CreateWhileBusy<TForm36>();
     form.ShowModal();
     form.Release();
 }

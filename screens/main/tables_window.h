@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/table_order.h"
+#include "platform/gfx/geometry.h"
 #include "platform/window/form.h"
 #include "platform/window/layout_table.h"
 
@@ -41,6 +42,8 @@ class TForm36 : public Form {
     void ShowContinental(int kind, int region);
     // The division (2..4) in the right-hand block with divisions of 20.
     void ShowLowerDivision(int division);
+    // The hint of block 0..7 at a point of it: a header's meaning, a continental club's country.
+    std::string BlockHint(int block, Point p) const;
 
   private:
     void SetBlock(int block, std::string title, std::vector<TableRow> rows, std::vector<int> bands);

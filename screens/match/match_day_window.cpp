@@ -7,6 +7,7 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "core/picture_paths.h"
+#include "platform/base/files.h"
 #include "core/sound_effects.h"
 #include "core/text_tables.h"
 #include "core/types.h"
@@ -26,6 +27,7 @@
 #include "screens/match/match_decision_windows.h"
 #include "screens/match/match_lineup_window.h"
 #include "screens/match/match_pictures.h"
+#include "screens/start/game_pictures.h"
 #include "screens/start/window_layout.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
@@ -38,6 +40,8 @@ constexpr int kFrames = 8;
 // The rows are laid out on a screen 1,024 pixels wide and scaled from it.
 constexpr int kRowDesignWidth = 1024;
 constexpr TColor kDarkGreen = 0x003A1E;  // dark green, as 0x00BBGGRR
+// The last event's text, in points on the design screen.
+constexpr int kEventTextSize = 11;
 
 const std::initializer_list<LayoutProperty> kMarkup = {{"Transparent", "True"}};
 const std::initializer_list<LayoutProperty> kHidden = {{"Transparent", "True"},
@@ -262,6 +266,12 @@ void TForm46::BuildRows() {
         frame.SetVisible(false);
         frame.SendToBack();
     }
+    // Each frame's picture lies over the frame and under its rows.
+    for (int f = 1; f <= kFrames; ++f) {
+        auto& picture = Add<Image>(RowName("img_main", f));
+        picture.center = true;
+        picture.SetVisible(false);
+    }
     auto row_click = [this](Control& c) {
         c.on_click = [this, &c] { RowClick(c.tag); };
         c.cursor = crHandPoint;
@@ -306,6 +316,7 @@ void TForm46::BuildRows() {
         auto& icon = Add<Image>(RowName("imgeven", r));
         icon.center = true;
         auto& text = add_markup("labeven_n");
+        text.SetFont(RowFont(kEventTextSize, w, 0, clWhite));
         text.SetTransparent(true);
         for (const char* prefix : {"shap_est", "est", "labpub", "shap_t1", "shap_t2", "labt1",
                                    "labt2", "esc1", "esc2", "labp1", "labp2", "labeven_n"}) {
@@ -368,6 +379,11 @@ void TForm46::ShowFrame(int frame, int first_row, int last_row, const std::strin
     auto& shape = ControlNamed<Shape>(*this, RowName("shap_main", frame));
     shape.SetBounds(Scaled(26), top, Scaled(740), bottom - top);
     shape.SetVisible(true);
+    auto& picture = ControlNamed<Image>(*this, RowName("img_main", frame));
+    picture.SetBounds(Scaled(203), top, Scaled(335), bottom - top);
+    const std::string path = GamePath("img\\f03.png");
+    if (!FileExists(path) || !picture.LoadFromFile(path)) picture.SetPicture(Picture());
+    picture.SetVisible(true);
     if (heading.empty()) return;
     auto& label = ControlNamed<TMarkupLabel>(*this, RowName("lab_div", frame));
     label.SetBounds(Scaled(203), top - Scaled(18), Scaled(335), Scaled(17));
@@ -378,6 +394,7 @@ void TForm46::ShowFrame(int frame, int first_row, int last_row, const std::strin
 void TForm46::FillRow(int r) {
     const GameData& gd = Game();
     const jogos& m = gd.day_matches[r];
+    const bool national = IsNationalTeamTournament(gd.game_state.match_kind);
     for (int side = 0; side < 2; ++side) {
         const t_team* t = TeamAt(m.team[side]);
         const std::string n = std::to_string(side + 1);
@@ -391,8 +408,15 @@ void TForm46::FillRow(int r) {
         back.brush.color = back.pen.color = t ? t->back_colour : clWhite;
         back.Invalidate();
         auto& crest = ControlNamed<Image>(*this, RowName("esc" + n, r));
-        const std::string path = t ? BuildCrestPath(m.team[side]) : std::string();
-        if (path.empty() || !crest.LoadFromFile(path)) crest.SetPicture(Picture());
+        const std::vector<Picture>& flags = flag_pictures();
+        if (national && t && t->country >= 0 && t->country < static_cast<int>(flags.size()) &&
+            !flags[t->country].empty()) {
+            // National teams show their country's flag in place of a crest.
+            crest.SetPicture(flags[t->country]);
+        } else {
+            const std::string path = t ? BuildCrestPath(m.team[side]) : std::string();
+            if (path.empty() || !crest.LoadFromFile(path)) crest.SetPicture(Picture());
+        }
         ControlNamed<TMarkupLabel>(*this, RowName("labp" + n, r))
             .SetHTMLText(ScoreMarkup(m.goals[side]));
     }
@@ -413,6 +437,7 @@ void TForm46::LayOutRows() {
     for (int r = 1; r <= kRows; ++r) ShowRow(r, false);
     for (int f = 1; f <= kFrames; ++f) {
         ControlNamed<Control>(*this, RowName("shap_main", f)).SetVisible(false);
+        ControlNamed<Control>(*this, RowName("img_main", f)).SetVisible(false);
         ControlNamed<Control>(*this, RowName("lab_div", f)).SetVisible(false);
     }
     for (int n = 2; n <= 4; ++n)
@@ -461,6 +486,7 @@ void TForm46::LayOutRows() {
                     shown = user->division;
             }
             shown_division_ = std::clamp(shown, 2, std::min(divisions, 4));
+            MarkDivisionLinks();
             const int first = (shown_division_ - 1) * 10 + 1;
             blocks.push_back({first, std::min(first + 9, count), division(shown_division_)});
         }
@@ -506,10 +532,7 @@ void TForm46::ShowDivision(int division) {
     const GameData& gd = Game();
     if (division < 2 || division > 4 || gd.day_match_count <= 10) return;
     shown_division_ = division;
-    for (int n = 2; n <= 4; ++n) {
-        auto& link = ControlNamed<Control>(*this, "labvn" + std::to_string(n));
-        link.cursor = n == division ? crDefault : crHandPoint;
-    }
+    MarkDivisionLinks();
     // The second block keeps its place; the division shown there changes.
     const int count = std::min(gd.day_match_count, kRows);
     for (int r = 11; r <= kRows; ++r) ShowRow(r, false);
@@ -522,6 +545,18 @@ void TForm46::ShowDivision(int division) {
         top += row_step_;
     }
     if (first <= last) ShowFrame(2, first, last, Centred(std::to_string(division) + "ª divisão"));
+}
+
+void TForm46::MarkDivisionLinks() {
+    // The link of the division on show is plain text; the others stay links.
+    for (int n = 2; n <= 4; ++n) {
+        auto& link = ControlNamed<TMarkupLabel>(*this, "labvn" + std::to_string(n));
+        const std::string text = "[ver " + std::to_string(n) + "ª divisão]";
+        const bool shown = n == shown_division_;
+        link.cursor = shown ? crDefault : crHandPoint;
+        link.SetHTMLText(shown ? "<FONT color=\"clyellow\">" + text + "</FONT>"
+                               : "<a href=\"" + std::to_string(n) + "\">" + text + "</a>");
+    }
 }
 
 void TForm46::ClearEventColumn() {

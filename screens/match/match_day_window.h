@@ -55,6 +55,7 @@ class TForm46 : public Form, public MatchDayView, public MatchClock {
     void ShowFrame(int frame, int first_row, int last_row, const std::string& heading);
     void FillRow(int row);
     void ClearEventColumn();
+    void MarkDivisionLinks();
     void KeyPressed(int& key, ShiftState shift);
     void HandOver();
     int Scaled(int design) const;

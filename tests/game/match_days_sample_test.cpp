@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
 #include <map>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "core/picture_paths.h"
 #include "core/random.h"
 #include "game/round_close.h"
+#include "match/automatic_decisions.h"
 #include "game/season_rollover.h"
 #include "match/computer_lineups.h"
 #include "match/match_day.h"
@@ -140,6 +143,81 @@ TEST_F(SampleMatchDays, EveryDayBooksItsFixturesOnceAndKeepsTheTablesSound) {
     for (int kind : {ckNationalCup, ckStateChampionship, ckContinentalCup, ckClubWorldCup,
                      ckSecondContinentalCup, ckWorldCup, ckAmericasNationsCup})
         EXPECT_GT(days_by_kind[kind], 0) << kind;
+}
+
+// The groups a day booked, shown on the clock or computed at once, and the headings of the
+// groups it showed, with the region each belonged to.
+class GroupRecorder : public MatchDayView {
+  public:
+    void GroupStarted(const std::string& heading, bool) override {
+        headings.emplace_back(Game().match_day_group, heading);
+    }
+    void GroupBooked(bool) override { groups.push_back(Game().match_day_group); }
+    std::vector<std::pair<int, std::string>> headings;
+    std::vector<int> groups;
+};
+
+// The continental days need no flag of their own set before the match day (the main window's
+// "continental day" mark): the match day takes everything from the day's kind. It plays one
+// group per cup region that has matches today, in region order from the first, each under its
+// cup's heading, books every fixture of the day and moves the cup's counters once.
+TEST_F(SampleMatchDays, AContinentalDayTakesItsGroupsFromTheDaysKindAlone) {
+    SeedRandom(2015);
+    NewGameSetup setup;
+    const std::string teams = folder_ + "/teams";
+    AutomaticSetup automatic;
+    ASSERT_EQ(RunAutomaticSetup(setup, teams, automatic), "");
+    const NewGameOutcome outcome = BuildNewGame(setup, teams);
+    ASSERT_TRUE(outcome.ok()) << outcome.message;
+    GameData& gd = Game();
+    test::NoWindows windows;
+    if (outcome.first_window == FirstWindow::kMainWindow) PrepareNextMatchDay(gd);
+    int continental_days = 0;
+    for (int day = 0; day < 200 && continental_days < 2; ++day) {
+        for (int h = 0; h < gd.game_state.human_count; ++h)
+            ChooseComputerLineup(gd.game_state.human_clubs[h]);
+        const int kind = gd.game_state.match_kind;
+        if (kind == ckContinentalCup) {
+            SCOPED_TRACE("calendar day " + std::to_string(gd.game_state.calendar_day));
+            ++continental_days;
+            std::vector<int> regions;
+            for (int f : FixturesOfToday())
+                if (std::find(regions.begin(), regions.end(), gd.fixtures[f].owner) ==
+                    regions.end())
+                    regions.push_back(gd.fixtures[f].owner);
+            std::sort(regions.begin(), regions.end());
+            const std::vector<int> today = FixturesOfToday();
+            const t_game_state before = gd.game_state;
+            AutomaticDecisions decisions;
+            GroupRecorder recorder;
+            PlayWholeMatchDay(decisions, &recorder);
+            EXPECT_EQ(recorder.groups, regions);
+            static const char* const kCups[] = {"Taça Libertadores", "Liga dos Campeões",
+                                                "Liga Africana", "Liga Asiática"};
+            for (const auto& [group, heading] : recorder.headings) {
+                ASSERT_TRUE(group >= 1 && group <= 4) << group;
+                EXPECT_EQ(heading.rfind(kCups[group - 1], 0), 0u) << heading;
+            }
+            for (int f : today) EXPECT_TRUE(gd.fixtures[f].played) << "fixture " << f;
+            // The group rounds move the round once a day; the knock-out rounds the leg.
+            const t_game_state& after = gd.game_state;
+            if (before.continental_cup_round < 4) {
+                EXPECT_TRUE(after.continental_cup_round == before.continental_cup_round + 1 ||
+                            (after.continental_cup_round == 1 &&
+                             after.continental_cup_phase == before.continental_cup_phase + 1));
+            } else {
+                EXPECT_NE(after.continental_cup_leg, before.continental_cup_leg);
+            }
+        } else {
+            PlayWholeMatchDay();
+        }
+        if (::testing::Test::HasFailure()) break;
+        OpenRoundResults(gd);
+        const NextScreen next = CloseRound(gd, windows).next;
+        if (next == NextScreen::kSeasonReview) break;
+        if (next != NextScreen::kMatchDay) PrepareNextMatchDay(gd);
+    }
+    EXPECT_GE(continental_days, 1);
 }
 
 }  // namespace

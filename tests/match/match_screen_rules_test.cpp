@@ -216,6 +216,25 @@ TEST_F(LineupRulesTest, FirstLegOfASecondLeg) {
     gd.game_state.match_kind = ckContinentalCup;  // a group round has no first leg
     gd.game_state.continental_cup_round = 2;
     EXPECT_EQ(FirstLegMarkup(match), "");
+
+    // A state final has no fixture round: the state keeps the first final's score, the
+    // runner-up (today's visitor) at home then.
+    gd.game_state.match_kind = ckStateChampionship;
+    gd.state_position = 4;
+    t_state_league& state = gd.state_leagues[4];
+    state.finalist_a = other;  // the group winner, at home today
+    state.finalist_b = team_;
+    state.final_goals_a1 = 3;
+    state.final_goals_b1 = 0;
+    gd.game_state.state_league_round = 6;
+    EXPECT_EQ(FirstLegMarkup(match), "");
+    gd.game_state.state_league_round = 7;
+    const std::string final = FirstLegMarkup(match);
+    ASSERT_NE(final.find("Primeiro Jogo"), std::string::npos);
+    EXPECT_LT(final.find("Atlético"), final.find("Porto"));
+    EXPECT_LT(final.find("<SHAD>0</SHAD>"), final.find("<SHAD>3</SHAD>"));
+    state.finalist_b = testing::AddTeam();  // another pair's record says nothing of this match
+    EXPECT_EQ(FirstLegMarkup(match), "");
 }
 
 TEST(MatchFigures, PossessionShares) {

@@ -153,9 +153,9 @@ while :; do
   last=$now
 done
 
-click 84 25                       # the game menu
+click 84 25                       # the game menu: it opens at its own place, (4, 5) scaled
 wait_top 10 "menu*"
-click 136 96                      # "Sair do jogo"
+click 57 77                       # "Sair do jogo"
 
 deadline=$((SECONDS + 15))
 while alive; do

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,7 @@
 #include "season/roll_of_honour.h"
 #include "season/scorer_rankings.h"
 #include "tests/screens/career/career_world.h"
+#include "tests/screens/test_flags.h"
 #include "ui/grid/report_grid.h"
 
 namespace kv {
@@ -90,6 +92,43 @@ int HomeLeagueCompetition(int division) {
     const GameData& data = Game();
     const int country = data.teams[data.game_state.user_club].country;
     return FindCompetitionId(data, ckNationalLeague, country, division, -1, -1);
+}
+
+// The country box of every history and ranking window: one item per league, each with its
+// country's flag, "Internacional" (where there is one) without.
+TEST_F(CareerWindowsTest, TheCountryBoxesShowTheLeaguesFlags) {
+    testing::FillTestFlags();
+    const GameData& data = Game();
+    const std::pair<const char*, std::function<Form&()>> windows[] = {
+        {"TForm20", [&]() -> Form& { return d_.screen().Create<TForm20>(); }},
+        {"TForm29", [&]() -> Form& { return d_.screen().Create<TForm29>(); }},
+        {"TForm71", [&]() -> Form& { return d_.screen().Create<TForm71>(); }},
+        {"TForm47", [&]() -> Form& { return d_.screen().Create<TForm47>(-1); }},
+        {"TForm83", [&]() -> Form& { return d_.screen().Create<TForm83>(); }},
+    };
+    for (const auto& [name, create] : windows) {
+        SCOPED_TRACE(name);
+        Form& form = create();
+        form.Show();
+        d_.Pump();
+        auto& combo = d_.Get<ComboBox>("combopais");
+        ASSERT_NE(combo.images, nullptr);
+        const int leagues = static_cast<int>(data.league_configs.size());
+        ASSERT_GE(combo.Count(), leagues);
+        for (int i = 0; i < leagues; ++i)
+            EXPECT_EQ(combo.ItemImage(i), data.league_configs[i].country);
+        if (combo.Count() > leagues) {
+            EXPECT_EQ(combo.ItemImage(leagues), -1);
+        }
+        const int chosen = combo.ItemIndex();
+        ASSERT_TRUE(chosen >= 0 && chosen < leagues);
+        EXPECT_GT(testing::PaintedPixels(
+                      combo, testing::TestFlagColour(data.league_configs[chosen].country)),
+                  100);
+        if (std::string(name) == "TForm29") d_.SavePng("roll_of_honour_country_flags.png");
+        form.Close();
+        d_.Pump();
+    }
 }
 
 TEST_F(CareerWindowsTest, TopScorersListWhatTheSeasonTalliesHold) {

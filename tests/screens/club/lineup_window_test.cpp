@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/field_readers.h"
@@ -18,6 +19,8 @@
 #include "screens/main/main_window.h"
 #include "screens/routes/window_routes.h"
 #include "tests/screens/sample_game_day.h"
+#include "tests/screens/test_flags.h"
+#include "ui/grid/column_classes.h"
 #include "ui/controls/smooth_message_dialog.h"
 #include "ui/controls/smooth_message_dialog_form.h"
 #include "ui/controls/ui_combo_box.h"
@@ -182,6 +185,17 @@ TEST_F(LineupWindowTest, StandardLineupWithoutTheInjuredStarterAndTheTacticsBoxe
     TReportGrid& grid = Grid();
     const int row = form.lineup().RowOf(injured);
     EXPECT_EQ(grid.GetCellTextByVariant("status", row), "87");
+    // The condition column draws the main window's availability marks: the injury's red cross.
+    const int condition = data.players[injured].star ? 7 : 3;
+    EXPECT_EQ(grid.GetCellTextByVariant("condicao", row), std::to_string(condition));
+    auto* marks = dynamic_cast<TGrImageColumn*>(grid.Columns().ColumnByName("condicao"));
+    ASSERT_NE(marks, nullptr);
+    ASSERT_NE(marks->Images, nullptr);
+    EXPECT_GE(marks->Width(), marks->Images->width);
+    const int with_marks = testing::PaintedPixels(grid, 0xFFD62020u);
+    ImageList* list = std::exchange(marks->Images, nullptr);
+    EXPECT_GT(with_marks, testing::PaintedPixels(grid, 0xFFD62020u) + 10);
+    marks->Images = list;
     grid.SelectCell(1, row);
     std::string hint;
     for (const std::string& line : driver_->Get<TMarkupLabel>("Label2").HTMLLines()) hint += line;

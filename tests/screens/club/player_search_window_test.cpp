@@ -6,7 +6,9 @@
 
 #include "core/money.h"
 #include "platform/window/edit.h"
+#include "platform/window/list_box.h"
 #include "tests/screens/club/club_windows_world.h"
+#include "tests/screens/test_flags.h"
 #include "ui/controls/ui_combo_box.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_check_box.h"
@@ -64,6 +66,41 @@ TEST_F(PlayerSearchWindow, ForwardsByValueAndTheTeamViewOfAHitsClub) {
     });
     EXPECT_EQ(opened, hit_team);
     EXPECT_EQ(MainWindowSelections().viewed_team, hit_team);
+}
+
+TEST_F(PlayerSearchWindow, TheCountryListsShowEachCountrysFlag) {
+    testing::FillTestFlags();
+    OpenThrough("TForm27", [&] {
+        auto& nationalities = d_.Get<TUiComboBox>("c7");
+        ASSERT_EQ(nationalities.Count(), kCustomChampionship + 1);
+        EXPECT_EQ(nationalities.ItemImage(0), 0);
+        EXPECT_EQ(nationalities.ItemImage(29), 29);
+        EXPECT_EQ(nationalities.ItemImage(kCustomChampionship), -1);  // "Qualquer"
+        Choose("c7", 29);
+        EXPECT_GT(testing::PaintedPixels(nationalities, testing::TestFlagColour(29)), 100);
+        // The dropped list draws the flags beside the names.
+        Choose("c7", 0);
+        int dropped_flag = 0;
+        d_.Then([&] {
+            if (ListBox* list = nationalities.DropDownList())
+                dropped_flag = testing::PaintedPixels(*list, testing::TestFlagColour(1));
+            d_.SavePng("player_search_window_countries.png");
+            d_.Press(VK_ESCAPE);
+        });
+        nationalities.DropDown();
+        EXPECT_GT(dropped_flag, 100);
+
+        auto& leagues = d_.Get<TUiComboBox>("combopais");
+        ASSERT_EQ(leagues.Count(), static_cast<int>(Game().league_configs.size()));
+        for (int i = 0; i < leagues.Count(); ++i)
+            EXPECT_EQ(leagues.ItemImage(i), Game().league_configs[i].country);
+        EXPECT_GT(testing::PaintedPixels(
+                      leagues, testing::TestFlagColour(
+                                   Game().league_configs[leagues.ItemIndex()].country)),
+                  100);
+        d_.Click("bt3");
+    });
+    flag_pictures().clear();
 }
 
 TEST_F(PlayerSearchWindow, ThePasseHeaderSortsByTheAmountBothWays) {

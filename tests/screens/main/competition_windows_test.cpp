@@ -14,6 +14,7 @@
 #include "core/text_tables.h"
 #include "game/competition_screens.h"
 #include "game/headless_game.h"
+#include "platform/gfx/canvas.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/keys.h"
 #include "platform/window/scroll_box.h"
@@ -31,6 +32,7 @@
 #include "season/fixture_list.h"
 #include "ui/grid/report_grid.h"
 #include "ui/markup/markup_label.h"
+#include "ui/markup/picture_container.h"
 
 namespace kv {
 namespace {
@@ -249,6 +251,58 @@ TEST_F(CompetitionWindows, RoundResultsHeadingNamesTheStateListed) {
 namespace kv {
 namespace {
 
+// The pictures of the mark-up, as the label draws them: the label painted with its picture
+// container differs from the label painted without it.
+int PixelsThePicturesDraw(TMarkupLabel& label) {
+    auto paint = [&label] {
+        Picture shot(label.Width(), label.Height());
+        Canvas canvas(shot);
+        label.PaintTree(canvas, {0, 0, label.Width(), label.Height()});
+        return shot;
+    };
+    const Picture with = paint();
+    const MarkupPictureSource* icons = label.PictureContainer();
+    label.SetPictureContainer(nullptr);
+    const Picture without = paint();
+    label.SetPictureContainer(icons);
+    int differ = 0;
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x)
+            if (with.PixelARGB(x, y) != without.PixelARGB(x, y)) ++differ;
+    return differ;
+}
+
+TEST_F(CompetitionWindows, RoundResultsLineupsAndCardsShowTheirPictures) {
+    NewGame({29});
+    // A league day with a match that had a card and a substitution on the home side.
+    int match = -1;
+    for (int day = 0; day < 20 && match < 0; ++day) {
+        ASSERT_TRUE(PlayToResultsOf(ckNationalLeague));
+        for (const int m : DayResults(Game(), ckNationalLeague, 0, Today())) {
+            const int home = Game().match_archive[m].team[0];
+            if (CardsMarkup(Game(), m, home).find("<IMG src=\"i_c") != std::string::npos &&
+                LineupMarkup(Game(), m, home).find("i_sub") != std::string::npos) {
+                match = m;
+                break;
+            }
+        }
+        if (match < 0) game_->PlayRound();
+    }
+    ASSERT_GE(match, 0);
+    TForm67& form = Open<TForm67>(1280, 800);
+    form.ShowMatch(match);
+    driver_->Pump();
+    for (const char* name : {"escalacao1", "card1"}) {
+        SCOPED_TRACE(name);
+        auto& label = driver_->Get<TMarkupLabel>(name);
+        ASSERT_NE(label.PictureContainer(), nullptr);
+        for (const char* icon : {"i_gol", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"})
+            EXPECT_NE(label.PictureContainer()->FindEncoded(icon), nullptr) << icon;
+        EXPECT_GT(PixelsThePicturesDraw(label), 40);
+    }
+    Snapshot("round_results_pictures");
+}
+
 TEST_F(CompetitionWindows, TablesShowTheSeasonTablesAndSwitchLeagueDivisionAndGroup) {
     NewGame({29, 3});
     for (int round = 0; round < 3; ++round) {
@@ -309,6 +363,40 @@ TEST_F(CompetitionWindows, TablesShowTheSeasonTablesAndSwitchLeagueDivisionAndGr
     for (int r = 0; r < 20; ++r) EXPECT_EQ(wide.Block(1).rows[r].team, home.standings[2][r]);
     EXPECT_EQ(wide.Block(0).rows.size(), 20u);
     Snapshot("tables_divisions_of_20");
+}
+
+// The hints the mouse finds over a table: the headers' meanings, a continental club's country.
+TEST_F(CompetitionWindows, TablesHintTheHeadersAndTheContinentalClubsCountries) {
+    NewGame({29, 3});
+    ASSERT_TRUE(PlayToResultsOf(ckContinentalCup));
+    game_->PlayRound();
+    TForm36& form = Open<TForm36>(800, 600);
+    Screen& screen = driver_->screen();
+    auto hint_at = [&](Control& block, Point p) {
+        driver_->MoveTo(block, p);
+        driver_->Advance(screen.hint_pause_ms + 10);
+        return screen.HintShowing() ? screen.HintText() : std::string();
+    };
+    driver_->Click("btnacional");
+    ASSERT_EQ(form.view(), TForm36::kNational);
+    Control& first = driver_->Get("bloco1");
+    // Header cells: 16 pixels of title, then the header row; numbers start after the name.
+    const std::pair<int, const char*> headers[] = {
+        {161 + 10, "Pontos ganhos"}, {161 + 90, "Derrotas"}, {161 + 100 + 65, "Saldo gols"}};
+    for (const auto& [x, hint] : headers) EXPECT_EQ(hint_at(first, {x, 20}), hint);
+    EXPECT_EQ(hint_at(first, {60, 20}), "");  // over no header
+    // The national view names no country.
+    EXPECT_EQ(hint_at(first, {60, 16 + 19 + 5}), "");
+
+    driver_->Click("btcampeoes");
+    ASSERT_EQ(form.view(), TForm36::kContinental);
+    Control& group = driver_->Get("bloco1");
+    const int team = form.Block(0).rows[0].team;
+    ASSERT_TRUE(InTable(Game().teams, team));
+    EXPECT_EQ(hint_at(group, {60, 16 + 19 + 5}), CountryName(Game().teams[team].country));
+    EXPECT_EQ(hint_at(group, {161 + 25, 20}), "Jogos");
+    EXPECT_EQ(form.BlockHint(0, {5, 16 + 19 + 5}), "");  // the position cell has none
+    driver_->SavePng("tables_continental_hint.png");
 }
 
 TEST_F(CompetitionWindows, NationalCupBracketAfterItsFirstRound) {

@@ -26,7 +26,10 @@
 #include "platform/window/screen.h"
 #include "platform/window/shell.h"
 #include "platform/window/test_driver.h"
+#include "screens/main/cup_bracket_window.h"
+#include "screens/main/fixtures_window.h"
 #include "screens/main/main_window_texts.h"
+#include "screens/main/tables_window.h"
 #include "screens/main/save_game_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/title_window.h"
@@ -367,6 +370,78 @@ TEST_F(MainWindowTest, PlayerCommandsKeysAndTheResignationOfTheOnlyCoach) {
     EXPECT_EQ(Screen::Get().FindForm("Form31"), nullptr);
     EXPECT_EQ(next_, std::vector<NextScreen>{NextScreen::kMatchDay});
     EXPECT_EQ(MainWindow(), nullptr);
+}
+
+// The tool bar's menus open at their own places whatever point of the zone was clicked, on the
+// design screen and scaled on a larger one.
+TEST_F(MainWindowTest, ToolBarMenusOpenAtTheirPlaces) {
+    NewGame(1);
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1280, 800}}) {
+        SCOPED_TRACE(width);
+        driver_.reset();  // one screen at a time
+        Open(width, height);
+        TForm13* window = ShowMainWindow();
+        ASSERT_NE(window, nullptr);
+        driver_->Pump();
+        Control& bar = driver_->Get("nova_barra");
+        struct Case {
+            const char* menu;
+            const char* item;
+            int x0, x1;
+            Point design;
+        };
+        const Case cases[] = {{"PopupMenu2", "Salvarjogo1", 78, 107, {4, 5}},
+                              {"PopupMenu7", "Jogosdoseutime1", 133, 160, {52, 5}},
+                              {"PopupMenu6", "FinanasdoTime1", 182, 217, {96, 5}},
+                              {"PopupMenu3", "RankingdeTcnicos1", 494, 515, {355, 5}},
+                              {"PopupMenu4", "Rankingdeclubes1", 626, 654, {458, 5}}};
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.menu);
+            const Point at = window->MenuPoint(c.menu);
+            if (width == 800) {
+                EXPECT_TRUE(at.x == c.design.x && at.y == c.design.y);
+            }
+            for (const int px : {c.x0 + 3, c.x1 - 3}) {  // inside after the rounding
+                Point shown{-1, -1};
+                driver_->Then([&] {
+                    Form* menu = driver_->Get(c.item).ParentForm();
+                    shown = {menu->Left(), menu->Top()};
+                    driver_->Press(VK_ESCAPE);
+                });
+                driver_->ClickAt(bar, {px * bar.Width() / 1129, 20 * bar.Height() / 65});
+                EXPECT_TRUE(shown.x == at.x && shown.y == at.y) << shown.x << "," << shown.y;
+            }
+        }
+        if (width > 800) driver_->SavePng("main_window_menu_places.png");
+        window->Release();
+        driver_->Pump();
+    }
+}
+
+// The windows slow to build show the hourglass while they are built and the normal pointer
+// once they are on screen.
+TEST_F(MainWindowTest, SlowWindowsAreBuiltUnderTheHourglass) {
+    NewGame(1);
+    Open(800, 600);
+    const std::pair<const char*, void (*)()> windows[] = {
+        {"TForm36", [] { ShowTablesWindow(); }},
+        {"TForm63", [] { ShowFixturesWindow(); }},
+        {"TForm35", [] { ShowCupBracketWindow(ckNationalCup); }},
+    };
+    for (const auto& [name, show] : windows) {
+        SCOPED_TRACE(name);
+        std::vector<int>& history = driver_->backend().cursor_history();
+        history.clear();
+        int on_screen = -1;
+        driver_->Then([&] {
+            on_screen = driver_->screen().ScreenCursor();
+            driver_->Press(VK_ESCAPE);
+        });
+        show();
+        EXPECT_NE(std::find(history.begin(), history.end(), crHourGlass), history.end());
+        EXPECT_NE(on_screen, crHourGlass);
+        EXPECT_NE(driver_->screen().ScreenCursor(), crHourGlass);
+    }
 }
 
 TEST_F(MainWindowTest, SmallScreenKeepsTheDesignedColumns) {

@@ -2,12 +2,16 @@
 // penalty, injury and shoot-out windows, and the match view.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "core/game_data.h"
+#include "core/picture_paths.h"
 #include "core/random.h"
 #include "match/automatic_decisions.h"
 #include "match/knockout.h"
@@ -26,6 +30,7 @@
 #include "screens/match/match_lineup_window.h"
 #include "screens/match/match_view_window.h"
 #include "screens/match/shootout_window.h"
+#include "screens/start/game_pictures.h"
 #include "tests/match/match_day_world.h"
 #include "ui/markup/markup_label.h"
 
@@ -401,7 +406,69 @@ TEST(MatchDayWindowDivisions, TheLinksShowAnotherDivisionInTheSecondBlock) {
     EXPECT_TRUE(shown(21) && shown(30));
     EXPECT_EQ(d.Get("labt121").Top(), top);
     EXPECT_TRUE(Has(Markup(d, "lab_div2"), "3ª divisão"));
+    // The link of the division on show is no longer a link; the others are.
+    EXPECT_FALSE(Has(Markup(d, "labvn3"), "<a "));
+    EXPECT_TRUE(Has(Markup(d, "labvn2"), "<a ") && Has(Markup(d, "labvn4"), "<a "));
+    EXPECT_EQ(d.Get("labvn3").cursor, crDefault);
+    EXPECT_EQ(d.Get("labvn2").cursor, crHandPoint);
     EXPECT_FALSE(d.SavePng("match_day_window_divisions.png").empty());
+    Game().Reset();
+}
+
+// A world-cup knock-out day: two national teams whose countries have flags.
+TEST(MatchDayWindowPictures, NationalTeamsShowFlagsAndFramesTheirPicture) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int home = testing::AddTeam();
+    const int away = testing::AddTeam();
+    gd.teams[home].country = 29;
+    gd.teams[away].country = 3;
+    testing::AddDayMatch(home, away);
+    gd.day_match_count = 1;
+    gd.game_state.match_kind = ckWorldCup;
+    gd.game_state.tournament_round = 4;
+    std::vector<Picture>& flags = flag_pictures();
+    flags.assign(kFlagPictureEntries, Picture{});
+    for (const auto& [country, colour] : {std::pair{29, 0xFF00A000u}, std::pair{3, 0xFF202020u}}) {
+        flags[country] = Picture(20, 14);
+        for (int y = 0; y < 14; ++y)
+            for (int x = 0; x < 20; ++x) flags[country].SetPixelARGB(x, y, colour);
+    }
+    // The frames' picture, img\f03.png of the game folder.
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "match_day_frame_picture";
+    std::filesystem::create_directories(folder / "img");
+    Picture frame(40, 10);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 40; ++x) frame.SetPixelARGB(x, y, 0xFF0000FFu);
+    ASSERT_EQ(cairo_surface_write_to_png(frame.surface(), (folder / "img" / "f03.png").c_str()),
+              CAIRO_STATUS_SUCCESS);
+    SetGameFolder(folder.string());
+
+    TestDriver d(1280, 800);
+    TForm46& form = d.screen().Create<TForm46>();
+    form.GroupStarted("Copa do Mundo - Oitavas de final", true);
+    form.Show();
+    d.Pump();
+    const Picture& home_flag = d.Get<Image>("esc11").GetPicture();
+    const Picture& away_flag = d.Get<Image>("esc21").GetPicture();
+    ASSERT_EQ(home_flag.width(), 20);
+    EXPECT_EQ(home_flag.PixelARGB(10, 7), 0xFF00A000u);
+    ASSERT_EQ(away_flag.width(), 20);
+    EXPECT_EQ(away_flag.PixelARGB(10, 7), 0xFF202020u);
+    const Picture& picture = d.Get<Image>("img_main1").GetPicture();
+    ASSERT_EQ(picture.width(), 40);
+    EXPECT_EQ(picture.PixelARGB(20, 5), 0xFF0000FFu);
+    // The last event's text is written at 11 points on a screen 1,024 wide, scaled.
+    EXPECT_EQ(d.Get("labeven_n1").font().size, 11 * 1280 / 1024);
+    d.SavePng("match_day_window_national_flags.png");
+
+    // A club day keeps the crests: the same teams show no flag.
+    gd.game_state.match_kind = ckFriendly;
+    form.GroupStarted("Amistosos", true);
+    EXPECT_TRUE(d.Get<Image>("esc11").GetPicture().empty());
+    flags.clear();
+    SetGameFolder("");
     Game().Reset();
 }
 
