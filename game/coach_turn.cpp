@@ -88,7 +88,7 @@ bool AutosaveDue(GameData& data) {
 
 bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool skip_updates) {
     if (!OpenMainWindowTurn(data, turn, skip_updates)) return false;
-    RunRoundEvents(data, windows, skip_updates);
+    RunRoundEvents(data, windows, turn.skip_updates);
     return true;
 }
 
@@ -111,6 +111,7 @@ bool OpenMainWindowTurn(GameData& data, CoachTurn& turn, bool skip_updates) {
         data.opening_main_window = 0;
         return false;
     }
+    turn.skip_updates = skip_updates;
     RefreshTurn(data, skip_updates);
     if (!skip_updates) turn.autosave = AutosaveDue(data);
     return true;
@@ -124,6 +125,8 @@ bool NextHumanTurnOrPlay(GameData& data, CoachTurn& turn, GameWindows& windows) 
         if (club < 0) continue;
         gs.user_club = club;
         if (!HumanClubPlaysToday(data, gs.match_kind, club)) continue;
+        // Only the window's first turn is spared its updates.
+        turn.skip_updates = false;
         RefreshTurn(data, false);
         RunRoundEvents(data, windows, false);
         return false;

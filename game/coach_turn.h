@@ -19,6 +19,9 @@ bool HumanClubPlaysToday(const GameData& data, int kind, int club);
 struct CoachTurn {
     int human_turn = 1;  // slots of human_clubs taken this match day
     bool autosave = false;  // the opening asks for a save (SaveGame)
+    // The opening spared the turn its updates, so its events are spared too (a new or loaded
+    // game): decided once at the opening, whenever the events then run.
+    bool skip_updates = false;
 };
 
 // The main window opens. False when no human club plays today after all (the caller then
@@ -26,7 +29,7 @@ struct CoachTurn {
 // or loaded game).
 bool OpenMainWindow(GameData& data, CoachTurn& turn, GameWindows& windows, bool skip_updates);
 // The same opening without the events between rounds, for a window that runs them once it is
-// on screen (RunRoundEvents with the same `skip_updates`).
+// on screen (RunRoundEvents with the turn's `skip_updates`).
 bool OpenMainWindowTurn(GameData& data, CoachTurn& turn, bool skip_updates);
 
 // The line-up window's match button: the next human club that plays today gets the turn

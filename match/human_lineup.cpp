@@ -290,6 +290,10 @@ void HumanLineup::AutoSelect(int formation) {
     if (placed) StoreDefault();
 }
 
+void HumanLineup::KeepIfAsked() const {
+    if (data_.game_state.keep_lineup) StoreDefault();
+}
+
 void HumanLineup::StoreDefault() const {
     auto& lineups = data_.default_lineups;
     auto it = std::find_if(lineups.begin(), lineups.end(),
@@ -367,6 +371,9 @@ int HumanLineup::SaveTactic(std::string_view name) const {
 
 void HumanLineup::TakeFrom(const t_match_strength& record) {
     FreeChosenRows();
+    // Whatever the shirts held (the standard line-up the window opened with) gives way whole:
+    // a player left on a later shirt would otherwise be refused his new one.
+    for (LineupShirt& shirt : shirts_) shirt.player = 0;
     auto take = [this](int shirt, int player) {
         shirts_[shirt - 1].player = 0;
         if (player <= 0 || RowOf(player) < 0 || FindShirtOfPlayer(player) > 0) return false;
@@ -461,6 +468,8 @@ int CommitComputerLineup(GameData& data, int team, bool national) {
     const t_match_strength chosen = ComputerLineupChoice(data, team);
     HumanLineup lineup(data, team, national);
     lineup.TakeFrom(chosen);
+    // The coach leaves the line-up as the window's "Jogar" leaves it.
+    lineup.KeepIfAsked();
     return lineup.Commit();
 }
 

@@ -111,6 +111,9 @@ class HumanLineup {
 
     // The team's standard line-up, written or read (false when it has none).
     void StoreDefault() const;
+    // The line-up the coach leaves with kept as the team's standard one when the game's option
+    // ("Manter escalação") asks for it; the window and the coach without one both go through it.
+    void KeepIfAsked() const;
     bool LoadDefault();
     // A saved tactic of this team and its coach back on the shirts; false for any other index.
     bool LoadSavedTactic(int index);

@@ -687,8 +687,7 @@ void TForm87::CombtatClick() {
 }
 
 void TForm87::BtIrprojogoClick() {
-    GameData& data = Game();
-    if (data.game_state.keep_lineup) lineup_->StoreDefault();
+    lineup_->KeepIfAsked();
     // A squad with fewer than eleven who can play still plays with all it has.
     if (!lineup_->ReadyToPlay()) {
         auto& dialog = *static_cast<TUiSmoothMessageDialog*>(FindComponent("info1"));
@@ -702,7 +701,7 @@ void TForm87::BtIrprojogoClick() {
 }
 
 void TForm87::BtVoltarClick() {
-    if (Game().game_state.keep_lineup) lineup_->StoreDefault();
+    lineup_->KeepIfAsked();
     Close();
 }
 

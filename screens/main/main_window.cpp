@@ -433,7 +433,7 @@ void TForm13::StartTurn(const CoachTurn& turn) {
 void TForm13::RunRoundEvents() {
     round_events_pending_ = false;
     GameData& data = Game();
-    kv::RunRoundEvents(data, g_events, data.opening_main_window != 0);
+    kv::RunRoundEvents(data, g_events, turn_.skip_updates);
     // An offer, a loan or a death may have changed the squad and the cash.
     RefreshTurn();
 }

@@ -413,6 +413,42 @@ TEST_F(HumanLineupTest, ComputerChoiceCommittedForACoachWithoutAWindow) {
     EXPECT_GT(r.attack_total, 0);
 }
 
+// With "Manter escalação" the window opens on the standard line-up: the computer's choice taken
+// over it is fielded whole, and the coach without a window keeps it as the window's "Jogar" does.
+TEST_F(HumanLineupTest, TheComputersChoiceTakenOverTheStandardLineupIsKeptWhenAsked) {
+    AddSquad(team_, 70);
+    {
+        HumanLineup standard(Game(), team_, false);
+        standard.AutoSelect(7);
+        // The standard line-up names the players in another order than the computer will.
+        standard.SwapShirts(2, 14);
+        standard.SwapShirts(5, 16);
+        standard.StoreDefault();
+    }
+    Game().game_state.keep_lineup = 1;
+    SeedRandom(3);
+    const t_match_strength computer = ComputerLineupChoice(Game(), team_);
+    HumanLineup l(Game(), team_, false);
+    ASSERT_TRUE(l.LoadDefault());
+    l.TakeFrom(computer);
+    EXPECT_EQ(l.StarterCount(), kStarterShirts);
+    for (int s = 1; s <= kStarterShirts; ++s)
+        EXPECT_EQ(l.shirt(s).player, computer.players[s == 1 ? 10 : s - 2]) << "shirt " << s;
+
+    SeedRandom(3);
+    const int index = CommitComputerLineup(Game(), team_, false);
+    ASSERT_EQ(Game().default_lineups.size(), 1u);
+    const t_default_lineup& kept = Game().default_lineups[0];
+    EXPECT_EQ(kept.players[0], Game().match_strengths[index].players[10]);
+    for (int slot = 1; slot <= 10; ++slot)
+        EXPECT_EQ(kept.players[slot], Game().match_strengths[index].players[slot - 1]);
+    // Without the option the standard line-up is left as it was.
+    Game().game_state.keep_lineup = 0;
+    Game().default_lineups[0].players[1] = 0;
+    CommitComputerLineup(Game(), team_, false);
+    EXPECT_EQ(Game().default_lineups[0].players[1], 0);
+}
+
 TEST_F(HumanLineupTest, ShirtCaptionsShortenNamesAndMarkImprovisedPlayers) {
     const int zagueiro = AddPlayer(team_, {2, 60, 0, 0, 87});
     P(zagueiro).name.set("Ânderson Élcio Souza");

@@ -13,28 +13,21 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
+#include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/random.h"
 #include "core/types.h"
 #include "game/headless_game.h"
 #include "match/match_tables.h"
+#include "tests/playthrough/continuation.h"
 #include "tests/playthrough/play_through.h"
 
 namespace kv {
 namespace {
-
-// The game as it stands without windows, saved; empty when it could not be.
-std::string Saved(HeadlessGame& game) {
-    const std::string file = "/tmp/kv_match_windows_prepared_" + std::to_string(getpid()) + ".s14";
-    if (!game.SaveGame(file).empty()) return {};
-    std::ifstream in(file, std::ios::binary);
-    std::string saved{std::istreambuf_iterator<char>(in), {}};
-    std::remove(file.c_str());
-    return saved;
-}
 
 HeadlessSetup NewGame(std::uint64_t seed, int humans) {
     HeadlessSetup setup;
@@ -53,11 +46,11 @@ std::optional<Continuation> FirstSeedReaching(Continuation from, int most_rounds
     std::ofstream(file, std::ios::binary) << from.saved;
     for (std::uint64_t seed = 1; seed <= 60; ++seed) {
         HeadlessGame game;
+        SeedRandom(seed);
         if (const std::string problem = game.LoadGame(file); !problem.empty()) {
             ADD_FAILURE() << problem;
             break;
         }
-        SeedRandom(seed);
         game.set_national_team_coach(from.national_team);
         game.set_coach_choices(from.coach_choices);
         for (int round = 1; round <= most_rounds; ++round) {
@@ -73,24 +66,6 @@ std::optional<Continuation> FirstSeedReaching(Continuation from, int most_rounds
     std::remove(file.c_str());
     Game().Reset();
     return std::nullopt;
-}
-
-// The continuation through the windows, compared with the game without windows; the play keeps
-// its counts of answers, for the test to see that its windows were met.
-void ExpectTheSameContinuation(PlayThrough& play, const Continuation& from) {
-    const std::string headless = HeadlessContinuation(from);
-    EXPECT_FALSE(headless.empty());
-    play.set_accept_invitations(from.national_team);
-    play.set_coach_choices(from.coach_choices);
-    play.KeepSaveAfterRound(from.rounds);
-    EXPECT_EQ(play.LoadSavedGame(from.saved, from.seed), "");
-    EXPECT_EQ(play.PlayRounds(from.rounds), "");
-    EXPECT_EQ(play.broken_invariant(), "");
-    EXPECT_TRUE(play.kept_save() == headless)
-        << FirstDifference(play.kept_save(), headless) << " (seed " << from.seed << ", "
-        << from.rounds << " rounds)";
-    for (const std::string& name : play.unknown_windows())
-        std::printf("  closed unknown window %s\n", name.c_str());
 }
 
 // Archived events of `kinds` for `club`, or against it in its matches.
@@ -149,7 +124,7 @@ TEST(MatchWindowsPlay, ACupTieOfTwoHumanClubsLevelAfterBothLegsGoesToTheirShooto
         }
     }
     Continuation tie;
-    tie.saved = Saved(game);
+    tie.saved = SavedWithoutWindows(game);
     tie.coach_choices = true;
     ASSERT_FALSE(tie.saved.empty());
     // The shoot-out's score is written to the first leg once the second is played.
@@ -169,7 +144,7 @@ TEST(MatchWindowsPlay, PenaltiesForAndAgainstAHumanClubAreTakenAsWithoutWindows)
     ASSERT_EQ(game.StartNewGame(NewGame(144, 1)), "");
     const int club = Game().game_state.human_clubs[0];
     Continuation penalties;
-    penalties.saved = Saved(game);
+    penalties.saved = SavedWithoutWindows(game);
     penalties.coach_choices = true;  // the strongest outfield player takes them
     ASSERT_FALSE(penalties.saved.empty());
     const auto found = FirstSeedReaching(penalties, 12, [club] {
@@ -181,6 +156,55 @@ TEST(MatchWindowsPlay, PenaltiesForAndAgainstAHumanClubAreTakenAsWithoutWindows)
     ExpectTheSameContinuation(play, *found);
     EXPECT_GE(play.answered("penalty taken"), 1);
     EXPECT_GE(play.answered("penalty faced"), 1);
+}
+
+// The human club's squad cut to `fit` players who can play (a goalkeeper, then the others as the
+// squad lists them) by injuring everyone else until after the season's end.
+void InjureAllBut(int club, int fit) {
+    GameData& data = Game();
+    std::vector<int> squad;
+    for (const int p : data.PlayersOf(club)) squad.push_back(p);
+    // One goalkeeper first, then the rest as the squad lists them.
+    std::stable_partition(squad.begin(), squad.end(),
+                          [&](int p) { return data.players[p].position == 0; });
+    const auto keepers = std::count_if(squad.begin(), squad.end(),
+                                       [&](int p) { return data.players[p].position == 0; });
+    if (keepers > 1) std::rotate(squad.begin() + 1, squad.begin() + keepers, squad.end());
+    const TDateTime until = TodayDate(data) + 400;
+    for (std::size_t i = static_cast<std::size_t>(fit); i < squad.size(); ++i)
+        data.players[squad[i]].injured_until = until;
+}
+
+// A human club with most of its squad injured: its line-up fields whom it has (fewer than eleven
+// when no more can play), and an injury with nobody left on the bench leaves it one short. The
+// answers are the proposals in one case; in the other the scripted coach's, with the option that
+// keeps his line-up as the standard one on (the line-up window then opens on it).
+TEST(MatchWindowsPlay, AClubWithMostOfItsSquadInjuredPlaysAsWithoutWindows) {
+    for (const int fit : {9, 11, 13, 16}) {
+        for (const bool choices : {false, true}) {
+            SCOPED_TRACE(std::to_string(fit) + " fit players" + (choices ? ", scripted" : ""));
+            HeadlessGame game;
+            ASSERT_EQ(game.StartNewGame(NewGame(145, 1)), "");
+            const int club = Game().game_state.human_clubs[0];
+            InjureAllBut(club, fit);
+            Game().game_state.keep_lineup = choices;
+            Continuation injured;
+            injured.saved = SavedWithoutWindows(game);
+            injured.coach_choices = choices;
+            ASSERT_FALSE(injured.saved.empty());
+            Game().Reset();
+            const auto found = FirstSeedReaching(injured, 12, [club] {
+                return ArchivedEvents(club, {meInjury, meInjurySubstitution}, false) > 0;
+            });
+            ASSERT_TRUE(found) << "no seed injures a player of the club";
+            PlayThrough play(KORVANEL_SAMPLE_GAME);
+            ExpectTheSameContinuation(play, *found);
+            EXPECT_GE(play.answered("injury replaced") + play.answered("injury nobody"), 1);
+            if (fit <= 11) {
+                EXPECT_GE(play.answered("injury nobody"), 1) << "the bench is empty";
+            }
+        }
+    }
 }
 
 }  // namespace

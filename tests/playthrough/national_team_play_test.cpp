@@ -9,6 +9,7 @@
 #include "core/types.h"
 #include "game/headless_game.h"
 #include "screens/main/main_window.h"
+#include "tests/playthrough/continuation.h"
 #include "tests/playthrough/play_through.h"
 
 namespace kv {
@@ -88,6 +89,48 @@ TEST(NationalTeamPlay, ADeclinedInvitationComesBackAtTheNextQualifyingRound) {
     EXPECT_EQ(Game().game_state.match_kind, ckNationalLeague);
     EXPECT_EQ(Game().game_state.league_round, 6);
     EXPECT_EQ(play.broken_invariant(), "");
+}
+
+// A game saved on a league day and loaded goes on as the game without windows given the same
+// save: the loaded game's first turn runs none of the turn's updates or events (no invitation
+// in it), the later turns all of theirs, the invitation, the call-up and the world cup included.
+TEST(NationalTeamPlay, AGameLoadedMidSeasonGoesOnAsWithoutWindows) {
+    struct Case {
+        int league_format;
+        int saved_at_round;  // the league round whose turn the save opens
+        int rounds;
+        int invitations;
+    };
+    for (const Case c : {Case{kDivisionsOf20, 5, 10, 1}, Case{kDivisionsOf10, 5, 4, 0},
+                         Case{kDivisionsOf10, 3, 10, 1}}) {
+        SCOPED_TRACE("league format " + std::to_string(c.league_format) + ", saved at round " +
+                     std::to_string(c.saved_at_round));
+        HeadlessGame game;
+        HeadlessSetup setup;
+        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+        setup.seed = 2014;
+        setup.league_format = c.league_format;
+        setup.national_team_coach = true;
+        ASSERT_EQ(game.StartNewGame(setup), "");
+        for (int round = 0; round < 80; ++round) {
+            const t_game_state& gs = Game().game_state;
+            if (gs.match_kind == ckNationalLeague && gs.league_turn == 1 &&
+                gs.league_round == c.saved_at_round)
+                break;
+            game.PlayRound();
+        }
+        ASSERT_EQ(Game().game_state.league_round, c.saved_at_round);
+        Continuation from;
+        from.saved = SavedWithoutWindows(game);
+        from.seed = 77;
+        from.rounds = c.rounds;
+        from.national_team = true;
+        ASSERT_FALSE(from.saved.empty());
+        Game().Reset();
+        PlayThrough play(KORVANEL_SAMPLE_GAME);
+        ExpectTheSameContinuation(play, from);
+        EXPECT_EQ(play.invitations_shown(), c.invitations);
+    }
 }
 
 }  // namespace

@@ -393,11 +393,15 @@ std::string PlayThrough::SaveThroughWindow(const std::string& name) {
     return {};
 }
 
-std::string PlayThrough::LoadThroughWindow(const std::string& file_name) {
+std::string PlayThrough::LoadThroughWindow(const std::string& file_name,
+                                           std::optional<std::uint64_t> seed) {
     TestDriver& d = *driver_;
     TForm1& title = d.screen().Create<TForm1>();
     title.Show();
     d.Pump();
+    // The title window seeds the source from the clock; the seed given takes its place before
+    // the load, since the loaded game's first window draws as soon as it opens.
+    if (seed) SeedRandom(*seed);
     std::string problem;
     d.Then([&] {
         auto* load = dynamic_cast<TForm21*>(Shown(d.screen(), "Form21"));
@@ -424,10 +428,7 @@ std::string PlayThrough::LoadThroughWindow(const std::string& file_name) {
 std::string PlayThrough::LoadSavedGame(const std::string& saved, std::uint64_t seed) {
     fs::create_directories(folder_ / "sav");
     std::ofstream(folder_ / "sav" / "continuar.s14", std::ios::binary) << saved;
-    if (std::string problem = LoadThroughWindow("continuar.s14"); !problem.empty())
-        return problem;
-    SeedRandom(seed);
-    return {};
+    return LoadThroughWindow("continuar.s14", seed);
 }
 
 std::string HeadlessSave(const PlayThroughSetup& choices, int rounds) {
@@ -471,8 +472,8 @@ std::string HeadlessContinuation(const Continuation& from) {
     std::ofstream(file, std::ios::binary) << from.saved;
     std::string saved;
     HeadlessGame game;
+    SeedRandom(from.seed);
     if (game.LoadGame(file.string()).empty()) {
-        SeedRandom(from.seed);
         game.set_checking(true);
         game.set_national_team_coach(from.national_team);
         game.set_auction_bids(from.auction_bids);
@@ -487,6 +488,15 @@ std::string HeadlessContinuation(const Continuation& from) {
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     Game().Reset();
+    return saved;
+}
+
+std::string SavedWithoutWindows(HeadlessGame& game) {
+    const std::string file = "/tmp/kv_playthrough_prepared_" + std::to_string(getpid()) + ".s14";
+    if (!game.SaveGame(file).empty()) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::string saved{std::istreambuf_iterator<char>(in), {}};
+    std::remove(file.c_str());
     return saved;
 }
 

@@ -13,10 +13,12 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/game_checks.h"
+#include "game/headless_game.h"
 #include "platform/window/test_driver.h"
 
 namespace kv {
@@ -53,6 +55,9 @@ struct Continuation {
 // The continuation played without windows, saved; empty when it could not be.
 std::string HeadlessContinuation(const Continuation& from);
 
+// The game as it stands without windows, saved; empty when it could not be.
+std::string SavedWithoutWindows(HeadlessGame& game);
+
 // The first byte at which two saves part, for a message.
 std::string FirstDifference(const std::string& a, const std::string& b);
 
@@ -75,8 +80,10 @@ class PlayThrough {
     // window; empty once sav/`name`.s14 has been written.
     std::string SaveThroughWindow(const std::string& name);
     // From a new title window, "Carregar jogo" and the saved game `file_name` of sav/ chosen in
-    // the load window, on to the game's first window; empty on success.
-    std::string LoadThroughWindow(const std::string& file_name);
+    // the load window, on to the game's first window; empty on success. With `seed` the random
+    // source is seeded with it once the title window has seeded it from the clock.
+    std::string LoadThroughWindow(const std::string& file_name,
+                                  std::optional<std::uint64_t> seed = std::nullopt);
     // The play's own game folder (its sav/ holds what the save window writes).
     const std::filesystem::path& folder() const { return folder_; }
 
@@ -112,8 +119,8 @@ class PlayThrough {
         const auto found = answered_.find(what);
         return found == answered_.end() ? 0 : found->second;
     }
-    // From a new title window, the saved game `saved` loaded through the load window and the
-    // random source seeded with `seed`; empty on success.
+    // From a new title window, the saved game `saved` loaded through the load window with the
+    // random source seeded with `seed` (LoadThroughWindow); empty on success.
     std::string LoadSavedGame(const std::string& saved, std::uint64_t seed);
     int invitations_shown() const { return invitations_; }
     // The call-ups made through the call-up window (the strongest squad the rule allows).

@@ -17,6 +17,7 @@
 #include "core/random.h"
 #include "core/types.h"
 #include "game/headless_game.h"
+#include "tests/playthrough/continuation.h"
 #include "tests/playthrough/play_through.h"
 
 namespace kv {
@@ -173,14 +174,7 @@ void ExpectTheSameGameAsWithoutWindows(const PlayThroughSetup& choices, int roun
     ASSERT_EQ(play.PlayRounds(rounds), "");
     ASSERT_EQ(play.rounds_played(), rounds);
     EXPECT_EQ(Game().game_state.season, season);
-    if (play.kept_save() != headless) {
-        std::ofstream(std::string(KORVANEL_TEST_OUTPUT_DIR) + "/playthrough_windows.s14",
-                      std::ios::binary)
-            << play.kept_save();
-        std::ofstream(std::string(KORVANEL_TEST_OUTPUT_DIR) + "/playthrough_headless.s14",
-                      std::ios::binary)
-            << headless;
-    }
+    KeepBothSavesIfTheyDiffer("playthrough", play.kept_save(), headless);
     EXPECT_TRUE(play.kept_save() == headless) << FirstDifference(play.kept_save(), headless);
     EXPECT_EQ(play.broken_invariant(), "");
     if (answers)

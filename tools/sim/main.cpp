@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/random.h"
 #include "game/headless_game.h"
 
 namespace {
@@ -159,6 +160,9 @@ int Run(int argc, char** argv) {
         return 0;
     }
     kv::HeadlessGame game;
+    // A saved game does not hold the random source: a loaded one plays on from the seed, as the
+    // game with windows plays on from the source it seeded when it started.
+    if (!options.load.empty()) kv::SeedRandom(options.setup.seed);
     const std::string started =
         options.load.empty() ? game.StartNewGame(options.setup) : game.LoadGame(options.load);
     if (!game.setup_notice().empty()) std::cerr << "korvanel-sim: " << game.setup_notice() << "\n";
