@@ -28,5 +28,25 @@ void BM_SeasonThroughTheWindows(benchmark::State& state) {
 }
 BENCHMARK(BM_SeasonThroughTheWindows)->Unit(benchmark::kSecond)->Iterations(1)->Repetitions(5);
 
+// One round at a time through the windows of the same game, nobody watching (nothing painted):
+// the main window, the line-up, the match day on the virtual clock, the round results. The new
+// game is made before the timing starts; each iteration is the next round.
+void BM_RoundThroughTheWindows(benchmark::State& state) {
+    PlayThroughSetup choices;
+    choices.seed = 2014;
+    choices.state_championships = true;
+    PlayThrough play(KORVANEL_SAMPLE_GAME);
+    std::string problem = play.StartNewGame(choices);
+    for (auto _ : state) {
+        if (problem.empty()) problem = play.PlayRounds(1);
+        if (problem.empty()) problem = play.broken_invariant();
+        if (!problem.empty()) {
+            state.SkipWithError(problem.c_str());
+            return;
+        }
+    }
+}
+BENCHMARK(BM_RoundThroughTheWindows)->Unit(benchmark::kMillisecond)->Iterations(30)->Repetitions(5);
+
 }  // namespace
 }  // namespace kv

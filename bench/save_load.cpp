@@ -16,6 +16,7 @@
 
 #include "core/game_data.h"
 #include "core/save_game.h"
+#include "bench/largest_setup.h"
 #include "core/saved_game.h"
 #include "game/headless_game.h"
 #include "season/load_game.h"
@@ -82,15 +83,9 @@ void BM_LoadGameFromDisk(benchmark::State& state) {
 // The saved game of the largest setup after ten seasons, played once.
 const std::string& TenSeasonsBytes() {
     static const std::string bytes = [] {
-        kv::HeadlessSetup setup;
-        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-        setup.seed = 77;
-        setup.league_format = kv::kDivisionsOf20;
-        setup.state_championships = true;
-        for (const kv::CountryClubs& c : kv::ListedCountries(kv::ScanClubFiles(setup.teams_folder)))
-            setup.countries.push_back(c.country);
         kv::HeadlessGame game;
-        if (!game.StartNewGame(setup).empty()) return std::string();
+        if (!game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
+            return std::string();
         for (int season = 1; season <= 10;) {
             game.PlayRound();
             if (game.season_finished()) ++season;

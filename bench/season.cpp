@@ -6,22 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game/headless_game.h"
-#include "season/new_game_setup.h"
+#include "bench/largest_setup.h"
 
 namespace {
 
 // False when the sample database did not build.
 bool StartLargestGame(kv::HeadlessGame& game) {
-    kv::HeadlessSetup setup;
-    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-    setup.seed = 77;
-    setup.league_format = kv::kDivisionsOf20;
-    setup.state_championships = true;
-    setup.humans = 1;
-    for (const kv::CountryClubs& c : kv::ListedCountries(kv::ScanClubFiles(setup.teams_folder)))
-        setup.countries.push_back(c.country);
-    return game.StartNewGame(setup).empty();
+    return game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty();
 }
 
 void PlaySeason(kv::HeadlessGame& game) {

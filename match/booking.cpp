@@ -379,6 +379,7 @@ void ArchiveDayMatches() {
                       : k == ckStateChampionship ? gd.state_position
                                                  : 0;
     round_ratings().clear();
+    const DayEventsIndexed indexed;
     gd.archived_group_first = static_cast<int>(gd.match_archive.size());
     for (int i = 1; i <= gd.day_match_count; ++i) {
         const int a = static_cast<int>(gd.match_archive.size());
@@ -423,6 +424,17 @@ void ArchiveDayMatches() {
         const int config = c ? FindLeagueConfig(gd, c->area) : -1;
         if (config >= 0) BuildRoundBestEleven(config);
     }
+}
+
+void ReserveSeasonArchives(GameData& data) {
+    // Generous on purpose: room not written to takes address space, not memory. A club plays
+    // fewer than 60 matches a season, each with two clubs, 22 starters, a few substitutes and
+    // a few dozen events.
+    const std::size_t matches = data.teams.size() * 30;
+    data.match_archive.reserve(matches);
+    data.player_ratings.reserve(matches * 22);
+    data.substitute_ratings.reserve(matches * 6);
+    data.match_event_archive.reserve(matches * 40);
 }
 
 void ArchiveShootout(int match) {

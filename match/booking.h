@@ -5,6 +5,8 @@
 
 namespace kv {
 
+class GameData;
+
 // The day match's result, attendance and gate into its fixture; a match without a fixture (-1)
 // writes nothing.
 void WriteResultToFixture(int fixture, int match);
@@ -25,6 +27,9 @@ int ArchiveRound();
 // Every match of the group into match_archive, with its events and ratings; on league days the
 // team of the round of the group's league.
 void ArchiveDayMatches();
+// Room for a season's archives and ratings in a new game, so that they do not grow by copying
+// and touching memory twice over through the first season; later seasons keep the room.
+void ReserveSeasonArchives(GameData& data);
 void ArchiveMatchEvents(int archived, int match);
 // The shoot-out of day match `match`, decided after its group was archived (the single-match
 // brackets and the super cups), into its archived record too.

@@ -11,6 +11,7 @@
 #include "core/record_sort.h"
 #include "core/saved_game.h"
 #include "core/text_tables.h"
+#include "match/booking.h"
 #include "match/computer_lineups.h"
 #include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
@@ -262,6 +263,7 @@ void StartFirstSeason(GameData& data) {
     if (gs.world_cup_on) StartWorldCup(data);
     BuildSeasonCalendar(data);
     BuildFixtures(data);
+    ReserveSeasonArchives(data);
     BuildCompetitionRegistry(data);
     if (gs.national_cup_on) DrawNationalCups(data);
 

@@ -73,14 +73,62 @@ void RecordAppearance(int player, int competition) {
 
 }  // namespace
 
+namespace {
+
+// The day's events of each player, for the archiving of a match day: rating a player reads his
+// own few events, not the thousands of the whole day. Each player's events stay in day order.
+struct DayEventIndex {
+    bool active = false;
+    const t_match_event* events = nullptr;
+    std::size_t count = 0;
+    std::vector<std::pair<int, int>> by_player;  // (player, event), sorted
+};
+DayEventIndex day_event_index;
+
+// Calls `visit` on every event of the day that names `player` as its player or, for a
+// substitution, as the one coming on, in day order.
+template <typename Visit>
+void ForEachEventOf(int player, Visit visit) {
+    const std::vector<t_match_event>& events = Game().match_events;
+    const DayEventIndex& index = day_event_index;
+    if (index.active && index.events == events.data() && index.count == events.size()) {
+        auto it = std::lower_bound(index.by_player.begin(), index.by_player.end(),
+                                   std::pair<int, int>(player, -1));
+        for (; it != index.by_player.end() && it->first == player; ++it)
+            visit(events[static_cast<std::size_t>(it->second)]);
+        return;
+    }
+    for (const t_match_event& e : events)
+        if (e.player == player || (e.kind == meSubstitution && e.value == player)) visit(e);
+}
+
+}  // namespace
+
+DayEventsIndexed::DayEventsIndexed() {
+    const std::vector<t_match_event>& events = Game().match_events;
+    DayEventIndex& index = day_event_index;
+    index.by_player.clear();
+    index.by_player.reserve(events.size() + events.size() / 4);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const t_match_event& e = events[i];
+        const int at = static_cast<int>(i);
+        index.by_player.emplace_back(e.player, at);
+        if (e.kind == meSubstitution && e.value != e.player) index.by_player.emplace_back(e.value, at);
+    }
+    std::sort(index.by_player.begin(), index.by_player.end());
+    index.events = events.data();
+    index.count = events.size();
+    index.active = true;
+}
+
+DayEventsIndexed::~DayEventsIndexed() { day_event_index.active = false; }
+
 PlayerEventCounts CountPlayerEvents(int player) {
     PlayerEventCounts c;
     bool minutes_set = false;
     bool came_on = false;
     int on_tick = 0;
-    for (const t_match_event& e : Game().match_events) {
-        const bool coming_on = e.kind == meSubstitution && e.value == player;
-        if (e.player != player && !coming_on) continue;
+    ForEachEventOf(player, [&](const t_match_event& e) {
         switch (e.kind) {
             case meGoal:
             case meFreeKickGoal:
@@ -104,15 +152,15 @@ PlayerEventCounts CountPlayerEvents(int player) {
                 break;
             default: break;
         }
-    }
+    });
     if (!minutes_set) c.minutes = kSecondHalfLastTick;
     return c;
 }
 
 PlayerCardCounts CountPlayerCards(int player) {
     PlayerCardCounts c;
-    for (const t_match_event& e : Game().match_events) {
-        if (e.player != player) continue;
+    ForEachEventOf(player, [&](const t_match_event& e) {
+        if (e.player != player) return;
         if (e.kind == meCard) {
             if (e.value == 1) ++c.yellow;
             else if (e.value == 2) ++c.red;
@@ -120,7 +168,7 @@ PlayerCardCounts CountPlayerCards(int player) {
         } else if (e.kind == meInjury) {
             ++c.injuries;
         }
-    }
+    });
     return c;
 }
 

@@ -28,6 +28,16 @@ struct PlayerCardCounts {
 PlayerEventCounts CountPlayerEvents(int player);
 PlayerCardCounts CountPlayerCards(int player);
 
+// While one lives, the two above find a player's events through an index of the day's events
+// made when it was made; a day whose events change meanwhile is read in full again.
+class DayEventsIndexed {
+public:
+    DayEventsIndexed();
+    ~DayEventsIndexed();
+    DayEventsIndexed(const DayEventsIndexed&) = delete;
+    DayEventsIndexed& operator=(const DayEventsIndexed&) = delete;
+};
+
 // The rating 0..10 of a player who played for `team` in day match `match` on pitch code `code`
 // (-1: the code of his position); 0 is "not rated".
 float RatePlayer(int player, int match, int team, int code);

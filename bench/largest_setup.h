@@ -1,0 +1,24 @@
+#pragma once
+// The largest game the sample database allows, as the benchmarks play it: every league offered,
+// in 20-club divisions, with the state championships, the cups and the tournaments.
+
+#include <string>
+
+#include "game/headless_game.h"
+#include "season/new_game_setup.h"
+
+namespace kv::bench {
+
+inline HeadlessSetup LargestSetup(const std::string& teams_folder) {
+    HeadlessSetup setup;
+    setup.teams_folder = teams_folder;
+    setup.seed = 77;
+    setup.league_format = kDivisionsOf20;
+    setup.state_championships = true;
+    setup.humans = 1;
+    for (const CountryClubs& c : ListedCountries(ScanClubFiles(setup.teams_folder)))
+        setup.countries.push_back(c.country);
+    return setup;
+}
+
+}  // namespace kv::bench
