@@ -81,18 +81,22 @@ std::string BuildShirt3Path(int team) {
     return TeamPicturePath(Game(), team, "teams\\camisas3\\", "c3_");
 }
 
-bool ShirtPictureExists(int team, int kit) {
+std::string BuildKitShirtPath(int team, int kit) {
     switch (kit) {
         case 0:
         case 1:
-            return !BuildShirtPath(team).empty();
+            return BuildShirtPath(team);
         case 2:
-            return !BuildShirt2Path(team).empty();
+            return BuildShirt2Path(team);
         case 3:
-            return !BuildShirt3Path(team).empty();
+            return BuildShirt3Path(team);
         default:
-            return false;
+            return {};
     }
+}
+
+bool ShirtPictureExists(int team, int kit) {
+    return !BuildKitShirtPath(team, kit).empty();
 }
 
 }  // namespace kv

@@ -27,7 +27,9 @@ std::string BuildNationalSymbolPath(int team);
 std::string BuildShirtPath(int team);
 std::string BuildShirt2Path(int team);
 std::string BuildShirt3Path(int team);
-// Kit 0 or 1 is the first kit, 2 the second, 3 the third.
+// Kit 0 or 1 is the first kit, 2 the second, 3 the third; empty for any other kit or when
+// the picture is missing.
+std::string BuildKitShirtPath(int team, int kit);
 bool ShirtPictureExists(int team, int kit);
 
 }  // namespace kv

@@ -73,7 +73,7 @@ std::string_view HalfOfTick(int tick) {
     return tick < kFirstHalfLastTick + 1 ? "1º" : "2º";
 }
 
-std::string EventRowMarkup(const t_match_event& event, bool home_side, bool bold_home) {
+std::string_view EventRowColour(const t_match_event& event) {
     std::string_view colour = "#DFDF00";
     switch (event.kind) {
         case meGoal:
@@ -92,6 +92,11 @@ std::string EventRowMarkup(const t_match_event& event, bool home_side, bool bold
         default:
             break;
     }
+    return colour;
+}
+
+std::string EventRowMarkup(const t_match_event& event, bool home_side, bool bold_home) {
+    const std::string_view colour = EventRowColour(event);
     // The row's label gives the size, which follows the window's.
     std::string s = "<FONT color=\"" + std::string(colour) + "\"><SHAD>";
     if (bold_home && home_side) s += "<b>";

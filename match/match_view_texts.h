@@ -26,6 +26,8 @@ std::string_view HalfOfTick(int tick);
 // The mark-up of an event in its match-day row: coloured by kind, bold for a home event when
 // `bold_home` is set, with the minute.
 std::string EventRowMarkup(const t_match_event& event, bool home_side, bool bold_home);
+// The colour name that row is written in: "clred" for sendings-off and injuries.
+std::string_view EventRowColour(const t_match_event& event);
 
 // The event list of one match: one line per event of `events` (already the match's own), a
 // home event (of `home_team`) to the left with its icon first, an away event to the right

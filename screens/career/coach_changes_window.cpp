@@ -11,6 +11,7 @@
 #include "season/coach_dismissals.h"
 #include "ui/controls/control_classes.h"
 #include "ui/markup/markup_control_classes.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
@@ -39,7 +40,7 @@ const LayoutControl kControls[] = {
      .bounds = {12, 60, 676, 240},
      .properties = {{"TabOrder", "1"}}},
     {.name = "p_camp",
-     .class_name = "TMarkupLabel",
+     .class_name = "TUiSmoothPanel",
      .parent = "ScrollBox1",
      .bounds = {0, 0, 650, 220},
      .font = {"Arial", 8, fsBold, clWindowText}},
@@ -101,12 +102,12 @@ TForm57::TForm57(const std::vector<t_coach_dismissal>& changes) : Form("Form57")
         .SetHTMLText(
             "<IND x=\"22\">Clube<IND x=\"172\">Técnico Demitido<IND x=\"340\">"
             "Substituto<IND x=\"500\">Motivo");
-    auto& rows = ControlNamed<TMarkupLabel>(*this, "p_camp");
+    auto& rows = ControlNamed<TUiSmoothPanel>(*this, "p_camp");
     // Taller than the box once the rows need it, so the box scrolls.
     const int height = static_cast<int>(changes.size()) * kRowHeight + 40;
     rows.SetBounds(rows.Left(), rows.Top(), rows.Width(), std::max(rows.Height(), height));
     rows.SetImages(&crests_);
-    rows.SetHTMLText(CoachChangeRows(Game(), changes, crests_));
+    rows.Caption().SetHTMLText(CoachChangeRows(Game(), changes, crests_));
     ControlNamed<Control>(*this, "schemebutton2").on_click = [this] { SetModalResult(mrOk); };
     DoCreate();
 }

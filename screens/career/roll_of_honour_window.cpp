@@ -16,6 +16,7 @@
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
 #include "season/roll_of_honour.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
@@ -58,11 +59,10 @@ const LayoutControl kControls[] = {
      .properties = {{"Transparent", "True"}}},
     {.name = "ScrollBox1", .class_name = "TScrollBox", .bounds = {12, 80, 756, 400}},
     {.name = "p_camp",
-     .class_name = "TMarkupLabel",
+     .class_name = "TUiSmoothPanel",
      .parent = "ScrollBox1",
      .bounds = {0, 0, 736, 400},
-     .font = {"Tahoma", 8, 0, clBlack},
-     .color = clWhite},
+     .font = {"Tahoma", 8, 0, clBlack}},
     {.name = "SchemeButton1",
      .class_name = "TSchemeButton",
      .bounds = {744, 6, 24, 22},
@@ -252,11 +252,11 @@ void TForm29::ShowCompetition() {
         text += "<IND x=\"580\">" + line.coach + "</FONT><br>";
     }
     text_ = text;
-    auto& panel = ControlNamed<TMarkupLabel>(*this, "p_camp");
+    auto& panel = ControlNamed<TUiSmoothPanel>(*this, "p_camp");
     panel.SetImages(national ? static_cast<const MarkupImageList*>(&flags_) : &crests_);
     const int needed = static_cast<int>(lines.size()) * kLineHeight;
     panel.SetHeight(needed > 400 ? needed + 40 : 400);
-    panel.SetHTMLText(text_);
+    panel.Caption().SetHTMLText(text_);
     ControlNamed<ScrollBox>(*this, "ScrollBox1").SetScrollPos(0);
 }
 

@@ -17,19 +17,7 @@ void ShowClubCrest(Image& image, int club) {
 }
 
 TUiSmoothMessageDialog& AddClubMessageDialog(Form& form) {
-    auto& dialog = form.AddComponent<TUiSmoothMessageDialog>("info1");
-    dialog.Position = poOwnerFormCenter;
-    dialog.Fill().SetColor(static_cast<TColor>(0x2E8B2E));
-    dialog.Fill().SetColorTo(clBlack);
-    dialog.SetMinimumWidth(360);
-    // The messages are shadowed white text: a grey shadow five pixels off reads as a second,
-    // faded copy of the message, so the shadow sits one pixel off, in black.
-    dialog.HTMLText().SetShadowOffset(1);
-    dialog.HTMLText().SetShadowColor(clBlack);
-    TUiSmoothMessageDialogButton& ok = dialog.Buttons().Add();
-    ok.SetCaption("Ok");
-    ok.SetButtonResult(mrOk);
-    return dialog;
+    return AddGameMessageDialog(form, "info1");
 }
 
 void RefreshMainWindowSquad() {

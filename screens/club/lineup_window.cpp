@@ -57,7 +57,11 @@ void RegisterLineupClasses() {
     RegisterGridControlClasses();
 }
 
-const std::initializer_list<LayoutProperty> kCaption = {{"Transparent", "True"}};
+// White captions on a gradient that runs to yellow: ringed in black to read on its light end.
+const std::initializer_list<LayoutProperty> kCaption = {{"Transparent", "True"},
+                                                       {"ShadowRing", "True"},
+                                                       {"ShadowColor", "clBlack"},
+                                                       {"ShadowOffset", "1"}};
 
 constexpr LayoutFont kCaptionFont = {"Arial", 8, fsBold, clWhite};
 

@@ -663,6 +663,22 @@ void TForm14::ShowTeam(int team) {
     for (const auto& [name, value] : confidences) {
         auto& bar = ControlNamed<TUiSmoothProgressBar>(*this, name);
         bar.SetProgressAnimation(false);
+        // A green fill on a white track, and the figure in black, so that both read.
+        const ProgressPresetColors colours{clWhite,
+                                           static_cast<TColor>(0xE0E0E0),
+                                           static_cast<TColor>(0x808080),
+                                           static_cast<TColor>(0x40C040),
+                                           static_cast<TColor>(0x208020),
+                                           static_cast<TColor>(0x60D060),
+                                           static_cast<TColor>(0x30A030),
+                                           static_cast<TColor>(0x206020)};
+        ApplyProgressPreset(bar.Appearance(), colours, true);
+        bar.Appearance().SetValueVisible(true);
+        bar.Appearance().SetValueType(vtAbsolute);
+        bar.Appearance().SetValueFormat("%.0f%%");
+        Font font = bar.Appearance().ProgressFont();
+        font.color = clBlack;
+        bar.Appearance().SetProgressFont(font);
         bar.SetPosition(value);
     }
     for (const char* b : {"bt1", "bt2", "bt4"}) ControlNamed<Control>(*this, b).SetEnabled(false);

@@ -18,6 +18,7 @@
 #include "match/computer_lineups.h"
 #include "match/human_lineup.h"
 #include "match/lineup_strength.h"
+#include "platform/gfx/colour_contrast.h"
 #include "platform/window/classic_look.h"
 #include "platform/window/image.h"
 #include "platform/window/image_list.h"
@@ -43,6 +44,7 @@
 #include "ui/controls/glow_button.h"
 #include "ui/controls/gradient.h"
 #include "ui/controls/progress_bar_classes.h"
+#include "ui/controls/smooth_label.h"
 #include "ui/controls/smooth_panel.h"
 #include "ui/controls/smooth_progress_bar.h"
 #include "ui/grid/column_classes.h"
@@ -79,15 +81,15 @@ const LayoutControl kControls[] = {
      .bounds = {15, 52, 60, 60},
      .properties = {{"Stretch", "True"}, {"Proportional", "True"}, {"Center", "True"}}},
     {.name = "nometime_shad",
-     .class_name = "TLabel",
+     .class_name = "TUiSmoothLabel",
      .bounds = {90, 52, 250, 29},
      .font = {"Tahoma", 18, fsBold, clBlack},
-     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "nometime",
-     .class_name = "TLabel",
+     .class_name = "TUiSmoothLabel",
      .bounds = {88, 50, 250, 29},
      .font = {"Tahoma", 18, fsBold, clWhite},
-     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "lb_tec",
      .class_name = "TMarkupLabel",
      .bounds = {88, 82, 250, 16},
@@ -1189,7 +1191,11 @@ void TForm13::RefreshClubPanel() {
         auto& bar = ControlNamed<TUiSmoothProgressBar>(*this, name);
         ApplyProgressPreset(bar.Appearance(), fill, true);
         Font font = bar.Appearance().ProgressFont();
-        font.color = text;
+        // A figure in the club's text colour that would not read on its own fill or on the
+        // empty track is drawn in black or white instead.
+        font.color = static_cast<TColor>(ReadableTextColour(
+            static_cast<std::uint32_t>(text),
+            {static_cast<std::uint32_t>(back), static_cast<std::uint32_t>(clWhite), 0xE0E0E0u}));
         bar.Appearance().SetProgressFont(font);
     }
     auto& play = ControlNamed<TUiGlowButton>(*this, "btjogar");
@@ -1197,9 +1203,9 @@ void TForm13::RefreshClubPanel() {
     play.Appearance().SetBorderColorHot(back);
     ControlNamed<TUiSmoothPanel>(*this, "pinfo_panel").Fill().SetBorderColor(back);
     ControlNamed<TUiSmoothPanel>(*this, "p_conf").Fill().SetBorderColor(back);
-    ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
-    ControlNamed<Label>(*this, "nometime_shad").SetCaption(t.name.str());
-    SetFontColour(ControlNamed<Control>(*this, "nometime"), text);
+    ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime"),
+                     &ControlNamed<TUiSmoothLabel>(*this, "nometime_shad"), t.name.str(), back,
+                     text);
     ControlNamed<TUiSmoothProgressBar>(*this, "bar1").SetPosition(std::max(0, t.board_confidence));
     ControlNamed<TUiSmoothProgressBar>(*this, "bar2")
         .SetPosition(std::max(0, t.supporter_confidence));

@@ -35,6 +35,7 @@
 #include "ui/controls/control_classes.h"
 #include "ui/controls/glow_button.h"
 #include "ui/controls/progress_bar_classes.h"
+#include "ui/controls/smooth_label.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/grid_control_classes.h"
 #include "ui/grid/progress_column.h"
@@ -105,17 +106,17 @@ const LayoutControl kControls[] = {
      .bounds = {10, 8, 64, 64},
      .properties = kPicture},
     {.name = "nometime_shad",
-     .class_name = "TLabel",
+     .class_name = "TUiSmoothLabel",
      .parent = "Panel1",
      .bounds = {88, 12, 320, 32},
      .font = {"Tahoma", 18, fsBold, clBlack},
-     .properties = kText},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "nometime",
-     .class_name = "TLabel",
+     .class_name = "TUiSmoothLabel",
      .parent = "Panel1",
      .bounds = {86, 10, 320, 32},
      .font = {"Tahoma", 18, fsBold, clWhite},
-     .properties = kText},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "Label12",
      .class_name = "TLabel",
      .parent = "Panel1",
@@ -397,8 +398,6 @@ void TForm75::FillHeader(int team) {
     ControlNamed<Label>(*this, "Label21")
         .SetCaption(InTable(data.teams, opponent_) ? data.teams[opponent_].name.str() : "");
     ControlNamed<Label>(*this, "Label22").SetCaption(NationalMatchLine(data, team));
-    ControlNamed<Label>(*this, "nometime").SetCaption(t.name.str());
-    ControlNamed<Label>(*this, "nometime_shad").SetCaption(t.name.str());
     ControlNamed<Label>(*this, "Label3")
         .SetCaption(InTable(data.coaches, t.coach) ? data.coaches[t.coach].name.str() : "");
     auto& symbol = ControlNamed<Image>(*this, "escudo");
@@ -407,7 +406,10 @@ void TForm75::FillHeader(int team) {
     const auto back = static_cast<TColor>(t.back_colour);
     const auto text = static_cast<TColor>(t.text_colour);
     ControlNamed<Control>(*this, "Panel1").SetColor(back);
-    for (const char* name : {"nometime", "Label12", "Label3", "Label1", "Label21", "Label22"})
+    ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime"),
+                     &ControlNamed<TUiSmoothLabel>(*this, "nometime_shad"), t.name.str(), back,
+                     text);
+    for (const char* name : {"Label12", "Label3", "Label1", "Label21", "Label22"})
         SetFontColour(ControlNamed<Control>(*this, name), text);
 }
 

@@ -599,8 +599,13 @@ void TForm46::EventHappened(int e) {
     ControlNamed<TMarkupLabel>(*this, RowName("labp1", row)).SetHTMLText(ScoreMarkup(m->goals[0]));
     ControlNamed<TMarkupLabel>(*this, RowName("labp2", row)).SetHTMLText(ScoreMarkup(m->goals[1]));
     ControlNamed<Image>(*this, RowName("imgeven", row)).SetPicture(MatchPicture(EventIconName(ev)));
-    ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", row))
-        .SetHTMLText(EventRowMarkup(ev, home, gd.game_state.bold_home_events != 0));
+    auto& text = ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", row));
+    // Red does not read on the rows' dark green: red lines are ringed in black.
+    const bool red = EventRowColour(ev) == "clred";
+    text.SetShadowRing(red);
+    text.SetShadowColor(red ? clBlack : clGray);
+    text.SetShadowOffset(red ? 1 : 2);
+    text.SetHTMLText(EventRowMarkup(ev, home, gd.game_state.bold_home_events != 0));
 }
 
 void TForm46::ClockTicked(int tick) {

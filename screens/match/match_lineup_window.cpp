@@ -7,21 +7,22 @@
 #include "core/picture_paths.h"
 #include "core/screen_size.h"
 #include "core/text_tables.h"
+#include "match/kit_choice.h"
 #include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
 #include "match/match_engine.h"
 #include "match/match_tables.h"
 #include "match/match_view_texts.h"
 #include "match/substitutions.h"
-#include "platform/window/button.h"
 #include "platform/window/combo_box.h"
 #include "platform/window/image.h"
 #include "platform/window/keys.h"
-#include "platform/window/message_box.h"
 #include "platform/window/screen.h"
 #include "screens/match/match_pictures.h"
 #include "screens/start/window_layout.h"
-#include "ui/markup/markup_control_classes.h"
+#include "ui/controls/smooth_label.h"
+#include "ui/controls/smooth_message_dialog.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
@@ -42,63 +43,77 @@ const LayoutControl kControls[] = {
      .bounds = {4, 20, 150, 18},
      .caption = "<shad><B>Reservas</B></shad>",
      .properties = kMarkup},
+    {.name = "nometime_s1",
+     .class_name = "TUiSmoothLabel",
+     .bounds = {557, 5, 116, 20},
+     .font = {"Tahoma", 10, fsBold, clBlack},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "nometime1",
-     .class_name = "TLabel",
-     .bounds = {556, 8, 116, 18},
-     .font = {"Arial", 10, fsBold, clWhite},
-     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}, {"Cursor", "crHandPoint"}}},
+     .class_name = "TUiSmoothLabel",
+     .bounds = {556, 4, 116, 20},
+     .font = {"Tahoma", 10, fsBold, clWhite},
+     .properties = {{"Caption.Location", "plCenterLeft"}, {"Cursor", "crHandPoint"}}},
+    {.name = "nometime_s2",
+     .class_name = "TUiSmoothLabel",
+     .bounds = {681, 5, 116, 20},
+     .font = {"Tahoma", 10, fsBold, clBlack},
+     .properties = {{"Caption.Location", "plCenterRight"}}},
     {.name = "nometime2",
-     .class_name = "TLabel",
-     .bounds = {680, 8, 116, 18},
-     .font = {"Arial", 10, fsBold, clWhite},
-     .properties = {{"AutoSize", "False"},
-                    {"Transparent", "True"},
-                    {"Alignment", "taRightJustify"},
-                    {"Cursor", "crHandPoint"}}},
+     .class_name = "TUiSmoothLabel",
+     .bounds = {680, 4, 116, 20},
+     .font = {"Tahoma", 10, fsBold, clWhite},
+     .properties = {{"Caption.Location", "plCenterRight"}, {"Cursor", "crHandPoint"}}},
     {.name = "lb_tec1",
      .class_name = "TMarkupLabel",
-     .bounds = {556, 28, 84, 16},
+     .bounds = {556, 26, 116, 16},
      .properties = kMarkup},
     {.name = "lb_tec2",
      .class_name = "TMarkupLabel",
-     .bounds = {716, 28, 80, 16},
+     .bounds = {680, 26, 116, 16},
      .properties = kMarkup},
+    {.name = "esc1",
+     .class_name = "TImage",
+     .bounds = {590, 44, 28, 28},
+     .properties = {{"Cursor", "crHandPoint"}}},
     {.name = "p1",
      .class_name = "TMarkupLabel",
-     .bounds = {640, 30, 30, 24},
+     .bounds = {636, 46, 30, 24},
      .font = {"Arial", 16, fsBold, clWhite},
      .properties = kMarkup},
     {.name = "p2",
      .class_name = "TMarkupLabel",
-     .bounds = {686, 30, 30, 24},
+     .bounds = {690, 46, 30, 24},
      .font = {"Arial", 16, fsBold, clWhite},
      .properties = kMarkup},
+    {.name = "esc2",
+     .class_name = "TImage",
+     .bounds = {734, 44, 28, 28},
+     .properties = {{"Cursor", "crHandPoint"}}},
     {.name = "lb_tempo",
      .class_name = "TMarkupLabel",
-     .bounds = {600, 58, 150, 16},
+     .bounds = {600, 74, 150, 16},
      .font = {"Arial", 9, fsBold, clWhite},
      .properties = kMarkup},
     {.name = "lb_estadio",
      .class_name = "TMarkupLabel",
-     .bounds = {556, 78, 240, 16},
+     .bounds = {556, 92, 240, 16},
      .properties = kMarkup},
     {.name = "lb_pub",
      .class_name = "TMarkupLabel",
-     .bounds = {556, 94, 140, 16},
+     .bounds = {556, 108, 140, 16},
      .properties = {{"Transparent", "True"}, {"ShowHint", "True"}}},
     {.name = "lb_renda",
      .class_name = "TMarkupLabel",
-     .bounds = {700, 94, 96, 16},
+     .bounds = {700, 108, 96, 16},
      .properties = kMarkup},
     {.name = "lb_primeiro",
      .class_name = "TMarkupLabel",
-     .bounds = {556, 112, 240, 48},
+     .bounds = {556, 126, 240, 48},
      .properties = {{"Transparent", "True"}, {"Visible", "False"}}},
     {.name = "teste",
-     .class_name = "TMarkupLabel",
-     .bounds = {556, 162, 240, 250},
-     .font = {"Arial", 8, 0, clWhite},
-     .color = 0x183010},
+     .class_name = "TUiSmoothPanel",
+     .bounds = {556, 176, 240, 236},
+     .font = {"Arial", 8, 0, clWhite}},
     {.name = "Image4",
      .class_name = "TMarkupLabel",
      .bounds = {556, 416, 100, 16},
@@ -116,17 +131,17 @@ const LayoutControl kControls[] = {
      .font = {"Arial", 9, fsBold, clWhite},
      .properties = kMarkup},
     {.name = "comboej",
-     .class_name = "TComboBox",
+     .class_name = "TUiComboBox",
      .bounds = {388, 528, 132, 21},
      .font = {"Arial", 8, 0, clWindowText},
      .properties = {{"TabOrder", "0"}}},
     {.name = "combomarc",
-     .class_name = "TComboBox",
+     .class_name = "TUiComboBox",
      .bounds = {526, 528, 100, 21},
      .font = {"Arial", 8, 0, clWindowText},
      .properties = {{"TabOrder", "1"}}},
     {.name = "combo_cataq",
-     .class_name = "TComboBox",
+     .class_name = "TUiComboBox",
      .bounds = {632, 528, 110, 21},
      .font = {"Arial", 8, 0, clWindowText},
      .properties = {{"TabOrder", "2"}}},
@@ -143,7 +158,7 @@ const LayoutControl kControls[] = {
      .bounds = {632, 530, 110, 16},
      .properties = kMarkup},
     {.name = "bt_irprojogo",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {646, 564, 146, 28},
      .caption = "Voltar ao jogo >>",
      .font = {"Arial", 8, fsBold, clWindowText},
@@ -152,6 +167,15 @@ const LayoutControl kControls[] = {
 
 void SetMarkup(Form& form, std::string_view name, const std::string& text) {
     ControlNamed<TMarkupLabel>(form, name).SetHTMLText(text);
+}
+
+// A national team of a tournament shows its national symbol when there is one.
+std::string MatchCrestPath(int team) {
+    if (IsNationalTeamTournament(Game().game_state.match_kind)) {
+        const std::string symbol = BuildNationalSymbolPath(team);
+        if (!symbol.empty()) return symbol;
+    }
+    return BuildCrestPath(team);
 }
 
 std::string Gold(const std::string& text) {
@@ -169,7 +193,7 @@ const WindowLayout kForm88Layout = {
     .color = 0x204010,
     .properties = {{"BorderStyle", "bsNone"}, {"Position", "poScreenCenter"}},
     .controls = kControls,
-    .register_classes = RegisterMarkupControlClasses,
+    .register_classes = RegisterMatchWindowClasses,
 };
 
 TForm88::TForm88(int match, int side) : Form("Form88"), match_(match), side_(side) {
@@ -177,7 +201,10 @@ TForm88::TForm88(int match, int side) : Form("Form88"), match_(match), side_(sid
     key_preview = true;
     RegisterMatchCursors();
     AddEventIcons(icons_);
-    ControlNamed<TMarkupLabel>(*this, "teste").SetPictureContainer(&icons_);
+    auto& events = ControlNamed<TUiSmoothPanel>(*this, "teste");
+    ShowAsEventsPanel(events);
+    events.SetPictureContainer(&icons_);
+    AddGameMessageDialog(*this, "dialog");
     auto& pitch = ControlNamed<Image>(*this, "Image1");
     pitch.SetPicture(MatchPicture("campogrande"));
     pitch.stretch = true;
@@ -223,12 +250,15 @@ TForm88::TForm88(int match, int side) : Form("Form88"), match_(match), side_(sid
           &t_team::playing_style);
     combo("combomarc", {"Leve", "Pesada", "Muito pesada"}, &t_team::marking);
     combo("combo_cataq", {"Pelo meio", "Pelas laterais"}, &t_team::attack_route);
-    ControlNamed<Control>(*this, "nometime1").on_click = [this] { ShowTeam(1); };
-    ControlNamed<Control>(*this, "nometime2").on_click = [this] { ShowTeam(2); };
+    for (int side = 1; side <= 2; ++side)
+        for (const char* prefix : {"nometime", "esc"})
+            ControlNamed<Control>(*this, prefix + std::to_string(side)).on_click = [this, side] {
+                ShowTeam(side);
+            };
     ControlNamed<Control>(*this, "Image4").on_click = [this] {
         ControlNamed<Control>(*this, "labstats").SetVisible(true);
     };
-    ControlNamed<Button>(*this, "bt_irprojogo").on_click = [this] { Close(); };
+    ControlNamed<Control>(*this, "bt_irprojogo").on_click = [this] { Close(); };
     on_key_down = [this](int& key, ShiftState shift) {
         if (key == VK_F4 && shift == ssAlt) {
             key = 0;
@@ -256,10 +286,22 @@ int TForm88::Strength() const {
 
 Picture TForm88::ShirtOf(int side) const {
     const jogos* m = DayMatchAt(match_);
-    const std::string path = m ? BuildShirtPath(m->team[side - 1]) : std::string();
+    const std::string path = m ? BuildKitShirtPath(m->team[side - 1], ShownKit(side)) : "";
     Picture p;
     if (!path.empty() && p.LoadFromFile(path)) return p;
     return MatchPicture("camisa1");
+}
+
+int TForm88::ShownKit(int side) const {
+    const jogos* m = DayMatchAt(match_);
+    const t_team* team = m ? TeamAt(m->team[side - 1]) : nullptr;
+    if (!team) return 1;
+    if (IsHumanTeam(m->team[side - 1])) return team->kit;
+    const t_team* home = TeamAt(m->team[0]);
+    if (side != 2 || !home) return 1;
+    const int away = m->team[1];
+    return ComputerAwayKit(home->kit_colour, team->kit_colour, ShirtPictureExists(away, 2),
+                           ShirtPictureExists(away, 3));
 }
 
 void TForm88::RefreshTeamTexts() {
@@ -268,8 +310,16 @@ void TForm88::RefreshTeamTexts() {
     if (!m) return;
     for (int s = 0; s < 2; ++s) {
         const t_team* t = TeamAt(m->team[s]);
-        ControlNamed<Control>(*this, s == 0 ? "nometime1" : "nometime2")
-            .SetCaption(t ? t->name.str() : std::string());
+        const std::string n = std::to_string(s + 1);
+        ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime" + n),
+                         &ControlNamed<TUiSmoothLabel>(*this, "nometime_s" + n),
+                         t ? t->name.str() : std::string(),
+                         t ? static_cast<TColor>(t->back_colour) : clWhite,
+                         t ? static_cast<TColor>(t->text_colour) : clWhite, static_cast<TColor>(0x204010));
+        auto& crest = ControlNamed<Image>(*this, "esc" + n);
+        crest.stretch = crest.proportional = true;
+        const std::string path = MatchCrestPath(m->team[s]);
+        if (!path.empty()) crest.LoadFromFile(path);
         const t_coach* coach = t && t->coach >= 0 && t->coach < static_cast<int>(gd.coaches.size())
                                    ? &gd.coaches[t->coach]
                                    : nullptr;
@@ -310,7 +360,9 @@ void TForm88::ShowEvents() {
     for (const t_match_event& e : gd.match_events)
         if (e.match == match_ && (e.team == m->team[0] || e.team == m->team[1]))
             events.push_back(e);
-    SetMarkup(*this, "teste", EventListMarkup(events, m->team[0], 15, 16));
+    ControlNamed<TUiSmoothPanel>(*this, "teste")
+        .Caption()
+        .SetHTMLText(EventListMarkup(events, m->team[0], 15, 16));
     SetMarkup(*this, "p1", "<shad>" + std::to_string(m->goals[0]) + "</shad>");
     SetMarkup(*this, "p2", "<shad>" + std::to_string(m->goals[1]) + "</shad>");
 }
@@ -356,8 +408,9 @@ void TForm88::ShowTeam(int side) {
             text.SetHTMLText("<shad>" + std::string(tactic_names[names[i]]) + "</shad>");
     }
     for (int s2 = 1; s2 <= 2; ++s2)
-        ControlNamed<Control>(*this, s2 == 1 ? "nometime1" : "nometime2").cursor =
-            s2 == side ? crDefault : crHandPoint;
+        for (const char* prefix : {"nometime", "esc"})
+            ControlNamed<Control>(*this, prefix + std::to_string(s2)).cursor =
+                s2 == side ? crDefault : crHandPoint;
     SetMarkup(*this, "info1",
               "<shad><P align=\"center\">" + EscapeMarkupText(team ? team->name.str() : "") + " " +
                   FormationText(Strength()) + "</p></shad>");
@@ -368,8 +421,11 @@ bool TForm88::Substitute(int slot, int bench_place) {
     const SubstitutionOutcome out =
         MakeSubstitution(match_, side_, slot, bench_place, CoachSubstitutionMinute());
     if (!out.made()) {
-        if (out.refusal == SubstitutionRefusal::kNoSubstitutionLeft)
-            ShowMessage(std::string(SubstitutionRefusalText(out.refusal)));
+        if (out.refusal == SubstitutionRefusal::kNoSubstitutionLeft) {
+            auto& dialog = *static_cast<TUiSmoothMessageDialog*>(FindComponent("dialog"));
+            dialog.HTMLText().SetText(std::string(SubstitutionRefusalText(out.refusal)));
+            dialog.ShowDialog();
+        }
         return false;
     }
     ShowTeam(side_);

@@ -37,11 +37,14 @@ class TForm88 : public Form {
     void RefreshTeamTexts();
     void Dropped(Control& source, Control& target, int x, int y);
     Picture ShirtOf(int side) const;
+    // The kit a side wears here: a human coach's choice; a computer away team's second or
+    // third when its colours clash with the home team's, else its first.
+    int ShownKit(int side) const;
 
     int match_;
     int side_;
     PitchLineup pitch_;
-    TPictureContainer icons_;
+    TGDIPPictureContainer icons_;
 };
 
 // Told of every substitution the window makes (the match-day window shows it in its row).

@@ -7,6 +7,7 @@
 #include "platform/gfx/graphics.h"
 #include "platform/window/screen.h"
 #include "ui/controls/control_classes.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/picture_container.h"
 
@@ -201,12 +202,42 @@ const Picture& MatchPicture(std::string_view name) {
     return it->second;
 }
 
-void AddEventIcons(TPictureContainer& container) {
+namespace {
+
+template <class Container>
+void AddIconsTo(Container& container) {
     for (std::string_view name : EventIconNames()) {
         auto& item = container.Add();
         item.Name = std::string(name);
         item.picture.LoadFromBytes(MatchPicture(name).SaveToPngMemory());
     }
+}
+
+}  // namespace
+
+void AddEventIcons(TPictureContainer& container) {
+    AddIconsTo(container);
+}
+
+void AddEventIcons(TGDIPPictureContainer& container) {
+    AddIconsTo(container);
+}
+
+void ShowAsEventsPanel(TUiSmoothPanel& panel) {
+    TGDIPFill& fill = panel.Fill();
+    fill.SetColor(static_cast<TColor>(0x204018));
+    fill.SetColorTo(static_cast<TColor>(0x102008));
+    fill.SetGradientType(gtVertical);
+    fill.SetBorderColor(static_cast<TColor>(0x40A040));
+    fill.SetBorderWidth(1);
+    fill.SetRounding(6);
+    fill.SetShadowColor(clNone);
+    // The list spans the panel, so that the away team's lines keep to its right edge.
+    panel.Caption().SetHTMLLocation(plCustom);
+    panel.Caption().SetHTMLLeft(6);
+    panel.Caption().SetHTMLTop(4);
+    panel.Caption().SetHTMLShadowOffset(1);
+    panel.Caption().SetHTMLShadowColor(clBlack);
 }
 
 void RegisterMatchCursors() {

@@ -11,6 +11,8 @@
 
 namespace kv {
 
+class TUiSmoothPanel;
+
 inline constexpr int kPitchWidth = 380;
 inline constexpr int kPitchHeight = 600;
 inline constexpr int kShirtSide = 55;
@@ -26,10 +28,15 @@ const std::array<std::string_view, 7>& EventIconNames();
 
 // The seven event icons under their names, for mark-up that shows them.
 void AddEventIcons(TPictureContainer& container);
+void AddEventIcons(TGDIPPictureContainer& container);
 
 // Registers the drag cursors with the screen under the numbers kMatchCursor + 0..3.
 inline constexpr int kMatchCursor = 40;
 void RegisterMatchCursors();
+
+// The match windows' events panel: dark green, rounded, with a light green rim, its mark-up
+// list across its width with a black one-pixel shadow.
+void ShowAsEventsPanel(TUiSmoothPanel& panel);
 
 // The control classes the match windows' layout tables place: mark-up labels and the
 // custom-drawn buttons and panels.

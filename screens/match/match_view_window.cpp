@@ -10,14 +10,14 @@
 #include "core/types.h"
 #include "match/match_tables.h"
 #include "match/match_view_texts.h"
-#include "platform/window/button.h"
 #include "platform/window/image.h"
 #include "platform/window/keys.h"
-#include "platform/window/label.h"
 #include "platform/window/screen.h"
 #include "platform/window/shape.h"
 #include "screens/match/match_pictures.h"
 #include "screens/start/window_layout.h"
+#include "ui/controls/smooth_label.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
@@ -47,18 +47,26 @@ const LayoutControl kControls[] = {
      .class_name = "TImage",
      .bounds = {752, 8, 40, 40},
      .properties = {{"Cursor", "crHandPoint"}}},
+    {.name = "nometime_s1",
+     .class_name = "TUiSmoothLabel",
+     .bounds = {437, 9, 140, 22},
+     .font = {"Tahoma", 12, fsBold, clBlack},
+     .properties = {{"Caption.Location", "plCenterLeft"}}},
     {.name = "nometime1",
-     .class_name = "TLabel",
-     .bounds = {436, 10, 140, 18},
-     .font = {"Arial", 10, fsBold, clWhite},
-     .properties = {{"AutoSize", "False"}, {"Transparent", "True"}}},
+     .class_name = "TUiSmoothLabel",
+     .bounds = {436, 8, 140, 22},
+     .font = {"Tahoma", 12, fsBold, clWhite},
+     .properties = {{"Caption.Location", "plCenterLeft"}, {"Cursor", "crHandPoint"}}},
+    {.name = "nometime_s2",
+     .class_name = "TUiSmoothLabel",
+     .bounds = {609, 9, 140, 22},
+     .font = {"Tahoma", 12, fsBold, clBlack},
+     .properties = {{"Caption.Location", "plCenterRight"}}},
     {.name = "nometime2",
-     .class_name = "TLabel",
-     .bounds = {608, 10, 140, 18},
-     .font = {"Arial", 10, fsBold, clWhite},
-     .properties = {{"AutoSize", "False"},
-                    {"Transparent", "True"},
-                    {"Alignment", "taRightJustify"}}},
+     .class_name = "TUiSmoothLabel",
+     .bounds = {608, 8, 140, 22},
+     .font = {"Tahoma", 12, fsBold, clWhite},
+     .properties = {{"Caption.Location", "plCenterRight"}, {"Cursor", "crHandPoint"}}},
     {.name = "p1",
      .class_name = "TMarkupLabel",
      .bounds = {562, 34, 30, 26},
@@ -82,10 +90,9 @@ const LayoutControl kControls[] = {
      .bounds = {596, 86, 200, 16},
      .properties = kMarkup},
     {.name = "teste",
-     .class_name = "TMarkupLabel",
+     .class_name = "TUiSmoothPanel",
      .bounds = {388, 108, 408, 232},
-     .font = {"Arial", 8, 0, clWhite},
-     .color = 0x183010},
+     .font = {"Arial", 8, 0, clWhite}},
     {.name = "MarkupLabel1",
      .class_name = "TMarkupLabel",
      .bounds = {388, 346, 100, 16},
@@ -115,7 +122,7 @@ const LayoutControl kControls[] = {
      .bounds = {646, 482, 150, 16},
      .properties = kMarkup},
     {.name = "bt_irprojogo",
-     .class_name = "TButton",
+     .class_name = "TUiGlowButton",
      .bounds = {670, 562, 120, 28},
      .caption = "Fechar >>",
      .font = {"Arial", 8, fsBold, clWindowText},
@@ -157,13 +164,17 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     const WindowScale scale = WindowScaleForScreen();
     pitch_.Create(panel, panel, scale.numerator, scale.denominator);
     AddEventIcons(icons_);
-    auto& events = ControlNamed<TMarkupLabel>(*this, "teste");
+    auto& events = ControlNamed<TUiSmoothPanel>(*this, "teste");
+    ShowAsEventsPanel(events);
     events.SetPictureContainer(&icons_);
     for (int s = 0; s < 2; ++s) {
         const t_team* t = TeamAt(m.team[s]);
         const std::string n = std::to_string(s + 1);
-        auto& name = ControlNamed<Label>(*this, "nometime" + n);
-        name.SetCaption(t ? t->name.str() : std::string());
+        ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime" + n),
+                         &ControlNamed<TUiSmoothLabel>(*this, "nometime_s" + n),
+                         t ? t->name.str() : std::string(),
+                         t ? static_cast<TColor>(t->back_colour) : clWhite,
+                         t ? static_cast<TColor>(t->text_colour) : clWhite, clBlack);
         auto& crest = ControlNamed<Image>(*this, "esc" + n);
         crest.stretch = crest.proportional = true;
         const std::string path = t ? BuildCrestPath(m.team[s]) : std::string();
@@ -180,7 +191,7 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     std::vector<t_match_event> listed;
     for (const t_match_event& e : gd.match_event_archive)
         if (e.match == archived_match) listed.push_back(e);
-    events.SetHTMLText(EventListMarkup(listed, m.team[0], 12, 16));
+    events.Caption().SetHTMLText(EventListMarkup(listed, m.team[0], 12, 16));
     const t_team* home = TeamAt(m.team[0]);
     ControlNamed<TMarkupLabel>(*this, "lb_estadio")
         .SetHTMLText(Gold(EscapeMarkupText(home ? home->stadium.str() : std::string())));
@@ -199,7 +210,7 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     ControlNamed<Control>(*this, "MarkupLabel1").on_click = [this] {
         ControlNamed<Control>(*this, "labstats").SetVisible(true);
     };
-    ControlNamed<Button>(*this, "bt_irprojogo").on_click = [this] { Close(); };
+    ControlNamed<Control>(*this, "bt_irprojogo").on_click = [this] { Close(); };
     ShowSide(side == 2 ? 2 : 1);
     DoCreate();
 }

@@ -27,7 +27,7 @@ class TForm52 : public Form {
     int match_;
     int side_ = 0;
     PitchLineup pitch_;
-    TPictureContainer icons_;
+    TGDIPPictureContainer icons_;
 };
 
 // Opens the match view of an archived match modally, the first team's eleven drawn first

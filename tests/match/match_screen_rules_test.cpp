@@ -1,9 +1,10 @@
 // The rules the match windows show and ask through: shoot-out kicks and taker orders, the
-// injury replacement's choice, event texts and the statistics.
+// injury replacement's choice, event texts and the statistics, the away team's kit.
 #include <gtest/gtest.h>
 
 #include "core/random.h"
 #include "match/injury_choice.h"
+#include "match/kit_choice.h"
 #include "match/match_view_texts.h"
 #include "match/shootout_kicks.h"
 #include "match_world.h"
@@ -276,6 +277,20 @@ TEST_F(LineupRulesTest, FormationAndPositions) {
     EXPECT_FALSE(PlaysOutOfPosition(centre_back, 4));
     EXPECT_FALSE(PlaysOutOfPosition(midfielder, 10));
     EXPECT_TRUE(PlaysOutOfPosition(midfielder, 2));
+}
+
+TEST(ComputerAwayKit, SwitchesOnlyWhenTheColoursClashAndAnotherKitExists) {
+    struct Case {
+        int home, away;
+        bool second, third;
+        int kit;
+    };
+    for (const Case& c : {Case{2, 3, true, true, 1}, Case{2, 2, true, true, 2},
+                          Case{2, 2, false, true, 3}, Case{2, 2, false, false, 1},
+                          Case{0, 0, true, false, 2}}) {
+        SCOPED_TRACE(std::to_string(c.home) + " " + std::to_string(c.away));
+        EXPECT_EQ(ComputerAwayKit(c.home, c.away, c.second, c.third), c.kit);
+    }
 }
 
 }  // namespace

@@ -85,6 +85,7 @@
 #include "screens/club/team_view_window.h"
 #include "screens/club/transfer_list_window.h"
 #include "screens/layouts/window_layouts.h"
+#include "tools/gallery/contrast_check.h"
 #include "screens/main/about_window.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/colours_window.h"
@@ -430,12 +431,17 @@ void Overflowing(const Control& holder, std::vector<std::string>& faults) {
     }
 }
 
+// --contrast: texts that do not stand out from what lies under them are faults too.
+bool g_check_contrast = false;
+
 // The picture of a window on show and its faults.
-std::vector<std::string> Picture(Screen& screen, const Form& form, int w, int h,
+std::vector<std::string> Picture(Screen& screen, Form& form, int w, int h,
                                  const std::string& png) {
     std::vector<std::string> faults;
     screen.Paint();
     if (screen.SavePng(png) == false) faults.push_back("PNG não gravado");
+    if (g_check_contrast)
+        for (std::string& f : LowContrastTexts(screen, form)) faults.push_back(std::move(f));
     if (!Drawn(screen, form.BoundsRect())) faults.push_back("janela em branco");
     if (w == 800) {
         const Rect b = form.BoundsRect();
@@ -516,14 +522,17 @@ int main(int argc, char** argv) {
             int w = 0, h = 0;
             if (std::sscanf(argv[++i], "%dx%d", &w, &h) != 2 || w < 320 || h < 240) return 2;
             sizes = {{w, h}};
-        } else if (a == "--rounds" && i + 1 < argc)
+        } else if (a == "--contrast")
+            g_check_contrast = true;
+        else if (a == "--rounds" && i + 1 < argc)
             rounds = std::atoi(argv[++i]);
         else if (a == "--only" && i + 1 < argc) {
             std::stringstream ss(argv[++i]);
             for (std::string id; std::getline(ss, id, ',');) only.insert(id);
         } else {
             std::fprintf(stderr,
-                         "uso: %s [--out PASTA] [--only Form13,Form36] [--size LxA] [--rounds N]\n",
+                         "uso: %s [--out PASTA] [--only Form13,Form36] [--size LxA] [--rounds N] "
+                         "[--contrast]\n",
                          argv[0]);
             return 2;
         }

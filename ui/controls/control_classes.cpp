@@ -34,8 +34,8 @@ CaptionCheck FitsOneLine() {
 void RegisterSmoothControlClasses() {
     RegisterProgressBarClasses();
 
-    // The panel's and the label's table caption is the text of their caption object, which
-    // they draw in their own fonts and places.
+    // The panel's table caption is the text of its caption object, drawn in its own font and
+    // place; the label's control caption is its caption object's text.
     RegisterControlClass({
         .name = "TUiSmoothPanel",
         .create = Make<TUiSmoothPanel>,
@@ -66,10 +66,18 @@ void RegisterSmoothControlClasses() {
                 ControlProperty::Of<TUiSmoothLabel>(
                     "Caption.ColorEnd",
                     [](TUiSmoothLabel& l, P v) { l.Caption().SetColorEnd(v.Color()); }),
-            },
-        .set_caption =
-            [](Control& c, std::string_view text) {
-                dynamic_cast<TUiSmoothLabel&>(c).Caption().SetText(std::string(text));
+                ControlProperty::Of<TUiSmoothLabel>("Caption.Location",
+                                                    [](TUiSmoothLabel& l, P v) {
+                                                        const auto at = v.Enum<TUiSmoothLabelLocation>(
+                                                            {{"plTopLeft", plTopLeft},
+                                                             {"plTopCenter", plTopCenter},
+                                                             {"plTopRight", plTopRight},
+                                                             {"plCenterLeft", plCenterLeft},
+                                                             {"plCenterCenter", plCenterCenter},
+                                                             {"plCenterRight", plCenterRight}});
+                                                        l.Caption().SetLocation(at);
+                                                        l.CaptionShadow().SetLocation(at);
+                                                    }),
             },
     });
 

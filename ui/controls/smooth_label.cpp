@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/gfx/colour_contrast.h"
 #include "platform/gfx/canvas.h"
 #include "platform/gfx/gdiplus.h"
 #include "platform/gfx/picture.h"
@@ -89,6 +90,18 @@ void TUiSmoothLabel::SetAutoSize(bool on) {
     auto_size_ = keep;
 }
 
+void TUiSmoothLabel::FontChanged() {
+    Control::FontChanged();
+    if (ParentFont()) return;
+    caption_.SetFont(font());
+    shadow_.SetFont(font());
+}
+
+void TUiSmoothLabel::CaptionChanged() {
+    Control::CaptionChanged();
+    caption_.SetText(Control::Caption());
+}
+
 void TUiSmoothLabel::Resized() {
     Control::Resized();
     if (auto_size_) AdjustSize();
@@ -158,6 +171,27 @@ void TUiSmoothLabel::DrawCaption(Graphics& g, const TUiSmoothLabelCaption& k, co
     if (const auto brush = MakeTextBrush(k.BrushLook(), box)) {
         g.DrawString(k.Text(), *font->Native(), box, format, *brush);
     }
+}
+
+void ShowGradientText(TUiSmoothLabel& label, TUiSmoothLabel* shadow, const std::string& text,
+                      TColor from, TColor to, std::optional<TColor> under) {
+    if (under) {
+        auto readable = [&](TColor c) {
+            return static_cast<TColor>(ReadableTextColour(static_cast<std::uint32_t>(c),
+                                                          {static_cast<std::uint32_t>(*under)}));
+        };
+        from = readable(from);
+        to = readable(to);
+    }
+    label.Caption().SetGradientType(gtVertical);
+    label.Caption().SetColorStart(from);
+    label.Caption().SetColorEnd(to);
+    label.SetCaption(text);
+    if (!shadow) return;
+    shadow->Caption().SetGradientType(gtSolid);
+    shadow->Caption().SetColorStart(clBlack);
+    shadow->Caption().SetColorEnd(clNone);
+    shadow->SetCaption(text);
 }
 
 }  // namespace kv

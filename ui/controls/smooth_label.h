@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -82,6 +83,11 @@ class TUiSmoothLabel : public Control {
 
   protected:
     void Resized() override;
+    // A font given to the control (by a window's layout, or scaled with its window) becomes
+    // both captions' font.
+    void FontChanged() override;
+    // The control's own caption (what a test or a window sets by name) is the text drawn.
+    void CaptionChanged() override;
 
   private:
     template <class T>
@@ -107,5 +113,12 @@ class TUiSmoothLabel : public Control {
     bool auto_size_ = false;
     bool auto_shadow_caption_ = true;
 };
+
+// The game's large names: `label` shows `text` shaded from `from` at its top to `to` at its
+// bottom, and `shadow`, when given, the same text in flat black, placed by the window a little
+// below and to the right. With `under`, the colour the name is drawn on, an end colour that
+// would not read on it is replaced by black or white, whichever reads.
+void ShowGradientText(TUiSmoothLabel& label, TUiSmoothLabel* shadow, const std::string& text,
+                      TColor from, TColor to, std::optional<TColor> under = std::nullopt);
 
 }  // namespace kv

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "platform/window/screen.h"
 #include "ui/controls/smooth_message_dialog_form.h"
@@ -555,6 +556,22 @@ void TUiSmoothMessageDialog::ApplyColorTones(const TColorToneSet& tones) {
     bar.SetColorMirror(tones.selected.fill);
     bar.SetColorMirrorTo(tones.selected.fill);
     bar.SetBorderColor(tones.selected.border);
+}
+
+TUiSmoothMessageDialog& AddGameMessageDialog(Form& form, std::string name) {
+    auto& dialog = form.AddComponent<TUiSmoothMessageDialog>(std::move(name));
+    dialog.Position = poOwnerFormCenter;
+    dialog.Fill().SetColor(static_cast<TColor>(0x2E8B2E));
+    dialog.Fill().SetColorTo(clBlack);
+    dialog.SetMinimumWidth(360);
+    // The messages are shadowed white text: a grey shadow five pixels off reads as a second,
+    // faded copy of the message, so the shadow sits one pixel off, in black.
+    dialog.HTMLText().SetShadowOffset(1);
+    dialog.HTMLText().SetShadowColor(clBlack);
+    TUiSmoothMessageDialogButton& ok = dialog.Buttons().Add();
+    ok.SetCaption("Ok");
+    ok.SetButtonResult(mrOk);
+    return dialog;
 }
 
 }  // namespace kv

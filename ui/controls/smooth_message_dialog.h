@@ -424,4 +424,8 @@ class TUiSmoothMessageDialog : public Component {
     int minimum_height_ = 0;
 };
 
+// The game's message box on `form`, under `name`: shadowed white mark-up on green fading to
+// black, centred on the form, one "Ok" button. The caller sets the text and shows it.
+TUiSmoothMessageDialog& AddGameMessageDialog(Form& form, std::string name);
+
 }  // namespace kv

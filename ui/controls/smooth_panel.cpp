@@ -134,6 +134,11 @@ void TUiSmoothPanel::Changed() {
     Invalidate();
 }
 
+void TUiSmoothPanel::FontChanged() {
+    Control::FontChanged();
+    if (!ParentFont()) caption_.SetHTMLFont(font());
+}
+
 void TUiSmoothPanel::Resized() {
     Control::Resized();
     Changed();

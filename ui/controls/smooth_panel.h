@@ -170,6 +170,9 @@ class TUiSmoothPanel : public Control {
     void MouseMove(ShiftState shift, int x, int y) override;
     void MouseUp(MouseButton button, ShiftState shift, int x, int y) override;
     void Resized() override;
+    // A font given to the control (by a window's layout, or scaled with its window) becomes
+    // the mark-up caption's font.
+    void FontChanged() override;
 
   private:
     // What the mark-up caption is measured, drawn and hit-tested with, but its box.

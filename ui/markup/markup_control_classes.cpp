@@ -35,6 +35,8 @@ std::vector<ControlProperty> LabelProperties() {
                                           [](L l, P v) { l.SetShadowColor(v.Color()); }),
         ControlProperty::Of<TMarkupLabel>("ShadowOffset",
                                           [](L l, P v) { l.SetShadowOffset(v.Int()); }),
+        ControlProperty::Of<TMarkupLabel>("ShadowRing",
+                                          [](L l, P v) { l.SetShadowRing(v.Bool()); }),
         ControlProperty::Of<TMarkupLabel>("URLColor", [](L l, P v) { l.SetURLColor(v.Color()); }),
         ControlProperty::Of<TMarkupLabel>("ColorTo", [](L l, P v) { l.SetColorTo(v.Color()); }),
         ControlProperty::Of<TMarkupLabel>(

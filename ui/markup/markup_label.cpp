@@ -181,6 +181,7 @@ void TMarkupLabel::Paint(Canvas& canvas) {
     o.point_x = mouse.x;
     o.point_y = mouse.y;
     o.shadow_offset = shadow_offset_;
+    o.shadow_ring = shadow_ring_;
     o.shadow_color = shadow_color_;
     o.url_color = url_color_;
     o.hover_color = hover_color;
@@ -253,6 +254,7 @@ std::string TMarkupLabel::AnchorAt(int x, int y, Rect& anchor_rect) {
     MarkupOptions o;
     o.bounds = r;
     o.shadow_offset = shadow_offset_;
+    o.shadow_ring = shadow_ring_;
     o.shadow_color = shadow_color_;
     if (valignment_ != tvaTop) {
         MarkupOptions measure = o;

@@ -67,6 +67,9 @@ class TMarkupLabel : public Control {
     void SetShadowColor(TColor c) { Change(shadow_color_, c); }
     int ShadowOffset() const { return shadow_offset_; }
     void SetShadowOffset(int n) { Change(shadow_offset_, n); }
+    // Shadowed text ringed by the shadow colour on every side (see MarkupOptions).
+    bool ShadowRing() const { return shadow_ring_; }
+    void SetShadowRing(bool on) { Change(shadow_ring_, on); }
     TColor URLColor() const { return url_color_; }
     void SetURLColor(TColor c) { Change(url_color_, c); }
     void SetImages(const MarkupImageList* images) { Change(images_, images); }
@@ -131,6 +134,7 @@ class TMarkupLabel : public Control {
     int line_spacing_ = 0;
     TColor shadow_color_ = clGray;
     int shadow_offset_ = 2;
+    bool shadow_ring_ = false;
     TColor url_color_ = clBlue;
     const MarkupImageList* images_ = nullptr;
     const MarkupPictureSource* container_ = nullptr;

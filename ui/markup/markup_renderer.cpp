@@ -104,6 +104,9 @@ class MarkupEngine {
     int RunWidth(const std::string& text);
     void HitTestRun(int width_before, int width_after);
     void Zigzag(int from, int to, int bottom);
+    // Calls draw(dx, dy) for each place a shadow copy of a run goes.
+    template <class F>
+    void ForEachShadowOffset(F draw) const;
     bool UnderlineContinues(const std::string& text, std::string_view after) const;
 
     void Tag(const MarkupTag& tag);
@@ -399,8 +402,9 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
         if (shadow_ && !cut_off) {
             MarkupFont shade = font_;
             shade.color = opt_.shadow_color;
-            const int d = opt_.shadow_offset;
-            canvas_.DrawText(shade, shown, r.offset(d, d), flags);
+            ForEachShadowOffset([&](int dx, int dy) {
+                canvas_.DrawText(shade, shown, r.offset(dx, dy), flags);
+            });
         }
         if (!cut_off) canvas_.DrawText(font_, shown, r, flags);
         if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
@@ -421,14 +425,25 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
         }
         MarkupFont shade = font_;
         shade.color = opt_.shadow_color;
-        const int d = opt_.shadow_offset;
-        canvas_.DrawText(shade, text, {r.left + d, r.top + d, r.right + d, r.bottom + d}, flags);
+        ForEachShadowOffset([&](int dx, int dy) {
+            canvas_.DrawText(shade, text, r.offset(dx, dy), flags);
+        });
     }
     if (!cut_off) canvas_.DrawText(font_, text, drawn, flags);
     if (in_anchor_ && anchor_counter_ - 1 == opt_.focus_index) out_.anchor_title = target_;
     if (error_) Zigzag(x_, Sum(x_, w), RunBottom());
     x_ = Sum(x_, w);
     return w;
+}
+
+template <class F>
+void MarkupEngine::ForEachShadowOffset(F draw) const {
+    const int d = opt_.shadow_offset;
+    if (!opt_.shadow_ring) return draw(d, d);
+    const int ring = std::max(1, d);
+    for (int dy = -ring; dy <= ring; dy += ring)
+        for (int dx = -ring; dx <= ring; dx += ring)
+            if (dx != 0 || dy != 0) draw(dx, dy);
 }
 
 void MarkupEngine::Zigzag(int from, int to, int bottom) {

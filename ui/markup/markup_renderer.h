@@ -26,6 +26,9 @@ struct MarkupOptions {
     int focus_index = -1;  // 0-based anchor that gets a focus rectangle; -1 none
     int hover_index = -1;  // 1-based anchor under the mouse, as PointAnchor gave it
     int shadow_offset = 1;
+    // <SHAD> rings the letters with the shadow colour on every side instead of dropping one
+    // copy below and to the right: for letters that do not read on what lies under them.
+    bool shadow_ring = false;
     bool hit_test_only = false;  // the second pass measures and hit-tests instead of drawing
     bool measure_only = false;   // no second pass: sizes, plain text, first-pass anchors
     bool print_mode = false;     // image-list pictures stretched by print_scale

@@ -10,6 +10,7 @@
 #include "tests/game/play_day.h"
 #include "tests/screens/sample_game_world.h"
 #include "ui/markup/markup_label.h"
+#include "ui/controls/smooth_panel.h"
 
 namespace kv {
 namespace {
@@ -46,9 +47,7 @@ TEST_F(CoachChangesWindowTest, TheRoundCloseShowsTheChangesWhenAskedAndTheWindow
     EXPECT_EQ(data.teams[club].coach, shown.changes[0].new_coach);
 
     driver_->Then([&] {
-        std::string rows;
-        for (const std::string& line : driver_->Get<TMarkupLabel>("p_camp").HTMLLines())
-            rows += line;
+        const std::string rows = driver_->Get<TUiSmoothPanel>("p_camp").Caption().HTMLText();
         EXPECT_NE(rows.find(data.teams[club].name.str()), std::string::npos);
         EXPECT_NE(rows.find(data.coaches[old_coach].name.str()), std::string::npos);
         EXPECT_NE(rows.find("<IMG src=\"idx:0\">"), std::string::npos) << "the club's crest";

@@ -16,6 +16,7 @@
 #include "screens/main/season_review_window.h"
 #include "screens/routes/window_routes.h"
 #include "ui/markup/markup_label.h"
+#include "ui/controls/smooth_panel.h"
 
 namespace kv {
 namespace {
@@ -121,7 +122,7 @@ TEST_F(DismissalRouteTest, LeagueRoundCloseShowsTheBoardsReasonThenTheCoachChang
         "dismissal_round_close.png");
     driver_->Then([this] {
         shown_ += "Form57";
-        EXPECT_NE(driver_->Get<TMarkupLabel>("p_camp").HTMLLines().size(), 0u);
+        EXPECT_FALSE(driver_->Get<TUiSmoothPanel>("p_camp").Caption().HTMLText().empty());
         driver_->Click("schemebutton2");
     });
     OpenRoundResults();

@@ -32,12 +32,16 @@
 #include "screens/match/shootout_window.h"
 #include "screens/start/game_pictures.h"
 #include "tests/match/match_day_world.h"
+#include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
 namespace kv {
 namespace {
 
+// The mark-up a label or a smooth panel of the window shows.
 std::string Markup(TestDriver& d, std::string_view name) {
+    if (auto* panel = dynamic_cast<TUiSmoothPanel*>(&d.Get(name)))
+        return panel->Caption().HTMLText();
     std::string s;
     for (const std::string& line : d.Get<TMarkupLabel>(name).HTMLLines()) s += line;
     return s;

@@ -7,6 +7,7 @@
 #include <climits>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <stdexcept>
 
 #include "core/markup_escape.h"
@@ -212,6 +213,25 @@ TEST(MarkupRenderer, ShadowIsDrawnFirstOffsetInTheShadowColour) {
     ASSERT_EQ(b.texts.size(), 2u);
     EXPECT_EQ(b.texts[0].flags.background, clNone);
     EXPECT_EQ(b.texts[1].flags.background, clNone);
+}
+
+TEST(MarkupRenderer, ARingedShadowSurroundsTheLettersOnEverySide) {
+    MarkupOptions o = Box(400);
+    o.shadow_offset = 1;
+    o.shadow_color = 0x000000;
+    o.shadow_ring = true;
+    FakeCanvas c;
+    Draw(c, "<shad>a</shad>", o);
+    ASSERT_EQ(c.texts.size(), 9u);
+    std::set<std::pair<int, int>> offsets;
+    for (std::size_t i = 0; i < 8; ++i) {
+        EXPECT_EQ(c.texts[i].font.color, 0x000000);
+        offsets.insert({c.texts[i].rect.left, c.texts[i].rect.top});
+    }
+    EXPECT_EQ(offsets.size(), 8u);
+    EXPECT_FALSE(offsets.count({0, 0})) << "no shadow copy under the letters themselves";
+    EXPECT_EQ(c.texts[8].rect, (Rect{0, 0, 400, 16}));
+    EXPECT_EQ(c.texts[8].font.color, 0x111111);
 }
 
 TEST(MarkupRenderer, TabsMoveOnlyForwardAndOffsetsCarryToLaterLines) {
