@@ -205,7 +205,8 @@ std::string TallyFault(const t_team& team, int kind) {
     const long long taken = earned - team.points[k];
     if (taken != 0 && (k != ckNationalLeague || taken < 0 || taken % kPointsTakenForADeath != 0))
         return Says(team.name.str(), ": pontos (points) ", team.points[k], " não batem com ",
-                    team.wins[k], " vitórias e ", draws, " empates (tipo ", k, ")");
+                    team.wins[k], " vitórias e ", draws, " empates em ", team.played[k],
+                    " jogos (played) (tipo ", k, ")");
     return {};
 }
 

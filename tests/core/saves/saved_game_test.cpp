@@ -579,8 +579,9 @@ TEST_F(SavedGameTest, TalliesAtTheirTypesLimitAreRefused) {
 TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     GameData world;
     FillWorld(world, true);
-    world.players[5].team = test::kWorldTeams - 1;
-    world.players[6].team = -1;
+    // Players of the teams outside the leagues, so that every league club keeps its eleven.
+    world.players[test::kWorldPlayers - 1].team = test::kWorldTeams - 1;
+    world.players[test::kWorldPlayers - 2].team = -1;
     world.teams[2].coach = static_cast<int>(world.coaches.size()) - 1;
     // The last day, as a game whose season is over is saved: a friendly day with none left.
     world.game_state.calendar_day = 366;

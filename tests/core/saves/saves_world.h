@@ -220,6 +220,9 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     FillTable(g.result_history, 4 * n, rng);
     FillTable(g.match_archive, 2 * n, rng);
     FillTable(g.callups, n, rng);
+    // Called up from the other teams' players: each league club keeps its eleven.
+    for (std::size_t k = 0; k < g.callups.size(); ++k)
+        g.callups[k].player = 11 * clubs + 1 + static_cast<int>(k);
     FillTable(g.match_event_archive, 5 * n, rng);
     FillTable(g.honours, n, rng);
     FillTable(g.placing_records, n, rng);
