@@ -25,8 +25,12 @@ inline constexpr int kMinSavedTeams = 20;
 inline constexpr int kMinSavedPlayers = 200;
 // Lead word and game state: what the load preview reads.
 inline constexpr std::size_t kSavedGameHeadSize = 4 + 5616;
-// Far beyond any game played for centuries; a larger file is not a saved game and is not read.
-inline constexpr std::size_t kMaxSavedGameSize = std::size_t{1} << 30;
+// A larger file is not a saved game and is refused before its body is read. The largest game
+// the setup allows (thirteen leagues of divisions of 20, state championships, six human coaches
+// with national teams) saves 20 MB after its first season and 52 MB after its thirtieth, growing
+// by about 1.1 MB a season as the histories fill: 256 MiB is five times that thirty-season game,
+// some two hundred seasons of it.
+inline constexpr std::size_t kMaxSavedGameSize = std::size_t{256} << 20;
 
 inline constexpr std::string_view kLoadOpenErrorMessage = "Erro ao carregar o arquivo";
 // A file of another version, or one too small to be a game.

@@ -18,6 +18,7 @@
 #include "season/loans.h"
 #include "season/news.h"
 #include "season/player_economy.h"
+#include "season/saved_game_consistency.h"
 #include "season/transfers.h"
 
 namespace kv {
@@ -366,7 +367,7 @@ void PlayerDeathEvent(GameData& data, GameWindows& windows) {
         CloseLoansOf(data, p);
         CountSquad(data, club);
         CalcWageBill(data, club);
-        data.teams[club].points[ckNationalLeague] -= 5;
+        data.teams[club].points[ckNationalLeague] -= kPointsTakenForADeath;
         WindowRequest request{GameWindow::kDeathNotice};
         request.club = club;
         request.player = p;

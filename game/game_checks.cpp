@@ -7,6 +7,7 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "season/draw_helpers.h"
+#include "season/saved_game_consistency.h"
 
 namespace kv {
 namespace {
@@ -25,14 +26,8 @@ std::string TeamName(const GameData& data, int team) {
 
 std::string CheckTables(const GameData& data) {
     for (const t_team& t : data.teams)
-        for (int k = 1; k < kTableKindCount; ++k) {
-            const int draws = t.played[k] - t.wins[k] - t.losses[k];
-            if (draws < 0)
-                return Broken(t.name.str(), ": mais vitórias e derrotas que jogos (tipo ", k, ")");
-            if (t.points[k] != 3 * t.wins[k] + draws)
-                return Broken(t.name.str(), ": pontos ", t.points[k], " não batem com ", t.wins[k],
-                              " vitórias e ", draws, " empates (tipo ", k, ")");
-        }
+        for (int k = 1; k < kTableKindCount; ++k)
+            if (std::string fault = TallyFault(t, k); !fault.empty()) return fault;
     for (const t_league_config& config : data.league_configs) {
         long long goals_for = 0, goals_against = 0;
         for (int d = 0; d < config.division_count; ++d)
@@ -55,29 +50,16 @@ std::string CheckPeople(const GameData& data) {
         if (team != -1 && !InTable(data.teams, team))
             return Broken("jogador ", p, " num time que não existe (", team, ")");
     }
-    std::vector<long long> wages(clubs, 0);
-    std::vector<int> squad(clubs, 0);
-    std::map<int, int> called_up_from;
-    for (const t_callup& c : data.callups)
-        if (c.return_team >= 0 && c.return_team < clubs) called_up_from[c.player] = c.return_team;
-    for (std::size_t p = 1; p < data.players.size(); ++p) {
-        int team = data.players[p].team;
-        if (auto it = called_up_from.find(static_cast<int>(p)); it != called_up_from.end())
-            team = it->second;
-        if (team < 0 || team >= clubs) continue;
-        wages[team] += MoneyToWholeUnits(data.players[p].wage);
-        ++squad[team];
-    }
+    const ClubPayrolls payrolls = CountClubPayrolls(data);
+    const std::vector<long long>& wages = payrolls.wages;
     for (int club = 0; club < clubs && InTable(data.finances, club); ++club) {
         const t_team& team = data.teams[club];
         if (data.finances[club].wage_bill != wages[club])
             return Broken(team.name.str(), ": folha salarial ", data.finances[club].wage_bill,
                           " e salários somados ", wages[club]);
-        if (team.human && squad[club] > 28)
-            return Broken(team.name.str(), ": elenco humano de ", squad[club], " jogadores");
+        if (std::string fault = SquadSizeFault(data, club, payrolls.squad[club]); !fault.empty())
+            return fault;
         if (club < data.game_state.league_club_count) {
-            if (squad[club] < 11)
-                return Broken(team.name.str(), ": elenco de só ", squad[club], " jogadores");
             if (!InTable(data.coaches, team.coach)) return Broken(team.name.str(), ": sem técnico");
         }
         if (team.coach >= 0 &&

@@ -10,6 +10,7 @@
 #include "core/field_readers.h"
 #include "core/game_data.h"
 #include "core/money_text.h"
+#include "core/records_team.h"
 #include "core/types.h"
 
 namespace kv {
@@ -55,8 +56,7 @@ std::string CheckHumans(const GameData& g) {
                         ", cujo técnico não está em human_coaches");
     }
     if (s.human_count != clubs)
-        return Says("human_count diz ", s.human_count, " clubes humanos e human_clubs tem ",
-                    clubs);
+        return Says("human_count diz ", s.human_count, " clubes humanos e human_clubs tem ", clubs);
     for (std::size_t t = 0; t < g.teams.size(); ++t)
         if (g.teams[t].human && static_cast<int>(t) < ClubLimit(g) &&
             !Holds(s.human_clubs, static_cast<std::int32_t>(t)))
@@ -95,19 +95,40 @@ std::string CheckLeagueCounts(const GameData& g) {
     return {};
 }
 
-// The standings count the league matches played.
+// The standings count the league matches played, and the goals scored in them.
 std::string CheckStandings(const GameData& g) {
-    std::vector<int> played(g.teams.size(), 0);
+    for (std::size_t t = 0; t < g.teams.size(); ++t)
+        for (int k = 1; k < kTableKindCount; ++k)
+            if (std::string fault = TallyFault(g.teams[t], k); !fault.empty()) return fault;
+    struct Counted {
+        int played = 0;
+        long long goals_for = 0, goals_against = 0;
+    };
+    std::vector<Counted> counted(g.teams.size());
     for (const t_fixture& f : g.fixtures) {
         if (f.kind != ckNationalLeague || !f.played || f.home < 0 || f.away < 0) continue;
-        ++played[f.home];
-        ++played[f.away];
+        Counted& home = counted[f.home];
+        Counted& away = counted[f.away];
+        ++home.played, ++away.played;
+        home.goals_for += f.home_goals, home.goals_against += f.away_goals;
+        away.goals_for += f.away_goals, away.goals_against += f.home_goals;
     }
-    for (std::size_t t = 0; t < g.teams.size(); ++t)
-        if (g.teams[t].played[ckNationalLeague] != played[t])
-            return Says("a classificação dá ", g.teams[t].played[ckNationalLeague],
-                        " jogos de liga (played) ao ", g.teams[t].name.str(),
-                        " e a tabela de jogos ", played[t]);
+    for (std::size_t t = 0; t < g.teams.size(); ++t) {
+        const t_team& team = g.teams[t];
+        const Counted& c = counted[t];
+        if (team.played[ckNationalLeague] != c.played)
+            return Says("a classificação dá ", team.played[ckNationalLeague],
+                        " jogos de liga (played) ao ", team.name.str(), " e a tabela de jogos ",
+                        c.played);
+        if (team.goals_for[ckNationalLeague] != c.goals_for)
+            return Says("a classificação dá ", team.goals_for[ckNationalLeague],
+                        " gols pró na liga (goals_for) ao ", team.name.str(),
+                        " e a tabela de jogos ", c.goals_for);
+        if (team.goals_against[ckNationalLeague] != c.goals_against)
+            return Says("a classificação dá ", team.goals_against[ckNationalLeague],
+                        " gols contra na liga (goals_against) ao ", team.name.str(),
+                        " e a tabela de jogos ", c.goals_against);
+    }
     return {};
 }
 
@@ -123,30 +144,85 @@ std::string CheckCalendarDay(const GameData& g) {
     return {};
 }
 
+// Wages are never negative; a club's wage bill, computed again from them, must fit the record
+// that holds it (the game would otherwise pay from a bill that is not the wages' sum); and the
+// squads hold what the game keeps them to after every round.
+std::string CheckSquads(const GameData& g) {
+    for (std::size_t p = 1; p < g.players.size(); ++p)
+        if (g.players[p].wage < 0) return Says("o jogador ", p, " tem salário (wage) negativo");
+    const ClubPayrolls payrolls = CountClubPayrolls(g);
+    for (std::size_t club = 0; club < payrolls.wages.size(); ++club) {
+        const t_team& team = g.teams[club];
+        if (payrolls.wages[club] > INT32_MAX)
+            return Says("os salários (wage) do ", team.name.str(),
+                        " somam mais do que a folha salarial (wage_bill) comporta");
+        if (std::string fault = SquadSizeFault(g, static_cast<int>(club), payrolls.squad[club]);
+            !fault.empty())
+            return fault;
+    }
+    return {};
+}
+
 }  // namespace
 
+ClubPayrolls CountClubPayrolls(const GameData& game) {
+    const int clubs = std::max(ClubLimit(game), 0);
+    std::map<int, int> called_up_from;
+    for (const t_callup& c : game.callups)
+        if (c.return_team >= 0 && c.return_team < clubs) called_up_from[c.player] = c.return_team;
+    ClubPayrolls out;
+    out.wages.assign(static_cast<std::size_t>(clubs), 0);
+    out.squad.assign(static_cast<std::size_t>(clubs), 0);
+    for (std::size_t p = 1; p < game.players.size(); ++p) {
+        int team = game.players[p].team;
+        if (auto it = called_up_from.find(static_cast<int>(p)); it != called_up_from.end())
+            team = it->second;
+        if (team < 0 || team >= clubs) continue;
+        out.wages[team] += MoneyToWholeUnits(game.players[p].wage);
+        ++out.squad[team];
+    }
+    return out;
+}
+
+std::string SquadSizeFault(const GameData& game, int club, int squad) {
+    const t_team& team = game.teams[club];
+    if (team.human && squad > kMaxHumanSquad)
+        return Says(team.name.str(), ": elenco (squad) humano de ", squad, " jogadores");
+    if (club < game.game_state.league_club_count && squad < kMinLeagueSquad)
+        return Says(team.name.str(), ": elenco (squad) de só ", squad, " jogadores");
+    return {};
+}
+
+std::string TallyFault(const t_team& team, int kind) {
+    const int k = kind;
+    const long long draws = static_cast<long long>(team.played[k]) - team.wins[k] - team.losses[k];
+    if (team.wins[k] < 0 || team.losses[k] < 0 || draws < 0)
+        return Says(team.name.str(), ": ", team.played[k], " jogos (played) e ", team.wins[k],
+                    " vitórias e ", team.losses[k], " derrotas (tipo ", k, ")");
+    // The league may take points away from a club (5 for each player who died in its care);
+    // nothing ever gives points a result did not.
+    const long long earned = 3LL * team.wins[k] + draws;
+    const long long taken = earned - team.points[k];
+    if (taken != 0 && (k != ckNationalLeague || taken < 0 || taken % kPointsTakenForADeath != 0))
+        return Says(team.name.str(), ": pontos (points) ", team.points[k], " não batem com ",
+                    team.wins[k], " vitórias e ", draws, " empates em ", team.played[k],
+                    " jogos (played) (tipo ", k, ")");
+    return {};
+}
+
 std::string SavedGameInconsistency(const GameData& game) {
-    for (auto check : {CheckHumans, CheckLeagueCounts, CheckStandings, CheckCalendarDay})
+    for (auto check :
+         {CheckHumans, CheckLeagueCounts, CheckStandings, CheckCalendarDay, CheckSquads})
         if (std::string broken = check(game); !broken.empty()) return broken;
     return {};
 }
 
 void RecomputeDerivedValues(GameData& game) {
-    const int clubs = ClubLimit(game);
-    // A called-up player is paid by the club he returns to.
-    std::map<int, int> called_up_from;
-    for (const t_callup& c : game.callups)
-        if (c.return_team >= 0 && c.return_team < clubs) called_up_from[c.player] = c.return_team;
-    std::vector<long long> wages(static_cast<std::size_t>(clubs), 0);
-    for (std::size_t p = 1; p < game.players.size(); ++p) {
-        int team = game.players[p].team;
-        if (auto it = called_up_from.find(static_cast<int>(p)); it != called_up_from.end())
-            team = it->second;
-        if (team >= 0 && team < clubs) wages[team] += MoneyToWholeUnits(game.players[p].wage);
-    }
-    for (int club = 0; club < clubs && InTable(game.finances, club); ++club)
-        game.finances[club].wage_bill = static_cast<std::int32_t>(
-            std::clamp<long long>(wages[club], INT32_MIN, INT32_MAX));
+    const std::vector<long long> wages = CountClubPayrolls(game).wages;
+    for (int club = 0; club < static_cast<int>(wages.size()) && InTable(game.finances, club);
+         ++club)
+        game.finances[club].wage_bill =
+            static_cast<std::int32_t>(std::clamp<long long>(wages[club], INT32_MIN, INT32_MAX));
 }
 
 }  // namespace kv

@@ -358,6 +358,91 @@ TEST(EditorClubs, ANewClubIsCheckedFieldByField) {
     EXPECT_EQ(db.clubs()[club].squad.player_names[24].raw(), kEmptySlotName);
 }
 
+// A tab, a line break or any other control byte in a name would reach the game's lists and the
+// files: every command that takes a name refuses it, and nothing is written.
+TEST(EditorFields, NamesWithControlCharactersAreRefused) {
+    EditorFolder folder;
+    folder.WriteClub("a.b14", "Alfa");
+    folder.WriteNationalTeam("3.s11", EditorFolder::MakeNationalTeam(3, 16));
+    const std::string refused =
+        "Os nomes não podem ter caracteres de controle (tabulação, quebra de linha...)";
+    using Command = std::function<std::string(EditorDatabase&, const std::string&)>;
+    const std::vector<std::pair<const char*, Command>> commands = {
+        {"new club's name",
+         [](EditorDatabase& db, const std::string& bad) {
+             NewClubFields f = ValidNewClub();
+             f.full_name = bad;
+             return db.AddClub(f);
+         }},
+        {"new club's stadium",
+         [](EditorDatabase& db, const std::string& bad) {
+             NewClubFields f = ValidNewClub();
+             f.stadium = bad;
+             return db.AddClub(f);
+         }},
+        {"club's short name",
+         [](EditorDatabase& db, const std::string& bad) {
+             ClubChanges c;
+             c.short_name = bad;
+             return db.EditClub(0, c);
+         }},
+        {"club's coach",
+         [](EditorDatabase& db, const std::string& bad) {
+             ClubChanges c;
+             c.coach_name = bad;
+             return db.EditClub(0, c);
+         }},
+        {"new national team's coach",
+         [](EditorDatabase& db, const std::string& bad) {
+             NationalTeamFields f;
+             f.country = 8;
+             f.coach_name = bad;
+             return db.AddNationalTeam(f);
+         }},
+        {"national team's coach",
+         [](EditorDatabase& db, const std::string& bad) {
+             NationalTeamFields f;
+             f.coach_name = bad;
+             return db.EditNationalTeam(3, f);
+         }},
+        {"new club player",
+         [](EditorDatabase& db, const std::string& bad) {
+             return db.AddClubPlayer(0, Player(bad));
+         }},
+        {"club player",
+         [](EditorDatabase& db, const std::string& bad) {
+             return db.EditClubPlayer(0, 2, Player(bad));
+         }},
+        {"new national player",
+         [](EditorDatabase& db, const std::string& bad) {
+             return db.AddNationalPlayer(3, Player(bad));
+         }},
+        {"national player",
+         [](EditorDatabase& db, const std::string& bad) {
+             return db.EditNationalPlayer(3, 2, Player(bad));
+         }},
+    };
+    const std::string club_file = ReadFile(folder.Path("a.b14")).value_or("");
+    const std::string national_file = ReadFile(folder.Path("selecoes/3.s11")).value_or("");
+    const std::vector<std::string> bad_names = {
+        "Nome\tcom tab", "Nome\ncom linha", std::string("Nu\0l", 4), "Apagar\x7F", "\x1B[31mCor"};
+    for (const std::string& bad : bad_names) {
+        for (const auto& [what, command] : commands) {
+            EditorDatabase db;
+            db.Load(folder.teams());
+            EXPECT_EQ(command(db, bad), refused) << what;
+        }
+    }
+    EXPECT_EQ(ReadFile(folder.Path("a.b14")).value_or(""), club_file);
+    EXPECT_EQ(ReadFile(folder.Path("selecoes/3.s11")).value_or(""), national_file);
+    EXPECT_EQ(ListClubFiles(folder.teams()).size(), 1u);
+    EXPECT_FALSE(FileExists(folder.Path("selecoes/8.s11")));
+    // Accented letters are no control characters.
+    EditorDatabase db;
+    db.Load(folder.teams());
+    EXPECT_EQ(db.AddClubPlayer(0, Player("João Müller")), "");
+}
+
 TEST(EditorClubs, EditingKeepsEmptiedFieldsAndChecksCapacityAndState) {
     EditorFolder folder;
     folder.WriteClub("a.b14", "Alfa");
@@ -468,8 +553,8 @@ TEST(EditorWriters, ARefusedWriteLeavesTablesAndFileAsTheyWere) {
     const std::string national_path = folder.Path("selecoes/29.s11");
     namespace fs = std::filesystem;
     for (const std::string& path : {club_path, national_path})
-        fs::permissions(path, fs::perms::owner_read | fs::perms::group_read |
-                                  fs::perms::others_read);
+        fs::permissions(path,
+                        fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     ClubChanges changes;
     changes.coach_name = "Outro";
     changes.country = 5;
@@ -519,10 +604,8 @@ TEST(EditorWriters, ARefusedWriteLeavesTablesAndFileAsTheyWere) {
          [](EditorDatabase& db, int, int) { return db.SetNationalTeamPicture(29, "nova"); }},
         {"add national player",
          [](EditorDatabase& db, int, int) { return db.AddNationalPlayer(29, Player("Novo")); }},
-        {"edit national player",
-         [](EditorDatabase& db, int, int) {
-             return db.EditNationalPlayer(29, 2, Player("Outro"));
-         }},
+        {"edit national player", [](EditorDatabase& db, int,
+                                    int) { return db.EditNationalPlayer(29, 2, Player("Outro")); }},
         {"delete national player",
          [](EditorDatabase& db, int, int) { return db.DeleteNationalPlayer(29, 2); }},
         {"national starter",
@@ -530,7 +613,8 @@ TEST(EditorWriters, ARefusedWriteLeavesTablesAndFileAsTheyWere) {
              std::string error;
              return flag(db.ToggleNationalStarter(29, 2, &error), error);
          }},
-        {"call up", [](EditorDatabase& db, int c, int) { return db.CopyPlayerToNationalTeam(c, 3); }},
+        {"call up",
+         [](EditorDatabase& db, int c, int) { return db.CopyPlayerToNationalTeam(c, 3); }},
     };
     const std::string club_file = FileBytes(club_path);
     const std::string national_file = FileBytes(national_path);
@@ -540,7 +624,8 @@ TEST(EditorWriters, ARefusedWriteLeavesTablesAndFileAsTheyWere) {
         db.Load(folder.teams());
         const int locked = ClubNamed(db, "Travado");
         const int free_club = ClubNamed(db, "Livre");
-        const std::string tables = EncodeClubFile(db.clubs()[locked].club, db.clubs()[locked].squad);
+        const std::string tables =
+            EncodeClubFile(db.clubs()[locked].club, db.clubs()[locked].squad);
         const std::string free_tables =
             EncodeClubFile(db.clubs()[free_club].club, db.clubs()[free_club].squad);
         const std::string free_file = FileBytes(folder.Path("livre.b14"));
@@ -735,12 +820,12 @@ TEST(EditorClubs, ALetterInACountryListGoesToTheFirstCountryWithIt) {
     };
     for (const Case& c : std::vector<Case>{
              {'A', 29, 0},
-             {'b', 0, 17},     // either case
-             {'E', 29, 57},    // the first with the letter, not the next after the current
-             {'M', 0, 121},    // "Ma...", not the first "M..." (Montenegro)
+             {'b', 0, 17},   // either case
+             {'E', 29, 57},  // the first with the letter, not the next after the current
+             {'M', 0, 121},  // "Ma...", not the first "M..." (Montenegro)
              {'m', 0, 121},
-             {'W', 29, 29},    // no country: the choice stays
-             {'7', 29, 29},    // no letter
+             {'W', 29, 29},  // no country: the choice stays
+             {'7', 29, 29},  // no letter
              {U'Á', 29, 29}}) {
         EXPECT_EQ(CountryForKey(c.key, c.current), c.expected) << static_cast<int>(c.key);
     }

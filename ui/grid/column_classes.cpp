@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
 #include "ui/grid/draw_helpers.h"
 #include "ui/grid/grid_locale.h"
@@ -335,6 +336,18 @@ TGrComboBoxColumn::TGrComboBoxColumn(std::string name) : TGrCustomColumn(std::mo
 int TGrComboBoxColumn::ItemIndex(const std::string& text) const {
     const auto found = std::find(Items.begin(), Items.end(), text);
     return found == Items.end() ? -1 : static_cast<int>(found - Items.begin());
+}
+
+bool TGrComboBoxColumn::AcceptsKey(char32_t key) const {
+    if (key <= ' ' || key == 127) return false;
+    if (Style != cbsDropDownList || AutoDropDown) return true;
+    for (const std::string& item : Items) {
+        std::size_t at = 0;
+        char32_t first = 0;
+        if (!item.empty() && DecodeUtf8(item, at, first) && LowerChar(first) == LowerChar(key))
+            return true;
+    }
+    return false;
 }
 
 std::unique_ptr<TColumnDisplay> TGrComboBoxColumn::CreateDisplay() {

@@ -205,12 +205,20 @@ class TGraphicColumnDisplay : public TColumnDisplay {
     void Paint() override;
 };
 
+enum TCompoBoxStyle { cbsDropDown, cbsDropDownList };
+
 // A text chosen from a list; with Images, the picture at the text's place in Items goes
-// before it.
+// before it. In the drop-down-list style the cell takes only the list's items: typing starts
+// an edit only with a key some item begins with (or with AutoDropDown, which opens the list).
 class TGrComboBoxColumn : public TGrCustomColumn {
   public:
     explicit TGrComboBoxColumn(std::string name = {});
 
+    TCompoBoxStyle Style = cbsDropDown;
+    // The editor completes typed text with the first item it begins.
+    bool AutoComplete = false;
+    // Typing in the editor opens the list.
+    bool AutoDropDown = false;
     TItemsDisplayMode DataMode = dmDefault;
     TDisplayMode DisplayMode = dmTextOnly;
     ImageList* Images = nullptr;
@@ -219,6 +227,9 @@ class TGrComboBoxColumn : public TGrCustomColumn {
     int GetColumnStyle() const override { return 42; }
     // The place of a text among Items, -1 when absent.
     int ItemIndex(const std::string& text) const;
+    // Whether a typed key may start editing a cell: any printable key, but in the
+    // drop-down-list style only the first letter of some item (letter case ignored).
+    bool AcceptsKey(char32_t key) const;
 
   protected:
     std::unique_ptr<TColumnDisplay> CreateDisplay() override;

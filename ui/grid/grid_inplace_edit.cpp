@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/base/files.h"
 #include "platform/window/screen.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/editors/number_edit.h"
@@ -77,6 +78,9 @@ void PrepareColumnEditor(const TGrCustomColumn& column, TGrCustomEdit& edit) {
         combo.DisplayMode = strings->DataMode;
         combo.PreviewBorder = false;
         combo.ShowPreview = strings->DisplayMode != dmTextOnly && strings->Images;
+        combo.SetStyle(strings->Style == cbsDropDownList ? dsDropDownList : dsDropDown);
+        combo.AutoComplete = strings->AutoComplete;
+        combo.AutoDropDown = strings->AutoDropDown;
     }
 }
 
@@ -86,7 +90,11 @@ void EditorTextSet(const TGrCustomColumn& column, TGrCustomEdit& edit) {
         if (auto* spin = dynamic_cast<TGrSpinEdit*>(&edit)) spin->SetPrecision(number->Precision);
     } else if (auto* strings = dynamic_cast<const TGrComboBoxColumn*>(&column)) {
         if (auto* combo = dynamic_cast<TGrComboBox*>(&edit)) {
-            const int index = strings->ItemIndex(combo->Text());
+            int index = strings->ItemIndex(combo->Text());
+            // A list of fixed items finds the cell's text whatever its letter case.
+            if (index < 0 && strings->Style == cbsDropDownList)
+                for (int i = 0; i < static_cast<int>(strings->Items.size()) && index < 0; ++i)
+                    if (SameNameIgnoringCase(strings->Items[i], combo->Text())) index = i;
             if (index >= 0) combo->SetItemIndex(index);
         }
     }
@@ -121,9 +129,9 @@ bool TGrCustomGridControl::ColumnAcceptsKey(const TGrCustomColumn& column, char3
     }
     if (auto* date = dynamic_cast<const TGrDateColumn*>(&column))
         return (key >= '0' && key <= '9') || key == static_cast<unsigned char>(date->DateSeparator);
-    if (dynamic_cast<const TGrTextColumn*>(&column) ||
-        dynamic_cast<const TGrTreeColumn*>(&column) ||
-        dynamic_cast<const TGrComboBoxColumn*>(&column))
+    if (auto* combo = dynamic_cast<const TGrComboBoxColumn*>(&column))
+        return combo->AcceptsKey(key);
+    if (dynamic_cast<const TGrTextColumn*>(&column) || dynamic_cast<const TGrTreeColumn*>(&column))
         return key > ' ' && key != 127;
     return false;
 }

@@ -209,6 +209,34 @@ TEST_F(SaveGameTest, APipeOrADeviceNamedLikeASaveIsNotRead) {
     }
 }
 
+// Bytes this process has read from files so far.
+long long BytesReadSoFar() {
+    std::ifstream io("/proc/self/io");
+    std::string key;
+    long long value = 0;
+    while (io >> key >> value)
+        if (key == "rchar:") return value;
+    return -1;
+}
+
+// A file with a good head but larger than any saved game is refused from its size alone: its
+// body is never read (a sparse file, so the test writes nothing of it either).
+TEST_F(SaveGameTest, AFileLargerThanAnySaveIsRefusedUnread) {
+    dialogs_.names = {"enorme"};
+    ASSERT_TRUE(SaveGame(dialogs_));
+    const std::string path = folder_.sav("enorme.s14");
+    fs::resize_file(path, kMaxSavedGameSize + 1);
+    const std::string running = WriteSavedGame(Game());
+    const long long before = BytesReadSoFar();
+    const LoadOutcome out = LoadSelectedGame("enorme.s14");
+    const long long read = BytesReadSoFar() - before;
+    EXPECT_FALSE(out.loaded);
+    EXPECT_EQ(out.message, kCorruptSaveMessage);
+    ASSERT_GE(before, 0) << "/proc/self/io";
+    EXPECT_LT(read, 1 << 20) << "bytes read";
+    EXPECT_TRUE(WriteSavedGame(Game()) == running);
+}
+
 TEST_F(SaveGameTest, SavedGamesLoadBackFromTheFolder) {
     dialogs_.names = {"ida"};
     ASSERT_TRUE(SaveGame(dialogs_));

@@ -446,8 +446,36 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
              f.away = 5;
              f.played = 1;
          }},
+        {"goals_for", [](GameData& g) { g.teams[4].goals_for[ckNationalLeague] += 1; }},
+        {"goals_against", [](GameData& g) { g.teams[5].goals_against[ckNationalLeague] += 2; }},
+        {"points", [](GameData& g) { g.teams[4].points[ckNationalLeague] += 1; }},
+        {"points",  // more than the results give, by the points a death takes
+         [](GameData& g) { g.teams[4].points[ckNationalLeague] += kPointsTakenForADeath; }},
+        {"points", [](GameData& g) { g.teams[4].points[ckNationalCup] = 3; }},
+        {"points",  // a draw made a win: three points where one was earned
+         [](GameData& g) {
+             t_team& t = g.teams[6];
+             t.played[ckStateChampionship] = 1;
+             t.wins[ckStateChampionship] = 1;
+             t.points[ckStateChampionship] = 1;
+         }},
+        {"played",  // more wins and losses than matches
+         [](GameData& g) { g.teams[7].losses[ckNationalLeague] += 1; }},
+        {"played",
+         [](GameData& g) {
+             t_team& t = g.teams[7];
+             t.wins[ckContinentalCup] = 2;
+             t.points[ckContinentalCup] = 6;
+             t.played[ckContinentalCup] = 1;
+         }},
         {"calendar_day", [](GameData& g) { g.game_state.calendar_day += 1; }},
         {"calendar_day", [](GameData& g) { g.game_state.match_kind = ckNationalCup; }},
+        {"wage", [](GameData& g) { g.players[9].wage = -10000; }},
+        {"wage_bill",  // each wage possible, their sum more than the bill holds
+         [](GameData& g) {
+             for (int p = 1; p < static_cast<int>(g.players.size()); ++p)
+                 if (g.players[p].team == 2) g.players[p].wage = Money{1'000'000'000} * 10000;
+         }},
     };
     for (const Case& c : cases) {
         GameData world;
@@ -459,6 +487,18 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
         EXPECT_NE(out.message.find(c.field), std::string::npos) << out.message;
         EXPECT_TRUE(RunningGame() == running_) << "the running game changed: " << c.field;
     }
+}
+
+// The league takes points from a club, five for each player who died in its care: a table
+// short of its results by such points loads, as the game writes it.
+TEST_F(SavedGameTest, LeaguePointsTakenForADeathLoad) {
+    GameData world;
+    FillWorld(world, true);
+    int club = 0;
+    while (world.teams[club].played[ckNationalLeague] == 0) ++club;
+    world.teams[club].points[ckNationalLeague] -= 2 * kPointsTakenForADeath;
+    const LoadOutcome out = LoadGameFromBytes(WriteSavedGame(world), "x.s14");
+    EXPECT_TRUE(out.loaded) << out.message;
 }
 
 // The wage bills follow from the players' wages: whatever the file says, the load counts them.
@@ -539,8 +579,9 @@ TEST_F(SavedGameTest, TalliesAtTheirTypesLimitAreRefused) {
 TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     GameData world;
     FillWorld(world, true);
-    world.players[5].team = test::kWorldTeams - 1;
-    world.players[6].team = -1;
+    // Players of the teams outside the leagues, so that every league club keeps its eleven.
+    world.players[test::kWorldPlayers - 1].team = test::kWorldTeams - 1;
+    world.players[test::kWorldPlayers - 2].team = -1;
     world.teams[2].coach = static_cast<int>(world.coaches.size()) - 1;
     // The last day, as a game whose season is over is saved: a friendly day with none left.
     world.game_state.calendar_day = 366;

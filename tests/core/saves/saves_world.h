@@ -3,7 +3,7 @@
 // whose bytes are all in use (names with tails, reserved bytes, dates, money), with every
 // index pointing at a real entry, so a block lost or cut short shows in the bytes. What a load
 // cross-checks agrees: one human coach at club 3, leagues that hold the clubs they count,
-// standings that count the league matches played, a league day to stand on.
+// standings that add up and count the league matches played, a league day to stand on.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -83,7 +83,8 @@ inline void MakeConsistent(GameData& g, int clubs) {
 
     // Every league club in the first league, the divisions as the teams say.
     for (t_league_config& l : g.league_configs) {
-        for (auto& division : l.division_clubs) std::fill(std::begin(division), std::end(division), -1);
+        for (auto& division : l.division_clubs)
+            std::fill(std::begin(division), std::end(division), -1);
         l.club_count = 0;
     }
     t_league_config& league = g.league_configs[0];
@@ -96,11 +97,26 @@ inline void MakeConsistent(GameData& g, int clubs) {
     for (int d = 0; d < league.division_count; ++d) league.club_count += std::min(filled[d], 20);
     s.league_club_count = league.club_count;
 
-    for (t_team& t : g.teams) t.played[ckNationalLeague] = 0;
+    // The tables as the league matches played give them; every other table empty.
+    for (t_team& t : g.teams)
+        for (auto tally : {&t_team::points, &t_team::played, &t_team::wins, &t_team::losses,
+                           &t_team::goals_for, &t_team::goals_against})
+            std::fill(std::begin(t.*tally), std::end(t.*tally), 0);
     for (const t_fixture& f : g.fixtures)
         if (f.kind == ckNationalLeague && f.played && f.home >= 0 && f.away >= 0) {
-            ++g.teams[f.home].played[ckNationalLeague];
-            ++g.teams[f.away].played[ckNationalLeague];
+            constexpr int k = ckNationalLeague;
+            t_team& home = g.teams[f.home];
+            t_team& away = g.teams[f.away];
+            ++home.played[k], ++away.played[k];
+            home.goals_for[k] += f.home_goals, home.goals_against[k] += f.away_goals;
+            away.goals_for[k] += f.away_goals, away.goals_against[k] += f.home_goals;
+            if (f.home_goals == f.away_goals) {
+                ++home.points[k], ++away.points[k];
+            } else {
+                t_team& winner = f.home_goals > f.away_goals ? home : away;
+                t_team& loser = f.home_goals > f.away_goals ? away : home;
+                winner.points[k] += 3, ++winner.wins[k], ++loser.losses[k];
+            }
         }
 
     // The first league day on or after the day asked for.
@@ -166,8 +182,10 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     FillTable(g.players, players, rng);
     g.players[0].team = -1;
     for (int i = 1; i < players; ++i) {
-        g.players[i].team = i % teams;
+        // Eleven to a league club, as the game keeps them; the rest to the other teams.
+        g.players[i].team = i <= 11 * clubs ? (i - 1) % clubs : clubs + i % (teams - clubs);
         g.players[i].position = i % 5;
+        g.players[i].wage = static_cast<Money>(1000 + i * 37 % 40000) * 10000;  // as paid in play
     }
     FillTable(g.teams, teams, rng);
     for (int i = 0; i < teams; ++i) {
@@ -202,6 +220,9 @@ inline void FillWorld(GameData& g, bool second_season, unsigned seed = 7, int sc
     FillTable(g.result_history, 4 * n, rng);
     FillTable(g.match_archive, 2 * n, rng);
     FillTable(g.callups, n, rng);
+    // Called up from the other teams' players: each league club keeps its eleven.
+    for (std::size_t k = 0; k < g.callups.size(); ++k)
+        g.callups[k].player = 11 * clubs + 1 + static_cast<int>(k);
     FillTable(g.match_event_archive, 5 * n, rng);
     FillTable(g.honours, n, rng);
     FillTable(g.placing_records, n, rng);

@@ -100,6 +100,34 @@ TEST_F(EditorsFixture, TypedAccessorsUseTheGridLocale) {
     EXPECT_EQ(left, 2 * 3 + 25);
 }
 
+// A glyph at the edge widens the left margin by its width and 4, shows before the preview box
+// and answers a click.
+TEST_F(EditorsFixture, TheGlyphStandsLeftOfTheTextAndAnswersAClick) {
+    TGrEdit& edit = Place<TGrEdit>("eglyph", 20);
+    edit.Glyph.SetSize(16, 16);
+    {
+        Canvas canvas(edit.Glyph);
+        canvas.brush = Brush{clRed};
+        canvas.FillRect({0, 0, 16, 16});
+    }
+    int clicks = 0;
+    edit.OnGlyphClick = [&] { ++clicks; };
+    edit.EditMargins.Left = 3;
+    for (const bool preview : {true, false}) {
+        edit.ShowPreview = preview;
+        int left = edit.EditMargins.Left, right = 0;
+        edit.GetMargins(left, right);
+        EXPECT_EQ(left, preview ? 2 * 3 + 25 + 20 : 3 + 20) << preview;
+    }
+    edit.SetText("Zico");
+    ShowWith(edit);
+    const Point glyph = edit.ClientToScreen({2 + 8, 11});
+    EXPECT_EQ(d.screen().PixelAt(glyph.x, glyph.y), ColorToRGB(clRed));
+    d.ClickAt(edit, {2 + 8, 11});
+    d.ClickAt(edit, {120, 11});  // the text, not the glyph
+    EXPECT_EQ(clicks, 1);
+}
+
 // --- combo box
 
 struct ComboFixture : EditorsFixture {

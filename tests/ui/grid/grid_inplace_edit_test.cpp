@@ -222,6 +222,41 @@ TEST_F(EditGrid, AComboCellChoosesFromItsListByMouseAndKeyboard) {
     EXPECT_EQ(grid.GetCellText(kPosicao, 0), "Volante");  // the item above "Meia"
 }
 
+// In the list style a cell takes only the column's items: a key no item begins with opens no
+// editor, a typed letter completes to the first item it begins, and a cell's text in another
+// letter case still finds its item. The drop-down style takes any text.
+TEST_F(EditGrid, AComboColumnInTheListStyleTakesOnlyItsItems) {
+    posicao->Style = cbsDropDownList;
+    posicao->AutoComplete = true;
+    grid.SelectCell(kPosicao, 0);
+    grid.SetFocus();
+    d.Type("x");
+    EXPECT_FALSE(grid.IsEditing());
+    d.Type("a");
+    ASSERT_TRUE(grid.IsEditing());
+    auto& combo = dynamic_cast<TGrComboBox&>(editor());
+    EXPECT_EQ(combo.Style(), dsDropDownList);
+    EXPECT_TRUE(combo.AutoComplete);
+    EXPECT_EQ(combo.Text(), "Atacante");
+    d.Press(VK_RETURN);
+    EXPECT_EQ(grid.GetCellText(kPosicao, 0), "Atacante");
+
+    grid.SetCellText(kPosicao, 1, "meia");
+    grid.EditCell(kPosicao, 1);
+    EXPECT_EQ(dynamic_cast<TGrComboBox&>(editor()).ItemIndex(), 4);
+    d.Press(VK_ESCAPE);
+
+    posicao->Style = cbsDropDown;
+    grid.SelectCell(kPosicao, 2);
+    grid.SetFocus();
+    d.Type("x");
+    ASSERT_TRUE(grid.IsEditing());
+    EXPECT_EQ(dynamic_cast<TGrComboBox&>(editor()).Style(), dsDropDown);
+    EXPECT_EQ(editor().Text(), "x");
+    d.Press(VK_RETURN);
+    EXPECT_EQ(grid.GetCellText(kPosicao, 2), "x");
+}
+
 TEST_F(EditGrid, EscapeWithEscClearEditEmptiesTheEditorAndKeepsItOpen) {
     grid.SetOptions(grid.Options().With(goEscClearEdit));
     ClickCell(kNome, 0);

@@ -46,6 +46,7 @@ void TGrCustomEdit::SetAsInteger(int value) {
 void TGrCustomEdit::GetMargins(int& left, int& /*right*/) const {
     // The user's left margin counts twice beside the preview box: the box keeps it on both sides.
     if (ShowPreview) left = 2 * left + kPreviewWidth + 5;
+    if (!Glyph.empty()) left += Glyph.width() + 4;
 }
 
 void TGrCustomEdit::TextMargins(int& left, int& right) const {
@@ -65,9 +66,20 @@ bool TGrCustomEdit::WantsKey(int key) const {
     return Edit::WantsKey(key);
 }
 
+namespace {
+constexpr int kInfoLeft = 2;  // the glyph and the preview stand inside the edit's border
+}
+
 Rect TGrCustomEdit::PreviewRect() const {
     if (!ShowPreview) return {};
-    return {2, 2, 2 + kPreviewWidth, Height() - 2};
+    const int left = kInfoLeft + (Glyph.empty() ? 0 : Glyph.width() + 2);
+    return {left, 2, left + kPreviewWidth, Height() - 2};
+}
+
+void TGrCustomEdit::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
+    Edit::MouseDown(button, shift, x, y);
+    if (!Glyph.empty() && x >= kInfoLeft && x < kInfoLeft + Glyph.width() && OnGlyphClick)
+        OnGlyphClick();
 }
 
 void TGrCustomEdit::DrawPreview(Canvas& canvas, const Rect& rect) {
@@ -76,6 +88,7 @@ void TGrCustomEdit::DrawPreview(Canvas& canvas, const Rect& rect) {
 
 void TGrCustomEdit::Paint(Canvas& canvas) {
     Edit::Paint(canvas);
+    if (!Glyph.empty()) canvas.Draw(kInfoLeft, Height() / 2 - Glyph.height() / 2, Glyph);
     if (!ShowPreview) return;
     Rect r = PreviewRect();
     canvas.brush = Brush{Color()};

@@ -1,12 +1,13 @@
 #pragma once
 // The single-line edit the grid uses as its in-place editor and that forms can place too: the
 // platform edit's typing, selection and clipboard, plus typed value accessors in the grid's
-// locale, user margins, a preview box at the left edge and the hooks the grid calls around an
-// edit (PrepareEditing before, CommitText before it reads the text back).
+// locale, user margins, a glyph and a preview box at the left edge and the hooks the grid calls
+// around an edit (PrepareEditing before, CommitText before it reads the text back).
 
 #include <functional>
 #include <string>
 
+#include "platform/gfx/picture.h"
 #include "platform/window/edit.h"
 #include "platform/window/label.h"
 
@@ -31,6 +32,9 @@ class TGrCustomEdit : public Edit {
     // Set while the grid edits with it: Enter and Escape commit or drop the edit rather than
     // pressing the window's default or cancel button.
     bool KeepsDialogKeys = false;
+    // A picture at the left edge, before the preview box; a press on it fires OnGlyphClick.
+    Picture Glyph;
+    std::function<void()> OnGlyphClick;
     bool ShowPreview = false;
     bool PreviewBorder = true;
     static constexpr int kPreviewWidth = 20;
@@ -50,7 +54,7 @@ class TGrCustomEdit : public Edit {
     virtual void SetAsInteger(int value);
     virtual void SetAsWideText(const std::string& value) { SetText(value); }
 
-    // The margins the edit applies: the user's, widened for the preview box.
+    // The margins the edit applies: the user's, widened for the preview box and the glyph.
     virtual void GetMargins(int& left, int& right) const;
     // Normalises the text before the owner reads it.
     virtual void CommitText() {}
@@ -64,6 +68,7 @@ class TGrCustomEdit : public Edit {
     // The text keeps clear of the margins GetMargins gives and lies where Alignment says.
     void TextMargins(int& left, int& right) const override;
     Alignment TextAlignment() const override { return alignment; }
+    void MouseDown(MouseButton button, ShiftState shift, int x, int y) override;
     // Where the preview box stands (edit coordinates); empty when it is not shown.
     Rect PreviewRect() const;
     virtual void DrawPreview(Canvas& canvas, const Rect& rect);
