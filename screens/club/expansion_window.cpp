@@ -18,6 +18,17 @@ namespace {
 
 constexpr const char* kSectorKeys[kSectorCount] = {"g", "a", "c", "cm"};
 
+// The hint under a sector's box: narrower than the 100 pixels between the boxes, so that the
+// hints keep apart, and wrapped onto a second line when a large figure needs it.
+LayoutControl MaximumHint(std::string_view name, int x) {
+    static const std::initializer_list<LayoutProperty> kWrapped = {
+        {"AutoSize", "False"}, {"Transparent", "True"}, {"WordWrap", "True"}};
+    LayoutControl hint = ClubLabel(name, x, 106, 92, "(máximo + 0)");
+    hint.bounds.height = 27;
+    hint.properties = kWrapped;
+    return hint;
+}
+
 std::string Named(const char* prefix, int sector) {
     return std::string(prefix) + kSectorKeys[sector];
 }
@@ -39,25 +50,25 @@ const LayoutControl kControls[] = {
      .class_name = "TEdit",
      .bounds = {16, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "0"}}},
-    ClubLabel("maxg", 16, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxg", 16),
     ClubLabel("lba", 116, 64, 96, "Arquibancada:"),
     {.name = "Edita",
      .class_name = "TEdit",
      .bounds = {116, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "1"}}},
-    ClubLabel("maxa", 116, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxa", 116),
     ClubLabel("lbc", 216, 64, 96, "Cadeiras:"),
     {.name = "Editc",
      .class_name = "TEdit",
      .bounds = {216, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "2"}}},
-    ClubLabel("maxc", 216, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxc", 216),
     ClubLabel("lbcm", 316, 64, 96, "Camarotes:"),
     {.name = "Editcm",
      .class_name = "TEdit",
      .bounds = {316, 82, 80, 21},
      .properties = {{"MaxLength", "4"}, {"TabOrder", "3"}}},
-    ClubLabel("maxcm", 316, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxcm", 316),
     {.name = "SchemeButton1",
      .class_name = "TSchemeButton",
      .bounds = {16, 134, 130, 26},
