@@ -18,14 +18,12 @@ namespace {
 
 constexpr const char* kSectorKeys[kSectorCount] = {"g", "a", "c", "cm"};
 
-// The hint under a sector's box: narrower than the 100 pixels between the boxes, so that the
-// hints keep apart, and wrapped onto a second line when a large figure needs it.
+// The hint under a sector's box: one line a point smaller than the window's text and narrower
+// than the 100 pixels between the boxes, so that the hints of large figures keep apart.
 LayoutControl MaximumHint(std::string_view name, int x) {
-    static const std::initializer_list<LayoutProperty> kWrapped = {
-        {"AutoSize", "False"}, {"Transparent", "True"}, {"WordWrap", "True"}};
-    LayoutControl hint = ClubLabel(name, x, 106, 92, "(máximo + 0)");
-    hint.bounds.height = 27;
-    hint.properties = kWrapped;
+    LayoutControl hint = ClubLabel(name, x, 108, 94, "(máximo + 0)",
+                                   {kClubTextFont.name, 7, kClubTextFont.style,
+                                    kClubTextFont.color});
     return hint;
 }
 
