@@ -5,6 +5,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/text_layout.h"
+#include "platform/window/label.h"
+
 namespace kv {
 namespace {
 
@@ -82,6 +86,22 @@ void BuildRows(Form& form, const WindowLayout& layout) {
     }
 }
 
+// The height one line of a label's font takes.
+int LineHeight(const Label& label) {
+    return LayoutText("Ág", label.font(), 1000, DT_SINGLELINE).line_height;
+}
+
+// The labels of a fixed size that hold one line of their text.
+void LabelsHoldingALine(const Control& holder, std::vector<Label*>& labels) {
+    for (const auto& child : holder.Children()) {
+        if (auto* label = dynamic_cast<Label*>(child.get());
+            label && !label->AutoSize() && !label->WordWrap() &&
+            label->Height() >= LineHeight(*label))
+            labels.push_back(label);
+        LabelsHoldingALine(*child, labels);
+    }
+}
+
 }  // namespace
 
 void BuildLayout(Form& form, const WindowLayout& layout, LayoutScale scale) {
@@ -97,8 +117,16 @@ void BuildLayout(Form& form, const WindowLayout& layout, LayoutScale scale) {
     form.SetClientSize(layout.client_width, layout.client_height);
     if (!layout.caption.empty()) form.SetCaption(std::string(layout.caption));
     BuildRows(form, layout);
-    if (layout.scales && scale.denominator > 0 && scale.numerator != scale.denominator)
+    if (layout.scales && scale.denominator > 0 && scale.numerator != scale.denominator) {
+        // A font grows by whole points and its line can outgrow the rounded height of a label
+        // that held it: such a label grows to hold its line again.
+        std::vector<Label*> holding;
+        LabelsHoldingALine(form, holding);
         form.ScaleBy(scale.numerator, scale.denominator);
+        for (Label* label : holding)
+            if (const int line = LineHeight(*label); label->Height() < line)
+                label->SetBounds(label->Left(), label->Top(), label->Width(), line);
+    }
 }
 
 std::string MissingControlMessage(const Control& root, std::string_view name, bool other_class) {

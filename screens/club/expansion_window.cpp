@@ -18,6 +18,15 @@ namespace {
 
 constexpr const char* kSectorKeys[kSectorCount] = {"g", "a", "c", "cm"};
 
+// The hint under a sector's box: one line a point smaller than the window's text and narrower
+// than the 100 pixels between the boxes, so that the hints of large figures keep apart.
+LayoutControl MaximumHint(std::string_view name, int x) {
+    LayoutControl hint = ClubLabel(name, x, 108, 94, "(máximo + 0)",
+                                   {kClubTextFont.name, 7, kClubTextFont.style,
+                                    kClubTextFont.color});
+    return hint;
+}
+
 std::string Named(const char* prefix, int sector) {
     return std::string(prefix) + kSectorKeys[sector];
 }
@@ -39,25 +48,25 @@ const LayoutControl kControls[] = {
      .class_name = "TEdit",
      .bounds = {16, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "0"}}},
-    ClubLabel("maxg", 16, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxg", 16),
     ClubLabel("lba", 116, 64, 96, "Arquibancada:"),
     {.name = "Edita",
      .class_name = "TEdit",
      .bounds = {116, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "1"}}},
-    ClubLabel("maxa", 116, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxa", 116),
     ClubLabel("lbc", 216, 64, 96, "Cadeiras:"),
     {.name = "Editc",
      .class_name = "TEdit",
      .bounds = {216, 82, 80, 21},
      .properties = {{"MaxLength", "6"}, {"TabOrder", "2"}}},
-    ClubLabel("maxc", 216, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxc", 216),
     ClubLabel("lbcm", 316, 64, 96, "Camarotes:"),
     {.name = "Editcm",
      .class_name = "TEdit",
      .bounds = {316, 82, 80, 21},
      .properties = {{"MaxLength", "4"}, {"TabOrder", "3"}}},
-    ClubLabel("maxcm", 316, 108, 99, "(máximo + 0)"),
+    MaximumHint("maxcm", 316),
     {.name = "SchemeButton1",
      .class_name = "TSchemeButton",
      .bounds = {16, 134, 130, 26},

@@ -231,6 +231,9 @@ TForm78::TForm78() : Form("Form78") {
         return score;
     };
 
+    // The slots, match lines and group table are made in design pixels below and scaled with the
+    // window's titles once placed.
+    const std::size_t made_by_table = Children().size();
     BuildGroupTable();
     // The group's six matches.
     for (int k = 1; k <= 6; ++k) {
@@ -269,7 +272,7 @@ TForm78::TForm78() : Form("Form78") {
         for (int s = 1; s <= 8; ++s)
             for (Control* c : SlotControls(s)) c->Hide();
         ControlNamed<Control>(*this, "lbo1").Hide();
-        ControlNamed<Control>(*this, "lbo2").SetLeft(430);
+        ControlNamed<Control>(*this, "lbo2").SetLeft(ScaledToScreen(430));
         for (int s = 9; s <= 12; ++s) {
             ControlNamed<Label>(*this, Slot("lo", s, 1)).SetCaption(kFirst[s - 9]);
             ControlNamed<Label>(*this, Slot("lo", s, 2)).SetCaption(second[s - 9]);
@@ -285,6 +288,7 @@ TForm78::TForm78() : Form("Form78") {
         for (int s = 9; s <= 16; ++s)
             ControlNamed<Label>(*this, Slot("num", s)).SetCaption(std::to_string(s - 8));
     }
+    for (std::size_t c = made_by_table; c < Children().size(); ++c) ScaleToScreen(*Children()[c]);
     FillKnockout();
     ShowGroup(NationalBoardFirstGroup(data));
     DoCreate();

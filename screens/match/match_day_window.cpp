@@ -513,6 +513,23 @@ void TForm46::LayOutRows() {
     } else if (count > 0) {
         blocks.push_back({1, count, std::string()});
     }
+    // Many blocks (the eight groups of a continental day) on a wide, short screen would run
+    // below its bottom edge: the rows and the space between blocks close up until they fit,
+    // never below rows that still hold their texts and headings that still clear the frames.
+    const auto bottom = [&] {
+        int rows = 0;
+        for (const Block& block : blocks) rows += block.last - block.first + 1;
+        const int gaps = std::max(0, static_cast<int>(blocks.size()) - 1);
+        return row_top_ + (rows - 1) * row_step_ + gaps * (gap - row_step_) + row_height_ + 8;
+    };
+    const int room = ClientHeight() * kRowDesignWidth / std::max(1, ClientWidth()) - 4;
+    while (bottom() > room && row_step_ > 15) {
+        --row_step_;
+        row_height_ = std::min(row_height_, row_step_ - 2);
+        // A block's heading sits 18 above its frame, which starts 10 above its first row and
+        // ends 8 below its last.
+        gap = std::max(row_height_ + 8 + 18 + 10 + 2, gap - 2);
+    }
     int top = row_top_;
     for (std::size_t b = 0; b < blocks.size(); ++b) {
         const Block& block = blocks[b];

@@ -18,6 +18,11 @@ int ScaledToScreen(int design_pixels) {
     return MulDiv(design_pixels, scale.numerator, scale.denominator);
 }
 
+void ScaleToScreen(Control& control) {
+    const WindowScale scale = WindowScaleForScreen();
+    if (scale.numerator != scale.denominator) control.ScaleBy(scale.numerator, scale.denominator);
+}
+
 void FillScreen(Form& form) {
     const Screen& screen = Screen::Get();
     const int dx = std::max(0, (screen.Width() - form.ClientWidth()) / 2);

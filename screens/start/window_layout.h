@@ -15,6 +15,10 @@ void BuildWindowLayout(Form& form, const WindowLayout& layout);
 // what a window places or draws in code after its table.
 int ScaledToScreen(int design_pixels);
 
+// Scales a control a window of the game made in code, placed in 800x600 design pixels, as its
+// table's controls were scaled: bounds and font.
+void ScaleToScreen(Control& control);
+
 // Makes the window cover the whole screen, its controls moved together so that they keep the
 // middle of it: for a window that fills the screen rather than float at its designed size.
 void FillScreen(Form& form);

@@ -1,14 +1,17 @@
 // Opens every window of the game on a prepared game (a new game from the sample database, a few
 // rounds played so that tables and lists are full) on the headless back end and writes a PNG of
-// each at 800x600 and 1280x800, with an index page listing them.
+// each at the five screen sizes players have (800x600, 1024x768, 1280x800, 1366x768, 1920x1080),
+// with an index page listing them.
 //
 // Each window is opened in a child process of its own: a window that crashes on the prepared
 // game is reported in the index and leaves the rest of the gallery to be drawn.
 //
 //   korvanel-gallery [--out FOLDER] [--only Form13,Form36,...] [--size WxH] [--rounds N]
 //
-// Exit code 1 when a window could not be opened, is blank (one colour), or, at 800x600, has a
-// control outside the window or does not fit on the screen.
+// Exit code 1 when a window could not be opened, is blank (one colour), does not fit on the
+// screen, is not centred on it (or, where it should, does not fill it), has a control outside the
+// window or the screen, a text wider than its control, or a grid cell cut short ("...") while its
+// grid has width to spare.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -121,6 +124,11 @@
 #include "screens/start/large_fonts_warning.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/title_window.h"
+#include "ui/grid/column_classes.h"
+#include "ui/grid/grid_column.h"
+#include "ui/grid/grid_columns.h"
+#include "ui/grid/grid_control.h"
+#include "ui/grid/progress_column.h"
 #include "season/auction.h"
 #include "season/national_tournaments.h"
 #include "season/purchase_negotiation.h"
@@ -174,6 +182,40 @@ int HumanMatchRow() {
 void PlayToSeasonEnd() {
     for (int round = 0; round < 200 && !g_game->season_finished(); ++round) g_game->PlayRound();
     if (!g_game->season_finished()) throw std::runtime_error("a temporada não terminou");
+}
+
+// Plays the prepared game on past the turn of the season: the histories hold a whole season.
+void PlayPastSeason() {
+    PlayToSeasonEnd();
+    g_game->PlayToResults();
+}
+
+// Plays the prepared game up to the next day that `wanted` accepts (its state is the next
+// day's once a round is closed).
+void PlayUntil(const std::function<bool(const t_game_state&)>& wanted, const char* what) {
+    for (int round = 0; round < 400; ++round) {
+        if (wanted(Game().game_state)) return;
+        g_game->PlayRound();
+    }
+    throw std::runtime_error(std::string("nenhum dia de ") + what);
+}
+
+// A new game whose coach leads a national team, played up to the world cup day `wanted`
+// accepts; the national-team windows open on it.
+void StartNationalGame(const std::function<bool(const t_game_state&)>& wanted) {
+    static HeadlessGame national;
+    HeadlessSetup setup;
+    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
+    setup.seed = 2014;
+    setup.national_team_coach = true;
+    if (const std::string error = national.StartNewGame(setup); !error.empty())
+        throw std::runtime_error(error);
+    for (int r = 0; r < 120; ++r) {
+        const t_game_state& gs = Game().game_state;
+        if (gs.match_kind == ckWorldCup && wanted(gs)) return;
+        national.PlayRound();
+    }
+    throw std::runtime_error("nenhum dia de copa com seleção humana");
 }
 
 // Presses a button the way a click does.
@@ -270,30 +312,30 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form66, "Campeões estaduais", champions),
         KV_WINDOW(Form77, "Convocação da seleção",
                   FindNationalTeam(Game(), Game().teams[p.club].country)),
-        KV_WINDOW(Form78, "Tabela da copa de seleções"),
+        // The board on a knock-out day of the world cup, its groups played.
+        Entry{"Form78", "Tabela da copa de seleções",
+              [](Screen& s, const Prepared&) -> Form& {
+                  StartNationalGame([](const t_game_state& gs) { return gs.tournament_round >= 5; });
+                  return s.Create<TForm78>();
+              }},
         // The hub comes up only on a world cup day of a game whose coach leads a national team.
         Entry{"Form75", "Seleção (dia de copa)",
               [](Screen&, const Prepared&) -> Form& {
-                  static HeadlessGame national;
-                  HeadlessSetup setup;
-                  setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-                  setup.seed = 2014;
-                  setup.national_team_coach = true;
-                  if (const std::string error = national.StartNewGame(setup); !error.empty())
-                      throw std::runtime_error(error);
-                  for (int r = 0; r < 80; ++r) {
-                      const t_game_state& gs = Game().game_state;
-                      if (gs.match_kind == ckWorldCup && gs.tournament_round == 1) break;
-                      national.PlayRound();
-                  }
+                  StartNationalGame([](const t_game_state& gs) { return gs.tournament_round == 1; });
                   TForm75* hub = ShowNationalHub();
                   if (!hub) throw std::runtime_error("nenhum dia de copa com seleção humana");
                   return *hub;
               }},
+        // The match day on a continental group day, every region watched: eight groups live.
         Entry{"Form46", "Dia de jogo",
               [](Screen&, const Prepared&) -> Form& {
                   g_game->PlayRound();
-                  for (int day = 0; day < 10 && ShowMainWindow(); ++day) g_game->PlayRound();
+                  PlayUntil(
+                      [](const t_game_state& gs) {
+                          return gs.match_kind == ckContinentalCup && gs.continental_cup_round < 4;
+                      },
+                      "fase de grupos continental");
+                  for (auto& region : Game().game_state.show_continental_matches) region = 1;
                   TForm46* day = ShowMatchDayWindow();
                   if (!day) throw std::runtime_error("nenhuma rodada preparada");
                   return *day;
@@ -310,10 +352,18 @@ std::vector<Entry> Windows() {
         KV_WINDOW(Form10, "Ampliação do estádio"),
         KV_WINDOW(Form14, "Ver time", p.other_club),
         KV_WINDOW(Form15, "Confrontos", p.club, p.other_club),
-        KV_WINDOW(Form16, "Histórico do jogador", p.player),
+        Entry{"Form16", "Histórico do jogador",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm16>(p.player);
+              }},
         KV_WINDOW(Form18, "Jogos do clube", p.club),
         KV_WINDOW(Form19, "Ranking de técnicos", Game().game_state.human_coaches[0]),
-        KV_WINDOW(Form47, "Ranking de técnicos (carreira)", Game().game_state.human_coaches[0]),
+        Entry{"Form47", "Ranking de técnicos (carreira)",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm47>(Game().game_state.human_coaches[0]);
+              }},
         KV_WINDOW(Form20, "Artilheiros"),
         KV_WINDOW(Form22, "Finanças"),
         KV_WINDOW(Form28, "Empréstimo bancário"),
@@ -324,11 +374,27 @@ std::vector<Entry> Windows() {
                   PlayToSeasonEnd();
                   return s.Create<TForm58>(TransferListMode::kAllTransfers, -1);
               }},
-        KV_WINDOW(Form29, "Campeões"),
+        Entry{"Form29", "Campeões",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm29>();
+              }},
         KV_WINDOW(Form71, "Ranking de clubes"),
-        KV_WINDOW(Form83, "Melhores médias"),
-        KV_WINDOW(Form55, "Recordes do clube", p.club),
-        KV_WINDOW(Form74, "Sala de troféus", p.club),
+        Entry{"Form83", "Melhores médias",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm83>();
+              }},
+        Entry{"Form55", "Recordes do clube",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm55>(p.club);
+              }},
+        Entry{"Form74", "Sala de troféus",
+              [](Screen& s, [[maybe_unused]] const Prepared& p) -> Form& {
+                  PlayPastSeason();
+                  return s.Create<TForm74>(p.club);
+              }},
         Entry{"Form23", "Leilão",
               [](Screen& s, const Prepared& p) -> Form& {
                   return s.Create<TForm23>(
@@ -434,6 +500,116 @@ void Overflowing(const Control& holder, std::vector<std::string>& faults) {
 // --contrast: texts that do not stand out from what lies under them are faults too.
 bool g_check_contrast = false;
 
+std::string Box(const Rect& b) {
+    return std::to_string(b.left) + "," + std::to_string(b.top) + " " + std::to_string(b.width()) +
+           "x" + std::to_string(b.height());
+}
+
+// Visible controls, and the rows in view of visible grids, that reach outside the screen.
+void OffScreen(const Control& holder, int w, int h, std::vector<std::string>& faults) {
+    const Point scroll = holder.ScrollOffset();
+    for (const auto& child : holder.Children()) {
+        if (!child->Visible()) continue;
+        const Rect b = child->BoundsRect();
+        const Point at = holder.ClientToScreen({b.left - scroll.x, b.top - scroll.y});
+        const Rect on{at.x, at.y, at.x + b.width(), at.y + b.height()};
+        if (on.left < 0 || on.top < 0 || on.right > w || on.bottom > h) {
+            faults.push_back(child->Name() + " fora da tela (" + Box(on) + ")");
+            continue;
+        }
+        if (auto* grid = dynamic_cast<TGrCustomGridControl*>(child.get())) {
+            for (int row = std::max(0, grid->TopRow()); row < grid->GetRowCount(); ++row) {
+                const Rect cell = grid->GetCellRect(0, row);
+                if (cell.top >= grid->ClientHeight()) break;
+                if (grid->ClientToScreen({0, cell.bottom}).y > h) {
+                    faults.push_back(child->Name() + ": linha " + std::to_string(row + 1) +
+                                     " fora da tela");
+                    break;
+                }
+            }
+        }
+        if (!Scrolls(*child)) OffScreen(*child, w, h, faults);
+    }
+}
+
+// The width a cell's text takes and the width its column gives it.
+int TextWidthIn(const TGrCustomColumn& column, const std::string& text) {
+    Canvas measure(1, 1);
+    measure.font = column.GetFont();
+    return measure.TextWidth(text);
+}
+
+// Cells in view whose text the grid cuts short ("...") while the grid has the width to show it
+// whole: empty width right of its columns, or width its other columns do not use.
+void CutCells(const Control& holder, std::vector<std::string>& faults) {
+    for (const auto& child : holder.Children()) {
+        if (!child->Visible()) continue;
+        CutCells(*child, faults);
+        auto* grid = dynamic_cast<TGrCustomGridControl*>(child.get());
+        if (!grid) continue;
+        grid->FitColumnsToWidth();
+        TGrColumns& columns = grid->Columns();
+        std::vector<int> rows;
+        for (int row = std::max(0, grid->TopRow()); row < grid->GetRowCount(); ++row) {
+            if (!grid->IsRowShown(row)) continue;
+            if (grid->GetCellRect(0, row).top >= grid->ClientHeight()) break;
+            rows.push_back(row);
+        }
+        // Each shown column: the room it gives its text and the widest text it shows.
+        struct Shown {
+            int col, room, widest;
+            std::string cut;
+        };
+        std::vector<Shown> shown;
+        int used = 0;
+        for (int col = 0; col < columns.Count(); ++col) {
+            TGrCustomColumn& column = columns.GetItem(col);
+            if (!column.Visible()) continue;
+            used += column.Width();
+            Shown s{col, column.Width() - 1 - 4 - 2 * column.Padding(),
+                    TextWidthIn(column, column.Header().Caption()), {}};
+            // Pictures and bars draw their values rather than show them as text: nothing of
+            // theirs is cut, and they have no width to spare.
+            if (dynamic_cast<TGrImageColumn*>(&column) || dynamic_cast<TGrGraphicColumn*>(&column) ||
+                dynamic_cast<TGrProgressColumn*>(&column)) {
+                s.widest = s.room;
+                shown.push_back(std::move(s));
+                continue;
+            }
+            for (int row : rows) {
+                std::string text;
+                grid->GetDrawText(col, row, text);
+                const int width = TextWidthIn(column, text);
+                s.widest = std::max(s.widest, width);
+                if (width > s.room && s.cut.empty() && column.WrapKind() != wkWordWrap &&
+                    column.WrapKind() != wkNone)
+                    s.cut = text;
+            }
+            shown.push_back(std::move(s));
+        }
+        const int empty = std::max(0, columns.available_width ? columns.available_width() - used : 0);
+        for (const Shown& s : shown) {
+            if (s.cut.empty()) continue;
+            int spare = empty;
+            for (const Shown& other : shown)
+                if (other.col != s.col) spare += std::max(0, other.room - other.widest);
+            if (spare >= s.widest - s.room)
+                faults.push_back(child->Name() + ": \"" + s.cut + "\" cortado em " +
+                                 std::to_string(s.room) + " px, com " + std::to_string(spare) +
+                                 " px de sobra na grade");
+        }
+    }
+}
+
+// The windows that fill the screen: the main window, the national team's hub and the editor at
+// every size; the large lists the main window opens on the smallest screen.
+bool FillsScreen(const std::string& id, int w) {
+    static const std::set<std::string> always = {"Form13", "Form75", "Form3"};
+    static const std::set<std::string> small = {"Form29", "Form20", "Form47",
+                                                "Form71", "Form35", "Form69"};
+    return always.count(id) > 0 || (w == 800 && small.count(id) > 0);
+}
+
 // The picture of a window on show and its faults.
 std::vector<std::string> Picture(Screen& screen, Form& form, int w, int h,
                                  const std::string& png) {
@@ -443,14 +619,21 @@ std::vector<std::string> Picture(Screen& screen, Form& form, int w, int h,
     if (g_check_contrast)
         for (std::string& f : LowContrastTexts(screen, form)) faults.push_back(std::move(f));
     if (!Drawn(screen, form.BoundsRect())) faults.push_back("janela em branco");
-    if (w == 800) {
-        const Rect b = form.BoundsRect();
-        if (b.width() > w || b.height() > h)
-            faults.push_back("janela maior que a tela (" + std::to_string(b.width()) + "x" +
-                             std::to_string(b.height()) + ")");
-        Outside(form, "", faults);
-        Overflowing(form, faults);
+    const Rect b = form.BoundsRect();
+    if (b.width() > w || b.height() > h)
+        faults.push_back("janela maior que a tela (" + std::to_string(b.width()) + "x" +
+                         std::to_string(b.height()) + ")");
+    if (FillsScreen(form.Name(), w)) {
+        if (b.left != 0 || b.top != 0 || b.width() != w || b.height() != h)
+            faults.push_back("janela não preenche a tela (" + Box(b) + ")");
+    } else if (std::abs(b.left - (w - b.width()) / 2) > 1 ||
+               std::abs(b.top - (h - b.height()) / 2) > 1) {
+        faults.push_back("janela fora do centro (" + Box(b) + ")");
     }
+    Outside(form, "", faults);
+    OffScreen(form, w, h, faults);
+    Overflowing(form, faults);
+    CutCells(form, faults);
     return faults;
 }
 
@@ -513,7 +696,8 @@ int main(int argc, char** argv) {
     std::string out = KORVANEL_GALLERY_OUT;
     std::set<std::string> only;
     int rounds = 4;
-    std::vector<std::pair<int, int>> sizes = {{800, 600}, {1280, 800}};
+    std::vector<std::pair<int, int>> sizes = {
+        {800, 600}, {1024, 768}, {1280, 800}, {1366, 768}, {1920, 1080}};
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         if (a == "--out" && i + 1 < argc)

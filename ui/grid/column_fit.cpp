@@ -30,6 +30,32 @@ int Share(std::vector<int>& widths, const std::vector<int>& floors, int amount,
     return amount - shared + left;
 }
 
+// Text columns whose measured texts are cut take the width other measured columns leave
+// unused, the most cut first, each from the columns with the most to spare.
+void TakeUnusedWidth(std::span<const FitColumn> columns, std::vector<int>& widths) {
+    auto unused = [&](std::size_t i) {
+        const FitColumn& c = columns[i];
+        return c.need > 0 ? widths[i] - std::max(c.need, c.min_width) : 0;
+    };
+    for (;;) {
+        std::size_t cut = columns.size();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (columns[i].text && columns[i].need > widths[i] &&
+                (cut == columns.size() ||
+                 columns[i].need - widths[i] > columns[cut].need - widths[cut]))
+                cut = i;
+        if (cut == columns.size()) return;
+        std::size_t giver = columns.size();
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            if (i != cut && unused(i) > 0 && (giver == columns.size() || unused(i) > unused(giver)))
+                giver = i;
+        if (giver == columns.size()) return;
+        const int moved = std::min(unused(giver), columns[cut].need - widths[cut]);
+        widths[giver] -= moved;
+        widths[cut] += moved;
+    }
+}
+
 }  // namespace
 
 std::vector<int> FitColumnWidths(std::span<const FitColumn> columns, int room, int numerator,
@@ -62,6 +88,7 @@ std::vector<int> FitColumnWidths(std::span<const FitColumn> columns, int room, i
         int excess = Share(widths, halves, spare, [&](std::size_t i) { return columns[i].text; });
         if (excess < 0) Share(widths, floors, excess, [](std::size_t) { return true; });
     }
+    TakeUnusedWidth(columns, widths);
     return widths;
 }
 

@@ -16,13 +16,15 @@ struct FitColumn {
     int min_width = 8;         // never narrower
     bool text = false;         // holds free text (names, clubs), not numbers or pictures
     bool takes_spare = false;  // named by the window to take the spare width
+    int need = 0;              // the width its widest content takes; 0 when not measured
 };
 
 // The widths of the columns: each designed width scaled by numerator / denominator, then the
 // spare width of `room` added to the columns that take it (in proportion to their widths; with
 // none named, all of it to the widest text column), or the excess taken from the text columns
 // (down to half their width) and then from every column in proportion, never below a column's
-// minimum.
+// minimum. Last, a text column narrower than its measured need (its texts cut short) takes the
+// width measured columns wider than their own needs do not use, up to its need.
 std::vector<int> FitColumnWidths(std::span<const FitColumn> columns, int room, int numerator,
                                  int denominator);
 

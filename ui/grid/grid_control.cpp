@@ -11,6 +11,8 @@
 #include "ui/grid/column_drag.h"
 #include "ui/grid/column_fit.h"
 #include "ui/grid/grid_cells.h"
+#include "ui/grid/progress_column.h"
+#include "platform/gfx/text_layout.h"
 
 namespace kv {
 namespace {
@@ -159,6 +161,20 @@ void TGrCustomGridControl::FitColumnsToWidth() {
             std::find(FitSpareTo.begin(), FitSpareTo.end(), c.Name()) != FitSpareTo.end();
         shown.push_back(&c);
         fit.push_back({c.DesignedWidth(), c.MinWidth, text, named});
+        const bool drawn = dynamic_cast<TGrImageColumn*>(&c) ||
+                           dynamic_cast<TGrGraphicColumn*>(&c) ||
+                           dynamic_cast<TGrProgressColumn*>(&c);
+        if (FitToContents && !drawn) {
+            // As wide as the cell's text rectangle must be for its widest text to show whole.
+            int widest = MeasureTextWidth(c.GetFont(), c.Header().Caption());
+            const int rows = std::min(GetRowCount(), kFitMeasuredRows);
+            std::string shown_text;
+            for (int row = 0; row < rows; ++row) {
+                GetDrawText(p, row, shown_text);
+                widest = std::max(widest, MeasureTextWidth(c.GetFont(), shown_text));
+            }
+            fit.back().need = widest + 4 + 2 * c.Padding() + 1;  // and the grid line
+        }
     }
     if (shown.empty()) return;
     // The columns grow as the texts they show grow: a window that gives its grid back the

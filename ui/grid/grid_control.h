@@ -65,6 +65,10 @@ class TGrCustomGridControl : public TGrScrollControl {
     // layout tables, fit; a grid made in code fits when asked to.
     bool FitColumns = false;
     std::vector<std::string> FitSpareTo;
+    // The fitting also measures the texts of the columns (up to kFitMeasuredRows rows): a text
+    // column whose texts would be cut short takes the width other columns do not use.
+    bool FitToContents = false;
+    static constexpr int kFitMeasuredRows = 400;
     void FitColumnsToWidth();
     // Grows the control, its font and the widths its columns are fitted from.
     void ScaleBy(int m, int d) override;

@@ -51,11 +51,12 @@ void RegisterGridControlClasses() {
     using G = TReportGrid&;
     RegisterControlClass({
         .name = "TReportGrid",
-        // A window's grid fits its columns to its width at every screen size.
+        // A window's grid fits its columns to its width and to its texts at every screen size.
         .create =
             [] {
                 auto grid = std::make_unique<TReportGrid>();
                 grid->FitColumns = true;
+                grid->FitToContents = true;
                 return grid;
             },
         .properties =

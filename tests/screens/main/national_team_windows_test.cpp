@@ -8,6 +8,7 @@
 
 #include "core/game_data.h"
 #include "core/picture_paths.h"
+#include "core/screen_size.h"
 #include "core/text_tables.h"
 #include "game/headless_game.h"
 #include "game/national_board.h"
@@ -22,6 +23,7 @@
 #include "screens/main/national_invitation_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
+#include "screens/start/window_layout.h"
 #include "season/national_tournaments.h"
 #include "ui/grid/report_grid.h"
 
@@ -270,6 +272,33 @@ TEST_F(NationalTournamentWindows, TheHubSavesOnItsThirdOpeningAndOnF2) {
     driver_->Press(VK_F2);
     EXPECT_EQ(saves, 2);
     MainWindowOpener("SaveGame") = nullptr;
+}
+
+// On a larger screen the board's slots, scores and group table grow with its titles: the final
+// sits under its title and above the third place's, its score between its two teams.
+TEST_F(NationalTournamentWindows, TheBoardScalesItsSlotsWithItsTitles) {
+    PlayToWorldCupRound(5);
+    driver_.reset();
+    driver_ = std::make_unique<TestDriver>(1280, 800);
+    SetScreenSize({1280, 800});
+    TForm78& board = driver_->screen().Create<TForm78>();
+    board.Show();
+    driver_->Pump();
+    struct {
+        TForm78& board;
+        Control& Get(const char* name) { return ControlNamed<Control>(board, name); }
+    } get{board};
+    EXPECT_EQ(get.Get("num15").Left(), get.Get("lbo4").Left());
+    EXPECT_GE(get.Get("num15").Top(), get.Get("lbo4").Top() + get.Get("lbo4").Height());
+    EXPECT_LE(get.Get("esto15").Top() + get.Get("esto15").Height(), get.Get("lbo5").Top());
+    const int score_middle = get.Get("po15").Top() + get.Get("po15").Height() / 2;
+    EXPECT_GT(score_middle, get.Get("lo151").Top());
+    EXPECT_LT(score_middle, get.Get("lo152").Top() + get.Get("lo152").Height());
+    EXPECT_LE(get.Get("po15").Left() + get.Get("po15").Width(),
+              get.Get("lbo4").Left() + ScaledToScreen(180));
+    // The group table stands under its heading, in the same scale.
+    EXPECT_GE(get.Get("cla41").Top(), get.Get("labdivisaoe4").Top() + get.Get("labdivisaoe4").Height());
+    SetScreenSize({800, 600});
 }
 
 TEST_F(NationalTournamentWindows, TheBoardAfterTheGroupStageShowsTheQualifiers) {

@@ -56,6 +56,42 @@ TEST(ColumnFit, ScaledWidthsFillTheRoomFromTheirTextColumns) {
     }
 }
 
+constexpr FitColumn Measured(FitColumn c, int need) {
+    c.need = need;
+    return c;
+}
+
+// A text column whose texts would be cut takes the width measured columns leave unused: the
+// most cut first, from the columns with most to spare, never more than it needs, never from a
+// column below its own need or minimum, and never from a column not measured.
+TEST(ColumnFit, CutTextTakesTheWidthOtherColumnsLeaveUnused) {
+    const struct {
+        const char* what;
+        std::vector<FitColumn> columns;
+        int room;
+        std::vector<int> widths;
+    } cases[] = {
+        {"up to its need", {Measured(Text(80), 100), Measured(Number(60), 20)}, 140, {100, 40}},
+        {"from the most unused first",
+         {Measured(Text(80), 110), Measured(Number(40), 30), Measured(Number(60), 30)},
+         180,
+         {110, 40, 30}},
+        {"two cut columns: the most cut first",
+         {Measured(Text(80), 90), Measured(Text(50), 80), Measured(Number(60), 30)},
+         190,
+         {80, 80, 30}},
+        {"nothing from a column not measured", {Measured(Text(80), 100), Number(60)}, 140, {80, 60}},
+        {"nothing below a minimum", {Measured(Text(80), 100), Measured(Number(60, 55), 10)},
+         140, {85, 55}},
+        {"a column that fits gives nothing",
+         {Measured(Text(80), 60), Measured(Number(60), 20)}, 140, {80, 60}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(FitColumnWidths(c.columns, c.room, 1, 1), c.widths);
+    }
+}
+
 TEST(ColumnFit, AScaledWindowsGridFillsItsWidthUntilTheUserSizesAColumn) {
     TestDriver d(800, 600);
     Form& form = d.screen().Create<Form>("form");
