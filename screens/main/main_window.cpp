@@ -477,6 +477,18 @@ TForm13::TForm13() : Form("Form13") {
                                  child->Height());
         squad.SetBounds(squad.Left(), squad.Top(), squad.Width() + spare, squad.Height());
     }
+    // A screen taller than the scaled design (1920x1080 keeps the designed size): the squad
+    // grid takes the extra height, so its rows show without a scroll bar and no half of the
+    // window stays empty, and the lines under it move down to the screen's bottom.
+    const int spare_height = ClientHeight() - MulDiv(600, scale.numerator, scale.denominator);
+    if (spare_height > 0) {
+        const int grid_bottom = squad.Top() + squad.Height();
+        for (const auto& child : Children())
+            if (child->Top() >= grid_bottom)
+                child->SetBounds(child->Left(), child->Top() + spare_height, child->Width(),
+                                 child->Height());
+        squad.SetBounds(squad.Left(), squad.Top(), squad.Width(), squad.Height() + spare_height);
+    }
     Control& gradient = ControlNamed<Control>(*this, "Gradient1");
     gradient.SetBounds(0, 0, ClientWidth(), ClientHeight());
     ControlNamed<TGradient>(*this, "Gradient1").SetStyle(gsRadialBL);
@@ -1135,7 +1147,9 @@ void TForm13::ShowPlayerInfo(int player) {
     }
     const GameData& data = Game();
     const t_player& p = data.players[player];
-    const bool tall = Screen::Get().Height() > 600;
+    // The taller layout of the player panel needs the panel scaled up with its window; where
+    // the window keeps its designed size on a tall screen (1920x1080) it would wrap its lines.
+    const bool tall = Screen::Get().Height() > 600 && WindowScaleForScreen().scaled;
     SetMarkup("lb_infojogn", PlayerNameLine(data, player, tall));
     SetMarkup("lb_infojog", PlayerDetailsText(data, player, tall, GetPlayerGames(player),
                                               GetPlayerGoals(player)));

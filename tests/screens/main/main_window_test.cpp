@@ -477,6 +477,27 @@ TEST_F(MainWindowTest, SmallScreenShowsTheNamesWhole) {
     driver_->Pump();
 }
 
+// 1920x1080 keeps the designed size: the squad grid takes the screen's height, every row of the
+// squad shows above its bottom, the lines under it sit at the screen's bottom, and the player
+// panel keeps the short layout that fits its designed width.
+TEST_F(MainWindowTest, TallUnscaledScreenGivesTheGridTheHeight) {
+    NewGame(1);
+    Open(1920, 1080);
+    ASSERT_NE(ShowMainWindow(), nullptr);
+    driver_->Pump();
+    TReportGrid& grid = Grid();
+    EXPECT_GT(grid.Top() + grid.Height(), 1000);
+    const int last = grid.GetRowCount() - 1;
+    ASSERT_GT(last, 0);
+    EXPECT_LE(grid.GetCellRect(0, last).bottom, grid.ClientHeight());
+    const Control& total = driver_->Get<Control>("lb_total");
+    EXPECT_GE(total.Top(), grid.Top() + grid.Height());
+    EXPECT_LE(total.Top() + total.Height(), 1080);
+    EXPECT_EQ(Markup("lb_infojog").find("<br>"), std::string::npos);
+    MainWindow()->Release();
+    driver_->Pump();
+}
+
 // The events between rounds come once the window is on screen, from its timer, over the
 // squad of the club whose turn it is; a death takes the player off the grid.
 TEST_F(MainWindowTest, RoundEventsComeFromTheTimerOnceTheWindowShows) {
