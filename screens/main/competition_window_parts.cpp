@@ -6,6 +6,7 @@
 #include "core/table_index.h"
 #include "core/text_tables.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/colour_contrast.h"
 #include "platform/window/combo_box.h"
 #include "screens/main/main_window.h"
 #include "screens/start/game_pictures.h"
@@ -90,7 +91,10 @@ void PaintTeamBox(Canvas& canvas, const Rect& r, int team, bool bold) {
     canvas.font.name = "Arial";
     canvas.font.size = 8;
     canvas.font.style = bold ? fsBold : 0;
-    canvas.font.color = static_cast<TColor>(data.teams[team].text_colour);
+    // Some clubs' own colours barely differ (grey on grey): there the name goes black or white.
+    canvas.font.color = static_cast<TColor>(
+        ReadableTextColour(static_cast<std::uint32_t>(data.teams[team].text_colour),
+                           {static_cast<std::uint32_t>(data.teams[team].back_colour)}));
     canvas.bk_mode = BkMode::Transparent;
     Rect text = {r.left + 3, r.top, r.right - 2, r.bottom};
     canvas.DrawText(data.teams[team].name.str(), text,

@@ -399,6 +399,26 @@ TEST_F(CompetitionWindows, TablesHintTheHeadersAndTheContinentalClubsCountries) 
     driver_->SavePng("tables_continental_hint.png");
 }
 
+// A club whose own colours hardly differ (grey on grey) gets its name in a colour that reads;
+// a club whose colours read keeps them.
+TEST_F(CompetitionWindows, BracketNamesReadOnEveryClubsColours) {
+    NewGame({29});
+    t_team& club = Game().teams[1];
+    auto text_pixels = [&club](std::uint32_t text, std::uint32_t back) {
+        club.text_colour = static_cast<std::int32_t>(text);
+        club.back_colour = static_cast<std::int32_t>(back);
+        Picture shot(96, 14);
+        Canvas canvas(shot);
+        PaintTeamBox(canvas, {0, 0, 96, 14}, 1, true);
+        std::set<std::uint32_t> colours;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) colours.insert(shot.PixelARGB(x, y) & 0xFFFFFF);
+        return colours;
+    };
+    EXPECT_EQ(text_pixels(0x808080, 0x7F7F7F).count(0x000000), 1u);  // black on mid grey
+    EXPECT_EQ(text_pixels(0xFFFFFF, 0x800000).count(0xFFFFFF), 1u);  // white on navy kept
+}
+
 TEST_F(CompetitionWindows, NationalCupBracketAfterItsFirstRound) {
     NewGame({29, 3});
     ASSERT_TRUE(PlayToResultsOf(ckNationalCup));
