@@ -27,7 +27,9 @@
 #include "screens/match/match_decision_windows.h"
 #include "screens/match/match_lineup_window.h"
 #include "screens/match/match_pictures.h"
+#include "platform/gfx/colour_contrast.h"
 #include "screens/start/game_pictures.h"
+#include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/markup_label.h"
@@ -197,6 +199,7 @@ std::function<void(NextScreen)>& MatchDayNextScreen() {
 
 TForm46::TForm46(MatchDecisions* decisions) : Form("Form46") {
     BuildWindowLayout(*this, kForm46Layout);
+    TileGameBackground(*this);
     key_preview = true;
     if (!decisions) {
         own_decisions_ = std::make_unique<WindowMatchDecisions>();
@@ -402,7 +405,11 @@ void TForm46::FillRow(int r) {
         name.hint = t ? " " + t->name.str() : std::string();
         name.SetCaption(name.hint);
         Font f = name.font();
-        f.color = t ? t->text_colour : clWhite;
+        // A club whose colours barely differ gets its name in black or white, so it reads.
+        f.color = t ? static_cast<TColor>(ReadableTextColour(
+                          static_cast<std::uint32_t>(t->text_colour),
+                          {static_cast<std::uint32_t>(t->back_colour)}))
+                    : clWhite;
         name.SetFont(f);
         auto& back = ControlNamed<Shape>(*this, RowName("shap_t" + n, r));
         back.brush.color = back.pen.color = t ? t->back_colour : clWhite;

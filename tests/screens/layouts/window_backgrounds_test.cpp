@@ -21,6 +21,7 @@
 #include "screens/club/saved_tactics_window.h"
 #include "screens/club/shirt_number_window.h"
 #include "screens/main/dismissal_window.h"
+#include "screens/match/match_day_window.h"
 #include "screens/start/game_pictures.h"
 #include "tests/screens/sample_game_world.h"
 
@@ -80,6 +81,7 @@ TEST_F(WindowBackgroundsTest, EachWindowTilesTheSharedBackgroundBeneathItsContro
              return s.Create<TForm31>(other, 0, 1, DismissalReason::kResults);
          }},
         {"Form2", [&](Screen& s) -> Form& { return s.Create<TForm2>(); }},
+        {"Form46", [&](Screen& s) -> Form& { return s.Create<TForm46>(nullptr); }},
     };
     for (const Case& c : cases) {
         Form& form = c.create(driver_->screen());
