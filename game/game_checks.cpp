@@ -59,21 +59,8 @@ std::string CheckPeople(const GameData& data) {
                           " e salários somados ", wages[club]);
         if (std::string fault = SquadSizeFault(data, club, payrolls.squad[club]); !fault.empty())
             return fault;
-        if (club < data.game_state.league_club_count) {
-            if (!InTable(data.coaches, team.coach)) return Broken(team.name.str(), ": sem técnico");
-        }
-        if (team.coach >= 0 &&
-            (!InTable(data.coaches, team.coach) || data.coaches[team.coach].club != club))
-            return Broken(team.name.str(), ": o técnico ", team.coach, " é de outro clube");
     }
-    for (std::size_t c = 0; c < data.coaches.size(); ++c) {
-        const int club = data.coaches[c].club;
-        if (!data.coaches[c].employed || club < 0 || club >= clubs) continue;
-        if (data.teams[club].coach != static_cast<int>(c))
-            return Broken("técnico ", c, " empregado no ", TeamName(data, club),
-                          ", cujo técnico é ", data.teams[club].coach);
-    }
-    return {};
+    return CoachFault(data);
 }
 
 std::string CheckFixtures(const GameData& data) {

@@ -210,9 +210,29 @@ std::string TallyFault(const t_team& team, int kind) {
     return {};
 }
 
+std::string CoachFault(const GameData& game) {
+    const int clubs = ClubLimit(game);
+    for (int club = 0; club < clubs; ++club) {
+        const t_team& team = game.teams[club];
+        const bool known = InTable(game.coaches, team.coach);
+        if (club < game.game_state.league_club_count && !known)
+            return Says(team.name.str(), ": sem técnico (coach)");
+        if (team.coach >= 0 && (!known || game.coaches[team.coach].club != club))
+            return Says(team.name.str(), ": o técnico (coach) ", team.coach, " é de outro clube");
+    }
+    for (std::size_t c = 0; c < game.coaches.size(); ++c) {
+        const int club = game.coaches[c].club;
+        if (!game.coaches[c].employed || club < 0 || club >= clubs) continue;
+        if (game.teams[club].coach != static_cast<int>(c))
+            return Says("técnico ", c, " empregado no ", game.teams[club].name.str(),
+                        " (club), cujo técnico (coach) é ", game.teams[club].coach);
+    }
+    return {};
+}
+
 std::string SavedGameInconsistency(const GameData& game) {
-    for (auto check :
-         {CheckHumans, CheckLeagueCounts, CheckStandings, CheckCalendarDay, CheckSquads})
+    for (auto check : {CheckHumans, CheckLeagueCounts, CheckStandings, CheckCalendarDay,
+                       CheckSquads, CoachFault})
         if (std::string broken = check(game); !broken.empty()) return broken;
     return {};
 }

@@ -42,6 +42,11 @@ inline constexpr int kMaxHumanSquad = 28;
 // Empty when a club's squad is of a size the game keeps it to; else what is wrong.
 std::string SquadSizeFault(const GameData& game, int club, int squad);
 
+// Empty when every league club has a coach and each club and its coach name each other (the
+// club's `coach`, the coach's `club`); else what disagrees, naming the field. Kept after every
+// round, so a save that breaks it was not written by the game.
+std::string CoachFault(const GameData& game);
+
 // The wage bills computed again from the players and their call-ups.
 void RecomputeDerivedValues(GameData& game);
 

@@ -122,10 +122,13 @@ void Screen::HandleMessage(bool wait) {
 
 int Screen::FireDueTimers() {
     const int64_t now = Now();
+    // Only the front of the schedule can be due. Those not armed just now (no handler yet,
+    // running, their window being freed) wait for the next step, as a handler that arms one
+    // must not have it fire in the same step.
     std::vector<std::pair<int64_t, uint64_t>> due;
-    for (auto& [serial, timer] : timers_)
-        if (timer->Armed() && timer->Due() <= now) due.emplace_back(timer->Due(), serial);
-    std::sort(due.begin(), due.end());
+    for (auto at = schedule_.begin(); at != schedule_.end() && at->first <= now; ++at)
+        if (auto it = timers_.find(at->second); it != timers_.end() && it->second->Armed())
+            due.push_back(*at);
     int fired = 0;
     for (auto& [when, serial] : due) {
         auto it = timers_.find(serial);
@@ -148,8 +151,13 @@ int64_t Screen::NextDue() const {
     auto consider = [&](int64_t t) {
         if (next < 0 || t < next) next = t;
     };
-    for (auto& [serial, timer] : timers_)
-        if (timer->Armed()) consider(timer->Due());
+    for (const auto& [when, serial] : schedule_) {
+        auto it = timers_.find(serial);
+        if (it != timers_.end() && it->second->Armed()) {
+            consider(when);
+            break;
+        }
+    }
     if (hint_showing_) consider(hover_since_ + hint_pause_ms + kHintHideMs);
     else if (hovered_ && !hint_done_) consider(hover_since_ + hint_pause_ms);
     return next;
@@ -505,7 +513,28 @@ void Screen::Register(Timer& timer) {
     timers_[timer.serial_] = &timer;
 }
 
-void Screen::Unregister(Timer& timer) { timers_.erase(timer.serial_); }
+bool Screen::Holds(const Timer& timer) const {
+    auto it = timers_.find(timer.serial_);
+    return it != timers_.end() && it->second == &timer;
+}
+
+void Screen::Unregister(Timer& timer) {
+    // A timer that outlived the screen it was made under may share its serial with one of this
+    // screen's: that one stays.
+    if (!Holds(timer)) return;
+    if (timer.scheduled_) schedule_.erase({timer.scheduled_due_, timer.serial_});
+    timer.scheduled_ = false;
+    timers_.erase(timer.serial_);
+}
+
+void Screen::Reschedule(Timer& timer) {
+    if (!Holds(timer)) return;
+    if (timer.scheduled_) schedule_.erase({timer.scheduled_due_, timer.serial_});
+    timer.scheduled_ = timer.enabled_ && timer.interval_ > 0;
+    if (!timer.scheduled_) return;
+    timer.scheduled_due_ = timer.due_;
+    schedule_.emplace(timer.due_, timer.serial_);
+}
 
 void Screen::BringToFront(Form& form) {
     std::erase(forms_, &form);

@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,8 @@ public:
     void Unregister(Form& form);
     void Register(Timer& timer);
     void Unregister(Timer& timer);
+    // A registered timer's due time, interval or switch changed.
+    void Reschedule(Timer& timer);
     void DeferDelete(Control& control);
     // Drops every reference the screen keeps to a control and its children.
     void Forget(Control& control);
@@ -211,6 +214,11 @@ private:
     // The forms each running modal loop keeps from input, so one destroyed meanwhile drops out.
     std::vector<std::vector<Form*>*> modal_blocked_;
     std::map<uint64_t, Timer*> timers_;
+    // Whether this very timer, not another of the same serial, is registered here.
+    bool Holds(const Timer& timer) const;
+    // The timers that can run (enabled, with an interval), by due time then serial: the clock
+    // steps look only at the front, not at every timer of every window.
+    std::set<std::pair<int64_t, uint64_t>> schedule_;
     uint64_t next_timer_serial_ = 1;
     Form* active_form_ = nullptr;
     Form* main_form_ = nullptr;

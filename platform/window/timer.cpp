@@ -29,7 +29,10 @@ void Timer::SetEnabled(bool enabled) {
 }
 
 void Timer::Restart() {
-    if (Screen* screen = Screen::Current()) due_ = screen->Now() + interval_;
+    if (Screen* screen = Screen::Current()) {
+        due_ = screen->Now() + interval_;
+        screen->Reschedule(*this);
+    }
 }
 
 bool Timer::Armed() const {
@@ -38,6 +41,7 @@ bool Timer::Armed() const {
 
 void Timer::Fire(int64_t now) {
     due_ = now + interval_;
+    if (Screen* screen = Screen::Current()) screen->Reschedule(*this);
     firing_ = true;
     struct Reset {
         bool& flag;

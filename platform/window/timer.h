@@ -39,6 +39,9 @@ private:
     bool firing_ = false;
     int64_t due_ = 0;
     uint64_t serial_ = 0;
+    // Where the screen's schedule holds it, if it does.
+    bool scheduled_ = false;
+    int64_t scheduled_due_ = 0;
 };
 
 }  // namespace kv

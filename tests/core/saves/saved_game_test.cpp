@@ -470,6 +470,21 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
          }},
         {"calendar_day", [](GameData& g) { g.game_state.calendar_day += 1; }},
         {"calendar_day", [](GameData& g) { g.game_state.match_kind = ckNationalCup; }},
+        {"coach", [](GameData& g) { g.teams[4].coach = -1; }},  // its coach still says club 4
+        {"coach",
+         [](GameData& g) {  // a league club whose coach was removed, the coach let go too
+             t_coach& coach = g.coaches[g.teams[4].coach];
+             coach.club = -1;
+             coach.employed = 0;
+             g.teams[4].coach = -1;
+         }},
+        {"coach", [](GameData& g) { std::swap(g.teams[4].coach, g.teams[5].coach); }},
+        {"club",  // a coach at work in a club that names another
+         [](GameData& g) {
+             t_coach& spare = g.coaches.back();
+             spare.club = 4;
+             spare.employed = 1;
+         }},
         {"wage", [](GameData& g) { g.players[9].wage = -10000; }},
         {"wage_bill",  // each wage possible, their sum more than the bill holds
          [](GameData& g) {
@@ -582,7 +597,11 @@ TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     // Players of the teams outside the leagues, so that every league club keeps its eleven.
     world.players[test::kWorldPlayers - 1].team = test::kWorldTeams - 1;
     world.players[test::kWorldPlayers - 2].team = -1;
-    world.teams[2].coach = static_cast<int>(world.coaches.size()) - 1;
+    // The last coach in charge of a club, its former coach at none.
+    const int last_coach = static_cast<int>(world.coaches.size()) - 1;
+    world.coaches[world.teams[2].coach].club = -1;
+    world.coaches[last_coach].club = 2;
+    world.teams[2].coach = last_coach;
     // The last day, as a game whose season is over is saved: a friendly day with none left.
     world.game_state.calendar_day = 366;
     world.game_state.match_kind = ckFriendly;

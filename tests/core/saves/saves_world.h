@@ -2,8 +2,9 @@
 // Games populated in code for the saved-game tests: every saved table holds several records
 // whose bytes are all in use (names with tails, reserved bytes, dates, money), with every
 // index pointing at a real entry, so a block lost or cut short shows in the bytes. What a load
-// cross-checks agrees: one human coach at club 3, leagues that hold the clubs they count,
-// standings that add up and count the league matches played, a league day to stand on.
+// cross-checks agrees: one human coach at club 3, clubs and coaches that name each other,
+// leagues that hold the clubs they count, standings that add up and count the league matches
+// played, a league day to stand on.
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -80,6 +81,14 @@ inline void MakeConsistent(GameData& g, int clubs) {
     s.human_count = 1;
     s.user_club = kHumanClub;
     s.current_coach = g.teams[kHumanClub].coach;
+
+    // A club and its coach name each other: a coach the clubs do not name is at none.
+    for (std::size_t k = 0; k < g.coaches.size(); ++k) {
+        const int club = g.coaches[k].club;
+        if (club >= 0 && (club >= static_cast<int>(g.teams.size()) ||
+                          g.teams[club].coach != static_cast<int>(k)))
+            g.coaches[k].club = -1;
+    }
 
     // Every league club in the first league, the divisions as the teams say.
     for (t_league_config& l : g.league_configs) {

@@ -262,6 +262,32 @@ TEST(Timers, FireInOrderOfTheVirtualClock) {
     EXPECT_EQ(log, "fast@200 slow@300 fast@400 slow@600 fast@600 ");
 }
 
+// A handler that changes timers moves them in the schedule; those due at the same moment fire
+// in the order they were made.
+TEST(Timers, FollowTheirIntervalAndSwitchChangedByAHandler) {
+    TestDriver d;
+    Form& f = MakeForm(d, "f");
+    std::string log;
+    auto stamp = [&](const char* name) {
+        log += name + ("@" + std::to_string(d.screen().Now())) + " ";
+    };
+    Timer& a = f.AddComponent<Timer>("a");
+    a.SetInterval(100);
+    a.on_timer = [&] { stamp("a"); };
+    Timer& b = f.AddComponent<Timer>("b");
+    b.SetInterval(100);
+    b.on_timer = [&] {
+        stamp("b");
+        b.SetInterval(250);
+        a.SetEnabled(false);
+    };
+    d.Advance(400);
+    EXPECT_EQ(log, "a@100 b@100 b@350 ");
+    a.SetEnabled(true);
+    d.Advance(200);
+    EXPECT_EQ(log, "a@100 b@100 b@350 a@500 a@600 b@600 ");
+}
+
 TEST(Timers, NeverReEnterTheirOwnHandler) {
     TestDriver d;
     Form& f = MakeForm(d, "f");
