@@ -37,6 +37,15 @@ bool Repeats(const std::int32_t (&slots)[N]) {
     return false;
 }
 
+// The human coaches' national teams: the end of a tournament takes the coach off each of them,
+// so an entry naming a club would leave that club without one.
+std::string CheckTournamentTeams(const GameData& g) {
+    for (const std::int32_t team : g.game_state.tournament_human_teams)
+        if (team > 0 && !IsNationalTeam(g, team))
+            return Says("tournament_human_teams nomeia ", team, ", que não é uma seleção");
+    return {};
+}
+
 // The human coaches and their clubs: the game state's slots, the teams' and the coaches' flags
 // and the count must all say the same.
 std::string CheckHumans(const GameData& g) {
@@ -232,7 +241,7 @@ std::string CoachFault(const GameData& game) {
 
 std::string SavedGameInconsistency(const GameData& game) {
     for (auto check : {CheckHumans, CheckLeagueCounts, CheckStandings, CheckCalendarDay,
-                       CheckSquads, CoachFault})
+                       CheckSquads, CoachFault, CheckTournamentTeams})
         if (std::string broken = check(game); !broken.empty()) return broken;
     return {};
 }

@@ -479,6 +479,9 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
              g.teams[4].coach = -1;
          }},
         {"coach", [](GameData& g) { std::swap(g.teams[4].coach, g.teams[5].coach); }},
+        // The end of the tournament would take club 4's coach away.
+        {"tournament_human_teams",
+         [](GameData& g) { g.game_state.tournament_human_teams[0] = 4; }},
         {"club",  // a coach at work in a club that names another
          [](GameData& g) {
              t_coach& spare = g.coaches.back();

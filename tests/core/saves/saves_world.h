@@ -81,6 +81,7 @@ inline void MakeConsistent(GameData& g, int clubs) {
     s.human_count = 1;
     s.user_club = kHumanClub;
     s.current_coach = g.teams[kHumanClub].coach;
+    std::fill(std::begin(s.tournament_human_teams), std::end(s.tournament_human_teams), -1);
 
     // A club and its coach name each other: a coach the clubs do not name is at none.
     for (std::size_t k = 0; k < g.coaches.size(); ++k) {
