@@ -228,6 +228,11 @@ std::string CoachFault(const GameData& game) {
             return Says(team.name.str(), ": sem técnico (coach)");
         if (team.coach >= 0 && (!known || game.coaches[team.coach].club != club))
             return Says(team.name.str(), ": o técnico (coach) ", team.coach, " é de outro clube");
+        // A coach not marked employed counts as free: the next vacancy elsewhere would take him
+        // and leave this club without one.
+        if (known && !game.coaches[team.coach].employed)
+            return Says(team.name.str(), ": o técnico (coach) ", team.coach,
+                        " não está empregado (employed)");
     }
     for (std::size_t c = 0; c < game.coaches.size(); ++c) {
         const int club = game.coaches[c].club;

@@ -479,6 +479,7 @@ TEST_F(SavedGameTest, SavesThatContradictThemselvesAreRefusedNamingTheField) {
              g.teams[4].coach = -1;
          }},
         {"coach", [](GameData& g) { std::swap(g.teams[4].coach, g.teams[5].coach); }},
+        {"employed", [](GameData& g) { g.coaches[g.teams[4].coach].employed = 0; }},
         // The end of the tournament would take club 4's coach away.
         {"tournament_human_teams",
          [](GameData& g) { g.game_state.tournament_human_teams[0] = 4; }},
@@ -603,7 +604,9 @@ TEST_F(SavedGameTest, TheEdgesOfEveryTableAreAccepted) {
     // The last coach in charge of a club, its former coach at none.
     const int last_coach = static_cast<int>(world.coaches.size()) - 1;
     world.coaches[world.teams[2].coach].club = -1;
+    world.coaches[world.teams[2].coach].employed = 0;
     world.coaches[last_coach].club = 2;
+    world.coaches[last_coach].employed = 1;
     world.teams[2].coach = last_coach;
     // The last day, as a game whose season is over is saved: a friendly day with none left.
     world.game_state.calendar_day = 366;

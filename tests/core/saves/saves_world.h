@@ -89,6 +89,7 @@ inline void MakeConsistent(GameData& g, int clubs) {
         if (club >= 0 && (club >= static_cast<int>(g.teams.size()) ||
                           g.teams[club].coach != static_cast<int>(k)))
             g.coaches[k].club = -1;
+        g.coaches[k].employed = g.coaches[k].club >= 0 ? 1 : 0;
     }
 
     // Every league club in the first league, the divisions as the teams say.
