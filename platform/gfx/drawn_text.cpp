@@ -14,6 +14,7 @@ TextRecorder* g_recorder = nullptr;
 // An ARGB32 pixel (premultiplied) as the game's 0x00BBGGRR colour.
 std::uint32_t GameColour(std::uint32_t p) {
     const std::uint32_t a = p >> 24;
+    if (a == 0xFF) return ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
     auto channel = [&](int shift) {
         const std::uint32_t c = (p >> shift) & 0xFF;
         return a == 0 ? 0u : std::min(255u, (c * 255 + a / 2) / a);
@@ -99,9 +100,10 @@ namespace {
 // The run of text about to be drawn at `cr`'s current point: its box, the letters' coverage, the
 // pixels under it and its colour when the source is one colour. False when it cannot be measured
 // (nothing to draw, not an image surface, entirely clipped). `opaque`: every pixel under the box
-// is opaque, so what lies under the text is known.
+// is opaque, so what lies under the text is known. With `only_if_doubtful`, false too when the
+// run surely reads: under an opaque box, in one colour that reads on every pixel of the box.
 bool MeasureRun(cairo_t* cr, PangoLayout* layout, std::string_view text, std::int64_t colour,
-                DrawnText& run, bool& colour_known, bool& opaque) {
+                DrawnText& run, bool& colour_known, bool& opaque, bool only_if_doubtful = false) {
     if (!cairo_has_current_point(cr)) return false;
     cairo_surface_t* target = cairo_get_target(cr);
     if (cairo_surface_get_type(target) != CAIRO_SURFACE_TYPE_IMAGE ||
@@ -153,6 +155,41 @@ bool MeasureRun(cairo_t* cr, PangoLayout* layout, std::string_view text, std::in
     run.width = r - l;
     run.height = b - t;
 
+    run.under = Pixels(target, run, &opaque);
+    colour_known = false;
+    if (colour >= 0) {
+        run.colour = static_cast<std::uint32_t>(colour);
+        colour_known = true;
+    } else if (cairo_pattern_t* source = cairo_get_source(cr);
+               cairo_pattern_get_type(source) == CAIRO_PATTERN_TYPE_SOLID) {
+        double red = 0, green = 0, blue = 0, alpha = 0;
+        cairo_pattern_get_rgba(source, &red, &green, &blue, &alpha);
+        if (alpha >= 0.99) {
+            auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(v * 255)); };
+            run.colour = byte(red) | (byte(green) << 8) | (byte(blue) << 16);
+            colour_known = true;
+        }
+    }
+    // Nothing under the box that the colour would not read on: the letters read wherever they
+    // fall, and drawing them to find out is spared.
+    if (only_if_doubtful) {
+        if (!opaque || !colour_known) return false;
+        // The pixels round the letters lie within a pixel of their ink; the box has two.
+        std::uint32_t last = ~0u;
+        bool reads = true;
+        for (int yy = 1; reads && yy + 1 < run.height; ++yy)
+            for (int xx = 1; xx + 1 < run.width; ++xx) {
+                const std::uint32_t u = run.under[static_cast<std::size_t>(yy) * run.width + xx];
+                if (u == last) continue;
+                last = u;
+                if (ContrastRatio(run.colour, u) < kReadableContrast) {
+                    reads = false;
+                    break;
+                }
+            }
+        if (reads) return false;
+    }
+
     // The letters alone, drawn opaque into a mask of the box in the same place, font and clip.
     cairo_surface_t* mask = cairo_image_surface_create(CAIRO_FORMAT_A8, run.width, run.height);
     cairo_t* m = cairo_create(mask);
@@ -183,21 +220,6 @@ bool MeasureRun(cairo_t* cr, PangoLayout* layout, std::string_view text, std::in
         for (int xx = 0; xx < run.width; ++xx) run.coverage.push_back(data[yy * stride + xx]);
     cairo_surface_destroy(mask);
 
-    run.under = Pixels(target, run, &opaque);
-    colour_known = false;
-    if (colour >= 0) {
-        run.colour = static_cast<std::uint32_t>(colour);
-        colour_known = true;
-    } else if (cairo_pattern_t* source = cairo_get_source(cr);
-               cairo_pattern_get_type(source) == CAIRO_PATTERN_TYPE_SOLID) {
-        double red = 0, green = 0, blue = 0, alpha = 0;
-        cairo_pattern_get_rgba(source, &red, &green, &blue, &alpha);
-        if (alpha >= 0.99) {
-            auto byte = [](double v) { return static_cast<std::uint32_t>(std::lround(v * 255)); };
-            run.colour = byte(red) | (byte(green) << 8) | (byte(blue) << 16);
-            colour_known = true;
-        }
-    }
     return true;
 }
 
@@ -228,7 +250,8 @@ void RingIfUnreadable(cairo_t* cr, PangoLayout* layout, std::int64_t colour) {
     if (!g_rings) return;
     DrawnText run;
     bool colour_known = false, opaque = true;
-    if (!MeasureRun(cr, layout, {}, colour, run, colour_known, opaque) || !opaque || !colour_known)
+    if (!MeasureRun(cr, layout, {}, colour, run, colour_known, opaque, true) || !opaque ||
+        !colour_known)
         return;
     if (DrawnTextContrast(run) >= kReadableContrast) return;
     // Black or white, whichever stands out more from the letters.
