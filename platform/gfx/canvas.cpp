@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "platform/gfx/drawn_text.h"
 #include "platform/gfx/picture.h"
 #include "platform/gfx/text_layout.h"
 
@@ -449,6 +450,8 @@ void Canvas::Draw(int x, int y, const Picture& picture) {
     cairo_set_source_surface(cr_, picture.DrawSurface(), x, y);
     cairo_rectangle(cr_, x, y, picture.width(), picture.height());
     cairo_fill(cr_);
+    if (TextRecorder::On())
+        TextRecorder::NoteCopy(cairo_image_surface_get_data(picture.surface()), cr_, x, y);
 }
 
 void Canvas::StretchDraw(const Rect& r, const Picture& picture) {

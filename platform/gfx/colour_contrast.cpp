@@ -1,14 +1,24 @@
 #include "platform/gfx/colour_contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kv {
 namespace {
 
+// Texts are measured pixel by pixel while they are painted: the 256 channel values are worked
+// out once.
 double Linear(std::uint32_t channel) {
-    const double c = static_cast<double>(channel & 0xFF) / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> t{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            t[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table[channel & 0xFF];
 }
 
 double Luminance(std::uint32_t bgr) {

@@ -6,6 +6,7 @@
 #include "platform/base/cp1252.h"
 #include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/drawn_text.h"
 #include "platform/gfx/picture.h"
 #include "platform/gfx/text_layout.h"
 
@@ -815,7 +816,11 @@ void Graphics::DrawString(std::string_view utf8, const Font& font, const RectF& 
     cairo_pattern_t* p = brush.CreatePattern();
     cairo_set_source(cr_, p);
     cairo_move_to(cr_, s.x, s.y);
-    pango_cairo_show_layout(cr_, s.layout);
+    RingIfUnreadable(cr_, s.layout, -1);
+    {
+        const TextRunCapture capture(cr_, s.layout, utf8);
+        pango_cairo_show_layout(cr_, s.layout);
+    }
     cairo_new_path(cr_);
     cairo_pattern_destroy(p);
     cairo_restore(cr_);

@@ -10,6 +10,7 @@
 
 #include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/drawn_text.h"
 
 namespace kv {
 namespace {
@@ -262,10 +263,16 @@ void DrawTextRun(cairo_t* cr, const Font& font, double x, double y, std::string_
         cairo_translate(cr, x, y);
         cairo_rotate(cr, -font.angle * M_PI / 180.0);
         cairo_move_to(cr, 0, entry.metrics.ascent - baseline);
-        pango_cairo_show_layout(cr, layout);
+        RingIfUnreadable(cr, layout, c);
+        {
+            const TextRunCapture capture(cr, layout, utf8, c);
+            pango_cairo_show_layout(cr, layout);
+        }
         cairo_restore(cr);
     } else {
         cairo_move_to(cr, x, y + entry.metrics.ascent - baseline);
+        RingIfUnreadable(cr, layout, c);
+        const TextRunCapture capture(cr, layout, utf8, c);
         pango_cairo_show_layout(cr, layout);
     }
     cairo_new_path(cr);

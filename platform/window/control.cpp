@@ -6,6 +6,7 @@
 
 #include "platform/base/utf8.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/drawn_text.h"
 #include "platform/gfx/text_layout.h"
 
 #include "platform/window/form.h"
@@ -344,7 +345,16 @@ void Control::Paint(Canvas& canvas) {
     if (on_paint) on_paint(canvas);
 }
 
+void Control::SetRingsUnreadableText(bool on) {
+    if (on == rings_unreadable_text_) return;
+    rings_unreadable_text_ = on;
+    Invalidate();
+}
+
 void Control::PaintTree(Canvas& canvas, const Rect& dirty) {
+    // A text that would not read on what lies under it (a picture, a gradient, a club's
+    // colours) gets a ring; a disabled control's caption is greyed on purpose and keeps its look.
+    const TextRings rings(rings_unreadable_text_ && EnabledInTree());
     canvas.font = font();
     canvas.brush = Brush{Color(), bsSolid};
     canvas.pen = Pen{};

@@ -138,6 +138,10 @@ public:
     // Visible itself and all its parents up to a shown form.
     bool Showing() const;
     bool Enabled() const { return enabled_; }
+    // Whether a text of this control (and of those inside it) that would not read on what lies
+    // under it gets a black or white ring; off for a control that only shades another's text.
+    bool RingsUnreadableText() const { return rings_unreadable_text_; }
+    void SetRingsUnreadableText(bool on);
     void SetEnabled(bool enabled);
     bool EnabledInTree() const;  // itself and every parent enabled
     const std::string& Caption() const { return caption_; }
@@ -294,6 +298,7 @@ private:
     TColor color_ = clBtnFace;
     Font font_;
     bool parent_font_ = true;
+    bool rings_unreadable_text_ = true;
     bool parent_color_ = false;
 };
 

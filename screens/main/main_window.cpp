@@ -1219,7 +1219,7 @@ void TForm13::RefreshClubPanel() {
     ControlNamed<TUiSmoothPanel>(*this, "p_conf").Fill().SetBorderColor(back);
     ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime"),
                      &ControlNamed<TUiSmoothLabel>(*this, "nometime_shad"), t.name.str(), back,
-                     text);
+                     text, back);
     ControlNamed<TUiSmoothProgressBar>(*this, "bar1").SetPosition(std::max(0, t.board_confidence));
     ControlNamed<TUiSmoothProgressBar>(*this, "bar2")
         .SetPosition(std::max(0, t.supporter_confidence));

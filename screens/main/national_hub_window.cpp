@@ -408,7 +408,7 @@ void TForm75::FillHeader(int team) {
     ControlNamed<Control>(*this, "Panel1").SetColor(back);
     ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime"),
                      &ControlNamed<TUiSmoothLabel>(*this, "nometime_shad"), t.name.str(), back,
-                     text);
+                     text, back);
     for (const char* name : {"Label12", "Label3", "Label1", "Label21", "Label22"})
         SetFontColour(ControlNamed<Control>(*this, name), text);
 }

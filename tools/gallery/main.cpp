@@ -497,8 +497,10 @@ void Overflowing(const Control& holder, std::vector<std::string>& faults) {
     }
 }
 
-// --contrast: texts that do not stand out from what lies under them are faults too.
+// --contrast: texts that do not stand out from what lies around them are faults too;
+// --contrast-only: they are the only faults looked for.
 bool g_check_contrast = false;
+bool g_only_contrast = false;
 
 std::string Box(const Rect& b) {
     return std::to_string(b.left) + "," + std::to_string(b.top) + " " + std::to_string(b.width()) +
@@ -618,6 +620,7 @@ std::vector<std::string> Picture(Screen& screen, Form& form, int w, int h,
     if (screen.SavePng(png) == false) faults.push_back("PNG não gravado");
     if (g_check_contrast)
         for (std::string& f : LowContrastTexts(screen, form)) faults.push_back(std::move(f));
+    if (g_only_contrast) return faults;
     if (!Drawn(screen, form.BoundsRect())) faults.push_back("janela em branco");
     const Rect b = form.BoundsRect();
     if (b.width() > w || b.height() > h)
@@ -708,6 +711,8 @@ int main(int argc, char** argv) {
             sizes = {{w, h}};
         } else if (a == "--contrast")
             g_check_contrast = true;
+        else if (a == "--contrast-only")
+            g_check_contrast = g_only_contrast = true;
         else if (a == "--rounds" && i + 1 < argc)
             rounds = std::atoi(argv[++i]);
         else if (a == "--only" && i + 1 < argc) {
@@ -716,7 +721,7 @@ int main(int argc, char** argv) {
         } else {
             std::fprintf(stderr,
                          "uso: %s [--out PASTA] [--only Form13,Form36] [--size LxA] [--rounds N] "
-                         "[--contrast]\n",
+                         "[--contrast | --contrast-only]\n",
                          argv[0]);
             return 2;
         }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/drawn_text.h"
 #include "platform/window/classic_look.h"
 
 namespace kv {
@@ -469,6 +470,7 @@ void TProgressCyl::Paint(Canvas& canvas) {
             const Point at = TextOrigin(c, f, DisplayText());
             if (font_effect_ != feInvert) {
                 if (font_effect_ != feNone) {
+                    const TextRings plain(false);
                     DrawTextOn(c, f, {at.x + shadow_shift_, at.y + shadow_shift_},
                                font_shadow_color_);
                 }

@@ -4,6 +4,7 @@
 
 #include "platform/gfx/colour_contrast.h"
 #include "platform/gfx/canvas.h"
+#include "platform/gfx/drawn_text.h"
 #include "platform/gfx/gdiplus.h"
 #include "platform/gfx/picture.h"
 #include "ui/controls/gdiplus/text_brush.h"
@@ -139,6 +140,8 @@ void TUiSmoothLabel::Paint(Canvas& canvas) {
     RectF r{0, 0, float(Width() - 1), float(Height() - 1)};
     if (!transparent_) r = fill_.DrawFill(g, r);
     if (!shadow_.Text().empty() && shadow_visible_) {
+        // The shadow is part of the caption it shades: no ring of its own.
+        const TextRings plain(false);
         DrawCaption(g, shadow_, r, float(shadow_left_), float(shadow_top_));
     }
     if (!caption_.Text().empty()) DrawCaption(g, caption_, r, 0, 0);
@@ -188,8 +191,18 @@ void ShowGradientText(TUiSmoothLabel& label, TUiSmoothLabel* shadow, const std::
     label.Caption().SetColorEnd(to);
     label.SetCaption(text);
     if (!shadow) return;
+    shadow->SetRingsUnreadableText(false);
+    // The shadow sets the letters off: black under light letters, white under dark ones (a
+    // black shadow under black letters only blurs them).
+    auto sets_off = [&](TColor shade) {
+        return ContrastRatio(static_cast<std::uint32_t>(from), static_cast<std::uint32_t>(shade)) >=
+                   kReadableContrast &&
+               ContrastRatio(static_cast<std::uint32_t>(to), static_cast<std::uint32_t>(shade)) >=
+                   kReadableContrast;
+    };
+    const TColor shade = sets_off(clBlack) || !sets_off(clWhite) ? clBlack : clWhite;
     shadow->Caption().SetGradientType(gtSolid);
-    shadow->Caption().SetColorStart(clBlack);
+    shadow->Caption().SetColorStart(shade);
     shadow->Caption().SetColorEnd(clNone);
     shadow->SetCaption(text);
 }

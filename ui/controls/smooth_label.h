@@ -115,8 +115,8 @@ class TUiSmoothLabel : public Control {
 };
 
 // The game's large names: `label` shows `text` shaded from `from` at its top to `to` at its
-// bottom, and `shadow`, when given, the same text in flat black, placed by the window a little
-// below and to the right. With `under`, the colour the name is drawn on, an end colour that
+// bottom, and `shadow`, when given, the same text in flat black (white when the letters are too
+// dark for black to set them off), placed by the window a little below and to the right. With `under`, the colour the name is drawn on, an end colour that
 // would not read on it is replaced by black or white, whichever reads.
 void ShowGradientText(TUiSmoothLabel& label, TUiSmoothLabel* shadow, const std::string& text,
                       TColor from, TColor to, std::optional<TColor> under = std::nullopt);

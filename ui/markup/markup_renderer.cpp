@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "platform/gfx/drawn_text.h"
 #include "ui/markup/markup_picture.h"
 #include "ui/markup/markup_tag.h"
 #include "ui/markup/markup_text.h"
@@ -402,6 +403,8 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
         if (shadow_ && !cut_off) {
             MarkupFont shade = font_;
             shade.color = opt_.shadow_color;
+            // A shadow is part of the text it shades, not a text of its own: no ring.
+            const TextRings plain(false);
             ForEachShadowOffset([&](int dx, int dy) {
                 canvas_.DrawText(shade, shown, r.offset(dx, dy), flags);
             });
@@ -425,6 +428,7 @@ int MarkupEngine::DrawRun(const std::string& text, std::string_view after) {
         }
         MarkupFont shade = font_;
         shade.color = opt_.shadow_color;
+        const TextRings plain(false);
         ForEachShadowOffset([&](int dx, int dy) {
             canvas_.DrawText(shade, text, r.offset(dx, dy), flags);
         });
