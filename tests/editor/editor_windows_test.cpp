@@ -313,6 +313,39 @@ TEST_F(EditorWindowsTest, ARefusedWriteIsSaidAndUndoneOnScreen) {
     EXPECT_EQ(ReadRegularFile(path, 1 << 20).bytes, before);
 }
 
+// The club list's keys: F5 .. F11 give the chosen club a kit colour, and every key writes the
+// club chosen before the key moves the choice; F2 writes the last chosen club from either page.
+TEST_F(EditorWindowsTest, EveryKeyOfTheClubListWritesTheClubChosenBeforeIt) {
+    TForm3& main = OpenEditor();
+    TReportGrid& clubs = main.ClubList();
+    clubs.SetFocus();
+    clubs.SetSelectedRow(0);
+    const int first = Editor().current_club;
+    const auto on_disk = [this](int club) {
+        EditorDatabase reloaded;
+        reloaded.Load(folder_.teams());
+        return reloaded.clubs()[club].club;
+    };
+    for (int key = VK_F5; key <= VK_F11; ++key) {
+        d_.Press(key);
+        EXPECT_EQ(on_disk(first).kit_colour, key - VK_F5);
+        EXPECT_EQ(Editor().current_club, first);
+    }
+
+    // A change held in memory only reaches the file with the next key, even one that moves on.
+    Editor().db.clubs()[first].club.coach_name.set("Escrito");
+    d_.Press(VK_DOWN);
+    EXPECT_EQ(clubs.SelectedRow(), 1);
+    const int second = Editor().current_club;
+    EXPECT_NE(second, first);
+    EXPECT_EQ(on_disk(first).coach_name.str(), "Escrito");
+
+    Editor().db.clubs()[second].club.coach_name.set("Pelo F2");
+    d_.Click(d_.Get(main, "xbt2"));
+    d_.Press(VK_F2);
+    EXPECT_EQ(on_disk(second).coach_name.str(), "Pelo F2");
+}
+
 TEST_F(EditorWindowsTest, AClubAddedWithACrestAndPlayersReachesTheNewGameSetup) {
     TForm3& main = OpenEditor();
     ASSERT_EQ(main.ClubList().GetRowCount(), 3);

@@ -20,7 +20,7 @@ namespace {
 // The grid's own cursors, drawn here so the grid needs no picture files: black strokes with a
 // white rim so they show on the white cells and the grey header alike.
 class CursorPainter {
-public:
+  public:
     static constexpr int kSize = 32;
     void Dot(int x, int y) {
         if (x >= 0 && y >= 0 && x < kSize && y < kSize) ink_[y * kSize + x] = true;
@@ -53,7 +53,8 @@ public:
                 for (int dy = -1; dy <= 1 && !rim; ++dy)
                     for (int dx = -1; dx <= 1 && !rim; ++dx) {
                         const int nx = x + dx, ny = y + dy;
-                        rim = nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && ink_[ny * kSize + nx];
+                        rim =
+                            nx >= 0 && ny >= 0 && nx < kSize && ny < kSize && ink_[ny * kSize + nx];
                     }
                 if (rim) pixels[y * kSize + x] = 0xFFFFFFFFu;
             }
@@ -61,7 +62,7 @@ public:
                                      hot_spot);
     }
 
-private:
+  private:
     std::vector<bool> ink_ = std::vector<bool>(kSize * kSize, false);
 };
 
@@ -522,10 +523,23 @@ void TGrCustomGridControl::WheelScroll(ShiftState shift, int delta) {
     }
 }
 
+void TGrCustomGridControl::SetBorderStyle(BorderStyle value) {
+    if (value == border_style_) return;
+    border_style_ = value;
+    LayoutWindowBars();
+    Invalidate();
+    Resized();
+}
+
+void TGrCustomGridControl::InvalidateClientRect(const Rect& r) {
+    const Rect client = ClientArea();
+    InvalidateRect(r.offset(client.left, client.top));
+}
+
 void TGrCustomGridControl::RefreshRow(int index) {
     if (IsUpdating() || !IsValidRow(index) || index < top_row_) return;
     const Rect band = GetRowRect(index);
-    if (!band.empty()) InvalidateRect(band);
+    if (!band.empty()) InvalidateClientRect(band);
 }
 
 void TGrCustomGridControl::RefreshCell(int col, int row) {
@@ -533,7 +547,7 @@ void TGrCustomGridControl::RefreshCell(int col, int row) {
     Rect r = GetCellRect(col, row);
     r.right += LineBottom();
     r.bottom += LineBottom();
-    if (!r.empty()) InvalidateRect(r);
+    if (!r.empty()) InvalidateClientRect(r);
 }
 
 void TGrCustomGridControl::Resized() {

@@ -17,6 +17,7 @@
 
 #include "platform/gfx/colors.h"
 #include "platform/gfx/geometry.h"
+#include "platform/window/form.h"
 #include "platform/window/timer.h"
 #include "ui/grid/column_display.h"
 #include "ui/grid/grid_column.h"
@@ -265,6 +266,14 @@ class TGrCustomGridControl : public TGrScrollControl {
     THeaderStyle HeaderStyle = hsAuto;
     // Draw the header with the system's visual styles when they are active.
     bool EnableVisualStyles = true;
+    // bsSingle, the default, sinks the grid into its window with a one-pixel edge (shadow above
+    // and left, light below and right) around the client area; bsNone gives the client the
+    // whole control.
+    BorderStyle Border() const { return border_style_; }
+    void SetBorderStyle(BorderStyle value);
+    int FrameWidth() const override { return border_style_ == bsNone ? 0 : 1; }
+    // Repaints a rectangle given in client co-ordinates.
+    void InvalidateClientRect(const Rect& r);
     TDrawingOptions IndicatorDrawingOptions = doNormal;
     THomeEndBehaviour HomeEndBehaviour = hebTopBottom;
     TInputEnterMode InputEnterMode = imEditing;
@@ -339,6 +348,8 @@ class TGrCustomGridControl : public TGrScrollControl {
 
     // --- painting and input
     void Paint(Canvas& canvas) override;
+    // Everything inside the frame, in client co-ordinates.
+    void PaintClient(Canvas& canvas);
     // The arrows and paging keys move the selection, not the focus.
     bool WantsKey(int key) const override;
     // A cell's own hint, or the whole text of a cell whose text does not fit.
@@ -517,6 +528,7 @@ class TGrCustomGridControl : public TGrScrollControl {
 
     // Editing state.
     TGrCustomEdit* editor_ = nullptr;
+    BorderStyle border_style_ = bsSingle;
     int edit_col_ = -1;
     int edit_row_ = -1;
     int input_column_ = -1;

@@ -62,7 +62,7 @@ void TGrCustomGridControl::PressHeader(int x) {
 
 void TGrCustomGridControl::RefreshHeaderCell(const TGrCustomColumn& column) {
     if (!options_.Has(goHeader) || IsUpdating()) return;
-    InvalidateRect(GetHeaderCellRect(column));
+    InvalidateClientRect(GetHeaderCellRect(column));
 }
 
 void TGrCustomGridControl::SetHotHeaderColumn(TGrCustomColumn* column) {
@@ -149,7 +149,7 @@ void TGrCustomGridControl::PaintRowDropMarker(Canvas& canvas) const {
 }
 
 void TGrCustomGridControl::EndRowMove(int y) {
-    if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+    if (row_drop_index_ >= 0) InvalidateClientRect(RowDropMarkerRect(row_drop_index_));
     int to = RowDropIndexAt(y);
     const int from = moving_row_;
     row_moving_ = false;
@@ -267,16 +267,16 @@ void TGrCustomGridControl::MouseMove(ShiftState shift, int x, int y) {
         const int old_x = resize_line_x_;
         resize_line_x_ = left + width + resize_delta_ - 1;
         if (old_x != resize_line_x_) {
-            InvalidateRect({old_x, 0, old_x + 1, ClientHeight()});
-            InvalidateRect({resize_line_x_, 0, resize_line_x_ + 1, ClientHeight()});
+            InvalidateClientRect({old_x, 0, old_x + 1, ClientHeight()});
+            InvalidateClientRect({resize_line_x_, 0, resize_line_x_ + 1, ClientHeight()});
         }
         return;
     }
     if (resizing_row_ >= 0) {
         const int new_y = std::max(y, GetRowTop(resizing_row_) + 8);
-        InvalidateRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
+        InvalidateClientRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
         row_resize_y_ = new_y;
-        InvalidateRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
+        InvalidateClientRect({0, row_resize_y_, ClientWidth(), row_resize_y_ + 1});
         return;
     }
     if (moving_row_ >= 0 && options_.Has(goRowMoving) && (shift & ssLeft) && !row_moving_ &&
@@ -287,12 +287,12 @@ void TGrCustomGridControl::MouseMove(ShiftState shift, int x, int y) {
     if (row_moving_) {
         const int index = RowDropIndexAt(y);
         if (index != row_drop_index_) {
-            if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+            if (row_drop_index_ >= 0) InvalidateClientRect(RowDropMarkerRect(row_drop_index_));
             // At the edges of the page the rows scroll towards the mouse.
             if (index >= 0 && index == top_row_ && top_row_ > 0) VertScrollBar().LineUp();
             if (index >= 0 && index == LastFullRow() + 1) VertScrollBar().LineDown();
             row_drop_index_ = RowDropIndexAt(y);
-            if (row_drop_index_ >= 0) InvalidateRect(RowDropMarkerRect(row_drop_index_));
+            if (row_drop_index_ >= 0) InvalidateClientRect(RowDropMarkerRect(row_drop_index_));
         }
         return;
     }

@@ -181,6 +181,27 @@ TStyleDisplay& TGrCustomGridControl::PrepareDisplay(Canvas& canvas) const {
 }
 
 void TGrCustomGridControl::Paint(Canvas& canvas) {
+    // The edge around the client area; everything else paints in client co-ordinates.
+    if (const int frame = FrameWidth(); frame > 0) {
+        const int right = Width() - 1, bottom = Height() - 1;
+        canvas.brush = Brush{clBtnShadow};
+        canvas.FillRect({0, 0, right, 1});
+        canvas.FillRect({0, 0, 1, bottom});
+        canvas.brush = Brush{clBtnHighlight};
+        canvas.FillRect({0, bottom, Width(), Height()});
+        canvas.FillRect({right, 0, Width(), Height()});
+        const Point origin = canvas.Origin();
+        canvas.Save();
+        canvas.SetOrigin(origin.x + frame, origin.y + frame);
+        canvas.IntersectClipRect({0, 0, Width() - 2 * frame, Height() - 2 * frame});
+        PaintClient(canvas);
+        canvas.Restore();
+        return;
+    }
+    PaintClient(canvas);
+}
+
+void TGrCustomGridControl::PaintClient(Canvas& canvas) {
     // A fault in one paint must not take the window down: what was drawn stays.
     try {
         FitColumnsToWidth();
@@ -605,7 +626,7 @@ void TGrCustomGridControl::MouseDown(MouseButton button, ShiftState shift, int x
                 border >= 0) {
                 resizing_row_ = border;
                 row_resize_y_ = y;
-                InvalidateRect({0, y, ClientWidth(), y + 1});
+                InvalidateClientRect({0, y, ClientWidth(), y + 1});
             } else if (const int row = RowAtY(y); row >= 0) {
                 SetSelectedRow(row);
             }

@@ -221,20 +221,23 @@ void TGrScrollControl::MouseWheel(ShiftState shift, int delta, int x, int y, boo
 }
 
 Rect TGrScrollControl::ClientArea() const {
-    Rect r{0, 0, Width(), Height()};
-    if (vert_window_.Shown()) r.right = std::max(0, r.right - kScrollBarWidth);
-    if (horz_window_.Shown()) r.bottom = std::max(0, r.bottom - kScrollBarWidth);
+    const int frame = FrameWidth();
+    Rect r{frame, frame, std::max(frame, Width() - frame), std::max(frame, Height() - frame)};
+    if (vert_window_.Shown()) r.right = std::max(r.left, r.right - kScrollBarWidth);
+    if (horz_window_.Shown()) r.bottom = std::max(r.top, r.bottom - kScrollBarWidth);
     return r;
 }
 
 void TGrScrollControl::LayoutWindowBars() {
     const bool vert = vert_.Enabled && vert_.Max() > 0 && vert_.Max() >= vert_.PageSize();
     const bool horz = horz_.Enabled && horz_.Max() > 0 && horz_.Max() >= horz_.PageSize();
-    const int right = Width() - (vert ? kScrollBarWidth : 0);
-    const int bottom = Height() - (horz ? kScrollBarWidth : 0);
+    // The bars stand inside the frame, in the client's co-ordinates as the mouse reaches them.
+    const int width = Width() - 2 * FrameWidth(), height = Height() - 2 * FrameWidth();
+    const int right = width - (vert ? kScrollBarWidth : 0);
+    const int bottom = height - (horz ? kScrollBarWidth : 0);
     const Rect old_v = vert_window_.BoundsRect(), old_h = horz_window_.BoundsRect();
-    vert_window_.SetBounds(vert ? Rect{right, 0, Width(), bottom} : Rect{});
-    horz_window_.SetBounds(horz ? Rect{0, bottom, right, Height()} : Rect{});
+    vert_window_.SetBounds(vert ? Rect{right, 0, width, bottom} : Rect{});
+    horz_window_.SetBounds(horz ? Rect{0, bottom, right, height} : Rect{});
     if (!(old_v == vert_window_.BoundsRect()) || !(old_h == horz_window_.BoundsRect()))
         Invalidate();
 }
@@ -245,14 +248,15 @@ void TGrScrollControl::PaintWindowBars(Canvas& canvas) const {
     if (vert_window_.Shown() && horz_window_.Shown()) {
         canvas.brush.color = clBtnFace;
         canvas.brush.style = bsSolid;
-        canvas.FillRect({Width() - kScrollBarWidth, Height() - kScrollBarWidth, Width(), Height()});
+        const int width = Width() - 2 * FrameWidth(), height = Height() - 2 * FrameWidth();
+        canvas.FillRect({width - kScrollBarWidth, height - kScrollBarWidth, width, height});
     }
 }
 
 void TGrScrollControl::MouseDown(MouseButton button, ShiftState shift, int x, int y) {
     // The bars' presses are the bars': they never reach the grid's own handling.
-    press_on_bar_ = button == mbLeft &&
-                    (vert_window_.MouseDown({x, y}) || horz_window_.MouseDown({x, y}));
+    press_on_bar_ =
+        button == mbLeft && (vert_window_.MouseDown({x, y}) || horz_window_.MouseDown({x, y}));
     if (press_on_bar_) return;
     TGrCustomScrollControl::MouseDown(button, shift, x, y);
     if (button != mbMiddle) return;

@@ -177,8 +177,10 @@ class TGrScrollControl : public TGrCustomScrollControl {
     void DoHorizontalScroll();
     void DoVerticalScroll();
 
-    // The client area leaves room for the on-screen bars that show.
+    // The client area lies inside the frame and leaves room for the on-screen bars that show.
     Rect ClientArea() const override;
+    // Pixels of frame around the client area on every side; the control paints it.
+    virtual int FrameWidth() const { return 0; }
     // Places the on-screen bars along the right and bottom edges, each where its model has
     // something to scroll, and paints them.
     void LayoutWindowBars();
@@ -218,6 +220,5 @@ class TGrScrollControl : public TGrCustomScrollControl {
     Timer roll_timer_;
     std::unique_ptr<TRollShadow> roll_indicator_;
 };
-
 
 }  // namespace kv

@@ -207,6 +207,8 @@ TEST(TreeColumn, LinesJoinChildrenToTheirParentAndSiblings) {
     Canvas canvas(200, 120);
     grid.Paint(canvas);
     const TColor grey = ColorToRGB(clGrayText);
+    const Rect client = grid.ClientArea();  // inside the grid's border
+    const auto pixel = [&](int x, int y) { return canvas.Pixel(client.left + x, client.top + y); };
     auto mid = [&](int row) {
         const Rect r = grid.GetCellRect(0, row);
         return (r.top + r.bottom) / 2;
@@ -214,20 +216,20 @@ TEST(TreeColumn, LinesJoinChildrenToTheirParentAndSiblings) {
     const int x1 = 19 + 6;  // the line of the children of row 0
     const Rect g = grid.GetCellRect(0, grandchild);
     // The first child goes on down to its sibling, through the grandchild's row too.
-    EXPECT_EQ(canvas.Pixel(x1, grid.GetCellRect(0, first).top + 1), grey);
-    EXPECT_EQ(canvas.Pixel(x1, g.top + 1), grey);
-    EXPECT_EQ(canvas.Pixel(x1, g.bottom - 2), grey);
+    EXPECT_EQ(pixel(x1, grid.GetCellRect(0, first).top + 1), grey);
+    EXPECT_EQ(pixel(x1, g.top + 1), grey);
+    EXPECT_EQ(pixel(x1, g.bottom - 2), grey);
     // The last child's line stops at its middle, where its connector turns right.
     const Rect l = grid.GetCellRect(0, last);
-    EXPECT_EQ(canvas.Pixel(x1, l.top + 1), grey);
-    EXPECT_NE(canvas.Pixel(x1, l.bottom - 2), grey);
-    EXPECT_EQ(canvas.Pixel(x1 + 8, mid(last) - 1), grey);
+    EXPECT_EQ(pixel(x1, l.top + 1), grey);
+    EXPECT_NE(pixel(x1, l.bottom - 2), grey);
+    EXPECT_EQ(pixel(x1 + 8, mid(last) - 1), grey);
     // The grandchild is an only child: its own level's line ends at its middle.
-    EXPECT_NE(canvas.Pixel(2 * 19 + 6, g.bottom - 2), grey);
+    EXPECT_NE(pixel(2 * 19 + 6, g.bottom - 2), grey);
     // Without ShowLines nothing is drawn there.
     dynamic_cast<TGrTreeColumn&>(grid.Columns().GetItem(0)).ShowLines = false;
     grid.Paint(canvas);
-    EXPECT_NE(canvas.Pixel(x1, g.top + 1), grey);
+    EXPECT_NE(pixel(x1, g.top + 1), grey);
 }
 
 TEST(TreeColumn, ButtonAndKeysToggleUnlessLocked) {

@@ -47,7 +47,7 @@ TEST(GridColumns, AutoSizeSharesTheFreeWidth) {
 
 TEST(GridColumns, IndicatorLeavesTwelvePixelsLessToShare) {
     GridFixture f;
-    f.grid.SetBounds(0, 0, 412, 100);
+    SetClientBounds(f.grid, 412, 100);
     f.grid.Columns().Clear();
     TGrCustomColumn& c = f.grid.Columns().Add("a");
     c.SetOptions(c.Options().With(coAutoSize));

@@ -39,7 +39,11 @@ struct StyledGrid {
         grid.Paint(canvas);
         return 0;
     }
-    TColor At(int x, int y) const { return canvas.Pixel(x, y); }
+    // The pixel at a point of the grid's client area, which lies inside its border.
+    TColor At(int x, int y) const {
+        const Rect client = grid.ClientArea();
+        return canvas.Pixel(client.left + x, client.top + y);
+    }
     // The header cell of column `col` in client co-ordinates.
     Rect Header(int col) { return grid.GetHeaderCellRect(grid.Columns().GetItem(col)); }
     void Save(const std::string& name) {
@@ -216,7 +220,7 @@ TEST(FixedParts, FooterInputLineAndIndicator) {
     g.Paint();
     g.Save("grid_fixed_parts.png");
     const Rect footer = g.grid.GetFooterCellRect(g.grid.Columns().GetItem(0));
-    EXPECT_EQ(footer.bottom, 140);
+    EXPECT_EQ(footer.bottom, g.grid.ClientHeight());  // at the foot of the client area
     EXPECT_EQ(g.At(footer.left + 70, footer.top + 2), clYellow);
     EXPECT_EQ(g.At(footer.right - 1, footer.top + 2), RGB(clBtnFace));  // its grid line
     // The body starts below the header and the input line; the indicator's corner is raised.

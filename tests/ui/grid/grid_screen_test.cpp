@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
 #include "platform/window/form.h"
+#include "platform/window/image_list.h"
 #include "platform/window/keys.h"
 #include "platform/window/popup_menu.h"
 #include "platform/window/screen.h"
 #include "platform/window/test_driver.h"
-#include "platform/gfx/canvas.h"
-#include "platform/gfx/picture.h"
-#include "platform/window/image_list.h"
 #include "ui/grid/column_classes.h"
 #include "ui/grid/grid_locale.h"
 #include "ui/grid/progress_column.h"
@@ -92,6 +92,44 @@ TEST(GridScreen, WheelKeysAndScrollBarDragScrollTheRows) {
     g.d.MouseUp(g.At(bar_x, 150));
     EXPECT_GT(g.grid.TopRow(), 100);
     EXPECT_EQ(g.grid.VertScrollBar().Position(), g.grid.TopRow());
+}
+
+// The single border sinks the grid with a one-pixel edge and the client lies inside it: the
+// mouse and the painting agree on where a row is. Without a border the client is the control.
+TEST(GridScreen, TheBorderFramesTheClientAndNoneGivesItTheWholeControl) {
+    ScreenGrid g(5);
+    const auto pixel = [&](Point p) { return g.d.screen().PixelAt(p.x, p.y); };
+    const auto corner = [&] {  // the control's own top-left and bottom-right pixels
+        const Point client = g.At(0, 0);
+        const Rect area = g.grid.ClientArea();
+        return std::pair{Point{client.x - area.left, client.y - area.top},
+                         Point{client.x - area.left + g.grid.Width() - 1,
+                               client.y - area.top + g.grid.Height() - 1}};
+    };
+    const auto selected_pixel = [&](int row) {
+        g.d.Pump();
+        const Rect cell = g.grid.GetCellRect(0, row);
+        return pixel(g.At(cell.right - 6, cell.top + 2));
+    };
+    EXPECT_EQ(g.grid.Border(), bsSingle);
+    EXPECT_EQ(g.grid.ClientArea().left, 1);
+    EXPECT_EQ(g.grid.ClientArea().top, 1);
+    g.d.Pump();
+    EXPECT_EQ(pixel(corner().first), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(pixel(corner().second), ColorToRGB(clBtnHighlight));
+    g.grid.SetFocus();
+    g.Click(20, g.RowY(2));
+    EXPECT_EQ(g.grid.SelectedRow(), 2);
+    EXPECT_EQ(selected_pixel(2), ColorToRGB(g.grid.SelectionColor));
+
+    g.grid.SetBorderStyle(bsNone);
+    EXPECT_EQ(g.grid.ClientArea().left, 0);
+    EXPECT_EQ(g.grid.ClientArea().top, 0);
+    g.d.Pump();
+    EXPECT_NE(pixel(corner().first), ColorToRGB(clBtnShadow));
+    g.Click(20, g.RowY(3));
+    EXPECT_EQ(g.grid.SelectedRow(), 3);
+    EXPECT_EQ(selected_pixel(3), ColorToRGB(g.grid.SelectionColor));
 }
 
 TEST(GridScreen, ScrollingRepaintsOnlyTheGrid) {
@@ -304,9 +342,9 @@ TEST(GridScreen, DoubleClicksOnACellAndOnAFittingDivider) {
     bool window_heard = false;  // what a window hangs its "open the row" on
     g.grid.on_cell_dbl_click = [&](int col, int row) { dbl = {col, row}; };
     g.grid.on_dbl_click = [&] { window_heard = true; };
-    g.d.DoubleClick(g.grid);  // the middle of the grid: the third column
+    g.d.DoubleClick(g.grid);  // the middle of the client area: the third column
     EXPECT_EQ(dbl.x, 2);
-    EXPECT_EQ(dbl.y, g.grid.RowAtY(g.grid.Height() / 2));
+    EXPECT_EQ(dbl.y, g.grid.RowAtY(g.grid.ClientHeight() / 2));
     EXPECT_TRUE(window_heard);
     // Two quick presses on the down arrow of the scroll bar: two steps, no double click.
     window_heard = false;
@@ -618,8 +656,8 @@ TEST(GridScreen, SnapshotOfEveryColumnClass) {
                                  grid.ClientToScreen({pic.left + 10, pic.top + 11}).y),
               TColor(0x578B2E));
     const Rect escudo = grid.GetCellRect(6, 3);
-    const Point crest_mid = grid.ClientToScreen({(escudo.left + escudo.right) / 2,
-                                                 (escudo.top + escudo.bottom) / 2});
+    const Point crest_mid =
+        grid.ClientToScreen({(escudo.left + escudo.right) / 2, (escudo.top + escudo.bottom) / 2});
     EXPECT_EQ(d.screen().PixelAt(crest_mid.x, crest_mid.y), TColor(0x8C3C1E));
     EXPECT_FALSE(grid.Columns().GetItem(3).Footer().Caption().empty());
     EXPECT_FALSE(d.SavePng("report_grid_every_column.png").empty());

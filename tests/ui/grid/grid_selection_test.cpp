@@ -108,7 +108,7 @@ TEST(GridSelection, ScrollToRowShowsTheRowWhole) {
     SelectionFixture f;
     for (int i = 0; i < 12; ++i) f.grid.AddRow();
     // Header 18, so the body of 18 + 5 * 16 holds five rows.
-    f.grid.SetBounds(0, 0, 400, 18 + 5 * 16);
+    SetClientBounds(f.grid, 400, 18 + 5 * 16);
     EXPECT_EQ(f.grid.RowsPerPage(false), 5);
     EXPECT_EQ(f.grid.LastFullRow(), 4);
     f.grid.ScrollToRow(6);  // two rows below the page
@@ -123,7 +123,7 @@ TEST(GridSelection, ScrollToRowShowsTheRowWhole) {
     // Ten shown rows, six fitting: Max 10, page 7.
     f.grid.ClearRows();
     f.grid.AddRow(10);
-    f.grid.SetBounds(0, 0, 400, 18 + 6 * 16);
+    SetClientBounds(f.grid, 400, 18 + 6 * 16);
     EXPECT_EQ(f.grid.VertScrollBar().Max(), 10);
     EXPECT_EQ(f.grid.VertScrollBar().PageSize(), 7);
     EXPECT_EQ(f.grid.VertScrollBar().LargeChange, 7);
@@ -147,7 +147,7 @@ namespace {
 
 TEST(GridSelection, RowHeightsCountInThePage) {
     SelectionFixture f;
-    f.grid.SetBounds(0, 0, 400, 18 + 5 * 16);
+    SetClientBounds(f.grid, 400, 18 + 5 * 16);
     std::vector<std::pair<int, int>> changed;
     f.grid.on_change_row_height = [&](int row, int h) { changed.emplace_back(row, h); };
     f.grid.SetRowHeight(1, 32);

@@ -17,6 +17,12 @@ inline double DateOf(int year, int month, int day) {
     return date;
 }
 
+// Places the grid so that its client area, inside its border, is width x height.
+inline void SetClientBounds(TGrCustomGridControl& grid, int width, int height) {
+    const int frame = grid.FrameWidth();
+    grid.SetBounds(0, 0, width + 2 * frame, height + 2 * frame);
+}
+
 struct GridFixture {
     ScopedGridLocale locale{NeutralGridLocale()};
     TReportGrid grid{"gcelenco"};
