@@ -476,6 +476,47 @@ TEST(MatchDayWindowPictures, NationalTeamsShowFlagsAndFramesTheirPicture) {
     Game().Reset();
 }
 
+// The second leg of a state final: the in-match line-up shows the first final's score, kept by
+// the state, under the match's heading; the round before the final shows no first leg.
+TEST(MatchLineupWindowFirstLeg, AStateFinalsSecondLegShowsTheFirstFinal) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int human = testing::AddTeam(true);
+    const int winner = testing::AddTeam();
+    for (const int team : {human, winner}) {
+        testing::AddSquad(team, 70);
+        ChooseComputerLineup(team);
+    }
+    gd.teams[human].name.set("Atlético");
+    gd.teams[winner].name.set("Porto");
+    const int match = testing::AddDayMatch(winner, human);  // the group winner at home today
+    gd.game_state.match_kind = ckStateChampionship;
+    gd.state_position = 4;
+    t_state_league& state = gd.state_leagues[4];
+    state.finalist_a = winner;
+    state.finalist_b = human;
+    state.final_goals_a1 = 3;
+    state.final_goals_b1 = 0;
+    for (const int round : {6, 7}) {
+        SCOPED_TRACE(round);
+        gd.game_state.state_league_round = round;
+        TestDriver d(1024, 768);
+        TForm88& form = d.screen().Create<TForm88>(match, 2);
+        form.Show();
+        d.Pump();
+        const std::string first_leg = Markup(d, "lb_primeiro");
+        EXPECT_EQ(d.Get("lb_primeiro").Visible(), round == 7);
+        if (round == 7) {
+            EXPECT_TRUE(Has(first_leg, "Primeiro Jogo"));
+            EXPECT_LT(first_leg.find("Atlético"), first_leg.find("Porto"));
+            d.SavePng("match_lineup_state_final_first_leg.png");
+        }
+        form.Release();
+        d.Pump();
+    }
+    Game().Reset();
+}
+
 // One match between a human club (home) and a computer club, line-ups chosen and on the pitch.
 class DecisionWindowsTest : public ::testing::Test {
   protected:
