@@ -517,6 +517,69 @@ TEST(MatchLineupWindowFirstLeg, AStateFinalsSecondLegShowsTheFirstFinal) {
     Game().Reset();
 }
 
+// The in-match line-up shows both clubs' crests, and a computer away club whose kit is the home
+// club's colour wears its second kit on the pitch.
+TEST(MatchLineupWindowPictures, CrestsAndTheSecondKitOfAClashingComputerAwayClub) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int human = testing::AddTeam(true);
+    const int computer = testing::AddTeam();
+    for (const int team : {human, computer}) {
+        testing::AddSquad(team, 70);
+        ChooseComputerLineup(team);
+        gd.teams[team].kit_colour = 0x0000C0;
+    }
+    gd.game_state.league_club_count = static_cast<int>(gd.teams.size());
+    gd.teams[human].picture_name.set("casa");
+    gd.teams[computer].picture_name.set("fora");
+    const int match = testing::AddDayMatch(human, computer);
+
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "match_lineup_pictures";
+    auto write = [&](const std::filesystem::path& file, std::uint32_t colour) {
+        std::filesystem::create_directories(file.parent_path());
+        Picture picture(20, 20);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 20; ++x) picture.SetPixelARGB(x, y, colour);
+        ASSERT_EQ(cairo_surface_write_to_png(picture.surface(), file.c_str()),
+                  CAIRO_STATUS_SUCCESS);
+    };
+    write(folder / "teams" / "escudos" / "casa.png", 0xFF00A000u);
+    write(folder / "teams" / "escudos" / "fora.png", 0xFFA00000u);
+    write(folder / "teams" / "camisas" / "fora.png", 0xFFC00000u);
+    write(folder / "teams" / "camisas2" / "fora.png", 0xFFFFFFFFu);
+    SetGameFolder(folder.string());
+
+    TestDriver d(1024, 768);
+    TForm88& form = d.screen().Create<TForm88>(match, 2);
+    form.Show();
+    d.Pump();
+    const Picture& home_crest = d.Get<Image>("esc1").GetPicture();
+    const Picture& away_crest = d.Get<Image>("esc2").GetPicture();
+    ASSERT_EQ(home_crest.width(), 20);
+    EXPECT_EQ(home_crest.PixelARGB(10, 10), 0xFF00A000u);
+    ASSERT_EQ(away_crest.width(), 20);
+    EXPECT_EQ(away_crest.PixelARGB(10, 10), 0xFFA00000u);
+    const Picture& shirt = d.Get<Image>("camisa5").GetPicture();
+    ASSERT_EQ(shirt.width(), 20);
+    EXPECT_EQ(shirt.PixelARGB(10, 10), 0xFFFFFFFFu) << "the second kit";
+    d.SavePng("match_lineup_crests_and_second_kit.png");
+    form.Release();
+    d.Pump();
+
+    // Colours that do not clash keep the first kit.
+    gd.teams[computer].kit_colour = 0x00C000;
+    TForm88& again = d.screen().Create<TForm88>(match, 2);
+    again.Show();
+    d.Pump();
+    ASSERT_EQ(d.Get<Image>("camisa5").GetPicture().width(), 20);
+    EXPECT_EQ(d.Get<Image>("camisa5").GetPicture().PixelARGB(10, 10), 0xFFC00000u);
+    again.Release();
+    d.Pump();
+    SetGameFolder("");
+    Game().Reset();
+}
+
 // One match between a human club (home) and a computer club, line-ups chosen and on the pitch.
 class DecisionWindowsTest : public ::testing::Test {
   protected:
