@@ -47,6 +47,14 @@ std::string Markup(TestDriver& d, std::string_view name) {
     return s;
 }
 
+// A picture of one colour.
+Picture Solid(int width, int height, std::uint32_t argb) {
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) picture.SetPixelARGB(x, y, argb);
+    return picture;
+}
+
 bool Has(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
 }
@@ -433,18 +441,13 @@ TEST(MatchDayWindowPictures, NationalTeamsShowFlagsAndFramesTheirPicture) {
     gd.game_state.tournament_round = 4;
     std::vector<Picture>& flags = flag_pictures();
     flags.assign(kFlagPictureEntries, Picture{});
-    for (const auto& [country, colour] : {std::pair{29, 0xFF00A000u}, std::pair{3, 0xFF202020u}}) {
-        flags[country] = Picture(20, 14);
-        for (int y = 0; y < 14; ++y)
-            for (int x = 0; x < 20; ++x) flags[country].SetPixelARGB(x, y, colour);
-    }
+    for (const auto& [country, colour] : {std::pair{29, 0xFF00A000u}, std::pair{3, 0xFF202020u}})
+        flags[country] = Solid(20, 14, colour);
     // The frames' picture, img\f03.png of the game folder.
     const std::filesystem::path folder =
         std::filesystem::path(::testing::TempDir()) / "match_day_frame_picture";
     std::filesystem::create_directories(folder / "img");
-    Picture frame(40, 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 40; ++x) frame.SetPixelARGB(x, y, 0xFF0000FFu);
+    const Picture frame = Solid(40, 10, 0xFF0000FFu);
     ASSERT_EQ(cairo_surface_write_to_png(frame.surface(), (folder / "img" / "f03.png").c_str()),
               CAIRO_STATUS_SUCCESS);
     SetGameFolder(folder.string());
@@ -538,9 +541,7 @@ TEST(MatchLineupWindowPictures, CrestsAndTheSecondKitOfAClashingComputerAwayClub
         std::filesystem::path(::testing::TempDir()) / "match_lineup_pictures";
     auto write = [&](const std::filesystem::path& file, std::uint32_t colour) {
         std::filesystem::create_directories(file.parent_path());
-        Picture picture(20, 20);
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 20; ++x) picture.SetPixelARGB(x, y, colour);
+        const Picture picture = Solid(20, 20, colour);
         ASSERT_EQ(cairo_surface_write_to_png(picture.surface(), file.c_str()),
                   CAIRO_STATUS_SUCCESS);
     };
