@@ -32,6 +32,7 @@
 #include "screens/match/shootout_window.h"
 #include "screens/start/game_pictures.h"
 #include "tests/match/match_day_world.h"
+#include "ui/controls/smooth_label.h"
 #include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
@@ -520,9 +521,10 @@ TEST(MatchLineupWindowFirstLeg, AStateFinalsSecondLegShowsTheFirstFinal) {
     Game().Reset();
 }
 
-// The in-match line-up shows both clubs' crests, and a computer away club whose kit is the home
-// club's colour wears its second kit on the pitch.
-TEST(MatchLineupWindowPictures, CrestsAndTheSecondKitOfAClashingComputerAwayClub) {
+// The in-match line-up shows both clubs' names shaded from their back colour to their text
+// colour, both crests, and a computer away club whose kit is the home club's colour wears its
+// second kit on the pitch.
+TEST(MatchLineupWindowPictures, NamesCrestsAndTheSecondKitOfAClashingComputerAwayClub) {
     testing::StartMatchDay();
     GameData& gd = Game();
     const int human = testing::AddTeam(true);
@@ -533,6 +535,9 @@ TEST(MatchLineupWindowPictures, CrestsAndTheSecondKitOfAClashingComputerAwayClub
         gd.teams[team].kit_colour = 0x0000C0;
     }
     gd.game_state.league_club_count = static_cast<int>(gd.teams.size());
+    gd.teams[human].name.set("Atlético");
+    gd.teams[human].back_colour = 0x00D7FF;
+    gd.teams[human].text_colour = 0xFFFFFF;
     gd.teams[human].picture_name.set("casa");
     gd.teams[computer].picture_name.set("fora");
     const int match = testing::AddDayMatch(human, computer);
@@ -555,6 +560,12 @@ TEST(MatchLineupWindowPictures, CrestsAndTheSecondKitOfAClashingComputerAwayClub
     TForm88& form = d.screen().Create<TForm88>(match, 2);
     form.Show();
     d.Pump();
+    auto& name = d.Get<TUiSmoothLabel>("nometime1");
+    EXPECT_EQ(name.Caption().GradientType(), gtVertical);
+    EXPECT_EQ(name.Caption().ColorStart(), 0x00D7FF);
+    EXPECT_EQ(name.Caption().ColorEnd(), 0xFFFFFF);
+    EXPECT_EQ(d.Get<TUiSmoothLabel>("nometime_s1").Caption().ColorStart(), clBlack);
+    EXPECT_EQ(d.Get<TUiSmoothLabel>("nometime1").Caption().Text(), "Atlético");
     const Picture& home_crest = d.Get<Image>("esc1").GetPicture();
     const Picture& away_crest = d.Get<Image>("esc2").GetPicture();
     ASSERT_EQ(home_crest.width(), 20);
