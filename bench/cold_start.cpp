@@ -11,7 +11,7 @@
 #include <string>
 
 #include "bench/child_process.h"
-#include "bench/largest_setup.h"
+#include "game/largest_setup.h"
 #include "season/load_game.h"
 
 namespace {
@@ -20,7 +20,7 @@ namespace {
 
 int ChildNewGame() {
     kv::HeadlessGame game;
-    return game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty() ? 0 : 1;
+    return game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty() ? 0 : 1;
 }
 
 int ChildLoad(const char* path) { return kv::LoadGameFromFile(path).loaded ? 0 : 1; }
@@ -34,7 +34,8 @@ const std::string& TenSeasonsFile() {
     ten_seasons_made = true;
     ten_seasons_file = [] {
         kv::HeadlessGame game;
-        if (!game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty()) return std::string();
+        if (!game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
+            return std::string();
         for (int season = 1; season <= 10;) {
             game.PlayRound();
             if (game.season_finished()) ++season;

@@ -16,9 +16,9 @@
 
 #include "core/game_data.h"
 #include "core/save_game.h"
-#include "bench/largest_setup.h"
 #include "core/saved_game.h"
 #include "game/headless_game.h"
+#include "game/largest_setup.h"
 #include "season/load_game.h"
 #include "season/new_game_setup.h"
 #include "tests/core/saves/saves_world.h"
@@ -84,7 +84,7 @@ void BM_LoadGameFromDisk(benchmark::State& state) {
 const std::string& TenSeasonsBytes() {
     static const std::string bytes = [] {
         kv::HeadlessGame game;
-        if (!game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
+        if (!game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
             return std::string();
         for (int season = 1; season <= 10;) {
             game.PlayRound();

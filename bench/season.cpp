@@ -6,13 +6,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include "bench/largest_setup.h"
+#include "game/largest_setup.h"
 
 namespace {
 
 // False when the sample database did not build.
 bool StartLargestGame(kv::HeadlessGame& game) {
-    return game.StartNewGame(kv::bench::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty();
+    return game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty();
 }
 
 void PlaySeason(kv::HeadlessGame& game) {

@@ -343,25 +343,11 @@ void AddImageColumn(TReportGrid& grid, std::string name, int width, std::string_
 ImageList MakeSquadMarks() {
     constexpr int kSide = 16;
     ImageList list(kSide, kSide);
-    auto star = [](Canvas& canvas, TColor pen, TColor fill) {
-        canvas.pen.color = pen;
-        canvas.brush.color = fill;
-        canvas.Polygon(StarPoints(8, 8, 7.0, 3.0));
-    };
-    Picture reserve(kSide, kSide);
-    {
-        Canvas canvas(reserve);
-        canvas.pen.color = static_cast<TColor>(0x909090);
-        canvas.brush.color = clWhite;
-        canvas.Ellipse({3, 3, 13, 13});
-    }
-    list.Add(reserve);
-    Picture starter(kSide, kSide);
+    list.Add(DiscMark(kSide, {3, 3, 13, 13}, static_cast<TColor>(0x909090), clWhite));
+    Picture starter = DiscMark(kSide, {2, 2, 14, 14}, static_cast<TColor>(0x005000),
+                               static_cast<TColor>(0x00B000));
     {
         Canvas canvas(starter);
-        canvas.pen.color = static_cast<TColor>(0x005000);
-        canvas.brush.color = static_cast<TColor>(0x00B000);
-        canvas.Ellipse({2, 2, 14, 14});
         canvas.pen.color = clWhite;  // a tick: he plays
         canvas.MoveTo(5, 8);
         canvas.LineTo(7, 11);
@@ -369,18 +355,10 @@ ImageList MakeSquadMarks() {
     }
     list.Add(starter);
     list.Add(Picture(kSide, kSide));
-    Picture gold(kSide, kSide);
-    {
-        Canvas canvas(gold);
-        star(canvas, static_cast<TColor>(0x0080C0), static_cast<TColor>(0x00D7FF));
-    }
-    list.Add(gold);
-    Picture plain(kSide, kSide);
-    {
-        Canvas canvas(plain);
-        star(canvas, static_cast<TColor>(0xC8C8C8), static_cast<TColor>(0xF0F0F0));
-    }
-    list.Add(plain);
+    list.Add(
+        StarMark(kSide, 7.0, 3.0, static_cast<TColor>(0x0080C0), static_cast<TColor>(0x00D7FF)));
+    list.Add(
+        StarMark(kSide, 7.0, 3.0, static_cast<TColor>(0xC8C8C8), static_cast<TColor>(0xF0F0F0)));
     return list;
 }
 

@@ -188,24 +188,10 @@ ImageList& SearchMarks() {
         constexpr int kSide = 14;
         ImageList list(kSide, kSide);
         list.Add(Picture(kSide, kSide));
-        Picture star(kSide, kSide);
-        {
-            Canvas canvas(star);
-            canvas.pen.color = static_cast<TColor>(0x0080C0);
-            canvas.brush.color = static_cast<TColor>(0x00D7FF);
-            canvas.Polygon(StarPoints(7, 7, 6.5, 2.8));
-        }
-        list.Add(star);
-        for (const TColor colour : {static_cast<TColor>(0x00B000), static_cast<TColor>(0xC0C0C0)}) {
-            Picture mark(kSide, kSide);
-            {
-                Canvas canvas(mark);
-                canvas.pen.color = static_cast<TColor>(0x404040);
-                canvas.brush.color = colour;
-                canvas.Ellipse({3, 3, 11, 11});
-            }
-            list.Add(mark);
-        }
+        list.Add(StarMark(kSide, 6.5, 2.8, static_cast<TColor>(0x0080C0),
+                          static_cast<TColor>(0x00D7FF)));
+        for (const TColor colour : {static_cast<TColor>(0x00B000), static_cast<TColor>(0xC0C0C0)})
+            list.Add(DiscMark(kSide, {3, 3, 11, 11}, static_cast<TColor>(0x404040), colour));
         return list;
     }();
     return marks;

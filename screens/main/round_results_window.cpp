@@ -18,9 +18,10 @@
 #include "platform/window/scroll_box.h"
 #include "screens/main/best_eleven_window.h"
 #include "screens/main/competition_window_parts.h"
-#include "screens/match/match_pictures.h"
 #include "screens/main/main_window.h"
+#include "screens/main/national_board_window.h"
 #include "screens/main/tables_window.h"
+#include "screens/match/match_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_keys.h"
 #include "screens/start/window_layout.h"
@@ -339,8 +340,8 @@ TForm67::TForm67() : Form("Form67") {
     ControlNamed<Control>(*this, "bt2").on_click = [this] {
         if (kind_ < ckWorldCup) {
             ShowTablesWindow();
-        } else if (const auto& board = MainWindowOpener("TForm78")) {
-            board();
+        } else {
+            ShowNationalBoard();
         }
     };
     ControlNamed<Control>(*this, "Button2").on_click = [] { ShowBestElevenWindow(0); };

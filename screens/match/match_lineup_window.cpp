@@ -311,11 +311,7 @@ void TForm88::RefreshTeamTexts() {
     for (int s = 0; s < 2; ++s) {
         const t_team* t = TeamAt(m->team[s]);
         const std::string n = std::to_string(s + 1);
-        ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime" + n),
-                         &ControlNamed<TUiSmoothLabel>(*this, "nometime_s" + n),
-                         t ? t->name.str() : std::string(),
-                         t ? static_cast<TColor>(t->back_colour) : clWhite,
-                         t ? static_cast<TColor>(t->text_colour) : clWhite, static_cast<TColor>(0x204010));
+        ShowTeamName(*this, s + 1, m->team[s], static_cast<TColor>(0x204010));
         auto& crest = ControlNamed<Image>(*this, "esc" + n);
         crest.stretch = crest.proportional = true;
         const std::string path = MatchCrestPath(m->team[s]);

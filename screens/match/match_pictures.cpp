@@ -4,9 +4,12 @@
 #include <map>
 #include <string>
 
+#include "match/match_tables.h"
 #include "platform/gfx/graphics.h"
+#include "platform/window/layout_builder.h"
 #include "platform/window/screen.h"
 #include "ui/controls/control_classes.h"
+#include "ui/controls/smooth_label.h"
 #include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_control_classes.h"
 #include "ui/markup/picture_container.h"
@@ -238,6 +241,16 @@ void ShowAsEventsPanel(TUiSmoothPanel& panel) {
     panel.Caption().SetHTMLTop(4);
     panel.Caption().SetHTMLShadowOffset(1);
     panel.Caption().SetHTMLShadowColor(clBlack);
+}
+
+void ShowTeamName(Control& window, int side, int team, TColor ground) {
+    const t_team* t = TeamAt(team);
+    const std::string n = std::to_string(side);
+    ShowGradientText(ControlNamed<TUiSmoothLabel>(window, "nometime" + n),
+                     &ControlNamed<TUiSmoothLabel>(window, "nometime_s" + n),
+                     t ? t->name.str() : std::string(),
+                     t ? static_cast<TColor>(t->back_colour) : clWhite,
+                     t ? static_cast<TColor>(t->text_colour) : clWhite, ground);
 }
 
 void RegisterMatchCursors() {

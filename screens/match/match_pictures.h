@@ -6,11 +6,13 @@
 #include <array>
 #include <string_view>
 
+#include "platform/gfx/colors.h"
 #include "platform/gfx/picture.h"
 #include "ui/markup/picture_container.h"
 
 namespace kv {
 
+class Control;
 class TUiSmoothPanel;
 
 inline constexpr int kPitchWidth = 380;
@@ -37,6 +39,11 @@ void RegisterMatchCursors();
 // The match windows' events panel: dark green, rounded, with a light green rim, its mark-up
 // list across its width with a black one-pixel shadow.
 void ShowAsEventsPanel(TUiSmoothPanel& panel);
+
+// A match window's team name: side 1's or 2's smooth labels "nometime<side>" over their black
+// copy "nometime_s<side>" show the team's name shaded from its back colour to its text colour,
+// readable on `ground`; no team, no name.
+void ShowTeamName(Control& window, int side, int team, TColor ground);
 
 // The control classes the match windows' layout tables place: mark-up labels and the
 // custom-drawn buttons and panels.

@@ -170,11 +170,7 @@ TForm52::TForm52(int archived_match, int side) : Form("Form52"), match_(archived
     for (int s = 0; s < 2; ++s) {
         const t_team* t = TeamAt(m.team[s]);
         const std::string n = std::to_string(s + 1);
-        ShowGradientText(ControlNamed<TUiSmoothLabel>(*this, "nometime" + n),
-                         &ControlNamed<TUiSmoothLabel>(*this, "nometime_s" + n),
-                         t ? t->name.str() : std::string(),
-                         t ? static_cast<TColor>(t->back_colour) : clWhite,
-                         t ? static_cast<TColor>(t->text_colour) : clWhite, clBlack);
+        ShowTeamName(*this, s + 1, m.team[s], clBlack);
         auto& crest = ControlNamed<Image>(*this, "esc" + n);
         crest.stretch = crest.proportional = true;
         const std::string path = t ? BuildCrestPath(m.team[s]) : std::string();

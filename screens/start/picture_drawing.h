@@ -3,6 +3,9 @@
 
 #include <cairo.h>
 
+#include "platform/gfx/canvas.h"
+#include "platform/gfx/picture.h"
+
 namespace kv::drawing {
 
 inline constexpr double kPi = 3.14159265358979323846;
@@ -32,6 +35,24 @@ inline void VerticalGradient(cairo_t* cr, double top, double bottom, int from, i
                                      (to & 0xFF) / 255.0);
     cairo_set_source(cr, p);
     cairo_pattern_destroy(p);
+}
+
+// A picture of w x h pixels drawn by draw(canvas, cr) on a canvas over it; a transparent one
+// starts clear, an opaque one as a new picture starts.
+template <class Draw>
+Picture DrawnPicture(int w, int h, bool transparent, Draw&& draw) {
+    Picture picture(w, h);
+    {
+        Canvas canvas(picture);
+        cairo_t* cr = canvas.cairo();
+        if (transparent) {
+            cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+            cairo_paint(cr);
+            cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+        }
+        draw(canvas, cr);
+    }
+    return picture;
 }
 
 }  // namespace kv::drawing

@@ -13,6 +13,7 @@
 namespace kv {
 namespace {
 
+using drawing::DrawnPicture;
 using drawing::kPi;
 using drawing::Rgb;
 using drawing::RoundedRect;
@@ -79,118 +80,98 @@ void Text(Canvas& canvas, Rect r, std::string_view text, const char* face, int s
 }
 
 Picture TitlePicture() {
-    Picture picture(kTitlePictureWidth, kTitlePictureHeight);
-    const double w = picture.width(), h = picture.height();
-    {
-        Canvas canvas(picture);
-        cairo_t* cr = canvas.cairo();
-        VerticalGradient(cr, 0, h, 0x12602c, 0x06260f);
-        cairo_paint(cr);
-        // Mown stripes across the pitch.
-        for (int i = 0; i < 12; i += 2) {
-            cairo_rectangle(cr, i * w / 11.0, 0, w / 11.0, h);
-            Rgb(cr, 0xffffff, 0.035);
+    const double w = kTitlePictureWidth, h = kTitlePictureHeight;
+    return DrawnPicture(
+        kTitlePictureWidth, kTitlePictureHeight, false, [&](Canvas& canvas, cairo_t* cr) {
+            VerticalGradient(cr, 0, h, 0x12602c, 0x06260f);
+            cairo_paint(cr);
+            // Mown stripes across the pitch.
+            for (int i = 0; i < 12; i += 2) {
+                cairo_rectangle(cr, i * w / 11.0, 0, w / 11.0, h);
+                Rgb(cr, 0xffffff, 0.035);
+                cairo_fill(cr);
+            }
+            // The halfway line and centre circle behind the menu.
+            Rgb(cr, 0xffffff, 0.18);
+            cairo_set_line_width(cr, 2);
+            cairo_arc(cr, 396, 170, 112, 0, 2 * kPi);
+            cairo_stroke(cr);
+            cairo_move_to(cr, 396, 0);
+            cairo_line_to(cr, 396, h);
+            cairo_stroke(cr);
+            cairo_arc(cr, 396, 170, 4, 0, 2 * kPi);
             cairo_fill(cr);
-        }
-        // The halfway line and centre circle behind the menu.
-        Rgb(cr, 0xffffff, 0.18);
-        cairo_set_line_width(cr, 2);
-        cairo_arc(cr, 396, 170, 112, 0, 2 * kPi);
-        cairo_stroke(cr);
-        cairo_move_to(cr, 396, 0);
-        cairo_line_to(cr, 396, h);
-        cairo_stroke(cr);
-        cairo_arc(cr, 396, 170, 4, 0, 2 * kPi);
-        cairo_fill(cr);
-        // The penalty area on the left, with the ball on its spot; the credit lines go below.
-        cairo_rectangle(cr, -2, 106, 80, 116);
-        cairo_stroke(cr);
-        Football(cr, 150, 164, 48);
-        // Band behind the title.
-        VerticalGradient(cr, 0, 64, 0x031a09, 0x0b4a21);
-        cairo_rectangle(cr, 0, 0, w, 64);
-        cairo_fill(cr);
-        Rgb(cr, 0xe8b923);
-        cairo_rectangle(cr, 0, 63, w, 2);
-        cairo_fill(cr);
-        // The exit plate.
-        RoundedRect(cr, 44, 260, 46, 25, 6);
-        VerticalGradient(cr, 260, 285, 0xd23a2a, 0x8c1a12);
-        cairo_fill_preserve(cr);
-        Rgb(cr, 0xffffff, 0.85);
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
-        // A thin golden frame.
-        Rgb(cr, 0xe8b923);
-        cairo_set_line_width(cr, 2);
-        cairo_rectangle(cr, 1, 1, w - 2, h - 2);
-        cairo_stroke(cr);
+            // The penalty area on the left, with the ball on its spot; the credit lines go below.
+            cairo_rectangle(cr, -2, 106, 80, 116);
+            cairo_stroke(cr);
+            Football(cr, 150, 164, 48);
+            // Band behind the title.
+            VerticalGradient(cr, 0, 64, 0x031a09, 0x0b4a21);
+            cairo_rectangle(cr, 0, 0, w, 64);
+            cairo_fill(cr);
+            Rgb(cr, 0xe8b923);
+            cairo_rectangle(cr, 0, 63, w, 2);
+            cairo_fill(cr);
+            // The exit plate.
+            RoundedRect(cr, 44, 260, 46, 25, 6);
+            VerticalGradient(cr, 260, 285, 0xd23a2a, 0x8c1a12);
+            cairo_fill_preserve(cr);
+            Rgb(cr, 0xffffff, 0.85);
+            cairo_set_line_width(cr, 1.5);
+            cairo_stroke(cr);
+            // A thin golden frame.
+            Rgb(cr, 0xe8b923);
+            cairo_set_line_width(cr, 2);
+            cairo_rectangle(cr, 1, 1, w - 2, h - 2);
+            cairo_stroke(cr);
 
-        Text(canvas, {20, 8, 400, 58}, "KORVANEL", "Arial", 30, fsBold, clWhite,
-             DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
-        const int year_left = 20 + canvas.TextWidth("KORVANEL ");
-        Text(canvas, {year_left, 8, 420, 58}, "2014", "Arial", 30, fsBold, 0x23B9E8,
-             DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
-        Text(canvas, {306, 14, 505, 58}, "Gerência de futebol", "Arial", 11, fsItalic, 0xDDEEDD,
-             DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 1);
-        Text(canvas, {32, 70, 210, 90}, kGameWebAddress, "Tahoma", 10, fsBold | fsUnderline,
-             0x60E0FF, DT_LEFT | DT_VCENTER | DT_SINGLELINE, 1);
-        Text(canvas, {44, 260, 90, 285}, "Sair", "Tahoma", 9, fsBold, clWhite,
-             DT_CENTER | DT_VCENTER | DT_SINGLELINE, 1);
-    }
-    return picture;
+            Text(canvas, {20, 8, 400, 58}, "KORVANEL", "Arial", 30, fsBold, clWhite,
+                 DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
+            const int year_left = 20 + canvas.TextWidth("KORVANEL ");
+            Text(canvas, {year_left, 8, 420, 58}, "2014", "Arial", 30, fsBold, 0x23B9E8,
+                 DT_LEFT | DT_VCENTER | DT_SINGLELINE, 2);
+            Text(canvas, {306, 14, 505, 58}, "Gerência de futebol", "Arial", 11, fsItalic, 0xDDEEDD,
+                 DT_RIGHT | DT_VCENTER | DT_SINGLELINE, 1);
+            Text(canvas, {32, 70, 210, 90}, kGameWebAddress, "Tahoma", 10, fsBold | fsUnderline,
+                 0x60E0FF, DT_LEFT | DT_VCENTER | DT_SINGLELINE, 1);
+            Text(canvas, {44, 260, 90, 285}, "Sair", "Tahoma", 9, fsBold, clWhite,
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, 1);
+        });
 }
 
 Picture MenuButton(std::string_view caption, bool hover) {
-    Picture picture(kMenuButtonWidth, kMenuButtonHeight);
-    const double w = picture.width(), h = picture.height();
-    {
-        Canvas canvas(picture);
-        cairo_t* cr = canvas.cairo();
-        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-        cairo_paint(cr);
-        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-        RoundedRect(cr, 3, 4, w - 6, h - 8, 13);
-        if (hover)
-            VerticalGradient(cr, 4, h - 4, 0xfbe27a, 0xc98b0d);
-        else
-            VerticalGradient(cr, 4, h - 4, 0x1f7a3d, 0x0a3518);
-        cairo_fill_preserve(cr);
-        Rgb(cr, hover ? 0xfff4c2 : 0xe8b923);
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
-        // A glassy sheen on the upper half.
-        RoundedRect(cr, 8, 7, w - 16, (h - 8) / 2 - 2, 9);
-        Rgb(cr, 0xffffff, hover ? 0.30 : 0.12);
-        cairo_fill(cr);
-        Football(cr, 26, h / 2, 11);
-        Text(canvas, {42, 4, static_cast<int>(w) - 8, static_cast<int>(h) - 4}, caption, "Arial",
-             12, fsBold, hover ? TColor{0x101010} : clWhite, DT_CENTER | DT_VCENTER | DT_SINGLELINE,
-             hover ? 0 : 1);
-    }
-    return picture;
+    const double w = kMenuButtonWidth, h = kMenuButtonHeight;
+    return DrawnPicture(kMenuButtonWidth, kMenuButtonHeight, true,
+                        [&](Canvas& canvas, cairo_t* cr) {
+                            RoundedRect(cr, 3, 4, w - 6, h - 8, 13);
+                            if (hover)
+                                VerticalGradient(cr, 4, h - 4, 0xfbe27a, 0xc98b0d);
+                            else
+                                VerticalGradient(cr, 4, h - 4, 0x1f7a3d, 0x0a3518);
+                            cairo_fill_preserve(cr);
+                            Rgb(cr, hover ? 0xfff4c2 : 0xe8b923);
+                            cairo_set_line_width(cr, 2);
+                            cairo_stroke(cr);
+                            // A glassy sheen on the upper half.
+                            RoundedRect(cr, 8, 7, w - 16, (h - 8) / 2 - 2, 9);
+                            Rgb(cr, 0xffffff, hover ? 0.30 : 0.12);
+                            cairo_fill(cr);
+                            Football(cr, 26, h / 2, 11);
+                            Text(canvas, {42, 4, static_cast<int>(w) - 8, static_cast<int>(h) - 4},
+                                 caption, "Arial", 12, fsBold, hover ? TColor{0x101010} : clWhite,
+                                 DT_CENTER | DT_VCENTER | DT_SINGLELINE, hover ? 0 : 1);
+                        });
 }
 
 Picture FootballCursor() {
-    Picture picture(kFootballCursorSide, kFootballCursorSide);
-    {
-        Canvas canvas(picture);
-        cairo_t* cr = canvas.cairo();
-        cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-        cairo_paint(cr);
-        cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-        Football(cr, 16, 16, 13);
-    }
-    return picture;
+    return DrawnPicture(kFootballCursorSide, kFootballCursorSide, true,
+                        [&](Canvas&, cairo_t* cr) { Football(cr, 16, 16, 13); });
 }
 
 // A plain banner with a globe: neutral, so no country is mistaken for another.
 Picture DefaultFlag() {
-    Picture picture(kDefaultFlagSide, kDefaultFlagSide);
-    const double s = picture.width();
-    {
-        Canvas canvas(picture);
-        cairo_t* cr = canvas.cairo();
+    const double s = kDefaultFlagSide;
+    return DrawnPicture(kDefaultFlagSide, kDefaultFlagSide, false, [&](Canvas&, cairo_t* cr) {
         VerticalGradient(cr, 0, s, 0xf2f2f2, 0xb8bcc2);
         cairo_paint(cr);
         Rgb(cr, 0x5a6470);
@@ -214,8 +195,7 @@ Picture DefaultFlag() {
         cairo_move_to(cr, c - r, c);
         cairo_line_to(cr, c + r, c);
         cairo_stroke(cr);
-    }
-    return picture;
+    });
 }
 
 }  // namespace
@@ -242,10 +222,7 @@ Picture DrawStateFlag(int state) {
     const int field = kColours[state % kColourCount];
     const int mark = kColours[(state * 3 + 1) % kColourCount];
     const double w = kStateFlagWidth, h = kStateFlagHeight;
-    Picture picture(kStateFlagWidth, kStateFlagHeight);
-    {
-        Canvas canvas(picture);
-        cairo_t* cr = canvas.cairo();
+    return DrawnPicture(kStateFlagWidth, kStateFlagHeight, false, [&](Canvas&, cairo_t* cr) {
         Rgb(cr, field);
         cairo_paint(cr);
         Rgb(cr, mark);
@@ -286,8 +263,7 @@ Picture DrawStateFlag(int state) {
         cairo_set_line_width(cr, 1);
         cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
         cairo_stroke(cr);
-    }
-    return picture;
+    });
 }
 
 }  // namespace

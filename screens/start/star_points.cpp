@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/gfx/canvas.h"
+
 namespace kv {
 
 std::vector<Point> StarPoints(int cx, int cy, double outer, double inner) {
@@ -15,6 +17,28 @@ std::vector<Point> StarPoints(int cx, int cy, double outer, double inner) {
                           cy + static_cast<int>(std::lround(radius * std::sin(angle)))});
     }
     return points;
+}
+
+Picture StarMark(int side, double outer, double inner, TColor pen, TColor fill) {
+    Picture mark(side, side);
+    {
+        Canvas canvas(mark);
+        canvas.pen.color = pen;
+        canvas.brush.color = fill;
+        canvas.Polygon(StarPoints(side / 2, side / 2, outer, inner));
+    }
+    return mark;
+}
+
+Picture DiscMark(int side, Rect box, TColor pen, TColor fill) {
+    Picture mark(side, side);
+    {
+        Canvas canvas(mark);
+        canvas.pen.color = pen;
+        canvas.brush.color = fill;
+        canvas.Ellipse(box);
+    }
+    return mark;
 }
 
 }  // namespace kv

@@ -59,35 +59,34 @@ TEST(SavedSampleGame, ANewGameAndEveryRoundOfItsFirstSeasonLoadBackUnchanged) {
 TEST(SavedSampleGame, EverySetupLoadsBackAtEveryRoundOfTwoSeasons) {
     struct Case {
         const char* name;
-        std::uint64_t seed;
-        int league_format;
-        bool state_championships, cups, national_team;
-        int humans;
-        std::vector<int> countries, coach_countries;
+        HeadlessSetup setup;
         bool coach_without_club;
     };
     const Case cases[] = {
-        {"five coaches in three leagues, national teams and a coach without a club", 3,
-         kDivisionsOf20, true, true, true, 5, {kHomeCountry, 3, 11},
-         {kHomeCountry, kHomeCountry, 3, 11, 11}, true},
-        {"one coach, divisions of 10, no cups", 8, kDivisionsOf10, false, false, false, 1,
-         {kHomeCountry}, {}, false},
+        {"five coaches in three leagues, national teams and a coach without a club",
+         {.teams_folder = KORVANEL_SAMPLE_TEAMS,
+          .seed = 3,
+          .countries = {kHomeCountry, 3, 11},
+          .league_format = kDivisionsOf20,
+          .state_championships = true,
+          .humans = 5,
+          .coach_countries = {kHomeCountry, kHomeCountry, 3, 11, 11},
+          .national_team_coach = true},
+         true},
+        {"one coach, divisions of 10, no cups",
+         {.teams_folder = KORVANEL_SAMPLE_TEAMS,
+          .seed = 8,
+          .countries = {kHomeCountry},
+          .league_format = kDivisionsOf10,
+          .cups = false,
+          .tournaments = false,
+          .coach_countries = {}},
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        HeadlessSetup setup;
-        setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-        setup.seed = c.seed;
-        setup.league_format = c.league_format;
-        setup.state_championships = c.state_championships;
-        setup.cups = c.cups;
-        setup.tournaments = c.national_team;
-        setup.national_team_coach = c.national_team;
-        setup.humans = c.humans;
-        setup.countries = c.countries;
-        setup.coach_countries = c.coach_countries;
         HeadlessGame game;
-        ASSERT_EQ(game.StartNewGame(setup), "");
+        ASSERT_EQ(game.StartNewGame(c.setup), "");
         if (c.coach_without_club) {
             ASSERT_GE(AddHumanCoach(Game(), "Sem Clube"), 0);
         }

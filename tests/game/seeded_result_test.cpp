@@ -14,7 +14,7 @@
 #include "core/game_data.h"
 #include "core/saved_game.h"
 #include "game/headless_game.h"
-#include "season/new_game_setup.h"
+#include "game/largest_setup.h"
 
 namespace kv {
 namespace {
@@ -31,14 +31,7 @@ std::uint64_t SavedGameDigest() {
 }
 
 TEST(SeededResult, TwoSeasonsOfTheLargestSetupSaveTheSameBytes) {
-    HeadlessSetup setup;
-    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-    setup.seed = 77;
-    setup.league_format = kDivisionsOf20;
-    setup.state_championships = true;
-    setup.humans = 2;
-    for (const CountryClubs& c : ListedCountries(ScanClubFiles(setup.teams_folder)))
-        setup.countries.push_back(c.country);
+    const HeadlessSetup setup = LargestSetup(KORVANEL_SAMPLE_TEAMS, 2);
     HeadlessGame game;
     ASSERT_EQ(game.StartNewGame(setup), "");
     EXPECT_EQ(SavedGameDigest(), 6602613534746392384ull) << "the new game";

@@ -303,6 +303,9 @@ TEST(SampleDatabase, SmallDatabaseWithPicturesAndSounds) {
     }
     EXPECT_EQ(picture(dir / "img" / "f01.jpg"), (std::pair{256, 256}));
     EXPECT_EQ(picture(dir / "img" / "f03.bmp"), (std::pair{128, 128}));
+    // The match day's group frames draw this picture: it fits the 335 pixels of their width
+    // and the height of a frame of two rows.
+    EXPECT_EQ(picture(dir / "img" / "f03.png"), (std::pair{320, 46}));
     for (const SoundEffectFile& effect : kSoundEffectFiles) {
         const auto bytes = ReadFile((dir / NativePath(effect.file)).string());
         ASSERT_TRUE(bytes) << effect.file;

@@ -410,6 +410,43 @@ bool WriteBmp(const fs::path& path, int w, int h, const std::vector<std::uint8_t
     return WriteOutputFile(path, out, error);
 }
 
+// The match day's group frames: a pitch drawn in faint white lines, laid centred under the
+// rows of each group, so the frames read as one board without hiding the names.
+bool WriteFramePicture(const fs::path& path, std::string* error) {
+    constexpr double w = 320, h = 46;
+    Surface s(static_cast<int>(w), static_cast<int>(h));
+    cairo_t* cr = s.cr;
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    // Mown stripes across the grass, barely there.
+    for (int i = 0; i < 8; i += 2) {
+        cairo_rectangle(cr, 4 + i * (w - 8) / 8, 4, (w - 8) / 8, h - 8);
+        SetColour(cr, 0xFFFFFF, 0.05);
+        cairo_fill(cr);
+    }
+    SetColour(cr, 0xFFFFFF, 0.22);
+    cairo_set_line_width(cr, 1.5);
+    cairo_rectangle(cr, 4.5, 4.5, w - 9, h - 9);
+    cairo_move_to(cr, w / 2, 4.5);
+    cairo_line_to(cr, w / 2, h - 4.5);
+    cairo_stroke(cr);
+    cairo_arc(cr, w / 2, h / 2, h * 0.22, 0, 2 * kPi);
+    cairo_stroke(cr);
+    // The penalty areas and goal areas at both ends.
+    for (const double end : {4.5, w - 4.5}) {
+        const double dir = end < w / 2 ? 1 : -1;
+        cairo_rectangle(cr, end, h * 0.22, dir * w * 0.1, h * 0.56);
+        cairo_rectangle(cr, end, h * 0.37, dir * w * 0.035, h * 0.26);
+        cairo_stroke(cr);
+        cairo_arc(cr, end + dir * w * 0.075, h / 2, 1.5, 0, 2 * kPi);
+        cairo_fill(cr);
+    }
+    cairo_arc(cr, w / 2, h / 2, 2, 0, 2 * kPi);
+    cairo_fill(cr);
+    return SavePng(s, path, error);
+}
+
 }  // namespace
 
 FlagDesign DesignFlag(int country) {
@@ -468,7 +505,8 @@ bool WriteSamplePictures(const SampleDatabase& db, const std::string& folder, st
     }
     const fs::path img = root / "img";
     return WriteJpeg(img / "f01.jpg", 256, 256, BackgroundPixels(256, 256, 0), error) &&
-           WriteBmp(img / "f03.bmp", 128, 128, BackgroundPixels(128, 128, 12), error);
+           WriteBmp(img / "f03.bmp", 128, 128, BackgroundPixels(128, 128, 12), error) &&
+           WriteFramePicture(img / "f03.png", error);
 }
 
 }  // namespace kv::sampledb

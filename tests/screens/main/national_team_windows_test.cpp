@@ -21,6 +21,7 @@
 #include "screens/main/national_board_window.h"
 #include "screens/main/national_hub_window.h"
 #include "screens/main/national_invitation_window.h"
+#include "screens/main/round_results_window.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/program_pictures.h"
 #include "screens/start/window_layout.h"
@@ -299,6 +300,24 @@ TEST_F(NationalTournamentWindows, TheBoardScalesItsSlotsWithItsTitles) {
     // The group table stands under its heading, in the same scale.
     EXPECT_GE(get.Get("cla41").Top(), get.Get("labdivisaoe4").Top() + get.Get("labdivisaoe4").Height());
     SetScreenSize({800, 600});
+}
+
+// The round results of a tournament day: "Classificação" opens the tournament's board.
+TEST_F(NationalTournamentWindows, TheRoundResultsOfATournamentDayOpenItsBoard) {
+    PlayToWorldCupRound(1);
+    TForm67& results = driver_->screen().Create<TForm67>();
+    results.Show();
+    driver_->Pump();
+    ASSERT_TRUE(driver_->Get("bt2").Visible());
+    bool board = false;
+    driver_->Then([&] {
+        board = dynamic_cast<TForm78*>(driver_->screen().TopForm()) != nullptr;
+        driver_->screen().TopForm()->Close();
+    });
+    driver_->Click("bt2");
+    EXPECT_TRUE(board);
+    results.Release();
+    driver_->Pump();
 }
 
 TEST_F(NationalTournamentWindows, TheBoardAfterTheGroupStageShowsTheQualifiers) {

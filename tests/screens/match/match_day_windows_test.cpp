@@ -32,6 +32,7 @@
 #include "screens/match/shootout_window.h"
 #include "screens/start/game_pictures.h"
 #include "tests/match/match_day_world.h"
+#include "ui/controls/smooth_label.h"
 #include "ui/controls/smooth_panel.h"
 #include "ui/markup/markup_label.h"
 
@@ -45,6 +46,14 @@ std::string Markup(TestDriver& d, std::string_view name) {
     std::string s;
     for (const std::string& line : d.Get<TMarkupLabel>(name).HTMLLines()) s += line;
     return s;
+}
+
+// A picture of one colour.
+Picture Solid(int width, int height, std::uint32_t argb) {
+    Picture picture(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) picture.SetPixelARGB(x, y, argb);
+    return picture;
 }
 
 bool Has(const std::string& text, const std::string& piece) {
@@ -433,18 +442,13 @@ TEST(MatchDayWindowPictures, NationalTeamsShowFlagsAndFramesTheirPicture) {
     gd.game_state.tournament_round = 4;
     std::vector<Picture>& flags = flag_pictures();
     flags.assign(kFlagPictureEntries, Picture{});
-    for (const auto& [country, colour] : {std::pair{29, 0xFF00A000u}, std::pair{3, 0xFF202020u}}) {
-        flags[country] = Picture(20, 14);
-        for (int y = 0; y < 14; ++y)
-            for (int x = 0; x < 20; ++x) flags[country].SetPixelARGB(x, y, colour);
-    }
+    for (const auto& [country, colour] : {std::pair{29, 0xFF00A000u}, std::pair{3, 0xFF202020u}})
+        flags[country] = Solid(20, 14, colour);
     // The frames' picture, img\f03.png of the game folder.
     const std::filesystem::path folder =
         std::filesystem::path(::testing::TempDir()) / "match_day_frame_picture";
     std::filesystem::create_directories(folder / "img");
-    Picture frame(40, 10);
-    for (int y = 0; y < 10; ++y)
-        for (int x = 0; x < 40; ++x) frame.SetPixelARGB(x, y, 0xFF0000FFu);
+    const Picture frame = Solid(40, 10, 0xFF0000FFu);
     ASSERT_EQ(cairo_surface_write_to_png(frame.surface(), (folder / "img" / "f03.png").c_str()),
               CAIRO_STATUS_SUCCESS);
     SetGameFolder(folder.string());
@@ -472,6 +476,118 @@ TEST(MatchDayWindowPictures, NationalTeamsShowFlagsAndFramesTheirPicture) {
     form.GroupStarted("Amistosos", true);
     EXPECT_TRUE(d.Get<Image>("esc11").GetPicture().empty());
     flags.clear();
+    SetGameFolder("");
+    Game().Reset();
+}
+
+// The second leg of a state final: the in-match line-up shows the first final's score, kept by
+// the state, under the match's heading; the round before the final shows no first leg.
+TEST(MatchLineupWindowFirstLeg, AStateFinalsSecondLegShowsTheFirstFinal) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int human = testing::AddTeam(true);
+    const int winner = testing::AddTeam();
+    for (const int team : {human, winner}) {
+        testing::AddSquad(team, 70);
+        ChooseComputerLineup(team);
+    }
+    gd.teams[human].name.set("Atlético");
+    gd.teams[winner].name.set("Porto");
+    const int match = testing::AddDayMatch(winner, human);  // the group winner at home today
+    gd.game_state.match_kind = ckStateChampionship;
+    gd.state_position = 4;
+    t_state_league& state = gd.state_leagues[4];
+    state.finalist_a = winner;
+    state.finalist_b = human;
+    state.final_goals_a1 = 3;
+    state.final_goals_b1 = 0;
+    for (const int round : {6, 7}) {
+        SCOPED_TRACE(round);
+        gd.game_state.state_league_round = round;
+        TestDriver d(1024, 768);
+        TForm88& form = d.screen().Create<TForm88>(match, 2);
+        form.Show();
+        d.Pump();
+        const std::string first_leg = Markup(d, "lb_primeiro");
+        EXPECT_EQ(d.Get("lb_primeiro").Visible(), round == 7);
+        if (round == 7) {
+            EXPECT_TRUE(Has(first_leg, "Primeiro Jogo"));
+            EXPECT_LT(first_leg.find("Atlético"), first_leg.find("Porto"));
+            d.SavePng("match_lineup_state_final_first_leg.png");
+        }
+        form.Release();
+        d.Pump();
+    }
+    Game().Reset();
+}
+
+// The in-match line-up shows both clubs' names shaded from their back colour to their text
+// colour, both crests, and a computer away club whose kit is the home club's colour wears its
+// second kit on the pitch.
+TEST(MatchLineupWindowPictures, NamesCrestsAndTheSecondKitOfAClashingComputerAwayClub) {
+    testing::StartMatchDay();
+    GameData& gd = Game();
+    const int human = testing::AddTeam(true);
+    const int computer = testing::AddTeam();
+    for (const int team : {human, computer}) {
+        testing::AddSquad(team, 70);
+        ChooseComputerLineup(team);
+        gd.teams[team].kit_colour = 0x0000C0;
+    }
+    gd.game_state.league_club_count = static_cast<int>(gd.teams.size());
+    gd.teams[human].name.set("Atlético");
+    gd.teams[human].back_colour = 0x00D7FF;
+    gd.teams[human].text_colour = 0xFFFFFF;
+    gd.teams[human].picture_name.set("casa");
+    gd.teams[computer].picture_name.set("fora");
+    const int match = testing::AddDayMatch(human, computer);
+
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / "match_lineup_pictures";
+    auto write = [&](const std::filesystem::path& file, std::uint32_t colour) {
+        std::filesystem::create_directories(file.parent_path());
+        const Picture picture = Solid(20, 20, colour);
+        ASSERT_EQ(cairo_surface_write_to_png(picture.surface(), file.c_str()),
+                  CAIRO_STATUS_SUCCESS);
+    };
+    write(folder / "teams" / "escudos" / "casa.png", 0xFF00A000u);
+    write(folder / "teams" / "escudos" / "fora.png", 0xFFA00000u);
+    write(folder / "teams" / "camisas" / "fora.png", 0xFFC00000u);
+    write(folder / "teams" / "camisas2" / "fora.png", 0xFFFFFFFFu);
+    SetGameFolder(folder.string());
+
+    TestDriver d(1024, 768);
+    TForm88& form = d.screen().Create<TForm88>(match, 2);
+    form.Show();
+    d.Pump();
+    auto& name = d.Get<TUiSmoothLabel>("nometime1");
+    EXPECT_EQ(name.Caption().GradientType(), gtVertical);
+    EXPECT_EQ(name.Caption().ColorStart(), 0x00D7FF);
+    EXPECT_EQ(name.Caption().ColorEnd(), 0xFFFFFF);
+    EXPECT_EQ(d.Get<TUiSmoothLabel>("nometime_s1").Caption().ColorStart(), clBlack);
+    EXPECT_EQ(d.Get<TUiSmoothLabel>("nometime1").Caption().Text(), "Atlético");
+    const Picture& home_crest = d.Get<Image>("esc1").GetPicture();
+    const Picture& away_crest = d.Get<Image>("esc2").GetPicture();
+    ASSERT_EQ(home_crest.width(), 20);
+    EXPECT_EQ(home_crest.PixelARGB(10, 10), 0xFF00A000u);
+    ASSERT_EQ(away_crest.width(), 20);
+    EXPECT_EQ(away_crest.PixelARGB(10, 10), 0xFFA00000u);
+    const Picture& shirt = d.Get<Image>("camisa5").GetPicture();
+    ASSERT_EQ(shirt.width(), 20);
+    EXPECT_EQ(shirt.PixelARGB(10, 10), 0xFFFFFFFFu) << "the second kit";
+    d.SavePng("match_lineup_crests_and_second_kit.png");
+    form.Release();
+    d.Pump();
+
+    // Colours that do not clash keep the first kit.
+    gd.teams[computer].kit_colour = 0x00C000;
+    TForm88& again = d.screen().Create<TForm88>(match, 2);
+    again.Show();
+    d.Pump();
+    ASSERT_EQ(d.Get<Image>("camisa5").GetPicture().width(), 20);
+    EXPECT_EQ(d.Get<Image>("camisa5").GetPicture().PixelARGB(10, 10), 0xFFC00000u);
+    again.Release();
+    d.Pump();
     SetGameFolder("");
     Game().Reset();
 }

@@ -5,7 +5,9 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "core/game_data.h"
 #include "core/lookups.h"
@@ -17,7 +19,9 @@
 #include "platform/window/combo_box.h"
 #include "platform/window/edit.h"
 #include "platform/window/image.h"
+#include "platform/window/keys.h"
 #include "platform/window/layout_builder.h"
+#include "platform/window/popup_menu.h"
 #include "platform/window/radio_button.h"
 #include "platform/window/scroll_box.h"
 #include "platform/window/test_driver.h"
@@ -592,9 +596,10 @@ TEST_F(NewGameWindowsTest, AFailedBuildSaysWhyAndReturnsToTheSetup) {
     EXPECT_EQ(Shown<TForm11>(), nullptr);
 }
 
-// With every window connected, the built game continues in the main window, whose game menu
-// reaches the save, options and about windows.
-TEST_F(NewGameWindowsTest, ANewGameFromTheTitleWindowContinuesInTheMainWindow) {
+// With every window connected, the built game continues in the main window, where no command
+// is left without its window: each menu entry, each zone of the tool bar, each clickable text,
+// icon and button and each hot key asks for a window the program has connected.
+TEST_F(NewGameWindowsTest, ANewGameContinuesInTheMainWindowWhereEveryCommandOpensAConnectedWindow) {
     ConnectGameWindows();
     OpenSetup(5);
     driver_->Click("SchemeButton2");
@@ -607,8 +612,86 @@ TEST_F(NewGameWindowsTest, ANewGameFromTheTitleWindowContinuesInTheMainWindow) {
     TForm13* main = Shown<TForm13>();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(main, MainWindow());
-    for (const char* window : {"SaveGame", "TForm32", "TForm45"})
-        EXPECT_TRUE(static_cast<bool>(MainWindowOpener(window))) << window;
+
+    // Every window name a command could ask for, noted as connected or not, then recorded
+    // instead of opened.
+    std::set<std::string> connected;
+    std::vector<std::string> opened;
+    std::vector<std::string> names{"SaveGame"};
+    for (int n = 1; n < 100; ++n) names.push_back("TForm" + std::to_string(n));
+    for (const std::string& name : names) {
+        auto& opener = MainWindowOpener(name);
+        if (opener) connected.insert(name);
+        opener = [&opened, name] { opened.push_back(name); };
+    }
+    auto expect_connected = [&](const std::string& command) {
+        for (const std::string& window : opened)
+            EXPECT_TRUE(connected.contains(window)) << command << " asks for " << window;
+    };
+
+    // The menus: every entry but the commands that act without a window opens exactly one.
+    const std::set<std::string> commands = {"Sedemitir1",         "Sairdojogo1",
+                                            "CancelarEmprstimo1", "Comprarjogador1",
+                                            "Porparaemprstimo1",  "Nopor1"};
+    int entries = 0;
+    for (int n = 1; n <= 9; ++n) {
+        auto* menu = dynamic_cast<PopupMenu*>(main->FindComponent("PopupMenu" + std::to_string(n)));
+        if (!menu) continue;
+        for (const auto& item : menu->items.items) {
+            if (item->IsSeparator() || commands.contains(item->name)) continue;
+            opened.clear();
+            item->on_click();
+            EXPECT_EQ(opened.size(), 1u) << item->name;
+            expect_connected(item->name);
+            ++entries;
+        }
+    }
+    EXPECT_GE(entries, 20);
+
+    // The panels' links and buttons, with a squad row chosen; the play button and the web
+    // address (the browser) are left alone.
+    auto& grid = driver_->Get<TReportGrid>("gridview1");
+    grid.SelectCell(1, 1);
+    int links = 0;
+    ForEachControl(*main, [&](Control& c) {
+        if (!c.on_click || c.Name() == "btjogar" || c.Name() == "Label23") return;
+        opened.clear();
+        c.on_click();
+        expect_connected(c.Name());
+        links += !opened.empty();
+    });
+    EXPECT_GE(links, 15);
+
+    // The tool bar, zone by zone; a zone that pops a menu up has it closed again.
+    Control& bar = driver_->Get("nova_barra");
+    std::set<std::string> zones;
+    int zone_windows = 0;
+    for (int px = 0; px < 1129; px += 3) {
+        const Point at{px * bar.Width() / 1129, 20 * bar.Height() / 65};
+        driver_->MoveTo(bar, at);
+        if (bar.hint.empty() || !zones.insert(bar.hint).second) continue;
+        driver_->Then([this] {
+            if (dynamic_cast<MenuWindow*>(driver_->screen().TopForm())) driver_->Press(VK_ESCAPE);
+        });
+        opened.clear();
+        driver_->ClickAt(bar, at);
+        expect_connected(bar.hint);
+        zone_windows += !opened.empty();
+    }
+    EXPECT_EQ(zones.size(), 11u);
+    EXPECT_EQ(zone_windows, 6);
+
+    // The hot keys.
+    opened.clear();
+    for (const int key : {VK_F2, VK_F3, VK_F4, VK_F5, VK_F6, VK_F7, VK_F8, VK_F9})
+        driver_->Press(key);
+    for (const int key : {'J', 'T', 'F'}) driver_->Press(key, ssCtrl);
+    EXPECT_EQ(opened.size(), 11u);
+    expect_connected("hot keys");
+
+    for (const std::string& name : names) MainWindowOpener(name) = nullptr;
+    main->Release();
+    driver_->Pump();
 }
 
 }  // namespace
