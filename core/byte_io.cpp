@@ -62,13 +62,6 @@ std::uint64_t ByteReader::Get(int n) {
     return v;
 }
 
-float ByteReader::F32() {
-    return std::bit_cast<float>(static_cast<std::uint32_t>(Get(4)));
-}
-double ByteReader::F64() {
-    return std::bit_cast<double>(Get(8));
-}
-
 void ByteReader::Bytes(void* p, std::size_t n) {
     auto* out = static_cast<char*>(p);
     const std::size_t have = std::min(n, remaining());
@@ -85,14 +78,81 @@ void ByteReader::Skip(std::size_t n) {
     pos_ += n;
 }
 
-std::int32_t ByteReader::Count(std::size_t record_size, std::int32_t max_count) {
-    const std::int32_t n = I32();
-    if (!ok_ || n < 0 || n > max_count ||
-        (record_size != 0 && static_cast<std::size_t>(n) > remaining() / record_size)) {
+
+
+StreamByteReader::StreamByteReader(std::size_t size, Source source, std::size_t buffer_size)
+    : size_(size),
+      source_(std::move(source)),
+      buffer_(new char[std::max<std::size_t>(buffer_size, 8)]),
+      capacity_(std::max<std::size_t>(buffer_size, 8)) {}
+
+bool StreamByteReader::Pull(char* into, std::size_t n) {
+    const std::size_t want = std::min(n, size_ - pulled_);
+    const std::size_t got = want ? source_(into, want) : 0;
+    pulled_ += got;
+    if (got < want) {
+        // The source ended before the bytes it was said to hold.
+        size_ = pulled_;
         ok_ = false;
-        return -1;
     }
-    return n;
+    return got == n;
+}
+
+void StreamByteReader::Fill(std::size_t n) {
+    if (end_ - begin_ >= n) return;
+    std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+    end_ -= begin_;
+    begin_ = 0;
+    const std::size_t room = capacity_ - end_;
+    const std::size_t want = std::min(room, size_ - pulled_);
+    const std::size_t before = pulled_;
+    Pull(buffer_.get() + end_, want);
+    end_ += pulled_ - before;
+}
+
+std::uint64_t StreamByteReader::Get(int n) {
+    const auto count = static_cast<std::size_t>(n);
+    Fill(count);
+    const std::size_t have = std::min(count, end_ - begin_);
+    std::uint64_t v = 0;
+    for (std::size_t i = 0; i < have; ++i)
+        v |= static_cast<std::uint64_t>(static_cast<std::uint8_t>(buffer_[begin_ + i])) << (8 * i);
+    begin_ += have;
+    if (have < count) ok_ = false;
+    pos_ += count;
+    return v;
+}
+
+void StreamByteReader::Bytes(void* p, std::size_t n) {
+    auto* out = static_cast<char*>(p);
+    std::size_t done = std::min(n, end_ - begin_);
+    std::memcpy(out, buffer_.get() + begin_, done);
+    begin_ += done;
+    if (n - done >= capacity_) {
+        // A large block goes straight from the source to its place, not through the buffer.
+        const std::size_t before = pulled_;
+        Pull(out + done, n - done);
+        done += pulled_ - before;
+    } else if (done < n) {
+        Fill(n - done);
+        const std::size_t more = std::min(n - done, end_ - begin_);
+        std::memcpy(out + done, buffer_.get() + begin_, more);
+        begin_ += more;
+        done += more;
+    }
+    if (done < n) {
+        std::memset(out + done, 0, n - done);
+        ok_ = false;
+    }
+    pos_ += n;
+}
+
+bool StreamByteReader::AtEnd() {
+    if (pos_ != size_ || begin_ != end_ || pulled_ != size_) return false;
+    // A source with more bytes than expected (a file that grew while it was read) is not
+    // the whole of what was read.
+    char extra = 0;
+    return source_(&extra, 1) == 0;
 }
 
 }  // namespace kv

@@ -9,9 +9,11 @@
 // against the bytes left.
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -107,8 +109,42 @@ class ByteWriter {
     bool sink_ok_ = true;
 };
 
-class ByteReader {
+// The numbers and counts every reader gives the same way, from its Get(n): n bytes,
+// little-endian, as zeros past the end.
+template <class Reader>
+class FieldReads {
   public:
+    std::uint8_t U8() { return static_cast<std::uint8_t>(self().Get(1)); }
+    std::int32_t I32() { return static_cast<std::int32_t>(self().Get(4)); }
+    std::int64_t I64() { return static_cast<std::int64_t>(self().Get(8)); }
+    float F32() { return std::bit_cast<float>(static_cast<std::uint32_t>(self().Get(4))); }
+    double F64() { return std::bit_cast<double>(self().Get(8)); }
+
+    // A count of records of record_size bytes each. A negative count, one above
+    // max_count, or one the bytes left cannot hold fails the reader and gives -1.
+    std::int32_t Count(std::size_t record_size, std::int32_t max_count = INT32_MAX) {
+        const std::int32_t n = I32();
+        if (!self().ok() || n < 0 || n > max_count ||
+            (record_size != 0 && static_cast<std::size_t>(n) > self().remaining() / record_size)) {
+            self().Fail();
+            return -1;
+        }
+        return n;
+    }
+
+    void operator()(std::uint8_t& v) { v = U8(); }
+    void operator()(std::int32_t& v) { v = I32(); }
+    void operator()(std::int64_t& v) { v = I64(); }
+    void operator()(float& v) { v = F32(); }
+    void operator()(double& v) { v = F64(); }
+
+  private:
+    Reader& self() { return static_cast<Reader&>(*this); }
+};
+
+class ByteReader : public FieldReads<ByteReader> {
+  public:
+    using FieldReads::operator();
     explicit ByteReader(std::string_view bytes) : bytes_(bytes) {}
     explicit ByteReader(std::span<const std::uint8_t> bytes)
         : bytes_(reinterpret_cast<const char*>(bytes.data()), bytes.size()) {}
@@ -123,11 +159,6 @@ class ByteReader {
     std::size_t remaining() const { return pos_ < bytes_.size() ? bytes_.size() - pos_ : 0; }
     bool AtEnd() const { return pos_ == bytes_.size(); }
 
-    std::uint8_t U8() { return static_cast<std::uint8_t>(Get(1)); }
-    std::int32_t I32() { return static_cast<std::int32_t>(Get(4)); }
-    std::int64_t I64() { return static_cast<std::int64_t>(Get(8)); }
-    float F32();
-    double F64();
     // Copies n bytes; what lies past the end reads as zeros.
     void Bytes(void* p, std::size_t n);
     void Skip(std::size_t n);
@@ -145,24 +176,54 @@ class ByteReader {
         for (T& v : a) (*this)(v);
     }
 
-    // A count of records of record_size bytes each. A negative count, one above
-    // max_count, or one the bytes left cannot hold fails the reader and gives -1.
-    std::int32_t Count(std::size_t record_size, std::int32_t max_count = INT32_MAX);
-
-    void operator()(std::uint8_t& v) { v = U8(); }
-    void operator()(std::int32_t& v) { v = I32(); }
-    void operator()(std::int64_t& v) { v = I64(); }
-    void operator()(float& v) { v = F32(); }
-    void operator()(double& v) { v = F64(); }
     template <std::size_t N>
     void operator()(PString<N>& s) {
         String(s);
     }
 
   private:
+    friend class FieldReads<ByteReader>;
     std::uint64_t Get(int n);
     std::string_view bytes_;
     std::size_t pos_ = 0;
+    bool ok_ = true;
+};
+
+// The same reading over bytes that come in pieces (a file too large to hold twice in memory):
+// `size` bytes are expected from `source`, which fills a buffer and says how many bytes it
+// gave, fewer only when it has no more. It reads as a ByteReader over those `size` bytes would:
+// a field past them reads as zero and fails the reader, and so does a source that ends early.
+class StreamByteReader : public FieldReads<StreamByteReader> {
+  public:
+    using Source = std::function<std::size_t(char* into, std::size_t n)>;
+    StreamByteReader(std::size_t size, Source source, std::size_t buffer_size = 1 << 20);
+
+    bool ok() const { return ok_; }
+    void Fail() { ok_ = false; }
+
+    std::size_t size() const { return size_; }
+    std::size_t remaining() const { return pos_ < size_ ? size_ - pos_ : 0; }
+    // At the end of the `size` bytes, and the source has nothing after them.
+    bool AtEnd();
+
+    void Bytes(void* p, std::size_t n);
+
+  private:
+    friend class FieldReads<StreamByteReader>;
+    std::uint64_t Get(int n);
+    // Takes up to n bytes from the source, never past the `size` expected; false when it
+    // gave fewer.
+    bool Pull(char* into, std::size_t n);
+    // Brings at least n bytes into the buffer where the expected bytes hold them.
+    void Fill(std::size_t n);
+
+    std::size_t size_;
+    Source source_;
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_;
+    std::size_t begin_ = 0, end_ = 0;  // the buffered bytes not yet read
+    std::size_t pos_ = 0;              // bytes read by the caller, past the end included
+    std::size_t pulled_ = 0;           // bytes taken from the source
     bool ok_ = true;
 };
 

@@ -6,6 +6,7 @@
 
 #include "core/game_data.h"
 #include "core/record_io.h"
+#include "platform/base/fresh_memory.h"
 
 namespace kv {
 namespace {
@@ -106,9 +107,13 @@ class BlockSizer {
 constexpr double kFirstDate = -693593;
 constexpr double kLastDate = 2958466;
 
+// Reads the blocks through a ByteReader over the whole file image or a StreamByteReader over
+// the file read in pieces: the same checks either way.
+template <class Reader>
 class BlockReader {
   public:
-    explicit BlockReader(std::string_view bytes) : rd(bytes) {}
+    template <class... Args>
+    explicit BlockReader(Args&&... args) : rd(std::forward<Args>(args)...) {}
 
     // Called by FieldVisitor for every field.
     template <class T>
@@ -152,6 +157,11 @@ class BlockReader {
     void Table(std::vector<T>& t) {
         const std::int32_t n = rd.Count(sizeof(T));
         if (n < 0) return;
+        // The large tables are allocated afresh here: their pages are mapped in bulk before
+        // the records are written into them.
+        t.clear();
+        t.reserve(static_cast<std::size_t>(n));
+        PrepareForFilling(t.data(), static_cast<std::size_t>(n) * sizeof(T));
         t.assign(static_cast<std::size_t>(n), T{});
         if (!IsFlatRecord<T>()) {
             for (T& r : t)
@@ -177,7 +187,7 @@ class BlockReader {
         for (T& r : t) Element(r);
     }
 
-    ByteReader rd;
+    Reader rd;
 
   private:
     struct Checker {
@@ -225,15 +235,18 @@ bool StreamSavedGame(const GameData& game, const std::function<bool(std::string_
     return b.w.Flush();
 }
 
-bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message) {
-    if (bytes.size() > kMaxSavedGameSize) {
+namespace {
+
+template <class Reader>
+bool ReadBlocks(BlockReader<Reader>& b, GameData& into, std::string& message) {
+    const std::size_t size = b.rd.size();
+    if (size > kMaxSavedGameSize) {
         message = kCorruptSaveMessage;
         return false;
     }
-    BlockReader b(bytes);
     b.rd.I32();  // the lead word is written but never meant to be checked
     const bool state_read = b.Record(into.game_state);
-    if (bytes.size() < kSavedGameHeadSize || into.game_state.version != kSavedGameVersion) {
+    if (size < kSavedGameHeadSize || into.game_state.version != kSavedGameVersion) {
         message = kCorruptSaveMessage;
         return false;
     }
@@ -260,6 +273,19 @@ bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message)
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message) {
+    BlockReader<ByteReader> b(bytes);
+    return ReadBlocks(b, into, message);
+}
+
+bool ReadSavedGame(std::size_t size, const StreamByteReader::Source& source, GameData& into,
+                   std::string& message, std::size_t buffer_size) {
+    BlockReader<StreamByteReader> b(size, source, buffer_size);
+    return ReadBlocks(b, into, message);
 }
 
 }  // namespace kv

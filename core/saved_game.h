@@ -15,6 +15,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/byte_io.h"
+
 namespace kv {
 
 class GameData;
@@ -55,6 +57,11 @@ bool StreamSavedGame(const GameData& game, const std::function<bool(std::string_
 // the values it has there. False, with `message` set to the player's message, when the file is
 // refused; `into` may then be half filled and must be thrown away.
 bool ReadSavedGame(std::string_view bytes, GameData& into, std::string& message);
+// The same for a saved game of `size` bytes read in pieces from `source` (a file read as it is
+// parsed, never held whole): the same checks and messages; a source with fewer or more bytes
+// than `size` is refused.
+bool ReadSavedGame(std::size_t size, const StreamByteReader::Source& source, GameData& into,
+                   std::string& message, std::size_t buffer_size = std::size_t{1} << 20);
 
 // True when every index the rest of the game follows from the saved tables names an entry of
 // its table (or is -1, "none"), and the codes used to index fixed arrays are within them.

@@ -16,6 +16,7 @@
 #include "match/lineup_strength.h"
 #include "match/match_day_helpers.h"
 #include "platform/base/files.h"
+#include "platform/base/fresh_memory.h"
 #include "season/calendar.h"
 #include "season/calendar_advance.h"
 #include "season/competition_registry.h"
@@ -185,12 +186,17 @@ void FlagHumanStateGroups(GameData& data) {
 }
 
 void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
-                         std::vector<ClubFile>& team_files) {
+                         std::vector<ClubFile>& team_files, std::vector<ClubFile> scanned) {
     t_game_state& gs = data.game_state;
     std::fill(std::begin(gs.human_coaches), std::end(gs.human_coaches), -1);
     if (gs.main_country != kCustomChampionship) {
         std::fill(gs.reserved_392, gs.reserved_392 + 780, -1);
-        AddBackgroundClubs(data, teams_folder, team_files);
+        // The setup has just read every usable club file: the background clubs come from
+        // those, not from a second reading of the whole folder.
+        if (scanned.empty())
+            AddBackgroundClubs(data, teams_folder, team_files);
+        else
+            AddBackgroundClubs(data, std::move(scanned), team_files);
     }
     ResetTicketPrices(data);
     const int n = static_cast<int>(data.teams.size());
@@ -200,6 +206,16 @@ void BuildTeamsFromFiles(GameData& data, std::string_view teams_folder,
 
     BuildClubs(data, team_files);
     BuildCoaches(data, team_files);
+    // The players table is built by appending: room for every squad, the national teams'
+    // included, taken at once instead of the table being copied as it grows.
+    const std::size_t national_files =
+        gs.world_cup_on || gs.copa_america_on || gs.euro_on
+            ? ListNationalTeamFiles(JoinPath(NativePath(teams_folder), kNationalTeamsFolder)).size()
+            : 0;
+    data.players.reserve(data.players.size() + team_files.size() * kClubSquadSlots +
+                         national_files * kNationalSquadSlots);
+    PrepareForFilling(data.players.data() + data.players.size(),
+                      (data.players.capacity() - data.players.size()) * sizeof(t_player));
     BuildPlayers(data, team_files);
     for (int t = 0; t < n; ++t) {
         SetStartingStrength(data, t);
@@ -287,11 +303,11 @@ void StartFirstSeason(GameData& data) {
 
 void AddBackgroundClubs(GameData& data, std::string_view teams_folder,
                         std::vector<ClubFile>& team_files) {
-    std::vector<ClubFile> candidates;
-    for (const std::string& name : ListClubFiles(teams_folder))
-        if (std::optional<ClubFile> file = ReadClubFile(teams_folder, name);
-            file && ClubFileProblem(*file).empty())
-            candidates.push_back(std::move(*file));
+    AddBackgroundClubs(data, ScanClubFiles(teams_folder).files, team_files);
+}
+
+void AddBackgroundClubs(GameData& data, std::vector<ClubFile> candidates,
+                        std::vector<ClubFile>& team_files) {
     std::vector<PrestigeEntry> order;
     for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
         const t_club_file_record& c = candidates[i].club;
@@ -538,6 +554,7 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
     if (!outcome.ok()) return outcome;
     report(20);
 
+    std::vector<ClubFile> scanned = std::move(setup.scan.files);
     SwapInGame(*setup.world);
     setup.world->Reset();
     setup.scan = {};
@@ -549,7 +566,7 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
         if (home >= 0 && data.league_configs[home].division_count >= 4)
             data.league_configs[home].division_count = 3;
     }
-    BuildTeamsFromFiles(data, teams_folder, team_files);
+    BuildTeamsFromFiles(data, teams_folder, team_files, std::move(scanned));
     report(70);
     StartFirstSeason(data);
     report(90);

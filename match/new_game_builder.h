@@ -49,6 +49,9 @@ NewGameOutcome BuildNewGame(NewGameSetup& setup, std::string_view teams_folder,
 // its quota; their files are appended to `team_files`.
 void AddBackgroundClubs(GameData& data, std::string_view teams_folder,
                         std::vector<ClubFile>& team_files);
+// The same from the usable club files of the folder, as ScanClubFiles gives them.
+void AddBackgroundClubs(GameData& data, std::vector<ClubFile> candidates,
+                        std::vector<ClubFile>& team_files);
 // Team j from team_files[j]: names, colours, stadium, division of background clubs, money.
 void BuildClubs(GameData& data, std::span<const ClubFile> team_files);
 // Coach j for club j; a human coach takes his club's record and its computer coach moves to

@@ -1,6 +1,7 @@
 #include "season/load_game.h"
 
 #include <memory>
+#include <utility>
 
 #include "core/game_data.h"
 #include "core/saved_game.h"
@@ -11,12 +12,12 @@
 
 namespace kv {
 
-LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name) {
+namespace {
+
+// What follows the read of the saved tables: the checks that span tables, the calendar, the
+// values not saved, and the swap into the running game.
+LoadOutcome FinishLoad(std::unique_ptr<GameData> scratch, std::string_view file_name) {
     LoadOutcome out;
-    // A fresh game holds what a new game gives every value that is not saved (no job offers,
-    // no fallback league, the shipped referees, empty match-day tables).
-    auto scratch = std::make_unique<GameData>();
-    if (!ReadSavedGame(bytes, *scratch, out.message)) return out;
     GameData& g = *scratch;
     g.game_state.save_name.set(file_name);
     g.autosave_turn_counter = 0;
@@ -34,6 +35,17 @@ LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name
     return out;
 }
 
+}  // namespace
+
+LoadOutcome LoadGameFromBytes(std::string_view bytes, std::string_view file_name) {
+    // A fresh game holds what a new game gives every value that is not saved (no job offers,
+    // no fallback league, the shipped referees, empty match-day tables).
+    auto scratch = std::make_unique<GameData>();
+    LoadOutcome out;
+    if (!ReadSavedGame(bytes, *scratch, out.message)) return out;
+    return FinishLoad(std::move(scratch), file_name);
+}
+
 LoadOutcome LoadGameFromFile(std::string_view path) {
     LoadOutcome out;
     // The head first: a file of another version, or one that is no saved game at all, is
@@ -48,13 +60,27 @@ LoadOutcome LoadGameFromFile(std::string_view path) {
         out.message = kCorruptSaveMessage;
         return out;
     }
-    const FileContents file = ReadRegularFile(path, kMaxSavedGameSize, ReadLimit::kWholeFile);
+    // The body is parsed as it is read, never held whole: a saved game runs to tens of
+    // megabytes, and a second copy of it would cost as much again in fresh memory.
+    RegularFileReader file(path);
     if (!file.ok()) {
-        out.message =
-            file.status == FileReadStatus::kTooLarge ? kCorruptSaveMessage : kLoadOpenErrorMessage;
+        out.message = kLoadOpenErrorMessage;
         return out;
     }
-    return LoadGameFromBytes(file.bytes, FileNameOf(path));
+    if (file.size() > kMaxSavedGameSize) {
+        out.message = kCorruptSaveMessage;
+        return out;
+    }
+    auto scratch = std::make_unique<GameData>();
+    const bool read = ReadSavedGame(
+        static_cast<std::size_t>(file.size()),
+        [&file](char* into, std::size_t n) { return file.Read(into, n); }, *scratch, out.message);
+    if (!file.ok()) {
+        out.message = kLoadOpenErrorMessage;
+        return out;
+    }
+    if (!read) return out;
+    return FinishLoad(std::move(scratch), FileNameOf(path));
 }
 
 LoadOutcome LoadSelectedGame(std::string_view file_name) {

@@ -166,6 +166,7 @@ ClubFileScan ScanClubFiles(std::string_view teams_folder) {
     scan.folder_found = DirectoryExists(teams_folder);
     const std::vector<std::string> names = ListClubFiles(teams_folder);
     scan.listed_club_files = static_cast<int>(names.size());
+    scan.files.reserve(names.size());
     for (const std::string& name : names) {
         std::string problem;
         std::optional<ClubFile> file = ReadClubFile(teams_folder, name, &problem);

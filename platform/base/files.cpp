@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/base/fresh_memory.h"
 #include "platform/base/utf8.h"
 
 namespace kv {
@@ -231,6 +232,9 @@ std::string ResolvePath(std::string_view path) {
         real = "/";
         pos = 1;
     }
+    // A path that is there as written is kept as written: one look instead of one for each of
+    // its folders (a scan of the teams folder resolves hundreds of paths).
+    const bool there_as_written = !native.empty() && Exists(native);
     while (pos <= native.size()) {
         size_t end = native.find('/', pos);
         if (end == std::string::npos) end = native.size();
@@ -238,7 +242,7 @@ std::string ResolvePath(std::string_view path) {
         pos = end + 1;
         if (part.empty()) continue;
         const std::string exact = JoinPath(real, part);
-        if (part == "." || part == ".." || Exists(exact)) {
+        if (part == "." || part == ".." || there_as_written || Exists(exact)) {
             real = exact;
             continue;
         }
@@ -303,57 +307,84 @@ std::optional<std::string> ReadFile(std::string_view path) {
     return bytes;
 }
 
-FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadLimit limit) {
-    FileContents out;
+RegularFileReader::RegularFileReader(std::string_view path) {
     const std::string real = ResolvePath(path);
     struct stat st{};
     if (::stat(real.c_str(), &st) != 0) {
-        out.status = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
-                                                         : FileReadStatus::kFailed;
-        return out;
+        status_ = errno == ENOENT || errno == ENOTDIR ? FileReadStatus::kMissing
+                                                      : FileReadStatus::kFailed;
+        return;
     }
     if (!S_ISREG(st.st_mode)) {
-        out.status = FileReadStatus::kNotAFile;
-        return out;
+        status_ = FileReadStatus::kNotAFile;
+        return;
     }
     // Not blocking: the name may have been swapped for a pipe since the look above.
-    const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        out.status = errno == ENOENT ? FileReadStatus::kMissing : FileReadStatus::kFailed;
-        return out;
+    fd_ = ::open(real.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd_ < 0) {
+        status_ = errno == ENOENT ? FileReadStatus::kMissing : FileReadStatus::kFailed;
+        return;
     }
+    if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+        status_ = FileReadStatus::kNotAFile;
+        ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    size_ = static_cast<std::uintmax_t>(st.st_size);
+    status_ = FileReadStatus::kRead;
+}
+
+RegularFileReader::~RegularFileReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+std::size_t RegularFileReader::Read(void* into, std::size_t n) {
+    auto* out = static_cast<char*>(into);
+    std::size_t got = 0;
+    while (fd_ >= 0 && got < n) {
+        const ssize_t r = ::read(fd_, out + got, n - got);
+        if (r < 0 && errno == EINTR) continue;
+        if (r < 0) {
+            status_ = FileReadStatus::kFailed;
+            break;
+        }
+        if (r == 0) break;
+        got += static_cast<std::size_t>(r);
+    }
+    return got;
+}
+
+FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes, ReadLimit limit) {
+    FileContents out;
+    RegularFileReader file(path);
+    out.status = file.status();
     const bool whole = limit == ReadLimit::kWholeFile;
-    out.status = FileReadStatus::kRead;
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        out.status = FileReadStatus::kNotAFile;
-    } else if (whole && static_cast<std::uintmax_t>(st.st_size) > max_bytes) {
-        out.status = FileReadStatus::kTooLarge;
-    } else {
+    if (out.ok() && whole && file.size() > max_bytes) out.status = FileReadStatus::kTooLarge;
+    if (out.ok()) {
         // One byte past the limit tells a file that grew while it was read.
         const size_t cap = whole ? max_bytes + 1 : max_bytes;
         // One byte more than the file holds, so that the read that finds its end lands in the
         // buffer: growing a full buffer would copy the whole file to a new one.
-        out.bytes.resize(
-            std::min<std::uintmax_t>(cap, static_cast<std::uintmax_t>(st.st_size) + 1));
+        const auto size =
+            static_cast<std::size_t>(std::min<std::uintmax_t>(cap, file.size() + 1));
+        out.bytes.reserve(size);
+        PrepareForFilling(out.bytes.data(), size);
+        out.bytes.resize(size);
         size_t got = 0;
         for (;;) {
             if (got == out.bytes.size()) {
                 if (got >= cap) break;
                 out.bytes.resize(std::min(cap, got + 65536));
             }
-            const ssize_t n = ::read(fd, out.bytes.data() + got, out.bytes.size() - got);
-            if (n < 0 && errno == EINTR) continue;
-            if (n < 0) {
-                out.status = FileReadStatus::kFailed;
-                break;
-            }
-            if (n == 0) break;
-            got += static_cast<size_t>(n);
+            const size_t n = file.Read(out.bytes.data() + got, out.bytes.size() - got);
+            got += n;
+            if (!file.ok() || n == 0 || got < out.bytes.size()) break;
         }
+        out.status = file.status();
         out.bytes.resize(got);
-        if (whole && got > max_bytes) out.status = FileReadStatus::kTooLarge;
+        if (out.ok() && whole && got > max_bytes) out.status = FileReadStatus::kTooLarge;
     }
-    ::close(fd);
     if (!out.ok()) out.bytes.clear();
     return out;
 }

@@ -8,6 +8,7 @@
 // callers may resolve before creating a file.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -78,6 +79,31 @@ enum class ReadLimit {
 // without end, and a file that grows while it is read is never read past the limit.
 FileContents ReadRegularFile(std::string_view path, std::size_t max_bytes,
                              ReadLimit limit = ReadLimit::kWholeFile);
+
+// A regular file opened for reading in pieces, with the same care as ReadRegularFile: a pipe or
+// a device in its place is refused unopened and never waited on. For a file too large to hold
+// whole in memory first.
+class RegularFileReader {
+  public:
+    explicit RegularFileReader(std::string_view path);
+    ~RegularFileReader();
+    RegularFileReader(const RegularFileReader&) = delete;
+    RegularFileReader& operator=(const RegularFileReader&) = delete;
+
+    // kRead while the file is open and every read so far succeeded.
+    FileReadStatus status() const { return status_; }
+    bool ok() const { return status_ == FileReadStatus::kRead; }
+    // The file's size when it was opened; it may change while it is read.
+    std::uintmax_t size() const { return size_; }
+    // Reads the next n bytes into `into`; returns how many came, fewer only at the file's end
+    // or on a read error (status() then says kFailed).
+    std::size_t Read(void* into, std::size_t n);
+
+  private:
+    int fd_ = -1;
+    std::uintmax_t size_ = 0;
+    FileReadStatus status_ = FileReadStatus::kMissing;
+};
 
 // Writes `bytes` to a temporary file in the target's folder, flushes it to disk and renames it
 // over the target, so the old file survives any failure. A target that already exists under

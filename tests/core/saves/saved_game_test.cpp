@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -156,6 +157,62 @@ TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytes) {
         const LoadOutcome out = LoadGameFromBytes(saved, "jogo.s14");
         ASSERT_TRUE(out.loaded) << out.message;
         EXPECT_TRUE(WriteSavedGame(Game()) == saved) << "second season " << second_season;
+    }
+}
+
+// A saved game read in pieces as its file is read (the load from disk) takes and refuses what
+// the whole image does, with the same message, whatever the pieces: every damage cut short,
+// a byte too many, a source that ends before the size it was said to hold or runs on past it.
+TEST_F(SavedGameTest, AStreamedReadAcceptsAndRefusesAsTheWholeImage) {
+    GameData world;
+    FillWorld(world, true);
+    const std::string saved = WriteSavedGame(world);
+    const std::size_t players_at = kFirstBlockOffset;
+    std::string bad_count = saved;
+    const std::int32_t huge = 1 << 30;
+    std::memcpy(bad_count.data() + players_at, &huge, 4);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::size_t said_size;  // what the reader is told; the source gives `bytes`
+    };
+    const std::vector<Case> cases = {
+        {"whole", saved, saved.size()},
+        {"cut in the head", saved.substr(0, 3000), 3000},
+        {"cut in the players", saved.substr(0, players_at + 1000), players_at + 1000},
+        {"cut one byte short", saved.substr(0, saved.size() - 1), saved.size() - 1},
+        {"one byte too many", saved + "x", saved.size() + 1},
+        {"a count past the end", bad_count, bad_count.size()},
+        {"the source ends early", saved.substr(0, saved.size() - 100), saved.size()},
+        {"the source runs on", saved + "xyz", saved.size()},
+    };
+    for (const Case& c : cases) {
+        // The whole-image reader over what the file really holds.
+        GameData whole;
+        std::string whole_message;
+        const bool whole_read = ReadSavedGame(c.bytes, whole, whole_message);
+        for (const std::size_t buffer : {std::size_t{8}, std::size_t{100}, kSavedGameHeadSize,
+                                          std::size_t{1} << 20}) {
+            std::size_t at = 0;
+            // As a file gives them: fewer bytes than asked only at its end.
+            const auto source = [&](char* into, std::size_t n) {
+                const std::size_t take = std::min(n, c.bytes.size() - at);
+                std::memcpy(into, c.bytes.data() + at, take);
+                at += take;
+                return take;
+            };
+            GameData streamed;
+            std::string message;
+            const bool read = ReadSavedGame(c.said_size, source, streamed, message, buffer);
+            const bool honest = c.said_size == c.bytes.size();
+            EXPECT_EQ(read, honest && whole_read) << c.what << ", buffer of " << buffer;
+            if (honest) {
+                EXPECT_EQ(message, whole_message) << c.what << ", buffer of " << buffer;
+            }
+            if (read) {
+                EXPECT_TRUE(WriteSavedGame(streamed) == saved) << c.what;
+            }
+        }
     }
 }
 

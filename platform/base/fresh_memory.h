@@ -1,0 +1,15 @@
+#pragma once
+// Large buffers about to be filled: a saved game's file image and its tables run to tens of
+// megabytes, and on a virtual machine the first touch of every 4 KiB page can cost several
+// microseconds, more than the copy into it.
+
+#include <cstddef>
+
+namespace kv {
+
+// Asks the kernel to back [p, p + n) with huge pages where the range allows and to map all of
+// it at once, before anything is written into it. Only a hint: the contents are untouched,
+// and nothing happens for a range too small to gain or where the kernel does not offer it.
+void PrepareForFilling(void* p, std::size_t n);
+
+}  // namespace kv
