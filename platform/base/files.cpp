@@ -226,6 +226,12 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 
 std::string ResolvePath(std::string_view path) {
     const std::string native = NativePath(path);
+    // A path that exists as written resolves to itself, found with one look instead of one a
+    // part (the walk below would keep every part as given). Doubled and trailing slashes are
+    // left to the walk, which drops them.
+    if (!native.empty() && native.find("//") == std::string::npos && native.back() != '/' &&
+        Exists(native))
+        return native;
     std::string real;
     size_t pos = 0;
     if (!native.empty() && native[0] == '/') {

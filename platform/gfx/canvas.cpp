@@ -456,6 +456,17 @@ void Canvas::Draw(int x, int y, const Picture& picture) {
 
 void Canvas::StretchDraw(const Rect& r, const Picture& picture) {
     if (picture.empty() || r.empty()) return;
+    // Scaling with the smoothing filter costs far more than a copy: the picture keeps its
+    // scaled form, and a repaint at the same size copies that.
+    if (cairo_surface_t* scaled = picture.ScaledSurface(r.width(), r.height())) {
+        cairo_save(cr_);
+        cairo_rectangle(cr_, r.left, r.top, r.width(), r.height());
+        cairo_clip(cr_);
+        cairo_set_source_surface(cr_, scaled, r.left, r.top);
+        cairo_paint(cr_);
+        cairo_restore(cr_);
+        return;
+    }
     cairo_save(cr_);
     cairo_rectangle(cr_, r.left, r.top, r.width(), r.height());
     cairo_clip(cr_);

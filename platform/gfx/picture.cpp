@@ -1,10 +1,14 @@
 #include "platform/gfx/picture.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
+#include <unordered_map>
 #include <utility>
 
 namespace kv {
@@ -107,6 +111,10 @@ Picture& Picture::operator=(Picture&& other) noexcept {
     surface_ = std::exchange(other.surface_, nullptr);
     keyed_ = std::exchange(other.keyed_, nullptr);
     keyed_color_ = other.keyed_color_;
+    scaled_ = std::exchange(other.scaled_, nullptr);
+    scaled_from_ = std::exchange(other.scaled_from_, nullptr);
+    scaled_width_ = other.scaled_width_;
+    scaled_height_ = other.scaled_height_;
     width_ = std::exchange(other.width_, 0);
     height_ = std::exchange(other.height_, 0);
     format_ = std::exchange(other.format_, PictureFormat::None);
@@ -116,7 +124,14 @@ Picture& Picture::operator=(Picture&& other) noexcept {
     return *this;
 }
 
+void Picture::DropScaled() const {
+    if (scaled_) cairo_surface_destroy(scaled_);
+    scaled_ = nullptr;
+    scaled_from_ = nullptr;
+}
+
 void Picture::Release() {
+    DropScaled();
     if (keyed_) cairo_surface_destroy(keyed_);
     if (surface_) cairo_surface_destroy(surface_);
     keyed_ = nullptr;
@@ -182,10 +197,96 @@ bool Picture::LoadFromMemory(const void* data, size_t size) {
     return ok;
 }
 
+namespace {
+
+// Pictures decoded from files, kept so that a window made again (the round's windows are made
+// anew every round, each with its crests and flags) copies them instead of reading and decoding
+// the file again. A file is known by its path and by its size, change time and identity on disk,
+// so a file written anew is read anew.
+class DecodedFiles {
+  public:
+    struct Stamp {
+        dev_t device = 0;
+        ino_t inode = 0;
+        off_t size = 0;
+        timespec changed{};
+        bool operator==(const Stamp& o) const {
+            return device == o.device && inode == o.inode && size == o.size &&
+                   changed.tv_sec == o.changed.tv_sec && changed.tv_nsec == o.changed.tv_nsec;
+        }
+    };
+
+    // The decoded picture of the file as it is now, or null.
+    const Picture* Find(const std::string& path, const Stamp& stamp) {
+        const auto it = pictures_.find(path);
+        if (it == pictures_.end()) return nullptr;
+        if (it->second.stamp == stamp) return &it->second.picture;
+        bytes_ -= Bytes(it->second.picture);
+        pictures_.erase(it);
+        return nullptr;
+    }
+
+    void Keep(const std::string& path, const Stamp& stamp, const Picture& picture) {
+        const size_t bytes = Bytes(picture);
+        if (bytes > kMaxBytes / 4) return;  // a large background is read once anyway
+        // Bounded: every crest of a large database must not stay in memory.
+        if (bytes_ + bytes > kMaxBytes) {
+            pictures_.clear();
+            bytes_ = 0;
+        }
+        auto& kept = pictures_[path];
+        bytes_ -= Bytes(kept.picture);
+        kept.stamp = stamp;
+        kept.picture = picture;
+        bytes_ += bytes;
+    }
+
+  private:
+    static constexpr size_t kMaxBytes = size_t{32} << 20;
+    static size_t Bytes(const Picture& p) { return size_t(p.width()) * size_t(p.height()) * 4; }
+    struct Kept {
+        Stamp stamp;
+        Picture picture;
+    };
+    std::unordered_map<std::string, Kept> pictures_;
+    size_t bytes_ = 0;
+};
+
+DecodedFiles& Decoded() {
+    static DecodedFiles files;
+    return files;
+}
+
+std::mutex& DecodedLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+}  // namespace
+
 bool Picture::LoadFromFile(const std::string& path) {
-    std::error_code ec;
+    struct stat st {};
+    const bool regular = ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    const DecodedFiles::Stamp stamp{st.st_dev, st.st_ino, st.st_size, st.st_ctim};
+    if (regular) {
+        std::lock_guard<std::mutex> hold(DecodedLock());
+        if (const Picture* kept = Decoded().Find(path, stamp)) {
+            if (cairo_surface_t* copy = CopySurface(kept->surface_)) {
+                Adopt(copy, kept->format_);
+                error_.clear();
+                return true;
+            }
+        }
+    }
+    if (!LoadFileBytes(path, regular)) return false;
+    std::lock_guard<std::mutex> hold(DecodedLock());
+    Decoded().Keep(path, stamp, *this);
+    return true;
+}
+
+bool Picture::LoadFileBytes(const std::string& path, bool regular) {
     std::ifstream in;
-    if (std::filesystem::is_regular_file(path, ec)) in.open(path, std::ios::binary | std::ios::ate);
+    if (regular) in.open(path, std::ios::binary | std::ios::ate);
     if (!in.is_open()) {
         Fail("Não foi possível abrir a imagem " + path + ".");
         return false;
@@ -239,6 +340,7 @@ void Picture::SetPixelARGB(int x, int y, ARGB color) {
 }
 
 void Picture::MarkDirty() {
+    DropScaled();
     if (surface_) cairo_surface_mark_dirty(surface_);
     if (keyed_) cairo_surface_destroy(keyed_);
     keyed_ = nullptr;
@@ -253,6 +355,8 @@ cairo_surface_t* Picture::DrawSurface() const {
     if (!surface_ || !transparent) return surface_;
     const TColor key = EffectiveTransparentColor();
     if (keyed_ && keyed_color_ == key && open_for_drawing_ == 0) return keyed_;
+    // A scaled form made from the old keyed surface goes with it (a new one may take its address).
+    DropScaled();
     if (keyed_) cairo_surface_destroy(keyed_);
     keyed_ = CopySurface(surface_);
     if (!keyed_) return surface_;  // out of memory: drawn unkeyed rather than not at all
@@ -266,6 +370,36 @@ cairo_surface_t* Picture::DrawSurface() const {
     }
     cairo_surface_mark_dirty(keyed_);
     return keyed_;
+}
+
+cairo_surface_t* Picture::ScaledSurface(int width, int height) const {
+    cairo_surface_t* source = DrawSurface();
+    if (!source || width <= 0 || height <= 0) return nullptr;
+    // The keyed form is a new surface whenever the key changes, so a scaled form made from
+    // another source is stale.
+    if (scaled_ && scaled_from_ == source && scaled_width_ == width && scaled_height_ == height &&
+        open_for_drawing_ == 0)
+        return scaled_;
+    DropScaled();
+    cairo_surface_t* scaled = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+    if (cairo_surface_status(scaled) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(scaled);
+        return nullptr;
+    }
+    cairo_t* cr = cairo_create(scaled);
+    cairo_scale(cr, double(width) / width_, double(height) / height_);
+    cairo_set_source_surface(cr, source, 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(scaled);
+    scaled_ = scaled;
+    scaled_from_ = source;
+    scaled_width_ = width;
+    scaled_height_ = height;
+    return scaled_;
 }
 
 }  // namespace kv

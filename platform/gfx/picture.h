@@ -73,15 +73,30 @@ class Picture {
     // else surface(). Owned by the picture.
     cairo_surface_t* DrawSurface() const;
 
+    // DrawSurface() scaled to width x height with the smoothing filter, the edges padded: what a
+    // stretched draw puts on the canvas, made once and kept for the next paint at that size.
+    // Null when empty or out of memory. Owned by the picture; rebuilt after any change of its
+    // pixels (MarkDirty), of `transparent` or of the keyed colour, and while the picture is
+    // open for drawing.
+    cairo_surface_t* ScaledSurface(int width, int height) const;
+
     // For decoders: takes ownership of an ARGB32 surface that holds premultiplied pixels.
     void Adopt(cairo_surface_t* surface, PictureFormat format);
     void Fail(std::string message);
 
   private:
+    // Reads and decodes the file (`regular`: it is a regular file).
+    bool LoadFileBytes(const std::string& path, bool regular);
     void Release();
+    void DropScaled() const;
     cairo_surface_t* surface_ = nullptr;
     mutable cairo_surface_t* keyed_ = nullptr;
     mutable TColor keyed_color_ = clNone;
+    // The last scaled form, with what it was made from.
+    mutable cairo_surface_t* scaled_ = nullptr;
+    mutable cairo_surface_t* scaled_from_ = nullptr;
+    mutable int scaled_width_ = 0;
+    mutable int scaled_height_ = 0;
     int open_for_drawing_ = 0;
     int width_ = 0;
     int height_ = 0;

@@ -16,6 +16,7 @@ namespace kv {
 namespace {
 
 constexpr size_t kMaxCachedWidths = 8192;
+constexpr size_t kMaxCachedLayouts = 4096;
 constexpr int kLargestPixelSize = 1000;
 
 struct FontEntry {
@@ -48,6 +49,7 @@ class TextEngine {
         pango_layout_set_single_paragraph_mode(layout_, TRUE);
     }
     ~TextEngine() {
+        ClearLayouts();
         for (auto& e : fonts_) pango_font_description_free(e->desc);
         g_object_unref(layout_);
         g_object_unref(context_);
@@ -111,6 +113,52 @@ class TextEngine {
         return width;
     }
 
+    // A layout of one line in the font with its underlines, made once and kept for drawing the
+    // same line again: shaping a text costs several times what showing it does, and a repaint
+    // shows the same texts as the one before. The key is everything the layout is made from, so
+    // a change of text, font or underline finds (or makes) another layout.
+    struct Laid {
+        PangoLayout* layout = nullptr;
+        int baseline = 0;  // whole pixels
+    };
+    const Laid& CachedLayout(const FontEntry& entry, std::string_view utf8, bool underline,
+                             bool strike_out, int accel_byte) {
+        layout_key_.desc = entry.desc;
+        layout_key_.text.assign(utf8);
+        layout_key_.underline = underline;
+        layout_key_.strike_out = strike_out;
+        layout_key_.accel_byte = accel_byte;
+        if (const auto it = layouts_.find(layout_key_); it != layouts_.end()) return it->second;
+        // Bounded: a list scrolled through thousands of names must not grow it without end.
+        if (layouts_.size() >= kMaxCachedLayouts) ClearLayouts();
+        PangoLayout* layout = pango_layout_new(context_);
+        pango_layout_set_single_paragraph_mode(layout, TRUE);
+        pango_layout_set_font_description(layout, entry.desc);
+        SetLayoutText(layout, utf8);
+        if (underline || strike_out || accel_byte >= 0) {
+            PangoAttrList* attrs = pango_attr_list_new();
+            if (underline)
+                pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+            if (strike_out) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+            if (accel_byte >= 0 && !underline && static_cast<size_t>(accel_byte) < utf8.size()) {
+                PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+                a->start_index = static_cast<guint>(accel_byte);
+                a->end_index =
+                    static_cast<guint>(Utf8CharEnd(utf8, static_cast<size_t>(accel_byte)));
+                pango_attr_list_insert(attrs, a);
+            }
+            pango_layout_set_attributes(layout, attrs);
+            pango_attr_list_unref(attrs);
+        }
+        Laid laid{layout, PANGO_PIXELS(pango_layout_get_baseline(layout))};
+        return layouts_.emplace(layout_key_, laid).first->second;
+    }
+
+    void ClearLayouts() {
+        for (auto& [key, laid] : layouts_) g_object_unref(laid.layout);
+        layouts_.clear();
+    }
+
     PangoContext* context() const { return context_; }
 
   private:
@@ -120,6 +168,24 @@ class TextEngine {
     std::vector<std::unique_ptr<FontEntry>> fonts_;
     FontEntry* last_ = nullptr;
     std::string key_;
+
+    struct LayoutKey {
+        const PangoFontDescription* desc = nullptr;  // its font entry lives as long as the engine
+        std::string text;
+        bool underline = false;
+        bool strike_out = false;
+        int accel_byte = -1;
+        friend bool operator==(const LayoutKey&, const LayoutKey&) = default;
+    };
+    struct LayoutKeyHash {
+        size_t operator()(const LayoutKey& k) const {
+            size_t h = std::hash<std::string>()(k.text);
+            h ^= std::hash<const void*>()(k.desc) + 0x9e3779b9 + (h << 6) + (h >> 2);
+            return h ^ (static_cast<size_t>(k.accel_byte + 1) * 4 + k.underline * 2 + k.strike_out);
+        }
+    };
+    std::unordered_map<LayoutKey, Laid, LayoutKeyHash> layouts_;
+    LayoutKey layout_key_;
 };
 
 TextEngine& Engine() {
@@ -235,45 +301,30 @@ PangoLayout* CreateTextLayout(const Font& font) {
 void DrawTextRun(cairo_t* cr, const Font& font, double x, double y, std::string_view utf8,
                  int accel_byte, TColor color) {
     if (utf8.empty()) return;
-    TextEngine& engine = Engine();
-    FontEntry& entry = engine.Entry(font);
-    PangoLayout* layout = engine.Prepare(entry, utf8);
-    PangoAttrList* attrs = nullptr;
-    if (font.underline() || font.strike_out() || accel_byte >= 0) {
-        attrs = pango_attr_list_new();
-        if (font.underline())
-            pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-        if (font.strike_out()) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-        if (accel_byte >= 0 && !font.underline() && static_cast<size_t>(accel_byte) < utf8.size()) {
-            PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-            a->start_index = static_cast<guint>(accel_byte);
-            a->end_index = static_cast<guint>(Utf8CharEnd(utf8, static_cast<size_t>(accel_byte)));
-            pango_attr_list_insert(attrs, a);
-        }
-        pango_layout_set_attributes(layout, attrs);
-        pango_attr_list_unref(attrs);
-    }
     const TColor c = ColorToRGB(color == clDefault ? font.color : color);
     if (c == clNone) return;
+    TextEngine& engine = Engine();
+    FontEntry& entry = engine.Entry(font);
+    const TextEngine::Laid& laid =
+        engine.CachedLayout(entry, utf8, font.underline(), font.strike_out(), accel_byte);
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
-    const double baseline = PANGO_PIXELS(pango_layout_get_baseline(layout));
     if (font.angle != 0) {
         // Laid out level, then turned as a whole: the measured widths still hold.
         cairo_save(cr);
         cairo_translate(cr, x, y);
         cairo_rotate(cr, -font.angle * M_PI / 180.0);
-        cairo_move_to(cr, 0, entry.metrics.ascent - baseline);
-        RingIfUnreadable(cr, layout, c);
+        cairo_move_to(cr, 0, entry.metrics.ascent - laid.baseline);
+        RingIfUnreadable(cr, laid.layout, c);
         {
-            const TextRunCapture capture(cr, layout, utf8, c);
-            pango_cairo_show_layout(cr, layout);
+            const TextRunCapture capture(cr, laid.layout, utf8, c);
+            pango_cairo_show_layout(cr, laid.layout);
         }
         cairo_restore(cr);
     } else {
-        cairo_move_to(cr, x, y + entry.metrics.ascent - baseline);
-        RingIfUnreadable(cr, layout, c);
-        const TextRunCapture capture(cr, layout, utf8, c);
-        pango_cairo_show_layout(cr, layout);
+        cairo_move_to(cr, x, y + entry.metrics.ascent - laid.baseline);
+        RingIfUnreadable(cr, laid.layout, c);
+        const TextRunCapture capture(cr, laid.layout, utf8, c);
+        pango_cairo_show_layout(cr, laid.layout);
     }
     cairo_new_path(cr);
 }

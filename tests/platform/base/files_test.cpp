@@ -80,6 +80,10 @@ TEST_F(FilesTest, FindsEveryComponentWhateverItsCase) {
     EXPECT_FALSE(FileExists(At("teams/nada.b14")));
     // A missing part and what follows it come back as written.
     EXPECT_EQ(ResolvePath(At("teams/Novo/X.b14")), At("Teams/Novo/X.b14"));
+    // Written exactly, doubled or ending in a slash: the same file.
+    EXPECT_EQ(ResolvePath(At("Teams/Escudos/Flamengo.PNG")), At("Teams/Escudos/Flamengo.PNG"));
+    EXPECT_EQ(ResolvePath(At("Teams//Escudos/Flamengo.PNG")), At("Teams/Escudos/Flamengo.PNG"));
+    EXPECT_EQ(ResolvePath(At("Teams/Escudos/")), At("Teams/Escudos"));
 }
 
 TEST_F(FilesTest, ListingsAreSortedAndFiltered) {

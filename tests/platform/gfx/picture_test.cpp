@@ -341,3 +341,72 @@ TEST(PictureDamaged, EveryTruncationAndCorruptionIsSafe) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// A stretched picture is drawn from its kept scaled form: a change of its pixels, of its keyed
+// colour or of the size it is stretched to shows at the next draw.
+TEST(PictureCaches, StretchedPictureFollowsItsPixelsKeyAndSize) {
+    Picture p(2, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) p.SetPixelARGB(x, y, 0xFFFF0000);
+    Canvas c(8, 8);
+    c.brush = Brush{clWhite};
+    c.FillRect({0, 0, 8, 8});
+    c.StretchDraw({0, 0, 4, 4}, p);
+    EXPECT_EQ(c.Pixel(3, 3), clRed);
+    p.SetPixelARGB(1, 1, 0xFF0000FF);  // pixels changed
+    c.StretchDraw({0, 0, 4, 4}, p);
+    EXPECT_EQ(c.Pixel(3, 3), clBlue);
+    p.transparent = true;  // the bottom-left red keyed out: only the blue corner is drawn
+    c.FillRect({0, 0, 8, 8});
+    c.StretchDraw({0, 0, 4, 4}, p);
+    EXPECT_EQ(c.Pixel(0, 0), clWhite);
+    EXPECT_EQ(c.Pixel(3, 3), clBlue);
+    p.transparent = false;
+    c.StretchDraw({0, 0, 8, 8}, p);  // another size
+    EXPECT_EQ(c.Pixel(0, 0), clRed);
+    EXPECT_EQ(c.Pixel(7, 7), clBlue);
+    {
+        Canvas into(p);  // drawn into through a canvas
+        into.brush = Brush{clLime};
+        into.FillRect({0, 0, 2, 2});
+    }
+    c.StretchDraw({0, 0, 8, 8}, p);
+    EXPECT_EQ(c.Pixel(0, 0), clLime);
+}
+
+// A picture file read again is copied from the decoded one while the file stays as it was, and
+// read anew once it is written again.
+TEST(PictureCaches, FileReadAgainFollowsAFileWrittenAnew) {
+    std::filesystem::create_directories(KORVANEL_TEST_OUTPUT_DIR);
+    const std::string path = std::string(KORVANEL_TEST_OUTPUT_DIR) + "/picture_cache.png";
+    auto write = [&](ARGB colour, int w) {
+        Picture p(w, 1);
+        for (int x = 0; x < w; ++x) p.SetPixelARGB(x, 0, colour);
+        ASSERT_TRUE(p.SaveToPng(path + ".new"));
+        std::filesystem::rename(path + ".new", path);  // a new file, as a save writes it
+    };
+    write(0xFFFF0000, 2);
+    Picture first, again;
+    ASSERT_TRUE(first.LoadFromFile(path));
+    ASSERT_TRUE(again.LoadFromFile(path));
+    EXPECT_EQ(again.PixelARGB(1, 0), 0xFFFF0000u);
+    again.SetPixelARGB(0, 0, 0xFF00FF00);  // a copy: the kept picture stays as read
+    Picture third;
+    ASSERT_TRUE(third.LoadFromFile(path));
+    EXPECT_EQ(third.PixelARGB(0, 0), 0xFFFF0000u);
+    write(0xFF0000FF, 3);
+    Picture changed;
+    ASSERT_TRUE(changed.LoadFromFile(path));
+    EXPECT_EQ(changed.width(), 3);
+    EXPECT_EQ(changed.PixelARGB(2, 0), 0xFF0000FFu);
+    std::filesystem::remove(path);
+    Picture gone;
+    EXPECT_FALSE(gone.LoadFromFile(path));
+    EXPECT_TRUE(gone.empty());
+}
+
+}  // namespace
+}  // namespace kv

@@ -274,5 +274,39 @@ TEST(TextDraw, OpaqueBackgroundFillsTheTextCell) {
     }
 }
 
+// Drawn lines are kept laid out for the next paint: a change of the text, the font, its size,
+// colour or underline shows at once.
+TEST(TextLayout, KeptLinesFollowTextFontColourAndUnderline) {
+    Canvas c(200, 40);
+    auto draw = [&c](const Font& font, const std::string& text) {
+        c.brush = Brush{clWhite};
+        c.FillRect({0, 0, 200, 40});
+        c.font = font;
+        c.bk_mode = BkMode::Transparent;
+        c.TextOut(2, 2, text);
+        return Ink(c);
+    };
+    const Font base{"Arial", 10, 0, clBlack};
+    const Rect ink = draw(base, "Gol do Marcão");
+    EXPECT_EQ(draw(base, "Gol do Marcão"), ink);
+    EXPECT_NE(draw(base, "Gol do Marcão!!").right, ink.right);
+    Font bigger = base;
+    bigger.size = 16;
+    EXPECT_GT(draw(bigger, "Gol do Marcão").bottom, ink.bottom);
+    Font bold = base;
+    bold.style = fsBold;
+    EXPECT_NE(draw(bold, "Gol do Marcão").right, ink.right);
+    Font underlined = base;
+    underlined.style = fsUnderline;
+    EXPECT_GT(draw(underlined, "Gol do Marcão").bottom, ink.bottom);
+    Font red = base;
+    red.color = clRed;
+    draw(red, "Gol do Marcão");
+    bool any_red = false;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 200; ++x) any_red = any_red || c.Pixel(x, y) == clRed;
+    EXPECT_TRUE(any_red);
+}
+
 }  // namespace
 }  // namespace kv
