@@ -6,6 +6,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
 #include "game/largest_setup.h"
 
 namespace {
@@ -13,6 +17,17 @@ namespace {
 // False when the sample database did not build.
 bool StartLargestGame(kv::HeadlessGame& game) {
     return game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty();
+}
+
+// Starts the game with the clock stopped; false (the benchmark skipped) when it cannot.
+bool StartUntimed(benchmark::State& state, kv::HeadlessGame& game) {
+    state.PauseTiming();
+    if (!StartLargestGame(game)) {
+        state.SkipWithError("the sample database did not build");
+        return false;
+    }
+    state.ResumeTiming();
+    return true;
 }
 
 void PlaySeason(kv::HeadlessGame& game) {
@@ -23,13 +38,8 @@ void PlaySeason(kv::HeadlessGame& game) {
 void BM_WholeSeason(benchmark::State& state) {
     long long matches = 0;
     for (auto _ : state) {
-        state.PauseTiming();
         kv::HeadlessGame game;
-        if (!StartLargestGame(game)) {
-            state.SkipWithError("the sample database did not build");
-            return;
-        }
-        state.ResumeTiming();
+        if (!StartUntimed(state, game)) return;
         while (!game.season_finished()) game.PlayRound();
         matches += game.matches_played();
     }
@@ -60,5 +70,27 @@ void BM_LaterSeason(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LaterSeason)->Arg(2)->Arg(10)->Arg(30)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The process's peak resident memory so far, in MB (0 where the system does not tell).
+double PeakResidentMegabytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::strtod(line.c_str() + 6, nullptr) / 1024.0;
+    return 0.0;
+}
+
+// Thirty seasons of one game, the new game untimed, and the peak memory of the process after
+// them (run it on its own, --benchmark_filter=ThirtySeasons, for a peak of this game alone).
+void BM_ThirtySeasons(benchmark::State& state) {
+    for (auto _ : state) {
+        kv::HeadlessGame game;
+        if (!StartUntimed(state, game)) return;
+        while (!game.season_finished()) game.PlayRound();
+        for (int s = 2; s <= 30; ++s) PlaySeason(game);
+    }
+    state.counters["peak_rss_mb"] = PeakResidentMegabytes();
+}
+BENCHMARK(BM_ThirtySeasons)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace

@@ -249,6 +249,10 @@ inline GameData& Game() {
 // Makes `fresh` the running game; the old game ends up in `fresh`.
 void SwapInGame(GameData& fresh);
 
+// Room for the tables that grow every season (players, season lines, results) for many seasons
+// ahead, so that a long game never holds a table twice while it grows by copying.
+void ReserveHistoryGrowth(GameData& data);
+
 // Appends one zero-filled record and returns it.
 template <class T>
 T& AppendRecord(std::vector<T>& table) {

@@ -4,6 +4,10 @@
 #include <array>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "core/game_data.h"
 #include "core/lookups.h"
 #include "core/money.h"
@@ -526,6 +530,11 @@ NextScreen StartNewSeason(GameData& data, GameWindows& windows) {
     gs.calendar_day = 1;
     data.friendlies.clear();
     data.match_event_archive.clear();
+#ifdef __GLIBC__
+    // A season leaves behind the old buffers of every table that grew by copying; the allocator
+    // keeps such holes for itself, and over a long game they add up to several megabytes.
+    malloc_trim(0);
+#endif
     if (gs.human_count > 0 && windows.Show(WindowRequest{GameWindow::kPreseasonFriendlies}))
         for (int i = 0; i < gs.human_count && i < kHumanSlots; ++i) {
             if (gs.human_clubs[i] < 0) continue;

@@ -235,8 +235,7 @@ void ComputeLineupStrength(int s) {
         r->defence_total += v.defence[z];
     }
     r->goalkeeper_value = v.keeper;
-    memo.valid = true;
-    memo.inputs = in;
+    memo.valid = true;  // the inputs were kept in place as they were read
     memo.values = ValuesOf(*r);
 }
 

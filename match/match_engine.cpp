@@ -1,6 +1,7 @@
 #include "match/match_engine.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/random.h"
 #include "match/discipline.h"
@@ -149,9 +150,13 @@ void DrainEnergy(int team, int tick) {
     const t_team* t = TeamAt(team);
     const t_match_strength* s = t ? StrengthAt(t->match_strength_index) : nullptr;
     if (!s) return;
+    // The players table is read once: a tick drains 22 players.
+    std::vector<t_player>& players = Game().players;
+    const int player_count = static_cast<int>(players.size());
     for (int slot = 0; slot < 11; ++slot) {
-        t_player* p = PlayerAt(s->players[slot]);
-        if (!p) continue;
+        const int index = s->players[slot];
+        if (index <= 0 || index >= player_count) continue;
+        t_player* p = &players[static_cast<std::size_t>(index)];
         // A goalkeeper tires only in the second half.
         p->energy = std::clamp(p->energy, 0, 1000);  // a damaged value cannot overflow below
         if (p->on_pitch && (s->slot_positions[slot] != 1 || tick > 90))

@@ -280,6 +280,7 @@ void StartFirstSeason(GameData& data) {
     BuildSeasonCalendar(data);
     BuildFixtures(data);
     ReserveSeasonArchives(data);
+    ReserveHistoryGrowth(data);
     BuildCompetitionRegistry(data);
     if (gs.national_cup_on) DrawNationalCups(data);
 

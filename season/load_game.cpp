@@ -28,6 +28,7 @@ LoadOutcome FinishLoad(std::unique_ptr<GameData> scratch, std::string_view file_
         return out;
     }
     RecomputeDerivedValues(g);
+    ReserveHistoryGrowth(g);
     SwapInGame(g);
     out.loaded = true;
     out.next = IsNationalTeamTournament(Game().game_state.match_kind) ? NextWindow::kNationalTeamHub
