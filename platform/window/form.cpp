@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 
 #include "platform/gfx/canvas.h"
 #include "platform/window/classic_look.h"
@@ -122,6 +123,21 @@ int Form::ShowModal() {
     modal_ = true;
     modal_result_ = mrNone;
     ++screen.modal_depth;
+    // The loop is left the same way when a handler inside it throws: the screen must not keep
+    // this frame's list of blocked forms, nor those forms blocked.
+    struct EndModal {
+        Form& form;
+        Screen& screen;
+        std::vector<Form*>& blocked;
+        ~EndModal() {
+            --screen.modal_depth;
+            form.modal_ = false;
+            screen.modal_blocked_.pop_back();
+            // A blocked form destroyed meanwhile has left the list.
+            for (Form* f : blocked) --f->input_blocked_;
+        }
+    };
+    std::optional<EndModal> end_modal(std::in_place, *this, screen, blocked);
     Show();
     for (;;) {
         if (screen.Terminated() || Freed() || !Visible()) {
@@ -137,11 +153,7 @@ int Form::ShowModal() {
         }
         screen.HandleMessage(true);
     }
-    --screen.modal_depth;
-    modal_ = false;
-    screen.modal_blocked_.pop_back();
-    // A blocked form destroyed meanwhile has left the list.
-    for (Form* f : blocked) --f->input_blocked_;
+    end_modal.reset();
     const int result = modal_result_;
     if (Visible()) Hide();
     return result;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/window/button.h"
@@ -73,6 +74,29 @@ TEST(ModalLoop, CloseQueryCanKeepAModalFormOpen) {
     EXPECT_EQ(f.ShowModal(), mrOk);
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(f.Visible());
+}
+
+// A handler that throws inside a modal loop leaves it as a result would: the windows under it take
+// input again, and the screen, closing with the modal window still there, forgets the loop's list
+// of blocked windows (it lay on the unwound stack).
+TEST(ModalLoop, AnExceptionLeavesTheLoopAndUnblocksTheWindowsUnderIt) {
+    int a_clicks = 0;
+    {
+        TestDriver d;
+        Form& a = MakeForm(d, "a");
+        MakeButton(a, "a_btn", 10).on_click = [&] { ++a_clicks; };
+        a.Show();
+        Form& b = MakeForm(d, "b", 320);
+        Timer& t = b.AddComponent<Timer>("t");
+        t.SetInterval(100);
+        t.on_timer = [] { throw std::runtime_error("a handler failed"); };
+        EXPECT_THROW(b.ShowModal(), std::runtime_error);
+        t.SetEnabled(false);
+        b.Hide();
+        d.Click("a_btn");
+        EXPECT_EQ(a_clicks, 1);
+    }
+    EXPECT_EQ(a_clicks, 1);
 }
 
 // A window closing itself and its opener must not be destroyed under its own handler: the

@@ -75,8 +75,10 @@ std::vector<Result> ArchivedResults() {
 
 class MatchDayWindowTest : public ::testing::Test {
   protected:
-    // One league of 20 clubs on its first day, club 0 a human coach's.
+    // One league of 20 clubs on its first day, club 0 a human coach's. The computer line-ups are
+    // drawn, so the draws start from a seed: the world is the same whatever ran before.
     void SetUp() override {
+        SeedRandom(2);
         testing::BuildLeagueWorld(1, 1, 1);
         Game().game_state.halftime_window = 0;
         for (std::size_t p = 1; p < Game().players.size(); ++p)
