@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "core/table_index.h"
 #include "core/text_tables.h"
 
 namespace kv {
@@ -137,6 +138,7 @@ void ReserveHistoryGrowth(GameData& data) {
 
 void SwapInGame(GameData& fresh) {
     std::swap(Game(), fresh);
+    ForgetTableIndexes();
 }
 
 }  // namespace kv

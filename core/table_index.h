@@ -73,6 +73,12 @@ inline std::uint64_t PairKey(std::int32_t a, std::int32_t b) {
            static_cast<std::uint32_t>(b);
 }
 
+// Counts the times the running game was replaced whole. A table of the new game can come to lie
+// where the old game's did, with as many records; an index that saw the old one would then answer
+// a key it never held as missing, so every index rebuilds after a replacement.
+inline std::uint64_t replaced_games = 0;
+inline void ForgetTableIndexes() { ++replaced_games; }
+
 // `KeyOf(record)` gives the key of a record; of several records with one key the index names
 // the first (kFirst) or the last (kLast), as the linear search it replaces would find it.
 template <class Record, class KeyOf>
@@ -84,7 +90,7 @@ class TableIndex {
 
     // The record with the key, -1 when the table holds none.
     int Find(const std::vector<Record>& table, std::uint64_t key) {
-        if (table.data() != data_ || table.size() != size_) Rebuild(table);
+        if (Stale(table)) Rebuild(table);
         const int at = at_.find(key);
         if (at < 0) return -1;
         if (key_of_(table[static_cast<std::size_t>(at)]) != key) {
@@ -97,7 +103,7 @@ class TableIndex {
     // As Find, trying the record at `hint` first: while no key stands twice, a record with the
     // key is the one, and the index (megabytes of slots under a long history) is not read.
     int Find(const std::vector<Record>& table, std::uint64_t key, int hint) {
-        if (table.data() != data_ || table.size() != size_) Rebuild(table);
+        if (Stale(table)) Rebuild(table);
         if (!duplicates_ && hint >= 0 && static_cast<std::size_t>(hint) < table.size() &&
             key_of_(table[static_cast<std::size_t>(hint)]) == key)
             return hint;
@@ -107,7 +113,7 @@ class TableIndex {
     // The caller appended one record to the table the index follows.
     void Appended(const std::vector<Record>& table) {
         if (table.empty()) return;
-        if (table.size() != size_ + 1) return Rebuild(table);
+        if (table.size() != size_ + 1 || seen_games_ != replaced_games) return Rebuild(table);
         Note(key_of_(table.back()), static_cast<int>(table.size()) - 1);
         data_ = table.data();
         size_ = table.size();
@@ -117,6 +123,10 @@ class TableIndex {
     bool has_duplicates() const { return duplicates_; }
 
   private:
+    bool Stale(const std::vector<Record>& table) const {
+        return table.data() != data_ || table.size() != size_ || seen_games_ != replaced_games;
+    }
+
     void Note(std::uint64_t key, int index) {
         const auto [at, added] = at_.emplace(key, index);
         if (added) return;
@@ -130,6 +140,7 @@ class TableIndex {
         for (std::size_t i = 0; i < table.size(); ++i) Note(key_of_(table[i]), static_cast<int>(i));
         data_ = table.data();
         size_ = table.size();
+        seen_games_ = replaced_games;
     }
 
     Keep keep_;
@@ -137,6 +148,7 @@ class TableIndex {
     const Record* data_ = nullptr;
     std::size_t size_ = 0;
     bool duplicates_ = false;
+    std::uint64_t seen_games_ = 0;
     KeyTable at_;
 };
 

@@ -57,5 +57,25 @@ TEST(TableIndex, AHintIsTakenOnlyWhenItsLineIsTheOneLineOfTheKey) {
     EXPECT_EQ(last.Find(table, PairKey(3, 4), 1), 3);
 }
 
+TEST(TableIndex, ARunningGameReplacedWholeIsNeverTakenForTheOldOne) {
+    // Another game's table can lie where the old one did with as many lines: a key the index
+    // never held must still be found, not answered as missing.
+    std::vector<Line> table = {{1, 2, 10}, {3, 4, 20}};
+    Index first(Index::Keep::kFirst);
+    Index last(Index::Keep::kLast);
+    EXPECT_EQ(first.Find(table, PairKey(1, 2)), 0);
+    EXPECT_EQ(last.Find(table, PairKey(3, 4), 1), 1);
+    const Line* where = table.data();
+    table[0] = {5, 6, 0};
+    table[1] = {7, 8, 0};
+    ASSERT_EQ(table.data(), where);
+    ForgetTableIndexes();
+    EXPECT_EQ(first.Find(table, PairKey(7, 8)), 1);
+    EXPECT_EQ(last.Find(table, PairKey(5, 6), -1), 0);
+    table.push_back({5, 6, 1});
+    last.Appended(table);
+    EXPECT_EQ(last.Find(table, PairKey(5, 6)), 2);
+}
+
 }  // namespace
 }  // namespace kv
