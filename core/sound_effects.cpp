@@ -27,8 +27,11 @@ void OpenSoundAlias(std::string_view file, std::string_view alias) {
 }
 
 void OpenSoundAliases() {
+    // Decoding waits for each sound's first use: most sessions start without playing any.
     for (const SoundEffectFile& effect : kSoundEffectFiles) {
-        if (FileExists(GamePath(effect.file))) OpenSoundAlias(effect.file, effect.alias);
+        const std::string path = GamePath(effect.file);
+        if (FileExists(path))
+            Effects().OpenOnFirstUse(std::string(effect.alias), ResolvePath(path));
     }
 }
 

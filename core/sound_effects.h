@@ -1,7 +1,7 @@
 #pragma once
-// The seven short sounds of a shown match. Each file in sons/ is opened once at start-up under a
-// short alias and then played by alias when its event happens, if the player has sounds on. A
-// missing or failing sound is silent: sound never stops the game.
+// The seven short sounds of a shown match. Each file in sons/ is registered once at start-up under
+// a short alias, read on its first use and then played by alias when its event happens, if the
+// player has sounds on. A missing or failing sound is silent: sound never stops the game.
 
 #include <array>
 #include <string_view>
@@ -32,7 +32,8 @@ inline constexpr std::array<SoundEffectFile, 7> kSoundEffectFiles = {{
 
 // Opens one file under an alias, silently doing nothing on failure.
 void OpenSoundAlias(std::string_view file, std::string_view alias);
-// At start-up: opens every effect whose file exists in the game folder.
+// At start-up: registers every effect whose file exists in the game folder, to be read when it
+// is first played.
 void OpenSoundAliases();
 // Plays the alias when the game's sounds are on; an alias never opened is silent.
 void PlaySoundAlias(std::string_view alias);

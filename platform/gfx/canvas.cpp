@@ -90,12 +90,15 @@ void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r
 
 }  // namespace
 
-Canvas::Canvas(int width, int height) {
+Canvas::Canvas(int width, int height) : Canvas(width, height, Unpainted{}) {
+    cairo_set_source_rgb(cr_, 1, 1, 1);
+    cairo_paint(cr_);
+}
+
+Canvas::Canvas(int width, int height, Unpainted) {
     cairo_surface_t* s =
         cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(width, 1), std::max(height, 1));
     Init(s, true);
-    cairo_set_source_rgb(cr_, 1, 1, 1);
-    cairo_paint(cr_);
 }
 
 Canvas::Canvas(cairo_surface_t* surface) {

@@ -75,6 +75,10 @@ class Canvas {
   public:
     // An own surface of the given size, filled white.
     Canvas(int width, int height);
+    // An own surface left as created (transparent black), for an owner that paints all of it
+    // before it is read: filling it white first would only cost time.
+    struct Unpainted {};
+    Canvas(int width, int height, Unpainted);
     // Paints into a borrowed ARGB32 surface (a window's back buffer).
     explicit Canvas(cairo_surface_t* surface);
     // Paints into a picture; the picture must outlive the canvas.

@@ -18,18 +18,39 @@ SoundEffects& SoundEffects::Get() {
 }
 
 bool SoundEffects::Open(const std::string& alias, const std::string& path) {
+    pending_.erase(alias);
     const auto bytes = ReadFile(path);
     if (!bytes) return false;
     SoundClip clip;
     if (!DecodeWav(*bytes, clip)) return false;
     output_->Lock();
-    mixer_.StopAll();  // a clip being replaced may be playing
+    // A clip being replaced may be playing; a new one (a sound loaded on its first use during
+    // play) leaves the others sounding.
+    if (clips_.count(alias) != 0) mixer_.StopAll();
     clips_[alias] = std::move(clip);
     output_->Unlock();
     return true;
 }
 
+void SoundEffects::OpenOnFirstUse(const std::string& alias, const std::string& path) {
+    pending_[alias] = path;
+}
+
+void SoundEffects::LoadPending(const std::string& alias) {
+    auto it = pending_.find(alias);
+    if (it == pending_.end()) return;
+    const std::string path = std::move(it->second);
+    pending_.erase(it);
+    Open(alias, path);
+}
+
+bool SoundEffects::Has(const std::string& alias) {
+    LoadPending(alias);
+    return clips_.count(alias) != 0;
+}
+
 void SoundEffects::Play(const std::string& alias) {
+    LoadPending(alias);
     auto it = clips_.find(alias);
     if (it == clips_.end()) return;
     if (!started_) {

@@ -5,7 +5,9 @@
 
 namespace kv {
 
-ScreenPainter::ScreenPainter(int width, int height) : canvas_(width, height) {
+// The screen invalidates all of itself whenever painting starts, so the first paint covers the
+// whole back buffer and nothing is shown or read before it.
+ScreenPainter::ScreenPainter(int width, int height) : canvas_(width, height, Canvas::Unpainted{}) {
     hint_font_.color = clInfoText;
 }
 

@@ -62,6 +62,32 @@ TEST_F(SoundEffectsTest, OnlyEffectsWhoseFilesExistAreOpened) {
     EXPECT_EQ(recorder_->played, (std::vector<std::string>{"gol", "expulsao", "gol"}));
 }
 
+TEST_F(SoundEffectsTest, SoundsAreReadOnFirstUseAndAFailingFileStaysSilent) {
+    WriteSound("gol1.wav");
+    std::ofstream(dir_ / "sons" / "penalty.wav", std::ios::binary) << TinyWav();
+    OpenSoundAliases();
+    for (const SoundEffectFile& e : kSoundEffectFiles)
+        EXPECT_FALSE(effects_->Loaded(std::string(e.alias))) << e.alias;
+
+    // What is read is the file as it stands at first use: nothing was decoded at start-up.
+    std::ofstream(dir_ / "sons" / "penalty.wav", std::ios::binary | std::ios::trunc) << "not a sound";
+    Game().game_state.sound_on = 1;
+    for (const char* alias : {"gol", "penalty", "gol", "penalty", "fimjogo"}) PlaySoundAlias(alias);
+    EXPECT_EQ(recorder_->played, (std::vector<std::string>{"gol", "gol"}));
+    EXPECT_TRUE(effects_->Loaded("gol"));
+    EXPECT_FALSE(effects_->Has("penalty"));  // failed to load, as an eager open would say
+    EXPECT_FALSE(effects_->Has("fimjogo"));
+
+    // Asking about a waiting sound loads it.
+    std::filesystem::remove(dir_ / "sons" / "gol1.wav");
+    WriteSound("intervalo.wav");
+    OpenSoundAliases();
+    EXPECT_FALSE(effects_->Loaded("intervalo"));
+    EXPECT_TRUE(effects_->Has("intervalo"));
+    EXPECT_TRUE(effects_->Loaded("intervalo"));
+    EXPECT_TRUE(effects_->Has("gol"));  // the sound already read stays
+}
+
 TEST_F(SoundEffectsTest, NothingPlaysWithSoundOff) {
     WriteSound("gol1.wav");
     OpenSoundAliases();

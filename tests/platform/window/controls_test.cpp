@@ -419,7 +419,12 @@ TEST(Pictures, ImageListsStretchEachPictureIntoACell) {
     EXPECT_EQ(flags.Add(wide), 0);
     EXPECT_EQ(flags.Add(Picture()), 1);  // a missing picture still takes its index
     ASSERT_EQ(flags.Count(), 2);
+    // The stretch waits for first use, at the size the list had when the picture was added.
+    flags.width = flags.height = 30;
+    EXPECT_FALSE(flags.Stretched(0));
     const Picture& cell = flags.Get(0);
+    EXPECT_TRUE(flags.Stretched(0));
+    EXPECT_FALSE(flags.Stretched(1));
     EXPECT_EQ(cell.width(), 18);
     EXPECT_EQ(cell.height(), 18);
     EXPECT_EQ(cell.PixelARGB(2, 9), 0xFFFF0000u);
@@ -428,6 +433,10 @@ TEST(Pictures, ImageListsStretchEachPictureIntoACell) {
     flags.Draw(canvas, 0, 0, 5);  // no such image: nothing drawn
     flags.Draw(canvas, 10, 10, 0);
     EXPECT_EQ(canvas.Pixel(12, 19), clRed);
+    EXPECT_EQ(canvas.Pixel(5, 5), clWhite);
+    flags.Draw(canvas, 0, 0, 1);  // drawing is a first use too; the empty cell draws nothing
+    EXPECT_TRUE(flags.Stretched(1));
+    EXPECT_EQ(flags.Get(1).width(), 18);
     EXPECT_EQ(canvas.Pixel(5, 5), clWhite);
 }
 
