@@ -36,10 +36,7 @@ const std::string& TenSeasonsFile() {
         kv::HeadlessGame game;
         if (!game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
             return std::string();
-        for (int season = 1; season <= 10;) {
-            game.PlayRound();
-            if (game.season_finished()) ++season;
-        }
+        kv::PlaySeasons(game, 10);
         const std::string file = (std::filesystem::temp_directory_path() /
                                   ("korvanel_frio_" + std::to_string(::getpid()) + ".s14"))
                                      .string();

@@ -86,10 +86,7 @@ const std::string& TenSeasonsBytes() {
         kv::HeadlessGame game;
         if (!game.StartNewGame(kv::LargestSetup(KORVANEL_SAMPLE_TEAMS)).empty())
             return std::string();
-        for (int season = 1; season <= 10;) {
-            game.PlayRound();
-            if (game.season_finished()) ++season;
-        }
+        kv::PlaySeasons(game, 10);
         // Saved as the runner saves it at the season review, then read back as bytes.
         const std::string path =
             (std::filesystem::temp_directory_path() / "korvanel_dez.s14").string();

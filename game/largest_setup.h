@@ -22,4 +22,12 @@ inline HeadlessSetup LargestSetup(const std::string& teams_folder, int humans = 
     return setup;
 }
 
+// Plays a started game on until it has finished `seasons` whole seasons.
+inline void PlaySeasons(HeadlessGame& game, int seasons) {
+    for (int finished = 0; finished < seasons;) {
+        game.PlayRound();
+        if (game.season_finished()) ++finished;
+    }
+}
+
 }  // namespace kv

@@ -10,6 +10,7 @@
 #include "core/random.h"
 #include "core/saved_game.h"
 #include "game/headless_game.h"
+#include "game/largest_setup.h"
 
 namespace kv {
 namespace {
@@ -24,14 +25,8 @@ HeadlessSetup SecondSetup() {
 // Another game, larger, played for some rounds: what it leaves behind is what a second game
 // meets.
 void PlayAnotherGame() {
-    HeadlessSetup setup;
-    setup.teams_folder = KORVANEL_SAMPLE_TEAMS;
-    setup.seed = 77;
-    setup.league_format = kDivisionsOf20;
-    setup.state_championships = true;
-    setup.humans = 2;
     HeadlessGame game;
-    ASSERT_EQ(game.StartNewGame(setup), "");
+    ASSERT_EQ(game.StartNewGame(LargestSetup(KORVANEL_SAMPLE_TEAMS, 2)), "");
     while (game.rounds_played() < 8) game.PlayRound();
 }
 
