@@ -361,9 +361,8 @@ int ArchiveRound() {
 
 void ArchiveMatchEvents(int archived, int match) {
     GameData& gd = Game();
-    for (const t_match_event& e : gd.match_events) {
-        if (e.match != match) continue;
-        t_match_event copy = e;
+    for (const std::int32_t i : DayMatchEvents(match)) {
+        t_match_event copy = gd.match_events[static_cast<std::size_t>(i)];
         copy.match = archived;
         gd.match_event_archive.push_back(copy);
     }
