@@ -385,7 +385,9 @@ void BuildRoundBestEleven(int league_config) {
     GameData& gd = Game();
     if (!InTable(gd.league_configs, league_config)) return;
     const t_game_state& gs = gd.game_state;
-    QuickSortRecords(round_ratings(), CompareRoundRatings);
+    QuickSortRecords(round_ratings(), [](const t_round_rating& a, const t_round_rating& b) {
+        return CompareRoundRatings(a, b);
+    });
     int round = gs.league_round;
     if (gs.league_turn != 1) round += gs.league_format == 4 ? 9 : gs.league_format == 2 ? 19 : 0;
     struct Range {
