@@ -428,12 +428,14 @@ void ArchiveDayMatches() {
 
 namespace {
 
+// Huge pages only over the room a season is sure to fill, `per_match` records for each of its
+// fixtures: a huge page is held whole once written to, and past what a season writes that would
+// be memory held for nothing. The room before the first huge page is written first, by the first
+// match days of any game, so it is mapped here in one call rather than fault by fault.
 template <class Record>
-void AdviseReservedRoom(std::vector<Record>& table) {
-    const std::size_t bytes = table.capacity() * sizeof(Record);
+void AdviseReservedRoom(std::vector<Record>& table, std::size_t fixtures, std::size_t per_match) {
+    const std::size_t bytes = std::min(table.capacity(), fixtures * per_match) * sizeof(Record);
     AdviseHugePages(table.data(), bytes);
-    // The room before the first huge page is written first, by the first match days of any
-    // game: mapped here in one call rather than fault by fault.
     const auto begin = reinterpret_cast<std::uintptr_t>(table.data());
     const std::uintptr_t huge = std::uintptr_t{2} << 20;
     const std::size_t head = static_cast<std::size_t>(((begin + huge - 1) & ~(huge - 1)) - begin);
@@ -452,11 +454,14 @@ void ReserveSeasonArchives(GameData& data) {
     data.substitute_ratings.reserve(matches * 6);
     data.match_event_archive.reserve(matches * 40);
     // Every match day writes into this room for the first time: huge pages spare the thousands
-    // of faults of 4 KiB pages that would otherwise come with the first season's archives.
-    AdviseReservedRoom(data.match_archive);
-    AdviseReservedRoom(data.player_ratings);
-    AdviseReservedRoom(data.substitute_ratings);
-    AdviseReservedRoom(data.match_event_archive);
+    // of faults of 4 KiB pages that would otherwise come with the first season's archives. The
+    // counts per match are on the low side of what a season shows (22 starters, about four
+    // substitutes and eight events a match), and the fixtures drawn so far leave out cup rounds.
+    const std::size_t fixtures = data.fixtures.size();
+    AdviseReservedRoom(data.match_archive, fixtures, 1);
+    AdviseReservedRoom(data.player_ratings, fixtures, 22);
+    AdviseReservedRoom(data.substitute_ratings, fixtures, 3);
+    AdviseReservedRoom(data.match_event_archive, fixtures, 7);
 }
 
 void ArchiveShootout(int match) {
