@@ -7,6 +7,7 @@
 #include "core/lookups.h"
 #include "core/random.h"
 #include "core/record_sort.h"
+#include "core/table_index.h"
 #include "core/types.h"
 #include "match/match_engine.h"
 #include "match/match_tables.h"
@@ -84,12 +85,11 @@ struct DayEventIndex {
     bool active = false;
     const t_match_event* events = nullptr;
     std::size_t count = 0;
-    // By player: the first entry of each player's list, -1 for none (all -1 between days), and
-    // the entries, each an event and the next entry of the same player.
-    std::vector<std::int32_t> first_of_player;
+    // By player: the first entry of each player's list, and the entries, each an event and the
+    // next entry of the same player.
+    KeyTable first_of_player;
     std::vector<std::int32_t> entry_event;
     std::vector<std::int32_t> entry_next;
-    std::vector<std::int32_t> entry_player;
     // By match: the events of day match m are match_events[match_start[m]..match_start[m + 1]).
     std::vector<std::int32_t> match_start;
     std::vector<std::int32_t> match_events;
@@ -98,23 +98,20 @@ struct DayEventIndex {
         return active && events == day.data() && count == day.size();
     }
     void AddToPlayer(int player, int event) {
+        const auto entry = static_cast<std::int32_t>(entry_event.size());
+        const auto [first, added] = first_of_player.emplace(PlayerKey(player), entry);
         entry_event.push_back(event);
-        entry_next.push_back(first_of_player[static_cast<std::size_t>(player)]);
-        entry_player.push_back(player);
-        first_of_player[static_cast<std::size_t>(player)] = static_cast<std::int32_t>(entry_event.size()) - 1;
+        entry_next.push_back(added ? -1 : *first);
+        *first = entry;
     }
-    void ForgetPlayers() {
-        for (const std::int32_t player : entry_player) first_of_player[static_cast<std::size_t>(player)] = -1;
+    void Clear(std::size_t events) {
+        first_of_player.clear(events);
         entry_event.clear();
         entry_next.clear();
-        entry_player.clear();
     }
+    static std::uint64_t PlayerKey(int player) { return static_cast<std::uint32_t>(player); }
 };
 DayEventIndex day_event_index;
-
-bool Indexable(const DayEventIndex& index, int player) {
-    return player >= 0 && static_cast<std::size_t>(player) < index.first_of_player.size();
-}
 
 // Calls `visit` on every event of the day that names `player` as its player or, for a
 // substitution, as the one coming on, in day order.
@@ -122,8 +119,8 @@ template <typename Visit>
 void ForEachEventOf(int player, Visit visit) {
     const std::vector<t_match_event>& events = Game().match_events;
     const DayEventIndex& index = day_event_index;
-    if (index.Fresh(events) && Indexable(index, player)) {
-        for (std::int32_t at = index.first_of_player[static_cast<std::size_t>(player)]; at >= 0;
+    if (index.Fresh(events)) {
+        for (std::int32_t at = index.first_of_player.find(DayEventIndex::PlayerKey(player)); at >= 0;
              at = index.entry_next[static_cast<std::size_t>(at)])
             visit(events[static_cast<std::size_t>(index.entry_event[static_cast<std::size_t>(at)])]);
         return;
@@ -137,18 +134,14 @@ void ForEachEventOf(int player, Visit visit) {
 DayEventsIndexed::DayEventsIndexed() {
     const std::vector<t_match_event>& events = Game().match_events;
     DayEventIndex& index = day_event_index;
-    index.ForgetPlayers();
-    const std::size_t players = Game().players.size();
-    if (index.first_of_player.size() < players) index.first_of_player.resize(players, -1);
+    index.Clear(events.size());
     index.entry_event.reserve(events.size() + events.size() / 4);
     // From the last event back, so each player's list comes out in day order.
     for (std::size_t i = events.size(); i-- > 0;) {
         const t_match_event& e = events[i];
         const int at = static_cast<int>(i);
-        // A player the index cannot hold is read from the whole day instead.
-        if (e.kind == meSubstitution && e.value != e.player && Indexable(index, e.value))
-            index.AddToPlayer(e.value, at);
-        if (Indexable(index, e.player)) index.AddToPlayer(e.player, at);
+        if (e.kind == meSubstitution && e.value != e.player) index.AddToPlayer(e.value, at);
+        index.AddToPlayer(e.player, at);
     }
     const int matches = std::max(Game().day_match_count, 0) + 1;
     index.match_start.assign(static_cast<std::size_t>(matches) + 1, 0);
@@ -169,10 +162,7 @@ DayEventsIndexed::DayEventsIndexed() {
     index.active = true;
 }
 
-DayEventsIndexed::~DayEventsIndexed() {
-    day_event_index.active = false;
-    day_event_index.ForgetPlayers();
-}
+DayEventsIndexed::~DayEventsIndexed() { day_event_index.active = false; }
 
 std::span<const std::int32_t> DayMatchEvents(int match) {
     const std::vector<t_match_event>& events = Game().match_events;
