@@ -62,14 +62,118 @@ constexpr std::int32_t Descending(T a, T b) {
     return (a < b) - (a > b);
 }
 
+namespace record_sort_detail {
+
+// The sort itself, over any array that offers compare, exchange, the scratch copy and moves by
+// index: one over bytes of a size known only when called, one over typed records. Both make the
+// same comparisons and moves in the same order, so they leave equal records in the same order.
+template <class Array>
+void Insertion(Array& a, int lo, int hi) {
+    for (int k = lo + 1; k <= hi; ++k) {
+        a.to_scratch(k);
+        int p = k;
+        while (p > lo && a.compare(a.at(p - 1), a.scratch()) > 0) {
+            a.move(p - 1, p);
+            --p;
+        }
+        a.from_scratch(p);
+    }
+}
+
+// Hoare partition around the middle record, which the median of three has just put between
+// the first and the last. Returns c: [lo, c] compare not after the pivot, [c + 1, hi] not
+// before it. The bounds checks only matter for a comparison that contradicts itself; they keep
+// such a caller from walking off the range.
+template <class Array>
+int Partition(Array& a, int lo, int hi) {
+    a.to_scratch(lo + (hi - lo) / 2);
+    int i = lo - 1;
+    int j = hi + 1;
+    for (;;) {
+        do ++i;
+        while (i < hi && a.compare(a.at(i), a.scratch()) < 0);
+        do --j;
+        while (j > lo && a.compare(a.scratch(), a.at(j)) < 0);
+        if (i >= j) return j < hi ? j : hi - 1;
+        a.exchange(i, j);
+    }
+}
+
+template <class Array>
+void Sort(Array& a, int low, int high, RecordSortStats* stats) {
+    struct Range {
+        int lo, hi;
+    };
+    Range stack[kRecordSortStackRanges];
+    int depth = 0;
+
+    int lo = low;
+    int hi = high;
+    for (;;) {
+        while (lo < hi) {
+            if (hi - lo <= 7) {
+                Insertion(a, lo, hi);
+                break;
+            }
+            const int mid = lo + (hi - lo) / 2;
+            if (a.compare(a.at(lo), a.at(mid)) > 0) a.exchange(lo, mid);
+            if (a.compare(a.at(mid), a.at(hi)) > 0) a.exchange(mid, hi);
+            if (a.compare(a.at(lo), a.at(mid)) > 0) a.exchange(lo, mid);
+
+            const int c = Partition(a, lo, hi);
+            // Go on with the smaller part and stack the larger, so the stack stays within
+            // log2 of the record count.
+            if (c - lo > hi - c) {
+                stack[depth++] = {lo, c};
+                lo = c + 1;
+            } else {
+                stack[depth++] = {c + 1, hi};
+                hi = c;
+            }
+            if (stats && depth > stats->max_stack_depth) stats->max_stack_depth = depth;
+        }
+        if (depth == 0) return;
+        --depth;
+        lo = stack[depth].lo;
+        hi = stack[depth].hi;
+    }
+}
+
+// Records of a type known where the sort is called: the comparison is inlined and a record
+// moves as a whole, not byte by byte.
+template <class T, class Compare>
+class TypedArray {
+  public:
+    TypedArray(T* base, Compare& compare) : base_(base), compare_(compare) {}
+
+    const T* at(int i) const { return base_ + i; }
+    const T* scratch() const { return &scratch_; }
+    std::int32_t compare(const T* a, const T* b) { return static_cast<std::int32_t>(compare_(*a, *b)); }
+    void exchange(int i, int j) {
+        if (i == j) return;
+        const T t = base_[i];
+        base_[i] = base_[j];
+        base_[j] = t;
+    }
+    void to_scratch(int i) { scratch_ = base_[i]; }
+    void from_scratch(int i) { base_[i] = scratch_; }
+    void move(int from, int to) { base_[to] = base_[from]; }
+
+  private:
+    T* base_;
+    Compare& compare_;
+    T scratch_{};
+};
+
+}  // namespace record_sort_detail
+
 // The usual call: a whole vector of flat records and a comparison of two of them.
 template <class T, class Compare>
 void QuickSortRecords(std::vector<T>& records, Compare compare) {
     static_assert(std::is_trivially_copyable_v<T>, "records are moved byte for byte");
-    auto by_record = [&compare](const void* a, const void* b) {
-        return compare(*static_cast<const T*>(a), *static_cast<const T*>(b));
-    };
-    QuickSortRecords(records.data(), sizeof(T), 0, static_cast<int>(records.size()) - 1, by_record);
+    if (records.size() < 2) return;
+    record_sort_detail::TypedArray<T, Compare> array(records.data(), compare);
+    record_sort_detail::Sort(array, 0, static_cast<int>(records.size()) - 1, nullptr);
 }
 
 }  // namespace kv

@@ -174,12 +174,6 @@ std::int32_t CompareScorerTally(const t_scorer_tally& a, const t_scorer_tally& b
     return a.games < b.games ? -1 : a.games > b.games ? 1 : 0;
 }
 
-std::int32_t CompareRoundRatings(const t_round_rating& a, const t_round_rating& b) {
-    if (a.division != b.division) return a.division < b.division ? -1 : 1;
-    if (a.rating != b.rating) return Descending(a.rating, b.rating);
-    return a.random_key < b.random_key ? -1 : a.random_key > b.random_key ? 1 : 0;
-}
-
 void DrawRoundReferees() {
     GameData& gd = Game();
     std::vector<RefereeDraw> draw;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/record_sort.h"
 #include "core/records_match.h"
 
 namespace kv {
@@ -45,6 +46,11 @@ struct t_scorer_tally {
 };
 
 std::int32_t CompareScorerTally(const t_scorer_tally& a, const t_scorer_tally& b);
-std::int32_t CompareRoundRatings(const t_round_rating& a, const t_round_rating& b);
+// Inline: a league day sorts a thousand round ratings per group.
+inline std::int32_t CompareRoundRatings(const t_round_rating& a, const t_round_rating& b) {
+    if (a.division != b.division) return a.division < b.division ? -1 : 1;
+    if (a.rating != b.rating) return Descending(a.rating, b.rating);
+    return a.random_key < b.random_key ? -1 : a.random_key > b.random_key ? 1 : 0;
+}
 
 }  // namespace kv

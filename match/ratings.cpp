@@ -1,10 +1,13 @@
 #include "match/ratings.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <span>
 
 #include "core/lookups.h"
 #include "core/random.h"
 #include "core/record_sort.h"
+#include "core/table_index.h"
 #include "core/types.h"
 #include "match/match_engine.h"
 #include "match/match_tables.h"
@@ -75,13 +78,38 @@ void RecordAppearance(int player, int competition) {
 
 namespace {
 
-// The day's events of each player, for the archiving of a match day: rating a player reads his
-// own few events, not the thousands of the whole day. Each player's events stay in day order.
+// The day's events by player and by match, for the archiving of a match day: rating a player
+// reads his own few events and archiving a match its own, not the thousands of the whole day.
+// Both lists keep the events in day order.
 struct DayEventIndex {
     bool active = false;
     const t_match_event* events = nullptr;
     std::size_t count = 0;
-    std::vector<std::pair<int, int>> by_player;  // (player, event), sorted
+    // By player: the first entry of each player's list, and the entries, each an event and the
+    // next entry of the same player.
+    KeyTable first_of_player;
+    std::vector<std::int32_t> entry_event;
+    std::vector<std::int32_t> entry_next;
+    // By match: the events of day match m are match_events[match_start[m]..match_start[m + 1]).
+    std::vector<std::int32_t> match_start;
+    std::vector<std::int32_t> match_events;
+
+    bool Fresh(const std::vector<t_match_event>& day) const {
+        return active && events == day.data() && count == day.size();
+    }
+    void AddToPlayer(int player, int event) {
+        const auto entry = static_cast<std::int32_t>(entry_event.size());
+        const auto [first, added] = first_of_player.emplace(PlayerKey(player), entry);
+        entry_event.push_back(event);
+        entry_next.push_back(added ? -1 : *first);
+        *first = entry;
+    }
+    void Clear(std::size_t events) {
+        first_of_player.clear(events);
+        entry_event.clear();
+        entry_next.clear();
+    }
+    static std::uint64_t PlayerKey(int player) { return static_cast<std::uint32_t>(player); }
 };
 DayEventIndex day_event_index;
 
@@ -91,11 +119,10 @@ template <typename Visit>
 void ForEachEventOf(int player, Visit visit) {
     const std::vector<t_match_event>& events = Game().match_events;
     const DayEventIndex& index = day_event_index;
-    if (index.active && index.events == events.data() && index.count == events.size()) {
-        auto it = std::lower_bound(index.by_player.begin(), index.by_player.end(),
-                                   std::pair<int, int>(player, -1));
-        for (; it != index.by_player.end() && it->first == player; ++it)
-            visit(events[static_cast<std::size_t>(it->second)]);
+    if (index.Fresh(events)) {
+        for (std::int32_t at = index.first_of_player.find(DayEventIndex::PlayerKey(player)); at >= 0;
+             at = index.entry_next[static_cast<std::size_t>(at)])
+            visit(events[static_cast<std::size_t>(index.entry_event[static_cast<std::size_t>(at)])]);
         return;
     }
     for (const t_match_event& e : events)
@@ -107,21 +134,50 @@ void ForEachEventOf(int player, Visit visit) {
 DayEventsIndexed::DayEventsIndexed() {
     const std::vector<t_match_event>& events = Game().match_events;
     DayEventIndex& index = day_event_index;
-    index.by_player.clear();
-    index.by_player.reserve(events.size() + events.size() / 4);
-    for (std::size_t i = 0; i < events.size(); ++i) {
+    index.Clear(events.size());
+    index.entry_event.reserve(events.size() + events.size() / 4);
+    // From the last event back, so each player's list comes out in day order.
+    for (std::size_t i = events.size(); i-- > 0;) {
         const t_match_event& e = events[i];
         const int at = static_cast<int>(i);
-        index.by_player.emplace_back(e.player, at);
-        if (e.kind == meSubstitution && e.value != e.player) index.by_player.emplace_back(e.value, at);
+        if (e.kind == meSubstitution && e.value != e.player) index.AddToPlayer(e.value, at);
+        index.AddToPlayer(e.player, at);
     }
-    std::sort(index.by_player.begin(), index.by_player.end());
+    const int matches = std::max(Game().day_match_count, 0) + 1;
+    index.match_start.assign(static_cast<std::size_t>(matches) + 1, 0);
+    for (const t_match_event& e : events)
+        if (e.match >= 0 && e.match < matches) ++index.match_start[static_cast<std::size_t>(e.match) + 1];
+    for (int m = 0; m < matches; ++m)
+        index.match_start[static_cast<std::size_t>(m) + 1] += index.match_start[static_cast<std::size_t>(m)];
+    index.match_events.resize(static_cast<std::size_t>(index.match_start.back()));
+    std::vector<std::int32_t> next(index.match_start.begin(), index.match_start.end() - 1);
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        const int m = events[i].match;
+        if (m >= 0 && m < matches)
+            index.match_events[static_cast<std::size_t>(next[static_cast<std::size_t>(m)]++)] =
+                static_cast<std::int32_t>(i);
+    }
     index.events = events.data();
     index.count = events.size();
     index.active = true;
 }
 
 DayEventsIndexed::~DayEventsIndexed() { day_event_index.active = false; }
+
+std::span<const std::int32_t> DayMatchEvents(int match) {
+    const std::vector<t_match_event>& events = Game().match_events;
+    const DayEventIndex& index = day_event_index;
+    if (index.Fresh(events) && match >= 0 && static_cast<std::size_t>(match) + 1 < index.match_start.size()) {
+        const auto from = static_cast<std::size_t>(index.match_start[static_cast<std::size_t>(match)]);
+        const auto to = static_cast<std::size_t>(index.match_start[static_cast<std::size_t>(match) + 1]);
+        return std::span<const std::int32_t>(index.match_events).subspan(from, to - from);
+    }
+    static std::vector<std::int32_t> scanned;
+    scanned.clear();
+    for (std::size_t i = 0; i < events.size(); ++i)
+        if (events[i].match == match) scanned.push_back(static_cast<std::int32_t>(i));
+    return scanned;
+}
 
 PlayerEventCounts CountPlayerEvents(int player) {
     PlayerEventCounts c;
@@ -259,9 +315,9 @@ void RateSubstitutes(int archived, int match) {
     if (!m) return;
     // Index loop: rating a player books his appearance, which never adds events, but keep clear
     // of any reallocation all the same.
-    for (std::size_t i = 0; i < gd.match_events.size(); ++i) {
-        const t_match_event e = gd.match_events[i];
-        if (e.match != match || (e.kind != meSubstitution && e.kind != meInjurySubstitution)) continue;
+    for (const std::int32_t i : DayMatchEvents(match)) {
+        const t_match_event e = gd.match_events[static_cast<std::size_t>(i)];
+        if (e.kind != meSubstitution && e.kind != meInjurySubstitution) continue;
         const int q = e.value;
         if (!PlayerAt(q) || !TakeAppearance(archived, q)) continue;
         const PlayerCardCounts cards = CountPlayerCards(q);
@@ -319,7 +375,9 @@ void BuildRoundBestEleven(int league_config) {
     GameData& gd = Game();
     if (!InTable(gd.league_configs, league_config)) return;
     const t_game_state& gs = gd.game_state;
-    QuickSortRecords(round_ratings(), CompareRoundRatings);
+    QuickSortRecords(round_ratings(), [](const t_round_rating& a, const t_round_rating& b) {
+        return CompareRoundRatings(a, b);
+    });
     int round = gs.league_round;
     if (gs.league_turn != 1) round += gs.league_format == 4 ? 9 : gs.league_format == 2 ? 19 : 0;
     struct Range {

@@ -2,6 +2,8 @@
 // Match ratings of the players of an archived match, the team of the round of a league day, and
 // the top scorer of a competition that ends.
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 #include "match/match_day_helpers.h"
@@ -28,8 +30,12 @@ struct PlayerCardCounts {
 PlayerEventCounts CountPlayerEvents(int player);
 PlayerCardCounts CountPlayerCards(int player);
 
-// While one lives, the two above find a player's events through an index of the day's events
-// made when it was made; a day whose events change meanwhile is read in full again.
+// The places in the day's events of the events of day match `match`, in day order. Read at
+// once: without an index (below) the answer lives only until the next call.
+std::span<const std::int32_t> DayMatchEvents(int match);
+
+// While one lives, the three above find a player's or a match's events through an index of the
+// day's events made when it was made; a day whose events change meanwhile is read in full again.
 class DayEventsIndexed {
 public:
     DayEventsIndexed();

@@ -12,4 +12,10 @@ namespace kv {
 // and nothing happens for a range too small to gain or where the kernel does not offer it.
 void PrepareForFilling(void* p, std::size_t n);
 
+// Only the first half of PrepareForFilling: huge pages where the range allows, mapped as they
+// are first written. For room reserved ahead that fills over a season and may never fill
+// whole: it costs a fault every 2 MiB instead of every 4 KiB, and at most one partly used huge
+// page more than written.
+void AdviseHugePages(void* p, std::size_t n);
+
 }  // namespace kv

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 #include "core/random.h"
 #include "match/booking.h"
@@ -39,6 +41,74 @@ TEST(Ratings, MinutesOnThePitchComeFromTheSubstitutions) {
         const PlayerEventCounts counts = CountPlayerEvents(c.player);
         EXPECT_EQ(counts.minutes, c.minutes) << c.player;
         EXPECT_EQ(counts.goals, c.goals) << c.player;
+    }
+}
+
+// What a player's or a match's events add up to, read from the day's events.
+struct EventReading {
+    std::vector<int> goals, minutes, cards, injuries;
+    std::vector<std::vector<std::int32_t>> of_match;
+    bool operator==(const EventReading&) const = default;
+};
+
+EventReading ReadEvents(const std::vector<int>& players, int matches) {
+    EventReading r;
+    for (int p : players) {
+        const PlayerEventCounts e = CountPlayerEvents(p);
+        const PlayerCardCounts c = CountPlayerCards(p);
+        r.goals.push_back(e.goals - e.own_goals);
+        r.minutes.push_back(e.minutes);
+        r.cards.push_back(c.yellow + 2 * c.red + 3 * c.second_yellow);
+        r.injuries.push_back(c.injuries);
+    }
+    for (int m = 0; m <= matches + 1; ++m) {
+        const std::span<const std::int32_t> events = DayMatchEvents(m);
+        r.of_match.emplace_back(events.begin(), events.end());
+    }
+    return r;
+}
+
+// The index of the day's events answers as a reading of the whole day does: for players of
+// several matches, for one who comes on and goes off again, for numbers no player has, for a
+// day whose events change while the index lives, and for the next day with other events.
+TEST(Ratings, TheDayEventIndexAnswersAsTheWholeDayDoes) {
+    testing::StartMatchDay();
+    const int team = AddTeam();
+    std::vector<int> players;
+    for (int i = 0; i < 8; ++i) players.push_back(AddPlayer(team, {3, 60}));
+    players.push_back(0);
+    players.push_back(-4);
+    players.push_back(static_cast<int>(Game().players.size()) + 10);
+    const int outsider = players.back();
+    auto& events = Game().match_events;
+    const auto play_day = [&](int shift) {
+        events.clear();
+        const auto p = [&](int i) { return players[static_cast<std::size_t>((i + shift) % 8)]; };
+        events.push_back({meGoal, team, p(0), -1, 10, 2});
+        events.push_back({meCard, team, p(1), 1, 12, 1});
+        events.push_back({meSubstitution, team, p(2), p(3), 40, 3});
+        events.push_back({meInjury, team, p(4), 0, 44, 2});
+        events.push_back({meSubstitution, team, p(3), p(5), 90, 3});
+        events.push_back({meCard, team, p(1), 3, 95, 1});
+        events.push_back({meOwnGoal, team, p(6), -1, 100, 1});
+        events.push_back({meGoal, team, outsider, -1, 120, 2});
+        events.push_back({meGoal, team, p(7), -1, 130, 7});  // a match the day does not have
+        Game().day_match_count = 3;
+    };
+    for (int shift : {0, 3}) {
+        play_day(shift);
+        const EventReading whole = ReadEvents(players, 3);
+        {
+            const DayEventsIndexed indexed;
+            EXPECT_EQ(ReadEvents(players, 3), whole) << "shift " << shift;
+            events.push_back({meGoal, team, players[1], -1, 150, 1});
+            events.push_back({meSubstitution, team, players[6], players[1], 160, 1});
+            const EventReading changed = ReadEvents(players, 3);
+            EXPECT_NE(changed, whole);
+            events.resize(events.size() - 2);
+            EXPECT_EQ(ReadEvents(players, 3), whole);
+        }
+        EXPECT_EQ(ReadEvents(players, 3), whole);
     }
 }
 
