@@ -1,7 +1,7 @@
 #include "match/lineup_strength.h"
 
 #include <algorithm>
-#include <bit>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -34,11 +34,6 @@ struct ZoneValues {
     void ScaleKeeper(double f) { keeper = RoundEven(keeper * f); }
 };
 
-int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to) {
-    int n = 0;
-    for (int c = from; c <= to; ++c) n += present[c] ? 1 : 0;
-    return n;
-}
 
 // Energy and strength are kept within their ranges by the game; a damaged record still cannot
 // make a sum run past an int.
@@ -51,6 +46,13 @@ int Strength(const t_player& p) {
 
 int EnergyScaled(const t_player& p, int value) {
     return RoundEven(Energy(p) / 100.0 * value);
+}
+
+// What a player on the pitch adds to each zone of code c: less out of his position, less tired.
+int SlotAmount(const t_player& p, int c) {
+    const int value =
+        p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
+    return EnergyScaled(p, value);
 }
 
 bool IsOneOf(int v, std::initializer_list<int> values) {
@@ -89,8 +91,50 @@ void WriteValues(t_match_strength& r, const ZoneValues& v) {
 constexpr std::uint32_t CodeRange(int from, int to) {
     return ((std::uint32_t{1} << (to + 1)) - 1) & ~((std::uint32_t{1} << from) - 1);
 }
+// Counted in place: without a population-count instruction in the target the library's call
+// costs more than these few operations.
 int CountCodes(std::uint32_t present, int from, int to) {
-    return std::popcount(present & CodeRange(from, to));
+    std::uint32_t x = present & CodeRange(from, to);
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
+// What the quick pass needs of a position code, in one row: its group, its two zones (0, the
+// working arrays' unused entry, for none) and its bit in the mask of codes present (0 for a
+// code without zones). Entry 0 stands for every value outside 1..25.
+struct QuickCode {
+    int group;
+    int zones[2];
+    std::uint32_t bit;
+};
+
+constexpr auto kQuickCodes = [] {
+    std::array<QuickCode, kLastPositionCode + 1> table{};
+    for (int c = 0; c <= kLastPositionCode; ++c) {
+        const int(&zones)[3] = position_tables::kZones[c];
+        table[c].group = position_tables::kCodes[c].group;
+        table[c].zones[0] = std::max(zones[0], 0);
+        table[c].zones[1] = std::max(zones[1], 0);
+        table[c].bit = zones[0] > 0 || zones[1] > 0 ? std::uint32_t{1} << c : 0;
+    }
+    return table;
+}();
+
+// The quick pass leaves out the third zone of a code: no code has one.
+constexpr bool NoThirdZone() {
+    for (const auto& zones : position_tables::kZones)
+        if (zones[2] > 0) return false;
+    return true;
+}
+static_assert(NoThirdZone());
+
+// RoundEven without its guard against values past an int: the quick pass rounds values below
+// 10,000 x 1,000 / 100, as the clamps above keep them.
+int RoundEvenSmall(double x) {
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<int>((x + kShift) - kShift);
 }
 
 }  // namespace
@@ -105,21 +149,19 @@ void ComputeLineupStrengthInFull(int s) {
     const bool human = IsHumanLineup(*r);
 
     ZoneValues v;
-    bool present[kLastPositionCode + 1] = {};
+    std::uint32_t present = 0;
     for (int slot = 0; slot < 11; ++slot) {
         const int c = r->slot_positions[slot];
         const int index = r->players[slot];
         if (index <= 0 || index >= player_count) continue;
         const t_player& p = players[index];
         if (p.on_pitch) {
-            const int value =
-                p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
-            const int amount = EnergyScaled(p, value);
+            const int amount = SlotAmount(p, c);
             for (int z : position_zones(c)) {
                 if (z <= 0) continue;
                 v.attack[z] += amount;
                 v.defence[z] += amount;
-                present[c] = true;
+                present |= std::uint32_t{1} << c;
             }
         }
         if (c == 1) {
@@ -134,8 +176,8 @@ void ComputeLineupStrengthInFull(int s) {
         }
     }
 
-    const int central = CountPresent(present, 3, 8);
-    const int back = CountPresent(present, 2, 9);
+    const int central = CountCodes(present, 3, 8);
+    const int back = CountCodes(present, 2, 9);
     auto flag_human = [&] {
         if (human) r->irregular_lineup = 1;
     };
@@ -158,18 +200,18 @@ void ComputeLineupStrengthInFull(int s) {
         v.ScaleAttack(1, kZoneCount, 0.7);
         flag_human();
     }
-    if (CountPresent(present, 11, 16) > 4) {
+    if (CountCodes(present, 11, 16) > 4) {
         v.ScaleDefence(5, 5, 0.5);
         v.ScaleDefence(8, 8, 0.5);
         flag_human();
     }
-    if (CountPresent(present, 18, 25) > 3) {
+    if (CountCodes(present, 18, 25) > 3) {
         v.ScaleAttack(10, 12, 0.3);
         v.ScaleAttack(1, 9, 0.7);
         v.ScaleDefence(1, kZoneCount, 0.4);
         flag_human();
     }
-    if (CountPresent(present, 10, 17) > 5) {
+    if (CountCodes(present, 10, 17) > 5) {
         v.ScaleDefence(4, 9, 0.5);
         flag_human();
     }
@@ -193,15 +235,13 @@ void ComputeLineupStrength(int s) {
         const int c = r->slot_positions[slot];
         const t_player& p = players[static_cast<std::size_t>(index)];
         if (p.on_pitch) {
-            const int value =
-                p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
-            const int amount = EnergyScaled(p, value);
-            // Only codes 1..25 have zones, so the shift stays inside the mask.
-            for (int z : position_zones(c)) {
-                if (z <= 0) continue;
-                v.attack[z] += amount;
-                present |= std::uint32_t{1} << c;
-            }
+            const QuickCode& q = kQuickCodes[IsPositionCode(c) ? c : 0];
+            const int strength = Strength(p);
+            const int value = p.position == q.group ? strength : RoundEvenSmall(strength * 0.7);
+            const int amount = RoundEvenSmall(Energy(p) / 100.0 * value);
+            v.attack[q.zones[0]] += amount;
+            v.attack[q.zones[1]] += amount;
+            present |= q.bit;
         }
         if (c == 1) {
             if (p.position != 0) return ComputeLineupStrengthInFull(s);
@@ -214,6 +254,7 @@ void ComputeLineupStrength(int s) {
         return ComputeLineupStrengthInFull(s);
     if ((central == 1 || CountCodes(present, 2, 9) <= 2) && IsHumanLineup(*r))
         return ComputeLineupStrengthInFull(s);
+    v.attack[0] = 0;  // where the codes' missing zones went
     std::copy(std::begin(v.attack), std::end(v.attack), v.defence);
     WriteValues(*r, v);
 }
