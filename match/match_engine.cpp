@@ -187,13 +187,13 @@ void DrainEnergy(int team, int tick) {
     }
 }
 
-MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_strength,
-                    int home_strength, MatchDecisions* decisions) {
-    MoveResult r;
-    jogos* m = DayMatchAt(match);
-    const t_match_strength* home = StrengthAt(home_strength);
-    const t_match_strength* away = StrengthAt(away_strength);
-    if (!m || !home || !away || (side != 1 && side != 2)) return r;
+namespace {
+
+// The move of a match whose record and line-ups the caller has found and checked: the tick looks
+// them up once for everything it does.
+MoveResult PlayCheckedMove(jogos* m, int zone, int side, int follow_up, int match,
+                           int away_strength, int home_strength, const t_match_strength* home,
+                           const t_match_strength* away, MatchDecisions* decisions) {
     const int s = side;
     const int other = OtherSide(s);
     const int own = s == 1 ? home_strength : away_strength;
@@ -245,6 +245,18 @@ MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_stren
     return {move.zone, move.side, move.outcome, move.outcome, move.side, -1};
 }
 
+}  // namespace
+
+MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_strength,
+                    int home_strength, MatchDecisions* decisions) {
+    jogos* m = DayMatchAt(match);
+    const t_match_strength* home = StrengthAt(home_strength);
+    const t_match_strength* away = StrengthAt(away_strength);
+    if (!m || !home || !away || (side != 1 && side != 2)) return {};
+    return PlayCheckedMove(m, zone, side, follow_up, match, away_strength, home_strength, home,
+                           away, decisions);
+}
+
 int PlayTick(int match, MatchDecisions* decisions) {
     jogos* m = DayMatchAt(match);
     if (!m) return -1;
@@ -271,7 +283,8 @@ int PlayTick(int match, MatchDecisions* decisions) {
     const t_match_strength* away = StrengthAt(away_strength);
     if (!home || !away) return -1;  // a match without both line-ups only runs its clock
 
-    const MoveResult r = PlayMove(z, s, k, match, away_strength, home_strength, decisions);
+    const MoveResult r = PlayCheckedMove(m, z, s, k, match, away_strength, home_strength, home,
+                                         away, decisions);
     // The move may have moved the tables' storage (events), never the line-ups; re-read the match.
     m = DayMatchAt(match);
     m->ball_zone = r.zone;
