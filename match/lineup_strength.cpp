@@ -34,18 +34,30 @@ struct ZoneValues {
     void ScaleKeeper(double f) { keeper = RoundEven(keeper * f); }
 };
 
+constexpr int kMaxEnergy = 1000;
 
 // Energy and strength are kept within their ranges by the game; a damaged record still cannot
 // make a sum run past an int.
 int Energy(const t_player& p) {
-    return std::clamp(p.energy, 0, 1000);
+    return std::clamp(p.energy, 0, kMaxEnergy);
 }
 int Strength(const t_player& p) {
     return std::clamp(p.strength, 0, 10000);
 }
 
+// Energy / 100.0 for every energy Energy() gives, worked out by the compiler with the same
+// rounding as the division: a strength computation otherwise waits on eleven divisions.
+constexpr auto kEnergyShares = [] {
+    std::array<double, kMaxEnergy + 1> shares{};
+    for (int e = 0; e <= kMaxEnergy; ++e) shares[static_cast<std::size_t>(e)] = e / 100.0;
+    return shares;
+}();
+double EnergyShare(const t_player& p) {
+    return kEnergyShares[static_cast<std::size_t>(Energy(p))];
+}
+
 int EnergyScaled(const t_player& p, int value) {
-    return RoundEven(Energy(p) / 100.0 * value);
+    return RoundEven(EnergyShare(p) * value);
 }
 
 // What a player on the pitch adds to each zone of code c: less out of his position, less tired.
@@ -238,7 +250,7 @@ void ComputeLineupStrength(int s) {
             const QuickCode& q = kQuickCodes[IsPositionCode(c) ? c : 0];
             const int strength = Strength(p);
             const int value = p.position == q.group ? strength : RoundEvenSmall(strength * 0.7);
-            const int amount = RoundEvenSmall(Energy(p) / 100.0 * value);
+            const int amount = RoundEvenSmall(EnergyShare(p) * value);
             v.attack[q.zones[0]] += amount;
             v.attack[q.zones[1]] += amount;
             present |= q.bit;

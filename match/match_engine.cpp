@@ -229,7 +229,8 @@ MoveResult PlayCheckedMove(jogos* m, int zone, int side, int follow_up, int matc
         }
     }
 
-    const ZoneMove move = PlayZoneMove(z, s, k, *home, *away);
+    ZoneMove move;
+    PlayZoneMove(move, z, s, k, *home, *away);
     if (move.outcome == zoGoal) {
         const int conceding = move.side;
         const int scoring = OtherSide(conceding);
