@@ -73,7 +73,8 @@ bool IsOneOf(int v, std::initializer_list<int> values) {
     return false;
 }
 
-// The team of a line-up: that of the player in its last filled slot.
+// Whether a human coach fields the line-up: its team is that of the player in its last filled
+// slot.
 bool IsHumanLineup(const t_match_strength& r) {
     int team = -1;
     for (int slot = 10; slot >= 0; --slot) {
