@@ -1,6 +1,8 @@
 #include "match/lineup_strength.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "match/match_tables.h"
@@ -32,23 +34,37 @@ struct ZoneValues {
     void ScaleKeeper(double f) { keeper = RoundEven(keeper * f); }
 };
 
-int CountPresent(const bool (&present)[kLastPositionCode + 1], int from, int to) {
-    int n = 0;
-    for (int c = from; c <= to; ++c) n += present[c] ? 1 : 0;
-    return n;
-}
+constexpr int kMaxEnergy = 1000;
 
 // Energy and strength are kept within their ranges by the game; a damaged record still cannot
 // make a sum run past an int.
 int Energy(const t_player& p) {
-    return std::clamp(p.energy, 0, 1000);
+    return std::clamp(p.energy, 0, kMaxEnergy);
 }
 int Strength(const t_player& p) {
     return std::clamp(p.strength, 0, 10000);
 }
 
+// Energy / 100.0 for every energy Energy() gives, worked out by the compiler with the same
+// rounding as the division: a strength computation otherwise waits on eleven divisions.
+constexpr auto kEnergyShares = [] {
+    std::array<double, kMaxEnergy + 1> shares{};
+    for (int e = 0; e <= kMaxEnergy; ++e) shares[static_cast<std::size_t>(e)] = e / 100.0;
+    return shares;
+}();
+double EnergyShare(const t_player& p) {
+    return kEnergyShares[static_cast<std::size_t>(Energy(p))];
+}
+
 int EnergyScaled(const t_player& p, int value) {
-    return RoundEven(Energy(p) / 100.0 * value);
+    return RoundEven(EnergyShare(p) * value);
+}
+
+// What a player on the pitch adds to each zone of code c: less out of his position, less tired.
+int SlotAmount(const t_player& p, int c) {
+    const int value =
+        p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
+    return EnergyScaled(p, value);
 }
 
 bool IsOneOf(int v, std::initializer_list<int> values) {
@@ -57,121 +73,108 @@ bool IsOneOf(int v, std::initializer_list<int> values) {
     return false;
 }
 
-// Everything a line-up's strength is computed from. The engine asks for the strength after
-// every move, but it changes only when energy drains or an event or a decision moves a player:
-// a line-up whose inputs, and whose record's values, are as they were last time is left alone.
-struct StrengthInputs {
-    std::int32_t players[11] = {};
-    std::int32_t codes[11] = {};
-    std::int32_t positions[11] = {};
-    std::int32_t strengths[11] = {};
-    std::int32_t energies[11] = {};
-    std::int32_t on_pitch[11] = {};
-    std::int32_t team = -1;
-    std::int32_t human = 0;
-};
-
-// The record's computed values.
-struct StrengthValues {
-    std::int32_t attack[kZoneCount] = {};
-    std::int32_t defence[kZoneCount] = {};
-    std::int32_t keeper = 0;
-    std::int32_t attack_total = 0;
-    std::int32_t defence_total = 0;
-    std::int32_t irregular = 0;
-};
-
-bool SameValues(const StrengthValues& v, const t_match_strength& r) {
-    bool same = v.keeper == r.goalkeeper_value && v.attack_total == r.attack_total &&
-                v.defence_total == r.defence_total && v.irregular == r.irregular_lineup;
-    for (int z = 0; z < kZoneCount; ++z)
-        same &= v.attack[z] == r.zone_attack[z] && v.defence[z] == r.zone_defence[z];
-    return same;
+// Whether a human coach fields the line-up: its team is that of the player in its last filled
+// slot.
+bool IsHumanLineup(const t_match_strength& r) {
+    int team = -1;
+    for (int slot = 10; slot >= 0; --slot) {
+        if (r.players[slot] > 0) {
+            if (const t_player* p = PlayerAt(r.players[slot])) team = p->team;
+            break;
+        }
+    }
+    const t_team* t = TeamAt(team);
+    return t && t->human;
 }
 
-StrengthValues ValuesOf(const t_match_strength& r) {
-    StrengthValues v;
-    std::copy(std::begin(r.zone_attack), std::end(r.zone_attack), v.attack);
-    std::copy(std::begin(r.zone_defence), std::end(r.zone_defence), v.defence);
-    v.keeper = r.goalkeeper_value;
-    v.attack_total = r.attack_total;
-    v.defence_total = r.defence_total;
-    v.irregular = r.irregular_lineup;
-    return v;
+void WriteValues(t_match_strength& r, const ZoneValues& v) {
+    r.attack_total = 0;
+    r.defence_total = 0;
+    for (int z = 1; z <= kZoneCount; ++z) {
+        r.zone_attack[z - 1] = v.attack[z];
+        r.zone_defence[z - 1] = v.defence[z];
+        r.attack_total += v.attack[z];
+        r.defence_total += v.defence[z];
+    }
+    r.goalkeeper_value = v.keeper;
 }
 
-struct StrengthMemo {
-    bool valid = false;
-    StrengthInputs inputs;
-    StrengthValues values;
+// Bit c set for each position code c held by a player on the pitch; the ranges below are
+// counted with one mask each.
+constexpr std::uint32_t CodeRange(int from, int to) {
+    return ((std::uint32_t{1} << (to + 1)) - 1) & ~((std::uint32_t{1} << from) - 1);
+}
+// Counted in place: without a population-count instruction in the target the library's call
+// costs more than these few operations.
+int CountCodes(std::uint32_t present, int from, int to) {
+    std::uint32_t x = present & CodeRange(from, to);
+    x = x - ((x >> 1) & 0x55555555u);
+    x = (x & 0x33333333u) + ((x >> 2) & 0x33333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0Fu;
+    return static_cast<int>((x * 0x01010101u) >> 24);
+}
+
+// What the quick pass needs of a position code, in one row: its group, its two zones (0, the
+// working arrays' unused entry, for none) and its bit in the mask of codes present (0 for a
+// code without zones). Entry 0 stands for every value outside 1..25.
+struct QuickCode {
+    int group;
+    int zones[2];
+    std::uint32_t bit;
 };
 
-// By match_strengths index; an entry is only trusted when the record still holds its values.
-std::vector<StrengthMemo>& StrengthMemos() {
-    static std::vector<StrengthMemo> memos;
-    return memos;
+constexpr auto kQuickCodes = [] {
+    std::array<QuickCode, kLastPositionCode + 1> table{};
+    for (int c = 0; c <= kLastPositionCode; ++c) {
+        const int(&zones)[3] = position_tables::kZones[c];
+        table[c].group = position_tables::kCodes[c].group;
+        table[c].zones[0] = std::max(zones[0], 0);
+        table[c].zones[1] = std::max(zones[1], 0);
+        table[c].bit = zones[0] > 0 || zones[1] > 0 ? std::uint32_t{1} << c : 0;
+    }
+    return table;
+}();
+
+// The quick pass leaves out the third zone of a code: no code has one.
+constexpr bool NoThirdZone() {
+    for (const auto& zones : position_tables::kZones)
+        if (zones[2] > 0) return false;
+    return true;
+}
+static_assert(NoThirdZone());
+
+// RoundEven without its guard against values past an int: the quick pass rounds values below
+// 10,000 x 1,000 / 100, as the clamps above keep them.
+int RoundEvenSmall(double x) {
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<int>((x + kShift) - kShift);
 }
 
 }  // namespace
 
-void ComputeLineupStrength(int s) {
+void ComputeLineupStrengthInFull(int s) {
     t_match_strength* r = StrengthAt(s);
     if (!r) return;
 
     // The player table is read once; a slot's index is checked against it.
     const auto& players = Game().players;
     const int player_count = static_cast<int>(players.size());
-
-    std::vector<StrengthMemo>& memos = StrengthMemos();
-    if (memos.size() <= static_cast<std::size_t>(s)) memos.resize(static_cast<std::size_t>(s) + 1);
-    StrengthMemo& memo = memos[static_cast<std::size_t>(s)];
-    // The inputs are compared with the last ones as they are read, and kept in their place.
-    StrengthInputs& in = memo.inputs;
-    bool same = memo.valid;
-    auto keep = [&same](std::int32_t& kept, std::int32_t now) {
-        same = same && kept == now;
-        kept = now;
-    };
-    int team = -1;
-    for (int slot = 10; slot >= 0; --slot) {
-        if (r->players[slot] > 0) {
-            if (const t_player* p = PlayerAt(r->players[slot])) team = p->team;
-            break;
-        }
-    }
-    const t_team* t = TeamAt(team);
-    const bool human = t && t->human;
-    keep(in.team, team);
-    keep(in.human, human ? 1 : 0);
-    for (int slot = 0; slot < 11; ++slot) {
-        const int index = r->players[slot];
-        keep(in.players[slot], index);
-        keep(in.codes[slot], r->slot_positions[slot]);
-        const bool listed = index > 0 && index < player_count;
-        const t_player* p = listed ? &players[index] : nullptr;
-        keep(in.positions[slot], p ? p->position : 0);
-        keep(in.strengths[slot], p ? p->strength : 0);
-        keep(in.energies[slot], p ? p->energy : 0);
-        keep(in.on_pitch[slot], p ? p->on_pitch : 0);
-    }
-    if (same && SameValues(memo.values, *r)) return;
+    const bool human = IsHumanLineup(*r);
 
     ZoneValues v;
-    bool present[kLastPositionCode + 1] = {};
+    std::uint32_t present = 0;
     for (int slot = 0; slot < 11; ++slot) {
         const int c = r->slot_positions[slot];
         const int index = r->players[slot];
         if (index <= 0 || index >= player_count) continue;
         const t_player& p = players[index];
         if (p.on_pitch) {
-            const int value =
-                p.position == position_codes(c).group ? Strength(p) : RoundEven(Strength(p) * 0.7);
-            const int amount = EnergyScaled(p, value);
+            const int amount = SlotAmount(p, c);
             for (int z : position_zones(c)) {
                 if (z <= 0) continue;
                 v.attack[z] += amount;
                 v.defence[z] += amount;
-                present[c] = true;
+                present |= std::uint32_t{1} << c;
             }
         }
         if (c == 1) {
@@ -186,8 +189,8 @@ void ComputeLineupStrength(int s) {
         }
     }
 
-    const int central = CountPresent(present, 3, 8);
-    const int back = CountPresent(present, 2, 9);
+    const int central = CountCodes(present, 3, 8);
+    const int back = CountCodes(present, 2, 9);
     auto flag_human = [&] {
         if (human) r->irregular_lineup = 1;
     };
@@ -210,33 +213,63 @@ void ComputeLineupStrength(int s) {
         v.ScaleAttack(1, kZoneCount, 0.7);
         flag_human();
     }
-    if (CountPresent(present, 11, 16) > 4) {
+    if (CountCodes(present, 11, 16) > 4) {
         v.ScaleDefence(5, 5, 0.5);
         v.ScaleDefence(8, 8, 0.5);
         flag_human();
     }
-    if (CountPresent(present, 18, 25) > 3) {
+    if (CountCodes(present, 18, 25) > 3) {
         v.ScaleAttack(10, 12, 0.3);
         v.ScaleAttack(1, 9, 0.7);
         v.ScaleDefence(1, kZoneCount, 0.4);
         flag_human();
     }
-    if (CountPresent(present, 10, 17) > 5) {
+    if (CountCodes(present, 10, 17) > 5) {
         v.ScaleDefence(4, 9, 0.5);
         flag_human();
     }
+    WriteValues(*r, v);
+}
 
-    r->attack_total = 0;
-    r->defence_total = 0;
-    for (int z = 1; z <= kZoneCount; ++z) {
-        r->zone_attack[z - 1] = v.attack[z];
-        r->zone_defence[z - 1] = v.defence[z];
-        r->attack_total += v.attack[z];
-        r->defence_total += v.defence[z];
+void ComputeLineupStrength(int s) {
+    t_match_strength* r = StrengthAt(s);
+    if (!r) return;
+
+    // The engine asks for the strength after every drain of energy and every event, so the
+    // usual line-up (a goalkeeper in goal, a legal shape) is summed here in one pass: attack and
+    // defence are the same sum until a rule cuts one of them. Anything else takes the full way.
+    const auto& players = Game().players;
+    const int player_count = static_cast<int>(players.size());
+    ZoneValues v;
+    std::uint32_t present = 0;
+    for (int slot = 0; slot < 11; ++slot) {
+        const int index = r->players[slot];
+        if (index <= 0 || index >= player_count) continue;
+        const int c = r->slot_positions[slot];
+        const t_player& p = players[static_cast<std::size_t>(index)];
+        if (p.on_pitch) {
+            const QuickCode& q = kQuickCodes[IsPositionCode(c) ? c : 0];
+            const int strength = Strength(p);
+            const int value = p.position == q.group ? strength : RoundEvenSmall(strength * 0.7);
+            const int amount = RoundEvenSmall(EnergyShare(p) * value);
+            v.attack[q.zones[0]] += amount;
+            v.attack[q.zones[1]] += amount;
+            present |= q.bit;
+        }
+        if (c == 1) {
+            if (p.position != 0) return ComputeLineupStrengthInFull(s);
+            v.keeper += EnergyScaled(p, Strength(p));
+        }
     }
-    r->goalkeeper_value = v.keeper;
-    memo.valid = true;  // the inputs were kept in place as they were read
-    memo.values = ValuesOf(*r);
+    const int central = CountCodes(present, 3, 8);
+    if (central == 0 || central > 3 || CountCodes(present, 11, 16) > 4 ||
+        CountCodes(present, 18, 25) > 3 || CountCodes(present, 10, 17) > 5)
+        return ComputeLineupStrengthInFull(s);
+    if ((central == 1 || CountCodes(present, 2, 9) <= 2) && IsHumanLineup(*r))
+        return ComputeLineupStrengthInFull(s);
+    v.attack[0] = 0;  // where the codes' missing zones went
+    std::copy(std::begin(v.attack), std::end(v.attack), v.defence);
+    WriteValues(*r, v);
 }
 
 int OwnMatchStrength(int team) {

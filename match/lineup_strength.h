@@ -8,6 +8,9 @@ class GameData;
 // Recomputes the zone values, goalkeeper value and totals of match_strengths[s]; may set its
 // irregular_lineup flag, which is never cleared.
 void ComputeLineupStrength(int s);
+// The same computation without the quick pass for the usual line-up; the quick pass must always
+// agree with it (tests compare the two).
+void ComputeLineupStrengthInFull(int s);
 
 // The team's record of today's line-ups, -1 when its match_strength_index names no record or a
 // record holding another team's players: a team never kicks off with somebody else's line-up.

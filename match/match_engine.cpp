@@ -1,6 +1,8 @@
 #include "match/match_engine.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/random.h"
@@ -132,7 +134,9 @@ void SetStoppageTime(int match) {
     m->last_tick = std::min(kLastTick, 184 + Random(4) + 2 * (m->red_cards[0] + m->red_cards[1]));
 }
 
-int EnergyLossByAge(int age) {
+namespace {
+
+constexpr int LossByAge(int age) {
     if (age < 1 || age > 1000) return 0;
     if (age <= 26) return 1;
     if (age <= 33) return 2;
@@ -146,33 +150,50 @@ int EnergyLossByAge(int age) {
     return 10;
 }
 
+// The loss for every age a player really has, read at each drain of 22 players.
+constexpr int kTabledAges = 100;
+constexpr auto kLossByAge = [] {
+    std::array<std::int8_t, kTabledAges + 1> table{};
+    for (int age = 0; age <= kTabledAges; ++age) table[age] = static_cast<std::int8_t>(LossByAge(age));
+    return table;
+}();
+
+}  // namespace
+
+int EnergyLossByAge(int age) {
+    if (age >= 0 && age <= kTabledAges) return kLossByAge[static_cast<std::size_t>(age)];
+    return LossByAge(age);
+}
+
 void DrainEnergy(int team, int tick) {
     const t_team* t = TeamAt(team);
     const t_match_strength* s = t ? StrengthAt(t->match_strength_index) : nullptr;
     if (!s) return;
-    // The players table is read once: a tick drains 22 players.
+    // The players table is read once: a tick drains 22 players. The energy is worked out in a
+    // local and stored once.
     std::vector<t_player>& players = Game().players;
-    const int player_count = static_cast<int>(players.size());
+    const std::size_t player_count = players.size();
+    // A goalkeeper tires only in the second half.
+    const bool keeper_tires = tick > 90;
     for (int slot = 0; slot < 11; ++slot) {
         const int index = s->players[slot];
-        if (index <= 0 || index >= player_count) continue;
-        t_player* p = &players[static_cast<std::size_t>(index)];
-        // A goalkeeper tires only in the second half.
-        p->energy = std::clamp(p->energy, 0, 1000);  // a damaged value cannot overflow below
-        if (p->on_pitch && (s->slot_positions[slot] != 1 || tick > 90))
-            p->energy -= EnergyLossByAge(p->age);
-        if (p->star && p->age >= 34) p->energy += 1;
-        p->energy = std::clamp(p->energy, 1, 100);
+        if (index <= 0 || static_cast<std::size_t>(index) >= player_count) continue;
+        t_player& p = players[static_cast<std::size_t>(index)];
+        int energy = std::clamp(p.energy, 0, 1000);  // a damaged value cannot overflow below
+        if (p.on_pitch && (keeper_tires || s->slot_positions[slot] != 1))
+            energy -= EnergyLossByAge(p.age);
+        if (p.star && p.age >= 34) energy += 1;
+        p.energy = std::clamp(energy, 1, 100);
     }
 }
 
-MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_strength,
-                    int home_strength, MatchDecisions* decisions) {
-    MoveResult r;
-    jogos* m = DayMatchAt(match);
-    const t_match_strength* home = StrengthAt(home_strength);
-    const t_match_strength* away = StrengthAt(away_strength);
-    if (!m || !home || !away || (side != 1 && side != 2)) return r;
+namespace {
+
+// The move of a match whose record and line-ups the caller has found and checked: the tick looks
+// them up once for everything it does.
+MoveResult PlayCheckedMove(jogos* m, int zone, int side, int follow_up, int match,
+                           int away_strength, int home_strength, const t_match_strength* home,
+                           const t_match_strength* away, MatchDecisions* decisions) {
     const int s = side;
     const int other = OtherSide(s);
     const int own = s == 1 ? home_strength : away_strength;
@@ -208,7 +229,8 @@ MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_stren
         }
     }
 
-    const ZoneMove move = PlayZoneMove(z, s, k, *home, *away);
+    ZoneMove move;
+    PlayZoneMove(move, z, s, k, *home, *away);
     if (move.outcome == zoGoal) {
         const int conceding = move.side;
         const int scoring = OtherSide(conceding);
@@ -222,6 +244,18 @@ MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_stren
     if (move.outcome == zoFouled)
         return {move.zone, move.side, fuFoul, zoFouled, OtherSide(move.side), -1};
     return {move.zone, move.side, move.outcome, move.outcome, move.side, -1};
+}
+
+}  // namespace
+
+MoveResult PlayMove(int zone, int side, int follow_up, int match, int away_strength,
+                    int home_strength, MatchDecisions* decisions) {
+    jogos* m = DayMatchAt(match);
+    const t_match_strength* home = StrengthAt(home_strength);
+    const t_match_strength* away = StrengthAt(away_strength);
+    if (!m || !home || !away || (side != 1 && side != 2)) return {};
+    return PlayCheckedMove(m, zone, side, follow_up, match, away_strength, home_strength, home,
+                           away, decisions);
 }
 
 int PlayTick(int match, MatchDecisions* decisions) {
@@ -250,7 +284,8 @@ int PlayTick(int match, MatchDecisions* decisions) {
     const t_match_strength* away = StrengthAt(away_strength);
     if (!home || !away) return -1;  // a match without both line-ups only runs its clock
 
-    const MoveResult r = PlayMove(z, s, k, match, away_strength, home_strength, decisions);
+    const MoveResult r = PlayCheckedMove(m, z, s, k, match, away_strength, home_strength, home,
+                                         away, decisions);
     // The move may have moved the tables' storage (events), never the line-ups; re-read the match.
     m = DayMatchAt(match);
     m->ball_zone = r.zone;

@@ -128,8 +128,11 @@ int CornerZone(int side) {
     return side == 1 ? 12 : 3;
 }
 
-ZoneMove PlayZoneMove(int z, int s, int k, const t_match_strength& home,
-                      const t_match_strength& away) {
+namespace {
+
+// Inlined into both forms below, so each builds its move where it hands it over.
+[[gnu::always_inline]] inline ZoneMove ZoneMoveOf(int z, int s, int k, const t_match_strength& home,
+                                                  const t_match_strength& away) {
     const int other = OtherSide(s);
     const t_match_strength& attacking = s == 1 ? home : away;
     const t_match_strength& defending = s == 1 ? away : home;
@@ -155,6 +158,18 @@ ZoneMove PlayZoneMove(int z, int s, int k, const t_match_strength& home,
     }
     if (PassGoesAstray(w, a, b)) return {z, other, zoWrongPass};
     return {ChoosePassTarget(z, s, defending), s, zoPass};
+}
+
+}  // namespace
+
+ZoneMove PlayZoneMove(int z, int s, int k, const t_match_strength& home,
+                      const t_match_strength& away) {
+    return ZoneMoveOf(z, s, k, home, away);
+}
+
+void PlayZoneMove(ZoneMove& move, int z, int s, int k, const t_match_strength& home,
+                  const t_match_strength& away) {
+    move = ZoneMoveOf(z, s, k, home, away);
 }
 
 int PlayerAtPosition(const t_match_strength& s, int code) {

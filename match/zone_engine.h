@@ -46,6 +46,11 @@ int GoalKickTarget(int s);
 int CornerZone(int side);
 
 ZoneMove PlayZoneMove(int z, int s, int k, const t_match_strength& home, const t_match_strength& away);
+// The same move written into `move`: the engine's form. A three-int result handed back in
+// registers is put together through memory in a way the processor cannot forward, which costs
+// more than the move's own arithmetic at one move a tick.
+void PlayZoneMove(ZoneMove& move, int z, int s, int k, const t_match_strength& home,
+                  const t_match_strength& away);
 
 // Pickers over a line-up's slots; -1 when nobody fits.
 int PlayerAtPosition(const t_match_strength& s, int code);

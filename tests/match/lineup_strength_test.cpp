@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <random>
 #include <vector>
 
 #include "match_world.h"
@@ -159,6 +162,37 @@ TEST(LineupStrength, IrregularFlagStaysOnceSet) {
     ComputeLineupStrength(l.record);
     EXPECT_TRUE(l.r().irregular_lineup);
     EXPECT_EQ(l.defence(2), 100);  // the shape is legal again, so nothing is cut
+}
+
+// The quick pass for the usual line-up must give exactly what the full computation gives, for
+// line-ups of every shape: legal or not, human or not, players off the pitch or out of position,
+// outfield players in goal, empty slots and codes outside 1..25.
+TEST(LineupStrength, QuickPassAgreesWithTheFullComputation) {
+    std::mt19937 gen(20140611);
+    auto draw = [&gen](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    int uncut = 0;
+    for (int round = 0; round < 3000; ++round) {
+        Lineup l(draw(0, 2) == 0);
+        for (int slot = 1; slot <= 11; ++slot) {
+            if (draw(0, 15) == 0) continue;  // an empty slot
+            const int code = slot == 11 && draw(0, 5) > 0 ? 1 : draw(0, 26);
+            const int position = code == 1 && draw(0, 7) > 0 ? 0 : draw(0, 4);
+            const int p = l.Place(slot, code, {position, draw(1, 100), 0, 0, draw(0, 100)});
+            if (draw(0, 9) == 0) Game().players[p].on_pitch = 0;
+        }
+        const t_match_strength before = l.r();
+        ComputeLineupStrengthInFull(l.record);
+        const t_match_strength full = l.r();
+        l.r() = before;
+        ComputeLineupStrength(l.record);
+        ASSERT_EQ(std::memcmp(&full, &l.r(), sizeof full), 0) << "round " << round;
+        // Attack and defence apart means a rule cut one of them: the full computation's line-up.
+        if (std::equal(std::begin(full.zone_attack), std::end(full.zone_attack), full.zone_defence))
+            ++uncut;
+    }
+    // Both kinds of line-up were drawn often.
+    EXPECT_GT(uncut, 300);
+    EXPECT_LT(uncut, 2700);
 }
 
 TEST(LineupStrength, PutPlayerInSlotMarksHimAndFreesHisBenchPlace) {
