@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -33,6 +34,41 @@ cairo_surface_t* CopySurface(cairo_surface_t* s) {
     for (int y = 0; y < h; ++y) std::memcpy(Row(copy, y), Row(s, y), static_cast<size_t>(w) * 4);
     cairo_surface_mark_dirty(copy);
     return copy;
+}
+
+// How many pictures hold a surface, kept on the surface itself when more than one does. Cairo's
+// own count cannot tell: a context or pattern drawing into the surface holds it too.
+cairo_user_data_key_t kHolders;
+
+std::atomic<int>* Holders(cairo_surface_t* s) {
+    return static_cast<std::atomic<int>*>(cairo_surface_get_user_data(s, &kHolders));
+}
+
+// One more picture holds `s`.
+cairo_surface_t* Share(cairo_surface_t* s) {
+    std::atomic<int>* holders = Holders(s);
+    if (!holders) {
+        holders = new std::atomic<int>(1);
+        if (cairo_surface_set_user_data(s, &kHolders, holders, [](void* p) {
+                delete static_cast<std::atomic<int>*>(p);
+            }) != CAIRO_STATUS_SUCCESS) {
+            delete holders;
+            return CopySurface(s);
+        }
+    }
+    ++*holders;
+    return cairo_surface_reference(s);
+}
+
+// A picture lets go of `s`.
+void Unhold(cairo_surface_t* s) {
+    if (std::atomic<int>* holders = Holders(s)) --*holders;
+    cairo_surface_destroy(s);
+}
+
+bool HeldByOthers(cairo_surface_t* s) {
+    const std::atomic<int>* holders = Holders(s);
+    return holders && holders->load() > 1;
 }
 
 ARGB Unpremultiply(uint32_t p) {
@@ -87,7 +123,10 @@ Picture::Picture(const Picture& other) {
 Picture& Picture::operator=(const Picture& other) {
     if (this == &other) return *this;
     Release();
-    if (other.surface_) surface_ = CopySurface(other.surface_);
+    // A picture being drawn into is copied at once: its pixels are still changing.
+    if (other.surface_)
+        surface_ = other.open_for_drawing_ > 0 ? CopySurface(other.surface_)
+                                               : Share(other.surface_);
     if (other.surface_ && !surface_) {
         error_ = "Memória insuficiente para a imagem.";
         return *this;
@@ -130,10 +169,27 @@ void Picture::DropScaled() const {
     scaled_from_ = nullptr;
 }
 
+void Picture::Unshare() {
+    if (!surface_ || !HeldByOthers(surface_)) return;
+    cairo_surface_t* own = CopySurface(surface_);
+    // Out of memory the pixels stay shared: better than none to draw into.
+    if (!own) return;
+    Unhold(surface_);
+    surface_ = own;
+    DropScaled();
+    if (keyed_) cairo_surface_destroy(keyed_);
+    keyed_ = nullptr;
+}
+
+void Picture::OpenForDrawing() {
+    Unshare();
+    ++open_for_drawing_;
+}
+
 void Picture::Release() {
     DropScaled();
     if (keyed_) cairo_surface_destroy(keyed_);
-    if (surface_) cairo_surface_destroy(surface_);
+    if (surface_) Unhold(surface_);
     keyed_ = nullptr;
     surface_ = nullptr;
     width_ = height_ = 0;
@@ -271,11 +327,9 @@ bool Picture::LoadFromFile(const std::string& path) {
     if (regular) {
         std::lock_guard<std::mutex> hold(DecodedLock());
         if (const Picture* kept = Decoded().Find(path, stamp)) {
-            if (cairo_surface_t* copy = CopySurface(kept->surface_)) {
-                Adopt(copy, kept->format_);
-                error_.clear();
-                return true;
-            }
+            Adopt(Share(kept->surface_), kept->format_);
+            error_.clear();
+            return true;
         }
     }
     if (!LoadFileBytes(path, regular)) return false;
@@ -334,6 +388,7 @@ ARGB Picture::PixelARGB(int x, int y) const {
 
 void Picture::SetPixelARGB(int x, int y, ARGB color) {
     if (!surface_ || x < 0 || y < 0 || x >= width_ || y >= height_) return;
+    Unshare();
     cairo_surface_flush(surface_);
     Row(surface_, y)[x] = Premultiply(color);
     MarkDirty();

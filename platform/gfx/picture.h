@@ -22,6 +22,9 @@ enum class PictureFormat { None, Memory, Bmp, Png, Jpeg, Gif };
 constexpr int kMaxPictureSide = 16384;
 constexpr int64_t kMaxPicturePixels = int64_t{32} * 1024 * 1024;
 
+// Copies share their pixels until one of them is written (a canvas or graphics opened on it,
+// SetPixelARGB): a window that shows the same picture many times, or makes a picture again from
+// a kept one, pays for the pixels once.
 class Picture {
   public:
     Picture() = default;
@@ -59,14 +62,17 @@ class Picture {
     ARGB PixelARGB(int x, int y) const;
     void SetPixelARGB(int x, int y, ARGB color);
 
-    // The surface to draw from or into (null when empty). Call MarkDirty after
-    // drawing into it directly so cached derived forms are rebuilt.
+    // The surface to draw from or into (null when empty). It may be shared with copies of the
+    // picture: write into it only through a canvas or graphics on the picture, or between
+    // OpenForDrawing and CloseForDrawing, which give the picture pixels of its own. Call
+    // MarkDirty after drawing into a picture's own surface directly so cached derived forms are
+    // rebuilt.
     cairo_surface_t* surface() const { return surface_; }
     void MarkDirty();
 
     // A canvas or graphics drawing into the picture holds it open: meanwhile the
     // keyed form is rebuilt at every use, and closing marks the pixels changed.
-    void OpenForDrawing() { ++open_for_drawing_; }
+    void OpenForDrawing();
     void CloseForDrawing();
 
     // The surface with the transparent colour keyed out when `transparent` is set,
@@ -89,6 +95,8 @@ class Picture {
     bool LoadFileBytes(const std::string& path, bool regular);
     void Release();
     void DropScaled() const;
+    // Pixels of its own before a write, when a copy still shares them.
+    void Unshare();
     cairo_surface_t* surface_ = nullptr;
     mutable cairo_surface_t* keyed_ = nullptr;
     mutable TColor keyed_color_ = clNone;

@@ -2,7 +2,11 @@
 
 #include <cairo.h>
 
+#include <array>
 #include <cmath>
+#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "match/human_lineup.h"
@@ -192,7 +196,9 @@ constexpr int kPlainBody = 0xdcdcdc, kPlainTrim = 0x9a9a9a;
 
 }  // namespace
 
-Picture LineupPicture(std::string_view name) {
+namespace {
+
+Picture DrawLineupPicture(std::string_view name) {
     if (name == "campogrande") return Pitch();
     if (name == "campoalpha") return DropSurface();
     if (name == "camisa0") return Shirt(kPlainBody, kPlainTrim, 0.55);
@@ -206,7 +212,7 @@ Picture LineupPicture(std::string_view name) {
     return {};
 }
 
-Picture LineupStatusIcon(int icon) {
+Picture DrawStatusIcon(int icon) {
     Picture picture(kStatusIconWidth, kStatusIconHeight);
     if (icon < 0 || icon >= kStatusIconCount) return picture;
     Canvas canvas(picture);
@@ -245,6 +251,25 @@ Picture LineupStatusIcon(int icon) {
     canvas.DrawText(number > 0 ? std::to_string(number) : "-", r,
                     DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     return picture;
+}
+
+}  // namespace
+
+// The pictures never change: each is drawn once and the window, made anew every round, takes a
+// copy that shares its pixels.
+Picture LineupPicture(std::string_view name) {
+    static std::map<std::string, Picture, std::less<>> drawn;
+    auto it = drawn.find(name);
+    if (it == drawn.end()) it = drawn.emplace(std::string(name), DrawLineupPicture(name)).first;
+    return it->second;
+}
+
+Picture LineupStatusIcon(int icon) {
+    if (icon < 0 || icon >= kStatusIconCount) return DrawStatusIcon(icon);
+    static std::array<std::optional<Picture>, kStatusIconCount> drawn;
+    auto& kept = drawn[static_cast<std::size_t>(icon)];
+    if (!kept) kept = DrawStatusIcon(icon);
+    return *kept;
 }
 
 }  // namespace kv

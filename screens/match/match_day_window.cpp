@@ -7,7 +7,6 @@
 #include "core/game_data.h"
 #include "core/money_text.h"
 #include "core/picture_paths.h"
-#include "platform/base/files.h"
 #include "core/sound_effects.h"
 #include "core/text_tables.h"
 #include "core/types.h"
@@ -16,6 +15,8 @@
 #include "match/match_engine.h"
 #include "match/match_tables.h"
 #include "match/match_view_texts.h"
+#include "platform/base/files.h"
+#include "platform/gfx/colour_contrast.h"
 #include "platform/gfx/text_layout.h"
 #include "platform/window/gauge.h"
 #include "platform/window/image.h"
@@ -27,7 +28,6 @@
 #include "screens/match/match_decision_windows.h"
 #include "screens/match/match_lineup_window.h"
 #include "screens/match/match_pictures.h"
-#include "platform/gfx/colour_contrast.h"
 #include "screens/start/game_pictures.h"
 #include "screens/start/window_background.h"
 #include "screens/start/window_layout.h"
@@ -279,11 +279,17 @@ void TForm46::BuildRows() {
         c.on_click = [this, &c] { RowClick(c.tag); };
         c.cursor = crHandPoint;
     };
+    static_assert(kRowCount == kRows);
     for (int r = 1; r <= kRows; ++r) {
+        // Made in the order the row is placed in, each kept in `all` as it is made.
+        RowControls& row = rows_[static_cast<std::size_t>(r)];
+        std::size_t made = 0;
+        auto keep = [&](Control& c) { row.all[made++] = &c; };
         auto add_shape = [&](std::string_view prefix, TColor colour) -> Shape& {
             auto& s = Add<Shape>(RowName(prefix, r));
             s.brush.color = colour;
             s.pen.color = colour;
+            keep(s);
             return s;
         };
         auto add_label = [&](std::string_view prefix, int size, FontStyles style) -> Label& {
@@ -291,92 +297,93 @@ void TForm46::BuildRows() {
             l.SetAutoSize(false);
             l.SetFont(RowFont(size, w, style, clWhite));
             l.transparent = true;
+            keep(l);
             return l;
         };
         auto add_markup = [&](std::string_view prefix) -> TMarkupLabel& {
             auto& m = Add<TMarkupLabel>(RowName(prefix, r));
             m.SetFont(RowFont(9, w, 0, clWhite));
+            keep(m);
             return m;
         };
         add_shape("shap_est", 0x1B3A1B);
-        add_label("est", 6, 0).SetAlignment(taRightJustify);
-        add_label("labpub", 6, 0);
-        add_shape("shap_t1", clWhite);
-        add_shape("shap_t2", clWhite);
-        add_label("labt1", 8, fsBold);
-        add_label("labt2", 8, fsBold);
-        for (const char* crest : {"esc1", "esc2"}) {
-            auto& img = Add<Image>(RowName(crest, r));
+        row.venue = &add_label("est", 6, 0);
+        row.venue->SetAlignment(taRightJustify);
+        row.attendance = &add_label("labpub", 6, 0);
+        row.team_back[0] = &add_shape("shap_t1", clWhite);
+        row.team_back[1] = &add_shape("shap_t2", clWhite);
+        row.team[0] = &add_label("labt1", 8, fsBold);
+        row.team[1] = &add_label("labt2", 8, fsBold);
+        for (std::size_t side = 0; side < 2; ++side) {
+            auto& img = Add<Image>(RowName(side == 0 ? "esc1" : "esc2", r));
             img.stretch = true;
             img.proportional = true;
             img.center = true;
+            keep(img);
+            row.crest[side] = &img;
         }
-        for (const char* score : {"labp1", "labp2"}) {
-            auto& m = add_markup(score);
+        for (std::size_t side = 0; side < 2; ++side) {
+            auto& m = add_markup(side == 0 ? "labp1" : "labp2");
             m.SetColor(0x003000);
             m.SetHTMLText(ScoreMarkup(0));
+            row.score[side] = &m;
         }
         auto& icon = Add<Image>(RowName("imgeven", r));
         icon.center = true;
+        keep(icon);
+        row.event_icon = &icon;
         auto& text = add_markup("labeven_n");
         text.SetFont(RowFont(kEventTextSize, w, 0, clWhite));
         text.SetTransparent(true);
-        for (const char* prefix : {"shap_est", "est", "labpub", "shap_t1", "shap_t2", "labt1",
-                                   "labt2", "esc1", "esc2", "labp1", "labp2", "labeven_n"}) {
-            Control& c = ControlNamed<Control>(*this, RowName(prefix, r));
-            c.tag = r;
-            row_click(c);
+        row.event_text = &text;
+        for (Control* c : row.all) {
+            c->tag = r;
+            if (c != &icon) row_click(*c);
         }
-        icon.tag = r;
         ShowRow(r, false);
     }
 }
 
 void TForm46::ShowRow(int r, bool visible) {
-    for (const char* prefix : {"shap_est", "est", "labpub", "shap_t1", "shap_t2", "labt1", "labt2",
-                               "esc1", "esc2", "labp1", "labp2", "imgeven", "labeven_n"})
-        ControlNamed<Control>(*this, RowName(prefix, r)).SetVisible(visible);
+    for (Control* c : rows_[static_cast<std::size_t>(r)].all) c->SetVisible(visible);
 }
 
 void TForm46::PlaceRow(int r, int top) {
     struct Column {
-        const char* prefix;
         int left;
         int width;  // 0: the row's height
+        bool text;  // a line of text, one pixel lower
     };
-    static constexpr Column kColumns[] = {
-        {"shap_est", 32, 169},   {"est", 36, 97},     {"labpub", 136, 57}, {"shap_t1", 208, 137},
-        {"shap_t2", 395, 137},   {"labt1", 230, 113}, {"labt2", 417, 113}, {"esc1", 212, 0},
-        {"esc2", 399, 0},        {"labp1", 346, 22},  {"labp2", 370, 22},  {"imgeven", 540, 0},
-        {"labeven_n", 557, 215},
+    // In the order of a row's controls.
+    static constexpr Column kColumns[kRowControls] = {
+        {32, 169, false}, {36, 97, true},   {136, 57, true},   {208, 137, false}, {395, 137, false},
+        {230, 113, true}, {417, 113, true}, {212, 0, false},   {399, 0, false},   {346, 22, false},
+        {370, 22, false}, {540, 0, false},  {557, 215, false},
     };
+    const RowControls& row = rows_[static_cast<std::size_t>(r)];
     const int h = std::max(8, Scaled(row_height_));
     const int y = Scaled(top);
-    for (const Column& c : kColumns) {
-        Control& control = ControlNamed<Control>(*this, RowName(c.prefix, r));
-        const bool text = std::string_view(c.prefix).starts_with("est") ||
-                          std::string_view(c.prefix).starts_with("labpub") ||
-                          std::string_view(c.prefix).starts_with("labt");
-        control.SetBounds(Scaled(c.left), y + (text ? 1 : 0), c.width ? Scaled(c.width) : h, h);
+    for (std::size_t i = 0; i < row.all.size(); ++i) {
+        const Column& c = kColumns[i];
+        row.all[i]->SetBounds(Scaled(c.left), y + (c.text ? 1 : 0), c.width ? Scaled(c.width) : h,
+                              h);
     }
     // The attendance keeps the right end of the stadium's box, the stadium's name the rest.
     const int w = ClientWidth();
-    auto& attendance = ControlNamed<Label>(*this, RowName("labpub", r));
-    auto& venue = ControlNamed<Label>(*this, RowName("est", r));
+    Label& attendance = *row.attendance;
+    Label& venue = *row.venue;
     const int paid = MeasureTextWidth(attendance.font(), attendance.Caption()) + 4;
     const int box_right = Scaled(32 + 169) - 2;
     attendance.SetBounds(box_right - paid, attendance.Top(), paid, attendance.Height());
     venue.SetBounds(Scaled(36), venue.Top(), attendance.Left() - Scaled(36) - 3, venue.Height());
     ShowFitting(venue, venue.hint, RowFont(6, w, 0, clWhite).size);
-    for (const char* name : {"labt1", "labt2"}) {
-        auto& label = ControlNamed<Label>(*this, RowName(name, r));
-        ShowFitting(label, label.hint, RowFont(8, w, fsBold, clWhite).size);
-    }
+    for (Label* label : row.team)
+        ShowFitting(*label, label->hint, RowFont(8, w, fsBold, clWhite).size);
 }
 
 void TForm46::ShowFrame(int frame, int first_row, int last_row, const std::string& heading) {
-    Control& first = ControlNamed<Control>(*this, RowName("labt1", first_row));
-    Control& last = ControlNamed<Control>(*this, RowName("labt1", last_row));
+    const Control& first = *rows_[static_cast<std::size_t>(first_row)].team[0];
+    const Control& last = *rows_[static_cast<std::size_t>(last_row)].team[0];
     const int top = first.Top() - Scaled(10);
     const int bottom = last.Top() + last.Height() + Scaled(8);
     auto& shape = ControlNamed<Shape>(*this, RowName("shap_main", frame));
@@ -398,23 +405,24 @@ void TForm46::FillRow(int r) {
     const GameData& gd = Game();
     const jogos& m = gd.day_matches[r];
     const bool national = IsNationalTeamTournament(gd.game_state.match_kind);
+    const RowControls& row = rows_[static_cast<std::size_t>(r)];
     for (int side = 0; side < 2; ++side) {
+        const auto s = static_cast<std::size_t>(side);
         const t_team* t = TeamAt(m.team[side]);
-        const std::string n = std::to_string(side + 1);
-        auto& name = ControlNamed<Label>(*this, RowName("labt" + n, r));
+        Label& name = *row.team[s];
         name.hint = t ? " " + t->name.str() : std::string();
         name.SetCaption(name.hint);
         Font f = name.font();
         // A club whose colours barely differ gets its name in black or white, so it reads.
-        f.color = t ? static_cast<TColor>(ReadableTextColour(
-                          static_cast<std::uint32_t>(t->text_colour),
-                          {static_cast<std::uint32_t>(t->back_colour)}))
+        f.color = t ? static_cast<TColor>(
+                          ReadableTextColour(static_cast<std::uint32_t>(t->text_colour),
+                                             {static_cast<std::uint32_t>(t->back_colour)}))
                     : clWhite;
         name.SetFont(f);
-        auto& back = ControlNamed<Shape>(*this, RowName("shap_t" + n, r));
+        Shape& back = *row.team_back[s];
         back.brush.color = back.pen.color = t ? t->back_colour : clWhite;
         back.Invalidate();
-        auto& crest = ControlNamed<Image>(*this, RowName("esc" + n, r));
+        Image& crest = *row.crest[s];
         const std::vector<Picture>& flags = flag_pictures();
         if (national && t && t->country >= 0 && t->country < static_cast<int>(flags.size()) &&
             !flags[t->country].empty()) {
@@ -424,17 +432,15 @@ void TForm46::FillRow(int r) {
             const std::string path = t ? BuildCrestPath(m.team[side]) : std::string();
             if (path.empty() || !crest.LoadFromFile(path)) crest.SetPicture(Picture());
         }
-        ControlNamed<TMarkupLabel>(*this, RowName("labp" + n, r))
-            .SetHTMLText(ScoreMarkup(m.goals[side]));
+        row.score[s]->SetHTMLText(ScoreMarkup(m.goals[side]));
     }
-    auto& venue = ControlNamed<Label>(*this, RowName("est", r));
+    Label& venue = *row.venue;
     venue.hint = m.venue.str();
     venue.SetCaption(venue.hint);
     const bool paying = m.attendance > 0 || m.gate_income > 0;
-    ControlNamed<Label>(*this, RowName("labpub", r))
-        .SetCaption(paying ? "| " + FormatThousands(m.attendance) : std::string());
-    ControlNamed<Image>(*this, RowName("imgeven", r)).SetPicture(Picture());
-    ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", r)).SetHTMLText("");
+    row.attendance->SetCaption(paying ? "| " + FormatThousands(m.attendance) : std::string());
+    row.event_icon->SetPicture(Picture());
+    row.event_text->SetHTMLText("");
 }
 
 void TForm46::LayOutRows() {
@@ -585,8 +591,8 @@ void TForm46::MarkDivisionLinks() {
 
 void TForm46::ClearEventColumn() {
     for (int r = 1; r <= kRows; ++r) {
-        ControlNamed<Image>(*this, RowName("imgeven", r)).SetPicture(Picture());
-        ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", r)).SetHTMLText("");
+        rows_[static_cast<std::size_t>(r)].event_icon->SetPicture(Picture());
+        rows_[static_cast<std::size_t>(r)].event_text->SetHTMLText("");
     }
 }
 
@@ -620,10 +626,11 @@ void TForm46::EventHappened(int e) {
             PlaySoundAlias("goladv");
         if (ev.kind == meCard && ev.value > 1 && IsHumanTeam(ev.team)) PlaySoundAlias("expulsao");
     }
-    ControlNamed<TMarkupLabel>(*this, RowName("labp1", row)).SetHTMLText(ScoreMarkup(m->goals[0]));
-    ControlNamed<TMarkupLabel>(*this, RowName("labp2", row)).SetHTMLText(ScoreMarkup(m->goals[1]));
-    ControlNamed<Image>(*this, RowName("imgeven", row)).SetPicture(MatchPicture(EventIconName(ev)));
-    auto& text = ControlNamed<TMarkupLabel>(*this, RowName("labeven_n", row));
+    const RowControls& controls = rows_[static_cast<std::size_t>(row)];
+    controls.score[0]->SetHTMLText(ScoreMarkup(m->goals[0]));
+    controls.score[1]->SetHTMLText(ScoreMarkup(m->goals[1]));
+    controls.event_icon->SetPicture(MatchPicture(EventIconName(ev)));
+    TMarkupLabel& text = *controls.event_text;
     // Red does not read on the rows' dark green: red lines are ringed in black.
     const bool red = EventRowColour(ev) == "clred";
     text.SetShadowRing(red);

@@ -4,6 +4,7 @@
 // The day itself is played by the match-day controller; this window is its view and its clock,
 // and asks the human coaches through the match windows.
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,10 @@ namespace kv {
 
 extern const WindowLayout kForm46Layout;
 
+class Control;
+class Image;
+class Label;
+class Shape;
 class Timer;
 class TMarkupLabel;
 
@@ -59,6 +64,23 @@ class TForm46 : public Form, public MatchDayView, public MatchClock {
     void KeyPressed(int& key, ShiftState shift);
     void HandOver();
     int Scaled(int design) const;
+
+    // A row's controls, found once when the rows are made: the day looks them up at every
+    // event. `all` in the order the row is placed in, left to right.
+    static constexpr int kRowControls = 13;
+    struct RowControls {
+        std::array<Control*, kRowControls> all{};
+        Label* venue = nullptr;
+        Label* attendance = nullptr;
+        std::array<Shape*, 2> team_back{};
+        std::array<Label*, 2> team{};
+        std::array<Image*, 2> crest{};
+        std::array<TMarkupLabel*, 2> score{};
+        Image* event_icon = nullptr;
+        TMarkupLabel* event_text = nullptr;
+    };
+    static constexpr int kRowCount = 40;
+    std::array<RowControls, kRowCount + 1> rows_{};  // 1..40
 
     std::unique_ptr<MatchDecisions> own_decisions_;
     std::unique_ptr<MatchDay> day_;

@@ -1,8 +1,10 @@
 #include "screens/match/match_pictures.h"
 
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "match/match_tables.h"
 #include "platform/gfx/graphics.h"
@@ -207,12 +209,25 @@ const Picture& MatchPicture(std::string_view name) {
 
 namespace {
 
+// The event icons as the picture containers hold them, encoded once: every round-results and
+// line-up window takes them again.
+const std::vector<std::vector<uint8_t>>& EventIconBytes() {
+    static const std::vector<std::vector<uint8_t>> bytes = [] {
+        std::vector<std::vector<uint8_t>> all;
+        for (std::string_view name : EventIconNames())
+            all.push_back(MatchPicture(name).SaveToPngMemory());
+        return all;
+    }();
+    return bytes;
+}
+
 template <class Container>
 void AddIconsTo(Container& container) {
-    for (std::string_view name : EventIconNames()) {
+    const auto& bytes = EventIconBytes();
+    for (std::size_t i = 0; i < EventIconNames().size(); ++i) {
         auto& item = container.Add();
-        item.Name = std::string(name);
-        item.picture.LoadFromBytes(MatchPicture(name).SaveToPngMemory());
+        item.Name = std::string(EventIconNames()[i]);
+        item.picture.LoadFromBytes(bytes[i]);
     }
 }
 

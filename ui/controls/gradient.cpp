@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <deque>
+#include <mutex>
 
 #include "platform/gfx/canvas.h"
 
@@ -89,7 +91,9 @@ TGradientColors BuildGradientRamp(TColor start, TColor end, int shift, int rotat
     return ramp;
 }
 
-Picture BuildGradientPattern(TGradientStyle style, const TGradientColors& P) {
+namespace {
+
+Picture LayGradientPattern(TGradientStyle style, const TGradientColors& P) {
     switch (style) {
         case gsRadialC:
             return Lay(362, 362, P,
@@ -155,6 +159,31 @@ Picture BuildGradientPattern(TGradientStyle style, const TGradientColors& P) {
             break;
     }
     return Picture();
+}
+
+}  // namespace
+
+// The windows made anew every round lay out the same few patterns again: the last ones laid
+// out are kept, and a copy shares their pixels until it is drawn into.
+Picture BuildGradientPattern(TGradientStyle style, const TGradientColors& colors) {
+    struct Kept {
+        TGradientStyle style;
+        TGradientColors colors;
+        Picture pattern;
+    };
+    static std::mutex lock;
+    static std::deque<Kept> kept;
+    constexpr std::size_t kKept = 8;
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        for (const Kept& k : kept)
+            if (k.style == style && k.colors == colors) return k.pattern;
+    }
+    Picture pattern = LayGradientPattern(style, colors);
+    std::lock_guard<std::mutex> hold(lock);
+    if (kept.size() == kKept) kept.pop_back();
+    kept.push_front({style, colors, pattern});
+    return pattern;
 }
 
 TGradient::TGradient() {

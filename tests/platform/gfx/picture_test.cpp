@@ -377,6 +377,47 @@ TEST(PictureCaches, StretchedPictureFollowsItsPixelsKeyAndSize) {
     EXPECT_EQ(c.Pixel(0, 0), clLime);
 }
 
+// Copies share their pixels until one is written: a write through SetPixelARGB, a canvas or
+// graphics on either side leaves the other as it was, and a copy taken while a canvas is still
+// drawing does not follow the drawing.
+TEST(PictureCaches, CopiesKeepTheirOwnPixelsOnceWritten) {
+    Picture original(2, 1);
+    original.SetPixelARGB(0, 0, kRed);
+    Picture copy = original;
+    Picture assigned;
+    assigned = original;
+    copy.SetPixelARGB(0, 0, kGreen);
+    EXPECT_EQ(original.PixelARGB(0, 0), kRed);
+    EXPECT_EQ(assigned.PixelARGB(0, 0), kRed);
+    EXPECT_EQ(copy.PixelARGB(0, 0), kGreen);
+    {
+        Canvas into(original);
+        into.brush = Brush{clBlue};
+        into.FillRect({0, 0, 2, 1});
+    }
+    EXPECT_EQ(original.PixelARGB(1, 0), kBlue);
+    EXPECT_EQ(assigned.PixelARGB(1, 0), kClear);
+    EXPECT_EQ(copy.PixelARGB(1, 0), kClear);
+    Picture during;
+    {
+        Canvas into(assigned);
+        into.brush = Brush{clLime};
+        into.FillRect({0, 0, 1, 1});
+        during = assigned;
+        into.FillRect({1, 0, 2, 1});
+    }
+    EXPECT_EQ(during.PixelARGB(0, 0), kGreen);
+    EXPECT_EQ(during.PixelARGB(1, 0), kClear);
+    EXPECT_EQ(assigned.PixelARGB(1, 0), kGreen);
+    // A stretched draw of a copy follows its own pixels, not the other's.
+    Picture shown = copy;
+    Canvas c(4, 2);
+    c.StretchDraw({0, 0, 4, 2}, shown);
+    shown.SetPixelARGB(0, 0, kBlue);
+    c.StretchDraw({0, 0, 4, 2}, copy);
+    EXPECT_EQ(c.Pixel(0, 0), clLime);
+}
+
 // A picture file read again is copied from the decoded one while the file stays as it was, and
 // read anew once it is written again.
 TEST(PictureCaches, FileReadAgainFollowsAFileWrittenAnew) {
@@ -394,9 +435,16 @@ TEST(PictureCaches, FileReadAgainFollowsAFileWrittenAnew) {
     ASSERT_TRUE(again.LoadFromFile(path));
     EXPECT_EQ(again.PixelARGB(1, 0), 0xFFFF0000u);
     again.SetPixelARGB(0, 0, 0xFF00FF00);  // a copy: the kept picture stays as read
+    {
+        Canvas into(first);  // drawn into: likewise
+        into.brush = Brush{clBlue};
+        into.FillRect({0, 0, 2, 1});
+    }
+    EXPECT_EQ(first.PixelARGB(1, 0), 0xFF0000FFu);
     Picture third;
     ASSERT_TRUE(third.LoadFromFile(path));
     EXPECT_EQ(third.PixelARGB(0, 0), 0xFFFF0000u);
+    EXPECT_EQ(third.PixelARGB(1, 0), 0xFFFF0000u);
     write(0xFF0000FF, 3);
     Picture changed;
     ASSERT_TRUE(changed.LoadFromFile(path));

@@ -94,6 +94,25 @@ TEST(GradientPattern, EachStyleHasItsSizeAndItsEndsWhereTheyBelong) {
     }
 }
 
+// Patterns laid out before are handed out again: another ramp or style gets its own pattern,
+// and a pattern drawn into by one holder does not change the next one handed out.
+TEST(GradientPattern, KeptPatternsFollowTheirRampAndStayAsLaidOut) {
+    const TGradientColors ramp = BuildGradientRamp(kStart, kEnd, 0, 0);
+    const TGradientColors other = BuildGradientRamp(kEnd, kStart, 0, 0);
+    Picture first = BuildGradientPattern(gsLinearH, ramp);
+    first.SetPixelARGB(0, 0, 0xFF0000FF);
+    const Picture again = BuildGradientPattern(gsLinearH, ramp);
+    EXPECT_EQ(again.PixelARGB(0, 0), 0xFF000000u | kStartPixel);
+    EXPECT_EQ(BuildGradientPattern(gsLinearH, other).PixelARGB(0, 0), 0xFF000000u | kEndPixel);
+    EXPECT_EQ(BuildGradientPattern(gsLinearV, ramp).height(), 256);
+    // Many other ramps later the first is laid out again, the same.
+    for (int shift = -100; shift <= 100; shift += 10)
+        BuildGradientPattern(gsLinearH, BuildGradientRamp(kStart, kEnd, shift, 0));
+    const Picture later = BuildGradientPattern(gsLinearH, ramp);
+    for (int x : {0, 128, 255})
+        EXPECT_EQ(later.PixelARGB(x, 0), 0xFF000000u | ramp[static_cast<std::size_t>(x)]);
+}
+
 TEST(GradientControl, SettersRebuildOnlyOnRealChangesAndClamp) {
     TGradient g;
     g.SetUseSysColors(true);
