@@ -123,6 +123,15 @@ std::uint64_t StreamByteReader::Get(int n) {
     return v;
 }
 
+void StreamByteReader::Gap(std::size_t n) {
+    char discard[256];
+    while (n > 0) {
+        const std::size_t step = std::min(n, sizeof discard);
+        Bytes(discard, step);
+        n -= step;
+    }
+}
+
 void StreamByteReader::Bytes(void* p, std::size_t n) {
     auto* out = static_cast<char*>(p);
     std::size_t done = std::min(n, end_ - begin_);

@@ -51,6 +51,7 @@ class ByteWriter {
     }
     // Alignment gaps of a format are written as zeros.
     void Zeros(std::size_t n);
+    void Gap(std::size_t n) { Zeros(n); }
     // Makes room for n bytes in all, so that a writer that knows its size allocates once.
     void Reserve(std::size_t n) {
         if (!sink_) bytes_.reserve(n);
@@ -162,6 +163,7 @@ class ByteReader : public FieldReads<ByteReader> {
     // Copies n bytes; what lies past the end reads as zeros.
     void Bytes(void* p, std::size_t n);
     void Skip(std::size_t n);
+    void Gap(std::size_t n) { Skip(n); }
 
     // The length byte is clamped to the capacity; the tail bytes are kept as stored.
     template <std::size_t N>
@@ -207,6 +209,8 @@ class StreamByteReader : public FieldReads<StreamByteReader> {
     bool AtEnd();
 
     void Bytes(void* p, std::size_t n);
+    // Passes over n bytes.
+    void Gap(std::size_t n);
 
   private:
     friend class FieldReads<StreamByteReader>;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/byte_io.h"
+#include "core/file_gap.h"
 #include "core/record_fields.h"
 
 namespace kv {
@@ -41,6 +42,16 @@ struct FieldVisitor {
     template <class T>
     requires std::is_arithmetic_v<std::remove_const_t<T>>
     void one(T& v) { io(v); }
+    // A gap reaches only the io that moves through the file (io.Gap(bytes)); the others have
+    // nothing there to see.
+    template <std::size_t N>
+    void one(const FileGap<N>&) {
+        if constexpr (requires { io.Gap(N); }) io.Gap(N);
+    }
+    template <std::size_t N>
+    void one(FileGap<N>& gap) {
+        one(static_cast<const FileGap<N>&>(gap));
+    }
     template <class T>
     requires std::is_class_v<T>
     void one(T& rec) { RecordFields(rec, *this); }
@@ -82,6 +93,9 @@ class LayoutProbe {
         At(&s.length, 1);
         At(s.bytes, N);
     }
+
+    // The gap's bytes count in the file; the fields after it then lie elsewhere in memory.
+    void Gap(std::size_t n) { next_ += n; }
 
     std::size_t size() const { return next_; }
     bool in_order() const { return in_order_; }
@@ -183,7 +197,7 @@ void WriteTable(ByteWriter& w, const std::vector<T>& table) {
 // the bytes left cannot hold is refused before anything is allocated.
 template <FileRecord T>
 bool ReadTable(ByteReader& rd, std::vector<T>& table) {
-    const std::int32_t n = rd.Count(sizeof(T));
+    const std::int32_t n = rd.Count(FileRecordSize<T>());
     if (n < 0) return false;
     std::vector<T> read(static_cast<std::size_t>(n));
     for (T& r : read)

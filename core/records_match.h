@@ -2,12 +2,14 @@
 // Records of the match day: line-ups, events, day matches, the archive,
 // ratings, brackets, best elevens and referees.
 // Every record here is flat and its size and offsets are checked below: the
-// files hold these layouts byte for byte (core/record_io.h reads and writes them).
+// files hold these layouts byte for byte (core/record_io.h reads and writes them),
+// but for the archived match's unused gaps, which are not kept in memory.
 
 #include <cstddef>
 #include <cstdint>
 
 #include "core/dates.h"
+#include "core/file_gap.h"
 #include "core/pstring.h"
 
 namespace kv {
@@ -155,16 +157,18 @@ struct t_archived_match {
     std::uint8_t reserved_73[3]{};
     std::int32_t shootout_goals[2]{};
     std::int32_t lineup[2][11]{};
-    std::uint8_t reserved_172[176]{};
+    [[no_unique_address]] FileGap<176> reserved_172;
     std::int32_t positions[2][11]{};  // a code below 1 is an empty slot
-    std::uint8_t reserved_436[88]{};
+    [[no_unique_address]] FileGap<88> reserved_436;
     std::int32_t stats[2][6]{};
     std::int32_t style[2]{};
     std::int32_t route[2]{};
     std::int32_t marking[2]{};
     std::uint8_t reserved_596[4]{};
 };
-static_assert(sizeof(t_archived_match) == 600);
+// 600 bytes in a file: the two gaps, 264 bytes a match, are not kept in memory (a season
+// archives some eight thousand matches).
+static_assert(sizeof(t_archived_match) == 336);
 static_assert(offsetof(t_archived_match, team) == 0);
 static_assert(offsetof(t_archived_match, goals) == 8);
 static_assert(offsetof(t_archived_match, gate_income) == 16);
@@ -178,11 +182,11 @@ static_assert(offsetof(t_archived_match, date) == 64);
 static_assert(offsetof(t_archived_match, on_penalties) == 72);
 static_assert(offsetof(t_archived_match, shootout_goals) == 76);
 static_assert(offsetof(t_archived_match, lineup) == 84);
-static_assert(offsetof(t_archived_match, positions) == 348);
-static_assert(offsetof(t_archived_match, stats) == 524);
-static_assert(offsetof(t_archived_match, style) == 572);
-static_assert(offsetof(t_archived_match, route) == 580);
-static_assert(offsetof(t_archived_match, marking) == 588);
+static_assert(offsetof(t_archived_match, positions) == 172);
+static_assert(offsetof(t_archived_match, stats) == 260);
+static_assert(offsetof(t_archived_match, style) == 308);
+static_assert(offsetof(t_archived_match, route) == 316);
+static_assert(offsetof(t_archived_match, marking) == 324);
 
 // A player's match ratings in one competition.
 struct t_rating_total {

@@ -128,6 +128,7 @@ class BlockReader {
         rd.Bytes(s.bytes, N);
         Check(s);
     }
+    void Gap(std::size_t n) { rd.Gap(n); }
 
     // The checks of a field read, whether it came alone or in a block.
     template <class T>
@@ -155,7 +156,7 @@ class BlockReader {
 
     template <class T>
     void Table(std::vector<T>& t) {
-        const std::int32_t n = rd.Count(sizeof(T));
+        const std::int32_t n = rd.Count(FileRecordSize<T>());
         if (n < 0) return;
         // The large tables are allocated afresh here: their pages are mapped in bulk before
         // the records are written into them.

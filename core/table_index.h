@@ -29,7 +29,7 @@ class KeyTable {
         for (std::size_t i = Home(key);; i = (i + 1) & (slots_.size() - 1)) {
             const Slot& s = slots_[i];
             if (s.index < 0) return -1;
-            if (s.key == key) return s.index;
+            if (s.key() == key) return s.index;
         }
     }
     // Stores the key with `index` unless it is there; the slot of its number either way, and
@@ -40,19 +40,25 @@ class KeyTable {
         for (std::size_t i = Home(key);; i = (i + 1) & (slots_.size() - 1)) {
             Slot& s = slots_[i];
             if (s.index < 0) {
-                s = {key, index};
+                s = MakeSlot(key, index);
                 ++used_;
                 return {&s.index, true};
             }
-            if (s.key == key) return {&s.index, false};
+            if (s.key() == key) return {&s.index, false};
         }
     }
 
   private:
+    // The key in two halves keeps a slot at 12 bytes where an 8-byte-aligned key pads it to 16.
     struct Slot {
-        std::uint64_t key = 0;
+        std::uint32_t key_low = 0;
+        std::uint32_t key_high = 0;
         int index = -1;
+        std::uint64_t key() const { return (std::uint64_t{key_high} << 32) | key_low; }
     };
+    static Slot MakeSlot(std::uint64_t key, int index) {
+        return {static_cast<std::uint32_t>(key), static_cast<std::uint32_t>(key >> 32), index};
+    }
     std::size_t Home(std::uint64_t key) const {
         return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 32) & (slots_.size() - 1);
     }
@@ -61,7 +67,7 @@ class KeyTable {
         slots_.assign(old.size() * 2, Slot{});
         used_ = 0;
         for (const Slot& s : old)
-            if (s.index >= 0) emplace(s.key, s.index);
+            if (s.index >= 0) emplace(s.key(), s.index);
     }
     std::vector<Slot> slots_;
     std::size_t used_ = 0;
@@ -91,13 +97,13 @@ class TableIndex {
     // The record with the key, -1 when the table holds none.
     int Find(const std::vector<Record>& table, std::uint64_t key) {
         if (Stale(table)) Rebuild(table);
-        const int at = at_.find(key);
-        if (at < 0) return -1;
-        if (key_of_(table[static_cast<std::size_t>(at)]) != key) {
-            Rebuild(table);
-            return at_.find(key);
-        }
-        return at;
+        bool doubtful = false;
+        const int at = Probe(table, key, doubtful);
+        if (at >= 0 || !doubtful) return at;
+        // A slot named a record whose key is another: a second key with the same tag, or a
+        // record changed behind the index's back. Only a rebuild tells them apart.
+        Rebuild(table);
+        return Probe(table, key, doubtful);
     }
 
     // As Find, trying the record at `hint` first: while no key stands twice, a record with the
@@ -114,7 +120,7 @@ class TableIndex {
     void Appended(const std::vector<Record>& table) {
         if (table.empty()) return;
         if (table.size() != size_ + 1 || seen_games_ != replaced_games) return Rebuild(table);
-        Note(key_of_(table.back()), static_cast<int>(table.size()) - 1);
+        Note(table, key_of_(table.back()), static_cast<int>(table.size()) - 1);
         data_ = table.data();
         size_ = table.size();
     }
@@ -127,17 +133,75 @@ class TableIndex {
         return table.data() != data_ || table.size() != size_ || seen_games_ != replaced_games;
     }
 
-    void Note(std::uint64_t key, int index) {
-        const auto [at, added] = at_.emplace(key, index);
-        if (added) return;
-        duplicates_ = true;
-        if (keep_ == Keep::kLast) *at = index;
+    // A slot holds a record number and the top half of its key's hash, which also picks the
+    // slot: 8 bytes where key and number take 16, for an index of every rating total of a long
+    // game. A slot whose tag matches is taken only when its record holds the key.
+    struct Slot {
+        std::uint32_t tag = 0;
+        std::int32_t index = -1;
+    };
+    static std::uint32_t Tag(std::uint64_t key) {
+        return static_cast<std::uint32_t>((key * 0x9E3779B97F4A7C15ull) >> 32);
+    }
+    std::size_t Next(std::size_t i) const { return (i + 1) & (slots_.size() - 1); }
+
+    // The record with the key, -1 when none; `doubtful` is set when a slot of the key's tag
+    // named a record with another key on the way.
+    int Probe(const std::vector<Record>& table, std::uint64_t key, bool& doubtful) const {
+        doubtful = false;
+        if (slots_.empty()) return -1;
+        const std::uint32_t tag = Tag(key);
+        for (std::size_t i = tag & (slots_.size() - 1);; i = Next(i)) {
+            const Slot& s = slots_[i];
+            if (s.index < 0) return -1;
+            if (s.tag != tag) continue;
+            if (static_cast<std::size_t>(s.index) < table.size() &&
+                key_of_(table[static_cast<std::size_t>(s.index)]) == key)
+                return s.index;
+            doubtful = true;
+        }
+    }
+
+    void Note(const std::vector<Record>& table, std::uint64_t key, int index) {
+        if (2 * (used_ + 1) > slots_.size()) Grow();
+        const std::uint32_t tag = Tag(key);
+        for (std::size_t i = tag & (slots_.size() - 1);; i = Next(i)) {
+            Slot& s = slots_[i];
+            if (s.index < 0) {
+                s = {tag, index};
+                ++used_;
+                return;
+            }
+            if (s.tag == tag && key_of_(table[static_cast<std::size_t>(s.index)]) == key) {
+                duplicates_ = true;
+                if (keep_ == Keep::kLast) s.index = index;
+                return;
+            }
+        }
+    }
+
+    void Grow() {
+        std::vector<Slot> old = std::move(slots_);
+        slots_.assign(old.empty() ? 16 : old.size() * 2, Slot{});
+        used_ = 0;
+        for (const Slot& s : old)
+            if (s.index >= 0)
+                for (std::size_t i = s.tag & (slots_.size() - 1);; i = Next(i))
+                    if (slots_[i].index < 0) {
+                        slots_[i] = s;
+                        ++used_;
+                        break;
+                    }
     }
 
     void Rebuild(const std::vector<Record>& table) {
-        at_.clear(table.size());
+        std::size_t size = 16;
+        while (size < 2 * table.size() + 2) size *= 2;
+        slots_.assign(size, Slot{});
+        used_ = 0;
         duplicates_ = false;
-        for (std::size_t i = 0; i < table.size(); ++i) Note(key_of_(table[i]), static_cast<int>(i));
+        for (std::size_t i = 0; i < table.size(); ++i)
+            Note(table, key_of_(table[i]), static_cast<int>(i));
         data_ = table.data();
         size_ = table.size();
         seen_games_ = replaced_games;
@@ -149,7 +213,8 @@ class TableIndex {
     std::size_t size_ = 0;
     bool duplicates_ = false;
     std::uint64_t seen_games_ = 0;
-    KeyTable at_;
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
 };
 
 // The record each player was last found at in one table, by player: a player's statistics go

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <unordered_map>
 #include <vector>
 
 namespace kv {
@@ -75,6 +76,46 @@ TEST(TableIndex, ARunningGameReplacedWholeIsNeverTakenForTheOldOne) {
     table.push_back({5, 6, 1});
     last.Appended(table);
     EXPECT_EQ(last.Find(table, PairKey(5, 6)), 2);
+}
+
+TEST(TableIndex, AgreesWithASearchOfTheWholeTableOverManyKeys) {
+    // Enough keys that some share the part of their hash a slot keeps: every answer must still
+    // be the line a search of the table finds, and a line rewritten in place is not taken.
+    std::vector<Line> table;
+    for (int i = 0; i < 150000; ++i) table.push_back({i % 60000 * 7, i / 60000, i});
+    Index first(Index::Keep::kFirst);
+    Index last(Index::Keep::kLast);
+    auto expect_as_search = [&](const char* when) {
+        std::unordered_map<std::uint64_t, int> first_of, last_of;
+        for (int i = 0; i < static_cast<int>(table.size()); ++i) {
+            const std::uint64_t key = LineKey{}(table[static_cast<std::size_t>(i)]);
+            first_of.emplace(key, i);
+            last_of[key] = i;
+        }
+        int wrong = 0;
+        for (const auto& [key, at] : first_of) {
+            wrong += first.Find(table, key) != at;
+            wrong += last.Find(table, key) != last_of[key];
+        }
+        for (int a = 1; a < 420000; a += 7) wrong += first.Find(table, PairKey(a, 0)) != -1;
+        EXPECT_EQ(wrong, 0) << when;
+    };
+    expect_as_search("built");
+    for (int i = 0; i < 30000; ++i) {
+        table.push_back({i * 7, 0, -1});  // each key once more
+        first.Appended(table);
+        last.Appended(table);
+    }
+    expect_as_search("appended");
+    EXPECT_TRUE(first.has_duplicates());
+
+    const Line* where = table.data();
+    const std::size_t lines = table.size();
+    table[3] = {1, 99, 0};  // rewritten behind the indexes' backs, in place
+    ASSERT_EQ(table.data(), where);
+    ASSERT_EQ(table.size(), lines);
+    EXPECT_EQ(first.Find(table, PairKey(21, 0)), 150003);
+    EXPECT_EQ(last.Find(table, PairKey(21, 0)), 150003);
 }
 
 }  // namespace
