@@ -122,18 +122,39 @@ bool GameData::LoosePlayersMatchTable() const {
     return true;
 }
 
-void ReserveHistoryGrowth(GameData& data) {
-    // A season retires about one player in sixteen and brings as many new ones, writes a season
-    // line for most players and a result for every fixture. A table that grows by copying
-    // holds its old and its new copy at once: in a long game that doubling, not the tables
-    // themselves, sets the peak of memory. Room not yet written takes address space only.
-    // The rates are those of the players at clubs: the retired ones of a loaded game add none.
-    constexpr std::size_t kSeasonsAhead = 40;
+namespace {
+// A season retires about one player in sixteen and brings as many new ones, and writes a season
+// line for most players and a result for every fixture. The rates are those of the players at
+// clubs: the retired ones of a loaded game add none.
+constexpr std::size_t kSeasonsAhead = 40;
+}  // namespace
+
+std::size_t PlayersRoom(std::size_t players, std::size_t active) {
+    return players + kSeasonsAhead * (active / 16 + 1);
+}
+
+std::size_t PlayerSeasonsRoom(std::size_t lines, std::size_t active) {
+    return lines + kSeasonsAhead * active * 2 / 3;
+}
+
+std::size_t ResultsRoom(std::size_t results, std::size_t fixtures) {
+    return results + kSeasonsAhead * fixtures;
+}
+
+std::size_t ActivePlayers(const std::vector<t_player>& players) {
     std::size_t active = 0;
-    for (const t_player& p : data.players) active += p.team >= 0 ? 1 : 0;
-    data.players.reserve(data.players.size() + kSeasonsAhead * (active / 16 + 1));
-    data.player_seasons.reserve(data.player_seasons.size() + kSeasonsAhead * active * 2 / 3);
-    data.result_history.reserve(data.result_history.size() + kSeasonsAhead * data.fixtures.size());
+    for (const t_player& p : players) active += p.team >= 0 ? 1 : 0;
+    return active;
+}
+
+void ReserveHistoryGrowth(GameData& data) {
+    // A table that grows by copying holds its old and its new copy at once: in a long game that
+    // doubling, not the tables themselves, sets the peak of memory. Room not yet written takes
+    // address space only.
+    const std::size_t active = ActivePlayers(data.players);
+    data.players.reserve(PlayersRoom(data.players.size(), active));
+    data.player_seasons.reserve(PlayerSeasonsRoom(data.player_seasons.size(), active));
+    data.result_history.reserve(ResultsRoom(data.result_history.size(), data.fixtures.size()));
 }
 
 void SwapInGame(GameData& fresh) {

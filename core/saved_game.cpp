@@ -157,10 +157,11 @@ class BlockReader {
     void Table(std::vector<T>& t) {
         const std::int32_t n = rd.Count(sizeof(T));
         if (n < 0) return;
-        // The large tables are allocated afresh here: their pages are mapped in bulk before
-        // the records are written into them.
+        // The large tables are allocated afresh here, with the room the game will reserve for
+        // them after the load: growing them then would copy them whole into fresh memory.
+        // Their pages are mapped in bulk before the records are written into them.
         t.clear();
-        t.reserve(static_cast<std::size_t>(n));
+        t.reserve(Room(t, static_cast<std::size_t>(n)));
         PrepareForFilling(t.data(), static_cast<std::size_t>(n) * sizeof(T));
         t.assign(static_cast<std::size_t>(n), T{});
         if (!IsFlatRecord<T>()) {
@@ -188,8 +189,22 @@ class BlockReader {
     }
 
     Reader rd;
+    // The players at clubs, once the players are read.
+    std::size_t active_players = 0;
 
   private:
+    template <class T>
+    std::size_t Room(const std::vector<T>&, std::size_t n) const {
+        return n;
+    }
+    // Every player counted as at a club: the most room the reserve after the load can ask.
+    std::size_t Room(const std::vector<t_player>&, std::size_t n) const {
+        return PlayersRoom(n, n);
+    }
+    std::size_t Room(const std::vector<t_player_season>&, std::size_t n) const {
+        return PlayerSeasonsRoom(n, active_players);
+    }
+
     struct Checker {
         BlockReader& b;
         template <class T>
@@ -255,6 +270,7 @@ bool ReadBlocks(BlockReader<Reader>& b, GameData& into, std::string& message) {
         return false;
     }
     b.Table(into.players);
+    b.active_players = ActivePlayers(into.players);
     b.Table(into.teams);
     if (!b.rd.ok()) {
         message = kInvalidSaveMessage;
