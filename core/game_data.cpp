@@ -5,6 +5,7 @@
 
 #include "core/table_index.h"
 #include "core/text_tables.h"
+#include "platform/base/fresh_memory.h"
 
 namespace kv {
 
@@ -127,6 +128,18 @@ namespace {
 // line for most players and a result for every fixture. The rates are those of the players at
 // clubs: the retired ones of a loaded game add none.
 constexpr std::size_t kSeasonsAhead = 40;
+
+// vector::reserve, with the pages of the new block that the records are copied into mapped in
+// one call rather than faulted in one at a time.
+template <class T>
+void ReserveRoom(std::vector<T>& table, std::size_t room) {
+    if (room <= table.capacity()) return;
+    std::vector<T> bigger;
+    bigger.reserve(room);
+    PrepareForFilling(bigger.data(), table.size() * sizeof(T));
+    bigger.assign(table.begin(), table.end());
+    table.swap(bigger);
+}
 }  // namespace
 
 std::size_t PlayersRoom(std::size_t players, std::size_t active) {
@@ -152,9 +165,9 @@ void ReserveHistoryGrowth(GameData& data) {
     // doubling, not the tables themselves, sets the peak of memory. Room not yet written takes
     // address space only.
     const std::size_t active = ActivePlayers(data.players);
-    data.players.reserve(PlayersRoom(data.players.size(), active));
-    data.player_seasons.reserve(PlayerSeasonsRoom(data.player_seasons.size(), active));
-    data.result_history.reserve(ResultsRoom(data.result_history.size(), data.fixtures.size()));
+    ReserveRoom(data.players, PlayersRoom(data.players.size(), active));
+    ReserveRoom(data.player_seasons, PlayerSeasonsRoom(data.player_seasons.size(), active));
+    ReserveRoom(data.result_history, ResultsRoom(data.result_history.size(), data.fixtures.size()));
 }
 
 void SwapInGame(GameData& fresh) {
