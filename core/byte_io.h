@@ -9,7 +9,9 @@
 // against the bytes left.
 
 #include <array>
+#include <algorithm>
 #include <bit>
+#include <cstring>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -165,6 +167,17 @@ class ByteReader : public FieldReads<ByteReader> {
     void Skip(std::size_t n);
     void Gap(std::size_t n) { Skip(n); }
 
+    // Hands the next `count` records of `size` bytes each to take(bytes, records) as they lie
+    // in the image, in one piece. Fewer (none) reach it when the image ends first, and the
+    // reader then fails.
+    template <class Take>
+    void Records(std::size_t count, std::size_t size, std::size_t /*align*/, Take take) {
+        const std::size_t whole = std::min(count, remaining() / size);
+        if (whole) take(bytes_.data() + pos_, whole);
+        if (whole < count) ok_ = false;
+        pos_ += count * size;
+    }
+
     // The length byte is clamped to the capacity; the tail bytes are kept as stored.
     template <std::size_t N>
     void String(PString<N>& s) {
@@ -211,6 +224,41 @@ class StreamByteReader : public FieldReads<StreamByteReader> {
     void Bytes(void* p, std::size_t n);
     // Passes over n bytes.
     void Gap(std::size_t n);
+
+    // Hands the next `count` records of `size` bytes each to take(bytes, records) in pieces
+    // of whole records straight from the buffer, each piece starting at an address that is a
+    // multiple of `align`, so a table can copy them once. Stops when `take` failed the reader;
+    // fewer records reach it when the source ends first, and the reader then fails.
+    template <class Take>
+    void Records(std::size_t count, std::size_t size, std::size_t align, Take take) {
+        const std::size_t end_pos = pos_ + count * size;
+        std::size_t left = count;
+        if (size > capacity_) {
+            // A record larger than the buffer comes through a copy of its own.
+            std::unique_ptr<char[]> one(new char[size]);
+            for (; left > 0 && ok_; --left) {
+                Bytes(one.get(), size);
+                if (ok_) take(one.get(), 1);
+            }
+        } else {
+            if (reinterpret_cast<std::uintptr_t>(buffer_.get() + begin_) % align != 0) {
+                std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
+                end_ -= begin_;
+                begin_ = 0;
+            }
+            while (left > 0 && ok_) {
+                Fill(size);
+                const std::size_t whole = std::min(left, (end_ - begin_) / size);
+                if (whole == 0) break;
+                const char* at = buffer_.get() + begin_;
+                begin_ += whole * size;
+                left -= whole;
+                take(at, whole);
+            }
+        }
+        if (left > 0) ok_ = false;
+        pos_ = end_pos;
+    }
 
   private:
     friend class FieldReads<StreamByteReader>;

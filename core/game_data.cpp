@@ -5,6 +5,7 @@
 
 #include "core/table_index.h"
 #include "core/text_tables.h"
+#include "platform/base/fresh_memory.h"
 
 namespace kv {
 
@@ -122,18 +123,51 @@ bool GameData::LoosePlayersMatchTable() const {
     return true;
 }
 
-void ReserveHistoryGrowth(GameData& data) {
-    // A season retires about one player in sixteen and brings as many new ones, writes a season
-    // line for most players and a result for every fixture. A table that grows by copying
-    // holds its old and its new copy at once: in a long game that doubling, not the tables
-    // themselves, sets the peak of memory. Room not yet written takes address space only.
-    // The rates are those of the players at clubs: the retired ones of a loaded game add none.
-    constexpr std::size_t kSeasonsAhead = 40;
+namespace {
+// A season retires about one player in sixteen and brings as many new ones, and writes a season
+// line for most players and a result for every fixture. The rates are those of the players at
+// clubs: the retired ones of a loaded game add none.
+constexpr std::size_t kSeasonsAhead = 40;
+
+// vector::reserve, with the pages of the new block that the records are copied into mapped in
+// one call rather than faulted in one at a time.
+template <class T>
+void ReserveRoom(std::vector<T>& table, std::size_t room) {
+    if (room <= table.capacity()) return;
+    std::vector<T> bigger;
+    bigger.reserve(room);
+    PrepareForFilling(bigger.data(), table.size() * sizeof(T));
+    bigger.assign(table.begin(), table.end());
+    table.swap(bigger);
+}
+}  // namespace
+
+std::size_t PlayersRoom(std::size_t players, std::size_t active) {
+    return players + kSeasonsAhead * (active / 16 + 1);
+}
+
+std::size_t PlayerSeasonsRoom(std::size_t lines, std::size_t active) {
+    return lines + kSeasonsAhead * active * 2 / 3;
+}
+
+std::size_t ResultsRoom(std::size_t results, std::size_t fixtures) {
+    return results + kSeasonsAhead * fixtures;
+}
+
+std::size_t ActivePlayers(const std::vector<t_player>& players) {
     std::size_t active = 0;
-    for (const t_player& p : data.players) active += p.team >= 0 ? 1 : 0;
-    data.players.reserve(data.players.size() + kSeasonsAhead * (active / 16 + 1));
-    data.player_seasons.reserve(data.player_seasons.size() + kSeasonsAhead * active * 2 / 3);
-    data.result_history.reserve(data.result_history.size() + kSeasonsAhead * data.fixtures.size());
+    for (const t_player& p : players) active += p.team >= 0 ? 1 : 0;
+    return active;
+}
+
+void ReserveHistoryGrowth(GameData& data) {
+    // A table that grows by copying holds its old and its new copy at once: in a long game that
+    // doubling, not the tables themselves, sets the peak of memory. Room not yet written takes
+    // address space only.
+    const std::size_t active = ActivePlayers(data.players);
+    ReserveRoom(data.players, PlayersRoom(data.players.size(), active));
+    ReserveRoom(data.player_seasons, PlayerSeasonsRoom(data.player_seasons.size(), active));
+    ReserveRoom(data.result_history, ResultsRoom(data.result_history.size(), data.fixtures.size()));
 }
 
 void SwapInGame(GameData& fresh) {

@@ -252,6 +252,14 @@ void SwapInGame(GameData& fresh);
 // Room for the tables that grow every season (players, season lines, results) for many seasons
 // ahead, so that a long game never holds a table twice while it grows by copying.
 void ReserveHistoryGrowth(GameData& data);
+// The capacity it gives each of those tables, from what they hold, the players at clubs
+// (`active`) and the season's fixtures. A loaded game's tables are allocated with it at once,
+// so the reserve after the load copies nothing.
+std::size_t PlayersRoom(std::size_t players, std::size_t active);
+std::size_t PlayerSeasonsRoom(std::size_t lines, std::size_t active);
+std::size_t ResultsRoom(std::size_t results, std::size_t fixtures);
+// The players at a club (team 0 or above).
+std::size_t ActivePlayers(const std::vector<t_player>& players);
 
 // Appends one zero-filled record and returns it.
 template <class T>

@@ -1,6 +1,8 @@
 #include "core/saved_game.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <type_traits>
 #include <utility>
 
@@ -102,6 +104,23 @@ class BlockSizer {
     std::size_t size = 0;
 };
 
+// Appends `count` records lying as in memory at `bytes`: in one copy where `bytes` is aligned
+// for T (a piece of a read buffer is), record by record elsewhere.
+template <class T>
+void AppendRecords(std::vector<T>& t, const char* bytes, std::size_t count) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    if (reinterpret_cast<std::uintptr_t>(bytes) % alignof(T) == 0) {
+        const T* first = reinterpret_cast<const T*>(bytes);
+        t.insert(t.end(), first, first + count);
+        return;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        T r;
+        std::memcpy(&r, bytes + i * sizeof(T), sizeof(T));
+        t.push_back(r);
+    }
+}
+
 // Day counts run from 1 Jan 0001 (-693593) to the end of 31 Dec 9999; a date outside
 // them, or any number that is not one, can only come from a damaged file.
 constexpr double kFirstDate = -693593;
@@ -158,25 +177,31 @@ class BlockReader {
     void Table(std::vector<T>& t) {
         const std::int32_t n = rd.Count(FileRecordSize<T>());
         if (n < 0) return;
-        // The large tables are allocated afresh here: their pages are mapped in bulk before
-        // the records are written into them.
+        // The large tables are allocated afresh here, with the room the game will reserve for
+        // them after the load: growing them then would copy them whole into fresh memory.
+        // Their pages are mapped in bulk before the records are written into them.
         t.clear();
-        t.reserve(static_cast<std::size_t>(n));
+        t.reserve(Room(t, static_cast<std::size_t>(n)));
         PrepareForFilling(t.data(), static_cast<std::size_t>(n) * sizeof(T));
-        t.assign(static_cast<std::size_t>(n), T{});
         if (!IsFlatRecord<T>()) {
+            t.assign(static_cast<std::size_t>(n), T{});
             for (T& r : t)
                 if (!Record(r)) return;
             return;
         }
-        // The records lie in the file as in memory: one copy, then every field's checks.
-        rd.Bytes(t.data(), t.size() * sizeof(T));
+        // The records lie in the file as in memory: each piece is copied once into the table,
+        // never zero-filled first, and checked field by field while it is still in the cache.
         Checker checker{*this};
         FieldVisitor<Checker> v{checker};
-        for (T& r : t) {
-            RecordFields(r, v);
-            if (!rd.ok()) return;
-        }
+        rd.Records(static_cast<std::size_t>(n), sizeof(T), alignof(T),
+                   [&](const char* bytes, std::size_t count) {
+                       const std::size_t from = t.size();
+                       AppendRecords(t, bytes, count);
+                       for (std::size_t i = from; i < t.size(); ++i) {
+                           RecordFields(t[i], v);
+                           if (!rd.ok()) return;
+                       }
+                   });
     }
     template <class T, std::size_t N>
     void Fixed(std::int32_t, std::array<T, N>& t) {
@@ -189,8 +214,22 @@ class BlockReader {
     }
 
     Reader rd;
+    // The players at clubs, once the players are read.
+    std::size_t active_players = 0;
 
   private:
+    template <class T>
+    std::size_t Room(const std::vector<T>&, std::size_t n) const {
+        return n;
+    }
+    // Every player counted as at a club: the most room the reserve after the load can ask.
+    std::size_t Room(const std::vector<t_player>&, std::size_t n) const {
+        return PlayersRoom(n, n);
+    }
+    std::size_t Room(const std::vector<t_player_season>&, std::size_t n) const {
+        return PlayerSeasonsRoom(n, active_players);
+    }
+
     struct Checker {
         BlockReader& b;
         template <class T>
@@ -256,6 +295,7 @@ bool ReadBlocks(BlockReader<Reader>& b, GameData& into, std::string& message) {
         return false;
     }
     b.Table(into.players);
+    b.active_players = ActivePlayers(into.players);
     b.Table(into.teams);
     if (!b.rd.ok()) {
         message = kInvalidSaveMessage;
