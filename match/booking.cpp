@@ -431,15 +431,10 @@ namespace {
 // Huge pages only over the room a season is sure to fill, `per_match` records for each of its
 // fixtures: a huge page is held whole once written to, and past what a season writes that would
 // be memory held for nothing. The room before the first huge page is written first, by the first
-// match days of any game, so it is mapped here in one call rather than fault by fault.
+// match days of any game, so it is mapped at once rather than fault by fault.
 template <class Record>
 void AdviseReservedRoom(std::vector<Record>& table, std::size_t fixtures, std::size_t per_match) {
-    const std::size_t bytes = std::min(table.capacity(), fixtures * per_match) * sizeof(Record);
-    AdviseHugePages(table.data(), bytes);
-    const auto begin = reinterpret_cast<std::uintptr_t>(table.data());
-    const std::uintptr_t huge = std::uintptr_t{2} << 20;
-    const std::size_t head = static_cast<std::size_t>(((begin + huge - 1) & ~(huge - 1)) - begin);
-    PrepareForFilling(table.data(), std::min(head, bytes));
+    PrepareForGrowth(table.data(), std::min(table.capacity(), fixtures * per_match) * sizeof(Record));
 }
 
 }  // namespace

@@ -47,4 +47,13 @@ void PrepareForFilling(void* p, std::size_t n) {
         ::madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
 }
 
+void PrepareForGrowth(void* p, std::size_t n) {
+    if (!p) return;
+    AdviseHugePages(p, n);
+    const auto begin = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t first_huge = (begin + kHugePage - 1) & ~(kHugePage - 1);
+    const auto head = static_cast<std::size_t>(first_huge - begin);
+    PrepareForFilling(p, head < n ? head : n);
+}
+
 }  // namespace kv

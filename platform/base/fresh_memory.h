@@ -18,4 +18,9 @@ void PrepareForFilling(void* p, std::size_t n);
 // page more than written.
 void AdviseHugePages(void* p, std::size_t n);
 
+// For room reserved ahead that fills from its start: huge pages over [p, p + n) as
+// AdviseHugePages, and the stretch before the first huge page, written first, mapped at once
+// as PrepareForFilling.
+void PrepareForGrowth(void* p, std::size_t n);
+
 }  // namespace kv

@@ -19,7 +19,8 @@ TEST(FreshMemory, AdviceKeepsContentsInsideAndAroundTheRange) {
     };
     const Range ranges[] = {{0, kSize}, {12345, kSize - 2 * 12345}, {100, 4096}, {77, 0}};
     for (const Range& r : ranges) {
-        for (void (*advise)(void*, std::size_t) : {&AdviseHugePages, &PrepareForFilling}) {
+        for (void (*advise)(void*, std::size_t) :
+             {&AdviseHugePages, &PrepareForFilling, &PrepareForGrowth}) {
             std::vector<std::uint8_t> buffer(kSize);
             for (std::size_t i = 0; i < kSize; i += 997) buffer[i] = static_cast<std::uint8_t>(i / 997 + 1);
             advise(buffer.data() + r.offset, r.length);
@@ -34,6 +35,7 @@ TEST(FreshMemory, AdviceKeepsContentsInsideAndAroundTheRange) {
         }
     }
     AdviseHugePages(nullptr, kSize);
+    PrepareForGrowth(nullptr, kSize);
 }
 
 }  // namespace
